@@ -1,0 +1,22 @@
+# m2_glob_library(NAME DIR...): one static library from the sources of the given folders.
+# A module whose folder is still empty becomes an interface library, so that the targets above it
+# link while it is being written.
+function(m2_glob_library name)
+    set(globs)
+    foreach(dir ${ARGN})
+        list(APPEND globs ${dir}/*.cpp ${dir}/*.h ${dir}/*.ui ${dir}/*.qrc)
+    endforeach()
+    file(GLOB sources CONFIGURE_DEPENDS ${globs})
+    list(FILTER sources EXCLUDE REGEX "/main\\.cpp$")
+    set(cpp ${sources})
+    list(FILTER cpp INCLUDE REGEX "\\.cpp$")
+    if(cpp)
+        add_library(${name} STATIC ${sources})
+        target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR})
+        set(M2_${name}_KIND PUBLIC PARENT_SCOPE)
+    else()
+        add_library(${name} INTERFACE)
+        target_include_directories(${name} INTERFACE ${PROJECT_SOURCE_DIR})
+        set(M2_${name}_KIND INTERFACE PARENT_SCOPE)
+    endif()
+endfunction()

@@ -1,0 +1,21 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds Mirelo 2 and runs every test: first the normal build (build/),
+# then the foundation, settings and core tests once more under AddressSanitizer and
+# UndefinedBehaviorSanitizer (build-asan/). Exits non-zero when anything fails.
+set -euo pipefail
+cd "$(dirname "$0")"
+
+./scripts/install-deps.sh
+
+jobs=$(nproc 2>/dev/null || echo 2)
+
+cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake --build build -j "$jobs"
+(cd build && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j "$jobs")
+
+cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DM2_SANITIZE=ON -DM2_BUILD_UI=OFF \
+    -DM2_BUILD_BENCH=OFF >/dev/null
+cmake --build build-asan -j "$jobs"
+(cd build-asan && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j "$jobs" -L 'htl|settings|core')
+
+echo "test.sh: all tests passed"
