@@ -1,0 +1,64 @@
+#pragma once
+
+#include "model/Material.h"
+
+class QDataStream;
+
+/*  One construction layer: a complete copy of a material plus the layer's width. Editing the
+    layer's material never touches the material database, and a project file is self-contained.
+
+    A material specified by its sd-value (sd_value > 0: foils, membranes, coatings) fixes the
+    width of its layer: width = sd / mu. Such a layer ignores setWidth(); its width changes only
+    when its material changes.
+
+    Width unit codes: 1 m, 10 dm, 100 cm, 1000 mm; any other value counts as metres.
+*/
+class MaterialLayer : public Material
+{
+public:
+    /*! Material id given to materials read from the construction database stream. */
+    static const int ConstructionDatabaseMaterialId = 0x10000;
+
+    MaterialLayer() = default;
+    /*! Copies the material, sets the width (m) and applies the sd rule. */
+    MaterialLayer(const Material &material, double width_m);
+
+    /*! Width converted to the unit code. */
+    double width(int unitCode = 1) const;
+    /*! Stores the value converted from the unit code to metres; does nothing when the material
+        has an sd-value other than 0. No range check. */
+    void setWidth(double value, int unitCode = 1);
+
+    using Material::lambda;
+    using Material::mu;
+
+    /*! Effective thermal conductivity in W/(m·K) at this layer's width. */
+    double lambda(int heatFlowDirection) const
+    {
+        return Material::lambda(m_width, heatFlowDirection);
+    }
+    /*! Effective vapour diffusion resistance factor (-) at this layer's width. */
+    double mu() const { return Material::mu(m_width); }
+
+    /*! Replaces the material copy, keeps the width, then applies the sd rule. */
+    void changeMaterial(const Material &material);
+
+    /*! The material part of the layer. */
+    const Material &material() const { return *this; }
+
+    /*! Widths exactly equal and materials equal. */
+    bool operator==(const MaterialLayer &other) const;
+    bool operator!=(const MaterialLayer &other) const { return !(*this == other); }
+
+    /*! Writes the material stream version 4, the width and the material (version 4). */
+    void write(QDataStream &out) const;
+    /*! Reads version, width and material (material id 65536). Returns true when the material was
+        read and the stream status is good; on failure the layer is left unchanged. */
+    bool read(QDataStream &in);
+
+    double m_width = 0; ///< layer thickness in m
+
+private:
+    /*! Width of an sd-specified material: sd / mu evaluated at the current width. */
+    void applySdRule();
+};
