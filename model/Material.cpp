@@ -1,0 +1,216 @@
+#include "model/Material.h"
+
+#include <QCoreApplication>
+#include <QDataStream>
+#include <cstdlib>
+
+#include "calculation/PhysicsFunctions.h"
+
+namespace {
+
+// The disambiguation "MaterialCategory" separates these texts from equal ones elsewhere
+// ("Unknown").
+struct CategoryText
+{
+    const char *m_source;
+    const char *m_disambiguation;
+};
+
+const CategoryText CATEGORY_NAMES[] = {
+    QT_TRANSLATE_NOOP3("MaterialCategory", "Coating", "MaterialCategory"),
+    QT_TRANSLATE_NOOP3("MaterialCategory", "Plaster and mortar", "MaterialCategory"),
+    QT_TRANSLATE_NOOP3("MaterialCategory", "Building brick", "MaterialCategory"),
+    QT_TRANSLATE_NOOP3("MaterialCategory", "Natural stones", "MaterialCategory"),
+    QT_TRANSLATE_NOOP3("MaterialCategory", "Concrete containing building materials",
+                       "MaterialCategory"),
+    QT_TRANSLATE_NOOP3("MaterialCategory", "Insulation materials", "MaterialCategory"),
+    QT_TRANSLATE_NOOP3("MaterialCategory", "Building boards", "MaterialCategory"),
+    QT_TRANSLATE_NOOP3("MaterialCategory", "Timber", "MaterialCategory"),
+    QT_TRANSLATE_NOOP3("MaterialCategory", "Natural materials", "MaterialCategory"),
+    QT_TRANSLATE_NOOP3("MaterialCategory", "Soil", "MaterialCategory"),
+    QT_TRANSLATE_NOOP3("MaterialCategory", "Cladding panels and ceramic tiles", "MaterialCategory"),
+    QT_TRANSLATE_NOOP3("MaterialCategory", "Foils and waterproofing products", "MaterialCategory"),
+    QT_TRANSLATE_NOOP3("MaterialCategory", "Miscellaneous", "MaterialCategory"),
+    QT_TRANSLATE_NOOP3("MaterialCategory", "Unknown", "MaterialCategory"),
+};
+const int CATEGORY_COUNT = 13; // valid categories 0..12; index 13 is "Unknown"
+
+QString translatedCategory(int index)
+{
+    return QCoreApplication::translate("MaterialCategory", CATEGORY_NAMES[index].m_source,
+                                       CATEGORY_NAMES[index].m_disambiguation);
+}
+
+/*! One draw of the C library generator reduced to 0..32767. The colour formula scales by 32767;
+    glibc's RAND_MAX is 2^31-1, so only the low 15 bits are used. */
+int rand15()
+{
+    return std::rand() % 32768;
+}
+
+} // namespace
+
+Material::Material(const QString &name, int category, const QString &notes,
+                   const QString &productName, const QString &producer, const QString &dataSource,
+                   double rho, double lambda, double mu, double w_80, double w_sat, double A_w,
+                   int materialId)
+    : m_name(name)
+    , m_category(category)
+    , m_notes(notes)
+    , m_productName(productName)
+    , m_producer(producer)
+    , m_dataSource(dataSource)
+    , m_rho(rho)
+    , m_mu_min(mu)
+    , m_mu_max(mu)
+    , m_w_80(w_80)
+    , m_w_sat(w_sat)
+    , m_A_w(A_w)
+    , m_lambda(lambda)
+    , m_mu(mu)
+    , m_materialId(materialId)
+{
+    // three separate statements: the order of the draws is part of the behaviour
+    const int r1 = rand15();
+    const int r2 = rand15();
+    const int r3 = rand15();
+    m_color = QColor(r3 * 255 / 32767, r2 * 255 / 32767, r1 * 255 / 32767, 255);
+}
+
+void Material::setFlags(bool air, bool wood, bool woodBased, bool foil)
+{
+    m_flags.clear();
+    if (air)
+        m_flags.insert(F_Air);
+    if (wood)
+        m_flags.insert(F_Wood);
+    if (woodBased)
+        m_flags.insert(F_WoodBased);
+    if (foil)
+        m_flags.insert(F_Foil);
+}
+
+bool Material::isValid() const
+{
+    // written with positive conditions so that NaN values are not valid
+    return !m_name.isEmpty() && m_rho > 0 && m_lambda > 0 && m_mu > 0 && m_w_80 > 0 &&
+           m_w_80 < m_w_sat && m_w_sat <= 1 && m_A_w >= 0 && m_category <= 12;
+}
+
+double Material::lambda(double width_m, int heatFlowDirection) const
+{
+    if (!isAir() || width_m <= 0)
+        return m_lambda;
+    return lambda_air(width_m, heatFlowDirection);
+}
+
+double Material::mu(double width_m) const
+{
+    if (!isAir())
+        return m_mu;
+    return mu_air(width_m);
+}
+
+bool Material::operator==(const Material &other) const
+{
+    return m_color == other.m_color && m_category == other.m_category && m_name == other.m_name &&
+           isAir() == other.isAir() && m_notes == other.m_notes &&
+           m_dataSource == other.m_dataSource && m_rho == other.m_rho &&
+           m_lambda == other.m_lambda && m_mu == other.m_mu && m_mu_min == other.m_mu_min &&
+           m_mu_max == other.m_mu_max && m_A_w == other.m_A_w && m_w_80 == other.m_w_80 &&
+           m_w_sat == other.m_w_sat && m_productName == other.m_productName &&
+           m_producer == other.m_producer;
+}
+
+void Material::write(QDataStream &out, int version) const
+{
+    out << m_name;
+    out << qint32(m_category);
+    out << m_notes << m_productName << m_producer << m_dataSource;
+    out << m_rho << m_lambda << m_mu;
+    if (version > 1)
+        out << m_mu_min << m_mu_max << m_sd_value;
+    out << m_w_80 << m_w_sat << m_A_w;
+    // the alpha channel is not stored
+    out << qint32(m_color.red()) << qint32(m_color.green()) << qint32(m_color.blue());
+    if (version > 2)
+        out << isAir() << isWood() << isWoodBased();
+    if (version >= 4)
+        out << isFoil();
+}
+
+bool Material::read(QDataStream &in, int version, int materialId)
+{
+    if (version < 1 || version > 4)
+        return false;
+
+    // Read into a copy so that a truncated or corrupt stream leaves this material unchanged;
+    // fields the version does not contain keep their values.
+    Material m(*this);
+    qint32 category = 0;
+    in >> m.m_name;
+    if (m.m_name.isEmpty())
+        m.m_name = unknownName();
+    in >> category;
+    m.m_category = clampCategory(category);
+    in >> m.m_notes >> m.m_productName >> m.m_producer >> m.m_dataSource;
+    in >> m.m_rho >> m.m_lambda >> m.m_mu;
+    if (version > 1)
+        in >> m.m_mu_min >> m.m_mu_max >> m.m_sd_value;
+    in >> m.m_w_80 >> m.m_w_sat >> m.m_A_w;
+    qint32 red = 0, green = 0, blue = 0;
+    in >> red >> green >> blue;
+    bool air = false, wood = false, woodBased = false, foil = false;
+    if (version > 2)
+        in >> air >> wood >> woodBased;
+    if (version >= 4)
+        in >> foil;
+    if (in.status() != QDataStream::Ok)
+        return false;
+
+    // Red, green and blue are set on the existing colour (alpha is not in the stream; an invalid
+    // colour becomes opaque). Out-of-range components from a damaged stream are clamped.
+    const int alpha = m.m_color.isValid() ? m.m_color.alpha() : 255;
+    m.m_color.setRgb(qBound(0, int(red), 255), qBound(0, int(green), 255),
+                     qBound(0, int(blue), 255), alpha);
+    m.setFlags(air, wood, woodBased, foil);
+    m.m_materialId = materialId;
+    *this = m;
+    return true;
+}
+
+QStringList Material::categoryNames()
+{
+    QStringList names;
+    for (int i = 0; i < CATEGORY_COUNT; ++i)
+        names << translatedCategory(i);
+    return names;
+}
+
+QString Material::categoryName(int category)
+{
+    if (category < 0 || category >= CATEGORY_COUNT)
+        return translatedCategory(UnknownCategory);
+    return translatedCategory(category);
+}
+
+int Material::categoryIndex(const QString &translatedName)
+{
+    for (int i = 0; i < CATEGORY_COUNT; ++i) {
+        if (translatedCategory(i) == translatedName)
+            return i;
+    }
+    return UnknownCategory;
+}
+
+int Material::clampCategory(int category)
+{
+    if (category < 0 || category > UnknownCategory)
+        return UnknownCategory;
+    return category;
+}
+
+QString Material::unknownName()
+{
+    return QCoreApplication::translate("Material", "Unknown");
+}

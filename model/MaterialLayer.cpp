@@ -1,0 +1,88 @@
+#include "model/MaterialLayer.h"
+
+#include <QDataStream>
+
+namespace {
+
+/*! Factor from metres to the unit of a width unit code; 1 for metres and unknown codes. */
+double unitFactor(int unitCode)
+{
+    switch (unitCode) {
+    case 10:
+    case 100:
+    case 1000:
+        return unitCode;
+    default:
+        return 1;
+    }
+}
+
+const int LAYER_MATERIAL_STREAM_VERSION = 4;
+
+} // namespace
+
+MaterialLayer::MaterialLayer(const Material &material, double width_m)
+    : Material(material)
+    , m_width(width_m)
+{
+    applySdRule();
+}
+
+double MaterialLayer::width(int unitCode) const
+{
+    return m_width * unitFactor(unitCode);
+}
+
+void MaterialLayer::setWidth(double value, int unitCode)
+{
+    // the width of an sd-specified layer follows from its material
+    if (m_sd_value != 0)
+        return;
+    m_width = value / unitFactor(unitCode);
+}
+
+void MaterialLayer::changeMaterial(const Material &material)
+{
+    Material::operator=(material);
+    applySdRule();
+}
+
+void MaterialLayer::applySdRule()
+{
+    if (!(m_sd_value > 0))
+        return;
+    // A foil or membrane given by its sd-value (m) gets the equivalent thickness sd / mu.
+    // Without a positive factor there is no such thickness; the width stays and the invalid
+    // material is reported by the validation instead of an infinite width.
+    const double mu_eff = Material::mu(m_width);
+    if (!(mu_eff > 0))
+        return;
+    m_width = m_sd_value / mu_eff;
+}
+
+bool MaterialLayer::operator==(const MaterialLayer &other) const
+{
+    return m_width == other.m_width && Material::operator==(other);
+}
+
+void MaterialLayer::write(QDataStream &out) const
+{
+    out << qint32(LAYER_MATERIAL_STREAM_VERSION);
+    out << m_width;
+    Material::write(out, LAYER_MATERIAL_STREAM_VERSION);
+}
+
+bool MaterialLayer::read(QDataStream &in)
+{
+    qint32 version = 0;
+    double width = 0;
+    in >> version >> width;
+    if (in.status() != QDataStream::Ok)
+        return false;
+    Material m(*this);
+    if (!m.read(in, version, ConstructionDatabaseMaterialId) || in.status() != QDataStream::Ok)
+        return false;
+    Material::operator=(m);
+    m_width = width;
+    return true;
+}
