@@ -1,5 +1,7 @@
 #include "TestSupport.h"
 
+#include "htl/HTL_MessageRouter.h"
+
 #include <QDir>
 
 #include <cmath>
@@ -47,6 +49,49 @@ QString dataDir()
 QString dataFile(const QString &relativePath)
 {
     return QDir(dataDir()).filePath(relativePath);
+}
+
+MessageCapture::MessageCapture()
+    : m_previous(HTL::MessageRouter::instance().current())
+{
+    HTL::MessageRouter::instance().setCurrent(this);
+}
+
+MessageCapture::~MessageCapture()
+{
+    HTL::MessageRouter::instance().setCurrent(m_previous);
+}
+
+void MessageCapture::expectError(const std::string &textPart)
+{
+    m_expected.append(textPart);
+}
+
+void MessageCapture::msg(const std::string &text, int type, const std::string &context,
+                         int verbosity)
+{
+    m_messages.append(Message{text, type, context, verbosity});
+    HTL::MessageHandler::msg(text, type, context, verbosity);
+    if (type != HTL::MSG_ERROR)
+        return;
+    for (int i = 0; i < m_expected.size(); ++i) {
+        if (text.find(m_expected[i]) != std::string::npos) {
+            m_expected.removeAt(i);
+            return;
+        }
+    }
+    const QByteArray what = "unexpected error logged by " + QByteArray::fromStdString(context) +
+                            ": " + QByteArray::fromStdString(text);
+    QTest::qFail(what.constData(), __FILE__, __LINE__);
+}
+
+QStringList MessageCapture::texts(int type) const
+{
+    QStringList result;
+    for (const Message &m : m_messages)
+        if (m.m_type == type)
+            result.append(QString::fromStdString(m.m_text));
+    return result;
 }
 
 } // namespace TestSupport

@@ -1,7 +1,12 @@
 #pragma once
 
+#include "htl/HTL_MessageHandler.h"
+
 #include <QString>
+#include <QStringList>
 #include <QtTest>
+
+#include <string>
 
 namespace TestSupport {
 
@@ -18,6 +23,42 @@ QString dataDir();
 
 /*! Path of a file in the test data directory. */
 QString dataFile(const QString &relativePath);
+
+/*! A message handler for tests: while it exists it is the current handler of the message
+    router, it keeps every message it receives, and an error message (type 3) that the test did
+    not announce with expectError() fails the running test. Nothing is written to a log file;
+    the console output of the default handler is kept so that a failing test shows its log.
+    The previously current handler is restored on destruction. */
+class MessageCapture : public HTL::MessageHandler
+{
+public:
+    struct Message
+    {
+        std::string m_text;
+        int m_type;
+        std::string m_context;
+        int m_verbosity;
+    };
+
+    MessageCapture();
+    ~MessageCapture() override;
+
+    /*! Allows one coming error message whose text contains the given part. */
+    void expectError(const std::string &textPart);
+    /*! Number of expected errors that have not arrived. */
+    int missingExpectedErrors() const { return m_expected.size(); }
+
+    void msg(const std::string &text, int type, const std::string &context, int verbosity) override;
+
+    const QList<Message> &messages() const { return m_messages; }
+    /*! Messages of the given type, texts only. */
+    QStringList texts(int type) const;
+
+private:
+    HTL::MessageHandler *m_previous;
+    QList<std::string> m_expected;
+    QList<Message> m_messages;
+};
 
 } // namespace TestSupport
 
