@@ -1,0 +1,75 @@
+#pragma once
+
+#include <utility>
+#include <vector>
+
+/*! The results record of one calculation: the dry thermal field, the Glaser scheme of DIN 4108-3
+    and the moisture-storage (MIRELO) method. Read by the results display, the diagrams and the
+    report.
+
+    Interfaces of a construction with n layers are numbered 0..n (0 the inner surface, n the outer
+    surface); per-interface vectors hold n+1 values, per-layer vectors n values.
+    Units: °C, Pa, m, m²K/W, W/(m²K), m²·s·Pa/kg, s, kg/m², m³/m³.
+*/
+struct CalculationResults
+{
+    /*! A condensation plane or zone: (first, last). For the Glaser scheme both are interface
+        indices; for MIRELO they are the layer left of the first plane and the layer right of
+        the last plane. */
+    using PlaneRange = std::pair<unsigned int, unsigned int>;
+
+    int type = 1;       ///< ResultType of the MIRELO method
+    int typeGlaser = 1; ///< ResultType of the Glaser scheme
+    double d_total = 0; ///< total thickness, m
+
+    std::vector<double> T_Glaser;    ///< interface temperatures, dry, winter, °C (n+1)
+    std::vector<double> pv_Glaser;   ///< Glaser vapour pressure line, Pa (n+1)
+    std::vector<double> psat_Glaser; ///< saturation pressure (exponential form), Pa (n+1)
+    std::vector<double> R_Glaser;    ///< layer thermal resistance d/λ, m²K/W (n)
+    std::vector<double> Z_Glaser;    ///< layer vapour resistance μ·d/2e-10, m²·s·Pa/kg (n)
+
+    double m_c_Glaser = 0;  ///< condensate at the end of the condensation period, kg/m²
+    double m_ev_Glaser = 0; ///< mass that can evaporate in the evaporation period, kg/m²
+    double t_ev_Glaser = 0; ///< drying time of the condensate, s
+
+    int kFirst = -1; ///< first saturated interface of the Glaser line
+    int kLast = -1;  ///< last saturated interface of the Glaser line
+
+    std::vector<PlaneRange> kPlanes;       ///< MIRELO plane groups (layer indices)
+    std::vector<PlaneRange> kPlanesGlaser; ///< runs of saturated interfaces (interface indices)
+
+    double U_moist = 0;        ///< U-value with moisture-dependent conductivity, W/(m²K)
+    double R_T = 0;            ///< R_si + ΣR + R_se, dry, m²K/W
+    double R_T_moist = 0;      ///< R_si + ΣR + R_se, moisture dependent, m²K/W
+    double R_layers = 0;       ///< ΣR of the layers, dry, m²K/W
+    double R_layers_moist = 0; ///< ΣR of the layers, moisture dependent, m²K/W
+
+    double m_condStat = 0; ///< stationary condensate mass, kg/m²
+    double m_cond = 0;     ///< condensate mass at the end of the condensation period, kg/m²
+    double tau = 0;        ///< time constant of the condensate accumulation, s
+    double t_hyg = 0;      ///< hygroscopic loading time, s
+    double t_ev = 0;       ///< drying time of the condensate, s
+    double m_ev = 0;       ///< mass that can evaporate in the evaporation period, kg/m²
+
+    std::vector<double> R;           ///< layer thermal resistance (moisture dependent), m²K/W (n)
+    std::vector<double> Z;           ///< layer vapour resistance μ·d·5.4e9, m²·s·Pa/kg (n)
+    std::vector<double> R_liq;       ///< liquid transport resistance (n); inf without transport
+    std::vector<double> T;           ///< interface temperatures, °C (n+1)
+    std::vector<double> psat;        ///< saturation pressure (power form), Pa (n+1)
+    std::vector<double> pv;          ///< vapour pressure, Pa (n+1)
+    std::vector<double> w_left;      ///< moisture content at the inner side of each layer (n)
+    std::vector<double> w_right;     ///< moisture content at the outer side of each layer (n)
+    std::vector<double> sk_Cond;     ///< thickness of the condensate region per layer, m (n)
+    std::vector<double> m_condLayer; ///< condensate mass per layer, kg/m² (n)
+
+    /*! Back to the state before any calculation (type and typeGlaser 1, all vectors empty,
+        kFirst/kLast -1, all scalars 0). */
+    void reset();
+
+    /*! The dry U-value after DIN EN ISO 6946 with the standard surface resistances
+        (0.13 and 0.04 m²K/W), whatever the climate holds, W/(m²K). */
+    double U_ISO() const { return 1 / (R_layers + 0.04 + 0.13); }
+
+    bool operator==(const CalculationResults &other) const;
+    bool operator!=(const CalculationResults &other) const { return !(*this == other); }
+};
