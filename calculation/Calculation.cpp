@@ -11,7 +11,10 @@
 
 #include <QCoreApplication>
 
+#include <algorithm>
+#include <array>
 #include <cmath>
+#include <limits>
 
 namespace {
 
@@ -355,6 +358,66 @@ inline bool isPlane(std::uint32_t bits, int interface)
     return interface >= 1 && ((bits >> (interface - 1)) & 1u) != 0;
 }
 
+/*! A cheap necessary condition for the acceptance of a candidate plane set, so that the
+    ascending search need not solve the systems of sets that cannot be accepted.
+
+    Up to its first plane k1 the rebuilt vapour pressure falls linearly with the flux g,
+    p'[k] = p_i − g·S_k (S_k: vapour resistance up to interface k), and it must not exceed
+    saturation there; the first row of the system, g·S_k1 + c·Δw₁² = p_i − psat[k1] with c ≥ 0
+    and Δw₁² ≥ 0, bounds g from above. Likewise behind the last plane kL, p'[k] = p_e + g·(S_n −
+    S_k) must stay below saturation, and the last plane's balance bounds g from below by
+    (psat[kL] − p_e)/(S_n − S_kL). A set whose bounds contradict each other is rejected whatever
+    the solver returns. The bounds carry a slack far above the solver's residual tolerance (and
+    above the 1e-3 Pa allowed at the outer surface), so that rounding can never make the screen
+    reject a set that the full test would accept; the result is that of the exhaustive search. */
+class CandidateScreen
+{
+public:
+    void prepare(int n, const std::vector<double> &Z, const std::vector<double> &psat, double p_i,
+                 double p_e)
+    {
+        const double inf = std::numeric_limits<double>::infinity();
+        m_n = n;
+        double pScale = std::max(std::fabs(p_i), std::fabs(p_e));
+        for (int k = 0; k <= n; ++k)
+            pScale = std::max(pScale, std::fabs(psat[k]));
+        const double slack = 1e-3 + 1e-5 * pScale + 1e-8;
+        std::array<double, MaxSystem + 1> S;
+        S[0] = 0;
+        for (int k = 0; k < n; ++k)
+            S[k + 1] = S[k] + Z[k];
+        double lower = -inf;
+        for (int k = 1; k < n; ++k) {
+            m_frontUpper[k] = (p_i - psat[k] + slack) / S[k];
+            m_frontLower[k] = lower; // from the interfaces in front of k
+            lower = std::max(lower, (p_i - psat[k] - slack) / S[k]);
+        }
+        double upper = inf;
+        for (int k = n - 1; k >= 1; --k) {
+            m_backLower[k] = (psat[k] - p_e - slack) / (S[n] - S[k]);
+            m_backUpper[k] = upper; // from the interfaces behind k
+            upper = std::min(upper, (psat[k] + slack - p_e) / (S[n] - S[k]));
+        }
+    }
+
+    bool mayBeAccepted(std::uint32_t bits) const
+    {
+        int k1 = 1;
+        while (!((bits >> (k1 - 1)) & 1u))
+            ++k1;
+        int kL = m_n - 1;
+        while (!((bits >> (kL - 1)) & 1u))
+            --kL;
+        const double lower = std::max(m_frontLower[k1], m_backLower[kL]);
+        const double upper = std::min(m_frontUpper[k1], m_backUpper[kL]);
+        return !(lower > upper);
+    }
+
+private:
+    int m_n = 0;
+    std::array<double, MaxSystem + 1> m_frontLower, m_frontUpper, m_backLower, m_backUpper;
+};
+
 } // namespace
 
 int Calculation::calculateMirelo(const InputData &input, const CalculationOptions &options)
@@ -487,6 +550,7 @@ int Calculation::calculateMirelo(const InputData &input, const CalculationOption
         return CandidateOutcome::Accepted;
     };
 
+    CandidateScreen screen;
     const int passes = options.moistureDependentLambda ? 3 : 1;
     bool haveRemembered = false;
     std::uint32_t remembered = 0;
@@ -560,7 +624,13 @@ int Calculation::calculateMirelo(const InputData &input, const CalculationOption
         }
         if (!accepted) {
             const std::uint32_t last = (std::uint32_t(1) << (n - 1)) - 1;
+            if (!options.exhaustiveSearch)
+                screen.prepare(n, r.Z, r.psat, p_i, p_e);
             for (std::uint32_t c = 1; c <= last; ++c) {
+                if (c != last && !options.exhaustiveSearch && !screen.mayBeAccepted(c)) {
+                    ++trace.candidatesScreened;
+                    continue;
+                }
                 cand.bits = c;
                 ++trace.candidatesTried;
                 const CandidateOutcome outcome = tryCandidate(cand);

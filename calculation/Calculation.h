@@ -18,6 +18,9 @@ struct CalculationOptions
     /*! Up to three passes in which the thermal conductivity of wet layer regions rises with
         their moisture content (0.55 W/(m·K) per m³/m³). */
     bool moistureDependentLambda = true;
+    /*! Solve the system of every candidate plane set instead of screening out the sets that
+        cannot be accepted first. Same results, slower; for tests and measurements. */
+    bool exhaustiveSearch = false;
 };
 
 /*! Diagnostics of one pass of the moisture-storage method, for finding where two
@@ -27,6 +30,7 @@ struct CalculationPassTrace
     int pass = 0;
     std::uint32_t accepted = 0; ///< accepted candidate number (bit b = plane at interface b+1)
     int candidatesTried = 0;    ///< solves attempted in this pass
+    int candidatesScreened = 0; ///< sets rejected without solving
     double g = 0;               ///< vapour flux of the accepted solution, kg/(m²·s)
     std::vector<double> dw;     ///< excess moisture content at each plane, m³/m³
     double F = 0, H = 0, e = 0, f = 0;

@@ -1,0 +1,421 @@
+// The calculation engine on hand-made constructions: the paths through calculate(), a Glaser case
+// recomputed from the formulas of DIN 4108-3, the moisture-storage special cases, and the
+// screened plane-set search against the exhaustive one.
+
+#include "TestSupport.h"
+
+#include "calculation/Calculation.h"
+#include "calculation/ResultType.h"
+#include "model/InputData.h"
+
+#include <QtTest>
+
+#include <cmath>
+#include <random>
+
+namespace {
+
+Material material(const char *name, double lambda, double mu, double w_80, double w_sat, double A_w,
+                  int category = 12)
+{
+    Material m;
+    m.m_name = QString::fromLatin1(name);
+    m.m_category = category;
+    m.m_rho = 1000;
+    m.m_lambda = lambda;
+    m.m_mu = m.m_mu_min = m.m_mu_max = mu;
+    m.m_w_80 = w_80;
+    m.m_w_sat = w_sat;
+    m.m_A_w = A_w;
+    return m;
+}
+
+const Material Plaster = material("Gypsum plaster", 0.51, 10, 0.006, 0.45, 0.25, 1);
+const Material Brick = material("Solid clay brick", 0.81, 10, 0.006, 0.3, 0.25, 2);
+const Material MineralWool = material("Mineral wool", 0.035, 1, 0.0005, 0.9, 0, 5);
+const Material Render = material("Cement render", 1.0, 25, 0.03, 0.25, 0.03, 1);
+const Material TightBoard = material("Bitumen board", 0.17, 2000, 0.02, 0.3, 0.001, 6);
+
+InputData build(const std::vector<std::pair<Material, double>> &layers)
+{
+    InputData input; // DIN 4108-3 (2014 and later) climate
+    for (const auto &l : layers)
+        input.insertLayer(input.layerCount(), MaterialLayer(l.first, l.second));
+    input.validate();
+    return input;
+}
+
+// Saturation pressure, exponential form of DIN 4108-3, and the power form; written out here
+// so that the test does not depend on the functions under test.
+double psatExp(double T)
+{
+    return T >= 0 ? 610.5 * std::exp(17.269 * T / (237.3 + T))
+                  : 610.5 * std::exp(21.875 * T / (265.5 + T));
+}
+double psatPow(double T)
+{
+    return T >= 0 ? 288.68 * std::pow(1.098 + T / 100, 8.02)
+                  : 4.689 * std::pow(1.486 + T / 100, 12.3);
+}
+
+} // namespace
+
+class tst_Calculation : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void noLayers();
+    void invalidWidthReported();
+    void invalidMaterialKeepsDryValues();
+    void glaserInputErrors_data();
+    void glaserInputErrors();
+    void glaserTwoLayers();
+    void moistureStorageRejected();
+    void thirtyTwoLayersRejected();
+    void singlePlaneAndZone_data();
+    void singlePlaneAndZone();
+    void candidateOrderThreeLayers();
+    void loadingTimeEqualsPeriod();
+    void moistureDependentConductivity();
+    void screenedSearchEqualsExhaustive();
+    void resultTexts_data();
+    void resultTexts();
+};
+
+void tst_Calculation::noLayers()
+{
+    InputData input;
+    Calculation calc;
+    QCOMPARE(calc.calculate(input), int(ResultType::NoLayers));
+    QCOMPARE(calc.results().type, 0);
+    QCOMPARE(calc.results().typeGlaser, 1);
+    QVERIFY(calc.messages().isEmpty());
+}
+
+void tst_Calculation::invalidWidthReported()
+{
+    // Without validation the width check of the calculation itself reports the first bad layer.
+    InputData input = build({{Plaster, 0.015}, {Brick, 0.24}});
+    input.layer(1).setWidth(0);
+    input.setStatus(0);
+    Calculation calc;
+    QCOMPARE(calc.calculate(input), 1);
+    QCOMPARE(calc.results().d_total, 0.0);
+    QCOMPARE(calc.messages(), QStringList{"Invalid width 0 of <a href=\"layer-2\">layer #2</a>."});
+
+    // After validation (status 1) the calculation stops silently.
+    QCOMPARE(input.validate(), 1);
+    QCOMPARE(calc.calculate(input), 1);
+    QVERIFY(calc.workingMessages().isEmpty());
+}
+
+void tst_Calculation::invalidMaterialKeepsDryValues()
+{
+    Material bad = Brick;
+    bad.m_w_sat = bad.m_w_80; // not valid
+    InputData input = build({{Plaster, 0.015}, {bad, 0.24}});
+    QCOMPARE(input.status(), 2);
+    Calculation calc;
+    QCOMPARE(calc.calculate(input), 1);
+    const CalculationResults &r = calc.results();
+    QCOMPARE(r.type, 1);
+    QCOMPARE(r.typeGlaser, 1);
+    const double R_layers = 0.015 / 0.51 + 0.24 / 0.81;
+    M2_COMPARE_REL(r.R_layers, R_layers, 1e-15);
+    M2_COMPARE_REL(r.R_T, R_layers + 0.04 + 0.25, 1e-15);
+    M2_COMPARE_REL(r.U_ISO(), 1 / (R_layers + 0.04 + 0.13), 1e-15);
+    QCOMPARE(int(r.T.size()), 3);
+}
+
+void tst_Calculation::glaserInputErrors_data()
+{
+    QTest::addColumn<int>("fault");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("mu") << 0 << "Invalid mu 0 of material in <a href=\"layer-2\">layer #2</a>.";
+    QTest::newRow("lambda")
+        << 1
+        << "Invalid thermal conductivity -0.5 of material in <a href=\"layer-2\">layer #2</a>.";
+    QTest::newRow("R_se") << 2 << "Invalid surface resistance outside 0.000000.";
+    QTest::newRow("R_si") << 3 << "Invalid surface resistance inside)-0.100000.";
+}
+
+void tst_Calculation::glaserInputErrors()
+{
+    QFETCH(int, fault);
+    QFETCH(QString, message);
+    Material m = Brick;
+    if (fault == 0)
+        m.m_mu = 0;
+    if (fault == 1)
+        m.m_lambda = -0.5;
+    InputData input = build({{Plaster, 0.015}, {m, 0.24}});
+    if (fault == 2)
+        input.climate().setValue(Climate::Outside, Climate::Both, Climate::Q_Rs, 0);
+    if (fault == 3)
+        input.climate().setValue(Climate::Inside, Climate::Both, Climate::Q_Rs, -0.1);
+    // The Glaser step checks the data itself, whatever the validation said.
+    input.setStatus(0);
+    Calculation calc;
+    QCOMPARE(calc.calculate(input), 1);
+    QCOMPARE(calc.results().type, 1);
+    QCOMPARE(calc.results().typeGlaser, 1);
+    QCOMPARE(calc.messages(), (QStringList{message, "Error in Glaser-Calculation."}));
+}
+
+void tst_Calculation::glaserTwoLayers()
+{
+    // Mineral wool behind a vapour-tight board: one condensation plane between the layers.
+    const double d1 = 0.12, d2 = 0.02;
+    InputData input = build({{MineralWool, d1}, {TightBoard, d2}});
+    Calculation calc;
+    calc.calculate(input);
+    const CalculationResults &r = calc.results();
+    QCOMPARE(r.typeGlaser, int(ResultType::CondensationPlane));
+    QCOMPARE(r.kFirst, 1);
+    QCOMPARE(r.kLast, 1);
+
+    // DIN 4108-3 (2014): 20 °C / 50 % / R_si 0.25 inside, -5 °C / 80 % / R_se 0.04 outside,
+    // 90 days of condensation; evaporation at the saturation temperature of 1700 Pa with 1200 Pa
+    // on both sides, 90 days.
+    const double R1 = d1 / 0.035, R2 = d2 / 0.17;
+    const double q = (20.0 - -5.0) / (0.25 + (R1 + R2) + 0.04);
+    const double T1 = 20 - (0.25 + R1) * q;
+    const double Z1 = d1 * 1 / 2e-10, Z2 = d2 * 2000 / 2e-10;
+    const double p_i = psatExp(20) * 50 / 100;
+    const double p_e = psatExp(-5) * 80 / 100;
+    const double ps1 = psatExp(T1);
+    const double t_c = 90 * 86400.0;
+    const double m_c = t_c * ((p_i - ps1) / Z1 - (ps1 - p_e) / Z2);
+    M2_COMPARE_REL(r.T_Glaser[1], T1, 1e-12);
+    M2_COMPARE_REL(r.psat_Glaser[1], ps1, 1e-12);
+    M2_COMPARE_REL(r.pv_Glaser[1], p_i - Z1 * (p_i - p_e) / (Z1 + Z2), 1e-12);
+    M2_COMPARE_REL(r.m_c_Glaser, m_c, 1e-12);
+
+    const double T_s = input.climate().insideSummer().m_T;
+    QVERIFY(std::fabs(T_s - 14.94) < 0.01);
+    const double p_s = psatPow(T_s);
+    const double p_is = psatPow(T_s) * input.climate().insideSummer().m_rh / 100;
+    const double p_es = psatPow(T_s) * input.climate().outsideSummer().m_rh / 100;
+    const double g = (p_s - p_es) / Z2 + (p_s - p_is) / Z1;
+    M2_COMPARE_REL(r.m_ev_Glaser, g * 90 * 86400.0, 1e-12);
+    M2_COMPARE_REL(r.t_ev_Glaser, m_c / g, 1e-12);
+}
+
+void tst_Calculation::moistureStorageRejected()
+{
+    Material m = Brick;
+    m.m_w_80 = 0.08;
+    m.m_w_sat = 0.095; // w_ref = 0.08 · 95/80 = 0.095: no free capacity left
+    InputData input = build({{Plaster, 0.015}, {m, 0.24}, {MineralWool, 0.1}, {Render, 0.02}});
+    QCOMPARE(input.status(), 0);
+    Calculation calc;
+    QCOMPARE(calc.calculate(input), 1);
+    QCOMPARE(calc.results().type, 1);
+    QCOMPARE(calc.messages(),
+             (QStringList{"Invalid moisture storage values for <a href=\"layer-2\">layer #2</a>.",
+                          "Current moisture content at 80%RH leads to an moisture content at "
+                          "95%RH higher than saturation moisture content."}));
+}
+
+void tst_Calculation::thirtyTwoLayersRejected()
+{
+    std::vector<std::pair<Material, double>> layers;
+    for (int i = 0; i < 30; ++i)
+        layers.emplace_back(Brick, 0.01);
+    layers.emplace_back(MineralWool, 0.12);
+    layers.emplace_back(TightBoard, 0.02);
+    Calculation calc;
+    QCOMPARE(calc.calculate(build(layers)), 2);
+    QCOMPARE(calc.messages(),
+             QStringList{"Could not find valid combination of k-planes! Algorithm error!"});
+    QCOMPARE(calc.results().typeGlaser, 9);
+}
+
+void tst_Calculation::singlePlaneAndZone_data()
+{
+    QTest::addColumn<int>("bricks");
+    QTest::addColumn<bool>("moist");
+    QTest::newRow("3 layers") << 1 << false;
+    QTest::newRow("6 layers") << 4 << false;
+    QTest::newRow("6 layers, moisture-dependent conductivity") << 4 << true;
+}
+
+void tst_Calculation::singlePlaneAndZone()
+{
+    // Inside plaster and masonry, insulation, a tight board: the plane lies in front of the
+    // board (layer numbers n-1 and n), found after all sets with lower numbers were rejected.
+    QFETCH(int, bricks);
+    QFETCH(bool, moist);
+    std::vector<std::pair<Material, double>> layers{{Plaster, 0.015}};
+    for (int i = 0; i < bricks; ++i)
+        layers.emplace_back(Brick, 0.24 / bricks);
+    layers.emplace_back(MineralWool, 0.12);
+    layers.emplace_back(TightBoard, 0.02);
+    const int n = int(layers.size());
+    CalculationOptions options;
+    options.moistureDependentLambda = moist;
+    Calculation calc;
+    QCOMPARE(calc.calculate(build(layers), options), int(ResultType::CondensationPlane));
+    const CalculationResults &r = calc.results();
+    QCOMPARE(r.kPlanes.size(), std::size_t(1));
+    QCOMPARE(int(r.kPlanes[0].first), n - 2);
+    QCOMPARE(int(r.kPlanes[0].second), n - 1);
+    QCOMPARE(calc.trace().front().accepted, std::uint32_t(1) << (n - 2));
+    QCOMPARE(int(calc.trace().size()), moist ? 3 : 1);
+    // Mineral wool has no liquid transport: its condensate region is exactly 0, the board takes
+    // the whole condensate.
+    QCOMPARE(r.sk_Cond[std::size_t(n - 2)], 0.0);
+    QVERIFY(r.sk_Cond[std::size_t(n - 1)] > 0);
+    QCOMPARE(r.m_cond, r.m_condLayer[std::size_t(n - 1)]);
+    QVERIFY(r.m_cond > 0 && r.m_cond < r.m_condStat);
+    QVERIFY(r.t_ev > 0 && r.m_ev > 0);
+}
+
+void tst_Calculation::candidateOrderThreeLayers()
+{
+    // Candidate sets of three layers in the order {1}, {2}, {1, 2}: with the exhaustive search
+    // every set up to the accepted one is solved.
+    CalculationOptions options;
+    options.moistureDependentLambda = false;
+    options.exhaustiveSearch = true;
+    Calculation calc;
+    calc.calculate(build({{Plaster, 0.015}, {MineralWool, 0.12}, {TightBoard, 0.02}}), options);
+    QCOMPARE(calc.results().type, 9);
+    QCOMPARE(calc.trace().front().accepted, 2u);
+    QCOMPARE(calc.trace().front().candidatesTried, 2);
+
+    // Plane at the first interface: the first candidate is taken.
+    calc.calculate(build({{MineralWool, 0.12}, {TightBoard, 0.02}, {MineralWool, 0.01}}), options);
+    QCOMPARE(calc.results().type, 9);
+    QCOMPARE(calc.trace().front().accepted, 1u);
+    QCOMPARE(calc.trace().front().candidatesTried, 1);
+}
+
+void tst_Calculation::loadingTimeEqualsPeriod()
+{
+    // With the condensation period equal to the hygroscopic loading time the growth factor
+    // 1 - exp(0) = 0 is not positive and takes the floor 1e-17.
+    InputData input = build({{Plaster, 0.015}, {Brick, 0.24}, {MineralWool, 0.12}, {Render, 0.02}});
+    CalculationOptions options;
+    options.moistureDependentLambda = false;
+    Calculation calc;
+    QCOMPARE(calc.calculate(input, options), 9);
+    const double t_hyg = calc.results().t_hyg;
+    QVERIFY(t_hyg > 0);
+    input.climate().setTT(t_hyg / 86400);
+    QCOMPARE(calc.calculate(input, options), 9);
+    QCOMPARE(calc.results().t_hyg, t_hyg);
+    QCOMPARE(calc.trace().front().f, 1e-17);
+    M2_COMPARE_REL(calc.results().m_cond, calc.results().m_condStat * 1e-17, 1e-12);
+}
+
+void tst_Calculation::moistureDependentConductivity()
+{
+    InputData input = build({{Plaster, 0.015}, {Brick, 0.24}, {MineralWool, 0.12}, {Render, 0.02}});
+    CalculationOptions off, on;
+    off.moistureDependentLambda = false;
+    Calculation a, b;
+    a.calculate(input, off);
+    b.calculate(input, on);
+    // Without moisture the two agree on the dry values; the wet render conducts better.
+    QCOMPARE(a.results().R_layers, b.results().R_layers);
+    QCOMPARE(a.results().R_T_moist, a.results().R_T);
+    QVERIFY(b.results().R_T_moist < a.results().R_T_moist);
+    QVERIFY(b.results().R[3] < a.results().R[3]);
+    QCOMPARE(b.results().R[0], a.results().R[0]);
+}
+
+void tst_Calculation::screenedSearchEqualsExhaustive()
+{
+    // Random constructions of plausible materials and climates: the screened search must give
+    // bit-identical results and the same messages as solving every candidate.
+    const Material pool[] = {
+        Plaster,
+        Brick,
+        MineralWool,
+        Render,
+        TightBoard,
+        material("Wood fibre board", 0.04, 5, 0.02, 0.9, 0.003, 5),
+        material("OSB", 0.13, 200, 0.08, 0.6, 0.002, 6),
+        material("Concrete", 2.1, 80, 0.04, 0.15, 0.01, 4),
+        material("Lime plaster", 0.7, 12, 0.01, 0.3, 0.05, 1),
+        material("Polystyrene", 0.035, 60, 0.0001, 0.9, 0, 5),
+    };
+    std::mt19937 rng(4108);
+    std::uniform_int_distribution<int> pick(0, int(std::size(pool)) - 1);
+    std::uniform_int_distribution<int> count(2, 9);
+    std::uniform_real_distribution<double> width(0.005, 0.25), unit(0, 1);
+    int condensing = 0;
+    for (int c = 0; c < 400; ++c) {
+        std::vector<std::pair<Material, double>> layers;
+        const int n = count(rng);
+        for (int i = 0; i < n; ++i)
+            layers.emplace_back(pool[pick(rng)], width(rng));
+        InputData input = build(layers);
+        input.climate().setValue(Climate::Inside, Climate::Winter, Climate::Q_T,
+                                 15 + 10 * unit(rng));
+        input.climate().setValue(Climate::Inside, Climate::Winter, Climate::Q_rh,
+                                 30 + 40 * unit(rng));
+        input.climate().setValue(Climate::Outside, Climate::Winter, Climate::Q_T,
+                                 -15 + 15 * unit(rng));
+        input.validate();
+        CalculationOptions screened, exhaustive;
+        screened.moistureDependentLambda = exhaustive.moistureDependentLambda = unit(rng) < 0.5;
+        exhaustive.exhaustiveSearch = true;
+        Calculation a, b;
+        const int ra = a.calculate(input, screened);
+        const int rb = b.calculate(input, exhaustive);
+        QCOMPARE(ra, rb);
+        QVERIFY2(a.results() == b.results(), qPrintable(QStringLiteral("construction %1").arg(c)));
+        QCOMPARE(a.results().R_T_moist, b.results().R_T_moist);
+        QCOMPARE(a.messages(), b.messages());
+        QCOMPARE(a.workingMessages(), b.workingMessages());
+        if (ResultType::isCondensation(ra))
+            ++condensing;
+    }
+    // The sample must exercise the search, not only the dry outcomes.
+    QVERIFY(condensing > 40);
+}
+
+void tst_Calculation::resultTexts_data()
+{
+    QTest::addColumn<int>("type");
+    QTest::addColumn<QString>("display");
+    QTest::addColumn<QString>("report");
+    QTest::newRow("0") << 0 << "No input!"
+                       << "Unspecific error.";
+    QTest::newRow("1") << 1 << "Invalid input!"
+                       << "Unspecific error.";
+    QTest::newRow("2") << 2 << "first\nsecond"
+                       << "Unspecific error.";
+    QTest::newRow("3") << 3 << "There is no algorithm for this problem."
+                       << "Algorithm missing. No calculation possible.";
+    QTest::newRow("6") << 6 << "Only one layer. No condensate possible!"
+                       << "Only one layer. No condensation possible.";
+    QTest::newRow("8") << 8 << "t_hyg bigger than duration of winter climate!"
+                       << "Too long hygroscopic loading time.";
+    QTest::newRow("9") << 9 << "Condensation between layer 2 and 3!"
+                       << "";
+    QTest::newRow("10") << 10 << "Condensation between layer 2 and 3!"
+                        << "";
+    QTest::newRow("11") << 11 << "Condensation between layer 2 and 3, 5 and 8."
+                        << "";
+    QTest::newRow("12") << 12 << "Unknown result!"
+                        << "";
+}
+
+void tst_Calculation::resultTexts()
+{
+    QFETCH(int, type);
+    QFETCH(QString, display);
+    QFETCH(QString, report);
+    const std::vector<CalculationResults::PlaneRange> planes =
+        type == 11 ? std::vector<CalculationResults::PlaneRange>{{1, 2}, {4, 7}}
+                   : std::vector<CalculationResults::PlaneRange>{{1, 2}};
+    QCOMPARE(ResultType::displayText(type, planes, {"first", "second"}), display);
+    QCOMPARE(ResultType::reportText(type), report);
+}
+
+QTEST_GUILESS_MAIN(tst_Calculation)
+#include "tst_Calculation.moc"
