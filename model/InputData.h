@@ -5,6 +5,9 @@
 #include "calculation/Climate.h"
 #include "model/MaterialLayer.h"
 
+class QXmlStreamReader;
+class QXmlStreamWriter;
+
 /*  Everything a calculation needs about one project: the layer sequence (index 0 at the warm,
     interior side), the climate record and the validity status.
 
@@ -61,6 +64,14 @@ public:
 
     /*! Climate records equal (within their tolerance), statuses equal, layers pairwise equal. */
     bool operator==(const InputData &other) const;
+
+    /*! Reads the project-file element "InputData" (construction, climate, options); the reader
+        stands on its start element and is left on its end element. The layers are replaced;
+        findings are stored in the status (1 width, 2 material, 3 climate or options; the last
+        finding wins) and never raise a reader error. */
+    void readXML(QXmlStreamReader &reader);
+    /*! Writes the element "InputData". */
+    void writeXML(QXmlStreamWriter &writer) const;
     bool operator!=(const InputData &other) const { return !(*this == other); }
 
     std::vector<MaterialLayer> m_layers; ///< warm side first

@@ -9,6 +9,8 @@
 #include <vector>
 
 class QDataStream;
+class QXmlStreamReader;
+class QXmlStreamWriter;
 
 /*  One building material with the thermal and hygric properties the Glaser and moisture-storage
     calculations need. The same plain value type is an entry of the material databases, the
@@ -76,6 +78,15 @@ public:
         materialId. Returns true when the stream status is good. On failure (bad stream or an
         unknown version) the material is left unchanged. */
     bool read(QDataStream &in, int version, int materialId);
+
+    /*! Reads the project-file element "Material"; the reader stands on its start element and is
+        left on its end element. Missing attributes keep the current values (texts become empty).
+        A colour that is not three integers 0..255 raises the reader error "Invalid encoding '%1'
+        of material color.", an unconvertible number "Invalid value for attribute '%1'.".
+        Returns true when the colour was read and the material is valid. */
+    bool readXML(QXmlStreamReader &reader);
+    /*! Writes the element "Material" with all its attributes. */
+    void writeXML(QXmlStreamWriter &writer) const;
 
     // --- categories (translated in context "MaterialCategory", disambiguation "MaterialCategory")
 

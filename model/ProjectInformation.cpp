@@ -1,0 +1,118 @@
+#include "model/ProjectInformation.h"
+
+#include "app/DefaultProjectSettings.h"
+#include "persistence/ProjectFileHelpers.h"
+
+#include <QSettings>
+#include <QXmlStreamReader>
+#include <QXmlStreamWriter>
+
+namespace {
+
+const char *const SettingsGroup = "DefaultProjectSettings";
+
+} // namespace
+
+void ProjectInformation::readXML(QXmlStreamReader &reader)
+{
+    while (reader.readNextStartElement()) {
+        const QStringRef name = reader.name();
+        QString *text = nullptr;
+        if (name == QLatin1String("ProjectName"))
+            text = &m_projectName;
+        else if (name == QLatin1String("ConstructionID"))
+            text = &m_constructionID;
+        else if (name == QLatin1String("UserName"))
+            text = &m_userName;
+        else if (name == QLatin1String("Company"))
+            text = &m_company;
+        else if (name == QLatin1String("Description"))
+            text = &m_description;
+        else if (name == QLatin1String("DisclaimerText"))
+            text = &m_disclaimerText;
+
+        if (text) {
+            const QString value = reader.readElementText();
+            if (!reader.hasError())
+                *text = value;
+        } else if (name == QLatin1String("HeatFlowDirection")) {
+            const QString value = reader.readElementText().trimmed();
+            if (reader.hasError())
+                break;
+            bool ok = false;
+            const int direction = value.toInt(&ok, 10);
+            if (!ok) {
+                reader.raiseError(
+                    XMLHelpers::invalidAttributeText(QStringLiteral("HeatFlowDirection")));
+                break;
+            }
+            m_heatFlowDirection = direction;
+        } else {
+            reader.skipCurrentElement();
+        }
+    }
+}
+
+void ProjectInformation::writeXML(QXmlStreamWriter &writer) const
+{
+    writer.writeStartElement(QStringLiteral("ProjectInformation"));
+    writer.writeTextElement(QStringLiteral("ProjectName"), m_projectName);
+    writer.writeTextElement(QStringLiteral("ConstructionID"), m_constructionID);
+    writer.writeTextElement(QStringLiteral("UserName"), m_userName);
+    writer.writeTextElement(QStringLiteral("Company"), m_company);
+    writer.writeTextElement(QStringLiteral("Description"), m_description);
+    writer.writeTextElement(QStringLiteral("DisclaimerText"), m_disclaimerText);
+    writer.writeTextElement(QStringLiteral("HeatFlowDirection"),
+                            QString::number(m_heatFlowDirection));
+    writer.writeEndElement();
+}
+
+void ProjectInformation::readSettings(QSettings &settings)
+{
+    settings.beginGroup(QLatin1String(SettingsGroup));
+    DefaultProjectSettings defaults;
+    defaults.read(settings);
+    settings.endGroup();
+    *this = fromDefaults(defaults);
+}
+
+void ProjectInformation::writeSettings(QSettings &settings) const
+{
+    settings.beginGroup(QLatin1String(SettingsGroup));
+    toDefaults().write(settings);
+    settings.endGroup();
+}
+
+ProjectInformation ProjectInformation::fromDefaults(const DefaultProjectSettings &d)
+{
+    ProjectInformation p;
+    p.m_projectName = d.m_projectName;
+    p.m_constructionID = d.m_constructionID;
+    p.m_userName = d.m_userName;
+    p.m_company = d.m_company;
+    p.m_description = d.m_description;
+    p.m_disclaimerText = d.m_disclaimerText;
+    p.m_heatFlowDirection = d.m_heatFlowDirection;
+    return p;
+}
+
+DefaultProjectSettings ProjectInformation::toDefaults() const
+{
+    DefaultProjectSettings d;
+    d.m_projectName = m_projectName;
+    d.m_constructionID = m_constructionID;
+    d.m_userName = m_userName;
+    d.m_company = m_company;
+    d.m_description = m_description;
+    d.m_disclaimerText = m_disclaimerText;
+    d.m_heatFlowDirection = m_heatFlowDirection;
+    return d;
+}
+
+bool ProjectInformation::operator==(const ProjectInformation &o) const
+{
+    return m_projectName == o.m_projectName && m_constructionID == o.m_constructionID &&
+           m_userName == o.m_userName && m_company == o.m_company &&
+           m_description == o.m_description && m_disclaimerText == o.m_disclaimerText &&
+           m_heatFlowDirection == o.m_heatFlowDirection;
+}

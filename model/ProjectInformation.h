@@ -1,0 +1,53 @@
+#pragma once
+
+#include <QString>
+
+class QSettings;
+class QXmlStreamReader;
+class QXmlStreamWriter;
+struct DefaultProjectSettings;
+
+/*  The descriptive part of a project: the texts printed in the report header and the heat-flow
+    direction of the construction. The heat-flow direction lives here, not in InputData: the
+    calculation and the effective conductivity of air layers take it from the project
+    information of the same document.
+
+    The same seven values serve as the user's defaults for new projects, stored in the settings
+    group "DefaultProjectSettings".
+*/
+class ProjectInformation
+{
+public:
+    ProjectInformation() = default;
+
+    /*! Reads the element "ProjectInformation"; the reader stands on its start element and is
+        left on its end element. Values absent from the file keep their current values; other
+        elements are skipped. A heat-flow direction that is not a decimal integer raises the
+        reader error "Invalid value for attribute '%1'.". */
+    void readXML(QXmlStreamReader &reader);
+    /*! Writes the element "ProjectInformation": the seven values as text elements. */
+    void writeXML(QXmlStreamWriter &writer) const;
+
+    /*! Reads the group "DefaultProjectSettings" below the current group of settings: empty
+        texts and heat-flow direction 2 for missing keys. */
+    void readSettings(QSettings &settings);
+    /*! Writes all seven values into the group "DefaultProjectSettings" below the current group. */
+    void writeSettings(QSettings &settings) const;
+
+    /*! The project information of a new project made from the user's defaults. */
+    static ProjectInformation fromDefaults(const DefaultProjectSettings &defaults);
+    /*! The values as the user's defaults. */
+    DefaultProjectSettings toDefaults() const;
+
+    bool operator==(const ProjectInformation &other) const;
+    bool operator!=(const ProjectInformation &other) const { return !(*this == other); }
+
+    QString m_projectName;
+    QString m_constructionID;
+    QString m_userName;
+    QString m_company;
+    QString m_description;
+    QString m_disclaimerText;
+    /*! 0 downwards, 1 upwards, 2 horizontal. */
+    int m_heatFlowDirection = 2;
+};

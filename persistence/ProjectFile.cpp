@@ -1,0 +1,167 @@
+#include "persistence/ProjectFile.h"
+
+#include "model/InputData.h"
+#include "model/ProjectInformation.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QXmlStreamReader>
+#include <QXmlStreamWriter>
+
+namespace ProjectFile {
+
+namespace {
+
+QString tr(const char *context, const char *text)
+{
+    return QCoreApplication::translate(context, text);
+}
+
+QString legacyErrorText(const QString &readerMessage)
+{
+    return tr("Project", "Error reading file as MIRELO 1 version.\n") + readerMessage;
+}
+
+} // namespace
+
+QString extension()
+{
+    return QStringLiteral("m2p");
+}
+
+bool write(QIODevice &device, const InputData &input, const ProjectInformation &info)
+{
+    QXmlStreamWriter writer(&device);
+    writer.setAutoFormatting(true);
+    writer.setAutoFormattingIndent(4);
+    writer.writeStartDocument(); // <?xml version="1.0" encoding="UTF-8"?>
+    writer.writeDTD(QStringLiteral("<!DOCTYPE MireloProject>"));
+    writer.writeStartElement(QStringLiteral("MireloProject"));
+    writer.writeAttribute(QStringLiteral("version"), QStringLiteral("2.0"));
+    input.writeXML(writer);
+    info.writeXML(writer);
+    writer.writeEndDocument();
+    return !writer.hasError();
+}
+
+bool save(const QString &fileName, const InputData &input, const ProjectInformation &info,
+          QString *message)
+{
+    // The document goes into a temporary file beside the target, which replaces the target by
+    // a rename only after everything was written and flushed: a full disk or a crash in between
+    // leaves the previous project file as it was.
+    QSaveFile file(fileName);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Text)) {
+        if (message)
+            *message = tr("Project", "Cannot open file '%1' for writing: %2")
+                           .arg(fileName, file.errorString());
+        return false;
+    }
+    if (!write(file, input, info)) {
+        file.cancelWriting();
+        if (message)
+            *message =
+                tr("Project", "Error writing file '%1': %2").arg(fileName, file.errorString());
+        return false;
+    }
+    if (!file.commit()) {
+        if (message)
+            *message =
+                tr("Project", "Error writing file '%1': %2").arg(fileName, file.errorString());
+        return false;
+    }
+    return true;
+}
+
+bool readXML(QIODevice &device, InputData &input, ProjectInformation &info, QString *message)
+{
+    input = InputData();
+    QXmlStreamReader reader(&device);
+
+    if (reader.readNextStartElement()) {
+        const QStringRef root = reader.name();
+        const QStringRef version = reader.attributes().value(QLatin1String("version"));
+        // "QuallixProject" 1.0 files come from a sibling application and have the same content.
+        const bool accepted =
+            (root == QLatin1String("MireloProject") && version == QLatin1String("2.0")) ||
+            (root == QLatin1String("QuallixProject") && version == QLatin1String("1.0"));
+        if (!accepted) {
+            reader.raiseError(tr("Document", "File is not a Mirelo 2.0 project file."));
+        } else {
+            while (reader.readNextStartElement()) {
+                if (reader.name() == QLatin1String("InputData"))
+                    input.readXML(reader);
+                else if (reader.name() == QLatin1String("ProjectInformation"))
+                    info.readXML(reader);
+                else
+                    reader.skipCurrentElement();
+            }
+        }
+    }
+    if (reader.hasError()) {
+        if (message)
+            *message = reader.errorString();
+        return false;
+    }
+    return true;
+}
+
+bool readLegacy(const QString &fileName, InputData &input, ProjectInformation &info,
+                QString *message)
+{
+    // The keyword reader of the first program generation is not part of this version yet.
+    Q_UNUSED(fileName);
+    Q_UNUSED(info);
+    input = InputData();
+    if (message)
+        *message = tr("Project", "Files of the MIRELO 1 keyword format cannot be read yet.");
+    return false;
+}
+
+bool load(const QString &fileName, InputData &input, ProjectInformation &info, QString *message)
+{
+    QString dummy;
+    QString &msg = message ? *message : dummy;
+
+    QFile file(fileName);
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
+        msg = tr("Project", "Cannot open file '%1' for reading (maybe missing permissions).")
+                  .arg(fileName);
+        return false;
+    }
+    const QString suffix = QFileInfo(fileName).suffix().toLower();
+
+    if (suffix == QLatin1String("mpj")) {
+        file.close();
+        QString legacyMessage;
+        if (!readLegacy(fileName, input, info, &legacyMessage)) {
+            msg = legacyErrorText(legacyMessage);
+            return false;
+        }
+    } else {
+        QString xmlMessage;
+        const bool xmlRead = readXML(file, input, info, &xmlMessage);
+        file.close();
+        if (!xmlRead) {
+            msg = xmlMessage;
+            if (suffix == extension())
+                return false;
+            QString legacyMessage;
+            if (!readLegacy(fileName, input, info, &legacyMessage)) {
+                msg = legacyErrorText(legacyMessage);
+                return false;
+            }
+        }
+    }
+
+    if (input.layerCount() == 0) {
+        msg = tr("Project", "Project doesn't contain any layers. Please create a new project!");
+        return false;
+    }
+    msg.clear();
+    return true;
+}
+
+} // namespace ProjectFile

@@ -1,0 +1,49 @@
+#pragma once
+
+#include <QString>
+
+class InputData;
+class ProjectInformation;
+class QIODevice;
+
+/*  Reading and writing the project file: one UTF-8 XML document with the root "MireloProject"
+    (version "2.0") holding the input data (layers with full material copies, climate, period
+    lengths) and the project information. Results are never stored.
+
+    Files are written through an atomic replace, so a failed save never damages the previous
+    file. Doubles are written as the shortest text that reads back to the identical value, so a
+    project survives any number of save/open cycles unchanged.
+
+    Reader errors are translated texts (contexts "Document", "Material", "XMLHelpers", "Project")
+    or, for malformed XML, the XML parser's own text.
+*/
+namespace ProjectFile {
+
+/*! The file extension of project files, "m2p". */
+QString extension();
+
+/*! Writes the whole document to an open device. Returns false when the device reports an
+    error. */
+bool write(QIODevice &device, const InputData &input, const ProjectInformation &info);
+
+/*! Writes the project file through a temporary file that replaces fileName only once it is
+    complete. On failure the previous file is untouched, false is returned and message (if
+    given) holds the reason. */
+bool save(const QString &fileName, const InputData &input, const ProjectInformation &info,
+          QString *message = nullptr);
+
+/*! Reads the XML form from an open device. input is reset to a new InputData first and then
+    filled; info keeps the values the file does not contain. Validity findings go into the input
+    status and do not fail the read. Returns false with the reader's error text in message. */
+bool readXML(QIODevice &device, InputData &input, ProjectInformation &info, QString *message);
+
+/*! Reads a project of the first program generation (keyword format). */
+bool readLegacy(const QString &fileName, InputData &input, ProjectInformation &info,
+                QString *message);
+
+/*! The whole load of a project file as the open command does it: "mpj" files through the
+    keyword reader, every other file as XML, with the keyword reader as fallback for files whose
+    extension is not "m2p"; a project without layers is refused. Returns false with a message. */
+bool load(const QString &fileName, InputData &input, ProjectInformation &info, QString *message);
+
+} // namespace ProjectFile

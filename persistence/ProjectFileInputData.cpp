@@ -1,0 +1,214 @@
+// The elements "InputData", "Construction", "Layer", "Climate" and "Options" of the project file.
+
+#include "calculation/Climate.h"
+#include "model/InputData.h"
+
+#include "persistence/ProjectFileHelpers.h"
+
+#include <QXmlStreamReader>
+#include <QXmlStreamWriter>
+
+#include <cmath>
+#include <map>
+#include <utility>
+
+namespace {
+
+bool temperatureInRange(double T)
+{
+    return T >= -40 && T <= 80; // NaN is out of range
+}
+
+bool humidityInRange(double rh)
+{
+    return rh >= 0 && rh <= 100;
+}
+
+/*! The surface resistance in m²K/W for a stored heat transfer coefficient in W/(m²K). */
+double surfaceResistance(double alpha)
+{
+    const double Rs = 1 / alpha;
+    // A coefficient of 0 would become an infinite resistance, which the validation accepts
+    // (it only asks for Rs > 0) and the thermal field turns into NaN temperatures. Stored as
+    // 0 it stays invalid, as the reader already reported.
+    return std::isinf(Rs) ? 0.0 : Rs;
+}
+
+/*! Reads one of "Interior"/"Exterior"; returns whether every value present lay in range. */
+bool readSide(QXmlStreamReader &reader, Climate &climate, Climate::Side side)
+{
+    using XMLHelpers::readDoubleAttribute;
+    const bool inside = side == Climate::Inside;
+    const QString s = inside ? QStringLiteral("i") : QStringLiteral("e");
+    const ClimateCondition &winter = inside ? climate.insideWinter() : climate.outsideWinter();
+    const ClimateCondition &summer = inside ? climate.insideSummer() : climate.outsideSummer();
+
+    double T = winter.m_T, rh = winter.m_rh, alpha = 1 / winter.m_Rs;
+    double T_summer = summer.m_T, rh_summer = summer.m_rh;
+    bool valid = true;
+    if (readDoubleAttribute(reader, QStringLiteral("T_") + s, T)) {
+        valid = valid && temperatureInRange(T);
+        climate.setValue(side, Climate::Winter, Climate::Q_T, T, false);
+    }
+    if (readDoubleAttribute(reader, QStringLiteral("rh_") + s, rh)) {
+        valid = valid && humidityInRange(rh);
+        climate.setValue(side, Climate::Winter, Climate::Q_rh, rh, false);
+    }
+    if (readDoubleAttribute(reader, QStringLiteral("alpha_") + s, alpha)) {
+        valid = valid && alpha > 0;
+        climate.setValue(side, Climate::Winter, Climate::Q_Rs, surfaceResistance(alpha), false);
+    }
+    if (readDoubleAttribute(reader, QStringLiteral("T_") + s + QStringLiteral("_summer"),
+                            T_summer)) {
+        valid = valid && temperatureInRange(T_summer);
+        climate.setValue(side, Climate::Summer, Climate::Q_T, T_summer, false);
+    }
+    if (readDoubleAttribute(reader, QStringLiteral("rh_") + s + QStringLiteral("_summer"),
+                            rh_summer)) {
+        valid = valid && humidityInRange(rh_summer);
+        climate.setValue(side, Climate::Summer, Climate::Q_rh, rh_summer, false);
+    }
+    if (!reader.hasError())
+        reader.skipCurrentElement();
+    return valid;
+}
+
+/*! Reads "Options"; returns whether both period lengths are positive. */
+bool readOptions(QXmlStreamReader &reader, Climate &climate)
+{
+    using XMLHelpers::readDoubleAttribute;
+    double tT = climate.tT(), tT_summer = climate.tT_summer();
+    readDoubleAttribute(reader, QStringLiteral("tT"), tT);
+    readDoubleAttribute(reader, QStringLiteral("tT_summer"), tT_summer);
+    climate.setTT(tT, false);
+    climate.setTT_summer(tT_summer, false);
+    climate.updateAssessmentCondition();
+    if (!reader.hasError())
+        reader.skipCurrentElement();
+    return tT > 0 && tT_summer > 0;
+}
+
+/*! Reads "Construction" into layers; returns the last finding (0 none, 1 width, 2 material). */
+int readConstruction(QXmlStreamReader &reader, std::vector<MaterialLayer> &layers)
+{
+    using XMLHelpers::readDoubleAttribute;
+    using XMLHelpers::readIntAttribute;
+    int finding = InputData::S_Valid;
+    // Ordered by index, then by material name; a second layer with the same index and the same
+    // material name is dropped.
+    std::map<std::pair<int, QString>, MaterialLayer> ordered;
+    while (reader.readNextStartElement()) {
+        if (reader.name() != QLatin1String("Layer")) {
+            reader.skipCurrentElement();
+            continue;
+        }
+        int index = 0;
+        MaterialLayer layer;
+        readIntAttribute(reader, QStringLiteral("index"), index);
+        readDoubleAttribute(reader, QStringLiteral("d"), layer.m_width);
+        if (!(layer.m_width > 0))
+            finding = InputData::S_InvalidWidth;
+        bool materialRead = false;
+        while (reader.readNextStartElement()) {
+            if (reader.name() == QLatin1String("Material") && !materialRead) {
+                Material m;
+                if (!m.readXML(reader))
+                    finding = InputData::S_InvalidMaterial;
+                // the width comes from the file as written; the sd rule is not re-applied
+                static_cast<Material &>(layer) = m;
+                materialRead = true;
+            } else {
+                reader.skipCurrentElement();
+            }
+        }
+        if (!materialRead)
+            finding = InputData::S_InvalidMaterial;
+        ordered.emplace(std::make_pair(index, layer.m_name), layer);
+    }
+    layers.clear();
+    for (auto &entry : ordered)
+        layers.push_back(std::move(entry.second));
+    return finding;
+}
+
+} // namespace
+
+bool Climate::readXML(QXmlStreamReader &reader)
+{
+    bool valid = true;
+    while (reader.readNextStartElement()) {
+        if (reader.name() == QLatin1String("Interior"))
+            valid = readSide(reader, *this, Inside) && valid;
+        else if (reader.name() == QLatin1String("Exterior"))
+            valid = readSide(reader, *this, Outside) && valid;
+        else
+            reader.skipCurrentElement();
+    }
+    // Only the winter surface resistances are stored. The summer ones take their values so that
+    // a record saved under a DIN 4108-3 condition is recognised as that condition again.
+    setSummerSurfaceResistancesFromWinter(false);
+    updateAssessmentCondition();
+    return valid;
+}
+
+void Climate::writeXML(QXmlStreamWriter &writer) const
+{
+    using XMLHelpers::formatDouble;
+    writer.writeStartElement(QStringLiteral("Climate"));
+    writer.writeStartElement(QStringLiteral("Interior"));
+    writer.writeAttribute(QStringLiteral("T_i"), formatDouble(m_insideWinter.m_T));
+    writer.writeAttribute(QStringLiteral("rh_i"), formatDouble(m_insideWinter.m_rh));
+    writer.writeAttribute(QStringLiteral("alpha_i"), formatDouble(1 / m_insideWinter.m_Rs));
+    writer.writeAttribute(QStringLiteral("T_i_summer"), formatDouble(m_insideSummer.m_T));
+    writer.writeAttribute(QStringLiteral("rh_i_summer"), formatDouble(m_insideSummer.m_rh));
+    writer.writeEndElement();
+    writer.writeStartElement(QStringLiteral("Exterior"));
+    writer.writeAttribute(QStringLiteral("T_e"), formatDouble(m_outsideWinter.m_T));
+    writer.writeAttribute(QStringLiteral("rh_e"), formatDouble(m_outsideWinter.m_rh));
+    writer.writeAttribute(QStringLiteral("alpha_e"), formatDouble(1 / m_outsideWinter.m_Rs));
+    writer.writeAttribute(QStringLiteral("T_e_summer"), formatDouble(m_outsideSummer.m_T));
+    writer.writeAttribute(QStringLiteral("rh_e_summer"), formatDouble(m_outsideSummer.m_rh));
+    writer.writeEndElement();
+    writer.writeEndElement();
+}
+
+void InputData::readXML(QXmlStreamReader &reader)
+{
+    while (reader.readNextStartElement()) {
+        if (reader.name() == QLatin1String("Construction")) {
+            const int finding = readConstruction(reader, m_layers);
+            if (finding != S_Valid)
+                m_status = finding;
+        } else if (reader.name() == QLatin1String("Climate")) {
+            if (!m_climate.readXML(reader))
+                m_status = S_InvalidClimate;
+        } else if (reader.name() == QLatin1String("Options")) {
+            if (!readOptions(reader, m_climate))
+                m_status = S_InvalidClimate;
+        } else {
+            reader.skipCurrentElement();
+        }
+    }
+}
+
+void InputData::writeXML(QXmlStreamWriter &writer) const
+{
+    writer.writeStartElement(QStringLiteral("InputData"));
+    writer.writeStartElement(QStringLiteral("Construction"));
+    for (int i = 0; i < layerCount(); ++i) {
+        const MaterialLayer &l = layer(i);
+        writer.writeStartElement(QStringLiteral("Layer"));
+        writer.writeAttribute(QStringLiteral("index"), QString::number(i));
+        writer.writeAttribute(QStringLiteral("d"), XMLHelpers::formatDouble(l.m_width));
+        l.material().writeXML(writer);
+        writer.writeEndElement();
+    }
+    writer.writeEndElement();
+    m_climate.writeXML(writer);
+    writer.writeStartElement(QStringLiteral("Options"));
+    writer.writeAttribute(QStringLiteral("tT"), XMLHelpers::formatDouble(m_climate.tT()));
+    writer.writeAttribute(QStringLiteral("tT_summer"),
+                          XMLHelpers::formatDouble(m_climate.tT_summer()));
+    writer.writeEndElement();
+    writer.writeEndElement();
+}

@@ -1,0 +1,176 @@
+#include "BatchOutput.h"
+
+#include "JsonWriter.h"
+
+#include "calculation/ResultType.h"
+#include "model/Project.h"
+
+#include <QRegularExpression>
+
+namespace BatchOutput {
+
+namespace {
+
+const double SecondsPerDay = 86400;
+
+QString fixed(double value, int decimals)
+{
+    return QString::number(value, 'f', decimals);
+}
+
+QString planesText(const std::vector<CalculationResults::PlaneRange> &planes)
+{
+    QStringList parts;
+    for (const auto &p : planes)
+        parts << QStringLiteral("[%1, %2]").arg(p.first).arg(p.second);
+    return parts.isEmpty() ? QStringLiteral("none") : parts.join(QStringLiteral(" "));
+}
+
+QString line(const QString &label, const QString &value, const QString &unit = QString())
+{
+    QString text = QStringLiteral("  %1 %2").arg(label + QLatin1Char(':'), -44).arg(value);
+    if (!unit.isEmpty())
+        text += QLatin1Char(' ') + unit;
+    return text + QLatin1Char('\n');
+}
+
+} // namespace
+
+QString plainText(const QString &richText)
+{
+    QString text = richText;
+    text.replace(
+        QRegularExpression(QStringLiteral("<br\\s*/?>"), QRegularExpression::CaseInsensitiveOption),
+        QStringLiteral("\n"));
+    text.remove(QRegularExpression(QStringLiteral("<[^>]*>")));
+    text.replace(QLatin1String("&lt;"), QLatin1String("<"));
+    text.replace(QLatin1String("&gt;"), QLatin1String(">"));
+    text.replace(QLatin1String("&quot;"), QLatin1String("\""));
+    text.replace(QLatin1String("&nbsp;"), QLatin1String(" "));
+    text.replace(QLatin1String("&amp;"), QLatin1String("&"));
+    return text.trimmed();
+}
+
+QString textBlock(const QString &fileName, const Project &project)
+{
+    const InputData &input = project.inputData();
+    const Calculation &calc = project.calculation();
+    const CalculationResults &r = calc.results();
+    const int n = input.layerCount();
+
+    QString out = QStringLiteral("%1\n").arg(fileName);
+    out += line(QStringLiteral("Project"), project.projectInformation().m_projectName);
+    out += line(QStringLiteral("Layers"), QString::number(n));
+    for (int i = 0; i < n; ++i) {
+        const MaterialLayer &l = input.layer(i);
+        out += QStringLiteral("    %1  %2 mm  %3\n")
+                   .arg(i + 1, 2)
+                   .arg(fixed(l.width(1000), 1), 7)
+                   .arg(l.m_name);
+    }
+    out += line(QStringLiteral("Input status"), QString::number(input.status()));
+
+    if (r.type == ResultType::InvalidInput) {
+        out += line(QStringLiteral("Result"), QStringLiteral("Invalid input!"));
+        for (const QString &m : calc.messages())
+            out += QStringLiteral("    %1\n").arg(plainText(m));
+        return out;
+    }
+
+    out += line(QStringLiteral("Construction thickness"), fixed(r.d_total, 3), QStringLiteral("m"));
+    out += line(QStringLiteral("Thermal transfer resistance (dry)"), fixed(r.R_layers, 3),
+                QStringLiteral("m2K/W"));
+    out +=
+        line(QStringLiteral("U-value (ISO 6946)"), fixed(r.U_ISO(), 3), QStringLiteral("W/(m2K)"));
+    out += line(QStringLiteral("U-value (moisture dependent)"), fixed(r.U_moist, 3),
+                QStringLiteral("W/(m2K)"));
+    out += line(QStringLiteral("Result (MIRELO)"),
+                plainText(ResultType::displayText(r.type, r.kPlanes, calc.messages())));
+    out += line(QStringLiteral("Condensation mass after condensation period"), fixed(r.m_cond, 3),
+                QStringLiteral("kg/m2"));
+    out +=
+        line(QStringLiteral("Drying time"), fixed(r.t_ev / SecondsPerDay, 2), QStringLiteral("d"));
+
+    out += QStringLiteral("  Glaser (DIN 4108-3):\n");
+    out += line(QStringLiteral("  Result type"), QString::number(r.typeGlaser));
+    out += line(QStringLiteral("  Condensation planes (interfaces)"), planesText(r.kPlanesGlaser));
+    out +=
+        line(QStringLiteral("  Condensate mass"), fixed(r.m_c_Glaser, 4), QStringLiteral("kg/m2"));
+    out +=
+        line(QStringLiteral("  Evaporable mass"), fixed(r.m_ev_Glaser, 4), QStringLiteral("kg/m2"));
+    out += line(QStringLiteral("  Drying time"), fixed(r.t_ev_Glaser / SecondsPerDay, 2),
+                QStringLiteral("d"));
+    if (r.T_Glaser.size() == r.pv_Glaser.size() && r.T_Glaser.size() == r.psat_Glaser.size() &&
+        !r.T_Glaser.empty()) {
+        out += QStringLiteral("    interface      T [C]    pv [Pa]  psat [Pa]\n");
+        for (std::size_t k = 0; k < r.T_Glaser.size(); ++k)
+            out += QStringLiteral("    %1 %2 %3 %4\n")
+                       .arg(k, 9)
+                       .arg(fixed(r.T_Glaser[k], 2), 10)
+                       .arg(fixed(r.pv_Glaser[k], 1), 10)
+                       .arg(fixed(r.psat_Glaser[k], 1), 10);
+    }
+    return out;
+}
+
+JsonObject jsonObject(const QString &fileName, const Project &project)
+{
+    const Calculation &calc = project.calculation();
+    const CalculationResults &r = calc.results();
+    using J = JsonWriter;
+
+    JsonObject o;
+    o.add(QStringLiteral("file"), J::string(fileName));
+    o.add(QStringLiteral("status"), J::number(project.inputData().status()));
+    o.add(QStringLiteral("messages"), J::array(calc.messages()));
+    o.add(QStringLiteral("type"), J::number(r.type));
+    o.add(QStringLiteral("typeGlaser"), J::number(r.typeGlaser));
+    o.add(QStringLiteral("d_total"), J::number(r.d_total));
+    o.add(QStringLiteral("T_Glaser"), J::array(r.T_Glaser));
+    o.add(QStringLiteral("pv_Glaser"), J::array(r.pv_Glaser));
+    o.add(QStringLiteral("psat_Glaser"), J::array(r.psat_Glaser));
+    o.add(QStringLiteral("R_Glaser"), J::array(r.R_Glaser));
+    o.add(QStringLiteral("Z_Glaser"), J::array(r.Z_Glaser));
+    o.add(QStringLiteral("m_c_Glaser"), J::number(r.m_c_Glaser));
+    o.add(QStringLiteral("m_ev_Glaser"), J::number(r.m_ev_Glaser));
+    o.add(QStringLiteral("t_ev_Glaser"), J::number(r.t_ev_Glaser));
+    o.add(QStringLiteral("kFirst"), J::number(r.kFirst));
+    o.add(QStringLiteral("kLast"), J::number(r.kLast));
+    o.add(QStringLiteral("kPlanes"), J::pairs(r.kPlanes));
+    o.add(QStringLiteral("kPlanesGlaser"), J::pairs(r.kPlanesGlaser));
+    o.add(QStringLiteral("U_moist"), J::number(r.U_moist));
+    o.add(QStringLiteral("R_T"), J::number(r.R_T));
+    o.add(QStringLiteral("R_T_moist"), J::number(r.R_T_moist));
+    o.add(QStringLiteral("R_layers"), J::number(r.R_layers));
+    o.add(QStringLiteral("R_layers_moist"), J::number(r.R_layers_moist));
+    o.add(QStringLiteral("m_condStat"), J::number(r.m_condStat));
+    o.add(QStringLiteral("m_cond"), J::number(r.m_cond));
+    o.add(QStringLiteral("tau"), J::number(r.tau));
+    o.add(QStringLiteral("t_hyg"), J::number(r.t_hyg));
+    o.add(QStringLiteral("t_ev"), J::number(r.t_ev));
+    o.add(QStringLiteral("m_ev"), J::number(r.m_ev));
+    o.add(QStringLiteral("R"), J::array(r.R));
+    o.add(QStringLiteral("Z"), J::array(r.Z));
+    o.add(QStringLiteral("R_liq"), J::array(r.R_liq));
+    o.add(QStringLiteral("T"), J::array(r.T));
+    o.add(QStringLiteral("psat"), J::array(r.psat));
+    o.add(QStringLiteral("pv"), J::array(r.pv));
+    o.add(QStringLiteral("w_left"), J::array(r.w_left));
+    o.add(QStringLiteral("w_right"), J::array(r.w_right));
+    o.add(QStringLiteral("sk_Cond"), J::array(r.sk_Cond));
+    o.add(QStringLiteral("m_condLayer"), J::array(r.m_condLayer));
+    o.add(QStringLiteral("U_ISO"), J::number(r.U_ISO()));
+    o.add(QStringLiteral("result_text"),
+          J::string(ResultType::displayText(r.type, r.kPlanes, calc.messages())));
+    return o;
+}
+
+JsonObject jsonError(const QString &fileName, const QString &message)
+{
+    JsonObject o;
+    o.add(QStringLiteral("file"), JsonWriter::string(fileName));
+    o.add(QStringLiteral("error"), JsonWriter::string(message));
+    return o;
+}
+
+} // namespace BatchOutput

@@ -1,0 +1,149 @@
+// mirelo2-batch: the headless front end. Loads project files exactly as the program's open
+// command does, calculates them and prints the results as text or JSON.
+
+#include "BatchOutput.h"
+#include "JsonWriter.h"
+
+#include "app/Settings.h"
+#include "htl/HTL_MessageHandler.h"
+#include "htl/HTL_MessageRouter.h"
+#include "model/Project.h"
+
+#include <QCoreApplication>
+#include <QStringList>
+
+#include <cstdio>
+#include <iostream>
+
+namespace {
+
+enum ExitCode
+{
+    ExitOk = 0,
+    ExitLoadFailed = 1,
+    ExitUsage = 2
+};
+
+const char *const UsageText =
+    "Usage: mirelo2-batch [--json] [--set KEY=VALUE]... FILE...\n"
+    "\n"
+    "Loads each project file (.m2p), calculates it and prints the results.\n"
+    "\n"
+    "  --json             print one JSON object per file (an array when several files)\n"
+    "  --set KEY=VALUE    override a setting for this run only, KEY being its storage key,\n"
+    "                     e.g. ProjectDefaults/MoistureDependentLambda=false;\n"
+    "                     nothing is written to the user's settings\n"
+    "  --help             show this text\n"
+    "\n"
+    "Exit status: 0 every file loaded, 1 a file failed to load, 2 usage error.\n";
+
+void writeOut(const QString &text)
+{
+    const QByteArray bytes = text.toUtf8();
+    std::fwrite(bytes.constData(), 1, std::size_t(bytes.size()), stdout);
+}
+
+void writeErr(const QString &text)
+{
+    const QByteArray bytes = text.toUtf8();
+    std::fwrite(bytes.constData(), 1, std::size_t(bytes.size()), stderr);
+}
+
+int usageError(const QString &reason)
+{
+    writeErr(QStringLiteral("mirelo2-batch: %1\n").arg(reason));
+    writeErr(QString::fromLatin1(UsageText));
+    return ExitUsage;
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QCoreApplication app(argc, argv);
+
+    // Log messages of the engine go to standard error, so that standard output carries only the
+    // results (and stays valid JSON).
+    HTL::MessageHandler handler;
+    handler.setConsoleStream(&std::cerr);
+    handler.setConsoleColors(false);
+    HTL::MessageRouter::instance().setCurrent(&handler);
+
+    bool json = false;
+    QStringList overrides;
+    QStringList files;
+    bool optionsEnded = false;
+    const QStringList args = app.arguments();
+    for (int i = 1; i < args.size(); ++i) {
+        const QString &arg = args[i];
+        if (optionsEnded || !arg.startsWith(QLatin1Char('-')) || arg == QLatin1String("-")) {
+            files << arg;
+        } else if (arg == QLatin1String("--")) {
+            optionsEnded = true;
+        } else if (arg == QLatin1String("--help") || arg == QLatin1String("-h")) {
+            writeOut(QString::fromLatin1(UsageText));
+            return ExitOk;
+        } else if (arg == QLatin1String("--json")) {
+            json = true;
+        } else if (arg == QLatin1String("--set")) {
+            if (i + 1 >= args.size())
+                return usageError(QStringLiteral("--set needs KEY=VALUE"));
+            overrides << args[++i];
+        } else if (arg.startsWith(QLatin1String("--set="))) {
+            overrides << arg.mid(6);
+        } else {
+            return usageError(QStringLiteral("unknown option '%1'").arg(arg));
+        }
+    }
+    if (files.isEmpty())
+        return usageError(QStringLiteral("no project file given"));
+
+    // The user's settings as the program would read them, then the overrides of this run; the
+    // settings are never written back.
+    Settings &settings = Settings::instance();
+    settings.read();
+    for (const QString &o : overrides) {
+        const int eq = o.indexOf(QLatin1Char('='));
+        if (eq <= 0)
+            return usageError(QStringLiteral("malformed --set '%1', expected KEY=VALUE").arg(o));
+        QString error;
+        if (!settings.applyOverride(o.left(eq), o.mid(eq + 1), &error))
+            return usageError(QStringLiteral("--set %1: %2").arg(o, error));
+    }
+
+    int exitCode = ExitOk;
+    QStringList jsonObjects;
+    bool firstBlock = true;
+    for (const QString &file : files) {
+        // A fresh project per file, as the open command closes the previous one first.
+        Project project;
+        project.setMoistureDependentLambda(settings.m_moistureDependentLambda);
+        QString message;
+        if (!project.load(file, &message)) {
+            exitCode = ExitLoadFailed;
+            writeErr(QStringLiteral("%1: %2\n").arg(file, message));
+            if (json)
+                jsonObjects
+                    << BatchOutput::jsonError(file, message).toString(files.size() > 1 ? 2 : 0);
+            continue;
+        }
+        if (json) {
+            jsonObjects
+                << BatchOutput::jsonObject(file, project).toString(files.size() > 1 ? 2 : 0);
+        } else {
+            if (!firstBlock)
+                writeOut(QStringLiteral("\n"));
+            writeOut(BatchOutput::textBlock(file, project));
+            firstBlock = false;
+        }
+    }
+    if (json) {
+        if (files.size() == 1)
+            writeOut(jsonObjects.value(0) + QLatin1Char('\n'));
+        else
+            writeOut(JsonWriter::arrayOfFragments(jsonObjects, 0) + QLatin1Char('\n'));
+    }
+    std::fflush(stdout);
+    HTL::MessageRouter::instance().setCurrent(nullptr);
+    return exitCode;
+}
