@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QString>
+
+/*! The fixed directory layout of the program. All functions return paths with forward slashes.
+
+    Resources (translations, material database files, help documents) live beside the
+    executable in "resources"; everything the user creates (log file, user materials,
+    construction database) lives in the per-user data directory "HTL/Mirelo2", a sibling of
+    Qt's application data location.
+*/
+namespace Directories {
+
+/*! Directory of the executable + "/resources". */
+QString resourcesDir();
+
+/*! resourcesDir() + "/translations". */
+QString translationsDir();
+
+/*! Qt's writable application data location + "/../HTL/Mirelo2", with the ".." resolved (on
+    Linux normally ~/.local/share/HTL/Mirelo2). */
+QString userDataDir();
+
+/*! userDataDir() + "/Mirelo2.log". */
+QString logFilePath();
+
+/*! resourcesDir() + "/DB_help/Mirelo2_Documentation_<langId>.pdf". */
+QString helpFilePath(const QString &langId);
+
+/*! userDataDir() + "/user_materials" in native separators: where the user's material and
+    construction databases go unless the settings name another directory. */
+QString defaultUserMaterialsDir();
+
+} // namespace Directories

@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QMainWindow>
+#include <QPointer>
+#include <QSplashScreen>
+
+namespace Ui {
+class MainWindow;
+}
+
+/*! The program's one window. It owns every view of the open project; while it starts it also
+    looks after the splash screen it was given: paints the tagline onto it and closes it a few
+    seconds after the window is up.
+*/
+class MainWindow : public QMainWindow
+{
+    Q_OBJECT
+
+public:
+    /*! Takes ownership of splash (which may be null). */
+    explicit MainWindow(QSplashScreen *splash, QWidget *parent = nullptr);
+    ~MainWindow() override;
+
+    /*! The splash screen while it exists. */
+    QSplashScreen *splashScreen() const { return m_splash; }
+
+    /*! Paints the tagline onto a copy of pixmap: 300 pixels wide, top left at (35, 85), in
+        RGB(191, 191, 207). */
+    static QPixmap splashWithTagline(const QPixmap &pixmap);
+
+protected:
+    /*! Writes the settings when the window closes. */
+    void closeEvent(QCloseEvent *event) override;
+
+private slots:
+    /*! Schedules the closing of the splash screen. */
+    void updateSplashScreen();
+    void on_actionShow_Logfile_triggered();
+
+private:
+    Ui::MainWindow *m_ui;
+    QPointer<QSplashScreen> m_splash;
+};
