@@ -1,0 +1,278 @@
+#include "calculation/DINCriteriaResult.h"
+
+#include "model/InputData.h"
+
+#include <QChar>
+#include <QJsonArray>
+#include <QJsonValue>
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+constexpr int StandardUserDefined = 3;
+constexpr int DefaultStandard = 2;
+
+// 90 days, the longest drying time DIN 4108-3 admits.
+constexpr double MaxDryingDays = 90;
+constexpr double SecondsPerDay = 86400;
+
+// Below this a demanded reserve (kg/(m²·a)) or a user limit (kg/(m²·h^0.5)) counts as zero.
+constexpr double ZeroTolerance = 1e-10;
+
+QJsonArray toJsonArray(const std::vector<int> &list)
+{
+    QJsonArray a;
+    for (int i : list)
+        a.append(i);
+    return a;
+}
+
+} // namespace
+
+double DINCriteriaResult::editionAwLimit(int standard)
+{
+    switch (standard) {
+    case 0:
+        return 0.2;
+    case 1:
+        return 0.5;
+    case 2:
+        return 0.1;
+    default:
+        return 0;
+    }
+}
+
+double DINCriteriaResult::awLimit(int standard, double userAwLimit)
+{
+    if (standard == StandardUserDefined)
+        return userAwLimit;
+    return editionAwLimit(standard) / 60;
+}
+
+void DINCriteriaResult::build(const InputData &input, const PlaneList &planes, int standard,
+                              double userAwLimit)
+{
+    m_nonCapillaryLayers.clear();
+    m_timberLayers.clear();
+    m_woodBasedLayers.clear();
+    m_massLimitTimber = NoMassLimit;
+    m_massLimitWoodBased = NoMassLimit;
+    m_awLimit = awLimit(standard, userAwLimit);
+
+    m_options = DINCriteriaOptions();
+    m_options.m_standard = standard;
+    m_options.m_nonCapillarAw = userAwLimit;
+    m_nonCapillaryApplies = false;
+    m_massMet = true;
+    m_woodMet = true;
+    m_dryingTimeMet = true;
+    m_dryingReserveEvaluated = false;
+    m_dryingReserveMet = true;
+    m_note.clear();
+
+    const int n = input.layerCount();
+    for (const auto &group : planes) {
+        for (unsigned int j = group.first; j <= group.second && j < unsigned(n); ++j) {
+            const MaterialLayer &layer = input.layer(int(j));
+            if (m_awLimit >= layer.m_A_w)
+                m_nonCapillaryLayers.push_back(int(j));
+            // Admissible condensate: the mass that raises the mass-related moisture content of
+            // the layer by 5 % (timber) or 3 % (wood-based material), kg/m².
+            if (layer.isWood()) {
+                m_timberLayers.push_back(int(j));
+                const double limit = layer.m_width * layer.m_rho * 0.05;
+                m_massLimitTimber = std::min(limit, m_massLimitTimber);
+            }
+            if (layer.isWoodBased()) {
+                m_woodBasedLayers.push_back(int(j));
+                const double limit = layer.m_width * layer.m_rho * 0.03;
+                m_massLimitWoodBased = std::min(limit, m_massLimitWoodBased);
+            }
+        }
+    }
+}
+
+void DINCriteriaResult::evaluate(const DINCriteriaOptions &options, const InputData &input,
+                                 const CalculationResults &results)
+{
+    DINCriteriaOptions o = options;
+    // A stored code from a damaged or newer settings file must not select a zero limit.
+    if (o.m_standard < 0 || o.m_standard > StandardUserDefined)
+        o.m_standard = DefaultStandard;
+
+    build(input, results.kPlanes, o.m_standard, o.m_nonCapillarAw);
+    m_options = o;
+
+    const double M_c = results.m_cond;
+    m_nonCapillaryApplies = nonCapillaryCriterionApplies(results.kPlanes);
+    m_massMet = massCriterionMet(M_c, m_nonCapillaryApplies);
+    switch (woodRow()) {
+    case TimberRow:
+        m_woodMet = timberCriterionMet(M_c);
+        break;
+    case WoodBasedRow:
+        m_woodMet = woodBasedCriterionMet(M_c);
+        break;
+    case NoWoodRow:
+        m_woodMet = true;
+        break;
+    }
+    m_dryingTimeMet = dryingTimeMet(results.t_ev);
+    m_dryingReserveEvaluated = dryingReserveEvaluated(results.m_condStat, o.m_dryingReserve);
+    m_dryingReserveMet =
+        m_dryingReserveEvaluated ? dryingReserveMet(results.m_ev, M_c, o.m_dryingReserve) : true;
+    m_note = noteText(o.m_standard, o.m_nonCapillarAw);
+}
+
+bool DINCriteriaResult::nonCapillaryCriterionApplies(const PlaneList &planes) const
+{
+    for (const auto &group : planes) {
+        for (int k : m_nonCapillaryLayers) {
+            if (k >= 0 && group.first <= unsigned(k) && unsigned(k) <= group.second)
+                return true;
+        }
+    }
+    return false;
+}
+
+bool DINCriteriaResult::massCriterionMet(double M_c, bool nonCapillaryApplies)
+{
+    return M_c < massLimit(nonCapillaryApplies);
+}
+
+bool DINCriteriaResult::timberCriterionMet(double M_c) const
+{
+    return m_timberLayers.empty() || M_c < m_massLimitTimber;
+}
+
+bool DINCriteriaResult::woodBasedCriterionMet(double M_c) const
+{
+    return m_woodBasedLayers.empty() || M_c < m_massLimitWoodBased;
+}
+
+DINCriteriaResult::WoodRow DINCriteriaResult::woodRow() const
+{
+    if (!m_woodBasedLayers.empty())
+        return WoodBasedRow;
+    if (!m_timberLayers.empty())
+        return TimberRow;
+    return NoWoodRow;
+}
+
+bool DINCriteriaResult::dryingTimeMet(double t_ev)
+{
+    return t_ev / SecondsPerDay < MaxDryingDays;
+}
+
+bool DINCriteriaResult::dryingReserveEvaluated(double m_condStat, double dryingReserve)
+{
+    return m_condStat > 0 && std::fabs(dryingReserve) > ZeroTolerance;
+}
+
+bool DINCriteriaResult::dryingReserveMet(double m_ev, double m_cond, double dryingReserve)
+{
+    return m_ev > m_cond + dryingReserve;
+}
+
+QString DINCriteriaResult::headingText(int standard)
+{
+    switch (standard) {
+    case 0:
+        return tr("Check according DIN 4108-3 2001");
+    case 1:
+        return tr("Check according DIN 4108-3 2014");
+    case 2:
+        return tr("Check according DIN 4108-3 2018 and 2024");
+    case 3:
+        return tr("Check accordinguser defined data");
+    default:
+        return QString();
+    }
+}
+
+QString DINCriteriaResult::massRowText(bool nonCapillaryApplies)
+{
+    if (nonCapillaryApplies)
+        return tr("DIN 4108-3 (no capillary suction) M<sub>c</sub> &lt;= 0.5kg/m<sup>2</sup>");
+    return tr("DIN 4108-3 (with capillary suction) M<sub>c</sub> &lt;= 1.0kg/m<sup>2</sup>");
+}
+
+QString DINCriteriaResult::timberRowText()
+{
+    return tr("DIN 4108-3 (Wood) %1u<sub>m</sub> &lt; 5%").arg(QChar(0x0394));
+}
+
+QString DINCriteriaResult::woodBasedRowText()
+{
+    return tr("DIN 4108-3 (Wood based material) %1u<sub>m</sub> &lt; 3%").arg(QChar(0x0394));
+}
+
+QString DINCriteriaResult::dryingTimeRowText()
+{
+    return tr("Drying time in summer t<sub>ev</sub> &lt; 90d");
+}
+
+QString DINCriteriaResult::dryingReserveRowText(double dryingReserve)
+{
+    return tr("Check for drying reserve of %1 g/m<sup>2</sup>a according DIN 68800-2")
+        .arg(QString::number(dryingReserveInGrams(dryingReserve), 'f', 6));
+}
+
+QString DINCriteriaResult::noteText(int standard, double userAwLimit)
+{
+    if (standard != StandardUserDefined)
+        return QString();
+    const double perHour = userAwLimit * 60;
+    if (!(std::fabs(perHour - editionAwLimit(StandardUserDefined)) > ZeroTolerance))
+        return QString();
+    const QString unit = QStringLiteral("kg/m%1h%2").arg(QChar(0x00B2)).arg(QChar(0x00BD));
+    return tr("The current calculation don't use the same water uptake value as check for "
+              "non-capillar material ") +
+           tr("as the standard DIN 4108-3 from 2014, 2018 or 2024.<br/>") +
+           tr("Used value: %1 %2.<br/>").arg(QString::number(perHour, 'g'), unit) +
+           tr("This is admissible because MIRELO is a advanced software as per appendix D DIN "
+              "4108-3.");
+}
+
+QJsonObject DINCriteriaResult::toJson() const
+{
+    QJsonObject o;
+    o.insert(QStringLiteral("standard"), m_options.m_standard);
+    o.insert(QStringLiteral("heading"), headingText(m_options.m_standard));
+    o.insert(QStringLiteral("aw_limit"), m_awLimit);
+    o.insert(QStringLiteral("non_capillary_layers"), toJsonArray(m_nonCapillaryLayers));
+    o.insert(QStringLiteral("timber_layers"), toJsonArray(m_timberLayers));
+    o.insert(QStringLiteral("woodbased_layers"), toJsonArray(m_woodBasedLayers));
+    o.insert(QStringLiteral("timber_limit"), m_massLimitTimber);
+    o.insert(QStringLiteral("woodbased_limit"), m_massLimitWoodBased);
+    o.insert(QStringLiteral("classification"), classification());
+    o.insert(QStringLiteral("non_capillary_applies"), m_nonCapillaryApplies);
+    o.insert(QStringLiteral("mass_limit"), massLimit(m_nonCapillaryApplies));
+    o.insert(QStringLiteral("mass_met"), m_massMet);
+    switch (woodRow()) {
+    case TimberRow:
+        o.insert(QStringLiteral("wood_row"), QStringLiteral("timber"));
+        o.insert(QStringLiteral("wood_met"), m_woodMet);
+        break;
+    case WoodBasedRow:
+        o.insert(QStringLiteral("wood_row"), QStringLiteral("woodbased"));
+        o.insert(QStringLiteral("wood_met"), m_woodMet);
+        break;
+    case NoWoodRow:
+        o.insert(QStringLiteral("wood_row"), QJsonValue(QJsonValue::Null));
+        o.insert(QStringLiteral("wood_met"), QJsonValue(QJsonValue::Null));
+        break;
+    }
+    o.insert(QStringLiteral("drying_time_met"), m_dryingTimeMet);
+    o.insert(QStringLiteral("drying_reserve_evaluated"), m_dryingReserveEvaluated);
+    o.insert(QStringLiteral("drying_reserve_met"), m_dryingReserveEvaluated
+                                                       ? QJsonValue(m_dryingReserveMet)
+                                                       : QJsonValue(QJsonValue::Null));
+    o.insert(QStringLiteral("drying_reserve_text"),
+             dryingReserveRowText(m_options.m_dryingReserve));
+    o.insert(QStringLiteral("note"), m_note);
+    return o;
+}

@@ -1,0 +1,149 @@
+#pragma once
+
+#include "calculation/CalculationResults.h"
+
+#include <QCoreApplication>
+#include <QJsonObject>
+#include <QString>
+
+#include <limits>
+#include <vector>
+
+class InputData;
+
+/*! The assessment settings the DIN 4108-3 validity criteria and the DIN 68800-2 drying reserve
+    need, handed in as plain values by whoever owns the settings (the project, the batch front
+    end, the report). The defaults are those of a fresh installation. */
+struct DINCriteriaOptions
+{
+    /*! Edition: 0 DIN 4108-3 2001, 1 DIN 4108-3 2014, 2 DIN 4108-3 2018 and 2024,
+        3 user defined. */
+    int m_standard = 2;
+    /*! Water absorption coefficient up to which a material counts as taking up no capillary
+        water, in kg/(m²·s^0.5); only used for the user-defined edition (0.2 kg/(m²·h^0.5)). */
+    double m_nonCapillarAw = 0.2 / 60;
+    /*! Water absorption coefficient from which a material counts as capillary active,
+        in kg/(m²·s^0.5) (0.7 kg/(m²·h^0.5)). Stored and edited, not used by any rule. */
+    double m_capillarActiveAw = 0.7 / 60;
+    /*! true: check one side of a condensation plane, false: both sides. Stored and edited, not
+        used by any rule. */
+    bool m_capillaryCheckOneSide = true;
+    /*! Drying reserve demanded after DIN 68800-2, in kg/(m²·a); 0 means none. */
+    double m_dryingReserve = 0;
+};
+
+/*! The DIN 4108-3 validity criteria of one construction after a moisture-storage calculation:
+    which layers touched by condensate take up no capillary water, which are timber or
+    wood-based material, the admissible condensate masses of the wooden layers, and the
+    verdicts of the mass, wood, drying-time and drying-reserve rows that the results display
+    and the report conclusions present.
+
+    build() collects the layers from a plane list; evaluate() also judges the results of a
+    calculation. Every rule is available on its own for the display and the report. Texts use
+    the translation context "DINCriteriaResult".
+*/
+class DINCriteriaResult
+{
+    Q_DECLARE_TR_FUNCTIONS(DINCriteriaResult)
+public:
+    using PlaneList = std::vector<CalculationResults::PlaneRange>;
+
+    /*! Which wood row the report shows. */
+    enum WoodRow
+    {
+        NoWoodRow,
+        TimberRow,
+        WoodBasedRow
+    };
+
+    /*! "No limit" for the admissible condensate mass of a wooden layer (kg/m²). */
+    static constexpr double NoMassLimit = std::numeric_limits<double>::max();
+
+    /*! Drying reserve choices of DIN 68800-2, in kg/(m²·a). */
+    static constexpr double DryingReserveCeilingsWalls = 0.1;
+    static constexpr double DryingReserveRoofs = 0.25;
+
+    /*! The A_w limit of an edition, in kg/(m²·h^0.5): 0.2 (2001), 0.5 (2014), 0.1 (2018 and
+        2024); 0 for the user-defined edition and for an unknown code. */
+    static double editionAwLimit(int standard);
+    /*! The A_w limit in kg/(m²·s^0.5) the criteria use: the user's value for the user-defined
+        edition, otherwise the edition's value per hour divided by 60. */
+    static double awLimit(int standard, double userAwLimit);
+
+    /*! Collects the non-capillary, timber and wood-based layers of every plane group (a..b,
+        layer indices, inclusive) of the plane list and the smallest admissible condensate mass
+        of the timber (5 % mass-related moisture) and wood-based layers (3 %). Resets the
+        verdicts of evaluate(). Indices outside the construction are skipped. */
+    void build(const InputData &input, const PlaneList &planes, int standard, double userAwLimit);
+
+    /*! build() with the plane list of the moisture-storage method, then every verdict for
+        the condensate mass, drying time and evaporable mass of the results. An edition code
+        outside 0..3 counts as the default edition (2018 and 2024). */
+    void evaluate(const DINCriteriaOptions &options, const InputData &input,
+                  const CalculationResults &results);
+
+    /*! True when a layer of some plane group is in the non-capillary list. */
+    bool nonCapillaryCriterionApplies(const PlaneList &planes) const;
+    /*! Admissible condensate mass in kg/m²: 0.5 with, 1.0 without a non-capillary layer. */
+    static double massLimit(bool nonCapillaryApplies) { return nonCapillaryApplies ? 0.5 : 1.0; }
+    /*! M_c (kg/m²) strictly below the mass limit. */
+    static bool massCriterionMet(double M_c, bool nonCapillaryApplies);
+    /*! No timber layer, or M_c (kg/m²) below the timber limit. */
+    bool timberCriterionMet(double M_c) const;
+    /*! No wood-based layer, or M_c (kg/m²) below the wood-based limit. */
+    bool woodBasedCriterionMet(double M_c) const;
+    bool hasWoodLayers() const { return !m_timberLayers.empty() || !m_woodBasedLayers.empty(); }
+    /*! 3 without timber and wood-based layers, 4 with some. */
+    int classification() const { return hasWoodLayers() ? 4 : 3; }
+    /*! The wood row to show: the wood-based row when there is a wood-based layer, otherwise
+        the timber row when there is a timber layer. */
+    WoodRow woodRow() const;
+    /*! Drying time t_ev (s) below 90 days. */
+    static bool dryingTimeMet(double t_ev);
+    /*! The reserve is checked only when condensate forms at all (stationary mass m_condStat
+        > 0 kg/m²) and a reserve (kg/(m²·a)) is demanded. */
+    static bool dryingReserveEvaluated(double m_condStat, double dryingReserve);
+    /*! The evaporable mass m_ev exceeds the condensate m_cond plus the reserve (all kg/m²). */
+    static bool dryingReserveMet(double m_ev, double m_cond, double dryingReserve);
+
+    /*! Heading naming the edition, e.g. "Check according DIN 4108-3 2014". */
+    static QString headingText(int standard);
+    /*! The mass row with or without capillary suction. */
+    static QString massRowText(bool nonCapillaryApplies);
+    static QString timberRowText();
+    static QString woodBasedRowText();
+    static QString dryingTimeRowText();
+    /*! The drying-reserve row; the reserve (kg/(m²·a)) is shown in g/(m²·a). */
+    static QString dryingReserveRowText(double dryingReserve);
+    /*! A reserve in kg/(m²·a) in the unit the user sees, g/(m²·a). */
+    static double dryingReserveInGrams(double dryingReserve) { return dryingReserve * 1000; }
+    /*! The note explaining a user-defined A_w limit (kg/(m²·s^0.5)); empty otherwise. */
+    static QString noteText(int standard, double userAwLimit);
+
+    /*! The verdicts as the batch front end writes them: standard, heading, aw_limit, the three
+        layer lists (0-based), both mass limits, classification, non_capillary_applies,
+        mass_limit, mass_met, wood_row, wood_met, drying_time_met, drying_reserve_evaluated,
+        drying_reserve_met, drying_reserve_text, note (null where a row is not shown). */
+    QJsonObject toJson() const;
+
+    // --- the record built from the plane list ---
+    /*! The A_w limit used, kg/(m²·s^0.5). */
+    double m_awLimit = 0;
+    /*! Smallest admissible condensate mass over the timber layers, kg/m². */
+    double m_massLimitTimber = NoMassLimit;
+    /*! Smallest admissible condensate mass over the wood-based layers, kg/m². */
+    double m_massLimitWoodBased = NoMassLimit;
+    std::vector<int> m_nonCapillaryLayers;
+    std::vector<int> m_timberLayers;
+    std::vector<int> m_woodBasedLayers;
+
+    // --- the verdicts of evaluate() ---
+    DINCriteriaOptions m_options;
+    bool m_nonCapillaryApplies = false;
+    bool m_massMet = true;
+    bool m_woodMet = true; ///< meaningful only when woodRow() != NoWoodRow
+    bool m_dryingTimeMet = true;
+    bool m_dryingReserveEvaluated = false;
+    bool m_dryingReserveMet = true; ///< meaningful only when m_dryingReserveEvaluated
+    QString m_note;
+};
