@@ -1,0 +1,379 @@
+#include "persistence/MaterialList.h"
+
+#include "app/Directories.h"
+#include "app/Settings.h"
+#include "htl/HTL_MessageHandler.h"
+#include "persistence/MaterialDatabaseFile.h"
+#include "persistence/MaterialDatabaseFileBounds.h"
+
+#include <QBuffer>
+#include <QCoreApplication>
+#include <QDataStream>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QLocale>
+#include <QSaveFile>
+
+namespace {
+
+const char *const ReadContext = "MaterialList::read";
+const char *const WriteContext = "MaterialList::writeUserMaterials";
+
+// Stream form of the user file: the stored negative value is the material stream version.
+const int UserFileMaterialVersion = 4;
+const int UserFileStreamVersion = QDataStream::Qt_5_15;
+
+// The application-wide counter of user material ids.
+int &userIdCounter()
+{
+    static int counter = MaterialList::FirstUserMaterialId;
+    return counter;
+}
+
+QString userFileName()
+{
+    return QStringLiteral("UserData.mmat");
+}
+
+// The language rule of the program: the stored language, replaced by the one of the command
+// line, and without either the system locale's language.
+QString settingsLanguage()
+{
+    const Settings &s = Settings::instance();
+    QString id = s.m_langId;
+    if (!s.m_commandLineLangId.isEmpty())
+        id = s.m_commandLineLangId;
+    if (id.isEmpty())
+        id = QLocale::system().name().section(QLatin1Char('_'), 0, 0);
+    return id;
+}
+
+} // namespace
+
+MaterialList::MaterialList(const QString &langId, QObject *parent)
+    : MaterialList(langId, Directories::resourcesDir() + QStringLiteral("/DB_materials"),
+                   Directories::userDataDir(), parent)
+{
+}
+
+MaterialList::MaterialList(const QString &langId, const QString &databaseDir,
+                           const QString &userDir, QObject *parent)
+    : QObject(parent)
+    , m_langId(langId)
+    , m_databaseDir(QDir(databaseDir).absolutePath())
+    , m_userDir(userDir)
+{
+}
+
+MaterialList::~MaterialList()
+{
+    // Every change has been written when it was made; only a failed write is tried again.
+    if (m_unsavedChanges)
+        writeUserMaterials();
+}
+
+MaterialList &MaterialList::instance(const QString &langId)
+{
+    static MaterialList list(langId.isEmpty() ? settingsLanguage() : langId);
+    static const bool wasRead = list.read();
+    Q_UNUSED(wasRead)
+    return list;
+}
+
+int MaterialList::nextUserMaterialId()
+{
+    return userIdCounter();
+}
+
+QString MaterialList::userFilePath() const
+{
+    return m_userDir + QLatin1Char('/') + userFileName();
+}
+
+Material MaterialList::airMaterial()
+{
+    Material air(QCoreApplication::translate("MaterialList", "Air space (not ventilated)"), 12,
+                 QCoreApplication::translate("MaterialList",
+                                             "Thermal conductivity will be calculated from "
+                                             "construction and heat flow according DIN EN ISO "
+                                             "6946 5.3.") +
+                     QCoreApplication::translate(
+                         "MaterialList", "Vapor diffusion resistance factor will be calculated "
+                                         "from construction according DIN EN ISO 13788 4.1."),
+                 QString(), QString(), QString(), 1.23, 0.025, 1, 0.00001, 1, 0, 0);
+    air.setFlags(true, false, false, false);
+    air.m_applicationCodes = {0, 1, 2, 6, 7, 8};
+    return air;
+}
+
+bool MaterialList::read()
+{
+    HTL::message("Path for material database: " + m_databaseDir.toStdString() + "\n",
+                 HTL::MSG_PROGRESS, ReadContext, 1);
+
+    m_databaseMaterials.clear();
+    // Sorted by name, so that the order of the catalogue does not depend on the file system.
+    const QDir dir(m_databaseDir);
+    const QStringList files =
+        dir.entryList(QStringList() << QStringLiteral("*.m2m"), QDir::Files, QDir::Name);
+    for (const QString &f : files)
+        readDatabaseFile(dir.absoluteFilePath(f));
+
+    m_databaseMaterials.push_back(std::make_unique<Material>(airMaterial()));
+
+    bool complete = true;
+    std::vector<Material> user = readUserFile(userFilePath(), &complete);
+    if (!complete) {
+        // Keep the file that could not be read before a later write replaces it.
+        const QString keep = userFilePath() + QStringLiteral(".damaged");
+        QFile::remove(keep);
+        QFile::copy(userFilePath(), keep);
+        HTL::message("User material file '" + userFilePath().toStdString() +
+                         "' could not be read completely; a copy is kept as '" +
+                         keep.toStdString() + "'.",
+                     HTL::MSG_WARNING, ReadContext, 1);
+    }
+    if (!user.empty()) {
+        m_userMaterials.clear();
+        for (Material &m : user)
+            m_userMaterials.push_back(std::make_unique<Material>(std::move(m)));
+    }
+    return count() > 0;
+}
+
+void MaterialList::readDatabaseFile(const QString &fileName)
+{
+    MaterialDatabaseFile::Content content;
+    std::string logLine;
+    const bool ok = MaterialDatabaseFile::read(fileName, content, &logLine);
+
+    // Texts of the chosen language, names falling back to English.
+    int langIndex = content.m_languages.indexOf(m_langId);
+    if (langIndex < 0)
+        langIndex = 0;
+    const int enIndex = content.m_languages.indexOf(QStringLiteral("en"));
+
+    // Records read before a failure are kept.
+    for (const MaterialDatabaseFile::Record &r : content.m_records) {
+        if (r.m_air) // the list has its own air material
+            continue;
+        if (std::find(r.m_applicationCodes.begin(), r.m_applicationCodes.end(), ApplicationCode) ==
+            r.m_applicationCodes.end())
+            continue;
+        MaterialDatabaseFile::LanguageTexts texts;
+        if (std::size_t(langIndex) < r.m_texts.size())
+            texts = r.m_texts[std::size_t(langIndex)];
+        QString name = texts.m_name;
+        if (name.isEmpty() && enIndex >= 0 && std::size_t(enIndex) < r.m_texts.size())
+            name = r.m_texts[std::size_t(enIndex)].m_name;
+        if (name.isEmpty())
+            name = Material::unknownName();
+        auto m = std::make_unique<Material>(name, Material::clampCategory(r.m_category),
+                                            texts.m_notes, texts.m_productName, texts.m_producer,
+                                            texts.m_dataSource, r.m_rho, r.m_lambda, r.m_mu,
+                                            r.m_w_80, r.m_w_sat, r.m_A_w, r.m_id);
+        m->setFlags(r.m_air, r.m_wood, r.m_woodBased, r.m_foil);
+        m->m_applicationCodes = r.m_applicationCodes;
+        m->m_mu_min = r.m_mu_min;
+        m->m_mu_max = r.m_mu_max;
+        m->m_sd_value = r.m_sd_value;
+        m->m_databaseInteger = r.m_additionalInteger;
+        m->m_measuringDate = r.m_measuringDate;
+        m->m_samplingDate = r.m_samplingDate;
+        m->m_productionDate = r.m_productionDate;
+        m_databaseMaterials.push_back(std::move(m));
+    }
+    if (ok)
+        HTL::message(logLine + " finished. " + std::to_string(m_databaseMaterials.size()) +
+                         " materials read.\n",
+                     HTL::MSG_PROGRESS, ReadContext, 1);
+}
+
+std::vector<Material> MaterialList::readUserFile(const QString &fileName, bool *complete)
+{
+    namespace B = MaterialDatabaseFileBounds;
+    std::vector<Material> result;
+    if (complete)
+        *complete = true;
+    QFile f(fileName);
+    if (!f.exists() || !f.open(QIODevice::ReadOnly))
+        return result;
+    if (complete)
+        *complete = false; // until the last material has been read
+    if (f.size() > B::MaxFileSize)
+        return result;
+    QBuffer buffer;
+    buffer.setData(f.readAll());
+    buffer.open(QIODevice::ReadOnly);
+    QDataStream in(&buffer);
+    in.setVersion(UserFileStreamVersion);
+
+    qint32 first = 0;
+    in >> first;
+    if (in.status() != QDataStream::Ok)
+        return result;
+    int version = 1;
+    qint32 count = first;
+    if (first < 0) {
+        if (first < -UserFileMaterialVersion)
+            return result; // written by a newer program
+        version = -first;
+        if (!B::readCount(in, count, B::minimumMaterialSize(version)))
+            return result;
+    } else if (qint64(count) * B::minimumMaterialSize(version) > B::remaining(in)) {
+        return result;
+    }
+
+    for (qint32 i = 0; i < count; ++i) {
+        Material m;
+        if (!B::materialFits(in, version) || !m.read(in, version, userIdCounter()))
+            return result;
+        ++userIdCounter();
+        result.push_back(std::move(m));
+    }
+    if (complete)
+        *complete = true;
+    return result;
+}
+
+bool MaterialList::writeUserMaterials()
+{
+    if (!QDir().mkpath(m_userDir)) {
+        HTL::message("Cannot create directory '" + m_userDir.toStdString() + "'.", HTL::MSG_WARNING,
+                     WriteContext, 1);
+        return false;
+    }
+    const QString fileName = userFilePath();
+    if (m_userMaterials.empty()) {
+        if (QFile::exists(fileName)) {
+            const QString backup = fileName + QStringLiteral(".backup");
+            QFile::remove(backup);
+            if (!QFile::rename(fileName, backup))
+                return false;
+        }
+        return true;
+    }
+
+    QSaveFile f(fileName);
+    if (!f.open(QIODevice::WriteOnly)) {
+        HTL::message("Cannot write user material file '" + fileName.toStdString() + "'.",
+                     HTL::MSG_WARNING, WriteContext, 1);
+        return false;
+    }
+    QDataStream out(&f);
+    out.setVersion(UserFileStreamVersion);
+    out << qint32(-UserFileMaterialVersion) << qint32(m_userMaterials.size());
+    for (const auto &m : m_userMaterials)
+        m->write(out, UserFileMaterialVersion);
+    if (out.status() != QDataStream::Ok || !f.commit()) {
+        HTL::message("Cannot write user material file '" + fileName.toStdString() + "'.",
+                     HTL::MSG_WARNING, WriteContext, 1);
+        return false;
+    }
+    return true;
+}
+
+void MaterialList::saveUserMaterials()
+{
+    m_unsavedChanges = !writeUserMaterials();
+}
+
+const Material *MaterialList::material(int index) const
+{
+    if (index < 0)
+        return nullptr;
+    const std::size_t i = std::size_t(index);
+    if (i < m_databaseMaterials.size())
+        return m_databaseMaterials[i].get();
+    if (i - m_databaseMaterials.size() < m_userMaterials.size())
+        return m_userMaterials[i - m_databaseMaterials.size()].get();
+    return nullptr;
+}
+
+const Material *MaterialList::findMaterial(int id) const
+{
+    for (const auto &m : m_databaseMaterials)
+        if (m->m_materialId == id)
+            return m.get();
+    for (const auto &m : m_userMaterials)
+        if (m->m_materialId == id)
+            return m.get();
+    return nullptr;
+}
+
+bool MaterialList::isUserMaterial(int id) const
+{
+    for (const auto &m : m_userMaterials)
+        if (m->m_materialId == id)
+            return true;
+    return false;
+}
+
+int MaterialList::addUserMaterial(const Material &material)
+{
+    auto m = std::make_unique<Material>(material);
+    const int id = userIdCounter()++;
+    m->m_materialId = id;
+    Material *added = m.get();
+    m_userMaterials.push_back(std::move(m));
+    saveUserMaterials();
+    emit materialAdded(added);
+    return id;
+}
+
+bool MaterialList::replaceUserMaterial(int id, const Material &material)
+{
+    for (auto &m : m_userMaterials) {
+        if (m->m_materialId == id) {
+            *m = material;
+            m->m_materialId = id;
+            saveUserMaterials();
+            return true;
+        }
+    }
+    return false;
+}
+
+bool MaterialList::removeUserMaterial(int id)
+{
+    for (auto it = m_userMaterials.begin(); it != m_userMaterials.end(); ++it) {
+        if ((*it)->m_materialId == id) {
+            m_userMaterials.erase(it);
+            saveUserMaterials();
+            return true;
+        }
+    }
+    return false;
+}
+
+int MaterialList::germanCategory(const QString &text)
+{
+    // Category texts of version-1 lists. The files are 8-bit Latin-1 text; the caller converts
+    // them, so the umlauts arrive as their Unicode characters.
+    static const struct
+    {
+        const char *text; // UTF-8 here
+        int category;
+    } table[] = {{"Natursteine", 3},
+                 {"Mauersteine", 2},
+                 {"Mauerwerk", 2},
+                 {"Putze/Mörtel/Estriche", 1},
+                 {"Putze, Mörtel und Ausfachungen", 1},
+                 {"Beton/Betonbauteile", 4},
+                 {"Zementhaltige Baustoffe", 4},
+                 {"Wärmedämmstoffe", 5},
+                 {"Dämmstoffe", 5},
+                 {"Holz/Holzwerkstoffe", 7},
+                 {"Holz", 7},
+                 {"Sonstiges", 12},
+                 {"Abdichtungen/Folien", 11},
+                 {"Folien und Abdichtungsstoffe", 11},
+                 {"Bauplatten", 6},
+                 {"Fassadenbekleidungen, Bodenbeläge und Eindeckungen", 10},
+                 {"Erden und Böden", 9}};
+    for (const auto &entry : table)
+        if (text == QString::fromUtf8(entry.text))
+            return entry.category;
+    return Material::UnknownCategory;
+}

@@ -1,0 +1,121 @@
+#pragma once
+
+#include "model/Material.h"
+
+#include <QObject>
+#include <QString>
+
+#include <memory>
+#include <vector>
+
+/*  The application's material database: the read-only materials of the database files shipped
+    in "resources/DB_materials", one built-in air material, and the user's own materials, stored
+    in "UserData.mmat" in the user data directory.
+
+    Combined indexes run over the database materials first, then the user materials. Database
+    materials keep the id of their record (the air material has id 0); user materials get ids
+    from one counter shared by the whole application that starts at 0x8000, so that user ids
+    never collide with catalogue ids.
+
+    User materials are changed only through addUserMaterial(), replaceUserMaterial() and
+    removeUserMaterial(); each change is written to the user file at once (atomic replace), so a
+    crash loses nothing. The destructor writes again only if the last write failed.
+*/
+class MaterialList : public QObject
+{
+    Q_OBJECT
+public:
+    /*! First id of user materials. */
+    static const int FirstUserMaterialId = 0x8000;
+    /*! Application code of the records meant for this program. */
+    static const int ApplicationCode = 1;
+
+    /*! A list for the language code langId ("de", "en", "pl" ...) with the program's directories:
+        resources/DB_materials beside the executable and the user data directory. */
+    explicit MaterialList(const QString &langId, QObject *parent = nullptr);
+    /*! A list with explicit directories (tests, tools). */
+    MaterialList(const QString &langId, const QString &databaseDir, const QString &userDir,
+                 QObject *parent = nullptr);
+    ~MaterialList() override;
+
+    MaterialList(const MaterialList &) = delete;
+    MaterialList &operator=(const MaterialList &) = delete;
+
+    /*! The application-wide list, created and read on the first call. The language is langId if
+        given, else the language of the settings (stored language, replaced by a command-line
+        language, else the system locale's language). Later arguments are ignored. */
+    static MaterialList &instance(const QString &langId = QString());
+
+    /*! Reads all database files of the database directory, appends the air material and reads
+        the user file. True if at least one material exists afterwards. */
+    bool read();
+
+    /*! Writes the user materials to the user file (atomic replace). Without user materials an
+        existing user file is renamed to "UserData.mmat.backup" (replacing an older backup) and
+        nothing is written. False when the directory or the file cannot be written. */
+    bool writeUserMaterials();
+
+    /*! Reads a user-material file ("*.mmat"; version 1 or -1 .. -4). The materials get ids from
+        the application-wide counter. An unreadable file or a version above 4 gives an empty
+        list; a damaged file gives the materials before the damage and complete = false. */
+    static std::vector<Material> readUserFile(const QString &fileName, bool *complete = nullptr);
+
+    /*! Reads a version-1 material list (keyword text, "*.txt"). Ids come from the
+        application-wide counter. Throws HTL::Exception on any error. */
+    static std::vector<Material> readVersion1List(const QString &fileName);
+
+    /*! Category of a German category text of version-1 lists (Latin-1 texts as in those files);
+        13 when the text is not in the table. */
+    static int germanCategory(const QString &text);
+
+    /*! The built-in air material (translated texts, random colour). */
+    static Material airMaterial();
+
+    /*! Total number of materials: database materials, then user materials. */
+    int count() const { return int(m_databaseMaterials.size() + m_userMaterials.size()); }
+    int databaseMaterialCount() const { return int(m_databaseMaterials.size()); }
+    int userMaterialCount() const { return int(m_userMaterials.size()); }
+
+    /*! Material at a combined index; nullptr outside 0 .. count()-1. */
+    const Material *material(int index) const;
+
+    /*! The first database material with the id, else the first user material with it. */
+    const Material *findMaterial(int id) const;
+    /*! True when a user material has the id. */
+    bool isUserMaterial(int id) const;
+
+    /*! Appends a copy with the next id of the application-wide counter, emits materialAdded,
+        writes the user file and returns the new id. */
+    int addUserMaterial(const Material &material);
+    /*! Replaces the first user material with the id (keeping the id) and writes the user file;
+        false when there is none. */
+    bool replaceUserMaterial(int id, const Material &material);
+    /*! Removes the first user material with the id and writes the user file; false when there
+        is none. */
+    bool removeUserMaterial(int id);
+
+    QString languageId() const { return m_langId; }
+    QString databaseDirectory() const { return m_databaseDir; }
+    QString userDirectory() const { return m_userDir; }
+    /*! userDirectory() + "/UserData.mmat". */
+    QString userFilePath() const;
+
+    /*! The next id the application-wide counter will hand out. */
+    static int nextUserMaterialId();
+
+signals:
+    void materialAdded(Material *constr);
+
+private:
+    /*! Reads one database file and appends its usable records. */
+    void readDatabaseFile(const QString &fileName);
+    /*! Writes the user materials and remembers whether that succeeded. */
+    void saveUserMaterials();
+
+    std::vector<std::unique_ptr<Material>> m_databaseMaterials;
+    std::vector<std::unique_ptr<Material>> m_userMaterials;
+    QString m_langId;
+    QString m_databaseDir; ///< absolute
+    QString m_userDir;
+    bool m_unsavedChanges = false;
+};
