@@ -2,7 +2,9 @@
 
 #include "model/InputData.h"
 #include "model/ProjectInformation.h"
+#include "persistence/Document.h"
 
+#include <QBuffer>
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
@@ -49,9 +51,17 @@ bool write(QIODevice &device, const InputData &input, const ProjectInformation &
 bool save(const QString &fileName, const InputData &input, const ProjectInformation &info,
           QString *message)
 {
+    QByteArray document;
+    {
+        QBuffer buffer(&document);
+        buffer.open(QIODevice::WriteOnly | QIODevice::Text);
+        write(buffer, input, info);
+    }
     // The document goes into a temporary file beside the target, which replaces the target by
     // a rename only after everything was written and flushed: a full disk or a crash in between
-    // leaves the previous project file as it was.
+    // leaves the previous project file as it was. The explicit flush matters: QSaveFile buffers
+    // small writes, and an error that only shows when the buffer is flushed inside commit()
+    // would not stop the rename of an incomplete file.
     QSaveFile file(fileName);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Text)) {
         if (message)
@@ -59,11 +69,12 @@ bool save(const QString &fileName, const InputData &input, const ProjectInformat
                            .arg(fileName, file.errorString());
         return false;
     }
-    if (!write(file, input, info)) {
+    if (file.write(document) != document.size() || !file.flush()) {
+        const QString reason = file.errorString();
         file.cancelWriting();
+        file.commit(); // removes the temporary file
         if (message)
-            *message =
-                tr("Project", "Error writing file '%1': %2").arg(fileName, file.errorString());
+            *message = tr("Project", "Error writing file '%1': %2").arg(fileName, reason);
         return false;
     }
     if (!file.commit()) {
@@ -111,13 +122,12 @@ bool readXML(QIODevice &device, InputData &input, ProjectInformation &info, QStr
 bool readLegacy(const QString &fileName, InputData &input, ProjectInformation &info,
                 QString *message)
 {
-    // The keyword reader of the first program generation is not part of this version yet.
-    Q_UNUSED(fileName);
-    Q_UNUSED(info);
     input = InputData();
+    QString legacyMessage;
+    const bool ok = Document(input, info).readOld(fileName, legacyMessage);
     if (message)
-        *message = tr("Project", "Files of the MIRELO 1 keyword format cannot be read yet.");
-    return false;
+        *message = legacyMessage;
+    return ok;
 }
 
 bool load(const QString &fileName, InputData &input, ProjectInformation &info, QString *message)

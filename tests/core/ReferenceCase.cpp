@@ -6,8 +6,41 @@
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
+#include <QTextStream>
+
+#include "calculation/ResultType.h"
 
 #include <limits>
+
+namespace {
+
+// Thermal and Glaser values agree to rounding; the moisture-storage values depend on the
+// refinement path of the solver in their last digits.
+constexpr double ThermalTolerance = 1e-12;
+constexpr double MoistureTolerance = 1e-9;
+
+bool compareVector(const std::vector<double> &actual, const QJsonValue &expected, double tol,
+                   QString *message);
+
+QJsonArray planes(const std::vector<CalculationResults::PlaneRange> &list)
+{
+    QJsonArray result;
+    for (const auto &p : list)
+        result.append(QJsonArray{int(p.first), int(p.second)});
+    return result;
+}
+
+QString differs(const char *what, const QString &actual, const QString &expected)
+{
+    return QStringLiteral("%1: actual %2, expected %3").arg(QLatin1String(what), actual, expected);
+}
+
+QString json(const QJsonArray &a)
+{
+    return QString::fromUtf8(QJsonDocument(a).toJson(QJsonDocument::Compact));
+}
+
+} // namespace
 
 namespace ReferenceCase {
 
@@ -88,4 +121,145 @@ InputData buildInput(const QJsonObject &c, CalculationOptions *options)
     return input;
 }
 
+QString compareResults(const Calculation &calc, const QJsonObject &expected)
+{
+    const CalculationResults &r = calc.results();
+    const QJsonObject e = expected.value("results").toObject();
+
+    const struct
+    {
+        const char *key;
+        int value;
+    } integers[] = {
+        {"type", r.type}, {"typeGlaser", r.typeGlaser}, {"kFirst", r.kFirst}, {"kLast", r.kLast}};
+    for (const auto &i : integers) {
+        if (i.value != e.value(i.key).toInt())
+            return differs(i.key, QString::number(i.value),
+                           QString::number(e.value(i.key).toInt()));
+    }
+    if (planes(r.kPlanes) != e.value("kPlanes").toArray())
+        return differs("kPlanes", json(planes(r.kPlanes)), json(e.value("kPlanes").toArray()));
+    if (planes(r.kPlanesGlaser) != e.value("kPlanesGlaser").toArray())
+        return differs("kPlanesGlaser", json(planes(r.kPlanesGlaser)),
+                       json(e.value("kPlanesGlaser").toArray()));
+
+    QStringList expectedMessages, expectedWorking;
+    for (const QJsonValue &v : expected.value("messages").toArray())
+        expectedMessages << v.toString();
+    for (const QJsonValue &v : expected.value("messages_working").toArray())
+        expectedWorking << v.toString();
+    if (calc.messages() != expectedMessages)
+        return differs("messages", calc.messages().join(" | "), expectedMessages.join(" | "));
+    if (calc.workingMessages() != expectedWorking)
+        return differs("messages_working", calc.workingMessages().join(" | "),
+                       expectedWorking.join(" | "));
+
+    const struct
+    {
+        const char *key;
+        double value;
+        double tol;
+    } scalars[] = {
+        {"d_total", r.d_total, ThermalTolerance},
+        {"m_c_Glaser", r.m_c_Glaser, ThermalTolerance},
+        {"m_ev_Glaser", r.m_ev_Glaser, ThermalTolerance},
+        {"t_ev_Glaser", r.t_ev_Glaser, ThermalTolerance},
+        {"R_T", r.R_T, ThermalTolerance},
+        {"R_layers", r.R_layers, ThermalTolerance},
+        {"U_moist", r.U_moist, MoistureTolerance},
+        {"R_T_moist", r.R_T_moist, MoistureTolerance},
+        {"R_layers_moist", r.R_layers_moist, MoistureTolerance},
+        {"m_condStat", r.m_condStat, MoistureTolerance},
+        {"m_cond", r.m_cond, MoistureTolerance},
+        {"tau", r.tau, MoistureTolerance},
+        {"t_hyg", r.t_hyg, MoistureTolerance},
+        {"t_ev", r.t_ev, MoistureTolerance},
+        {"m_ev", r.m_ev, MoistureTolerance},
+    };
+    for (const auto &sc : scalars) {
+        QString m;
+        if (!TestSupport::fuzzyEqual(sc.value, toDouble(e.value(sc.key)), sc.tol, &m))
+            return QString::fromLatin1(sc.key) + ": " + m;
+    }
+    QString m;
+    if (!TestSupport::fuzzyEqual(r.U_ISO(), expected.value("U_ISO").toDouble(), ThermalTolerance,
+                                 &m))
+        return "U_ISO: " + m;
+
+    const struct
+    {
+        const char *key;
+        const std::vector<double> &value;
+        double tol;
+    } vectors[] = {
+        {"T_Glaser", r.T_Glaser, ThermalTolerance},
+        {"pv_Glaser", r.pv_Glaser, ThermalTolerance},
+        {"psat_Glaser", r.psat_Glaser, ThermalTolerance},
+        {"R_Glaser", r.R_Glaser, ThermalTolerance},
+        {"Z_Glaser", r.Z_Glaser, ThermalTolerance},
+        {"R", r.R, MoistureTolerance},
+        {"Z", r.Z, ThermalTolerance},
+        {"R_liq", r.R_liq, ThermalTolerance},
+        {"T", r.T, MoistureTolerance},
+        {"psat", r.psat, MoistureTolerance},
+        {"pv", r.pv, MoistureTolerance},
+        {"w_left", r.w_left, MoistureTolerance},
+        {"w_right", r.w_right, MoistureTolerance},
+        {"sk_Cond", r.sk_Cond, MoistureTolerance},
+        {"m_condLayer", r.m_condLayer, MoistureTolerance},
+    };
+    for (const auto &v : vectors) {
+        QString msg;
+        if (!compareVector(v.value, e.value(v.key), v.tol, &msg))
+            return QString::fromLatin1(v.key) + msg;
+    }
+
+    const QString text = ResultType::displayText(r.type, r.kPlanes, calc.messages());
+    if (text != expected.value("result_text").toString())
+        return differs("result_text", text, expected.value("result_text").toString());
+    return QString();
+}
+
+QList<QPair<QString, QString>> settingsOverrides(const QString &name)
+{
+    QList<QPair<QString, QString>> result;
+    QFile f(TestSupport::dataFile(QStringLiteral("reference-cases/") + name + ".args"));
+    if (!f.open(QIODevice::ReadOnly | QIODevice::Text))
+        return result;
+    QTextStream in(&f);
+    while (!in.atEnd()) {
+        const QString line = in.readLine().trimmed();
+        if (!line.startsWith(QLatin1String("--set ")))
+            continue;
+        const QString assignment = line.mid(6).trimmed();
+        const int eq = assignment.indexOf(QLatin1Char('='));
+        if (eq > 0)
+            result.append({assignment.left(eq), assignment.mid(eq + 1)});
+    }
+    return result;
+}
+
 } // namespace ReferenceCase
+
+namespace {
+
+bool compareVector(const std::vector<double> &actual, const QJsonValue &expected, double tol,
+                   QString *message)
+{
+    const QJsonArray a = expected.toArray();
+    if (int(actual.size()) != a.size()) {
+        *message = QStringLiteral(" size %1, expected %2").arg(actual.size()).arg(a.size());
+        return false;
+    }
+    for (int i = 0; i < a.size(); ++i) {
+        QString m;
+        if (!TestSupport::fuzzyEqual(actual[std::size_t(i)], ReferenceCase::toDouble(a[i]), tol,
+                                     &m)) {
+            *message = QStringLiteral("[%1] ").arg(i) + m;
+            return false;
+        }
+    }
+    return true;
+}
+
+} // namespace

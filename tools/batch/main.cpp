@@ -10,6 +10,7 @@
 #include "model/Project.h"
 
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <QStringList>
 
 #include <cstdio>
@@ -119,7 +120,12 @@ int main(int argc, char *argv[])
         Project project;
         project.setMoistureDependentLambda(settings.m_moistureDependentLambda);
         QString message;
-        if (!project.load(file, &message)) {
+        bool loaded = false;
+        if (!QFileInfo::exists(file))
+            message = QStringLiteral("The file '%1' cannot be found or does not exist.").arg(file);
+        else
+            loaded = project.load(file, &message);
+        if (!loaded) {
             exitCode = ExitLoadFailed;
             writeErr(QStringLiteral("%1: %2\n").arg(file, message));
             if (json)
