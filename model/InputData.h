@@ -1,5 +1,7 @@
 #pragma once
 
+#include <iosfwd>
+#include <string>
 #include <vector>
 
 #include "calculation/Climate.h"
@@ -73,6 +75,17 @@ public:
     /*! Writes the element "InputData". */
     void writeXML(QXmlStreamWriter &writer) const;
     bool operator!=(const InputData &other) const { return !(*this == other); }
+
+    /*! Reads the climate block of the first program generation's keyword text: four
+        "CLIMATE_DEFINITION" blocks (interior winter, interior summer, exterior winter, exterior
+        summer) with temperature and relative humidity, up to the block's closing "}". On
+        failure returns false with a message starting "[InputData::readClimateOld]" and sets
+        the status to 3. */
+    bool readClimateOld(std::istream &in, QString &message);
+    /*! Reads the construction block of the keyword text: any number of "LAYER_DEFINITION"
+        blocks, appended warm side first, up to the block's closing "}". A layer error sets the
+        status to 1, a material error to 2; both fail the read with a message. */
+    bool readConstructionOld(std::istream &in, const std::string &version, QString &message);
 
     std::vector<MaterialLayer> m_layers; ///< warm side first
     Climate m_climate;

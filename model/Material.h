@@ -4,6 +4,7 @@
 #include <QDate>
 #include <QString>
 #include <QStringList>
+#include <iosfwd>
 #include <optional>
 #include <set>
 #include <vector>
@@ -87,6 +88,19 @@ public:
     bool readXML(QXmlStreamReader &reader);
     /*! Writes the element "Material" with all its attributes. */
     void writeXML(QXmlStreamWriter &writer) const;
+
+    /*! Reads a material block of the first program generation's keyword text (old project
+        files, version-1 material lists) up to and including its closing "}"; the line with the
+        block's opening "{" has been read. version is the file's version string ("1.3" files
+        give W_hyg at 95 % relative humidity, older ones at 80 %). Values not in the block keep
+        their current values. Returns false with a message starting "[Material::readOld]"; any
+        exception raised while reading is caught and turned into that message. */
+    bool readOld(std::istream &in, const std::string &version, QString &message);
+
+    /*! Category of a category text of the keyword files: the German category names of the
+        first program generation first, then the translated names (categoryIndex()); 13 when
+        neither matches. */
+    static int categoryFromOldText(const QString &text);
 
     // --- categories (translated in context "MaterialCategory", disambiguation "MaterialCategory")
 

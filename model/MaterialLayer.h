@@ -2,6 +2,9 @@
 
 #include "model/Material.h"
 
+#include <iosfwd>
+#include <string>
+
 class QDataStream;
 
 /*  One construction layer: a complete copy of a material plus the layer's width. Editing the
@@ -55,6 +58,13 @@ public:
     /*! Reads version, width and material (material id 65536). Returns true when the material was
         read and the stream status is good; on failure the layer is left unchanged. */
     bool read(QDataStream &in);
+
+    /*! Reads a layer block of the first program generation's keyword text (width, colour and
+        the material block) up to and including its closing "}"; the line with the block's
+        opening "{" has been read. A width <= 0 becomes 0.24 m. Returns 0 on success, 1 for a
+        layer error and 2 for a material error, with a message starting with the reader's
+        context in brackets. */
+    int readOld(std::istream &in, const std::string &version, QString &message);
 
     double m_width = 0; ///< layer thickness in m
 

@@ -1,0 +1,192 @@
+#include "persistence/Document.h"
+
+#include "htl/HTL_EOLStreamBuffer.h"
+#include "htl/HTL_Exception.h"
+#include "model/InputData.h"
+#include "model/ProjectInformation.h"
+#include "persistence/LegacyKeywordText.h"
+
+#include <QCoreApplication>
+#include <QFile>
+
+#include <cstdint>
+#include <exception>
+#include <fstream>
+#include <istream>
+
+namespace {
+
+QString tr(const char *text)
+{
+    return QCoreApplication::translate("Document", text);
+}
+
+// Reads a physical value of the document block into the unit targetUnit. False with the
+// message "Error reading parameter '<keyword>'!" (plus the reason of a unit error).
+bool readDocumentQuantity(const LegacyKeywordText::Line &line, const char *keyword,
+                          const char *targetUnit, double &value, QString &message)
+{
+    const QString error = tr("Error reading parameter '%1'!").arg(QLatin1String(keyword));
+    try {
+        if (LegacyKeywordText::readQuantity(keyword, line.m_value, targetUnit, value))
+            return true;
+        message = error;
+    } catch (const HTL::Exception &ex) {
+        message = error + QLatin1Char('\n') + LegacyKeywordText::exceptionText(ex);
+    }
+    return false;
+}
+
+// A descriptive text: the rest of the line; a keyword followed by nothing at all is an error.
+bool readDocumentText(const LegacyKeywordText::Line &line, const char *keyword, QString &text,
+                      QString &message)
+{
+    if (!line.m_hasValue) {
+        message = tr("Error reading parameter '%1'!").arg(QLatin1String(keyword));
+        return false;
+    }
+    text = LegacyKeywordText::fromFile(line.m_value);
+    return true;
+}
+
+} // namespace
+
+Document::Document(InputData &input, ProjectInformation &info)
+    : m_input(input)
+    , m_info(info)
+{
+}
+
+bool Document::readOld(const QString &fileName, QString &message)
+{
+    std::ifstream in(QFile::encodeName(fileName).constData(), std::ios::in | std::ios::binary);
+    if (!in) {
+        message = tr("[Document::readOld]  Error reading project file '%1'\n").arg(fileName) +
+                  tr("Cannot open file.");
+        return false;
+    }
+    return readOld(in, fileName, message);
+}
+
+bool Document::readOld(std::istream &in, const QString &fileName, QString &message)
+{
+    using namespace LegacyKeywordText;
+
+    // Every line end (LF, CR LF, CR) arrives as one line feed; the stream gets its own buffer
+    // back when the filter goes out of scope.
+    HTL::EOLStreamBuffer lineEnds(in);
+
+    Line first;
+    if (!nextLine(in, first) || first.m_keyword.find("FileVersion") == std::string::npos) {
+        message = tr("[Document::readOld]  Keyword 'FileVersion' missing!");
+        return false;
+    }
+    // the version is the second word of the line
+    const std::string version = first.m_value.substr(0, first.m_value.find_first_of(" \t"));
+
+    QString inner;
+    bool ok = false;
+    try {
+        ok = readDocumentBlock(in, version, inner);
+    } catch (const HTL::Exception &ex) {
+        inner = exceptionText(ex);
+    } catch (const std::exception &ex) {
+        inner = QString::fromLocal8Bit(ex.what());
+    }
+    if (!ok) {
+        message =
+            tr("[Document::readOld]  Error reading project file '%1'\n").arg(fileName) + inner;
+        return false;
+    }
+    return true;
+}
+
+bool Document::readDocumentBlock(std::istream &in, const std::string &version, QString &message)
+{
+    using namespace LegacyKeywordText;
+
+    Line line;
+    if (!nextLine(in, line) || line.m_key != "DOCUMENT" || !opensBlock(line)) {
+        message = tr("Block start '{' missing!");
+        return false;
+    }
+
+    while (nextLine(in, line)) {
+        if (line.m_isBlockEnd)
+            return true;
+
+        const std::string &key = line.m_key;
+        double v = 0;
+        if (key == "CLIMATE_LIST") {
+            if (!opensBlock(line)) {
+                message = tr("Block start '{' missing for climatelist!");
+                return false;
+            }
+            if (!m_input.readClimateOld(in, message))
+                return false;
+        } else if (key == "STRUCTURE") {
+            if (!opensBlock(line)) {
+                message = tr("Block start '{' missing for wall data!");
+                return false;
+            }
+            if (!m_input.readConstructionOld(in, version, message))
+                return false;
+        } else if (key == "RO_Left") {
+            // the old program drew the exterior on the left
+            if (!readDocumentQuantity(line, "RO_Left", "m2K/W", v, message))
+                return false;
+            m_input.m_climate.setValue(Climate::Outside, Climate::Winter, Climate::Q_Rs, v);
+        } else if (key == "RO_Right") {
+            if (!readDocumentQuantity(line, "RO_Right", "m2K/W", v, message))
+                return false;
+            m_input.m_climate.setValue(Climate::Inside, Climate::Winter, Climate::Q_Rs, v);
+        } else if (key == "wintertime") {
+            if (!readDocumentQuantity(line, "wintertime", "s", v, message))
+                return false;
+            m_input.m_climate.setTT(v / 24 / 3600);
+        } else if (key == "summertime") {
+            if (!readDocumentQuantity(line, "summertime", "s", v, message))
+                return false;
+            m_input.m_climate.setTT_summer(v / 24 / 3600);
+        } else if (key == "Project_name") {
+            if (!readDocumentText(line, "Project_name", m_info.m_projectName, message))
+                return false;
+        } else if (key == "Construction") {
+            if (!readDocumentText(line, "Construction", m_info.m_constructionID, message))
+                return false;
+        } else if (key == "Consultant") {
+            if (!readDocumentText(line, "Consultant", m_info.m_userName, message))
+                return false;
+        } else if (key == "Project_work") {
+            if (!readDocumentText(line, "Project_work", m_info.m_description, message))
+                return false;
+        } else if (key == "Remarks") {
+            if (!opensBlock(line)) {
+                message = tr("Block start '{' missing for remarks!");
+                return false;
+            }
+            // A 32-bit little-endian byte count, then that many bytes of formatted text that
+            // this program does not use. The bytes are skipped, never stored: a damaged count
+            // costs no memory and ends at the end of the data.
+            unsigned char bytes[4];
+            in.read(reinterpret_cast<char *>(bytes), 4);
+            if (in.gcount() != 4) {
+                message = tr("Unexpected end of file in remarks!");
+                return false;
+            }
+            const std::uint32_t count = std::uint32_t(bytes[0]) | std::uint32_t(bytes[1]) << 8 |
+                                        std::uint32_t(bytes[2]) << 16 |
+                                        std::uint32_t(bytes[3]) << 24;
+            in.ignore(std::streamsize(count));
+            if (in.gcount() != std::streamsize(count)) {
+                message = tr("Unexpected end of file in remarks!");
+                return false;
+            }
+        } else {
+            message = tr("Invalid keyword '%1' in project file!").arg(fromFile(line.m_keyword));
+            return false;
+        }
+    }
+    message = tr("Block end '}' missing!");
+    return false;
+}
