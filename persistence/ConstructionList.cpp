@@ -1,0 +1,220 @@
+#include "persistence/ConstructionList.h"
+
+#include "app/Directories.h"
+#include "htl/HTL_MessageHandler.h"
+#include "persistence/MaterialDatabaseFileBounds.h"
+#include "persistence/MaterialList.h"
+
+#include <QBuffer>
+#include <QDataStream>
+#include <QDir>
+#include <QFile>
+#include <QSaveFile>
+
+namespace {
+
+const int FileVersion = 1;
+const int StreamVersion = QDataStream::Qt_5_15;
+
+QString constructionFileName()
+{
+    return QStringLiteral("ConstructionData.constr");
+}
+
+/*! Result of parsing a construction file. */
+struct ParseResult
+{
+    bool m_opened = false;
+    bool m_complete = false;
+    int m_version = 0;
+};
+
+ParseResult parseFile(const QString &fileName, std::vector<Construction> &constructions)
+{
+    namespace B = MaterialDatabaseFileBounds;
+    ParseResult result;
+    QFile f(fileName);
+    if (!f.open(QIODevice::ReadOnly))
+        return result;
+    result.m_opened = true;
+    if (f.size() > B::MaxFileSize)
+        return result;
+    QBuffer buffer;
+    buffer.setData(f.readAll());
+    buffer.open(QIODevice::ReadOnly);
+    QDataStream in(&buffer);
+    in.setVersion(StreamVersion);
+
+    qint32 version = 0;
+    in >> version;
+    result.m_version = version;
+    // A construction is at least its version, layer count and two empty strings.
+    qint32 count = 0;
+    if (in.status() != QDataStream::Ok || !B::readCount(in, count, 4 + 4 + 4 + 4))
+        return result;
+    for (qint32 i = 0; i < count; ++i) {
+        Construction c;
+        if (!c.read(in))
+            return result;
+        constructions.push_back(c);
+    }
+    result.m_complete = true;
+    return result;
+}
+
+} // namespace
+
+ConstructionList::ConstructionList(const QString &langId, QObject *parent)
+    : ConstructionList(langId, Directories::userDataDir(), parent)
+{
+}
+
+ConstructionList::ConstructionList(const QString &langId, const QString &directory, QObject *parent)
+    : QObject(parent)
+    , m_langId(langId)
+    , m_directory(directory)
+{
+}
+
+ConstructionList::~ConstructionList()
+{
+    // Every change has been written when it was made; only a failed write is tried again.
+    if (m_unsavedChanges)
+        write();
+}
+
+ConstructionList &ConstructionList::instance()
+{
+    static ConstructionList list(MaterialList::instance().languageId());
+    static const bool initialised = [] {
+        if (!list.read())
+            list.addDefaultConstruction(MaterialList::instance());
+        return true;
+    }();
+    Q_UNUSED(initialised)
+    return list;
+}
+
+QString ConstructionList::filePath() const
+{
+    return m_directory + QLatin1Char('/') + constructionFileName();
+}
+
+std::vector<Construction> ConstructionList::readFile(const QString &fileName, bool *complete)
+{
+    std::vector<Construction> constructions;
+    const ParseResult r = parseFile(fileName, constructions);
+    if (complete)
+        *complete = r.m_complete;
+    return constructions;
+}
+
+bool ConstructionList::read()
+{
+    HTL::message("Construction directory: " + QDir(m_directory).absolutePath().toStdString() + "\n",
+                 HTL::MSG_PROGRESS, "ConstructionList::read", 1);
+    if (!QFile::exists(filePath()))
+        return false;
+    std::vector<Construction> constructions;
+    const ParseResult r = parseFile(filePath(), constructions);
+    if (!r.m_opened)
+        return false;
+    HTL::message("Read construction file: " + filePath().toStdString() +
+                     " with version: " + std::to_string(r.m_version) + "\n",
+                 HTL::MSG_PROGRESS, "ConstructionList::read2", 1);
+    m_constructions = std::move(constructions);
+    if (!r.m_complete) {
+        // Keep the file that could not be read before a later write replaces it.
+        const QString keep = filePath() + QStringLiteral(".damaged");
+        QFile::remove(keep);
+        QFile::copy(filePath(), keep);
+        HTL::message("Construction file could not be read completely; a copy is kept as '" +
+                         keep.toStdString() + "'.",
+                     HTL::MSG_WARNING, "ConstructionList::read2", 1);
+        return false;
+    }
+    return !m_constructions.empty();
+}
+
+bool ConstructionList::write()
+{
+    if (!QDir().mkpath(m_directory))
+        return false;
+    HTL::message("Write construction file: " + filePath().toStdString() + "\n", HTL::MSG_PROGRESS,
+                 "ConstructionList::write", 1);
+    if (m_constructions.empty()) {
+        // Only an existing file replaces the backup: writing an empty list twice must not
+        // destroy the last copy of the user's constructions.
+        if (QFile::exists(filePath())) {
+            const QString backup = filePath() + QStringLiteral(".backup");
+            QFile::remove(backup);
+            if (!QFile::rename(filePath(), backup))
+                return false;
+        }
+        return true;
+    }
+    QSaveFile f(filePath());
+    if (!f.open(QIODevice::WriteOnly))
+        return false;
+    QDataStream out(&f);
+    out.setVersion(StreamVersion);
+    out << qint32(FileVersion) << qint32(m_constructions.size());
+    for (const Construction &c : m_constructions)
+        c.write(out);
+    if (out.status() != QDataStream::Ok)
+        return false;
+    return f.commit();
+}
+
+void ConstructionList::save()
+{
+    m_unsavedChanges = !write();
+    if (m_unsavedChanges)
+        HTL::message("Cannot write construction file '" + filePath().toStdString() + "'.",
+                     HTL::MSG_WARNING, "ConstructionList::write", 1);
+}
+
+void ConstructionList::addConstruction(const Construction &construction)
+{
+    for (const Construction &c : m_constructions)
+        if (c == construction)
+            return;
+    m_constructions.push_back(construction);
+    save();
+    emit constructionAdded(&m_constructions.back());
+}
+
+bool ConstructionList::removeConstruction(const Construction &construction)
+{
+    for (auto it = m_constructions.begin(); it != m_constructions.end(); ++it) {
+        if (*it == construction) {
+            m_constructions.erase(it);
+            save();
+            emit constructionRemoved();
+            return true;
+        }
+    }
+    return false;
+}
+
+void ConstructionList::addDefaultConstruction(const MaterialList &materials)
+{
+    const Material *masonry = materials.findMaterial(493);
+    const Material *insulation = materials.findMaterial(282);
+    if (!masonry || !insulation)
+        return;
+    Construction c;
+    c.m_name = tr("test construction 1");
+    c.m_layers.emplace_back(*masonry, 0.12);
+    c.m_layers.emplace_back(*insulation, 0.08);
+    c.m_layers.emplace_back(*masonry, 0.12);
+    addConstruction(c);
+}
+
+int ConstructionList::maxLayerCount() const
+{
+    std::size_t n = 0;
+    for (const Construction &c : m_constructions)
+        n = std::max(n, c.m_layers.size());
+    return int(n);
+}

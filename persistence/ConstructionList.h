@@ -1,0 +1,85 @@
+#pragma once
+
+#include "persistence/Construction.h"
+
+#include <QObject>
+#include <QString>
+
+#include <vector>
+
+class MaterialList;
+
+/*  The construction database: the user's stored constructions, kept in the file
+    "ConstructionData.constr" in the user data directory.
+
+    Each add or remove is written to the file at once (atomic replace), so a crash does not lose
+    the constructions stored since the start; the destructor writes again only if the last write
+    failed. A file that cannot be read completely is copied to "ConstructionData.constr.damaged"
+    before anything can replace it.
+*/
+class ConstructionList : public QObject
+{
+    Q_OBJECT
+public:
+    /*! A list in the program's user data directory. */
+    explicit ConstructionList(const QString &langId, QObject *parent = nullptr);
+    /*! A list in the given directory (tests, imports). */
+    ConstructionList(const QString &langId, const QString &directory, QObject *parent = nullptr);
+    ~ConstructionList() override;
+
+    ConstructionList(const ConstructionList &) = delete;
+    ConstructionList &operator=(const ConstructionList &) = delete;
+
+    /*! The application-wide list, created on the first call: it reads the file and, if that
+        fails, adds the default construction. */
+    static ConstructionList &instance();
+
+    /*! Reads the file. The list is unchanged when the file cannot be opened; otherwise it is
+        replaced by the constructions read up to the first one that fails. True when the whole
+        file was read and the list is not empty. */
+    bool read();
+    /*! Reads another construction file of the same format (imports); the list is not changed.
+        complete (if given) tells whether the whole file was read. */
+    static std::vector<Construction> readFile(const QString &fileName, bool *complete = nullptr);
+
+    /*! Writes the file. An empty list moves an existing file to "ConstructionData.constr.backup"
+        (replacing an older backup) and writes nothing. False when the file cannot be written. */
+    bool write();
+
+    /*! Appends a copy unless an equal construction is stored; emits constructionAdded with the
+        stored element and writes the file. */
+    void addConstruction(const Construction &construction);
+    /*! Removes the first equal construction, emits constructionRemoved, writes the file and
+        returns true; false when none is equal. */
+    bool removeConstruction(const Construction &construction);
+
+    /*! Adds "test construction 1" (masonry 493 0.12 m, insulation 282 0.08 m, masonry 493
+        0.12 m) if the material database holds both materials. */
+    void addDefaultConstruction(const MaterialList &materials);
+
+    int count() const { return int(m_constructions.size()); }
+    /*! Construction at an index 0 .. count()-1 (the caller checks the range). */
+    const Construction &construction(int index) const
+    {
+        return m_constructions[std::size_t(index)];
+    }
+    /*! Largest layer count of all constructions; 0 for an empty list. */
+    int maxLayerCount() const;
+
+    QString languageId() const { return m_langId; }
+    QString directory() const { return m_directory; }
+    /*! directory() + "/ConstructionData.constr". */
+    QString filePath() const;
+
+signals:
+    void constructionAdded(Construction *constr);
+    void constructionRemoved();
+
+private:
+    void save();
+
+    std::vector<Construction> m_constructions;
+    QString m_langId;
+    QString m_directory;
+    bool m_unsavedChanges = false;
+};

@@ -1,0 +1,473 @@
+#include <QDataStream>
+#include <QDir>
+#include <QFile>
+#include <QSignalSpy>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include "TestSupport.h"
+#include "persistence/ConstructionDatabaseTableModel.h"
+#include "persistence/ConstructionList.h"
+#include "persistence/MaterialDatabaseFile.h"
+#include "persistence/MaterialList.h"
+
+/*  The construction database: equality, the file (read, write, backup, damage), the default
+    construction and the table model of the database dialog. */
+class tst_ConstructionList : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void defaults();
+    void equalityIgnoresWidths();
+    void missingFileLeavesListUnchanged();
+    void roundTrip();
+    void addEqualButForWidthDoesNothing();
+    void removeConstruction();
+    void writtenRightAfterChanges();
+    void secondConstructionTruncated();
+    void truncatedEverywhere();
+    void flippedBytes();
+    void hostileCounts_data();
+    void hostileCounts();
+    void emptyListLeavesBackupThenDefault();
+    void defaultNeedsBothMaterials();
+
+    void modelShape();
+    void modelRemoval();
+
+private:
+    static Material material(const QString &name, double mu = 10, double sd = 0);
+    static Construction construction(const QString &name, std::initializer_list<double> widths);
+    QByteArray fileBytes(const std::vector<Construction> &list);
+    QString dir() const { return m_dir->path() + QStringLiteral("/user"); }
+    QString file() const { return dir() + QStringLiteral("/ConstructionData.constr"); }
+    void writeFile(const QByteArray &data);
+
+    std::unique_ptr<QTemporaryDir> m_dir;
+};
+
+void tst_ConstructionList::initTestCase()
+{
+    QStandardPaths::setTestModeEnabled(true);
+}
+
+void tst_ConstructionList::init()
+{
+    m_dir = std::make_unique<QTemporaryDir>();
+    QVERIFY(m_dir->isValid());
+    QVERIFY(QDir().mkpath(dir()));
+}
+
+void tst_ConstructionList::cleanup()
+{
+    m_dir.reset();
+}
+
+Material tst_ConstructionList::material(const QString &name, double mu, double sd)
+{
+    Material m(name, 2, QStringLiteral("notes"), QString(), QString(), QString(), 1800, 0.81, mu,
+               0.003, 0.19, 0.18, 493);
+    m.m_color = QColor(200, 100, 50);
+    m.m_sd_value = sd;
+    return m;
+}
+
+Construction tst_ConstructionList::construction(const QString &name,
+                                                std::initializer_list<double> widths)
+{
+    Construction c;
+    c.m_name = name;
+    c.m_notes = QStringLiteral("notes of ") + name;
+    int i = 0;
+    for (double w : widths)
+        c.m_layers.emplace_back(material(QStringLiteral("Layer %1").arg(i++)), w);
+    return c;
+}
+
+QByteArray tst_ConstructionList::fileBytes(const std::vector<Construction> &list)
+{
+    QByteArray data;
+    QDataStream out(&data, QIODevice::WriteOnly);
+    out << qint32(1) << qint32(list.size());
+    for (const Construction &c : list)
+        c.write(out);
+    return data;
+}
+
+void tst_ConstructionList::writeFile(const QByteArray &data)
+{
+    QFile f(file());
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    QCOMPARE(f.write(data), qint64(data.size()));
+}
+
+void tst_ConstructionList::defaults()
+{
+    const Construction c;
+    QCOMPARE(c.m_name, QStringLiteral("Unknown"));
+    QVERIFY(c.m_layers.empty());
+    QVERIFY(c.m_notes.isEmpty());
+    ConstructionList list(QStringLiteral("en"), dir());
+    QCOMPARE(list.count(), 0);
+    QCOMPARE(list.maxLayerCount(), 0);
+    QCOMPARE(list.filePath(), file());
+}
+
+void tst_ConstructionList::equalityIgnoresWidths()
+{
+    const Construction a = construction(QStringLiteral("A"), {0.1, 0.2});
+    Construction b = construction(QStringLiteral("A"), {0.3, 0.4});
+    QVERIFY(a == b);
+    b.m_notes = QStringLiteral("other");
+    QVERIFY(a != b);
+    b = a;
+    b.m_layers[1].m_lambda = 0.5; // material differs
+    QVERIFY(a != b);
+    b = a;
+    b.m_layers.pop_back();
+    QVERIFY(a != b);
+    b = a;
+    b.m_name = QStringLiteral("B");
+    QVERIFY(a != b);
+}
+
+void tst_ConstructionList::missingFileLeavesListUnchanged()
+{
+    ConstructionList list(QStringLiteral("en"), dir());
+    list.addConstruction(construction(QStringLiteral("kept"), {0.1}));
+    QFile::remove(file());
+    TestSupport::MessageCapture capture;
+    QVERIFY(!list.read());
+    QCOMPARE(list.count(), 1);
+    QVERIFY(capture.texts(HTL::MSG_PROGRESS)
+                .contains(QStringLiteral("Construction directory: ") + QDir(dir()).absolutePath() +
+                          QLatin1Char('\n')));
+}
+
+void tst_ConstructionList::roundTrip()
+{
+    Construction a = construction(QStringLiteral("Wall"), {0.12, 0.08, 0.12});
+    // A foil layer: its width follows from sd / mu = 2 m / 20000 = 0.0001 m.
+    a.m_layers.emplace_back(material(QStringLiteral("Foil"), 20000, 2), 0.05);
+    QCOMPARE(a.m_layers.back().m_width, 0.0001);
+    const Construction b = construction(QStringLiteral("Roof"), {0.2});
+    writeFile(fileBytes({a, b}));
+
+    TestSupport::MessageCapture capture;
+    ConstructionList list(QStringLiteral("en"), dir());
+    QVERIFY(list.read());
+    QCOMPARE(list.count(), 2);
+    QCOMPARE(list.maxLayerCount(), 4);
+    const Construction &r = list.construction(0);
+    QVERIFY(r == a);
+    QCOMPARE(r.m_notes, QStringLiteral("notes of Wall"));
+    QCOMPARE(int(r.m_layers.size()), 4);
+    QCOMPARE(r.m_layers[0].m_width, 0.12);
+    QCOMPARE(r.m_layers[1].m_width, 0.08);
+    QCOMPARE(r.m_layers[3].m_width, 0.0001);
+    QCOMPARE(r.m_layers[3].m_sd_value, 2.0);
+    for (const MaterialLayer &l : r.m_layers)
+        QCOMPARE(l.m_materialId, 65536);
+    QVERIFY(list.construction(1) == b);
+    QVERIFY(capture.texts(HTL::MSG_PROGRESS)
+                .contains(QStringLiteral("Read construction file: ") + file() +
+                          QStringLiteral(" with version: 1\n")));
+
+    // Written by the list, read by another one: the same bytes as the reference form above.
+    QVERIFY(list.write());
+    QFile f(file());
+    QVERIFY(f.open(QIODevice::ReadOnly));
+    QCOMPARE(f.readAll(), fileBytes({a, b}));
+}
+
+void tst_ConstructionList::addEqualButForWidthDoesNothing()
+{
+    ConstructionList list(QStringLiteral("en"), dir());
+    QSignalSpy added(&list, &ConstructionList::constructionAdded);
+    list.addConstruction(construction(QStringLiteral("Wall"), {0.12, 0.08}));
+    QCOMPARE(added.count(), 1);
+    list.addConstruction(construction(QStringLiteral("Wall"), {0.24, 0.16}));
+    QCOMPARE(added.count(), 1);
+    QCOMPARE(list.count(), 1);
+    QCOMPARE(list.construction(0).m_layers[0].m_width, 0.12);
+    list.addConstruction(construction(QStringLiteral("Wall 2"), {0.24, 0.16}));
+    QCOMPARE(added.count(), 2);
+    QCOMPARE(list.count(), 2);
+}
+
+void tst_ConstructionList::removeConstruction()
+{
+    ConstructionList list(QStringLiteral("en"), dir());
+    list.addConstruction(construction(QStringLiteral("A"), {0.1}));
+    list.addConstruction(construction(QStringLiteral("B"), {0.1}));
+    QSignalSpy removed(&list, &ConstructionList::constructionRemoved);
+    QVERIFY(!list.removeConstruction(construction(QStringLiteral("C"), {0.1})));
+    QCOMPARE(removed.count(), 0);
+    QVERIFY(list.removeConstruction(construction(QStringLiteral("A"), {0.3}))); // widths ignored
+    QCOMPARE(removed.count(), 1);
+    QCOMPARE(list.count(), 1);
+    QCOMPARE(list.construction(0).m_name, QStringLiteral("B"));
+}
+
+void tst_ConstructionList::writtenRightAfterChanges()
+{
+    // The file follows every change at once; nothing waits for the end of the program.
+    ConstructionList list(QStringLiteral("en"), dir());
+    list.addConstruction(construction(QStringLiteral("A"), {0.1}));
+    list.addConstruction(construction(QStringLiteral("B"), {0.2}));
+    {
+        ConstructionList other(QStringLiteral("en"), dir());
+        QVERIFY(other.read());
+        QCOMPARE(other.count(), 2);
+    }
+    list.removeConstruction(construction(QStringLiteral("A"), {0.1}));
+    ConstructionList other(QStringLiteral("en"), dir());
+    QVERIFY(other.read());
+    QCOMPARE(other.count(), 1);
+    QCOMPARE(other.construction(0).m_name, QStringLiteral("B"));
+}
+
+void tst_ConstructionList::secondConstructionTruncated()
+{
+    const Construction a = construction(QStringLiteral("First"), {0.1, 0.2});
+    const Construction b = construction(QStringLiteral("Second"), {0.3, 0.4});
+    const QByteArray full = fileBytes({a, b});
+    const int firstEnd = fileBytes({a}).size();
+    writeFile(full.left(firstEnd + (full.size() - firstEnd) / 2));
+    ConstructionList list(QStringLiteral("en"), dir());
+    QVERIFY(!list.read());
+    QCOMPARE(list.count(), 1);
+    QVERIFY(list.construction(0) == a);
+    // The damaged file is kept before a later write replaces it.
+    QVERIFY(QFile::exists(file() + QStringLiteral(".damaged")));
+}
+
+void tst_ConstructionList::truncatedEverywhere()
+{
+    const QByteArray full = fileBytes({construction(QStringLiteral("First"), {0.1, 0.2}),
+                                       construction(QStringLiteral("Second"), {0.3})});
+    for (int n = 0; n < full.size(); ++n) {
+        writeFile(full.left(n));
+        ConstructionList list(QStringLiteral("en"), dir());
+        if (list.read())
+            QFAIL(qPrintable(QStringLiteral("truncated at %1 read as complete").arg(n)));
+        QVERIFY(list.count() <= 1);
+        bool complete = true;
+        QVERIFY(ConstructionList::readFile(file(), &complete).size() <= 1);
+        QVERIFY(!complete);
+    }
+    writeFile(full);
+    ConstructionList list(QStringLiteral("en"), dir());
+    QVERIFY(list.read());
+    QCOMPARE(list.count(), 2);
+}
+
+void tst_ConstructionList::flippedBytes()
+{
+    const QByteArray full = fileBytes({construction(QStringLiteral("First"), {0.1, 0.2}),
+                                       construction(QStringLiteral("Second"), {0.3})});
+    for (int i = 0; i < full.size(); ++i) {
+        for (char mask : {char(0x01), char(0x40), char(0xff)}) {
+            QByteArray d = full;
+            d[i] = char(d[i] ^ mask);
+            writeFile(d);
+            bool complete = false;
+            const std::vector<Construction> r = ConstructionList::readFile(file(), &complete);
+            QVERIFY(r.size() <= 2);
+            for (const Construction &c : r)
+                QVERIFY(c.m_layers.size() <= 2);
+        }
+    }
+}
+
+void tst_ConstructionList::hostileCounts_data()
+{
+    QTest::addColumn<QByteArray>("data");
+    auto make = [](std::initializer_list<quint32> words) {
+        QByteArray d;
+        QDataStream out(&d, QIODevice::WriteOnly);
+        for (quint32 w : words)
+            out << w;
+        return d;
+    };
+    QTest::newRow("construction count huge") << make({1, 0x7fffffffu, 1, 0, 0, 0});
+    QTest::newRow("construction count negative") << make({1, quint32(-1), 1, 0, 0, 0});
+    QTest::newRow("layer count huge") << make({1, 1, 1, 0x10000000u, 0, 0});
+    QTest::newRow("layer count negative") << make({1, 1, 1, quint32(-3), 0, 0});
+    QTest::newRow("name length huge") << make({1, 1, 1, 0, 0x7ffffffeu, 0});
+    QTest::newRow("notes length huge") << make({1, 1, 1, 0, 0, 0x7ffffffeu});
+    QByteArray layerName = make({1, 1, 1, 1, 0, 0, 4});
+    {
+        QDataStream out(&layerName, QIODevice::WriteOnly | QIODevice::Append);
+        out << 0.1 << quint32(0x7ffffffeu);
+        for (int i = 0; i < 40; ++i)
+            out << quint32(0);
+    }
+    QTest::newRow("material name length huge") << layerName;
+    QByteArray layerVersion = make({1, 1, 1, 1, 0, 0, 99});
+    {
+        QDataStream out(&layerVersion, QIODevice::WriteOnly | QIODevice::Append);
+        out << 0.1;
+        for (int i = 0; i < 40; ++i)
+            out << quint32(0);
+    }
+    QTest::newRow("material version unknown") << layerVersion;
+}
+
+void tst_ConstructionList::hostileCounts()
+{
+    QFETCH(QByteArray, data);
+    writeFile(data);
+    ConstructionList list(QStringLiteral("en"), dir());
+    QVERIFY(!list.read());
+    QCOMPARE(list.count(), 0);
+}
+
+void tst_ConstructionList::emptyListLeavesBackupThenDefault()
+{
+    // A material database with the two materials of the default construction.
+    const QString dbDir = m_dir->path() + QStringLiteral("/db");
+    QVERIFY(QDir().mkpath(dbDir));
+    MaterialDatabaseFile::Content content;
+    content.m_languages = QStringList{QStringLiteral("en")};
+    for (int id : {493, 282}) {
+        MaterialDatabaseFile::Record r;
+        r.m_id = id;
+        MaterialDatabaseFile::LanguageTexts t;
+        t.m_name = id == 493 ? QStringLiteral("Brick") : QStringLiteral("Mineral wool");
+        r.m_texts = {t};
+        r.m_category = id == 493 ? 2 : 5;
+        r.m_rho = id == 493 ? 1800 : 120;
+        r.m_lambda = id == 493 ? 0.81 : 0.035;
+        r.m_mu = id == 493 ? 10 : 1;
+        r.m_w_80 = 0.002;
+        r.m_w_sat = 0.2;
+        r.m_applicationCodes = {1};
+        content.m_records.push_back(r);
+    }
+    QVERIFY(MaterialDatabaseFile::write(dbDir + QStringLiteral("/m.m2m"), content));
+    MaterialList materials(QStringLiteral("en"), dbDir, dir());
+    QVERIFY(materials.read());
+
+    {
+        ConstructionList list(QStringLiteral("en"), dir());
+        list.addConstruction(construction(QStringLiteral("Only"), {0.1}));
+    }
+    QFile f(file());
+    QVERIFY(f.open(QIODevice::ReadOnly));
+    const QByteArray stored = f.readAll();
+    f.close();
+    {
+        ConstructionList list(QStringLiteral("en"), dir());
+        QVERIFY(list.read());
+        QVERIFY(list.removeConstruction(list.construction(0)));
+        QVERIFY(list.write());
+    }
+    QVERIFY(!QFile::exists(file()));
+    QFile backup(file() + QStringLiteral(".backup"));
+    QVERIFY(backup.open(QIODevice::ReadOnly));
+    QCOMPARE(backup.readAll(), stored);
+
+    // The next start: no file, reading fails, the default construction appears.
+    ConstructionList list(QStringLiteral("en"), dir());
+    QVERIFY(!list.read());
+    QCOMPARE(list.count(), 0);
+    list.addDefaultConstruction(materials);
+    QCOMPARE(list.count(), 1);
+    const Construction &c = list.construction(0);
+    QCOMPARE(c.m_name, QStringLiteral("test construction 1"));
+    QCOMPARE(int(c.m_layers.size()), 3);
+    QCOMPARE(c.m_layers[0].m_name, QStringLiteral("Brick"));
+    QCOMPARE(c.m_layers[0].m_width, 0.12);
+    QCOMPARE(c.m_layers[1].m_name, QStringLiteral("Mineral wool"));
+    QCOMPARE(c.m_layers[1].m_width, 0.08);
+    QCOMPARE(c.m_layers[2].m_materialId, 493);
+    QCOMPARE(c.m_layers[2].m_width, 0.12);
+}
+
+void tst_ConstructionList::defaultNeedsBothMaterials()
+{
+    const QString dbDir = m_dir->path() + QStringLiteral("/empty");
+    QVERIFY(QDir().mkpath(dbDir));
+    MaterialList materials(QStringLiteral("en"), dbDir, dir());
+    QVERIFY(materials.read());
+    ConstructionList list(QStringLiteral("en"), dir());
+    list.addDefaultConstruction(materials);
+    QCOMPARE(list.count(), 0);
+}
+
+void tst_ConstructionList::modelShape()
+{
+    ConstructionList list(QStringLiteral("en"), dir());
+    ConstructionDatabaseTableModel model(list);
+    QCOMPARE(model.rowCount(), 0);
+    QCOMPARE(model.columnCount(), 1);
+    QCOMPARE(model.headerData(0, Qt::Horizontal).toString(), QStringLiteral("Name"));
+
+    QSignalSpy reset(&model, &QAbstractItemModel::modelReset);
+    list.addConstruction(construction(QStringLiteral("Wall"), {0.12, 0.0825, 0.12}));
+    Construction empty;
+    empty.m_name = QStringLiteral("Empty");
+    list.addConstruction(empty);
+    QCOMPARE(reset.count(), 2);
+    QCOMPARE(model.rowCount(), 2);
+    QCOMPARE(model.columnCount(), 4);
+    QCOMPARE(model.rowCount(model.index(0, 0)), 0);
+
+    QCOMPARE(model.data(model.index(0, 0)).toString(), QStringLiteral("Wall"));
+    QCOMPARE(model.data(model.index(0, 0), Qt::EditRole).toString(), QStringLiteral("Wall"));
+    QCOMPARE(model.data(model.index(0, 1)).toString(), QStringLiteral("120mm Layer 0"));
+    QCOMPARE(model.data(model.index(0, 2)).toString(), QStringLiteral("82.5mm Layer 1"));
+    QVERIFY(!model.data(model.index(1, 1)).isValid()); // no such layer
+    QVERIFY(!model.data(model.index(0, 1), Qt::ToolTipRole).isValid());
+    QCOMPARE(model.data(model.index(0, 1), Qt::TextAlignmentRole).toInt(),
+             int(Qt::AlignLeft | Qt::AlignVCenter));
+    QVERIFY(!model.index(2, 0).isValid());
+    QCOMPARE(model.index(0, 2).internalPointer(), (void *)&list.construction(0));
+    QVERIFY(!static_cast<QAbstractItemModel &>(model).parent(model.index(0, 2)).isValid());
+
+    QCOMPARE(model.headerData(1, Qt::Horizontal).toString(), QStringLiteral("Warm side\nLayer 1"));
+    QCOMPARE(model.headerData(2, Qt::Horizontal).toString(), QStringLiteral("\nLayer 2"));
+    QCOMPARE(model.headerData(3, Qt::Horizontal).toString(), QStringLiteral("Cold side\nLayer 3"));
+
+    QVERIFY(model.flags(model.index(0, 0)) & Qt::ItemIsSelectable);
+    QVERIFY(model.flags(model.index(0, 0)) & Qt::ItemIsEnabled);
+    QVERIFY(!(model.flags(model.index(1, 0)) & Qt::ItemIsSelectable));
+
+    QCOMPARE(model.row(construction(QStringLiteral("Wall"), {1, 1, 1})), 0);
+    QCOMPARE(model.row(empty), 1);
+    QCOMPARE(model.row(construction(QStringLiteral("None"), {1})), -1);
+}
+
+void tst_ConstructionList::modelRemoval()
+{
+    ConstructionList list(QStringLiteral("en"), dir());
+    ConstructionDatabaseTableModel model(list);
+    list.addConstruction(construction(QStringLiteral("A"), {0.1}));
+    list.addConstruction(construction(QStringLiteral("B"), {0.1, 0.2}));
+    QSignalSpy reset(&model, &QAbstractItemModel::modelReset);
+    QSignalSpy selection(&model, &ConstructionDatabaseTableModel::newSelection);
+    QVERIFY(model.removeConstruction(construction(QStringLiteral("A"), {0.1})));
+    QCOMPARE(reset.count(), 1);
+    QCOMPARE(selection.count(), 1);
+    QModelIndex selected = selection.at(0).at(0).value<QModelIndex>();
+    QCOMPARE(selected.row(), 0);
+    QCOMPARE(model.data(selected).toString(), QStringLiteral("B"));
+    QCOMPARE(model.columnCount(), 3);
+
+    QVERIFY(!model.removeConstruction(construction(QStringLiteral("A"), {0.1})));
+    QCOMPARE(selection.count(), 1);
+    QVERIFY(model.removeConstruction(construction(QStringLiteral("B"), {0.1, 0.2})));
+    QCOMPARE(selection.count(), 2);
+    QVERIFY(!selection.at(1).at(0).value<QModelIndex>().isValid());
+    QCOMPARE(model.rowCount(), 0);
+}
+
+QTEST_GUILESS_MAIN(tst_ConstructionList)
+#include "tst_ConstructionList.moc"
