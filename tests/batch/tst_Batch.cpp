@@ -1,0 +1,367 @@
+// The headless front end mirelo2-batch, run as a separate process: options, exit codes, the
+// JSON fields, the readable block, and the reference cases through the whole chain.
+
+#include "TestSupport.h"
+
+#include <QDir>
+#include <QDirIterator>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <cmath>
+#include <limits>
+
+namespace {
+
+QString batchExecutable()
+{
+    return QStringLiteral(M2_BIN_DIR "/mirelo2-batch");
+}
+
+QString examplesDir()
+{
+    return QDir::cleanPath(TestSupport::dataDir() + QStringLiteral("/../../resources/examples"));
+}
+
+QStringList exampleFiles()
+{
+    QStringList files;
+    const QDir dir(examplesDir());
+    for (const QString &f : dir.entryList({QStringLiteral("*.m2p")}, QDir::Files, QDir::Name))
+        files << dir.filePath(f);
+    return files;
+}
+
+QString example(const QString &baseName)
+{
+    return examplesDir() + QLatin1Char('/') + baseName + QStringLiteral(".m2p");
+}
+
+struct Run
+{
+    int exitCode = -1;
+    QByteArray out;
+    QByteArray err;
+};
+
+/*! A JSON number, or one of the strings "inf", "-inf", "nan". */
+double number(const QJsonValue &v)
+{
+    if (v.isString()) {
+        if (v.toString() == QLatin1String("inf"))
+            return std::numeric_limits<double>::infinity();
+        if (v.toString() == QLatin1String("-inf"))
+            return -std::numeric_limits<double>::infinity();
+        return std::numeric_limits<double>::quiet_NaN();
+    }
+    return v.toDouble();
+}
+
+const char *const ResultFields[] = {
+    "type",        "typeGlaser", "d_total",   "T_Glaser",   "pv_Glaser",
+    "psat_Glaser", "R_Glaser",   "Z_Glaser",  "m_c_Glaser", "m_ev_Glaser",
+    "t_ev_Glaser", "kFirst",     "kLast",     "kPlanes",    "kPlanesGlaser",
+    "U_moist",     "R_T",        "R_T_moist", "R_layers",   "R_layers_moist",
+    "m_condStat",  "m_cond",     "tau",       "t_hyg",      "t_ev",
+    "m_ev",        "R",          "Z",         "R_liq",      "T",
+    "psat",        "pv",         "w_left",    "w_right",    "sk_Cond",
+    "m_condLayer"};
+
+} // namespace
+
+class tst_Batch : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void usageErrors_data();
+    void usageErrors();
+    void help();
+    void jsonOfExamples();
+    void singleFileIsAnObject();
+    void examplesAreSensible();
+    void failedFiles();
+    void settingsOverride();
+    void userSettingsNotWritten();
+    void textBlock();
+    void referenceCases_data();
+    void referenceCases();
+
+private:
+    Run run(const QStringList &args) const;
+    QTemporaryDir m_home;
+};
+
+void tst_Batch::initTestCase()
+{
+    QVERIFY(m_home.isValid());
+    QVERIFY2(QFileInfo::exists(batchExecutable()), qPrintable(batchExecutable()));
+    QVERIFY(exampleFiles().size() >= 4);
+}
+
+Run tst_Batch::run(const QStringList &args) const
+{
+    // The tool reads the user's settings: give it an empty home of its own.
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("HOME"), m_home.path());
+    env.insert(QStringLiteral("XDG_CONFIG_HOME"), m_home.filePath(QStringLiteral("config")));
+    env.insert(QStringLiteral("XDG_DATA_HOME"), m_home.filePath(QStringLiteral("data")));
+    QProcess p;
+    p.setProcessEnvironment(env);
+    p.start(batchExecutable(), args);
+    Run r;
+    if (!p.waitForFinished(120000)) {
+        p.kill();
+        p.waitForFinished();
+        return r;
+    }
+    r.exitCode = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -2;
+    r.out = p.readAllStandardOutput();
+    r.err = p.readAllStandardError();
+    return r;
+}
+
+void tst_Batch::usageErrors_data()
+{
+    QTest::addColumn<QStringList>("args");
+    const QString file = example("external_wall_etics");
+    QTest::newRow("no arguments") << QStringList();
+    QTest::newRow("options only") << QStringList{"--json"};
+    QTest::newRow("unknown option") << QStringList{"--bogus", file};
+    QTest::newRow("report not available") << QStringList{"--report", "out.pdf", file};
+    QTest::newRow("set without value") << QStringList{file, "--set"};
+    QTest::newRow("set without =") << QStringList{"--set", "ReportSettings", file};
+    QTest::newRow("set with empty key") << QStringList{"--set", "=1", file};
+    QTest::newRow("unknown setting") << QStringList{"--set", "No/SuchKey=1", file};
+    QTest::newRow("bad boolean") << QStringList{
+        "--set", "ProjectDefaults/MoistureDependentLambda=maybe", file};
+    QTest::newRow("bad number") << QStringList{"--set", "ReportSettings/DryingReserve=x", file};
+}
+
+void tst_Batch::usageErrors()
+{
+    QFETCH(QStringList, args);
+    const Run r = run(args);
+    QCOMPARE(r.exitCode, 2);
+    QVERIFY(r.out.isEmpty());
+    QVERIFY(r.err.contains("Usage: mirelo2-batch"));
+}
+
+void tst_Batch::help()
+{
+    const Run r = run({"--help"});
+    QCOMPARE(r.exitCode, 0);
+    QVERIFY(r.out.contains("Usage: mirelo2-batch"));
+}
+
+void tst_Batch::jsonOfExamples()
+{
+    const QStringList files = exampleFiles();
+    const Run r = run(QStringList{"--json"} + files);
+    QCOMPARE(r.exitCode, 0);
+    QJsonParseError error;
+    const QJsonDocument doc = QJsonDocument::fromJson(r.out, &error);
+    QVERIFY2(error.error == QJsonParseError::NoError, qPrintable(error.errorString()));
+    QVERIFY(doc.isArray());
+    const QJsonArray array = doc.array();
+    QCOMPARE(array.size(), files.size());
+    for (int i = 0; i < array.size(); ++i) {
+        const QJsonObject o = array[i].toObject();
+        QCOMPARE(o.value("file").toString(), files[i]);
+        QCOMPARE(o.value("status").toInt(-1), 0);
+        QVERIFY(o.value("messages").isArray());
+        for (const char *key : ResultFields)
+            QVERIFY2(o.contains(QLatin1String(key)), key);
+        QVERIFY(o.contains("U_ISO"));
+        QVERIFY(o.contains("result_text"));
+
+        // the documented relations between the fields
+        const int n = o.value("R_Glaser").toArray().size();
+        QVERIFY(n >= 4);
+        for (const char *perInterface : {"T_Glaser", "pv_Glaser", "psat_Glaser", "T", "psat", "pv"})
+            QCOMPARE(o.value(perInterface).toArray().size(), n + 1);
+        for (const char *perLayer :
+             {"Z_Glaser", "R", "Z", "R_liq", "w_left", "w_right", "sk_Cond", "m_condLayer"})
+            QCOMPARE(o.value(perLayer).toArray().size(), n);
+        double sumR = 0;
+        for (const QJsonValue &v : o.value("R_Glaser").toArray())
+            sumR += v.toDouble();
+        M2_COMPARE_REL(o.value("R_layers").toDouble(), sumR, 1e-12);
+        M2_COMPARE_REL(number(o.value("U_ISO")), 1 / (o.value("R_layers").toDouble() + 0.04 + 0.13),
+                       1e-15);
+        M2_COMPARE_REL(o.value("R_T").toDouble(), o.value("R_layers").toDouble() + 0.25 + 0.04,
+                       1e-12);
+        for (const QJsonValue &p : o.value("kPlanesGlaser").toArray()) {
+            QCOMPARE(p.toArray().size(), 2);
+            QVERIFY(p.toArray()[0].toInt() <= p.toArray()[1].toInt());
+        }
+    }
+}
+
+void tst_Batch::singleFileIsAnObject()
+{
+    const Run r = run({"--json", example("timber_frame_wall")});
+    QCOMPARE(r.exitCode, 0);
+    const QJsonDocument doc = QJsonDocument::fromJson(r.out);
+    QVERIFY(doc.isObject());
+    QCOMPARE(doc.object().value("file").toString(), example("timber_frame_wall"));
+}
+
+void tst_Batch::examplesAreSensible()
+{
+    // Building-physics expectations of the examples: outside insulation and a vapour retarder
+    // on the warm side keep the construction dry; inside insulation without one does not.
+    const Run r = run(QStringList{"--json"} + exampleFiles());
+    QCOMPARE(r.exitCode, 0);
+    QMap<QString, QJsonObject> byName;
+    for (const QJsonValue &v : QJsonDocument::fromJson(r.out).array())
+        byName[QFileInfo(v.toObject().value("file").toString()).completeBaseName()] = v.toObject();
+
+    for (const char *dry :
+         {"external_wall_etics", "timber_frame_wall", "pitched_roof_between_rafters"}) {
+        const QJsonObject o = byName.value(dry);
+        QCOMPARE(o.value("type").toInt(), 7);
+        QCOMPARE(o.value("typeGlaser").toInt(), 7);
+        QCOMPARE(o.value("m_c_Glaser").toDouble(), 0.0);
+    }
+    const QJsonObject inside = byName.value("masonry_wall_interior_insulation");
+    QVERIFY(inside.value("type").toInt() >= 9);
+    QVERIFY(inside.value("m_cond").toDouble() > 0.5);
+    QVERIFY(inside.value("m_c_Glaser").toDouble() > 0.5);
+    // the flat roof under its vapour barrier: at most a trace of condensate below the sealing
+    const QJsonObject roof = byName.value("flat_roof_warm_deck");
+    QVERIFY(roof.value("m_c_Glaser").toDouble() < 0.01);
+    QVERIFY(roof.value("m_cond").toDouble() < 0.01);
+    // U-values of today's new-build and retrofit practice
+    for (const QJsonObject &o : byName)
+        QVERIFY(number(o.value("U_ISO")) > 0.1 && number(o.value("U_ISO")) < 0.4);
+}
+
+void tst_Batch::failedFiles()
+{
+    QTemporaryDir dir;
+    const QString missing = dir.filePath("missing.m2p");
+    const QString broken = dir.filePath("broken.m2p");
+    QFile f(broken);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write("<MireloProject version=\"2.1\"/>");
+    f.close();
+
+    Run r = run({missing});
+    QCOMPARE(r.exitCode, 1);
+    QVERIFY(r.err.contains("cannot be found or does not exist"));
+
+    r = run({"--json", example("external_wall_etics"), broken});
+    QCOMPARE(r.exitCode, 1);
+    QVERIFY2(r.err.contains("File is not a Mirelo 2.0 project file."), r.err.constData());
+    const QJsonArray array = QJsonDocument::fromJson(r.out).array();
+    QCOMPARE(array.size(), 2);
+    QCOMPARE(array[0].toObject().value("status").toInt(-1), 0);
+    QCOMPARE(array[1].toObject().value("file").toString(), broken);
+    QCOMPARE(array[1].toObject().value("error").toString(),
+             QStringLiteral("File is not a Mirelo 2.0 project file."));
+}
+
+void tst_Batch::settingsOverride()
+{
+    const QString file = example("masonry_wall_interior_insulation");
+    const Run on = run({"--json", "--set", "ProjectDefaults/MoistureDependentLambda=true", file});
+    const Run off = run({"--json", "--set=ProjectDefaults/MoistureDependentLambda=false", file});
+    QCOMPARE(on.exitCode, 0);
+    QCOMPARE(off.exitCode, 0);
+    const QJsonObject a = QJsonDocument::fromJson(on.out).object();
+    const QJsonObject b = QJsonDocument::fromJson(off.out).object();
+    // without moisture-dependent conductivity the moist resistance is the dry one
+    QCOMPARE(b.value("R_layers_moist").toDouble(), b.value("R_layers").toDouble());
+    // with it, the wet zone conducts better
+    QVERIFY(a.value("R_layers_moist").toDouble() < a.value("R_layers").toDouble());
+    QCOMPARE(a.value("R_layers").toDouble(), b.value("R_layers").toDouble());
+}
+
+void tst_Batch::userSettingsNotWritten()
+{
+    const Run r = run({"--set", "ReportSettings/DryingReserve=0.1", example("timber_frame_wall")});
+    QCOMPARE(r.exitCode, 0);
+    QDirIterator it(m_home.path(), QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
+    QStringList written;
+    while (it.hasNext())
+        written << it.next();
+    QVERIFY2(written.isEmpty(), qPrintable(written.join(", ")));
+}
+
+void tst_Batch::textBlock()
+{
+    const Run r =
+        run({example("masonry_wall_interior_insulation"), example("external_wall_etics")});
+    QCOMPARE(r.exitCode, 0);
+    const QString out = QString::fromUtf8(r.out);
+    for (const char *label :
+         {"Construction thickness:", "Thermal transfer resistance (dry):", "U-value (ISO 6946):",
+          "U-value (moisture dependent):", "Condensation mass after condensation period:",
+          "Drying time:", "Glaser (DIN 4108-3):", "No condensate emerges!",
+          "Condensation between layer"})
+        QVERIFY2(out.contains(QLatin1String(label)), label);
+    QVERIFY(out.contains("0.490 m")); // 10 + 80 + 15 + 365 + 20 mm
+    QVERIFY(!out.contains("<font"));  // rich text is reduced to plain text
+}
+
+void tst_Batch::referenceCases_data()
+{
+    QTest::addColumn<QString>("name");
+    const QDir dir(TestSupport::dataFile("reference-cases"));
+    const QStringList files = dir.entryList({"*.m2p"}, QDir::Files, QDir::Name);
+    QVERIFY(files.size() >= 70);
+    for (const QString &f : files)
+        QTest::newRow(qPrintable(f)) << QFileInfo(f).completeBaseName();
+}
+
+void tst_Batch::referenceCases()
+{
+    // Each case as its README says: mirelo2-batch --json $(cat NAME.args) NAME.m2p. The core
+    // tests compare every field; here the whole chain (options, settings, reader, engine, JSON
+    // numbers) is checked on the exact fields and the totals.
+    QFETCH(QString, name);
+    const QString base = TestSupport::dataFile("reference-cases/" + name);
+    QFile argsFile(base + ".args");
+    QVERIFY(argsFile.open(QIODevice::ReadOnly | QIODevice::Text));
+    QStringList args{"--json"};
+    args +=
+        QString::fromUtf8(argsFile.readAll()).split(QRegularExpression("\\s+"), Qt::SkipEmptyParts);
+    args << base + ".m2p";
+    QFile expectedFile(base + ".expected.json");
+    QVERIFY(expectedFile.open(QIODevice::ReadOnly));
+    const QJsonObject expected = QJsonDocument::fromJson(expectedFile.readAll()).object();
+    const QJsonObject e = expected.value("results").toObject();
+
+    const Run r = run(args);
+    QCOMPARE(r.exitCode, 0);
+    const QJsonObject o = QJsonDocument::fromJson(r.out).object();
+    QCOMPARE(o.value("status").toInt(-1), expected.value("status").toInt());
+    QCOMPARE(o.value("messages").toArray(), expected.value("messages").toArray());
+    QCOMPARE(o.value("result_text").toString(), expected.value("result_text").toString());
+    for (const char *key : {"type", "typeGlaser", "kFirst", "kLast"})
+        QCOMPARE(o.value(key).toInt(), e.value(key).toInt());
+    QCOMPARE(o.value("kPlanes").toArray(), e.value("kPlanes").toArray());
+    QCOMPARE(o.value("kPlanesGlaser").toArray(), e.value("kPlanesGlaser").toArray());
+    M2_COMPARE_REL(number(o.value("d_total")), number(e.value("d_total")), 1e-12);
+    M2_COMPARE_REL(number(o.value("R_T")), number(e.value("R_T")), 1e-12);
+    M2_COMPARE_REL(number(o.value("U_ISO")), number(expected.value("U_ISO")), 1e-12);
+    M2_COMPARE_REL(number(o.value("m_c_Glaser")), number(e.value("m_c_Glaser")), 1e-12);
+    M2_COMPARE_REL(number(o.value("m_cond")), number(e.value("m_cond")), 1e-9);
+    M2_COMPARE_REL(number(o.value("t_ev")), number(e.value("t_ev")), 1e-9);
+    M2_COMPARE_REL(number(o.value("U_moist")), number(e.value("U_moist")), 1e-9);
+    const QJsonArray rliq = o.value("R_liq").toArray();
+    const QJsonArray rliqExpected = e.value("R_liq").toArray();
+    QCOMPARE(rliq.size(), rliqExpected.size());
+    for (int i = 0; i < rliq.size(); ++i) // non-finite numbers are written as strings
+        M2_COMPARE_REL(number(rliq[i]), number(rliqExpected[i]), 1e-12);
+}
+
+QTEST_GUILESS_MAIN(tst_Batch)
+#include "tst_Batch.moc"
