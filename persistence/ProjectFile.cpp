@@ -123,10 +123,11 @@ bool readLegacy(const QString &fileName, InputData &input, ProjectInformation &i
                 QString *message)
 {
     input = InputData();
-    QString legacyMessage;
-    const bool ok = Document(input, info).readOld(fileName, legacyMessage);
+    Document document(input, info);
+    QString reason;
+    const bool ok = document.readOld(fileName, reason);
     if (message)
-        *message = legacyMessage;
+        *message = reason;
     return ok;
 }
 

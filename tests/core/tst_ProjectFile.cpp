@@ -685,11 +685,18 @@ void tst_ProjectFile::keywordTextFallback()
 {
     Project project;
     QString message;
-    // extension m2p: the XML parser's error only
-    QVERIFY(!project.load(TestSupport::dataFile("projects/keyword_project.m2p"), &message));
+    // extension m2p: keyword text fails with the XML parser's error only
+    QVERIFY(!project.load(TestSupport::dataFile("projects/keyword_valid.m2p"), &message));
     QVERIFY(!message.isEmpty());
     QVERIFY2(!message.contains(QLatin1String("MIRELO 1")), qPrintable(message));
-    // any other extension falls back to the keyword reader
+    // the same text with another extension loads through the keyword reader
+    QVERIFY2(project.load(TestSupport::dataFile("projects/keyword_valid.txt"), &message),
+             qPrintable(message));
+    QCOMPARE(project.inputData().layerCount(), 1);
+    QCOMPARE(project.inputData().layer(0).m_name, QStringLiteral("Brick"));
+    QCOMPARE(project.inputData().layer(0).m_width, 0.24);
+    QCOMPARE(project.projectInformation().m_projectName, QStringLiteral("Keyword project"));
+    // text that neither reader accepts: the keyword reader's message behind the fixed prefix
     for (const char *ext : {"txt", "mpj"}) {
         QVERIFY(!project.load(
             TestSupport::dataFile(QStringLiteral("projects/keyword_project.") + QLatin1String(ext)),
@@ -698,6 +705,10 @@ void tst_ProjectFile::keywordTextFallback()
                  qPrintable(message));
         QVERIFY(message.size() > int(strlen("Error reading file as MIRELO 1 version.\n")));
     }
+    // an XML project named .mpj is read by the keyword reader only
+    QVERIFY(QFile::copy(exampleFiles().value(0), path("xml.mpj")));
+    QVERIFY(!project.load(path("xml.mpj"), &message));
+    QVERIFY(message.startsWith(QLatin1String("Error reading file as MIRELO 1 version.\n")));
 }
 
 void tst_ProjectFile::truncatedFiles()
