@@ -2,6 +2,7 @@
 
 #include "app/Directories.h"
 #include "app/Settings.h"
+#include "persistence/MaterialList.h"
 
 #include <QDesktopServices>
 #include <QFileInfo>
@@ -35,6 +36,13 @@ QString Globals::langId()
         g.m_langIdKnown = true;
     }
     return g.m_langId;
+}
+
+MaterialList &Globals::materialList()
+{
+    // Reading never fails as a whole: the built-in air material is always there, so the list
+    // needs no other default content.
+    return MaterialList::instance(langId());
 }
 
 void Globals::showHelp(int topic)

@@ -3,6 +3,8 @@
 #include <QCoreApplication>
 #include <QString>
 
+class MaterialList;
+
 /*! Program-wide services of the widget program that depend on the settings: the language of
     the user interface and the help document. One instance, created on first use. */
 class Globals
@@ -18,6 +20,10 @@ public:
     /*! The rule of langId() as a pure function of its three inputs. */
     static QString determineLangId(const QString &storedLangId, const QString &commandLineLangId,
                                    const QString &systemLocaleName);
+
+    /*! The application's material database, created for the language langId() and read on the
+        first call; later calls return the same instance. */
+    static MaterialList &materialList();
 
     /*! Opens the documentation in the desktop's PDF viewer; every topic opens the same file.
         When that fails a warning box names the path. */

@@ -2,7 +2,10 @@
 
 #include "app/Directories.h"
 #include "app/Settings.h"
+#include "htl/HTL_EOLStreamBuffer.h"
+#include "htl/HTL_Exception.h"
 #include "htl/HTL_MessageHandler.h"
+#include "persistence/LegacyKeywordText.h"
 #include "persistence/MaterialDatabaseFile.h"
 #include "persistence/MaterialDatabaseFileBounds.h"
 
@@ -14,6 +17,8 @@
 #include <QFileInfo>
 #include <QLocale>
 #include <QSaveFile>
+
+#include <fstream>
 
 namespace {
 
@@ -347,33 +352,62 @@ bool MaterialList::removeUserMaterial(int id)
     return false;
 }
 
-int MaterialList::germanCategory(const QString &text)
+std::vector<Material> MaterialList::readVersion1List(const QString &fileName)
 {
-    // Category texts of version-1 lists. The files are 8-bit Latin-1 text; the caller converts
-    // them, so the umlauts arrive as their Unicode characters.
-    static const struct
-    {
-        const char *text; // UTF-8 here
-        int category;
-    } table[] = {{"Natursteine", 3},
-                 {"Mauersteine", 2},
-                 {"Mauerwerk", 2},
-                 {"Putze/Mörtel/Estriche", 1},
-                 {"Putze, Mörtel und Ausfachungen", 1},
-                 {"Beton/Betonbauteile", 4},
-                 {"Zementhaltige Baustoffe", 4},
-                 {"Wärmedämmstoffe", 5},
-                 {"Dämmstoffe", 5},
-                 {"Holz/Holzwerkstoffe", 7},
-                 {"Holz", 7},
-                 {"Sonstiges", 12},
-                 {"Abdichtungen/Folien", 11},
-                 {"Folien und Abdichtungsstoffe", 11},
-                 {"Bauplatten", 6},
-                 {"Fassadenbekleidungen, Bodenbeläge und Eindeckungen", 10},
-                 {"Erden und Böden", 9}};
-    for (const auto &entry : table)
-        if (text == QString::fromUtf8(entry.text))
-            return entry.category;
-    return Material::UnknownCategory;
+    using namespace LegacyKeywordText;
+    const char *const listContext = "[M2_MaterialList read_1_9_list]";
+    const char *const materialContext = "[M2_MaterialList read_1_9_material]";
+    auto listError = [&](const QString &inner) {
+        return QCoreApplication::translate("MaterialList",
+                                           "Error reading material list from file '%1'!\n%2")
+            .arg(fileName, inner)
+            .toStdString();
+    };
+    auto tr = [](const char *text) {
+        return QCoreApplication::translate("MaterialList", text).toStdString();
+    };
+
+    std::ifstream in(QFile::encodeName(fileName).constData(), std::ios::in | std::ios::binary);
+    if (!in)
+        throw HTL::Exception(
+            listError(QCoreApplication::translate("MaterialList", "Cannot open file.")),
+            listContext);
+    // LF, CR LF and CR all end a line.
+    HTL::EOLStreamBuffer lineEnds(in);
+
+    Line line;
+    if (!nextLine(in, line) || line.m_keyword.find("FileVersion") == std::string::npos)
+        throw HTL::Exception(tr("Keyword 'FileVersion' missing!"), listContext);
+    const std::string version = line.m_value.substr(0, line.m_value.find_first_of(" \t"));
+
+    if (!nextLine(in, line) || line.m_key != "MATERIAL_LIST")
+        throw HTL::Exception(tr("Keyword 'MATERIAL_LIST' missing!"), listContext);
+    if (!opensBlock(line))
+        throw HTL::Exception(tr("Missing block start!"), listContext);
+
+    std::vector<Material> materials;
+    while (nextLine(in, line)) {
+        if (line.m_isBlockEnd)
+            break;
+        if (line.m_key != "MATERIAL_DEFINITION")
+            throw HTL::Exception(tr("Invalid keyword!"), listContext);
+        if (!opensBlock(line))
+            throw HTL::Exception(tr("Block start '{' of material definition missing!"),
+                                 listContext);
+        // The full constructor gives the random colour that the list does not hold.
+        Material m(QString(), Material::UnknownCategory, QString(), QString(), QString(), QString(),
+                   0, 0, 0, 0, 0, 0, 0);
+        QString message;
+        if (!m.readOld(in, version, message)) {
+            const HTL::Exception inner(message.toStdString(), materialContext);
+            throw HTL::Exception(inner, listError(message), listContext);
+        }
+        if (m.m_name.isEmpty())
+            m.m_name = Material::unknownName();
+        materials.push_back(m);
+    }
+    // Ids are handed out only once the whole list has been read.
+    for (Material &m : materials)
+        m.m_materialId = userIdCounter()++;
+    return materials;
 }

@@ -60,13 +60,13 @@ public:
         list; a damaged file gives the materials before the damage and complete = false. */
     static std::vector<Material> readUserFile(const QString &fileName, bool *complete = nullptr);
 
-    /*! Reads a version-1 material list (keyword text, "*.txt"). Ids come from the
-        application-wide counter. Throws HTL::Exception on any error. */
+    /*! Reads a version-1 material list (keyword text, "*.txt": "FileVersion", then a
+        MATERIAL_LIST block of MATERIAL_DEFINITION blocks). Category texts are looked up in the
+        German category names of those files first, then among the translated names. Ids come
+        from the application-wide counter. Throws HTL::Exception (context
+        "[M2_MaterialList read_1_9_list]") on any error; no material of a failing list is
+        returned. */
     static std::vector<Material> readVersion1List(const QString &fileName);
-
-    /*! Category of a German category text of version-1 lists (Latin-1 texts as in those files);
-        13 when the text is not in the table. */
-    static int germanCategory(const QString &text);
 
     /*! The built-in air material (translated texts, random colour). */
     static Material airMaterial();

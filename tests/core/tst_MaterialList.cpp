@@ -7,6 +7,7 @@
 #include <QtTest>
 
 #include "TestSupport.h"
+#include "htl/HTL_Exception.h"
 #include "persistence/MaterialDatabaseFile.h"
 #include "persistence/MaterialDatabaseFileCipher.h"
 #include "persistence/MaterialList.h"
@@ -46,6 +47,9 @@ private slots:
     void userFileHostileCounts_data();
     void userFileHostileCounts();
     void findAndIndex();
+    void version1List();
+    void version1ListErrors_data();
+    void version1ListErrors();
 
     void shippedCatalogueMatchesSource();
 
@@ -696,6 +700,95 @@ void tst_MaterialList::findAndIndex()
     QVERIFY(list.replaceUserMaterial(id, changed));
     QCOMPARE(list.findMaterial(id)->m_name, QStringLiteral("Changed"));
     QVERIFY(!list.replaceUserMaterial(12, changed)); // database materials are read-only
+}
+
+void tst_MaterialList::version1List()
+{
+    const int firstId = MaterialList::nextUserMaterialId();
+    const std::vector<Material> list = MaterialList::readVersion1List(
+        TestSupport::dataFile(QStringLiteral("materialdb/version1_list.txt")));
+    QCOMPARE(int(list.size()), 3);
+    const Material &wool = list[0];
+    QCOMPARE(wool.m_name, QStringLiteral("Mineralwolle 035"));
+    QCOMPARE(wool.m_category, 5); // "W\u00e4rmed\u00e4mmstoffe" in Latin-1
+    QCOMPARE(wool.m_producer, QString::fromUtf8("D\u00e4mmwerk S\u00fcd"));
+    QCOMPARE(wool.m_dataSource, QString::fromUtf8("Pr\u00fcfbericht 17"));
+    QCOMPARE(wool.m_rho, 30.0);
+    QCOMPARE(wool.m_lambda, 0.035);
+    QCOMPARE(wool.m_mu, 1.0);
+    // A "1.3" file gives W_hyg at 95 % RH: w_80 = 0.0019 * 0.8 / 0.95 = 0.0016
+    M2_COMPARE_REL(wool.m_w_80, 0.0016, 1e-12);
+    QCOMPARE(wool.m_w_sat, 0.9);
+    QCOMPARE(wool.m_A_w, 0.0);
+    QVERIFY(wool.m_color.isValid());
+    QCOMPARE(wool.m_materialId, firstId);
+    const Material &brick = list[1];
+    QCOMPARE(brick.m_category, 2); // "Mauerwerk"
+    QCOMPARE(brick.m_w_80, 0.0031);
+    QCOMPARE(brick.m_A_w, 0.18);
+    QCOMPARE(brick.m_materialId, firstId + 1);
+    const Material &spruce = list[2];
+    QCOMPARE(spruce.m_category, 7); // translated name "Timber"
+    QVERIFY(spruce.isWood() && !spruce.isAir());
+    QCOMPARE(spruce.m_materialId, firstId + 2);
+    QCOMPARE(MaterialList::nextUserMaterialId(), firstId + 3);
+    for (const Material &m : list)
+        QVERIFY2(m.isValid(), qPrintable(m.m_name));
+}
+
+void tst_MaterialList::version1ListErrors_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QString>("message");
+    QTest::addColumn<QString>("innerContext");
+    QTest::newRow("no FileVersion") << "v1_no_fileversion.txt"
+                                    << "Keyword 'FileVersion' missing!"
+                                    << "[M2_MaterialList read_1_9_list]";
+    QTest::newRow("no MATERIAL_LIST") << "v1_no_list.txt"
+                                      << "Keyword 'MATERIAL_LIST' missing!"
+                                      << "[M2_MaterialList read_1_9_list]";
+    QTest::newRow("no block start") << "v1_no_block_start.txt"
+                                    << "Missing block start!"
+                                    << "[M2_MaterialList read_1_9_list]";
+    QTest::newRow("no material block start") << "v1_no_material_block_start.txt"
+                                             << "Block start '{' of material definition missing!"
+                                             << "[M2_MaterialList read_1_9_list]";
+    QTest::newRow("invalid keyword") << "v1_invalid_keyword.txt"
+                                     << "Invalid keyword!"
+                                     << "[M2_MaterialList read_1_9_list]";
+    QTest::newRow("empty name") << "v1_empty_name.txt"
+                                << "[Material::readOld]  Error reading material name!"
+                                << "[M2_MaterialList read_1_9_material]";
+    QTest::newRow("bad material keyword") << "v1_bad_material_keyword.txt"
+                                          << "[Material::readOld]  Invalid keyword 'Farbe'"
+                                          << "[M2_MaterialList read_1_9_material]";
+    QTest::newRow("missing file") << "none.txt"
+                                  << "Cannot open file."
+                                  << "[M2_MaterialList read_1_9_list]";
+}
+
+void tst_MaterialList::version1ListErrors()
+{
+    QFETCH(QString, file);
+    QFETCH(QString, message);
+    QFETCH(QString, innerContext);
+    const QString path = TestSupport::dataFile(QStringLiteral("materialdb/") + file);
+    const int nextId = MaterialList::nextUserMaterialId();
+    try {
+        MaterialList::readVersion1List(path);
+        QFAIL("no exception");
+    } catch (const HTL::Exception &ex) {
+        const QString what = QString::fromStdString(ex.what());
+        QVERIFY2(what.contains(message), qPrintable(what));
+        QCOMPARE(QString::fromStdString(ex.entries().front().m_context), innerContext);
+        QCOMPARE(QString::fromStdString(ex.entries().back().m_context),
+                 QStringLiteral("[M2_MaterialList read_1_9_list]"));
+        if (ex.entries().size() > 1 || file == QLatin1String("none.txt"))
+            QVERIFY(what.startsWith(QStringLiteral("Error reading material list from file '") +
+                                    path + QStringLiteral("'!\n")));
+    }
+    // A failing list hands out no ids.
+    QCOMPARE(MaterialList::nextUserMaterialId(), nextId);
 }
 
 namespace {
