@@ -37,7 +37,8 @@ bool save(const QString &fileName, const InputData &input, const ProjectInformat
     status and do not fail the read. Returns false with the reader's error text in message. */
 bool readXML(QIODevice &device, InputData &input, ProjectInformation &info, QString *message);
 
-/*! Reads a project of the first program generation (keyword format). */
+/*! Reads a project of the first program generation (keyword format) into a fresh input; the
+    message is the keyword reader's own. */
 bool readLegacy(const QString &fileName, InputData &input, ProjectInformation &info,
                 QString *message);
 
