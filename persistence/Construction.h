@@ -22,7 +22,7 @@ class Construction
     Q_DECLARE_TR_FUNCTIONS(Construction)
 public:
     /*! Stream version of one construction in the database file. */
-    static const int StreamVersion = 1;
+    static constexpr int StreamVersion = 1;
 
     /*! Name "Unknown" (translated), no layers, no notes. */
     Construction();

@@ -26,9 +26,9 @@ class MaterialList : public QObject
     Q_OBJECT
 public:
     /*! First id of user materials. */
-    static const int FirstUserMaterialId = 0x8000;
+    static constexpr int FirstUserMaterialId = 0x8000;
     /*! Application code of the records meant for this program. */
-    static const int ApplicationCode = 1;
+    static constexpr int ApplicationCode = 1;
 
     /*! A list for the language code langId ("de", "en", "pl" ...) with the program's directories:
         resources/DB_materials beside the executable and the user data directory. */
