@@ -3,11 +3,13 @@
 
 #include "BatchOutput.h"
 #include "JsonWriter.h"
+#include "MaterialListing.h"
 
 #include "app/Settings.h"
 #include "htl/HTL_MessageHandler.h"
 #include "htl/HTL_MessageRouter.h"
 #include "model/Project.h"
+#include "persistence/MaterialList.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -27,6 +29,7 @@ enum ExitCode
 
 const char *const UsageText =
     "Usage: mirelo2-batch [--json] [--set KEY=VALUE]... FILE...\n"
+    "       mirelo2-batch --materials [--json]\n"
     "\n"
     "Loads each project file (.m2p), calculates it and prints the results.\n"
     "\n"
@@ -34,6 +37,8 @@ const char *const UsageText =
     "  --set KEY=VALUE    override a setting for this run only, KEY being its storage key,\n"
     "                     e.g. ProjectDefaults/MoistureDependentLambda=false;\n"
     "                     nothing is written to the user's settings\n"
+    "  --materials        list the material database (shipped and user materials) in the\n"
+    "                     current language instead of loading projects\n"
     "  --help             show this text\n"
     "\n"
     "Exit status: 0 every file loaded, 1 a file failed to load, 2 usage error.\n";
@@ -71,6 +76,7 @@ int main(int argc, char *argv[])
     HTL::MessageRouter::instance().setCurrent(&handler);
 
     bool json = false;
+    bool materials = false;
     QStringList overrides;
     QStringList files;
     bool optionsEnded = false;
@@ -86,6 +92,8 @@ int main(int argc, char *argv[])
             return ExitOk;
         } else if (arg == QLatin1String("--json")) {
             json = true;
+        } else if (arg == QLatin1String("--materials")) {
+            materials = true;
         } else if (arg == QLatin1String("--set")) {
             if (i + 1 >= args.size())
                 return usageError(QStringLiteral("--set needs KEY=VALUE"));
@@ -96,7 +104,9 @@ int main(int argc, char *argv[])
             return usageError(QStringLiteral("unknown option '%1'").arg(arg));
         }
     }
-    if (files.isEmpty())
+    if (materials && !files.isEmpty())
+        return usageError(QStringLiteral("--materials takes no project file"));
+    if (files.isEmpty() && !materials)
         return usageError(QStringLiteral("no project file given"));
 
     // The user's settings as the program would read them, then the overrides of this run; the
@@ -110,6 +120,15 @@ int main(int argc, char *argv[])
         QString error;
         if (!settings.applyOverride(o.left(eq), o.mid(eq + 1), &error))
             return usageError(QStringLiteral("--set %1: %2").arg(o, error));
+    }
+
+    if (materials) {
+        const MaterialList &list = MaterialList::instance();
+        writeOut(json ? MaterialListing::json(list) + QLatin1Char('\n')
+                      : MaterialListing::text(list));
+        std::fflush(stdout);
+        HTL::MessageRouter::instance().setCurrent(nullptr);
+        return ExitOk;
     }
 
     int exitCode = ExitOk;
