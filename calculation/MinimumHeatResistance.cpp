@@ -212,8 +212,9 @@ QString MinimumHeatResistance::temperatureFactorResultText(double f_Rsi, bool fu
 }
 
 MinimumHeatResistance::Result MinimumHeatResistance::evaluate(int edition, int type,
-                                                              double R_layers, bool frsiCheck,
-                                                              double T_i, double rh_i, double R_se)
+                                                              double R_layers, double sumR,
+                                                              bool frsiCheck, double T_i,
+                                                              double rh_i, double R_se)
 {
     Result res;
     res.m_edition = edition;
@@ -226,7 +227,7 @@ MinimumHeatResistance::Result MinimumHeatResistance::evaluate(int edition, int t
     res.m_frsiChecked = frsiCheck;
     if (frsiCheck) {
         res.m_f_min = requiredTemperatureFactor(T_i, rh_i);
-        res.m_f_Rsi = temperatureFactor(R_layers, R_se);
+        res.m_f_Rsi = temperatureFactor(sumR, R_se);
         res.m_frsiFulfilled = temperatureFactorFulfilled(res.m_f_min, res.m_f_Rsi);
     }
     return res;

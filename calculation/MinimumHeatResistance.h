@@ -90,10 +90,12 @@ public:
     /*! The actual factor with two decimals, the value in red bold when not fulfilled. */
     static QString temperatureFactorResultText(double f_Rsi, bool fulfilled);
 
-    /*! Evaluates both checks. R_layers (m²K/W) is the dry sum of the layer resistances, used for
-        the requirement and as ΣR of the temperature factor; T_i (°C), rh_i (%) are the inside
-        winter climate and R_se (m²K/W) the outside surface resistance. The temperature factor is
+    /*! Evaluates both checks. R_layers (m²K/W) is the dry sum of the layer resistances of the
+        calculation, used for the requirement; sumR (m²K/W) is Σ d/λ over the layers, taken
+        directly from the layers so that the temperature factor exists even where the
+        calculation stopped before its thermal field. T_i (°C), rh_i (%) are the inside winter
+        climate and R_se (m²K/W) the outside surface resistance. The temperature factor is
         evaluated only when frsiCheck is set. */
-    static Result evaluate(int edition, int type, double R_layers, bool frsiCheck, double T_i,
-                           double rh_i, double R_se);
+    static Result evaluate(int edition, int type, double R_layers, double sumR, bool frsiCheck,
+                           double T_i, double rh_i, double R_se);
 };

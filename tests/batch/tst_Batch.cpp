@@ -308,6 +308,19 @@ void tst_Batch::textBlock()
           "Condensation between layer"})
         QVERIFY2(out.contains(QLatin1String(label)), label);
     QVERIFY(out.contains("0.490 m")); // 10 + 80 + 15 + 365 + 20 mm
+    // The verdicts follow the figures, with the settings of the run (defaults: DIN 4108-3 2018,
+    // DIN 4108-2 2013 outer wall, no f_Rsi check).
+    QVERIFY(out.contains("Check according DIN 4108-3 2018 and 2024:"));
+    QVERIFY(out.contains("Drying time in summer tev < 90d:"));
+    QVERIFY(out.contains("Minimum thermal protection (DIN 4108-2 2013 Tab. 3):"));
+    QVERIFY(!out.contains("Temperature factor f_Rsi"));
+    const Run checked = run({"--set", "ReportSettings/FrsiCheck=true", "--set",
+                             "ReportSettings/DryingReserve=0.1",
+                             example("masonry_wall_interior_insulation")});
+    QCOMPARE(checked.exitCode, 0);
+    const QString outChecked = QString::fromUtf8(checked.out);
+    QVERIFY(outChecked.contains("Temperature factor f_Rsi:"));
+    QVERIFY(outChecked.contains("Check for drying reserve of 100"));
     QVERIFY(!out.contains("<font"));  // rich text is reduced to plain text
 }
 
@@ -361,6 +374,29 @@ void tst_Batch::referenceCases()
     QCOMPARE(rliq.size(), rliqExpected.size());
     for (int i = 0; i < rliq.size(); ++i) // non-finite numbers are written as strings
         M2_COMPARE_REL(number(rliq[i]), number(rliqExpected[i]), 1e-12);
+
+    // The DIN 4108-3 / 68800-2 / 4108-2 verdicts with the settings of the case.
+    for (const char *group : {"criteria", "min_heat_resistance", "frsi"}) {
+        const QJsonObject actual = o.value(group).toObject();
+        const QJsonObject wanted = expected.value(group).toObject();
+        QCOMPARE(actual.keys(), wanted.keys());
+        for (const QString &key : wanted.keys()) {
+            const QJsonValue a = actual.value(key), w = wanted.value(key);
+            if (w.isDouble() && a.isDouble()) {
+                QString m;
+                if (!TestSupport::fuzzyEqual(a.toDouble(), w.toDouble(), 1e-12, &m))
+                    QFAIL(qPrintable(QStringLiteral("%1.%2: ").arg(group, key) + m));
+            } else if (a != w) {
+                QFAIL(qPrintable(
+                    QStringLiteral("%1.%2: %3, expected %4")
+                        .arg(group, key,
+                             QString::fromUtf8(
+                                 QJsonDocument(QJsonArray{a}).toJson(QJsonDocument::Compact)),
+                             QString::fromUtf8(
+                                 QJsonDocument(QJsonArray{w}).toJson(QJsonDocument::Compact)))));
+            }
+        }
+    }
 }
 
 QTEST_GUILESS_MAIN(tst_Batch)

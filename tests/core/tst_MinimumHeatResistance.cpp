@@ -286,8 +286,8 @@ void TestMinimumHeatResistance::evaluate()
 {
     // A case of the independent reference: 2013 edition, type 4, inside 16.6 °C / 93.8 %,
     // R_se 0.08 m²K/W: the resistance suffices, the temperature factor does not.
-    const MinimumHeatResistance::Result r =
-        MinimumHeatResistance::evaluate(1, 4, 5.763681318681318, true, 16.6, 93.8, 0.08);
+    const MinimumHeatResistance::Result r = MinimumHeatResistance::evaluate(
+        1, 4, 5.763681318681318, 5.763681318681318, true, 16.6, 93.8, 0.08);
     QCOMPARE(r.m_edition, 1);
     QCOMPARE(r.m_type, 4);
     QCOMPARE(r.m_editionName, QString("DIN 4108-2 2013 Tab. 3"));
@@ -302,8 +302,8 @@ void TestMinimumHeatResistance::evaluate()
     QVERIFY(!r.m_frsiFulfilled);
 
     // type 12 asked of the 2004 edition: unknown, outer-wall resistance
-    const MinimumHeatResistance::Result u =
-        MinimumHeatResistance::evaluate(0, 12, 3.7742794895736065, true, 20, 50, 0.04);
+    const MinimumHeatResistance::Result u = MinimumHeatResistance::evaluate(
+        0, 12, 3.7742794895736065, 3.7742794895736065, true, 20, 50, 0.04);
     QCOMPARE(u.m_name, QString("Unknown"));
     QCOMPARE(u.m_row, QString());
     QVERIFY(u.m_R_min == 1.2);
@@ -319,8 +319,8 @@ void TestMinimumHeatResistance::evaluateAtMinusFive()
     // the check is reported as not fulfilled; the resistance check is unaffected.
     QVERIFY(std::isnan(MinimumHeatResistance::requiredTemperatureFactor(-5, 50)));
     QVERIFY(std::isnan(MinimumHeatResistance::requiredTemperatureFactor(-5, 80)));
-    const MinimumHeatResistance::Result r =
-        MinimumHeatResistance::evaluate(1, 12, 3.7742794895736065, true, -5, 50, 0.04);
+    const MinimumHeatResistance::Result r = MinimumHeatResistance::evaluate(
+        1, 12, 3.7742794895736065, 3.7742794895736065, true, -5, 50, 0.04);
     QVERIFY(r.m_frsiChecked);
     QVERIFY(std::isnan(r.m_f_min));
     M2_COMPARE_REL(r.m_f_Rsi, 0.9384884822411098, 1e-15);
@@ -335,7 +335,7 @@ void TestMinimumHeatResistance::evaluateAtMinusFive()
 void TestMinimumHeatResistance::evaluateWithoutFrsiCheck()
 {
     const MinimumHeatResistance::Result r =
-        MinimumHeatResistance::evaluate(1, 12, 0.5, false, 20, 50, 0.04);
+        MinimumHeatResistance::evaluate(1, 12, 0.5, 0.5, false, 20, 50, 0.04);
     QVERIFY(!r.m_frsiChecked);
     QVERIFY(!r.m_frsiFulfilled);
     QVERIFY(!r.m_fulfilled);

@@ -1,6 +1,7 @@
 // mirelo2-batch: the headless front end. Loads project files exactly as the program's open
 // command does, calculates them and prints the results as text or JSON.
 
+#include "BatchCriteria.h"
 #include "BatchOutput.h"
 #include "JsonWriter.h"
 #include "MaterialListing.h"
@@ -152,13 +153,15 @@ int main(int argc, char *argv[])
                     << BatchOutput::jsonError(file, message).toString(files.size() > 1 ? 2 : 0);
             continue;
         }
+        const BatchCriteria criteria = BatchCriteria::evaluate(project, settings.m_reportSettings);
         if (json) {
-            jsonObjects
-                << BatchOutput::jsonObject(file, project).toString(files.size() > 1 ? 2 : 0);
+            JsonObject object = BatchOutput::jsonObject(file, project);
+            criteria.addJson(object);
+            jsonObjects << object.toString(files.size() > 1 ? 2 : 0);
         } else {
             if (!firstBlock)
                 writeOut(QStringLiteral("\n"));
-            writeOut(BatchOutput::textBlock(file, project));
+            writeOut(BatchOutput::textBlock(file, project) + criteria.text());
             firstBlock = false;
         }
     }

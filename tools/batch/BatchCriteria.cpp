@@ -1,0 +1,142 @@
+#include "BatchCriteria.h"
+
+#include "BatchOutput.h"
+#include "JsonWriter.h"
+
+#include "app/ReportSettings.h"
+#include "model/Project.h"
+
+#include <QJsonArray>
+#include <QJsonObject>
+
+namespace {
+
+// A value of the criteria record in the batch tool's JSON form (full-precision doubles).
+QString toJsonText(const QJsonValue &value)
+{
+    switch (value.type()) {
+    case QJsonValue::Null:
+    case QJsonValue::Undefined:
+        return QStringLiteral("null");
+    case QJsonValue::Bool:
+        return JsonWriter::boolean(value.toBool());
+    case QJsonValue::Double:
+        return JsonWriter::number(value.toDouble());
+    case QJsonValue::String:
+        return JsonWriter::string(value.toString());
+    case QJsonValue::Array: {
+        QStringList items;
+        for (const QJsonValue &v : value.toArray())
+            items << toJsonText(v);
+        return QLatin1Char('[') + items.join(QStringLiteral(", ")) + QLatin1Char(']');
+    }
+    case QJsonValue::Object:
+        break;
+    }
+    JsonObject o;
+    const QJsonObject object = value.toObject();
+    for (auto it = object.begin(); it != object.end(); ++it)
+        o.add(it.key(), toJsonText(it.value()));
+    return o.toString(2);
+}
+
+QString verdict(bool met)
+{
+    return met ? QStringLiteral("fulfilled") : QStringLiteral("not fulfilled");
+}
+
+QString row(const QString &label, const QString &value)
+{
+    return QStringLiteral("    %1 %2\n").arg(label + QLatin1Char(':'), -58).arg(value);
+}
+
+} // namespace
+
+BatchCriteria BatchCriteria::evaluate(const Project &project, const ReportSettings &settings)
+{
+    BatchCriteria c;
+    DINCriteriaOptions options;
+    options.m_standard = settings.m_din4108_3AccordanceType;
+    options.m_nonCapillarAw = settings.m_nonCapillarAw;
+    options.m_capillarActiveAw = settings.m_capillarActiveAw;
+    options.m_capillaryCheckOneSide = settings.m_capillaryCheckOneSide;
+    options.m_dryingReserve = settings.m_dryingReserve;
+    const InputData &input = project.inputData();
+    const CalculationResults &r = project.calculation().results();
+    c.din.evaluate(options, input, r);
+
+    double sumR = 0;
+    const int heatFlowDirection = project.projectInformation().m_heatFlowDirection;
+    for (int i = 0; i < input.layerCount(); ++i)
+        sumR += input.layer(i).m_width / input.layer(i).lambda(heatFlowDirection);
+    const ClimateCondition &inside = input.climate().insideWinter();
+    c.minimum = MinimumHeatResistance::evaluate(
+        settings.m_minimumHeatResVersion, settings.m_minimumHeatResConstruction, r.R_layers, sumR,
+        settings.m_frsiCheck, inside.m_T, inside.m_rh, input.climate().outsideWinter().m_Rs);
+    return c;
+}
+
+void BatchCriteria::addJson(JsonObject &object) const
+{
+    using J = JsonWriter;
+    object.add(QStringLiteral("criteria"), toJsonText(din.toJson()));
+
+    JsonObject m;
+    m.add(QStringLiteral("edition"), J::number(minimum.m_edition));
+    m.add(QStringLiteral("edition_name"), J::string(minimum.m_editionName));
+    m.add(QStringLiteral("type"), J::number(minimum.m_type));
+    m.add(QStringLiteral("name"), J::string(minimum.m_name));
+    m.add(QStringLiteral("row"), J::string(minimum.m_row));
+    m.add(QStringLiteral("R_min"), J::number(minimum.m_R_min));
+    m.add(QStringLiteral("fulfilled"), J::boolean(minimum.m_fulfilled));
+    object.add(QStringLiteral("min_heat_resistance"), m.toString(2));
+
+    JsonObject f;
+    f.add(QStringLiteral("checked"), J::boolean(minimum.m_frsiChecked));
+    if (minimum.m_frsiChecked) {
+        f.add(QStringLiteral("f_min"), J::number(minimum.m_f_min));
+        f.add(QStringLiteral("f_Rsi"), J::number(minimum.m_f_Rsi));
+        f.add(QStringLiteral("fulfilled"), J::boolean(minimum.m_frsiFulfilled));
+    }
+    object.add(QStringLiteral("frsi"), f.toString(2));
+}
+
+QString BatchCriteria::text() const
+{
+    QString out = QStringLiteral("  %1:\n").arg(
+        BatchOutput::plainText(DINCriteriaResult::headingText(din.m_options.m_standard)));
+    out += row(BatchOutput::plainText(DINCriteriaResult::massRowText(din.m_nonCapillaryApplies)),
+               verdict(din.m_massMet));
+    switch (din.woodRow()) {
+    case DINCriteriaResult::TimberRow:
+        out +=
+            row(BatchOutput::plainText(DINCriteriaResult::timberRowText()), verdict(din.m_woodMet));
+        break;
+    case DINCriteriaResult::WoodBasedRow:
+        out += row(BatchOutput::plainText(DINCriteriaResult::woodBasedRowText()),
+                   verdict(din.m_woodMet));
+        break;
+    case DINCriteriaResult::NoWoodRow:
+        break;
+    }
+    out += row(BatchOutput::plainText(DINCriteriaResult::dryingTimeRowText()),
+               verdict(din.m_dryingTimeMet));
+    if (din.m_dryingReserveEvaluated)
+        out += row(BatchOutput::plainText(
+                       DINCriteriaResult::dryingReserveRowText(din.m_options.m_dryingReserve)),
+                   verdict(din.m_dryingReserveMet));
+    if (!din.m_note.isEmpty())
+        out += QStringLiteral("    %1\n").arg(BatchOutput::plainText(din.m_note));
+
+    out += QStringLiteral("  Minimum thermal protection (%1):\n").arg(minimum.m_editionName);
+    out += row(QStringLiteral("%1 (row %2)").arg(minimum.m_name, minimum.m_row),
+               QStringLiteral("R_min %1 m2K/W, %2")
+                   .arg(QString::number(minimum.m_R_min, 'f', 2), verdict(minimum.m_fulfilled)));
+    if (minimum.m_frsiChecked)
+        out += row(QStringLiteral("Temperature factor f_Rsi"),
+                   QStringLiteral("%1 (f_min %2), %3")
+                       .arg(QString::number(minimum.m_f_Rsi, 'f', 2),
+                            QString::number(minimum.m_f_min, 'f', 1),
+                            verdict(minimum.m_frsiFulfilled)));
+    return out;
+}
