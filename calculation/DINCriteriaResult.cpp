@@ -164,7 +164,10 @@ DINCriteriaResult::WoodRow DINCriteriaResult::woodRow() const
 
 bool DINCriteriaResult::dryingTimeMet(double t_ev)
 {
-    return t_ev / SecondsPerDay < MaxDryingDays;
+    // A negative drying time means the summer vapour flux runs towards the condensation plane:
+    // the condensate never dries out (the report says "No drying"), so the limit is missed.
+    // -0 (no condensate and such a flux) leaves nothing to dry and passes.
+    return t_ev >= 0 && t_ev / SecondsPerDay < MaxDryingDays;
 }
 
 bool DINCriteriaResult::dryingReserveEvaluated(double m_condStat, double dryingReserve)

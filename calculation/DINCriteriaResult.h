@@ -98,7 +98,7 @@ public:
     /*! The wood row to show: the wood-based row when there is a wood-based layer, otherwise
         the timber row when there is a timber layer. */
     WoodRow woodRow() const;
-    /*! Drying time t_ev (s) below 90 days. */
+    /*! Drying time t_ev (s) not negative and below 90 days. */
     static bool dryingTimeMet(double t_ev);
     /*! The reserve is checked only when condensate forms at all (stationary mass m_condStat
         > 0 kg/m²) and a reserve (kg/(m²·a)) is demanded. */

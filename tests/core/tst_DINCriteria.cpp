@@ -238,6 +238,9 @@ void tst_DINCriteria::dryingTime_data()
     QTest::newRow("89.9") << 89.9 << true;
     QTest::newRow("90 fails") << 90.0 << false;
     QTest::newRow("120") << 120.0 << false;
+    // the summer flux feeds the condensate instead of drying it
+    QTest::newRow("negative: no drying") << -5.0 << false;
+    QTest::newRow("-0: nothing to dry") << -0.0 << true;
 }
 
 void tst_DINCriteria::dryingTime()
