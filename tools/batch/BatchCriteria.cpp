@@ -50,6 +50,17 @@ QString row(const QString &label, const QString &value)
     return QStringLiteral("    %1 %2\n").arg(label + QLatin1Char(':'), -58).arg(value);
 }
 
+// "<figure>, <limit>, <verdict>"
+QString judged(const QString &figure, const QString &limit, bool met)
+{
+    return figure + QStringLiteral(", ") + limit + QStringLiteral(", ") + verdict(met);
+}
+
+QString massValue(double m)
+{
+    return QString::number(m, 'f', 3) + QStringLiteral(" kg/m2");
+}
+
 } // namespace
 
 BatchCriteria BatchCriteria::evaluate(const Project &project, const ReportSettings &settings)
@@ -64,6 +75,10 @@ BatchCriteria BatchCriteria::evaluate(const Project &project, const ReportSettin
     const InputData &input = project.inputData();
     const CalculationResults &r = project.calculation().results();
     c.din.evaluate(options, input, r);
+    c.M_c = r.m_cond;
+    c.m_ev = r.m_ev;
+    c.t_ev = r.t_ev;
+    c.R_layers = r.R_layers;
 
     double sumR = 0;
     const int heatFlowDirection = project.projectInformation().m_heatFlowDirection;
@@ -103,35 +118,54 @@ void BatchCriteria::addJson(JsonObject &object) const
 
 QString BatchCriteria::text() const
 {
+    const QString condensate = QStringLiteral("M_c ") + massValue(M_c);
     QString out = QStringLiteral("  %1:\n").arg(
         BatchOutput::plainText(DINCriteriaResult::headingText(din.m_options.m_standard)));
     out += row(BatchOutput::plainText(DINCriteriaResult::massRowText(din.m_nonCapillaryApplies)),
-               verdict(din.m_massMet));
+               judged(condensate,
+                      QStringLiteral("limit ") +
+                          massValue(DINCriteriaResult::massLimit(din.m_nonCapillaryApplies)),
+                      din.m_massMet));
     switch (din.woodRow()) {
     case DINCriteriaResult::TimberRow:
-        out +=
-            row(BatchOutput::plainText(DINCriteriaResult::timberRowText()), verdict(din.m_woodMet));
+        out += row(BatchOutput::plainText(DINCriteriaResult::timberRowText()),
+                   judged(condensate, QStringLiteral("limit ") + massValue(din.m_massLimitTimber),
+                          din.m_woodMet));
         break;
     case DINCriteriaResult::WoodBasedRow:
-        out += row(BatchOutput::plainText(DINCriteriaResult::woodBasedRowText()),
-                   verdict(din.m_woodMet));
+        out +=
+            row(BatchOutput::plainText(DINCriteriaResult::woodBasedRowText()),
+                judged(condensate, QStringLiteral("limit ") + massValue(din.m_massLimitWoodBased),
+                       din.m_woodMet));
         break;
     case DINCriteriaResult::NoWoodRow:
         break;
     }
+    // a negative drying time: the summer flux feeds the condensate
+    const QString dryingTime =
+        t_ev < 0 ? QStringLiteral("no drying")
+                 : QStringLiteral("t_ev %1 d").arg(QString::number(t_ev / 86400, 'f', 2));
     out += row(BatchOutput::plainText(DINCriteriaResult::dryingTimeRowText()),
-               verdict(din.m_dryingTimeMet));
+               judged(dryingTime, QStringLiteral("limit 90 d"), din.m_dryingTimeMet));
+    const double reserve = din.m_options.m_dryingReserve;
+    const QString reserveLabel =
+        BatchOutput::plainText(DINCriteriaResult::dryingReserveRowText(reserve));
     if (din.m_dryingReserveEvaluated)
-        out += row(BatchOutput::plainText(
-                       DINCriteriaResult::dryingReserveRowText(din.m_options.m_dryingReserve)),
-                   verdict(din.m_dryingReserveMet));
+        out += row(reserveLabel, judged(QStringLiteral("m_ev ") + massValue(m_ev),
+                                        QStringLiteral("required above M_c + reserve = ") +
+                                            massValue(M_c + reserve),
+                                        din.m_dryingReserveMet));
+    else if (DINCriteriaResult::dryingReserveEvaluated(1, reserve))
+        out += row(reserveLabel, QStringLiteral("not evaluated (no condensate)"));
     if (!din.m_note.isEmpty())
         out += QStringLiteral("    %1\n").arg(BatchOutput::plainText(din.m_note));
 
     out += QStringLiteral("  Minimum thermal protection (%1):\n").arg(minimum.m_editionName);
-    out += row(QStringLiteral("%1 (row %2)").arg(minimum.m_name, minimum.m_row),
-               QStringLiteral("R_min %1 m2K/W, %2")
-                   .arg(QString::number(minimum.m_R_min, 'f', 2), verdict(minimum.m_fulfilled)));
+    out +=
+        row(QStringLiteral("%1 (row %2)").arg(minimum.m_name, minimum.m_row),
+            judged(QStringLiteral("R %1 m2K/W").arg(QString::number(R_layers, 'f', 3)),
+                   QStringLiteral("R_min %1 m2K/W").arg(QString::number(minimum.m_R_min, 'f', 2)),
+                   minimum.m_fulfilled));
     if (minimum.m_frsiChecked)
         out += row(QStringLiteral("Temperature factor f_Rsi"),
                    QStringLiteral("%1 (f_min %2), %3")

@@ -17,11 +17,19 @@ struct BatchCriteria
 {
     DINCriteriaResult din;
     MinimumHeatResistance::Result minimum;
+    /*! The figures the verdicts judge: condensate mass at the end of the condensation period,
+        evaporable mass (both kg/m²), drying time (s), dry sum of the layer resistances
+        (m²K/W). */
+    double M_c = 0;
+    double m_ev = 0;
+    double t_ev = 0;
+    double R_layers = 0;
 
     static BatchCriteria evaluate(const Project &project, const ReportSettings &settings);
 
     /*! Adds the members "criteria", "min_heat_resistance" and "frsi". */
     void addJson(JsonObject &object) const;
-    /*! The readable block of the verdicts. */
+    /*! The readable block of the verdicts, each with its figure, its limit and whether it is
+        fulfilled. */
     QString text() const;
 };
