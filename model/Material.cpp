@@ -92,9 +92,10 @@ void Material::setFlags(bool air, bool wood, bool woodBased, bool foil)
 
 bool Material::isValid() const
 {
-    // written with positive conditions so that NaN values are not valid
+    // written with positive conditions so that NaN values are not valid; a negative category
+    // (an XML file stores the value as read) is out of range like 13 and above
     return !m_name.isEmpty() && m_rho > 0 && m_lambda > 0 && m_mu > 0 && m_w_80 > 0 &&
-           m_w_80 < m_w_sat && m_w_sat <= 1 && m_A_w >= 0 && m_category <= 12;
+           m_w_80 < m_w_sat && m_w_sat <= 1 && m_A_w >= 0 && m_category >= 0 && m_category <= 12;
 }
 
 double Material::lambda(double width_m, int heatFlowDirection) const

@@ -151,6 +151,7 @@ void tst_Material::validity_data()
     QTest::newRow("category 12") << "category" << 12.0 << true;
     QTest::newRow("category 13") << "category" << 13.0 << false;
     QTest::newRow("category 0") << "category" << 0.0 << true;
+    QTest::newRow("category -1") << "category" << -1.0 << false;
     QTest::newRow("empty name") << "name" << 0.0 << false;
 }
 
