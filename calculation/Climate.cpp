@@ -135,7 +135,7 @@ void Climate::updateAssessmentCondition()
     m_assessmentCondition = recogniseAssessmentCondition();
 }
 
-void Climate::applyAssessmentCondition(int condition, int preferredPreset)
+void Climate::applyAssessmentCondition(int condition, int preferredPreset, int preferredSide)
 {
     m_assessmentCondition = condition;
 
@@ -148,9 +148,12 @@ void Climate::applyAssessmentCondition(int condition, int preferredPreset)
     if (!ClimatePresets::isAllowed(outsideId, condition, Outside) && !allowedOutside.empty())
         outsideId = allowedOutside.front();
 
-    if (ClimatePresets::isAllowed(preferredPreset, condition, Inside))
+    // Without a side, identifier 0 would always be read as the custom indoor preset, so that
+    // choosing the custom outdoor preset would rewrite the inside instead of the outside.
+    if (preferredSide != Outside && ClimatePresets::isAllowed(preferredPreset, condition, Inside))
         insideId = preferredPreset;
-    else if (ClimatePresets::isAllowed(preferredPreset, condition, Outside))
+    else if (preferredSide != Inside &&
+             ClimatePresets::isAllowed(preferredPreset, condition, Outside))
         outsideId = preferredPreset;
 
     // Identifier 0 names both custom rows: the outside condition takes the custom outdoor row,
@@ -238,8 +241,10 @@ bool Climate::isValid() const
 
 bool Climate::operator==(const Climate &other) const
 {
-    // All four surface resistances take part: records that differ in a resistance used by the
-    // calculation are not equal.
+    // All four surface resistances take part. R_se enters the calculation (temperatures,
+    // temperature factor), so records differing in it must not compare equal; the summer
+    // resistances decide the recognised assessment condition, so records differing in them are
+    // not the same record either.
     return eq(m_insideWinter.m_T, other.m_insideWinter.m_T) &&
            eq(m_insideWinter.m_rh, other.m_insideWinter.m_rh) &&
            eq(m_insideSummer.m_T, other.m_insideSummer.m_T) &&

@@ -103,8 +103,12 @@ public:
     void updateAssessmentCondition();
 
     /*! Stores the condition and rewrites the values for it; the preferred preset (if allowed for
-        the condition) replaces the current inside or outside winter preset. */
-    void applyAssessmentCondition(int condition, int preferredPreset = ClimatePresets::NoPreset);
+        the condition) replaces the current inside or outside winter preset. Identifier 0 names
+        both custom presets: without a side (-1) it is taken as the indoor one; a caller that
+        knows the side the preset was chosen for passes it (Inside or Outside), and the
+        preferred preset then applies to that side only. */
+    void applyAssessmentCondition(int condition, int preferredPreset = ClimatePresets::NoPreset,
+                                  int preferredSide = -1);
 
     /*! Recognises the assessment condition (0, 1 or 2) from the values; does not store it. */
     int recogniseAssessmentCondition() const;

@@ -22,6 +22,7 @@ private slots:
     void preferredPreset_data();
     void preferredPreset();
     void applyKeepsAllowedPreset();
+    void applyCustomOutdoorPreset();
     void applyCustomKeepsValues();
     void recognition_afterEdit_data();
     void recognition_afterEdit();
@@ -173,6 +174,33 @@ void tst_Climate::applyKeepsAllowedPreset()
     QCOMPARE(c.tT(), 60.0);
     verifyCondition(c.insideSummer(), 12, 70, 0.13);
     QCOMPARE(c.assessmentCondition(), 1);
+}
+
+void tst_Climate::applyCustomOutdoorPreset()
+{
+    // Identifier 0 names both custom presets. Chosen for the outside, it rewrites the outside
+    // and leaves the inside preset alone.
+    Climate c(Climate::AC_DIN4108_2001);
+    c.applyAssessmentCondition(Climate::AC_Custom, 0, Climate::Outside);
+    verifyCondition(c.insideWinter(), 20, 50, 0.13);
+    verifyCondition(c.outsideWinter(), -10, 70, 0.04);
+    QCOMPARE(c.outsideWinter().m_side, 1);
+    // chosen for the inside, the inside takes the custom indoor preset
+    Climate d(Climate::AC_DIN4108_2001);
+    d.applyAssessmentCondition(Climate::AC_Custom, 0, Climate::Inside);
+    verifyCondition(d.insideWinter(), 20, 50, 0.125);
+    verifyCondition(d.outsideWinter(), -10, 80, 0.04);
+    // a preset of the other side than the one given is ignored
+    Climate e(Climate::AC_DIN4108_2001);
+    e.applyAssessmentCondition(Climate::AC_Custom, 5, Climate::Outside);
+    verifyCondition(e.insideWinter(), 20, 50, 0.13);
+    // without a side the identifier decides, and 0 counts as the indoor preset
+    Climate f(Climate::AC_DIN4108_2001);
+    f.applyAssessmentCondition(Climate::AC_Custom, 0);
+    verifyCondition(f.insideWinter(), 20, 50, 0.125);
+    verifyCondition(f.outsideWinter(), -10, 80, 0.04);
+    f.applyAssessmentCondition(Climate::AC_Custom, 12);
+    verifyCondition(f.outsideWinter(), -10, 80, 0.08);
 }
 
 void tst_Climate::applyCustomKeepsValues()
@@ -627,7 +655,8 @@ void tst_Climate::equality()
         {C::Outside, C::Summer, C::Q_T, 16},
         {C::Outside, C::Summer, C::Q_rh, 72},
         {C::Outside, C::Summer, C::Q_Rs, 0.08},
-        // the other two resistances count as well: they enter the calculation
+        // the other two resistances count as well: R_se enters the calculation, and R_si,summer
+        // decides the recognised assessment condition
         {C::Outside, C::Winter, C::Q_Rs, 0.08},
         {C::Inside, C::Summer, C::Q_Rs, 0.13},
     };
