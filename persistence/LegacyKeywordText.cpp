@@ -75,9 +75,17 @@ bool opensBlock(const Line &line)
     return line.m_hasValue && line.m_value == "{";
 }
 
+void skipEqualsSign(std::istream &in)
+{
+    in >> std::ws;
+    if (in.peek() == '=')
+        in.get();
+}
+
 bool readNumberAndUnit(const std::string &text, double &number, std::string &unitName)
 {
     std::istringstream in(text);
+    skipEqualsSign(in);
     return static_cast<bool>(in >> number >> unitName);
 }
 

@@ -49,7 +49,12 @@ bool opensBlock(const Line &line);
     unit or a unit of another family than targetUnit (name names the value in the message). */
 bool readQuantity(const char *name, const std::string &text, const char *targetUnit, double &value);
 
-/*! Reads a number and a unit name from text; false when one of them is missing. */
+/*! Skips blanks and an equals sign that may stand between a keyword and its number
+    ("Width = 20 mm" as well as "Width 20 mm"). */
+void skipEqualsSign(std::istream &in);
+
+/*! Reads a number and a unit name from text (an equals sign before the number is skipped);
+    false when one of them is missing. */
 bool readNumberAndUnit(const std::string &text, double &number, std::string &unitName);
 
 /*! Converts number from the unit unitName into targetUnit through the base unit of the family

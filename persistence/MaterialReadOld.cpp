@@ -158,6 +158,7 @@ bool Material::readOld(std::istream &in, const std::string &version, QString &me
                 m_w_sat = v;
             } else if (key == "A_w") {
                 std::istringstream words(value);
+                skipEqualsSign(words);
                 double number;
                 if (!(words >> number))
                     throw HTL::Exception("missing data", "[Material::readOld]");

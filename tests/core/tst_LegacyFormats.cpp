@@ -491,6 +491,16 @@ void tst_LegacyFormats::layerBlock()
         std::getline(in, rest);
         QCOMPARE(rest, std::string("rest")); // the reader stops behind its "}"
     }
+    {
+        // an equals sign between keyword and number, as the unit reader's own format has it
+        std::istringstream in("Width = 2 cm\nMATERIAL_DEFINITION {\nRho = 1800 kg/m3\n"
+                              "A_w =0.1 kg/m2*s^0.5\n}\n}\n");
+        MaterialLayer layer;
+        QCOMPARE(layer.readOld(in, "1.3", message), 0);
+        M2_COMPARE_REL(layer.m_width, 0.02, 1e-15);
+        QCOMPARE(layer.m_rho, 1800.0);
+        QCOMPARE(layer.m_A_w, 0.1);
+    }
     for (const char *width : {"0 m", "-3 cm", "0 mm"}) {
         std::istringstream in(std::string("Width ") + width + "\n}\n");
         MaterialLayer layer;
