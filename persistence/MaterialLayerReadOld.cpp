@@ -18,8 +18,8 @@ QString tr(const char *text)
     return QCoreApplication::translate("MaterialLayer", text);
 }
 
-// Width given to a layer whose file gives none or a non-positive one: the thickness of a
-// common masonry wall, so that the construction stays calculable.
+// Width given to a layer whose file gives a width of zero or less: the thickness of a common
+// masonry wall, so that the construction stays calculable.
 const double DefaultWidth = 0.24; // m
 
 } // namespace
