@@ -20,7 +20,9 @@ MessageStream::~MessageStream()
 
 MessageStream &MessageStream::flush()
 {
-    std::ostream::flush();
+    // Synchronised directly rather than through std::ostream::flush(), which does nothing while
+    // the stream is in a failed state: the text gathered so far must still be sent.
+    m_buffer.pubsync();
     clear();
     return *this;
 }

@@ -321,6 +321,15 @@ void tst_MessageHandler::streamRespectsSetters()
     QCOMPARE(capture.messages()[0].m_type, int(HTL::MSG_DEBUG));
     QCOMPARE(capture.messages()[0].m_verbosity, 3);
     QCOMPARE(capture.messages()[0].m_text, std::string("1.5\n"));
+
+    // A failed insertion must not swallow the text gathered before it, and flushing clears the
+    // failed state.
+    stream << "partial";
+    stream.setstate(std::ios_base::failbit);
+    stream.flush();
+    QVERIFY(stream.good());
+    QCOMPARE(capture.messages().size(), 2);
+    QCOMPARE(capture.messages()[1].m_text, std::string("partial\n"));
 }
 
 void tst_MessageHandler::routerFallsBackToDefault()
