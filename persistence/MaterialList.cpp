@@ -54,6 +54,23 @@ QString settingsLanguage()
     return id;
 }
 
+// The failure of one material block of a version-1 list, from the message of the block reader:
+// a missing name, a keyword the block does not know, or else data that are missing or cannot be
+// read (a value without its unit, a block that ends with the file).
+QString version1BlockMessage(const QString &readerMessage)
+{
+    auto materialText = [](const char *text) {
+        return QCoreApplication::translate("Material", text);
+    };
+    if (readerMessage == materialText("[Material::readOld]  Error reading material name!"))
+        return QCoreApplication::translate("MaterialList", "Error reading material name!");
+    const QString invalidKeyword = materialText("[Material::readOld]  Invalid keyword '%1'")
+                                       .section(QStringLiteral("%1"), 0, 0);
+    if (readerMessage.startsWith(invalidKeyword))
+        return QCoreApplication::translate("MaterialList", "Invalid keyword!");
+    return QCoreApplication::translate("MaterialList", "Missing data!");
+}
+
 } // namespace
 
 MaterialList::MaterialList(const QString &langId, QObject *parent)
@@ -399,8 +416,12 @@ std::vector<Material> MaterialList::readVersion1List(const QString &fileName)
                    0, 0, 0, 0, 0, 0, 0);
         QString message;
         if (!m.readOld(in, version, message)) {
-            const HTL::Exception inner(message.toStdString(), materialContext);
-            throw HTL::Exception(inner, listError(message), listContext);
+            // The block reader's own text (naming the parameter or keyword) stays innermost in
+            // the message stack for the log; the list reports one of its three block failures.
+            const HTL::Exception detail(message.toStdString(), "[Material::readOld]");
+            const QString blockMessage = version1BlockMessage(message);
+            const HTL::Exception block(detail, blockMessage.toStdString(), materialContext);
+            throw HTL::Exception(block, listError(blockMessage), listContext);
         }
         if (m.m_name.isEmpty())
             m.m_name = Material::unknownName();
