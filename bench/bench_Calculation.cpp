@@ -60,7 +60,7 @@ void bench_Calculation::calculate_data()
 {
     QTest::addColumn<int>("layers");
     QTest::addColumn<bool>("moistureDependentLambda");
-    for (int layers : {2, 5, 10, 15, 20}) {
+    for (int layers : {2, 5, 10, 15, 20, 31}) {
         for (bool moist : {false, true})
             QTest::newRow(qPrintable(QStringLiteral("%1 layers, moisture-dependent lambda %2")
                                          .arg(layers)

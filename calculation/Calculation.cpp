@@ -398,24 +398,37 @@ public:
             m_backUpper[k] = upper; // from the interfaces behind k
             upper = std::min(upper, (psat[k] + slack - p_e) / (S[n] - S[k]));
         }
+        for (int kL = 1; kL < n; ++kL) {
+            m_anyFirstPlane[kL] = false;
+            for (int k1 = 1; k1 <= kL && !m_anyFirstPlane[kL]; ++k1)
+                m_anyFirstPlane[kL] = feasible(k1, kL);
+        }
     }
 
+    /*! Whether the set (bit b: plane at interface b+1) can pass the full test. */
     bool mayBeAccepted(std::uint32_t bits) const
     {
-        int k1 = 1;
-        while (!((bits >> (k1 - 1)) & 1u))
-            ++k1;
-        int kL = m_n - 1;
-        while (!((bits >> (kL - 1)) & 1u))
-            --kL;
+        return feasible(firstPlane(bits), lastPlane(bits));
+    }
+
+    /*! Whether any set whose last plane is kL can pass the full test. The candidates with the
+        last plane kL are the numbers 2^(kL-1) .. 2^kL - 1, so a whole range can be passed over. */
+    bool anyWithLastPlane(int kL) const { return m_anyFirstPlane[kL]; }
+
+    static int firstPlane(std::uint32_t bits) { return __builtin_ctz(bits) + 1; }
+    static int lastPlane(std::uint32_t bits) { return 32 - __builtin_clz(bits); }
+
+private:
+    bool feasible(int k1, int kL) const
+    {
         const double lower = std::max(m_frontLower[k1], m_backLower[kL]);
         const double upper = std::min(m_frontUpper[k1], m_backUpper[kL]);
         return !(lower > upper);
     }
 
-private:
     int m_n = 0;
     std::array<double, MaxSystem + 1> m_frontLower, m_frontUpper, m_backLower, m_backUpper;
+    std::array<bool, MaxSystem + 1> m_anyFirstPlane;
 };
 
 } // namespace
@@ -627,9 +640,21 @@ int Calculation::calculateMirelo(const InputData &input, const CalculationOption
             if (!options.exhaustiveSearch)
                 screen.prepare(n, r.Z, r.psat, p_i, p_e);
             for (std::uint32_t c = 1; c <= last; ++c) {
-                if (c != last && !options.exhaustiveSearch && !screen.mayBeAccepted(c)) {
-                    ++trace.candidatesScreened;
-                    continue;
+                if (c != last && !options.exhaustiveSearch) {
+                    const int kL = CandidateScreen::lastPlane(c);
+                    if (c == (std::uint32_t(1) << (kL - 1)) && !screen.anyWithLastPlane(kL)) {
+                        // None of the sets ending at plane kL can be accepted: go on with the
+                        // next range, but never pass over the last candidate.
+                        const std::uint32_t rangeEnd = (std::uint32_t(1) << kL) - 1;
+                        const std::uint32_t next = std::min(rangeEnd, last - 1);
+                        trace.candidatesScreened += int(next - c + 1);
+                        c = next;
+                        continue;
+                    }
+                    if (!screen.mayBeAccepted(c)) {
+                        ++trace.candidatesScreened;
+                        continue;
+                    }
                 }
                 cand.bits = c;
                 ++trace.candidatesTried;

@@ -344,7 +344,7 @@ void tst_Calculation::screenedSearchEqualsExhaustive()
     };
     std::mt19937 rng(4108);
     std::uniform_int_distribution<int> pick(0, int(std::size(pool)) - 1);
-    std::uniform_int_distribution<int> count(2, 9);
+    std::uniform_int_distribution<int> count(2, 12);
     std::uniform_real_distribution<double> width(0.005, 0.25), unit(0, 1);
     int condensing = 0;
     for (int c = 0; c < 400; ++c) {
