@@ -358,25 +358,35 @@ inline bool isPlane(std::uint32_t bits, int interface)
     return interface >= 1 && ((bits >> (interface - 1)) & 1u) != 0;
 }
 
-/*! A cheap necessary condition for the acceptance of a candidate plane set, so that the
-    ascending search need not solve the systems of sets that cannot be accepted.
+/*! Necessary conditions for the acceptance of a candidate plane set, so that the ascending
+    search need not solve the systems of sets that cannot be accepted.
 
-    Up to its first plane k1 the rebuilt vapour pressure falls linearly with the flux g,
-    p'[k] = p_i − g·S_k (S_k: vapour resistance up to interface k), and it must not exceed
-    saturation there; the first row of the system, g·S_k1 + c·Δw₁² = p_i − psat[k1] with c ≥ 0
-    and Δw₁² ≥ 0, bounds g from above. Likewise behind the last plane kL, p'[k] = p_e + g·(S_n −
-    S_k) must stay below saturation, and the last plane's balance bounds g from below by
-    (psat[kL] − p_e)/(S_n − S_kL). A set whose bounds contradict each other is rejected whatever
-    the solver returns. The bounds carry a slack far above the solver's residual tolerance (and
-    above the 1e-3 Pa allowed at the outer surface), so that rounding can never make the screen
-    reject a set that the full test would accept; the result is that of the exhaustive search. */
+    Every condition bounds the vapour flux g of an accepted solution. Between two planes, and
+    in front of the first and behind the last, the rebuilt vapour pressure falls linearly with
+    g over the vapour resistance S (S_k: resistance up to interface k), raised only by the
+    liquid term Δw²·c ≥ 0 of the layer next to a plane; it equals saturation at the planes
+    and must not exceed saturation in between. Hence, for planes ka < kb and ka < k < kb:
+        g ≥ (psat[ka] − psat[k]) / (S_k − S_ka),
+    in front of the first plane k1 (p'[0] = p_i) the same with p_i, and the first row of the
+    system, g·S_k1 + c·Δw₁² = p_i − psat[k1], gives g ≤ (p_i − psat[k1]) / S_k1. Behind the last
+    plane kL, p'[k] = p_e + g·(S_n − S_k) gives g ≤ (psat[k] − p_e) / (S_n − S_k), and the last
+    plane's balance g ≥ (psat[kL] − p_e) / (S_n − S_kL). Where a layer has no liquid transport
+    (c = 0), the balance across it holds with equality and bounds g from the other side too.
+
+    The candidates are numbered so that ascending order means: last plane first (1, 2, ...),
+    then, for each, the set without further planes followed by the next plane below it in
+    ascending order, and so on. Walking that tree depth first visits them in ascending order and
+    lets a whole subtree go when the planes chosen so far already contradict each other.
+
+    The bounds carry a slack far above the solver's residual tolerance, the rounding of the
+    rebuilt pressures and the 1e-3 Pa allowed at the outer surface, so the screen can never drop
+    a set that the full test would accept: the result is that of the exhaustive search. */
 class CandidateScreen
 {
 public:
     void prepare(int n, const std::vector<double> &Z, const std::vector<double> &psat, double p_i,
-                 double p_e)
+                 double p_e, const std::vector<double> &cLeft, const std::vector<double> &cRight)
     {
-        const double inf = std::numeric_limits<double>::infinity();
         m_n = n;
         double pScale = std::max(std::fabs(p_i), std::fabs(p_e));
         for (int k = 0; k <= n; ++k)
@@ -386,49 +396,92 @@ public:
         S[0] = 0;
         for (int k = 0; k < n; ++k)
             S[k + 1] = S[k] + Z[k];
-        double lower = -inf;
-        for (int k = 1; k < n; ++k) {
-            m_frontUpper[k] = (p_i - psat[k] + slack) / S[k];
-            m_frontLower[k] = lower; // from the interfaces in front of k
-            lower = std::max(lower, (p_i - psat[k] - slack) / S[k]);
+
+        // First plane k1: the interfaces in front of it and the first row.
+        Interval hull = Interval::none();
+        double lower = -Inf;
+        for (int k1 = 1; k1 < n; ++k1) {
+            Interval &f = m_front[k1];
+            f.lo = lower;
+            f.hi = (p_i - psat[k1] + slack) / S[k1];
+            if (cRight[k1 - 1] == 0)
+                f.lo = std::max(f.lo, (p_i - psat[k1] - slack) / S[k1]);
+            lower = std::max(lower, (p_i - psat[k1] - slack) / S[k1]);
+            hull = hull.hull(f);
+            m_frontHull[k1] = hull;
         }
-        double upper = inf;
-        for (int k = n - 1; k >= 1; --k) {
-            m_backLower[k] = (psat[k] - p_e - slack) / (S[n] - S[k]);
-            m_backUpper[k] = upper; // from the interfaces behind k
-            upper = std::min(upper, (psat[k] + slack - p_e) / (S[n] - S[k]));
+        // Last plane kL: the last balance and the interfaces behind it.
+        double upper = Inf;
+        for (int kL = n - 1; kL >= 1; --kL) {
+            Interval &b = m_back[kL];
+            b.lo = (psat[kL] - p_e - slack) / (S[n] - S[kL]);
+            b.hi = upper;
+            if (cLeft[kL] == 0)
+                b.hi = std::min(b.hi, (psat[kL] - p_e + slack) / (S[n] - S[kL]));
+            upper = std::min(upper, (psat[kL] + slack - p_e) / (S[n] - S[kL]));
         }
-        for (int kL = 1; kL < n; ++kL) {
-            m_anyFirstPlane[kL] = false;
-            for (int k1 = 1; k1 <= kL && !m_anyFirstPlane[kL]; ++k1)
-                m_anyFirstPlane[kL] = feasible(k1, kL);
+        // Consecutive planes ka < kb.
+        for (int ka = 1; ka < n; ++ka) {
+            double lo = -Inf;
+            for (int kb = ka + 1; kb < n; ++kb) {
+                Interval &m = m_mid[ka][kb];
+                const double dS = S[kb] - S[ka];
+                m.lo = lo;
+                m.hi = Inf;
+                if (cRight[kb - 1] == 0)
+                    m.lo = std::max(m.lo, (psat[ka] - psat[kb] - slack) / dS);
+                if (cLeft[ka] == 0)
+                    m.hi = (psat[ka] - psat[kb] + slack) / dS;
+                lo = std::max(lo, (psat[ka] - psat[kb] - slack) / dS);
+            }
         }
     }
 
-    /*! Whether the set (bit b: plane at interface b+1) can pass the full test. */
-    bool mayBeAccepted(std::uint32_t bits) const
+    /*! Calls visit(bits) for every set that may be accepted (bit b: plane at interface b+1), in
+        ascending order, until visit returns true; returns whether it did. */
+    template <typename Visit>
+    bool forEach(Visit &&visit) const
     {
-        return feasible(firstPlane(bits), lastPlane(bits));
+        for (int kL = 1; kL < m_n; ++kL)
+            if (descend(std::uint32_t(1) << (kL - 1), kL, m_back[kL], visit))
+                return true;
+        return false;
     }
-
-    /*! Whether any set whose last plane is kL can pass the full test. The candidates with the
-        last plane kL are the numbers 2^(kL-1) .. 2^kL - 1, so a whole range can be passed over. */
-    bool anyWithLastPlane(int kL) const { return m_anyFirstPlane[kL]; }
-
-    static int firstPlane(std::uint32_t bits) { return __builtin_ctz(bits) + 1; }
-    static int lastPlane(std::uint32_t bits) { return 32 - __builtin_clz(bits); }
 
 private:
-    bool feasible(int k1, int kL) const
+    static constexpr double Inf = std::numeric_limits<double>::infinity();
+
+    struct Interval
     {
-        const double lower = std::max(m_frontLower[k1], m_backLower[kL]);
-        const double upper = std::min(m_frontUpper[k1], m_backUpper[kL]);
-        return !(lower > upper);
+        double lo, hi; // left uninitialised: the screen is prepared afresh for every pass
+        static Interval none() { return {Inf, -Inf}; }
+        bool empty() const { return lo > hi; }
+        Interval operator&(const Interval &o) const
+        {
+            return {std::max(lo, o.lo), std::min(hi, o.hi)};
+        }
+        Interval hull(const Interval &o) const { return {std::min(lo, o.lo), std::max(hi, o.hi)}; }
+    };
+
+    // The sets whose planes from kc on are those of bits; g the flux interval they leave.
+    template <typename Visit>
+    bool descend(std::uint32_t bits, int kc, const Interval &g, Visit &visit) const
+    {
+        if (!(g & m_front[kc]).empty() && visit(bits))
+            return true;
+        for (int k = 1; k < kc; ++k) {
+            const Interval gk = g & m_mid[k][kc];
+            if (gk.empty() || (gk & m_frontHull[k]).empty())
+                continue;
+            if (descend(bits | (std::uint32_t(1) << (k - 1)), k, gk, visit))
+                return true;
+        }
+        return false;
     }
 
     int m_n = 0;
-    std::array<double, MaxSystem + 1> m_frontLower, m_frontUpper, m_backLower, m_backUpper;
-    std::array<bool, MaxSystem + 1> m_anyFirstPlane;
+    std::array<Interval, MaxSystem + 1> m_front, m_frontHull, m_back;
+    std::array<std::array<Interval, MaxSystem + 1>, MaxSystem + 1> m_mid;
 };
 
 } // namespace
@@ -637,38 +690,34 @@ int Calculation::calculateMirelo(const InputData &input, const CalculationOption
         }
         if (!accepted) {
             const std::uint32_t last = (std::uint32_t(1) << (n - 1)) - 1;
-            if (!options.exhaustiveSearch)
-                screen.prepare(n, r.Z, r.psat, p_i, p_e);
-            for (std::uint32_t c = 1; c <= last; ++c) {
-                if (c != last && !options.exhaustiveSearch) {
-                    const int kL = CandidateScreen::lastPlane(c);
-                    if (c == (std::uint32_t(1) << (kL - 1)) && !screen.anyWithLastPlane(kL)) {
-                        // None of the sets ending at plane kL can be accepted: go on with the
-                        // next range, but never pass over the last candidate.
-                        const std::uint32_t rangeEnd = (std::uint32_t(1) << kL) - 1;
-                        const std::uint32_t next = std::min(rangeEnd, last - 1);
-                        trace.candidatesScreened += int(next - c + 1);
-                        c = next;
-                        continue;
-                    }
-                    if (!screen.mayBeAccepted(c)) {
-                        ++trace.candidatesScreened;
-                        continue;
-                    }
-                }
+            bool lastTried = false;
+            bool lastFailed = false;
+            auto visit = [&](std::uint32_t c) {
                 cand.bits = c;
                 ++trace.candidatesTried;
                 const CandidateOutcome outcome = tryCandidate(cand);
-                if (outcome == CandidateOutcome::Accepted) {
-                    accepted = true;
-                    break;
+                if (c == last) {
+                    lastTried = true;
+                    lastFailed = outcome == CandidateOutcome::SolverFailed;
                 }
-                if (outcome == CandidateOutcome::SolverFailed && c == last) {
-                    m_messages << tr("No Solution found!");
-                    publishMessages();
-                    m_trace.push_back(trace);
-                    return ResultType::CalculationError;
+                accepted = outcome == CandidateOutcome::Accepted;
+                return accepted;
+            };
+            if (options.exhaustiveSearch) {
+                for (std::uint32_t c = 1; c <= last && !visit(c); ++c) {
                 }
+            } else {
+                screen.prepare(n, r.Z, r.psat, p_i, p_e, cLeft, cRight);
+                // The set of all planes comes last and is always tried: its outcome decides the
+                // message when no set is accepted.
+                if (!screen.forEach(visit) && !lastTried)
+                    visit(last);
+            }
+            if (!accepted && lastFailed) {
+                m_messages << tr("No Solution found!");
+                publishMessages();
+                m_trace.push_back(trace);
+                return ResultType::CalculationError;
             }
         }
         if (!accepted) {

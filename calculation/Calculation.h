@@ -30,7 +30,6 @@ struct CalculationPassTrace
     int pass = 0;
     std::uint32_t accepted = 0; ///< accepted candidate number (bit b = plane at interface b+1)
     int candidatesTried = 0;    ///< solves attempted in this pass
-    int candidatesScreened = 0; ///< sets rejected without solving
     double g = 0;               ///< vapour flux of the accepted solution, kg/(m²·s)
     std::vector<double> dw;     ///< excess moisture content at each plane, m³/m³
     double F = 0, H = 0, e = 0, f = 0;
