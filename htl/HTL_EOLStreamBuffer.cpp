@@ -1,5 +1,7 @@
 #include "htl/HTL_EOLStreamBuffer.h"
 
+#include <algorithm>
+
 namespace HTL {
 
 namespace {
@@ -39,6 +41,8 @@ EOLStreamBuffer::int_type EOLStreamBuffer::underflow()
         if (traits_type::eq_int_type(ci, traits_type::eof()))
             return ci;
         const char c = traits_type::to_char_type(ci);
+        if (m_lastLineEnd == CR && c != LF)
+            m_crOnlySeen = true;
         if (c != CR && c != LF && c != RS) {
             m_lastLineEnd = 0;
             m_current = c;
@@ -55,6 +59,42 @@ EOLStreamBuffer::int_type EOLStreamBuffer::underflow()
     }
     setg(&m_current, &m_current, &m_current + 1);
     return traits_type::to_int_type(m_current);
+}
+
+void EOLStreamBuffer::beginRaw()
+{
+    setg(&m_current, &m_current + 1, &m_current + 1); // nothing translated is pending any more
+    // An LF after the CR is the rest of the line end, unless the file's lines end in a CR alone:
+    // then it is the first data byte.
+    if (m_source && m_lastLineEnd == CR && !m_crOnlySeen &&
+        traits_type::eq_int_type(m_source->sgetc(), traits_type::to_int_type(LF)))
+        m_source->sbumpc();
+    m_lastLineEnd = 0;
+}
+
+std::streamsize EOLStreamBuffer::readRaw(char *dest, std::streamsize n)
+{
+    if (!m_source || n <= 0)
+        return 0;
+    beginRaw();
+    return m_source->sgetn(dest, n);
+}
+
+std::streamsize EOLStreamBuffer::skipRaw(std::streamsize n)
+{
+    if (!m_source || n <= 0)
+        return 0;
+    beginRaw();
+    char chunk[4096];
+    std::streamsize skipped = 0;
+    while (skipped < n) {
+        const std::streamsize want = std::min<std::streamsize>(n - skipped, sizeof chunk);
+        const std::streamsize got = m_source->sgetn(chunk, want);
+        skipped += got;
+        if (got < want)
+            break;
+    }
+    return skipped;
 }
 
 } // namespace HTL

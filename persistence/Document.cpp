@@ -166,19 +166,27 @@ bool Document::readDocumentBlock(std::istream &in, const std::string &version, Q
                 return false;
             }
             // A 32-bit little-endian byte count, then that many bytes of formatted text that
-            // this program does not use. The bytes are skipped, never stored: a damaged count
-            // costs no memory and ends at the end of the data.
+            // this program does not use. Both are binary: they are taken from the file as they
+            // stand, past the line-end translation, which would otherwise turn a count byte 13
+            // or the line breaks of the text into other bytes and lose the count. The bytes are
+            // skipped, never stored: a damaged count costs no memory and ends at the end of
+            // the data.
+            auto *lineEnds = dynamic_cast<HTL::EOLStreamBuffer *>(in.rdbuf());
             unsigned char bytes[4];
-            in.read(reinterpret_cast<char *>(bytes), 4);
-            if (in.gcount() != 4) {
+            const std::streamsize got =
+                lineEnds ? lineEnds->readRaw(reinterpret_cast<char *>(bytes), 4)
+                         : (in.read(reinterpret_cast<char *>(bytes), 4), in.gcount());
+            if (got != 4) {
                 message = tr("Unexpected end of file in remarks!");
                 return false;
             }
             const std::uint32_t count = std::uint32_t(bytes[0]) | std::uint32_t(bytes[1]) << 8 |
                                         std::uint32_t(bytes[2]) << 16 |
                                         std::uint32_t(bytes[3]) << 24;
-            in.ignore(std::streamsize(count));
-            if (in.gcount() != std::streamsize(count)) {
+            const std::streamsize skipped = lineEnds
+                                                ? lineEnds->skipRaw(std::streamsize(count))
+                                                : (in.ignore(std::streamsize(count)), in.gcount());
+            if (skipped != std::streamsize(count)) {
                 message = tr("Unexpected end of file in remarks!");
                 return false;
             }

@@ -119,6 +119,8 @@ private slots:
     void missingClosingBrace_data();
     void missingClosingBrace();
     void hugeRemarksCount();
+    void remarksAreBinary_data();
+    void remarksAreBinary();
     void randomBytes();
     void mutatedFiles();
     void longBinaryFileWithoutLineEnds();
@@ -809,6 +811,38 @@ void tst_LegacyFormats::hugeRemarksCount()
     data += char(payload.size());
     data += QByteArray(3, '\0');
     data += payload + "Consultant Meier\n}\n";
+    InputData input;
+    ProjectInformation info;
+    QString message;
+    QVERIFY2(readProject(data, input, info, message), qPrintable(message));
+    QCOMPARE(info.m_userName, QStringLiteral("Meier"));
+}
+
+void tst_LegacyFormats::remarksAreBinary_data()
+{
+    QTest::addColumn<QByteArray>("lineEnd");
+    QTest::addColumn<QByteArray>("payload");
+    // A count byte 13 or 10, and remarks text with line breaks of every kind: the bytes are
+    // counted as they stand in the file, not after line-end translation.
+    for (const QByteArray &lineEnd : {QByteArray("\r\n"), QByteArray("\n"), QByteArray("\r")}) {
+        const QByteArray name = lineEnd == "\r\n" ? "CR LF" : lineEnd == "\n" ? "LF" : "CR";
+        QTest::newRow(name + ", 13 bytes") << lineEnd << QByteArray("thirteen byte");
+        QTest::newRow(name + ", 10 bytes") << lineEnd << QByteArray("ten bytes!");
+        QTest::newRow(name + ", line breaks") << lineEnd << QByteArray("a\r\nb\n\rc\r\rd\n\n}\n");
+    }
+}
+
+void tst_LegacyFormats::remarksAreBinary()
+{
+    QFETCH(QByteArray, lineEnd);
+    QFETCH(QByteArray, payload);
+    QByteArray data = "FileVersion 1.3" + lineEnd + "DOCUMENT {" + lineEnd + "Remarks {" + lineEnd;
+    const std::uint32_t n = std::uint32_t(payload.size());
+    data += char(n & 0xFF);
+    data += char(n >> 8 & 0xFF);
+    data += char(n >> 16 & 0xFF);
+    data += char(n >> 24 & 0xFF);
+    data += payload + "Consultant Meier" + lineEnd + "}" + lineEnd;
     InputData input;
     ProjectInformation info;
     QString message;
