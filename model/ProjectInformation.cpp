@@ -1,6 +1,5 @@
 #include "model/ProjectInformation.h"
 
-#include "app/DefaultProjectSettings.h"
 #include "persistence/ProjectFileHelpers.h"
 
 #include <QSettings>
@@ -70,49 +69,25 @@ void ProjectInformation::writeXML(QXmlStreamWriter &writer) const
 void ProjectInformation::readSettings(QSettings &settings)
 {
     settings.beginGroup(QLatin1String(SettingsGroup));
-    DefaultProjectSettings defaults;
-    defaults.read(settings);
+    read(settings);
     settings.endGroup();
-    *this = fromDefaults(defaults);
 }
 
 void ProjectInformation::writeSettings(QSettings &settings) const
 {
     settings.beginGroup(QLatin1String(SettingsGroup));
-    toDefaults().write(settings);
+    write(settings);
     settings.endGroup();
 }
 
-ProjectInformation ProjectInformation::fromDefaults(const DefaultProjectSettings &d)
+ProjectInformation ProjectInformation::fromDefaults(const DefaultProjectSettings &defaults)
 {
     ProjectInformation p;
-    p.m_projectName = d.m_projectName;
-    p.m_constructionID = d.m_constructionID;
-    p.m_userName = d.m_userName;
-    p.m_company = d.m_company;
-    p.m_description = d.m_description;
-    p.m_disclaimerText = d.m_disclaimerText;
-    p.m_heatFlowDirection = d.m_heatFlowDirection;
+    static_cast<DefaultProjectSettings &>(p) = defaults;
     return p;
 }
 
 DefaultProjectSettings ProjectInformation::toDefaults() const
 {
-    DefaultProjectSettings d;
-    d.m_projectName = m_projectName;
-    d.m_constructionID = m_constructionID;
-    d.m_userName = m_userName;
-    d.m_company = m_company;
-    d.m_description = m_description;
-    d.m_disclaimerText = m_disclaimerText;
-    d.m_heatFlowDirection = m_heatFlowDirection;
-    return d;
-}
-
-bool ProjectInformation::operator==(const ProjectInformation &o) const
-{
-    return m_projectName == o.m_projectName && m_constructionID == o.m_constructionID &&
-           m_userName == o.m_userName && m_company == o.m_company &&
-           m_description == o.m_description && m_disclaimerText == o.m_disclaimerText &&
-           m_heatFlowDirection == o.m_heatFlowDirection;
+    return *this;
 }

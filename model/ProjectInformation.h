@@ -1,11 +1,10 @@
 #pragma once
 
-#include <QString>
+#include "app/DefaultProjectSettings.h"
 
 class QSettings;
 class QXmlStreamReader;
 class QXmlStreamWriter;
-struct DefaultProjectSettings;
 
 /*  The descriptive part of a project: the texts printed in the report header and the heat-flow
     direction of the construction. The heat-flow direction lives here, not in InputData: the
@@ -13,9 +12,9 @@ struct DefaultProjectSettings;
     information of the same document.
 
     The same seven values serve as the user's defaults for new projects, stored in the settings
-    group "DefaultProjectSettings".
+    group "DefaultProjectSettings": it is the same record, extended by the project file form.
 */
-class ProjectInformation
+class ProjectInformation : public DefaultProjectSettings
 {
 public:
     ProjectInformation() = default;
@@ -38,16 +37,4 @@ public:
     static ProjectInformation fromDefaults(const DefaultProjectSettings &defaults);
     /*! The values as the user's defaults. */
     DefaultProjectSettings toDefaults() const;
-
-    bool operator==(const ProjectInformation &other) const;
-    bool operator!=(const ProjectInformation &other) const { return !(*this == other); }
-
-    QString m_projectName;
-    QString m_constructionID;
-    QString m_userName;
-    QString m_company;
-    QString m_description;
-    QString m_disclaimerText;
-    /*! 0 downwards, 1 upwards, 2 horizontal. */
-    int m_heatFlowDirection = 2;
 };
