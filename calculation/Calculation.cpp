@@ -894,16 +894,14 @@ int Calculation::calculateMirelo(const InputData &input, const CalculationOption
         const ClimateCondition &outS = climate.outsideSummer();
         std::vector<double> T_summer;
         temperatureProfile(r.R, R_si, R_se, inS.m_T, outS.m_T, T_summer);
-        const int a = int(r.kPlanes.front().first);
-        const double p_plane = p_sat_pow(T_summer[a + 1]);
+        const double p_plane = p_sat_pow(T_summer[a0 + 1]);
         const double p_is = p_sat_pow(inS.m_T) * inS.m_rh / 100;
         const double p_es = p_sat_pow(outS.m_T) * outS.m_rh / 100;
-        double Z_right = 0, Z_left = 0;
-        for (int j = a + 1; j < n; ++j)
+        // The first group starts at a0, so the resistance to the inside is Z_in again.
+        double Z_right = 0;
+        for (int j = a0 + 1; j < n; ++j)
             Z_right += r.Z[j];
-        for (int j = 0; j <= a; ++j)
-            Z_left += r.Z[j];
-        const double G = (p_plane - p_es) / Z_right + (p_plane - p_is) / Z_left;
+        const double G = (p_plane - p_es) / Z_right + (p_plane - p_is) / Z_in;
         r.m_ev = G * climate.tT_summer(true);
         r.t_ev = r.m_cond / G;
 
