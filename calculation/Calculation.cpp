@@ -591,7 +591,9 @@ int Calculation::calculateMirelo(const InputData &input, const CalculationOption
                 return CandidateOutcome::Rejected;
         const double g = cand.x[0];
 
-        // Vapour pressure rebuilt from the flux and the liquid flows at the planes.
+        // Vapour pressure rebuilt from the flux and the liquid flows at the planes. The liquid
+        // terms are written out rather than taken from cLeft/cRight: Δw²·Z/(…) rounds
+        // differently from Δw²·(Z/(…)), and the acceptance test looks at 1e-8 Pa.
         std::vector<double> &p = cand.pv;
         p.assign(n + 1, 0.0);
         p[0] = r.pv[0];
