@@ -4,13 +4,13 @@
 // On POSIX systems the process receives its arguments already split and in the system's
 // encoding (UTF-8), so main() takes argc/argv directly; Qt's argument list is used below.
 
-#include "app/Constants.h"
-#include "app/Directories.h"
-#include "app/Globals.h"
-#include "app/Settings.h"
 #include "htl/HTL_MessageRouter.h"
 #include "htl/HTL_MessageStream.h"
 #include "htl/HTL_Path.h"
+#include "settings/Constants.h"
+#include "settings/Directories.h"
+#include "settings/Settings.h"
+#include "ui/Globals.h"
 #include "ui/MainWindow.h"
 
 #include <QApplication>

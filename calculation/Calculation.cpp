@@ -1,13 +1,13 @@
 #include "calculation/Calculation.h"
 
-#include "calculation/Climate.h"
 #include "calculation/FixedMatrix.h"
 #include "calculation/LinearSolver.h"
-#include "calculation/PhysicsFunctions.h"
 #include "calculation/ResultType.h"
 #include "htl/HTL_Exception.h"
 #include "htl/HTL_MessageHandler.h"
+#include "model/Climate.h"
 #include "model/InputData.h"
+#include "model/PhysicsFunctions.h"
 
 #include <QCoreApplication>
 

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "calculation/Climate.h"
+#include "model/Climate.h"
 #include "model/MaterialLayer.h"
 
 class QXmlStreamReader;

@@ -4,7 +4,7 @@
 #include <QDataStream>
 #include <cstdlib>
 
-#include "calculation/PhysicsFunctions.h"
+#include "model/PhysicsFunctions.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/DefaultProjectSettings.h"
+#include "settings/DefaultProjectSettings.h"
 
 class QSettings;
 class QXmlStreamReader;

@@ -1,9 +1,9 @@
 #include "persistence/ConstructionList.h"
 
-#include "app/Directories.h"
 #include "htl/HTL_MessageHandler.h"
 #include "persistence/MaterialDatabaseFileBounds.h"
 #include "persistence/MaterialList.h"
+#include "settings/Directories.h"
 
 #include <QBuffer>
 #include <QDataStream>

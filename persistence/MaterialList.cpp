@@ -1,13 +1,13 @@
 #include "persistence/MaterialList.h"
 
-#include "app/Directories.h"
-#include "app/Settings.h"
 #include "htl/HTL_EOLStreamBuffer.h"
 #include "htl/HTL_Exception.h"
 #include "htl/HTL_MessageHandler.h"
 #include "persistence/LegacyKeywordText.h"
 #include "persistence/MaterialDatabaseFile.h"
 #include "persistence/MaterialDatabaseFileBounds.h"
+#include "settings/Directories.h"
+#include "settings/Settings.h"
 
 #include <QBuffer>
 #include <QCoreApplication>

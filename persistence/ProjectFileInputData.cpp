@@ -1,6 +1,6 @@
 // The elements "InputData", "Construction", "Layer", "Climate" and "Options" of the project file.
 
-#include "calculation/Climate.h"
+#include "model/Climate.h"
 #include "model/InputData.h"
 
 #include "persistence/ProjectFileHelpers.h"

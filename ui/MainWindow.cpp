@@ -1,7 +1,7 @@
 #include "ui/MainWindow.h"
 #include "ui_MainWindow.h"
 
-#include "app/Settings.h"
+#include "settings/Settings.h"
 #include "ui/ShowLogfile.h"
 
 #include <QCloseEvent>

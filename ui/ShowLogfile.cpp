@@ -1,8 +1,8 @@
 #include "ui/ShowLogfile.h"
 #include "ui_ShowLogfile.h"
 
-#include "app/Directories.h"
 #include "htl/HTL_Path.h"
+#include "settings/Directories.h"
 
 #include <QApplication>
 #include <QClipboard>

@@ -2,8 +2,8 @@
 
 #include "TestSupport.h"
 
-#include "app/Globals.h"
-#include "app/Settings.h"
+#include "settings/Settings.h"
+#include "ui/Globals.h"
 
 class tst_Globals : public QObject
 {

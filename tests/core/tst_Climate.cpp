@@ -2,7 +2,7 @@
 #include <cmath>
 
 #include "TestSupport.h"
-#include "calculation/Climate.h"
+#include "model/Climate.h"
 
 Q_DECLARE_METATYPE(Climate::Side)
 Q_DECLARE_METATYPE(Climate::Period)

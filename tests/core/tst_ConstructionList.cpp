@@ -7,13 +7,12 @@
 #include <QtTest>
 
 #include "TestSupport.h"
-#include "persistence/ConstructionDatabaseTableModel.h"
 #include "persistence/ConstructionList.h"
 #include "persistence/MaterialDatabaseFile.h"
 #include "persistence/MaterialList.h"
 
-/*  The construction database: equality, the file (read, write, backup, damage), the default
-    construction and the table model of the database dialog. */
+/*  The construction database: equality, the file (read, write, backup, damage), and the default
+    construction. */
 class tst_ConstructionList : public QObject
 {
     Q_OBJECT
@@ -37,9 +36,6 @@ private slots:
     void hostileCounts();
     void emptyListLeavesBackupThenDefault();
     void defaultNeedsBothMaterials();
-
-    void modelShape();
-    void modelRemoval();
 
 private:
     static Material material(const QString &name, double mu = 10, double sd = 0);
@@ -400,73 +396,6 @@ void tst_ConstructionList::defaultNeedsBothMaterials()
     ConstructionList list(QStringLiteral("en"), dir());
     list.addDefaultConstruction(materials);
     QCOMPARE(list.count(), 0);
-}
-
-void tst_ConstructionList::modelShape()
-{
-    ConstructionList list(QStringLiteral("en"), dir());
-    ConstructionDatabaseTableModel model(list);
-    QCOMPARE(model.rowCount(), 0);
-    QCOMPARE(model.columnCount(), 1);
-    QCOMPARE(model.headerData(0, Qt::Horizontal).toString(), QStringLiteral("Name"));
-
-    QSignalSpy reset(&model, &QAbstractItemModel::modelReset);
-    list.addConstruction(construction(QStringLiteral("Wall"), {0.12, 0.0825, 0.12}));
-    Construction empty;
-    empty.m_name = QStringLiteral("Empty");
-    list.addConstruction(empty);
-    QCOMPARE(reset.count(), 2);
-    QCOMPARE(model.rowCount(), 2);
-    QCOMPARE(model.columnCount(), 4);
-    QCOMPARE(model.rowCount(model.index(0, 0)), 0);
-
-    QCOMPARE(model.data(model.index(0, 0)).toString(), QStringLiteral("Wall"));
-    QCOMPARE(model.data(model.index(0, 0), Qt::EditRole).toString(), QStringLiteral("Wall"));
-    QCOMPARE(model.data(model.index(0, 1)).toString(), QStringLiteral("120mm Layer 0"));
-    QCOMPARE(model.data(model.index(0, 2)).toString(), QStringLiteral("82.5mm Layer 1"));
-    QVERIFY(!model.data(model.index(1, 1)).isValid()); // no such layer
-    QVERIFY(!model.data(model.index(0, 1), Qt::ToolTipRole).isValid());
-    QCOMPARE(model.data(model.index(0, 1), Qt::TextAlignmentRole).toInt(),
-             int(Qt::AlignLeft | Qt::AlignVCenter));
-    QVERIFY(!model.index(2, 0).isValid());
-    QCOMPARE(model.index(0, 2).internalPointer(), (void *)&list.construction(0));
-    QVERIFY(!static_cast<QAbstractItemModel &>(model).parent(model.index(0, 2)).isValid());
-
-    QCOMPARE(model.headerData(1, Qt::Horizontal).toString(), QStringLiteral("Warm side\nLayer 1"));
-    QCOMPARE(model.headerData(2, Qt::Horizontal).toString(), QStringLiteral("\nLayer 2"));
-    QCOMPARE(model.headerData(3, Qt::Horizontal).toString(), QStringLiteral("Cold side\nLayer 3"));
-
-    QVERIFY(model.flags(model.index(0, 0)) & Qt::ItemIsSelectable);
-    QVERIFY(model.flags(model.index(0, 0)) & Qt::ItemIsEnabled);
-    QVERIFY(!(model.flags(model.index(1, 0)) & Qt::ItemIsSelectable));
-
-    QCOMPARE(model.row(construction(QStringLiteral("Wall"), {1, 1, 1})), 0);
-    QCOMPARE(model.row(empty), 1);
-    QCOMPARE(model.row(construction(QStringLiteral("None"), {1})), -1);
-}
-
-void tst_ConstructionList::modelRemoval()
-{
-    ConstructionList list(QStringLiteral("en"), dir());
-    ConstructionDatabaseTableModel model(list);
-    list.addConstruction(construction(QStringLiteral("A"), {0.1}));
-    list.addConstruction(construction(QStringLiteral("B"), {0.1, 0.2}));
-    QSignalSpy reset(&model, &QAbstractItemModel::modelReset);
-    QSignalSpy selection(&model, &ConstructionDatabaseTableModel::newSelection);
-    QVERIFY(model.removeConstruction(construction(QStringLiteral("A"), {0.1})));
-    QCOMPARE(reset.count(), 1);
-    QCOMPARE(selection.count(), 1);
-    QModelIndex selected = selection.at(0).at(0).value<QModelIndex>();
-    QCOMPARE(selected.row(), 0);
-    QCOMPARE(model.data(selected).toString(), QStringLiteral("B"));
-    QCOMPARE(model.columnCount(), 3);
-
-    QVERIFY(!model.removeConstruction(construction(QStringLiteral("A"), {0.1})));
-    QCOMPARE(selection.count(), 1);
-    QVERIFY(model.removeConstruction(construction(QStringLiteral("B"), {0.1, 0.2})));
-    QCOMPARE(selection.count(), 2);
-    QVERIFY(!selection.at(1).at(0).value<QModelIndex>().isValid());
-    QCOMPARE(model.rowCount(), 0);
 }
 
 QTEST_GUILESS_MAIN(tst_ConstructionList)

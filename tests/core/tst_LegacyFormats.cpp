@@ -3,10 +3,10 @@
 
 #include "TestSupport.h"
 
+#include "document/Project.h"
 #include "model/InputData.h"
 #include "model/Material.h"
 #include "model/MaterialLayer.h"
-#include "model/Project.h"
 #include "model/ProjectInformation.h"
 #include "persistence/Document.h"
 

@@ -1,6 +1,6 @@
 #include "TestSupport.h"
 
-#include "calculation/MoistStorageValidator.h"
+#include "model/MoistStorageValidator.h"
 
 #include <QtTest>
 

@@ -2,7 +2,7 @@
 #include <cmath>
 
 #include "TestSupport.h"
-#include "calculation/PhysicsFunctions.h"
+#include "model/PhysicsFunctions.h"
 
 /*  Saturation vapour pressure forms, their inverse and the air-layer rules. Expected values are
     hand values from the standards' tables or the formulas written out here independently. */

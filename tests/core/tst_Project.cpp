@@ -3,8 +3,8 @@
 
 #include "TestSupport.h"
 
-#include "app/DefaultProjectSettings.h"
-#include "model/Project.h"
+#include "document/Project.h"
+#include "settings/DefaultProjectSettings.h"
 
 #include <QSettings>
 #include <QSignalSpy>

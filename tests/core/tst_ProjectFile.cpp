@@ -4,10 +4,10 @@
 #include "ReferenceCase.h"
 #include "TestSupport.h"
 
-#include "app/Settings.h"
-#include "model/Project.h"
+#include "document/Project.h"
 #include "persistence/ProjectFile.h"
 #include "persistence/ProjectFileHelpers.h"
+#include "settings/Settings.h"
 
 #include <QDir>
 #include <QFile>

@@ -2,7 +2,7 @@
 
 #include "TestSupport.h"
 
-#include "app/Settings.h"
+#include "settings/Settings.h"
 
 #include <sstream>
 

@@ -4,8 +4,8 @@
 
 #include "TestSupport.h"
 
-#include "app/Directories.h"
-#include "app/Settings.h"
+#include "settings/Directories.h"
+#include "settings/Settings.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -3,8 +3,8 @@
 #include "BatchOutput.h"
 #include "JsonWriter.h"
 
-#include "app/ReportSettings.h"
-#include "model/Project.h"
+#include "document/Project.h"
+#include "settings/ReportSettings.h"
 
 #include <QJsonArray>
 #include <QJsonObject>

@@ -3,7 +3,7 @@
 #include "JsonWriter.h"
 
 #include "calculation/ResultType.h"
-#include "model/Project.h"
+#include "document/Project.h"
 
 #include <QRegularExpression>
 

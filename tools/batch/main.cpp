@@ -6,11 +6,11 @@
 #include "JsonWriter.h"
 #include "MaterialListing.h"
 
-#include "app/Settings.h"
+#include "document/Project.h"
 #include "htl/HTL_MessageHandler.h"
 #include "htl/HTL_MessageRouter.h"
-#include "model/Project.h"
 #include "persistence/MaterialList.h"
+#include "settings/Settings.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>

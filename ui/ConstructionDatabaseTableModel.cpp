@@ -1,4 +1,4 @@
-#include "persistence/ConstructionDatabaseTableModel.h"
+#include "ui/ConstructionDatabaseTableModel.h"
 
 #include "persistence/ConstructionList.h"
 

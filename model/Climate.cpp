@@ -1,6 +1,6 @@
-#include "calculation/Climate.h"
+#include "model/Climate.h"
 
-#include "calculation/PhysicsFunctions.h"
+#include "model/PhysicsFunctions.h"
 
 namespace {
 

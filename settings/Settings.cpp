@@ -1,7 +1,7 @@
-#include "app/Settings.h"
+#include "settings/Settings.h"
 
-#include "app/Constants.h"
-#include "app/Directories.h"
+#include "settings/Constants.h"
+#include "settings/Directories.h"
 
 #include "htl/HTL_MessageStream.h"
 

@@ -1,4 +1,4 @@
-#include "app/DefaultProjectSettings.h"
+#include "settings/DefaultProjectSettings.h"
 
 #include <QSettings>
 

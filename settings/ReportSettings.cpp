@@ -1,6 +1,6 @@
-#include "app/ReportSettings.h"
+#include "settings/ReportSettings.h"
 
-#include "app/Settings.h"
+#include "settings/Settings.h"
 
 #include <QSettings>
 

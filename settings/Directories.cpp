@@ -1,6 +1,6 @@
-#include "app/Directories.h"
+#include "settings/Directories.h"
 
-#include "app/Constants.h"
+#include "settings/Constants.h"
 
 #include <QCoreApplication>
 #include <QDir>

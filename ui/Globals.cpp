@@ -1,8 +1,8 @@
-#include "app/Globals.h"
+#include "ui/Globals.h"
 
-#include "app/Directories.h"
-#include "app/Settings.h"
 #include "persistence/MaterialList.h"
+#include "settings/Directories.h"
+#include "settings/Settings.h"
 
 #include <QDesktopServices>
 #include <QFileInfo>

@@ -4,7 +4,7 @@
 #include <QStringList>
 #include <vector>
 
-#include "calculation/ClimateCondition.h"
+#include "model/ClimateCondition.h"
 
 /*  The fixed table of named climate presets (DIN 4108-3, DIN EN ISO 6946, DIN EN ISO 13788,
     DIN 4108-8) and the preset identifiers each assessment condition allows.

@@ -1,4 +1,4 @@
-#include "calculation/ClimatePresets.h"
+#include "model/ClimatePresets.h"
 
 #include <QCoreApplication>
 #include <QMap>

@@ -1,4 +1,4 @@
-#include "calculation/MoistStorageValidator.h"
+#include "model/MoistStorageValidator.h"
 
 // The comparisons are written as "not greater" so that a value that is not a number is
 // refused instead of slipping through every test.

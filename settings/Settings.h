@@ -1,8 +1,8 @@
 #pragma once
 
-#include "app/DefaultProjectSettings.h"
-#include "app/ReportSettings.h"
-#include "app/UserLogoSettings.h"
+#include "settings/DefaultProjectSettings.h"
+#include "settings/ReportSettings.h"
+#include "settings/UserLogoSettings.h"
 
 #include <QFont>
 #include <QString>

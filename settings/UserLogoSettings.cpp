@@ -1,17 +1,17 @@
-#include "app/UserLogoSettings.h"
+#include "settings/UserLogoSettings.h"
 
 #include <QImage>
 #include <QSettings>
 
-QPixmap UserLogoSettings::logoPixmap() const
+QImage UserLogoSettings::logoImage() const
 {
     QImage image;
     if (m_path.isEmpty() || !image.load(m_path))
-        return QPixmap();
+        return QImage();
     if (m_size > 0)
         image = m_scaleByWidth ? image.scaledToWidth(m_size, Qt::SmoothTransformation)
                                : image.scaledToHeight(m_size, Qt::SmoothTransformation);
-    return QPixmap::fromImage(image);
+    return image;
 }
 
 void UserLogoSettings::read(QSettings &settings)

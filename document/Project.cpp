@@ -1,4 +1,4 @@
-#include "model/Project.h"
+#include "document/Project.h"
 
 #include "persistence/ProjectFile.h"
 

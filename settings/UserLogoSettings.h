@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QPixmap>
+#include <QImage>
 #include <QString>
 
 class QSettings;
@@ -25,8 +25,9 @@ struct UserLogoSettings
     int m_size = 0;             ///< width or height of the printed logo in pixels
 
     /*! The image loaded from m_path, scaled to m_size by width or by height (keeping its aspect
-        ratio); a null pixmap when the image cannot be loaded. Needs a QGuiApplication. */
-    QPixmap logoPixmap() const;
+        ratio); a null image when the image cannot be loaded. An image, not a pixmap, so that
+        the report can be composed without a screen. */
+    QImage logoImage() const;
 
     /*! Reads the keys of the current settings group. The legacy key "CurrentUserLogoVisible"
         (true with position 0) means the logo beside the project information. */

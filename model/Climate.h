@@ -3,8 +3,8 @@
 #include <QString>
 #include <QStringList>
 
-#include "calculation/ClimateCondition.h"
-#include "calculation/ClimatePresets.h"
+#include "model/ClimateCondition.h"
+#include "model/ClimatePresets.h"
 
 class QXmlStreamReader;
 class QXmlStreamWriter;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/UserLogoSettings.h"
+#include "settings/UserLogoSettings.h"
 
 #include <QString>
 

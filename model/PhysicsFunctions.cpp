@@ -1,4 +1,4 @@
-#include "calculation/PhysicsFunctions.h"
+#include "model/PhysicsFunctions.h"
 
 #include <cmath>
 
