@@ -4,9 +4,12 @@
 // On POSIX systems the process receives its arguments already split and in the system's
 // encoding (UTF-8), so main() takes argc/argv directly; Qt's argument list is used below.
 
+#include "document/Project.h"
 #include "htl/HTL_MessageRouter.h"
 #include "htl/HTL_MessageStream.h"
 #include "htl/HTL_Path.h"
+#include "persistence/ConstructionList.h"
+#include "persistence/MaterialList.h"
 #include "settings/Constants.h"
 #include "settings/Directories.h"
 #include "settings/Settings.h"
@@ -88,10 +91,10 @@ int main(int argc, char *argv[])
             << QDateTime::currentDateTime().toString(Qt::TextDate).toStdString();
         log.flush();
 
-        Settings &settings = Settings::instance();
+        Settings settings;
         settings.read();
         if (settings.parseCommandLine()) {
-            QString langId = Globals::langId();
+            QString langId = settings.languageId();
             log << "Installing translator for language: " << langId.toStdString();
             log.flush();
             langId = langId.toLower();
@@ -133,7 +136,21 @@ int main(int argc, char *argv[])
                 splash->show();
             }
 
-            MainWindow window(splash);
+            // The databases speak the language of this run; they write every change at once,
+            // and write again when destroyed only if a write failed.
+            MaterialList materials(langId);
+            // Reading never fails as a whole: the built-in air material is always there.
+            materials.read();
+            ConstructionList constructions(langId);
+            constructions.readOrAddDefault(materials);
+            Project project;
+            project.setMoistureDependentLambda(settings.m_moistureDependentLambda);
+            QObject::connect(&settings, &Settings::changed, &project, [&settings, &project]() {
+                project.setMoistureDependentLambda(settings.m_moistureDependentLambda);
+            });
+
+            MainWindow window(AppContext{settings, materials, constructions, project, langId},
+                              splash);
             window.setWindowIcon(icon);
             window.setStyleSheet(QLatin1String(Constants::DockWidgetStyleSheet));
             window.show();

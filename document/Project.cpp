@@ -24,12 +24,6 @@ Project::Project(QObject *parent)
 
 Project::~Project() = default;
 
-Project &Project::instance()
-{
-    static Project project;
-    return project;
-}
-
 void Project::createNew()
 {
     m_document = std::make_unique<Document>();

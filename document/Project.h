@@ -47,9 +47,6 @@ public:
     explicit Project(QObject *parent = nullptr);
     ~Project() override;
 
-    /*! The application's project, created on first use. */
-    static Project &instance();
-
     /*! Replaces the document by a new one (no layers, default climate, default project
         information) and clears the file name. */
     void createNew();

@@ -83,16 +83,10 @@ ConstructionList::~ConstructionList()
         write();
 }
 
-ConstructionList &ConstructionList::instance()
+void ConstructionList::readOrAddDefault(const MaterialList &materials)
 {
-    static ConstructionList list(MaterialList::instance().languageId());
-    static const bool initialised = [] {
-        if (!list.read())
-            list.addDefaultConstruction(MaterialList::instance());
-        return true;
-    }();
-    Q_UNUSED(initialised)
-    return list;
+    if (!read())
+        addDefaultConstruction(materials);
 }
 
 QString ConstructionList::filePath() const

@@ -30,9 +30,9 @@ public:
     ConstructionList(const ConstructionList &) = delete;
     ConstructionList &operator=(const ConstructionList &) = delete;
 
-    /*! The application-wide list, created on the first call: it reads the file and, if that
-        fails, adds the default construction. */
-    static ConstructionList &instance();
+    /*! What the program does at start-up: reads the file and, if that fails, adds the default
+        construction made of materials of the given database. */
+    void readOrAddDefault(const MaterialList &materials);
 
     /*! Reads the file. The list is unchanged when the file cannot be opened; otherwise it is
         replaced by the constructions read up to the first one that fails. True when the whole

@@ -7,7 +7,6 @@
 #include "persistence/MaterialDatabaseFile.h"
 #include "persistence/MaterialDatabaseFileBounds.h"
 #include "settings/Directories.h"
-#include "settings/Settings.h"
 
 #include <QBuffer>
 #include <QCoreApplication>
@@ -39,19 +38,6 @@ int &userIdCounter()
 QString userFileName()
 {
     return QStringLiteral("UserData.mmat");
-}
-
-// The language rule of the program: the stored language, replaced by the one of the command
-// line, and without either the system locale's language.
-QString settingsLanguage()
-{
-    const Settings &s = Settings::instance();
-    QString id = s.m_langId;
-    if (!s.m_commandLineLangId.isEmpty())
-        id = s.m_commandLineLangId;
-    if (id.isEmpty())
-        id = QLocale::system().name().section(QLatin1Char('_'), 0, 0);
-    return id;
 }
 
 // The failure of one material block of a version-1 list, from the message of the block reader:
@@ -93,14 +79,6 @@ MaterialList::~MaterialList()
     // Every change has been written when it was made; only a failed write is tried again.
     if (m_unsavedChanges)
         writeUserMaterials();
-}
-
-MaterialList &MaterialList::instance(const QString &langId)
-{
-    static MaterialList list(langId.isEmpty() ? settingsLanguage() : langId);
-    static const bool wasRead = list.read();
-    Q_UNUSED(wasRead)
-    return list;
 }
 
 int MaterialList::nextUserMaterialId()

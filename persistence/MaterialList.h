@@ -41,11 +41,6 @@ public:
     MaterialList(const MaterialList &) = delete;
     MaterialList &operator=(const MaterialList &) = delete;
 
-    /*! The application-wide list, created and read on the first call. The language is langId if
-        given, else the language of the settings (stored language, replaced by a command-line
-        language, else the system locale's language). Later arguments are ignored. */
-    static MaterialList &instance(const QString &langId = QString());
-
     /*! Reads all database files of the database directory, appends the air material and reads
         the user file. True if at least one material exists afterwards. */
     bool read();

@@ -7,6 +7,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QLocale>
 #include <QSettings>
 #include <QTemporaryDir>
 
@@ -18,15 +19,26 @@ const char *const DefaultFramesText = "1 1 1 1 1 1 1 1 1 1 0 1 0 0 ";
 
 } // namespace
 
-Settings &Settings::instance()
+Settings::Settings(QObject *parent)
+    : QObject(parent)
+    , m_flags(NumFlags, true)
 {
-    static Settings settings;
-    return settings;
 }
 
-Settings::Settings()
-    : m_flags(NumFlags, true)
+QString Settings::languageId() const
 {
+    return determineLangId(m_langId, m_commandLineLangId, QLocale::system().name());
+}
+
+QString Settings::determineLangId(const QString &storedLangId, const QString &commandLineLangId,
+                                  const QString &systemLocaleName)
+{
+    QString id = storedLangId;
+    if (!commandLineLangId.isEmpty())
+        id = commandLineLangId;
+    if (id.isEmpty())
+        id = systemLocaleName.section(QLatin1Char('_'), 0, 0);
+    return id;
 }
 
 bool Settings::read()
@@ -34,6 +46,7 @@ bool Settings::read()
     QSettings s(QLatin1String(Constants::OrganisationName),
                 QLatin1String(Constants::SettingsApplicationName));
     read(s);
+    announceChanged();
     return true;
 }
 
@@ -241,5 +254,6 @@ bool Settings::applyOverride(const QString &key, const QString &value, QString *
         return false;
     s.setValue(key, converted);
     read(s);
+    announceChanged();
     return true;
 }

@@ -5,6 +5,7 @@
 #include "settings/UserLogoSettings.h"
 
 #include <QFont>
+#include <QObject>
 #include <QString>
 #include <QStringList>
 #include <QVector>
@@ -16,16 +17,19 @@ class QSettings;
 
 /*! The user's persistent preferences and the start-up choices of the command line.
 
-    One process-wide instance (instance()) is read once at start-up and written once when the
-    main window closes; in between every part of the program reads and changes its public
-    fields directly. The storage is Qt's native settings store under organisation "HTL" and
-    application "Mirelo 2.4" (on Linux ~/.config/HTL/Mirelo 2.4.conf). Fields without a
-    storage key live for one run only.
+    The program's main() creates one object, reads it at start-up, hands it to whoever needs it
+    and writes it when the main window closes; in between its owners read and change its public
+    fields directly, and whoever changes them calls announceChanged(), so that views that depend
+    on a preference (units, conductivity option, report defaults) refresh from the signal
+    changed() instead of polling. The storage is Qt's native settings store under organisation "HTL"
+   and application "Mirelo 2.4" (on Linux ~/.config/HTL/Mirelo 2.4.conf). Fields without a storage
+   key live for one run only.
 
     The application's undo stack is not kept here: it is a widget-layer object.
 */
-class Settings
+class Settings : public QObject
 {
+    Q_OBJECT
 public:
     /*! Indices into m_flags. */
     enum Flag
@@ -34,11 +38,19 @@ public:
         NumFlags
     };
 
-    /*! The process-wide instance, created on first use. */
-    static Settings &instance();
-
     /*! Constructor state: before anything is read. */
-    Settings();
+    explicit Settings(QObject *parent = nullptr);
+
+    /*! The language of the user interface: the stored language, replaced by the command-line
+        language if one was given, and, if still empty, the system locale's language. */
+    QString languageId() const;
+    /*! The rule of languageId() as a pure function of its three inputs (the locale name up to
+        its first underscore: "pl_PL" gives "pl"). */
+    static QString determineLangId(const QString &storedLangId, const QString &commandLineLangId,
+                                   const QString &systemLocaleName);
+
+    /*! Emits changed(); called by whoever changed the fields. */
+    void announceChanged() { emit changed(); }
 
     /*! Reads every key from the native settings storage; always true. */
     bool read();
@@ -126,4 +138,8 @@ public:
     QString m_userMaterialsDirectory;
     /*! Default user logo of new projects (logo keys of group ProjectDefaults). */
     UserLogoSettings m_defaultUserLogo;
+
+signals:
+    /*! Some preferences were changed (read, overridden or edited). */
+    void changed();
 };

@@ -2,11 +2,6 @@
 
 #include "persistence/ConstructionList.h"
 
-ConstructionDatabaseTableModel::ConstructionDatabaseTableModel(QObject *parent)
-    : ConstructionDatabaseTableModel(ConstructionList::instance(), parent)
-{
-}
-
 ConstructionDatabaseTableModel::ConstructionDatabaseTableModel(ConstructionList &list,
                                                                QObject *parent)
     : QAbstractTableModel(parent)

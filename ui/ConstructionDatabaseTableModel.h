@@ -14,10 +14,8 @@ class ConstructionDatabaseTableModel : public QAbstractTableModel
 {
     Q_OBJECT
 public:
-    /*! A model over the application-wide construction list. */
-    explicit ConstructionDatabaseTableModel(QObject *parent = nullptr);
     /*! A model over the given list, which must outlive the model. */
-    ConstructionDatabaseTableModel(ConstructionList &list, QObject *parent = nullptr);
+    explicit ConstructionDatabaseTableModel(ConstructionList &list, QObject *parent = nullptr);
 
     int rowCount(const QModelIndex &parent = QModelIndex()) const override;
     int columnCount(const QModelIndex &parent = QModelIndex()) const override;

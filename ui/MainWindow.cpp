@@ -10,15 +10,9 @@
 #include <QSplashScreen>
 #include <QTimer>
 
-namespace {
-
-// How long the splash stays after the window is up, in ms.
-const int SplashCloseDelay = 5000;
-
-} // namespace
-
-MainWindow::MainWindow(QSplashScreen *splash, QWidget *parent)
+MainWindow::MainWindow(const AppContext &context, QSplashScreen *splash, QWidget *parent)
     : QMainWindow(parent)
+    , m_context(context)
     , m_ui(new Ui::MainWindow)
     , m_splash(splash)
 {
@@ -58,7 +52,7 @@ QPixmap MainWindow::splashWithTagline(const QPixmap &pixmap)
 void MainWindow::updateSplashScreen()
 {
     if (m_splash)
-        QTimer::singleShot(SplashCloseDelay, m_splash.data(), &QSplashScreen::close);
+        QTimer::singleShot(m_splashCloseDelay, m_splash.data(), &QSplashScreen::close);
 }
 
 void MainWindow::on_actionShow_Logfile_triggered()
@@ -69,6 +63,6 @@ void MainWindow::on_actionShow_Logfile_triggered()
 
 void MainWindow::closeEvent(QCloseEvent *event)
 {
-    Settings::instance().write();
+    m_context.settings.write();
     event->accept();
 }

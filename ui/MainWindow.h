@@ -4,6 +4,8 @@
 #include <QPointer>
 #include <QSplashScreen>
 
+#include "ui/Globals.h"
+
 namespace Ui {
 class MainWindow;
 }
@@ -17,12 +19,16 @@ class MainWindow : public QMainWindow
     Q_OBJECT
 
 public:
-    /*! Takes ownership of splash (which may be null). */
-    explicit MainWindow(QSplashScreen *splash, QWidget *parent = nullptr);
+    /*! Takes ownership of splash (which may be null). The objects of the context must outlive
+        the window. */
+    MainWindow(const AppContext &context, QSplashScreen *splash, QWidget *parent = nullptr);
     ~MainWindow() override;
 
     /*! The splash screen while it exists. */
     QSplashScreen *splashScreen() const { return m_splash; }
+    /*! How long the splash stays after the window is up, in ms (default 5000); takes effect
+        when set right after construction. */
+    void setSplashCloseDelay(int ms) { m_splashCloseDelay = ms; }
 
     /*! Paints the tagline onto a copy of pixmap: 300 pixels wide, top left at (35, 85), in
         RGB(191, 191, 207). */
@@ -38,6 +44,8 @@ private slots:
     void on_actionShow_Logfile_triggered();
 
 private:
+    AppContext m_context;
     Ui::MainWindow *m_ui;
     QPointer<QSplashScreen> m_splash;
+    int m_splashCloseDelay = 5000;
 };

@@ -2,6 +2,10 @@
 
 #include "TestSupport.h"
 
+#include "document/Project.h"
+#include "persistence/ConstructionList.h"
+#include "persistence/MaterialList.h"
+#include "settings/Settings.h"
 #include "ui/MainWindow.h"
 
 #include <QAction>
@@ -11,6 +15,8 @@
 #include <QSplashScreen>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+
+#include <memory>
 
 namespace {
 
@@ -38,6 +44,12 @@ private slots:
 
 private:
     QTemporaryDir m_home;
+    // What main() would hand to the window, with databases in the temporary directory.
+    Settings m_settings;
+    std::unique_ptr<MaterialList> m_materials;
+    std::unique_ptr<ConstructionList> m_constructions;
+    Project m_project;
+    std::unique_ptr<AppContext> m_context;
 };
 
 void tst_MainWindow::initTestCase()
@@ -45,6 +57,11 @@ void tst_MainWindow::initTestCase()
     QVERIFY(m_home.isValid());
     QStandardPaths::setTestModeEnabled(true);
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_home.path());
+    m_materials =
+        std::make_unique<MaterialList>(QStringLiteral("en"), m_home.path(), m_home.path());
+    m_constructions = std::make_unique<ConstructionList>(QStringLiteral("en"), m_home.path());
+    m_context.reset(new AppContext{m_settings, *m_materials, *m_constructions, m_project,
+                                   QStringLiteral("en")});
 }
 
 void tst_MainWindow::taglineIsPaintedInItsFrame()
@@ -86,17 +103,18 @@ void tst_MainWindow::splashClosesAndIsDeleted()
     QPointer<QSplashScreen> splash = new QSplashScreen(plainSplash());
     splash->show();
     {
-        MainWindow window(splash);
+        MainWindow window(*m_context, splash);
+        window.setSplashCloseDelay(1000);
         QCOMPARE(window.splashScreen(), splash.data());
         QVERIFY(window.findChild<QAction *>(QStringLiteral("actionShow_Logfile")));
         // The tagline is on the splash right after construction.
         QVERIFY(splash->pixmap().toImage() != plainSplash().toImage());
         window.show();
         QVERIFY(splash->isVisible());
-        QTest::qWait(1000);
-        QVERIFY(splash->isVisible()); // still there a second after the start
-        // Closed about 5.5 s after construction.
-        QTRY_VERIFY_WITH_TIMEOUT(!splash->isVisible(), 10000);
+        QTest::qWait(800);
+        QVERIFY(splash->isVisible()); // still there after the window's first paint
+        // Closed the delay plus about half a second after construction.
+        QTRY_VERIFY_WITH_TIMEOUT(!splash->isVisible(), 5000);
         QVERIFY(splash); // closed, not yet deleted
     }
     QVERIFY(splash.isNull()); // the window deleted it
@@ -104,7 +122,7 @@ void tst_MainWindow::splashClosesAndIsDeleted()
 
 void tst_MainWindow::worksWithoutSplash()
 {
-    MainWindow window(nullptr);
+    MainWindow window(*m_context, nullptr);
     QVERIFY(!window.splashScreen());
     window.show();
     QTest::qWait(600);

@@ -112,7 +112,7 @@ int main(int argc, char *argv[])
 
     // The user's settings as the program would read them, then the overrides of this run; the
     // settings are never written back.
-    Settings &settings = Settings::instance();
+    Settings settings;
     settings.read();
     for (const QString &o : overrides) {
         const int eq = o.indexOf(QLatin1Char('='));
@@ -124,7 +124,8 @@ int main(int argc, char *argv[])
     }
 
     if (materials) {
-        const MaterialList &list = MaterialList::instance();
+        MaterialList list(settings.languageId());
+        list.read();
         writeOut(json ? MaterialListing::json(list) + QLatin1Char('\n')
                       : MaterialListing::text(list));
         std::fflush(stdout);

@@ -1,21 +1,22 @@
-// The language choice and the help file of the program-wide helpers.
+// The rule that chooses the language of the user interface.
 
 #include "TestSupport.h"
 
 #include "settings/Settings.h"
-#include "ui/Globals.h"
 
-class tst_Globals : public QObject
+#include <QLocale>
+
+class tst_Language : public QObject
 {
     Q_OBJECT
 
 private slots:
     void determineLangId_data();
     void determineLangId();
-    void langIdIsCached();
+    void languageIdFollowsTheSettings();
 };
 
-void tst_Globals::determineLangId_data()
+void tst_Language::determineLangId_data()
 {
     QTest::addColumn<QString>("stored");
     QTest::addColumn<QString>("commandLine");
@@ -43,24 +44,26 @@ void tst_Globals::determineLangId_data()
                                                     << "DE";
 }
 
-void tst_Globals::determineLangId()
+void tst_Language::determineLangId()
 {
     QFETCH(QString, stored);
     QFETCH(QString, commandLine);
     QFETCH(QString, locale);
     QFETCH(QString, expected);
-    QCOMPARE(Globals::determineLangId(stored, commandLine, locale), expected);
+    QCOMPARE(Settings::determineLangId(stored, commandLine, locale), expected);
 }
 
-void tst_Globals::langIdIsCached()
+void tst_Language::languageIdFollowsTheSettings()
 {
-    Settings &s = Settings::instance();
+    Settings s;
     s.m_langId = QStringLiteral("pl");
+    QCOMPARE(s.languageId(), QStringLiteral("pl"));
+    s.m_commandLineLangId = QStringLiteral("de");
+    QCOMPARE(s.languageId(), QStringLiteral("de"));
+    s.m_langId.clear();
     s.m_commandLineLangId.clear();
-    QCOMPARE(Globals::langId(), QStringLiteral("pl"));
-    s.m_langId = QStringLiteral("de");
-    QCOMPARE(Globals::langId(), QStringLiteral("pl"));
+    QCOMPARE(s.languageId(), QLocale::system().name().section(QLatin1Char('_'), 0, 0));
 }
 
-QTEST_GUILESS_MAIN(tst_Globals)
-#include "tst_Globals.moc"
+QTEST_GUILESS_MAIN(tst_Language)
+#include "tst_Language.moc"
