@@ -3,9 +3,11 @@
 #include "htl/HTL_EOLStreamBuffer.h"
 #include "htl/HTL_Exception.h"
 #include "htl/HTL_MessageHandler.h"
+#include "persistence/LegacyFormat.h"
 #include "persistence/LegacyKeywordText.h"
 #include "persistence/MaterialDatabaseFile.h"
 #include "persistence/MaterialDatabaseFileBounds.h"
+#include "persistence/MaterialStream.h"
 #include "settings/Directories.h"
 #include "settings/Settings.h"
 
@@ -249,7 +251,7 @@ std::vector<Material> MaterialList::readUserFile(const QString &fileName, bool *
 
     for (qint32 i = 0; i < count; ++i) {
         Material m;
-        if (!B::materialFits(in, version) || !m.read(in, version, userIdCounter()))
+        if (!B::materialFits(in, version) || !MaterialStream::read(in, version, userIdCounter(), m))
             return result;
         ++userIdCounter();
         result.push_back(std::move(m));
@@ -287,7 +289,7 @@ bool MaterialList::writeUserMaterials()
     out.setVersion(UserFileStreamVersion);
     out << qint32(-UserFileMaterialVersion) << qint32(m_userMaterials.size());
     for (const auto &m : m_userMaterials)
-        m->write(out, UserFileMaterialVersion);
+        MaterialStream::write(out, *m, UserFileMaterialVersion);
     if (out.status() != QDataStream::Ok || !f.commit()) {
         HTL::message("Cannot write user material file '" + fileName.toStdString() + "'.",
                      HTL::MSG_WARNING, WriteContext, 1);
@@ -415,7 +417,7 @@ std::vector<Material> MaterialList::readVersion1List(const QString &fileName)
         Material m(QString(), Material::UnknownCategory, QString(), QString(), QString(), QString(),
                    0, 0, 0, 0, 0, 0, 0);
         QString message;
-        if (!m.readOld(in, version, message)) {
+        if (!LegacyFormat::readOld(in, version, m, message)) {
             // The block reader's own text (naming the parameter or keyword) stays innermost in
             // the message stack for the log; the list reports one of its three block failures.
             const HTL::Exception detail(message.toStdString(), "[Material::readOld]");

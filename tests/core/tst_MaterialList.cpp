@@ -11,6 +11,7 @@
 #include "persistence/MaterialDatabaseFile.h"
 #include "persistence/MaterialDatabaseFileCipher.h"
 #include "persistence/MaterialList.h"
+#include "persistence/MaterialStream.h"
 
 /*  The material database: database files (header, enciphered payload, records, languages),
     the built-in air material, the user file with its ids, backup and damage handling, and the
@@ -489,7 +490,7 @@ void tst_MaterialList::userFileVersion1Count3()
             Material m(QStringLiteral("User %1").arg(i), 5, QString(), QString(), QString(),
                        QString(), 30 + i, 0.04, 1, 0.001, 0.9, 0, 0);
             m.m_mu_min = 99; // not in a version-1 stream
-            m.write(out, 1);
+            MaterialStream::write(out, m, 1);
         }
     }
     writeFile(userDir() + QStringLiteral("/UserData.mmat"), data);
@@ -551,7 +552,7 @@ void tst_MaterialList::userFileNewerVersionIgnored()
     {
         QDataStream out(&data, QIODevice::WriteOnly);
         out << qint32(-5) << qint32(1);
-        Material().write(out, 4);
+        MaterialStream::write(out, Material(), 4);
     }
     const QString path = userDir() + QStringLiteral("/UserData.mmat");
     writeFile(path, data);
@@ -624,7 +625,7 @@ void tst_MaterialList::userFileDamaged()
         for (int i = 0; i < 2; ++i) {
             Material m(QStringLiteral("M%1").arg(i), 5, QStringLiteral("notes"), QString(),
                        QString(), QString(), 30, 0.04, 1, 0.001, 0.9, 0, 0);
-            m.write(out, 4);
+            MaterialStream::write(out, m, 4);
         }
     }
     const QString path = userDir() + QStringLiteral("/UserData.mmat");
