@@ -29,8 +29,8 @@ namespace LegacyFormat {
 bool readOld(std::istream &in, const std::string &version, Material &material, QString &message);
 
 /*! Reads a layer block (LAYER_DEFINITION: width, colour and the material block). A width <= 0
-    becomes 0.24 m. Returns 0 on success, 1 for a layer error and 2 for a material error, with a
-    message. */
+    becomes 0.24 m; a layer whose material got no name is named "Unknown". Returns 0 on success, 1
+   for a layer error and 2 for a material error, with a message. */
 int readOld(std::istream &in, const std::string &version, MaterialLayer &layer, QString &message);
 
 /*! Reads the climate block (CLIMATE_LIST): four "CLIMATE_DEFINITION" blocks (interior winter,

@@ -33,8 +33,12 @@ int readOld(std::istream &in, const std::string &version, MaterialLayer &layer, 
     try {
         Line line;
         while (nextLine(in, line)) {
-            if (line.m_isBlockEnd)
+            if (line.m_isBlockEnd) {
+                // also a layer without a material block gets a name
+                if (layer.m_name.isEmpty())
+                    layer.m_name = Material::unknownName();
                 return 0;
+            }
 
             if (line.m_key == "Width") {
                 double width = 0;

@@ -425,8 +425,6 @@ std::vector<Material> MaterialList::readVersion1List(const QString &fileName)
             const HTL::Exception block(detail, blockMessage.toStdString(), materialContext);
             throw HTL::Exception(block, listError(blockMessage), listContext);
         }
-        if (m.m_name.isEmpty())
-            m.m_name = Material::unknownName();
         materials.push_back(m);
     }
     // Ids are handed out only once the whole list has been read.

@@ -77,8 +77,13 @@ bool readOld(std::istream &in, const std::string &version, Material &material, Q
     try {
         Line line;
         while (nextLine(in, line)) {
-            if (line.m_isBlockEnd)
+            if (line.m_isBlockEnd) {
+                // A block without a "Name" line gives a material that cannot be told apart
+                // from others and would make the project invalid.
+                if (material.m_name.isEmpty())
+                    material.m_name = Material::unknownName();
                 return true;
+            }
 
             const std::string &key = line.m_key;
             const std::string &value = line.m_value;

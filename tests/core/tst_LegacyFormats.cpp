@@ -106,6 +106,8 @@ private slots:
     void layerBlock();
     void layerErrors_data();
     void layerErrors();
+    void layerWithoutNameIsUnknown_data();
+    void layerWithoutNameIsUnknown();
 
     void climateBlock();
     void climateErrors_data();
@@ -548,6 +550,42 @@ void tst_LegacyFormats::layerErrors()
     QString text;
     QCOMPARE(LegacyFormat::readOld(in, "1.3", layer, text), result);
     QCOMPARE(text, message);
+}
+
+void tst_LegacyFormats::layerWithoutNameIsUnknown_data()
+{
+    QTest::addColumn<QByteArray>("layerBlock");
+    QTest::addColumn<bool>("valid");
+    QByteArray unnamed = GoodMaterial;
+    unnamed.remove(0, unnamed.indexOf('\n') + 1); // without the "Name" line
+    QTest::newRow("material block without name")
+        << QByteArray("Width 24 cm\nMATERIAL_DEFINITION {\n" + unnamed + "}\n") << true;
+    QTest::newRow("layer without material block") << QByteArray("Width 24 cm\n}\n") << false;
+}
+
+void tst_LegacyFormats::layerWithoutNameIsUnknown()
+{
+    QFETCH(QByteArray, layerBlock);
+    QFETCH(bool, valid);
+    {
+        std::istringstream in(bytes(layerBlock));
+        MaterialLayer layer;
+        QString message;
+        QCOMPARE(LegacyFormat::readOld(in, "1.3", layer, message), 0);
+        QCOMPARE(layer.m_name, Material::unknownName());
+        QCOMPARE(layer.isValid(), valid);
+    }
+    // In a project the named layer no longer makes the input invalid.
+    InputData input;
+    ProjectInformation info;
+    QString message;
+    QVERIFY2(readProject(minimalProject(climateList(4) + "STRUCTURE {\nLAYER_DEFINITION {\n" +
+                                        layerBlock + "}\n"),
+                         input, info, message),
+             qPrintable(message));
+    QCOMPARE(input.layerCount(), 1);
+    QCOMPARE(input.layer(0).m_name, Material::unknownName());
+    QCOMPARE(input.validate(), valid ? int(InputData::S_Valid) : int(InputData::S_InvalidMaterial));
 }
 
 void tst_LegacyFormats::climateBlock()
