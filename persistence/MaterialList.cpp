@@ -243,12 +243,14 @@ std::vector<Material> MaterialList::readUserFile(const QString &fileName, bool *
         if (first < -UserFileMaterialVersion)
             return result; // written by a newer program
         version = -first;
-        if (!B::readCount(in, count, B::minimumMaterialSize(version)))
+        in >> count;
+        if (in.status() != QDataStream::Ok || count < 0)
             return result;
-    } else if (qint64(count) * B::minimumMaterialSize(version) > B::remaining(in)) {
-        return result;
     }
 
+    // A count larger than the data can hold is a file cut short (a full disk, a copy broken
+    // off): the materials before the damage are intact and are kept. Nothing is reserved for
+    // the count; every material read consumes its bytes, so a hostile count ends with the data.
     for (qint32 i = 0; i < count; ++i) {
         Material m;
         if (!B::materialFits(in, version) || !MaterialStream::read(in, version, userIdCounter(), m))
