@@ -137,6 +137,12 @@ bool load(const QString &fileName, InputData &input, ProjectInformation &info, Q
     QString dummy;
     QString &msg = message ? *message : dummy;
 
+    // A directory may open for reading on some systems and otherwise fails like a file without
+    // permissions; neither tells the user what is wrong.
+    if (QFileInfo(fileName).isDir()) {
+        msg = tr("Project", "'%1' is a directory, not a project file.").arg(fileName);
+        return false;
+    }
     QFile file(fileName);
     if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
         msg = tr("Project", "Cannot open file '%1' for reading (maybe missing permissions).")

@@ -98,22 +98,24 @@ int readConstruction(QXmlStreamReader &reader, std::vector<MaterialLayer> &layer
     // Ordered by index, then by material name; a second layer with the same index and the same
     // material name is dropped.
     std::map<std::pair<int, QString>, MaterialLayer> ordered;
+    int number = 0; // 1-based position of the layer in the file, named in reader errors
     while (reader.readNextStartElement()) {
         if (reader.name() != QLatin1String("Layer")) {
             reader.skipCurrentElement();
             continue;
         }
+        ++number;
         int index = 0;
         MaterialLayer layer;
-        readIntAttribute(reader, QStringLiteral("index"), index);
-        readDoubleAttribute(reader, QStringLiteral("d"), layer.m_width);
+        readIntAttribute(reader, QStringLiteral("index"), index, number);
+        readDoubleAttribute(reader, QStringLiteral("d"), layer.m_width, number);
         if (!(layer.m_width > 0))
             finding = InputData::S_InvalidWidth;
         bool materialRead = false;
         while (reader.readNextStartElement()) {
             if (reader.name() == QLatin1String("Material") && !materialRead) {
                 Material m;
-                if (!ProjectFileXml::readXML(reader, m))
+                if (!ProjectFileXml::readXML(reader, m, number))
                     finding = InputData::S_InvalidMaterial;
                 // the width comes from the file as written; the sd rule is not re-applied
                 static_cast<Material &>(layer) = m;

@@ -30,6 +30,22 @@ bool parseColor(const QString &text, QColor &color)
     return true;
 }
 
+/*! "Invalid encoding '%1' of material color." saying where: the line and, within the
+    construction, the layer (1-based). */
+QString invalidColorText(const QString &colorText, qint64 line, int layer)
+{
+    if (layer > 0)
+        return QCoreApplication::translate(
+                   "Material", "Invalid encoding '%1' of material color of layer %2 (line %3).")
+            .arg(colorText)
+            .arg(layer)
+            .arg(line);
+    return QCoreApplication::translate("Material",
+                                       "Invalid encoding '%1' of material color (line %2).")
+        .arg(colorText)
+        .arg(line);
+}
+
 QString boolText(bool b)
 {
     return b ? QStringLiteral("1") : QStringLiteral("0");
@@ -39,7 +55,7 @@ QString boolText(bool b)
 
 namespace ProjectFileXml {
 
-bool readXML(QXmlStreamReader &reader, Material &material)
+bool readXML(QXmlStreamReader &reader, Material &material, int layer)
 {
     using namespace XMLHelpers;
     const QXmlStreamAttributes a = reader.attributes();
@@ -47,22 +63,22 @@ bool readXML(QXmlStreamReader &reader, Material &material)
     material.m_name = a.value(QLatin1String("name")).toString();
     if (material.m_name.isEmpty())
         material.m_name = Material::unknownName();
-    readIntAttribute(reader, QStringLiteral("materialId"), material.m_materialId);
+    readIntAttribute(reader, QStringLiteral("materialId"), material.m_materialId, layer);
     // the category is kept as read: a value outside 0..12 makes the material invalid
-    readIntAttribute(reader, QStringLiteral("cat"), material.m_category);
+    readIntAttribute(reader, QStringLiteral("cat"), material.m_category, layer);
     material.m_productName = a.value(QLatin1String("productName")).toString();
     material.m_producer = a.value(QLatin1String("producer")).toString();
     material.m_dataSource = a.value(QLatin1String("dataSource")).toString();
     material.m_notes = a.value(QLatin1String("notes")).toString();
-    readDoubleAttribute(reader, QStringLiteral("rho"), material.m_rho);
-    readDoubleAttribute(reader, QStringLiteral("lambda"), material.m_lambda);
-    readDoubleAttribute(reader, QStringLiteral("mu"), material.m_mu);
-    readDoubleAttribute(reader, QStringLiteral("mu_min"), material.m_mu_min);
-    readDoubleAttribute(reader, QStringLiteral("mu_max"), material.m_mu_max);
-    readDoubleAttribute(reader, QStringLiteral("w_80"), material.m_w_80);
-    readDoubleAttribute(reader, QStringLiteral("w_sat"), material.m_w_sat);
-    readDoubleAttribute(reader, QStringLiteral("m_Aw"), material.m_A_w);
-    readDoubleAttribute(reader, QStringLiteral("sd_value"), material.m_sd_value);
+    readDoubleAttribute(reader, QStringLiteral("rho"), material.m_rho, layer);
+    readDoubleAttribute(reader, QStringLiteral("lambda"), material.m_lambda, layer);
+    readDoubleAttribute(reader, QStringLiteral("mu"), material.m_mu, layer);
+    readDoubleAttribute(reader, QStringLiteral("mu_min"), material.m_mu_min, layer);
+    readDoubleAttribute(reader, QStringLiteral("mu_max"), material.m_mu_max, layer);
+    readDoubleAttribute(reader, QStringLiteral("w_80"), material.m_w_80, layer);
+    readDoubleAttribute(reader, QStringLiteral("w_sat"), material.m_w_sat, layer);
+    readDoubleAttribute(reader, QStringLiteral("m_Aw"), material.m_A_w, layer);
+    readDoubleAttribute(reader, QStringLiteral("sd_value"), material.m_sd_value, layer);
     const bool valid = material.isValid();
 
     bool colorValid = false;
@@ -70,16 +86,14 @@ bool readXML(QXmlStreamReader &reader, Material &material)
         const QString colorText = a.value(QLatin1String("color")).toString();
         colorValid = parseColor(colorText, material.m_color);
         if (!colorValid)
-            reader.raiseError(
-                QCoreApplication::translate("Material", "Invalid encoding '%1' of material color.")
-                    .arg(colorText));
+            reader.raiseError(invalidColorText(colorText, reader.lineNumber(), layer));
     }
     if (colorValid) {
         int air = 0, wood = 0, woodBased = 0, foil = 0;
-        readIntAttribute(reader, QStringLiteral("isAir"), air);
-        readIntAttribute(reader, QStringLiteral("isWood"), wood);
-        readIntAttribute(reader, QStringLiteral("isWoodbased"), woodBased);
-        readIntAttribute(reader, QStringLiteral("isFoil"), foil);
+        readIntAttribute(reader, QStringLiteral("isAir"), air, layer);
+        readIntAttribute(reader, QStringLiteral("isWood"), wood, layer);
+        readIntAttribute(reader, QStringLiteral("isWoodbased"), woodBased, layer);
+        readIntAttribute(reader, QStringLiteral("isFoil"), foil, layer);
         material.setFlags(air != 0, wood != 0, woodBased != 0, foil != 0);
     }
     // Child elements carry nothing; skipping stops by itself once the reader is in error.

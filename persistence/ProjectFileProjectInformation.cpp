@@ -39,8 +39,8 @@ void readXML(QXmlStreamReader &reader, ProjectInformation &info)
             bool ok = false;
             const int direction = value.toInt(&ok, 10);
             if (!ok) {
-                reader.raiseError(
-                    XMLHelpers::invalidAttributeText(QStringLiteral("HeatFlowDirection")));
+                reader.raiseError(XMLHelpers::invalidAttributeText(
+                    QStringLiteral("HeatFlowDirection"), reader.lineNumber(), 0));
                 break;
             }
             info.m_heatFlowDirection = direction;

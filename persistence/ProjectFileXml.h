@@ -18,9 +18,10 @@ namespace ProjectFileXml {
 /*! Reads the element "Material". All attributes are optional: missing texts become empty,
     missing numbers keep their current values; an empty name becomes "Unknown". A colour that is
     not three integers 0..255 raises the reader error "Invalid encoding '%1' of material color."
-    (context "Material"), an unconvertible number "Invalid value for attribute '%1'.". Returns
-    true when the colour was read and the material is valid. */
-bool readXML(QXmlStreamReader &reader, Material &material);
+    (context "Material"), an unconvertible number "Invalid value for attribute '%1'." (context
+    "XMLHelpers"); both name the line and, when layer (1-based) is not 0, the layer the material
+    belongs to. Returns true when the colour was read and the material is valid. */
+bool readXML(QXmlStreamReader &reader, Material &material, int layer = 0);
 /*! Writes the element "Material" with all its attributes. */
 void writeXML(QXmlStreamWriter &writer, const Material &material);
 
