@@ -6,9 +6,6 @@
 #include "model/ClimateCondition.h"
 #include "model/ClimatePresets.h"
 
-class QXmlStreamReader;
-class QXmlStreamWriter;
-
 /*  The boundary conditions of one project: the inside and outside air states for the
     condensation period (winter) and the evaporation period (summer), the surface resistances,
     the lengths of both periods and the assessment condition (custom, DIN 4108-3 2001,
@@ -121,16 +118,6 @@ public:
         1e-4 (inclusive). */
     bool operator==(const Climate &other) const;
     bool operator!=(const Climate &other) const { return !(*this == other); }
-
-    /*! Reads the project-file element "Climate" (children "Interior" and "Exterior": the winter
-        and summer air states and the winter surface heat transfer coefficients); the reader
-        stands on its start element and is left on its end element. Values out of range are
-        stored; the return value tells whether every value read was within its range. The
-        summer surface resistances then take the winter ones (they are not stored in the file)
-        and the assessment condition is recognised. */
-    bool readXML(QXmlStreamReader &reader);
-    /*! Writes the element "Climate". */
-    void writeXML(QXmlStreamWriter &writer) const;
 
     /*! Translated text of an assessment condition (context "AssessmentConditions"). */
     static QString assessmentConditionText(int assessmentCondition)

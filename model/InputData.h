@@ -1,14 +1,9 @@
 #pragma once
 
-#include <iosfwd>
-#include <string>
 #include <vector>
 
 #include "model/Climate.h"
 #include "model/MaterialLayer.h"
-
-class QXmlStreamReader;
-class QXmlStreamWriter;
 
 /*  Everything a calculation needs about one project: the layer sequence (index 0 at the warm,
     interior side), the climate record and the validity status.
@@ -67,25 +62,7 @@ public:
     /*! Climate records equal (within their tolerance), statuses equal, layers pairwise equal. */
     bool operator==(const InputData &other) const;
 
-    /*! Reads the project-file element "InputData" (construction, climate, options); the reader
-        stands on its start element and is left on its end element. The layers are replaced;
-        findings are stored in the status (1 width, 2 material, 3 climate or options; the last
-        finding wins) and never raise a reader error. */
-    void readXML(QXmlStreamReader &reader);
-    /*! Writes the element "InputData". */
-    void writeXML(QXmlStreamWriter &writer) const;
     bool operator!=(const InputData &other) const { return !(*this == other); }
-
-    /*! Reads the climate block of the first program generation's keyword text: four
-        "CLIMATE_DEFINITION" blocks (interior winter, interior summer, exterior winter, exterior
-        summer) with temperature and relative humidity, up to the block's closing "}". On
-        failure returns false with a message starting "[InputData::readClimateOld]" and sets
-        the status to 3. */
-    bool readClimateOld(std::istream &in, QString &message);
-    /*! Reads the construction block of the keyword text: any number of "LAYER_DEFINITION"
-        blocks, appended warm side first, up to the block's closing "}". A layer error sets the
-        status to 1, a material error to 2; both fail the read with a message. */
-    bool readConstructionOld(std::istream &in, const std::string &version, QString &message);
 
     std::vector<MaterialLayer> m_layers; ///< warm side first
     Climate m_climate;

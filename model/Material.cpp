@@ -1,7 +1,6 @@
 #include "model/Material.h"
 
 #include <QCoreApplication>
-#include <QDataStream>
 #include <cstdlib>
 
 #include "model/PhysicsFunctions.h"
@@ -121,63 +120,6 @@ bool Material::operator==(const Material &other) const
            m_mu_max == other.m_mu_max && m_A_w == other.m_A_w && m_w_80 == other.m_w_80 &&
            m_w_sat == other.m_w_sat && m_productName == other.m_productName &&
            m_producer == other.m_producer;
-}
-
-void Material::write(QDataStream &out, int version) const
-{
-    out << m_name;
-    out << qint32(m_category);
-    out << m_notes << m_productName << m_producer << m_dataSource;
-    out << m_rho << m_lambda << m_mu;
-    if (version > 1)
-        out << m_mu_min << m_mu_max << m_sd_value;
-    out << m_w_80 << m_w_sat << m_A_w;
-    // the alpha channel is not stored
-    out << qint32(m_color.red()) << qint32(m_color.green()) << qint32(m_color.blue());
-    if (version > 2)
-        out << isAir() << isWood() << isWoodBased();
-    if (version >= 4)
-        out << isFoil();
-}
-
-bool Material::read(QDataStream &in, int version, int materialId)
-{
-    if (version < 1 || version > 4)
-        return false;
-
-    // Read into a copy so that a truncated or corrupt stream leaves this material unchanged;
-    // fields the version does not contain keep their values.
-    Material m(*this);
-    qint32 category = 0;
-    in >> m.m_name;
-    if (m.m_name.isEmpty())
-        m.m_name = unknownName();
-    in >> category;
-    m.m_category = clampCategory(category);
-    in >> m.m_notes >> m.m_productName >> m.m_producer >> m.m_dataSource;
-    in >> m.m_rho >> m.m_lambda >> m.m_mu;
-    if (version > 1)
-        in >> m.m_mu_min >> m.m_mu_max >> m.m_sd_value;
-    in >> m.m_w_80 >> m.m_w_sat >> m.m_A_w;
-    qint32 red = 0, green = 0, blue = 0;
-    in >> red >> green >> blue;
-    bool air = false, wood = false, woodBased = false, foil = false;
-    if (version > 2)
-        in >> air >> wood >> woodBased;
-    if (version >= 4)
-        in >> foil;
-    if (in.status() != QDataStream::Ok)
-        return false;
-
-    // Red, green and blue are set on the existing colour (alpha is not in the stream; an invalid
-    // colour becomes opaque). Out-of-range components from a damaged stream are clamped.
-    const int alpha = m.m_color.isValid() ? m.m_color.alpha() : 255;
-    m.m_color.setRgb(qBound(0, int(red), 255), qBound(0, int(green), 255),
-                     qBound(0, int(blue), 255), alpha);
-    m.setFlags(air, wood, woodBased, foil);
-    m.m_materialId = materialId;
-    *this = m;
-    return true;
 }
 
 QStringList Material::categoryNames()

@@ -4,18 +4,14 @@
 #include <QDate>
 #include <QString>
 #include <QStringList>
-#include <iosfwd>
 #include <optional>
 #include <set>
 #include <vector>
 
-class QDataStream;
-class QXmlStreamReader;
-class QXmlStreamWriter;
-
 /*  One building material with the thermal and hygric properties the Glaser and moisture-storage
     calculations need. The same plain value type is an entry of the material databases, the
     material copy inside each construction layer and the material element of the project file.
+    The file forms are read and written in persistence/.
 
     Air layers are ordinary materials carrying the air flag: their effective conductivity and
     vapour diffusion resistance factor follow from the layer width (lambda(), mu()).
@@ -70,37 +66,6 @@ public:
         mu_max, A_w, w_80, w_sat, product name and producer (doubles exactly). */
     bool operator==(const Material &other) const;
     bool operator!=(const Material &other) const { return !(*this == other); }
-
-    /*! Writes the data-stream form of the given stream version (1..4). */
-    void write(QDataStream &out, int version) const;
-
-    /*! Reads the data-stream form of the given version (1..4). Fields the version does not
-        contain keep their values; the flag set is replaced by the flags read; m_materialId takes
-        materialId. Returns true when the stream status is good. On failure (bad stream or an
-        unknown version) the material is left unchanged. */
-    bool read(QDataStream &in, int version, int materialId);
-
-    /*! Reads the project-file element "Material"; the reader stands on its start element and is
-        left on its end element. Missing attributes keep the current values (texts become empty).
-        A colour that is not three integers 0..255 raises the reader error "Invalid encoding '%1'
-        of material color.", an unconvertible number "Invalid value for attribute '%1'.".
-        Returns true when the colour was read and the material is valid. */
-    bool readXML(QXmlStreamReader &reader);
-    /*! Writes the element "Material" with all its attributes. */
-    void writeXML(QXmlStreamWriter &writer) const;
-
-    /*! Reads a material block of the first program generation's keyword text (old project
-        files, version-1 material lists) up to and including its closing "}"; the line with the
-        block's opening "{" has been read. version is the file's version string ("1.3" files
-        give W_hyg at 95 % relative humidity, older ones at 80 %). Values not in the block keep
-        their current values. Returns false with a message starting "[Material::readOld]"; any
-        exception raised while reading is caught and turned into that message. */
-    bool readOld(std::istream &in, const std::string &version, QString &message);
-
-    /*! Category of a category text of the keyword files: the German category names of the
-        first program generation first, then the translated names (categoryIndex()); 13 when
-        neither matches. */
-    static int categoryFromOldText(const QString &text);
 
     // --- categories (translated in context "MaterialCategory", disambiguation "MaterialCategory")
 

@@ -1,7 +1,5 @@
 #include "model/MaterialLayer.h"
 
-#include <QDataStream>
-
 namespace {
 
 /*! Factor from metres to the unit of a width unit code; 1 for metres and unknown codes. */
@@ -16,8 +14,6 @@ double unitFactor(int unitCode)
         return 1;
     }
 }
-
-const int LAYER_MATERIAL_STREAM_VERSION = 4;
 
 } // namespace
 
@@ -63,26 +59,4 @@ void MaterialLayer::applySdRule()
 bool MaterialLayer::operator==(const MaterialLayer &other) const
 {
     return m_width == other.m_width && Material::operator==(other);
-}
-
-void MaterialLayer::write(QDataStream &out) const
-{
-    out << qint32(LAYER_MATERIAL_STREAM_VERSION);
-    out << m_width;
-    Material::write(out, LAYER_MATERIAL_STREAM_VERSION);
-}
-
-bool MaterialLayer::read(QDataStream &in)
-{
-    qint32 version = 0;
-    double width = 0;
-    in >> version >> width;
-    if (in.status() != QDataStream::Ok)
-        return false;
-    Material m(*this);
-    if (!m.read(in, version, ConstructionDatabaseMaterialId) || in.status() != QDataStream::Ok)
-        return false;
-    Material::operator=(m);
-    m_width = width;
-    return true;
 }

@@ -2,11 +2,6 @@
 
 #include "model/Material.h"
 
-#include <iosfwd>
-#include <string>
-
-class QDataStream;
-
 /*  One construction layer: a complete copy of a material plus the layer's width. Editing the
     layer's material never touches the material database, and a project file is self-contained.
 
@@ -19,9 +14,6 @@ class QDataStream;
 class MaterialLayer : public Material
 {
 public:
-    /*! Material id given to materials read from the construction database stream. */
-    static const int ConstructionDatabaseMaterialId = 0x10000;
-
     MaterialLayer() = default;
     /*! Copies the material, sets the width (m) and applies the sd rule. */
     MaterialLayer(const Material &material, double width_m);
@@ -52,19 +44,6 @@ public:
     /*! Widths exactly equal and materials equal. */
     bool operator==(const MaterialLayer &other) const;
     bool operator!=(const MaterialLayer &other) const { return !(*this == other); }
-
-    /*! Writes the material stream version 4, the width and the material (version 4). */
-    void write(QDataStream &out) const;
-    /*! Reads version, width and material (material id 65536). Returns true when the material was
-        read and the stream status is good; on failure the layer is left unchanged. */
-    bool read(QDataStream &in);
-
-    /*! Reads a layer block of the first program generation's keyword text (width, colour and
-        the material block) up to and including its closing "}"; the line with the block's
-        opening "{" has been read. A width <= 0 becomes 0.24 m. Returns 0 on success, 1 for a
-        layer error and 2 for a material error, with a message starting with the reader's
-        context in brackets. */
-    int readOld(std::istream &in, const std::string &version, QString &message);
 
     double m_width = 0; ///< layer thickness in m
 

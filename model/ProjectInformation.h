@@ -3,8 +3,6 @@
 #include "settings/DefaultProjectSettings.h"
 
 class QSettings;
-class QXmlStreamReader;
-class QXmlStreamWriter;
 
 /*  The descriptive part of a project: the texts printed in the report header and the heat-flow
     direction of the construction. The heat-flow direction lives here, not in InputData: the
@@ -12,20 +10,13 @@ class QXmlStreamWriter;
     information of the same document.
 
     The same seven values serve as the user's defaults for new projects, stored in the settings
-    group "DefaultProjectSettings": it is the same record, extended by the project file form.
+    group "DefaultProjectSettings": it is the same record. Its project file form is read and
+    written in persistence/.
 */
 class ProjectInformation : public DefaultProjectSettings
 {
 public:
     ProjectInformation() = default;
-
-    /*! Reads the element "ProjectInformation"; the reader stands on its start element and is
-        left on its end element. Values absent from the file keep their current values; other
-        elements are skipped. A heat-flow direction that is not a decimal integer raises the
-        reader error "Invalid value for attribute '%1'.". */
-    void readXML(QXmlStreamReader &reader);
-    /*! Writes the element "ProjectInformation": the seven values as text elements. */
-    void writeXML(QXmlStreamWriter &writer) const;
 
     /*! Reads the group "DefaultProjectSettings" below the current group of settings: empty
         texts and heat-flow direction 2 for missing keys. */

@@ -1,6 +1,7 @@
 #include "persistence/Construction.h"
 
 #include "persistence/MaterialDatabaseFileBounds.h"
+#include "persistence/MaterialStream.h"
 
 #include <QDataStream>
 #include <QIODevice>
@@ -26,7 +27,7 @@ void Construction::write(QDataStream &out) const
     out << qint32(StreamVersion) << qint32(m_layers.size());
     out << m_name << m_notes;
     for (const MaterialLayer &layer : m_layers)
-        layer.write(out);
+        MaterialStream::write(out, layer);
 }
 
 bool Construction::read(QDataStream &in)
@@ -59,7 +60,7 @@ bool Construction::read(QDataStream &in)
         if (!fits)
             return false;
         MaterialLayer layer;
-        if (!layer.read(in))
+        if (!MaterialStream::read(in, layer))
             return false;
         c.m_layers.push_back(layer);
     }

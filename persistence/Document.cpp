@@ -4,6 +4,7 @@
 #include "htl/HTL_Exception.h"
 #include "model/InputData.h"
 #include "model/ProjectInformation.h"
+#include "persistence/LegacyFormat.h"
 #include "persistence/LegacyKeywordText.h"
 
 #include <QCoreApplication>
@@ -122,14 +123,14 @@ bool Document::readDocumentBlock(std::istream &in, const std::string &version, Q
                 message = tr("Block start '{' missing for climatelist!");
                 return false;
             }
-            if (!m_input.readClimateOld(in, message))
+            if (!LegacyFormat::readClimateOld(in, m_input, message))
                 return false;
         } else if (key == "STRUCTURE") {
             if (!opensBlock(line)) {
                 message = tr("Block start '{' missing for wall data!");
                 return false;
             }
-            if (!m_input.readConstructionOld(in, version, message))
+            if (!LegacyFormat::readConstructionOld(in, version, m_input, message))
                 return false;
         } else if (key == "RO_Left") {
             // the old program drew the exterior on the left

@@ -1,8 +1,9 @@
 // The climate and construction blocks of the first program generation's keyword text.
 
-#include "model/InputData.h"
+#include "persistence/LegacyFormat.h"
 
 #include "htl/HTL_Exception.h"
+#include "model/InputData.h"
 #include "persistence/LegacyKeywordText.h"
 
 #include <QCoreApplication>
@@ -19,7 +20,9 @@ QString tr(const char *text)
 
 } // namespace
 
-bool InputData::readClimateOld(std::istream &in, QString &message)
+namespace LegacyFormat {
+
+bool readClimateOld(std::istream &in, InputData &input, QString &message)
 {
     using namespace LegacyKeywordText;
 
@@ -33,26 +36,26 @@ bool InputData::readClimateOld(std::istream &in, QString &message)
     while (nextLine(in, line)) {
         if (line.m_isBlockEnd) {
             if (count < 4) {
-                m_status = S_InvalidClimate;
+                input.m_status = InputData::S_InvalidClimate;
                 message = tr("[InputData::readClimateOld]  Four climate conditions are required!");
                 return false;
             }
             return true;
         }
         if (line.m_key != "CLIMATE_DEFINITION") {
-            m_status = S_InvalidClimate;
+            input.m_status = InputData::S_InvalidClimate;
             message = tr("[InputData::readClimateOld]  Invalid keyword '%1'")
                           .arg(fromFile(line.m_keyword));
             return false;
         }
         if (!opensBlock(line)) {
-            m_status = S_InvalidClimate;
+            input.m_status = InputData::S_InvalidClimate;
             message = tr("[InputData::readClimateOld]  Block start '{' missing!");
             return false;
         }
         if (count == 4) {
             // a fifth condition has no place in the climate record
-            m_status = S_InvalidClimate;
+            input.m_status = InputData::S_InvalidClimate;
             message = tr("[InputData::readClimateOld]  Error reading parameter 'Temperatur'!");
             return false;
         }
@@ -71,22 +74,22 @@ bool InputData::readClimateOld(std::istream &in, QString &message)
                     // the preset name of the old program: not needed
                 } else if (line.m_key == "Temperatur") {
                     if (!readQuantity("Temperatur", line.m_value, "C", v)) {
-                        m_status = S_InvalidClimate;
+                        input.m_status = InputData::S_InvalidClimate;
                         message = tr(
                             "[InputData::readClimateOld]  Error reading parameter 'Temperatur'!");
                         return false;
                     }
-                    m_climate.setValue(side, period, Climate::Q_T, v, false);
+                    input.m_climate.setValue(side, period, Climate::Q_T, v, false);
                 } else if (line.m_key == "RelHum") {
                     if (!readQuantity("RelHum", line.m_value, "%", v)) {
-                        m_status = S_InvalidClimate;
+                        input.m_status = InputData::S_InvalidClimate;
                         message =
                             tr("[InputData::readClimateOld]  Error reading parameter 'RelHum'!");
                         return false;
                     }
-                    m_climate.setValue(side, period, Climate::Q_rh, v, false);
+                    input.m_climate.setValue(side, period, Climate::Q_rh, v, false);
                 } else {
-                    m_status = S_InvalidClimate;
+                    input.m_status = InputData::S_InvalidClimate;
                     message = tr("[InputData::readClimateOld]  Illegal keyword '%1'")
                                   .arg(fromFile(line.m_keyword));
                     return false;
@@ -94,25 +97,26 @@ bool InputData::readClimateOld(std::istream &in, QString &message)
             }
             if (!closed)
                 break; // end of data inside the condition
-            m_climate.updateAssessmentCondition();
+            input.m_climate.updateAssessmentCondition();
         } catch (const HTL::Exception &ex) {
-            m_status = S_InvalidClimate;
+            input.m_status = InputData::S_InvalidClimate;
             message = tr("[InputData::readClimateOld]  Error reading climate condition!\n") +
                       exceptionText(ex);
             return false;
         } catch (const std::exception &ex) {
-            m_status = S_InvalidClimate;
+            input.m_status = InputData::S_InvalidClimate;
             message = tr("[InputData::readClimateOld]  Error reading climate condition!\n") +
                       QString::fromLocal8Bit(ex.what());
             return false;
         }
     }
-    m_status = S_InvalidClimate;
+    input.m_status = InputData::S_InvalidClimate;
     message = tr("[InputData::readClimateOld]  Block end '}' missing!");
     return false;
 }
 
-bool InputData::readConstructionOld(std::istream &in, const std::string &version, QString &message)
+bool readConstructionOld(std::istream &in, const std::string &version, InputData &input,
+                         QString &message)
 {
     using namespace LegacyKeywordText;
     Line line;
@@ -122,23 +126,25 @@ bool InputData::readConstructionOld(std::istream &in, const std::string &version
         if (line.m_key != "LAYER_DEFINITION")
             continue; // other lines of the block carry nothing the program uses
         if (!opensBlock(line)) {
-            m_status = S_InvalidWidth;
+            input.m_status = InputData::S_InvalidWidth;
             message = tr("[InputData::readConstructionOld]  Block start '{' missing!");
             return false;
         }
         MaterialLayer layer;
-        const int result = layer.readOld(in, version, message);
+        const int result = readOld(in, version, layer, message);
         if (result == 1) {
-            m_status = S_InvalidWidth;
+            input.m_status = InputData::S_InvalidWidth;
             return false;
         }
         if (result == 2) {
-            m_status = S_InvalidMaterial;
+            input.m_status = InputData::S_InvalidMaterial;
             return false;
         }
-        m_layers.push_back(layer);
+        input.m_layers.push_back(layer);
     }
-    m_status = S_InvalidWidth;
+    input.m_status = InputData::S_InvalidWidth;
     message = tr("[InputData::readConstructionOld]  Block end '}' missing!");
     return false;
 }
+
+} // namespace LegacyFormat

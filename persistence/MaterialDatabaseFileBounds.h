@@ -28,7 +28,7 @@ bool readCount(QDataStream &in, qint32 &count, qint64 minBytesPerItem);
 
 /*! Walks one material in the data-stream form of the given version (1..4) with checked string
     lengths, without keeping anything, and returns the device to where it was. True when the
-    whole record lies within the data. Used before handing a record to Material::read, whose
+    whole record lies within the data. Used before handing a record to MaterialStream::read, whose
     plain string reads trust the lengths they find. */
 bool materialFits(QDataStream &in, int version);
 

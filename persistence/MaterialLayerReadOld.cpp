@@ -1,8 +1,9 @@
 // The layer block of the first program generation's keyword text.
 
-#include "model/MaterialLayer.h"
+#include "persistence/LegacyFormat.h"
 
 #include "htl/HTL_Exception.h"
+#include "model/MaterialLayer.h"
 #include "persistence/LegacyKeywordText.h"
 
 #include <QCoreApplication>
@@ -24,14 +25,20 @@ const double DefaultWidth = 0.24; // m
 
 } // namespace
 
-int MaterialLayer::readOld(std::istream &in, const std::string &version, QString &message)
+namespace LegacyFormat {
+
+int readOld(std::istream &in, const std::string &version, MaterialLayer &layer, QString &message)
 {
     using namespace LegacyKeywordText;
     try {
         Line line;
         while (nextLine(in, line)) {
-            if (line.m_isBlockEnd)
+            if (line.m_isBlockEnd) {
+                // also a layer without a material block gets a name
+                if (layer.m_name.isEmpty())
+                    layer.m_name = Material::unknownName();
                 return 0;
+            }
 
             if (line.m_key == "Width") {
                 double width = 0;
@@ -39,7 +46,7 @@ int MaterialLayer::readOld(std::istream &in, const std::string &version, QString
                     message = tr("[MaterialLayer::readOld]  Error reading parameter 'Width'!");
                     return 1;
                 }
-                m_width = width <= 0 ? DefaultWidth : width;
+                layer.m_width = width <= 0 ? DefaultWidth : width;
             } else if (line.m_key == "Colour") {
                 // decimal integer holding 0xRRGGBB
                 std::istringstream number(line.m_value);
@@ -48,14 +55,15 @@ int MaterialLayer::readOld(std::istream &in, const std::string &version, QString
                     message = tr("[MaterialLayer::readOld]  Error reading parameter 'Colour'!");
                     return 1;
                 }
-                m_color = QColor(int((rgb >> 16) & 0xFF), int((rgb >> 8) & 0xFF), int(rgb & 0xFF));
+                layer.m_color =
+                    QColor(int((rgb >> 16) & 0xFF), int((rgb >> 8) & 0xFF), int(rgb & 0xFF));
             } else if (line.m_key == "MATERIAL_DEFINITION") {
                 if (!opensBlock(line)) {
                     message = tr("[MaterialLayer::readOld]  Block start '{' of material definition "
                                  "missing!");
                     return 1;
                 }
-                if (!Material::readOld(in, version, message))
+                if (!readOld(in, version, static_cast<Material &>(layer), message))
                     return 2;
             } else {
                 message = tr("[MaterialLayer::readOld]  Invalid keyword!");
@@ -71,3 +79,5 @@ int MaterialLayer::readOld(std::istream &in, const std::string &version, QString
     }
     return 1;
 }
+
+} // namespace LegacyFormat

@@ -3,9 +3,11 @@
 #include "htl/HTL_EOLStreamBuffer.h"
 #include "htl/HTL_Exception.h"
 #include "htl/HTL_MessageHandler.h"
+#include "persistence/LegacyFormat.h"
 #include "persistence/LegacyKeywordText.h"
 #include "persistence/MaterialDatabaseFile.h"
 #include "persistence/MaterialDatabaseFileBounds.h"
+#include "persistence/MaterialStream.h"
 #include "settings/Directories.h"
 
 #include <QBuffer>
@@ -219,15 +221,17 @@ std::vector<Material> MaterialList::readUserFile(const QString &fileName, bool *
         if (first < -UserFileMaterialVersion)
             return result; // written by a newer program
         version = -first;
-        if (!B::readCount(in, count, B::minimumMaterialSize(version)))
+        in >> count;
+        if (in.status() != QDataStream::Ok || count < 0)
             return result;
-    } else if (qint64(count) * B::minimumMaterialSize(version) > B::remaining(in)) {
-        return result;
     }
 
+    // A count larger than the data can hold is a file cut short (a full disk, a copy broken
+    // off): the materials before the damage are intact and are kept. Nothing is reserved for
+    // the count; every material read consumes its bytes, so a hostile count ends with the data.
     for (qint32 i = 0; i < count; ++i) {
         Material m;
-        if (!B::materialFits(in, version) || !m.read(in, version, userIdCounter()))
+        if (!B::materialFits(in, version) || !MaterialStream::read(in, version, userIdCounter(), m))
             return result;
         ++userIdCounter();
         result.push_back(std::move(m));
@@ -265,7 +269,7 @@ bool MaterialList::writeUserMaterials()
     out.setVersion(UserFileStreamVersion);
     out << qint32(-UserFileMaterialVersion) << qint32(m_userMaterials.size());
     for (const auto &m : m_userMaterials)
-        m->write(out, UserFileMaterialVersion);
+        MaterialStream::write(out, *m, UserFileMaterialVersion);
     if (out.status() != QDataStream::Ok || !f.commit()) {
         HTL::message("Cannot write user material file '" + fileName.toStdString() + "'.",
                      HTL::MSG_WARNING, WriteContext, 1);
@@ -393,7 +397,7 @@ std::vector<Material> MaterialList::readVersion1List(const QString &fileName)
         Material m(QString(), Material::UnknownCategory, QString(), QString(), QString(), QString(),
                    0, 0, 0, 0, 0, 0, 0);
         QString message;
-        if (!m.readOld(in, version, message)) {
+        if (!LegacyFormat::readOld(in, version, m, message)) {
             // The block reader's own text (naming the parameter or keyword) stays innermost in
             // the message stack for the log; the list reports one of its three block failures.
             const HTL::Exception detail(message.toStdString(), "[Material::readOld]");
@@ -401,8 +405,6 @@ std::vector<Material> MaterialList::readVersion1List(const QString &fileName)
             const HTL::Exception block(detail, blockMessage.toStdString(), materialContext);
             throw HTL::Exception(block, listError(blockMessage), listContext);
         }
-        if (m.m_name.isEmpty())
-            m.m_name = Material::unknownName();
         materials.push_back(m);
     }
     // Ids are handed out only once the whole list has been read.

@@ -52,7 +52,8 @@ public:
 
     /*! Reads a user-material file ("*.mmat"; version 1 or -1 .. -4). The materials get ids from
         the application-wide counter. An unreadable file or a version above 4 gives an empty
-        list; a damaged file gives the materials before the damage and complete = false. */
+        list; a damaged or truncated file gives the materials before the damage and
+        complete = false. */
     static std::vector<Material> readUserFile(const QString &fileName, bool *complete = nullptr);
 
     /*! Reads a version-1 material list (keyword text, "*.txt": "FileVersion", then a

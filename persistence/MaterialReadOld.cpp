@@ -1,9 +1,10 @@
 // The material block of the first program generation's keyword text.
 
-#include "model/Material.h"
+#include "persistence/LegacyFormat.h"
 
 #include "htl/HTL_Exception.h"
 #include "htl/HTL_Unit.h"
+#include "model/Material.h"
 #include "persistence/LegacyKeywordText.h"
 
 #include <QCoreApplication>
@@ -59,12 +60,14 @@ int oldCategory(const QString &text)
 
 } // namespace
 
-int Material::categoryFromOldText(const QString &text)
+namespace LegacyFormat {
+
+int categoryFromOldText(const QString &text)
 {
     return oldCategory(text);
 }
 
-bool Material::readOld(std::istream &in, const std::string &version, QString &message)
+bool readOld(std::istream &in, const std::string &version, Material &material, QString &message)
 {
     using namespace LegacyKeywordText;
 
@@ -74,8 +77,13 @@ bool Material::readOld(std::istream &in, const std::string &version, QString &me
     try {
         Line line;
         while (nextLine(in, line)) {
-            if (line.m_isBlockEnd)
+            if (line.m_isBlockEnd) {
+                // A block without a "Name" line gives a material that cannot be told apart
+                // from others and would make the project invalid.
+                if (material.m_name.isEmpty())
+                    material.m_name = Material::unknownName();
                 return true;
+            }
 
             const std::string &key = line.m_key;
             const std::string &value = line.m_value;
@@ -86,37 +94,37 @@ bool Material::readOld(std::istream &in, const std::string &version, QString &me
                     message = tr("[Material::readOld]  Error reading material name!");
                     return false;
                 }
-                m_name = fromFile(value);
+                material.m_name = fromFile(value);
             } else if (key == "Kategorie") {
                 // The files are Latin-1; a file edited in a UTF-8 editor still finds its
                 // category.
                 int category = categoryFromOldText(fromFile(value));
-                if (category == UnknownCategory) {
+                if (category == Material::UnknownCategory) {
                     const QString utf8 = QString::fromUtf8(value.data(), int(value.size()));
                     if (!utf8.contains(QChar::ReplacementCharacter))
                         category = categoryFromOldText(utf8);
                 }
-                m_category = clampCategory(category);
+                material.m_category = Material::clampCategory(category);
             } else if (key == "ProduktID" || key == "Produktname") {
-                m_productName = fromFile(value);
+                material.m_productName = fromFile(value);
             } else if (key == "Hersteller") {
-                m_producer = fromFile(value);
+                material.m_producer = fromFile(value);
             } else if (key == "Anmerkungen") {
-                m_notes = fromFile(value);
+                material.m_notes = fromFile(value);
             } else if (key == "Datenquelle" || key == "Quelle") {
-                m_dataSource = fromFile(value);
+                material.m_dataSource = fromFile(value);
             } else if (key == "Rho") {
                 if (!readQuantity("Rho", value, "kg/m3", v)) {
                     message = tr("[Material::readOld]  Error reading parameter 'rho'!");
                     return false;
                 }
-                m_rho = v;
+                material.m_rho = v;
             } else if (key == "Lambda") {
                 if (!readQuantity("Lambda", value, "W/mK", v)) {
                     message = tr("[Material::readOld]  Error reading parameter 'Lambda'!");
                     return false;
                 }
-                m_lambda = v;
+                material.m_lambda = v;
             } else if (key == "Mew") {
                 double number;
                 std::string unitName;
@@ -128,34 +136,34 @@ bool Material::readOld(std::istream &in, const std::string &version, QString &me
                 // the "---" family ("1").
                 const bool ratio = HTL::Unit(unitName).base_id() == HTL::Unit("---").id();
                 v = convert("Mew", number, unitName, ratio ? "1" : "-");
-                m_mu = v;
-                m_mu_min = v;
-                m_mu_max = v;
+                material.m_mu = v;
+                material.m_mu_min = v;
+                material.m_mu_max = v;
             } else if (key == "W_hyg") {
                 if (!readQuantity("W_hyg", value, "m3/m3", v)) {
                     message = tr("[Material::readOld]  Error reading parameter 'W_hyg'!");
                     return false;
                 }
                 if (hygAt95) {
-                    m_w_95 = v;
-                    m_w_80 = v * 0.8 / 0.95;
+                    material.m_w_95 = v;
+                    material.m_w_80 = v * 0.8 / 0.95;
                 } else {
-                    m_w_80 = v;
-                    m_w_95 = v * 0.95 / 0.8;
+                    material.m_w_80 = v;
+                    material.m_w_95 = v * 0.95 / 0.8;
                 }
             } else if (key == "W_h80") {
                 if (!readQuantity("W_h80", value, "m3/m3", v)) {
                     message = tr("[Material::readOld]  Error reading parameter 'W_h80'!");
                     return false;
                 }
-                m_w_80 = v;
-                m_w_95 = v * 0.95 / 0.8;
+                material.m_w_80 = v;
+                material.m_w_95 = v * 0.95 / 0.8;
             } else if (key == "W_sat") {
                 if (!readQuantity("W_sat", value, "m3/m3", v)) {
                     message = tr("[Material::readOld]  Error reading parameter 'W_sat'!");
                     return false;
                 }
-                m_w_sat = v;
+                material.m_w_sat = v;
             } else if (key == "A_w") {
                 std::istringstream words(value);
                 skipEqualsSign(words);
@@ -170,7 +178,7 @@ bool Material::readOld(std::istream &in, const std::string &version, QString &me
                 // The old program wrote the unit of kg/(m²·s^0.5) in its own spelling.
                 if (unitName == "kg/m2*s^0.5")
                     unitName = "kg/m2s05";
-                m_A_w = convert("A_w", number, unitName, "kg/m2s05");
+                material.m_A_w = convert("A_w", number, unitName, "kg/m2s05");
             } else if (key == "Flags") {
                 // air, wood, wood-based; missing numbers count as 0, the foil flag did not exist
                 std::istringstream numbers(value);
@@ -180,7 +188,7 @@ bool Material::readOld(std::istream &in, const std::string &version, QString &me
                         flag = 0;
                         break;
                     }
-                setFlags(flags[0] != 0, flags[1] != 0, flags[2] != 0, false);
+                material.setFlags(flags[0] != 0, flags[1] != 0, flags[2] != 0, false);
             } else {
                 message =
                     tr("[Material::readOld]  Invalid keyword '%1'").arg(fromFile(line.m_keyword));
@@ -197,3 +205,5 @@ bool Material::readOld(std::istream &in, const std::string &version, QString &me
     }
     return false;
 }
+
+} // namespace LegacyFormat

@@ -3,6 +3,7 @@
 #include "model/InputData.h"
 #include "model/ProjectInformation.h"
 #include "persistence/Document.h"
+#include "persistence/ProjectFileXml.h"
 
 #include <QBuffer>
 #include <QCoreApplication>
@@ -42,8 +43,8 @@ bool write(QIODevice &device, const InputData &input, const ProjectInformation &
     writer.writeDTD(QStringLiteral("<!DOCTYPE MireloProject>"));
     writer.writeStartElement(QStringLiteral("MireloProject"));
     writer.writeAttribute(QStringLiteral("version"), QStringLiteral("2.0"));
-    input.writeXML(writer);
-    info.writeXML(writer);
+    ProjectFileXml::writeXML(writer, input);
+    ProjectFileXml::writeXML(writer, info);
     writer.writeEndDocument();
     return !writer.hasError();
 }
@@ -103,9 +104,9 @@ bool readXML(QIODevice &device, InputData &input, ProjectInformation &info, QStr
         } else {
             while (reader.readNextStartElement()) {
                 if (reader.name() == QLatin1String("InputData"))
-                    input.readXML(reader);
+                    ProjectFileXml::readXML(reader, input);
                 else if (reader.name() == QLatin1String("ProjectInformation"))
-                    info.readXML(reader);
+                    ProjectFileXml::readXML(reader, info);
                 else
                     reader.skipCurrentElement();
             }
@@ -136,6 +137,12 @@ bool load(const QString &fileName, InputData &input, ProjectInformation &info, Q
     QString dummy;
     QString &msg = message ? *message : dummy;
 
+    // A directory may open for reading on some systems and otherwise fails like a file without
+    // permissions; neither tells the user what is wrong.
+    if (QFileInfo(fileName).isDir()) {
+        msg = tr("Project", "'%1' is a directory, not a project file.").arg(fileName);
+        return false;
+    }
     QFile file(fileName);
     if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
         msg = tr("Project", "Cannot open file '%1' for reading (maybe missing permissions).")

@@ -44,7 +44,8 @@ bool readLegacy(const QString &fileName, InputData &input, ProjectInformation &i
 
 /*! The whole load of a project file as the open command does it: "mpj" files through the
     keyword reader, every other file as XML, with the keyword reader as fallback for files whose
-    extension is not "m2p"; a project without layers is refused. Returns false with a message. */
+    extension is not "m2p"; a project without layers is refused, and so is a directory.
+    Returns false with a message. */
 bool load(const QString &fileName, InputData &input, ProjectInformation &info, QString *message);
 
 } // namespace ProjectFile

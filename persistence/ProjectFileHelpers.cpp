@@ -30,10 +30,24 @@ QString invalidAttributeText(const QString &name)
     return QCoreApplication::translate("XMLHelpers", "Invalid value for attribute '%1'.").arg(name);
 }
 
+QString invalidAttributeText(const QString &name, qint64 line, int layer)
+{
+    if (layer > 0)
+        return QCoreApplication::translate(
+                   "XMLHelpers", "Invalid value for attribute '%1' of layer %2 (line %3).")
+            .arg(name)
+            .arg(layer)
+            .arg(line);
+    return QCoreApplication::translate("XMLHelpers", "Invalid value for attribute '%1' (line %2).")
+        .arg(name)
+        .arg(line);
+}
+
 namespace {
 
 template <typename T, typename Convert>
-bool readAttribute(QXmlStreamReader &reader, const QString &name, T &value, Convert convert)
+bool readAttribute(QXmlStreamReader &reader, const QString &name, T &value, int layer,
+                   Convert convert)
 {
     if (reader.hasError())
         return false;
@@ -44,7 +58,7 @@ bool readAttribute(QXmlStreamReader &reader, const QString &name, T &value, Conv
     const T converted = convert(attributes.value(name).toString().trimmed(), &ok);
     if (!ok) {
         value = T(0);
-        reader.raiseError(invalidAttributeText(name));
+        reader.raiseError(invalidAttributeText(name, reader.lineNumber(), layer));
         return false;
     }
     value = converted;
@@ -53,16 +67,16 @@ bool readAttribute(QXmlStreamReader &reader, const QString &name, T &value, Conv
 
 } // namespace
 
-bool readDoubleAttribute(QXmlStreamReader &reader, const QString &name, double &value)
+bool readDoubleAttribute(QXmlStreamReader &reader, const QString &name, double &value, int layer)
 {
     // QString::toDouble always converts in the C locale, whatever the default locale is.
-    return readAttribute(reader, name, value,
+    return readAttribute(reader, name, value, layer,
                          [](const QString &text, bool *ok) { return text.toDouble(ok); });
 }
 
-bool readIntAttribute(QXmlStreamReader &reader, const QString &name, int &value)
+bool readIntAttribute(QXmlStreamReader &reader, const QString &name, int &value, int layer)
 {
-    return readAttribute(reader, name, value,
+    return readAttribute(reader, name, value, layer,
                          [](const QString &text, bool *ok) { return text.toInt(ok, 10); });
 }
 

@@ -20,14 +20,22 @@ QString formatDouble(double value);
 
 /*! Converts the attribute `name` of the current start element to a double (C locale) and
     stores it in value. A missing attribute leaves value unchanged. A text that does not convert
-    raises the reader error "Invalid value for attribute '%1'." and sets value to 0. Once the
-    reader is in error nothing is converted any more. Returns true when a value was stored. */
-bool readDoubleAttribute(QXmlStreamReader &reader, const QString &name, double &value);
+    raises the reader error invalidAttributeText(name, line, layer) at the reader's current line
+    and sets value to 0. layer is the 1-based number of the construction layer the element
+    belongs to, 0 outside the construction. Once the reader is in error nothing is converted any
+    more. Returns true when a value was stored. */
+bool readDoubleAttribute(QXmlStreamReader &reader, const QString &name, double &value,
+                         int layer = 0);
 
 /*! As readDoubleAttribute() for a decimal integer. */
-bool readIntAttribute(QXmlStreamReader &reader, const QString &name, int &value);
+bool readIntAttribute(QXmlStreamReader &reader, const QString &name, int &value, int layer = 0);
 
 /*! The text of the error "Invalid value for attribute '%1'.". */
 QString invalidAttributeText(const QString &name);
+
+/*! The same error saying where: "Invalid value for attribute '%1' (line %2)." or, inside the
+    construction (layer > 0, 1-based), "Invalid value for attribute '%1' of layer %2 (line %3).".
+    A decimal comma or a typing error in a file edited by hand is then found at once. */
+QString invalidAttributeText(const QString &name, qint64 line, int layer);
 
 } // namespace XMLHelpers

@@ -1,8 +1,9 @@
 // The elements "InputData", "Construction", "Layer", "Climate" and "Options" of the project file.
 
+#include "persistence/ProjectFileXml.h"
+
 #include "model/Climate.h"
 #include "model/InputData.h"
-
 #include "persistence/ProjectFileHelpers.h"
 
 #include <QXmlStreamReader>
@@ -97,22 +98,24 @@ int readConstruction(QXmlStreamReader &reader, std::vector<MaterialLayer> &layer
     // Ordered by index, then by material name; a second layer with the same index and the same
     // material name is dropped.
     std::map<std::pair<int, QString>, MaterialLayer> ordered;
+    int number = 0; // 1-based position of the layer in the file, named in reader errors
     while (reader.readNextStartElement()) {
         if (reader.name() != QLatin1String("Layer")) {
             reader.skipCurrentElement();
             continue;
         }
+        ++number;
         int index = 0;
         MaterialLayer layer;
-        readIntAttribute(reader, QStringLiteral("index"), index);
-        readDoubleAttribute(reader, QStringLiteral("d"), layer.m_width);
+        readIntAttribute(reader, QStringLiteral("index"), index, number);
+        readDoubleAttribute(reader, QStringLiteral("d"), layer.m_width, number);
         if (!(layer.m_width > 0))
             finding = InputData::S_InvalidWidth;
         bool materialRead = false;
         while (reader.readNextStartElement()) {
             if (reader.name() == QLatin1String("Material") && !materialRead) {
                 Material m;
-                if (!m.readXML(reader))
+                if (!ProjectFileXml::readXML(reader, m, number))
                     finding = InputData::S_InvalidMaterial;
                 // the width comes from the file as written; the sd rule is not re-applied
                 static_cast<Material &>(layer) = m;
@@ -133,82 +136,90 @@ int readConstruction(QXmlStreamReader &reader, std::vector<MaterialLayer> &layer
 
 } // namespace
 
-bool Climate::readXML(QXmlStreamReader &reader)
+namespace ProjectFileXml {
+
+bool readXML(QXmlStreamReader &reader, Climate &climate)
 {
     bool valid = true;
     while (reader.readNextStartElement()) {
         if (reader.name() == QLatin1String("Interior"))
-            valid = readSide(reader, *this, Inside) && valid;
+            valid = readSide(reader, climate, Climate::Inside) && valid;
         else if (reader.name() == QLatin1String("Exterior"))
-            valid = readSide(reader, *this, Outside) && valid;
+            valid = readSide(reader, climate, Climate::Outside) && valid;
         else
             reader.skipCurrentElement();
     }
     // Only the winter surface resistances are stored. The summer ones take their values so that
     // a record saved under a DIN 4108-3 condition is recognised as that condition again.
-    setSummerSurfaceResistancesFromWinter(false);
-    updateAssessmentCondition();
+    climate.setSummerSurfaceResistancesFromWinter(false);
+    climate.updateAssessmentCondition();
     return valid;
 }
 
-void Climate::writeXML(QXmlStreamWriter &writer) const
+void writeXML(QXmlStreamWriter &writer, const Climate &climate)
 {
     using XMLHelpers::formatDouble;
+    const ClimateCondition &insideWinter = climate.insideWinter();
+    const ClimateCondition &insideSummer = climate.insideSummer();
+    const ClimateCondition &outsideWinter = climate.outsideWinter();
+    const ClimateCondition &outsideSummer = climate.outsideSummer();
     writer.writeStartElement(QStringLiteral("Climate"));
     writer.writeStartElement(QStringLiteral("Interior"));
-    writer.writeAttribute(QStringLiteral("T_i"), formatDouble(m_insideWinter.m_T));
-    writer.writeAttribute(QStringLiteral("rh_i"), formatDouble(m_insideWinter.m_rh));
-    writer.writeAttribute(QStringLiteral("alpha_i"), formatDouble(1 / m_insideWinter.m_Rs));
-    writer.writeAttribute(QStringLiteral("T_i_summer"), formatDouble(m_insideSummer.m_T));
-    writer.writeAttribute(QStringLiteral("rh_i_summer"), formatDouble(m_insideSummer.m_rh));
+    writer.writeAttribute(QStringLiteral("T_i"), formatDouble(insideWinter.m_T));
+    writer.writeAttribute(QStringLiteral("rh_i"), formatDouble(insideWinter.m_rh));
+    writer.writeAttribute(QStringLiteral("alpha_i"), formatDouble(1 / insideWinter.m_Rs));
+    writer.writeAttribute(QStringLiteral("T_i_summer"), formatDouble(insideSummer.m_T));
+    writer.writeAttribute(QStringLiteral("rh_i_summer"), formatDouble(insideSummer.m_rh));
     writer.writeEndElement();
     writer.writeStartElement(QStringLiteral("Exterior"));
-    writer.writeAttribute(QStringLiteral("T_e"), formatDouble(m_outsideWinter.m_T));
-    writer.writeAttribute(QStringLiteral("rh_e"), formatDouble(m_outsideWinter.m_rh));
-    writer.writeAttribute(QStringLiteral("alpha_e"), formatDouble(1 / m_outsideWinter.m_Rs));
-    writer.writeAttribute(QStringLiteral("T_e_summer"), formatDouble(m_outsideSummer.m_T));
-    writer.writeAttribute(QStringLiteral("rh_e_summer"), formatDouble(m_outsideSummer.m_rh));
+    writer.writeAttribute(QStringLiteral("T_e"), formatDouble(outsideWinter.m_T));
+    writer.writeAttribute(QStringLiteral("rh_e"), formatDouble(outsideWinter.m_rh));
+    writer.writeAttribute(QStringLiteral("alpha_e"), formatDouble(1 / outsideWinter.m_Rs));
+    writer.writeAttribute(QStringLiteral("T_e_summer"), formatDouble(outsideSummer.m_T));
+    writer.writeAttribute(QStringLiteral("rh_e_summer"), formatDouble(outsideSummer.m_rh));
     writer.writeEndElement();
     writer.writeEndElement();
 }
 
-void InputData::readXML(QXmlStreamReader &reader)
+void readXML(QXmlStreamReader &reader, InputData &input)
 {
     while (reader.readNextStartElement()) {
         if (reader.name() == QLatin1String("Construction")) {
-            const int finding = readConstruction(reader, m_layers);
-            if (finding != S_Valid)
-                m_status = finding;
+            const int finding = readConstruction(reader, input.m_layers);
+            if (finding != InputData::S_Valid)
+                input.m_status = finding;
         } else if (reader.name() == QLatin1String("Climate")) {
-            if (!m_climate.readXML(reader))
-                m_status = S_InvalidClimate;
+            if (!readXML(reader, input.m_climate))
+                input.m_status = InputData::S_InvalidClimate;
         } else if (reader.name() == QLatin1String("Options")) {
-            if (!readOptions(reader, m_climate))
-                m_status = S_InvalidClimate;
+            if (!readOptions(reader, input.m_climate))
+                input.m_status = InputData::S_InvalidClimate;
         } else {
             reader.skipCurrentElement();
         }
     }
 }
 
-void InputData::writeXML(QXmlStreamWriter &writer) const
+void writeXML(QXmlStreamWriter &writer, const InputData &input)
 {
     writer.writeStartElement(QStringLiteral("InputData"));
     writer.writeStartElement(QStringLiteral("Construction"));
-    for (int i = 0; i < layerCount(); ++i) {
-        const MaterialLayer &l = layer(i);
+    for (int i = 0; i < input.layerCount(); ++i) {
+        const MaterialLayer &l = input.layer(i);
         writer.writeStartElement(QStringLiteral("Layer"));
         writer.writeAttribute(QStringLiteral("index"), QString::number(i));
         writer.writeAttribute(QStringLiteral("d"), XMLHelpers::formatDouble(l.m_width));
-        l.material().writeXML(writer);
+        writeXML(writer, l.material());
         writer.writeEndElement();
     }
     writer.writeEndElement();
-    m_climate.writeXML(writer);
+    writeXML(writer, input.climate());
     writer.writeStartElement(QStringLiteral("Options"));
-    writer.writeAttribute(QStringLiteral("tT"), XMLHelpers::formatDouble(m_climate.tT()));
+    writer.writeAttribute(QStringLiteral("tT"), XMLHelpers::formatDouble(input.climate().tT()));
     writer.writeAttribute(QStringLiteral("tT_summer"),
-                          XMLHelpers::formatDouble(m_climate.tT_summer()));
+                          XMLHelpers::formatDouble(input.climate().tT_summer()));
     writer.writeEndElement();
     writer.writeEndElement();
 }
+
+} // namespace ProjectFileXml

@@ -1,7 +1,8 @@
 // The element "Material" of the project file: a layer's complete copy of its material.
 
-#include "model/Material.h"
+#include "persistence/ProjectFileXml.h"
 
+#include "model/Material.h"
 #include "persistence/ProjectFileHelpers.h"
 
 #include <QCoreApplication>
@@ -29,6 +30,22 @@ bool parseColor(const QString &text, QColor &color)
     return true;
 }
 
+/*! "Invalid encoding '%1' of material color." saying where: the line and, within the
+    construction, the layer (1-based). */
+QString invalidColorText(const QString &colorText, qint64 line, int layer)
+{
+    if (layer > 0)
+        return QCoreApplication::translate(
+                   "Material", "Invalid encoding '%1' of material color of layer %2 (line %3).")
+            .arg(colorText)
+            .arg(layer)
+            .arg(line);
+    return QCoreApplication::translate("Material",
+                                       "Invalid encoding '%1' of material color (line %2).")
+        .arg(colorText)
+        .arg(line);
+}
+
 QString boolText(bool b)
 {
     return b ? QStringLiteral("1") : QStringLiteral("0");
@@ -36,48 +53,48 @@ QString boolText(bool b)
 
 } // namespace
 
-bool Material::readXML(QXmlStreamReader &reader)
+namespace ProjectFileXml {
+
+bool readXML(QXmlStreamReader &reader, Material &material, int layer)
 {
     using namespace XMLHelpers;
     const QXmlStreamAttributes a = reader.attributes();
 
-    m_name = a.value(QLatin1String("name")).toString();
-    if (m_name.isEmpty())
-        m_name = unknownName();
-    readIntAttribute(reader, QStringLiteral("materialId"), m_materialId);
+    material.m_name = a.value(QLatin1String("name")).toString();
+    if (material.m_name.isEmpty())
+        material.m_name = Material::unknownName();
+    readIntAttribute(reader, QStringLiteral("materialId"), material.m_materialId, layer);
     // the category is kept as read: a value outside 0..12 makes the material invalid
-    readIntAttribute(reader, QStringLiteral("cat"), m_category);
-    m_productName = a.value(QLatin1String("productName")).toString();
-    m_producer = a.value(QLatin1String("producer")).toString();
-    m_dataSource = a.value(QLatin1String("dataSource")).toString();
-    m_notes = a.value(QLatin1String("notes")).toString();
-    readDoubleAttribute(reader, QStringLiteral("rho"), m_rho);
-    readDoubleAttribute(reader, QStringLiteral("lambda"), m_lambda);
-    readDoubleAttribute(reader, QStringLiteral("mu"), m_mu);
-    readDoubleAttribute(reader, QStringLiteral("mu_min"), m_mu_min);
-    readDoubleAttribute(reader, QStringLiteral("mu_max"), m_mu_max);
-    readDoubleAttribute(reader, QStringLiteral("w_80"), m_w_80);
-    readDoubleAttribute(reader, QStringLiteral("w_sat"), m_w_sat);
-    readDoubleAttribute(reader, QStringLiteral("m_Aw"), m_A_w);
-    readDoubleAttribute(reader, QStringLiteral("sd_value"), m_sd_value);
-    const bool valid = isValid();
+    readIntAttribute(reader, QStringLiteral("cat"), material.m_category, layer);
+    material.m_productName = a.value(QLatin1String("productName")).toString();
+    material.m_producer = a.value(QLatin1String("producer")).toString();
+    material.m_dataSource = a.value(QLatin1String("dataSource")).toString();
+    material.m_notes = a.value(QLatin1String("notes")).toString();
+    readDoubleAttribute(reader, QStringLiteral("rho"), material.m_rho, layer);
+    readDoubleAttribute(reader, QStringLiteral("lambda"), material.m_lambda, layer);
+    readDoubleAttribute(reader, QStringLiteral("mu"), material.m_mu, layer);
+    readDoubleAttribute(reader, QStringLiteral("mu_min"), material.m_mu_min, layer);
+    readDoubleAttribute(reader, QStringLiteral("mu_max"), material.m_mu_max, layer);
+    readDoubleAttribute(reader, QStringLiteral("w_80"), material.m_w_80, layer);
+    readDoubleAttribute(reader, QStringLiteral("w_sat"), material.m_w_sat, layer);
+    readDoubleAttribute(reader, QStringLiteral("m_Aw"), material.m_A_w, layer);
+    readDoubleAttribute(reader, QStringLiteral("sd_value"), material.m_sd_value, layer);
+    const bool valid = material.isValid();
 
     bool colorValid = false;
     if (!reader.hasError()) {
         const QString colorText = a.value(QLatin1String("color")).toString();
-        colorValid = parseColor(colorText, m_color);
+        colorValid = parseColor(colorText, material.m_color);
         if (!colorValid)
-            reader.raiseError(
-                QCoreApplication::translate("Material", "Invalid encoding '%1' of material color.")
-                    .arg(colorText));
+            reader.raiseError(invalidColorText(colorText, reader.lineNumber(), layer));
     }
     if (colorValid) {
         int air = 0, wood = 0, woodBased = 0, foil = 0;
-        readIntAttribute(reader, QStringLiteral("isAir"), air);
-        readIntAttribute(reader, QStringLiteral("isWood"), wood);
-        readIntAttribute(reader, QStringLiteral("isWoodbased"), woodBased);
-        readIntAttribute(reader, QStringLiteral("isFoil"), foil);
-        setFlags(air != 0, wood != 0, woodBased != 0, foil != 0);
+        readIntAttribute(reader, QStringLiteral("isAir"), air, layer);
+        readIntAttribute(reader, QStringLiteral("isWood"), wood, layer);
+        readIntAttribute(reader, QStringLiteral("isWoodbased"), woodBased, layer);
+        readIntAttribute(reader, QStringLiteral("isFoil"), foil, layer);
+        material.setFlags(air != 0, wood != 0, woodBased != 0, foil != 0);
     }
     // Child elements carry nothing; skipping stops by itself once the reader is in error.
     if (!reader.hasError())
@@ -85,34 +102,36 @@ bool Material::readXML(QXmlStreamReader &reader)
     return valid && colorValid && !reader.hasError();
 }
 
-void Material::writeXML(QXmlStreamWriter &writer) const
+void writeXML(QXmlStreamWriter &writer, const Material &material)
 {
     using XMLHelpers::formatDouble;
     writer.writeStartElement(QStringLiteral("Material"));
-    writer.writeAttribute(QStringLiteral("name"), m_name);
-    writer.writeAttribute(QStringLiteral("materialId"), QString::number(m_materialId));
-    writer.writeAttribute(QStringLiteral("cat"), QString::number(m_category));
-    writer.writeAttribute(QStringLiteral("productName"), m_productName);
-    writer.writeAttribute(QStringLiteral("producer"), m_producer);
-    writer.writeAttribute(QStringLiteral("dataSource"), m_dataSource);
-    writer.writeAttribute(QStringLiteral("notes"), m_notes);
-    writer.writeAttribute(QStringLiteral("rho"), formatDouble(m_rho));
-    writer.writeAttribute(QStringLiteral("lambda"), formatDouble(m_lambda));
-    writer.writeAttribute(QStringLiteral("mu"), formatDouble(m_mu));
-    writer.writeAttribute(QStringLiteral("mu_min"), formatDouble(m_mu_min));
-    writer.writeAttribute(QStringLiteral("mu_max"), formatDouble(m_mu_max));
-    writer.writeAttribute(QStringLiteral("w_80"), formatDouble(m_w_80));
-    writer.writeAttribute(QStringLiteral("w_sat"), formatDouble(m_w_sat));
-    writer.writeAttribute(QStringLiteral("m_Aw"), formatDouble(m_A_w));
-    writer.writeAttribute(QStringLiteral("sd_value"), formatDouble(m_sd_value));
+    writer.writeAttribute(QStringLiteral("name"), material.m_name);
+    writer.writeAttribute(QStringLiteral("materialId"), QString::number(material.m_materialId));
+    writer.writeAttribute(QStringLiteral("cat"), QString::number(material.m_category));
+    writer.writeAttribute(QStringLiteral("productName"), material.m_productName);
+    writer.writeAttribute(QStringLiteral("producer"), material.m_producer);
+    writer.writeAttribute(QStringLiteral("dataSource"), material.m_dataSource);
+    writer.writeAttribute(QStringLiteral("notes"), material.m_notes);
+    writer.writeAttribute(QStringLiteral("rho"), formatDouble(material.m_rho));
+    writer.writeAttribute(QStringLiteral("lambda"), formatDouble(material.m_lambda));
+    writer.writeAttribute(QStringLiteral("mu"), formatDouble(material.m_mu));
+    writer.writeAttribute(QStringLiteral("mu_min"), formatDouble(material.m_mu_min));
+    writer.writeAttribute(QStringLiteral("mu_max"), formatDouble(material.m_mu_max));
+    writer.writeAttribute(QStringLiteral("w_80"), formatDouble(material.m_w_80));
+    writer.writeAttribute(QStringLiteral("w_sat"), formatDouble(material.m_w_sat));
+    writer.writeAttribute(QStringLiteral("m_Aw"), formatDouble(material.m_A_w));
+    writer.writeAttribute(QStringLiteral("sd_value"), formatDouble(material.m_sd_value));
     // An invalid colour (a material that never got one) is written as black so that the file
     // reads back; the reader accepts only three integers.
-    const QColor c = m_color.isValid() ? m_color : QColor(0, 0, 0);
+    const QColor c = material.m_color.isValid() ? material.m_color : QColor(0, 0, 0);
     writer.writeAttribute(QStringLiteral("color"),
                           QStringLiteral("%1 %2 %3").arg(c.red()).arg(c.green()).arg(c.blue()));
-    writer.writeAttribute(QStringLiteral("isAir"), boolText(isAir()));
-    writer.writeAttribute(QStringLiteral("isWood"), boolText(isWood()));
-    writer.writeAttribute(QStringLiteral("isWoodbased"), boolText(isWoodBased()));
-    writer.writeAttribute(QStringLiteral("isFoil"), boolText(isFoil()));
+    writer.writeAttribute(QStringLiteral("isAir"), boolText(material.isAir()));
+    writer.writeAttribute(QStringLiteral("isWood"), boolText(material.isWood()));
+    writer.writeAttribute(QStringLiteral("isWoodbased"), boolText(material.isWoodBased()));
+    writer.writeAttribute(QStringLiteral("isFoil"), boolText(material.isFoil()));
     writer.writeEndElement();
 }
+
+} // namespace ProjectFileXml

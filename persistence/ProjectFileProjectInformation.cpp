@@ -1,26 +1,32 @@
+// The element "ProjectInformation" of the project file.
+
+#include "persistence/ProjectFileXml.h"
+
 #include "model/ProjectInformation.h"
 #include "persistence/ProjectFileHelpers.h"
 
 #include <QXmlStreamReader>
 #include <QXmlStreamWriter>
 
-void ProjectInformation::readXML(QXmlStreamReader &reader)
+namespace ProjectFileXml {
+
+void readXML(QXmlStreamReader &reader, ProjectInformation &info)
 {
     while (reader.readNextStartElement()) {
         const QStringRef name = reader.name();
         QString *text = nullptr;
         if (name == QLatin1String("ProjectName"))
-            text = &m_projectName;
+            text = &info.m_projectName;
         else if (name == QLatin1String("ConstructionID"))
-            text = &m_constructionID;
+            text = &info.m_constructionID;
         else if (name == QLatin1String("UserName"))
-            text = &m_userName;
+            text = &info.m_userName;
         else if (name == QLatin1String("Company"))
-            text = &m_company;
+            text = &info.m_company;
         else if (name == QLatin1String("Description"))
-            text = &m_description;
+            text = &info.m_description;
         else if (name == QLatin1String("DisclaimerText"))
-            text = &m_disclaimerText;
+            text = &info.m_disclaimerText;
 
         if (text) {
             const QString value = reader.readElementText();
@@ -33,27 +39,29 @@ void ProjectInformation::readXML(QXmlStreamReader &reader)
             bool ok = false;
             const int direction = value.toInt(&ok, 10);
             if (!ok) {
-                reader.raiseError(
-                    XMLHelpers::invalidAttributeText(QStringLiteral("HeatFlowDirection")));
+                reader.raiseError(XMLHelpers::invalidAttributeText(
+                    QStringLiteral("HeatFlowDirection"), reader.lineNumber(), 0));
                 break;
             }
-            m_heatFlowDirection = direction;
+            info.m_heatFlowDirection = direction;
         } else {
             reader.skipCurrentElement();
         }
     }
 }
 
-void ProjectInformation::writeXML(QXmlStreamWriter &writer) const
+void writeXML(QXmlStreamWriter &writer, const ProjectInformation &info)
 {
     writer.writeStartElement(QStringLiteral("ProjectInformation"));
-    writer.writeTextElement(QStringLiteral("ProjectName"), m_projectName);
-    writer.writeTextElement(QStringLiteral("ConstructionID"), m_constructionID);
-    writer.writeTextElement(QStringLiteral("UserName"), m_userName);
-    writer.writeTextElement(QStringLiteral("Company"), m_company);
-    writer.writeTextElement(QStringLiteral("Description"), m_description);
-    writer.writeTextElement(QStringLiteral("DisclaimerText"), m_disclaimerText);
+    writer.writeTextElement(QStringLiteral("ProjectName"), info.m_projectName);
+    writer.writeTextElement(QStringLiteral("ConstructionID"), info.m_constructionID);
+    writer.writeTextElement(QStringLiteral("UserName"), info.m_userName);
+    writer.writeTextElement(QStringLiteral("Company"), info.m_company);
+    writer.writeTextElement(QStringLiteral("Description"), info.m_description);
+    writer.writeTextElement(QStringLiteral("DisclaimerText"), info.m_disclaimerText);
     writer.writeTextElement(QStringLiteral("HeatFlowDirection"),
-                            QString::number(m_heatFlowDirection));
+                            QString::number(info.m_heatFlowDirection));
     writer.writeEndElement();
 }
+
+} // namespace ProjectFileXml

@@ -9,6 +9,7 @@
 
 #include "TestSupport.h"
 #include "model/Material.h"
+#include "persistence/MaterialStream.h"
 
 /*  mirelo2-batch --materials: the material database listed without a window, in a temporary
     home so that the user's own data are never read or written. */
@@ -72,7 +73,7 @@ void tst_BatchMaterials::listsShippedAndUserMaterials()
         Material m(QStringLiteral("My plaster"), 1, QString(), QString(), QString(), QString(),
                    1500, 0.7, 12, 0.01, 0.3, 0.05, 0);
         m.setFlags(false, false, false, true);
-        m.write(out, 4);
+        MaterialStream::write(out, m, 4);
     }
     const Run r = run({QStringLiteral("--materials"), QStringLiteral("--json"),
                        QStringLiteral("--set"), QStringLiteral("LanguageID=en")});

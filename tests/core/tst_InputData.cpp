@@ -3,6 +3,7 @@
 
 #include "TestSupport.h"
 #include "model/InputData.h"
+#include "persistence/MaterialStream.h"
 
 /*  Construction layers (width units, the sd rule, stream form) and the input data (layer
     operations, validation order, calculability, equality). */
@@ -219,7 +220,7 @@ void tst_InputData::layer_stream()
     QByteArray bytes;
     {
         QDataStream out(&bytes, QIODevice::WriteOnly);
-        a.write(out);
+        MaterialStream::write(out, a);
     }
     {
         QDataStream in(bytes);
@@ -231,7 +232,7 @@ void tst_InputData::layer_stream()
     }
     MaterialLayer b;
     QDataStream in(bytes);
-    QVERIFY(b.read(in));
+    QVERIFY(MaterialStream::read(in, b));
     QVERIFY(in.atEnd());
     QVERIFY(a == b);
     QCOMPARE(b.m_width, a.m_width);
@@ -248,12 +249,12 @@ void tst_InputData::layer_streamTruncated()
     QByteArray bytes;
     {
         QDataStream out(&bytes, QIODevice::WriteOnly);
-        a.write(out);
+        MaterialStream::write(out, a);
     }
     bytes.chop(3);
     MaterialLayer b(air(), 0.07);
     QDataStream in(bytes);
-    QVERIFY(!b.read(in));
+    QVERIFY(!MaterialStream::read(in, b));
     QCOMPARE(b.m_width, 0.07);
     QVERIFY(b.isAir());
 
@@ -265,7 +266,7 @@ void tst_InputData::layer_streamTruncated()
     }
     other.append(bytes.mid(12));
     QDataStream in2(other);
-    QVERIFY(!b.read(in2));
+    QVERIFY(!MaterialStream::read(in2, b));
     QCOMPARE(b.m_width, 0.07);
 }
 

@@ -9,6 +9,7 @@
 #include "model/MaterialLayer.h"
 #include "model/ProjectInformation.h"
 #include "persistence/Document.h"
+#include "persistence/LegacyFormat.h"
 
 #include <QFile>
 #include <QRandomGenerator>
@@ -49,7 +50,7 @@ bool readProject(const QByteArray &data, InputData &input, ProjectInformation &i
 bool readMaterial(const QByteArray &block, const char *version, Material &m, QString &message)
 {
     std::istringstream in(bytes(block));
-    return m.readOld(in, version, message);
+    return LegacyFormat::readOld(in, version, m, message);
 }
 
 const QString ProjectPrefix = QStringLiteral("[Document::readOld]  Error reading project file "
@@ -105,6 +106,8 @@ private slots:
     void layerBlock();
     void layerErrors_data();
     void layerErrors();
+    void layerWithoutNameIsUnknown_data();
+    void layerWithoutNameIsUnknown();
 
     void climateBlock();
     void climateErrors_data();
@@ -484,7 +487,7 @@ void tst_LegacyFormats::layerBlock()
         std::istringstream in(bytes("Width: 20 mm\nColour: 65793\nMATERIAL_DEFINITION {\n" +
                                     GoodMaterial + "}\nrest"));
         MaterialLayer layer;
-        QCOMPARE(layer.readOld(in, "1.3", message), 0);
+        QCOMPARE(LegacyFormat::readOld(in, "1.3", layer, message), 0);
         M2_COMPARE_REL(layer.m_width, 0.02, 1e-15);
         QCOMPARE(layer.m_color, QColor(1, 1, 1));
         QCOMPARE(layer.m_name, QStringLiteral("Vollziegel"));
@@ -498,7 +501,7 @@ void tst_LegacyFormats::layerBlock()
         std::istringstream in("Width = 2 cm\nMATERIAL_DEFINITION {\nRho = 1800 kg/m3\n"
                               "A_w =0.1 kg/m2*s^0.5\n}\n}\n");
         MaterialLayer layer;
-        QCOMPARE(layer.readOld(in, "1.3", message), 0);
+        QCOMPARE(LegacyFormat::readOld(in, "1.3", layer, message), 0);
         M2_COMPARE_REL(layer.m_width, 0.02, 1e-15);
         QCOMPARE(layer.m_rho, 1800.0);
         QCOMPARE(layer.m_A_w, 0.1);
@@ -506,7 +509,7 @@ void tst_LegacyFormats::layerBlock()
     for (const char *width : {"0 m", "-3 cm", "0 mm"}) {
         std::istringstream in(std::string("Width ") + width + "\n}\n");
         MaterialLayer layer;
-        QCOMPARE(layer.readOld(in, "1.3", message), 0);
+        QCOMPARE(LegacyFormat::readOld(in, "1.3", layer, message), 0);
         QCOMPARE(layer.m_width, 0.24);
     }
 }
@@ -545,8 +548,44 @@ void tst_LegacyFormats::layerErrors()
     std::istringstream in(bytes(block));
     MaterialLayer layer;
     QString text;
-    QCOMPARE(layer.readOld(in, "1.3", text), result);
+    QCOMPARE(LegacyFormat::readOld(in, "1.3", layer, text), result);
     QCOMPARE(text, message);
+}
+
+void tst_LegacyFormats::layerWithoutNameIsUnknown_data()
+{
+    QTest::addColumn<QByteArray>("layerBlock");
+    QTest::addColumn<bool>("valid");
+    QByteArray unnamed = GoodMaterial;
+    unnamed.remove(0, unnamed.indexOf('\n') + 1); // without the "Name" line
+    QTest::newRow("material block without name")
+        << QByteArray("Width 24 cm\nMATERIAL_DEFINITION {\n" + unnamed + "}\n") << true;
+    QTest::newRow("layer without material block") << QByteArray("Width 24 cm\n}\n") << false;
+}
+
+void tst_LegacyFormats::layerWithoutNameIsUnknown()
+{
+    QFETCH(QByteArray, layerBlock);
+    QFETCH(bool, valid);
+    {
+        std::istringstream in(bytes(layerBlock));
+        MaterialLayer layer;
+        QString message;
+        QCOMPARE(LegacyFormat::readOld(in, "1.3", layer, message), 0);
+        QCOMPARE(layer.m_name, Material::unknownName());
+        QCOMPARE(layer.isValid(), valid);
+    }
+    // In a project the named layer no longer makes the input invalid.
+    InputData input;
+    ProjectInformation info;
+    QString message;
+    QVERIFY2(readProject(minimalProject(climateList(4) + "STRUCTURE {\nLAYER_DEFINITION {\n" +
+                                        layerBlock + "}\n"),
+                         input, info, message),
+             qPrintable(message));
+    QCOMPARE(input.layerCount(), 1);
+    QCOMPARE(input.layer(0).m_name, Material::unknownName());
+    QCOMPARE(input.validate(), valid ? int(InputData::S_Valid) : int(InputData::S_InvalidMaterial));
 }
 
 void tst_LegacyFormats::climateBlock()
@@ -560,7 +599,7 @@ void tst_LegacyFormats::climateBlock()
                           "CLIMATE_DEFINITION {\nTemperatur -10 C\nRelHum 0.8 ---\n}\n"
                           "CLIMATE_DEFINITION {\n}\n"
                           "}\n");
-    QVERIFY2(input.readClimateOld(in, message), qPrintable(message));
+    QVERIFY2(LegacyFormat::readClimateOld(in, input, message), qPrintable(message));
     const Climate &c = input.climate();
     M2_COMPARE_ABS(c.insideWinter().m_T, 21.0, 1e-12);
     M2_COMPARE_ABS(c.insideWinter().m_rh, 55.0, 1e-12);
@@ -614,7 +653,7 @@ void tst_LegacyFormats::climateErrors()
     InputData input;
     QString text;
     std::istringstream in(bytes(block));
-    QVERIFY(!input.readClimateOld(in, text));
+    QVERIFY(!LegacyFormat::readClimateOld(in, input, text));
     QCOMPARE(text, message);
     QCOMPARE(input.status(), 3);
 }
@@ -625,7 +664,7 @@ void tst_LegacyFormats::constructionErrors()
     {
         InputData input;
         std::istringstream in("LAYER_DEFINITION\n}\n");
-        QVERIFY(!input.readConstructionOld(in, "1.3", message));
+        QVERIFY(!LegacyFormat::readConstructionOld(in, "1.3", input, message));
         QCOMPARE(message,
                  QStringLiteral("[InputData::readConstructionOld]  Block start '{' missing!"));
         QCOMPARE(input.status(), 1);
@@ -633,7 +672,7 @@ void tst_LegacyFormats::constructionErrors()
     {
         InputData input;
         std::istringstream in("LAYER_DEFINITION {\nWidth 2\n}\n}\n");
-        QVERIFY(!input.readConstructionOld(in, "1.3", message));
+        QVERIFY(!LegacyFormat::readConstructionOld(in, "1.3", input, message));
         QCOMPARE(input.status(), 1);
         QCOMPARE(input.layerCount(), 0);
     }
@@ -642,7 +681,7 @@ void tst_LegacyFormats::constructionErrors()
         std::istringstream in(bytes("LAYER_DEFINITION {\nMATERIAL_DEFINITION {\n" + GoodMaterial +
                                     "}\n" +
                                     "LAYER_DEFINITION {\nMATERIAL_DEFINITION {\nName\n}\n}\n}\n"));
-        QVERIFY(!input.readConstructionOld(in, "1.3", message));
+        QVERIFY(!LegacyFormat::readConstructionOld(in, "1.3", input, message));
         QCOMPARE(message, QStringLiteral("[Material::readOld]  Error reading material name!"));
         QCOMPARE(input.status(), 2);
         QCOMPARE(input.layerCount(), 1); // appended as soon as it was read
@@ -653,7 +692,7 @@ void tst_LegacyFormats::constructionErrors()
         std::istringstream in(bytes("COMMENT alt\nLAYER_DEFINITION {\nWidth 1 dm\n"
                                     "MATERIAL_DEFINITION {\n" +
                                     GoodMaterial + "}\n}\n"));
-        QVERIFY2(input.readConstructionOld(in, "1.3", message), qPrintable(message));
+        QVERIFY2(LegacyFormat::readConstructionOld(in, "1.3", input, message), qPrintable(message));
         QCOMPARE(input.layerCount(), 1);
         M2_COMPARE_REL(input.layer(0).m_width, 0.1, 1e-15);
     }

@@ -6,6 +6,7 @@
 
 #include "TestSupport.h"
 #include "model/Material.h"
+#include "persistence/MaterialStream.h"
 
 /*  The material record: validity, effective conductivity and resistance factor of air layers,
     flags, equality, categories, the random colour and the data-stream form. */
@@ -318,7 +319,7 @@ void tst_Material::streamRoundTrip()
     QByteArray bytes;
     {
         QDataStream out(&bytes, QIODevice::WriteOnly);
-        a.write(out, version);
+        MaterialStream::write(out, a, version);
     }
 
     // expected size: strings are 4 + 2*length bytes, ints 4, doubles 8, bools 1
@@ -337,7 +338,7 @@ void tst_Material::streamRoundTrip()
     b.setFlags(false, false, true, false);
     b.m_color = QColor(1, 2, 3, 128);
     QDataStream in(bytes);
-    QVERIFY(b.read(in, version, 77));
+    QVERIFY(MaterialStream::read(in, version, 77, b));
     QCOMPARE(b.m_materialId, 77);
     QCOMPARE(b.m_name, a.m_name);
     QCOMPARE(b.m_category, a.m_category);
@@ -378,7 +379,7 @@ void tst_Material::streamVersion1KeepsFields()
     QByteArray bytes;
     {
         QDataStream out(&bytes, QIODevice::WriteOnly);
-        a.write(out, 1);
+        MaterialStream::write(out, a, 1);
     }
     Material b;
     b.m_mu_min = 3;
@@ -386,7 +387,7 @@ void tst_Material::streamVersion1KeepsFields()
     b.m_sd_value = 2;
     b.setFlags(true, true, true, true);
     QDataStream in(bytes);
-    QVERIFY(b.read(in, 1, 5));
+    QVERIFY(MaterialStream::read(in, 1, 5, b));
     QCOMPARE(b.m_mu_min, 3.0);
     QCOMPARE(b.m_mu_max, 4.0);
     QCOMPARE(b.m_sd_value, 2.0);
@@ -416,11 +417,11 @@ void tst_Material::streamCategoryClamped()
     QByteArray bytes;
     {
         QDataStream out(&bytes, QIODevice::WriteOnly);
-        a.write(out, 4);
+        MaterialStream::write(out, a, 4);
     }
     Material b;
     QDataStream in(bytes);
-    QVERIFY(b.read(in, 4, 0));
+    QVERIFY(MaterialStream::read(in, 4, 0, b));
     QCOMPARE(b.m_category, read);
 }
 
@@ -431,11 +432,11 @@ void tst_Material::streamEmptyName()
     QByteArray bytes;
     {
         QDataStream out(&bytes, QIODevice::WriteOnly);
-        a.write(out, 4);
+        MaterialStream::write(out, a, 4);
     }
     Material b;
     QDataStream in(bytes);
-    QVERIFY(b.read(in, 4, 0));
+    QVERIFY(MaterialStream::read(in, 4, 0, b));
     QCOMPARE(b.m_name, QStringLiteral("Unknown"));
 }
 
@@ -445,13 +446,13 @@ void tst_Material::streamTruncated()
     QByteArray bytes;
     {
         QDataStream out(&bytes, QIODevice::WriteOnly);
-        a.write(out, 4);
+        MaterialStream::write(out, a, 4);
     }
     bytes.chop(1); // the foil flag is missing
     Material b;
     b.m_name = QStringLiteral("before");
     QDataStream in(bytes);
-    QVERIFY(!b.read(in, 4, 9));
+    QVERIFY(!MaterialStream::read(in, 4, 9, b));
     // a failed read leaves the material unchanged
     QCOMPARE(b.m_name, QStringLiteral("before"));
     QCOMPARE(b.m_materialId, 0);
@@ -463,12 +464,12 @@ void tst_Material::streamUnknownVersion()
     QByteArray bytes;
     {
         QDataStream out(&bytes, QIODevice::WriteOnly);
-        a.write(out, 4);
+        MaterialStream::write(out, a, 4);
     }
     for (int version : {0, 5, -3}) {
         Material b;
         QDataStream in(bytes);
-        QVERIFY(!b.read(in, version, 1));
+        QVERIFY(!MaterialStream::read(in, version, 1, b));
         QVERIFY(b.m_name.isEmpty());
     }
 }

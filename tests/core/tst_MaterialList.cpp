@@ -11,6 +11,7 @@
 #include "persistence/MaterialDatabaseFile.h"
 #include "persistence/MaterialDatabaseFileCipher.h"
 #include "persistence/MaterialList.h"
+#include "persistence/MaterialStream.h"
 
 /*  The material database: database files (header, enciphered payload, records, languages),
     the built-in air material, the user file with its ids, backup and damage handling, and the
@@ -44,6 +45,8 @@ private slots:
     void userFileNewerVersionIgnored();
     void deleteLastUserMaterialLeavesBackup();
     void userFileDamaged();
+    void userFileTruncatedKeepsIntactMaterials_data();
+    void userFileTruncatedKeepsIntactMaterials();
     void userFileHostileCounts_data();
     void userFileHostileCounts();
     void findAndIndex();
@@ -489,7 +492,7 @@ void tst_MaterialList::userFileVersion1Count3()
             Material m(QStringLiteral("User %1").arg(i), 5, QString(), QString(), QString(),
                        QString(), 30 + i, 0.04, 1, 0.001, 0.9, 0, 0);
             m.m_mu_min = 99; // not in a version-1 stream
-            m.write(out, 1);
+            MaterialStream::write(out, m, 1);
         }
     }
     writeFile(userDir() + QStringLiteral("/UserData.mmat"), data);
@@ -551,7 +554,7 @@ void tst_MaterialList::userFileNewerVersionIgnored()
     {
         QDataStream out(&data, QIODevice::WriteOnly);
         out << qint32(-5) << qint32(1);
-        Material().write(out, 4);
+        MaterialStream::write(out, Material(), 4);
     }
     const QString path = userDir() + QStringLiteral("/UserData.mmat");
     writeFile(path, data);
@@ -624,7 +627,7 @@ void tst_MaterialList::userFileDamaged()
         for (int i = 0; i < 2; ++i) {
             Material m(QStringLiteral("M%1").arg(i), 5, QStringLiteral("notes"), QString(),
                        QString(), QString(), 30, 0.04, 1, 0.001, 0.9, 0, 0);
-            m.write(out, 4);
+            MaterialStream::write(out, m, 4);
         }
     }
     const QString path = userDir() + QStringLiteral("/UserData.mmat");
@@ -647,6 +650,65 @@ void tst_MaterialList::userFileDamaged()
     bool complete = false;
     QCOMPARE(int(MaterialList::readUserFile(path, &complete).size()), 2);
     QVERIFY(complete);
+}
+
+void tst_MaterialList::userFileTruncatedKeepsIntactMaterials_data()
+{
+    QTest::addColumn<int>("version");
+    QTest::newRow("version 1") << 1;
+    QTest::newRow("version 3") << 3;
+    QTest::newRow("version 4") << 4;
+}
+
+void tst_MaterialList::userFileTruncatedKeepsIntactMaterials()
+{
+    QFETCH(int, version);
+    // Five materials; the file breaks off in the middle of the third.
+    QByteArray data;
+    int thirdStart = 0, thirdEnd = 0;
+    {
+        QBuffer buffer(&data);
+        buffer.open(QIODevice::WriteOnly);
+        QDataStream out(&buffer);
+        if (version == 1)
+            out << qint32(5);
+        else
+            out << qint32(-version) << qint32(5);
+        for (int i = 0; i < 5; ++i) {
+            if (i == 2)
+                thirdStart = int(buffer.pos());
+            Material m(QStringLiteral("Mine %1").arg(i), 5, QStringLiteral("notes"), QString(),
+                       QString(), QString(), 30 + i, 0.04, 1, 0.001, 0.9, 0, 0);
+            MaterialStream::write(out, m, version);
+            if (i == 2)
+                thirdEnd = int(buffer.pos());
+        }
+    }
+    const QByteArray cut = data.left((thirdStart + thirdEnd) / 2);
+    const QString path = userDir() + QStringLiteral("/UserData.mmat");
+    writeFile(path, cut);
+
+    bool complete = true;
+    const int firstId = MaterialList::nextUserMaterialId();
+    const std::vector<Material> read = MaterialList::readUserFile(path, &complete);
+    QVERIFY(!complete);
+    QCOMPARE(int(read.size()), 2);
+    for (int i = 0; i < 2; ++i) {
+        QCOMPARE(read[std::size_t(i)].m_name, QStringLiteral("Mine %1").arg(i));
+        QCOMPARE(read[std::size_t(i)].m_rho, 30.0 + i);
+        QCOMPARE(read[std::size_t(i)].m_materialId, firstId + i);
+    }
+
+    // At start-up the list offers the intact materials and keeps the damaged file aside.
+    MaterialList list(QStringLiteral("en"), dbDir(), userDir());
+    QVERIFY(list.read());
+    QCOMPARE(list.userMaterialCount(), 2);
+    const int base = list.databaseMaterialCount();
+    QCOMPARE(list.material(base)->m_name, QStringLiteral("Mine 0"));
+    QCOMPARE(list.material(base + 1)->m_name, QStringLiteral("Mine 1"));
+    QFile kept(path + QStringLiteral(".damaged"));
+    QVERIFY(kept.open(QIODevice::ReadOnly));
+    QCOMPARE(kept.readAll(), cut);
 }
 
 void tst_MaterialList::userFileHostileCounts_data()

@@ -4,6 +4,7 @@
 #include "TestSupport.h"
 
 #include "document/Project.h"
+#include "persistence/ProjectFileXml.h"
 #include "settings/DefaultProjectSettings.h"
 
 #include <QSettings>
@@ -245,7 +246,7 @@ void tst_Project::projectInformationXml()
         QXmlStreamWriter w(&xml);
         w.setAutoFormatting(true);
         w.setAutoFormattingIndent(4);
-        info.writeXML(w);
+        ProjectFileXml::writeXML(w, info);
     }
     // the seven values as text elements, in this order
     const QByteArray expected = "<ProjectInformation>\n"
@@ -262,7 +263,7 @@ void tst_Project::projectInformationXml()
     QVERIFY(r.readNextStartElement());
     ProjectInformation back;
     back.m_company = QStringLiteral("replaced by the empty element");
-    back.readXML(r);
+    ProjectFileXml::readXML(r, back);
     QVERIFY(!r.hasError());
     QCOMPARE(back, info);
 }

@@ -177,6 +177,8 @@ private slots:
     void color_data();
     void color();
     void invalidNumberAttribute();
+    void readerErrorsSayWhere_data();
+    void readerErrorsSayWhere();
     void climateOutOfRange();
     void zeroHeatTransferCoefficient();
     void invalidPeriods();
@@ -185,6 +187,7 @@ private slots:
     void projectInformationKeepsValues();
     void noLayers();
     void missingFile();
+    void directoryIsNoProjectFile();
     void keywordTextFallback();
     void truncatedFiles();
     void garbage_data();
@@ -522,25 +525,29 @@ void tst_ProjectFile::color()
         QCOMPARE(project.inputData().layer(0).m_color, expected);
         QCOMPARE(project.inputData().layer(0).m_color.alpha(), 255);
     } else {
-        QCOMPARE(message, QStringLiteral("Invalid encoding '%1' of material color.").arg(color));
+        QCOMPARE(message,
+                 QStringLiteral("Invalid encoding '%1' of material color of layer 1 (line 3).")
+                     .arg(color));
     }
 }
 
 void tst_ProjectFile::invalidNumberAttribute()
 {
+    // The whole document body stands on line 3; the one layer is layer 1.
     const struct
     {
         const char *from;
         const char *to;
         const char *attribute;
+        int layer;
     } cases[] = {
-        {"rho=\"1800\"", "rho=\"18oo\"", "rho"},
-        {"cat=\"2\"", "cat=\"2.5\"", "cat"},
-        {"isWood=\"0\"", "isWood=\"no\"", "isWood"},
-        {"d=\"0.2\"", "d=\"\"", "d"},
-        {"index=\"0\"", "index=\"first\"", "index"},
-        {"alpha_i=\"4\"", "alpha_i=\"4,5\"", "alpha_i"},
-        {"tT=\"90\"", "tT=\"ninety\"", "tT"},
+        {"rho=\"1800\"", "rho=\"18oo\"", "rho", 1},
+        {"cat=\"2\"", "cat=\"2.5\"", "cat", 1},
+        {"isWood=\"0\"", "isWood=\"no\"", "isWood", 1},
+        {"d=\"0.2\"", "d=\"\"", "d", 1},
+        {"index=\"0\"", "index=\"first\"", "index", 1},
+        {"alpha_i=\"4\"", "alpha_i=\"4,5\"", "alpha_i", 0},
+        {"tT=\"90\"", "tT=\"ninety\"", "tT", 0},
     };
     for (const auto &c : cases) {
         QByteArray text = ProjectText().toXml();
@@ -549,9 +556,11 @@ void tst_ProjectFile::invalidNumberAttribute()
         Project project;
         QString message;
         QVERIFY2(!load(project, text, &message), c.attribute);
-        QCOMPARE(
-            message,
-            QStringLiteral("Invalid value for attribute '%1'.").arg(QLatin1String(c.attribute)));
+        const QString start =
+            QStringLiteral("Invalid value for attribute '%1'").arg(QLatin1String(c.attribute));
+        QCOMPARE(message, c.layer > 0
+                              ? start + QStringLiteral(" of layer %1 (line 3).").arg(c.layer)
+                              : start + QStringLiteral(" (line 3)."));
     }
     // the heat-flow direction is element text, checked the same way
     ProjectText t;
@@ -559,7 +568,62 @@ void tst_ProjectFile::invalidNumberAttribute()
     Project project;
     QString message;
     QVERIFY(!load(project, t.toXml(), &message));
-    QCOMPARE(message, QStringLiteral("Invalid value for attribute 'HeatFlowDirection'."));
+    QCOMPARE(message, QStringLiteral("Invalid value for attribute 'HeatFlowDirection' (line 3)."));
+}
+
+void tst_ProjectFile::readerErrorsSayWhere_data()
+{
+    QTest::addColumn<int>("layer");    // 1-based layer to damage, 0 for the climate
+    QTest::addColumn<QString>("from"); // text of that line to replace
+    QTest::addColumn<QString>("to");
+    QTest::addColumn<QString>("message");
+    // lines 1 and 2: declaration and document type; line 3: root up to <Construction>; the
+    // layers on lines 4, 5 and 6; the rest of the document on line 7
+    QTest::newRow("decimal comma in a width")
+        << 2 << "d=\"0.2\""
+        << "d=\"0,2\""
+        << "Invalid value for attribute 'd' of layer 2 (line 5).";
+    QTest::newRow("density of the last layer")
+        << 3 << "rho=\"1800\""
+        << "rho=\"1.800,5\""
+        << "Invalid value for attribute 'rho' of layer 3 (line 6).";
+    QTest::newRow("index of the first layer")
+        << 1 << "index=\"0\""
+        << "index=\"I\""
+        << "Invalid value for attribute 'index' of layer 1 (line 4).";
+    QTest::newRow("colour of the second layer")
+        << 2 << "190 90 60"
+        << "190 90"
+        << "Invalid encoding '190 90' of material color of layer 2 (line 5).";
+    QTest::newRow("climate outside the construction")
+        << 0 << "alpha_i=\"4\""
+        << "alpha_i=\"7,7\""
+        << "Invalid value for attribute 'alpha_i' (line 7).";
+}
+
+void tst_ProjectFile::readerErrorsSayWhere()
+{
+    QFETCH(int, layer);
+    QFETCH(QString, from);
+    QFETCH(QString, to);
+    QFETCH(QString, message);
+    QStringList layers;
+    for (int i = 0; i < 3; ++i)
+        layers << ProjectText::layer(i, "0.2", ProjectText::material(QStringLiteral("L%1").arg(i)));
+    ProjectText t;
+    if (layer > 0) {
+        QString &damaged = layers[layer - 1];
+        QVERIFY(damaged.contains(from));
+        damaged.replace(from, to);
+    } else {
+        QVERIFY(t.interior.contains(from));
+        t.interior.replace(from, to);
+    }
+    t.layers = QLatin1Char('\n') + layers.join(QLatin1Char('\n')) + QLatin1Char('\n');
+    Project project;
+    QString text;
+    QVERIFY(!load(project, t.toXml(), &text));
+    QCOMPARE(text, message);
 }
 
 void tst_ProjectFile::climateOutOfRange()
@@ -706,6 +770,19 @@ void tst_ProjectFile::missingFile()
     QCOMPARE(
         message,
         QStringLiteral("Cannot open file '%1' for reading (maybe missing permissions).").arg(name));
+}
+
+void tst_ProjectFile::directoryIsNoProjectFile()
+{
+    // also with the extension of a project file or of an old one
+    for (const char *name : {"folder", "folder.m2p", "folder.mpj"}) {
+        const QString dir = path(QLatin1String(name));
+        QVERIFY(QDir().mkpath(dir));
+        Project project;
+        QString message;
+        QVERIFY(!project.load(dir, &message));
+        QCOMPARE(message, QStringLiteral("'%1' is a directory, not a project file.").arg(dir));
+    }
 }
 
 void tst_ProjectFile::keywordTextFallback()
