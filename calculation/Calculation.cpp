@@ -32,6 +32,20 @@ QString gText(double value)
 // One day in seconds.
 constexpr double SecondsPerDay = 86400;
 
+/*! The working state of one run: the outcome being filled and the working message list, to
+    which the steps append and which is published as the outcome's messages at every exit with
+    an error. */
+struct Run
+{
+    CalculationOutcome &m_outcome;
+    QStringList m_messages;
+
+    int calculateGlaser(const InputData &input, int heatFlowDirection);
+    int calculateMirelo(const InputData &input, const CalculationOptions &options);
+    void vapor_field(double p_i, double p_e);
+    void publishMessages() { m_outcome.messages = m_messages; }
+};
+
 } // namespace
 
 void Calculation::temperatureProfile(const std::vector<double> &R, double R_si, double R_se,
@@ -52,23 +66,23 @@ void Calculation::temperatureProfile(const std::vector<double> &R, double R_si, 
     }
 }
 
-int Calculation::calculate(const InputData &input, const CalculationOptions &options)
+CalculationOutcome Calculation::calculate(const InputData &input, const CalculationOptions &options)
 {
-    m_results.reset();
-    m_messages.clear();
-    m_trace.clear();
+    CalculationOutcome outcome;
+    Run run{outcome, {}};
+    CalculationResults &r = outcome.results;
+    QStringList &m_messages = run.m_messages;
 
     const int n = input.layerCount();
     if (n == 0) {
-        m_results.type = ResultType::NoLayers;
-        return m_results.type;
+        r.type = ResultType::NoLayers;
+        return outcome;
     }
     if (input.status() == 1) {
-        m_results.type = ResultType::InvalidInput;
-        return m_results.type;
+        r.type = ResultType::InvalidInput;
+        return outcome;
     }
 
-    CalculationResults &r = m_results;
     r.R.assign(n, 0.0);
     r.Z.assign(n, 0.0);
     r.R_liq.assign(n, 0.0);
@@ -89,9 +103,9 @@ int Calculation::calculate(const InputData &input, const CalculationOptions &opt
                               .arg(gText(d))
                               .arg(i + 1);
             r.d_total = 0;
-            publishMessages();
+            run.publishMessages();
             r.type = ResultType::InvalidInput;
-            return r.type;
+            return outcome;
         }
     }
 
@@ -106,39 +120,40 @@ int Calculation::calculate(const InputData &input, const CalculationOptions &opt
         }
         r.R_layers = sumR;
         r.R_T = sumR + climate.outsideWinter().m_Rs + climate.insideWinter().m_Rs;
-        temperatureProfile(r.R, climate.insideWinter().m_Rs, climate.outsideWinter().m_Rs,
-                           climate.insideWinter().m_T, climate.outsideWinter().m_T, r.T);
+        Calculation::temperatureProfile(r.R, climate.insideWinter().m_Rs,
+                                        climate.outsideWinter().m_Rs, climate.insideWinter().m_T,
+                                        climate.outsideWinter().m_T, r.T);
     }
 
     if (input.status() != 0) {
         r.type = ResultType::InvalidInput;
-        return r.type;
+        return outcome;
     }
 
-    r.typeGlaser = calculateGlaser(input, options.heatFlowDirection);
+    r.typeGlaser = run.calculateGlaser(input, options.heatFlowDirection);
     if (r.typeGlaser < 2) {
         m_messages << tr("Error in Glaser-Calculation.");
-        publishMessages();
-        return r.typeGlaser;
+        run.publishMessages();
+        return outcome;
     }
 
     try {
-        r.type = calculateMirelo(input, options);
+        r.type = run.calculateMirelo(input, options);
     } catch (std::exception &ex) {
         HTL::message(std::string("Error while calculating vapor fiels '") + ex.what() + "'",
                      HTL::MSG_ERROR, "[Calculation::calculate]", -1);
         r.type = ResultType::CalculationError;
     }
-    return r.type;
+    return outcome;
 }
 
 // ---------------------------------------------------------------------------------------------
 // Glaser scheme of DIN 4108-3
 // ---------------------------------------------------------------------------------------------
 
-int Calculation::calculateGlaser(const InputData &input, int heatFlowDirection)
+int Run::calculateGlaser(const InputData &input, int heatFlowDirection)
 {
-    CalculationResults &r = m_results;
+    CalculationResults &r = m_outcome.results;
     const int n = input.layerCount();
     const Climate &climate = input.climate();
     const ClimateCondition &in = climate.insideWinter();
@@ -183,7 +198,7 @@ int Calculation::calculateGlaser(const InputData &input, int heatFlowDirection)
         sumR += R;
     r.R_layers = sumR;
     r.R_T = r.R_layers + out.m_Rs + in.m_Rs;
-    temperatureProfile(r.R_Glaser, in.m_Rs, out.m_Rs, in.m_T, out.m_T, r.T_Glaser);
+    Calculation::temperatureProfile(r.R_Glaser, in.m_Rs, out.m_Rs, in.m_T, out.m_T, r.T_Glaser);
 
     // The Glaser scheme takes the exponential (Magnus) form of the saturation pressure.
     const double p_i = p_sat_exp(in.m_T) * in.m_rh / 100;
@@ -298,9 +313,9 @@ int Calculation::calculateGlaser(const InputData &input, int heatFlowDirection)
 // Moisture-storage method (MIRELO)
 // ---------------------------------------------------------------------------------------------
 
-void Calculation::vapor_field(double p_i, double p_e)
+void Run::vapor_field(double p_i, double p_e)
 {
-    CalculationResults &r = m_results;
+    CalculationResults &r = m_outcome.results;
     const std::size_t n = r.Z.size();
     double R_vap = 0;
     for (double Z : r.Z)
@@ -486,9 +501,9 @@ private:
 
 } // namespace
 
-int Calculation::calculateMirelo(const InputData &input, const CalculationOptions &options)
+int Run::calculateMirelo(const InputData &input, const CalculationOptions &options)
 {
-    CalculationResults &r = m_results;
+    CalculationResults &r = m_outcome.results;
     const Climate &climate = input.climate();
     const ClimateCondition &in = climate.insideWinter();
     const ClimateCondition &out = climate.outsideWinter();
@@ -651,7 +666,7 @@ int Calculation::calculateMirelo(const InputData &input, const CalculationOption
         r.R_layers_moist = sumR;
         r.R_T_moist = R_si + sumR + R_se;
         r.U_moist = 1 / r.R_T_moist;
-        temperatureProfile(r.R, R_si, R_se, in.m_T, out.m_T, r.T);
+        Calculation::temperatureProfile(r.R, R_si, R_se, in.m_T, out.m_T, r.T);
         for (int k = 0; k <= n; ++k)
             r.psat[k] = p_sat_pow(r.T[k]);
 
@@ -718,14 +733,14 @@ int Calculation::calculateMirelo(const InputData &input, const CalculationOption
             if (!accepted && lastFailed) {
                 m_messages << tr("No Solution found!");
                 publishMessages();
-                m_trace.push_back(trace);
+                m_outcome.trace.push_back(trace);
                 return ResultType::CalculationError;
             }
         }
         if (!accepted) {
             m_messages << tr("Could not find valid combination of k-planes! Algorithm error!");
             publishMessages();
-            m_trace.push_back(trace);
+            m_outcome.trace.push_back(trace);
             return ResultType::CalculationError;
         }
         remembered = cand.bits;
@@ -895,7 +910,7 @@ int Calculation::calculateMirelo(const InputData &input, const CalculationOption
         const ClimateCondition &inS = climate.insideSummer();
         const ClimateCondition &outS = climate.outsideSummer();
         std::vector<double> T_summer;
-        temperatureProfile(r.R, R_si, R_se, inS.m_T, outS.m_T, T_summer);
+        Calculation::temperatureProfile(r.R, R_si, R_se, inS.m_T, outS.m_T, T_summer);
         const double p_plane = p_sat_pow(T_summer[a0 + 1]);
         const double p_is = p_sat_pow(inS.m_T) * inS.m_rh / 100;
         const double p_es = p_sat_pow(outS.m_T) * outS.m_rh / 100;
@@ -913,7 +928,7 @@ int Calculation::calculateMirelo(const InputData &input, const CalculationOption
             result = ResultType::CondensationPlane;
         else
             result = ResultType::CondensationZone;
-        m_trace.push_back(trace);
+        m_outcome.trace.push_back(trace);
     }
     return result;
 }
