@@ -72,6 +72,8 @@ private slots:
     void glaserInputErrors();
     void glaserTwoLayers();
     void moistureStorageRejected();
+    void messagesBelongToTheirRun_data();
+    void messagesBelongToTheirRun();
     void thirtyTwoLayersRejected();
     void singlePlaneAndZone_data();
     void singlePlaneAndZone();
@@ -212,6 +214,52 @@ void tst_Calculation::moistureStorageRejected()
              (QStringList{"Invalid moisture storage values for <a href=\"layer-2\">layer #2</a>.",
                           "Current moisture content at 80%RH leads to an moisture content at "
                           "95%RH higher than saturation moisture content."}));
+}
+
+void tst_Calculation::messagesBelongToTheirRun_data()
+{
+    QTest::addColumn<bool>("validated");
+    QTest::addColumn<QStringList>("messages");
+    // Validated, the zero width stops the calculation before any step that reports.
+    QTest::newRow("validated") << true << QStringList();
+    // Unvalidated, the width check of the calculation itself names the third layer.
+    QTest::newRow("unvalidated") << false
+                                 << QStringList{
+                                        "Invalid width 0 of <a href=\"layer-3\">layer #3</a>."};
+}
+
+void tst_Calculation::messagesBelongToTheirRun()
+{
+    // A run whose moisture-storage data are rejected for layer 2, then the same construction
+    // with a third layer of width 0: the second run reports nothing of the first.
+    QFETCH(bool, validated);
+    QFETCH(QStringList, messages);
+    Material m = Brick;
+    m.m_w_80 = 0.08;
+    m.m_w_sat = 0.095;
+    InputData input = build({{Plaster, 0.015}, {m, 0.24}, {MineralWool, 0.1}, {Render, 0.02}});
+    const CalculationOutcome rejected = Calculation::calculate(input);
+    QCOMPARE(rejected.results.type, 1);
+    QCOMPARE(rejected.messages.size(), 2);
+    QVERIFY(rejected.messages.front().contains("layer #2"));
+
+    input.layer(2).setWidth(0);
+    if (validated)
+        QCOMPARE(input.validate(), 1);
+    else
+        input.setStatus(0);
+    const CalculationOutcome second = Calculation::calculate(input);
+    QCOMPARE(second.results.type, 1);
+    QCOMPARE(second.messages, messages);
+    QVERIFY(second.results.kPlanes.empty());
+
+    // Repaired, the construction calculates and reports no message at all.
+    input.layer(2).setWidth(0.1);
+    input.layer(1).m_w_sat = 0.3;
+    QCOMPARE(input.validate(), 0);
+    const CalculationOutcome repaired = Calculation::calculate(input);
+    QVERIFY(repaired.results.type >= 7);
+    QVERIFY(repaired.messages.isEmpty());
 }
 
 void tst_Calculation::thirtyTwoLayersRejected()
