@@ -5,6 +5,7 @@
 #include "TestSupport.h"
 
 #include "calculation/Calculation.h"
+#include "calculation/MoistureStorage.h"
 #include "calculation/ResultType.h"
 #include "model/InputData.h"
 
@@ -81,6 +82,10 @@ private slots:
     void loadingTimeEqualsPeriod();
     void moistureDependentConductivity();
     void screenedSearchEqualsExhaustive();
+    void planeGroups_data();
+    void planeGroups();
+    void growthFactor_data();
+    void growthFactor();
     void resultTexts_data();
     void resultTexts();
 };
@@ -418,6 +423,50 @@ void tst_Calculation::screenedSearchEqualsExhaustive()
     }
     // The sample must exercise the search, not only the dry outcomes.
     QVERIFY(condensing > 40);
+}
+
+void tst_Calculation::planeGroups_data()
+{
+    QTest::addColumn<unsigned>("bits");
+    QTest::addColumn<int>("layers");
+    QTest::addColumn<QString>("groups"); // "a-b" per group, layer indices
+    QTest::newRow("one plane between layers 2 and 3") << 0x2u << 4 << "1-2";
+    QTest::newRow("planes at interfaces 1 and 2") << 0x3u << 4 << "0-2";
+    QTest::newRow("planes at 1, 3, 4") << 0xDu << 6 << "0-1 2-4";
+    QTest::newRow("every interface of 31 layers") << 0x3FFFFFFFu << 31 << "0-30";
+}
+
+void tst_Calculation::planeGroups()
+{
+    QFETCH(unsigned, bits);
+    QFETCH(int, layers);
+    QFETCH(QString, groups);
+    QStringList actual;
+    for (const auto &g : MoistureStorage::planeGroups(bits, layers))
+        actual << QStringLiteral("%1-%2").arg(g.first).arg(g.second);
+    QCOMPARE(actual.join(' '), groups);
+}
+
+void tst_Calculation::growthFactor_data()
+{
+    QTest::addColumn<double>("t_c");
+    QTest::addColumn<double>("t_hyg");
+    QTest::addColumn<double>("tau");
+    QTest::addColumn<double>("f");
+    QTest::newRow("one time constant after loading") << 4.0 << 1.0 << 9.0 << 1 - std::exp(-1.0);
+    QTest::newRow("loading takes the whole period") << 5.0 << 5.0 << 9.0 << 1e-17;
+    QTest::newRow("loading longer than the period") << 5.0 << 6.0 << 9.0 << 1e-17;
+    QTest::newRow("no condensate, no time constant") << 5.0 << 5.0 << 0.0 << 1e-17;
+}
+
+void tst_Calculation::growthFactor()
+{
+    QFETCH(double, t_c);
+    QFETCH(double, t_hyg);
+    QFETCH(double, tau);
+    QFETCH(double, f);
+    const MoistureStorage::Growth g = MoistureStorage::growth(t_c, t_hyg, tau);
+    QCOMPARE(g.f, f);
 }
 
 void tst_Calculation::resultTexts_data()
