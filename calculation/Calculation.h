@@ -35,47 +35,33 @@ struct CalculationPassTrace
     double F = 0, H = 0, e = 0, f = 0;
 };
 
-/*! The calculation engine of one project: the steady-state thermal field, the Glaser scheme of
-    DIN 4108-3 and the moisture-storage method (MIRELO), which lets condensate spread from its
-    planes into the adjacent layers by liquid transport, accounts for the hygroscopic loading
-    time and grows the condensate towards its stationary amount.
-
-    Every call of calculate() starts from scratch and never throws: the outcome is a ResultType in
-    m_results plus translatable rich-text messages (translation context "Calculation").
-*/
-class Calculation
+/*! Everything one calculation run produces. Nothing of it depends on an earlier run. */
+struct CalculationOutcome
 {
-public:
-    /*! Runs the whole calculation for the validated input. Returns the MIRELO result type, or the
-        Glaser result type when the Glaser step found the input invalid. */
-    int calculate(const InputData &input, const CalculationOptions &options = CalculationOptions());
-
-    const CalculationResults &results() const { return m_results; }
-    /*! The messages the results display shows for result type 2: a copy of the working list,
-        taken whenever the calculation stops with an error. */
-    const QStringList &messages() const { return m_reportedMessages; }
-    /*! The messages of the last run, including those of a successful run (normally none). */
-    const QStringList &workingMessages() const { return m_messages; }
-    /*! Diagnostics of the moisture-storage passes of the last run. */
-    const std::vector<CalculationPassTrace> &trace() const { return m_trace; }
-
-    /*! Interface temperatures (°C) of a layer sequence with the thermal resistances R (m²K/W)
-        between the surface resistances R_si and R_se and the air temperatures T_i and T_e. */
-    static void temperatureProfile(const std::vector<double> &R, double R_si, double R_se,
-                                   double T_i, double T_e, std::vector<double> &T);
-
-    /*! The results record, public for the consumers that read it field by field. */
-    CalculationResults m_results;
-
-private:
-    int calculateGlaser(const InputData &input, int heatFlowDirection);
-    int calculateMirelo(const InputData &input, const CalculationOptions &options);
-    void vapor_field(double p_i, double p_e);
-
-    /*! Copies the working messages to the reported list (at every exit with an error). */
-    void publishMessages() { m_reportedMessages = m_messages; }
-
-    QStringList m_messages;
-    QStringList m_reportedMessages;
-    std::vector<CalculationPassTrace> m_trace;
+    CalculationResults results;
+    /*! The messages this run reports, the reasons the results display shows for result type 2
+        (rich text, translation context "Calculation"); empty after a successful run. */
+    QStringList messages;
+    /*! Diagnostics of the moisture-storage passes of this run. */
+    std::vector<CalculationPassTrace> trace;
 };
+
+/*! The calculation engine: the steady-state thermal field, the Glaser scheme of DIN 4108-3 and
+    the moisture-storage method (MIRELO), which lets condensate spread from its planes into the
+    adjacent layers by liquid transport, accounts for the hygroscopic loading time and grows the
+    condensate towards its stationary amount.
+
+    A calculation is a function of its input: it keeps nothing between runs and never throws;
+    the outcome is a ResultType in the results plus the messages of the run. */
+namespace Calculation {
+
+/*! Runs the whole calculation for the validated input. */
+CalculationOutcome calculate(const InputData &input,
+                             const CalculationOptions &options = CalculationOptions());
+
+/*! Interface temperatures (°C) of a layer sequence with the thermal resistances R (m²K/W)
+    between the surface resistances R_si and R_se and the air temperatures T_i and T_e. */
+void temperatureProfile(const std::vector<double> &R, double R_si, double R_se, double T_i,
+                        double T_e, std::vector<double> &T);
+
+} // namespace Calculation

@@ -76,10 +76,10 @@ void Project::setProjectInformation(const ProjectInformation &info)
     ensureDocument().m_projectInformation = info;
 }
 
-const Calculation &Project::calculation() const
+const CalculationOutcome &Project::outcome() const
 {
     Q_ASSERT(m_document);
-    return m_document ? m_document->m_calculation : emptyDocument().m_calculation;
+    return m_document ? m_document->m_outcome : emptyDocument().m_outcome;
 }
 
 bool Project::load(const QString &fileName, QString *message)
@@ -88,7 +88,7 @@ bool Project::load(const QString &fileName, QString *message)
     const bool ok = ProjectFile::load(fileName, doc.m_inputData, doc.m_projectInformation, message);
     // An input that read with findings is not calculable until it is repaired.
     if (doc.m_inputData.status() != InputData::S_Valid)
-        doc.m_calculation.m_results.type = 1;
+        doc.m_outcome = CalculationOutcome();
     if (ok)
         recalculate();
     return ok;
@@ -119,7 +119,7 @@ void Project::recalculate()
     if (!m_document)
         return;
     m_document->m_inputData.validate();
-    m_document->m_calculation.calculate(m_document->m_inputData, calculationOptions());
+    m_document->m_outcome = Calculation::calculate(m_document->m_inputData, calculationOptions());
 }
 
 void Project::setModified(int modType)

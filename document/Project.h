@@ -40,7 +40,7 @@ public:
     struct Document
     {
         InputData m_inputData;
-        Calculation m_calculation;
+        CalculationOutcome m_outcome;
         ProjectInformation m_projectInformation;
     };
 
@@ -63,8 +63,11 @@ public:
     ProjectInformation &projectInformation();
     void setProjectInformation(const ProjectInformation &info);
 
-    const Calculation &calculation() const;
-    const CalculationResults &results() const { return calculation().results(); }
+    /*! The outcome of the last calculation of the document. */
+    const CalculationOutcome &outcome() const;
+    const CalculationResults &results() const { return outcome().results; }
+    /*! The messages of the last calculation (the reasons of result type 2). */
+    const QStringList &messages() const { return outcome().messages; }
 
     /*! Path of the project file; empty for a project never saved. Set by the owner. */
     const QString &fileName() const { return m_fileName; }

@@ -5,6 +5,7 @@
 #include "TestSupport.h"
 
 #include "calculation/Calculation.h"
+#include "calculation/MoistureStorage.h"
 #include "calculation/ResultType.h"
 #include "model/InputData.h"
 
@@ -72,6 +73,8 @@ private slots:
     void glaserInputErrors();
     void glaserTwoLayers();
     void moistureStorageRejected();
+    void messagesBelongToTheirRun_data();
+    void messagesBelongToTheirRun();
     void thirtyTwoLayersRejected();
     void singlePlaneAndZone_data();
     void singlePlaneAndZone();
@@ -79,6 +82,10 @@ private slots:
     void loadingTimeEqualsPeriod();
     void moistureDependentConductivity();
     void screenedSearchEqualsExhaustive();
+    void planeGroups_data();
+    void planeGroups();
+    void growthFactor_data();
+    void growthFactor();
     void resultTexts_data();
     void resultTexts();
 };
@@ -86,11 +93,10 @@ private slots:
 void tst_Calculation::noLayers()
 {
     InputData input;
-    Calculation calc;
-    QCOMPARE(calc.calculate(input), int(ResultType::NoLayers));
-    QCOMPARE(calc.results().type, 0);
-    QCOMPARE(calc.results().typeGlaser, 1);
-    QVERIFY(calc.messages().isEmpty());
+    const CalculationOutcome o = Calculation::calculate(input);
+    QCOMPARE(o.results.type, 0);
+    QCOMPARE(o.results.typeGlaser, 1);
+    QVERIFY(o.messages.isEmpty());
 }
 
 void tst_Calculation::invalidWidthReported()
@@ -99,15 +105,16 @@ void tst_Calculation::invalidWidthReported()
     InputData input = build({{Plaster, 0.015}, {Brick, 0.24}});
     input.layer(1).setWidth(0);
     input.setStatus(0);
-    Calculation calc;
-    QCOMPARE(calc.calculate(input), 1);
-    QCOMPARE(calc.results().d_total, 0.0);
-    QCOMPARE(calc.messages(), QStringList{"Invalid width 0 of <a href=\"layer-2\">layer #2</a>."});
+    CalculationOutcome o = Calculation::calculate(input);
+    QCOMPARE(o.results.type, 1);
+    QCOMPARE(o.results.d_total, 0.0);
+    QCOMPARE(o.messages, QStringList{"Invalid width 0 of <a href=\"layer-2\">layer #2</a>."});
 
     // After validation (status 1) the calculation stops silently.
     QCOMPARE(input.validate(), 1);
-    QCOMPARE(calc.calculate(input), 1);
-    QVERIFY(calc.workingMessages().isEmpty());
+    o = Calculation::calculate(input);
+    QCOMPARE(o.results.type, 1);
+    QVERIFY(o.messages.isEmpty());
 }
 
 void tst_Calculation::invalidMaterialKeepsDryValues()
@@ -116,9 +123,8 @@ void tst_Calculation::invalidMaterialKeepsDryValues()
     bad.m_w_sat = bad.m_w_80; // not valid
     InputData input = build({{Plaster, 0.015}, {bad, 0.24}});
     QCOMPARE(input.status(), 2);
-    Calculation calc;
-    QCOMPARE(calc.calculate(input), 1);
-    const CalculationResults &r = calc.results();
+    const CalculationOutcome o = Calculation::calculate(input);
+    const CalculationResults &r = o.results;
     QCOMPARE(r.type, 1);
     QCOMPARE(r.typeGlaser, 1);
     const double R_layers = 0.015 / 0.51 + 0.24 / 0.81;
@@ -156,11 +162,10 @@ void tst_Calculation::glaserInputErrors()
         input.climate().setValue(Climate::Inside, Climate::Both, Climate::Q_Rs, -0.1);
     // The Glaser step checks the data itself, whatever the validation said.
     input.setStatus(0);
-    Calculation calc;
-    QCOMPARE(calc.calculate(input), 1);
-    QCOMPARE(calc.results().type, 1);
-    QCOMPARE(calc.results().typeGlaser, 1);
-    QCOMPARE(calc.messages(), (QStringList{message, "Error in Glaser-Calculation."}));
+    const CalculationOutcome o = Calculation::calculate(input);
+    QCOMPARE(o.results.type, 1);
+    QCOMPARE(o.results.typeGlaser, 1);
+    QCOMPARE(o.messages, (QStringList{message, "Error in Glaser-Calculation."}));
 }
 
 void tst_Calculation::glaserTwoLayers()
@@ -168,9 +173,8 @@ void tst_Calculation::glaserTwoLayers()
     // Mineral wool behind a vapour-tight board: one condensation plane between the layers.
     const double d1 = 0.12, d2 = 0.02;
     InputData input = build({{MineralWool, d1}, {TightBoard, d2}});
-    Calculation calc;
-    calc.calculate(input);
-    const CalculationResults &r = calc.results();
+    const CalculationOutcome o = Calculation::calculate(input);
+    const CalculationResults &r = o.results;
     QCOMPARE(r.typeGlaser, int(ResultType::CondensationPlane));
     QCOMPARE(r.kFirst, 1);
     QCOMPARE(r.kLast, 1);
@@ -209,13 +213,58 @@ void tst_Calculation::moistureStorageRejected()
     m.m_w_sat = 0.095; // w_ref = 0.08 · 95/80 = 0.095: no free capacity left
     InputData input = build({{Plaster, 0.015}, {m, 0.24}, {MineralWool, 0.1}, {Render, 0.02}});
     QCOMPARE(input.status(), 0);
-    Calculation calc;
-    QCOMPARE(calc.calculate(input), 1);
-    QCOMPARE(calc.results().type, 1);
-    QCOMPARE(calc.messages(),
+    const CalculationOutcome o = Calculation::calculate(input);
+    QCOMPARE(o.results.type, 1);
+    QCOMPARE(o.messages,
              (QStringList{"Invalid moisture storage values for <a href=\"layer-2\">layer #2</a>.",
                           "Current moisture content at 80%RH leads to an moisture content at "
                           "95%RH higher than saturation moisture content."}));
+}
+
+void tst_Calculation::messagesBelongToTheirRun_data()
+{
+    QTest::addColumn<bool>("validated");
+    QTest::addColumn<QStringList>("messages");
+    // Validated, the zero width stops the calculation before any step that reports.
+    QTest::newRow("validated") << true << QStringList();
+    // Unvalidated, the width check of the calculation itself names the third layer.
+    QTest::newRow("unvalidated") << false
+                                 << QStringList{
+                                        "Invalid width 0 of <a href=\"layer-3\">layer #3</a>."};
+}
+
+void tst_Calculation::messagesBelongToTheirRun()
+{
+    // A run whose moisture-storage data are rejected for layer 2, then the same construction
+    // with a third layer of width 0: the second run reports nothing of the first.
+    QFETCH(bool, validated);
+    QFETCH(QStringList, messages);
+    Material m = Brick;
+    m.m_w_80 = 0.08;
+    m.m_w_sat = 0.095;
+    InputData input = build({{Plaster, 0.015}, {m, 0.24}, {MineralWool, 0.1}, {Render, 0.02}});
+    const CalculationOutcome rejected = Calculation::calculate(input);
+    QCOMPARE(rejected.results.type, 1);
+    QCOMPARE(rejected.messages.size(), 2);
+    QVERIFY(rejected.messages.front().contains("layer #2"));
+
+    input.layer(2).setWidth(0);
+    if (validated)
+        QCOMPARE(input.validate(), 1);
+    else
+        input.setStatus(0);
+    const CalculationOutcome second = Calculation::calculate(input);
+    QCOMPARE(second.results.type, 1);
+    QCOMPARE(second.messages, messages);
+    QVERIFY(second.results.kPlanes.empty());
+
+    // Repaired, the construction calculates and reports no message at all.
+    input.layer(2).setWidth(0.1);
+    input.layer(1).m_w_sat = 0.3;
+    QCOMPARE(input.validate(), 0);
+    const CalculationOutcome repaired = Calculation::calculate(input);
+    QVERIFY(repaired.results.type >= 7);
+    QVERIFY(repaired.messages.isEmpty());
 }
 
 void tst_Calculation::thirtyTwoLayersRejected()
@@ -225,11 +274,11 @@ void tst_Calculation::thirtyTwoLayersRejected()
         layers.emplace_back(Brick, 0.01);
     layers.emplace_back(MineralWool, 0.12);
     layers.emplace_back(TightBoard, 0.02);
-    Calculation calc;
-    QCOMPARE(calc.calculate(build(layers)), 2);
-    QCOMPARE(calc.messages(),
+    const CalculationOutcome o = Calculation::calculate(build(layers));
+    QCOMPARE(o.results.type, 2);
+    QCOMPARE(o.messages,
              QStringList{"Could not find valid combination of k-planes! Algorithm error!"});
-    QCOMPARE(calc.results().typeGlaser, 9);
+    QCOMPARE(o.results.typeGlaser, 9);
 }
 
 void tst_Calculation::singlePlaneAndZone_data()
@@ -255,14 +304,14 @@ void tst_Calculation::singlePlaneAndZone()
     const int n = int(layers.size());
     CalculationOptions options;
     options.moistureDependentLambda = moist;
-    Calculation calc;
-    QCOMPARE(calc.calculate(build(layers), options), int(ResultType::CondensationPlane));
-    const CalculationResults &r = calc.results();
+    const CalculationOutcome o = Calculation::calculate(build(layers), options);
+    const CalculationResults &r = o.results;
+    QCOMPARE(r.type, int(ResultType::CondensationPlane));
     QCOMPARE(r.kPlanes.size(), std::size_t(1));
     QCOMPARE(int(r.kPlanes[0].first), n - 2);
     QCOMPARE(int(r.kPlanes[0].second), n - 1);
-    QCOMPARE(calc.trace().front().accepted, std::uint32_t(1) << (n - 2));
-    QCOMPARE(int(calc.trace().size()), moist ? 3 : 1);
+    QCOMPARE(o.trace.front().accepted, std::uint32_t(1) << (n - 2));
+    QCOMPARE(int(o.trace.size()), moist ? 3 : 1);
     // Mineral wool has no liquid transport: its condensate region is exactly 0, the board takes
     // the whole condensate.
     QCOMPARE(r.sk_Cond[std::size_t(n - 2)], 0.0);
@@ -279,17 +328,18 @@ void tst_Calculation::candidateOrderThreeLayers()
     CalculationOptions options;
     options.moistureDependentLambda = false;
     options.exhaustiveSearch = true;
-    Calculation calc;
-    calc.calculate(build({{Plaster, 0.015}, {MineralWool, 0.12}, {TightBoard, 0.02}}), options);
-    QCOMPARE(calc.results().type, 9);
-    QCOMPARE(calc.trace().front().accepted, 2u);
-    QCOMPARE(calc.trace().front().candidatesTried, 2);
+    CalculationOutcome o = Calculation::calculate(
+        build({{Plaster, 0.015}, {MineralWool, 0.12}, {TightBoard, 0.02}}), options);
+    QCOMPARE(o.results.type, 9);
+    QCOMPARE(o.trace.front().accepted, 2u);
+    QCOMPARE(o.trace.front().candidatesTried, 2);
 
     // Plane at the first interface: the first candidate is taken.
-    calc.calculate(build({{MineralWool, 0.12}, {TightBoard, 0.02}, {MineralWool, 0.01}}), options);
-    QCOMPARE(calc.results().type, 9);
-    QCOMPARE(calc.trace().front().accepted, 1u);
-    QCOMPARE(calc.trace().front().candidatesTried, 1);
+    o = Calculation::calculate(
+        build({{MineralWool, 0.12}, {TightBoard, 0.02}, {MineralWool, 0.01}}), options);
+    QCOMPARE(o.results.type, 9);
+    QCOMPARE(o.trace.front().accepted, 1u);
+    QCOMPARE(o.trace.front().candidatesTried, 1);
 }
 
 void tst_Calculation::loadingTimeEqualsPeriod()
@@ -299,15 +349,16 @@ void tst_Calculation::loadingTimeEqualsPeriod()
     InputData input = build({{Plaster, 0.015}, {Brick, 0.24}, {MineralWool, 0.12}, {Render, 0.02}});
     CalculationOptions options;
     options.moistureDependentLambda = false;
-    Calculation calc;
-    QCOMPARE(calc.calculate(input, options), 9);
-    const double t_hyg = calc.results().t_hyg;
+    CalculationOutcome o = Calculation::calculate(input, options);
+    QCOMPARE(o.results.type, 9);
+    const double t_hyg = o.results.t_hyg;
     QVERIFY(t_hyg > 0);
     input.climate().setTT(t_hyg / 86400);
-    QCOMPARE(calc.calculate(input, options), 9);
-    QCOMPARE(calc.results().t_hyg, t_hyg);
-    QCOMPARE(calc.trace().front().f, 1e-17);
-    M2_COMPARE_REL(calc.results().m_cond, calc.results().m_condStat * 1e-17, 1e-12);
+    o = Calculation::calculate(input, options);
+    QCOMPARE(o.results.type, 9);
+    QCOMPARE(o.results.t_hyg, t_hyg);
+    QCOMPARE(o.trace.front().f, 1e-17);
+    M2_COMPARE_REL(o.results.m_cond, o.results.m_condStat * 1e-17, 1e-12);
 }
 
 void tst_Calculation::moistureDependentConductivity()
@@ -315,15 +366,14 @@ void tst_Calculation::moistureDependentConductivity()
     InputData input = build({{Plaster, 0.015}, {Brick, 0.24}, {MineralWool, 0.12}, {Render, 0.02}});
     CalculationOptions off, on;
     off.moistureDependentLambda = false;
-    Calculation a, b;
-    a.calculate(input, off);
-    b.calculate(input, on);
+    const CalculationResults a = Calculation::calculate(input, off).results;
+    const CalculationResults b = Calculation::calculate(input, on).results;
     // Without moisture the two agree on the dry values; the wet render conducts better.
-    QCOMPARE(a.results().R_layers, b.results().R_layers);
-    QCOMPARE(a.results().R_T_moist, a.results().R_T);
-    QVERIFY(b.results().R_T_moist < a.results().R_T_moist);
-    QVERIFY(b.results().R[3] < a.results().R[3]);
-    QCOMPARE(b.results().R[0], a.results().R[0]);
+    QCOMPARE(a.R_layers, b.R_layers);
+    QCOMPARE(a.R_T_moist, a.R_T);
+    QVERIFY(b.R_T_moist < a.R_T_moist);
+    QVERIFY(b.R[3] < a.R[3]);
+    QCOMPARE(b.R[0], a.R[0]);
 }
 
 void tst_Calculation::screenedSearchEqualsExhaustive()
@@ -363,19 +413,60 @@ void tst_Calculation::screenedSearchEqualsExhaustive()
         CalculationOptions screened, exhaustive;
         screened.moistureDependentLambda = exhaustive.moistureDependentLambda = unit(rng) < 0.5;
         exhaustive.exhaustiveSearch = true;
-        Calculation a, b;
-        const int ra = a.calculate(input, screened);
-        const int rb = b.calculate(input, exhaustive);
-        QCOMPARE(ra, rb);
-        QVERIFY2(a.results() == b.results(), qPrintable(QStringLiteral("construction %1").arg(c)));
-        QCOMPARE(a.results().R_T_moist, b.results().R_T_moist);
-        QCOMPARE(a.messages(), b.messages());
-        QCOMPARE(a.workingMessages(), b.workingMessages());
-        if (ResultType::isCondensation(ra))
+        const CalculationOutcome a = Calculation::calculate(input, screened);
+        const CalculationOutcome b = Calculation::calculate(input, exhaustive);
+        QVERIFY2(a.results == b.results, qPrintable(QStringLiteral("construction %1").arg(c)));
+        QCOMPARE(a.results.R_T_moist, b.results.R_T_moist);
+        QCOMPARE(a.messages, b.messages);
+        if (ResultType::isCondensation(a.results.type))
             ++condensing;
     }
     // The sample must exercise the search, not only the dry outcomes.
     QVERIFY(condensing > 40);
+}
+
+void tst_Calculation::planeGroups_data()
+{
+    QTest::addColumn<unsigned>("bits");
+    QTest::addColumn<int>("layers");
+    QTest::addColumn<QString>("groups"); // "a-b" per group, layer indices
+    QTest::newRow("one plane between layers 2 and 3") << 0x2u << 4 << "1-2";
+    QTest::newRow("planes at interfaces 1 and 2") << 0x3u << 4 << "0-2";
+    QTest::newRow("planes at 1, 3, 4") << 0xDu << 6 << "0-1 2-4";
+    QTest::newRow("every interface of 31 layers") << 0x3FFFFFFFu << 31 << "0-30";
+}
+
+void tst_Calculation::planeGroups()
+{
+    QFETCH(unsigned, bits);
+    QFETCH(int, layers);
+    QFETCH(QString, groups);
+    QStringList actual;
+    for (const auto &g : MoistureStorage::planeGroups(bits, layers))
+        actual << QStringLiteral("%1-%2").arg(g.first).arg(g.second);
+    QCOMPARE(actual.join(' '), groups);
+}
+
+void tst_Calculation::growthFactor_data()
+{
+    QTest::addColumn<double>("t_c");
+    QTest::addColumn<double>("t_hyg");
+    QTest::addColumn<double>("tau");
+    QTest::addColumn<double>("f");
+    QTest::newRow("one time constant after loading") << 4.0 << 1.0 << 9.0 << 1 - std::exp(-1.0);
+    QTest::newRow("loading takes the whole period") << 5.0 << 5.0 << 9.0 << 1e-17;
+    QTest::newRow("loading longer than the period") << 5.0 << 6.0 << 9.0 << 1e-17;
+    QTest::newRow("no condensate, no time constant") << 5.0 << 5.0 << 0.0 << 1e-17;
+}
+
+void tst_Calculation::growthFactor()
+{
+    QFETCH(double, t_c);
+    QFETCH(double, t_hyg);
+    QFETCH(double, tau);
+    QFETCH(double, f);
+    const MoistureStorage::Growth g = MoistureStorage::growth(t_c, t_hyg, tau);
+    QCOMPARE(g.f, f);
 }
 
 void tst_Calculation::resultTexts_data()

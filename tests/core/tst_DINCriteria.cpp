@@ -423,11 +423,10 @@ void tst_DINCriteria::referenceCases()
 
     CalculationOptions calcOptions;
     const InputData input = ReferenceCase::buildInput(caseJson, &calcOptions);
-    Calculation calc;
-    calc.calculate(input, calcOptions);
+    const CalculationOutcome outcome = Calculation::calculate(input, calcOptions);
 
     DINCriteriaResult criteria;
-    criteria.evaluate(options, input, calc.results());
+    criteria.evaluate(options, input, outcome.results);
     const QJsonObject actual = criteria.toJson();
 
     QStringList actualKeys = actual.keys();

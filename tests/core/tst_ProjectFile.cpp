@@ -981,7 +981,7 @@ void tst_ProjectFile::referenceCases()
         QCOMPARE(project.inputData().layer(i).m_width,
                  layers[i].toObject().value("width").toDouble());
 
-    const QString failure = ReferenceCase::compareResults(project.calculation(), expected);
+    const QString failure = ReferenceCase::compareResults(project.outcome(), expected);
     QVERIFY2(failure.isEmpty(), qPrintable(failure));
 
     // saved, the case is written as the reference file holds it: same declaration, document

@@ -73,7 +73,7 @@ BatchCriteria BatchCriteria::evaluate(const Project &project, const ReportSettin
     options.m_capillaryCheckOneSide = settings.m_capillaryCheckOneSide;
     options.m_dryingReserve = settings.m_dryingReserve;
     const InputData &input = project.inputData();
-    const CalculationResults &r = project.calculation().results();
+    const CalculationResults &r = project.results();
     c.din.evaluate(options, input, r);
     c.M_c = r.m_cond;
     c.m_ev = r.m_ev;

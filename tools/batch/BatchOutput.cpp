@@ -54,8 +54,8 @@ QString plainText(const QString &richText)
 QString textBlock(const QString &fileName, const Project &project)
 {
     const InputData &input = project.inputData();
-    const Calculation &calc = project.calculation();
-    const CalculationResults &r = calc.results();
+    const CalculationOutcome &outcome = project.outcome();
+    const CalculationResults &r = outcome.results;
     const int n = input.layerCount();
 
     QString out = QStringLiteral("%1\n").arg(fileName);
@@ -72,7 +72,7 @@ QString textBlock(const QString &fileName, const Project &project)
 
     if (r.type == ResultType::InvalidInput) {
         out += line(QStringLiteral("Result"), QStringLiteral("Invalid input!"));
-        for (const QString &m : calc.messages())
+        for (const QString &m : outcome.messages)
             out += QStringLiteral("    %1\n").arg(plainText(m));
         return out;
     }
@@ -85,7 +85,7 @@ QString textBlock(const QString &fileName, const Project &project)
     out += line(QStringLiteral("U-value (moisture dependent)"), fixed(r.U_moist, 3),
                 QStringLiteral("W/(m2K)"));
     out += line(QStringLiteral("Result (MIRELO)"),
-                plainText(ResultType::displayText(r.type, r.kPlanes, calc.messages())));
+                plainText(ResultType::displayText(r.type, r.kPlanes, outcome.messages)));
     out += line(QStringLiteral("Condensation mass after condensation period"), fixed(r.m_cond, 3),
                 QStringLiteral("kg/m2"));
     out +=
@@ -115,14 +115,14 @@ QString textBlock(const QString &fileName, const Project &project)
 
 JsonObject jsonObject(const QString &fileName, const Project &project)
 {
-    const Calculation &calc = project.calculation();
-    const CalculationResults &r = calc.results();
+    const CalculationOutcome &outcome = project.outcome();
+    const CalculationResults &r = outcome.results;
     using J = JsonWriter;
 
     JsonObject o;
     o.add(QStringLiteral("file"), J::string(fileName));
     o.add(QStringLiteral("status"), J::number(project.inputData().status()));
-    o.add(QStringLiteral("messages"), J::array(calc.messages()));
+    o.add(QStringLiteral("messages"), J::array(outcome.messages));
     o.add(QStringLiteral("type"), J::number(r.type));
     o.add(QStringLiteral("typeGlaser"), J::number(r.typeGlaser));
     o.add(QStringLiteral("d_total"), J::number(r.d_total));
@@ -161,7 +161,7 @@ JsonObject jsonObject(const QString &fileName, const Project &project)
     o.add(QStringLiteral("m_condLayer"), J::array(r.m_condLayer));
     o.add(QStringLiteral("U_ISO"), J::number(r.U_ISO()));
     o.add(QStringLiteral("result_text"),
-          J::string(ResultType::displayText(r.type, r.kPlanes, calc.messages())));
+          J::string(ResultType::displayText(r.type, r.kPlanes, outcome.messages)));
     return o;
 }
 

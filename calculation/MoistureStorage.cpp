@@ -1,0 +1,816 @@
+#include "calculation/MoistureStorage.h"
+
+#include "calculation/LinearSolver.h"
+#include "calculation/ResultType.h"
+#include "htl/HTL_Exception.h"
+#include "model/Climate.h"
+#include "model/InputData.h"
+#include "model/PhysicsFunctions.h"
+
+#include <QCoreApplication>
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <limits>
+
+namespace {
+
+QString tr(const char *text)
+{
+    return QCoreApplication::translate("Calculation", text);
+}
+
+// Largest system: one row per plane (at most 30 interior interfaces of 31 layers) plus the
+// outer boundary.
+constexpr int MaxSystem = 32;
+static_assert(MoistureStorage::MaxLayers + 1 == MaxSystem, "one row per interior interface + 1");
+using Matrix = LinearSystemMatrix;
+using Vector = LinearSystemVector;
+
+// Relative residual accepted by the solver chain for a candidate system.
+constexpr double SolverTolerance = 1e-10;
+
+// 2000/3: converts (moisture content in m³/m³) × (width in m) of a region whose moisture excess
+// falls linearly to zero into kg/m² (1000 kg/m³ × 2/3 for the parabolic excess profile).
+constexpr double MassFactor = 666.6666666666666;
+
+inline bool isPlane(std::uint32_t bits, int interface)
+{
+    return interface >= 1 && ((bits >> (interface - 1)) & 1u) != 0;
+}
+
+/*! Necessary conditions for the acceptance of a candidate plane set, so that the ascending
+    search need not solve the systems of sets that cannot be accepted.
+
+    Every condition bounds the vapour flux g of an accepted solution. Between two planes, and
+    in front of the first and behind the last, the rebuilt vapour pressure falls linearly with
+    g over the vapour resistance S (S_k: resistance up to interface k), raised only by the
+    liquid term Δw²·c ≥ 0 of the layer next to a plane; it equals saturation at the planes
+    and must not exceed saturation in between. Hence, for planes ka < kb and ka < k < kb:
+        g ≥ (psat[ka] − psat[k]) / (S_k − S_ka),
+    in front of the first plane k1 (p'[0] = p_i) the same with p_i, and the first row of the
+    system, g·S_k1 + c·Δw₁² = p_i − psat[k1], gives g ≤ (p_i − psat[k1]) / S_k1. Behind the last
+    plane kL, p'[k] = p_e + g·(S_n − S_k) gives g ≤ (psat[k] − p_e) / (S_n − S_k), and the last
+    plane's balance g ≥ (psat[kL] − p_e) / (S_n − S_kL). Where a layer has no liquid transport
+    (c = 0), the balance across it holds with equality and bounds g from the other side too.
+
+    The candidates are numbered so that ascending order means: last plane first (1, 2, ...),
+    then, for each, the set without further planes followed by the next plane below it in
+    ascending order, and so on. Walking that tree depth first visits them in ascending order and
+    lets a whole subtree go when the planes chosen so far already contradict each other.
+
+    The bounds carry a slack far above the solver's residual tolerance, the rounding of the
+    rebuilt pressures and the 1e-3 Pa allowed at the outer surface, so the screen can never drop
+    a set that the full test would accept: the result is that of the exhaustive search. */
+class CandidateScreen
+{
+public:
+    void prepare(int n, const std::vector<double> &Z, const std::vector<double> &psat, double p_i,
+                 double p_e, const std::vector<double> &cLeft, const std::vector<double> &cRight)
+    {
+        m_n = n;
+        double pScale = std::max(std::fabs(p_i), std::fabs(p_e));
+        for (int k = 0; k <= n; ++k)
+            pScale = std::max(pScale, std::fabs(psat[k]));
+        const double slack = 1e-3 + 1e-5 * pScale + 1e-8;
+        std::array<double, MaxSystem + 1> S;
+        S[0] = 0;
+        for (int k = 0; k < n; ++k)
+            S[k + 1] = S[k] + Z[k];
+
+        // First plane k1: the interfaces in front of it and the first row.
+        Interval hull = Interval::none();
+        double lower = -Inf;
+        for (int k1 = 1; k1 < n; ++k1) {
+            Interval &f = m_front[k1];
+            f.lo = lower;
+            f.hi = (p_i - psat[k1] + slack) / S[k1];
+            if (cRight[k1 - 1] == 0)
+                f.lo = std::max(f.lo, (p_i - psat[k1] - slack) / S[k1]);
+            lower = std::max(lower, (p_i - psat[k1] - slack) / S[k1]);
+            hull = hull.hull(f);
+            m_frontHull[k1] = hull;
+        }
+        // Last plane kL: the last balance and the interfaces behind it.
+        double upper = Inf;
+        for (int kL = n - 1; kL >= 1; --kL) {
+            Interval &b = m_back[kL];
+            b.lo = (psat[kL] - p_e - slack) / (S[n] - S[kL]);
+            b.hi = upper;
+            if (cLeft[kL] == 0)
+                b.hi = std::min(b.hi, (psat[kL] - p_e + slack) / (S[n] - S[kL]));
+            upper = std::min(upper, (psat[kL] + slack - p_e) / (S[n] - S[kL]));
+        }
+        // Consecutive planes ka < kb.
+        for (int ka = 1; ka < n; ++ka) {
+            double lo = -Inf;
+            for (int kb = ka + 1; kb < n; ++kb) {
+                Interval &m = m_mid[ka][kb];
+                const double dS = S[kb] - S[ka];
+                m.lo = lo;
+                m.hi = Inf;
+                if (cRight[kb - 1] == 0)
+                    m.lo = std::max(m.lo, (psat[ka] - psat[kb] - slack) / dS);
+                if (cLeft[ka] == 0)
+                    m.hi = (psat[ka] - psat[kb] + slack) / dS;
+                lo = std::max(lo, (psat[ka] - psat[kb] - slack) / dS);
+            }
+        }
+    }
+
+    /*! Calls visit(bits) for every set that may be accepted (bit b: plane at interface b+1), in
+        ascending order, until visit returns true; returns whether it did. */
+    template <typename Visit>
+    bool forEach(Visit &&visit) const
+    {
+        for (int kL = 1; kL < m_n; ++kL)
+            if (descend(std::uint32_t(1) << (kL - 1), kL, m_back[kL], visit))
+                return true;
+        return false;
+    }
+
+private:
+    static constexpr double Inf = std::numeric_limits<double>::infinity();
+
+    struct Interval
+    {
+        double lo, hi; // left uninitialised: the screen is prepared afresh for every pass
+        static Interval none() { return {Inf, -Inf}; }
+        bool empty() const { return lo > hi; }
+        Interval operator&(const Interval &o) const
+        {
+            return {std::max(lo, o.lo), std::min(hi, o.hi)};
+        }
+        Interval hull(const Interval &o) const { return {std::min(lo, o.lo), std::max(hi, o.hi)}; }
+    };
+
+    // The sets whose planes from kc on are those of bits; g the flux interval they leave.
+    template <typename Visit>
+    bool descend(std::uint32_t bits, int kc, const Interval &g, Visit &visit) const
+    {
+        if (!(g & m_front[kc]).empty() && visit(bits))
+            return true;
+        for (int k = 1; k < kc; ++k) {
+            const Interval gk = g & m_mid[k][kc];
+            if (gk.empty() || (gk & m_frontHull[k]).empty())
+                continue;
+            if (descend(bits | (std::uint32_t(1) << (k - 1)), k, gk, visit))
+                return true;
+        }
+        return false;
+    }
+
+    int m_n = 0;
+    std::array<Interval, MaxSystem + 1> m_front, m_frontHull, m_back;
+    std::array<std::array<Interval, MaxSystem + 1>, MaxSystem + 1> m_mid;
+};
+
+/*! Outcome of trying one candidate plane set. */
+enum class CandidateOutcome
+{
+    Accepted,
+    Rejected,
+    SolverFailed
+};
+
+/*! Solves the system of one candidate plane set and checks its solution. The matrix and vectors
+    are the caller's, reused from candidate to candidate. */
+class CandidateTrial
+{
+public:
+    CandidateTrial(const MoistureStorage::Layers &layers, const std::vector<double> &psat,
+                   const std::vector<double> &pv, double p_i, double p_e)
+        : L(layers)
+        , m_psat(psat)
+        , m_pv(pv)
+        , m_p_i(p_i)
+        , m_p_e(p_e)
+    {
+    }
+
+    /*! Leaves the flux in g(), Δw² of the planes in x()[1..m], the rebuilt vapour pressure in
+        pv() and what the candidate reported in messages(). */
+    CandidateOutcome operator()(std::uint32_t bits)
+    {
+        m_messages.clear();
+        const int n = L.count();
+        int m = 0;
+        for (std::uint32_t c = bits; c; c &= c - 1)
+            ++m;
+        A.resize(m + 1, m + 1, 0.0);
+        b.resize(m + 1, 0.0);
+        int v = 0;
+        double S = 0;
+        for (int i = 0; i < n; ++i) {
+            const bool planeLeft = isPlane(bits, i);
+            if (planeLeft) {
+                A(v, 0) = S;
+                b[v] = m_p_i - m_psat[i];
+                ++v;
+            }
+            if (isPlane(bits, i + 1))
+                for (int j = v; j <= m; ++j)
+                    A(j, v + 1) += L.cRight[i];
+            if (planeLeft)
+                for (int j = v; j <= m; ++j)
+                    A(j, v) -= L.cLeft[i];
+            S += L.Z[i];
+        }
+        A(m, 0) = S;
+        b[m] = m_p_i - m_p_e;
+
+        if (!solveLinearSystem(A, b, m_x, SolverTolerance))
+            return CandidateOutcome::SolverFailed;
+        for (int j = 1; j <= m; ++j)
+            if (m_x[j] < 0)
+                return CandidateOutcome::Rejected;
+        const double g = m_x[0];
+
+        // Vapour pressure rebuilt from the flux and the liquid flows at the planes. The liquid
+        // terms are written out rather than taken from cLeft/cRight: Δw²·Z/(…) rounds
+        // differently from Δw²·(Z/(…)), and the acceptance test looks at 1e-8 Pa.
+        std::vector<double> &p = m_p;
+        p.assign(n + 1, 0.0);
+        p[0] = m_pv[0];
+        int q = 1;
+        for (int i = 0; i < n; ++i) {
+            p[i + 1] = p[i] - g * L.Z[i];
+            if (isPlane(bits, i)) {
+                p[i + 1] += m_x[q] * L.Z[i] / (2 * L.R_liq[i] * (L.ratio[i] * L.ratio[i]));
+                ++q;
+            }
+            if (isPlane(bits, i + 1))
+                p[i + 1] -= L.Z[i] * m_x[q] / (2 * L.R_liq[i]);
+        }
+        if (std::fabs(p[n] - m_pv[n]) > 0.001) {
+            m_messages << tr("pv_e not correctly calculated! Algorithm error!");
+            return CandidateOutcome::Rejected;
+        }
+        for (int k = 1; k < n; ++k)
+            if (m_psat[k] - p[k] < -1e-8)
+                return CandidateOutcome::Rejected;
+        m_g = g;
+        return CandidateOutcome::Accepted;
+    }
+
+    double g() const { return m_g; }
+    const Vector &x() const { return m_x; }
+    const std::vector<double> &pv() const { return m_p; }
+    const QStringList &messages() const { return m_messages; }
+
+private:
+    const MoistureStorage::Layers &L;
+    const std::vector<double> &m_psat, &m_pv;
+    const double m_p_i, m_p_e;
+    Matrix A;
+    Vector b, m_x;
+    double m_g = 0;
+    std::vector<double> m_p;
+    QStringList m_messages;
+};
+
+} // namespace
+
+namespace MoistureStorage {
+
+Preparation prepareLayers(const InputData &input, int heatFlowDirection)
+{
+    const int n = input.layerCount();
+    Preparation result;
+    Layers &L = result.layers;
+    L.d.resize(n);
+    L.lambda.resize(n);
+    L.wref.resize(n);
+    L.K.resize(n);
+    L.ratio.assign(n + 1, 0.0);
+    // Reference moisture content at 95 % RH extrapolated linearly from the 80 % value, and the
+    // liquid transport coefficient from the water absorption coefficient and the free capacity.
+    for (int i = 0; i < n; ++i) {
+        const MaterialLayer &layer = input.layer(i);
+        L.d[i] = layer.m_width;
+        L.lambda[i] = layer.lambda(heatFlowDirection);
+        L.wref[i] = layer.m_w_80 * 95 / 80;
+        const double freeCapacity = layer.m_w_sat - L.wref[i];
+        if (freeCapacity <= 0) {
+            result.invalidLayer = i;
+            return result;
+        }
+        // Powers through std::pow, as in the reference computation: x·x·x rounds differently,
+        // and near-equal differences of cubes amplify that into visible digits.
+        L.K[i] = std::pow(layer.m_A_w, 2) * 5e-8 / std::pow(freeCapacity, 3);
+    }
+    for (int i = 1; i < n; ++i) {
+        const MaterialLayer &left = input.layer(i - 1);
+        const MaterialLayer &right = input.layer(i);
+        L.ratio[i] = (left.m_w_sat - L.wref[i - 1]) / (right.m_w_sat - L.wref[i]);
+    }
+    L.Z.resize(n);
+    L.R_liq.resize(n);
+    for (int i = 0; i < n; ++i) {
+        // 5.4e9 = 1.5e6 · 3600: the vapour resistance in the units of the liquid transport model.
+        L.Z[i] = input.layer(i).mu() * L.d[i] * 5.4e9;
+        L.R_liq[i] = L.d[i] / L.K[i] / 1000; // inf for a layer without liquid transport
+    }
+    // The excess moisture at the left side of a layer is the plane's excess scaled by the
+    // capacity ratio, hence r² in the coefficient of that side.
+    L.cRight.resize(n);
+    L.cLeft.resize(n);
+    for (int i = 0; i < n; ++i) {
+        L.cRight[i] = L.Z[i] / (2 * L.R_liq[i]);
+        L.cLeft[i] = i > 0 ? L.Z[i] / (2 * L.R_liq[i] * (L.ratio[i] * L.ratio[i])) : 0.0;
+    }
+    return result;
+}
+
+std::vector<double> layerResistances(const Layers &L, const std::vector<double> &sk_Cond,
+                                     const std::vector<double> &w_left,
+                                     const std::vector<double> &w_right)
+{
+    // The wet regions conduct better: 0.55 W/(m·K) per m³/m³ of mean moisture content.
+    const int n = L.count();
+    std::vector<double> R(n);
+    for (int i = 0; i < n; ++i) {
+        const double d = L.d[i];
+        const double lambda = L.lambda[i];
+        if (sk_Cond[i] == 0) {
+            R[i] = d / lambda;
+        } else if (sk_Cond[i] == d) {
+            R[i] = d / (lambda + 0.55 * 0.5 * (w_left[i] + w_right[i]));
+        } else {
+            const double w_p = w_left[i] > L.wref[i] ? w_left[i] : w_right[i];
+            R[i] =
+                (d - sk_Cond[i]) / lambda + sk_Cond[i] / (lambda + 0.55 * 0.5 * (L.wref[i] + w_p));
+        }
+    }
+    return R;
+}
+
+ThermalField thermalField(const std::vector<double> &R, double R_si, double R_se, double T_i,
+                          double T_e)
+{
+    ThermalField field;
+    double sumR = 0;
+    for (double r : R)
+        sumR += r;
+    field.R_layers = sumR;
+    field.R_T = R_si + sumR + R_se;
+    Calculation::temperatureProfile(R, R_si, R_se, T_i, T_e, field.T);
+    field.psat.resize(field.T.size());
+    for (std::size_t k = 0; k < field.T.size(); ++k)
+        field.psat[k] = p_sat_pow(field.T[k]);
+    return field;
+}
+
+std::vector<double> vaporField(const std::vector<double> &Z, double p_i, double p_e)
+{
+    const std::size_t n = Z.size();
+    double R_vap = 0;
+    for (double z : Z)
+        R_vap += z;
+    if (R_vap == 0)
+        throw HTL::Exception("[vapor_field]  Error: R_vap == 0!", "[Calculation::vapor_field]");
+    std::vector<double> pv(n + 1);
+    double S = 0;
+    for (std::size_t k = 0; k < n; ++k) {
+        pv[k] = p_i - S * (p_i - p_e) / R_vap;
+        S += Z[k];
+    }
+    pv[n] = p_e;
+    return pv;
+}
+
+MoistureContents moistureContents(const std::vector<double> &pv, const std::vector<double> &psat,
+                                  const std::vector<double> &wref)
+{
+    const std::size_t n = wref.size();
+    MoistureContents w;
+    w.w_left.resize(n);
+    w.w_right.resize(n);
+    for (std::size_t i = 0; i < n; ++i) {
+        w.w_left[i] = pv[i] / psat[i] * wref[i];
+        w.w_right[i] = pv[i + 1] / psat[i + 1] * wref[i];
+    }
+    return w;
+}
+
+PlaneSet searchPlaneSet(const Layers &L, const std::vector<double> &psat,
+                        const std::vector<double> &pv, double p_i, double p_e,
+                        std::uint32_t previous, bool exhaustive)
+{
+    const int n = L.count();
+    PlaneSet set;
+    CandidateTrial trial(L, psat, pv, p_i, p_e);
+    bool accepted = false;
+    std::uint32_t acceptedBits = 0;
+    // The previous pass's set first; its failure never counts as the failure of the last set.
+    if (previous != 0) {
+        ++set.candidatesTried;
+        accepted = trial(previous) == CandidateOutcome::Accepted;
+        acceptedBits = previous;
+    }
+    bool lastFailed = false;
+    if (!accepted) {
+        const std::uint32_t last = (std::uint32_t(1) << (n - 1)) - 1;
+        bool lastTried = false;
+        auto visit = [&](std::uint32_t c) {
+            ++set.candidatesTried;
+            const CandidateOutcome outcome = trial(c);
+            if (c == last) {
+                lastTried = true;
+                lastFailed = outcome == CandidateOutcome::SolverFailed;
+            }
+            accepted = outcome == CandidateOutcome::Accepted;
+            acceptedBits = c;
+            return accepted;
+        };
+        if (exhaustive) {
+            for (std::uint32_t c = 1; c <= last && !visit(c); ++c) {
+            }
+        } else {
+            CandidateScreen screen;
+            screen.prepare(n, L.Z, psat, p_i, p_e, L.cLeft, L.cRight);
+            // The set of all planes comes last and is always tried: its outcome decides the
+            // message when no set is accepted.
+            if (!screen.forEach(visit) && !lastTried)
+                visit(last);
+        }
+    }
+    set.messages = trial.messages();
+    if (!accepted) {
+        set.result = lastFailed ? PlaneSet::NoSolution : PlaneSet::NoValidCombination;
+        return set;
+    }
+    set.result = PlaneSet::Accepted;
+    set.bits = acceptedBits;
+    set.g = trial.g();
+    set.pv = trial.pv();
+    for (int j = 1; j < trial.x().size(); ++j)
+        set.dw.push_back(std::sqrt(trial.x()[j]));
+    return set;
+}
+
+std::vector<CalculationResults::PlaneRange> planeGroups(std::uint32_t bits, int n)
+{
+    std::vector<CalculationResults::PlaneRange> groups;
+    for (int k = 1; k < n; ++k) {
+        if (!isPlane(bits, k))
+            continue;
+        if (isPlane(bits, k - 1))
+            groups.back().second = k;
+        else
+            groups.emplace_back(k - 1, k);
+    }
+    return groups;
+}
+
+Condensate stationaryCondensate(const Layers &L,
+                                const std::vector<CalculationResults::PlaneRange> &groups, double g,
+                                const std::vector<double> &dw, const std::vector<double> &psat,
+                                const std::vector<double> &pv, const MoistureContents &w)
+{
+    const int n = L.count();
+    Condensate c;
+    c.sk_Cond.assign(n, 0.0);
+    c.m_condLayer.assign(n, 0.0);
+    c.w_left = w.w_left;
+    c.w_right = w.w_right;
+    const std::vector<double> &Z = L.Z;
+    std::size_t plane = 0; // Δw of the planes in order across all groups
+    for (const CalculationResults::PlaneRange &group : groups) {
+        const int a = int(group.first);
+        const int bl = int(group.second);
+        // A layer without liquid transport (A_w = 0) takes up no condensate: its region is 0
+        // exactly, while the formula would give rounding noise of either sign and, through
+        // the checks below, turn ordinary constructions into calculation errors.
+        if (L.K[a] == 0) {
+            c.sk_Cond[a] = 0;
+        } else {
+            const double D_a = g - (psat[a] - psat[a + 1]) / Z[a];
+            if (D_a == 0) {
+                c.failure = Condensate::ZeroDenominator;
+                c.failedLayer = a;
+                return c;
+            }
+            c.sk_Cond[a] = L.d[a] * (g - (pv[a] - psat[a + 1]) / Z[a]) / D_a;
+        }
+        if (L.K[bl] == 0) {
+            c.sk_Cond[bl] = 0;
+        } else {
+            const double D_b = g * Z[bl] - (psat[bl] - psat[bl + 1]);
+            if (D_b == 0) {
+                c.failure = Condensate::ZeroDenominator;
+                c.failedLayer = bl;
+                return c;
+            }
+            c.sk_Cond[bl] = L.d[bl] * (g * Z[bl] - (psat[bl] - pv[bl + 1])) / D_b;
+            if (c.sk_Cond[bl] <= 0) {
+                c.failure = Condensate::NegativeRegion;
+                c.failedLayer = bl;
+                return c;
+            }
+        }
+        for (int j = a; j < bl; ++j) {
+            const double excess = dw[plane++];
+            c.w_right[j] = L.wref[j] + excess;
+            c.w_left[j + 1] = L.wref[j + 1] + excess / L.ratio[j + 1];
+        }
+        for (int j = a + 1; j < bl; ++j) {
+            // Wholly wet layer with a linear excess profile δ(x) between its two sides.
+            c.sk_Cond[j] = L.d[j];
+            const double dl = c.w_left[j] - L.wref[j];
+            const double dr = c.w_right[j] - L.wref[j];
+            if (dl == dr) {
+                // Limit of (δl³ − δr³)/(δl² − δr²) for δl → δr: 1.5·δ (0 for δ = 0).
+                c.m_condLayer[j] = 1.5 * dl * c.sk_Cond[j] * MassFactor;
+            } else {
+                c.m_condLayer[j] = (std::pow(dl, 3) - std::pow(dr, 3)) * c.sk_Cond[j] * MassFactor /
+                                   (std::pow(dl, 2) - std::pow(dr, 2));
+            }
+        }
+        c.m_condLayer[a] = (c.w_right[a] - L.wref[a]) * MassFactor * c.sk_Cond[a];
+        c.m_condLayer[bl] = (c.w_left[bl] - L.wref[bl]) * MassFactor * c.sk_Cond[bl];
+    }
+    double sum = 0;
+    for (double mc : c.m_condLayer)
+        sum += mc;
+    c.mass = sum;
+    return c;
+}
+
+Loading hygroscopicLoading(const Layers &L,
+                           const std::vector<CalculationResults::PlaneRange> &groups,
+                           const std::vector<double> &psat, const std::vector<double> &pv,
+                           double m_condStat)
+{
+    const int n = L.count();
+    const std::vector<double> &Z = L.Z;
+    const int a0 = int(groups.front().first);
+    const int b1 = int(groups.back().second);
+    double Z_in = 0, Z_out = 0;
+    for (int j = 0; j <= a0; ++j)
+        Z_in += Z[j];
+    for (int j = b1; j < n; ++j)
+        Z_out += Z[j];
+    Loading loading;
+    // Net flux into the planes: what arrives from the inside minus what leaves to the outside.
+    const double F = (pv[0] - psat[a0 + 1]) / Z_in - (psat[b1] - pv[n]) / Z_out;
+    // Relative humidity (1 at saturation) over the interfaces once the planes are saturated:
+    // linear in the vapour resistance towards the planes.
+    std::vector<double> phi(n + 1, 0.0);
+    for (int k = 1; k <= a0; ++k) {
+        double s = 0;
+        for (int j = 0; j < k; ++j)
+            s += Z[j];
+        phi[k] = s / Z_in * psat[a0 + 1] / psat[k];
+    }
+    for (int k = a0 + 1; k <= b1; ++k)
+        phi[k] = 1;
+    for (int k = b1 + 1; k <= n - 1; ++k) {
+        double s = 0;
+        for (int j = k; j < n; ++j)
+            s += Z[j];
+        phi[k] = s / Z_out * psat[b1] / psat[k];
+    }
+    // Hygroscopic moisture to be stored before condensate forms: the mean relative humidity
+    // of each layer times its reference content; wholly inside a group the layer is at 95 %.
+    double H = 0;
+    for (int j = 0; j < n; ++j) {
+        if (j <= a0 || j >= b1)
+            H += L.d[j] * (phi[j] + phi[j + 1]) * L.wref[j];
+        else
+            H += 2 * L.d[j] * L.wref[j];
+    }
+    loading.F = F;
+    loading.H = H;
+    // 0.020000000000000018 is a difference of two relative humidities two per cent apart as
+    // double arithmetic rounds it (1 − 0.98, 0.97 − 0.95, 0.8 − 0.78; not 0.95 − 0.93, which
+    // gives 0.019999999999999907): the humidity step by which the stored hygroscopic moisture
+    // is weighted. Written as 0.02 it would differ in the last bits from the reference.
+    loading.t_hyg = H * 1000 * 0.020000000000000018 * 0.5 / F;
+    loading.tau = 3 * m_condStat / F;
+    return loading;
+}
+
+Growth growth(double t_c, double t_hyg, double tau)
+{
+    // Growth towards the stationary amount during the condensation period after the hygroscopic
+    // loading time.
+    Growth gr;
+    gr.e = -3 * (t_c - t_hyg) / tau;
+    gr.f = 1 - std::exp(gr.e);
+    // The floor also catches a NaN factor (F = 0, or τ = 0 with t_c = t_hyg).
+    if (gr.e > 700 || !(gr.f > 0))
+        gr.f = 1e-17;
+    return gr;
+}
+
+Condensate grownCondensate(const Layers &L,
+                           const std::vector<CalculationResults::PlaneRange> &groups,
+                           const Condensate &stationary, double f)
+{
+    // The regions at the group ends grow with √f, the excess moisture so that the group's
+    // condensate is f times the stationary one.
+    Condensate c = stationary;
+    const double h = std::sqrt(f);
+    for (const CalculationResults::PlaneRange &group : groups) {
+        const int a = int(group.first);
+        const int bl = int(group.second);
+        double M_in = 0, M_all = 0;
+        for (int j = a + 1; j < bl; ++j)
+            M_in += c.m_condLayer[j];
+        for (int j = a; j <= bl; ++j)
+            M_all += c.m_condLayer[j];
+        const double s =
+            M_in != 0 ? M_all * f / ((c.m_condLayer[a] + c.m_condLayer[bl]) * h + M_in) : h;
+        c.sk_Cond[a] *= h;
+        c.sk_Cond[bl] *= h;
+        for (int j = a; j < bl; ++j) {
+            c.w_left[j + 1] = (c.w_right[j] - L.wref[j]) / L.ratio[j + 1] * s + L.wref[j + 1];
+            c.w_right[j] = (c.w_right[j] - L.wref[j]) * s + L.wref[j];
+        }
+        c.m_condLayer[a] *= h * s;
+        c.m_condLayer[bl] *= h * s;
+        for (int j = a + 1; j < bl; ++j)
+            c.m_condLayer[j] *= s;
+    }
+    double sum = 0;
+    for (double mc : c.m_condLayer)
+        sum += mc;
+    c.mass = sum;
+    return c;
+}
+
+Drying drying(const std::vector<double> &R, const std::vector<double> &Z,
+              const std::vector<CalculationResults::PlaneRange> &groups, double R_si, double R_se,
+              const ClimateCondition &inS, const ClimateCondition &outS, double t_ev_period,
+              double m_cond)
+{
+    // The first plane of the first group at the saturation pressure of its summer temperature,
+    // drying to both sides.
+    const int n = int(Z.size());
+    const int a0 = int(groups.front().first);
+    std::vector<double> T_summer;
+    Calculation::temperatureProfile(R, R_si, R_se, inS.m_T, outS.m_T, T_summer);
+    const double p_plane = p_sat_pow(T_summer[a0 + 1]);
+    const double p_is = p_sat_pow(inS.m_T) * inS.m_rh / 100;
+    const double p_es = p_sat_pow(outS.m_T) * outS.m_rh / 100;
+    double Z_in = 0;
+    for (int j = 0; j <= a0; ++j)
+        Z_in += Z[j];
+    double Z_right = 0;
+    for (int j = a0 + 1; j < n; ++j)
+        Z_right += Z[j];
+    const double G = (p_plane - p_es) / Z_right + (p_plane - p_is) / Z_in;
+    Drying result;
+    result.m_ev = G * t_ev_period;
+    result.t_ev = m_cond / G;
+    return result;
+}
+
+int run(const InputData &input, const CalculationOptions &options, CalculationOutcome &outcome)
+{
+    CalculationResults &r = outcome.results;
+    QStringList &messages = outcome.messages;
+    const Climate &climate = input.climate();
+    const ClimateCondition &in = climate.insideWinter();
+    const ClimateCondition &out = climate.outsideWinter();
+    const double R_si = in.m_Rs;
+    const double R_se = out.m_Rs;
+    const int n = input.layerCount();
+
+    const Preparation preparation = prepareLayers(input, options.heatFlowDirection);
+    if (preparation.invalidLayer >= 0) {
+        messages << tr("Invalid moisture storage values for <a href=\"layer-%1\">layer #%1</a>.")
+                        .arg(preparation.invalidLayer + 1);
+        messages << tr("Current moisture content at 80%RH leads to an moisture content at "
+                       "95%RH higher than saturation moisture content.");
+        return ResultType::InvalidInput;
+    }
+    const Layers &L = preparation.layers;
+    r.Z = L.Z;
+    r.R_liq = L.R_liq;
+    const double p_i = p_sat_pow(in.m_T) * in.m_rh / 100;
+    const double p_e = p_sat_pow(out.m_T) * out.m_rh / 100;
+    const double t_c = climate.tT(true);
+
+    const int passes = options.moistureDependentLambda ? 3 : 1;
+    std::uint32_t previous = 0;
+    int result = ResultType::CalculationError;
+    for (int pass = 1; pass <= passes; ++pass) {
+        // From the second pass on, the wet regions found by the previous pass conduct better.
+        r.R = layerResistances(L, r.sk_Cond, r.w_left, r.w_right);
+        // A pass that stops must not leave condensate values of an earlier pass behind.
+        r.kPlanes.clear();
+        std::fill(r.sk_Cond.begin(), r.sk_Cond.end(), 0.0);
+        std::fill(r.m_condLayer.begin(), r.m_condLayer.end(), 0.0);
+        r.m_condStat = r.m_cond = r.tau = r.t_hyg = r.t_ev = r.m_ev = 0;
+
+        ThermalField field = thermalField(r.R, R_si, R_se, in.m_T, out.m_T);
+        r.R_layers_moist = field.R_layers;
+        r.R_T_moist = field.R_T;
+        r.U_moist = 1 / r.R_T_moist;
+        r.T = std::move(field.T);
+        r.psat = std::move(field.psat);
+        r.pv = vaporField(r.Z, p_i, p_e);
+
+        // Surface condensation: here only a strict excess counts.
+        if (r.pv[0] > r.psat[0])
+            return ResultType::SurfaceCondensationInside;
+        if (r.pv[n] > r.psat[n])
+            return ResultType::SurfaceCondensationOutside;
+        MoistureContents w = moistureContents(r.pv, r.psat, L.wref);
+        r.w_left = w.w_left;
+        r.w_right = w.w_right;
+        if (n == 1)
+            return ResultType::OnlyOneLayer;
+        bool anySaturated = false;
+        for (int k = 0; k <= n; ++k)
+            if (r.pv[k] > r.psat[k])
+                anySaturated = true;
+        if (!anySaturated)
+            return ResultType::NoCondensation;
+
+        if (n > MaxLayers) {
+            messages << tr("Could not find valid combination of k-planes! Algorithm error!");
+            return ResultType::CalculationError;
+        }
+
+        // The plane set: exhaustive in ascending candidate number, the previous pass's set first.
+        CalculationPassTrace trace;
+        trace.pass = pass;
+        PlaneSet set =
+            searchPlaneSet(L, r.psat, r.pv, p_i, p_e, previous, options.exhaustiveSearch);
+        trace.candidatesTried = set.candidatesTried;
+        messages = set.messages;
+        if (set.result != PlaneSet::Accepted) {
+            messages
+                << (set.result == PlaneSet::NoSolution
+                        ? tr("No Solution found!")
+                        : tr("Could not find valid combination of k-planes! Algorithm error!"));
+            outcome.trace.push_back(trace);
+            return ResultType::CalculationError;
+        }
+        previous = set.bits;
+        trace.accepted = set.bits;
+        trace.g = set.g;
+        trace.dw = set.dw;
+
+        r.pv = std::move(set.pv);
+        w = moistureContents(r.pv, r.psat, L.wref);
+        r.w_left = w.w_left;
+        r.w_right = w.w_right;
+        messages.clear();
+        r.kPlanes = planeGroups(set.bits, n);
+
+        const Condensate stationary =
+            stationaryCondensate(L, r.kPlanes, set.g, set.dw, r.psat, r.pv, w);
+        r.sk_Cond = stationary.sk_Cond;
+        r.m_condLayer = stationary.m_condLayer;
+        r.w_left = stationary.w_left;
+        r.w_right = stationary.w_right;
+        if (stationary.failure == Condensate::ZeroDenominator) {
+            messages << tr("Error in calculation m_results.sk_Cond[%1], denominator == 0!")
+                            .arg(stationary.failedLayer);
+            return ResultType::CalculationError;
+        }
+        if (stationary.failure == Condensate::NegativeRegion) {
+            messages << tr("Error in calculation m_results.sk_Cond[%1], Value < 0!")
+                            .arg(stationary.failedLayer);
+            return ResultType::CalculationError;
+        }
+        r.m_condStat = stationary.mass;
+
+        const Loading loading = hygroscopicLoading(L, r.kPlanes, r.psat, r.pv, r.m_condStat);
+        r.t_hyg = loading.t_hyg;
+        r.tau = loading.tau;
+        const Growth gr = growth(t_c, r.t_hyg, r.tau);
+        trace.F = loading.F;
+        trace.H = loading.H;
+        trace.e = gr.e;
+        trace.f = gr.f;
+
+        const Condensate grown = grownCondensate(L, r.kPlanes, stationary, gr.f);
+        r.sk_Cond = grown.sk_Cond;
+        r.m_condLayer = grown.m_condLayer;
+        r.w_left = grown.w_left;
+        r.w_right = grown.w_right;
+        r.m_cond = grown.mass;
+
+        const Drying dry = drying(r.R, r.Z, r.kPlanes, R_si, R_se, climate.insideSummer(),
+                                  climate.outsideSummer(), climate.tT_summer(true), r.m_cond);
+        r.m_ev = dry.m_ev;
+        r.t_ev = dry.t_ev;
+
+        if (r.kPlanes.size() > 1)
+            result = ResultType::SeveralPlanes;
+        else if (r.kPlanes.front().second == r.kPlanes.front().first + 1)
+            result = ResultType::CondensationPlane;
+        else
+            result = ResultType::CondensationZone;
+        outcome.trace.push_back(trace);
+    }
+    return result;
+}
+
+} // namespace MoistureStorage

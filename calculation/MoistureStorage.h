@@ -1,0 +1,184 @@
+#pragma once
+
+#include "calculation/Calculation.h"
+#include "calculation/CalculationResults.h"
+#include "model/ClimateCondition.h"
+
+#include <QStringList>
+
+#include <cstdint>
+#include <vector>
+
+class InputData;
+
+/*! The moisture-storage method (MIRELO) in its stages. Condensate spreads from the condensation
+    planes into the adjacent layers by liquid transport; the layers first have to store their
+    hygroscopic moisture, and the condensate then grows towards its stationary amount with a time
+    constant.
+
+    Each stage takes what it needs and returns its result; run() chains them in up to three
+    passes and fills the moisture-storage fields of a results record. Units: m, W/(m·K), Pa,
+    m²·s·Pa/kg, m³/m³, kg/m², s. Interfaces 0..n, layers 0..n-1, inside first. */
+namespace MoistureStorage {
+
+/*! Layer data and working quantities, fixed for all passes. */
+struct Layers
+{
+    std::vector<double> d;      ///< width
+    std::vector<double> lambda; ///< conductivity for the heat-flow direction
+    std::vector<double> wref;   ///< reference moisture content at 95 % RH
+    std::vector<double> K;      ///< liquid transport coefficient; 0 without liquid transport
+    /*! Ratio of the free water capacities across interface i (1..n-1); ends unused. */
+    std::vector<double> ratio;
+    std::vector<double> Z;     ///< vapour resistance μ·d·5.4e9
+    std::vector<double> R_liq; ///< liquid transport resistance d/K/1000 (inf without transport)
+    /*! System coefficients of the liquid flow into a layer from the plane at its right side,
+        Z/(2·R_liq), and from the plane at its left side, Z/(2·R_liq·r²). */
+    std::vector<double> cRight, cLeft;
+
+    int count() const { return int(d.size()); }
+};
+
+/*! Outcome of the layer preparation: the layers, or the first layer (0-based) whose reference
+    moisture content leaves no free capacity below saturation. */
+struct Preparation
+{
+    Layers layers;
+    int invalidLayer = -1;
+};
+
+Preparation prepareLayers(const InputData &input, int heatFlowDirection);
+
+/*! Thermal resistance of every layer. Where a previous pass found condensate (sk_Cond > 0), the
+    wet region conducts better; without condensate the dry d/λ. */
+std::vector<double> layerResistances(const Layers &layers, const std::vector<double> &sk_Cond,
+                                     const std::vector<double> &w_left,
+                                     const std::vector<double> &w_right);
+
+/*! Winter temperature field of the layer resistances R. */
+struct ThermalField
+{
+    double R_layers = 0; ///< ΣR
+    double R_T = 0;      ///< R_si + ΣR + R_se
+    std::vector<double> T;
+    std::vector<double> psat; ///< power form
+};
+
+ThermalField thermalField(const std::vector<double> &R, double R_si, double R_se, double T_i,
+                          double T_e);
+
+/*! Vapour pressure at the interfaces, linear over the vapour resistance from p_i to p_e. Throws
+    HTL::Exception when the construction has no vapour resistance. */
+std::vector<double> vaporField(const std::vector<double> &Z, double p_i, double p_e);
+
+/*! Moisture contents at both sides of every layer from the relative humidity there. */
+struct MoistureContents
+{
+    std::vector<double> w_left, w_right;
+};
+
+MoistureContents moistureContents(const std::vector<double> &pv, const std::vector<double> &psat,
+                                  const std::vector<double> &wref);
+
+/*! Outcome of the search for the plane set. */
+struct PlaneSet
+{
+    enum Result
+    {
+        Accepted,
+        /*! The system of the last candidate could not be solved. */
+        NoSolution,
+        /*! Every candidate was rejected. */
+        NoValidCombination
+    };
+    Result result = NoValidCombination;
+    std::uint32_t bits = 0; ///< bit b: plane at interface b+1
+    double g = 0;           ///< vapour flux through the construction
+    std::vector<double> dw; ///< excess moisture content at each plane, inside first
+    std::vector<double> pv; ///< vapour pressure rebuilt with the liquid flows (n+1)
+    QStringList messages;   ///< what the last candidate tried reported
+    int candidatesTried = 0;
+};
+
+/*! Largest number of layers whose plane sets can be searched. */
+constexpr int MaxLayers = 31;
+
+/*! Tries the plane sets in ascending candidate number (the set `previous` first, when not 0)
+    and returns the first whose excess moisture is real, whose rebuilt vapour pressure meets the
+    outer surface and stays at or below saturation. exhaustive: solve every candidate instead of
+    screening out those that cannot be accepted (same result). At most MaxLayers layers. */
+PlaneSet searchPlaneSet(const Layers &layers, const std::vector<double> &psat,
+                        const std::vector<double> &pv, double p_i, double p_e,
+                        std::uint32_t previous, bool exhaustive);
+
+/*! The plane set as groups of consecutive planes: (layer left of the first plane, layer right of
+    the last plane). */
+std::vector<CalculationResults::PlaneRange> planeGroups(std::uint32_t bits, int layerCount);
+
+/*! Condensate regions and masses. On a failure the values computed so far are kept. */
+struct Condensate
+{
+    enum Failure
+    {
+        None,
+        ZeroDenominator,
+        NegativeRegion
+    };
+    std::vector<double> sk_Cond, m_condLayer, w_left, w_right;
+    double mass = 0; ///< Σ m_condLayer
+    Failure failure = None;
+    int failedLayer = -1;
+};
+
+/*! The stationary condensate of the plane groups with the flux g and the excess moisture dw at
+    the planes, starting from the moisture contents w. */
+Condensate stationaryCondensate(const Layers &layers,
+                                const std::vector<CalculationResults::PlaneRange> &groups, double g,
+                                const std::vector<double> &dw, const std::vector<double> &psat,
+                                const std::vector<double> &pv, const MoistureContents &w);
+
+/*! Hygroscopic loading time and time constant of the condensate accumulation. */
+struct Loading
+{
+    double F = 0; ///< net vapour flux into the planes
+    double H = 0; ///< hygroscopic moisture to be stored, (m³/m³)·m, doubled
+    double t_hyg = 0;
+    double tau = 0;
+};
+
+Loading hygroscopicLoading(const Layers &layers,
+                           const std::vector<CalculationResults::PlaneRange> &groups,
+                           const std::vector<double> &psat, const std::vector<double> &pv,
+                           double m_condStat);
+
+/*! Share f of the stationary condensate reached after the condensation period t_c. */
+struct Growth
+{
+    double e = 0, f = 0;
+};
+
+Growth growth(double t_c, double t_hyg, double tau);
+
+/*! The stationary condensate scaled to the share f of its mass. */
+Condensate grownCondensate(const Layers &layers,
+                           const std::vector<CalculationResults::PlaneRange> &groups,
+                           const Condensate &stationary, double f);
+
+/*! Drying of the first plane group to both sides in the evaporation period. */
+struct Drying
+{
+    double m_ev = 0; ///< mass that can evaporate in the period t_ev_period
+    double t_ev = 0; ///< time to dry out the condensate m_cond
+};
+
+Drying drying(const std::vector<double> &R, const std::vector<double> &Z,
+              const std::vector<CalculationResults::PlaneRange> &groups, double R_si, double R_se,
+              const ClimateCondition &insideSummer, const ClimateCondition &outsideSummer,
+              double t_ev_period, double m_cond);
+
+/*! Runs the method on input whose Glaser step succeeded: fills the moisture-storage fields of
+    outcome.results, appends to outcome.messages and outcome.trace, returns the ResultType.
+    Throws HTL::Exception from vaporField(). */
+int run(const InputData &input, const CalculationOptions &options, CalculationOutcome &outcome);
+
+} // namespace MoistureStorage
