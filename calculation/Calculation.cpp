@@ -63,7 +63,7 @@ CalculationOutcome Calculation::calculate(const InputData &input, const Calculat
         r.type = ResultType::NoLayers;
         return outcome;
     }
-    if (input.status() == 1) {
+    if (input.status() == InputStatus::InvalidWidth) {
         r.type = ResultType::InvalidInput;
         return outcome;
     }
@@ -109,7 +109,7 @@ CalculationOutcome Calculation::calculate(const InputData &input, const Calculat
                                         climate.outsideWinter().m_T, r.T);
     }
 
-    if (input.status() != 0) {
+    if (input.status() != InputStatus::Valid) {
         r.type = ResultType::InvalidInput;
         return outcome;
     }

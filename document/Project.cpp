@@ -1,19 +1,50 @@
 #include "document/Project.h"
 
+#include "calculation/ResultType.h"
+#include "model/ClimatePresets.h"
 #include "persistence/ProjectFile.h"
 
-#include <QtGlobal>
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+
+/*! The parts of an open project, created and destroyed as a whole. */
+struct Project::Document
+{
+    InputData m_inputData;
+    CalculationOutcome m_outcome;
+    ProjectInformation m_projectInformation;
+};
 
 namespace {
 
-// Stand-in returned by the const accessors when no project is open (a caller's error, caught
-// by the assertion in debug builds) so that a release build reads an empty document instead of
-// dereferencing null.
-const Project::Document &emptyDocument()
+// What the read accessors give while no project is open, so that a view refreshing at the
+// wrong moment reads an empty document instead of dereferencing null.
+const InputData &noInput()
 {
-    static const Project::Document document;
-    return document;
+    static const InputData input;
+    return input;
 }
+
+const ProjectInformation &noInformation()
+{
+    static const ProjectInformation info;
+    return info;
+}
+
+const CalculationOutcome &noOutcome()
+{
+    static const CalculationOutcome outcome = [] {
+        CalculationOutcome o;
+        o.results.type = ResultType::NoLayers;
+        return o;
+    }();
+    return outcome;
+}
+
+// The changes that the calculation depends on.
+const ProjectChanges CalculationInput =
+    ProjectChange::Construction | ProjectChange::Climate | ProjectChange::HeatFlowDirection;
 
 } // namespace
 
@@ -24,108 +55,421 @@ Project::Project(QObject *parent)
 
 Project::~Project() = default;
 
-void Project::createNew()
+// ---------------------------------------------------------------------------------------------
+// The document as a whole
+// ---------------------------------------------------------------------------------------------
+
+void Project::createNew(const ProjectInformation &info)
 {
-    m_document = std::make_unique<Document>();
+    createNew(InputData(), info);
+}
+
+void Project::createNew(const InputData &input, const ProjectInformation &info)
+{
+    auto document = std::make_unique<Document>();
+    document->m_inputData = input;
+    document->m_projectInformation = info;
+    m_document = std::move(document);
     m_fileName.clear();
+    m_modified = false;
+    calculateDocument();
+    announce(ProjectChange::Reset | ProjectChange::Results | ProjectChange::FileState, NoSelection);
 }
 
 void Project::close()
 {
     m_document.reset();
-}
-
-Project::Document &Project::ensureDocument()
-{
-    if (!m_document)
-        m_document = std::make_unique<Document>();
-    return *m_document;
-}
-
-const InputData &Project::inputData() const
-{
-    Q_ASSERT(m_document);
-    return m_document ? m_document->m_inputData : emptyDocument().m_inputData;
-}
-
-InputData &Project::inputData()
-{
-    Q_ASSERT(m_document);
-    return ensureDocument().m_inputData;
-}
-
-void Project::setInputData(const InputData &input)
-{
-    ensureDocument().m_inputData = input;
-}
-
-const ProjectInformation &Project::projectInformation() const
-{
-    Q_ASSERT(m_document);
-    return m_document ? m_document->m_projectInformation : emptyDocument().m_projectInformation;
-}
-
-ProjectInformation &Project::projectInformation()
-{
-    Q_ASSERT(m_document);
-    return ensureDocument().m_projectInformation;
-}
-
-void Project::setProjectInformation(const ProjectInformation &info)
-{
-    ensureDocument().m_projectInformation = info;
-}
-
-const CalculationOutcome &Project::outcome() const
-{
-    Q_ASSERT(m_document);
-    return m_document ? m_document->m_outcome : emptyDocument().m_outcome;
+    m_fileName.clear();
+    m_modified = false;
+    announce(ProjectChange::Reset | ProjectChange::FileState, NoSelection);
 }
 
 bool Project::load(const QString &fileName, QString *message)
 {
-    Document &doc = ensureDocument();
-    const bool ok = ProjectFile::load(fileName, doc.m_inputData, doc.m_projectInformation, message);
-    // An input that read with findings is not calculable until it is repaired.
-    if (doc.m_inputData.status() != InputData::S_Valid)
-        doc.m_outcome = CalculationOutcome();
-    if (ok)
-        recalculate();
-    return ok;
+    // A damaged file must never leave a half-read document behind that a later save would
+    // write over good data: read into a document of its own and take it only when complete.
+    // The descriptive values that the file does not hold stay as they are in the open project.
+    auto document = std::make_unique<Document>();
+    if (m_document)
+        document->m_projectInformation = m_document->m_projectInformation;
+    if (!ProjectFile::load(fileName, document->m_inputData, document->m_projectInformation,
+                           message))
+        return false;
+    m_document = std::move(document);
+    m_fileName = fileName;
+    m_modified = false;
+    calculateDocument();
+    announce(ProjectChange::Reset | ProjectChange::Results | ProjectChange::FileState, NoSelection);
+    return true;
 }
 
-bool Project::save(const QString &fileName, QString *message) const
+bool Project::save(const QString &fileName, QString *message)
 {
     if (!m_document) {
         if (message)
             *message = tr("No project to save.");
         return false;
     }
-    return ProjectFile::save(fileName, m_document->m_inputData, m_document->m_projectInformation,
-                             message);
+    if (!ProjectFile::save(fileName, m_document->m_inputData, m_document->m_projectInformation,
+                           message))
+        return false;
+    m_fileName = fileName;
+    m_modified = false;
+    announce(ProjectChange::FileState, NoSelection);
+    return true;
 }
 
-CalculationOptions Project::calculationOptions() const
+const InputData &Project::inputData() const
 {
-    CalculationOptions options;
+    return m_document ? m_document->m_inputData : noInput();
+}
+
+const ProjectInformation &Project::projectInformation() const
+{
+    return m_document ? m_document->m_projectInformation : noInformation();
+}
+
+const CalculationOutcome &Project::outcome() const
+{
+    return m_document ? m_document->m_outcome : noOutcome();
+}
+
+InputData &Project::input()
+{
+    return m_document->m_inputData;
+}
+
+bool Project::validLayerIndex(int index) const
+{
+    return m_document && index >= 0 && index < m_document->m_inputData.layerCount();
+}
+
+int Project::sidePosition(Climate::Side side) const
+{
+    return side == Climate::Inside ? 0 : layerCount() + 1;
+}
+
+// ---------------------------------------------------------------------------------------------
+// Edits of the construction
+// ---------------------------------------------------------------------------------------------
+
+bool Project::insertLayers(int index, const std::vector<MaterialLayer> &layers, int select)
+{
+    if (!m_document || layers.empty() || index < 0 || index > layerCount())
+        return false;
+    for (std::size_t k = 0; k < layers.size(); ++k)
+        input().insertLayer(index + int(k), layers[k]);
+    finishEdit(ProjectChange::Construction, select == SelectChanged ? index + 1 : select);
+    return true;
+}
+
+bool Project::removeLayers(int index, int count, int select)
+{
+    if (!validLayerIndex(index) || count < 1 || index + count > layerCount())
+        return false;
+    for (int k = 0; k < count; ++k)
+        input().removeLayer(index);
+    finishEdit(ProjectChange::Construction,
+               select == SelectChanged ? std::min(layerCount(), index) : select);
+    return true;
+}
+
+bool Project::moveLayer(int from, int to)
+{
+    if (!validLayerIndex(from) || !validLayerIndex(to) || from == to)
+        return false;
+    if (std::abs(from - to) == 1) {
+        input().swapLayers(from, to);
+    } else {
+        const MaterialLayer layer = inputData().layer(from);
+        input().removeLayer(from);
+        input().insertLayer(to, layer);
+    }
+    finishEdit(ProjectChange::Construction, to + 1);
+    return true;
+}
+
+bool Project::changeMaterial(int index, const Material &material)
+{
+    if (!validLayerIndex(index))
+        return false;
+    MaterialLayer layer = inputData().layer(index);
+    layer.changeMaterial(material);
+    return replaceLayer(index, layer);
+}
+
+bool Project::replaceLayer(int index, const MaterialLayer &layer)
+{
+    if (!validLayerIndex(index) || inputData().layer(index) == layer)
+        return false;
+    const MaterialLayer &current = inputData().layer(index);
+    // A new colour or name alone needs no calculation.
+    MaterialLayer appearanceOnly = current;
+    appearanceOnly.m_color = layer.m_color;
+    appearanceOnly.m_name = layer.m_name;
+    const bool appearance = appearanceOnly == layer;
+    input().layer(index) = layer;
+    finishEdit(appearance ? ProjectChange::LayerAppearance : ProjectChange::Construction,
+               index + 1);
+    return true;
+}
+
+bool Project::setLayerValue(int index, LayerValue kind, double value)
+{
+    if (!validLayerIndex(index) || !std::isfinite(value))
+        return false;
+    MaterialLayer layer = inputData().layer(index);
+    Material material = layer.material();
+    switch (kind) {
+    case LV_Mu:
+        if (value < 0.1)
+            return false;
+        material.m_mu = value;
+        break;
+    case LV_W80:
+        if (value <= 0 || value >= material.m_w_sat)
+            return false;
+        material.m_w_80 = value;
+        break;
+    case LV_WSat:
+        if (value <= material.m_w_80 || value <= 0 || value > 1)
+            return false;
+        material.m_w_sat = value;
+        break;
+    case LV_Lambda:
+        if (value <= 0)
+            return false;
+        material.m_lambda = value;
+        break;
+    case LV_Aw:
+        if (value <= 0)
+            return false;
+        material.m_A_w = value;
+        break;
+    case LV_Width:
+        if (value <= 0)
+            return false;
+        layer.setWidth(value);
+        return replaceLayer(index, layer);
+    default:
+        return false;
+    }
+    // Through changeMaterial, so that a material with an sd-value keeps its width in step.
+    layer.changeMaterial(material);
+    return replaceLayer(index, layer);
+}
+
+bool Project::setLayerName(int index, const QString &name)
+{
+    if (!validLayerIndex(index))
+        return false;
+    MaterialLayer layer = inputData().layer(index);
+    layer.m_name = name;
+    return replaceLayer(index, layer);
+}
+
+bool Project::setLayerColor(int index, const QColor &color)
+{
+    if (!validLayerIndex(index) || !color.isValid())
+        return false;
+    MaterialLayer layer = inputData().layer(index);
+    layer.m_color = color;
+    return replaceLayer(index, layer);
+}
+
+// ---------------------------------------------------------------------------------------------
+// Edits of the climate and the assessment
+// ---------------------------------------------------------------------------------------------
+
+bool Project::setClimateValue(Climate::Side side, Climate::Period period,
+                              Climate::Quantity quantity, double value)
+{
+    if (!m_document || !std::isfinite(value))
+        return false;
+    switch (quantity) {
+    case Climate::Q_T:
+        if (value < -40 || value > 80)
+            return false;
+        break;
+    case Climate::Q_rh:
+        if (value < 0 || value > 100)
+            return false;
+        break;
+    case Climate::Q_Rs:
+        if (value <= 0)
+            return false;
+        break;
+    }
+    Climate climate = inputData().climate();
+    climate.setValue(side, period, quantity, value);
+    if (!setClimateRecord(climate))
+        return false;
+    finishEdit(ProjectChange::Climate, sidePosition(side));
+    return true;
+}
+
+bool Project::applyClimatePreset(Climate::Side side, int presetId)
+{
+    if (!m_document)
+        return false;
+    ClimateCondition probe;
+    if (!ClimatePresets::copyPreset(presetId, side, probe))
+        return false;
+    Climate climate = inputData().climate();
+    climate.applyAssessmentCondition(climate.assessmentCondition(), presetId, side);
+    if (!setClimateRecord(climate))
+        return false;
+    finishEdit(ProjectChange::Climate, sidePosition(side));
+    return true;
+}
+
+bool Project::setClimate(const Climate &climate)
+{
+    if (!m_document || !setClimateRecord(climate))
+        return false;
+    finishEdit(ProjectChange::Climate, NoSelection);
+    return true;
+}
+
+bool Project::setClimateRecord(const Climate &climate)
+{
+    // The record's own equality allows 1e-4 for the displayed values; an edit must see every
+    // change of a value, and of the recognised assessment condition.
+    auto same = [](const ClimateCondition &a, const ClimateCondition &b) {
+        return a.m_T == b.m_T && a.m_rh == b.m_rh && a.m_Rs == b.m_Rs && a.m_kind == b.m_kind &&
+               a.m_side == b.m_side;
+    };
+    Climate &current = input().climate();
+    if (current.assessmentCondition() == climate.assessmentCondition() &&
+        same(current.insideWinter(), climate.insideWinter()) &&
+        same(current.outsideWinter(), climate.outsideWinter()) &&
+        same(current.insideSummer(), climate.insideSummer()) &&
+        same(current.outsideSummer(), climate.outsideSummer()) && current.tT() == climate.tT() &&
+        current.tT_summer() == climate.tT_summer() &&
+        current.pv_i_summer() == climate.pv_i_summer() &&
+        current.pv_e_summer() == climate.pv_e_summer() &&
+        current.psat_summer() == climate.psat_summer())
+        return false;
+    current = climate;
+    return true;
+}
+
+bool Project::setAssessmentType(int condition, double condensationDays, double evaporationDays)
+{
+    if (!m_document || condition < Climate::AC_Custom || condition > Climate::AC_DIN4108_2014 ||
+        !(condensationDays > 0) || !(evaporationDays > 0))
+        return false;
+    Climate climate = inputData().climate();
+    if (condition != climate.assessmentCondition())
+        climate.applyAssessmentCondition(condition);
+    climate.setTT(condensationDays);
+    climate.setTT_summer(evaporationDays);
+    if (!setClimateRecord(climate))
+        return false;
+    finishEdit(ProjectChange::Climate, NoSelection);
+    return true;
+}
+
+bool Project::setHeatFlowDirection(int direction)
+{
+    if (!m_document || direction < 0 || direction > 2 || direction == heatFlowDirection())
+        return false;
+    m_document->m_projectInformation.m_heatFlowDirection = direction;
+    finishEdit(ProjectChange::HeatFlowDirection, NoSelection);
+    return true;
+}
+
+// ---------------------------------------------------------------------------------------------
+// Edits of the descriptive part
+// ---------------------------------------------------------------------------------------------
+
+bool Project::setProjectInformation(const ProjectInformation &info)
+{
+    if (!m_document || info.m_heatFlowDirection < 0 || info.m_heatFlowDirection > 2)
+        return false;
+    ProjectInformation &current = m_document->m_projectInformation;
+    ProjectChanges changes;
+    if (info.m_heatFlowDirection != current.m_heatFlowDirection)
+        changes |= ProjectChange::HeatFlowDirection;
+    if (info.m_disclaimerText != current.m_disclaimerText)
+        changes |= ProjectChange::FinalRemarks;
+    ProjectInformation textsOnly = info;
+    textsOnly.m_heatFlowDirection = current.m_heatFlowDirection;
+    textsOnly.m_disclaimerText = current.m_disclaimerText;
+    if (!(textsOnly == current))
+        changes |= ProjectChange::ProjectInformation;
+    if (!changes)
+        return false;
+    current = info;
+    finishEdit(changes, NoSelection);
+    return true;
+}
+
+bool Project::setFinalRemarks(const QString &text)
+{
+    if (!m_document || text == projectInformation().m_disclaimerText)
+        return false;
+    m_document->m_projectInformation.m_disclaimerText = text;
+    finishEdit(ProjectChange::FinalRemarks, NoSelection);
+    return true;
+}
+
+// ---------------------------------------------------------------------------------------------
+// Calculation and announcements
+// ---------------------------------------------------------------------------------------------
+
+void Project::setMoistureDependentLambda(bool on)
+{
+    if (on == m_moistureDependentLambda)
+        return;
+    m_moistureDependentLambda = on;
     if (m_document)
-        options.heatFlowDirection = m_document->m_projectInformation.m_heatFlowDirection;
-    options.moistureDependentLambda = m_moistureDependentLambda;
-    return options;
+        recalculate();
 }
 
 void Project::recalculate()
 {
     if (!m_document)
         return;
+    calculateDocument();
+    announce(ProjectChange::Results, NoSelection);
+}
+
+CalculationOptions Project::calculationOptions() const
+{
+    CalculationOptions options;
+    options.heatFlowDirection = heatFlowDirection();
+    options.moistureDependentLambda = m_moistureDependentLambda;
+    return options;
+}
+
+void Project::calculateDocument()
+{
     m_document->m_inputData.validate();
     m_document->m_outcome = Calculation::calculate(m_document->m_inputData, calculationOptions());
 }
 
-void Project::setModified(int modType)
+void Project::finishEdit(ProjectChanges changes, int select)
 {
     m_modified = true;
-    if (modType == MT_Calculation)
-        recalculate();
-    emit modified(modType);
+    if (changes & CalculationInput) {
+        calculateDocument();
+        changes |= ProjectChange::Results;
+    }
+    announce(changes | ProjectChange::FileState, select);
+}
+
+void Project::announce(ProjectChanges changes, int select)
+{
+    emit changed(changes, select);
+    emit modified(modificationType(changes));
+}
+
+int Project::modificationType(ProjectChanges changes)
+{
+    if (changes & (CalculationInput | ProjectChange::Results | ProjectChange::Reset))
+        return MT_Calculation;
+    if (changes & ProjectChange::LayerAppearance)
+        return MT_Appearance;
+    return MT_ProjectInformation;
 }

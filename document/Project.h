@@ -1,28 +1,61 @@
 #pragma once
 
 #include "calculation/Calculation.h"
+#include "model/Climate.h"
 #include "model/InputData.h"
 #include "model/ProjectInformation.h"
 
+#include <QColor>
+#include <QFlags>
 #include <QObject>
 #include <QString>
 
 #include <memory>
+#include <vector>
 
-/*  The one open project: owns the project document (input data, calculation with its results,
-    project information), knows its file name and whether it was changed, loads and saves the
-    project file and announces every change with the signal modified(modType).
+/*! What an edit of the project changed; views refresh the parts that depend on it. */
+enum class ProjectChange : unsigned
+{
+    /*! Layers inserted, removed or moved, a material exchanged, or a layer value that the
+        calculation uses (width, μ, λ, w_80, w_sat, A_w). */
+    Construction = 0x01,
+    /*! A layer's colour or material name: nothing to recalculate. */
+    LayerAppearance = 0x02,
+    /*! Climate values, presets, assessment condition or period lengths. */
+    Climate = 0x04,
+    HeatFlowDirection = 0x08,
+    /*! The descriptive texts of the project information. */
+    ProjectInformation = 0x10,
+    /*! The final remarks of the report. */
+    FinalRemarks = 0x20,
+    /*! The results were calculated afresh. */
+    Results = 0x40,
+    /*! The whole document was created, loaded or closed. */
+    Reset = 0x80,
+    /*! The file name or the modified flag changed (saving). */
+    FileState = 0x100
+};
+Q_DECLARE_FLAGS(ProjectChanges, ProjectChange)
+Q_DECLARE_OPERATORS_FOR_FLAGS(ProjectChanges)
 
-    Modification types: 0 a change that affects the calculation (layers, materials, widths,
-    climate, periods, heat-flow direction), 1 appearance only (layer colour, material name),
-    2 project information. setModified(0) validates and recalculates synchronously before the
-    signal goes out, so listeners only redraw.
+/*  The one open project: owns the document (input data, the outcome of its calculation, project
+    information), knows its file name and whether it was changed, loads and saves it, and is the
+    only way to change it.
+
+    Every change goes through a named edit operation. Each validates its arguments (an edit that
+    is invalid, or that would change nothing, returns false and has no effect), changes the
+    document, marks it modified, recalculates once when the change touches the calculation, and
+    then announces what changed: changed(changes, select) with the typed change set and the
+    position to select (0 the warm-side climate, 1..n the layers, n+1 the cold-side climate, -1
+    nothing in particular), and modified(modType) with the modification type that the change set
+    maps onto (0 recalculated, 1 appearance only, 2 project information). createNew(), load()
+    and close() announce a reset. Everything else has const access, so listeners only redraw.
 
     The calculation options that are user preferences (moisture-dependent conductivity) are
-    handed in by the owner as plain values; the heat-flow direction comes from the project
-    information of the document.
+    handed in by the owner; the heat-flow direction is the document's own.
 
-    The document accessors require an open project (hasProject()).
+    The read accessors may be called without an open project (hasProject() false): they then
+    give an empty document.
 */
 class Project : public QObject
 {
@@ -36,77 +69,161 @@ public:
         MT_ProjectInformation = 2
     };
 
-    /*! The document of an open project, created and destroyed as a whole. */
-    struct Document
+    /*! Passed as select to leave the choice to the operation: the position of the layer the
+        edit made or changed. */
+    static constexpr int SelectChanged = -2;
+    /*! Announced as select when no position is to be selected. */
+    static constexpr int NoSelection = -1;
+
+    /*! The layer values an edit can set by kind. */
+    enum LayerValue
     {
-        InputData m_inputData;
-        CalculationOutcome m_outcome;
-        ProjectInformation m_projectInformation;
+        LV_Mu = 0,     ///< vapour diffusion resistance factor μ (-), at least 0.1
+        LV_W80 = 1,    ///< moisture content at 80 % relative humidity (m³/m³), 0 < w_80 < w_sat
+        LV_WSat = 2,   ///< free saturation moisture content (m³/m³), w_80 < w_sat <= 1
+        LV_Lambda = 3, ///< thermal conductivity λ (W/(m·K)), > 0
+        LV_Aw = 4,     ///< water absorption coefficient (kg/(m²·s^0.5)), > 0
+        LV_Width = 5   ///< layer width (m), > 0
     };
 
     explicit Project(QObject *parent = nullptr);
     ~Project() override;
 
-    /*! Replaces the document by a new one (no layers, default climate, default project
-        information) and clears the file name. */
-    void createNew();
-    /*! Destroys the document; afterwards no project is open. */
+    // --- the document as a whole
+
+    /*! Replaces the document by a new one (no layers, default climate, the given project
+        information), clears the file name and the modified flag; announces a reset. */
+    void createNew(const ProjectInformation &info = ProjectInformation());
+    /*! Replaces the document by one made of the given parts, as a new, unsaved project
+        (examples, tests, the headless front end); announces a reset. */
+    void createNew(const InputData &input, const ProjectInformation &info);
+    /*! Destroys the document; afterwards no project is open. Announces a reset. */
     void close();
     bool hasProject() const { return m_document != nullptr; }
 
-    const InputData &inputData() const;
-    InputData &inputData();
-    /*! Assigns a complete InputData (opens a new document when none is open). */
-    void setInputData(const InputData &input);
-
-    const ProjectInformation &projectInformation() const;
-    ProjectInformation &projectInformation();
-    void setProjectInformation(const ProjectInformation &info);
-
-    /*! The outcome of the last calculation of the document. */
-    const CalculationOutcome &outcome() const;
-    const CalculationResults &results() const { return outcome().results; }
-    /*! The messages of the last calculation (the reasons of result type 2). */
-    const QStringList &messages() const { return outcome().messages; }
-
-    /*! Path of the project file; empty for a project never saved. Set by the owner. */
-    const QString &fileName() const { return m_fileName; }
-    void setFileName(const QString &fileName) { m_fileName = fileName; }
-
-    /*! Reads the project file into the document (created when none is open): the input data
-        are replaced, the project information keeps values the file does not contain. After a
-        successful read the input is validated and calculated, so that status and results are
-        up to date; no signal is emitted and the modified flag is not touched. On failure
-        returns false with the reason in message; the document is left as reading left it. */
+    /*! Reads the project file into a fresh document and, only when that succeeds, replaces the
+        open document by it, takes the file name, clears the modified flag, calculates and
+        announces a reset. The project information keeps the values of the open project that
+        the file does not contain. On failure returns false with the reason in message, and the open
+        document, its file name and its modified flag are untouched. A file read with findings
+        (a layer or the climate out of range) loads: its status tells, and it is not calculated
+        until repaired. */
     bool load(const QString &fileName, QString *message = nullptr);
-    /*! Writes the project file (atomic replace). Returns false, with the reason in message,
-        when the file cannot be written; the previous file then is unchanged. */
-    bool save(const QString &fileName, QString *message = nullptr) const;
+    /*! Writes the project file (atomic replace); on success the project takes the file name and
+        is no longer modified. Returns false, with the reason in message, when the file cannot
+        be written; the previous file then is unchanged. */
+    bool save(const QString &fileName, QString *message = nullptr);
 
+    /*! Path of the project file; empty for a project never saved. */
+    const QString &fileName() const { return m_fileName; }
     bool isModified() const { return m_modified; }
-    void resetModified() { m_modified = false; }
-    /*! Sets the modified flag; for type 0 validates the input and recalculates first; then
-        emits modified(modType). */
-    void setModified(int modType);
 
-    /*! Validates the input data and runs the calculation, without touching the modified flag or
-        emitting a signal. */
-    void recalculate();
+    // --- read access
+
+    const InputData &inputData() const;
+    const ProjectInformation &projectInformation() const;
+    const CalculationResults &results() const { return outcome().results; }
+    /*! The messages of the last calculation (the reasons shown for result type 2). */
+    const QStringList &messages() const { return outcome().messages; }
+    const CalculationOutcome &outcome() const;
+    int layerCount() const { return inputData().layerCount(); }
+    int heatFlowDirection() const { return projectInformation().m_heatFlowDirection; }
+
+    // --- edits of the construction; index is the 0-based layer position
+
+    /*! Inserts copies of the layers before position index (index == layerCount() appends);
+        by default selects the first inserted layer. */
+    bool insertLayers(int index, const std::vector<MaterialLayer> &layers,
+                      int select = SelectChanged);
+    bool insertLayer(int index, const MaterialLayer &layer, int select = SelectChanged)
+    {
+        return insertLayers(index, {layer}, select);
+    }
+    /*! Removes count layers from position index on; by default selects the layer now at index
+        (the last one when index is past the end). */
+    bool removeLayers(int index, int count = 1, int select = SelectChanged);
+    /*! Moves the layer at from to position to (exchanging the two when they are neighbours);
+        selects it at its new place. */
+    bool moveLayer(int from, int to);
+    /*! Gives the layer a copy of the material and keeps its width, unless the material has an
+        sd-value, which fixes the width. */
+    bool changeMaterial(int index, const Material &material);
+    /*! Replaces the layer as a whole (material and width), exactly as given. */
+    bool replaceLayer(int index, const MaterialLayer &layer);
+    /*! Sets one value of the layer. Rejected: μ below 0.1; w_80 not above 0 or not below the
+        layer's w_sat; w_sat not above the layer's w_80, not above 0 or above 1; λ, A_w and the
+        width not above 0. A width does not change a layer whose material has an sd-value. */
+    bool setLayerValue(int index, LayerValue kind, double value);
+    /*! The material name of the layer (appearance only). */
+    bool setLayerName(int index, const QString &name);
+    /*! The colour of the layer (appearance only); an invalid colour is rejected. */
+    bool setLayerColor(int index, const QColor &color);
+
+    // --- edits of the climate and the assessment
+
+    /*! Sets one climate value at one side for the winter or summer period (or both). Rejected:
+        a temperature outside -40..80 °C, a relative humidity outside 0..100 %, a surface
+        resistance not above 0. Selects the side. */
+    bool setClimateValue(Climate::Side side, Climate::Period period, Climate::Quantity quantity,
+                         double value);
+    /*! Applies the current assessment condition with the preset as the preferred one for the
+        side (Climate::applyAssessmentCondition); an unknown preset is rejected. Selects the
+        side. */
+    bool applyClimatePreset(Climate::Side side, int presetId);
+    /*! Replaces the whole climate record (undo of edits that touched many values). */
+    bool setClimate(const Climate &climate);
+    /*! Sets the assessment condition (0 custom, 1 DIN 4108-3 2001, 2 DIN 4108-3 2014 and
+        later; a new condition rewrites the climate for it) and the lengths of the condensation
+        and evaporation periods in days (each > 0). */
+    bool setAssessmentType(int condition, double condensationDays, double evaporationDays);
+    /*! 0 downwards, 1 upwards, 2 horizontal. */
+    bool setHeatFlowDirection(int direction);
+
+    // --- edits of the descriptive part
+
+    /*! The six texts and the heat-flow direction at once; recalculates only when the direction
+        changed. */
+    bool setProjectInformation(const ProjectInformation &info);
+    /*! The final remarks printed at the end of the report. */
+    bool setFinalRemarks(const QString &text);
+
+    // --- calculation
 
     /*! Moisture-dependent thermal conductivity in the moisture-storage method (a user
-        preference set by the owner; default true). Takes effect at the next calculation. */
-    void setMoistureDependentLambda(bool on) { m_moistureDependentLambda = on; }
+        preference set by the owner; default true). Recalculates an open project when it
+        changes, announcing new results. */
+    void setMoistureDependentLambda(bool on);
     bool moistureDependentLambda() const { return m_moistureDependentLambda; }
-
+    /*! Validates and calculates afresh (after a change of the preferences) and announces new
+        results; the modified flag is not touched. */
+    void recalculate();
     /*! The options of the next calculation: the document's heat-flow direction and the
         moisture-dependent-conductivity preference. */
     CalculationOptions calculationOptions() const;
 
+    /*! The modification type that a change set maps onto. */
+    static int modificationType(ProjectChanges changes);
+
 signals:
+    /*! After every change: what changed and which position to select (see the class comment).
+     */
+    void changed(ProjectChanges changes, int select);
+    /*! After every change, with the modification type of the change set. */
     void modified(int modType);
 
 private:
-    Document &ensureDocument();
+    struct Document;
+
+    /*! Validates the input and runs the calculation into the document. */
+    void calculateDocument();
+    /*! Marks the project modified, recalculates when the change needs it and announces. */
+    void finishEdit(ProjectChanges changes, int select);
+    void announce(ProjectChanges changes, int select);
+    bool validLayerIndex(int index) const;
+    InputData &input();
+    /*! Replaces the climate record unless it is the same in every value; true when replaced. */
+    bool setClimateRecord(const Climate &climate);
+    int sidePosition(Climate::Side side) const;
 
     std::unique_ptr<Document> m_document;
     QString m_fileName;

@@ -41,19 +41,19 @@ void InputData::swapLayers(int i, int j)
     std::swap(m_layers[static_cast<std::size_t>(i)], m_layers[static_cast<std::size_t>(j)]);
 }
 
-int InputData::validate()
+InputStatus InputData::validate()
 {
-    m_status = S_Valid;
+    m_status = InputStatus::Valid;
     if (!m_climate.isValid())
-        m_status = S_InvalidClimate;
+        m_status = InputStatus::InvalidClimate;
     // A layer error overrides a climate error; only the first faulty layer is reported.
     for (const MaterialLayer &l : m_layers) {
         if (!(l.m_width > 0)) {
-            m_status = S_InvalidWidth;
+            m_status = InputStatus::InvalidWidth;
             break;
         }
         if (!l.isValid()) {
-            m_status = S_InvalidMaterial;
+            m_status = InputStatus::InvalidMaterial;
             break;
         }
     }

@@ -5,11 +5,17 @@
 #include "model/Climate.h"
 #include "model/MaterialLayer.h"
 
+/*! Whether an input can be calculated; files and messages keep the numeric codes. */
+enum class InputStatus
+{
+    Valid = 0,
+    InvalidWidth = 1,    ///< a layer width is not positive
+    InvalidMaterial = 2, ///< a layer material is not valid
+    InvalidClimate = 3   ///< climate or period lengths not valid
+};
+
 /*  Everything a calculation needs about one project: the layer sequence (index 0 at the warm,
     interior side), the climate record and the validity status.
-
-    Status codes: 0 valid, 1 a layer width is not positive, 2 a layer material is not valid,
-    3 climate or period lengths not valid.
 
     Index arguments are the caller's responsibility; out-of-range indices are ignored by the
     modifying operations rather than corrupting the sequence.
@@ -17,14 +23,6 @@
 class InputData
 {
 public:
-    enum Status
-    {
-        S_Valid = 0,
-        S_InvalidWidth = 1,
-        S_InvalidMaterial = 2,
-        S_InvalidClimate = 3
-    };
-
     /*! No layers, status 0, climate of DIN 4108-3 2014 and later without preferred preset. */
     InputData();
 
@@ -36,8 +34,8 @@ public:
     Climate &climate() { return m_climate; }
 
     /*! Cached status of the last validate() or file read. */
-    int status() const { return m_status; }
-    void setStatus(int status) { m_status = status; }
+    InputStatus status() const { return m_status; }
+    void setStatus(InputStatus status) { m_status = status; }
 
     /*! Inserts a copy before position index (index == layerCount() appends). */
     void insertLayer(int index, const MaterialLayer &layer);
@@ -50,7 +48,7 @@ public:
 
     /*! Computes, stores and returns the status: a climate error gives 3, but a layer error
         overrides it, and only the first faulty layer counts (1 width, 2 material). */
-    int validate();
+    InputStatus validate();
 
     /*! Every layer has a width > 0 m and is an air layer or has a positive effective conductivity
         for horizontal heat flow. */
@@ -64,7 +62,8 @@ public:
 
     bool operator!=(const InputData &other) const { return !(*this == other); }
 
+private:
     std::vector<MaterialLayer> m_layers; ///< warm side first
     Climate m_climate;
-    int m_status = S_Valid;
+    InputStatus m_status = InputStatus::Valid;
 };

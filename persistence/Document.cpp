@@ -136,19 +136,19 @@ bool Document::readDocumentBlock(std::istream &in, const std::string &version, Q
             // the old program drew the exterior on the left
             if (!readDocumentQuantity(line, "RO_Left", "m2K/W", v, message))
                 return false;
-            m_input.m_climate.setValue(Climate::Outside, Climate::Winter, Climate::Q_Rs, v);
+            m_input.climate().setValue(Climate::Outside, Climate::Winter, Climate::Q_Rs, v);
         } else if (key == "RO_Right") {
             if (!readDocumentQuantity(line, "RO_Right", "m2K/W", v, message))
                 return false;
-            m_input.m_climate.setValue(Climate::Inside, Climate::Winter, Climate::Q_Rs, v);
+            m_input.climate().setValue(Climate::Inside, Climate::Winter, Climate::Q_Rs, v);
         } else if (key == "wintertime") {
             if (!readDocumentQuantity(line, "wintertime", "s", v, message))
                 return false;
-            m_input.m_climate.setTT(v / 24 / 3600);
+            m_input.climate().setTT(v / 24 / 3600);
         } else if (key == "summertime") {
             if (!readDocumentQuantity(line, "summertime", "s", v, message))
                 return false;
-            m_input.m_climate.setTT_summer(v / 24 / 3600);
+            m_input.climate().setTT_summer(v / 24 / 3600);
         } else if (key == "Project_name") {
             if (!readDocumentText(line, "Project_name", m_info.m_projectName, message))
                 return false;

@@ -36,26 +36,26 @@ bool readClimateOld(std::istream &in, InputData &input, QString &message)
     while (nextLine(in, line)) {
         if (line.m_isBlockEnd) {
             if (count < 4) {
-                input.m_status = InputData::S_InvalidClimate;
+                input.setStatus(InputStatus::InvalidClimate);
                 message = tr("[InputData::readClimateOld]  Four climate conditions are required!");
                 return false;
             }
             return true;
         }
         if (line.m_key != "CLIMATE_DEFINITION") {
-            input.m_status = InputData::S_InvalidClimate;
+            input.setStatus(InputStatus::InvalidClimate);
             message = tr("[InputData::readClimateOld]  Invalid keyword '%1'")
                           .arg(fromFile(line.m_keyword));
             return false;
         }
         if (!opensBlock(line)) {
-            input.m_status = InputData::S_InvalidClimate;
+            input.setStatus(InputStatus::InvalidClimate);
             message = tr("[InputData::readClimateOld]  Block start '{' missing!");
             return false;
         }
         if (count == 4) {
             // a fifth condition has no place in the climate record
-            input.m_status = InputData::S_InvalidClimate;
+            input.setStatus(InputStatus::InvalidClimate);
             message = tr("[InputData::readClimateOld]  Error reading parameter 'Temperatur'!");
             return false;
         }
@@ -74,22 +74,22 @@ bool readClimateOld(std::istream &in, InputData &input, QString &message)
                     // the preset name of the old program: not needed
                 } else if (line.m_key == "Temperatur") {
                     if (!readQuantity("Temperatur", line.m_value, "C", v)) {
-                        input.m_status = InputData::S_InvalidClimate;
+                        input.setStatus(InputStatus::InvalidClimate);
                         message = tr(
                             "[InputData::readClimateOld]  Error reading parameter 'Temperatur'!");
                         return false;
                     }
-                    input.m_climate.setValue(side, period, Climate::Q_T, v, false);
+                    input.climate().setValue(side, period, Climate::Q_T, v, false);
                 } else if (line.m_key == "RelHum") {
                     if (!readQuantity("RelHum", line.m_value, "%", v)) {
-                        input.m_status = InputData::S_InvalidClimate;
+                        input.setStatus(InputStatus::InvalidClimate);
                         message =
                             tr("[InputData::readClimateOld]  Error reading parameter 'RelHum'!");
                         return false;
                     }
-                    input.m_climate.setValue(side, period, Climate::Q_rh, v, false);
+                    input.climate().setValue(side, period, Climate::Q_rh, v, false);
                 } else {
-                    input.m_status = InputData::S_InvalidClimate;
+                    input.setStatus(InputStatus::InvalidClimate);
                     message = tr("[InputData::readClimateOld]  Illegal keyword '%1'")
                                   .arg(fromFile(line.m_keyword));
                     return false;
@@ -97,20 +97,20 @@ bool readClimateOld(std::istream &in, InputData &input, QString &message)
             }
             if (!closed)
                 break; // end of data inside the condition
-            input.m_climate.updateAssessmentCondition();
+            input.climate().updateAssessmentCondition();
         } catch (const HTL::Exception &ex) {
-            input.m_status = InputData::S_InvalidClimate;
+            input.setStatus(InputStatus::InvalidClimate);
             message = tr("[InputData::readClimateOld]  Error reading climate condition!\n") +
                       exceptionText(ex);
             return false;
         } catch (const std::exception &ex) {
-            input.m_status = InputData::S_InvalidClimate;
+            input.setStatus(InputStatus::InvalidClimate);
             message = tr("[InputData::readClimateOld]  Error reading climate condition!\n") +
                       QString::fromLocal8Bit(ex.what());
             return false;
         }
     }
-    input.m_status = InputData::S_InvalidClimate;
+    input.setStatus(InputStatus::InvalidClimate);
     message = tr("[InputData::readClimateOld]  Block end '}' missing!");
     return false;
 }
@@ -126,23 +126,23 @@ bool readConstructionOld(std::istream &in, const std::string &version, InputData
         if (line.m_key != "LAYER_DEFINITION")
             continue; // other lines of the block carry nothing the program uses
         if (!opensBlock(line)) {
-            input.m_status = InputData::S_InvalidWidth;
+            input.setStatus(InputStatus::InvalidWidth);
             message = tr("[InputData::readConstructionOld]  Block start '{' missing!");
             return false;
         }
         MaterialLayer layer;
         const int result = readOld(in, version, layer, message);
         if (result == 1) {
-            input.m_status = InputData::S_InvalidWidth;
+            input.setStatus(InputStatus::InvalidWidth);
             return false;
         }
         if (result == 2) {
-            input.m_status = InputData::S_InvalidMaterial;
+            input.setStatus(InputStatus::InvalidMaterial);
             return false;
         }
-        input.m_layers.push_back(layer);
+        input.insertLayer(input.layerCount(), layer);
     }
-    input.m_status = InputData::S_InvalidWidth;
+    input.setStatus(InputStatus::InvalidWidth);
     message = tr("[InputData::readConstructionOld]  Block end '}' missing!");
     return false;
 }

@@ -89,12 +89,12 @@ bool readOptions(QXmlStreamReader &reader, Climate &climate)
     return tT > 0 && tT_summer > 0;
 }
 
-/*! Reads "Construction" into layers; returns the last finding (0 none, 1 width, 2 material). */
-int readConstruction(QXmlStreamReader &reader, std::vector<MaterialLayer> &layers)
+/*! Reads "Construction" into layers; returns the last finding (Valid when none). */
+InputStatus readConstruction(QXmlStreamReader &reader, std::vector<MaterialLayer> &layers)
 {
     using XMLHelpers::readDoubleAttribute;
     using XMLHelpers::readIntAttribute;
-    int finding = InputData::S_Valid;
+    InputStatus finding = InputStatus::Valid;
     // Ordered by index, then by material name; a second layer with the same index and the same
     // material name is dropped.
     std::map<std::pair<int, QString>, MaterialLayer> ordered;
@@ -110,13 +110,13 @@ int readConstruction(QXmlStreamReader &reader, std::vector<MaterialLayer> &layer
         readIntAttribute(reader, QStringLiteral("index"), index, number);
         readDoubleAttribute(reader, QStringLiteral("d"), layer.m_width, number);
         if (!(layer.m_width > 0))
-            finding = InputData::S_InvalidWidth;
+            finding = InputStatus::InvalidWidth;
         bool materialRead = false;
         while (reader.readNextStartElement()) {
             if (reader.name() == QLatin1String("Material") && !materialRead) {
                 Material m;
                 if (!ProjectFileXml::readXML(reader, m, number))
-                    finding = InputData::S_InvalidMaterial;
+                    finding = InputStatus::InvalidMaterial;
                 // the width comes from the file as written; the sd rule is not re-applied
                 static_cast<Material &>(layer) = m;
                 materialRead = true;
@@ -125,7 +125,7 @@ int readConstruction(QXmlStreamReader &reader, std::vector<MaterialLayer> &layer
             }
         }
         if (!materialRead)
-            finding = InputData::S_InvalidMaterial;
+            finding = InputStatus::InvalidMaterial;
         ordered.emplace(std::make_pair(index, layer.m_name), layer);
     }
     layers.clear();
@@ -185,15 +185,19 @@ void readXML(QXmlStreamReader &reader, InputData &input)
 {
     while (reader.readNextStartElement()) {
         if (reader.name() == QLatin1String("Construction")) {
-            const int finding = readConstruction(reader, input.m_layers);
-            if (finding != InputData::S_Valid)
-                input.m_status = finding;
+            std::vector<MaterialLayer> layers;
+            const InputStatus finding = readConstruction(reader, layers);
+            input.clearLayers();
+            for (const MaterialLayer &layer : layers)
+                input.insertLayer(input.layerCount(), layer);
+            if (finding != InputStatus::Valid)
+                input.setStatus(finding);
         } else if (reader.name() == QLatin1String("Climate")) {
-            if (!readXML(reader, input.m_climate))
-                input.m_status = InputData::S_InvalidClimate;
+            if (!readXML(reader, input.climate()))
+                input.setStatus(InputStatus::InvalidClimate);
         } else if (reader.name() == QLatin1String("Options")) {
-            if (!readOptions(reader, input.m_climate))
-                input.m_status = InputData::S_InvalidClimate;
+            if (!readOptions(reader, input.climate()))
+                input.setStatus(InputStatus::InvalidClimate);
         } else {
             reader.skipCurrentElement();
         }

@@ -104,14 +104,14 @@ void tst_Calculation::invalidWidthReported()
     // Without validation the width check of the calculation itself reports the first bad layer.
     InputData input = build({{Plaster, 0.015}, {Brick, 0.24}});
     input.layer(1).setWidth(0);
-    input.setStatus(0);
+    input.setStatus(InputStatus::Valid);
     CalculationOutcome o = Calculation::calculate(input);
     QCOMPARE(o.results.type, 1);
     QCOMPARE(o.results.d_total, 0.0);
     QCOMPARE(o.messages, QStringList{"Invalid width 0 of <a href=\"layer-2\">layer #2</a>."});
 
     // After validation (status 1) the calculation stops silently.
-    QCOMPARE(input.validate(), 1);
+    QCOMPARE(input.validate(), InputStatus::InvalidWidth);
     o = Calculation::calculate(input);
     QCOMPARE(o.results.type, 1);
     QVERIFY(o.messages.isEmpty());
@@ -122,7 +122,7 @@ void tst_Calculation::invalidMaterialKeepsDryValues()
     Material bad = Brick;
     bad.m_w_sat = bad.m_w_80; // not valid
     InputData input = build({{Plaster, 0.015}, {bad, 0.24}});
-    QCOMPARE(input.status(), 2);
+    QCOMPARE(input.status(), InputStatus::InvalidMaterial);
     const CalculationOutcome o = Calculation::calculate(input);
     const CalculationResults &r = o.results;
     QCOMPARE(r.type, 1);
@@ -161,7 +161,7 @@ void tst_Calculation::glaserInputErrors()
     if (fault == 3)
         input.climate().setValue(Climate::Inside, Climate::Both, Climate::Q_Rs, -0.1);
     // The Glaser step checks the data itself, whatever the validation said.
-    input.setStatus(0);
+    input.setStatus(InputStatus::Valid);
     const CalculationOutcome o = Calculation::calculate(input);
     QCOMPARE(o.results.type, 1);
     QCOMPARE(o.results.typeGlaser, 1);
@@ -212,7 +212,7 @@ void tst_Calculation::moistureStorageRejected()
     m.m_w_80 = 0.08;
     m.m_w_sat = 0.095; // w_ref = 0.08 · 95/80 = 0.095: no free capacity left
     InputData input = build({{Plaster, 0.015}, {m, 0.24}, {MineralWool, 0.1}, {Render, 0.02}});
-    QCOMPARE(input.status(), 0);
+    QCOMPARE(input.status(), InputStatus::Valid);
     const CalculationOutcome o = Calculation::calculate(input);
     QCOMPARE(o.results.type, 1);
     QCOMPARE(o.messages,
@@ -250,9 +250,9 @@ void tst_Calculation::messagesBelongToTheirRun()
 
     input.layer(2).setWidth(0);
     if (validated)
-        QCOMPARE(input.validate(), 1);
+        QCOMPARE(input.validate(), InputStatus::InvalidWidth);
     else
-        input.setStatus(0);
+        input.setStatus(InputStatus::Valid);
     const CalculationOutcome second = Calculation::calculate(input);
     QCOMPARE(second.results.type, 1);
     QCOMPARE(second.messages, messages);
@@ -261,7 +261,7 @@ void tst_Calculation::messagesBelongToTheirRun()
     // Repaired, the construction calculates and reports no message at all.
     input.layer(2).setWidth(0.1);
     input.layer(1).m_w_sat = 0.3;
-    QCOMPARE(input.validate(), 0);
+    QCOMPARE(input.validate(), InputStatus::Valid);
     const CalculationOutcome repaired = Calculation::calculate(input);
     QVERIFY(repaired.results.type >= 7);
     QVERIFY(repaired.messages.isEmpty());

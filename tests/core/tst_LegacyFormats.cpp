@@ -226,7 +226,7 @@ void tst_LegacyFormats::projectFiles()
     QCOMPARE(render.m_dataSource, QStringLiteral("Hersteller"));
 
     // all materials are valid, so the project can be calculated
-    QCOMPARE(input.validate(), 0);
+    QCOMPARE(input.validate(), InputStatus::Valid);
 }
 
 void tst_LegacyFormats::lineEndsGiveEqualProjects()
@@ -252,7 +252,7 @@ void tst_LegacyFormats::loadCalculateAndSaveAsXml()
     QString message;
     QVERIFY2(project.load(TestSupport::dataFile("legacy/project_v13_crlf.mpj"), &message),
              qPrintable(message));
-    QCOMPARE(project.inputData().status(), 0);
+    QCOMPARE(project.inputData().status(), InputStatus::Valid);
     const CalculationResults &r = project.results();
     QVERIFY(r.type != 1);
     QVERIFY(r.typeGlaser != 1);
@@ -585,7 +585,7 @@ void tst_LegacyFormats::layerWithoutNameIsUnknown()
              qPrintable(message));
     QCOMPARE(input.layerCount(), 1);
     QCOMPARE(input.layer(0).m_name, Material::unknownName());
-    QCOMPARE(input.validate(), valid ? int(InputData::S_Valid) : int(InputData::S_InvalidMaterial));
+    QCOMPARE(input.validate(), valid ? InputStatus::Valid : InputStatus::InvalidMaterial);
 }
 
 void tst_LegacyFormats::climateBlock()
@@ -609,7 +609,7 @@ void tst_LegacyFormats::climateBlock()
     M2_COMPARE_ABS(c.outsideWinter().m_rh, 80.0, 1e-12);
     QCOMPARE(c.outsideSummer().m_T, before.outsideSummer().m_T);
     QCOMPARE(c.outsideSummer().m_rh, before.outsideSummer().m_rh);
-    QCOMPARE(input.status(), 0);
+    QCOMPARE(input.status(), InputStatus::Valid);
     // the assessment condition was recognised again from the values read
     QCOMPARE(c.assessmentCondition(), c.recogniseAssessmentCondition());
 }
@@ -655,7 +655,7 @@ void tst_LegacyFormats::climateErrors()
     std::istringstream in(bytes(block));
     QVERIFY(!LegacyFormat::readClimateOld(in, input, text));
     QCOMPARE(text, message);
-    QCOMPARE(input.status(), 3);
+    QCOMPARE(input.status(), InputStatus::InvalidClimate);
 }
 
 void tst_LegacyFormats::constructionErrors()
@@ -667,13 +667,13 @@ void tst_LegacyFormats::constructionErrors()
         QVERIFY(!LegacyFormat::readConstructionOld(in, "1.3", input, message));
         QCOMPARE(message,
                  QStringLiteral("[InputData::readConstructionOld]  Block start '{' missing!"));
-        QCOMPARE(input.status(), 1);
+        QCOMPARE(input.status(), InputStatus::InvalidWidth);
     }
     {
         InputData input;
         std::istringstream in("LAYER_DEFINITION {\nWidth 2\n}\n}\n");
         QVERIFY(!LegacyFormat::readConstructionOld(in, "1.3", input, message));
-        QCOMPARE(input.status(), 1);
+        QCOMPARE(input.status(), InputStatus::InvalidWidth);
         QCOMPARE(input.layerCount(), 0);
     }
     {
@@ -683,7 +683,7 @@ void tst_LegacyFormats::constructionErrors()
                                     "LAYER_DEFINITION {\nMATERIAL_DEFINITION {\nName\n}\n}\n}\n"));
         QVERIFY(!LegacyFormat::readConstructionOld(in, "1.3", input, message));
         QCOMPARE(message, QStringLiteral("[Material::readOld]  Error reading material name!"));
-        QCOMPARE(input.status(), 2);
+        QCOMPARE(input.status(), InputStatus::InvalidMaterial);
         QCOMPARE(input.layerCount(), 1); // appended as soon as it was read
     }
     {

@@ -1,8 +1,10 @@
-// The project object: its lifecycle, change propagation with synchronous recalculation, and
-// the project information with its settings group.
+// The project object: its lifecycle, the edit operations with their announcements and
+// synchronous recalculation, loading that never leaves a half-read document, and the project
+// information with its settings group.
 
 #include "TestSupport.h"
 
+#include "calculation/ResultType.h"
 #include "document/Project.h"
 #include "persistence/ProjectFileXml.h"
 #include "settings/DefaultProjectSettings.h"
@@ -14,6 +16,9 @@
 #include <QXmlStreamReader>
 #include <QXmlStreamWriter>
 #include <QtTest>
+
+#include <cmath>
+#include <functional>
 
 namespace {
 
@@ -48,6 +53,37 @@ Material insulation()
 
 } // namespace
 
+// Records every announcement of a project.
+struct Announcements
+{
+    explicit Announcements(Project &project)
+    {
+        QObject::connect(&project, &Project::changed, [this](ProjectChanges c, int select) {
+            changes << c;
+            selections << select;
+        });
+        QObject::connect(&project, &Project::modified, [this](int type) { types << type; });
+    }
+    void clear()
+    {
+        changes.clear();
+        selections.clear();
+        types.clear();
+    }
+    QList<ProjectChanges> changes;
+    QList<int> selections;
+    QList<int> types;
+};
+
+// A project with a brick wall insulated outside (no condensate).
+void makeWall(Project &project)
+{
+    InputData input;
+    input.insertLayer(0, MaterialLayer(brick(), 0.24));
+    input.insertLayer(1, MaterialLayer(insulation(), 0.1));
+    project.createNew(input, ProjectInformation());
+}
+
 class tst_Project : public QObject
 {
     Q_OBJECT
@@ -55,11 +91,16 @@ class tst_Project : public QObject
 private slots:
     void initTestCase();
     void lifecycle();
-    void setModifiedRecalculates();
-    void setModifiedWithZeroWidth();
-    void projectInformationChangeDoesNotRecalculate();
+    void editsAnnounceWhatTheyChanged_data();
+    void editsAnnounceWhatTheyChanged();
+    void rejectedEditsHaveNoEffect_data();
+    void rejectedEditsHaveNoEffect();
+    void layerOperationsSelect();
+    void zeroWidthIsInvalidInput();
     void heatFlowDirectionReachesCalculation();
     void moistureDependentLambdaOption();
+    void failedLoadLeavesDocumentUntouched();
+    void saveAndLoadAnnounce();
     void projectInformationSettings();
     void projectInformationSettingsDefaults();
     void projectInformationXml();
@@ -73,93 +114,244 @@ void tst_Project::initTestCase()
 void tst_Project::lifecycle()
 {
     Project project;
+    Announcements seen(project);
     QVERIFY(!project.hasProject());
     QVERIFY(!project.isModified());
+    QCOMPARE(project.layerCount(), 0); // an empty document to read, not a crash
+    QVERIFY(!project.insertLayer(0, MaterialLayer(brick(), 0.1))); // nothing to edit
+    QVERIFY(seen.changes.isEmpty());
 
-    project.setFileName(QStringLiteral("/tmp/old.m2p"));
     project.createNew();
     QVERIFY(project.hasProject());
     QVERIFY(project.fileName().isEmpty());
     QCOMPARE(project.inputData().layerCount(), 0);
-    QCOMPARE(project.inputData().status(), 0);
+    QCOMPARE(project.inputData().status(), InputStatus::Valid);
     QCOMPARE(project.inputData().climate().assessmentCondition(), int(Climate::AC_DIN4108_2014));
     QCOMPARE(project.projectInformation(), ProjectInformation());
     QCOMPARE(project.projectInformation().m_heatFlowDirection, 2);
+    QCOMPARE(project.results().type, ResultType::NoLayers);
+    QCOMPARE(seen.changes.size(), 1);
+    QVERIFY(seen.changes[0] & ProjectChange::Reset);
+    QCOMPARE(seen.types, QList<int>{Project::MT_Calculation});
 
-    project.setModified(Project::MT_Appearance);
+    QVERIFY(project.insertLayer(0, MaterialLayer(brick(), 0.24)));
     QVERIFY(project.isModified());
-    project.resetModified();
-    QVERIFY(!project.isModified());
 
-    InputData input;
-    input.insertLayer(0, MaterialLayer(brick(), 0.24));
-    project.setInputData(input);
-    QCOMPARE(project.inputData().layerCount(), 1);
-
+    seen.clear();
     project.close();
     QVERIFY(!project.hasProject());
+    QVERIFY(!project.isModified());
+    QCOMPARE(seen.changes.size(), 1);
+    QVERIFY(seen.changes[0] & ProjectChange::Reset);
     QString message;
     QVERIFY(!project.save(QStringLiteral("/tmp/never.m2p"), &message));
-    QVERIFY(!message.isEmpty());
+    QCOMPARE(message, QStringLiteral("No project to save."));
 }
 
-void tst_Project::setModifiedRecalculates()
-{
-    Project project;
-    project.createNew();
-    QSignalSpy spy(&project, &Project::modified);
-    // the results are already up to date when the signal arrives
-    double dTotalSeen = -1;
-    connect(&project, &Project::modified, this,
-            [&](int) { dTotalSeen = project.results().d_total; });
+namespace {
 
-    project.inputData().insertLayer(0, MaterialLayer(brick(), 0.24));
-    project.inputData().insertLayer(1, MaterialLayer(insulation(), 0.1));
-    project.setModified(Project::MT_Calculation);
-    QCOMPARE(spy.count(), 1);
-    QCOMPARE(spy.at(0).at(0).toInt(), 0);
-    QCOMPARE(project.inputData().status(), 0);
-    QCOMPARE(dTotalSeen, 0.24 + 0.1);
-    // dry layer resistances d/λ
-    M2_COMPARE_REL(project.results().R_layers, 0.24 / 0.81 + 0.1 / 0.035, 1e-12);
-    QCOMPARE(project.results().type, 7); // an outside insulation: no condensate
+using Edit = std::function<bool(Project &)>;
+
+} // namespace
+
+Q_DECLARE_METATYPE(Edit)
+
+void tst_Project::editsAnnounceWhatTheyChanged_data()
+{
+    QTest::addColumn<Edit>("edit");
+    QTest::addColumn<int>("changes");
+    QTest::addColumn<int>("modType");
+    QTest::addColumn<int>("select");
+
+    const int construction = int(ProjectChange::Construction | ProjectChange::Results);
+    const int climate = int(ProjectChange::Climate | ProjectChange::Results);
+    QTest::newRow("insert") << Edit([](Project &p) {
+        return p.insertLayer(1, MaterialLayer(brick(), 0.02));
+    }) << construction << 0 << 2;
+    QTest::newRow("remove") << Edit([](Project &p) { return p.removeLayers(1); }) << construction
+                            << 0 << 1;
+    QTest::newRow("move") << Edit([](Project &p) { return p.moveLayer(0, 1); }) << construction << 0
+                          << 2;
+    QTest::newRow("material") << Edit([](Project &p) { return p.changeMaterial(1, brick()); })
+                              << construction << 0 << 2;
+    QTest::newRow("width") << Edit([](Project &p) {
+        return p.setLayerValue(0, Project::LV_Width, 0.3);
+    }) << construction << 0 << 1;
+    QTest::newRow("mu") << Edit([](Project &p) { return p.setLayerValue(0, Project::LV_Mu, 0.1); })
+                        << construction << 0 << 1;
+    QTest::newRow("w_sat") << Edit([](Project &p) {
+        return p.setLayerValue(0, Project::LV_WSat, 1);
+    }) << construction << 0 << 1;
+    QTest::newRow("name") << Edit([](Project &p) {
+        return p.setLayerName(1, QStringLiteral("Mineral wool"));
+    }) << int(ProjectChange::LayerAppearance)
+                          << 1 << 2;
+    QTest::newRow("colour") << Edit([](Project &p) { return p.setLayerColor(0, Qt::yellow); })
+                            << int(ProjectChange::LayerAppearance) << 1 << 1;
+    QTest::newRow("climate inside") << Edit([](Project &p) {
+        return p.setClimateValue(Climate::Inside, Climate::Winter, Climate::Q_rh, 65);
+    }) << climate << 0 << 0;
+    QTest::newRow("climate outside") << Edit([](Project &p) {
+        return p.setClimateValue(Climate::Outside, Climate::Winter, Climate::Q_T, -10);
+    }) << climate << 0 << 3;
+    QTest::newRow("assessment type")
+        << Edit([](Project &p) { return p.setAssessmentType(Climate::AC_Custom, 60, 90); })
+        << climate << 0 << -1;
+    QTest::newRow("heat flow") << Edit([](Project &p) { return p.setHeatFlowDirection(0); })
+                               << int(ProjectChange::HeatFlowDirection | ProjectChange::Results)
+                               << 0 << -1;
+    QTest::newRow("project information") << Edit([](Project &p) {
+        ProjectInformation info = p.projectInformation();
+        info.m_projectName = QStringLiteral("Renamed");
+        return p.setProjectInformation(info);
+    }) << int(ProjectChange::ProjectInformation)
+                                         << 2 << -1;
+    QTest::newRow("final remarks")
+        << Edit([](Project &p) { return p.setFinalRemarks(QStringLiteral("Checked on site.")); })
+        << int(ProjectChange::FinalRemarks) << 2 << -1;
 }
 
-void tst_Project::setModifiedWithZeroWidth()
+void tst_Project::editsAnnounceWhatTheyChanged()
 {
-    Project project;
-    project.createNew();
-    QSignalSpy spy(&project, &Project::modified);
-    project.inputData().insertLayer(0, MaterialLayer(brick(), 0.24));
-    project.inputData().insertLayer(1, MaterialLayer(insulation(), 0));
-    project.setModified(Project::MT_Calculation);
-    QCOMPARE(project.inputData().status(), int(InputData::S_InvalidWidth));
-    QCOMPARE(project.results().type, 1);
-    QCOMPARE(spy.count(), 1);
-    QCOMPARE(spy.at(0).at(0).toInt(), 0);
-}
+    QFETCH(Edit, edit);
+    QFETCH(int, changes);
+    QFETCH(int, modType);
+    QFETCH(int, select);
 
-void tst_Project::projectInformationChangeDoesNotRecalculate()
-{
     Project project;
-    project.createNew();
-    project.inputData().insertLayer(0, MaterialLayer(brick(), 0.24));
-    project.setModified(Project::MT_Calculation);
+    makeWall(project);
     const CalculationResults before = project.results();
-    QSignalSpy spy(&project, &Project::modified);
+    Announcements seen(project);
+    QVERIFY(!project.isModified());
+    QVERIFY(edit(project));
+    QVERIFY(project.isModified());
+    // One announcement per edit, naming exactly what it changed.
+    QCOMPARE(seen.changes.size(), 1);
+    QCOMPARE(int(seen.changes[0] & ~ProjectChanges(ProjectChange::FileState)), changes);
+    QCOMPARE(seen.types, QList<int>{modType});
+    QCOMPARE(seen.selections, QList<int>{select});
+    // Without new results announced, the results are those from before.
+    if (!(seen.changes[0] & ProjectChange::Results))
+        QVERIFY(project.results() == before);
+}
 
-    // a layer change without type 0 is not calculated
-    project.inputData().layer(0).m_width = 0.5;
-    project.projectInformation().m_projectName = QStringLiteral("Renamed");
-    project.setModified(Project::MT_ProjectInformation);
-    QCOMPARE(spy.count(), 1);
-    QCOMPARE(spy.at(0).at(0).toInt(), 2);
-    QVERIFY(project.results() == before);
-    project.setModified(Project::MT_Appearance);
-    QVERIFY(project.results() == before);
-    QCOMPARE(spy.at(1).at(0).toInt(), 1);
-    project.setModified(Project::MT_Calculation);
-    QCOMPARE(project.results().d_total, 0.5);
+void tst_Project::rejectedEditsHaveNoEffect_data()
+{
+    QTest::addColumn<Edit>("edit");
+    QTest::newRow("insert past the end")
+        << Edit([](Project &p) { return p.insertLayer(3, MaterialLayer(brick(), 0.1)); });
+    QTest::newRow("insert nothing")
+        << Edit([](Project &p) { return p.insertLayers(0, std::vector<MaterialLayer>()); });
+    QTest::newRow("remove too many") << Edit([](Project &p) { return p.removeLayers(1, 2); });
+    QTest::newRow("remove negative") << Edit([](Project &p) { return p.removeLayers(-1); });
+    QTest::newRow("move to itself") << Edit([](Project &p) { return p.moveLayer(1, 1); });
+    QTest::newRow("move outside") << Edit([](Project &p) { return p.moveLayer(1, 2); });
+    QTest::newRow("same material") << Edit([](Project &p) { return p.changeMaterial(0, brick()); });
+    QTest::newRow("width zero") << Edit(
+        [](Project &p) { return p.setLayerValue(0, Project::LV_Width, 0); });
+    QTest::newRow("width negative")
+        << Edit([](Project &p) { return p.setLayerValue(0, Project::LV_Width, -0.1); });
+    QTest::newRow("same width") << Edit(
+        [](Project &p) { return p.setLayerValue(0, Project::LV_Width, 0.24); });
+    QTest::newRow("width not a number")
+        << Edit([](Project &p) { return p.setLayerValue(0, Project::LV_Width, std::nan("")); });
+    QTest::newRow("mu below 0.1") << Edit(
+        [](Project &p) { return p.setLayerValue(0, Project::LV_Mu, 0.099); });
+    QTest::newRow("w_80 at w_sat")
+        << Edit([](Project &p) { return p.setLayerValue(0, Project::LV_W80, 0.188); });
+    QTest::newRow("w_sat above 1")
+        << Edit([](Project &p) { return p.setLayerValue(0, Project::LV_WSat, 1.0001); });
+    QTest::newRow("lambda zero") << Edit(
+        [](Project &p) { return p.setLayerValue(0, Project::LV_Lambda, 0); });
+    QTest::newRow("layer out of range")
+        << Edit([](Project &p) { return p.setLayerValue(2, Project::LV_Lambda, 1); });
+    QTest::newRow("invalid colour")
+        << Edit([](Project &p) { return p.setLayerColor(0, QColor()); });
+    QTest::newRow("temperature too high") << Edit([](Project &p) {
+        return p.setClimateValue(Climate::Inside, Climate::Winter, Climate::Q_T, 80.5);
+    });
+    QTest::newRow("humidity above 100") << Edit([](Project &p) {
+        return p.setClimateValue(Climate::Inside, Climate::Summer, Climate::Q_rh, 101);
+    });
+    QTest::newRow("surface resistance zero") << Edit([](Project &p) {
+        return p.setClimateValue(Climate::Outside, Climate::Winter, Climate::Q_Rs, 0);
+    });
+    QTest::newRow("unknown preset")
+        << Edit([](Project &p) { return p.applyClimatePreset(Climate::Inside, 999); });
+    QTest::newRow("period zero") << Edit(
+        [](Project &p) { return p.setAssessmentType(Climate::AC_Custom, 0, 90); });
+    QTest::newRow("unknown assessment")
+        << Edit([](Project &p) { return p.setAssessmentType(7, 90, 90); });
+    QTest::newRow("same heat flow") << Edit([](Project &p) { return p.setHeatFlowDirection(2); });
+    QTest::newRow("unknown heat flow")
+        << Edit([](Project &p) { return p.setHeatFlowDirection(3); });
+    QTest::newRow("same remarks") << Edit([](Project &p) { return p.setFinalRemarks(QString()); });
+}
+
+void tst_Project::rejectedEditsHaveNoEffect()
+{
+    QFETCH(Edit, edit);
+    Project project;
+    makeWall(project);
+    const InputData input = project.inputData();
+    const ProjectInformation info = project.projectInformation();
+    const CalculationResults results = project.results();
+    Announcements seen(project);
+    QVERIFY(!edit(project));
+    QVERIFY(!project.isModified());
+    QVERIFY(seen.changes.isEmpty());
+    QVERIFY(project.inputData() == input);
+    QCOMPARE(project.inputData().climate().assessmentCondition(),
+             input.climate().assessmentCondition());
+    QVERIFY(project.projectInformation() == info);
+    QVERIFY(project.results() == results);
+}
+
+void tst_Project::layerOperationsSelect()
+{
+    // The selections the undo commands of the construction table rely on: undoing an added
+    // construction of k layers removes exactly those k, and an explicit selection wins.
+    Project project;
+    makeWall(project);
+    Announcements seen(project);
+    const std::vector<MaterialLayer> three{MaterialLayer(brick(), 0.01),
+                                           MaterialLayer(brick(), 0.01),
+                                           MaterialLayer(insulation(), 0.02)};
+    QVERIFY(project.insertLayers(1, three));
+    QCOMPARE(project.layerCount(), 5);
+    QCOMPARE(seen.selections.last(), 2);
+    QVERIFY(project.removeLayers(1, 3, 2));
+    QCOMPARE(project.layerCount(), 2);
+    QCOMPARE(project.inputData().layer(1).m_name, QStringLiteral("Insulation"));
+    QCOMPARE(project.inputData().layer(1).m_width, 0.1);
+    QCOMPARE(seen.selections.last(), 2);
+    // Removing the last layer selects the one before it.
+    QVERIFY(project.removeLayers(1));
+    QCOMPARE(seen.selections.last(), 1);
+    // A move selects the layer at its new place; moving back restores the order.
+    QVERIFY(project.insertLayer(1, MaterialLayer(insulation(), 0.1)));
+    QVERIFY(project.moveLayer(1, 0));
+    QCOMPARE(seen.selections.last(), 1);
+    QCOMPARE(project.inputData().layer(0).m_name, QStringLiteral("Insulation"));
+    QVERIFY(project.moveLayer(0, 1));
+    QCOMPARE(project.inputData().layer(0).m_name, QStringLiteral("Brick"));
+}
+
+void tst_Project::zeroWidthIsInvalidInput()
+{
+    // A layer of width 0 read from a file is invalid input.
+    InputData input;
+    input.insertLayer(0, MaterialLayer(brick(), 0.24));
+    input.insertLayer(1, MaterialLayer(insulation(), 0));
+    Project project;
+    project.createNew(input, ProjectInformation());
+    QCOMPARE(project.inputData().status(), InputStatus::InvalidWidth);
+    QCOMPARE(project.results().type, ResultType::InvalidInput);
+    // Repairing it through an edit recalculates.
+    QVERIFY(project.setLayerValue(1, Project::LV_Width, 0.1));
+    QCOMPARE(project.inputData().status(), InputStatus::Valid);
+    QCOMPARE(project.results().type, ResultType::NoCondensation);
+    QVERIFY(project.messages().isEmpty());
 }
 
 void tst_Project::heatFlowDirectionReachesCalculation()
@@ -176,14 +368,17 @@ void tst_Project::heatFlowDirectionReachesCalculation()
     air.setFlags(true, false, false, false);
     Project project;
     project.createNew();
-    project.inputData().insertLayer(0, MaterialLayer(brick(), 0.24));
-    project.inputData().insertLayer(1, MaterialLayer(air, 0.04));
-    project.setModified(Project::MT_Calculation);
+    QVERIFY(project.insertLayer(0, MaterialLayer(brick(), 0.24)));
+    QVERIFY(project.insertLayer(1, MaterialLayer(air, 0.04)));
     M2_COMPARE_REL(project.results().R_Glaser.at(1), 0.18, 1e-12);
-    project.projectInformation().m_heatFlowDirection = 1;
+    QVERIFY(project.setHeatFlowDirection(1));
     QCOMPARE(project.calculationOptions().heatFlowDirection, 1);
-    project.setModified(Project::MT_Calculation);
     M2_COMPARE_REL(project.results().R_Glaser.at(1), 0.16, 1e-12);
+    // Through the project information as well.
+    ProjectInformation info = project.projectInformation();
+    info.m_heatFlowDirection = 2;
+    QVERIFY(project.setProjectInformation(info));
+    M2_COMPARE_REL(project.results().R_Glaser.at(1), 0.18, 1e-12);
 }
 
 void tst_Project::moistureDependentLambdaOption()
@@ -193,6 +388,76 @@ void tst_Project::moistureDependentLambdaOption()
     QVERIFY(project.calculationOptions().moistureDependentLambda);
     project.setMoistureDependentLambda(false);
     QVERIFY(!project.calculationOptions().moistureDependentLambda);
+    // With an open project the change recalculates and announces new results, without making
+    // the project modified.
+    makeWall(project);
+    Announcements seen(project);
+    project.setMoistureDependentLambda(true);
+    QCOMPARE(seen.changes.size(), 1);
+    QCOMPARE(seen.changes[0], ProjectChanges(ProjectChange::Results));
+    QVERIFY(!project.isModified());
+    project.setMoistureDependentLambda(true);
+    QCOMPARE(seen.changes.size(), 1);
+}
+
+void tst_Project::failedLoadLeavesDocumentUntouched()
+{
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    Project project;
+    makeWall(project);
+    const QString good = dir.filePath(QStringLiteral("good.m2p"));
+    QVERIFY(project.save(good));
+    QVERIFY(project.setLayerValue(0, Project::LV_Width, 0.3));
+    const InputData before = project.inputData();
+    const CalculationResults results = project.results();
+
+    // A copy cut off in the middle of the second layer.
+    QFile file(good);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QByteArray bytes = file.readAll();
+    const int cut = bytes.lastIndexOf("<Layer") + 20;
+    QVERIFY(cut > 20);
+    const QString truncated = dir.filePath(QStringLiteral("truncated.m2p"));
+    QFile out(truncated);
+    QVERIFY(out.open(QIODevice::WriteOnly));
+    out.write(bytes.left(cut));
+    out.close();
+
+    Announcements seen(project);
+    QString message;
+    QVERIFY(!project.load(truncated, &message));
+    QVERIFY(!message.isEmpty());
+    QVERIFY(seen.changes.isEmpty());
+    QVERIFY(project.inputData() == before);
+    QVERIFY(project.results() == results);
+    QCOMPARE(project.fileName(), good);
+    QVERIFY(project.isModified());
+}
+
+void tst_Project::saveAndLoadAnnounce()
+{
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const QString path = dir.filePath(QStringLiteral("wall.m2p"));
+    Project project;
+    makeWall(project);
+    QVERIFY(project.setLayerValue(1, Project::LV_Width, 0.12));
+    Announcements seen(project);
+    QVERIFY(project.save(path));
+    QCOMPARE(project.fileName(), path);
+    QVERIFY(!project.isModified());
+    QCOMPARE(seen.changes, QList<ProjectChanges>{ProjectChange::FileState});
+
+    Project other;
+    Announcements loaded(other);
+    QVERIFY(other.load(path));
+    QCOMPARE(other.fileName(), path);
+    QVERIFY(!other.isModified());
+    QCOMPARE(loaded.changes.size(), 1);
+    QVERIFY(loaded.changes[0] & ProjectChange::Reset);
+    QVERIFY(other.inputData() == project.inputData());
+    QVERIFY(other.results() == project.results());
 }
 
 void tst_Project::projectInformationSettings()

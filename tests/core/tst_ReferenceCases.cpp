@@ -35,7 +35,7 @@ void tst_ReferenceCases::results()
 
     CalculationOptions options;
     InputData input = ReferenceCase::buildInput(caseJson, &options);
-    QCOMPARE(input.status(), expected.value("status_validated").toInt());
+    QCOMPARE(int(input.status()), expected.value("status_validated").toInt());
     QCOMPARE(input.climate().assessmentCondition(),
              expected.value("climate").toObject().value("recognised_condition").toInt());
 

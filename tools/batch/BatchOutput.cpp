@@ -68,7 +68,7 @@ QString textBlock(const QString &fileName, const Project &project)
                    .arg(fixed(l.width(1000), 1), 7)
                    .arg(l.m_name);
     }
-    out += line(QStringLiteral("Input status"), QString::number(input.status()));
+    out += line(QStringLiteral("Input status"), QString::number(int(input.status())));
 
     if (r.type == ResultType::InvalidInput) {
         out += line(QStringLiteral("Result"), QStringLiteral("Invalid input!"));
@@ -121,7 +121,7 @@ JsonObject jsonObject(const QString &fileName, const Project &project)
 
     JsonObject o;
     o.add(QStringLiteral("file"), J::string(fileName));
-    o.add(QStringLiteral("status"), J::number(project.inputData().status()));
+    o.add(QStringLiteral("status"), J::number(int(project.inputData().status())));
     o.add(QStringLiteral("messages"), J::array(outcome.messages));
     o.add(QStringLiteral("type"), J::number(r.type));
     o.add(QStringLiteral("typeGlaser"), J::number(r.typeGlaser));
