@@ -3,8 +3,7 @@
 #include "BatchOutput.h"
 #include "JsonWriter.h"
 
-#include "document/Project.h"
-#include "settings/ReportSettings.h"
+#include "calculation/Assessment.h"
 
 #include <QJsonArray>
 #include <QJsonObject>
@@ -63,37 +62,13 @@ QString massValue(double m)
 
 } // namespace
 
-BatchCriteria BatchCriteria::evaluate(const Project &project, const ReportSettings &settings)
-{
-    BatchCriteria c;
-    DINCriteriaOptions options;
-    options.m_standard = settings.m_din4108_3AccordanceType;
-    options.m_nonCapillarAw = settings.m_nonCapillarAw;
-    options.m_capillarActiveAw = settings.m_capillarActiveAw;
-    options.m_capillaryCheckOneSide = settings.m_capillaryCheckOneSide;
-    options.m_dryingReserve = settings.m_dryingReserve;
-    const InputData &input = project.inputData();
-    const CalculationResults &r = project.calculation().results();
-    c.din.evaluate(options, input, r);
-    c.M_c = r.m_cond;
-    c.m_ev = r.m_ev;
-    c.t_ev = r.t_ev;
-    c.R_layers = r.R_layers;
+namespace BatchCriteria {
 
-    double sumR = 0;
-    const int heatFlowDirection = project.projectInformation().m_heatFlowDirection;
-    for (int i = 0; i < input.layerCount(); ++i)
-        sumR += input.layer(i).m_width / input.layer(i).lambda(heatFlowDirection);
-    const ClimateCondition &inside = input.climate().insideWinter();
-    c.minimum = MinimumHeatResistance::evaluate(
-        settings.m_minimumHeatResVersion, settings.m_minimumHeatResConstruction, r.R_layers, sumR,
-        settings.m_frsiCheck, inside.m_T, inside.m_rh, input.climate().outsideWinter().m_Rs);
-    return c;
-}
-
-void BatchCriteria::addJson(JsonObject &object) const
+void addJson(JsonObject &object, const Assessment &assessment)
 {
     using J = JsonWriter;
+    const DINCriteriaResult &din = assessment.din;
+    const MinimumHeatResistance::Result &minimum = assessment.minimum;
     object.add(QStringLiteral("criteria"), toJsonText(din.toJson()));
 
     JsonObject m;
@@ -116,11 +91,15 @@ void BatchCriteria::addJson(JsonObject &object) const
     object.add(QStringLiteral("frsi"), f.toString(2));
 }
 
-QString BatchCriteria::text() const
+QString text(const Assessment &assessment)
 {
+    const DINCriteriaResult &din = assessment.din;
+    const MinimumHeatResistance::Result &minimum = assessment.minimum;
+    const double M_c = assessment.M_c;
+    const double t_ev = assessment.t_ev;
     const QString condensate = QStringLiteral("M_c ") + massValue(M_c);
     QString out = QStringLiteral("  %1:\n").arg(
-        BatchOutput::plainText(DINCriteriaResult::headingText(din.m_options.m_standard)));
+        BatchOutput::plainText(DINCriteriaResult::headingText(din.m_options.m_edition)));
     out += row(BatchOutput::plainText(DINCriteriaResult::massRowText(din.m_nonCapillaryApplies)),
                judged(condensate,
                       QStringLiteral("limit ") +
@@ -151,7 +130,7 @@ QString BatchCriteria::text() const
     const QString reserveLabel =
         BatchOutput::plainText(DINCriteriaResult::dryingReserveRowText(reserve));
     if (din.m_dryingReserveEvaluated)
-        out += row(reserveLabel, judged(QStringLiteral("m_ev ") + massValue(m_ev),
+        out += row(reserveLabel, judged(QStringLiteral("m_ev ") + massValue(assessment.m_ev),
                                         QStringLiteral("required above M_c + reserve = ") +
                                             massValue(M_c + reserve),
                                         din.m_dryingReserveMet));
@@ -163,7 +142,7 @@ QString BatchCriteria::text() const
     out += QStringLiteral("  Minimum thermal protection (%1):\n").arg(minimum.m_editionName);
     out +=
         row(QStringLiteral("%1 (row %2)").arg(minimum.m_name, minimum.m_row),
-            judged(QStringLiteral("R %1 m2K/W").arg(QString::number(R_layers, 'f', 3)),
+            judged(QStringLiteral("R %1 m2K/W").arg(QString::number(assessment.R_layers, 'f', 3)),
                    QStringLiteral("R_min %1 m2K/W").arg(QString::number(minimum.m_R_min, 'f', 2)),
                    minimum.m_fulfilled));
     if (minimum.m_frsiChecked)
@@ -174,3 +153,5 @@ QString BatchCriteria::text() const
                             verdict(minimum.m_frsiFulfilled)));
     return out;
 }
+
+} // namespace BatchCriteria

@@ -6,6 +6,7 @@
 #include "JsonWriter.h"
 #include "MaterialListing.h"
 
+#include "calculation/Assessment.h"
 #include "document/Project.h"
 #include "htl/HTL_MessageHandler.h"
 #include "htl/HTL_MessageRouter.h"
@@ -153,15 +154,18 @@ int main(int argc, char *argv[])
                     << BatchOutput::jsonError(file, message).toString(files.size() > 1 ? 2 : 0);
             continue;
         }
-        const BatchCriteria criteria = BatchCriteria::evaluate(project, settings.m_reportSettings);
+        const Assessment assessment =
+            Assessment::evaluate(project.inputData(), project.results(),
+                                 project.projectInformation().m_heatFlowDirection,
+                                 AssessmentOptions::fromReportSettings(settings.m_reportSettings));
         if (json) {
             JsonObject object = BatchOutput::jsonObject(file, project);
-            criteria.addJson(object);
+            BatchCriteria::addJson(object, assessment);
             jsonObjects << object.toString(files.size() > 1 ? 2 : 0);
         } else {
             if (!firstBlock)
                 writeOut(QStringLiteral("\n"));
-            writeOut(BatchOutput::textBlock(file, project) + criteria.text());
+            writeOut(BatchOutput::textBlock(file, project) + BatchCriteria::text(assessment));
             firstBlock = false;
         }
     }
