@@ -1,6 +1,7 @@
 #include "calculation/Assessment.h"
 
 #include "calculation/CalculationResults.h"
+#include "calculation/ResultType.h"
 #include "model/InputData.h"
 #include "settings/ReportSettings.h"
 
@@ -15,6 +16,34 @@ AssessmentOptions AssessmentOptions::fromReportSettings(const ReportSettings &se
     o.frsiCheck = settings.m_frsiCheck;
     return o;
 }
+
+namespace {
+
+// Why a result type carries no figures to judge; the invalid input names its first fault.
+QString reason(int resultType, const InputData &input)
+{
+    switch (resultType) {
+    case ResultType::NoLayers:
+        return Assessment::tr("no construction");
+    case ResultType::InvalidInput: {
+        const QString fault = input.faultText();
+        return fault.isEmpty() ? Assessment::tr("invalid input")
+                               : Assessment::tr("invalid input: %1").arg(fault);
+    }
+    case ResultType::CalculationError:
+        return Assessment::tr("the moisture calculation failed");
+    case ResultType::NoAlgorithm:
+        return Assessment::tr("there is no algorithm for this problem");
+    case ResultType::SurfaceCondensationInside:
+        return Assessment::tr("condensation on the inside surface");
+    case ResultType::SurfaceCondensationOutside:
+        return Assessment::tr("condensation on the outside surface");
+    default:
+        return QString();
+    }
+}
+
+} // namespace
 
 Assessment Assessment::evaluate(const InputData &input, const CalculationResults &results,
                                 int heatFlowDirection, const AssessmentOptions &options)
@@ -42,5 +71,12 @@ Assessment Assessment::evaluate(const InputData &input, const CalculationResults
     a.minimum = MinimumHeatResistance::evaluate(
         options.minimumHeatResEdition, options.minimumHeatResType, results.R_layers, sumR,
         options.frsiCheck, inside.m_T, inside.m_rh, input.climate().outsideWinter().m_Rs);
+    a.thermalEvaluated = results.type > ResultType::InvalidInput;
+    if (!a.thermalEvaluated) {
+        a.minimum.m_fulfilled = false;
+        a.minimum.m_frsiFulfilled = false;
+    }
+    if (!a.criteriaEvaluated())
+        a.notEvaluatedReason = reason(results.type, input);
     return a;
 }

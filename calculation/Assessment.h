@@ -36,7 +36,9 @@ struct AssessmentOptions
 /*! The verdicts the results display and the report print beside the calculation results: the
     DIN 4108-3 validity criteria with the DIN 68800-2 drying reserve, the DIN 4108-2 minimum
     thermal resistance and, when switched on, the temperature factor f_Rsi; with the figures they
-    judge. Texts use the translation context "Assessment". */
+    judge. Without a result there is no verdict: a condensate mass of 0 after a failed or refused
+    calculation says nothing about the construction. Texts use the translation context
+    "Assessment". */
 struct Assessment
 {
     Q_DECLARE_TR_FUNCTIONS(Assessment)
@@ -54,6 +56,18 @@ public:
     double m_ev = 0;
     double t_ev = 0;
     double R_layers = 0;
+
+    /*! Without valid input (result types 0 and 1) R_layers is no resistance of the construction:
+        the minimum thermal resistance and the temperature factor get no verdict (both
+        "fulfilled" flags false). */
+    bool thermalEvaluated = false;
+    /*! Why the DIN 4108-3 and DIN 68800-2 checks are not evaluated (and, without valid input,
+        the DIN 4108-2 checks neither), e.g. "invalid input: Layer #2 (Brick): width 0 m, must be
+        greater than 0."; empty when they are. */
+    QString notEvaluatedReason;
+
+    /*! The DIN 4108-3 and DIN 68800-2 checks judged a result of the moisture calculation. */
+    bool criteriaEvaluated() const { return din.m_evaluated; }
 
     static Assessment evaluate(const InputData &input, const CalculationResults &results,
                                int heatFlowDirection, const AssessmentOptions &options);

@@ -1,5 +1,6 @@
 #include "calculation/DINCriteriaResult.h"
 
+#include "calculation/ResultType.h"
 #include "model/InputData.h"
 
 #include <QChar>
@@ -102,6 +103,9 @@ void DINCriteriaResult::evaluate(const DINCriteriaOptions &options, const InputD
     m_options = o;
     m_nonCapillaryApplies = nonCapillaryCriterionApplies(results.kPlanes);
     m_note = noteText(o.m_edition, o.m_nonCapillarAw);
+    if (!resultAssessable(results.type))
+        return;
+
     m_evaluated = true;
     const double M_c = results.m_cond;
     m_massMet = massCriterionMet(M_c, m_nonCapillaryApplies);
@@ -120,6 +124,11 @@ void DINCriteriaResult::evaluate(const DINCriteriaOptions &options, const InputD
     m_dryingReserveEvaluated = dryingReserveEvaluated(results.m_condStat, o.m_dryingReserve);
     m_dryingReserveMet =
         m_dryingReserveEvaluated ? dryingReserveMet(results.m_ev, M_c, o.m_dryingReserve) : true;
+}
+
+bool DINCriteriaResult::resultAssessable(int resultType)
+{
+    return resultType >= ResultType::OnlyOneLayer;
 }
 
 bool DINCriteriaResult::nonCapillaryCriterionApplies(const PlaneList &planes) const
@@ -238,7 +247,8 @@ QJsonObject DINCriteriaResult::toJson() const
 {
     QJsonObject o;
     const QJsonValue null(QJsonValue::Null);
-    const auto verdict = [](bool met) { return QJsonValue(met); };
+    // Without a result every verdict is null: "not evaluated" is neither fulfilled nor failed.
+    const auto verdict = [this, &null](bool met) { return m_evaluated ? QJsonValue(met) : null; };
     o.insert(QStringLiteral("standard"), dinEditionCode(m_options.m_edition));
     o.insert(QStringLiteral("heading"), headingText(m_options.m_edition));
     o.insert(QStringLiteral("aw_limit"), m_awLimit);
@@ -269,6 +279,7 @@ QJsonObject DINCriteriaResult::toJson() const
     o.insert(QStringLiteral("drying_reserve_evaluated"), m_dryingReserveEvaluated);
     o.insert(QStringLiteral("drying_reserve_met"),
              m_dryingReserveEvaluated ? QJsonValue(m_dryingReserveMet) : null);
+    o.insert(QStringLiteral("evaluated"), m_evaluated);
     o.insert(QStringLiteral("drying_reserve_text"),
              dryingReserveRowText(m_options.m_dryingReserve));
     o.insert(QStringLiteral("note"), m_note);

@@ -71,9 +71,18 @@ public:
                double userAwLimit);
 
     /*! build() with the plane list of the moisture-storage method, then every verdict for
-        the condensate mass, drying time and evaporable mass of the results. */
+        the condensate mass, drying time and evaporable mass of the results. Without a result
+        of the moisture calculation (see resultAssessable()) nothing is judged: m_evaluated is
+        false and every verdict false, so that a reader who forgets to ask cannot report a
+        construction as fulfilling the criteria. */
     void evaluate(const DINCriteriaOptions &options, const InputData &input,
                   const CalculationResults &results);
+
+    /*! Whether a MIRELO result type carries figures the criteria can judge: not for a missing
+        or invalid input, a failed calculation, a problem without algorithm or surface
+        condensation (types 0 to 5); a condensate mass of 0 there means "not calculated", not
+        "dry". */
+    static bool resultAssessable(int resultType);
 
     /*! True when a layer of some plane group is in the non-capillary list. */
     bool nonCapillaryCriterionApplies(const PlaneList &planes) const;
@@ -116,7 +125,8 @@ public:
     /*! The verdicts as the batch front end writes them: standard, heading, aw_limit, the three
         layer lists (0-based), both mass limits, classification, non_capillary_applies,
         mass_limit, mass_met, wood_row, wood_met, drying_time_met, drying_reserve_evaluated,
-        drying_reserve_met, drying_reserve_text, note (null where a row is not shown). */
+        drying_reserve_met, evaluated, drying_reserve_text, note (null where a row is not shown
+        and, without an assessable result, for every verdict). */
     QJsonObject toJson() const;
 
     // --- the record built from the plane list ---
@@ -132,7 +142,7 @@ public:
 
     // --- the verdicts of evaluate() ---
     DINCriteriaOptions m_options;
-    /*! The verdicts below judge a result. */
+    /*! The verdicts below judge a result; false when the calculation gave none. */
     bool m_evaluated = false;
     bool m_nonCapillaryApplies = false;
     bool m_massMet = false;

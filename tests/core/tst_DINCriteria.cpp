@@ -3,6 +3,7 @@
 
 #include "calculation/Calculation.h"
 #include "calculation/DINCriteriaResult.h"
+#include "calculation/ResultType.h"
 #include "model/InputData.h"
 
 #include <QFile>
@@ -41,6 +42,8 @@ private slots:
     void unknownStandard();
     void planesBeyondLayers();
     void jsonNulls();
+    void noVerdictWithoutResult_data();
+    void noVerdictWithoutResult();
     void referenceCases_data();
     void referenceCases();
 
@@ -185,6 +188,7 @@ void tst_DINCriteria::woodBasedLimitAndRow()
     QVERIFY(r.timberCriterionMet(0.3)); // below the timber limit, but the row is not shown
 
     CalculationResults res;
+    res.type = ResultType::CondensationPlane;
     res.kPlanes = {{0, 1}};
     res.m_cond = 0.3;
     DINCriteriaOptions o;
@@ -202,6 +206,7 @@ void tst_DINCriteria::timberRowOnly()
     input.insertLayer(0, layer(0.02, 500, 0.01, true));
     input.insertLayer(1, layer(0.1, 1000, 0.1));
     CalculationResults res;
+    res.type = ResultType::CondensationPlane;
     res.kPlanes = {{0, 1}};
     res.m_cond = 0.4;
     DINCriteriaResult r;
@@ -221,6 +226,7 @@ void tst_DINCriteria::noPlanes()
     input.insertLayer(0, layer(0.02, 500, 0, true));
     input.insertLayer(1, layer(0.02, 500, 0, false, true));
     CalculationResults res;
+    res.type = ResultType::NoCondensation;
     DINCriteriaResult r;
     r.evaluate(DINCriteriaOptions(), input, res);
     QVERIFY(r.m_nonCapillaryLayers.empty());
@@ -269,6 +275,7 @@ void tst_DINCriteria::dryingReserve()
     InputData input;
     input.insertLayer(0, layer(0.1, 1000, 0.1));
     CalculationResults res;
+    res.type = ResultType::CondensationPlane;
     res.m_condStat = 0.8;
     res.m_cond = 0.2;
     res.m_ev = 0.29;
@@ -380,6 +387,52 @@ void tst_DINCriteria::jsonNulls()
     QCOMPARE(j.value("timber_limit").toDouble(), 1.7976931348623157e+308);
     QVERIFY(j.value("non_capillary_layers").isArray());
     QCOMPARE(j.value("note").toString(), QString());
+}
+
+void tst_DINCriteria::noVerdictWithoutResult_data()
+{
+    QTest::addColumn<int>("type");
+    QTest::addColumn<bool>("evaluated");
+    for (int type = ResultType::NoLayers; type <= ResultType::SeveralPlanes; ++type)
+        QTest::newRow(qPrintable(QString::number(type)))
+            << type << (type >= ResultType::OnlyOneLayer);
+}
+
+void tst_DINCriteria::noVerdictWithoutResult()
+{
+    // A condensate mass of 0 and a drying time of 0 after a failed or refused calculation would
+    // pass every row; without a result nothing is judged, but the limits are still stated.
+    QFETCH(int, type);
+    QFETCH(bool, evaluated);
+    InputData input;
+    input.insertLayer(0, layer(0.02, 500, 0, true));
+    input.insertLayer(1, layer(0.1, 1000, 0.1));
+    CalculationResults res;
+    res.type = type;
+    res.kPlanes = {{0, 1}};
+    res.m_condStat = 0.01;
+    DINCriteriaOptions o;
+    o.m_dryingReserve = 0.1;
+    DINCriteriaResult r;
+    r.evaluate(o, input, res);
+    QCOMPARE(DINCriteriaResult::resultAssessable(type), evaluated);
+    QCOMPARE(r.m_evaluated, evaluated);
+    QCOMPARE(r.m_massMet, evaluated);
+    QCOMPARE(r.m_woodMet, evaluated);
+    QCOMPARE(r.m_dryingTimeMet, evaluated);
+    QCOMPARE(r.m_dryingReserveEvaluated, evaluated);
+    QCOMPARE(r.m_timberLayers, std::vector<int>{0});
+    QCOMPARE(r.m_massLimitTimber, 0.5);
+
+    const QJsonObject j = r.toJson();
+    QCOMPARE(j.value("evaluated").toBool(!evaluated), evaluated);
+    for (const char *key : {"mass_met", "wood_met", "drying_time_met", "drying_reserve_met"})
+        QVERIFY2(j.value(key).isNull() != evaluated, key);
+    QCOMPARE(j.value("drying_reserve_evaluated").toBool(!evaluated), evaluated);
+    QCOMPARE(j.value("wood_row").toString(), QStringLiteral("timber"));
+    QCOMPARE(j.value("timber_limit").toDouble(), 0.5);
+    QCOMPARE(j.value("mass_limit").toDouble(), 0.5);
+    QCOMPARE(j.value("non_capillary_layers").toArray().size(), 1);
 }
 
 void tst_DINCriteria::referenceCases_data()

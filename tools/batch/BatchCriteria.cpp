@@ -44,6 +44,11 @@ QString verdict(bool met)
     return met ? QStringLiteral("fulfilled") : QStringLiteral("not fulfilled");
 }
 
+QString notEvaluated(const QString &reason)
+{
+    return QStringLiteral("not evaluated (%1)").arg(reason);
+}
+
 QString row(const QString &label, const QString &value)
 {
     return QStringLiteral("    %1 %2\n").arg(label + QLatin1Char(':'), -58).arg(value);
@@ -53,6 +58,12 @@ QString row(const QString &label, const QString &value)
 QString judged(const QString &figure, const QString &limit, bool met)
 {
     return figure + QStringLiteral(", ") + limit + QStringLiteral(", ") + verdict(met);
+}
+
+// "<limit>, not evaluated (<reason>)": without a result there is no figure to show either.
+QString unjudged(const QString &limit, const QString &reason)
+{
+    return limit + QStringLiteral(", ") + notEvaluated(reason);
 }
 
 QString massValue(double m)
@@ -69,6 +80,7 @@ void addJson(JsonObject &object, const Assessment &assessment)
     using J = JsonWriter;
     const DINCriteriaResult &din = assessment.din;
     const MinimumHeatResistance::Result &minimum = assessment.minimum;
+    const QString null = QStringLiteral("null");
     object.add(QStringLiteral("criteria"), toJsonText(din.toJson()));
 
     JsonObject m;
@@ -78,7 +90,8 @@ void addJson(JsonObject &object, const Assessment &assessment)
     m.add(QStringLiteral("name"), J::string(minimum.m_name));
     m.add(QStringLiteral("row"), J::string(minimum.m_row));
     m.add(QStringLiteral("R_min"), J::number(minimum.m_R_min));
-    m.add(QStringLiteral("fulfilled"), J::boolean(minimum.m_fulfilled));
+    m.add(QStringLiteral("fulfilled"),
+          assessment.thermalEvaluated ? J::boolean(minimum.m_fulfilled) : null);
     object.add(QStringLiteral("min_heat_resistance"), m.toString(2));
 
     JsonObject f;
@@ -86,7 +99,8 @@ void addJson(JsonObject &object, const Assessment &assessment)
     if (minimum.m_frsiChecked) {
         f.add(QStringLiteral("f_min"), J::number(minimum.m_f_min));
         f.add(QStringLiteral("f_Rsi"), J::number(minimum.m_f_Rsi));
-        f.add(QStringLiteral("fulfilled"), J::boolean(minimum.m_frsiFulfilled));
+        f.add(QStringLiteral("fulfilled"),
+              assessment.thermalEvaluated ? J::boolean(minimum.m_frsiFulfilled) : null);
     }
     object.add(QStringLiteral("frsi"), f.toString(2));
 }
@@ -95,27 +109,34 @@ QString text(const Assessment &assessment)
 {
     const DINCriteriaResult &din = assessment.din;
     const MinimumHeatResistance::Result &minimum = assessment.minimum;
+    const bool evaluated = assessment.criteriaEvaluated();
+    const QString &reason = assessment.notEvaluatedReason;
     const double M_c = assessment.M_c;
     const double t_ev = assessment.t_ev;
     const QString condensate = QStringLiteral("M_c ") + massValue(M_c);
+    // A row with its verdict, or only its limit when there is no result to judge.
+    const auto criterion = [&](const QString &figure, const QString &limit, bool met) {
+        return evaluated ? judged(figure, limit, met) : unjudged(limit, reason);
+    };
+
     QString out = QStringLiteral("  %1:\n").arg(
         BatchOutput::plainText(DINCriteriaResult::headingText(din.m_options.m_edition)));
+    const QString massLimit = QStringLiteral("limit ") +
+                              massValue(DINCriteriaResult::massLimit(din.m_nonCapillaryApplies));
     out += row(BatchOutput::plainText(DINCriteriaResult::massRowText(din.m_nonCapillaryApplies)),
-               judged(condensate,
-                      QStringLiteral("limit ") +
-                          massValue(DINCriteriaResult::massLimit(din.m_nonCapillaryApplies)),
-                      din.m_massMet));
+               criterion(condensate, massLimit, din.m_massMet));
     switch (din.woodRow()) {
     case DINCriteriaResult::TimberRow:
-        out += row(BatchOutput::plainText(DINCriteriaResult::timberRowText()),
-                   judged(condensate, QStringLiteral("limit ") + massValue(din.m_massLimitTimber),
+        out +=
+            row(BatchOutput::plainText(DINCriteriaResult::timberRowText()),
+                criterion(condensate, QStringLiteral("limit ") + massValue(din.m_massLimitTimber),
                           din.m_woodMet));
         break;
     case DINCriteriaResult::WoodBasedRow:
-        out +=
-            row(BatchOutput::plainText(DINCriteriaResult::woodBasedRowText()),
-                judged(condensate, QStringLiteral("limit ") + massValue(din.m_massLimitWoodBased),
-                       din.m_woodMet));
+        out += row(BatchOutput::plainText(DINCriteriaResult::woodBasedRowText()),
+                   criterion(condensate,
+                             QStringLiteral("limit ") + massValue(din.m_massLimitWoodBased),
+                             din.m_woodMet));
         break;
     case DINCriteriaResult::NoWoodRow:
         break;
@@ -125,7 +146,7 @@ QString text(const Assessment &assessment)
         t_ev < 0 ? QStringLiteral("no drying")
                  : QStringLiteral("t_ev %1 d").arg(QString::number(t_ev / 86400, 'f', 2));
     out += row(BatchOutput::plainText(DINCriteriaResult::dryingTimeRowText()),
-               judged(dryingTime, QStringLiteral("limit 90 d"), din.m_dryingTimeMet));
+               criterion(dryingTime, QStringLiteral("limit 90 d"), din.m_dryingTimeMet));
     const double reserve = din.m_options.m_dryingReserve;
     const QString reserveLabel =
         BatchOutput::plainText(DINCriteriaResult::dryingReserveRowText(reserve));
@@ -135,22 +156,28 @@ QString text(const Assessment &assessment)
                                             massValue(M_c + reserve),
                                         din.m_dryingReserveMet));
     else if (DINCriteriaResult::dryingReserveEvaluated(1, reserve))
-        out += row(reserveLabel, QStringLiteral("not evaluated (no condensate)"));
+        out +=
+            row(reserveLabel, notEvaluated(evaluated ? QStringLiteral("no condensate") : reason));
     if (!din.m_note.isEmpty())
         out += QStringLiteral("    %1\n").arg(BatchOutput::plainText(din.m_note));
 
     out += QStringLiteral("  Minimum thermal protection (%1):\n").arg(minimum.m_editionName);
-    out +=
-        row(QStringLiteral("%1 (row %2)").arg(minimum.m_name, minimum.m_row),
-            judged(QStringLiteral("R %1 m2K/W").arg(QString::number(assessment.R_layers, 'f', 3)),
-                   QStringLiteral("R_min %1 m2K/W").arg(QString::number(minimum.m_R_min, 'f', 2)),
-                   minimum.m_fulfilled));
-    if (minimum.m_frsiChecked)
+    const QString resistance =
+        QStringLiteral("R %1 m2K/W").arg(QString::number(assessment.R_layers, 'f', 3));
+    const QString requirement =
+        QStringLiteral("R_min %1 m2K/W").arg(QString::number(minimum.m_R_min, 'f', 2));
+    out += row(QStringLiteral("%1 (row %2)").arg(minimum.m_name, minimum.m_row),
+               assessment.thermalEvaluated ? judged(resistance, requirement, minimum.m_fulfilled)
+                                           : unjudged(requirement, reason));
+    if (minimum.m_frsiChecked) {
+        const QString factors = QStringLiteral("%1 (f_min %2)")
+                                    .arg(QString::number(minimum.m_f_Rsi, 'f', 2),
+                                         QString::number(minimum.m_f_min, 'f', 1));
         out += row(QStringLiteral("Temperature factor f_Rsi"),
-                   QStringLiteral("%1 (f_min %2), %3")
-                       .arg(QString::number(minimum.m_f_Rsi, 'f', 2),
-                            QString::number(minimum.m_f_min, 'f', 1),
-                            verdict(minimum.m_frsiFulfilled)));
+                   factors + QStringLiteral(", ") +
+                       (assessment.thermalEvaluated ? verdict(minimum.m_frsiFulfilled)
+                                                    : notEvaluated(reason)));
+    }
     return out;
 }
 
