@@ -144,6 +144,9 @@ void tst_Batch::usageErrors_data()
     QTest::newRow("bad boolean") << QStringList{
         "--set", "ProjectDefaults/MoistureDependentLambda=maybe", file};
     QTest::newRow("bad number") << QStringList{"--set", "ReportSettings/DryingReserve=x", file};
+    QTest::newRow("lang without code") << QStringList{"--lang=", file};
+    QTest::newRow("lang with a path") << QStringList{"--lang=../de", file};
+    QTest::newRow("lang at the end") << QStringList{file, "--lang"};
 }
 
 void tst_Batch::usageErrors()
@@ -160,6 +163,7 @@ void tst_Batch::help()
     const Run r = run({"--help"});
     QCOMPARE(r.exitCode, 0);
     QVERIFY(r.out.contains("Usage: mirelo2-batch"));
+    QVERIFY(r.out.contains("--lang=CODE"));
 }
 
 void tst_Batch::jsonOfExamples()
@@ -302,6 +306,7 @@ void tst_Batch::textBlock()
     const Run r =
         run({example("masonry_wall_interior_insulation"), example("external_wall_etics")});
     QCOMPARE(r.exitCode, 0);
+    QVERIFY2(r.err.isEmpty(), r.err.constData()); // quiet when nothing is wrong
     const QString out = QString::fromUtf8(r.out);
     for (const char *label :
          {"Construction thickness:", "Thermal transfer resistance (dry):", "U-value (ISO 6946):",
