@@ -1,5 +1,6 @@
 #include "calculation/DINCriteriaResult.h"
 
+#include "calculation/ResultType.h"
 #include "model/InputData.h"
 
 #include <QChar>
@@ -10,9 +11,6 @@
 #include <cmath>
 
 namespace {
-
-constexpr int StandardUserDefined = 3;
-constexpr int DefaultStandard = 2;
 
 // 90 days, the longest drying time DIN 4108-3 admits.
 constexpr double MaxDryingDays = 90;
@@ -31,28 +29,29 @@ QJsonArray toJsonArray(const std::vector<int> &list)
 
 } // namespace
 
-double DINCriteriaResult::editionAwLimit(int standard)
+double DINCriteriaResult::editionAwLimit(DINEdition edition)
 {
-    switch (standard) {
-    case 0:
+    switch (edition) {
+    case DINEdition::DIN4108_3_2001:
         return 0.2;
-    case 1:
+    case DINEdition::DIN4108_3_2014:
         return 0.5;
-    case 2:
+    case DINEdition::DIN4108_3_2018:
         return 0.1;
-    default:
-        return 0;
+    case DINEdition::UserDefined:
+        break;
     }
+    return 0;
 }
 
-double DINCriteriaResult::awLimit(int standard, double userAwLimit)
+double DINCriteriaResult::awLimit(DINEdition edition, double userAwLimit)
 {
-    if (standard == StandardUserDefined)
+    if (edition == DINEdition::UserDefined)
         return userAwLimit;
-    return editionAwLimit(standard) / 60;
+    return editionAwLimit(edition) / 60;
 }
 
-void DINCriteriaResult::build(const InputData &input, const PlaneList &planes, int standard,
+void DINCriteriaResult::build(const InputData &input, const PlaneList &planes, DINEdition edition,
                               double userAwLimit)
 {
     m_nonCapillaryLayers.clear();
@@ -60,17 +59,18 @@ void DINCriteriaResult::build(const InputData &input, const PlaneList &planes, i
     m_woodBasedLayers.clear();
     m_massLimitTimber = NoMassLimit;
     m_massLimitWoodBased = NoMassLimit;
-    m_awLimit = awLimit(standard, userAwLimit);
+    m_awLimit = awLimit(edition, userAwLimit);
 
     m_options = DINCriteriaOptions();
-    m_options.m_standard = standard;
+    m_options.m_edition = edition;
     m_options.m_nonCapillarAw = userAwLimit;
+    m_evaluated = false;
     m_nonCapillaryApplies = false;
-    m_massMet = true;
-    m_woodMet = true;
-    m_dryingTimeMet = true;
+    m_massMet = false;
+    m_woodMet = false;
+    m_dryingTimeMet = false;
     m_dryingReserveEvaluated = false;
-    m_dryingReserveMet = true;
+    m_dryingReserveMet = false;
     m_note.clear();
 
     const int n = input.layerCount();
@@ -98,16 +98,16 @@ void DINCriteriaResult::build(const InputData &input, const PlaneList &planes, i
 void DINCriteriaResult::evaluate(const DINCriteriaOptions &options, const InputData &input,
                                  const CalculationResults &results)
 {
-    DINCriteriaOptions o = options;
-    // A stored code from a damaged or newer settings file must not select a zero limit.
-    if (o.m_standard < 0 || o.m_standard > StandardUserDefined)
-        o.m_standard = DefaultStandard;
-
-    build(input, results.kPlanes, o.m_standard, o.m_nonCapillarAw);
+    const DINCriteriaOptions &o = options;
+    build(input, results.kPlanes, o.m_edition, o.m_nonCapillarAw);
     m_options = o;
-
-    const double M_c = results.m_cond;
     m_nonCapillaryApplies = nonCapillaryCriterionApplies(results.kPlanes);
+    m_note = noteText(o.m_edition, o.m_nonCapillarAw);
+    if (!resultAssessable(results.type))
+        return;
+
+    m_evaluated = true;
+    const double M_c = results.m_cond;
     m_massMet = massCriterionMet(M_c, m_nonCapillaryApplies);
     switch (woodRow()) {
     case TimberRow:
@@ -124,7 +124,11 @@ void DINCriteriaResult::evaluate(const DINCriteriaOptions &options, const InputD
     m_dryingReserveEvaluated = dryingReserveEvaluated(results.m_condStat, o.m_dryingReserve);
     m_dryingReserveMet =
         m_dryingReserveEvaluated ? dryingReserveMet(results.m_ev, M_c, o.m_dryingReserve) : true;
-    m_note = noteText(o.m_standard, o.m_nonCapillarAw);
+}
+
+bool DINCriteriaResult::resultAssessable(int resultType)
+{
+    return resultType >= ResultType::OnlyOneLayer;
 }
 
 bool DINCriteriaResult::nonCapillaryCriterionApplies(const PlaneList &planes) const
@@ -180,20 +184,19 @@ bool DINCriteriaResult::dryingReserveMet(double m_ev, double m_cond, double dryi
     return m_ev > m_cond + dryingReserve;
 }
 
-QString DINCriteriaResult::headingText(int standard)
+QString DINCriteriaResult::headingText(DINEdition edition)
 {
-    switch (standard) {
-    case 0:
+    switch (edition) {
+    case DINEdition::DIN4108_3_2001:
         return tr("Check according DIN 4108-3 2001");
-    case 1:
+    case DINEdition::DIN4108_3_2014:
         return tr("Check according DIN 4108-3 2014");
-    case 2:
+    case DINEdition::DIN4108_3_2018:
         return tr("Check according DIN 4108-3 2018 and 2024");
-    case 3:
+    case DINEdition::UserDefined:
         return tr("Check accordinguser defined data");
-    default:
-        return QString();
     }
+    return QString();
 }
 
 QString DINCriteriaResult::massRowText(bool nonCapillaryApplies)
@@ -224,12 +227,12 @@ QString DINCriteriaResult::dryingReserveRowText(double dryingReserve)
         .arg(QString::number(dryingReserveInGrams(dryingReserve), 'f', 6));
 }
 
-QString DINCriteriaResult::noteText(int standard, double userAwLimit)
+QString DINCriteriaResult::noteText(DINEdition edition, double userAwLimit)
 {
-    if (standard != StandardUserDefined)
+    if (edition != DINEdition::UserDefined)
         return QString();
     const double perHour = userAwLimit * 60;
-    if (!(std::fabs(perHour - editionAwLimit(StandardUserDefined)) > ZeroTolerance))
+    if (!(std::fabs(perHour - editionAwLimit(DINEdition::UserDefined)) > ZeroTolerance))
         return QString();
     const QString unit = QStringLiteral("kg/m%1h%2").arg(QChar(0x00B2)).arg(QChar(0x00BD));
     return tr("The current calculation don't use the same water uptake value as check for "
@@ -243,8 +246,11 @@ QString DINCriteriaResult::noteText(int standard, double userAwLimit)
 QJsonObject DINCriteriaResult::toJson() const
 {
     QJsonObject o;
-    o.insert(QStringLiteral("standard"), m_options.m_standard);
-    o.insert(QStringLiteral("heading"), headingText(m_options.m_standard));
+    const QJsonValue null(QJsonValue::Null);
+    // Without a result every verdict is null: "not evaluated" is neither fulfilled nor failed.
+    const auto verdict = [this, &null](bool met) { return m_evaluated ? QJsonValue(met) : null; };
+    o.insert(QStringLiteral("standard"), dinEditionCode(m_options.m_edition));
+    o.insert(QStringLiteral("heading"), headingText(m_options.m_edition));
     o.insert(QStringLiteral("aw_limit"), m_awLimit);
     o.insert(QStringLiteral("non_capillary_layers"), toJsonArray(m_nonCapillaryLayers));
     o.insert(QStringLiteral("timber_layers"), toJsonArray(m_timberLayers));
@@ -254,26 +260,26 @@ QJsonObject DINCriteriaResult::toJson() const
     o.insert(QStringLiteral("classification"), classification());
     o.insert(QStringLiteral("non_capillary_applies"), m_nonCapillaryApplies);
     o.insert(QStringLiteral("mass_limit"), massLimit(m_nonCapillaryApplies));
-    o.insert(QStringLiteral("mass_met"), m_massMet);
+    o.insert(QStringLiteral("mass_met"), verdict(m_massMet));
     switch (woodRow()) {
     case TimberRow:
         o.insert(QStringLiteral("wood_row"), QStringLiteral("timber"));
-        o.insert(QStringLiteral("wood_met"), m_woodMet);
+        o.insert(QStringLiteral("wood_met"), verdict(m_woodMet));
         break;
     case WoodBasedRow:
         o.insert(QStringLiteral("wood_row"), QStringLiteral("woodbased"));
-        o.insert(QStringLiteral("wood_met"), m_woodMet);
+        o.insert(QStringLiteral("wood_met"), verdict(m_woodMet));
         break;
     case NoWoodRow:
-        o.insert(QStringLiteral("wood_row"), QJsonValue(QJsonValue::Null));
-        o.insert(QStringLiteral("wood_met"), QJsonValue(QJsonValue::Null));
+        o.insert(QStringLiteral("wood_row"), null);
+        o.insert(QStringLiteral("wood_met"), null);
         break;
     }
-    o.insert(QStringLiteral("drying_time_met"), m_dryingTimeMet);
+    o.insert(QStringLiteral("drying_time_met"), verdict(m_dryingTimeMet));
     o.insert(QStringLiteral("drying_reserve_evaluated"), m_dryingReserveEvaluated);
-    o.insert(QStringLiteral("drying_reserve_met"), m_dryingReserveEvaluated
-                                                       ? QJsonValue(m_dryingReserveMet)
-                                                       : QJsonValue(QJsonValue::Null));
+    o.insert(QStringLiteral("drying_reserve_met"),
+             m_dryingReserveEvaluated ? QJsonValue(m_dryingReserveMet) : null);
+    o.insert(QStringLiteral("evaluated"), m_evaluated);
     o.insert(QStringLiteral("drying_reserve_text"),
              dryingReserveRowText(m_options.m_dryingReserve));
     o.insert(QStringLiteral("note"), m_note);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "calculation/CalculationResults.h"
+#include "calculation/DINEdition.h"
 
 #include <QCoreApplication>
 #include <QJsonObject>
@@ -16,18 +17,10 @@ class InputData;
     end, the report). The defaults are those of a fresh installation. */
 struct DINCriteriaOptions
 {
-    /*! Edition: 0 DIN 4108-3 2001, 1 DIN 4108-3 2014, 2 DIN 4108-3 2018 and 2024,
-        3 user defined. */
-    int m_standard = 2;
+    DINEdition m_edition = DINEdition::DIN4108_3_2018;
     /*! Water absorption coefficient up to which a material counts as taking up no capillary
         water, in kg/(m²·s^0.5); only used for the user-defined edition (0.2 kg/(m²·h^0.5)). */
     double m_nonCapillarAw = 0.2 / 60;
-    /*! Water absorption coefficient from which a material counts as capillary active,
-        in kg/(m²·s^0.5) (0.7 kg/(m²·h^0.5)). Stored and edited, not used by any rule. */
-    double m_capillarActiveAw = 0.7 / 60;
-    /*! true: check one side of a condensation plane, false: both sides. Stored and edited, not
-        used by any rule. */
-    bool m_capillaryCheckOneSide = true;
     /*! Drying reserve demanded after DIN 68800-2, in kg/(m²·a); 0 means none. */
     double m_dryingReserve = 0;
 };
@@ -64,23 +57,32 @@ public:
     static constexpr double DryingReserveRoofs = 0.25;
 
     /*! The A_w limit of an edition, in kg/(m²·h^0.5): 0.2 (2001), 0.5 (2014), 0.1 (2018 and
-        2024); 0 for the user-defined edition and for an unknown code. */
-    static double editionAwLimit(int standard);
+        2024); 0 for the user-defined edition. */
+    static double editionAwLimit(DINEdition edition);
     /*! The A_w limit in kg/(m²·s^0.5) the criteria use: the user's value for the user-defined
         edition, otherwise the edition's value per hour divided by 60. */
-    static double awLimit(int standard, double userAwLimit);
+    static double awLimit(DINEdition edition, double userAwLimit);
 
     /*! Collects the non-capillary, timber and wood-based layers of every plane group (a..b,
         layer indices, inclusive) of the plane list and the smallest admissible condensate mass
         of the timber (5 % mass-related moisture) and wood-based layers (3 %). Resets the
         verdicts of evaluate(). Indices outside the construction are skipped. */
-    void build(const InputData &input, const PlaneList &planes, int standard, double userAwLimit);
+    void build(const InputData &input, const PlaneList &planes, DINEdition edition,
+               double userAwLimit);
 
     /*! build() with the plane list of the moisture-storage method, then every verdict for
-        the condensate mass, drying time and evaporable mass of the results. An edition code
-        outside 0..3 counts as the default edition (2018 and 2024). */
+        the condensate mass, drying time and evaporable mass of the results. Without a result
+        of the moisture calculation (see resultAssessable()) nothing is judged: m_evaluated is
+        false and every verdict false, so that a reader who forgets to ask cannot report a
+        construction as fulfilling the criteria. */
     void evaluate(const DINCriteriaOptions &options, const InputData &input,
                   const CalculationResults &results);
+
+    /*! Whether a MIRELO result type carries figures the criteria can judge: not for a missing
+        or invalid input, a failed calculation, a problem without algorithm or surface
+        condensation (types 0 to 5); a condensate mass of 0 there means "not calculated", not
+        "dry". */
+    static bool resultAssessable(int resultType);
 
     /*! True when a layer of some plane group is in the non-capillary list. */
     bool nonCapillaryCriterionApplies(const PlaneList &planes) const;
@@ -107,7 +109,7 @@ public:
     static bool dryingReserveMet(double m_ev, double m_cond, double dryingReserve);
 
     /*! Heading naming the edition, e.g. "Check according DIN 4108-3 2014". */
-    static QString headingText(int standard);
+    static QString headingText(DINEdition edition);
     /*! The mass row with or without capillary suction. */
     static QString massRowText(bool nonCapillaryApplies);
     static QString timberRowText();
@@ -118,12 +120,13 @@ public:
     /*! A reserve in kg/(m²·a) in the unit the user sees, g/(m²·a). */
     static double dryingReserveInGrams(double dryingReserve) { return dryingReserve * 1000; }
     /*! The note explaining a user-defined A_w limit (kg/(m²·s^0.5)); empty otherwise. */
-    static QString noteText(int standard, double userAwLimit);
+    static QString noteText(DINEdition edition, double userAwLimit);
 
     /*! The verdicts as the batch front end writes them: standard, heading, aw_limit, the three
         layer lists (0-based), both mass limits, classification, non_capillary_applies,
         mass_limit, mass_met, wood_row, wood_met, drying_time_met, drying_reserve_evaluated,
-        drying_reserve_met, drying_reserve_text, note (null where a row is not shown). */
+        drying_reserve_met, evaluated, drying_reserve_text, note (null where a row is not shown
+        and, without an assessable result, for every verdict). */
     QJsonObject toJson() const;
 
     // --- the record built from the plane list ---
@@ -139,11 +142,13 @@ public:
 
     // --- the verdicts of evaluate() ---
     DINCriteriaOptions m_options;
+    /*! The verdicts below judge a result; false when the calculation gave none. */
+    bool m_evaluated = false;
     bool m_nonCapillaryApplies = false;
-    bool m_massMet = true;
-    bool m_woodMet = true; ///< meaningful only when woodRow() != NoWoodRow
-    bool m_dryingTimeMet = true;
+    bool m_massMet = false;
+    bool m_woodMet = false; ///< meaningful only when woodRow() != NoWoodRow
+    bool m_dryingTimeMet = false;
     bool m_dryingReserveEvaluated = false;
-    bool m_dryingReserveMet = true; ///< meaningful only when m_dryingReserveEvaluated
+    bool m_dryingReserveMet = false; ///< meaningful only when m_dryingReserveEvaluated
     QString m_note;
 };

@@ -2,6 +2,8 @@
 
 #include <vector>
 
+#include <QString>
+
 #include "model/Climate.h"
 #include "model/MaterialLayer.h"
 
@@ -49,6 +51,11 @@ public:
     /*! Computes, stores and returns the status: a climate error gives 3, but a layer error
         overrides it, and only the first faulty layer counts (1 width, 2 material). */
     InputStatus validate();
+
+    /*! The first fault validate() finds, as a sentence naming the layer (1-based, with its
+        material name) or the climate condition, the value and the rule it breaks; empty when
+        the input is valid. Translation context "InputData". */
+    QString faultText() const;
 
     /*! Every layer has a width > 0 m and is an air layer or has a positive effective conductivity
         for horizontal heat flow. */

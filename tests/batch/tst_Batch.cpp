@@ -90,6 +90,8 @@ private slots:
     void settingsOverride();
     void userSettingsNotWritten();
     void textBlock();
+    void noVerdictWithoutResult_data();
+    void noVerdictWithoutResult();
     void referenceCases_data();
     void referenceCases();
 
@@ -142,6 +144,9 @@ void tst_Batch::usageErrors_data()
     QTest::newRow("bad boolean") << QStringList{
         "--set", "ProjectDefaults/MoistureDependentLambda=maybe", file};
     QTest::newRow("bad number") << QStringList{"--set", "ReportSettings/DryingReserve=x", file};
+    QTest::newRow("lang without code") << QStringList{"--lang=", file};
+    QTest::newRow("lang with a path") << QStringList{"--lang=../de", file};
+    QTest::newRow("lang at the end") << QStringList{file, "--lang"};
 }
 
 void tst_Batch::usageErrors()
@@ -158,6 +163,7 @@ void tst_Batch::help()
     const Run r = run({"--help"});
     QCOMPARE(r.exitCode, 0);
     QVERIFY(r.out.contains("Usage: mirelo2-batch"));
+    QVERIFY(r.out.contains("--lang=CODE"));
 }
 
 void tst_Batch::jsonOfExamples()
@@ -300,6 +306,7 @@ void tst_Batch::textBlock()
     const Run r =
         run({example("masonry_wall_interior_insulation"), example("external_wall_etics")});
     QCOMPARE(r.exitCode, 0);
+    QVERIFY2(r.err.isEmpty(), r.err.constData()); // quiet when nothing is wrong
     const QString out = QString::fromUtf8(r.out);
     for (const char *label :
          {"Construction thickness:", "Thermal transfer resistance (dry):", "U-value (ISO 6946):",
@@ -314,14 +321,103 @@ void tst_Batch::textBlock()
     QVERIFY(out.contains("Drying time in summer tev < 90d:"));
     QVERIFY(out.contains("Minimum thermal protection (DIN 4108-2 2013 Tab. 3):"));
     QVERIFY(!out.contains("Temperature factor f_Rsi"));
-    const Run checked = run({"--set", "ReportSettings/FrsiCheck=true", "--set",
-                             "ReportSettings/DryingReserve=0.1",
-                             example("masonry_wall_interior_insulation")});
+    const Run checked =
+        run({"--set", "ReportSettings/FrsiCheck=true", "--set", "ReportSettings/DryingReserve=0.1",
+             example("masonry_wall_interior_insulation")});
     QCOMPARE(checked.exitCode, 0);
     const QString outChecked = QString::fromUtf8(checked.out);
     QVERIFY(outChecked.contains("Temperature factor f_Rsi:"));
     QVERIFY(outChecked.contains("Check for drying reserve of 100"));
-    QVERIFY(!out.contains("<font"));  // rich text is reduced to plain text
+    QVERIFY(!out.contains("<font")); // rich text is reduced to plain text
+}
+
+void tst_Batch::noVerdictWithoutResult_data()
+{
+    // The ETICS wall made invalid (insulation of zero width) or wet on its inside surface
+    // (100 % inside humidity), and a wall with condensate as the counterpart.
+    QTest::addColumn<QString>("base");
+    QTest::addColumn<QString>("from");
+    QTest::addColumn<QString>("to");
+    QTest::addColumn<int>("type");
+    QTest::addColumn<bool>("thermalEvaluated");
+    QTest::addColumn<QString>("fault");
+    QTest::addColumn<QString>("reason");
+    const QString fault = QStringLiteral(
+        "Layer #3 (Expanded polystyrene EPS 035): width 0 m, must be greater than 0.");
+    QTest::newRow("zero width") << "external_wall_etics"
+                                << "<Layer index=\"2\" d=\"0.16\">"
+                                << "<Layer index=\"2\" d=\"0\">" << 1 << false << fault
+                                << "invalid input: " + fault;
+    QTest::newRow("100 % inside humidity")
+        << "external_wall_etics"
+        << "rh_i=\"50\""
+        << "rh_i=\"100\"" << 4 << true << QString() << "condensation on the inside surface";
+    QTest::newRow("condensing wall") << "masonry_wall_interior_insulation" << QString() << QString()
+                                     << -1 << true << QString() << QString();
+}
+
+void tst_Batch::noVerdictWithoutResult()
+{
+    QFETCH(QString, base);
+    QFETCH(QString, from);
+    QFETCH(QString, to);
+    QFETCH(int, type);
+    QFETCH(bool, thermalEvaluated);
+    QFETCH(QString, fault);
+    QFETCH(QString, reason);
+    QFile source(example(base));
+    QVERIFY(source.open(QIODevice::ReadOnly));
+    QString text = QString::fromUtf8(source.readAll());
+    if (!from.isEmpty()) {
+        QVERIFY(text.contains(from));
+        text.replace(from, to);
+    }
+    QTemporaryDir dir;
+    const QString file = dir.filePath(base + ".m2p");
+    QFile f(file);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(text.toUtf8());
+    f.close();
+
+    // The file loaded: exit status 0 whatever the calculation made of it.
+    const Run json = run({"--json", "--set", "ReportSettings/FrsiCheck=true", "--set",
+                          "ReportSettings/DryingReserve=0.1", file});
+    QCOMPARE(json.exitCode, 0);
+    const QJsonObject o = QJsonDocument::fromJson(json.out).object();
+    const bool evaluated = reason.isEmpty();
+    if (type >= 0)
+        QCOMPARE(o.value("type").toInt(), type);
+    else
+        QVERIFY(o.value("type").toInt() >= 9);
+    QCOMPARE(o.value("input_fault").toString(), fault);
+    QCOMPARE(o.value("input_fault").isNull(), fault.isEmpty());
+    const QJsonObject criteria = o.value("criteria").toObject();
+    QCOMPARE(criteria.value("evaluated").toBool(!evaluated), evaluated);
+    for (const char *key : {"mass_met", "drying_time_met"})
+        QVERIFY2(criteria.value(key).isBool() == evaluated, key);
+    QVERIFY(criteria.value("mass_limit").isDouble());
+    QCOMPARE(o.value("min_heat_resistance").toObject().value("fulfilled").isBool(),
+             thermalEvaluated);
+    QCOMPARE(o.value("frsi").toObject().value("fulfilled").isBool(), thermalEvaluated);
+
+    const Run plain = run({"--set", "ReportSettings/FrsiCheck=true", "--set",
+                           "ReportSettings/DryingReserve=0.1", file});
+    QCOMPARE(plain.exitCode, 0);
+    const QString out = QString::fromUtf8(plain.out);
+    const QString din = out.section(QStringLiteral("Check according DIN 4108-3"), 1)
+                            .section(QStringLiteral("Minimum thermal protection"), 0, 0);
+    QVERIFY(!din.isEmpty());
+    if (evaluated) {
+        QVERIFY(!din.contains("not evaluated"));
+        QVERIFY(din.contains("fulfilled"));
+    } else {
+        // every DIN 4108-3 / 68800-2 row says why it has no verdict, none says "fulfilled"
+        const QString notEvaluated = "not evaluated (" + reason + ")";
+        QCOMPARE(din.count(notEvaluated), 3); // mass, drying time, drying reserve
+        QVERIFY(!din.contains(QRegularExpression("\\bfulfilled")));
+    }
+    if (!fault.isEmpty()) // the reason of the invalid input stands beside the result
+        QVERIFY2(out.contains("Invalid input!\n    " + fault), qPrintable(out));
 }
 
 void tst_Batch::referenceCases_data()

@@ -22,6 +22,8 @@ private slots:
     void listsShippedAndUserMaterials();
     void textTable();
     void usageErrors();
+    void languageOfTheRun_data();
+    void languageOfTheRun();
 
 private:
     struct Run
@@ -140,6 +142,54 @@ void tst_BatchMaterials::usageErrors()
     const Run r = run({QStringLiteral("--materials"), QStringLiteral("some.m2p")});
     QCOMPARE(r.exitCode, 2);
     QVERIFY(r.err.contains("--materials takes no project file"));
+}
+
+void tst_BatchMaterials::languageOfTheRun_data()
+{
+    // --lang chooses the language of this run over the stored one (LanguageID); a material
+    // without a text in that language keeps its English name.
+    QTest::addColumn<QString>("stored");
+    QTest::addColumn<QString>("lang");
+    QTest::addColumn<QString>("name282");
+    QTest::addColumn<QString>("name493");
+    QTest::newRow("en over pl") << "pl"
+                                << "--lang=en" << QString() << "Solid clay brick masonry 1800";
+    QTest::newRow("pl over en") << "en"
+                                << "--lang=pl"
+                                << QString::fromUtf8("P\u0142yta z we\u0142ny skalnej \u03bb 0,035")
+                                << QString();
+    QTest::newRow("upper case") << "en"
+                                << "--lang=PL"
+                                << QString::fromUtf8("P\u0142yta z we\u0142ny skalnej \u03bb 0,035")
+                                << QString();
+}
+
+void tst_BatchMaterials::languageOfTheRun()
+{
+    QFETCH(QString, stored);
+    QFETCH(QString, lang);
+    QFETCH(QString, name282);
+    QFETCH(QString, name493);
+    const Run r = run({QStringLiteral("--materials"), QStringLiteral("--json"), lang,
+                       QStringLiteral("--set"), QStringLiteral("LanguageID=") + stored});
+    QCOMPARE(r.exitCode, 0);
+    QMap<int, QString> names;
+    for (const QJsonValue &v : QJsonDocument::fromJson(r.out).array())
+        names[v.toObject().value("id").toInt()] = v.toObject().value("name").toString();
+    QVERIFY(names.size() > 60);
+    if (!name282.isEmpty())
+        QCOMPARE(names.value(282), name282);
+    if (!name493.isEmpty())
+        QCOMPARE(names.value(493), name493);
+
+    // Reading the database is no news: nothing on standard error but a missing catalogue.
+    const QString err = QString::fromUtf8(r.err);
+    if (lang.endsWith(QLatin1String("en")))
+        QVERIFY2(err.isEmpty(), qPrintable(err));
+    else
+        QVERIFY2(err.isEmpty() || err.startsWith("mirelo2-batch: no translation for language 'pl'"),
+                 qPrintable(err));
+    QVERIFY(!err.contains(QLatin1String("material database")));
 }
 
 QTEST_GUILESS_MAIN(tst_BatchMaterials)

@@ -3,6 +3,7 @@
 
 #include "calculation/Calculation.h"
 #include "calculation/DINCriteriaResult.h"
+#include "calculation/ResultType.h"
 #include "model/InputData.h"
 
 #include <QFile>
@@ -41,6 +42,8 @@ private slots:
     void unknownStandard();
     void planesBeyondLayers();
     void jsonNulls();
+    void noVerdictWithoutResult_data();
+    void noVerdictWithoutResult();
     void referenceCases_data();
     void referenceCases();
 
@@ -60,36 +63,39 @@ MaterialLayer tst_DINCriteria::layer(double width, double rho, double A_w, bool 
 
 void tst_DINCriteria::editionAwLimit_data()
 {
-    QTest::addColumn<int>("standard");
+    QTest::addColumn<int>("code");
     QTest::addColumn<double>("perHour");
     QTest::newRow("2001") << 0 << 0.2;
     QTest::newRow("2014") << 1 << 0.5;
     QTest::newRow("2018/2024") << 2 << 0.1;
     QTest::newRow("user defined") << 3 << 0.0;
-    QTest::newRow("unknown") << 9 << 0.0;
+    // a damaged or newer settings code reads as the default edition, never as a zero limit
+    QTest::newRow("unknown") << 9 << 0.1;
+    QTest::newRow("negative") << -1 << 0.1;
 }
 
 void tst_DINCriteria::editionAwLimit()
 {
-    QFETCH(int, standard);
+    QFETCH(int, code);
     QFETCH(double, perHour);
-    QCOMPARE(DINCriteriaResult::editionAwLimit(standard), perHour);
-    if (standard < 3) // per second: the hourly value over 60 (the user value is ignored)
-        QCOMPARE(DINCriteriaResult::awLimit(standard, 0.7), perHour / 60);
+    const DINEdition edition = dinEditionFromCode(code);
+    QCOMPARE(DINCriteriaResult::editionAwLimit(edition), perHour);
+    if (edition != DINEdition::UserDefined) // per second: the hourly value over 60
+        QCOMPARE(DINCriteriaResult::awLimit(edition, 0.7), perHour / 60);
+    if (code >= 0 && code <= 3)
+        QCOMPARE(dinEditionCode(edition), code);
 }
 
 void tst_DINCriteria::awLimitUserDefined()
 {
-    QCOMPARE(DINCriteriaResult::awLimit(3, 0.0042), 0.0042);
+    QCOMPARE(DINCriteriaResult::awLimit(DINEdition::UserDefined, 0.0042), 0.0042);
 }
 
 void tst_DINCriteria::defaults()
 {
     const DINCriteriaOptions o;
-    QCOMPARE(o.m_standard, 2);
+    QCOMPARE(o.m_edition, DINEdition::DIN4108_3_2018);
     QCOMPARE(o.m_nonCapillarAw, 0.0033333333333333335);
-    QCOMPARE(o.m_capillarActiveAw, 0.011666666666666665);
-    QCOMPARE(o.m_capillaryCheckOneSide, true);
     QCOMPARE(o.m_dryingReserve, 0.0);
 
     const DINCriteriaResult r;
@@ -106,7 +112,7 @@ void tst_DINCriteria::nonCapillaryIncludesEquality()
     input.insertLayer(0, layer(0.1, 1000, 0.1 / 60));
     input.insertLayer(1, layer(0.1, 1000, std::nextafter(0.1 / 60, 1.0)));
     DINCriteriaResult r;
-    r.build(input, {{0, 1}}, 2, 0);
+    r.build(input, {{0, 1}}, DINEdition::DIN4108_3_2018, 0);
     QCOMPARE(r.m_nonCapillaryLayers, std::vector<int>{0});
     QVERIFY(r.nonCapillaryCriterionApplies({{0, 1}}));
     QVERIFY(!r.nonCapillaryCriterionApplies({{1, 1}}));
@@ -120,7 +126,7 @@ void tst_DINCriteria::layersOutsidePlanesIgnored()
     input.insertLayer(2, layer(0.1, 1000, 0.1));
     input.insertLayer(3, layer(0.1, 600, 0, false, true));
     DINCriteriaResult r;
-    r.build(input, {{1, 2}}, 0, 0);
+    r.build(input, {{1, 2}}, DINEdition::DIN4108_3_2001, 0);
     QVERIFY(r.m_nonCapillaryLayers.empty());
     QVERIFY(r.m_timberLayers.empty());
     QVERIFY(r.m_woodBasedLayers.empty());
@@ -156,7 +162,7 @@ void tst_DINCriteria::timberLimit()
     input.insertLayer(0, layer(0.04, 500, 0.01, true));
     input.insertLayer(1, layer(0.02, 500, 0.01, true));
     DINCriteriaResult r;
-    r.build(input, {{0, 1}}, 2, 0);
+    r.build(input, {{0, 1}}, DINEdition::DIN4108_3_2018, 0);
     QCOMPARE(r.m_timberLayers, (std::vector<int>{0, 1}));
     M2_COMPARE_REL(r.m_massLimitTimber, 0.5, 1e-15);
     QCOMPARE(r.m_massLimitWoodBased, DINCriteriaResult::NoMassLimit);
@@ -174,7 +180,7 @@ void tst_DINCriteria::woodBasedLimitAndRow()
     input.insertLayer(0, layer(0.02, 500, 0.01, true));
     input.insertLayer(1, layer(0.015, 600, 0.01, false, true));
     DINCriteriaResult r;
-    r.build(input, {{0, 1}}, 2, 0);
+    r.build(input, {{0, 1}}, DINEdition::DIN4108_3_2018, 0);
     M2_COMPARE_REL(r.m_massLimitWoodBased, 0.27, 1e-15);
     QCOMPARE(r.woodRow(), DINCriteriaResult::WoodBasedRow);
     QVERIFY(r.woodBasedCriterionMet(0.26));
@@ -182,6 +188,7 @@ void tst_DINCriteria::woodBasedLimitAndRow()
     QVERIFY(r.timberCriterionMet(0.3)); // below the timber limit, but the row is not shown
 
     CalculationResults res;
+    res.type = ResultType::CondensationPlane;
     res.kPlanes = {{0, 1}};
     res.m_cond = 0.3;
     DINCriteriaOptions o;
@@ -199,6 +206,7 @@ void tst_DINCriteria::timberRowOnly()
     input.insertLayer(0, layer(0.02, 500, 0.01, true));
     input.insertLayer(1, layer(0.1, 1000, 0.1));
     CalculationResults res;
+    res.type = ResultType::CondensationPlane;
     res.kPlanes = {{0, 1}};
     res.m_cond = 0.4;
     DINCriteriaResult r;
@@ -218,6 +226,7 @@ void tst_DINCriteria::noPlanes()
     input.insertLayer(0, layer(0.02, 500, 0, true));
     input.insertLayer(1, layer(0.02, 500, 0, false, true));
     CalculationResults res;
+    res.type = ResultType::NoCondensation;
     DINCriteriaResult r;
     r.evaluate(DINCriteriaOptions(), input, res);
     QVERIFY(r.m_nonCapillaryLayers.empty());
@@ -266,6 +275,7 @@ void tst_DINCriteria::dryingReserve()
     InputData input;
     input.insertLayer(0, layer(0.1, 1000, 0.1));
     CalculationResults res;
+    res.type = ResultType::CondensationPlane;
     res.m_condStat = 0.8;
     res.m_cond = 0.2;
     res.m_ev = 0.29;
@@ -307,11 +317,14 @@ void tst_DINCriteria::rowTexts()
              QString::fromUtf8("DIN 4108-3 (Wood based material) \u0394u<sub>m</sub> &lt; 3%"));
     QCOMPARE(DINCriteriaResult::dryingTimeRowText(),
              QStringLiteral("Drying time in summer t<sub>ev</sub> &lt; 90d"));
-    QCOMPARE(DINCriteriaResult::headingText(0), QStringLiteral("Check according DIN 4108-3 2001"));
-    QCOMPARE(DINCriteriaResult::headingText(1), QStringLiteral("Check according DIN 4108-3 2014"));
-    QCOMPARE(DINCriteriaResult::headingText(2),
+    QCOMPARE(DINCriteriaResult::headingText(dinEditionFromCode(0)),
+             QStringLiteral("Check according DIN 4108-3 2001"));
+    QCOMPARE(DINCriteriaResult::headingText(dinEditionFromCode(1)),
+             QStringLiteral("Check according DIN 4108-3 2014"));
+    QCOMPARE(DINCriteriaResult::headingText(dinEditionFromCode(2)),
              QStringLiteral("Check according DIN 4108-3 2018 and 2024"));
-    QCOMPARE(DINCriteriaResult::headingText(3), QStringLiteral("Check accordinguser defined data"));
+    QCOMPARE(DINCriteriaResult::headingText(dinEditionFromCode(3)),
+             QStringLiteral("Check accordinguser defined data"));
 }
 
 void tst_DINCriteria::note()
@@ -323,12 +336,13 @@ void tst_DINCriteria::note()
         "Used value: 0.3 kg/m\u00b2h\u00bd.<br/>"
         "This is admissible because MIRELO is a advanced software as per appendix D DIN "
         "4108-3.");
-    QCOMPARE(DINCriteriaResult::noteText(3, 0.005), expected);
-    QVERIFY(DINCriteriaResult::noteText(3, 0).isEmpty());
-    QVERIFY(DINCriteriaResult::noteText(3, 1e-13).isEmpty());
-    QVERIFY(DINCriteriaResult::noteText(2, 0.005).isEmpty());
-    QVERIFY(DINCriteriaResult::noteText(0, 0.005).isEmpty());
-    QVERIFY(DINCriteriaResult::noteText(3, 0.0123456789).contains("Used value: 0.740741 kg"));
+    QCOMPARE(DINCriteriaResult::noteText(dinEditionFromCode(3), 0.005), expected);
+    QVERIFY(DINCriteriaResult::noteText(dinEditionFromCode(3), 0).isEmpty());
+    QVERIFY(DINCriteriaResult::noteText(dinEditionFromCode(3), 1e-13).isEmpty());
+    QVERIFY(DINCriteriaResult::noteText(dinEditionFromCode(2), 0.005).isEmpty());
+    QVERIFY(DINCriteriaResult::noteText(dinEditionFromCode(0), 0.005).isEmpty());
+    QVERIFY(DINCriteriaResult::noteText(dinEditionFromCode(3), 0.0123456789)
+                .contains("Used value: 0.740741 kg"));
 }
 
 void tst_DINCriteria::unknownStandard()
@@ -340,10 +354,10 @@ void tst_DINCriteria::unknownStandard()
     CalculationResults res;
     res.kPlanes = {{0, 0}};
     DINCriteriaOptions o;
-    o.m_standard = 7;
+    o.m_edition = dinEditionFromCode(7);
     DINCriteriaResult r;
     r.evaluate(o, input, res);
-    QCOMPARE(r.m_options.m_standard, 2);
+    QCOMPARE(r.m_options.m_edition, DINEdition::DIN4108_3_2018);
     QCOMPARE(r.m_awLimit, 0.1 / 60);
     QCOMPARE(r.m_nonCapillaryLayers, std::vector<int>{0});
     QCOMPARE(r.toJson().value("heading").toString(),
@@ -355,7 +369,7 @@ void tst_DINCriteria::planesBeyondLayers()
     InputData input;
     input.insertLayer(0, layer(0.02, 500, 0, true));
     DINCriteriaResult r;
-    r.build(input, {{0, 5}}, 2, 0);
+    r.build(input, {{0, 5}}, DINEdition::DIN4108_3_2018, 0);
     QCOMPARE(r.m_nonCapillaryLayers, std::vector<int>{0});
     QCOMPARE(r.m_timberLayers, std::vector<int>{0});
 }
@@ -373,6 +387,52 @@ void tst_DINCriteria::jsonNulls()
     QCOMPARE(j.value("timber_limit").toDouble(), 1.7976931348623157e+308);
     QVERIFY(j.value("non_capillary_layers").isArray());
     QCOMPARE(j.value("note").toString(), QString());
+}
+
+void tst_DINCriteria::noVerdictWithoutResult_data()
+{
+    QTest::addColumn<int>("type");
+    QTest::addColumn<bool>("evaluated");
+    for (int type = ResultType::NoLayers; type <= ResultType::SeveralPlanes; ++type)
+        QTest::newRow(qPrintable(QString::number(type)))
+            << type << (type >= ResultType::OnlyOneLayer);
+}
+
+void tst_DINCriteria::noVerdictWithoutResult()
+{
+    // A condensate mass of 0 and a drying time of 0 after a failed or refused calculation would
+    // pass every row; without a result nothing is judged, but the limits are still stated.
+    QFETCH(int, type);
+    QFETCH(bool, evaluated);
+    InputData input;
+    input.insertLayer(0, layer(0.02, 500, 0, true));
+    input.insertLayer(1, layer(0.1, 1000, 0.1));
+    CalculationResults res;
+    res.type = type;
+    res.kPlanes = {{0, 1}};
+    res.m_condStat = 0.01;
+    DINCriteriaOptions o;
+    o.m_dryingReserve = 0.1;
+    DINCriteriaResult r;
+    r.evaluate(o, input, res);
+    QCOMPARE(DINCriteriaResult::resultAssessable(type), evaluated);
+    QCOMPARE(r.m_evaluated, evaluated);
+    QCOMPARE(r.m_massMet, evaluated);
+    QCOMPARE(r.m_woodMet, evaluated);
+    QCOMPARE(r.m_dryingTimeMet, evaluated);
+    QCOMPARE(r.m_dryingReserveEvaluated, evaluated);
+    QCOMPARE(r.m_timberLayers, std::vector<int>{0});
+    QCOMPARE(r.m_massLimitTimber, 0.5);
+
+    const QJsonObject j = r.toJson();
+    QCOMPARE(j.value("evaluated").toBool(!evaluated), evaluated);
+    for (const char *key : {"mass_met", "wood_met", "drying_time_met", "drying_reserve_met"})
+        QVERIFY2(j.value(key).isNull() != evaluated, key);
+    QCOMPARE(j.value("drying_reserve_evaluated").toBool(!evaluated), evaluated);
+    QCOMPARE(j.value("wood_row").toString(), QStringLiteral("timber"));
+    QCOMPARE(j.value("timber_limit").toDouble(), 0.5);
+    QCOMPARE(j.value("mass_limit").toDouble(), 0.5);
+    QCOMPARE(j.value("non_capillary_layers").toArray().size(), 1);
 }
 
 void tst_DINCriteria::referenceCases_data()
@@ -405,19 +465,15 @@ void tst_DINCriteria::referenceCases()
         const QString key = keyValue.section('=', 0, 0);
         const QString value = keyValue.section('=', 1);
         if (key == QLatin1String("DIN4108_3Accordance_Type"))
-            options.m_standard = value.toInt();
+            options.m_edition = dinEditionFromCode(value.toInt());
         else if (key == QLatin1String("NonCapillarAw"))
             options.m_nonCapillarAw = value.toDouble();
-        else if (key == QLatin1String("CapillarActiveAw"))
-            options.m_capillarActiveAw = value.toDouble();
-        else if (key == QLatin1String("CapillaryCheckOneSide"))
-            options.m_capillaryCheckOneSide = value == QLatin1String("true");
         else if (key == QLatin1String("DryingReserve"))
             options.m_dryingReserve = value.toDouble();
     }
     // The plain case description states the same settings.
     const QJsonObject din = caseJson.value("din_criteria").toObject();
-    QCOMPARE(options.m_standard, din.value("standard").toInt());
+    QCOMPARE(dinEditionCode(options.m_edition), din.value("standard").toInt());
     QCOMPARE(options.m_nonCapillarAw, din.value("user_aw_limit").toDouble());
     QCOMPARE(options.m_dryingReserve, din.value("drying_reserve").toDouble());
 

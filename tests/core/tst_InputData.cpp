@@ -1,6 +1,8 @@
 #include <QDataStream>
 #include <QtTest>
 
+#include <limits>
+
 #include "TestSupport.h"
 #include "model/InputData.h"
 #include "persistence/MaterialStream.h"
@@ -27,6 +29,8 @@ private slots:
     void inputData_layerOperations();
     void inputData_validate_data();
     void inputData_validate();
+    void inputData_faultText_data();
+    void inputData_faultText();
     void inputData_allLayersCalculable();
     void inputData_hasAirLayer();
     void inputData_equality();
@@ -367,6 +371,115 @@ void tst_InputData::inputData_validate()
     d.setStatus(InputStatus::InvalidMaterial); // a stale status is recomputed
     QCOMPARE(int(d.validate()), status);
     QCOMPARE(int(d.status()), status);
+}
+
+void tst_InputData::inputData_faultText_data()
+{
+    // Three valid concrete layers, one fault put into layer (1-based; 0 for the climate); the
+    // text must name the same fault validate() reports.
+    QTest::addColumn<int>("layer");
+    QTest::addColumn<QString>("fault");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("valid") << 0 << "" << 0 << "";
+    QTest::newRow("width") << 2 << "width" << 1
+                           << "Layer #2 (Concrete): width 0 m, must be greater than 0.";
+    QTest::newRow("no name") << 1 << "name" << 2 << "Layer #1: the material has no name.";
+    QTest::newRow("rho") << 3 << "rho" << 2
+                         << "Layer #3 (Concrete): bulk density 0 kg/m³, must be greater than 0.";
+    QTest::newRow("lambda") << 1 << "lambda" << 2
+                            << "Layer #1 (Concrete): thermal conductivity -0.5 W/(m·K), must be "
+                               "greater than 0.";
+    QTest::newRow("mu NaN") << 2 << "mu" << 2
+                            << "Layer #2 (Concrete): vapour diffusion resistance factor nan, must "
+                               "be greater than 0.";
+    QTest::newRow("w_80") << 2 << "w_80" << 2
+                          << "Layer #2 (Concrete): moisture content at 80 %RH 0 m³/m³, must be "
+                             "greater than 0.";
+    QTest::newRow("w_80 not below w_sat")
+        << 2 << "w_80 >= w_sat" << 2
+        << "Layer #2 (Concrete): moisture content at 80 %RH 0.15 m³/m³, must be below the "
+           "saturation moisture content 0.15 m³/m³.";
+    QTest::newRow("w_sat") << 1 << "w_sat" << 2
+                           << "Layer #1 (Concrete): saturation moisture content 1.2 m³/m³, must "
+                              "not exceed 1.";
+    QTest::newRow("A_w") << 3 << "A_w" << 2
+                         << "Layer #3 (Concrete): water absorption coefficient -0.001 "
+                            "kg/(m²·s^0.5), must not be negative.";
+    QTest::newRow("category") << 3 << "category" << 2
+                              << "Layer #3 (Concrete): material category 13 is unknown.";
+    QTest::newRow("T inside") << 0 << "T" << 3
+                              << "Climate inside, winter: temperature 85 °C, must lie between -40 "
+                                 "and 80 °C.";
+    QTest::newRow("rh inside") << 0 << "rh" << 3
+                               << "Climate inside, winter: relative humidity 101 %, must lie "
+                                  "between 0 and 100 %.";
+    QTest::newRow("rh outside summer")
+        << 0 << "rh outside summer" << 3
+        << "Climate outside, summer: relative humidity -1 %, must lie between 0 and 100 %.";
+    QTest::newRow("R_se") << 0 << "Rs outside" << 3
+                          << "Climate outside: surface resistance 0 m²K/W, must be greater than 0.";
+    QTest::newRow("tT") << 0 << "tT" << 3
+                        << "Climate: condensation period of 0 days, must be longer than 0 days.";
+    QTest::newRow("tT_summer") << 0 << "tT_summer" << 3
+                               << "Climate: evaporation period of -5 days, must be longer than 0 "
+                                  "days.";
+}
+
+void tst_InputData::inputData_faultText()
+{
+    QFETCH(int, layer);
+    QFETCH(QString, fault);
+    QFETCH(int, status);
+    QFETCH(QString, text);
+    InputData d;
+    for (int i = 0; i < 3; ++i)
+        d.insertLayer(i, MaterialLayer(plain(), 0.1));
+    Climate &c = d.climate();
+    if (layer > 0) {
+        MaterialLayer &l = d.layer(layer - 1);
+        if (fault == "width")
+            l.m_width = 0;
+        else if (fault == "name")
+            l.m_name.clear();
+        else if (fault == "rho")
+            l.m_rho = 0;
+        else if (fault == "lambda")
+            l.m_lambda = -0.5;
+        else if (fault == "mu")
+            l.m_mu = std::numeric_limits<double>::quiet_NaN();
+        else if (fault == "w_80")
+            l.m_w_80 = 0;
+        else if (fault == "w_80 >= w_sat")
+            l.m_w_80 = l.m_w_sat;
+        else if (fault == "w_sat")
+            l.m_w_sat = 1.2;
+        else if (fault == "A_w")
+            l.m_A_w = -0.001;
+        else if (fault == "category")
+            l.m_category = 13;
+    } else if (fault == "T") {
+        c.setValue(Climate::Inside, Climate::Winter, Climate::Q_T, 85);
+    } else if (fault == "rh") {
+        c.setValue(Climate::Inside, Climate::Winter, Climate::Q_rh, 101);
+    } else if (fault == "rh outside summer") {
+        c.setValue(Climate::Outside, Climate::Summer, Climate::Q_rh, -1);
+    } else if (fault == "Rs outside") {
+        c.setValue(Climate::Outside, Climate::Winter, Climate::Q_Rs, 0);
+    } else if (fault == "tT") {
+        c.setTT(0);
+    } else if (fault == "tT_summer") {
+        c.setTT_summer(-5);
+    }
+    QCOMPARE(int(d.validate()), status);
+    QCOMPARE(d.faultText(), text);
+
+    // A faulty layer is named before a faulty climate, as validate() ranks them.
+    if (layer > 0) {
+        d.climate().setValue(Climate::Inside, Climate::Winter, Climate::Q_rh, 101);
+        QCOMPARE(int(d.validate()), status);
+        QCOMPARE(d.faultText(), text);
+    }
 }
 
 void tst_InputData::inputData_allLayersCalculable()

@@ -3,8 +3,7 @@
 #include "BatchOutput.h"
 #include "JsonWriter.h"
 
-#include "document/Project.h"
-#include "settings/ReportSettings.h"
+#include "calculation/Assessment.h"
 
 #include <QJsonArray>
 #include <QJsonObject>
@@ -45,6 +44,11 @@ QString verdict(bool met)
     return met ? QStringLiteral("fulfilled") : QStringLiteral("not fulfilled");
 }
 
+QString notEvaluated(const QString &reason)
+{
+    return QStringLiteral("not evaluated (%1)").arg(reason);
+}
+
 QString row(const QString &label, const QString &value)
 {
     return QStringLiteral("    %1 %2\n").arg(label + QLatin1Char(':'), -58).arg(value);
@@ -56,6 +60,12 @@ QString judged(const QString &figure, const QString &limit, bool met)
     return figure + QStringLiteral(", ") + limit + QStringLiteral(", ") + verdict(met);
 }
 
+// "<limit>, not evaluated (<reason>)": without a result there is no figure to show either.
+QString unjudged(const QString &limit, const QString &reason)
+{
+    return limit + QStringLiteral(", ") + notEvaluated(reason);
+}
+
 QString massValue(double m)
 {
     return QString::number(m, 'f', 3) + QStringLiteral(" kg/m2");
@@ -63,37 +73,14 @@ QString massValue(double m)
 
 } // namespace
 
-BatchCriteria BatchCriteria::evaluate(const Project &project, const ReportSettings &settings)
-{
-    BatchCriteria c;
-    DINCriteriaOptions options;
-    options.m_standard = settings.m_din4108_3AccordanceType;
-    options.m_nonCapillarAw = settings.m_nonCapillarAw;
-    options.m_capillarActiveAw = settings.m_capillarActiveAw;
-    options.m_capillaryCheckOneSide = settings.m_capillaryCheckOneSide;
-    options.m_dryingReserve = settings.m_dryingReserve;
-    const InputData &input = project.inputData();
-    const CalculationResults &r = project.results();
-    c.din.evaluate(options, input, r);
-    c.M_c = r.m_cond;
-    c.m_ev = r.m_ev;
-    c.t_ev = r.t_ev;
-    c.R_layers = r.R_layers;
+namespace BatchCriteria {
 
-    double sumR = 0;
-    const int heatFlowDirection = project.projectInformation().m_heatFlowDirection;
-    for (int i = 0; i < input.layerCount(); ++i)
-        sumR += input.layer(i).m_width / input.layer(i).lambda(heatFlowDirection);
-    const ClimateCondition &inside = input.climate().insideWinter();
-    c.minimum = MinimumHeatResistance::evaluate(
-        settings.m_minimumHeatResVersion, settings.m_minimumHeatResConstruction, r.R_layers, sumR,
-        settings.m_frsiCheck, inside.m_T, inside.m_rh, input.climate().outsideWinter().m_Rs);
-    return c;
-}
-
-void BatchCriteria::addJson(JsonObject &object) const
+void addJson(JsonObject &object, const Assessment &assessment)
 {
     using J = JsonWriter;
+    const DINCriteriaResult &din = assessment.din;
+    const MinimumHeatResistance::Result &minimum = assessment.minimum;
+    const QString null = QStringLiteral("null");
     object.add(QStringLiteral("criteria"), toJsonText(din.toJson()));
 
     JsonObject m;
@@ -103,7 +90,8 @@ void BatchCriteria::addJson(JsonObject &object) const
     m.add(QStringLiteral("name"), J::string(minimum.m_name));
     m.add(QStringLiteral("row"), J::string(minimum.m_row));
     m.add(QStringLiteral("R_min"), J::number(minimum.m_R_min));
-    m.add(QStringLiteral("fulfilled"), J::boolean(minimum.m_fulfilled));
+    m.add(QStringLiteral("fulfilled"),
+          assessment.thermalEvaluated ? J::boolean(minimum.m_fulfilled) : null);
     object.add(QStringLiteral("min_heat_resistance"), m.toString(2));
 
     JsonObject f;
@@ -111,32 +99,44 @@ void BatchCriteria::addJson(JsonObject &object) const
     if (minimum.m_frsiChecked) {
         f.add(QStringLiteral("f_min"), J::number(minimum.m_f_min));
         f.add(QStringLiteral("f_Rsi"), J::number(minimum.m_f_Rsi));
-        f.add(QStringLiteral("fulfilled"), J::boolean(minimum.m_frsiFulfilled));
+        f.add(QStringLiteral("fulfilled"),
+              assessment.thermalEvaluated ? J::boolean(minimum.m_frsiFulfilled) : null);
     }
     object.add(QStringLiteral("frsi"), f.toString(2));
 }
 
-QString BatchCriteria::text() const
+QString text(const Assessment &assessment)
 {
+    const DINCriteriaResult &din = assessment.din;
+    const MinimumHeatResistance::Result &minimum = assessment.minimum;
+    const bool evaluated = assessment.criteriaEvaluated();
+    const QString &reason = assessment.notEvaluatedReason;
+    const double M_c = assessment.M_c;
+    const double t_ev = assessment.t_ev;
     const QString condensate = QStringLiteral("M_c ") + massValue(M_c);
+    // A row with its verdict, or only its limit when there is no result to judge.
+    const auto criterion = [&](const QString &figure, const QString &limit, bool met) {
+        return evaluated ? judged(figure, limit, met) : unjudged(limit, reason);
+    };
+
     QString out = QStringLiteral("  %1:\n").arg(
-        BatchOutput::plainText(DINCriteriaResult::headingText(din.m_options.m_standard)));
+        BatchOutput::plainText(DINCriteriaResult::headingText(din.m_options.m_edition)));
+    const QString massLimit = QStringLiteral("limit ") +
+                              massValue(DINCriteriaResult::massLimit(din.m_nonCapillaryApplies));
     out += row(BatchOutput::plainText(DINCriteriaResult::massRowText(din.m_nonCapillaryApplies)),
-               judged(condensate,
-                      QStringLiteral("limit ") +
-                          massValue(DINCriteriaResult::massLimit(din.m_nonCapillaryApplies)),
-                      din.m_massMet));
+               criterion(condensate, massLimit, din.m_massMet));
     switch (din.woodRow()) {
     case DINCriteriaResult::TimberRow:
-        out += row(BatchOutput::plainText(DINCriteriaResult::timberRowText()),
-                   judged(condensate, QStringLiteral("limit ") + massValue(din.m_massLimitTimber),
+        out +=
+            row(BatchOutput::plainText(DINCriteriaResult::timberRowText()),
+                criterion(condensate, QStringLiteral("limit ") + massValue(din.m_massLimitTimber),
                           din.m_woodMet));
         break;
     case DINCriteriaResult::WoodBasedRow:
-        out +=
-            row(BatchOutput::plainText(DINCriteriaResult::woodBasedRowText()),
-                judged(condensate, QStringLiteral("limit ") + massValue(din.m_massLimitWoodBased),
-                       din.m_woodMet));
+        out += row(BatchOutput::plainText(DINCriteriaResult::woodBasedRowText()),
+                   criterion(condensate,
+                             QStringLiteral("limit ") + massValue(din.m_massLimitWoodBased),
+                             din.m_woodMet));
         break;
     case DINCriteriaResult::NoWoodRow:
         break;
@@ -146,31 +146,39 @@ QString BatchCriteria::text() const
         t_ev < 0 ? QStringLiteral("no drying")
                  : QStringLiteral("t_ev %1 d").arg(QString::number(t_ev / 86400, 'f', 2));
     out += row(BatchOutput::plainText(DINCriteriaResult::dryingTimeRowText()),
-               judged(dryingTime, QStringLiteral("limit 90 d"), din.m_dryingTimeMet));
+               criterion(dryingTime, QStringLiteral("limit 90 d"), din.m_dryingTimeMet));
     const double reserve = din.m_options.m_dryingReserve;
     const QString reserveLabel =
         BatchOutput::plainText(DINCriteriaResult::dryingReserveRowText(reserve));
     if (din.m_dryingReserveEvaluated)
-        out += row(reserveLabel, judged(QStringLiteral("m_ev ") + massValue(m_ev),
+        out += row(reserveLabel, judged(QStringLiteral("m_ev ") + massValue(assessment.m_ev),
                                         QStringLiteral("required above M_c + reserve = ") +
                                             massValue(M_c + reserve),
                                         din.m_dryingReserveMet));
     else if (DINCriteriaResult::dryingReserveEvaluated(1, reserve))
-        out += row(reserveLabel, QStringLiteral("not evaluated (no condensate)"));
+        out +=
+            row(reserveLabel, notEvaluated(evaluated ? QStringLiteral("no condensate") : reason));
     if (!din.m_note.isEmpty())
         out += QStringLiteral("    %1\n").arg(BatchOutput::plainText(din.m_note));
 
     out += QStringLiteral("  Minimum thermal protection (%1):\n").arg(minimum.m_editionName);
-    out +=
-        row(QStringLiteral("%1 (row %2)").arg(minimum.m_name, minimum.m_row),
-            judged(QStringLiteral("R %1 m2K/W").arg(QString::number(R_layers, 'f', 3)),
-                   QStringLiteral("R_min %1 m2K/W").arg(QString::number(minimum.m_R_min, 'f', 2)),
-                   minimum.m_fulfilled));
-    if (minimum.m_frsiChecked)
+    const QString resistance =
+        QStringLiteral("R %1 m2K/W").arg(QString::number(assessment.R_layers, 'f', 3));
+    const QString requirement =
+        QStringLiteral("R_min %1 m2K/W").arg(QString::number(minimum.m_R_min, 'f', 2));
+    out += row(QStringLiteral("%1 (row %2)").arg(minimum.m_name, minimum.m_row),
+               assessment.thermalEvaluated ? judged(resistance, requirement, minimum.m_fulfilled)
+                                           : unjudged(requirement, reason));
+    if (minimum.m_frsiChecked) {
+        const QString factors = QStringLiteral("%1 (f_min %2)")
+                                    .arg(QString::number(minimum.m_f_Rsi, 'f', 2),
+                                         QString::number(minimum.m_f_min, 'f', 1));
         out += row(QStringLiteral("Temperature factor f_Rsi"),
-                   QStringLiteral("%1 (f_min %2), %3")
-                       .arg(QString::number(minimum.m_f_Rsi, 'f', 2),
-                            QString::number(minimum.m_f_min, 'f', 1),
-                            verdict(minimum.m_frsiFulfilled)));
+                   factors + QStringLiteral(", ") +
+                       (assessment.thermalEvaluated ? verdict(minimum.m_frsiFulfilled)
+                                                    : notEvaluated(reason)));
+    }
     return out;
 }
+
+} // namespace BatchCriteria

@@ -72,6 +72,10 @@ QString textBlock(const QString &fileName, const Project &project)
 
     if (r.type == ResultType::InvalidInput) {
         out += line(QStringLiteral("Result"), QStringLiteral("Invalid input!"));
+        // The engine names some faults itself; the first fault of the input is always named.
+        const QString fault = input.faultText();
+        if (!fault.isEmpty())
+            out += QStringLiteral("    %1\n").arg(fault);
         for (const QString &m : outcome.messages)
             out += QStringLiteral("    %1\n").arg(plainText(m));
         return out;
@@ -123,6 +127,9 @@ JsonObject jsonObject(const QString &fileName, const Project &project)
     o.add(QStringLiteral("file"), J::string(fileName));
     o.add(QStringLiteral("status"), J::number(int(project.inputData().status())));
     o.add(QStringLiteral("messages"), J::array(outcome.messages));
+    const QString fault = project.inputData().faultText();
+    o.add(QStringLiteral("input_fault"),
+          fault.isEmpty() ? QStringLiteral("null") : J::string(fault));
     o.add(QStringLiteral("type"), J::number(r.type));
     o.add(QStringLiteral("typeGlaser"), J::number(r.typeGlaser));
     o.add(QStringLiteral("d_total"), J::number(r.d_total));

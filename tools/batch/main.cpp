@@ -6,15 +6,20 @@
 #include "JsonWriter.h"
 #include "MaterialListing.h"
 
+#include "calculation/Assessment.h"
 #include "document/Project.h"
 #include "htl/HTL_MessageHandler.h"
 #include "htl/HTL_MessageRouter.h"
 #include "persistence/MaterialList.h"
+#include "settings/Constants.h"
+#include "settings/Directories.h"
 #include "settings/Settings.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QStringList>
+#include <QTranslator>
 
 #include <cstdio>
 #include <iostream>
@@ -29,12 +34,14 @@ enum ExitCode
 };
 
 const char *const UsageText =
-    "Usage: mirelo2-batch [--json] [--set KEY=VALUE]... FILE...\n"
-    "       mirelo2-batch --materials [--json]\n"
+    "Usage: mirelo2-batch [--json] [--lang=CODE] [--set KEY=VALUE]... FILE...\n"
+    "       mirelo2-batch --materials [--json] [--lang=CODE]\n"
     "\n"
     "Loads each project file (.m2p), calculates it and prints the results.\n"
     "\n"
     "  --json             print one JSON object per file (an array when several files)\n"
+    "  --lang=CODE        language of this run (materials, messages, verdicts), e.g. de, en;\n"
+    "                     without it the language of the user's settings\n"
     "  --set KEY=VALUE    override a setting for this run only, KEY being its storage key,\n"
     "                     e.g. ProjectDefaults/MoistureDependentLambda=false;\n"
     "                     nothing is written to the user's settings\n"
@@ -63,6 +70,34 @@ int usageError(const QString &reason)
     return ExitUsage;
 }
 
+/*  Passes on what went wrong (warnings, errors) and drops the progress lines, such as those of
+    every read of the material database: on a batch run they are noise on standard error. */
+class QuietMessageHandler : public HTL::MessageHandler
+{
+public:
+    void msg(const std::string &text, int type, const std::string &context, int verbosity) override
+    {
+        if (type == HTL::MSG_PROGRESS || type == HTL::MSG_CONT)
+            return;
+        HTL::MessageHandler::msg(text, type, context, verbosity);
+    }
+};
+
+/*  Installs the program's catalogue for the language of this run, from the translations
+    directory beside the executable, as the program does. English is the language of the
+    sources and needs none. Returns false when a catalogue is needed but not found. */
+bool installTranslation(const QString &langId, QTranslator &translator)
+{
+    if (langId == QLatin1String("en"))
+        return true;
+    const QString path = Directories::translationsDir() + QLatin1Char('/') +
+                         QLatin1String(Constants::ProgramFileBaseName) + QLatin1Char('_') + langId;
+    if (!translator.load(path))
+        return false;
+    QCoreApplication::installTranslator(&translator);
+    return true;
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -71,13 +106,14 @@ int main(int argc, char *argv[])
 
     // Log messages of the engine go to standard error, so that standard output carries only the
     // results (and stays valid JSON).
-    HTL::MessageHandler handler;
+    QuietMessageHandler handler;
     handler.setConsoleStream(&std::cerr);
     handler.setConsoleColors(false);
     HTL::MessageRouter::instance().setCurrent(&handler);
 
     bool json = false;
     bool materials = false;
+    QString langId;
     QStringList overrides;
     QStringList files;
     bool optionsEnded = false;
@@ -95,6 +131,19 @@ int main(int argc, char *argv[])
             json = true;
         } else if (arg == QLatin1String("--materials")) {
             materials = true;
+        } else if (arg == QLatin1String("--lang") || arg.startsWith(QLatin1String("--lang="))) {
+            if (arg == QLatin1String("--lang")) {
+                if (i + 1 >= args.size())
+                    return usageError(QStringLiteral("--lang needs a language code"));
+                langId = args[++i];
+            } else {
+                langId = arg.mid(7);
+            }
+            // a language code such as "de" or "pt_BR": it becomes part of a file name
+            langId = langId.toLower();
+            static const QRegularExpression code(QStringLiteral("^[a-z]{2,3}(_[a-z]{2})?$"));
+            if (!code.match(langId).hasMatch())
+                return usageError(QStringLiteral("invalid language code '%1'").arg(langId));
         } else if (arg == QLatin1String("--set")) {
             if (i + 1 >= args.size())
                 return usageError(QStringLiteral("--set needs KEY=VALUE"));
@@ -121,6 +170,17 @@ int main(int argc, char *argv[])
         QString error;
         if (!settings.applyOverride(o.left(eq), o.mid(eq + 1), &error))
             return usageError(QStringLiteral("--set %1: %2").arg(o, error));
+    }
+
+    // The language of this run replaces the stored one, as --lang does for the program; the
+    // material database is read in it on first use.
+    QTranslator translator;
+    if (!langId.isEmpty()) {
+        settings.m_commandLineLangId = langId;
+        if (!installTranslation(langId, translator))
+            writeErr(QStringLiteral("mirelo2-batch: no translation for language '%1' in %2; "
+                                    "texts stay in English\n")
+                         .arg(langId, Directories::translationsDir()));
     }
 
     if (materials) {
@@ -154,15 +214,18 @@ int main(int argc, char *argv[])
                     << BatchOutput::jsonError(file, message).toString(files.size() > 1 ? 2 : 0);
             continue;
         }
-        const BatchCriteria criteria = BatchCriteria::evaluate(project, settings.m_reportSettings);
+        const Assessment assessment =
+            Assessment::evaluate(project.inputData(), project.results(),
+                                 project.projectInformation().m_heatFlowDirection,
+                                 AssessmentOptions::fromReportSettings(settings.m_reportSettings));
         if (json) {
             JsonObject object = BatchOutput::jsonObject(file, project);
-            criteria.addJson(object);
+            BatchCriteria::addJson(object, assessment);
             jsonObjects << object.toString(files.size() > 1 ? 2 : 0);
         } else {
             if (!firstBlock)
                 writeOut(QStringLiteral("\n"));
-            writeOut(BatchOutput::textBlock(file, project) + criteria.text());
+            writeOut(BatchOutput::textBlock(file, project) + BatchCriteria::text(assessment));
             firstBlock = false;
         }
     }

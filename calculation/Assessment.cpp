@@ -1,0 +1,82 @@
+#include "calculation/Assessment.h"
+
+#include "calculation/CalculationResults.h"
+#include "calculation/ResultType.h"
+#include "model/InputData.h"
+#include "settings/ReportSettings.h"
+
+AssessmentOptions AssessmentOptions::fromReportSettings(const ReportSettings &settings)
+{
+    AssessmentOptions o;
+    o.dinEdition = dinEditionFromCode(settings.m_din4108_3AccordanceType);
+    o.userAwLimit = settings.m_nonCapillarAw;
+    o.dryingReserve = settings.m_dryingReserve;
+    o.minimumHeatResEdition = settings.m_minimumHeatResVersion;
+    o.minimumHeatResType = settings.m_minimumHeatResConstruction;
+    o.frsiCheck = settings.m_frsiCheck;
+    return o;
+}
+
+namespace {
+
+// Why a result type carries no figures to judge; the invalid input names its first fault.
+QString reason(int resultType, const InputData &input)
+{
+    switch (resultType) {
+    case ResultType::NoLayers:
+        return Assessment::tr("no construction");
+    case ResultType::InvalidInput: {
+        const QString fault = input.faultText();
+        return fault.isEmpty() ? Assessment::tr("invalid input")
+                               : Assessment::tr("invalid input: %1").arg(fault);
+    }
+    case ResultType::CalculationError:
+        return Assessment::tr("the moisture calculation failed");
+    case ResultType::NoAlgorithm:
+        return Assessment::tr("there is no algorithm for this problem");
+    case ResultType::SurfaceCondensationInside:
+        return Assessment::tr("condensation on the inside surface");
+    case ResultType::SurfaceCondensationOutside:
+        return Assessment::tr("condensation on the outside surface");
+    default:
+        return QString();
+    }
+}
+
+} // namespace
+
+Assessment Assessment::evaluate(const InputData &input, const CalculationResults &results,
+                                int heatFlowDirection, const AssessmentOptions &options)
+{
+    Assessment a;
+    a.options = options;
+    a.resultType = results.type;
+    a.M_c = results.m_cond;
+    a.m_ev = results.m_ev;
+    a.t_ev = results.t_ev;
+    a.R_layers = results.R_layers;
+
+    DINCriteriaOptions din;
+    din.m_edition = options.dinEdition;
+    din.m_nonCapillarAw = options.userAwLimit;
+    din.m_dryingReserve = options.dryingReserve;
+    a.din.evaluate(din, input, results);
+
+    // The temperature factor is summed from the layers themselves: it exists even where the
+    // calculation stopped before its thermal field.
+    double sumR = 0;
+    for (int i = 0; i < input.layerCount(); ++i)
+        sumR += input.layer(i).m_width / input.layer(i).lambda(heatFlowDirection);
+    const ClimateCondition &inside = input.climate().insideWinter();
+    a.minimum = MinimumHeatResistance::evaluate(
+        options.minimumHeatResEdition, options.minimumHeatResType, results.R_layers, sumR,
+        options.frsiCheck, inside.m_T, inside.m_rh, input.climate().outsideWinter().m_Rs);
+    a.thermalEvaluated = results.type > ResultType::InvalidInput;
+    if (!a.thermalEvaluated) {
+        a.minimum.m_fulfilled = false;
+        a.minimum.m_frsiFulfilled = false;
+    }
+    if (!a.criteriaEvaluated())
+        a.notEvaluatedReason = reason(results.type, input);
+    return a;
+}
