@@ -27,8 +27,8 @@ QString gText(double value)
 // One day in seconds.
 constexpr double SecondsPerDay = 86400;
 
-int calculateGlaser(const InputData &input, int heatFlowDirection, CalculationResults &r,
-                    QStringList &messages);
+ResultType::Type calculateGlaser(const InputData &input, int heatFlowDirection,
+                                 CalculationResults &r, QStringList &messages);
 
 } // namespace
 
@@ -136,8 +136,8 @@ CalculationOutcome Calculation::calculate(const InputData &input, const Calculat
 
 namespace {
 
-int calculateGlaser(const InputData &input, int heatFlowDirection, CalculationResults &r,
-                    QStringList &messages)
+ResultType::Type calculateGlaser(const InputData &input, int heatFlowDirection,
+                                 CalculationResults &r, QStringList &messages)
 {
     const int n = input.layerCount();
     const Climate &climate = input.climate();
@@ -234,7 +234,7 @@ int calculateGlaser(const InputData &input, int heatFlowDirection, CalculationRe
 
     const std::vector<double> &psat = r.psat_Glaser;
     const double t_c = climate.tT(true);
-    int result;
+    ResultType::Type result;
     double m_c1 = 0, m_c2 = 0;
     if (saturated.size() == 1) {
         const int k = saturated.front();

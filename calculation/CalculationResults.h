@@ -1,5 +1,7 @@
 #pragma once
 
+#include "calculation/ResultType.h"
+
 #include <utility>
 #include <vector>
 
@@ -18,9 +20,9 @@ struct CalculationResults
         the last plane. */
     using PlaneRange = std::pair<unsigned int, unsigned int>;
 
-    int type = 1;       ///< ResultType of the MIRELO method
-    int typeGlaser = 1; ///< ResultType of the Glaser scheme
-    double d_total = 0; ///< total thickness, m
+    ResultType::Type type = ResultType::InvalidInput;       ///< result of the MIRELO method
+    ResultType::Type typeGlaser = ResultType::InvalidInput; ///< result of the Glaser scheme
+    double d_total = 0;                                     ///< total thickness, m
 
     std::vector<double> T_Glaser;    ///< interface temperatures, dry, winter, °C (n+1)
     std::vector<double> pv_Glaser;   ///< Glaser vapour pressure line, Pa (n+1)

@@ -668,7 +668,8 @@ Drying drying(const std::vector<double> &R, const std::vector<double> &Z,
     return result;
 }
 
-int run(const InputData &input, const CalculationOptions &options, CalculationOutcome &outcome)
+ResultType::Type run(const InputData &input, const CalculationOptions &options,
+                     CalculationOutcome &outcome)
 {
     CalculationResults &r = outcome.results;
     QStringList &messages = outcome.messages;
@@ -696,7 +697,7 @@ int run(const InputData &input, const CalculationOptions &options, CalculationOu
 
     const int passes = options.moistureDependentLambda ? 3 : 1;
     std::uint32_t previous = 0;
-    int result = ResultType::CalculationError;
+    ResultType::Type result = ResultType::CalculationError;
     for (int pass = 1; pass <= passes; ++pass) {
         // From the second pass on, the wet regions found by the previous pass conduct better.
         r.R = layerResistances(L, r.sk_Cond, r.w_left, r.w_right);

@@ -94,8 +94,8 @@ void tst_Calculation::noLayers()
 {
     InputData input;
     const CalculationOutcome o = Calculation::calculate(input);
-    QCOMPARE(o.results.type, 0);
-    QCOMPARE(o.results.typeGlaser, 1);
+    QCOMPARE(o.results.type, ResultType::NoLayers);
+    QCOMPARE(o.results.typeGlaser, ResultType::InvalidInput);
     QVERIFY(o.messages.isEmpty());
 }
 
@@ -106,14 +106,14 @@ void tst_Calculation::invalidWidthReported()
     input.layer(1).setWidth(0);
     input.setStatus(0);
     CalculationOutcome o = Calculation::calculate(input);
-    QCOMPARE(o.results.type, 1);
+    QCOMPARE(o.results.type, ResultType::InvalidInput);
     QCOMPARE(o.results.d_total, 0.0);
     QCOMPARE(o.messages, QStringList{"Invalid width 0 of <a href=\"layer-2\">layer #2</a>."});
 
     // After validation (status 1) the calculation stops silently.
     QCOMPARE(input.validate(), 1);
     o = Calculation::calculate(input);
-    QCOMPARE(o.results.type, 1);
+    QCOMPARE(o.results.type, ResultType::InvalidInput);
     QVERIFY(o.messages.isEmpty());
 }
 
@@ -125,8 +125,8 @@ void tst_Calculation::invalidMaterialKeepsDryValues()
     QCOMPARE(input.status(), 2);
     const CalculationOutcome o = Calculation::calculate(input);
     const CalculationResults &r = o.results;
-    QCOMPARE(r.type, 1);
-    QCOMPARE(r.typeGlaser, 1);
+    QCOMPARE(r.type, ResultType::InvalidInput);
+    QCOMPARE(r.typeGlaser, ResultType::InvalidInput);
     const double R_layers = 0.015 / 0.51 + 0.24 / 0.81;
     M2_COMPARE_REL(r.R_layers, R_layers, 1e-15);
     M2_COMPARE_REL(r.R_T, R_layers + 0.04 + 0.25, 1e-15);
@@ -163,8 +163,8 @@ void tst_Calculation::glaserInputErrors()
     // The Glaser step checks the data itself, whatever the validation said.
     input.setStatus(0);
     const CalculationOutcome o = Calculation::calculate(input);
-    QCOMPARE(o.results.type, 1);
-    QCOMPARE(o.results.typeGlaser, 1);
+    QCOMPARE(o.results.type, ResultType::InvalidInput);
+    QCOMPARE(o.results.typeGlaser, ResultType::InvalidInput);
     QCOMPARE(o.messages, (QStringList{message, "Error in Glaser-Calculation."}));
 }
 
@@ -175,7 +175,7 @@ void tst_Calculation::glaserTwoLayers()
     InputData input = build({{MineralWool, d1}, {TightBoard, d2}});
     const CalculationOutcome o = Calculation::calculate(input);
     const CalculationResults &r = o.results;
-    QCOMPARE(r.typeGlaser, int(ResultType::CondensationPlane));
+    QCOMPARE(r.typeGlaser, ResultType::CondensationPlane);
     QCOMPARE(r.kFirst, 1);
     QCOMPARE(r.kLast, 1);
 
@@ -214,7 +214,7 @@ void tst_Calculation::moistureStorageRejected()
     InputData input = build({{Plaster, 0.015}, {m, 0.24}, {MineralWool, 0.1}, {Render, 0.02}});
     QCOMPARE(input.status(), 0);
     const CalculationOutcome o = Calculation::calculate(input);
-    QCOMPARE(o.results.type, 1);
+    QCOMPARE(o.results.type, ResultType::InvalidInput);
     QCOMPARE(o.messages,
              (QStringList{"Invalid moisture storage values for <a href=\"layer-2\">layer #2</a>.",
                           "Current moisture content at 80%RH leads to an moisture content at "
@@ -244,7 +244,7 @@ void tst_Calculation::messagesBelongToTheirRun()
     m.m_w_sat = 0.095;
     InputData input = build({{Plaster, 0.015}, {m, 0.24}, {MineralWool, 0.1}, {Render, 0.02}});
     const CalculationOutcome rejected = Calculation::calculate(input);
-    QCOMPARE(rejected.results.type, 1);
+    QCOMPARE(rejected.results.type, ResultType::InvalidInput);
     QCOMPARE(rejected.messages.size(), 2);
     QVERIFY(rejected.messages.front().contains("layer #2"));
 
@@ -254,7 +254,7 @@ void tst_Calculation::messagesBelongToTheirRun()
     else
         input.setStatus(0);
     const CalculationOutcome second = Calculation::calculate(input);
-    QCOMPARE(second.results.type, 1);
+    QCOMPARE(second.results.type, ResultType::InvalidInput);
     QCOMPARE(second.messages, messages);
     QVERIFY(second.results.kPlanes.empty());
 
@@ -263,7 +263,7 @@ void tst_Calculation::messagesBelongToTheirRun()
     input.layer(1).m_w_sat = 0.3;
     QCOMPARE(input.validate(), 0);
     const CalculationOutcome repaired = Calculation::calculate(input);
-    QVERIFY(repaired.results.type >= 7);
+    QVERIFY(repaired.results.type >= ResultType::NoCondensation);
     QVERIFY(repaired.messages.isEmpty());
 }
 
@@ -275,10 +275,10 @@ void tst_Calculation::thirtyTwoLayersRejected()
     layers.emplace_back(MineralWool, 0.12);
     layers.emplace_back(TightBoard, 0.02);
     const CalculationOutcome o = Calculation::calculate(build(layers));
-    QCOMPARE(o.results.type, 2);
+    QCOMPARE(o.results.type, ResultType::CalculationError);
     QCOMPARE(o.messages,
              QStringList{"Could not find valid combination of k-planes! Algorithm error!"});
-    QCOMPARE(o.results.typeGlaser, 9);
+    QCOMPARE(o.results.typeGlaser, ResultType::CondensationPlane);
 }
 
 void tst_Calculation::singlePlaneAndZone_data()
@@ -306,7 +306,7 @@ void tst_Calculation::singlePlaneAndZone()
     options.moistureDependentLambda = moist;
     const CalculationOutcome o = Calculation::calculate(build(layers), options);
     const CalculationResults &r = o.results;
-    QCOMPARE(r.type, int(ResultType::CondensationPlane));
+    QCOMPARE(r.type, ResultType::CondensationPlane);
     QCOMPARE(r.kPlanes.size(), std::size_t(1));
     QCOMPARE(int(r.kPlanes[0].first), n - 2);
     QCOMPARE(int(r.kPlanes[0].second), n - 1);
@@ -330,14 +330,14 @@ void tst_Calculation::candidateOrderThreeLayers()
     options.exhaustiveSearch = true;
     CalculationOutcome o = Calculation::calculate(
         build({{Plaster, 0.015}, {MineralWool, 0.12}, {TightBoard, 0.02}}), options);
-    QCOMPARE(o.results.type, 9);
+    QCOMPARE(o.results.type, ResultType::CondensationPlane);
     QCOMPARE(o.trace.front().accepted, 2u);
     QCOMPARE(o.trace.front().candidatesTried, 2);
 
     // Plane at the first interface: the first candidate is taken.
     o = Calculation::calculate(
         build({{MineralWool, 0.12}, {TightBoard, 0.02}, {MineralWool, 0.01}}), options);
-    QCOMPARE(o.results.type, 9);
+    QCOMPARE(o.results.type, ResultType::CondensationPlane);
     QCOMPARE(o.trace.front().accepted, 1u);
     QCOMPARE(o.trace.front().candidatesTried, 1);
 }
@@ -350,12 +350,12 @@ void tst_Calculation::loadingTimeEqualsPeriod()
     CalculationOptions options;
     options.moistureDependentLambda = false;
     CalculationOutcome o = Calculation::calculate(input, options);
-    QCOMPARE(o.results.type, 9);
+    QCOMPARE(o.results.type, ResultType::CondensationPlane);
     const double t_hyg = o.results.t_hyg;
     QVERIFY(t_hyg > 0);
     input.climate().setTT(t_hyg / 86400);
     o = Calculation::calculate(input, options);
-    QCOMPARE(o.results.type, 9);
+    QCOMPARE(o.results.type, ResultType::CondensationPlane);
     QCOMPARE(o.results.t_hyg, t_hyg);
     QCOMPARE(o.trace.front().f, 1e-17);
     M2_COMPARE_REL(o.results.m_cond, o.results.m_condStat * 1e-17, 1e-12);

@@ -121,7 +121,8 @@ void tst_Project::setModifiedRecalculates()
     QCOMPARE(dTotalSeen, 0.24 + 0.1);
     // dry layer resistances d/λ
     M2_COMPARE_REL(project.results().R_layers, 0.24 / 0.81 + 0.1 / 0.035, 1e-12);
-    QCOMPARE(project.results().type, 7); // an outside insulation: no condensate
+    QCOMPARE(project.results().type,
+             ResultType::NoCondensation); // an outside insulation: no condensate
 }
 
 void tst_Project::setModifiedWithZeroWidth()
@@ -133,7 +134,7 @@ void tst_Project::setModifiedWithZeroWidth()
     project.inputData().insertLayer(1, MaterialLayer(insulation(), 0));
     project.setModified(Project::MT_Calculation);
     QCOMPARE(project.inputData().status(), int(InputData::S_InvalidWidth));
-    QCOMPARE(project.results().type, 1);
+    QCOMPARE(project.results().type, ResultType::InvalidInput);
     QCOMPARE(spy.count(), 1);
     QCOMPARE(spy.at(0).at(0).toInt(), 0);
 }
