@@ -290,7 +290,7 @@ Preparation prepareLayers(const InputData &input, int heatFlowDirection)
         const MaterialLayer &layer = input.layer(i);
         L.d[i] = layer.m_width;
         L.lambda[i] = layer.lambda(heatFlowDirection);
-        L.wref[i] = layer.m_w_80 * 95 / 80;
+        L.wref[i] = moistureContent95(layer.m_w_80);
         const double freeCapacity = layer.m_w_sat - L.wref[i];
         if (freeCapacity <= 0) {
             result.invalidLayer = i;
