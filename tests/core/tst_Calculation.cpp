@@ -72,6 +72,8 @@ private slots:
     void glaserInputErrors_data();
     void glaserInputErrors();
     void glaserTwoLayers();
+    void glaserTangentPlanes_data();
+    void glaserTangentPlanes();
     void moistureStorageRejected();
     void messagesBelongToTheirRun_data();
     void messagesBelongToTheirRun();
@@ -204,6 +206,33 @@ void tst_Calculation::glaserTwoLayers()
     const double g = (p_s - p_es) / Z2 + (p_s - p_is) / Z1;
     M2_COMPARE_REL(r.m_ev_Glaser, g * 90 * 86400.0, 1e-12);
     M2_COMPARE_REL(r.t_ev_Glaser, m_c / g, 1e-12);
+}
+
+void tst_Calculation::glaserTangentPlanes_data()
+{
+    // Three layers of equal vapour resistance, 1000 Pa inside, 100 Pa outside: the straight
+    // line is at 700 Pa and 400 Pa at the interior interfaces.
+    QTest::addColumn<QVector<double>>("psat");
+    QTest::addColumn<QString>("saturated");
+    QTest::newRow("both below the hull") << QVector<double>{2000, 600, 300, 800} << "1 2";
+    QTest::newRow("collinear points stay") << QVector<double>{2000, 600, 350, 800} << "1 2";
+    // 690 Pa lies below the straight line but above the tangent from p_i to 300 Pa.
+    QTest::newRow("below the line, above the tangent")
+        << QVector<double>{2000, 690, 300, 800} << "2";
+    QTest::newRow("above the line") << QVector<double>{2000, 800, 500, 800} << "";
+    QTest::newRow("surfaces") << QVector<double>{1000, 800, 500, 100} << "0 3";
+}
+
+void tst_Calculation::glaserTangentPlanes()
+{
+    QFETCH(QVector<double>, psat);
+    QFETCH(QString, saturated);
+    const std::vector<double> Z{1e9, 1e9, 1e9};
+    QStringList actual;
+    const std::vector<double> p(psat.begin(), psat.end());
+    for (int k : Calculation::glaserSaturatedInterfaces(Z, p, 1000, 100))
+        actual << QString::number(k);
+    QCOMPARE(actual.join(' '), saturated);
 }
 
 void tst_Calculation::moistureStorageRejected()
