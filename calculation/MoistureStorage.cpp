@@ -710,7 +710,7 @@ ResultType::Type run(const InputData &input, const CalculationOptions &options,
         ThermalField field = thermalField(r.R, R_si, R_se, in.m_T, out.m_T);
         r.R_layers_moist = field.R_layers;
         r.R_T_moist = field.R_T;
-        r.U_moist = 1 / r.R_T_moist;
+        r.U_moist = CalculationResults::isoUValue(r.R_layers_moist, options.heatFlowDirection);
         r.T = std::move(field.T);
         r.psat = std::move(field.psat);
         r.pv = vaporField(r.Z, p_i, p_e);

@@ -132,7 +132,11 @@ void tst_Calculation::invalidMaterialKeepsDryValues()
     const double R_layers = 0.015 / 0.51 + 0.24 / 0.81;
     M2_COMPARE_REL(r.R_layers, R_layers, 1e-15);
     M2_COMPARE_REL(r.R_T, R_layers + 0.04 + 0.25, 1e-15);
-    M2_COMPARE_REL(r.U_ISO(), 1 / (R_layers + 0.04 + 0.13), 1e-15);
+    // ISO 6946 surface resistances by heat-flow direction, not the climate's R_si of 0.25.
+    QCOMPARE(r.U_ISO(2), 1 / (R_layers + 0.04 + 0.13));
+    QCOMPARE(r.U_ISO(1), 1 / (R_layers + 0.04 + 0.10));
+    QCOMPARE(r.U_ISO(0), 1 / (R_layers + 0.04 + 0.17));
+    QCOMPARE(r.U_ISO(5), r.U_ISO(0));
     QCOMPARE(int(r.T.size()), 3);
 }
 
@@ -403,6 +407,10 @@ void tst_Calculation::moistureDependentConductivity()
     QVERIFY(b.R_T_moist < a.R_T_moist);
     QVERIFY(b.R[3] < a.R[3]);
     QCOMPARE(b.R[0], a.R[0]);
+    // The U-values take the surface resistances of ISO 6946 (horizontal heat flow here).
+    QCOMPARE(a.U_moist, 1 / (a.R_layers_moist + 0.04 + 0.13));
+    QCOMPARE(b.U_moist, 1 / (b.R_layers_moist + 0.04 + 0.13));
+    QVERIFY(b.U_moist > a.U_moist);
 }
 
 void tst_Calculation::screenedSearchEqualsExhaustive()
