@@ -78,7 +78,7 @@ void bench_Calculation::calculate()
     options.moistureDependentLambda = moistureDependentLambda;
     const CalculationOutcome outcome = Calculation::calculate(input, options);
     // The construction must produce the intended plane, otherwise the figure means nothing.
-    QCOMPARE(outcome.results.type, 9);
+    QCOMPARE(outcome.results.type, ResultType::CondensationPlane);
     QCOMPARE(int(outcome.results.kPlanes.front().second), layers - 1);
     QBENCHMARK
     {

@@ -27,8 +27,8 @@ QString gText(double value)
 // One day in seconds.
 constexpr double SecondsPerDay = 86400;
 
-int calculateGlaser(const InputData &input, int heatFlowDirection, CalculationResults &r,
-                    QStringList &messages);
+ResultType::Type calculateGlaser(const InputData &input, int heatFlowDirection,
+                                 CalculationResults &r, QStringList &messages);
 
 } // namespace
 
@@ -134,10 +134,56 @@ CalculationOutcome Calculation::calculate(const InputData &input, const Calculat
 // Glaser scheme of DIN 4108-3
 // ---------------------------------------------------------------------------------------------
 
+std::vector<int> Calculation::glaserSaturatedInterfaces(const std::vector<double> &Z,
+                                                        const std::vector<double> &psat, double p_i,
+                                                        double p_e)
+{
+    // The straight line from p_i to p_e marks interfaces as saturated that the real vapour
+    // pressure curve never reaches: where the line exceeds saturation, the vapour pressure is
+    // cut down to it, and the curve runs along the tangents from p_i and p_e to the saturation
+    // pressures. Those tangents and the chords between condensation planes form the lower
+    // convex hull of the saturation pressures over the vapour resistance; the interfaces on it
+    // are the planes. Collinear points stay on the hull: reaching saturation counts.
+    struct Point
+    {
+        double z, p;
+        int k; // interface, -1 for the two air-side ends
+    };
+    const int n = int(Z.size());
+    auto cross = [](const Point &o, const Point &a, const Point &b) {
+        return (a.z - o.z) * (b.p - o.p) - (a.p - o.p) * (b.z - o.z);
+    };
+    std::vector<Point> chain;
+    chain.reserve(std::size_t(n) + 1);
+    auto add = [&](const Point &q) {
+        while (chain.size() >= 2 && cross(chain[chain.size() - 2], chain.back(), q) < 0)
+            chain.pop_back();
+        chain.push_back(q);
+    };
+    double z = 0;
+    add({0, p_i, -1});
+    for (int k = 1; k < n; ++k) {
+        z = z + Z[k - 1];
+        add({z, psat[k], k});
+    }
+    z = z + Z[n - 1];
+    add({z, p_e, -1});
+
+    std::vector<int> saturated;
+    if (psat[0] <= p_i)
+        saturated.push_back(0);
+    for (const Point &q : chain)
+        if (q.k > 0)
+            saturated.push_back(q.k);
+    if (psat[n] <= p_e)
+        saturated.push_back(n);
+    return saturated;
+}
+
 namespace {
 
-int calculateGlaser(const InputData &input, int heatFlowDirection, CalculationResults &r,
-                    QStringList &messages)
+ResultType::Type calculateGlaser(const InputData &input, int heatFlowDirection,
+                                 CalculationResults &r, QStringList &messages)
 {
     const int n = input.layerCount();
     const Climate &climate = input.climate();
@@ -209,10 +255,8 @@ int calculateGlaser(const InputData &input, int heatFlowDirection, CalculationRe
     r.pv_Glaser[n] = p_e;
 
     // Saturated interfaces (reaching saturation counts), grouped into runs.
-    std::vector<int> saturated;
-    for (int k = 0; k <= n; ++k)
-        if (r.psat_Glaser[k] <= r.pv_Glaser[k])
-            saturated.push_back(k);
+    const std::vector<int> saturated =
+        Calculation::glaserSaturatedInterfaces(r.Z_Glaser, r.psat_Glaser, p_i, p_e);
     r.kPlanesGlaser.clear();
     for (std::size_t s = 0; s < saturated.size(); ++s) {
         if (s == 0 || saturated[s] != saturated[s - 1] + 1)
@@ -234,7 +278,7 @@ int calculateGlaser(const InputData &input, int heatFlowDirection, CalculationRe
 
     const std::vector<double> &psat = r.psat_Glaser;
     const double t_c = climate.tT(true);
-    int result;
+    ResultType::Type result;
     double m_c1 = 0, m_c2 = 0;
     if (saturated.size() == 1) {
         const int k = saturated.front();

@@ -64,4 +64,13 @@ CalculationOutcome calculate(const InputData &input,
 void temperatureProfile(const std::vector<double> &R, double R_si, double R_se, double T_i,
                         double T_e, std::vector<double> &T);
 
+/*! The interfaces (0..n, ascending) at which the vapour pressure of the Glaser scheme reaches
+    saturation, by the tangent construction of DIN 4108-3 Annex A: the lower convex hull of the
+    saturation pressures psat (n+1) over the cumulated vapour resistance of the layers Z (n),
+    spanned from p_i at the inner to p_e at the outer surface. Interior interfaces on the hull
+    are condensation planes; a surface counts when its saturation pressure does not exceed the
+    air's vapour pressure. */
+std::vector<int> glaserSaturatedInterfaces(const std::vector<double> &Z,
+                                           const std::vector<double> &psat, double p_i, double p_e);
+
 } // namespace Calculation

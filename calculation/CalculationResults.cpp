@@ -1,5 +1,17 @@
 #include "calculation/CalculationResults.h"
 
+double CalculationResults::isoSurfaceResistanceInside(int heatFlowDirection)
+{
+    switch (heatFlowDirection) {
+    case 1:
+        return 0.10;
+    case 2:
+        return 0.13;
+    default:
+        return 0.17;
+    }
+}
+
 void CalculationResults::reset()
 {
     *this = CalculationResults();

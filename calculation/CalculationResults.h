@@ -1,5 +1,7 @@
 #pragma once
 
+#include "calculation/ResultType.h"
+
 #include <utility>
 #include <vector>
 
@@ -18,9 +20,9 @@ struct CalculationResults
         the last plane. */
     using PlaneRange = std::pair<unsigned int, unsigned int>;
 
-    int type = 1;       ///< ResultType of the MIRELO method
-    int typeGlaser = 1; ///< ResultType of the Glaser scheme
-    double d_total = 0; ///< total thickness, m
+    ResultType::Type type = ResultType::InvalidInput;       ///< result of the MIRELO method
+    ResultType::Type typeGlaser = ResultType::InvalidInput; ///< result of the Glaser scheme
+    double d_total = 0;                                     ///< total thickness, m
 
     std::vector<double> T_Glaser;    ///< interface temperatures, dry, winter, °C (n+1)
     std::vector<double> pv_Glaser;   ///< Glaser vapour pressure line, Pa (n+1)
@@ -38,10 +40,10 @@ struct CalculationResults
     std::vector<PlaneRange> kPlanes;       ///< MIRELO plane groups (layer indices)
     std::vector<PlaneRange> kPlanesGlaser; ///< runs of saturated interfaces (interface indices)
 
-    double U_moist = 0;        ///< U-value with moisture-dependent conductivity, W/(m²K)
-    double R_T = 0;            ///< R_si + ΣR + R_se, dry, m²K/W
-    double R_T_moist = 0;      ///< R_si + ΣR + R_se, moisture dependent, m²K/W
-    double R_layers = 0;       ///< ΣR of the layers, dry, m²K/W
+    double U_moist = 0;   ///< U-value (ISO 6946) with moisture-dependent conductivity, W/(m²K)
+    double R_T = 0;       ///< R_si + ΣR + R_se, dry, m²K/W
+    double R_T_moist = 0; ///< R_si + ΣR + R_se, moisture dependent, m²K/W
+    double R_layers = 0;  ///< ΣR of the layers, dry, m²K/W
     double R_layers_moist = 0; ///< ΣR of the layers, moisture dependent, m²K/W
 
     double m_condStat = 0; ///< stationary condensate mass, kg/m²
@@ -66,9 +68,23 @@ struct CalculationResults
         kFirst/kLast -1, all scalars 0). */
     void reset();
 
-    /*! The dry U-value after DIN EN ISO 6946 with the standard surface resistances
-        (0.13 and 0.04 m²K/W), whatever the climate holds, W/(m²K). */
-    double U_ISO() const { return 1 / (R_layers + 0.04 + 0.13); }
+    /*! The dry U-value after DIN EN ISO 6946 with the standard surface resistances for the
+        heat-flow direction, whatever the climate holds, W/(m²K). */
+    double U_ISO(int heatFlowDirection) const { return isoUValue(R_layers, heatFlowDirection); }
+
+    /*! Inner surface resistance of DIN EN ISO 6946 for the heat-flow direction: 0.10 upwards (1),
+        0.13 horizontal (2), 0.17 downwards (0 and every other code), m²K/W. */
+    static double isoSurfaceResistanceInside(int heatFlowDirection);
+    /*! Outer surface resistance of DIN EN ISO 6946, m²K/W. */
+    static constexpr double IsoSurfaceResistanceOutside = 0.04;
+    /*! U-value of layers with the thermal resistance R_layers between the surface resistances
+        of DIN EN ISO 6946: 1 / (R_layers + R_se + R_si), summed in this order. The condensation
+        climate's resistances (R_si 0.25) serve the temperature field, not the U-value. */
+    static double isoUValue(double R_layers, int heatFlowDirection)
+    {
+        return 1 / (R_layers + IsoSurfaceResistanceOutside +
+                    isoSurfaceResistanceInside(heatFlowDirection));
+    }
 
     bool operator==(const CalculationResults &other) const;
     bool operator!=(const CalculationResults &other) const { return !(*this == other); }

@@ -290,7 +290,7 @@ Preparation prepareLayers(const InputData &input, int heatFlowDirection)
         const MaterialLayer &layer = input.layer(i);
         L.d[i] = layer.m_width;
         L.lambda[i] = layer.lambda(heatFlowDirection);
-        L.wref[i] = layer.m_w_80 * 95 / 80;
+        L.wref[i] = moistureContent95(layer.m_w_80);
         const double freeCapacity = layer.m_w_sat - L.wref[i];
         if (freeCapacity <= 0) {
             result.invalidLayer = i;
@@ -668,7 +668,8 @@ Drying drying(const std::vector<double> &R, const std::vector<double> &Z,
     return result;
 }
 
-int run(const InputData &input, const CalculationOptions &options, CalculationOutcome &outcome)
+ResultType::Type run(const InputData &input, const CalculationOptions &options,
+                     CalculationOutcome &outcome)
 {
     CalculationResults &r = outcome.results;
     QStringList &messages = outcome.messages;
@@ -696,7 +697,7 @@ int run(const InputData &input, const CalculationOptions &options, CalculationOu
 
     const int passes = options.moistureDependentLambda ? 3 : 1;
     std::uint32_t previous = 0;
-    int result = ResultType::CalculationError;
+    ResultType::Type result = ResultType::CalculationError;
     for (int pass = 1; pass <= passes; ++pass) {
         // From the second pass on, the wet regions found by the previous pass conduct better.
         r.R = layerResistances(L, r.sk_Cond, r.w_left, r.w_right);
@@ -709,7 +710,7 @@ int run(const InputData &input, const CalculationOptions &options, CalculationOu
         ThermalField field = thermalField(r.R, R_si, R_se, in.m_T, out.m_T);
         r.R_layers_moist = field.R_layers;
         r.R_T_moist = field.R_T;
-        r.U_moist = 1 / r.R_T_moist;
+        r.U_moist = CalculationResults::isoUValue(r.R_layers_moist, options.heatFlowDirection);
         r.T = std::move(field.T);
         r.psat = std::move(field.psat);
         r.pv = vaporField(r.Z, p_i, p_e);

@@ -179,6 +179,7 @@ Drying drying(const std::vector<double> &R, const std::vector<double> &Z,
 /*! Runs the method on input whose Glaser step succeeded: fills the moisture-storage fields of
     outcome.results, appends to outcome.messages and outcome.trace, returns the ResultType.
     Throws HTL::Exception from vaporField(). */
-int run(const InputData &input, const CalculationOptions &options, CalculationOutcome &outcome);
+ResultType::Type run(const InputData &input, const CalculationOptions &options,
+                     CalculationOutcome &outcome);
 
 } // namespace MoistureStorage

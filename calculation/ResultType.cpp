@@ -9,7 +9,7 @@ static QString tr(const char *text)
     return QCoreApplication::translate("ResultType", text);
 }
 
-QString displayText(int type, const std::vector<CalculationResults::PlaneRange> &kPlanes,
+QString displayText(int type, const std::vector<std::pair<unsigned int, unsigned int>> &kPlanes,
                     const QStringList &messages)
 {
     switch (type) {

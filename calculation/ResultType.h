@@ -1,9 +1,10 @@
 #pragma once
 
-#include "calculation/CalculationResults.h"
-
 #include <QString>
 #include <QStringList>
+
+#include <utility>
+#include <vector>
 
 /*! Classification of a calculation outcome; the same values serve the Glaser scheme and the
     moisture-storage method. Texts in two variants: the results display and the report. */
@@ -25,9 +26,10 @@ enum Type
     SeveralPlanes = 11
 };
 
-/*! The rich text of the results display for a MIRELO result. Type 2 shows the reported
-    messages, one per line; types 9 to 11 name the layers around the planes (1-based). */
-QString displayText(int type, const std::vector<CalculationResults::PlaneRange> &kPlanes,
+/*! The rich text of the results display for a MIRELO result (kPlanes as in the results record).
+   Type 2 shows the reported messages, one per line; types 9 to 11 name the layers around the planes
+   (1-based). */
+QString displayText(int type, const std::vector<std::pair<unsigned int, unsigned int>> &kPlanes,
                     const QStringList &messages);
 
 /*! The report's conclusion text for the result types without figures (0 to 8); for 9 to 11 the

@@ -1,5 +1,7 @@
 #include "model/MoistStorageValidator.h"
 
+#include "model/PhysicsFunctions.h"
+
 // The comparisons are written as "not greater" so that a value that is not a number is
 // refused instead of slipping through every test.
 
@@ -11,8 +13,9 @@ int MoistStorageValidator::checkPair(double u, double s)
         return WSatNotPositive;
     if (!(u < s))
         return W80NotBelowWSat;
-    // Moisture content at 95 % RH, extrapolated linearly from the value at 80 % RH.
-    if (!(s > u * 0.95 / 0.8))
+    // The rule of the moisture-storage calculation, with its rounding: a material accepted here
+    // must not be refused there.
+    if (!(s > moistureContent95(u)))
         return W95NotBelowWSat;
     return Acceptable;
 }

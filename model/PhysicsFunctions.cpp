@@ -17,6 +17,11 @@ double p_sat_pow(double T_C)
     return 4.689 * std::pow(1.486 + T_C / 100, 12.3);
 }
 
+double moistureContent95(double w_80)
+{
+    return w_80 * 95 / 80;
+}
+
 double T_sat(double p_Pa)
 {
     // The exponents are 1/12.3 and 1/8.02, kept as literals so that the result does not depend

@@ -16,6 +16,11 @@ double p_sat_exp(double T_C);
     Glaser scheme and by the moisture-storage method. T_C in °C. */
 double p_sat_pow(double T_C);
 
+/*! Moisture content at 95 % RH in m³/m³, extrapolated linearly from the content w_80 at 80 % RH.
+    The moisture-storage method takes it as the reference content, and a material is valid only
+    when its saturation content lies above it: both must use this one rounding of the product. */
+double moistureContent95(double w_80);
+
 /*! Inverse of p_sat_pow: the temperature in °C at which the saturation vapour pressure is p_Pa
     (in Pa). */
 double T_sat(double p_Pa);

@@ -27,9 +27,11 @@ double toDouble(const QJsonValue &value);
 
 /*! Compares the results and messages of a calculation with a NAME.expected.json: result types,
     kFirst/kLast, plane lists, the messages and the result text exactly; thermal and Glaser
-    doubles to 1e-12 relative, moisture-storage doubles to 1e-9 relative. Returns an empty text
+    doubles to 1e-12 relative, moisture-storage doubles to 1e-9 relative. The ISO U-value is
+    taken for the heat-flow direction of the run. Returns an empty text
     on agreement, else a description of the first difference. */
-QString compareResults(const CalculationOutcome &outcome, const QJsonObject &expected);
+QString compareResults(const CalculationOutcome &outcome, int heatFlowDirection,
+                       const QJsonObject &expected);
 
 /*! The settings a case's NAME.args sets with "--set KEY=VALUE", in file order. */
 QList<QPair<QString, QString>> settingsOverrides(const QString &name);

@@ -231,7 +231,7 @@ void tst_Assessment::resultTypes()
     QFETCH(int, type);
     const InputData input = condensingWall();
     CalculationResults r;
-    r.type = type;
+    r.type = ResultType::Type(type);
     r.R_layers = 5;
     const Assessment a = Assessment::evaluate(input, r, 2, AssessmentOptions());
     QCOMPARE(a.criteriaEvaluated(), type >= ResultType::OnlyOneLayer);

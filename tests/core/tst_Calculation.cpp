@@ -72,6 +72,8 @@ private slots:
     void glaserInputErrors_data();
     void glaserInputErrors();
     void glaserTwoLayers();
+    void glaserTangentPlanes_data();
+    void glaserTangentPlanes();
     void moistureStorageRejected();
     void messagesBelongToTheirRun_data();
     void messagesBelongToTheirRun();
@@ -94,8 +96,8 @@ void tst_Calculation::noLayers()
 {
     InputData input;
     const CalculationOutcome o = Calculation::calculate(input);
-    QCOMPARE(o.results.type, 0);
-    QCOMPARE(o.results.typeGlaser, 1);
+    QCOMPARE(o.results.type, ResultType::NoLayers);
+    QCOMPARE(o.results.typeGlaser, ResultType::InvalidInput);
     QVERIFY(o.messages.isEmpty());
 }
 
@@ -106,14 +108,14 @@ void tst_Calculation::invalidWidthReported()
     input.layer(1).setWidth(0);
     input.setStatus(InputStatus::Valid);
     CalculationOutcome o = Calculation::calculate(input);
-    QCOMPARE(o.results.type, 1);
+    QCOMPARE(o.results.type, ResultType::InvalidInput);
     QCOMPARE(o.results.d_total, 0.0);
     QCOMPARE(o.messages, QStringList{"Invalid width 0 of <a href=\"layer-2\">layer #2</a>."});
 
     // After validation (status 1) the calculation stops silently.
     QCOMPARE(input.validate(), InputStatus::InvalidWidth);
     o = Calculation::calculate(input);
-    QCOMPARE(o.results.type, 1);
+    QCOMPARE(o.results.type, ResultType::InvalidInput);
     QVERIFY(o.messages.isEmpty());
 }
 
@@ -125,12 +127,16 @@ void tst_Calculation::invalidMaterialKeepsDryValues()
     QCOMPARE(input.status(), InputStatus::InvalidMaterial);
     const CalculationOutcome o = Calculation::calculate(input);
     const CalculationResults &r = o.results;
-    QCOMPARE(r.type, 1);
-    QCOMPARE(r.typeGlaser, 1);
+    QCOMPARE(r.type, ResultType::InvalidInput);
+    QCOMPARE(r.typeGlaser, ResultType::InvalidInput);
     const double R_layers = 0.015 / 0.51 + 0.24 / 0.81;
     M2_COMPARE_REL(r.R_layers, R_layers, 1e-15);
     M2_COMPARE_REL(r.R_T, R_layers + 0.04 + 0.25, 1e-15);
-    M2_COMPARE_REL(r.U_ISO(), 1 / (R_layers + 0.04 + 0.13), 1e-15);
+    // ISO 6946 surface resistances by heat-flow direction, not the climate's R_si of 0.25.
+    QCOMPARE(r.U_ISO(2), 1 / (R_layers + 0.04 + 0.13));
+    QCOMPARE(r.U_ISO(1), 1 / (R_layers + 0.04 + 0.10));
+    QCOMPARE(r.U_ISO(0), 1 / (R_layers + 0.04 + 0.17));
+    QCOMPARE(r.U_ISO(5), r.U_ISO(0));
     QCOMPARE(int(r.T.size()), 3);
 }
 
@@ -163,8 +169,8 @@ void tst_Calculation::glaserInputErrors()
     // The Glaser step checks the data itself, whatever the validation said.
     input.setStatus(InputStatus::Valid);
     const CalculationOutcome o = Calculation::calculate(input);
-    QCOMPARE(o.results.type, 1);
-    QCOMPARE(o.results.typeGlaser, 1);
+    QCOMPARE(o.results.type, ResultType::InvalidInput);
+    QCOMPARE(o.results.typeGlaser, ResultType::InvalidInput);
     QCOMPARE(o.messages, (QStringList{message, "Error in Glaser-Calculation."}));
 }
 
@@ -175,7 +181,7 @@ void tst_Calculation::glaserTwoLayers()
     InputData input = build({{MineralWool, d1}, {TightBoard, d2}});
     const CalculationOutcome o = Calculation::calculate(input);
     const CalculationResults &r = o.results;
-    QCOMPARE(r.typeGlaser, int(ResultType::CondensationPlane));
+    QCOMPARE(r.typeGlaser, ResultType::CondensationPlane);
     QCOMPARE(r.kFirst, 1);
     QCOMPARE(r.kLast, 1);
 
@@ -206,6 +212,33 @@ void tst_Calculation::glaserTwoLayers()
     M2_COMPARE_REL(r.t_ev_Glaser, m_c / g, 1e-12);
 }
 
+void tst_Calculation::glaserTangentPlanes_data()
+{
+    // Three layers of equal vapour resistance, 1000 Pa inside, 100 Pa outside: the straight
+    // line is at 700 Pa and 400 Pa at the interior interfaces.
+    QTest::addColumn<QVector<double>>("psat");
+    QTest::addColumn<QString>("saturated");
+    QTest::newRow("both below the hull") << QVector<double>{2000, 600, 300, 800} << "1 2";
+    QTest::newRow("collinear points stay") << QVector<double>{2000, 600, 350, 800} << "1 2";
+    // 690 Pa lies below the straight line but above the tangent from p_i to 300 Pa.
+    QTest::newRow("below the line, above the tangent")
+        << QVector<double>{2000, 690, 300, 800} << "2";
+    QTest::newRow("above the line") << QVector<double>{2000, 800, 500, 800} << "";
+    QTest::newRow("surfaces") << QVector<double>{1000, 800, 500, 100} << "0 3";
+}
+
+void tst_Calculation::glaserTangentPlanes()
+{
+    QFETCH(QVector<double>, psat);
+    QFETCH(QString, saturated);
+    const std::vector<double> Z{1e9, 1e9, 1e9};
+    QStringList actual;
+    const std::vector<double> p(psat.begin(), psat.end());
+    for (int k : Calculation::glaserSaturatedInterfaces(Z, p, 1000, 100))
+        actual << QString::number(k);
+    QCOMPARE(actual.join(' '), saturated);
+}
+
 void tst_Calculation::moistureStorageRejected()
 {
     Material m = Brick;
@@ -214,7 +247,7 @@ void tst_Calculation::moistureStorageRejected()
     InputData input = build({{Plaster, 0.015}, {m, 0.24}, {MineralWool, 0.1}, {Render, 0.02}});
     QCOMPARE(input.status(), InputStatus::Valid);
     const CalculationOutcome o = Calculation::calculate(input);
-    QCOMPARE(o.results.type, 1);
+    QCOMPARE(o.results.type, ResultType::InvalidInput);
     QCOMPARE(o.messages,
              (QStringList{"Invalid moisture storage values for <a href=\"layer-2\">layer #2</a>.",
                           "Current moisture content at 80%RH leads to an moisture content at "
@@ -244,7 +277,7 @@ void tst_Calculation::messagesBelongToTheirRun()
     m.m_w_sat = 0.095;
     InputData input = build({{Plaster, 0.015}, {m, 0.24}, {MineralWool, 0.1}, {Render, 0.02}});
     const CalculationOutcome rejected = Calculation::calculate(input);
-    QCOMPARE(rejected.results.type, 1);
+    QCOMPARE(rejected.results.type, ResultType::InvalidInput);
     QCOMPARE(rejected.messages.size(), 2);
     QVERIFY(rejected.messages.front().contains("layer #2"));
 
@@ -254,7 +287,7 @@ void tst_Calculation::messagesBelongToTheirRun()
     else
         input.setStatus(InputStatus::Valid);
     const CalculationOutcome second = Calculation::calculate(input);
-    QCOMPARE(second.results.type, 1);
+    QCOMPARE(second.results.type, ResultType::InvalidInput);
     QCOMPARE(second.messages, messages);
     QVERIFY(second.results.kPlanes.empty());
 
@@ -263,7 +296,7 @@ void tst_Calculation::messagesBelongToTheirRun()
     input.layer(1).m_w_sat = 0.3;
     QCOMPARE(input.validate(), InputStatus::Valid);
     const CalculationOutcome repaired = Calculation::calculate(input);
-    QVERIFY(repaired.results.type >= 7);
+    QVERIFY(repaired.results.type >= ResultType::NoCondensation);
     QVERIFY(repaired.messages.isEmpty());
 }
 
@@ -275,10 +308,10 @@ void tst_Calculation::thirtyTwoLayersRejected()
     layers.emplace_back(MineralWool, 0.12);
     layers.emplace_back(TightBoard, 0.02);
     const CalculationOutcome o = Calculation::calculate(build(layers));
-    QCOMPARE(o.results.type, 2);
+    QCOMPARE(o.results.type, ResultType::CalculationError);
     QCOMPARE(o.messages,
              QStringList{"Could not find valid combination of k-planes! Algorithm error!"});
-    QCOMPARE(o.results.typeGlaser, 9);
+    QCOMPARE(o.results.typeGlaser, ResultType::CondensationPlane);
 }
 
 void tst_Calculation::singlePlaneAndZone_data()
@@ -306,7 +339,7 @@ void tst_Calculation::singlePlaneAndZone()
     options.moistureDependentLambda = moist;
     const CalculationOutcome o = Calculation::calculate(build(layers), options);
     const CalculationResults &r = o.results;
-    QCOMPARE(r.type, int(ResultType::CondensationPlane));
+    QCOMPARE(r.type, ResultType::CondensationPlane);
     QCOMPARE(r.kPlanes.size(), std::size_t(1));
     QCOMPARE(int(r.kPlanes[0].first), n - 2);
     QCOMPARE(int(r.kPlanes[0].second), n - 1);
@@ -330,14 +363,14 @@ void tst_Calculation::candidateOrderThreeLayers()
     options.exhaustiveSearch = true;
     CalculationOutcome o = Calculation::calculate(
         build({{Plaster, 0.015}, {MineralWool, 0.12}, {TightBoard, 0.02}}), options);
-    QCOMPARE(o.results.type, 9);
+    QCOMPARE(o.results.type, ResultType::CondensationPlane);
     QCOMPARE(o.trace.front().accepted, 2u);
     QCOMPARE(o.trace.front().candidatesTried, 2);
 
     // Plane at the first interface: the first candidate is taken.
     o = Calculation::calculate(
         build({{MineralWool, 0.12}, {TightBoard, 0.02}, {MineralWool, 0.01}}), options);
-    QCOMPARE(o.results.type, 9);
+    QCOMPARE(o.results.type, ResultType::CondensationPlane);
     QCOMPARE(o.trace.front().accepted, 1u);
     QCOMPARE(o.trace.front().candidatesTried, 1);
 }
@@ -350,12 +383,12 @@ void tst_Calculation::loadingTimeEqualsPeriod()
     CalculationOptions options;
     options.moistureDependentLambda = false;
     CalculationOutcome o = Calculation::calculate(input, options);
-    QCOMPARE(o.results.type, 9);
+    QCOMPARE(o.results.type, ResultType::CondensationPlane);
     const double t_hyg = o.results.t_hyg;
     QVERIFY(t_hyg > 0);
     input.climate().setTT(t_hyg / 86400);
     o = Calculation::calculate(input, options);
-    QCOMPARE(o.results.type, 9);
+    QCOMPARE(o.results.type, ResultType::CondensationPlane);
     QCOMPARE(o.results.t_hyg, t_hyg);
     QCOMPARE(o.trace.front().f, 1e-17);
     M2_COMPARE_REL(o.results.m_cond, o.results.m_condStat * 1e-17, 1e-12);
@@ -374,6 +407,10 @@ void tst_Calculation::moistureDependentConductivity()
     QVERIFY(b.R_T_moist < a.R_T_moist);
     QVERIFY(b.R[3] < a.R[3]);
     QCOMPARE(b.R[0], a.R[0]);
+    // The U-values take the surface resistances of ISO 6946 (horizontal heat flow here).
+    QCOMPARE(a.U_moist, 1 / (a.R_layers_moist + 0.04 + 0.13));
+    QCOMPARE(b.U_moist, 1 / (b.R_layers_moist + 0.04 + 0.13));
+    QVERIFY(b.U_moist > a.U_moist);
 }
 
 void tst_Calculation::screenedSearchEqualsExhaustive()

@@ -408,7 +408,7 @@ void tst_DINCriteria::noVerdictWithoutResult()
     input.insertLayer(0, layer(0.02, 500, 0, true));
     input.insertLayer(1, layer(0.1, 1000, 0.1));
     CalculationResults res;
-    res.type = type;
+    res.type = ResultType::Type(type);
     res.kPlanes = {{0, 1}};
     res.m_condStat = 0.01;
     DINCriteriaOptions o;

@@ -254,8 +254,8 @@ void tst_LegacyFormats::loadCalculateAndSaveAsXml()
              qPrintable(message));
     QCOMPARE(project.inputData().status(), InputStatus::Valid);
     const CalculationResults &r = project.results();
-    QVERIFY(r.type != 1);
-    QVERIFY(r.typeGlaser != 1);
+    QVERIFY(r.type != ResultType::InvalidInput);
+    QVERIFY(r.typeGlaser != ResultType::InvalidInput);
     QCOMPARE(int(r.R_Glaser.size()), 3);
     M2_COMPARE_REL(r.R_Glaser[0], 0.015 / 0.7, 1e-12);
     M2_COMPARE_REL(r.R_Glaser[1], 0.24 / 0.81, 1e-12);

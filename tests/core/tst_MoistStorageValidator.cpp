@@ -42,11 +42,15 @@ void tst_MoistStorageValidator::pair_data()
     QTest::newRow("wsat zero") << 0.1 << 0.0 << 2;
     QTest::newRow("w80 equal wsat") << 0.2 << 0.2 << 3;
     QTest::newRow("w80 above wsat") << 0.3 << 0.2 << 3;
-    // 0.1 extrapolated to 95 % RH: 0.1 * 0.95 / 0.8 = 0.11875 >= 0.11
+    // 0.1 extrapolated to 95 % RH: 0.1 * 95 / 80 = 0.11875 >= 0.11
     QTest::newRow("w95 above wsat") << 0.1 << 0.11 << 4;
     QTest::newRow("w95 just below wsat") << 0.1 << 0.119 << 0;
-    // 0.08 * 0.95 / 0.8 = 0.095 in exact arithmetic: the boundary itself is refused
-    QTest::newRow("w95 equal wsat") << 0.08 << 0.08 * 0.95 / 0.8 << 4;
+    // 0.08 * 95 / 80 = 0.095: the boundary itself is refused
+    QTest::newRow("w95 equal wsat") << 0.08 << 0.095 << 4;
+    // 0.03 * 95 / 80 rounds to 0.035625000000000004 (0.03 * 0.95 / 0.8 to 0.035625): the
+    // moisture-storage calculation finds no free capacity, so the material is refused here too
+    QTest::newRow("w95 equal wsat after rounding") << 0.03 << 0.035625000000000004 << 4;
+    QTest::newRow("w95 one step below wsat") << 0.03 << 0.03562500000000001 << 0;
     QTest::newRow("w80 not a number") << nan << 0.3 << 1;
     QTest::newRow("wsat not a number") << 0.1 << nan << 2;
 }

@@ -979,7 +979,8 @@ void tst_ProjectFile::referenceCases()
         QCOMPARE(project.inputData().layer(i).m_width,
                  layers[i].toObject().value("width").toDouble());
 
-    const QString failure = ReferenceCase::compareResults(project.outcome(), expected);
+    const QString failure = ReferenceCase::compareResults(
+        project.outcome(), project.calculationOptions().heatFlowDirection, expected);
     QVERIFY2(failure.isEmpty(), qPrintable(failure));
 
     // saved, the case is written as the reference file holds it: same declaration, document

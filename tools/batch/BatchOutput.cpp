@@ -84,8 +84,9 @@ QString textBlock(const QString &fileName, const Project &project)
     out += line(QStringLiteral("Construction thickness"), fixed(r.d_total, 3), QStringLiteral("m"));
     out += line(QStringLiteral("Thermal transfer resistance (dry)"), fixed(r.R_layers, 3),
                 QStringLiteral("m2K/W"));
-    out +=
-        line(QStringLiteral("U-value (ISO 6946)"), fixed(r.U_ISO(), 3), QStringLiteral("W/(m2K)"));
+    out += line(QStringLiteral("U-value (ISO 6946)"),
+                fixed(r.U_ISO(project.calculationOptions().heatFlowDirection), 3),
+                QStringLiteral("W/(m2K)"));
     out += line(QStringLiteral("U-value (moisture dependent)"), fixed(r.U_moist, 3),
                 QStringLiteral("W/(m2K)"));
     out += line(QStringLiteral("Result (MIRELO)"),
@@ -166,7 +167,8 @@ JsonObject jsonObject(const QString &fileName, const Project &project)
     o.add(QStringLiteral("w_right"), J::array(r.w_right));
     o.add(QStringLiteral("sk_Cond"), J::array(r.sk_Cond));
     o.add(QStringLiteral("m_condLayer"), J::array(r.m_condLayer));
-    o.add(QStringLiteral("U_ISO"), J::number(r.U_ISO()));
+    o.add(QStringLiteral("U_ISO"),
+          J::number(r.U_ISO(project.calculationOptions().heatFlowDirection)));
     o.add(QStringLiteral("result_text"),
           J::string(ResultType::displayText(r.type, r.kPlanes, outcome.messages)));
     return o;
