@@ -46,7 +46,8 @@ QString reason(int resultType, const InputData &input)
 } // namespace
 
 Assessment Assessment::evaluate(const InputData &input, const CalculationResults &results,
-                                int heatFlowDirection, const AssessmentOptions &options)
+                                HeatFlowDirection heatFlowDirection,
+                                const AssessmentOptions &options)
 {
     Assessment a;
     a.options = options;

@@ -70,5 +70,6 @@ public:
     bool criteriaEvaluated() const { return din.m_evaluated; }
 
     static Assessment evaluate(const InputData &input, const CalculationResults &results,
-                               int heatFlowDirection, const AssessmentOptions &options);
+                               HeatFlowDirection heatFlowDirection,
+                               const AssessmentOptions &options);
 };

@@ -27,7 +27,7 @@ QString gText(double value)
 // One day in seconds.
 constexpr double SecondsPerDay = 86400;
 
-ResultType::Type calculateGlaser(const InputData &input, int heatFlowDirection,
+ResultType::Type calculateGlaser(const InputData &input, HeatFlowDirection heatFlowDirection,
                                  CalculationResults &r, QStringList &messages);
 
 } // namespace
@@ -182,7 +182,7 @@ std::vector<int> Calculation::glaserSaturatedInterfaces(const std::vector<double
 
 namespace {
 
-ResultType::Type calculateGlaser(const InputData &input, int heatFlowDirection,
+ResultType::Type calculateGlaser(const InputData &input, HeatFlowDirection heatFlowDirection,
                                  CalculationResults &r, QStringList &messages)
 {
     const int n = input.layerCount();

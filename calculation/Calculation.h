@@ -13,8 +13,8 @@ class InputData;
     project, the batch front end) as plain values. */
 struct CalculationOptions
 {
-    /*! Heat-flow direction: 0 downwards, 1 upwards, 2 horizontal. Only matters for air layers. */
-    int heatFlowDirection = 2;
+    /*! Matters for air layers and the inside surface resistance of the U-values. */
+    HeatFlowDirection heatFlowDirection = HeatFlowDirection::Horizontal;
     /*! Up to three passes in which the thermal conductivity of wet layer regions rises with
         their moisture content (0.55 W/(m·K) per m³/m³). */
     bool moistureDependentLambda = true;

@@ -1,15 +1,16 @@
 #include "calculation/CalculationResults.h"
 
-double CalculationResults::isoSurfaceResistanceInside(int heatFlowDirection)
+double CalculationResults::isoSurfaceResistanceInside(HeatFlowDirection heatFlowDirection)
 {
     switch (heatFlowDirection) {
-    case 1:
+    case HeatFlowDirection::Upwards:
         return 0.10;
-    case 2:
+    case HeatFlowDirection::Horizontal:
         return 0.13;
-    default:
-        return 0.17;
+    case HeatFlowDirection::Downwards:
+        break;
     }
+    return 0.17;
 }
 
 void CalculationResults::reset()

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "calculation/ResultType.h"
+#include "settings/HeatFlowDirection.h"
 
 #include <utility>
 #include <vector>
@@ -70,17 +71,20 @@ struct CalculationResults
 
     /*! The dry U-value after DIN EN ISO 6946 with the standard surface resistances for the
         heat-flow direction, whatever the climate holds, W/(m²K). */
-    double U_ISO(int heatFlowDirection) const { return isoUValue(R_layers, heatFlowDirection); }
+    double U_ISO(HeatFlowDirection heatFlowDirection) const
+    {
+        return isoUValue(R_layers, heatFlowDirection);
+    }
 
     /*! Inner surface resistance of DIN EN ISO 6946 for the heat-flow direction: 0.10 upwards (1),
         0.13 horizontal (2), 0.17 downwards (0 and every other code), m²K/W. */
-    static double isoSurfaceResistanceInside(int heatFlowDirection);
+    static double isoSurfaceResistanceInside(HeatFlowDirection heatFlowDirection);
     /*! Outer surface resistance of DIN EN ISO 6946, m²K/W. */
     static constexpr double IsoSurfaceResistanceOutside = 0.04;
     /*! U-value of layers with the thermal resistance R_layers between the surface resistances
         of DIN EN ISO 6946: 1 / (R_layers + R_se + R_si), summed in this order. The condensation
         climate's resistances (R_si 0.25) serve the temperature field, not the U-value. */
-    static double isoUValue(double R_layers, int heatFlowDirection)
+    static double isoUValue(double R_layers, HeatFlowDirection heatFlowDirection)
     {
         return 1 / (R_layers + IsoSurfaceResistanceOutside +
                     isoSurfaceResistanceInside(heatFlowDirection));

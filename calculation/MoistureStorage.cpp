@@ -274,7 +274,7 @@ private:
 
 namespace MoistureStorage {
 
-Preparation prepareLayers(const InputData &input, int heatFlowDirection)
+Preparation prepareLayers(const InputData &input, HeatFlowDirection heatFlowDirection)
 {
     const int n = input.layerCount();
     Preparation result;

@@ -47,7 +47,7 @@ struct Preparation
     int invalidLayer = -1;
 };
 
-Preparation prepareLayers(const InputData &input, int heatFlowDirection);
+Preparation prepareLayers(const InputData &input, HeatFlowDirection heatFlowDirection);
 
 /*! Thermal resistance of every layer. Where a previous pass found condensate (sk_Cond > 0), the
     wet region conducts better; without condensate the dry d/λ. */

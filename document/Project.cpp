@@ -370,9 +370,9 @@ bool Project::setAssessmentType(int condition, double condensationDays, double e
     return true;
 }
 
-bool Project::setHeatFlowDirection(int direction)
+bool Project::setHeatFlowDirection(HeatFlowDirection direction)
 {
-    if (!m_document || direction < 0 || direction > 2 || direction == heatFlowDirection())
+    if (!m_document || direction == heatFlowDirection())
         return false;
     m_document->m_projectInformation.m_heatFlowDirection = direction;
     finishEdit(ProjectChange::HeatFlowDirection, NoSelection);
@@ -385,7 +385,7 @@ bool Project::setHeatFlowDirection(int direction)
 
 bool Project::setProjectInformation(const ProjectInformation &info)
 {
-    if (!m_document || info.m_heatFlowDirection < 0 || info.m_heatFlowDirection > 2)
+    if (!m_document)
         return false;
     ProjectInformation &current = m_document->m_projectInformation;
     ProjectChanges changes;

@@ -127,7 +127,7 @@ public:
     const QStringList &messages() const { return outcome().messages; }
     const CalculationOutcome &outcome() const;
     int layerCount() const { return inputData().layerCount(); }
-    int heatFlowDirection() const { return projectInformation().m_heatFlowDirection; }
+    HeatFlowDirection heatFlowDirection() const { return projectInformation().m_heatFlowDirection; }
 
     // --- edits of the construction; index is the 0-based layer position
 
@@ -176,8 +176,7 @@ public:
         later; a new condition rewrites the climate for it) and the lengths of the condensation
         and evaporation periods in days (each > 0). */
     bool setAssessmentType(int condition, double condensationDays, double evaporationDays);
-    /*! 0 downwards, 1 upwards, 2 horizontal. */
-    bool setHeatFlowDirection(int direction);
+    bool setHeatFlowDirection(HeatFlowDirection direction);
 
     // --- edits of the descriptive part
 

@@ -165,7 +165,7 @@ bool InputData::allLayersCalculable() const
     for (const MaterialLayer &l : m_layers) {
         if (!(l.m_width > 0))
             return false;
-        if (!l.isAir() && !(l.lambda(2) > 0))
+        if (!l.isAir() && !(l.lambda(HeatFlowDirection::Horizontal) > 0))
             return false;
     }
     return true;

@@ -97,7 +97,7 @@ bool Material::isValid() const
            m_w_80 < m_w_sat && m_w_sat <= 1 && m_A_w >= 0 && m_category >= 0 && m_category <= 12;
 }
 
-double Material::lambda(double width_m, int heatFlowDirection) const
+double Material::lambda(double width_m, HeatFlowDirection heatFlowDirection) const
 {
     if (!isAir() || width_m <= 0)
         return m_lambda;

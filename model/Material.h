@@ -1,5 +1,7 @@
 #pragma once
 
+#include "settings/HeatFlowDirection.h"
+
 #include <QColor>
 #include <QDate>
 #include <QString>
@@ -55,8 +57,8 @@ public:
 
     /*! Effective thermal conductivity in W/(m·K) for a layer of width_m (m): the stored m_lambda,
         or for an air material of positive width the equivalent conductivity of the air layer.
-        heatFlowDirection: 0 downwards, 1 upwards, 2 horizontal (others count as downwards). */
-    double lambda(double width_m, int heatFlowDirection) const;
+        The heat-flow direction matters for air layers only. */
+    double lambda(double width_m, HeatFlowDirection heatFlowDirection) const;
 
     /*! Effective vapour diffusion resistance factor (-) for a layer of width_m (m): the stored
         m_mu, or for an air material the factor of the air layer. */

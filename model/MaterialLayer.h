@@ -28,7 +28,7 @@ public:
     using Material::mu;
 
     /*! Effective thermal conductivity in W/(m·K) at this layer's width. */
-    double lambda(int heatFlowDirection) const
+    double lambda(HeatFlowDirection heatFlowDirection) const
     {
         return Material::lambda(m_width, heatFlowDirection);
     }

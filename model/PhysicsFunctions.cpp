@@ -44,7 +44,7 @@ const double AIR_R_DOWN[AIR_TABLE_SIZE] = {0.11, 0.13, 0.15, 0.17, 0.19, 0.21, 0
 
 } // namespace
 
-double lambda_air(double d_m, int heatFlowDirection)
+double lambda_air(double d_m, HeatFlowDirection heatFlowDirection)
 {
     // Very thin layers: a fixed conductivity instead of d/0.11.
     if (d_m <= 0.005)
@@ -52,10 +52,10 @@ double lambda_air(double d_m, int heatFlowDirection)
 
     const double *R = AIR_R_DOWN;
     int last = AIR_TABLE_SIZE - 1; // index of the width above which R stays constant
-    if (heatFlowDirection == 1) {
+    if (heatFlowDirection == HeatFlowDirection::Upwards) {
         R = AIR_R_UP;
         last = 3; // 0.015 m
-    } else if (heatFlowDirection == 2) {
+    } else if (heatFlowDirection == HeatFlowDirection::Horizontal) {
         R = AIR_R_HORIZONTAL;
         last = 4; // 0.025 m
     }

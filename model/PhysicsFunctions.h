@@ -4,9 +4,9 @@
     calculations, the material accessors and the recognition of assessment conditions.
 
     Pure functions without state. Temperatures in °C, pressures in Pa, widths in m.
-    Heat-flow direction codes: 0 downwards, 1 upwards, 2 horizontal (any other value counts as
-    downwards).
 */
+
+#include "settings/HeatFlowDirection.h"
 
 /*! Saturation vapour pressure of water in Pa, exponential (Magnus) form of DIN 4108-3.
     Used for the condensation period of the Glaser scheme. T_C in °C. */
@@ -28,7 +28,7 @@ double T_sat(double p_Pa);
 /*! Equivalent thermal conductivity in W/(m·K) of an unventilated air layer of width d_m (in m,
     expected > 0) after DIN EN ISO 6946: d / R with R interpolated in the standard's table of
     air-layer resistances; 0.045 W/(m·K) for layers up to 5 mm. */
-double lambda_air(double d_m, int heatFlowDirection);
+double lambda_air(double d_m, HeatFlowDirection heatFlowDirection);
 
 /*! Vapour diffusion resistance factor (-) of an air layer of width d_m (in m) after
     DIN EN ISO 13788: 1 up to 10 mm, above that 0.01 m / d so that the sd-value stays 0.01 m. */

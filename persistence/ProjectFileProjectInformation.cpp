@@ -43,7 +43,7 @@ void readXML(QXmlStreamReader &reader, ProjectInformation &info)
                     QStringLiteral("HeatFlowDirection"), reader.lineNumber(), 0));
                 break;
             }
-            info.m_heatFlowDirection = direction;
+            info.m_heatFlowDirection = heatFlowDirectionFromCode(direction);
         } else {
             reader.skipCurrentElement();
         }
@@ -60,7 +60,7 @@ void writeXML(QXmlStreamWriter &writer, const ProjectInformation &info)
     writer.writeTextElement(QStringLiteral("Description"), info.m_description);
     writer.writeTextElement(QStringLiteral("DisclaimerText"), info.m_disclaimerText);
     writer.writeTextElement(QStringLiteral("HeatFlowDirection"),
-                            QString::number(info.m_heatFlowDirection));
+                            QString::number(heatFlowDirectionCode(info.m_heatFlowDirection)));
     writer.writeEndElement();
 }
 

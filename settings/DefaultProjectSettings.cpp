@@ -10,7 +10,8 @@ void DefaultProjectSettings::read(QSettings &s)
     m_company = s.value(QStringLiteral("Company"), QString()).toString();
     m_description = s.value(QStringLiteral("Description"), QString()).toString();
     m_disclaimerText = s.value(QStringLiteral("DisclaimerText"), QString()).toString();
-    m_heatFlowDirection = s.value(QStringLiteral("HeatFlowDirection"), 2).toInt();
+    m_heatFlowDirection =
+        heatFlowDirectionFromCode(s.value(QStringLiteral("HeatFlowDirection"), 2).toInt());
 }
 
 void DefaultProjectSettings::write(QSettings &s) const
@@ -21,7 +22,7 @@ void DefaultProjectSettings::write(QSettings &s) const
     s.setValue(QStringLiteral("Company"), m_company);
     s.setValue(QStringLiteral("Description"), m_description);
     s.setValue(QStringLiteral("DisclaimerText"), m_disclaimerText);
-    s.setValue(QStringLiteral("HeatFlowDirection"), m_heatFlowDirection);
+    s.setValue(QStringLiteral("HeatFlowDirection"), heatFlowDirectionCode(m_heatFlowDirection));
 }
 
 bool DefaultProjectSettings::operator==(const DefaultProjectSettings &o) const

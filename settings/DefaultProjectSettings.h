@@ -1,5 +1,7 @@
 #pragma once
 
+#include "settings/HeatFlowDirection.h"
+
 #include <QString>
 
 class QSettings;
@@ -16,7 +18,7 @@ struct DefaultProjectSettings
     QString m_description;
     QString m_disclaimerText;
     /*! 0 downwards, 1 upwards, 2 horizontal. */
-    int m_heatFlowDirection = 2;
+    HeatFlowDirection m_heatFlowDirection = HeatFlowDirection::Horizontal;
 
     /*! Reads the keys of the current settings group (empty texts and 2 when missing). */
     void read(QSettings &settings);

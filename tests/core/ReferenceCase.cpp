@@ -115,13 +115,14 @@ InputData buildInput(const QJsonObject &c, CalculationOptions *options)
     climate.updateAssessmentCondition();
     input.validate();
     if (options) {
-        options->heatFlowDirection = c.value("heat_flow_direction").toInt(2);
+        options->heatFlowDirection =
+            heatFlowDirectionFromCode(c.value("heat_flow_direction").toInt(2));
         options->moistureDependentLambda = c.value("moisture_dependent_lambda").toBool(true);
     }
     return input;
 }
 
-QString compareResults(const CalculationOutcome &outcome, int heatFlowDirection,
+QString compareResults(const CalculationOutcome &outcome, HeatFlowDirection heatFlowDirection,
                        const QJsonObject &expected)
 {
     const CalculationResults &r = outcome.results;

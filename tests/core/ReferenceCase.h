@@ -30,7 +30,7 @@ double toDouble(const QJsonValue &value);
     doubles to 1e-12 relative, moisture-storage doubles to 1e-9 relative. The ISO U-value is
     taken for the heat-flow direction of the run. Returns an empty text
     on agreement, else a description of the first difference. */
-QString compareResults(const CalculationOutcome &outcome, int heatFlowDirection,
+QString compareResults(const CalculationOutcome &outcome, HeatFlowDirection heatFlowDirection,
                        const QJsonObject &expected);
 
 /*! The settings a case's NAME.args sets with "--set KEY=VALUE", in file order. */

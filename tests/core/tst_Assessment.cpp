@@ -183,7 +183,8 @@ void tst_Assessment::noVerdictWithoutResult()
     AssessmentOptions options;
     options.frsiCheck = true;
     options.dryingReserve = 0.1;
-    const Assessment a = Assessment::evaluate(input, outcome.results, 2, options);
+    const Assessment a =
+        Assessment::evaluate(input, outcome.results, HeatFlowDirection::Horizontal, options);
     QCOMPARE(a.resultType, type);
     QCOMPARE(a.criteriaEvaluated(), criteriaEvaluated);
     QCOMPARE(a.thermalEvaluated, thermalEvaluated);
@@ -233,7 +234,8 @@ void tst_Assessment::resultTypes()
     CalculationResults r;
     r.type = ResultType::Type(type);
     r.R_layers = 5;
-    const Assessment a = Assessment::evaluate(input, r, 2, AssessmentOptions());
+    const Assessment a =
+        Assessment::evaluate(input, r, HeatFlowDirection::Horizontal, AssessmentOptions());
     QCOMPARE(a.criteriaEvaluated(), type >= ResultType::OnlyOneLayer);
     QCOMPARE(a.thermalEvaluated, type >= ResultType::CalculationError);
     QCOMPARE(a.minimum.m_fulfilled, type >= ResultType::CalculationError);

@@ -133,10 +133,11 @@ void tst_Calculation::invalidMaterialKeepsDryValues()
     M2_COMPARE_REL(r.R_layers, R_layers, 1e-15);
     M2_COMPARE_REL(r.R_T, R_layers + 0.04 + 0.25, 1e-15);
     // ISO 6946 surface resistances by heat-flow direction, not the climate's R_si of 0.25.
-    QCOMPARE(r.U_ISO(2), 1 / (R_layers + 0.04 + 0.13));
-    QCOMPARE(r.U_ISO(1), 1 / (R_layers + 0.04 + 0.10));
-    QCOMPARE(r.U_ISO(0), 1 / (R_layers + 0.04 + 0.17));
-    QCOMPARE(r.U_ISO(5), r.U_ISO(0));
+    QCOMPARE(r.U_ISO(HeatFlowDirection::Horizontal), 1 / (R_layers + 0.04 + 0.13));
+    QCOMPARE(r.U_ISO(HeatFlowDirection::Upwards), 1 / (R_layers + 0.04 + 0.10));
+    QCOMPARE(r.U_ISO(HeatFlowDirection::Downwards), 1 / (R_layers + 0.04 + 0.17));
+    // A code of a file other than 1 and 2 counts as downwards.
+    QCOMPARE(r.U_ISO(heatFlowDirectionFromCode(5)), r.U_ISO(HeatFlowDirection::Downwards));
     QCOMPARE(int(r.T.size()), 3);
 }
 

@@ -182,22 +182,22 @@ void tst_InputData::layer_effectiveValues()
 {
     MaterialLayer l(air(), 0.04);
     // R = 0.18 horizontal; R = 0.19 + 0.015 * 0.02 / 0.025 = 0.202 downwards
-    M2_COMPARE_REL(l.lambda(2), 0.04 / 0.18, 1e-12);
-    M2_COMPARE_REL(l.lambda(0), 0.04 / 0.202, 1e-12);
+    M2_COMPARE_REL(l.lambda(HeatFlowDirection::Horizontal), 0.04 / 0.18, 1e-12);
+    M2_COMPARE_REL(l.lambda(HeatFlowDirection::Downwards), 0.04 / 0.202, 1e-12);
     QCOMPARE(l.mu(), 1.0 / 4);
     l.setWidth(0.2);
     QCOMPARE(l.mu(), 0.05);
     l.setWidth(0.003);
-    QCOMPARE(l.lambda(1), 0.045);
+    QCOMPARE(l.lambda(HeatFlowDirection::Upwards), 0.045);
     QCOMPARE(l.mu(), 1.0);
     // the material accessors stay usable at other widths
-    M2_COMPARE_REL(l.lambda(0.02, 2), 0.02 / 0.175, 1e-12);
+    M2_COMPARE_REL(l.lambda(0.02, HeatFlowDirection::Horizontal), 0.02 / 0.175, 1e-12);
     QCOMPARE(l.mu(0.05), 0.2);
     const Material &asMaterial = l;
-    QCOMPARE(asMaterial.lambda(0.0, 2), 0.025);
+    QCOMPARE(asMaterial.lambda(0.0, HeatFlowDirection::Horizontal), 0.025);
 
     const MaterialLayer p(plain(), 0.2);
-    QCOMPARE(p.lambda(2), 2.1);
+    QCOMPARE(p.lambda(HeatFlowDirection::Horizontal), 2.1);
     QCOMPARE(p.mu(), 80.0);
 }
 

@@ -151,7 +151,7 @@ void tst_LegacyFormats::projectFiles()
     InputData input;
     ProjectInformation info;
     info.m_company = QStringLiteral("kept"); // not in old files: stays
-    info.m_heatFlowDirection = 1;
+    info.m_heatFlowDirection = HeatFlowDirection::Upwards;
     QString message;
     const QByteArray data = legacyFile(file.toLatin1().constData());
     QVERIFY(!data.isEmpty());
@@ -164,7 +164,7 @@ void tst_LegacyFormats::projectFiles()
     QCOMPARE(info.m_description, QString::fromUtf8("Au\xC3\x9F"
                                                    "enwand mit Innend\xC3\xA4mmung"));
     QCOMPARE(info.m_company, QStringLiteral("kept"));
-    QCOMPARE(info.m_heatFlowDirection, 1);
+    QCOMPARE(info.m_heatFlowDirection, HeatFlowDirection::Upwards);
 
     // climate: interior winter, interior summer, exterior winter, exterior summer
     const Climate &c = input.climate();

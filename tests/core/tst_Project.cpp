@@ -128,7 +128,7 @@ void tst_Project::lifecycle()
     QCOMPARE(project.inputData().status(), InputStatus::Valid);
     QCOMPARE(project.inputData().climate().assessmentCondition(), int(Climate::AC_DIN4108_2014));
     QCOMPARE(project.projectInformation(), ProjectInformation());
-    QCOMPARE(project.projectInformation().m_heatFlowDirection, 2);
+    QCOMPARE(project.projectInformation().m_heatFlowDirection, HeatFlowDirection::Horizontal);
     QCOMPARE(project.results().type, ResultType::NoLayers);
     QCOMPARE(seen.changes.size(), 1);
     QVERIFY(seen.changes[0] & ProjectChange::Reset);
@@ -197,8 +197,9 @@ void tst_Project::editsAnnounceWhatTheyChanged_data()
     QTest::newRow("assessment type")
         << Edit([](Project &p) { return p.setAssessmentType(Climate::AC_Custom, 60, 90); })
         << climate << 0 << -1;
-    QTest::newRow("heat flow") << Edit([](Project &p) { return p.setHeatFlowDirection(0); })
-                               << int(ProjectChange::HeatFlowDirection | ProjectChange::Results)
+    QTest::newRow("heat flow") << Edit([](Project &p) {
+        return p.setHeatFlowDirection(HeatFlowDirection::Downwards);
+    }) << int(ProjectChange::HeatFlowDirection | ProjectChange::Results)
                                << 0 << -1;
     QTest::newRow("project information") << Edit([](Project &p) {
         ProjectInformation info = p.projectInformation();
@@ -282,9 +283,8 @@ void tst_Project::rejectedEditsHaveNoEffect_data()
         [](Project &p) { return p.setAssessmentType(Climate::AC_Custom, 0, 90); });
     QTest::newRow("unknown assessment")
         << Edit([](Project &p) { return p.setAssessmentType(7, 90, 90); });
-    QTest::newRow("same heat flow") << Edit([](Project &p) { return p.setHeatFlowDirection(2); });
-    QTest::newRow("unknown heat flow")
-        << Edit([](Project &p) { return p.setHeatFlowDirection(3); });
+    QTest::newRow("same heat flow")
+        << Edit([](Project &p) { return p.setHeatFlowDirection(HeatFlowDirection::Horizontal); });
     QTest::newRow("same remarks") << Edit([](Project &p) { return p.setFinalRemarks(QString()); });
 }
 
@@ -371,12 +371,12 @@ void tst_Project::heatFlowDirectionReachesCalculation()
     QVERIFY(project.insertLayer(0, MaterialLayer(brick(), 0.24)));
     QVERIFY(project.insertLayer(1, MaterialLayer(air, 0.04)));
     M2_COMPARE_REL(project.results().R_Glaser.at(1), 0.18, 1e-12);
-    QVERIFY(project.setHeatFlowDirection(1));
-    QCOMPARE(project.calculationOptions().heatFlowDirection, 1);
+    QVERIFY(project.setHeatFlowDirection(HeatFlowDirection::Upwards));
+    QCOMPARE(project.calculationOptions().heatFlowDirection, HeatFlowDirection::Upwards);
     M2_COMPARE_REL(project.results().R_Glaser.at(1), 0.16, 1e-12);
     // Through the project information as well.
     ProjectInformation info = project.projectInformation();
-    info.m_heatFlowDirection = 2;
+    info.m_heatFlowDirection = HeatFlowDirection::Horizontal;
     QVERIFY(project.setProjectInformation(info));
     M2_COMPARE_REL(project.results().R_Glaser.at(1), 0.18, 1e-12);
 }
@@ -471,7 +471,7 @@ void tst_Project::projectInformationSettings()
     info.m_company = QStringLiteral("Co");
     info.m_description = QStringLiteral("D");
     info.m_disclaimerText = QStringLiteral("Disc");
-    info.m_heatFlowDirection = 0;
+    info.m_heatFlowDirection = HeatFlowDirection::Downwards;
     s.beginGroup("ProjectDefaults");
     info.writeSettings(s);
     s.endGroup();
@@ -493,11 +493,11 @@ void tst_Project::projectInformationSettingsDefaults()
     QSettings s(dir.filePath("empty.ini"), QSettings::IniFormat);
     ProjectInformation info;
     info.m_company = QStringLiteral("to be replaced");
-    info.m_heatFlowDirection = 1;
+    info.m_heatFlowDirection = HeatFlowDirection::Upwards;
     info.readSettings(s);
     QVERIFY(info.m_projectName.isEmpty());
     QVERIFY(info.m_company.isEmpty());
-    QCOMPARE(info.m_heatFlowDirection, 2);
+    QCOMPARE(info.m_heatFlowDirection, HeatFlowDirection::Horizontal);
 }
 
 void tst_Project::projectInformationXml()
@@ -505,7 +505,7 @@ void tst_Project::projectInformationXml()
     ProjectInformation info;
     info.m_projectName = QStringLiteral("Name & <Co>");
     info.m_description = QStringLiteral("two\nlines");
-    info.m_heatFlowDirection = 0;
+    info.m_heatFlowDirection = HeatFlowDirection::Downwards;
     QByteArray xml;
     {
         QXmlStreamWriter w(&xml);

@@ -335,7 +335,7 @@ void tst_ProjectFile::roundTrip()
     info.m_company = QStringLiteral("Company");
     info.m_description = QStringLiteral("Line one\nline two");
     info.m_disclaimerText = QStringLiteral("Disclaimer");
-    info.m_heatFlowDirection = 1;
+    info.m_heatFlowDirection = HeatFlowDirection::Upwards;
     Project project;
     project.createNew(input, info);
     const InputData before = project.inputData();
@@ -688,7 +688,7 @@ void tst_ProjectFile::unknownElementsSkipped()
     QCOMPARE(in.climate().tT(), 60.0);
     QCOMPARE(in.climate().insideWinter().m_T, 20.0);
     QCOMPARE(project.projectInformation().m_company, QStringLiteral("Someone & Partners"));
-    QCOMPARE(project.projectInformation().m_heatFlowDirection, 1);
+    QCOMPARE(project.projectInformation().m_heatFlowDirection, HeatFlowDirection::Upwards);
     // missing text attributes are empty, missing numbers keep the defaults
     QVERIFY(in.layer(0).m_productName.isEmpty());
     QCOMPARE(in.layer(0).m_mu_min, 0.0);
@@ -738,14 +738,14 @@ void tst_ProjectFile::projectInformationKeepsValues()
     ProjectInformation info;
     info.m_company = QStringLiteral("Kept");
     info.m_projectName = QStringLiteral("Replaced");
-    info.m_heatFlowDirection = 0;
+    info.m_heatFlowDirection = HeatFlowDirection::Downwards;
     project.setProjectInformation(info);
     ProjectText t; // holds only ProjectName
     QString message;
     QVERIFY(load(project, t.toXml(), &message));
     QCOMPARE(project.projectInformation().m_company, QStringLiteral("Kept"));
     QCOMPARE(project.projectInformation().m_projectName, QStringLiteral("Test"));
-    QCOMPARE(project.projectInformation().m_heatFlowDirection, 0);
+    QCOMPARE(project.projectInformation().m_heatFlowDirection, HeatFlowDirection::Downwards);
 }
 
 void tst_ProjectFile::noLayers()

@@ -149,7 +149,7 @@ void tst_Settings::defaultsWithNothingStored()
     const DefaultProjectSettings &d = s.m_defaultProjectSettings;
     QVERIFY(d.m_projectName.isEmpty() && d.m_constructionID.isEmpty() && d.m_userName.isEmpty() &&
             d.m_company.isEmpty() && d.m_description.isEmpty() && d.m_disclaimerText.isEmpty());
-    QCOMPARE(d.m_heatFlowDirection, 2);
+    QCOMPARE(d.m_heatFlowDirection, HeatFlowDirection::Horizontal);
 
     QCOMPARE(s.m_defaultUserLogo, UserLogoSettings());
 
@@ -366,8 +366,13 @@ void tst_Settings::roundTrip()
     s.m_lastExportFile = QStringLiteral("/tmp/report.pdf");
     s.m_userMaterialsDirectory = QStringLiteral("/data/materials");
     s.m_moistureDependentLambda = false;
-    s.m_defaultProjectSettings = {"Project",       "C-1",        "User", "Company",
-                                  "Descr\nline 2", "Disclaimer", 0};
+    s.m_defaultProjectSettings = {"Project",
+                                  "C-1",
+                                  "User",
+                                  "Company",
+                                  "Descr\nline 2",
+                                  "Disclaimer",
+                                  HeatFlowDirection::Downwards};
     s.m_defaultFrames = {1, 3, 13};
     s.m_pageNumbersVisible = true;
     s.m_defaultUserLogo = {1, QStringLiteral("/logo.png"), false, 120};
@@ -572,7 +577,8 @@ void tst_Settings::applyOverride()
     else if (field == "lang")
         actual = s.m_langId;
     else if (field == "heatFlow")
-        actual = QString::number(s.m_defaultProjectSettings.m_heatFlowDirection);
+        actual =
+            QString::number(heatFlowDirectionCode(s.m_defaultProjectSettings.m_heatFlowDirection));
     else if (field == "frsi")
         actual = QString::number(r.m_frsiCheck);
     QCOMPARE(actual, expected);
