@@ -30,7 +30,11 @@ enum ExitCode
 {
     ExitOk = 0,
     ExitLoadFailed = 1,
-    ExitUsage = 2
+    ExitUsage = 2,
+    /*! Every file loaded, but a calculation gave no result to judge (no input, invalid input, a
+        failed calculation, no algorithm, surface condensation): a script must not take its
+        missing verdicts for a pass. */
+    ExitNoVerdict = 3
 };
 
 const char *const UsageText =
@@ -49,7 +53,8 @@ const char *const UsageText =
     "                     current language instead of loading projects\n"
     "  --help             show this text\n"
     "\n"
-    "Exit status: 0 every file loaded, 1 a file failed to load, 2 usage error.\n";
+    "Exit status: 0 every file loaded and was assessed, 1 a file failed to load, 2 usage error,\n"
+    "3 every file loaded but a calculation gave no result to assess (no verdict).\n";
 
 void writeOut(const QString &text)
 {
@@ -218,6 +223,8 @@ int main(int argc, char *argv[])
             Assessment::evaluate(project.inputData(), project.results(),
                                  project.projectInformation().m_heatFlowDirection,
                                  AssessmentOptions::fromReportSettings(settings.m_reportSettings));
+        if (!assessment.criteriaEvaluated() && exitCode == ExitOk)
+            exitCode = ExitNoVerdict;
         if (json) {
             JsonObject object = BatchOutput::jsonObject(file, project);
             BatchCriteria::addJson(object, assessment);
