@@ -2,6 +2,7 @@
 // verdict without a result, and the verdicts of every reference case.
 
 #include "ReferenceCase.h"
+#include "TestMaterials.h"
 #include "TestSupport.h"
 
 #include "calculation/Assessment.h"
@@ -22,20 +23,7 @@ Q_DECLARE_METATYPE(DINEdition)
 
 namespace {
 
-Material material(const char *name, double lambda, double mu, double w_80, double w_sat, double A_w,
-                  int category)
-{
-    Material m;
-    m.m_name = QString::fromLatin1(name);
-    m.m_category = category;
-    m.m_rho = 1000;
-    m.m_lambda = lambda;
-    m.m_mu = m.m_mu_min = m.m_mu_max = mu;
-    m.m_w_80 = w_80;
-    m.m_w_sat = w_sat;
-    m.m_A_w = A_w;
-    return m;
-}
+using TestMaterials::material;
 
 // Plaster and masonry, insulation and a tight board on the cold side: condensate in front of
 // the board in the climate of DIN 4108-3.

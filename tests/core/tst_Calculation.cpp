@@ -2,6 +2,7 @@
 // recomputed from the formulas of DIN 4108-3, the moisture-storage special cases, and the
 // screened plane-set search against the exhaustive one.
 
+#include "TestMaterials.h"
 #include "TestSupport.h"
 
 #include "calculation/Calculation.h"
@@ -16,20 +17,7 @@
 
 namespace {
 
-Material material(const char *name, double lambda, double mu, double w_80, double w_sat, double A_w,
-                  int category = 12)
-{
-    Material m;
-    m.m_name = QString::fromLatin1(name);
-    m.m_category = category;
-    m.m_rho = 1000;
-    m.m_lambda = lambda;
-    m.m_mu = m.m_mu_min = m.m_mu_max = mu;
-    m.m_w_80 = w_80;
-    m.m_w_sat = w_sat;
-    m.m_A_w = A_w;
-    return m;
-}
+using TestMaterials::material;
 
 const Material Plaster = material("Gypsum plaster", 0.51, 10, 0.006, 0.45, 0.25, 1);
 const Material Brick = material("Solid clay brick", 0.81, 10, 0.006, 0.3, 0.25, 2);
