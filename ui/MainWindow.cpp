@@ -1,14 +1,19 @@
 #include "ui/MainWindow.h"
 #include "ui_MainWindow.h"
 
+#include "document/Project.h"
+#include "qtext/TextFrame.h"
 #include "settings/Settings.h"
+#include "ui/M2_ResultsWidget.h"
 #include "ui/ShowLogfile.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QPainter>
 #include <QSplashScreen>
+#include <QTextDocument>
 #include <QTimer>
+#include <QVBoxLayout>
 
 MainWindow::MainWindow(const AppContext &context, QSplashScreen *splash, QWidget *parent)
     : QMainWindow(parent)
@@ -23,6 +28,14 @@ MainWindow::MainWindow(const AppContext &context, QSplashScreen *splash, QWidget
     }
 
     m_ui->setupUi(this);
+
+    auto *layout = new QVBoxLayout(m_ui->centralWidget);
+    m_resultsWidget = new M2_ResultsWidget(m_ui->centralWidget);
+    m_resultsWidget->setObjectName(QStringLiteral("widgetResults"));
+    layout->addWidget(m_resultsWidget);
+    m_ui->centralWidget->setMinimumSize(200, 200);
+    connect(&m_context.project, &Project::modified, this, &MainWindow::updateUi);
+    updateUi(Project::MT_Calculation);
 
     // The splash is closed in two steps so that the close is scheduled only once the window's
     // own first paint events are through.
@@ -42,11 +55,27 @@ QPixmap MainWindow::splashWithTagline(const QPixmap &pixmap)
     if (result.isNull())
         return result;
     QPainter painter(&result);
-    painter.setPen(QColor(191, 191, 207));
-    const QRect frame(35, 85, 300, qMax(0, result.height() - 85));
-    painter.drawText(frame, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap,
-                     tr("A software for hygrothermal evaluation of building envelope systems"));
+    // Clipped to the frame below the logo, so that a long translation never runs over it.
+    painter.setClipRect(QRect(35, 85, 300, qMax(0, result.height() - 85)));
+    QTextDocument document;
+    QtExt::TextFrame tagline(&document);
+    tagline.setBackgroundColor(Qt::transparent);
+    tagline.setTextColor(QColor(191, 191, 207));
+    tagline.setText(
+        tr("A software for hygrothermal evaluation of building envelope systems").toHtmlEscaped());
+    tagline.paint(&painter, QPointF(35, 85), 300);
     return result;
+}
+
+void MainWindow::updateUi(int modType)
+{
+    Q_UNUSED(modType) // every change refreshes the results: they are cheap to show
+    const Project &project = m_context.project;
+    const bool hasConstruction = project.hasProject() && project.layerCount() > 0;
+    m_resultsWidget->setVisible(hasConstruction);
+    if (hasConstruction)
+        m_resultsWidget->updateResults(project.inputData(), project.outcome(),
+                                       project.heatFlowDirection());
 }
 
 void MainWindow::updateSplashScreen()

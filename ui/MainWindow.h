@@ -6,6 +6,8 @@
 
 #include "ui/Globals.h"
 
+class M2_ResultsWidget;
+
 namespace Ui {
 class MainWindow;
 }
@@ -30,6 +32,9 @@ public:
         when set right after construction. */
     void setSplashCloseDelay(int ms) { m_splashCloseDelay = ms; }
 
+    /*! The results panel (object name "widgetResults"). */
+    M2_ResultsWidget *resultsWidget() const { return m_resultsWidget; }
+
     /*! Paints the tagline onto a copy of pixmap: 300 pixels wide, top left at (35, 85), in
         RGB(191, 191, 207). */
     static QPixmap splashWithTagline(const QPixmap &pixmap);
@@ -39,6 +44,8 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 private slots:
+    /*! Refreshes the views of the project after a change of the given modification type. */
+    void updateUi(int modType);
     /*! Schedules the closing of the splash screen. */
     void updateSplashScreen();
     void on_actionShow_Logfile_triggered();
@@ -46,6 +53,7 @@ private slots:
 private:
     AppContext m_context;
     Ui::MainWindow *m_ui;
+    M2_ResultsWidget *m_resultsWidget = nullptr;
     QPointer<QSplashScreen> m_splash;
     int m_splashCloseDelay = 5000;
 };

@@ -1,0 +1,265 @@
+// The report's table and text block: column widths for tables that fit and tables that are too
+// wide, merged ranges, the device scale, and painting on an image without a screen.
+
+#include "TestSupport.h"
+
+#include "qtext/Table.h"
+#include "qtext/TextFrame.h"
+
+#include <QGuiApplication>
+#include <QImage>
+#include <QPainter>
+#include <QScreen>
+#include <QTextDocument>
+
+#include <numeric>
+
+namespace {
+
+// The logical resolution of the screen that lengths are given for.
+int screenDpi()
+{
+    return qRound(QGuiApplication::primaryScreen()->logicalDotsPerInchX());
+}
+
+// A paint device of the screen's resolution, or of a multiple of it.
+QImage device(int width = 600, int height = 400, int dpiFactor = 1)
+{
+    const int dpi = screenDpi() * dpiFactor;
+    QImage image(width, height, QImage::Format_ARGB32);
+    image.fill(Qt::white);
+    image.setDotsPerMeterX(qRound(dpi / 0.0254));
+    image.setDotsPerMeterY(qRound(dpi / 0.0254));
+    return image;
+}
+
+qreal sum(const std::vector<qreal> &v)
+{
+    return std::accumulate(v.begin(), v.end(), qreal(0));
+}
+
+// A one-row table with the given texts.
+void fill(QtExt::Table &t, const QStringList &texts)
+{
+    t.setColsAndRows(texts.size(), 1);
+    for (int c = 0; c < texts.size(); ++c)
+        t.setCellText(c, 0, texts[c]);
+}
+
+// The natural widths of the texts: the same table with every column of natural width.
+std::vector<qreal> naturalWidths(QTextDocument *doc, QImage &image, const QStringList &texts,
+                                 qreal margin)
+{
+    QtExt::Table t(doc);
+    fill(t, texts);
+    t.setDefaultCellMargin(margin);
+    for (int c = 0; c < texts.size(); ++c)
+        t.setColumnWidth(c, QtExt::Table::Natural);
+    t.boundingRect(&image, 2000);
+    return t.columnWidths();
+}
+
+} // namespace
+
+class tst_Table : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void surplusGoesEquallyToAutomaticColumns();
+    void fixedColumnOfThree();
+    void tooWideCapsTheWidestFirst();
+    void mergedCellWidensItsColumns();
+    void overlappingMergesAreRefused();
+    void scaleFollowsTheDevice();
+    void emptyTextFrame();
+    void textFramePaintsInItsRectangle();
+    void paintsWithoutWarnings();
+};
+
+void tst_Table::surplusGoesEquallyToAutomaticColumns()
+{
+    QTextDocument doc;
+    QImage image = device();
+    const QStringList texts{"Construction thickness", "0.357", "m"};
+    const std::vector<qreal> natural = naturalWidths(&doc, image, texts, 2);
+    QtExt::Table t(&doc);
+    fill(t, texts);
+    t.setDefaultCellMargin(2);
+    const QRectF r = t.boundingRect(&image, 500);
+    const qreal surplus = 500 - sum(natural);
+    QVERIFY(surplus > 0);
+    for (int c = 0; c < 3; ++c)
+        QCOMPARE(t.columnWidths()[c], natural[c] + surplus / 3);
+    QCOMPARE(r.width(), 500.0);
+}
+
+void tst_Table::fixedColumnOfThree()
+{
+    QTextDocument doc;
+    QImage image = device();
+    const QStringList texts{"Label", "12.5", "kg"};
+    std::vector<qreal> natural = naturalWidths(&doc, image, texts, 0);
+    QtExt::Table t(&doc);
+    fill(t, texts);
+    t.setColumnWidth(1, QtExt::Table::Fixed, 80);
+    natural[1] = 80;
+    const QRectF r = t.boundingRect(&image, 400);
+    const qreal surplus = 400 - sum(natural);
+    QCOMPARE(t.columnWidths()[1], 80.0);
+    QCOMPARE(t.columnWidths()[0], natural[0] + surplus / 3);
+    QCOMPARE(t.columnWidths()[2], natural[2] + surplus / 3);
+    // The fixed column's share is not handed out: the table is a third of the surplus short.
+    QCOMPARE(r.width(), 400 - surplus / 3);
+}
+
+void tst_Table::tooWideCapsTheWidestFirst()
+{
+    QTextDocument doc;
+    QImage image = device();
+    const QStringList texts{"a rather long text that alone is wider than the table",
+                            "medium text here", "x"};
+    const std::vector<qreal> natural = naturalWidths(&doc, image, texts, 0);
+    QVERIFY(natural[0] > natural[1] && natural[1] > natural[2]);
+    // Narrow enough that the widest column must be capped, wide enough for the others.
+    const qreal available = natural[1] * 2 + natural[2];
+    QtExt::Table t(&doc);
+    fill(t, texts);
+    t.boundingRect(&image, available);
+    const std::vector<qreal> &w = t.columnWidths();
+    QCOMPARE(w[1], natural[1]);
+    QCOMPARE(w[2], natural[2]);
+    QCOMPARE(w[0], available - natural[1] - natural[2]);
+    QVERIFY(sum(w) <= available + 1e-9);
+
+    // Far too narrow: every column above the even share gets it.
+    QtExt::Table narrow(&doc);
+    fill(narrow, texts);
+    narrow.boundingRect(&image, natural[2] * 3);
+    for (qreal width : narrow.columnWidths())
+        QVERIFY(width <= natural[2] + 1e-9);
+}
+
+void tst_Table::mergedCellWidensItsColumns()
+{
+    QTextDocument doc;
+    QImage image = device();
+    QtExt::Table t(&doc);
+    t.setColsAndRows(2, 2);
+    t.setCellText(0, 0, "a heading that is wider than both columns below");
+    t.setCellText(0, 1, "a");
+    t.setCellText(1, 1, "b");
+    t.setColumnWidth(0, QtExt::Table::Natural);
+    t.setColumnWidth(1, QtExt::Table::Natural);
+    QVERIFY(t.mergeCells(0, 0, 2, 1));
+    t.boundingRect(&image, 2000);
+    QtExt::Table heading(&doc);
+    fill(heading, {"a heading that is wider than both columns below"});
+    heading.setColumnWidth(0, QtExt::Table::Natural);
+    heading.boundingRect(&image, 2000);
+    QCOMPARE(sum(t.columnWidths()), heading.columnWidths()[0]);
+    // The merged cell's text spans both columns.
+    QCOMPARE(t.cell(0, 0).rect().width(), sum(t.columnWidths()));
+}
+
+void tst_Table::overlappingMergesAreRefused()
+{
+    QTextDocument doc;
+    QtExt::Table t(&doc);
+    t.setColsAndRows(3, 3);
+    QVERIFY(t.mergeCells(0, 0, 2, 1));
+    QVERIFY(!t.mergeCells(1, 0, 1, 2)); // touches the first range
+    QVERIFY(!t.cell(1, 1).isMerged());  // nothing changed
+    QVERIFY(!t.mergeCells(2, 2, 2, 1)); // leaves the table
+    QVERIFY(!t.cell(2, 2).isMerged());
+    QVERIFY(t.mergeCells(1, 1, 2, 2));
+    QVERIFY(t.cell(2, 2).isMerged());
+}
+
+void tst_Table::scaleFollowsTheDevice()
+{
+    // On a device of twice the screen's resolution every length set in screen units doubles.
+    QTextDocument doc;
+    QImage screen = device(600, 400, 1);
+    QImage printer = device(1200, 800, 2);
+    QtExt::Table t(&doc);
+    fill(t, {"x"});
+    t.setTableMargin(10);
+    t.setDefaultCellMargin(3);
+    t.setColumnWidth(0, QtExt::Table::Fixed, 100);
+    t.boundingRect(&screen, 600);
+    QCOMPARE(t.scale(), 1.0);
+    QCOMPARE(t.cell(0, 0).rect().left(), 13.0);
+    t.boundingRect(&printer, 1200);
+    QCOMPARE(t.scale(), 2.0);
+    QCOMPARE(t.cell(0, 0).rect().left(), 26.0);
+}
+
+void tst_Table::emptyTextFrame()
+{
+    QTextDocument doc;
+    QImage image = device();
+    const QImage before = image;
+    QtExt::TextFrame frame(&doc);
+    QVERIFY(frame.frameRect(&image, 300).isEmpty());
+    QPainter painter(&image);
+    frame.paint(&painter, QPointF(10, 10), 300);
+    painter.end();
+    QCOMPARE(image, before);
+}
+
+void tst_Table::textFramePaintsInItsRectangle()
+{
+    QTextDocument doc;
+    QImage image = device();
+    image.fill(Qt::black);
+    QtExt::TextFrame frame(&doc);
+    frame.setText("Invalid input!<br/>Second line");
+    const QRectF r = frame.frameRect(&image, 200);
+    QVERIFY(r.width() > 0 && r.width() <= 200);
+    QVERIFY(r.height() > 0);
+    QPainter painter(&image);
+    frame.paint(&painter, QPointF(20, 30), 200);
+    painter.end();
+    // The white background covers the frame and nothing outside it.
+    QCOMPARE(QColor(image.pixel(21, 31)), QColor(Qt::white));
+    QCOMPARE(QColor(image.pixel(19, 31)), QColor(Qt::black));
+    QCOMPARE(QColor(image.pixel(21, 30 + int(r.height()) + 2)), QColor(Qt::black));
+}
+
+void tst_Table::paintsWithoutWarnings()
+{
+    static QStringList warnings;
+    warnings.clear();
+    const QtMessageHandler previous =
+        qInstallMessageHandler([](QtMsgType type, const QMessageLogContext &, const QString &m) {
+            if (type != QtDebugMsg && type != QtInfoMsg)
+                warnings << m;
+        });
+    QTextDocument doc;
+    QImage image = device();
+    QtExt::Table t(&doc);
+    t.setColsAndRows(3, 3);
+    t.setInnerFrameWidth(1);
+    t.setOuterFrameWidth(2);
+    t.setTableMargin(2);
+    t.setBackgroundColor(QColor(240, 240, 255), true);
+    t.setCellText(0, 0, "<b>Head</b>");
+    QVERIFY(t.mergeCells(0, 0, 3, 1));
+    t.setCellText(0, 1, "left");
+    t.setCellText(1, 1, "1.5", Qt::AlignRight | Qt::AlignVCenter);
+    t.setCellText(2, 1, "m<sup>2</sup>K/W");
+    t.cell(0, 2).setVerticalText(true);
+    t.setCellText(0, 2, "up");
+    t.setSize(QSizeF(0, 300));
+    QPainter painter(&image);
+    t.paint(&painter, QPointF(5, 5));
+    painter.end();
+    qInstallMessageHandler(previous);
+    QVERIFY2(warnings.isEmpty(), qPrintable(warnings.join('\n')));
+    // The free height goes to the rows: the table is as high as it was asked to be.
+    QCOMPARE(sum(t.rowHeights()) + 2 * 2, 300.0);
+}
+
+QTEST_MAIN(tst_Table)
+#include "tst_Table.moc"
