@@ -113,8 +113,14 @@ bool Document::readDocumentBlock(std::istream &in, const std::string &version, Q
     }
 
     while (nextLine(in, line)) {
-        if (line.m_isBlockEnd)
+        if (line.m_isBlockEnd) {
+            // The old files give one surface resistance per side. The summer periods use the
+            // same ones, as after reading an XML project, which stores only the winter values:
+            // otherwise a record of a DIN condition is recognised as a custom climate once the
+            // project is saved and opened again.
+            m_input.climate().setSummerSurfaceResistancesFromWinter();
             return true;
+        }
 
         const std::string &key = line.m_key;
         double v = 0;

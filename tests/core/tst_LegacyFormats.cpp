@@ -117,6 +117,8 @@ private slots:
     void documentErrors_data();
     void documentErrors();
     void emptyProjectTextIsAllowed();
+    void surfaceResistancesForBothPeriods_data();
+    void surfaceResistancesForBothPeriods();
 
     void truncatedAtEveryOffset();
     void missingClosingBrace_data();
@@ -961,6 +963,70 @@ void tst_LegacyFormats::longBinaryFileWithoutLineEnds()
                                     .arg(name)),
              qPrintable(message.left(200)));
     QVERIFY(message.size() < 70 * 1024);
+}
+
+void tst_LegacyFormats::surfaceResistancesForBothPeriods_data()
+{
+    QTest::addColumn<QByteArray>("climate");
+    QTest::addColumn<QByteArray>("resistances");
+    QTest::addColumn<int>("condition");
+    const QByteArray din2001 = "CLIMATE_LIST {\n"
+                               "CLIMATE_DEFINITION {\nTemperatur 20 C\nRelHum 50 %\n}\n"
+                               "CLIMATE_DEFINITION {\nTemperatur 12 C\nRelHum 70 %\n}\n"
+                               "CLIMATE_DEFINITION {\nTemperatur -10 C\nRelHum 80 %\n}\n"
+                               "CLIMATE_DEFINITION {\nTemperatur 12 C\nRelHum 70 %\n}\n"
+                               "}\n"
+                               "wintertime 90 d\nsummertime 90 d\n";
+    // the resistances before or after the climate: the summer periods follow either way
+    QTest::newRow("DIN 4108-3 2001, resistances after the climate")
+        << din2001 << QByteArray("RO_Left 0.04 m2K/W\nRO_Right 0.13 m2K/W\n")
+        << int(Climate::AC_DIN4108_2001);
+    QTest::newRow("DIN 4108-3 2001, resistances before the climate")
+        << QByteArray("RO_Left: 0.04 m2K/W\nRO_Right: 0.13 m2K/W\n" + din2001) << QByteArray()
+        << int(Climate::AC_DIN4108_2001);
+    QTest::newRow("custom summer climate")
+        << QByteArray(din2001).replace("Temperatur 12 C\nRelHum 70 %\n}\nCLIMATE_DEFINITION {\n"
+                                       "Temperatur -10",
+                                       "Temperatur 15 C\nRelHum 70 %\n}\nCLIMATE_DEFINITION {\n"
+                                       "Temperatur -10")
+        << QByteArray("RO_Left 0.04 m2K/W\nRO_Right 0.13 m2K/W\n") << int(Climate::AC_Custom);
+}
+
+void tst_LegacyFormats::surfaceResistancesForBothPeriods()
+{
+    // The old files give one surface resistance per side. The summer periods must use the same
+    // ones, as after reading the XML form (which stores only the winter values); otherwise the
+    // record is recognised differently once the project is saved and opened again.
+    QFETCH(QByteArray, climate);
+    QFETCH(QByteArray, resistances);
+    QFETCH(int, condition);
+    const QByteArray text = minimalProject(climate + resistances +
+                                           "STRUCTURE {\nLAYER_DEFINITION {\nWidth 24 cm\n"
+                                           "MATERIAL_DEFINITION {\n" +
+                                           GoodMaterial + "}\n}\n");
+    QTemporaryDir dir;
+    const QString name = dir.filePath("din.mpj");
+    QFile file(name);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(text);
+    file.close();
+
+    Project project;
+    QString message;
+    QVERIFY2(project.load(name, &message), qPrintable(message));
+    const Climate &c = project.inputData().climate();
+    QCOMPARE(c.insideWinter().m_Rs, 0.13);
+    QCOMPARE(c.outsideWinter().m_Rs, 0.04);
+    QCOMPARE(c.insideSummer().m_Rs, c.insideWinter().m_Rs);
+    QCOMPARE(c.outsideSummer().m_Rs, c.outsideWinter().m_Rs);
+    QCOMPARE(c.assessmentCondition(), condition);
+    QCOMPARE(c.recogniseAssessmentCondition(), condition);
+
+    QVERIFY2(project.save(dir.filePath("din.m2p"), &message), qPrintable(message));
+    Project reopened;
+    QVERIFY2(reopened.load(dir.filePath("din.m2p"), &message), qPrintable(message));
+    QCOMPARE(reopened.inputData().climate().assessmentCondition(), condition);
+    QVERIFY(reopened.inputData() == project.inputData());
 }
 
 QTEST_GUILESS_MAIN(tst_LegacyFormats)
