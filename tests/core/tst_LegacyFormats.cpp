@@ -108,6 +108,7 @@ private slots:
     void layerErrors();
     void layerWithoutNameIsUnknown_data();
     void layerWithoutNameIsUnknown();
+    void layerWithoutColourGetsDefault();
 
     void climateBlock();
     void climateErrors_data();
@@ -588,6 +589,33 @@ void tst_LegacyFormats::layerWithoutNameIsUnknown()
     QCOMPARE(input.layerCount(), 1);
     QCOMPARE(input.layer(0).m_name, Material::unknownName());
     QCOMPARE(input.validate(), valid ? InputStatus::Valid : InputStatus::InvalidMaterial);
+}
+
+void tst_LegacyFormats::layerWithoutColourGetsDefault()
+{
+    // Without a "Colour" line a layer would have no colour at all, and a saved copy would
+    // turn it black; it gets the visible default instead, and a given colour is kept.
+    const struct
+    {
+        QByteArray block;
+        QColor colour;
+    } cases[] = {
+        {"Width 24 cm\n}\n", Material::defaultColor()},
+        {"Width 24 cm\nMATERIAL_DEFINITION {\n" + GoodMaterial + "}\n", Material::defaultColor()},
+        {"Width 24 cm\nColour 255\n}\n", QColor(0, 0, 255)},
+    };
+    for (const auto &c : cases) {
+        std::istringstream in(bytes(c.block));
+        MaterialLayer layer;
+        QString message;
+        QCOMPARE(LegacyFormat::readOld(in, "1.3", layer, message), 0);
+        QVERIFY(layer.m_color.isValid());
+        QCOMPARE(layer.m_color, c.colour);
+        QCOMPARE(layer.m_name.isEmpty(), false);
+    }
+    QVERIFY(Material::defaultColor().isValid());
+    QVERIFY(Material::defaultColor() != QColor(0, 0, 0));
+    QVERIFY(Material::defaultColor() != QColor(255, 255, 255));
 }
 
 void tst_LegacyFormats::climateBlock()

@@ -184,6 +184,7 @@ private slots:
     void invalidPeriods();
     void unknownElementsSkipped();
     void missingWidthAndMaterial();
+    void layerWithoutMaterialKeepsItsLook();
     void projectInformationKeepsValues();
     void noLayers();
     void missingFile();
@@ -729,6 +730,48 @@ void tst_ProjectFile::missingWidthAndMaterial()
     QString message;
     QVERIFY(load(project, t.toXml(), &message));
     QCOMPARE(project.inputData().layer(0).m_name, QStringLiteral("Unknown"));
+}
+
+void tst_ProjectFile::layerWithoutMaterialKeepsItsLook()
+{
+    // A layer without material data is named "Unknown" and drawn in the visible default
+    // colour, from the first load on; saving and loading again changes neither.
+    ProjectText t;
+    t.layers = ProjectText::layer(0, "0.1", QString()) +
+               ProjectText::layer(1, "0.2", ProjectText::material("Brick"));
+    Project project;
+    QString message;
+    QVERIFY2(load(project, t.toXml(), &message), qPrintable(message));
+    const MaterialLayer &bare = project.inputData().layer(0);
+    QCOMPARE(bare.m_name, Material::unknownName());
+    QCOMPARE(bare.m_color, Material::defaultColor());
+    QCOMPARE(project.inputData().status(), InputStatus::InvalidMaterial);
+
+    QVERIFY2(project.save(path("bare.m2p"), &message), qPrintable(message));
+    const QColor c = Material::defaultColor();
+    QVERIFY(readAll(path("bare.m2p"))
+                .contains(QStringLiteral("color=\"%1 %2 %3\"")
+                              .arg(c.red())
+                              .arg(c.green())
+                              .arg(c.blue())
+                              .toUtf8()));
+    Project reopened;
+    QVERIFY2(reopened.load(path("bare.m2p"), &message), qPrintable(message));
+    QCOMPARE(reopened.inputData().layer(0).m_name, bare.m_name);
+    QCOMPARE(reopened.inputData().layer(0).m_color, bare.m_color);
+    QVERIFY(reopened.save(path("bare2.m2p"), &message));
+    QCOMPARE(readAll(path("bare2.m2p")), readAll(path("bare.m2p")));
+
+    // a material that never got a colour is written in the same default colour
+    InputData input;
+    Material colourless = testMaterial("Colourless", 0.2, 10);
+    colourless.m_color = QColor();
+    input.insertLayer(0, MaterialLayer(colourless, 0.1));
+    Project created;
+    created.createNew(input, ProjectInformation());
+    QVERIFY(created.save(path("colourless.m2p"), &message));
+    QVERIFY(reopened.load(path("colourless.m2p"), &message));
+    QCOMPARE(reopened.inputData().layer(0).m_color, Material::defaultColor());
 }
 
 void tst_ProjectFile::projectInformationKeepsValues()
