@@ -27,6 +27,29 @@ QString legacyErrorText(const QString &readerMessage)
     return tr("Project", "Error reading file as MIRELO 1 version.\n") + readerMessage;
 }
 
+bool containsReplacement(const QString &text)
+{
+    return text.contains(QChar(QChar::ReplacementCharacter));
+}
+
+/*! Whether a text of the project was changed by the keyword reader's replacement of control
+    characters: Latin-1 has no U+FFFD, so every one in a text read from such a file is one. */
+bool hasReplacedCharacters(const InputData &input, const ProjectInformation &info)
+{
+    for (const QString *text : {&info.m_projectName, &info.m_constructionID, &info.m_userName,
+                                &info.m_company, &info.m_description, &info.m_disclaimerText})
+        if (containsReplacement(*text))
+            return true;
+    for (int i = 0; i < input.layerCount(); ++i) {
+        const MaterialLayer &layer = input.layer(i);
+        for (const QString *text : {&layer.m_name, &layer.m_notes, &layer.m_productName,
+                                    &layer.m_producer, &layer.m_dataSource})
+            if (containsReplacement(*text))
+                return true;
+    }
+    return false;
+}
+
 } // namespace
 
 QString extension()
@@ -132,7 +155,8 @@ bool readLegacy(const QString &fileName, InputData &input, ProjectInformation &i
     return ok;
 }
 
-bool load(const QString &fileName, InputData &input, ProjectInformation &info, QString *message)
+bool load(const QString &fileName, InputData &input, ProjectInformation &info, QString *message,
+          QStringList *notes)
 {
     QString dummy;
     QString &msg = message ? *message : dummy;
@@ -151,6 +175,7 @@ bool load(const QString &fileName, InputData &input, ProjectInformation &info, Q
     }
     const QString suffix = QFileInfo(fileName).suffix().toLower();
 
+    bool legacy = false;
     if (suffix == QLatin1String("mpj")) {
         file.close();
         QString legacyMessage;
@@ -158,6 +183,7 @@ bool load(const QString &fileName, InputData &input, ProjectInformation &info, Q
             msg = legacyErrorText(legacyMessage);
             return false;
         }
+        legacy = true;
     } else {
         QString xmlMessage;
         const bool xmlRead = readXML(file, input, info, &xmlMessage);
@@ -171,6 +197,7 @@ bool load(const QString &fileName, InputData &input, ProjectInformation &info, Q
                 msg = legacyErrorText(legacyMessage);
                 return false;
             }
+            legacy = true;
         }
     }
 
@@ -179,6 +206,8 @@ bool load(const QString &fileName, InputData &input, ProjectInformation &info, Q
         return false;
     }
     msg.clear();
+    if (notes && legacy && hasReplacedCharacters(input, info))
+        *notes << tr("Project", "Control characters in texts were replaced by U+FFFD.");
     return true;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 class InputData;
 class ProjectInformation;
@@ -45,7 +46,10 @@ bool readLegacy(const QString &fileName, InputData &input, ProjectInformation &i
 /*! The whole load of a project file as the open command does it: "mpj" files through the
     keyword reader, every other file as XML, with the keyword reader as fallback for files whose
     extension is not "m2p"; a project without layers is refused, and so is a directory.
-    Returns false with a message. */
-bool load(const QString &fileName, InputData &input, ProjectInformation &info, QString *message);
+    Returns false with a message. A load that succeeds but changed something on the way appends
+    a translated note for the user to notes (if given), for example "Control characters in
+    texts were replaced by U+FFFD.". */
+bool load(const QString &fileName, InputData &input, ProjectInformation &info, QString *message,
+          QStringList *notes = nullptr);
 
 } // namespace ProjectFile

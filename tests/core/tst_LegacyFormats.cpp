@@ -120,6 +120,7 @@ private slots:
     void emptyProjectTextIsAllowed();
     void surfaceResistancesForBothPeriods_data();
     void surfaceResistancesForBothPeriods();
+    void controlCharactersReplaced();
 
     void truncatedAtEveryOffset();
     void missingClosingBrace_data();
@@ -1055,6 +1056,51 @@ void tst_LegacyFormats::surfaceResistancesForBothPeriods()
     QVERIFY2(reopened.load(dir.filePath("din.m2p"), &message), qPrintable(message));
     QCOMPARE(reopened.inputData().climate().assessmentCondition(), condition);
     QVERIFY(reopened.inputData() == project.inputData());
+}
+
+void tst_LegacyFormats::controlCharactersReplaced()
+{
+    // Control characters that XML 1.0 cannot hold would vanish from the saved project without
+    // a word: they become U+FFFD, which stays visible, and the load says so. Tabs are kept.
+    const QByteArray text =
+        minimalProject("Project_name Wand\x01Nord\nConstruction AW\t1\n" + climateList(4) +
+                       "STRUCTURE {\nLAYER_DEFINITION {\nWidth 24 cm\nMATERIAL_DEFINITION {\n" +
+                       QByteArray(GoodMaterial)
+                           .replace("Name Vollziegel", "Name Voll\x1Bziegel")
+                           .replace("}\n", "Anmerkungen a\x07"
+                                           "b\x1F\n}\n") +
+                       "}\n}\n");
+    QTemporaryDir dir;
+    const QString name = dir.filePath("controls.mpj");
+    QFile file(name);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(text);
+    file.close();
+
+    const QChar r = QChar::ReplacementCharacter;
+    Project project;
+    QString message;
+    QStringList notes;
+    QVERIFY2(project.load(name, &message, &notes), qPrintable(message));
+    QCOMPARE(notes, QStringList{"Control characters in texts were replaced by U+FFFD."});
+    QCOMPARE(project.projectInformation().m_projectName, QStringLiteral("Wand") + r + "Nord");
+    QCOMPARE(project.projectInformation().m_constructionID, QStringLiteral("AW\t1"));
+    QCOMPARE(project.inputData().layer(0).m_name, QStringLiteral("Voll") + r + "ziegel");
+    QCOMPARE(project.inputData().layer(0).m_notes, QStringLiteral("a") + r + "b" + r);
+
+    // the replaced texts survive saving
+    QVERIFY2(project.save(dir.filePath("controls.m2p"), &message), qPrintable(message));
+    Project reopened;
+    notes.clear();
+    QVERIFY2(reopened.load(dir.filePath("controls.m2p"), &message, &notes), qPrintable(message));
+    QVERIFY(notes.isEmpty());
+    QCOMPARE(reopened.projectInformation(), project.projectInformation());
+    QVERIFY(reopened.inputData() == project.inputData());
+
+    // a file without control characters loads without a note
+    QVERIFY2(project.load(TestSupport::dataFile("legacy/project_v13_crlf.mpj"), &message, &notes),
+             qPrintable(message));
+    QVERIFY(notes.isEmpty());
 }
 
 QTEST_GUILESS_MAIN(tst_LegacyFormats)
