@@ -5,6 +5,7 @@
 
 class InputData;
 class ProjectInformation;
+class QFileDevice;
 class QIODevice;
 
 /*  Reading and writing the project file: one UTF-8 XML document with the root "MireloProject"
@@ -26,6 +27,12 @@ QString extension();
 /*! Writes the whole document to an open device. Returns false when the device reports an
     error. */
 bool write(QIODevice &device, const InputData &input, const ProjectInformation &info);
+
+/*! Writes all of data to an open file. On failure returns false with the system's reason in
+    reason ("No space left on device"), also where the device itself keeps none: a write that
+    the system accepted in part and then refused leaves QFileDevice with its generic "Unknown
+    error". */
+bool writeAll(QFileDevice &file, const QByteArray &data, QString *reason);
 
 /*! Writes the project file through a temporary file that replaces fileName only once it is
     complete. On failure the previous file is untouched, false is returned and message (if

@@ -18,6 +18,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <cerrno>
 #include <cmath>
 #include <csignal>
 #include <cstring>
@@ -197,6 +198,7 @@ private slots:
     void saveIntoImpossibleDirectory();
     void saveIntoReadOnlyDirectory();
     void failedSaveKeepsOldFile();
+    void writeFailureGivesSystemReason();
 
     void referenceCases_data();
     void referenceCases();
@@ -972,13 +974,46 @@ void tst_ProjectFile::failedSaveKeepsOldFile()
     std::signal(SIGXFSZ, previousHandler);
 
     QVERIFY(!saved);
-    QVERIFY(!message.isEmpty());
+    // The system took the first kilobyte and refused the rest: the message gives its reason,
+    // not the generic "Unknown error" that the device keeps after such a partial write.
+    QVERIFY2(message.endsWith(QString::fromLocal8Bit(std::strerror(EFBIG))), qPrintable(message));
+    QVERIFY2(!message.contains(QLatin1String("Unknown error")), qPrintable(message));
     QCOMPARE(readAll(file), old);
     QCOMPARE(QDir(dir).entryList(QDir::Files | QDir::Hidden), QStringList{"project.m2p"});
 
     // and without the limit the same save succeeds
     QVERIFY(project.save(file, &message));
     QCOMPARE(readAll(file), readAll(exampleFiles().value(1)));
+}
+
+void tst_ProjectFile::writeFailureGivesSystemReason()
+{
+    // A device that is always full: every write is refused with the system's reason, buffered
+    // or not.
+    if (!QFileInfo::exists(QStringLiteral("/dev/full")))
+        QSKIP("no /dev/full on this system");
+    const QByteArray data(100000, 'x');
+    const QIODevice::OpenMode modes[] = {QIODevice::WriteOnly,
+                                         QIODevice::WriteOnly | QIODevice::Unbuffered};
+    for (const QIODevice::OpenMode mode : modes) {
+        QFile full(QStringLiteral("/dev/full"));
+        QVERIFY(full.open(mode));
+        QString reason;
+        QVERIFY(!ProjectFile::writeAll(full, data, &reason));
+        QCOMPARE(reason, QString::fromLocal8Bit(std::strerror(ENOSPC)));
+        QFile fullSmall(QStringLiteral("/dev/full"));
+        QVERIFY(fullSmall.open(mode));
+        QVERIFY(!ProjectFile::writeAll(fullSmall, "<small/>", &reason));
+        QCOMPARE(reason, QString::fromLocal8Bit(std::strerror(ENOSPC)));
+    }
+    // a complete write succeeds and leaves the reason alone
+    QFile ok(path("complete.bin"));
+    QVERIFY(ok.open(QIODevice::WriteOnly));
+    QString reason = QStringLiteral("untouched");
+    QVERIFY(ProjectFile::writeAll(ok, data, &reason));
+    ok.close();
+    QCOMPARE(reason, QStringLiteral("untouched"));
+    QCOMPARE(readAll(path("complete.bin")), data);
 }
 
 void tst_ProjectFile::referenceCases_data()
