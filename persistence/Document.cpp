@@ -9,6 +9,7 @@
 
 #include <QCoreApplication>
 #include <QFile>
+#include <QFileInfo>
 
 #include <cstdint>
 #include <exception>
@@ -60,6 +61,15 @@ Document::Document(InputData &input, ProjectInformation &info)
 
 bool Document::readOld(const QString &fileName, QString &message)
 {
+    const qint64 size = QFileInfo(fileName).size();
+    if (size > MaxFileSize) {
+        message = tr("[Document::readOld]  Error reading project file '%1'\n").arg(fileName) +
+                  tr("The file holds %1 bytes; project files of the old format are read up to "
+                     "%2 MB.")
+                      .arg(size)
+                      .arg(MaxFileSize / (1024 * 1024));
+        return false;
+    }
     std::ifstream in(QFile::encodeName(fileName).constData(), std::ios::in | std::ios::binary);
     if (!in) {
         message = tr("[Document::readOld]  Error reading project file '%1'\n").arg(fileName) +

@@ -11,6 +11,7 @@
 #include "persistence/Document.h"
 #include "persistence/LegacyFormat.h"
 
+#include <QElapsedTimer>
 #include <QFile>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
@@ -131,6 +132,8 @@ private slots:
     void randomBytes();
     void mutatedFiles();
     void longBinaryFileWithoutLineEnds();
+    void oversizedFileRefusedAtOnce_data();
+    void oversizedFileRefusedAtOnce();
 };
 
 void tst_LegacyFormats::initTestCase()
@@ -1101,6 +1104,45 @@ void tst_LegacyFormats::controlCharactersReplaced()
     QVERIFY2(project.load(TestSupport::dataFile("legacy/project_v13_crlf.mpj"), &message, &notes),
              qPrintable(message));
     QVERIFY(notes.isEmpty());
+}
+
+void tst_LegacyFormats::oversizedFileRefusedAtOnce_data()
+{
+    QTest::addColumn<QString>("fileName");
+    QTest::addColumn<qint64>("size");
+    QTest::newRow("mpj, 2 GB") << "big.mpj" << qint64(2) * 1024 * 1024 * 1024;
+    QTest::newRow("txt through the keyword fallback, 2 GB")
+        << "big.txt" << qint64(2) * 1024 * 1024 * 1024;
+    QTest::newRow("mpj, one byte above the limit") << "limit.mpj" << Document::MaxFileSize + 1;
+}
+
+void tst_LegacyFormats::oversizedFileRefusedAtOnce()
+{
+    // A sparse file: it takes no disk space, but read line by line it kept the user waiting
+    // for half a minute before it was refused.
+    QFETCH(QString, fileName);
+    QFETCH(qint64, size);
+    QTemporaryDir dir;
+    const QString name = dir.filePath(fileName);
+    QFile file(name);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("FileVersion 1.3\nDOCUMENT {\n");
+    if (!file.resize(size))
+        QSKIP("the file system cannot hold a sparse file of this size");
+    file.close();
+
+    QElapsedTimer timer;
+    timer.start();
+    Project project;
+    QString message;
+    QVERIFY(!project.load(name, &message));
+    QVERIFY2(timer.elapsed() < 5000, qPrintable(QString::number(timer.elapsed())));
+    QCOMPARE(message, QStringLiteral("Error reading file as MIRELO 1 version.\n"
+                                     "[Document::readOld]  Error reading project file '%1'\n"
+                                     "The file holds %2 bytes; project files of the old format "
+                                     "are read up to 64 MB.")
+                          .arg(name)
+                          .arg(size));
 }
 
 QTEST_GUILESS_MAIN(tst_LegacyFormats)
