@@ -84,7 +84,7 @@ void Project::close()
     announce(ProjectChange::Reset | ProjectChange::FileState, NoSelection);
 }
 
-bool Project::load(const QString &fileName, QString *message)
+bool Project::load(const QString &fileName, QString *message, QStringList *notes)
 {
     // A damaged file must never leave a half-read document behind that a later save would
     // write over good data: read into a document of its own and take it only when complete.
@@ -92,8 +92,8 @@ bool Project::load(const QString &fileName, QString *message)
     auto document = std::make_unique<Document>();
     if (m_document)
         document->m_projectInformation = m_document->m_projectInformation;
-    if (!ProjectFile::load(fileName, document->m_inputData, document->m_projectInformation,
-                           message))
+    if (!ProjectFile::load(fileName, document->m_inputData, document->m_projectInformation, message,
+                           notes))
         return false;
     m_document = std::move(document);
     m_fileName = fileName;

@@ -107,8 +107,9 @@ public:
         the file does not contain. On failure returns false with the reason in message, and the open
         document, its file name and its modified flag are untouched. A file read with findings
         (a layer or the climate out of range) loads: its status tells, and it is not calculated
-        until repaired. */
-    bool load(const QString &fileName, QString *message = nullptr);
+        until repaired. What the load had to change on the way (control characters of an old
+        file's texts replaced) is appended to notes, if given, as texts for the user. */
+    bool load(const QString &fileName, QString *message = nullptr, QStringList *notes = nullptr);
     /*! Writes the project file (atomic replace); on success the project takes the file name and
         is no longer modified. Returns false, with the reason in message, when the file cannot
         be written; the previous file then is unchanged. */

@@ -157,3 +157,8 @@ QString Material::unknownName()
 {
     return QCoreApplication::translate("Material", "Unknown");
 }
+
+QColor Material::defaultColor()
+{
+    return QColor(200, 200, 200);
+}

@@ -82,6 +82,10 @@ public:
     /*! The translated text "Unknown" (context "Material") that replaces an empty name read from
         a file. */
     static QString unknownName();
+    /*! The fill colour of a layer whose file gives none (a layer without material data, an old
+        file without a colour): a light grey that stands out from the white page and from
+        black outlines. */
+    static QColor defaultColor();
 
     // --- data, in declaration order ---
 

@@ -9,6 +9,7 @@
 
 #include <QCoreApplication>
 #include <QFile>
+#include <QFileInfo>
 
 #include <cstdint>
 #include <exception>
@@ -60,6 +61,15 @@ Document::Document(InputData &input, ProjectInformation &info)
 
 bool Document::readOld(const QString &fileName, QString &message)
 {
+    const qint64 size = QFileInfo(fileName).size();
+    if (size > MaxFileSize) {
+        message = tr("[Document::readOld]  Error reading project file '%1'\n").arg(fileName) +
+                  tr("The file holds %1 bytes; project files of the old format are read up to "
+                     "%2 MB.")
+                      .arg(size)
+                      .arg(MaxFileSize / (1024 * 1024));
+        return false;
+    }
     std::ifstream in(QFile::encodeName(fileName).constData(), std::ios::in | std::ios::binary);
     if (!in) {
         message = tr("[Document::readOld]  Error reading project file '%1'\n").arg(fileName) +
@@ -113,8 +123,14 @@ bool Document::readDocumentBlock(std::istream &in, const std::string &version, Q
     }
 
     while (nextLine(in, line)) {
-        if (line.m_isBlockEnd)
+        if (line.m_isBlockEnd) {
+            // The old files give one surface resistance per side. The summer periods use the
+            // same ones, as after reading an XML project, which stores only the winter values:
+            // otherwise a record of a DIN condition is recognised as a custom climate once the
+            // project is saved and opened again.
+            m_input.climate().setSummerSurfaceResistancesFromWinter();
             return true;
+        }
 
         const std::string &key = line.m_key;
         double v = 0;

@@ -23,11 +23,16 @@ class ProjectInformation;
 class Document
 {
 public:
+    /*! Largest file read, in bytes (64 MB). Real project files of the old format hold a few
+        kilobytes; anything much larger is not such a file, and reading it line by line would
+        keep the user waiting for a refusal. */
+    static constexpr qint64 MaxFileSize = qint64(64) * 1024 * 1024;
+
     Document(InputData &input, ProjectInformation &info);
 
     /*! Reads the file. On failure the message is "[Document::readOld]  Keyword 'FileVersion'
         missing!" or "[Document::readOld]  Error reading project file '<fileName>'\n" followed
-        by the reason. */
+        by the reason; a file larger than MaxFileSize is refused at once, naming the limit. */
     bool readOld(const QString &fileName, QString &message);
 
     /*! Reads the keyword text from a stream (8-bit text; any line ends); fileName only names the

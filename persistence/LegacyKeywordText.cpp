@@ -119,7 +119,13 @@ QString exceptionText(const HTL::Exception &ex)
 
 QString fromFile(const std::string &text)
 {
-    return QString::fromLatin1(text.data(), static_cast<int>(text.size()));
+    QString s = QString::fromLatin1(text.data(), static_cast<int>(text.size()));
+    for (QChar &c : s) {
+        const ushort u = c.unicode();
+        if (u < 0x20 && u != '\t' && u != '\n' && u != '\r')
+            c = QChar::ReplacementCharacter;
+    }
+    return s;
 }
 
 } // namespace LegacyKeywordText

@@ -65,7 +65,10 @@ double convert(const char *name, double number, const std::string &unitName,
 /*! The messages of all entries of an exception, innermost first, one per line. */
 QString exceptionText(const HTL::Exception &ex);
 
-/*! A text of the 8-bit files (Latin-1). */
+/*! A text of the 8-bit files (Latin-1). Control characters that an XML 1.0 document cannot
+    hold (C0 controls other than tab, line feed and carriage return) become U+FFFD, so that a
+    saved project shows where they were instead of losing them. Latin-1 has no U+FFFD of its
+    own: the character in a text read from these files always marks such a replacement. */
 QString fromFile(const std::string &text);
 
 } // namespace LegacyKeywordText

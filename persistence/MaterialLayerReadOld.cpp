@@ -34,9 +34,11 @@ int readOld(std::istream &in, const std::string &version, MaterialLayer &layer, 
         Line line;
         while (nextLine(in, line)) {
             if (line.m_isBlockEnd) {
-                // also a layer without a material block gets a name
+                // also a layer without a material block or colour gets a name and a colour
                 if (layer.m_name.isEmpty())
                     layer.m_name = Material::unknownName();
+                if (!layer.m_color.isValid())
+                    layer.m_color = Material::defaultColor();
                 return 0;
             }
 

@@ -13,6 +13,9 @@
 #include <QXmlStreamReader>
 #include <QXmlStreamWriter>
 
+#include <cerrno>
+#include <cstring>
+
 namespace ProjectFile {
 
 namespace {
@@ -25,6 +28,41 @@ QString tr(const char *context, const char *text)
 QString legacyErrorText(const QString &readerMessage)
 {
     return tr("Project", "Error reading file as MIRELO 1 version.\n") + readerMessage;
+}
+
+/*! The reason of a failed file operation: the device's own text, unless it has none (it then
+    says "Unknown error"), where the system's text for systemError is more use to the user. */
+QString failureReason(const QFileDevice &file, int systemError)
+{
+    const QString own = file.errorString();
+    const bool generic = file.error() == QFileDevice::NoError ||
+                         own == QCoreApplication::translate("QIODevice", "Unknown error");
+    if (generic && systemError != 0)
+        return QString::fromLocal8Bit(std::strerror(systemError));
+    return own;
+}
+
+bool containsReplacement(const QString &text)
+{
+    return text.contains(QChar(QChar::ReplacementCharacter));
+}
+
+/*! Whether a text of the project was changed by the keyword reader's replacement of control
+    characters: Latin-1 has no U+FFFD, so every one in a text read from such a file is one. */
+bool hasReplacedCharacters(const InputData &input, const ProjectInformation &info)
+{
+    for (const QString *text : {&info.m_projectName, &info.m_constructionID, &info.m_userName,
+                                &info.m_company, &info.m_description, &info.m_disclaimerText})
+        if (containsReplacement(*text))
+            return true;
+    for (int i = 0; i < input.layerCount(); ++i) {
+        const MaterialLayer &layer = input.layer(i);
+        for (const QString *text : {&layer.m_name, &layer.m_notes, &layer.m_productName,
+                                    &layer.m_producer, &layer.m_dataSource})
+            if (containsReplacement(*text))
+                return true;
+    }
+    return false;
 }
 
 } // namespace
@@ -49,6 +87,32 @@ bool write(QIODevice &device, const InputData &input, const ProjectInformation &
     return !writer.hasError();
 }
 
+bool writeAll(QFileDevice &file, const QByteArray &data, QString *reason)
+{
+    // A full disk often takes part of a write and refuses only the rest; the refusal then
+    // leaves no reason in the device. Writing on after a short write asks the system again,
+    // and its refusal of the next bytes carries the reason.
+    qint64 written = 0;
+    int systemError = 0;
+    while (written < data.size()) {
+        errno = 0;
+        const qint64 n = file.write(data.constData() + written, data.size() - written);
+        systemError = errno;
+        if (n <= 0)
+            break;
+        written += n;
+    }
+    if (written == data.size()) {
+        errno = 0;
+        if (file.flush())
+            return true;
+        systemError = errno;
+    }
+    if (reason)
+        *reason = failureReason(file, systemError);
+    return false;
+}
+
 bool save(const QString &fileName, const InputData &input, const ProjectInformation &info,
           QString *message)
 {
@@ -60,28 +124,30 @@ bool save(const QString &fileName, const InputData &input, const ProjectInformat
     }
     // The document goes into a temporary file beside the target, which replaces the target by
     // a rename only after everything was written and flushed: a full disk or a crash in between
-    // leaves the previous project file as it was. The explicit flush matters: QSaveFile buffers
-    // small writes, and an error that only shows when the buffer is flushed inside commit()
-    // would not stop the rename of an incomplete file.
+    // leaves the previous project file as it was. Unbuffered, every write reaches the system at
+    // once: an error that only showed when a buffer is flushed inside commit() would not stop
+    // the rename of an incomplete file.
     QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Text)) {
+    errno = 0;
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Text | QIODevice::Unbuffered)) {
         if (message)
             *message = tr("Project", "Cannot open file '%1' for writing: %2")
-                           .arg(fileName, file.errorString());
+                           .arg(fileName, failureReason(file, errno));
         return false;
     }
-    if (file.write(document) != document.size() || !file.flush()) {
-        const QString reason = file.errorString();
+    QString reason;
+    if (!writeAll(file, document, &reason)) {
         file.cancelWriting();
         file.commit(); // removes the temporary file
         if (message)
             *message = tr("Project", "Error writing file '%1': %2").arg(fileName, reason);
         return false;
     }
+    errno = 0;
     if (!file.commit()) {
         if (message)
-            *message =
-                tr("Project", "Error writing file '%1': %2").arg(fileName, file.errorString());
+            *message = tr("Project", "Error writing file '%1': %2")
+                           .arg(fileName, failureReason(file, errno));
         return false;
     }
     return true;
@@ -132,7 +198,8 @@ bool readLegacy(const QString &fileName, InputData &input, ProjectInformation &i
     return ok;
 }
 
-bool load(const QString &fileName, InputData &input, ProjectInformation &info, QString *message)
+bool load(const QString &fileName, InputData &input, ProjectInformation &info, QString *message,
+          QStringList *notes)
 {
     QString dummy;
     QString &msg = message ? *message : dummy;
@@ -151,6 +218,7 @@ bool load(const QString &fileName, InputData &input, ProjectInformation &info, Q
     }
     const QString suffix = QFileInfo(fileName).suffix().toLower();
 
+    bool legacy = false;
     if (suffix == QLatin1String("mpj")) {
         file.close();
         QString legacyMessage;
@@ -158,6 +226,7 @@ bool load(const QString &fileName, InputData &input, ProjectInformation &info, Q
             msg = legacyErrorText(legacyMessage);
             return false;
         }
+        legacy = true;
     } else {
         QString xmlMessage;
         const bool xmlRead = readXML(file, input, info, &xmlMessage);
@@ -171,6 +240,7 @@ bool load(const QString &fileName, InputData &input, ProjectInformation &info, Q
                 msg = legacyErrorText(legacyMessage);
                 return false;
             }
+            legacy = true;
         }
     }
 
@@ -179,6 +249,8 @@ bool load(const QString &fileName, InputData &input, ProjectInformation &info, Q
         return false;
     }
     msg.clear();
+    if (notes && legacy && hasReplacedCharacters(input, info))
+        *notes << tr("Project", "Control characters in texts were replaced by U+FFFD.");
     return true;
 }
 

@@ -1,9 +1,11 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 class InputData;
 class ProjectInformation;
+class QFileDevice;
 class QIODevice;
 
 /*  Reading and writing the project file: one UTF-8 XML document with the root "MireloProject"
@@ -26,6 +28,12 @@ QString extension();
     error. */
 bool write(QIODevice &device, const InputData &input, const ProjectInformation &info);
 
+/*! Writes all of data to an open file. On failure returns false with the system's reason in
+    reason ("No space left on device"), also where the device itself keeps none: a write that
+    the system accepted in part and then refused leaves QFileDevice with its generic "Unknown
+    error". */
+bool writeAll(QFileDevice &file, const QByteArray &data, QString *reason);
+
 /*! Writes the project file through a temporary file that replaces fileName only once it is
     complete. On failure the previous file is untouched, false is returned and message (if
     given) holds the reason. */
@@ -45,7 +53,10 @@ bool readLegacy(const QString &fileName, InputData &input, ProjectInformation &i
 /*! The whole load of a project file as the open command does it: "mpj" files through the
     keyword reader, every other file as XML, with the keyword reader as fallback for files whose
     extension is not "m2p"; a project without layers is refused, and so is a directory.
-    Returns false with a message. */
-bool load(const QString &fileName, InputData &input, ProjectInformation &info, QString *message);
+    Returns false with a message. A load that succeeds but changed something on the way appends
+    a translated note for the user to notes (if given), for example "Control characters in
+    texts were replaced by U+FFFD.". */
+bool load(const QString &fileName, InputData &input, ProjectInformation &info, QString *message,
+          QStringList *notes = nullptr);
 
 } // namespace ProjectFile

@@ -124,8 +124,13 @@ InputStatus readConstruction(QXmlStreamReader &reader, std::vector<MaterialLayer
                 reader.skipCurrentElement();
             }
         }
-        if (!materialRead)
+        if (!materialRead) {
+            // Named and coloured as a file that holds them would give them, so that the layer
+            // shows and saves the same way before and after a save.
+            layer.m_name = Material::unknownName();
+            layer.m_color = Material::defaultColor();
             finding = InputStatus::InvalidMaterial;
+        }
         ordered.emplace(std::make_pair(index, layer.m_name), layer);
     }
     layers.clear();

@@ -122,9 +122,9 @@ void writeXML(QXmlStreamWriter &writer, const Material &material)
     writer.writeAttribute(QStringLiteral("w_sat"), formatDouble(material.m_w_sat));
     writer.writeAttribute(QStringLiteral("m_Aw"), formatDouble(material.m_A_w));
     writer.writeAttribute(QStringLiteral("sd_value"), formatDouble(material.m_sd_value));
-    // An invalid colour (a material that never got one) is written as black so that the file
-    // reads back; the reader accepts only three integers.
-    const QColor c = material.m_color.isValid() ? material.m_color : QColor(0, 0, 0);
+    // A material that never got a colour is written with the colour the readers give a layer
+    // without one, so that the file reads back (the reader accepts only three integers).
+    const QColor c = material.m_color.isValid() ? material.m_color : Material::defaultColor();
     writer.writeAttribute(QStringLiteral("color"),
                           QStringLiteral("%1 %2 %3").arg(c.red()).arg(c.green()).arg(c.blue()));
     writer.writeAttribute(QStringLiteral("isAir"), boolText(material.isAir()));

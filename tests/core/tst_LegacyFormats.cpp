@@ -11,6 +11,7 @@
 #include "persistence/Document.h"
 #include "persistence/LegacyFormat.h"
 
+#include <QElapsedTimer>
 #include <QFile>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
@@ -108,6 +109,7 @@ private slots:
     void layerErrors();
     void layerWithoutNameIsUnknown_data();
     void layerWithoutNameIsUnknown();
+    void layerWithoutColourGetsDefault();
 
     void climateBlock();
     void climateErrors_data();
@@ -117,6 +119,9 @@ private slots:
     void documentErrors_data();
     void documentErrors();
     void emptyProjectTextIsAllowed();
+    void surfaceResistancesForBothPeriods_data();
+    void surfaceResistancesForBothPeriods();
+    void controlCharactersReplaced();
 
     void truncatedAtEveryOffset();
     void missingClosingBrace_data();
@@ -127,6 +132,8 @@ private slots:
     void randomBytes();
     void mutatedFiles();
     void longBinaryFileWithoutLineEnds();
+    void oversizedFileRefusedAtOnce_data();
+    void oversizedFileRefusedAtOnce();
 };
 
 void tst_LegacyFormats::initTestCase()
@@ -588,6 +595,33 @@ void tst_LegacyFormats::layerWithoutNameIsUnknown()
     QCOMPARE(input.validate(), valid ? InputStatus::Valid : InputStatus::InvalidMaterial);
 }
 
+void tst_LegacyFormats::layerWithoutColourGetsDefault()
+{
+    // Without a "Colour" line a layer would have no colour at all, and a saved copy would
+    // turn it black; it gets the visible default instead, and a given colour is kept.
+    const struct
+    {
+        QByteArray block;
+        QColor colour;
+    } cases[] = {
+        {"Width 24 cm\n}\n", Material::defaultColor()},
+        {"Width 24 cm\nMATERIAL_DEFINITION {\n" + GoodMaterial + "}\n", Material::defaultColor()},
+        {"Width 24 cm\nColour 255\n}\n", QColor(0, 0, 255)},
+    };
+    for (const auto &c : cases) {
+        std::istringstream in(bytes(c.block));
+        MaterialLayer layer;
+        QString message;
+        QCOMPARE(LegacyFormat::readOld(in, "1.3", layer, message), 0);
+        QVERIFY(layer.m_color.isValid());
+        QCOMPARE(layer.m_color, c.colour);
+        QCOMPARE(layer.m_name.isEmpty(), false);
+    }
+    QVERIFY(Material::defaultColor().isValid());
+    QVERIFY(Material::defaultColor() != QColor(0, 0, 0));
+    QVERIFY(Material::defaultColor() != QColor(255, 255, 255));
+}
+
 void tst_LegacyFormats::climateBlock()
 {
     InputData input;
@@ -961,6 +995,154 @@ void tst_LegacyFormats::longBinaryFileWithoutLineEnds()
                                     .arg(name)),
              qPrintable(message.left(200)));
     QVERIFY(message.size() < 70 * 1024);
+}
+
+void tst_LegacyFormats::surfaceResistancesForBothPeriods_data()
+{
+    QTest::addColumn<QByteArray>("climate");
+    QTest::addColumn<QByteArray>("resistances");
+    QTest::addColumn<int>("condition");
+    const QByteArray din2001 = "CLIMATE_LIST {\n"
+                               "CLIMATE_DEFINITION {\nTemperatur 20 C\nRelHum 50 %\n}\n"
+                               "CLIMATE_DEFINITION {\nTemperatur 12 C\nRelHum 70 %\n}\n"
+                               "CLIMATE_DEFINITION {\nTemperatur -10 C\nRelHum 80 %\n}\n"
+                               "CLIMATE_DEFINITION {\nTemperatur 12 C\nRelHum 70 %\n}\n"
+                               "}\n"
+                               "wintertime 90 d\nsummertime 90 d\n";
+    // the resistances before or after the climate: the summer periods follow either way
+    QTest::newRow("DIN 4108-3 2001, resistances after the climate")
+        << din2001 << QByteArray("RO_Left 0.04 m2K/W\nRO_Right 0.13 m2K/W\n")
+        << int(Climate::AC_DIN4108_2001);
+    QTest::newRow("DIN 4108-3 2001, resistances before the climate")
+        << QByteArray("RO_Left: 0.04 m2K/W\nRO_Right: 0.13 m2K/W\n" + din2001) << QByteArray()
+        << int(Climate::AC_DIN4108_2001);
+    QTest::newRow("custom summer climate")
+        << QByteArray(din2001).replace("Temperatur 12 C\nRelHum 70 %\n}\nCLIMATE_DEFINITION {\n"
+                                       "Temperatur -10",
+                                       "Temperatur 15 C\nRelHum 70 %\n}\nCLIMATE_DEFINITION {\n"
+                                       "Temperatur -10")
+        << QByteArray("RO_Left 0.04 m2K/W\nRO_Right 0.13 m2K/W\n") << int(Climate::AC_Custom);
+}
+
+void tst_LegacyFormats::surfaceResistancesForBothPeriods()
+{
+    // The old files give one surface resistance per side. The summer periods must use the same
+    // ones, as after reading the XML form (which stores only the winter values); otherwise the
+    // record is recognised differently once the project is saved and opened again.
+    QFETCH(QByteArray, climate);
+    QFETCH(QByteArray, resistances);
+    QFETCH(int, condition);
+    const QByteArray text = minimalProject(climate + resistances +
+                                           "STRUCTURE {\nLAYER_DEFINITION {\nWidth 24 cm\n"
+                                           "MATERIAL_DEFINITION {\n" +
+                                           GoodMaterial + "}\n}\n");
+    QTemporaryDir dir;
+    const QString name = dir.filePath("din.mpj");
+    QFile file(name);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(text);
+    file.close();
+
+    Project project;
+    QString message;
+    QVERIFY2(project.load(name, &message), qPrintable(message));
+    const Climate &c = project.inputData().climate();
+    QCOMPARE(c.insideWinter().m_Rs, 0.13);
+    QCOMPARE(c.outsideWinter().m_Rs, 0.04);
+    QCOMPARE(c.insideSummer().m_Rs, c.insideWinter().m_Rs);
+    QCOMPARE(c.outsideSummer().m_Rs, c.outsideWinter().m_Rs);
+    QCOMPARE(c.assessmentCondition(), condition);
+    QCOMPARE(c.recogniseAssessmentCondition(), condition);
+
+    QVERIFY2(project.save(dir.filePath("din.m2p"), &message), qPrintable(message));
+    Project reopened;
+    QVERIFY2(reopened.load(dir.filePath("din.m2p"), &message), qPrintable(message));
+    QCOMPARE(reopened.inputData().climate().assessmentCondition(), condition);
+    QVERIFY(reopened.inputData() == project.inputData());
+}
+
+void tst_LegacyFormats::controlCharactersReplaced()
+{
+    // Control characters that XML 1.0 cannot hold would vanish from the saved project without
+    // a word: they become U+FFFD, which stays visible, and the load says so. Tabs are kept.
+    const QByteArray text =
+        minimalProject("Project_name Wand\x01Nord\nConstruction AW\t1\n" + climateList(4) +
+                       "STRUCTURE {\nLAYER_DEFINITION {\nWidth 24 cm\nMATERIAL_DEFINITION {\n" +
+                       QByteArray(GoodMaterial)
+                           .replace("Name Vollziegel", "Name Voll\x1Bziegel")
+                           .replace("}\n", "Anmerkungen a\x07"
+                                           "b\x1F\n}\n") +
+                       "}\n}\n");
+    QTemporaryDir dir;
+    const QString name = dir.filePath("controls.mpj");
+    QFile file(name);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(text);
+    file.close();
+
+    const QChar r = QChar::ReplacementCharacter;
+    Project project;
+    QString message;
+    QStringList notes;
+    QVERIFY2(project.load(name, &message, &notes), qPrintable(message));
+    QCOMPARE(notes, QStringList{"Control characters in texts were replaced by U+FFFD."});
+    QCOMPARE(project.projectInformation().m_projectName, QStringLiteral("Wand") + r + "Nord");
+    QCOMPARE(project.projectInformation().m_constructionID, QStringLiteral("AW\t1"));
+    QCOMPARE(project.inputData().layer(0).m_name, QStringLiteral("Voll") + r + "ziegel");
+    QCOMPARE(project.inputData().layer(0).m_notes, QStringLiteral("a") + r + "b" + r);
+
+    // the replaced texts survive saving
+    QVERIFY2(project.save(dir.filePath("controls.m2p"), &message), qPrintable(message));
+    Project reopened;
+    notes.clear();
+    QVERIFY2(reopened.load(dir.filePath("controls.m2p"), &message, &notes), qPrintable(message));
+    QVERIFY(notes.isEmpty());
+    QCOMPARE(reopened.projectInformation(), project.projectInformation());
+    QVERIFY(reopened.inputData() == project.inputData());
+
+    // a file without control characters loads without a note
+    QVERIFY2(project.load(TestSupport::dataFile("legacy/project_v13_crlf.mpj"), &message, &notes),
+             qPrintable(message));
+    QVERIFY(notes.isEmpty());
+}
+
+void tst_LegacyFormats::oversizedFileRefusedAtOnce_data()
+{
+    QTest::addColumn<QString>("fileName");
+    QTest::addColumn<qint64>("size");
+    QTest::newRow("mpj, 2 GB") << "big.mpj" << qint64(2) * 1024 * 1024 * 1024;
+    QTest::newRow("txt through the keyword fallback, 2 GB")
+        << "big.txt" << qint64(2) * 1024 * 1024 * 1024;
+    QTest::newRow("mpj, one byte above the limit") << "limit.mpj" << Document::MaxFileSize + 1;
+}
+
+void tst_LegacyFormats::oversizedFileRefusedAtOnce()
+{
+    // A sparse file: it takes no disk space, but read line by line it kept the user waiting
+    // for half a minute before it was refused.
+    QFETCH(QString, fileName);
+    QFETCH(qint64, size);
+    QTemporaryDir dir;
+    const QString name = dir.filePath(fileName);
+    QFile file(name);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("FileVersion 1.3\nDOCUMENT {\n");
+    if (!file.resize(size))
+        QSKIP("the file system cannot hold a sparse file of this size");
+    file.close();
+
+    QElapsedTimer timer;
+    timer.start();
+    Project project;
+    QString message;
+    QVERIFY(!project.load(name, &message));
+    QVERIFY2(timer.elapsed() < 5000, qPrintable(QString::number(timer.elapsed())));
+    QCOMPARE(message, QStringLiteral("Error reading file as MIRELO 1 version.\n"
+                                     "[Document::readOld]  Error reading project file '%1'\n"
+                                     "The file holds %2 bytes; project files of the old format "
+                                     "are read up to 64 MB.")
+                          .arg(name)
+                          .arg(size));
 }
 
 QTEST_GUILESS_MAIN(tst_LegacyFormats)

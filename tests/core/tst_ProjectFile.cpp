@@ -18,6 +18,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <cerrno>
 #include <cmath>
 #include <csignal>
 #include <cstring>
@@ -184,6 +185,7 @@ private slots:
     void invalidPeriods();
     void unknownElementsSkipped();
     void missingWidthAndMaterial();
+    void layerWithoutMaterialKeepsItsLook();
     void projectInformationKeepsValues();
     void noLayers();
     void missingFile();
@@ -196,6 +198,7 @@ private slots:
     void saveIntoImpossibleDirectory();
     void saveIntoReadOnlyDirectory();
     void failedSaveKeepsOldFile();
+    void writeFailureGivesSystemReason();
 
     void referenceCases_data();
     void referenceCases();
@@ -731,6 +734,48 @@ void tst_ProjectFile::missingWidthAndMaterial()
     QCOMPARE(project.inputData().layer(0).m_name, QStringLiteral("Unknown"));
 }
 
+void tst_ProjectFile::layerWithoutMaterialKeepsItsLook()
+{
+    // A layer without material data is named "Unknown" and drawn in the visible default
+    // colour, from the first load on; saving and loading again changes neither.
+    ProjectText t;
+    t.layers = ProjectText::layer(0, "0.1", QString()) +
+               ProjectText::layer(1, "0.2", ProjectText::material("Brick"));
+    Project project;
+    QString message;
+    QVERIFY2(load(project, t.toXml(), &message), qPrintable(message));
+    const MaterialLayer &bare = project.inputData().layer(0);
+    QCOMPARE(bare.m_name, Material::unknownName());
+    QCOMPARE(bare.m_color, Material::defaultColor());
+    QCOMPARE(project.inputData().status(), InputStatus::InvalidMaterial);
+
+    QVERIFY2(project.save(path("bare.m2p"), &message), qPrintable(message));
+    const QColor c = Material::defaultColor();
+    QVERIFY(readAll(path("bare.m2p"))
+                .contains(QStringLiteral("color=\"%1 %2 %3\"")
+                              .arg(c.red())
+                              .arg(c.green())
+                              .arg(c.blue())
+                              .toUtf8()));
+    Project reopened;
+    QVERIFY2(reopened.load(path("bare.m2p"), &message), qPrintable(message));
+    QCOMPARE(reopened.inputData().layer(0).m_name, bare.m_name);
+    QCOMPARE(reopened.inputData().layer(0).m_color, bare.m_color);
+    QVERIFY(reopened.save(path("bare2.m2p"), &message));
+    QCOMPARE(readAll(path("bare2.m2p")), readAll(path("bare.m2p")));
+
+    // a material that never got a colour is written in the same default colour
+    InputData input;
+    Material colourless = testMaterial("Colourless", 0.2, 10);
+    colourless.m_color = QColor();
+    input.insertLayer(0, MaterialLayer(colourless, 0.1));
+    Project created;
+    created.createNew(input, ProjectInformation());
+    QVERIFY(created.save(path("colourless.m2p"), &message));
+    QVERIFY(reopened.load(path("colourless.m2p"), &message));
+    QCOMPARE(reopened.inputData().layer(0).m_color, Material::defaultColor());
+}
+
 void tst_ProjectFile::projectInformationKeepsValues()
 {
     Project project;
@@ -929,13 +974,46 @@ void tst_ProjectFile::failedSaveKeepsOldFile()
     std::signal(SIGXFSZ, previousHandler);
 
     QVERIFY(!saved);
-    QVERIFY(!message.isEmpty());
+    // The system took the first kilobyte and refused the rest: the message gives its reason,
+    // not the generic "Unknown error" that the device keeps after such a partial write.
+    QVERIFY2(message.endsWith(QString::fromLocal8Bit(std::strerror(EFBIG))), qPrintable(message));
+    QVERIFY2(!message.contains(QLatin1String("Unknown error")), qPrintable(message));
     QCOMPARE(readAll(file), old);
     QCOMPARE(QDir(dir).entryList(QDir::Files | QDir::Hidden), QStringList{"project.m2p"});
 
     // and without the limit the same save succeeds
     QVERIFY(project.save(file, &message));
     QCOMPARE(readAll(file), readAll(exampleFiles().value(1)));
+}
+
+void tst_ProjectFile::writeFailureGivesSystemReason()
+{
+    // A device that is always full: every write is refused with the system's reason, buffered
+    // or not.
+    if (!QFileInfo::exists(QStringLiteral("/dev/full")))
+        QSKIP("no /dev/full on this system");
+    const QByteArray data(100000, 'x');
+    const QIODevice::OpenMode modes[] = {QIODevice::WriteOnly,
+                                         QIODevice::WriteOnly | QIODevice::Unbuffered};
+    for (const QIODevice::OpenMode mode : modes) {
+        QFile full(QStringLiteral("/dev/full"));
+        QVERIFY(full.open(mode));
+        QString reason;
+        QVERIFY(!ProjectFile::writeAll(full, data, &reason));
+        QCOMPARE(reason, QString::fromLocal8Bit(std::strerror(ENOSPC)));
+        QFile fullSmall(QStringLiteral("/dev/full"));
+        QVERIFY(fullSmall.open(mode));
+        QVERIFY(!ProjectFile::writeAll(fullSmall, "<small/>", &reason));
+        QCOMPARE(reason, QString::fromLocal8Bit(std::strerror(ENOSPC)));
+    }
+    // a complete write succeeds and leaves the reason alone
+    QFile ok(path("complete.bin"));
+    QVERIFY(ok.open(QIODevice::WriteOnly));
+    QString reason = QStringLiteral("untouched");
+    QVERIFY(ProjectFile::writeAll(ok, data, &reason));
+    ok.close();
+    QCOMPARE(reason, QStringLiteral("untouched"));
+    QCOMPARE(readAll(path("complete.bin")), data);
 }
 
 void tst_ProjectFile::referenceCases_data()

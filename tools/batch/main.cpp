@@ -206,11 +206,12 @@ int main(int argc, char *argv[])
         Project project;
         project.setMoistureDependentLambda(settings.m_moistureDependentLambda);
         QString message;
+        QStringList notes;
         bool loaded = false;
         if (!QFileInfo::exists(file))
             message = QStringLiteral("The file '%1' cannot be found or does not exist.").arg(file);
         else
-            loaded = project.load(file, &message);
+            loaded = project.load(file, &message, &notes);
         if (!loaded) {
             exitCode = ExitLoadFailed;
             writeErr(QStringLiteral("%1: %2\n").arg(file, message));
@@ -219,6 +220,8 @@ int main(int argc, char *argv[])
                     << BatchOutput::jsonError(file, message).toString(files.size() > 1 ? 2 : 0);
             continue;
         }
+        for (const QString &note : notes)
+            writeErr(QStringLiteral("%1: %2\n").arg(file, note));
         const Assessment assessment =
             Assessment::evaluate(project.inputData(), project.results(),
                                  project.projectInformation().m_heatFlowDirection,
