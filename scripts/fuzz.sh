@@ -35,7 +35,11 @@ build_targets=()
 for t in "${targets[@]}"; do
     build_targets+=("fuzz_$t")
 done
-cmake --build build-fuzz -j "$jobs" --target "${build_targets[@]}"
+if ! cmake --build build-fuzz -j "$jobs" --target "${build_targets[@]}" >build-fuzz/build.log 2>&1; then
+    tail -n 30 build-fuzz/build.log >&2
+    echo "fuzz.sh: the build failed, see build-fuzz/build.log" >&2
+    exit 2
+fi
 
 export ASAN_OPTIONS=detect_leaks=1:allocator_may_return_null=1
 export UBSAN_OPTIONS=print_stacktrace=1
