@@ -18,7 +18,7 @@ jobs=$(nproc 2>/dev/null || echo 2)
 
 ./scripts/install-deps.sh
 
-CC=clang CXX=clang++ cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DM2_FUZZ=ON \
+cmake -S . -B build-fuzz -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo -DM2_FUZZ=ON \
     -DM2_BUILD_UI=OFF -DM2_BUILD_BENCH=OFF >/dev/null
 
 if [ $# -gt 0 ]; then
