@@ -24,9 +24,6 @@ QString gText(double value)
     return QString::number(value, 'g');
 }
 
-// One day in seconds.
-constexpr double SecondsPerDay = 86400;
-
 ResultType::Type calculateGlaser(const InputData &input, HeatFlowDirection heatFlowDirection,
                                  CalculationResults &r, QStringList &messages);
 

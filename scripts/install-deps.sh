@@ -16,6 +16,10 @@ packages=(
     libssl-dev
     xauth
     xvfb
+    # The second compiler: test.sh builds the sanitizer half with clang, and scripts/fuzz.sh
+    # needs its runtime libraries (AddressSanitizer, UBSan, libFuzzer).
+    clang
+    libclang-rt-14-dev
 )
 
 missing=()

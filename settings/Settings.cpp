@@ -43,8 +43,8 @@ QString Settings::determineLangId(const QString &storedLangId, const QString &co
 
 bool Settings::read()
 {
-    QSettings s(QLatin1String(Constants::OrganisationName),
-                QLatin1String(Constants::SettingsApplicationName));
+    QSettings s{QLatin1String(Constants::OrganisationName),
+                QLatin1String(Constants::SettingsApplicationName)};
     read(s);
     announceChanged();
     return true;
@@ -52,8 +52,8 @@ bool Settings::read()
 
 bool Settings::write() const
 {
-    QSettings s(QLatin1String(Constants::OrganisationName),
-                QLatin1String(Constants::SettingsApplicationName));
+    QSettings s{QLatin1String(Constants::OrganisationName),
+                QLatin1String(Constants::SettingsApplicationName)};
     write(s);
     return true;
 }

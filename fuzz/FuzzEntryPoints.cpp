@@ -1,0 +1,262 @@
+#include "fuzz/FuzzEntryPoints.h"
+
+#include "calculation/Calculation.h"
+#include "htl/HTL_Exception.h"
+#include "htl/HTL_MessageHandler.h"
+#include "htl/HTL_MessageRouter.h"
+#include "model/InputData.h"
+#include "model/Material.h"
+#include "model/MaterialLayer.h"
+#include "model/ProjectInformation.h"
+#include "persistence/ConstructionList.h"
+#include "persistence/Document.h"
+#include "persistence/LegacyFormat.h"
+#include "persistence/MaterialDatabaseFile.h"
+#include "persistence/MaterialDatabaseFileCipher.h"
+#include "persistence/MaterialList.h"
+#include "persistence/ProjectFile.h"
+
+#include <QDataStream>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <sstream>
+#include <string>
+
+namespace FuzzEntryPoints {
+
+namespace {
+
+// The versions whose keyword blocks differ: "1.3" gives W_hyg at 95 % relative humidity, older
+// files at 80 %.
+const char *const KeywordVersions[] = {"1.3", "1.2"};
+
+std::string bytes(const QByteArray &data)
+{
+    return std::string(data.constData(), std::size_t(data.size()));
+}
+
+/*! One directory for the whole process: the file readers take names, and a fuzzer calls them
+    thousands of times a second. */
+const QTemporaryDir &scratchDirectory()
+{
+    static const QTemporaryDir dir;
+    return dir;
+}
+
+/*! Writes data to name in the scratch directory and returns the path; empty when it cannot be
+    written, which is a fault of the machine, not of the input. */
+QString scratchFile(const QString &name, const QByteArray &data)
+{
+    if (!scratchDirectory().isValid())
+        return QString();
+    const QString path = scratchDirectory().filePath(name);
+    QFile f(path);
+    if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate) || f.write(data) != data.size())
+        return QString();
+    return path;
+}
+
+/*! What the program does once a project is read: validate, then calculate whatever the status
+    (the calculation itself refuses invalid input). */
+void recalculate(InputData &input)
+{
+    input.validate();
+    const CalculationOutcome outcome = Calculation::calculate(input);
+    (void)outcome;
+}
+
+} // namespace
+
+void silenceMessages()
+{
+    HTL::MessageHandler *handler = HTL::MessageRouter::instance().current();
+    handler->setConsoleStream(nullptr);
+    handler->closeLogFile();
+}
+
+Outcome projectXml(const QByteArray &data)
+{
+    Outcome r;
+    const QString path = scratchFile(QStringLiteral("project.m2p"), data);
+    if (path.isEmpty()) {
+        r.message = QStringLiteral("scratch file not written");
+        return r;
+    }
+    InputData input;
+    ProjectInformation info;
+    r.accepted = ProjectFile::load(path, input, info, &r.message);
+    if (r.accepted) {
+        r.items = input.layerCount();
+        recalculate(input);
+    }
+    return r;
+}
+
+Outcome legacyProject(const QByteArray &data)
+{
+    Outcome r;
+    std::istringstream in(bytes(data));
+    InputData input;
+    ProjectInformation info;
+    r.accepted = Document(input, info).readOld(in, QStringLiteral("fuzz.mpj"), r.message);
+    if (r.accepted) {
+        r.items = input.layerCount();
+        recalculate(input);
+    }
+    return r;
+}
+
+Outcome legacyMaterial(const QByteArray &data)
+{
+    Outcome r;
+    r.accepted = true;
+    for (const char *version : KeywordVersions) {
+        std::istringstream in(bytes(data));
+        Material material;
+        QString message;
+        if (!LegacyFormat::readOld(in, version, material, message)) {
+            r.accepted = false;
+            r.message = message;
+        } else {
+            ++r.items;
+        }
+    }
+    return r;
+}
+
+Outcome legacyLayer(const QByteArray &data)
+{
+    Outcome r;
+    r.accepted = true;
+    for (const char *version : KeywordVersions) {
+        std::istringstream in(bytes(data));
+        MaterialLayer layer;
+        QString message;
+        if (LegacyFormat::readOld(in, version, layer, message) != 0) {
+            r.accepted = false;
+            r.message = message;
+        } else {
+            ++r.items;
+        }
+    }
+    return r;
+}
+
+Outcome legacyClimate(const QByteArray &data)
+{
+    Outcome r;
+    std::istringstream in(bytes(data));
+    InputData input;
+    r.accepted = LegacyFormat::readClimateOld(in, input, r.message);
+    return r;
+}
+
+Outcome legacyConstruction(const QByteArray &data)
+{
+    Outcome r;
+    r.accepted = true;
+    for (const char *version : KeywordVersions) {
+        std::istringstream in(bytes(data));
+        InputData input;
+        QString message;
+        if (!LegacyFormat::readConstructionOld(in, version, input, message)) {
+            r.accepted = false;
+            r.message = message;
+        } else {
+            r.items = input.layerCount();
+        }
+    }
+    return r;
+}
+
+Outcome materialListVersion1(const QByteArray &data)
+{
+    Outcome r;
+    const QString path = scratchFile(QStringLiteral("materials.txt"), data);
+    if (path.isEmpty()) {
+        r.message = QStringLiteral("scratch file not written");
+        return r;
+    }
+    try {
+        r.items = int(MaterialList::readVersion1List(path).size());
+        r.accepted = true;
+    } catch (const HTL::Exception &e) {
+        r.message = QString::fromStdString(e.what());
+    }
+    return r;
+}
+
+Outcome materialDatabase(const QByteArray &data)
+{
+    Outcome r;
+    MaterialDatabaseFile::Content content;
+    if (data.isEmpty() || data.at(0) == 0) {
+        r.accepted =
+            MaterialDatabaseFile::readBytes(data.mid(1), QStringLiteral("fuzz.m2m"), content);
+        r.items = int(content.m_records.size());
+        return r;
+    }
+
+    // The header as the catalogue compiler writes it, then the rest of the input enciphered and
+    // authenticated together with that header, as the payload.
+    const int mode = static_cast<unsigned char>(data.at(0));
+    const int version = (mode & 0x02) ? 6 : 5;
+    const int languageCount = (mode >> 2) & 0x03;
+    const char *const languages[] = {"de", "en", "pl"};
+    QByteArray file;
+    {
+        QDataStream out(&file, QIODevice::WriteOnly);
+        out.setVersion(QDataStream::Qt_4_6);
+        out << qint32(version + 32) << qint32(languageCount);
+        for (int i = 0; i < languageCount; ++i)
+            out << QString::fromLatin1(languages[i]);
+        out << MaterialDatabaseFile::marker();
+    }
+    const QByteArray block = MaterialDatabaseFileCipher::encipher(data.mid(1), file);
+    {
+        QDataStream out(&file, QIODevice::WriteOnly | QIODevice::Append);
+        out.setVersion(QDataStream::Qt_4_6);
+        out << quint32(block.size());
+        out.writeRawData(block.constData(), block.size());
+    }
+    r.accepted = MaterialDatabaseFile::readBytes(file, QStringLiteral("fuzz.m2m"), content);
+    r.items = int(content.m_records.size());
+    return r;
+}
+
+Outcome userMaterials(const QByteArray &data)
+{
+    Outcome r;
+    const QString path = scratchFile(QStringLiteral("UserData.mmat"), data);
+    if (path.isEmpty()) {
+        r.message = QStringLiteral("scratch file not written");
+        return r;
+    }
+    bool complete = false;
+    r.items = int(MaterialList::readUserFile(path, &complete).size());
+    r.accepted = complete;
+    return r;
+}
+
+Outcome constructionList(const QByteArray &data)
+{
+    Outcome r;
+    if (!scratchDirectory().isValid()) {
+        r.message = QStringLiteral("scratch directory not made");
+        return r;
+    }
+    ConstructionList list(QStringLiteral("en"), scratchDirectory().path());
+    QFile::remove(list.filePath() + QStringLiteral(".damaged"));
+    QFile f(list.filePath());
+    if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate) || f.write(data) != data.size()) {
+        r.message = QStringLiteral("scratch file not written");
+        return r;
+    }
+    f.close();
+    r.accepted = list.read();
+    r.items = list.count();
+    return r;
+}
+
+} // namespace FuzzEntryPoints
