@@ -16,10 +16,13 @@
 #include "persistence/MaterialList.h"
 #include "persistence/ProjectFile.h"
 
+#include <QBuffer>
 #include <QDataStream>
 #include <QFile>
 #include <QTemporaryDir>
 
+#include <cstdio>
+#include <cstdlib>
 #include <sstream>
 #include <string>
 
@@ -67,6 +70,58 @@ void recalculate(InputData &input)
 }
 
 } // namespace
+
+Outcome roundTrip(const QByteArray &data)
+{
+    Outcome r;
+    const bool xml = data.startsWith('<');
+    const QString path =
+        scratchFile(xml ? QStringLiteral("round.m2p") : QStringLiteral("round.mpj"), data);
+    if (path.isEmpty()) {
+        r.message = QStringLiteral("scratch file not written");
+        return r;
+    }
+    InputData input;
+    ProjectInformation info;
+    r.accepted = ProjectFile::load(path, input, info, &r.message);
+    if (!r.accepted)
+        return r;
+    r.items = input.layerCount();
+
+    auto fail = [](const char *what) {
+        std::fprintf(stderr, "round trip: %s\n", what);
+        std::abort();
+    };
+    QBuffer first;
+    first.open(QIODevice::WriteOnly);
+    if (!ProjectFile::write(first, input, info))
+        fail("the loaded project cannot be written");
+    const QString again = scratchFile(QStringLiteral("again.m2p"), first.data());
+    if (again.isEmpty()) {
+        r.message = QStringLiteral("scratch file not written");
+        return r;
+    }
+    InputData input2;
+    ProjectInformation info2;
+    QString message;
+    if (!ProjectFile::load(again, input2, info2, &message))
+        fail("the written project cannot be read back");
+    // Compared as the program holds them after loading: validated (a reader's findings are
+    // replaced by the status of the values read).
+    input.validate();
+    input2.validate();
+    if (!(input2 == input))
+        fail("the input data differ after saving and reading");
+    if (input2.climate().assessmentCondition() != input.climate().assessmentCondition())
+        fail("the recognised assessment condition differs after saving and reading");
+    if (!(info2 == info))
+        fail("the project information differs after saving and reading");
+    QBuffer second;
+    second.open(QIODevice::WriteOnly);
+    if (!ProjectFile::write(second, input2, info2) || second.data() != first.data())
+        fail("the second file differs from the first");
+    return r;
+}
 
 void silenceMessages()
 {

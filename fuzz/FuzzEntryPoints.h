@@ -49,6 +49,13 @@ Outcome userMaterials(const QByteArray &data);
     import. */
 Outcome constructionList(const QByteArray &data);
 
+/*! A project (XML when the input starts with '<', the keyword form otherwise) loaded, written,
+    loaded again and written again: the second document must equal the first (layers, climate
+    with its recognised assessment condition, status, project information) and the second file
+    the first byte for byte. A difference aborts the process, so the fuzzer reports it as a
+    crash. */
+Outcome roundTrip(const QByteArray &data);
+
 /*! Sends the messages and progress lines of the readers nowhere, so that a fuzzer run spends its
     time in the readers rather than on the console. */
 void silenceMessages();

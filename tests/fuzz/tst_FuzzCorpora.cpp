@@ -36,6 +36,7 @@ const std::map<QString, Target> &targets()
         {QStringLiteral("material_database"), {materialDatabase, false, false}},
         {QStringLiteral("user_materials"), {userMaterials, false, false}},
         {QStringLiteral("construction_list"), {constructionList, false, true}},
+        {QStringLiteral("round_trip"), {roundTrip, true, true}},
     };
     return t;
 }
