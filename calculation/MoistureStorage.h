@@ -107,9 +107,9 @@ constexpr int MaxLayers = 31;
 
 /*! Most candidate systems one calculation solves by default. What the screen cannot rule out
     stays exponential in the number of layers; a rank-deficient system of 31 layers costs up to
-    about 50 µs (LU, every refinement step, SVD), so this keeps a calculation of the largest
+    about 200 µs (LU, every refinement step, SVD), so this keeps a calculation of the largest
     constructions within about 10 ms. */
-constexpr int CandidateBudget = 150;
+constexpr int CandidateBudget = 40;
 
 /*! Screen nodes walked per candidate of the budget: walking the tree of plane sets costs far
     less than a solve, but a screen that lets few leaves through may still walk many nodes. */

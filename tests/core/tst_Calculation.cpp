@@ -8,6 +8,7 @@
 #include "calculation/Calculation.h"
 #include "calculation/MoistureStorage.h"
 #include "calculation/ResultType.h"
+#include "document/Project.h"
 #include "model/InputData.h"
 
 #include <QtTest>
@@ -72,6 +73,8 @@ private slots:
     void loadingTimeEqualsPeriod();
     void moistureDependentConductivity();
     void screenedSearchEqualsExhaustive();
+    void slowConstructionsEnd_data();
+    void slowConstructionsEnd();
     void planeGroups_data();
     void planeGroups();
     void growthFactor_data();
@@ -449,6 +452,39 @@ void tst_Calculation::screenedSearchEqualsExhaustive()
     }
     // The sample must exercise the search, not only the dry outcomes.
     QVERIFY(condensing > 40);
+}
+
+void tst_Calculation::slowConstructionsEnd_data()
+{
+    // Constructions whose candidate plane sets the screen cannot rule out (liquid transport in
+    // every layer, or straight vapour-pressure lines touching saturation at many interfaces):
+    // the search must end with a definite result, here the stop at the candidate budget.
+    QTest::addColumn<QString>("file");
+    const QDir dir(QStringLiteral(M2_TEST_DATA_DIR "/slow-constructions"));
+    const QStringList files = dir.entryList({QStringLiteral("*.m2p")}, QDir::Files, QDir::Name);
+    QVERIFY(files.size() >= 5);
+    for (const QString &f : files)
+        QTest::newRow(qPrintable(f)) << dir.filePath(f);
+}
+
+void tst_Calculation::slowConstructionsEnd()
+{
+    QFETCH(QString, file);
+    QStandardPaths::setTestModeEnabled(true);
+    Project project;
+    QVERIFY(project.load(file));
+    const CalculationOutcome o =
+        Calculation::calculate(project.inputData(), project.calculationOptions());
+    QCOMPARE(int(o.results.type), int(ResultType::CalculationError));
+    int solved = 0;
+    for (const CalculationPassTrace &t : o.trace)
+        solved += t.candidatesTried;
+    QVERIFY(solved <= MoistureStorage::CandidateBudget);
+    QCOMPARE(o.messages,
+             QStringList(QCoreApplication::translate(
+                             "Calculation",
+                             "The search for condensation planes was stopped after %1 candidates.")
+                             .arg(solved)));
 }
 
 void tst_Calculation::planeGroups_data()
