@@ -345,6 +345,13 @@ public:
 
         if (!solveLinearSystem(A, b, m_x, SolverTolerance))
             return CandidateOutcome::SolverFailed;
+        // A nearly singular system (for instance two stretches without liquid transport that
+        // pin the flux at two different values) can come back with an infinite entry: the
+        // residual test sees inf/inf and lets it through, and every comparison below would
+        // pass the NaN pressures rebuilt from it. Such a solution is no flux at all.
+        for (int j = 0; j <= m; ++j)
+            if (!std::isfinite(m_x[j]))
+                return CandidateOutcome::Rejected;
         for (int j = 1; j <= m; ++j)
             if (m_x[j] < 0)
                 return CandidateOutcome::Rejected;
@@ -366,12 +373,13 @@ public:
             if (isPlane(bits, i + 1))
                 p[i + 1] -= L.Z[i] * m_x[q] / (2 * L.R_liq[i]);
         }
-        if (std::fabs(p[n] - m_pv[n]) > 0.001) {
+        // Written so that a pressure overflowing to inf or NaN fails the tests.
+        if (!(std::fabs(p[n] - m_pv[n]) <= 0.001)) {
             m_messages << tr("pv_e not correctly calculated! Algorithm error!");
             return CandidateOutcome::Rejected;
         }
         for (int k = 1; k < n; ++k)
-            if (m_psat[k] - p[k] < -1e-8)
+            if (!(m_psat[k] - p[k] >= -1e-8))
                 return CandidateOutcome::Rejected;
         m_g = g;
         return CandidateOutcome::Accepted;
