@@ -21,6 +21,11 @@ struct CalculationOptions
     /*! Solve the system of every candidate plane set instead of screening out the sets that
         cannot be accepted first. Same results, slower; for tests and measurements. */
     bool exhaustiveSearch = false;
+    /*! Most candidate plane sets whose systems one calculation solves (all passes together);
+        when they are spent the calculation ends with a calculation error instead of searching
+        on. 0: the program's limit (MoistureStorage::CandidateBudget) for the screened search,
+        no limit for the exhaustive one. */
+    int candidateBudget = 0;
 };
 
 /*! Diagnostics of one pass of the moisture-storage method, for finding where two

@@ -55,6 +55,29 @@ inline bool isPlane(std::uint32_t bits, int interface)
     plane's balance g ≥ (psat[kL] − p_e) / (S_n − S_kL). Where a layer has no liquid transport
     (c = 0), the balance across it holds with equality and bounds g from the other side too.
 
+    Those bounds alone let almost every set through when every layer carries liquid transport:
+    then each of them bounds g from one side only, from below between the planes, from above
+    only in front of the first plane and behind the last, and Δw² takes up any difference. The
+    falling side of each stretch bounds g from above as well: between a plane (or the inner
+    surface) at ka and the next plane kb, the liquid flow of the layer in front of kb only
+    lowers the pressure (−c·Δw² ≤ 0), and no other liquid term lies between an interface k in
+    ka < k < kb and kb. So p'[kb] ≤ p'[k] − g·(S_kb − S_k), and with p'[k] ≤ psat[k] (accepted)
+    and p'[kb] = psat[kb] (the row of kb):
+        g ≤ (psat[k] − psat[kb]) / (S_kb − S_k).
+    Behind the last plane this is the bound towards p_e above.
+
+    The rows fix Δw² as well, and Δw² ≥ 0 is tested exactly. With P_k = cLeft[k]·Δw²_k (the
+    raise right of plane k) and Q_k = cRight[k−1]·Δw²_k = ρ_k·P_k (the drop left of it), the
+    last row gives P_L = g·(S_n − S_kL) − (psat[kL] − p_e), and the rows of consecutive planes
+    k < kc give P_k = ρ_kc·P_kc − (psat[k] − psat[kc]) + g·(S_kc − S_k). Walking from the outside
+    in, P of the frontmost plane chosen so far is therefore affine in g with a positive slope,
+    whatever planes come in front of it: P_k ≥ 0 bounds g from below, p'[j] = psat[k] −
+    g·(S_j − S_k) + P_k ≤ psat[j] between k and kc from above (the slope of P_k exceeds
+    S_j − S_k), and the first row g·S_k1 + ρ_k1·P_k1 = p_i − psat[k1] pins g. Each row holds
+    to the slack, which the chain carries along multiplied by ρ; where ρ is infinite (no liquid
+    transport right of a plane, Δw² free on that side) the chain knows nothing until a layer
+    without liquid transport left of a plane (ρ = 0) starts it afresh.
+
     The candidates are numbered so that ascending order means: last plane first (1, 2, ...),
     then, for each, the set without further planes followed by the next plane below it in
     ascending order, and so on. Walking that tree depth first visits them in ascending order and
@@ -74,7 +97,21 @@ public:
         for (int k = 0; k <= n; ++k)
             pScale = std::max(pScale, std::fabs(psat[k]));
         const double slack = 1e-3 + 1e-5 * pScale + 1e-8;
-        std::array<double, MaxSystem + 1> S;
+        m_slack = slack;
+        m_p_i = p_i;
+        m_p_e = p_e;
+        std::array<double, MaxSystem + 1> &S = m_S;
+        for (int k = 0; k <= n; ++k)
+            m_psat[k] = psat[k];
+        // ρ of plane k: cRight[k−1]/cLeft[k], the chain's link over the plane (see Chain).
+        for (int k = 1; k < n; ++k) {
+            if (cRight[k - 1] == 0)
+                m_rho[k] = 0;
+            else if (cLeft[k] == 0)
+                m_rho[k] = Inf;
+            else
+                m_rho[k] = cRight[k - 1] / cLeft[k];
+        }
         S[0] = 0;
         for (int k = 0; k < n; ++k)
             S[k + 1] = S[k] + Z[k];
@@ -86,6 +123,8 @@ public:
             Interval &f = m_front[k1];
             f.lo = lower;
             f.hi = (p_i - psat[k1] + slack) / S[k1];
+            for (int k = 1; k < k1; ++k)
+                f.hi = std::min(f.hi, (psat[k] - psat[k1] + slack) / (S[k1] - S[k]));
             if (cRight[k1 - 1] == 0)
                 f.lo = std::max(f.lo, (p_i - psat[k1] - slack) / S[k1]);
             lower = std::max(lower, (p_i - psat[k1] - slack) / S[k1]);
@@ -117,18 +156,35 @@ public:
                 lo = std::max(lo, (psat[ka] - psat[kb] - slack) / dS);
             }
         }
+        // The descent to the saturation of plane kb from the interfaces ka < k < kb in front of
+        // it, with no plane between them.
+        for (int kb = 2; kb < n; ++kb) {
+            double hi = Inf;
+            for (int ka = kb - 1; ka >= 1; --ka) {
+                m_mid[ka][kb].hi = std::min(m_mid[ka][kb].hi, hi);
+                hi = std::min(hi, (psat[ka] - psat[kb] + slack) / (S[kb] - S[ka]));
+            }
+        }
     }
 
     /*! Calls visit(bits) for every set that may be accepted (bit b: plane at interface b+1), in
-        ascending order, until visit returns true; returns whether it did. */
+        ascending order, until visit returns true; returns whether it did. Walks at most
+        maxSteps nodes of the tree (0: no limit); exhausted() tells whether it stopped there. */
     template <typename Visit>
-    bool forEach(Visit &&visit) const
+    bool forEach(Visit &&visit, long maxSteps = 0)
     {
-        for (int kL = 1; kL < m_n; ++kL)
-            if (descend(std::uint32_t(1) << (kL - 1), kL, m_back[kL], visit))
+        m_stepsLeft = maxSteps > 0 ? maxSteps : -1;
+        m_exhausted = false;
+        for (int kL = 1; kL < m_n; ++kL) {
+            // The last plane's balance towards the outer surface.
+            const Chain last{true, -(m_psat[kL] - m_p_e), m_S[m_n] - m_S[kL], m_slack};
+            if (descend(std::uint32_t(1) << (kL - 1), kL, m_back[kL], last, visit))
                 return true;
+        }
         return false;
     }
+
+    bool exhausted() const { return m_exhausted; }
 
 private:
     static constexpr double Inf = std::numeric_limits<double>::infinity();
@@ -145,23 +201,90 @@ private:
         Interval hull(const Interval &o) const { return {std::min(lo, o.lo), std::max(hi, o.hi)}; }
     };
 
+    /*! The liquid raise P = cLeft[k]·Δw² right of the frontmost plane k chosen so far, as the
+        rows of the planes behind it fix it: P = alpha + beta·g within ±err (known), or nothing
+        usable (a layer without liquid transport right of a plane cuts the chain). */
+    struct Chain
+    {
+        bool known;
+        double alpha, beta, err;
+    };
+
+    // The chain moved from plane kc to the plane k in front of it.
+    Chain link(const Chain &c, int k, int kc) const
+    {
+        const double rho = m_rho[kc];
+        const double dS = m_S[kc] - m_S[k];
+        if (rho == 0)
+            return {true, -(m_psat[k] - m_psat[kc]), dS, m_slack};
+        if (!c.known || rho == Inf)
+            return {false, 0, 0, 0};
+        const double alpha = rho * c.alpha - (m_psat[k] - m_psat[kc]);
+        const double beta = rho * c.beta + dS;
+        const double err = rho * c.err + m_slack + 1e-12 * std::fabs(alpha);
+        if (!std::isfinite(alpha) || !std::isfinite(beta) || !std::isfinite(err))
+            return {false, 0, 0, 0};
+        return {true, alpha, beta, err};
+    }
+
+    // What the chain at plane k demands of g: Δw² ≥ 0 at k and no super-saturation between k
+    // and the next plane kc.
+    Interval chainBounds(const Chain &c, int k, int kc) const
+    {
+        if (!c.known)
+            return {-Inf, Inf};
+        Interval g{(-c.alpha - c.err) / c.beta, Inf};
+        for (int j = k + 1; j < kc; ++j)
+            g.hi = std::min(g.hi, (m_psat[j] - m_psat[k] - c.alpha + c.err + m_slack) /
+                                      (c.beta - (m_S[j] - m_S[k])));
+        return g;
+    }
+
+    // The first row with plane kc first: g·S_kc + cRight[kc−1]·Δw² = p_i − psat[kc].
+    Interval chainFront(const Chain &c, int kc) const
+    {
+        const double rho = m_rho[kc];
+        if (rho == 0 || rho == Inf || !c.known)
+            return {-Inf, Inf}; // the plain front bounds say all there is
+        const double D = m_S[kc] + rho * c.beta;
+        const double R = m_p_i - m_psat[kc] - rho * c.alpha;
+        const double E = rho * c.err + m_slack + 1e-12 * std::fabs(R);
+        if (!std::isfinite(D) || !std::isfinite(R) || !std::isfinite(E))
+            return {-Inf, Inf};
+        return {(R - E) / D, (R + E) / D};
+    }
+
     // The sets whose planes from kc on are those of bits; g the flux interval they leave.
     template <typename Visit>
-    bool descend(std::uint32_t bits, int kc, const Interval &g, Visit &visit) const
+    bool descend(std::uint32_t bits, int kc, const Interval &g, const Chain &chain, Visit &visit)
     {
-        if (!(g & m_front[kc]).empty() && visit(bits))
+        if (m_stepsLeft == 0) {
+            m_exhausted = true;
+            return true;
+        }
+        if (m_stepsLeft > 0)
+            --m_stepsLeft;
+        if (!(g & m_front[kc] & chainFront(chain, kc)).empty() && visit(bits))
             return true;
         for (int k = 1; k < kc; ++k) {
-            const Interval gk = g & m_mid[k][kc];
+            Interval gk = g & m_mid[k][kc];
             if (gk.empty() || (gk & m_frontHull[k]).empty())
                 continue;
-            if (descend(bits | (std::uint32_t(1) << (k - 1)), k, gk, visit))
+            const Chain ck = link(chain, k, kc);
+            gk = gk & chainBounds(ck, k, kc);
+            if (gk.empty())
+                continue;
+            if (descend(bits | (std::uint32_t(1) << (k - 1)), k, gk, ck, visit))
                 return true;
         }
         return false;
     }
 
     int m_n = 0;
+    double m_slack = 0, m_p_i = 0, m_p_e = 0;
+    std::array<double, MaxSystem + 1> m_S, m_psat, m_rho;
+    long m_stepsLeft = -1; // -1: no limit
+    bool m_exhausted = false;
     std::array<Interval, MaxSystem + 1> m_front, m_frontHull, m_back;
     std::array<std::array<Interval, MaxSystem + 1>, MaxSystem + 1> m_mid;
 };
@@ -222,6 +345,13 @@ public:
 
         if (!solveLinearSystem(A, b, m_x, SolverTolerance))
             return CandidateOutcome::SolverFailed;
+        // A nearly singular system (for instance two stretches without liquid transport that
+        // pin the flux at two different values) can come back with an infinite entry: the
+        // residual test sees inf/inf and lets it through, and every comparison below would
+        // pass the NaN pressures rebuilt from it. Such a solution is no flux at all.
+        for (int j = 0; j <= m; ++j)
+            if (!std::isfinite(m_x[j]))
+                return CandidateOutcome::Rejected;
         for (int j = 1; j <= m; ++j)
             if (m_x[j] < 0)
                 return CandidateOutcome::Rejected;
@@ -243,12 +373,13 @@ public:
             if (isPlane(bits, i + 1))
                 p[i + 1] -= L.Z[i] * m_x[q] / (2 * L.R_liq[i]);
         }
-        if (std::fabs(p[n] - m_pv[n]) > 0.001) {
+        // Written so that a pressure overflowing to inf or NaN fails the tests.
+        if (!(std::fabs(p[n] - m_pv[n]) <= 0.001)) {
             m_messages << tr("pv_e not correctly calculated! Algorithm error!");
             return CandidateOutcome::Rejected;
         }
         for (int k = 1; k < n; ++k)
-            if (m_psat[k] - p[k] < -1e-8)
+            if (!(m_psat[k] - p[k] >= -1e-8))
                 return CandidateOutcome::Rejected;
         m_g = g;
         return CandidateOutcome::Accepted;
@@ -396,24 +527,35 @@ MoistureContents moistureContents(const std::vector<double> &pv, const std::vect
 
 PlaneSet searchPlaneSet(const Layers &L, const std::vector<double> &psat,
                         const std::vector<double> &pv, double p_i, double p_e,
-                        std::uint32_t previous, bool exhaustive)
+                        std::uint32_t previous, bool exhaustive, int budget)
 {
     const int n = L.count();
     PlaneSet set;
     CandidateTrial trial(L, psat, pv, p_i, p_e);
     bool accepted = false;
+    bool stopped = false;
     std::uint32_t acceptedBits = 0;
+    // What the screen cannot rule out stays exponential in the number of layers: a fixed
+    // number of solves (never a clock, so that a result never depends on the machine's load)
+    // ends the search with an error rather than freezing the program.
+    auto spent = [&] {
+        if (budget > 0 && set.candidatesTried >= budget)
+            stopped = true;
+        return stopped;
+    };
     // The previous pass's set first; its failure never counts as the failure of the last set.
-    if (previous != 0) {
+    if (previous != 0 && !spent()) {
         ++set.candidatesTried;
         accepted = trial(previous) == CandidateOutcome::Accepted;
         acceptedBits = previous;
     }
     bool lastFailed = false;
-    if (!accepted) {
+    if (!accepted && !stopped) {
         const std::uint32_t last = (std::uint32_t(1) << (n - 1)) - 1;
         bool lastTried = false;
         auto visit = [&](std::uint32_t c) {
+            if (spent())
+                return true;
             ++set.candidatesTried;
             const CandidateOutcome outcome = trial(c);
             if (c == last) {
@@ -432,13 +574,18 @@ PlaneSet searchPlaneSet(const Layers &L, const std::vector<double> &psat,
             screen.prepare(n, L.Z, psat, p_i, p_e, L.cLeft, L.cRight);
             // The set of all planes comes last and is always tried: its outcome decides the
             // message when no set is accepted.
-            if (!screen.forEach(visit) && !lastTried)
+            const long steps = budget > 0 ? long(budget) * ScreenStepsPerCandidate : 0;
+            if (!screen.forEach(visit, steps) && !lastTried)
                 visit(last);
+            if (screen.exhausted())
+                stopped = true;
         }
     }
     set.messages = trial.messages();
     if (!accepted) {
-        set.result = lastFailed ? PlaneSet::NoSolution : PlaneSet::NoValidCombination;
+        set.result = stopped      ? PlaneSet::Stopped
+                     : lastFailed ? PlaneSet::NoSolution
+                                  : PlaneSet::NoValidCombination;
         return set;
     }
     set.result = PlaneSet::Accepted;
@@ -696,6 +843,11 @@ ResultType::Type run(const InputData &input, const CalculationOptions &options,
     const double t_c = climate.tT(true);
 
     const int passes = options.moistureDependentLambda ? 3 : 1;
+    // The candidate budget holds for the whole calculation, all passes together.
+    const int budget = options.candidateBudget > 0 ? options.candidateBudget
+                       : options.exhaustiveSearch  ? 0
+                                                   : CandidateBudget;
+    int candidatesSolved = 0;
     std::uint32_t previous = 0;
     ResultType::Type result = ResultType::CalculationError;
     for (int pass = 1; pass <= passes; ++pass) {
@@ -740,10 +892,19 @@ ResultType::Type run(const InputData &input, const CalculationOptions &options,
         // The plane set: exhaustive in ascending candidate number, the previous pass's set first.
         CalculationPassTrace trace;
         trace.pass = pass;
+        const int left = budget > 0 ? budget - candidatesSolved : 0;
         PlaneSet set =
-            searchPlaneSet(L, r.psat, r.pv, p_i, p_e, previous, options.exhaustiveSearch);
+            searchPlaneSet(L, r.psat, r.pv, p_i, p_e, previous, options.exhaustiveSearch, left);
         trace.candidatesTried = set.candidatesTried;
+        candidatesSolved += set.candidatesTried;
         messages = set.messages;
+        if (set.result == PlaneSet::Stopped) {
+            messages.clear();
+            messages << tr("The search for condensation planes was stopped after %1 candidates.")
+                            .arg(candidatesSolved);
+            outcome.trace.push_back(trace);
+            return ResultType::CalculationError;
+        }
         if (set.result != PlaneSet::Accepted) {
             messages
                 << (set.result == PlaneSet::NoSolution

@@ -89,7 +89,9 @@ struct PlaneSet
         /*! The system of the last candidate could not be solved. */
         NoSolution,
         /*! Every candidate was rejected. */
-        NoValidCombination
+        NoValidCombination,
+        /*! The candidate budget was spent before a set was accepted. */
+        Stopped
     };
     Result result = NoValidCombination;
     std::uint32_t bits = 0; ///< bit b: plane at interface b+1
@@ -103,13 +105,24 @@ struct PlaneSet
 /*! Largest number of layers whose plane sets can be searched. */
 constexpr int MaxLayers = 31;
 
+/*! Most candidate systems one calculation solves by default. What the screen cannot rule out
+    stays exponential in the number of layers; a rank-deficient system of 31 layers costs up to
+    about 200 µs (LU, every refinement step, SVD), so this keeps a calculation of the largest
+    constructions within about 10 ms. */
+constexpr int CandidateBudget = 40;
+
+/*! Screen nodes walked per candidate of the budget: walking the tree of plane sets costs far
+    less than a solve, but a screen that lets few leaves through may still walk many nodes. */
+constexpr int ScreenStepsPerCandidate = 64;
+
 /*! Tries the plane sets in ascending candidate number (the set `previous` first, when not 0)
     and returns the first whose excess moisture is real, whose rebuilt vapour pressure meets the
     outer surface and stays at or below saturation. exhaustive: solve every candidate instead of
-    screening out those that cannot be accepted (same result). At most MaxLayers layers. */
+    screening out those that cannot be accepted (same result). budget: most candidates to solve
+    (0: no limit); when spent, the result is Stopped. At most MaxLayers layers. */
 PlaneSet searchPlaneSet(const Layers &layers, const std::vector<double> &psat,
                         const std::vector<double> &pv, double p_i, double p_e,
-                        std::uint32_t previous, bool exhaustive);
+                        std::uint32_t previous, bool exhaustive, int budget = 0);
 
 /*! The plane set as groups of consecutive planes: (layer left of the first plane, layer right of
     the last plane). */
