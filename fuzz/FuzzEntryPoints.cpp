@@ -23,6 +23,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <functional>
 #include <sstream>
 #include <string>
 
@@ -67,6 +68,28 @@ void recalculate(InputData &input)
     input.validate();
     const CalculationOutcome outcome = Calculation::calculate(input);
     (void)outcome;
+}
+
+/*! Reads one keyword block in every file version: read(stream, version, message) returns the
+    number of items read, or -1 for a refusal. Accepted when every version reads it; items of
+    the last version that did. */
+Outcome eachVersion(const QByteArray &data,
+                    const std::function<int(std::istream &, const char *, QString &)> &read)
+{
+    Outcome r;
+    r.accepted = true;
+    for (const char *version : KeywordVersions) {
+        std::istringstream in(bytes(data));
+        QString message;
+        const int items = read(in, version, message);
+        if (items < 0) {
+            r.accepted = false;
+            r.message = message;
+        } else {
+            r.items = items;
+        }
+    }
+    return r;
 }
 
 } // namespace
@@ -164,38 +187,18 @@ Outcome legacyProject(const QByteArray &data)
 
 Outcome legacyMaterial(const QByteArray &data)
 {
-    Outcome r;
-    r.accepted = true;
-    for (const char *version : KeywordVersions) {
-        std::istringstream in(bytes(data));
+    return eachVersion(data, [](std::istream &in, const char *version, QString &message) {
         Material material;
-        QString message;
-        if (!LegacyFormat::readOld(in, version, material, message)) {
-            r.accepted = false;
-            r.message = message;
-        } else {
-            ++r.items;
-        }
-    }
-    return r;
+        return LegacyFormat::readOld(in, version, material, message) ? 1 : -1;
+    });
 }
 
 Outcome legacyLayer(const QByteArray &data)
 {
-    Outcome r;
-    r.accepted = true;
-    for (const char *version : KeywordVersions) {
-        std::istringstream in(bytes(data));
+    return eachVersion(data, [](std::istream &in, const char *version, QString &message) {
         MaterialLayer layer;
-        QString message;
-        if (LegacyFormat::readOld(in, version, layer, message) != 0) {
-            r.accepted = false;
-            r.message = message;
-        } else {
-            ++r.items;
-        }
-    }
-    return r;
+        return LegacyFormat::readOld(in, version, layer, message) == 0 ? 1 : -1;
+    });
 }
 
 Outcome legacyClimate(const QByteArray &data)
@@ -209,20 +212,11 @@ Outcome legacyClimate(const QByteArray &data)
 
 Outcome legacyConstruction(const QByteArray &data)
 {
-    Outcome r;
-    r.accepted = true;
-    for (const char *version : KeywordVersions) {
-        std::istringstream in(bytes(data));
+    return eachVersion(data, [](std::istream &in, const char *version, QString &message) {
         InputData input;
-        QString message;
-        if (!LegacyFormat::readConstructionOld(in, version, input, message)) {
-            r.accepted = false;
-            r.message = message;
-        } else {
-            r.items = input.layerCount();
-        }
-    }
-    return r;
+        return LegacyFormat::readConstructionOld(in, version, input, message) ? input.layerCount()
+                                                                              : -1;
+    });
 }
 
 Outcome materialListVersion1(const QByteArray &data)

@@ -94,4 +94,25 @@ QStringList MessageCapture::texts(int type) const
     return result;
 }
 
+QtWarningCapture *QtWarningCapture::s_current = nullptr;
+
+QtWarningCapture::QtWarningCapture()
+{
+    Q_ASSERT(!s_current);
+    s_current = this;
+    m_previous = qInstallMessageHandler(&QtWarningCapture::handler);
+}
+
+QtWarningCapture::~QtWarningCapture()
+{
+    qInstallMessageHandler(m_previous);
+    s_current = nullptr;
+}
+
+void QtWarningCapture::handler(QtMsgType type, const QMessageLogContext &, const QString &text)
+{
+    if (type != QtDebugMsg && type != QtInfoMsg && s_current)
+        s_current->m_warnings << text;
+}
+
 } // namespace TestSupport

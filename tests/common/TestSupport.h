@@ -29,6 +29,22 @@ QString dataFile(const QString &relativePath);
     not announce with expectError() fails the running test. Nothing is written to a log file;
     the console output of the default handler is kept so that a failing test shows its log.
     The previously current handler is restored on destruction. */
+/*! Collects Qt's warnings, criticals and fatals (not debug or info output) while it exists, for a
+    test that proves a piece of painting or layout runs without complaint. One at a time. */
+class QtWarningCapture
+{
+public:
+    QtWarningCapture();
+    ~QtWarningCapture();
+    const QStringList &warnings() const { return m_warnings; }
+
+private:
+    static void handler(QtMsgType type, const QMessageLogContext &context, const QString &text);
+    static QtWarningCapture *s_current;
+    QtMessageHandler m_previous;
+    QStringList m_warnings;
+};
+
 class MessageCapture : public HTL::MessageHandler
 {
 public:

@@ -229,13 +229,7 @@ void tst_Table::textFramePaintsInItsRectangle()
 
 void tst_Table::paintsWithoutWarnings()
 {
-    static QStringList warnings;
-    warnings.clear();
-    const QtMessageHandler previous =
-        qInstallMessageHandler([](QtMsgType type, const QMessageLogContext &, const QString &m) {
-            if (type != QtDebugMsg && type != QtInfoMsg)
-                warnings << m;
-        });
+    TestSupport::QtWarningCapture capture;
     QTextDocument doc;
     QImage image = device();
     QtExt::Table t(&doc);
@@ -255,8 +249,7 @@ void tst_Table::paintsWithoutWarnings()
     QPainter painter(&image);
     t.paint(&painter, QPointF(5, 5));
     painter.end();
-    qInstallMessageHandler(previous);
-    QVERIFY2(warnings.isEmpty(), qPrintable(warnings.join('\n')));
+    QVERIFY2(capture.warnings().isEmpty(), qPrintable(capture.warnings().join('\n')));
     // The free height goes to the rows: the table is as high as it was asked to be.
     QCOMPARE(sum(t.rowHeights()) + 2 * 2, 300.0);
 }

@@ -171,13 +171,7 @@ void tst_ResultsWidget::beforeTheFirstUpdate()
 
 void tst_ResultsWidget::paintsWithoutWarnings()
 {
-    static QStringList warnings;
-    warnings.clear();
-    const QtMessageHandler previous =
-        qInstallMessageHandler([](QtMsgType type, const QMessageLogContext &, const QString &m) {
-            if (type != QtDebugMsg && type != QtInfoMsg)
-                warnings << m;
-        });
+    TestSupport::QtWarningCapture capture;
     InputData input = wall(3);
     const CalculationOutcome outcome = Calculation::calculate(input, CalculationOptions());
     M2_ResultsWidget widget;
@@ -186,8 +180,7 @@ void tst_ResultsWidget::paintsWithoutWarnings()
     QImage image(widget.size(), QImage::Format_ARGB32);
     image.fill(Qt::black);
     widget.render(&image);
-    qInstallMessageHandler(previous);
-    QVERIFY2(warnings.isEmpty(), qPrintable(warnings.join('\n')));
+    QVERIFY2(capture.warnings().isEmpty(), qPrintable(capture.warnings().join('\n')));
     // The table was laid out within the drawing area, 10 pixels in from the left.
     qreal width = 0;
     for (qreal w : widget.table().columnWidths())
