@@ -92,21 +92,28 @@ Outcome eachVersion(const QByteArray &data,
     return r;
 }
 
+/*! Writes the bytes to the scratch file name and loads it as the open command does. */
+bool loadProject(const QString &name, const QByteArray &data, InputData &input,
+                 ProjectInformation &info, QString &message)
+{
+    const QString path = scratchFile(name, data);
+    if (path.isEmpty()) {
+        message = QStringLiteral("scratch file not written");
+        return false;
+    }
+    return ProjectFile::load(path, input, info, &message);
+}
+
 } // namespace
 
 Outcome roundTrip(const QByteArray &data)
 {
     Outcome r;
     const bool xml = data.startsWith('<');
-    const QString path =
-        scratchFile(xml ? QStringLiteral("round.m2p") : QStringLiteral("round.mpj"), data);
-    if (path.isEmpty()) {
-        r.message = QStringLiteral("scratch file not written");
-        return r;
-    }
     InputData input;
     ProjectInformation info;
-    r.accepted = ProjectFile::load(path, input, info, &r.message);
+    r.accepted = loadProject(xml ? QStringLiteral("round.m2p") : QStringLiteral("round.mpj"), data,
+                             input, info, r.message);
     if (!r.accepted)
         return r;
     r.items = input.layerCount();
@@ -156,14 +163,9 @@ void silenceMessages()
 Outcome projectXml(const QByteArray &data)
 {
     Outcome r;
-    const QString path = scratchFile(QStringLiteral("project.m2p"), data);
-    if (path.isEmpty()) {
-        r.message = QStringLiteral("scratch file not written");
-        return r;
-    }
     InputData input;
     ProjectInformation info;
-    r.accepted = ProjectFile::load(path, input, info, &r.message);
+    r.accepted = loadProject(QStringLiteral("project.m2p"), data, input, info, r.message);
     if (r.accepted) {
         r.items = input.layerCount();
         recalculate(input);
