@@ -4,6 +4,7 @@
 #include "document/Project.h"
 #include "qtext/TextFrame.h"
 #include "settings/Settings.h"
+#include "ui/DiagramView.h"
 #include "ui/M2_ResultsWidget.h"
 #include "ui/ShowLogfile.h"
 
@@ -13,7 +14,6 @@
 #include <QSplashScreen>
 #include <QTextDocument>
 #include <QTimer>
-#include <QVBoxLayout>
 
 MainWindow::MainWindow(const AppContext &context, QSplashScreen *splash, QWidget *parent)
     : QMainWindow(parent)
@@ -29,11 +29,7 @@ MainWindow::MainWindow(const AppContext &context, QSplashScreen *splash, QWidget
 
     m_ui->setupUi(this);
 
-    auto *layout = new QVBoxLayout(m_ui->centralWidget);
-    m_resultsWidget = new M2_ResultsWidget(m_ui->centralWidget);
-    m_resultsWidget->setObjectName(QStringLiteral("widgetResults"));
-    layout->addWidget(m_resultsWidget);
-    m_ui->centralWidget->setMinimumSize(200, 200);
+    m_resultsWidget = m_ui->widgetResults;
     connect(&m_context.project, &Project::modified, this, &MainWindow::updateUi);
     updateUi(Project::MT_Calculation);
 
@@ -69,9 +65,12 @@ QPixmap MainWindow::splashWithTagline(const QPixmap &pixmap)
 
 void MainWindow::updateUi(int modType)
 {
-    Q_UNUSED(modType) // every change refreshes the results: they are cheap to show
     const Project &project = m_context.project;
     const bool hasConstruction = project.hasProject() && project.layerCount() > 0;
+    // A change of the project information (type 2) leaves the diagram as it is.
+    if (modType == Project::MT_Calculation || modType == Project::MT_Appearance)
+        m_ui->diagramView->setData(this, project.inputData(), project.results(), 1.0);
+    m_ui->diagramView->setVisible(hasConstruction);
     m_resultsWidget->setVisible(hasConstruction);
     if (hasConstruction)
         m_resultsWidget->updateResults(project.inputData(), project.outcome(),
@@ -94,4 +93,9 @@ void MainWindow::closeEvent(QCloseEvent *event)
 {
     m_context.settings.write();
     event->accept();
+}
+
+DiagramView *MainWindow::diagramView() const
+{
+    return m_ui->diagramView;
 }

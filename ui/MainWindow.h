@@ -6,6 +6,7 @@
 
 #include "ui/Globals.h"
 
+class DiagramView;
 class M2_ResultsWidget;
 
 namespace Ui {
@@ -34,6 +35,8 @@ public:
 
     /*! The results panel (object name "widgetResults"). */
     M2_ResultsWidget *resultsWidget() const { return m_resultsWidget; }
+    /*! The profile diagram (object name "diagramView"). */
+    DiagramView *diagramView() const;
 
     /*! Paints the tagline onto a copy of pixmap: 300 pixels wide, top left at (35, 85), in
         RGB(191, 191, 207). */

@@ -11,10 +11,12 @@
 #include "htl/HTL_MessageHandler.h"
 #include "htl/HTL_MessageRouter.h"
 #include "persistence/MaterialList.h"
+#include "report/DiagramPicture.h"
 #include "settings/Constants.h"
 #include "settings/Directories.h"
 #include "settings/Settings.h"
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QRegularExpression>
@@ -22,7 +24,9 @@
 #include <QTranslator>
 
 #include <cstdio>
+#include <cstring>
 #include <iostream>
+#include <memory>
 
 namespace {
 
@@ -39,10 +43,19 @@ enum ExitCode
 
 const char *const UsageText =
     "Usage: mirelo2-batch [--json] [--lang=CODE] [--set KEY=VALUE]... FILE...\n"
+    "       mirelo2-batch [--set KEY=VALUE]... --diagram FILE [--mode 2|3] PROJECT\n"
+    "       mirelo2-batch [--set KEY=VALUE]... --sketch FILE PROJECT\n"
     "       mirelo2-batch --materials [--json] [--lang=CODE]\n"
     "\n"
     "Loads each project file (.m2p), calculates it and prints the results.\n"
     "\n"
+    "  --diagram FILE     write the profile diagram of the one PROJECT to FILE instead of\n"
+    "                     printing results; the format follows the suffix: .svg, .png, .jpg,\n"
+    "                     .pdf (A4)\n"
+    "  --mode 2|3         profile of the diagram: 2 vapour pressure, 3 moisture content\n"
+    "                     (the default)\n"
+    "  --sketch FILE      write the construction sketch of the one PROJECT to FILE (formats as\n"
+    "                     for --diagram); may be given with --diagram\n"
     "  --json             print one JSON object per file (an array when several files)\n"
     "  --lang=CODE        language of this run (materials, messages, verdicts), e.g. de, en;\n"
     "                     without it the language of the user's settings\n"
@@ -53,8 +66,9 @@ const char *const UsageText =
     "                     current language instead of loading projects\n"
     "  --help             show this text\n"
     "\n"
-    "Exit status: 0 every file loaded and was assessed, 1 a file failed to load, 2 usage error,\n"
-    "3 every file loaded but a calculation gave no result to assess (no verdict).\n";
+    "Exit status: 0 every file loaded and was assessed (or every picture written), 1 a file\n"
+    "failed to load or a picture could not be written, 2 usage error, 3 every file loaded but\n"
+    "a calculation gave no result to assess (no verdict).\n";
 
 void writeOut(const QString &text)
 {
@@ -103,11 +117,49 @@ bool installTranslation(const QString &langId, QTranslator &translator)
     return true;
 }
 
+/*! Whether the command line asks for pictures: they are drawn with the widget library's
+    graphics scene and text layout, which need a QApplication and a platform. */
+bool wantsPictures(int argc, char *argv[])
+{
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--") == 0)
+            return false;
+        if (std::strncmp(argv[i], "--diagram", 9) == 0 || std::strncmp(argv[i], "--sketch", 8) == 0)
+            return true;
+    }
+    return false;
+}
+
+/*! Pictures are drawn without a window: with no display at hand the offscreen platform serves
+    (an explicit QT_QPA_PLATFORM is left alone). */
+void chooseHeadlessPlatform()
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY") &&
+        qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+}
+
+/*! Writes one picture of the loaded project; reports a failure on standard error. */
+bool writePicture(const DiagramPicture &picture, const QString &fileName,
+                  const QString &projectFile)
+{
+    QString error;
+    if (picture.exportToFile(fileName, QFileInfo(projectFile).absoluteFilePath(), &error))
+        return true;
+    writeErr(QStringLiteral("%1: %2\n").arg(fileName, error));
+    return false;
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
 {
-    QCoreApplication app(argc, argv);
+    const bool pictures = wantsPictures(argc, argv);
+    if (pictures)
+        chooseHeadlessPlatform();
+    std::unique_ptr<QCoreApplication> application(pictures ? new QApplication(argc, argv)
+                                                           : new QCoreApplication(argc, argv));
+    QCoreApplication &app = *application;
 
     // Log messages of the engine go to standard error, so that standard output carries only the
     // results (and stays valid JSON).
@@ -121,8 +173,23 @@ int main(int argc, char *argv[])
     QString langId;
     QStringList overrides;
     QStringList files;
+    QString diagramFile;
+    QString sketchFile;
+    int diagramMode = 3;
+    bool modeGiven = false;
     bool optionsEnded = false;
     const QStringList args = app.arguments();
+    // "--name VALUE" or "--name=VALUE"; false when the value is missing.
+    auto optionValue = [&](const QString &arg, const QString &name, int &i, QString &value) {
+        if (arg.startsWith(name + QLatin1Char('='))) {
+            value = arg.mid(name.size() + 1);
+            return !value.isEmpty();
+        }
+        if (i + 1 >= args.size())
+            return false;
+        value = args[++i];
+        return true;
+    };
     for (int i = 1; i < args.size(); ++i) {
         const QString &arg = args[i];
         if (optionsEnded || !arg.startsWith(QLatin1Char('-')) || arg == QLatin1String("-")) {
@@ -136,6 +203,21 @@ int main(int argc, char *argv[])
             json = true;
         } else if (arg == QLatin1String("--materials")) {
             materials = true;
+        } else if (arg == QLatin1String("--diagram") ||
+                   arg.startsWith(QLatin1String("--diagram="))) {
+            if (!optionValue(arg, QStringLiteral("--diagram"), i, diagramFile))
+                return usageError(QStringLiteral("--diagram needs a file name"));
+        } else if (arg == QLatin1String("--sketch") || arg.startsWith(QLatin1String("--sketch="))) {
+            if (!optionValue(arg, QStringLiteral("--sketch"), i, sketchFile))
+                return usageError(QStringLiteral("--sketch needs a file name"));
+        } else if (arg == QLatin1String("--mode") || arg.startsWith(QLatin1String("--mode="))) {
+            QString mode;
+            if (!optionValue(arg, QStringLiteral("--mode"), i, mode) ||
+                (mode != QLatin1String("2") && mode != QLatin1String("3")))
+                return usageError(QStringLiteral("--mode needs 2 (vapour pressure) or 3 "
+                                                 "(moisture content)"));
+            diagramMode = mode.toInt();
+            modeGiven = true;
         } else if (arg == QLatin1String("--lang") || arg.startsWith(QLatin1String("--lang="))) {
             if (arg == QLatin1String("--lang")) {
                 if (i + 1 >= args.size())
@@ -163,6 +245,23 @@ int main(int argc, char *argv[])
         return usageError(QStringLiteral("--materials takes no project file"));
     if (files.isEmpty() && !materials)
         return usageError(QStringLiteral("no project file given"));
+    const bool writePictures = !diagramFile.isEmpty() || !sketchFile.isEmpty();
+    if (modeGiven && diagramFile.isEmpty())
+        return usageError(QStringLiteral("--mode applies to --diagram only"));
+    if (writePictures) {
+        if (materials || json)
+            return usageError(QStringLiteral("--diagram and --sketch write pictures, not "
+                                             "listings: no --materials or --json with them"));
+        if (files.size() != 1)
+            return usageError(QStringLiteral("--diagram and --sketch take exactly one project "
+                                             "file"));
+        for (const QString &picture : {diagramFile, sketchFile})
+            if (!picture.isEmpty() &&
+                DiagramPicture::formatOfFile(picture) == DiagramPicture::Format::Unknown)
+                return usageError(QStringLiteral("unknown picture format of '%1': the suffix "
+                                                 "must be .svg, .png, .jpg or .pdf")
+                                      .arg(picture));
+    }
 
     // The user's settings as the program would read them, then the overrides of this run; the
     // settings are never written back.
@@ -222,6 +321,19 @@ int main(int argc, char *argv[])
         }
         for (const QString &note : notes)
             writeErr(QStringLiteral("%1: %2\n").arg(file, note));
+        if (writePictures) {
+            // the pictures of the main window's export actions, of the same size
+            if (!diagramFile.isEmpty() &&
+                !writePicture(DiagramPicture(project.inputData(), project.results(), diagramMode,
+                                             DiagramPicture::DefaultDiagramAspectRatio),
+                              diagramFile, file))
+                exitCode = ExitLoadFailed;
+            if (!sketchFile.isEmpty() &&
+                !writePicture(DiagramPicture::sketch(project.inputData(), project.results()),
+                              sketchFile, file))
+                exitCode = ExitLoadFailed;
+            continue;
+        }
         const Assessment assessment =
             Assessment::evaluate(project.inputData(), project.results(),
                                  project.projectInformation().m_heatFlowDirection,

@@ -1,0 +1,651 @@
+#include "report/DiagramScene.h"
+
+#include "model/PhysicsFunctions.h"
+
+#include <QAbstractTextDocumentLayout>
+#include <QApplication>
+#include <QBrush>
+#include <QFontMetricsF>
+#include <QGraphicsLineItem>
+#include <QGraphicsPathItem>
+#include <QGraphicsPolygonItem>
+#include <QGraphicsRectItem>
+#include <QGraphicsTextItem>
+#include <QLocale>
+#include <QPainterPath>
+#include <QTextDocument>
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+const QColor DarkRed(139, 0, 0);
+
+QPen makePen(double width, const QColor &color, Qt::PenStyle style = Qt::SolidLine)
+{
+    QPen pen(color, width, style);
+    pen.setCosmetic(false);
+    return pen;
+}
+
+/*! Width of a layer in millimetres as the width axis writes it: whole millimetres without
+    decimals, otherwise as many decimals as the value needs (at most two). */
+QString millimetres(double width_m)
+{
+    const double mm = width_m * 1000;
+    int decimals = 2;
+    if (std::fabs(mm - std::round(mm)) < 1e-6)
+        decimals = 0;
+    else if (std::fabs(mm * 10 - std::round(mm * 10)) < 1e-6)
+        decimals = 1;
+    return QLocale().toString(mm, 'f', decimals);
+}
+
+/*! A boundary-layer curve from an air state to a surface: flat over most of the air zone, then
+    falling steeply to the surface, as the air temperature does in front of a wall. Control points
+    at 80 % of the distance and 1 % and 2 % of the height difference, measured from the air. */
+void airZoneCurve(QPainterPath &path, QPointF air, QPointF surface, bool airFirst)
+{
+    const double dx = surface.x() - air.x();
+    const double dy = surface.y() - air.y();
+    const QPointF c1(air.x() + 0.8 * dx, air.y() + 0.01 * dy);
+    const QPointF c2(air.x() + 0.8 * dx, air.y() + 0.02 * dy);
+    if (airFirst)
+        path.cubicTo(c1, c2, surface);
+    else
+        path.cubicTo(c2, c1, air);
+}
+
+/*! Left edges of labels of the given widths, each as close as possible to being centred on its
+    centre, kept in order, at least gap apart and within [minimum, maximum]. */
+QVector<double> spreadLabels(const QVector<double> &centres, const QVector<double> &widths,
+                             double minimum, double maximum, double gap)
+{
+    const int n = centres.size();
+    QVector<double> left(n);
+    for (int i = 0; i < n; ++i)
+        left[i] = centres[i] - widths[i] / 2;
+    // push right where a label overlaps its predecessor, then back left where the run ran out of
+    // room at the right end
+    for (int i = 0; i < n; ++i) {
+        const double lowest = i == 0 ? minimum : left[i - 1] + widths[i - 1] + gap;
+        left[i] = std::max(left[i], lowest);
+    }
+    for (int i = n - 1; i >= 0; --i) {
+        const double highest = i == n - 1 ? maximum - widths[i] : left[i + 1] - gap - widths[i];
+        left[i] = std::min(left[i], highest);
+    }
+    return left;
+}
+
+} // namespace
+
+DiagramScene::DiagramScene(bool screen, QObject *parent)
+    : QGraphicsScene(parent)
+    , m_screen(screen)
+{
+}
+
+QGraphicsItem *DiagramScene::tag(QGraphicsItem *item, ItemKind kind, int index)
+{
+    item->setData(KindKey, int(kind));
+    if (index >= 0)
+        item->setData(IndexKey, index);
+    return item;
+}
+
+QList<QGraphicsItem *> DiagramScene::itemsOfKind(ItemKind kind) const
+{
+    QList<QGraphicsItem *> found;
+    const QList<QGraphicsItem *> all = items(Qt::AscendingOrder);
+    for (QGraphicsItem *item : all)
+        if (item->data(KindKey).toInt() == int(kind))
+            found << item;
+    return found;
+}
+
+QGraphicsTextItem *DiagramScene::makeText(const QString &html, const QFont &font,
+                                          const QColor &color)
+{
+    auto *item = new QGraphicsTextItem;
+    item->document()->setDocumentMargin(0);
+    if (m_device)
+        item->document()->documentLayout()->setPaintDevice(m_device);
+    item->setFont(font);
+    item->setDefaultTextColor(color);
+    item->setHtml(html);
+    addItem(item);
+    return item;
+}
+
+void DiagramScene::makePens()
+{
+    const double s = m_scale;
+    auto w = [s](double minimum, double factor) { return std::max(minimum, s * factor); };
+    const QColor darkBlue(QStringLiteral("darkblue"));
+    const QColor dodgerBlue(QStringLiteral("dodgerblue"));
+    const QColor blue(QStringLiteral("blue"));
+    m_pens.saturation = makePen(std::max(1, int(s * 0.25)), darkBlue);
+    m_pens.vapour = makePen(w(1.8, 0.45), darkBlue);
+    const double calcWidth = s <= 1 ? 1 : std::max(1.0, 0.2 * s);
+    m_pens.calculatedVapour = makePen(calcWidth, Qt::black, Qt::CustomDashLine);
+    // dash and gap of one pen width (dash patterns are given in pen widths)
+    m_pens.calculatedVapour.setDashPattern({1, 1});
+    m_pens.layerLine = makePen(w(2, 0.6), m_screen ? Qt::darkGray : Qt::black);
+    m_pens.layerLine.setCapStyle(Qt::FlatCap);
+    m_pens.axis = makePen(w(1, 0.2), m_screen ? Qt::gray : Qt::black);
+    m_pens.surface = makePen(m_screen ? 2 : 0.8 * s, Qt::black);
+    m_pens.edge = makePen(m_screen ? 1 : 0.2 * s, Qt::darkGray, Qt::DashLine);
+    m_pens.temperature = makePen(w(1.5, 0.4), DarkRed);
+    m_pens.temperatureAxis = makePen(w(1, 0.4), DarkRed);
+    m_pens.vapourAxis = makePen(w(1, 0.4), darkBlue);
+    m_pens.moistureAxis = makePen(w(1, 0.4), blue);
+    m_pens.moistureGrid = makePen(w(0.5, 0.2), dodgerBlue);
+    m_pens.moistureProfile = makePen(w(0.7, 0.4), blue);
+    m_pens.moistureMark = makePen(w(2, 0.8), dodgerBlue, Qt::DotLine);
+}
+
+void DiagramScene::makeAxisTitles()
+{
+    const QString degree = QString(QChar(0x00B0));
+    m_temperatureTitle = makeText(tr("Temperature %1 in [%2C]").arg(QString(QChar(0x03B8)), degree),
+                                  m_titleFont, DarkRed);
+    m_vapourTitle = makeText(tr("Vapor pressure p in [Pa]"), m_titleFont, QColor("darkblue"));
+    m_moistureTitle = makeText(
+        tr("Moisture content w in [%1]").arg(QStringLiteral("m<sup>3</sup>/m<sup>3</sup>")),
+        m_titleFont, QColor("blue"));
+    m_widthTitle = makeText(tr("Layer widths in [mm]"), m_titleFont);
+    for (QGraphicsTextItem *t :
+         {m_temperatureTitle, m_vapourTitle, m_moistureTitle, m_widthTitle}) {
+        t->setVisible(false);
+        tag(t, AxisTitle);
+    }
+    m_temperatureTitle->setRotation(-90);
+    m_vapourTitle->setRotation(-90);
+    m_moistureTitle->setRotation(-90);
+}
+
+void DiagramScene::update(const QRectF &rect, QPaintDevice *device, double scale,
+                          const CalculationResults &results, const InputData &input, int mode)
+{
+    if (mode == NoProfile)
+        return;
+    if (m_hasData && rect == m_totalRect && device == m_device && scale == m_scale &&
+        mode == m_mode && results == m_results && input == m_input)
+        return;
+
+    m_device = device;
+    m_scale = scale;
+    m_mode = mode;
+    m_results = results;
+    m_input = input;
+    m_hasData = true;
+    m_totalRect = rect;
+    m_interfaceX.clear();
+    m_diagramRect = QRectF();
+
+    const QFont appFont = QApplication::font();
+    m_font = appFont;
+    m_font.setPointSizeF(m_screen ? 8 : 6);
+    m_titleFont = appFont;
+    m_titleFont.setPointSizeF(m_screen ? 10 : 8);
+    const QFontMetricsF metrics = device ? QFontMetricsF(m_font, device) : QFontMetricsF(m_font);
+    m_charWidth = metrics.horizontalAdvance(QStringLiteral("T"));
+    m_charHeight = metrics.height();
+    makePens();
+
+    clear();
+    makeAxisTitles();
+
+    const int n = m_input.layerCount();
+    bool drawable = m_results.type != ResultType::InvalidInput && n > 0;
+    for (int i = 0; drawable && i < n; ++i)
+        drawable = widthOf(i) > 0;
+    if (drawable) {
+        layOutPlotArea();
+        drawWidthAxis();
+        const bool curves = m_mode != ConstructionOnly && m_results.type >= 4 &&
+                            m_results.typeGlaser != ResultType::NoLayers &&
+                            m_results.typeGlaser != ResultType::InvalidInput;
+        if (curves && m_mode == VapourPressureProfile)
+            drawVapourPressure();
+        else if (curves && m_mode == MoistureContentProfile)
+            drawMoistureContent();
+        if (m_mode != ConstructionOnly && m_input.allLayersCalculable())
+            drawTemperature();
+        if (curves && m_mode == VapourPressureProfile)
+            drawLegend();
+        drawConstruction();
+    }
+    setSceneRect(m_totalRect);
+}
+
+void DiagramScene::layOutPlotArea()
+{
+    const double s = m_scale;
+    const QRectF &total = m_totalRect;
+    const double top = total.top() + (m_screen ? 5 : 5 * s);
+    // The band below the plot holds the width labels and, under them, their title: two lines
+    // of text (a single line of 15 pixels would leave the title outside the picture).
+    const double band = 2 * m_charHeight + (m_screen ? 6 : 6 * s);
+    const double bottom = total.bottom() - std::max(m_screen ? 15.0 : 15 * s, band);
+    const double pad = m_screen ? 10 : 10 * s;
+
+    double left = total.left();
+    if (m_mode != ConstructionOnly)
+        left += m_temperatureTitle->boundingRect().height() + pad;
+    double right = total.right();
+    QGraphicsTextItem *rightTitle = m_mode == VapourPressureProfile    ? m_vapourTitle
+                                    : m_mode == MoistureContentProfile ? m_moistureTitle
+                                                                       : nullptr;
+    if (m_results.type > 2 && rightTitle)
+        right -= rightTitle->boundingRect().height() + pad;
+    else
+        right -= m_charHeight;
+    m_diagramRect = QRectF(QPointF(left, top), QPointF(right, bottom));
+
+    const double plotWidth = m_diagramRect.width();
+    const double v = std::max(m_screen ? 10.0 : 10 * s, 0.03 * plotWidth);
+    m_x0 = m_diagramRect.left() + (m_screen ? 40 : 5 * s);
+    m_x1 = m_diagramRect.right() - (m_screen ? 50 : 5 * s);
+
+    const int n = m_input.layerCount();
+    double total_m = 0;
+    for (int i = 0; i < n; ++i)
+        total_m += widthOf(i);
+    m_interfaceX.resize(n + 1);
+    m_interfaceX[0] = m_x0 + v;
+    // Whole pixels per layer, so that the layer lines fall on the pixel grid.
+    for (int k = 0; k < n; ++k)
+        m_interfaceX[k + 1] =
+            m_interfaceX[k] + std::floor((m_x1 - 2 * v - m_x0) / total_m * widthOf(k));
+}
+
+void DiagramScene::drawWidthAxis()
+{
+    const double s = m_screen ? 1 : m_scale;
+    const int n = m_input.layerCount();
+    const double y = m_diagramRect.bottom();
+    const double tick = 3 * s;
+
+    tag(addLine(QLineF(m_x0, y, m_x1, y), m_pens.axis), WidthAxis);
+    for (int k = 0; k <= n; ++k)
+        tag(addLine(QLineF(m_interfaceX[k], y, m_interfaceX[k], y + tick), m_pens.axis), WidthTick,
+            k);
+
+    QVector<QGraphicsTextItem *> labels;
+    QVector<double> centres;
+    QVector<double> widths;
+    for (int i = 0; i < n; ++i) {
+        QGraphicsTextItem *label = makeText(millimetres(widthOf(i)), m_font);
+        tag(label, WidthLabel, i);
+        labels << label;
+        centres << 0.5 * (m_interfaceX[i] + m_interfaceX[i + 1]);
+        widths << label->boundingRect().width();
+    }
+    // Labels of thin layers would overlap: they move apart, in order, as little as possible.
+    const QVector<double> lefts =
+        spreadLabels(centres, widths, m_diagramRect.left(), m_diagramRect.right(), 3 * s);
+    for (int i = 0; i < n; ++i)
+        labels[i]->setPos(lefts[i], y + tick);
+
+    const QRectF titleRect = m_widthTitle->boundingRect();
+    m_widthTitle->setPos(0.5 * (m_interfaceX[0] + m_interfaceX[n]) - titleRect.width() / 2,
+                         y + tick + m_charHeight + s);
+    m_widthTitle->setVisible(true);
+}
+
+void DiagramScene::drawArrowAxis(double x, const QPen &pen, ItemKind kind)
+{
+    const double s = m_screen ? 1 : m_scale;
+    const double top = m_diagramRect.top();
+    const double halfWidth = std::max(2.0, 0.4 * s);
+    const double height = std::max(5.0, s);
+    tag(addLine(QLineF(x, m_diagramRect.bottom(), x, top + height), pen), kind);
+    QPolygonF head;
+    head << QPointF(x, top) << QPointF(x - halfWidth, top + height)
+         << QPointF(x + halfWidth, top + height);
+    QPen headPen = pen;
+    headPen.setJoinStyle(Qt::MiterJoin);
+    tag(addPolygon(head, headPen, QBrush(pen.color())), kind);
+}
+
+void DiagramScene::drawVapourPressure()
+{
+    const CalculationResults &r = m_results;
+    const int n = m_input.layerCount();
+    if (int(r.pv_Glaser.size()) != n + 1 || int(r.psat_Glaser.size()) != n + 1)
+        return;
+    const double s = m_screen ? 1 : m_scale;
+    const ClimateCondition &inside = m_input.climate().insideWinter();
+    const ClimateCondition &outside = m_input.climate().outsideWinter();
+    // The Glaser scheme's own pressures: exponential form, at the air temperatures.
+    const double psatInside = p_sat_exp(inside.m_T);
+    const double psatOutside = p_sat_exp(outside.m_T);
+    const double pInside = psatInside * inside.m_rh / 100;
+    const double pOutside = psatOutside * outside.m_rh / 100;
+
+    const double H = m_diagramRect.height();
+    const double pMax = std::max(psatInside, psatOutside);
+    const double pMin = std::min(psatInside, psatOutside);
+    const double yMax = m_diagramRect.top() + 0.25 * H;
+    const double yMin = m_diagramRect.bottom() - 0.05 * H;
+    const double range = pMax > pMin ? pMax - pMin : pMax;
+    auto y = [&](double p) { return yMax + (pMax - p) * (yMin - yMax) / range; };
+
+    // The saturation curve, with the air zones as boundary-layer curves.
+    const QVector<double> &X = m_interfaceX;
+    QPainterPath saturation(QPointF(m_x0, y(psatInside)));
+    airZoneCurve(saturation, QPointF(m_x0, y(psatInside)), QPointF(X[0], y(r.psat_Glaser[0])),
+                 true);
+    for (int k = 1; k <= n; ++k)
+        saturation.lineTo(X[k], y(r.psat_Glaser[k]));
+    airZoneCurve(saturation, QPointF(m_x1, y(psatOutside)), QPointF(X[n], y(r.psat_Glaser[n])),
+                 false);
+    tag(addPath(saturation, m_pens.saturation), SaturationCurve);
+
+    // The vapour-pressure line of the scheme, and where it rises above saturation the real
+    // vapour pressure follows the saturation curve while the calculated line is dashed.
+    struct Point
+    {
+        double x, pv, ps;
+    };
+    QVector<Point> points;
+    points.push_back({m_x0, pInside, psatInside});
+    for (int k = 0; k <= n; ++k)
+        points.push_back({X[k], r.pv_Glaser[k], r.psat_Glaser[k]});
+    points.push_back({m_x1, pOutside, psatOutside});
+
+    QPainterPath real;
+    QPainterPath calculated;
+    real.moveTo(points[0].x, y(points[0].pv));
+    auto realPoint = [](const Point &p) { return std::min(p.pv, p.ps); };
+    for (int k = 0; k + 1 < points.size(); ++k) {
+        const Point &a = points[k];
+        const Point &b = points[k + 1];
+        const double da = a.pv - a.ps;
+        const double db = b.pv - b.ps;
+        if ((da < 0) != (db < 0)) {
+            // the line crosses saturation inside the segment: split it there
+            const double t = da / (da - db);
+            const double xc = a.x + t * (b.x - a.x);
+            const double pc = a.pv + t * (b.pv - a.pv);
+            real.lineTo(xc, y(pc));
+            real.lineTo(b.x, y(realPoint(b)));
+            if (da >= 0) {
+                calculated.moveTo(a.x, y(a.pv));
+                calculated.lineTo(xc, y(pc));
+            } else {
+                calculated.moveTo(xc, y(pc));
+                calculated.lineTo(b.x, y(b.pv));
+            }
+        } else {
+            real.lineTo(b.x, y(realPoint(b)));
+            if (da >= 0) {
+                calculated.moveTo(a.x, y(a.pv));
+                calculated.lineTo(b.x, y(b.pv));
+            }
+        }
+    }
+    tag(addPath(real, m_pens.vapour), VapourCurve);
+    if (!calculated.isEmpty())
+        tag(addPath(calculated, m_pens.calculatedVapour), CalculatedVapourCurve);
+
+    // Pressure axis at the cold side, with the two saturation pressures of the air marked.
+    const double axisX = m_x1 - std::max(3.0, 3 * s);
+    const double J = std::max(2.0, 0.4 * s);
+    drawArrowAxis(axisX, m_pens.vapourAxis, VapourAxis);
+    double labelRight = axisX;
+    const QVector<double> marks = pMax > pMin ? QVector<double>{pMax, pMin} : QVector<double>{pMax};
+    for (double p : marks) {
+        tag(addLine(QLineF(axisX - J, y(p), axisX + J, y(p)), m_pens.vapourAxis), VapourTick);
+        QGraphicsTextItem *label =
+            makeText(QStringLiteral("%L1").arg(p, 0, 'f', 0), m_font, QColor("darkblue"));
+        tag(label, VapourLabel);
+        const QRectF br = label->boundingRect();
+        label->setPos(axisX + J + 2 * s, y(p) - br.height() / 2);
+        labelRight = std::max(labelRight, axisX + J + 2 * s + br.width());
+    }
+    m_vapourTitle->setPos(std::max(labelRight + 2 * s, m_diagramRect.right() + 5 * s),
+                          m_diagramRect.center().y() + m_vapourTitle->boundingRect().width() / 2);
+    m_vapourTitle->setVisible(true);
+}
+
+void DiagramScene::drawMoistureContent()
+{
+    const CalculationResults &r = m_results;
+    const int n = m_input.layerCount();
+    const double s = m_screen ? 1 : m_scale;
+    const bool haveProfile = int(r.w_left.size()) == n && int(r.w_right.size()) == n;
+
+    auto w95 = [this](int i) { return moistureContent95(m_input.layer(i).m_w_80); };
+    double wMax = 0;
+    if (haveProfile)
+        for (int i = 0; i < n; ++i)
+            wMax = std::max({wMax, r.w_left[i], r.w_right[i]});
+    if (!(wMax > 0)) {
+        wMax = 0;
+        for (int i = 0; i < n; ++i)
+            wMax = std::max(wMax, w95(i));
+    }
+    if (!(wMax > 0) || !std::isfinite(wMax))
+        return;
+
+    const double H = m_diagramRect.height();
+    const double bottom = m_diagramRect.bottom();
+    const double yMax = m_diagramRect.top() + 0.05 * H;
+    const double M = (bottom - yMax) / wMax;
+    auto y = [&](double w) { return bottom - w * M; };
+
+    // Axis with the scale maximum marked.
+    const double axisX = m_x1 - std::max(3.0, 3 * s);
+    const double J = std::max(2.0, 0.4 * s);
+    drawArrowAxis(axisX, m_pens.moistureAxis, MoistureAxis);
+    double labelRight = axisX;
+    auto mark = [&](double w) {
+        tag(addLine(QLineF(axisX - J, y(w), axisX + J, y(w)), m_pens.moistureAxis), MoistureTick);
+        QGraphicsTextItem *label =
+            makeText(QStringLiteral("%L1").arg(w, 5, 'f', 3), m_font, QColor("blue"));
+        tag(label, MoistureLabel);
+        const QRectF br = label->boundingRect();
+        label->setPos(axisX + J + 2 * s, y(w) - br.height() / 2);
+        labelRight = std::max(labelRight, axisX + J + 2 * s + br.width());
+        return label;
+    };
+    QGraphicsTextItem *previous = mark(wMax);
+
+    // Ticks at least 25 s pixels apart, in steps of 0.005 m³/m³. A plot lower than 25 s pixels
+    // has room for no tick between 0 and the maximum.
+    const double tickSlots = std::floor(std::floor(wMax * M) / 25 / s);
+    if (tickSlots >= 1) {
+        double N = 0.005;
+        while (wMax / tickSlots > N)
+            N += 0.005;
+        long k = long(std::floor((wMax - 1e-5) / N));
+        if (y(k * N) - y(wMax) < 3 * s)
+            --k;
+        for (; k * N > -1e-5; --k) {
+            const double w = k * N;
+            tag(addLine(QLineF(axisX - J, y(w), axisX + J, y(w)), m_pens.moistureAxis),
+                MoistureTick);
+            const double labelTop = y(w) - previous->boundingRect().height() / 2;
+            const double previousBottom = previous->pos().y() + previous->boundingRect().height();
+            if (labelTop > previousBottom + 3)
+                previous = mark(w);
+        }
+    }
+    m_moistureTitle->setPos(std::max(labelRight + 2 * s, m_diagramRect.right() + 5 * s),
+                            m_diagramRect.center().y() +
+                                m_moistureTitle->boundingRect().width() / 2);
+    m_moistureTitle->setVisible(true);
+
+    // The moisture content at 95 % relative humidity of each layer: above it the pores hold
+    // condensate.
+    const QVector<double> &X = m_interfaceX;
+    for (int i = 0; i < n; ++i)
+        if (w95(i) < wMax)
+            tag(addLine(QLineF(X[i], y(w95(i)), X[i + 1], y(w95(i))), m_pens.moistureGrid),
+                MoistureReference, i);
+    if (!haveProfile)
+        return;
+
+    // Each layer: the hygroscopic moisture between its two faces (light), and where the layer
+    // holds condensate, the moisture above the 95 % value over the width of the condensate
+    // region (dark). The region lies at the condensation plane, the face where the content
+    // exceeds the reference value; a layer wholly inside a condensation zone is wet throughout.
+    const QBrush hygroscopic(QColor(QStringLiteral("lightskyblue")));
+    const QBrush condensate(QColor(QStringLiteral("mediumslateblue")));
+    const bool haveCondensate = int(r.sk_Cond.size()) == n;
+    for (int i = 0; i < n; ++i) {
+        const double xl = X[i];
+        const double xr = X[i + 1];
+        const double wl = r.w_left[i];
+        const double wr = r.w_right[i];
+        const double wref = w95(i);
+        const double sk = haveCondensate ? std::clamp(r.sk_Cond[i], 0.0, widthOf(i)) : 0;
+        QPolygonF dry;
+        QPolygonF wet;
+        if (sk <= 0 || (wl <= wref && wr <= wref)) {
+            dry << QPointF(xl, bottom) << QPointF(xl, y(wl)) << QPointF(xr, y(wr))
+                << QPointF(xr, bottom);
+        } else if (sk >= widthOf(i) || (wl > wref && wr > wref)) {
+            dry << QPointF(xl, bottom) << QPointF(xl, y(wref)) << QPointF(xr, y(wref))
+                << QPointF(xr, bottom);
+            wet << QPointF(xl, y(wref)) << QPointF(xl, y(wl)) << QPointF(xr, y(wr))
+                << QPointF(xr, y(wref));
+        } else {
+            const double zone = (xr - xl) * sk / widthOf(i);
+            if (wr > wref) { // condensation plane at the cold-side face
+                const double xc = xr - zone;
+                dry << QPointF(xl, bottom) << QPointF(xl, y(wl)) << QPointF(xc, y(wref))
+                    << QPointF(xr, y(wref)) << QPointF(xr, bottom);
+                wet << QPointF(xc, y(wref)) << QPointF(xr, y(wr)) << QPointF(xr, y(wref));
+            } else { // at the warm-side face
+                const double xc = xl + zone;
+                dry << QPointF(xl, bottom) << QPointF(xl, y(wref)) << QPointF(xc, y(wref))
+                    << QPointF(xr, y(wr)) << QPointF(xr, bottom);
+                wet << QPointF(xl, y(wref)) << QPointF(xl, y(wl)) << QPointF(xc, y(wref));
+            }
+        }
+        tag(addPolygon(dry, m_pens.moistureProfile, hygroscopic), MoisturePolygon, i);
+        if (!wet.isEmpty())
+            tag(addPolygon(wet, m_pens.moistureProfile, condensate), CondensatePolygon, i);
+    }
+}
+
+void DiagramScene::drawTemperature()
+{
+    const CalculationResults &r = m_results;
+    const int n = m_input.layerCount();
+    if (int(r.T_Glaser.size()) != n + 1)
+        return;
+    const double s = m_screen ? 1 : m_scale;
+    const double Ti = m_input.climate().insideWinter().m_T;
+    const double Te = m_input.climate().outsideWinter().m_T;
+    const double H = m_diagramRect.height();
+    const double yHigh = m_diagramRect.top() + 0.05 * H;
+    const double yLow = m_diagramRect.bottom() - 0.25 * H;
+    const double tHigh = std::max(Ti, Te);
+    const double tLow = std::min(Ti, Te);
+    // equal air temperatures: a flat profile in the middle of the scale, no division by zero
+    const double diff = tHigh - tLow > 0 ? tHigh - tLow : 1e-8;
+    auto y = [&](double T) { return yLow - (T - tLow) * (yLow - yHigh) / diff; };
+
+    const double axisX = m_x0 - std::max(3.0, 3 * s);
+    const double J = std::max(2.0, 0.4 * s);
+    drawArrowAxis(axisX, m_pens.temperatureAxis, TemperatureAxis);
+
+    const QVector<double> &X = m_interfaceX;
+    QPainterPath curve(QPointF(m_x0, y(Ti)));
+    airZoneCurve(curve, QPointF(m_x0, y(Ti)), QPointF(X[0], y(r.T_Glaser[0])), true);
+    for (int k = 1; k <= n; ++k)
+        curve.lineTo(X[k], y(r.T_Glaser[k]));
+    airZoneCurve(curve, QPointF(m_x1, y(Te)), QPointF(X[n], y(r.T_Glaser[n])), false);
+    tag(addPath(curve, m_pens.temperature), TemperatureCurve);
+
+    auto label = [&](double T) {
+        tag(addLine(QLineF(axisX - J, y(T), axisX + J, y(T)), m_pens.temperatureAxis),
+            TemperatureTick);
+        QGraphicsTextItem *text =
+            makeText(QStringLiteral("%L1").arg(T, 5, 'f', 1), m_font, DarkRed);
+        tag(text, TemperatureLabel);
+        const QRectF br = text->boundingRect();
+        text->setPos(axisX - J - s - br.width(), y(T) - br.height() / 2);
+    };
+    label(Ti);
+    if (Te != Ti)
+        label(Te);
+    for (double T = std::ceil(tHigh / 5) * 5 - 5; T >= std::floor(tLow / 5) * 5 + 5; T -= 5)
+        if (T < tHigh - 0.1 && T > tLow + 0.1)
+            label(T);
+
+    m_temperatureTitle->setPos(m_totalRect.left(),
+                               m_diagramRect.center().y() +
+                                   m_temperatureTitle->boundingRect().width() / 2);
+    m_temperatureTitle->setVisible(true);
+}
+
+void DiagramScene::drawLegend()
+{
+    const double s = m_screen ? 1 : m_scale;
+    const double g = 5 * s;
+    QFont font = m_font;
+    font.setPointSizeF(m_font.pointSizeF() * 0.65);
+    const QStringList texts = {tr("Temperature"), tr("Sat. vapour pressure"),
+                               tr("Vapour pressure (real)"), tr("Vapour pressure (calc.)")};
+    const QVector<QPen> pens = {m_pens.temperature, m_pens.saturation, m_pens.vapour,
+                                m_pens.calculatedVapour};
+    QVector<QGraphicsTextItem *> items;
+    double W = 0;
+    double height = 0;
+    for (const QString &t : texts) {
+        QGraphicsTextItem *item = makeText(t, font);
+        items << item;
+        W = std::max(W, item->boundingRect().width());
+        height += item->boundingRect().height();
+    }
+    const double E = (W + g) * 0.25;
+    const double boxWidth = W + g + 2 * g + E;
+    const double right = m_interfaceX.last() - 2 * g;
+    const QRectF box(right - boxWidth, m_diagramRect.top() + g, boxWidth, height);
+    QGraphicsRectItem *frame = addRect(box, QPen(), QBrush(Qt::white));
+    tag(frame, Legend);
+    double yText = box.top();
+    for (int i = 0; i < items.size(); ++i) {
+        QGraphicsTextItem *item = items[i];
+        const double h = item->boundingRect().height();
+        item->setPos(box.left() + g, yText);
+        item->setZValue(frame->zValue() + 1);
+        tag(item, Legend);
+        const double ys = yText + h / 2;
+        QGraphicsLineItem *sample =
+            addLine(QLineF(box.left() + 2 * g + W, ys, box.left() + 2 * g + W + E, ys), pens[i]);
+        sample->setZValue(frame->zValue() + 1);
+        tag(sample, Legend);
+        yText += h;
+    }
+}
+
+void DiagramScene::drawConstruction()
+{
+    const int n = m_input.layerCount();
+    const QVector<double> &X = m_interfaceX;
+    const double top = m_diagramRect.top();
+    const double bottom = m_diagramRect.bottom();
+    if (m_mode == ConstructionOnly) {
+        for (int i = 0; i < n; ++i) {
+            const QColor color = m_input.layer(i).m_color;
+            tag(addRect(QRectF(QPointF(X[i], top), QPointF(X[i + 1], bottom)), QPen(color),
+                        QBrush(color)),
+                LayerRect, i);
+        }
+    }
+    tag(addLine(QLineF(X[0], top, X[0], bottom), m_pens.surface), SurfaceLine, 0);
+    tag(addLine(QLineF(X[n], top, X[n], bottom), m_pens.surface), SurfaceLine, n);
+    const double upper = top + m_pens.edge.widthF();
+    tag(addLine(QLineF(X[0], upper, X[n], upper), m_pens.edge), EdgeLine);
+    tag(addLine(QLineF(X[0], bottom, X[n], bottom), m_pens.edge), EdgeLine);
+    for (int k = 1; k < n; ++k)
+        tag(addLine(QLineF(X[k], top, X[k], bottom), m_pens.layerLine), LayerLine, k);
+}
