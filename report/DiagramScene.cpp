@@ -57,6 +57,47 @@ void airZoneCurve(QPainterPath &path, QPointF air, QPointF surface, bool airFirs
         path.cubicTo(c2, c1, air);
 }
 
+/*! Vapour pressure at each interface as the Glaser scheme has it once condensate forms: the
+    saturated interfaces of the tangent construction (the condensation planes) hold the
+    saturation pressure, and between two neighbouring anchors (inside air, planes, outside air)
+    the pressure falls linearly with the cumulated vapour resistance. Without planes it is the
+    straight line of the scheme. */
+QVector<double> realVapourPressures(const CalculationResults &r, double pInside, double pOutside)
+{
+    const int n = int(r.Z_Glaser.size());
+    QVector<double> real(n + 1);
+    for (int k = 0; k <= n; ++k)
+        real[k] = r.pv_Glaser[k];
+    if (r.kPlanesGlaser.empty())
+        return real;
+    QVector<double> Zc(n + 1, 0.0);
+    for (int k = 0; k < n; ++k)
+        Zc[k + 1] = Zc[k] + r.Z_Glaser[k];
+    // anchors: (cumulated resistance, pressure), ascending
+    QVector<QPointF> anchors{QPointF(0, pInside)};
+    QVector<bool> saturated(n + 1, false);
+    for (const CalculationResults::PlaneRange &run : r.kPlanesGlaser)
+        for (unsigned k = run.first; k <= run.second && int(k) <= n; ++k) {
+            saturated[int(k)] = true;
+            anchors << QPointF(Zc[int(k)], r.psat_Glaser[int(k)]);
+        }
+    anchors << QPointF(Zc[n], pOutside);
+    int next = 1;
+    for (int k = 0; k <= n; ++k) {
+        if (saturated[k]) {
+            real[k] = r.psat_Glaser[k];
+            continue;
+        }
+        while (next < anchors.size() - 1 && anchors[next].x() < Zc[k])
+            ++next;
+        const QPointF &a = anchors[next - 1];
+        const QPointF &b = anchors[next];
+        const double span = b.x() - a.x();
+        real[k] = span > 0 ? a.y() + (Zc[k] - a.x()) / span * (b.y() - a.y()) : a.y();
+    }
+    return real;
+}
+
 /*! Left edges of labels of the given widths, each as close as possible to being centred on its
     centre, kept in order, at least gap apart and within [minimum, maximum]. */
 QVector<double> spreadLabels(const QVector<double> &centres, const QVector<double> &widths,
@@ -345,8 +386,8 @@ void DiagramScene::drawVapourPressure()
                  false);
     tag(addPath(saturation, m_pens.saturation), SaturationCurve);
 
-    // The vapour-pressure line of the scheme, and where it rises above saturation the real
-    // vapour pressure follows the saturation curve while the calculated line is dashed.
+    // The straight vapour-pressure line of the scheme, dashed where it rises above saturation
+    // (split where it crosses the saturation curve).
     struct Point
     {
         double x, pv, ps;
@@ -356,39 +397,34 @@ void DiagramScene::drawVapourPressure()
     for (int k = 0; k <= n; ++k)
         points.push_back({X[k], r.pv_Glaser[k], r.psat_Glaser[k]});
     points.push_back({m_x1, pOutside, psatOutside});
-
-    QPainterPath real;
     QPainterPath calculated;
-    real.moveTo(points[0].x, y(points[0].pv));
-    auto realPoint = [](const Point &p) { return std::min(p.pv, p.ps); };
     for (int k = 0; k + 1 < points.size(); ++k) {
         const Point &a = points[k];
         const Point &b = points[k + 1];
         const double da = a.pv - a.ps;
         const double db = b.pv - b.ps;
+        if (da < 0 && db < 0)
+            continue;
+        QPointF from(a.x, y(a.pv));
+        QPointF to(b.x, y(b.pv));
         if ((da < 0) != (db < 0)) {
-            // the line crosses saturation inside the segment: split it there
             const double t = da / (da - db);
-            const double xc = a.x + t * (b.x - a.x);
-            const double pc = a.pv + t * (b.pv - a.pv);
-            real.lineTo(xc, y(pc));
-            real.lineTo(b.x, y(realPoint(b)));
-            if (da >= 0) {
-                calculated.moveTo(a.x, y(a.pv));
-                calculated.lineTo(xc, y(pc));
-            } else {
-                calculated.moveTo(xc, y(pc));
-                calculated.lineTo(b.x, y(b.pv));
-            }
-        } else {
-            real.lineTo(b.x, y(realPoint(b)));
-            if (da >= 0) {
-                calculated.moveTo(a.x, y(a.pv));
-                calculated.lineTo(b.x, y(b.pv));
-            }
+            const QPointF crossing(a.x + t * (b.x - a.x), y(a.pv + t * (b.pv - a.pv)));
+            (da < 0 ? from : to) = crossing;
         }
+        calculated.moveTo(from);
+        calculated.lineTo(to);
     }
-    tag(addPath(real, m_pens.vapour), VapourCurve);
+
+    // The real vapour pressure: the tangent construction that found the condensation planes,
+    // straight over the vapour resistance from the inside air to the first plane, along
+    // saturation between planes, and straight again to the outside air.
+    const QVector<double> real = realVapourPressures(r, pInside, pOutside);
+    QPainterPath realPath(QPointF(m_x0, y(pInside)));
+    for (int k = 0; k <= n; ++k)
+        realPath.lineTo(X[k], y(real[k]));
+    realPath.lineTo(m_x1, y(pOutside));
+    tag(addPath(realPath, m_pens.vapour), VapourCurve);
     if (!calculated.isEmpty())
         tag(addPath(calculated, m_pens.calculatedVapour), CalculatedVapourCurve);
 
@@ -443,8 +479,10 @@ void DiagramScene::drawMoistureContent()
     const double J = std::max(2.0, 0.4 * s);
     drawArrowAxis(axisX, m_pens.moistureAxis, MoistureAxis);
     double labelRight = axisX;
-    auto mark = [&](double w) {
+    auto tick = [&](double w) {
         tag(addLine(QLineF(axisX - J, y(w), axisX + J, y(w)), m_pens.moistureAxis), MoistureTick);
+    };
+    auto mark = [&](double w) {
         QGraphicsTextItem *label =
             makeText(QStringLiteral("%L1").arg(w, 5, 'f', 3), m_font, QColor("blue"));
         tag(label, MoistureLabel);
@@ -453,6 +491,7 @@ void DiagramScene::drawMoistureContent()
         labelRight = std::max(labelRight, axisX + J + 2 * s + br.width());
         return label;
     };
+    tick(wMax);
     QGraphicsTextItem *previous = mark(wMax);
 
     // Ticks at least 25 s pixels apart, in steps of 0.005 m³/m³. A plot lower than 25 s pixels
@@ -467,8 +506,7 @@ void DiagramScene::drawMoistureContent()
             --k;
         for (; k * N > -1e-5; --k) {
             const double w = k * N;
-            tag(addLine(QLineF(axisX - J, y(w), axisX + J, y(w)), m_pens.moistureAxis),
-                MoistureTick);
+            tick(w);
             const double labelTop = y(w) - previous->boundingRect().height() / 2;
             const double previousBottom = previous->pos().y() + previous->boundingRect().height();
             if (labelTop > previousBottom + 3)
@@ -489,6 +527,16 @@ void DiagramScene::drawMoistureContent()
                 MoistureReference, i);
     if (!haveProfile)
         return;
+
+    // The condensation planes of the moisture-storage method, marked over the plot height: the
+    // condensate of a layer with little pore space can be too thin a sliver to see.
+    for (const CalculationResults::PlaneRange &group : r.kPlanes)
+        for (unsigned k = group.first + 1; k <= group.second && int(k) < n; ++k) {
+            QGraphicsItem *line =
+                addLine(QLineF(X[int(k)], bottom, X[int(k)], yMax), m_pens.moistureMark);
+            line->setZValue(1); // above the profile polygons drawn next
+            tag(line, MoistureMark, int(k));
+        }
 
     // Each layer: the hygroscopic moisture between its two faces (light), and where the layer
     // holds condensate, the moisture above the 95 % value over the width of the condensate

@@ -63,6 +63,7 @@ public:
         MoistureReference,
         MoisturePolygon,
         CondensatePolygon,
+        MoistureMark,
         Legend
     };
     static constexpr int KindKey = 0;

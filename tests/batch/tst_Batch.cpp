@@ -90,6 +90,8 @@ private slots:
     void settingsOverride();
     void userSettingsNotWritten();
     void textBlock();
+    void pictures_data();
+    void pictures();
     void noVerdictWithoutResult_data();
     void noVerdictWithoutResult();
     void referenceCases_data();
@@ -152,6 +154,14 @@ void tst_Batch::usageErrors_data()
     QTest::newRow("lang without code") << QStringList{"--lang=", file};
     QTest::newRow("lang with a path") << QStringList{"--lang=../de", file};
     QTest::newRow("lang at the end") << QStringList{file, "--lang"};
+    const QString other = example("timber_frame_wall");
+    QTest::newRow("diagram of two projects") << QStringList{"--diagram", "d.svg", file, other};
+    QTest::newRow("sketch of two projects") << QStringList{"--sketch", "s.png", file, other};
+    QTest::newRow("diagram without file") << QStringList{file, "--diagram"};
+    QTest::newRow("diagram of unknown format") << QStringList{"--diagram", "d.bmp", file};
+    QTest::newRow("mode without diagram") << QStringList{"--mode", "2", file};
+    QTest::newRow("mode 1") << QStringList{"--diagram", "d.svg", "--mode", "1", file};
+    QTest::newRow("diagram with json") << QStringList{"--json", "--diagram", "d.svg", file};
 }
 
 void tst_Batch::usageErrors()
@@ -343,6 +353,59 @@ void tst_Batch::textBlock()
     QVERIFY(outChecked.contains("Temperature factor f_Rsi:"));
     QVERIFY(outChecked.contains("Check for drying reserve of 100"));
     QVERIFY(!out.contains("<font")); // rich text is reduced to plain text
+}
+
+void tst_Batch::pictures_data()
+{
+    QTest::addColumn<QStringList>("options");
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QByteArray>("expected");
+    QTest::newRow("vapour pressure svg") << QStringList{"--mode", "2", "--diagram"} << "d.svg"
+                                         << QByteArray("<title>Vapour pressure diagram</title>");
+    QTest::newRow("moisture content svg, the default mode")
+        << QStringList{"--diagram"} << "d.svg"
+        << QByteArray("<title>Water content diagram</title>");
+    QTest::newRow("sketch svg") << QStringList{"--sketch"} << "s.svg"
+                                << QByteArray("<title>Construction Sketch</title>");
+    QTest::newRow("diagram png") << QStringList{"--diagram"} << "d.png" << QByteArray("\x89PNG");
+    QTest::newRow("sketch jpg") << QStringList{"--sketch"} << "s.jpg" << QByteArray("\xFF\xD8\xFF");
+    QTest::newRow("diagram pdf") << QStringList{"--diagram="} << "d.pdf" << QByteArray("%PDF");
+}
+
+void tst_Batch::pictures()
+{
+    QFETCH(QStringList, options);
+    QFETCH(QString, file);
+    QFETCH(QByteArray, expected);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(file);
+    QStringList args = options;
+    if (args.last().endsWith(QLatin1Char('=')))
+        args.last() += path;
+    else
+        args << path;
+    // no display and no platform named: the tool must find its way without one
+    qunsetenv("DISPLAY");
+    qunsetenv("WAYLAND_DISPLAY");
+    const QByteArray platform = qgetenv("QT_QPA_PLATFORM");
+    qunsetenv("QT_QPA_PLATFORM");
+    const Run r = run(args << example("timber_frame_wall"));
+    qputenv("QT_QPA_PLATFORM", platform);
+    QCOMPARE(r.exitCode, 0);
+    QVERIFY(r.out.isEmpty());
+    QFile picture(path);
+    QVERIFY(picture.open(QIODevice::ReadOnly));
+    const QByteArray content = picture.readAll();
+    QVERIFY(expected.startsWith('<') ? content.contains(expected) : content.startsWith(expected));
+    if (file.endsWith(QLatin1String(".svg")))
+        QVERIFY(
+            content.contains(QFileInfo(example("timber_frame_wall")).absoluteFilePath().toUtf8()));
+
+    // a picture that cannot be written: status 1 with the reason
+    const Run failed = run({"--sketch", dir.filePath(QStringLiteral("no/such/dir/s.png")),
+                            example("timber_frame_wall")});
+    QCOMPARE(failed.exitCode, 1);
+    QVERIFY(failed.err.contains("s.png"));
 }
 
 void tst_Batch::noVerdictWithoutResult_data()

@@ -1,0 +1,489 @@
+// The profile diagram: geometry read back from the scene's items (interface positions, the
+// vapour-pressure and moisture scales, the tick rules), the empty and degenerate cases, the
+// pictures written to files, and a warning-free render of every example project.
+
+#include "TestMaterials.h"
+#include "TestSupport.h"
+
+#include "calculation/Calculation.h"
+#include "document/Project.h"
+#include "model/PhysicsFunctions.h"
+#include "report/DiagramPicture.h"
+#include "report/DiagramScene.h"
+
+#include <QBuffer>
+#include <QDir>
+#include <QGraphicsLineItem>
+#include <QGraphicsPathItem>
+#include <QGraphicsTextItem>
+#include <QImage>
+#include <QPainter>
+#include <QPainterPath>
+#include <QTemporaryDir>
+
+#include <cmath>
+
+Q_DECLARE_METATYPE(std::vector<double>)
+
+namespace {
+
+const QRectF Rect(5, 5, 790, 490);
+
+/*! A wall of layers of the given widths (m): gypsum-like inside, insulation, masonry. */
+InputData wall(const std::vector<double> &widths)
+{
+    InputData input;
+    for (std::size_t i = 0; i < widths.size(); ++i) {
+        const Material m = i % 2 == 0
+                               ? TestMaterials::material("Masonry", 0.8, 10, 0.02, 0.3, 0.05, 2)
+                               : TestMaterials::material("Insulation", 0.04, 1, 0.001, 0.9, 0, 5);
+        input.insertLayer(int(i), MaterialLayer(m, widths[i]));
+    }
+    input.validate();
+    return input;
+}
+
+QString examplesDir()
+{
+    return QDir(QStringLiteral(M2_TEST_DATA_DIR "/../../resources/examples")).absolutePath();
+}
+
+/*! The example project, loaded and calculated as the program does. */
+void loadExample(const QString &name, InputData &input, CalculationResults &results)
+{
+    Project project;
+    QString message;
+    QVERIFY2(project.load(examplesDir() + QLatin1Char('/') + name, &message), qPrintable(message));
+    input = project.inputData();
+    results = project.results();
+}
+
+QVector<QLineF> lines(const DiagramScene &scene, DiagramScene::ItemKind kind)
+{
+    QVector<QLineF> found;
+    for (QGraphicsItem *item : scene.itemsOfKind(kind))
+        if (auto *line = qgraphicsitem_cast<QGraphicsLineItem *>(item))
+            found << line->line();
+    return found;
+}
+
+QPainterPath path(const DiagramScene &scene, DiagramScene::ItemKind kind)
+{
+    const QList<QGraphicsItem *> items = scene.itemsOfKind(kind);
+    if (items.isEmpty())
+        return QPainterPath();
+    return qgraphicsitem_cast<QGraphicsPathItem *>(items.first())->path();
+}
+
+int visibleItems(const DiagramScene &scene)
+{
+    int count = 0;
+    for (QGraphicsItem *item : scene.items())
+        count += item->isVisible() ? 1 : 0;
+    return count;
+}
+
+} // namespace
+
+class tst_DiagramScene : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void interfacePositions_data();
+    void interfacePositions();
+    void vapourPressureScale();
+    void realVapourPressureFollowsTheCondensationPlanes();
+    void moistureTicks_data();
+    void moistureTicks();
+    void emptyDiagram_data();
+    void emptyDiagram();
+    void equalAirTemperatures();
+    void noCurvesWithoutCondensationResult();
+    void repeatedRequestKeepsTheItems();
+    void svgTitles_data();
+    void svgTitles();
+    void exportFormats_data();
+    void exportFormats();
+    void failedExportKeepsTheOldFile();
+    void examplesRenderWithoutWarnings_data();
+    void examplesRenderWithoutWarnings();
+};
+
+void tst_DiagramScene::interfacePositions_data()
+{
+    QTest::addColumn<std::vector<double>>("widths");
+    QTest::addColumn<int>("mode");
+    QTest::addColumn<QRectF>("rect");
+    QTest::newRow("foil and wall") << std::vector<double>{0.001, 0.3} << 3 << Rect;
+    QTest::newRow("five layers") << std::vector<double>{0.01, 0.08, 0.015, 0.365, 0.02} << 2
+                                 << Rect;
+    QTest::newRow("one layer, small view")
+        << std::vector<double>{0.2} << 3 << QRectF(5, 5, 340, 240);
+    QTest::newRow("sketch") << std::vector<double>{0.0125, 0.04, 0.16, 0.06} << 1 << Rect;
+}
+
+void tst_DiagramScene::interfacePositions()
+{
+    QFETCH(std::vector<double>, widths);
+    QFETCH(int, mode);
+    QFETCH(QRectF, rect);
+    const InputData input = wall(widths);
+    const CalculationOutcome outcome = Calculation::calculate(input);
+    QImage device(1, 1, QImage::Format_RGB32);
+    DiagramScene scene(true);
+    scene.update(rect, &device, 1.0, outcome.results, input, mode);
+
+    const QRectF plot = scene.diagramRect();
+    QCOMPARE(scene.x0(), plot.left() + 40);
+    QCOMPARE(scene.x1(), plot.right() - 50);
+    const double v = std::max(10.0, 0.03 * plot.width());
+    const QVector<double> &X = scene.interfaceX();
+    const int n = int(widths.size());
+    QCOMPARE(X.size(), n + 1);
+    QCOMPARE(X[0], scene.x0() + v);
+    double total = 0;
+    for (double w : widths)
+        total += w;
+    const double span = scene.x1() - 2 * v - scene.x0();
+    for (int k = 0; k < n; ++k) {
+        // whole pixels, at most one short of the exact share of the layer
+        const double exact = span / total * widths[std::size_t(k)];
+        const double step = X[k + 1] - X[k];
+        QVERIFY(std::fabs(step - std::round(step)) < 1e-9);
+        QVERIFY(step <= exact + 1e-9 && step > exact - 1);
+    }
+    QVERIFY(X[n] <= scene.x1() - v);
+
+    // the items stand where the positions say: the layer lines inside, the surfaces outside
+    const QVector<QLineF> layerLines = lines(scene, DiagramScene::LayerLine);
+    QCOMPARE(layerLines.size(), n - 1);
+    for (int k = 1; k < n; ++k) {
+        QCOMPARE(layerLines[k - 1].x1(), X[k]);
+        QCOMPARE(layerLines[k - 1].y1(), plot.top());
+        QCOMPARE(layerLines[k - 1].y2(), plot.bottom());
+    }
+    const QVector<QLineF> surfaces = lines(scene, DiagramScene::SurfaceLine);
+    QCOMPARE(surfaces.size(), 2);
+    QCOMPARE(surfaces[0].x1(), X[0]);
+    QCOMPARE(surfaces[1].x1(), X[n]);
+    QCOMPARE(scene.itemsOfKind(DiagramScene::WidthLabel).size(), n);
+    QCOMPARE(scene.itemsOfKind(DiagramScene::LayerRect).size(), mode == 1 ? n : 0);
+
+    // width labels never overlap and stay in order
+    const QList<QGraphicsItem *> labels = scene.itemsOfKind(DiagramScene::WidthLabel);
+    for (int i = 1; i < labels.size(); ++i)
+        QVERIFY(labels[i]->sceneBoundingRect().left() >=
+                labels[i - 1]->sceneBoundingRect().right());
+    QCOMPARE(scene.sceneRect(), rect);
+}
+
+void tst_DiagramScene::vapourPressureScale()
+{
+    InputData input;
+    CalculationResults results;
+    loadExample(QStringLiteral("masonry_wall_interior_insulation.m2p"), input, results);
+    DiagramScene scene(true);
+    QImage device(1, 1, QImage::Format_RGB32);
+    scene.update(Rect, &device, 1.0, results, input, DiagramScene::VapourPressureProfile);
+
+    const QRectF plot = scene.diagramRect();
+    const double H = plot.height();
+    const QPainterPath saturation = path(scene, DiagramScene::SaturationCurve);
+    QVERIFY(!saturation.isEmpty());
+    const QPointF first = saturation.elementAt(0);
+    const QPointF last = saturation.elementAt(saturation.elementCount() - 1);
+    // warm inside: its saturation pressure tops the scale at a quarter of the height, the
+    // outside one sits just above the bottom
+    QCOMPARE(first.x(), scene.x0());
+    QCOMPARE(first.y(), plot.top() + 0.25 * H);
+    QCOMPARE(last.x(), scene.x1());
+    QCOMPARE(last.y(), plot.bottom() - 0.05 * H);
+
+    // the axis names both air saturation pressures in the locale's format
+    QStringList labels;
+    for (QGraphicsItem *item : scene.itemsOfKind(DiagramScene::VapourLabel))
+        labels << static_cast<QGraphicsTextItem *>(item)->toPlainText();
+    const double psatInside = p_sat_exp(input.climate().insideWinter().m_T);
+    const double psatOutside = p_sat_exp(input.climate().outsideWinter().m_T);
+    QCOMPARE(labels, QStringList({QLocale().toString(psatInside, 'f', 0),
+                                  QLocale().toString(psatOutside, 'f', 0)}));
+    QCOMPARE(scene.itemsOfKind(DiagramScene::Legend).size(), 1 + 4 + 4);
+}
+
+void tst_DiagramScene::realVapourPressureFollowsTheCondensationPlanes()
+{
+    InputData input;
+    CalculationResults results;
+    loadExample(QStringLiteral("masonry_wall_interior_insulation.m2p"), input, results);
+    QVERIFY(!results.kPlanesGlaser.empty());
+    DiagramScene scene(true);
+    QImage device(1, 1, QImage::Format_RGB32);
+    scene.update(Rect, &device, 1.0, results, input, DiagramScene::VapourPressureProfile);
+
+    const QPainterPath saturation = path(scene, DiagramScene::SaturationCurve);
+    const QPainterPath real = path(scene, DiagramScene::VapourCurve);
+    const QVector<double> &X = scene.interfaceX();
+    // y of a path at an interface x (the vertices of the straight parts)
+    auto yAt = [](const QPainterPath &p, double x) {
+        for (int i = p.elementCount() - 1; i >= 0; --i)
+            if (p.elementAt(i).x == x)
+                return p.elementAt(i).y;
+        return qQNaN();
+    };
+    for (int k = 0; k < X.size(); ++k) {
+        const double ys = yAt(saturation, X[k]);
+        const double yr = yAt(real, X[k]);
+        bool plane = false;
+        for (const auto &run : results.kPlanesGlaser)
+            plane = plane || (unsigned(k) >= run.first && unsigned(k) <= run.second);
+        if (plane)
+            QCOMPARE(yr, ys);
+        else
+            QVERIFY2(yr >= ys - 1e-9, qPrintable(QStringLiteral("interface %1").arg(k)));
+    }
+    // the straight line of the scheme rises above saturation there, shown dashed
+    QVERIFY(!path(scene, DiagramScene::CalculatedVapourCurve).isEmpty());
+}
+
+void tst_DiagramScene::moistureTicks_data()
+{
+    QTest::addColumn<QString>("example");
+    QTest::addColumn<double>("height");
+    for (const char *example : {"masonry_wall_interior_insulation.m2p", "timber_frame_wall.m2p"})
+        for (double height : {120.0, 300.0, 490.0, 900.0})
+            QTest::addRow("%s, %g px", example, height) << QString::fromLatin1(example) << height;
+}
+
+void tst_DiagramScene::moistureTicks()
+{
+    QFETCH(QString, example);
+    QFETCH(double, height);
+    InputData input;
+    CalculationResults results;
+    loadExample(example, input, results);
+    DiagramScene scene(true);
+    QImage device(1, 1, QImage::Format_RGB32);
+    scene.update(QRectF(5, 5, 790, height), &device, 1.0, results, input,
+                 DiagramScene::MoistureContentProfile);
+
+    double wMax = 0;
+    for (std::size_t i = 0; i < results.w_left.size(); ++i)
+        wMax = std::max({wMax, results.w_left[i], results.w_right[i]});
+    const QRectF plot = scene.diagramRect();
+    const double yMax = plot.top() + 0.05 * plot.height();
+    const double M = (plot.bottom() - yMax) / wMax;
+
+    const QVector<QLineF> ticks = lines(scene, DiagramScene::MoistureTick);
+    QVERIFY(!ticks.isEmpty());
+    QCOMPARE(ticks[0].y1(), yMax);
+    if (std::floor(std::floor(wMax * M) / 25) < 1) {
+        QCOMPARE(ticks.size(), 1); // no room for a step
+        return;
+    }
+    QVERIFY(ticks.size() >= 2);
+    QVERIFY(ticks[1].y1() - ticks[0].y1() >= 3);
+    QCOMPARE(ticks.last().y1(), plot.bottom()); // down to zero
+    // equal steps, a multiple of 0.005 m³/m³, at least 25 pixels apart
+    const double step = ticks[ticks.size() - 2].y1() - ticks.last().y1();
+    const double N = -step / M;
+    QVERIFY(std::fabs(N / 0.005 - std::round(N / 0.005)) < 1e-6);
+    QVERIFY(-step >= 25 - 1e-9);
+    for (int i = 2; i < ticks.size(); ++i)
+        QVERIFY(std::fabs((ticks[i].y1() - ticks[i - 1].y1()) - (-step)) < 1e-6);
+    // the labels keep apart
+    const QList<QGraphicsItem *> labels = scene.itemsOfKind(DiagramScene::MoistureLabel);
+    for (int i = 1; i < labels.size(); ++i)
+        QVERIFY(labels[i]->sceneBoundingRect().top() >
+                labels[i - 1]->sceneBoundingRect().bottom() + 3);
+}
+
+void tst_DiagramScene::emptyDiagram_data()
+{
+    QTest::addColumn<std::vector<double>>("widths");
+    QTest::addColumn<int>("resultType");
+    QTest::newRow("zero width") << std::vector<double>{0.1, 0.0, 0.2} << -1;
+    QTest::newRow("no layer") << std::vector<double>{} << -1;
+    QTest::newRow("invalid input")
+        << std::vector<double>{0.1, 0.2} << int(ResultType::InvalidInput);
+}
+
+void tst_DiagramScene::emptyDiagram()
+{
+    QFETCH(std::vector<double>, widths);
+    QFETCH(int, resultType);
+    const InputData input = wall(widths);
+    CalculationResults results = Calculation::calculate(input).results;
+    if (resultType >= 0)
+        results.type = ResultType::Type(resultType);
+    for (int mode = 1; mode <= 3; ++mode) {
+        DiagramScene scene(true);
+        scene.update(Rect, nullptr, 1.0, results, input, mode);
+        QCOMPARE(visibleItems(scene), 0);
+        QVERIFY(scene.interfaceX().isEmpty());
+        QCOMPARE(scene.sceneRect(), Rect);
+    }
+}
+
+void tst_DiagramScene::equalAirTemperatures()
+{
+    InputData input = wall({0.1, 0.1});
+    ClimateCondition outside = input.climate().outsideWinter();
+    outside.m_T = input.climate().insideWinter().m_T;
+    input.climate().setOutsideWinter(outside);
+    const CalculationResults results = Calculation::calculate(input).results;
+    DiagramScene scene(true);
+    scene.update(Rect, nullptr, 1.0, results, input, DiagramScene::MoistureContentProfile);
+    const QPainterPath curve = path(scene, DiagramScene::TemperatureCurve);
+    QVERIFY(!curve.isEmpty());
+    for (int i = 0; i < curve.elementCount(); ++i) {
+        QVERIFY(std::isfinite(curve.elementAt(i).x));
+        QVERIFY(std::isfinite(curve.elementAt(i).y));
+    }
+    // one air temperature, written once
+    QCOMPARE(scene.itemsOfKind(DiagramScene::TemperatureLabel).size(), 1);
+}
+
+void tst_DiagramScene::noCurvesWithoutCondensationResult()
+{
+    InputData input;
+    CalculationResults results;
+    loadExample(QStringLiteral("masonry_wall_interior_insulation.m2p"), input, results);
+    for (int type = ResultType::CalculationError; type <= ResultType::NoAlgorithm; ++type) {
+        results.type = ResultType::Type(type);
+        for (int mode : {2, 3}) {
+            DiagramScene scene(true);
+            scene.update(Rect, nullptr, 1.0, results, input, mode);
+            for (DiagramScene::ItemKind kind :
+                 {DiagramScene::SaturationCurve, DiagramScene::VapourCurve,
+                  DiagramScene::MoisturePolygon, DiagramScene::MoistureAxis, DiagramScene::Legend})
+                QVERIFY(scene.itemsOfKind(kind).isEmpty());
+            QCOMPARE(scene.itemsOfKind(DiagramScene::LayerLine).size(), input.layerCount() - 1);
+            QVERIFY(!scene.itemsOfKind(DiagramScene::TemperatureAxis).isEmpty());
+        }
+    }
+}
+
+void tst_DiagramScene::repeatedRequestKeepsTheItems()
+{
+    const InputData input = wall({0.1, 0.2});
+    const CalculationResults results = Calculation::calculate(input).results;
+    DiagramScene scene(true);
+    scene.update(Rect, nullptr, 1.0, results, input, 3);
+    const QList<QGraphicsItem *> before = scene.items();
+    scene.update(Rect, nullptr, 1.0, results, input, 3);
+    QCOMPARE(scene.items(), before);
+    scene.update(Rect, nullptr, 1.0, results, input, 2);
+    QVERIFY(scene.items() != before);
+}
+
+void tst_DiagramScene::svgTitles_data()
+{
+    QTest::addColumn<int>("mode");
+    QTest::addColumn<QString>("title");
+    QTest::newRow("sketch") << 1 << "Construction Sketch";
+    QTest::newRow("vapour pressure") << 2 << "Vapour pressure diagram";
+    QTest::newRow("moisture content") << 3 << "Water content diagram";
+}
+
+void tst_DiagramScene::svgTitles()
+{
+    QFETCH(int, mode);
+    QFETCH(QString, title);
+    const InputData input = wall({0.1, 0.2});
+    const CalculationResults results = Calculation::calculate(input).results;
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    const DiagramPicture picture(input, results, mode, 0.5);
+    QVERIFY(picture.writeSvg(&buffer, QStringLiteral("/projects/wall.m2p")));
+    const QString svg = QString::fromUtf8(buffer.data());
+    QVERIFY(svg.contains(QStringLiteral("<title>%1</title>").arg(title)));
+    QVERIFY(svg.contains(QStringLiteral("<desc>/projects/wall.m2p</desc>")));
+    const QSize size = picture.size();
+    QCOMPARE(size.width(), DiagramPicture::pageWidthAtScreenResolution());
+    QCOMPARE(size.height(), qRound(size.width() * 0.5));
+    QVERIFY(
+        svg.contains(QStringLiteral("viewBox=\"0 0 %1 %2\"").arg(size.width()).arg(size.height())));
+}
+
+void tst_DiagramScene::exportFormats_data()
+{
+    QTest::addColumn<QString>("fileName");
+    QTest::addColumn<QByteArray>("magic");
+    QTest::newRow("svg") << "picture.svg" << QByteArray("<?xml");
+    QTest::newRow("png") << "picture.PNG" << QByteArray("\x89PNG");
+    QTest::newRow("jpg") << "picture.jpg" << QByteArray("\xFF\xD8\xFF");
+    QTest::newRow("pdf") << "picture.pdf" << QByteArray("%PDF");
+}
+
+void tst_DiagramScene::exportFormats()
+{
+    QFETCH(QString, fileName);
+    QFETCH(QByteArray, magic);
+    QTemporaryDir dir;
+    const InputData input = wall({0.1, 0.2});
+    const CalculationResults results = Calculation::calculate(input).results;
+    const QString path = dir.filePath(fileName);
+    QString error;
+    QVERIFY2(DiagramPicture::sketch(input, results).exportToFile(path, QString(), &error),
+             qPrintable(error));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QVERIFY(file.read(magic.size()) == magic);
+}
+
+void tst_DiagramScene::failedExportKeepsTheOldFile()
+{
+    QTemporaryDir dir;
+    const InputData input = wall({0.1, 0.2});
+    const CalculationResults results = Calculation::calculate(input).results;
+    const DiagramPicture picture(input, results, 3, 0.6);
+    QString error;
+    QVERIFY(!picture.exportToFile(dir.filePath(QStringLiteral("picture.bmp")), QString(), &error));
+    QVERIFY(error.contains(QStringLiteral("picture.bmp")));
+    QVERIFY(!QFile::exists(dir.filePath(QStringLiteral("picture.bmp"))));
+    QVERIFY(!picture.exportToFile(dir.filePath(QStringLiteral("missing/picture.png")), QString(),
+                                  &error));
+    QVERIFY(!error.isEmpty());
+}
+
+void tst_DiagramScene::examplesRenderWithoutWarnings_data()
+{
+    QTest::addColumn<QString>("example");
+    QTest::addColumn<int>("mode");
+    const QStringList examples =
+        QDir(examplesDir()).entryList({QStringLiteral("*.m2p")}, QDir::Files, QDir::Name);
+    QVERIFY(examples.size() >= 5);
+    for (const QString &example : examples)
+        for (int mode = 1; mode <= 3; ++mode)
+            QTest::addRow("%s, mode %d", qPrintable(example), mode) << example << mode;
+}
+
+void tst_DiagramScene::examplesRenderWithoutWarnings()
+{
+    QFETCH(QString, example);
+    QFETCH(int, mode);
+    InputData input;
+    CalculationResults results;
+    loadExample(example, input, results);
+    TestSupport::QtWarningCapture capture;
+    const QImage image = DiagramPicture(input, results, mode, 0.6).renderImage();
+    QCOMPARE(image.width(), DiagramPicture::pageWidthAtScreenResolution());
+    QVERIFY(capture.warnings().isEmpty());
+    // and for the report: a scaled scene on a high-resolution device
+    QImage page(1600, 1000, QImage::Format_RGB32);
+    page.setDotsPerMeterX(11811); // 300 dpi
+    page.setDotsPerMeterY(11811);
+    page.fill(Qt::white);
+    DiagramScene scene(false);
+    scene.update(QRectF(0, 0, 1600, 1000), &page, 3.0, results, input, mode);
+    QPainter painter(&page);
+    scene.render(&painter);
+    painter.end();
+    QVERIFY2(capture.warnings().isEmpty(), qPrintable(capture.warnings().join('\n')));
+    if (mode > 1 && input.allLayersCalculable())
+        QCOMPARE(scene.itemsOfKind(DiagramScene::TemperatureCurve).size(), 1);
+}
+
+QTEST_MAIN(tst_DiagramScene)
+#include "tst_DiagramScene.moc"
