@@ -1,0 +1,92 @@
+#pragma once
+
+#include <QLineEdit>
+#include <QString>
+
+#include <limits>
+#include <memory>
+
+namespace QtExt {
+
+/*! A rule that replaces the bounds of a ValidatingLineEdit: a check of the field's value that
+    may depend on other fields or on the edited data. */
+class FieldValidator
+{
+public:
+    virtual ~FieldValidator() = default;
+    /*! Whether value is acceptable; otherwise message says why (shown as the tool tip). */
+    virtual bool isValid(double value, QString *message) = 0;
+    /*! Called after every check of the field's text, so that a rule tying two fields together
+        can let the partner field judge its own text again. */
+    virtual void afterCheck() {}
+};
+
+/*  A numeric input field that checks its value while the user types: a number in the locale
+    within an inclusive or exclusive lower and upper bound, or whatever its validator object
+    says. An invalid value is shown on a red background with the reason as tool tip; a
+    read-only field is shown on light blue. The editingFinishedSuccessfully() signal follows
+    the end of an edit only when the text is valid, so that editors turn only valid values into
+    commands.
+*/
+class ValidatingLineEdit : public QLineEdit
+{
+    Q_OBJECT
+
+public:
+    static constexpr const char *ErrorColor = "#ff7777";
+    static constexpr const char *ReadOnlyColor = "#d6e9ff";
+
+    explicit ValidatingLineEdit(QWidget *parent = nullptr);
+    ~ValidatingLineEdit() override;
+
+    /*! Bounds and the text shown when the value is outside them. An infinite bound is none. */
+    void setup(double lower, double upper, const QString &errorText, bool lowerInclusive = true,
+               bool upperInclusive = true);
+    void setErrorText(const QString &text) { m_errorText = text; }
+    /*! Replaces the bounds by a rule; the field owns it. Null restores the bounds. */
+    void setFieldValidator(FieldValidator *validator);
+    FieldValidator *fieldValidator() const { return m_validator.get(); }
+    /*! An empty text is valid (and has no value). */
+    void setAcceptEmpty(bool accept);
+    /*! Only whole numbers are valid. */
+    void setIntegerInput(bool integer);
+    /*! Number format of setValue (QLocale::toString format character and precision). */
+    void setFormat(char format, int precision);
+
+    /*! Writes the value in the locale and the field's number format. */
+    void setValue(double value);
+    /*! Whether the text is a number in the locale (without judging it). */
+    bool isNumber() const;
+    /*! The text as a number in the locale (NaN when it is none). */
+    double value() const;
+    /*! Whether the current text is a valid value of this field. */
+    bool isValid() const;
+    /*! Judges the text again and updates colour and tool tip. */
+    void check();
+
+signals:
+    /*! The user finished an edit (return or focus loss) with a valid text. */
+    void editingFinishedSuccessfully();
+
+protected:
+    void changeEvent(QEvent *event) override;
+
+private:
+    bool judge(QString *message) const;
+    void updateAppearance();
+    void onEditingFinished();
+
+    double m_lower = -std::numeric_limits<double>::infinity();
+    double m_upper = std::numeric_limits<double>::infinity();
+    bool m_lowerInclusive = true;
+    bool m_upperInclusive = true;
+    QString m_errorText;
+    std::unique_ptr<FieldValidator> m_validator;
+    bool m_acceptEmpty = false;
+    bool m_integer = false;
+    char m_format = 'g';
+    int m_precision = 15;
+    bool m_checking = false;
+};
+
+} // namespace QtExt
