@@ -27,8 +27,7 @@ QRectF ConstructionGraphicsSceneBase::sketchRect() const
 {
     if (m_boundaries.isEmpty())
         return QRectF();
-    return alongAcrossRect(m_boundaries.first(), m_boundaries.last(), m_acrossStart,
-                           m_acrossEnd);
+    return alongAcrossRect(m_boundaries.first(), m_boundaries.last(), m_acrossStart, m_acrossEnd);
 }
 
 double ConstructionGraphicsSceneBase::hatchSpacing() const
@@ -37,13 +36,12 @@ double ConstructionGraphicsSceneBase::hatchSpacing() const
 }
 
 void ConstructionGraphicsSceneBase::setup(const QRectF &frame, QPaintDevice *device, double scale,
-                                          const ConstructionLayers &layers,
-                                          const QString &leftText, const QString &rightText,
-                                          int displayFlags)
+                                          const ConstructionLayers &layers, const QString &leftText,
+                                          const QString &rightText, int displayFlags)
 {
-    if (m_hasRequest && frame == m_frame && device == m_device && scale == m_scale
-        && layers == m_layers && leftText == m_leftText && rightText == m_rightText
-        && displayFlags == m_displayFlags)
+    if (m_hasRequest && frame == m_frame && device == m_device && scale == m_scale &&
+        layers == m_layers && leftText == m_leftText && rightText == m_rightText &&
+        displayFlags == m_displayFlags)
         return;
     m_hasRequest = true;
     m_frame = frame;
@@ -56,7 +54,8 @@ void ConstructionGraphicsSceneBase::setup(const QRectF &frame, QPaintDevice *dev
 
     m_font = QGuiApplication::font();
     m_font.setPointSizeF(m_onScreen ? 8 : 6);
-    const QFontMetricsF metrics = m_device ? QFontMetricsF(m_font, m_device) : QFontMetricsF(m_font);
+    const QFontMetricsF metrics =
+        m_device ? QFontMetricsF(m_font, m_device) : QFontMetricsF(m_font);
     m_charSize = QSizeF(metrics.horizontalAdvance(QStringLiteral("T")), metrics.height());
 
     m_framePen = QPen(Qt::black, m_onScreen ? 2.0 : 0.8 * m_scale, Qt::SolidLine, Qt::FlatCap);
@@ -97,8 +96,8 @@ void ConstructionGraphicsSceneBase::calculateBoundaries(double plotStart, double
     for (const ConstructionLayer &layer : qAsConst(m_layers))
         total += layer.m_width;
     const double length = plotEnd - plotStart;
-    const double v = m_onScreen ? std::max(10.0, 0.03 * length)
-                                : std::max(10 * m_scale, 0.03 * length);
+    const double v =
+        m_onScreen ? std::max(10.0, 0.03 * length) : std::max(10 * m_scale, 0.03 * length);
     const double x0 = plotStart + (m_onScreen ? 40 : 5 * m_scale);
     const double x1 = plotEnd - (m_onScreen ? 50 : 5 * m_scale);
     const double available = x1 - 2 * v - x0;
@@ -109,8 +108,7 @@ void ConstructionGraphicsSceneBase::calculateBoundaries(double plotStart, double
     m_boundaries[0] = x0 + v;
     // whole pixels per layer, as in the profile diagram, so that the two drawings agree
     for (int k = 0; k < m_layers.size(); ++k)
-        m_boundaries[k + 1] =
-            m_boundaries[k] + std::floor(available / total * m_layers[k].m_width);
+        m_boundaries[k + 1] = m_boundaries[k] + std::floor(available / total * m_layers[k].m_width);
 }
 
 QString ConstructionGraphicsSceneBase::widthText(double widthM) const

@@ -47,8 +47,8 @@ public:
         device, scale, layers, side texts and flags) changes nothing. With an empty list or a
         layer of width ≤ 0 the scene stays empty. */
     void setup(const QRectF &frame, QPaintDevice *device, double scale,
-               const ConstructionLayers &layers, const QString &leftText,
-               const QString &rightText, int displayFlags);
+               const ConstructionLayers &layers, const QString &leftText, const QString &rightText,
+               int displayFlags);
 
     virtual bool isHorizontal() const = 0;
     bool onScreen() const { return m_onScreen; }

@@ -11,7 +11,8 @@ class ConstructionGraphicsSceneHorizontal : public ConstructionGraphicsSceneBase
 {
     Q_OBJECT
 public:
-    ConstructionGraphicsSceneHorizontal(bool onScreen, QPaintDevice *device, QObject *parent = nullptr);
+    ConstructionGraphicsSceneHorizontal(bool onScreen, QPaintDevice *device,
+                                        QObject *parent = nullptr);
 
     bool isHorizontal() const override { return true; }
 

@@ -64,8 +64,9 @@ void ConstructionGraphicsSceneVertical::drawNames()
         item->setTextWidth(width);
         const double height = item->textSize().height();
         const double thickness = m_boundaries[i + 1] - m_boundaries[i];
-        item->setRect(QRectF(m_acrossStart, (m_boundaries[i] + m_boundaries[i + 1]) / 2 - height / 2,
-                             width, height));
+        item->setRect(QRectF(m_acrossStart,
+                             (m_boundaries[i] + m_boundaries[i + 1]) / 2 - height / 2, width,
+                             height));
         item->setZValue(2);
         item->setVisible(height < thickness - 2);
     }

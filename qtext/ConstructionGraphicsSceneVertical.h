@@ -11,7 +11,8 @@ class ConstructionGraphicsSceneVertical : public ConstructionGraphicsSceneBase
 {
     Q_OBJECT
 public:
-    ConstructionGraphicsSceneVertical(bool onScreen, QPaintDevice *device, QObject *parent = nullptr);
+    ConstructionGraphicsSceneVertical(bool onScreen, QPaintDevice *device,
+                                      QObject *parent = nullptr);
 
     bool isHorizontal() const override { return false; }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QColor>
+#include <QMetaType>
 #include <QString>
 #include <QVector>
 
@@ -27,8 +28,8 @@ struct ConstructionLayer
         for such a difference would only flicker. */
     bool operator==(const ConstructionLayer &other) const
     {
-        return std::fabs(m_width - other.m_width) <= 1e-4 && m_name == other.m_name
-               && m_color == other.m_color && m_hatchingType == other.m_hatchingType;
+        return std::fabs(m_width - other.m_width) <= 1e-4 && m_name == other.m_name &&
+               m_color == other.m_color && m_hatchingType == other.m_hatchingType;
     }
     bool operator!=(const ConstructionLayer &other) const { return !(*this == other); }
 };
@@ -38,3 +39,5 @@ struct ConstructionLayer
 using ConstructionLayers = QVector<ConstructionLayer>;
 
 } // namespace QtExt
+
+Q_DECLARE_METATYPE(QtExt::ConstructionLayer)

@@ -19,8 +19,18 @@ ConstructionView::ConstructionView(QWidget *parent)
     setSizePolicy(QSizePolicy::MinimumExpanding, QSizePolicy::MinimumExpanding);
 }
 
-void ConstructionView::setData(QPaintDevice *device, const ConstructionLayers &layers,
-                               double scale, int displayFlags, bool horizontal)
+ConstructionView::~ConstructionView()
+{
+    // A scene being destroyed announces the loss of its selection; the view must not hear it
+    // while it is being destroyed itself.
+    if (m_scene != nullptr) {
+        m_scene->disconnect(this);
+        delete m_scene;
+    }
+}
+
+void ConstructionView::setData(QPaintDevice *device, const ConstructionLayers &layers, double scale,
+                               int displayFlags, bool horizontal)
 {
     m_device = device;
     m_layers = layers;

@@ -24,6 +24,7 @@ public:
     static constexpr int Margin = 5;
 
     explicit ConstructionView(QWidget *parent = nullptr);
+    ~ConstructionView() override;
 
     /*! Replaces the scene by a new horizontal or vertical one laid out for the device, stores
         the data and redraws. displayFlags combines ConstructionGraphicsSceneBase::DisplayFlag

@@ -67,8 +67,8 @@ ConstructionViewWidget::ConstructionViewWidget(QWidget *parent)
 QAction *ConstructionViewWidget::addEditAction(const QString &objectName, const QString &text,
                                                const QString &toolTip, const QString &iconName)
 {
-    auto *action = new QAction(
-        QIcon(QStringLiteral(":/gfx/constructionEditor/") + iconName), text, this);
+    auto *action =
+        new QAction(QIcon(QStringLiteral(":/gfx/constructionEditor/") + iconName), text, this);
     action->setObjectName(objectName);
     action->setToolTip(toolTip);
     m_toolBar->addAction(action);

@@ -63,8 +63,8 @@ signals:
     void removelayer(int index);
 
 private:
-    QAction *addEditAction(const QString &objectName, const QString &text,
-                           const QString &toolTip, const QString &iconName);
+    QAction *addEditAction(const QString &objectName, const QString &text, const QString &toolTip,
+                           const QString &iconName);
     void updateActions();
 
     ConstructionView *m_view;

@@ -119,16 +119,16 @@ QVector<QLineF> GraphicsRectItemWithHatch::hatchLines(const QRectF &rect, int ha
                 const double x0 = std::max(0.0, off);
                 const double x1 = std::min(w, h + off);
                 if (x1 > x0)
-                    lines.append(QLineF(rect.left() + x0, rect.top() + x0 - off,
-                                        rect.left() + x1, rect.top() + x1 - off));
+                    lines.append(QLineF(rect.left() + x0, rect.top() + x0 - off, rect.left() + x1,
+                                        rect.top() + x1 - off));
             }
             if (rising) {
                 // x + y = c, from lower left to upper right
                 const double x0 = std::max(0.0, c - h);
                 const double x1 = std::min(w, c);
                 if (x1 > x0)
-                    lines.append(QLineF(rect.left() + x0, rect.top() + c - x0,
-                                        rect.left() + x1, rect.top() + c - x1));
+                    lines.append(QLineF(rect.left() + x0, rect.top() + c - x0, rect.left() + x1,
+                                        rect.top() + c - x1));
             }
         }
     }
