@@ -60,6 +60,8 @@ ConstructionViewWidget::ConstructionViewWidget(QWidget *parent)
             &ConstructionViewWidget::onLayerDoubleClicked);
     QMetaObject::connectSlotsByName(this);
 
+    // the actions also make the context menu of the sketch
+    setContextMenuPolicy(Qt::ActionsContextMenu);
     m_toolBar->setEnabled(false);
     updateActions();
 }

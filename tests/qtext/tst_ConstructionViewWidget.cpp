@@ -126,6 +126,7 @@ void tst_ConstructionViewWidget::actions()
     QVERIFY(!action->isEnabled());
     QVERIFY(!widget.toolBar()->isEnabled());
     QVERIFY(widget.actions().contains(action));
+    QCOMPARE(widget.contextMenuPolicy(), Qt::ActionsContextMenu);
     QVERIFY(widget.toolBar()->actions().contains(action));
     // the icon is the compiled-in picture of 32 × 32 pixels
     QVERIFY(QFile::exists(icon));
