@@ -1,6 +1,7 @@
 #include "report/DiagramScene.h"
 
 #include "model/PhysicsFunctions.h"
+#include "qtext/LabelPlacement.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QApplication>
@@ -96,28 +97,6 @@ QVector<double> realVapourPressures(const CalculationResults &r, double pInside,
         real[k] = span > 0 ? a.y() + (Zc[k] - a.x()) / span * (b.y() - a.y()) : a.y();
     }
     return real;
-}
-
-/*! Left edges of labels of the given widths, each as close as possible to being centred on its
-    centre, kept in order, at least gap apart and within [minimum, maximum]. */
-QVector<double> spreadLabels(const QVector<double> &centres, const QVector<double> &widths,
-                             double minimum, double maximum, double gap)
-{
-    const int n = centres.size();
-    QVector<double> left(n);
-    for (int i = 0; i < n; ++i)
-        left[i] = centres[i] - widths[i] / 2;
-    // push right where a label overlaps its predecessor, then back left where the run ran out of
-    // room at the right end
-    for (int i = 0; i < n; ++i) {
-        const double lowest = i == 0 ? minimum : left[i - 1] + widths[i - 1] + gap;
-        left[i] = std::max(left[i], lowest);
-    }
-    for (int i = n - 1; i >= 0; --i) {
-        const double highest = i == n - 1 ? maximum - widths[i] : left[i + 1] - gap - widths[i];
-        left[i] = std::min(left[i], highest);
-    }
-    return left;
 }
 
 } // namespace
@@ -326,10 +305,10 @@ void DiagramScene::drawWidthAxis()
         widths << label->boundingRect().width();
     }
     // Labels of thin layers would overlap: they move apart, in order, as little as possible.
-    const QVector<double> lefts =
-        spreadLabels(centres, widths, m_diagramRect.left(), m_diagramRect.right(), 3 * s);
+    const QVector<double> placed =
+        QtExt::spreadLabels(centres, widths, m_diagramRect.left(), m_diagramRect.right(), 3 * s);
     for (int i = 0; i < n; ++i)
-        labels[i]->setPos(lefts[i], y + tick);
+        labels[i]->setPos(placed[i] - widths[i] / 2, y + tick);
 
     const QRectF titleRect = m_widthTitle->boundingRect();
     m_widthTitle->setPos(0.5 * (m_interfaceX[0] + m_interfaceX[n]) - titleRect.width() / 2,

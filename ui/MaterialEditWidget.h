@@ -1,0 +1,82 @@
+#pragma once
+
+#include <QWidget>
+
+#include <functional>
+
+class Project;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QUndoStack;
+class Settings;
+
+namespace QtExt {
+class ColorButton;
+class ValidatingLineEdit;
+} // namespace QtExt
+
+/*  The layer editor: width, colour and material name of the selected layer and the material
+    properties that the calculation uses (λ, μ, w_80, w_sat, A_w), with the sd-value for
+    reference. Every accepted edit becomes an undo command on the project; the fields are
+    filled again from the project whenever the main window loads a layer (after every change).
+*/
+class MaterialEditWidget : public QWidget
+{
+    Q_OBJECT
+
+public:
+    MaterialEditWidget(Project &project, QUndoStack &undoStack, const Settings &settings,
+                       QWidget *parent = nullptr);
+
+    /*! Loads layer index of the project (clears the editor when it does not exist). */
+    void setLayer(int index);
+    /*! The loaded layer, -1 when none. */
+    int currentLayer() const { return m_index; }
+
+    /*! The colour dialog; tests replace it so that nothing blocks. Returns an invalid colour
+        when the user cancels. */
+    using ColorChooser = std::function<QColor(const QColor &initial, QWidget *parent)>;
+    void setColorChooser(ColorChooser chooser) { m_colorChooser = std::move(chooser); }
+
+    QtExt::ValidatingLineEdit *widthEdit() const { return m_width; }
+    QtExt::ValidatingLineEdit *lambdaEdit() const { return m_lambda; }
+    QtExt::ValidatingLineEdit *muEdit() const { return m_mu; }
+    QtExt::ValidatingLineEdit *w80Edit() const { return m_w80; }
+    QtExt::ValidatingLineEdit *wSatEdit() const { return m_wSat; }
+    QtExt::ValidatingLineEdit *awEdit() const { return m_aw; }
+    QtExt::ValidatingLineEdit *sdEdit() const { return m_sd; }
+    QLineEdit *nameEdit() const { return m_name; }
+    QtExt::ColorButton *colorButton() const { return m_color; }
+
+private slots:
+    void doubleEditingFinished();
+    void nameEditingFinished();
+    void colorClicked();
+
+private:
+    void clear();
+    void load();
+    void setLabels(int widthUnit, bool awInSeconds);
+    /*! The layer's value of the field's kind, as the field shows it. */
+    double shownValue(int kind) const;
+    QtExt::ValidatingLineEdit *field(int kind) const;
+
+    Project &m_project;
+    QUndoStack &m_undoStack;
+    const Settings &m_settings;
+    int m_index = -1;
+    ColorChooser m_colorChooser;
+
+    QtExt::ValidatingLineEdit *m_width;
+    QtExt::ColorButton *m_color;
+    QLineEdit *m_name;
+    QtExt::ValidatingLineEdit *m_lambda;
+    QtExt::ValidatingLineEdit *m_mu;
+    QtExt::ValidatingLineEdit *m_w80;
+    QtExt::ValidatingLineEdit *m_wSat;
+    QtExt::ValidatingLineEdit *m_aw;
+    QtExt::ValidatingLineEdit *m_sd;
+    QLabel *m_widthLabel;
+    QLabel *m_awLabel;
+};
