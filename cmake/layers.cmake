@@ -32,8 +32,13 @@ foreach(module ${modules})
     foreach(file ${files})
         file(STRINGS ${file} includes REGEX "^[ \t]*#[ \t]*include[ \t]*[\"<]")
         foreach(line ${includes})
-            if(line MATCHES "#[ \t]*include[ \t]*\"([a-z]+(/[a-z]+)?)/[^/\"]+\"")
+            if(line MATCHES "#[ \t]*include[ \t]*\"([a-z]+(/[a-z]+)*)/[^/\"]+\"")
+                # A header in a sub-folder (ui/commands/) belongs to the module of the nearest
+                # enclosing module folder (ui); tools/batch is itself a module.
                 set(target ${CMAKE_MATCH_1})
+                while(NOT target IN_LIST modules AND target MATCHES "/")
+                    string(REGEX REPLACE "/[^/]*$" "" target "${target}")
+                endwhile()
                 if(NOT target STREQUAL module AND target IN_LIST modules
                    AND NOT target IN_LIST allowed_${module})
                     file(RELATIVE_PATH rel ${SOURCE_DIR} ${file})

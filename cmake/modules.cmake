@@ -1,13 +1,19 @@
-# m2_module(NAME [DEPENDS module...] [PRIVATE target...]): one static library from the sources of
-# the folder it is called in. DEPENDS names the modules directly below it; they are linked
-# PUBLIC, so a module sees exactly the modules below it and nothing above. A module whose folder
-# holds no source yet becomes an interface library, so that the modules above it link while it
-# is being written.
+# m2_module(NAME [DEPENDS module...] [PRIVATE target...] [SUBDIRS folder...]): one static library
+# from the sources of the folder it is called in and of the sub-folders named by SUBDIRS.
+# DEPENDS names the modules directly below it; they are linked PUBLIC, so a module sees exactly
+# the modules below it and nothing above. A module whose folders hold no source yet becomes an
+# interface library, so that the modules above it link while it is being written.
 function(m2_module name)
-    cmake_parse_arguments(M2 "" "" "DEPENDS;PRIVATE" ${ARGN})
-    file(GLOB sources CONFIGURE_DEPENDS
-        ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp ${CMAKE_CURRENT_SOURCE_DIR}/*.h
-        ${CMAKE_CURRENT_SOURCE_DIR}/*.ui ${CMAKE_CURRENT_SOURCE_DIR}/*.qrc)
+    cmake_parse_arguments(M2 "" "" "DEPENDS;PRIVATE;SUBDIRS" ${ARGN})
+    set(dirs ${CMAKE_CURRENT_SOURCE_DIR})
+    foreach(sub ${M2_SUBDIRS})
+        list(APPEND dirs ${CMAKE_CURRENT_SOURCE_DIR}/${sub})
+    endforeach()
+    set(sources)
+    foreach(dir ${dirs})
+        file(GLOB dir_sources CONFIGURE_DEPENDS ${dir}/*.cpp ${dir}/*.h ${dir}/*.ui ${dir}/*.qrc)
+        list(APPEND sources ${dir_sources})
+    endforeach()
     list(FILTER sources EXCLUDE REGEX "/main\\.cpp$")
     set(cpp ${sources})
     list(FILTER cpp INCLUDE REGEX "\\.cpp$")

@@ -312,22 +312,33 @@ bool Project::applyClimatePreset(Climate::Side side, int presetId)
 {
     if (!m_document)
         return false;
-    ClimateCondition probe;
-    if (!ClimatePresets::copyPreset(presetId, side, probe))
+    ClimateCondition preset;
+    if (!ClimatePresets::copyPreset(presetId, side, preset))
         return false;
     Climate climate = inputData().climate();
-    climate.applyAssessmentCondition(climate.assessmentCondition(), presetId, side);
+    if (climate.assessmentCondition() == Climate::AC_Custom) {
+        // Applying the custom condition would copy a preset into the other side as well and so
+        // overwrite the values the user typed there.
+        if (!ClimatePresets::isAllowed(presetId, Climate::AC_Custom, side))
+            return false;
+        if (side == Climate::Inside)
+            climate.setInsideWinter(preset);
+        else
+            climate.setOutsideWinter(preset);
+    } else {
+        climate.applyAssessmentCondition(climate.assessmentCondition(), presetId, side);
+    }
     if (!setClimateRecord(climate))
         return false;
     finishEdit(ProjectChange::Climate, sidePosition(side));
     return true;
 }
 
-bool Project::setClimate(const Climate &climate)
+bool Project::setClimate(const Climate &climate, int select)
 {
     if (!m_document || !setClimateRecord(climate))
         return false;
-    finishEdit(ProjectChange::Climate, NoSelection);
+    finishEdit(ProjectChange::Climate, select);
     return true;
 }
 
@@ -360,10 +371,16 @@ bool Project::setAssessmentType(int condition, double condensationDays, double e
         !(condensationDays > 0) || !(evaporationDays > 0))
         return false;
     Climate climate = inputData().climate();
-    if (condition != climate.assessmentCondition())
+    const bool newCondition = condition != climate.assessmentCondition();
+    if (newCondition)
         climate.applyAssessmentCondition(condition);
-    climate.setTT(condensationDays);
-    climate.setTT_summer(evaporationDays);
+    // A DIN 4108-3 condition fixes the period lengths itself; lengths given along with the
+    // choice of such a condition are those of the condition before, and taking them would turn
+    // the record custom again at once.
+    if (!newCondition || condition == Climate::AC_Custom) {
+        climate.setTT(condensationDays);
+        climate.setTT_summer(evaporationDays);
+    }
     if (!setClimateRecord(climate))
         return false;
     finishEdit(ProjectChange::Climate, NoSelection);

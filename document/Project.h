@@ -37,6 +37,8 @@ enum class ProjectChange : unsigned
 };
 Q_DECLARE_FLAGS(ProjectChanges, ProjectChange)
 Q_DECLARE_OPERATORS_FOR_FLAGS(ProjectChanges)
+// For queued connections and signal spies of changed().
+Q_DECLARE_METATYPE(ProjectChanges)
 
 /*  The one open project: owns the document (input data, the outcome of its calculation, project
     information), knows its file name and whether it was changed, loads and saves it, and is the
@@ -167,15 +169,19 @@ public:
         resistance not above 0. Selects the side. */
     bool setClimateValue(Climate::Side side, Climate::Period period, Climate::Quantity quantity,
                          double value);
-    /*! Applies the current assessment condition with the preset as the preferred one for the
-        side (Climate::applyAssessmentCondition); an unknown preset is rejected. Selects the
-        side. */
+    /*! Under a DIN 4108-3 assessment condition: applies the condition again with the preset as
+        the preferred one for the side (Climate::applyAssessmentCondition). Under custom
+        conditions: copies the preset into the side's winter condition only, so that values
+        typed at the other side stay. An unknown preset, or one not offered for the side under
+        custom conditions, is rejected. Selects the side. */
     bool applyClimatePreset(Climate::Side side, int presetId);
-    /*! Replaces the whole climate record (undo of edits that touched many values). */
-    bool setClimate(const Climate &climate);
+    /*! Replaces the whole climate record (undo of edits that touched many values); announces
+        select (by default no position). */
+    bool setClimate(const Climate &climate, int select = NoSelection);
     /*! Sets the assessment condition (0 custom, 1 DIN 4108-3 2001, 2 DIN 4108-3 2014 and
         later; a new condition rewrites the climate for it) and the lengths of the condensation
-        and evaporation periods in days (each > 0). */
+        and evaporation periods in days (each > 0). A newly chosen DIN 4108-3 condition keeps
+        the lengths it sets; the given ones are then ignored. */
     bool setAssessmentType(int condition, double condensationDays, double evaporationDays);
     bool setHeatFlowDirection(HeatFlowDirection direction);
 

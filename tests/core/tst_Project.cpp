@@ -96,6 +96,10 @@ private slots:
     void rejectedEditsHaveNoEffect_data();
     void rejectedEditsHaveNoEffect();
     void layerOperationsSelect();
+    void climatePresetKeepsTheOtherSide_data();
+    void climatePresetKeepsTheOtherSide();
+    void dinConditionKeepsItsPeriods_data();
+    void dinConditionKeepsItsPeriods();
     void zeroWidthIsInvalidInput();
     void heatFlowDirectionReachesCalculation();
     void moistureDependentLambdaOption();
@@ -193,6 +197,11 @@ void tst_Project::editsAnnounceWhatTheyChanged_data()
     }) << climate << 0 << 0;
     QTest::newRow("climate outside") << Edit([](Project &p) {
         return p.setClimateValue(Climate::Outside, Climate::Winter, Climate::Q_T, -10);
+    }) << climate << 0 << 3;
+    QTest::newRow("whole climate") << Edit([](Project &p) {
+        Climate climate = p.inputData().climate();
+        climate.setValue(Climate::Outside, Climate::Both, Climate::Q_T, -3);
+        return p.setClimate(climate, p.layerCount() + 1);
     }) << climate << 0 << 3;
     QTest::newRow("assessment type")
         << Edit([](Project &p) { return p.setAssessmentType(Climate::AC_Custom, 60, 90); })
@@ -335,6 +344,107 @@ void tst_Project::layerOperationsSelect()
     QCOMPARE(project.inputData().layer(0).m_name, QStringLiteral("Insulation"));
     QVERIFY(project.moveLayer(0, 1));
     QCOMPARE(project.inputData().layer(0).m_name, QStringLiteral("Brick"));
+}
+
+void tst_Project::climatePresetKeepsTheOtherSide_data()
+{
+    QTest::addColumn<int>("condition");
+    QTest::addColumn<int>("side");
+    QTest::addColumn<int>("preset");
+    QTest::addColumn<bool>("accepted");
+
+    const int in = Climate::Inside;
+    const int out = Climate::Outside;
+    QTest::newRow("custom, outdoor preset") << int(Climate::AC_Custom) << out << 11 << true;
+    QTest::newRow("custom, custom outdoor preset") << int(Climate::AC_Custom) << out << 0 << true;
+    QTest::newRow("custom, indoor preset") << int(Climate::AC_Custom) << in << 6 << true;
+    QTest::newRow("custom, custom indoor preset") << int(Climate::AC_Custom) << in << 0 << true;
+    QTest::newRow("custom, outdoor preset inside") << int(Climate::AC_Custom) << in << 11 << false;
+    QTest::newRow("custom, preset never offered") << int(Climate::AC_Custom) << out << 15 << false;
+    QTest::newRow("2001, indoor downwards") << int(Climate::AC_DIN4108_2001) << in << 2 << true;
+    QTest::newRow("2001, ventilated air space")
+        << int(Climate::AC_DIN4108_2001) << out << 12 << true;
+}
+
+void tst_Project::climatePresetKeepsTheOtherSide()
+{
+    QFETCH(int, condition);
+    QFETCH(int, side);
+    QFETCH(int, preset);
+    QFETCH(bool, accepted);
+
+    Project project;
+    makeWall(project);
+    if (condition == Climate::AC_Custom) {
+        // Values typed at both sides that match no preset.
+        QVERIFY(project.setClimateValue(Climate::Inside, Climate::Winter, Climate::Q_T, 22));
+        QVERIFY(project.setClimateValue(Climate::Outside, Climate::Winter, Climate::Q_rh, 85));
+    } else {
+        QVERIFY(project.setAssessmentType(condition, 60, 90));
+    }
+    QCOMPARE(project.inputData().climate().assessmentCondition(), condition);
+    const Climate before = project.inputData().climate();
+    Announcements seen(project);
+
+    const Climate::Side presetSide = Climate::Side(side);
+    QCOMPARE(project.applyClimatePreset(presetSide, preset), accepted);
+    const Climate &after = project.inputData().climate();
+    if (!accepted) {
+        QVERIFY(seen.changes.isEmpty());
+        QVERIFY(after == before);
+        return;
+    }
+    QCOMPARE(seen.selections, QList<int>{presetSide == Climate::Inside ? 0 : 3});
+    QCOMPARE(after.assessmentCondition(), condition);
+    ClimateCondition expected;
+    QVERIFY(ClimatePresets::copyPreset(preset, side, expected));
+    const auto same = [](const ClimateCondition &a, const ClimateCondition &b) {
+        return a.m_T == b.m_T && a.m_rh == b.m_rh && a.m_Rs == b.m_Rs && a.m_kind == b.m_kind &&
+               a.m_side == b.m_side;
+    };
+    const bool inside = presetSide == Climate::Inside;
+    QVERIFY(same(inside ? after.insideWinter() : after.outsideWinter(), expected));
+    QVERIFY(same(inside ? after.outsideWinter() : after.insideWinter(),
+                 inside ? before.outsideWinter() : before.insideWinter()));
+    if (condition == Climate::AC_Custom) {
+        QVERIFY(same(after.insideSummer(), before.insideSummer()));
+        QVERIFY(same(after.outsideSummer(), before.outsideSummer()));
+    } else {
+        // A DIN condition takes the summer surface resistances from the winter ones.
+        QCOMPARE(after.insideSummer().m_Rs, after.insideWinter().m_Rs);
+        QCOMPARE(after.outsideSummer().m_Rs, after.outsideWinter().m_Rs);
+    }
+    QCOMPARE(after.tT(), before.tT());
+    QCOMPARE(after.tT_summer(), before.tT_summer());
+}
+
+void tst_Project::dinConditionKeepsItsPeriods_data()
+{
+    QTest::addColumn<int>("condition");
+    QTest::addColumn<double>("tT");
+    QTest::addColumn<double>("tT_summer");
+    QTest::newRow("custom") << int(Climate::AC_Custom) << 75.0 << 80.0;
+    QTest::newRow("DIN 4108-3 2001") << int(Climate::AC_DIN4108_2001) << 60.0 << 90.0;
+    QTest::newRow("DIN 4108-3 2014") << int(Climate::AC_DIN4108_2014) << 90.0 << 90.0;
+}
+
+void tst_Project::dinConditionKeepsItsPeriods()
+{
+    // The assessment-type editor passes the lengths it shows for the custom condition along
+    // with the choice of a DIN condition; the DIN condition's own lengths must win.
+    QFETCH(int, condition);
+    QFETCH(double, tT);
+    QFETCH(double, tT_summer);
+    Project project;
+    makeWall(project);
+    QVERIFY(project.setClimateValue(Climate::Inside, Climate::Winter, Climate::Q_T, 22));
+    QVERIFY(project.setAssessmentType(Climate::AC_Custom, 75, 80));
+    QCOMPARE(project.inputData().climate().assessmentCondition(), int(Climate::AC_Custom));
+    QCOMPARE(project.setAssessmentType(condition, 75, 80), condition != Climate::AC_Custom);
+    const Climate &climate = project.inputData().climate();
+    QCOMPARE(climate.assessmentCondition(), condition);
+    QCOMPARE(climate.tT(), tT);
+    QCOMPARE(climate.tT_summer(), tT_summer);
 }
 
 void tst_Project::zeroWidthIsInvalidInput()

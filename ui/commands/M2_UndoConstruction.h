@@ -1,0 +1,153 @@
+#pragma once
+
+#include "ui/commands/M2_UndoCommandBase.h"
+
+#include "model/MaterialLayer.h"
+
+#include <QCoreApplication>
+
+#include <vector>
+
+class Construction;
+
+/*  The commands of the construction table: layers and database constructions added left or
+    right of the current layer, a layer removed, moved or given another material. The index is
+    the 0-based position of the current layer; the descriptions count layers from 1, as the
+    table columns do.
+*/
+
+/*! Inserts a copy of the layer before the current one (position index). */
+class M2_UndoAddLayerLeft : public M2_UndoCommandBase
+{
+    Q_DECLARE_TR_FUNCTIONS(M2_UndoAddLayerLeft)
+public:
+    M2_UndoAddLayerLeft(Project &project, int index, const MaterialLayer &layer);
+    void undo() override;
+    void redo() override;
+    static QString description(int index);
+
+private:
+    int m_index;
+    MaterialLayer m_layer;
+};
+
+/*! Inserts a copy of the layer after the current one (position index + 1). */
+class M2_UndoAddLayerRight : public M2_UndoCommandBase
+{
+    Q_DECLARE_TR_FUNCTIONS(M2_UndoAddLayerRight)
+public:
+    M2_UndoAddLayerRight(Project &project, int index, const MaterialLayer &layer);
+    void undo() override;
+    void redo() override;
+    static QString description(int index);
+
+private:
+    int m_index;
+    MaterialLayer m_layer;
+};
+
+/*  Inserts copies of all layers of a database construction before the current layer. Undo
+    removes exactly as many layers as the construction has, from the insertion position on, so
+    that layers of the same material elsewhere in the construction stay. */
+class M2_UndoAddConstructionLeft : public M2_UndoCommandBase
+{
+    Q_DECLARE_TR_FUNCTIONS(M2_UndoAddConstructionLeft)
+public:
+    M2_UndoAddConstructionLeft(Project &project, int index, const Construction &construction);
+    void undo() override;
+    void redo() override;
+    static QString description(int index);
+
+    const QString &constructionName() const { return m_name; }
+    const QString &constructionNotes() const { return m_notes; }
+
+private:
+    int m_index;
+    QString m_name;
+    QString m_notes;
+    std::vector<MaterialLayer> m_layers;
+};
+
+/*! As M2_UndoAddConstructionLeft, inserting after the current layer. */
+class M2_UndoAddConstructionRight : public M2_UndoCommandBase
+{
+    Q_DECLARE_TR_FUNCTIONS(M2_UndoAddConstructionRight)
+public:
+    M2_UndoAddConstructionRight(Project &project, int index, const Construction &construction);
+    void undo() override;
+    void redo() override;
+    static QString description(int index);
+
+    const QString &constructionName() const { return m_name; }
+    const QString &constructionNotes() const { return m_notes; }
+
+private:
+    int m_index;
+    QString m_name;
+    QString m_notes;
+    std::vector<MaterialLayer> m_layers;
+};
+
+/*! Removes the layer at index; the complete layer (material, colour, texts, width) is copied
+    when the command is built and comes back on undo. */
+class M2_UndoRemoveLayer : public M2_UndoCommandBase
+{
+    Q_DECLARE_TR_FUNCTIONS(M2_UndoRemoveLayer)
+public:
+    M2_UndoRemoveLayer(Project &project, int index);
+    void undo() override;
+    void redo() override;
+    static QString description(int index);
+
+private:
+    int m_index;
+    MaterialLayer m_layer;
+};
+
+/*! Exchanges the layer at index with its left neighbour. */
+class M2_UndoMoveLayerLeft : public M2_UndoCommandBase
+{
+    Q_DECLARE_TR_FUNCTIONS(M2_UndoMoveLayerLeft)
+public:
+    M2_UndoMoveLayerLeft(Project &project, int index);
+    void undo() override;
+    void redo() override;
+    static QString description(int index);
+
+private:
+    int m_index;
+};
+
+/*! Exchanges the layer at index with its right neighbour. */
+class M2_UndoMoveLayerRight : public M2_UndoCommandBase
+{
+    Q_DECLARE_TR_FUNCTIONS(M2_UndoMoveLayerRight)
+public:
+    M2_UndoMoveLayerRight(Project &project, int index);
+    void undo() override;
+    void redo() override;
+    static QString description(int index);
+
+private:
+    int m_index;
+};
+
+/*  Gives the layer at index another material. A material with an sd-value fixes the width of
+    its layer (width = sd / μ), so the width the layer had before is remembered on redo and given
+    back on undo; it takes effect only when the restored material has no sd-value. */
+class M2_UndoChangeMaterial : public M2_UndoCommandBase
+{
+    Q_DECLARE_TR_FUNCTIONS(M2_UndoChangeMaterial)
+public:
+    M2_UndoChangeMaterial(Project &project, int index, const Material &material);
+    void undo() override;
+    void redo() override;
+    static QString description(int index);
+
+private:
+    int m_index;
+    /*! The material the layer does not have now: the new one before redo, the old after. */
+    Material m_material;
+    /*! The layer's width in m before the last redo. */
+    double m_width = 0;
+};
