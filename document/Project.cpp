@@ -64,14 +64,14 @@ void Project::createNew(const ProjectInformation &info)
     createNew(InputData(), info);
 }
 
-void Project::createNew(const InputData &input, const ProjectInformation &info)
+void Project::createNew(const InputData &input, const ProjectInformation &info, bool modified)
 {
     auto document = std::make_unique<Document>();
     document->m_inputData = input;
     document->m_projectInformation = info;
     m_document = std::move(document);
     m_fileName.clear();
-    m_modified = false;
+    m_modified = modified;
     calculateDocument();
     announce(ProjectChange::Reset | ProjectChange::Results | ProjectChange::FileState, NoSelection);
 }

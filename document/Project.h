@@ -97,8 +97,9 @@ public:
         information), clears the file name and the modified flag; announces a reset. */
     void createNew(const ProjectInformation &info = ProjectInformation());
     /*! Replaces the document by one made of the given parts, as a new, unsaved project
-        (examples, tests, the headless front end); announces a reset. */
-    void createNew(const InputData &input, const ProjectInformation &info);
+        (examples, tests, the headless front end); announces a reset. A project that the user
+        composed (the new-project wizard) starts modified, so that closing it asks to save. */
+    void createNew(const InputData &input, const ProjectInformation &info, bool modified = false);
     /*! Destroys the document; afterwards no project is open. Announces a reset. */
     void close();
     bool hasProject() const { return m_document != nullptr; }

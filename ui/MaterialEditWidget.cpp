@@ -30,7 +30,8 @@ class MoistStorageFieldRule : public QtExt::FieldValidator
 public:
     MoistStorageFieldRule(MoistStorageValidator::Quantity quantity,
                           QtExt::ValidatingLineEdit *partner)
-        : m_rule(quantity), m_partner(partner)
+        : m_rule(quantity)
+        , m_partner(partner)
     {
     }
     bool isValid(double value, QString *message) override
@@ -67,7 +68,10 @@ QString unitName(int unitCode)
 
 MaterialEditWidget::MaterialEditWidget(Project &project, QUndoStack &undoStack,
                                        const Settings &settings, QWidget *parent)
-    : QWidget(parent), m_project(project), m_undoStack(undoStack), m_settings(settings)
+    : QWidget(parent)
+    , m_project(project)
+    , m_undoStack(undoStack)
+    , m_settings(settings)
 {
     m_colorChooser = [](const QColor &initial, QWidget *owner) {
         return QColorDialog::getColor(initial, owner, tr("Select Layer Color"));
@@ -147,8 +151,9 @@ void MaterialEditWidget::setLabels(int widthUnit, bool awInSeconds)
     m_widthLabel->setText(tr("Layer width/height [%1]:").arg(unitName(widthUnit)));
     const QString square = QString(QChar(0x00B2));
     const QString half = QString(QChar(0x00BD));
-    m_awLabel->setText(awInSeconds ? tr("Water absorption coefficient [kg/m%1s%2]:").arg(square, half)
-                                   : tr("Water absorption coefficient [kg/m%1h%2]:").arg(square, half));
+    m_awLabel->setText(awInSeconds
+                           ? tr("Water absorption coefficient [kg/m%1s%2]:").arg(square, half)
+                           : tr("Water absorption coefficient [kg/m%1h%2]:").arg(square, half));
 }
 
 void MaterialEditWidget::setLayer(int index)
@@ -221,8 +226,8 @@ void MaterialEditWidget::load()
     const bool air = layer.isAir();
     for (QtExt::ValidatingLineEdit *edit : {m_lambda, m_mu, m_w80, m_wSat, m_aw, m_sd})
         edit->setEnabled(!air);
-    for (int kind : {Project::LV_Lambda, Project::LV_Mu, Project::LV_W80, Project::LV_WSat,
-                     Project::LV_Aw})
+    for (int kind :
+         {Project::LV_Lambda, Project::LV_Mu, Project::LV_W80, Project::LV_WSat, Project::LV_Aw})
         field(kind)->setValue(shownValue(kind));
     m_color->setColor(layer.m_color);
     setLabels(m_settings.m_layerWidthUnit, m_settings.m_awInSeconds);
@@ -259,8 +264,8 @@ void MaterialEditWidget::doubleEditingFinished()
         value /= m_settings.m_layerWidthUnit;
     else if (kind == Project::LV_Aw && !m_settings.m_awInSeconds)
         value /= 60;
-    auto *command = new M2_UndoMaterialParameters(m_project, kind, m_index, value,
-                                                  m_settings.m_awInSeconds);
+    auto *command =
+        new M2_UndoMaterialParameters(m_project, kind, m_index, value, m_settings.m_awInSeconds);
     if (command->changed())
         m_undoStack.push(command);
     else
