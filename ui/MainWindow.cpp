@@ -7,6 +7,7 @@
 #include "ui/DiagramView.h"
 #include "ui/M2_ResultsWidget.h"
 #include "ui/ShowLogfile.h"
+#include "ui/UiResources.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -21,6 +22,7 @@ MainWindow::MainWindow(const AppContext &context, QSplashScreen *splash, QWidget
     , m_ui(new Ui::MainWindow)
     , m_splash(splash)
 {
+    initUiResources();
     if (m_splash) {
         m_splash->setPixmap(splashWithTagline(m_splash->pixmap()));
         // Repaint the splash now: the rest of the construction may take a while.
