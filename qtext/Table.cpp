@@ -471,6 +471,25 @@ void Table::paintCell(QPainter *painter, const TableCell &cell, const QRectF &re
     if (cell.m_text.isEmpty() || rect.width() <= 0 || rect.height() <= 0)
         return;
     // Vertical text is laid out along the rectangle's height and turned to read upwards.
+    const QPointF offset = layOutCellText(cell, rect);
+    painter->save();
+    painter->setClipRect(rect, Qt::IntersectClip);
+    if (cell.m_verticalText) {
+        painter->translate(rect.bottomLeft());
+        painter->rotate(-90);
+    } else {
+        painter->translate(rect.topLeft());
+    }
+    painter->translate(offset);
+    QAbstractTextDocumentLayout::PaintContext context;
+    context.palette.setColor(QPalette::Text, painter->pen().color());
+    m_document->documentLayout()->draw(painter, context);
+    painter->restore();
+}
+
+QPointF Table::layOutCellText(const TableCell &cell, const QRectF &rect) const
+{
+    // Vertical text is laid out along the rectangle's height and turned to read upwards.
     const QSizeF box = cell.m_verticalText ? rect.size().transposed() : rect.size();
     m_document->setDocumentMargin(0);
     m_document->setTextWidth(box.width());
@@ -485,20 +504,21 @@ void Table::paintCell(QPainter *painter, const TableCell &cell, const QRectF &re
         dy = (box.height() - text.height()) / 2;
     else if (cell.m_alignment & Qt::AlignBottom)
         dy = box.height() - text.height();
+    return QPointF(std::max<qreal>(dx, 0), std::max<qreal>(dy, 0));
+}
 
-    painter->save();
-    painter->setClipRect(rect, Qt::IntersectClip);
-    if (cell.m_verticalText) {
-        painter->translate(rect.bottomLeft());
-        painter->rotate(-90);
-    } else {
-        painter->translate(rect.topLeft());
+QString Table::anchorAt(const QPointF &pos) const
+{
+    if (!m_layoutValid)
+        return QString();
+    for (const TableCell &cell : m_cells) {
+        if (cell.m_merged || cell.m_verticalText || cell.m_text.isEmpty() ||
+            !cell.m_rect.contains(pos))
+            continue;
+        const QPointF offset = layOutCellText(cell, cell.m_rect);
+        return m_document->documentLayout()->anchorAt(pos - cell.m_rect.topLeft() - offset);
     }
-    painter->translate(std::max<qreal>(dx, 0), std::max<qreal>(dy, 0));
-    QAbstractTextDocumentLayout::PaintContext context;
-    context.palette.setColor(QPalette::Text, painter->pen().color());
-    m_document->documentLayout()->draw(painter, context);
-    painter->restore();
+    return QString();
 }
 
 } // namespace QtExt

@@ -89,6 +89,10 @@ public:
     /*! Paints the table with its top left corner at topLeft, laid out for the painter's device. */
     void paint(QPainter *painter, const QPointF &topLeft);
 
+    /*! The link target under pos (relative to the table's top left corner, in the device
+        pixels of the last layout); empty when there is none. */
+    QString anchorAt(const QPointF &pos) const;
+
     /*! Column widths and row heights of the last layout, in device pixels. */
     const std::vector<qreal> &columnWidths() const { return m_colWidths; }
     const std::vector<qreal> &rowHeights() const { return m_rowHeights; }
@@ -109,6 +113,9 @@ private:
     /*! Ideal width and height of a cell's text laid out at the width (-1: unconstrained). */
     QSizeF textSize(const TableCell &cell, qreal width) const;
     void paintCell(QPainter *painter, const TableCell &cell, const QRectF &rect) const;
+    /*! Lays the cell's text out in the shared document as paintCell draws it; returns the
+        offset of the text within the cell. */
+    QPointF layOutCellText(const TableCell &cell, const QRectF &rect) const;
     void invalidate() { m_layoutValid = false; }
     /*! Cell access for the layout itself, which must not invalidate it. */
     const TableCell &at(int col, int row) const

@@ -65,4 +65,11 @@ void TextFrame::paint(QPainter *painter, const QPointF &topLeft, qreal width)
     painter->restore();
 }
 
+QString TextFrame::anchorAt(QPaintDevice *device, qreal width, const QPointF &pos)
+{
+    if (!setUp(device, width))
+        return QString();
+    return m_document->documentLayout()->anchorAt(pos);
+}
+
 } // namespace QtExt

@@ -43,6 +43,9 @@ public:
     /*! Paints the text with its top left corner at topLeft, laid out at the given width (the
         device's width when not positive). An empty text paints nothing. */
     void paint(QPainter *painter, const QPointF &topLeft, qreal width);
+    /*! The link target under pos (relative to the frame's top left corner) when laid out for
+        the device at the width; empty when there is none. */
+    QString anchorAt(QPaintDevice *device, qreal width, const QPointF &pos);
 
 signals:
     void changed();

@@ -5,6 +5,7 @@
 #include "qtext/TextFrame.h"
 
 #include <QPaintEvent>
+#include <QMouseEvent>
 #include <QPainter>
 
 namespace {
@@ -40,6 +41,7 @@ M2_ResultsWidget::M2_ResultsWidget(QWidget *parent)
     policy.setVerticalStretch(1);
     setSizePolicy(policy);
     setMinimumHeight(300);
+    setMouseTracking(true); // a pointing hand over links
     m_document.setDefaultFont(font());
     m_invalidText->setBackgroundColor(Qt::transparent);
     rebuild();
@@ -185,4 +187,26 @@ void M2_ResultsWidget::paintEvent(QPaintEvent *event)
         m_table->paint(&painter, QPointF(AreaLeft, 0));
     }
     event->accept();
+}
+
+QString M2_ResultsWidget::anchorAt(const QPoint &pos)
+{
+    const QPointF local(pos.x() - AreaLeft, pos.y());
+    if (showsInvalidInput())
+        return m_invalidText->anchorAt(this, qMax(1, width() - AreaLeft), local);
+    return m_table->anchorAt(local);
+}
+
+void M2_ResultsWidget::mouseMoveEvent(QMouseEvent *event)
+{
+    setCursor(anchorAt(event->pos()).isEmpty() ? Qt::ArrowCursor : Qt::PointingHandCursor);
+    QWidget::mouseMoveEvent(event);
+}
+
+void M2_ResultsWidget::mouseReleaseEvent(QMouseEvent *event)
+{
+    const QString anchor = event->button() == Qt::LeftButton ? anchorAt(event->pos()) : QString();
+    if (!anchor.isEmpty())
+        emit linkActivated(QUrl(anchor));
+    QWidget::mouseReleaseEvent(event);
 }

@@ -4,6 +4,7 @@
 #include "model/InputData.h"
 
 #include <QTextDocument>
+#include <QUrl>
 #include <QWidget>
 
 namespace QtExt {
@@ -42,8 +43,17 @@ public:
     static QString resultText(int type, const std::vector<CalculationResults::PlaneRange> &kPlanes,
                               const QStringList &messages);
 
+    /*! The link target under pos (widget coordinates) as last painted; empty when none. */
+    QString anchorAt(const QPoint &pos);
+
+signals:
+    /*! A link of the text was clicked ("layer-N" names table column N). */
+    void linkActivated(const QUrl &link);
+
 protected:
     void paintEvent(QPaintEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
 
 private:
     void rebuild();

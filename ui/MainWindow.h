@@ -1,21 +1,37 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QModelIndex>
 #include <QPointer>
 #include <QSplashScreen>
+#include <QUndoStack>
+
+#include <memory>
 
 #include "ui/Globals.h"
 
 class DiagramView;
 class M2_ResultsWidget;
+class M2_UndoCommandBase;
+class MaterialEditWidget;
+class ConstructionTableWidget;
+class QActionGroup;
+class QMenu;
+class QUrl;
+class UserDialogs;
 
 namespace Ui {
 class MainWindow;
 }
 
-/*! The program's one window. It owns every view of the open project; while it starts it also
-    looks after the splash screen it was given: paints the tagline onto it and closes it a few
-    seconds after the window is up.
+/*  The program's one window. It owns every view of the open project: the construction table,
+    the profile diagram, the stacked editor panel (layer editor, climate editor) and the results
+    panel; it carries the menus and tool bars and runs the life of a project (new, open, save,
+    close, recent files). It never changes the project itself: every edit is an undo command on
+    the project's edit operations, and the views refresh from the project's announcements.
+
+    While it starts it also looks after the splash screen it was given: paints the tagline onto
+    it and closes it a few seconds after the window is up.
 */
 class MainWindow : public QMainWindow
 {
@@ -23,7 +39,7 @@ class MainWindow : public QMainWindow
 
 public:
     /*! Takes ownership of splash (which may be null). The objects of the context must outlive
-        the window. */
+        the window. Opens the start-up project when the preferences say so. */
     MainWindow(const AppContext &context, QSplashScreen *splash, QWidget *parent = nullptr);
     ~MainWindow() override;
 
@@ -33,30 +49,109 @@ public:
         when set right after construction. */
     void setSplashCloseDelay(int ms) { m_splashCloseDelay = ms; }
 
+    /*! Replaces the message boxes and file dialogs (tests answer them). */
+    void setUserDialogs(std::unique_ptr<UserDialogs> dialogs);
+
     /*! The results panel (object name "widgetResults"). */
     M2_ResultsWidget *resultsWidget() const { return m_resultsWidget; }
     /*! The profile diagram (object name "diagramView"). */
     DiagramView *diagramView() const;
+    ConstructionTableWidget *constructionTable() const;
+    MaterialEditWidget *materialEditWidget() const { return m_materialEdit; }
+    QUndoStack &undoStack() { return m_undoStack; }
+
+    /*! Loads a project file as the open command does once the current project is closed:
+        reports a failure in a message box and leaves no project open then. */
+    bool loadProject(const QString &fileName);
+    /*! Saves to fileName (".m2p" appended when missing): 0 saved, 1 failed (reported). */
+    int saveProject(const QString &fileName);
+    /*! Save As: 0 saved, 1 failed, 2 cancelled. */
+    int saveProjectAs();
+    /*! Asks to save a modified project, then closes it. False when the user cancelled or the
+        save failed: the project then stays open and modified. */
+    bool closeProject();
 
     /*! Paints the tagline onto a copy of pixmap: 300 pixels wide, top left at (35, 85), in
         RGB(191, 191, 207). */
     static QPixmap splashWithTagline(const QPixmap &pixmap);
 
+public slots:
+    /*! Refreshes the views of the project after a change of the given modification type. */
+    void updateUi(int modType);
+    /*! Follows a link "layer-N" of the results panel to table column N. */
+    void resultsLinkClicked(const QUrl &link);
+
 protected:
-    /*! Writes the settings when the window closes. */
+    /*! Stores the last project and writes the settings, then closes the project (asking to
+        save it); the window stays open when that is cancelled. */
     void closeEvent(QCloseEvent *event) override;
 
 private slots:
-    /*! Refreshes the views of the project after a change of the given modification type. */
-    void updateUi(int modType);
-    /*! Schedules the closing of the splash screen. */
+    void constructionTableColumnChanged(int currentRow, int currentColumn, int previousRow,
+                                        int previousColumn);
+    void tableViewDoubleClicked(const QModelIndex &index);
+    void customContextMenu(const QPoint &pos);
+    void onHeatFlowDirectionTriggerd(QAction *action);
+    void actionOpenRecentFile();
+    void actionLanguange_triggered();
     void updateSplashScreen();
+
+    void on_actionNew_triggered();
+    void on_actionOpen_triggered();
+    void on_actionSave_triggered();
+    void on_actionSaveAs_triggered();
+    void on_actionQuit_triggered();
+    void on_actionHelp_triggered();
+    void on_actionHelpHeatFlowDirections_triggered();
+    void on_actionAbout_triggered();
+    void on_actionAboutQt_triggered();
     void on_actionShow_Logfile_triggered();
+    void on_actionQtConfig_triggered();
+    void on_actionEditProjectInformation_triggered();
+    void on_actionSelectMaterial_triggered();
+    void on_actionAddLeft_triggered();
+    void on_actionAddRight_triggered();
+    void on_actionRemoveLayer_triggered();
+    void on_actionMoveLeft_triggered();
+    void on_actionMoveRight_triggered();
+    void on_actionToggleGlaser_triggered(bool checked);
+    void on_actionCopyChart_triggered();
+    void on_actionCopySketch_triggered();
+    void on_actionExportChart_triggered();
+    void on_actionExportSketch_triggered();
+    void on_actionAddToConstructionDatabase_triggered();
+    void on_actionAddMaterialToUserDatabase_triggered();
 
 private:
+    void setupUndoActions();
+    void setupLanguageMenu();
+    void addLanguageAction(const QString &name, const QString &langId);
+    void updateRecentProjects();
+    void addToRecentFiles(const QString &fileName);
+    /*! Enables the actions, shows the views, sets the title and the heat-flow tool bar. */
+    void updateWindowState();
+    void updateHeatFlowToolBar();
+    /*! Pushes a command that changes the project; drops one that would not. */
+    void push(M2_UndoCommandBase *command);
+    /*! The layer index of the current table column, -1 on a climate column. */
+    int currentLayerIndex() const;
+    void addLayerOrConstruction(bool left);
+    void exportPicture(bool chart);
+    /*! Every path that replaces the project (new, open, recent, close) forgets the history:
+        its commands hold layer positions of the project they were recorded on. */
+    void resetHistory();
+
     AppContext m_context;
     Ui::MainWindow *m_ui;
+    std::unique_ptr<UserDialogs> m_dialogs;
+    QUndoStack m_undoStack;
     M2_ResultsWidget *m_resultsWidget = nullptr;
+    MaterialEditWidget *m_materialEdit = nullptr;
+    QWidget *m_climatePage = nullptr;
+    QMenu *m_recentMenu = nullptr;
+    QActionGroup *m_heatFlowGroup = nullptr;
+    /*! The position that the last edit asked to select (table column), -1 for none. */
+    int m_pendingSelection = -1;
     QPointer<QSplashScreen> m_splash;
     int m_splashCloseDelay = 5000;
 };

@@ -6,6 +6,7 @@
 static void registerIcons()
 {
     Q_INIT_RESOURCE(icons);
+    Q_INIT_RESOURCE(about);
 }
 
 void initUiResources()
