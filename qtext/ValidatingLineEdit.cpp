@@ -113,13 +113,29 @@ void ValidatingLineEdit::updateAppearance()
     }
     QString message;
     if (judge(&message) || !isEnabled()) {
-        setStyleSheet(QString());
-        setToolTip(QString());
+        setNormalStyle();
+        setToolTip(m_normalToolTip);
         return;
     }
     setStyleSheet(
         QStringLiteral("QLineEdit { background-color: %1;}").arg(QLatin1String(ErrorColor)));
     setToolTip(message.isEmpty() ? m_errorText : message);
+}
+
+void ValidatingLineEdit::setNormalStyle()
+{
+    if (styleSheet().isEmpty())
+        return;
+    setStyleSheet(QString());
+    // A style sheet applied before the field was first shown leaves its colours in the
+    // palette; without this the field would stay red once valid.
+    setPalette(QPalette());
+}
+
+void ValidatingLineEdit::setNormalToolTip(const QString &toolTip)
+{
+    m_normalToolTip = toolTip;
+    updateAppearance();
 }
 
 void ValidatingLineEdit::changeEvent(QEvent *event)

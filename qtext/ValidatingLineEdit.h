@@ -53,6 +53,9 @@ public:
     /*! Number format of setValue (QLocale::toString format character and precision). */
     void setFormat(char format, int precision);
 
+    /*! The tool tip of a valid field (an invalid one shows why, a read-only one none). */
+    void setNormalToolTip(const QString &toolTip);
+
     /*! Writes the value in the locale and the field's number format. */
     void setValue(double value);
     /*! Whether the text is a number in the locale (without judging it). */
@@ -74,6 +77,7 @@ protected:
 private:
     bool judge(QString *message) const;
     void updateAppearance();
+    void setNormalStyle();
     void onEditingFinished();
 
     double m_lower = -std::numeric_limits<double>::infinity();
@@ -81,6 +85,7 @@ private:
     bool m_lowerInclusive = true;
     bool m_upperInclusive = true;
     QString m_errorText;
+    QString m_normalToolTip;
     std::unique_ptr<FieldValidator> m_validator;
     bool m_acceptEmpty = false;
     bool m_integer = false;

@@ -86,7 +86,7 @@ MaterialEditWidget::MaterialEditWidget(Project &project, QUndoStack &undoStack,
         return edit;
     };
     m_width = makeField("lineEditWidth", tr("The layer width must be > 0."));
-    m_width->setToolTip(tr("This filed changes the width of a material layer."));
+    m_width->setNormalToolTip(tr("This filed changes the width of a material layer."));
     m_color = new QtExt::ColorButton(this);
     m_color->setObjectName(QStringLiteral("pushButtonColor"));
     m_name = new QLineEdit(this);
@@ -102,7 +102,7 @@ MaterialEditWidget::MaterialEditWidget(Project &project, QUndoStack &undoStack,
     m_w80->setup(0, 1,
                  tr("The moisture content at 80% humidity must be > 0 and lower than the "
                     "saturation moisture content."));
-    m_w80->setToolTip(tr("Moisture content must be in between 0.01 and 0.8."));
+    m_w80->setNormalToolTip(tr("Moisture content must be in between 0.01 and 0.8."));
     m_wSat = makeField("lineEditWSat",
                        tr("The moisture content at saturation must be larger than the moisture "
                           "content at 80% humidity and lower equal than 1.0."));
@@ -223,6 +223,7 @@ void MaterialEditWidget::load()
     m_w80->setFieldValidator(new MoistStorageFieldRule(MoistStorageValidator::W80, m_wSat));
     m_wSat->setFieldValidator(new MoistStorageFieldRule(MoistStorageValidator::WSat, m_w80));
     m_name->setText(layer.m_name);
+    m_name->setCursorPosition(0); // a long name shows its beginning
     const bool air = layer.isAir();
     for (QtExt::ValidatingLineEdit *edit : {m_lambda, m_mu, m_w80, m_wSat, m_aw, m_sd})
         edit->setEnabled(!air);

@@ -110,6 +110,8 @@ void tst_ValidatingLineEdit::colourAndToolTip()
     edit.setText(QStringLiteral("0.2"));
     QVERIFY(edit.styleSheet().isEmpty());
     QVERIFY(edit.toolTip().isEmpty());
+    edit.setNormalToolTip(QStringLiteral("The width."));
+    QCOMPARE(edit.toolTip(), QStringLiteral("The width."));
 }
 
 void tst_ValidatingLineEdit::readOnlyColour()
