@@ -10,7 +10,8 @@
 #include <QPlainTextEdit>
 #include <QVBoxLayout>
 
-AboutDialog::AboutDialog(QWidget *parent) : QDialog(parent)
+AboutDialog::AboutDialog(QWidget *parent)
+    : QDialog(parent)
 {
     initUiResources();
     setWindowTitle(tr("About %1").arg(QLatin1String(Constants::ProgramName)));

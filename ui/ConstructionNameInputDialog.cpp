@@ -7,7 +7,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-ConstructionNameInputDialog::ConstructionNameInputDialog(QWidget *parent) : QDialog(parent)
+ConstructionNameInputDialog::ConstructionNameInputDialog(QWidget *parent)
+    : QDialog(parent)
 {
     setWindowTitle(tr("Add to Construction Database"));
     m_name = new QLineEdit(this);

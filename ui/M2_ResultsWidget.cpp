@@ -4,8 +4,8 @@
 #include "qtext/Table.h"
 #include "qtext/TextFrame.h"
 
-#include <QPaintEvent>
 #include <QMouseEvent>
+#include <QPaintEvent>
 #include <QPainter>
 
 namespace {

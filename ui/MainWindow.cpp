@@ -284,10 +284,9 @@ void MainWindow::updateWindowState()
           m_ui->actionReport, m_ui->actionToggleGlaser})
         a->setEnabled(hasConstruction);
     m_ui->actionOpen->setEnabled(true);
-    for (QWidget *w :
-         std::initializer_list<QWidget *>{m_ui->tableWidgetConstruction, m_ui->diagramView,
-                                          m_ui->stackedWidgetClimateMaterial, m_resultsWidget,
-                                          m_ui->frameDividerRight})
+    for (QWidget *w : std::initializer_list<QWidget *>{
+             m_ui->tableWidgetConstruction, m_ui->diagramView, m_ui->stackedWidgetClimateMaterial,
+             m_resultsWidget, m_ui->frameDividerRight})
         w->setVisible(hasConstruction);
     m_ui->actionUseHashes->setVisible(false);
     m_ui->actionToggleGlaser->setChecked(m_ui->diagramView->profileMode() == 3);
@@ -363,9 +362,8 @@ void MainWindow::addLayerOrConstruction(bool left)
         return;
     Material material;
     Construction construction;
-    const UserDialogs::Choice choice =
-        m_dialogs->chooseMaterial(this, m_context.materials, &m_context.constructions, &material,
-                                  &construction);
+    const UserDialogs::Choice choice = m_dialogs->chooseMaterial(
+        this, m_context.materials, &m_context.constructions, &material, &construction);
     if (choice == UserDialogs::MaterialChosen) {
         const MaterialLayer layer(material, 0.1);
         if (left)
@@ -432,10 +430,13 @@ void MainWindow::tableViewDoubleClicked(const QModelIndex &index)
 
 void MainWindow::customContextMenu(const QPoint &pos)
 {
-    const QList<QAction *> actions = {
-        m_ui->actionAddRight,   m_ui->actionAddLeft,   m_ui->actionRemoveLayer,
-        m_ui->actionSelectMaterial, m_ui->actionMoveRight, m_ui->actionMoveLeft,
-        m_ui->actionAddMaterialToUserDatabase};
+    const QList<QAction *> actions = {m_ui->actionAddRight,
+                                      m_ui->actionAddLeft,
+                                      m_ui->actionRemoveLayer,
+                                      m_ui->actionSelectMaterial,
+                                      m_ui->actionMoveRight,
+                                      m_ui->actionMoveLeft,
+                                      m_ui->actionAddMaterialToUserDatabase};
     bool any = false;
     for (QAction *a : actions)
         any = any || a->isEnabled();
@@ -477,8 +478,8 @@ bool MainWindow::closeProject()
         if (answer == QMessageBox::Cancel)
             return false;
         if (answer == QMessageBox::Save) {
-            const int result = project.fileName().isEmpty() ? saveProjectAs()
-                                                            : saveProject(project.fileName());
+            const int result =
+                project.fileName().isEmpty() ? saveProjectAs() : saveProject(project.fileName());
             if (result != 0)
                 return false;
         }
@@ -502,6 +503,9 @@ void MainWindow::on_actionNew_triggered()
         input.insertLayer(0, MaterialLayer(first.material(), 0.1));
     } else if (m_context.materials.count() > 0) {
         input.insertLayer(0, MaterialLayer(*m_context.materials.material(0), 0.1));
+    } else {
+        // no database at all: a layer the user can edit and replace
+        input.insertLayer(0, MaterialLayer(MaterialList::airMaterial(), 0.1));
     }
     m_context.settings.m_lastProjectFile.clear();
     const ProjectInformation info =
@@ -558,11 +562,11 @@ void MainWindow::actionOpenRecentFile()
         return;
     const QString fileName = action->data().toString();
     if (!QFileInfo::exists(fileName)) {
-        const QMessageBox::StandardButton answer = m_dialogs->question(
-            this, tr("Error #5: File not found"),
-            tr("The file '%1' cannot be found or does not exist.\n%2")
-                .arg(fileName, tr("Remove this file from list?")),
-            QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
+        const QMessageBox::StandardButton answer =
+            m_dialogs->question(this, tr("Error #5: File not found"),
+                                tr("The file '%1' cannot be found or does not exist.\n%2")
+                                    .arg(fileName, tr("Remove this file from list?")),
+                                QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
         if (answer == QMessageBox::Yes) {
             m_context.settings.m_recentProjects.removeOne(fileName);
             updateRecentProjects();
@@ -691,8 +695,8 @@ void MainWindow::exportPicture(bool chart)
     if (!suffix.isEmpty()) {
         const QFileInfo info(fileName);
         if (info.suffix().compare(suffix, Qt::CaseInsensitive) != 0)
-            fileName = info.path() + QLatin1Char('/') + info.completeBaseName() +
-                       QLatin1Char('.') + suffix;
+            fileName = info.path() + QLatin1Char('/') + info.completeBaseName() + QLatin1Char('.') +
+                       suffix;
     }
     m_context.settings.m_lastExportFile = fileName;
     QString error;
@@ -701,8 +705,9 @@ void MainWindow::exportPicture(bool chart)
         chart ? m_ui->diagramView->exportToFile(fileName, description, &error)
               : m_ui->tableWidgetConstruction->exportToFile(fileName, description, &error);
     if (!written)
-        m_dialogs->critical(this, tr("Export failed"),
-                            tr("The picture could not be written to '%1':\n%2").arg(fileName, error));
+        m_dialogs->critical(
+            this, tr("Export failed"),
+            tr("The picture could not be written to '%1':\n%2").arg(fileName, error));
 }
 
 void MainWindow::on_actionExportChart_triggered()

@@ -7,7 +7,8 @@
 #include <QPlainTextEdit>
 #include <QVBoxLayout>
 
-ProjectInformationEditDialog::ProjectInformationEditDialog(QWidget *parent) : QDialog(parent)
+ProjectInformationEditDialog::ProjectInformationEditDialog(QWidget *parent)
+    : QDialog(parent)
 {
     setWindowTitle(tr("Project information"));
     m_projectName = new QLineEdit(this);

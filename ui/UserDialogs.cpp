@@ -60,10 +60,9 @@ QString UserDialogs::exportFileName(QWidget *parent, const QStringList &filters,
         return star < 0 ? QString() : filter.mid(star + 2, 3);
     };
     dialog.setDefaultSuffix(suffixOf(filters.value(0)));
-    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog,
-                     [&dialog, suffixOf](const QString &filter) {
-                         dialog.setDefaultSuffix(suffixOf(filter));
-                     });
+    QObject::connect(
+        &dialog, &QFileDialog::filterSelected, &dialog,
+        [&dialog, suffixOf](const QString &filter) { dialog.setDefaultSuffix(suffixOf(filter)); });
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return QString();
     m_exportDirectory = dialog.directory().absolutePath();
@@ -96,11 +95,12 @@ UserDialogs::Choice UserDialogs::chooseMaterial(QWidget *parent, const MaterialL
     materialLayout->addWidget(filter);
     materialLayout->addWidget(materialList);
     tabs->addTab(materialPage, QFileDialog::tr("Materials"));
-    QObject::connect(filter, &QLineEdit::textChanged, materialList, [materialList](const QString &t) {
-        for (int i = 0; i < materialList->count(); ++i)
-            materialList->item(i)->setHidden(
-                !materialList->item(i)->text().contains(t, Qt::CaseInsensitive));
-    });
+    QObject::connect(filter, &QLineEdit::textChanged, materialList,
+                     [materialList](const QString &t) {
+                         for (int i = 0; i < materialList->count(); ++i)
+                             materialList->item(i)->setHidden(
+                                 !materialList->item(i)->text().contains(t, Qt::CaseInsensitive));
+                     });
 
     QListWidget *constructionList = nullptr;
     if (constructions) {

@@ -1,0 +1,501 @@
+// The main window at work: title, enabled actions, saving and closing (with the failures), the
+// recent files, the heat-flow tool bar, results links, the layer editor and the layer commands,
+// the undo history across projects and the picture export. Every dialog is answered by a script.
+
+#include "TestMaterials.h"
+#include "TestSupport.h"
+
+#include "document/Project.h"
+#include "persistence/Construction.h"
+#include "persistence/ConstructionList.h"
+#include "persistence/MaterialList.h"
+#include "qtext/ValidatingLineEdit.h"
+#include "settings/Settings.h"
+#include "ui/ConstructionTableWidget.h"
+#include "ui/DiagramView.h"
+#include "ui/MainWindow.h"
+#include "ui/MaterialEditWidget.h"
+#include "ui/UserDialogs.h"
+
+#include <QAction>
+#include <QFile>
+#include <QMenu>
+#include <QSettings>
+#include <QStackedWidget>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QToolBar>
+#include <QUrl>
+
+#include <memory>
+
+namespace {
+
+/*! Answers every dialog of the window from a script and records what it was shown. */
+class ScriptedDialogs : public UserDialogs
+{
+public:
+    void critical(QWidget *, const QString &title, const QString &) override { criticals << title; }
+    void information(QWidget *, const QString &title, const QString &) override
+    {
+        informations << title;
+    }
+    QMessageBox::StandardButton question(QWidget *, const QString &title, const QString &,
+                                         QMessageBox::StandardButtons,
+                                         QMessageBox::StandardButton) override
+    {
+        questions << title;
+        return answers.isEmpty() ? QMessageBox::Cancel : answers.takeFirst();
+    }
+    QString openFileName(QWidget *, const QString &, const QString &, const QString &) override
+    {
+        return openName;
+    }
+    QString saveFileName(QWidget *, const QString &, const QString &, const QString &) override
+    {
+        return saveName;
+    }
+    QString exportFileName(QWidget *, const QStringList &filters, QString *selected) override
+    {
+        offeredFilters = filters;
+        *selected = exportFilter;
+        return exportName;
+    }
+    Choice chooseMaterial(QWidget *, const MaterialList &, const ConstructionList *constructions,
+                          Material *material, Construction *construction) override
+    {
+        if (choice == ConstructionChosen && !constructions)
+            return Cancelled;
+        *material = chosenMaterial;
+        *construction = chosenConstruction;
+        return choice;
+    }
+
+    QStringList criticals, informations, questions;
+    QList<QMessageBox::StandardButton> answers;
+    QString openName, saveName, exportName, exportFilter;
+    QStringList offeredFilters;
+    Choice choice = Cancelled;
+    Material chosenMaterial;
+    Construction chosenConstruction;
+};
+
+Material brick()
+{
+    return TestMaterials::material("Brick", 0.8, 10, 0.01, 0.3, 0.1, 2);
+}
+
+Material insulation()
+{
+    return TestMaterials::material("Mineral wool", 0.035, 1, 0.0001, 0.9, 0.0, 5);
+}
+
+Material airLayer()
+{
+    Material m = TestMaterials::material("Air layer", 0.025, 1, 0.00001, 1, 0, 12);
+    m.m_flags.insert(Material::F_Air);
+    return m;
+}
+
+InputData construction(const std::vector<Material> &materials)
+{
+    InputData input;
+    for (const Material &m : materials)
+        input.insertLayer(input.layerCount(), MaterialLayer(m, 0.1));
+    input.validate();
+    return input;
+}
+
+} // namespace
+
+class tst_MainWindowEditing : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+    void titleFollowsTheProject();
+    void enabledActions_data();
+    void enabledActions();
+    void saveAddsTheSuffix_data();
+    void saveAddsTheSuffix();
+    void failedSaveKeepsTheProjectAndTheWindow();
+    void cancelledSaveAsKeepsTheWindowOpen();
+    void vanishedRecentFile();
+    void heatFlowToolBar();
+    void resultsLinks_data();
+    void resultsLinks();
+    void layerEditorPushesValidEditsOnly();
+    void addedConstructionIsSelected();
+    void layerCommandsFromTheWindow();
+    void historyEndsWithTheProject();
+    void exportFollowsTheChosenFilter();
+
+private:
+    void open(const InputData &input);
+    QAction *action(const char *name) const;
+
+    QTemporaryDir m_home;
+    Settings m_settings;
+    std::unique_ptr<MaterialList> m_materials;
+    std::unique_ptr<ConstructionList> m_constructions;
+    Project m_project;
+    std::unique_ptr<AppContext> m_context;
+    std::unique_ptr<MainWindow> m_window;
+    ScriptedDialogs *m_dialogs = nullptr;
+};
+
+void tst_MainWindowEditing::initTestCase()
+{
+    QVERIFY(m_home.isValid());
+    QStandardPaths::setTestModeEnabled(true);
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_home.path());
+    m_materials =
+        std::make_unique<MaterialList>(QStringLiteral("en"), m_home.path(), m_home.path());
+    m_constructions = std::make_unique<ConstructionList>(QStringLiteral("en"), m_home.path());
+    m_context.reset(new AppContext{m_settings, *m_materials, *m_constructions, m_project,
+                                   QStringLiteral("en")});
+}
+
+void tst_MainWindowEditing::init()
+{
+    m_project.close();
+    m_settings.m_recentProjects.clear();
+    m_window = std::make_unique<MainWindow>(*m_context, nullptr);
+    auto dialogs = std::make_unique<ScriptedDialogs>();
+    m_dialogs = dialogs.get();
+    m_window->setUserDialogs(std::move(dialogs));
+    m_window->resize(1100, 760);
+    m_window->show();
+}
+
+void tst_MainWindowEditing::cleanup()
+{
+    m_project.close();
+    m_window.reset();
+}
+
+void tst_MainWindowEditing::open(const InputData &input)
+{
+    m_project.createNew(input, ProjectInformation());
+}
+
+QAction *tst_MainWindowEditing::action(const char *name) const
+{
+    return m_window->findChild<QAction *>(QLatin1String(name));
+}
+
+void tst_MainWindowEditing::titleFollowsTheProject()
+{
+    QCOMPARE(m_window->windowTitle(), QStringLiteral("Mirelo 2"));
+    // a new project is one the user composed: it asks to be saved
+    m_dialogs->answers = {QMessageBox::Discard};
+    QMetaObject::invokeMethod(action("actionNew"), "trigger");
+    QCOMPARE(m_project.layerCount(), 1);
+    QCOMPARE(m_window->windowTitle(), QStringLiteral("Mirelo 2 - unnamed.m2p*"));
+
+    QVERIFY(m_window->saveProject(m_home.filePath(QStringLiteral("wall"))) == 0);
+    QCOMPARE(m_window->windowTitle(), QStringLiteral("Mirelo 2 - wall.m2p"));
+    QVERIFY(m_project.setLayerValue(0, Project::LV_Width, 0.2));
+    QCOMPARE(m_window->windowTitle(), QStringLiteral("Mirelo 2 - wall.m2p*"));
+    m_project.close();
+    QCOMPARE(m_window->windowTitle(), QStringLiteral("Mirelo 2"));
+    QVERIFY(!m_window->diagramView()->isVisible());
+}
+
+void tst_MainWindowEditing::enabledActions_data()
+{
+    QTest::addColumn<int>("layers");
+    QTest::addColumn<int>("column");
+    QTest::addColumn<QString>("enabled"); // of add, remove, move left, move right, select
+    QTest::addColumn<int>("page");
+    QTest::newRow("one layer") << 1 << 1 << "10001" << 0;
+    QTest::newRow("first of three") << 3 << 1 << "11011" << 0;
+    QTest::newRow("middle of three") << 3 << 2 << "11111" << 0;
+    QTest::newRow("last of three") << 3 << 3 << "11101" << 0;
+    QTest::newRow("warm side") << 3 << 0 << "00000" << 1;
+    QTest::newRow("cold side") << 3 << 4 << "00000" << 1;
+}
+
+void tst_MainWindowEditing::enabledActions()
+{
+    QFETCH(int, layers);
+    QFETCH(int, column);
+    QFETCH(QString, enabled);
+    QFETCH(int, page);
+    std::vector<Material> materials(std::size_t(layers), brick());
+    open(construction(materials));
+    m_window->constructionTable()->setCurrentCell(0, column);
+    const QStringList names = {"actionAddLeft", "actionRemoveLayer", "actionMoveLeft",
+                               "actionMoveRight", "actionSelectMaterial"};
+    QString actual;
+    for (const QString &name : names)
+        actual += action(qPrintable(name))->isEnabled() ? QLatin1Char('1') : QLatin1Char('0');
+    QCOMPARE(actual, enabled);
+    QCOMPARE(action("actionAddRight")->isEnabled(), enabled[0] == QLatin1Char('1'));
+    QCOMPARE(m_window->findChild<QStackedWidget *>("stackedWidgetClimateMaterial")->currentIndex(),
+             page);
+    QVERIFY(action("actionSave")->isEnabled());
+    QVERIFY(action("actionExportChart")->isEnabled());
+}
+
+void tst_MainWindowEditing::saveAddsTheSuffix_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("written");
+    QTest::newRow("no suffix") << "wall"
+                               << "wall.m2p";
+    QTest::newRow("with suffix") << "wall.m2p"
+                                 << "wall.m2p";
+    QTest::newRow("other suffix") << "wall.txt"
+                                  << "wall.txt.m2p";
+}
+
+void tst_MainWindowEditing::saveAddsTheSuffix()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, written);
+    QTemporaryDir dir;
+    open(construction({brick(), insulation()}));
+    m_dialogs->saveName = dir.filePath(name);
+    QCOMPARE(m_window->saveProjectAs(), 0);
+    QVERIFY(QFile::exists(dir.filePath(written)));
+    QCOMPARE(m_project.fileName(), dir.filePath(written));
+    QCOMPARE(m_settings.m_recentProjects.value(0), dir.filePath(written));
+    QCOMPARE(m_settings.m_lastProjectFile, dir.filePath(written));
+    QVERIFY(!m_project.isModified());
+}
+
+void tst_MainWindowEditing::failedSaveKeepsTheProjectAndTheWindow()
+{
+    open(construction({brick(), insulation()}));
+    QVERIFY(m_project.setLayerValue(1, Project::LV_Width, 0.2));
+    const QString unwritable = m_home.filePath(QStringLiteral("no/such/folder/wall.m2p"));
+    QCOMPARE(m_window->saveProject(unwritable), 1);
+    QCOMPARE(m_dialogs->criticals, QStringList{QStringLiteral("Error #3: Saving failed")});
+    QVERIFY(m_project.isModified());
+
+    // closing: Save, and the save fails again: the window stays, the project too
+    m_dialogs->answers = {QMessageBox::Save};
+    m_dialogs->saveName = unwritable;
+    QVERIFY(!m_window->close());
+    QVERIFY(m_window->isVisible());
+    QVERIFY(m_project.hasProject());
+    QVERIFY(m_project.isModified());
+    // and opening another project does not replace it either
+    m_dialogs->answers = {QMessageBox::Save};
+    m_dialogs->openName = m_home.filePath(QStringLiteral("other.m2p"));
+    QFile other(m_dialogs->openName);
+    QVERIFY(other.open(QIODevice::WriteOnly));
+    other.close();
+    QMetaObject::invokeMethod(action("actionOpen"), "trigger");
+    QCOMPARE(m_project.layerCount(), 2);
+    QVERIFY(m_project.isModified());
+}
+
+void tst_MainWindowEditing::cancelledSaveAsKeepsTheWindowOpen()
+{
+    open(construction({brick()}));
+    QVERIFY(m_project.setLayerValue(0, Project::LV_Width, 0.3));
+    m_dialogs->answers = {QMessageBox::Save};
+    m_dialogs->saveName.clear(); // Save As cancelled
+    QVERIFY(!m_window->close());
+    QVERIFY(m_project.hasProject());
+    // Discard closes
+    m_dialogs->answers = {QMessageBox::Discard};
+    QVERIFY(m_window->close());
+    QVERIFY(!m_project.hasProject());
+}
+
+void tst_MainWindowEditing::vanishedRecentFile()
+{
+    const QString gone = m_home.filePath(QStringLiteral("gone.m2p"));
+    m_settings.m_recentProjects = QStringList{gone};
+    m_window.reset(new MainWindow(*m_context, nullptr));
+    auto dialogs = std::make_unique<ScriptedDialogs>();
+    m_dialogs = dialogs.get();
+    m_window->setUserDialogs(std::move(dialogs));
+    QMenu *menu = action("actionRecentProjects")->menu();
+    QVERIFY(menu);
+    QCOMPARE(menu->actions().size(), 1);
+
+    m_dialogs->answers = {QMessageBox::No};
+    menu->actions().first()->trigger();
+    QCOMPARE(m_dialogs->questions, QStringList{QStringLiteral("Error #5: File not found")});
+    QCOMPARE(m_settings.m_recentProjects, QStringList{gone});
+
+    m_dialogs->answers = {QMessageBox::Yes};
+    action("actionRecentProjects")->menu()->actions().first()->trigger();
+    QVERIFY(m_settings.m_recentProjects.isEmpty());
+    QVERIFY(!action("actionRecentProjects")->isEnabled());
+}
+
+void tst_MainWindowEditing::heatFlowToolBar()
+{
+    auto *toolBar = m_window->findChild<QToolBar *>("toolBarHeatFlowDirection");
+    open(construction({brick(), insulation()}));
+    QVERIFY(!toolBar->isVisible());
+    open(construction({brick(), airLayer(), insulation()}));
+    QVERIFY(toolBar->isVisible());
+    QVERIFY(action("actionHorizontalHeatFlow")->isChecked());
+
+    action("actionHeatFlowUp")->trigger();
+    QCOMPARE(m_project.heatFlowDirection(), HeatFlowDirection::Upwards);
+    QCOMPARE(m_window->undoStack().count(), 1);
+    QCOMPARE(m_window->undoStack().text(0), QStringLiteral(": Change heat flow direction to 1"));
+    m_window->undoStack().undo();
+    QVERIFY(action("actionHorizontalHeatFlow")->isChecked());
+    m_window->undoStack().redo();
+    QVERIFY(action("actionHeatFlowUp")->isChecked());
+    // the direction stays with the project, the tool bar goes with the air layer
+    m_window->constructionTable()->setCurrentCell(0, 2);
+    action("actionRemoveLayer")->trigger();
+    QCOMPARE(m_project.layerCount(), 2);
+    QVERIFY(!toolBar->isVisible());
+}
+
+void tst_MainWindowEditing::resultsLinks_data()
+{
+    QTest::addColumn<QString>("link");
+    QTest::addColumn<int>("column");
+    QTest::newRow("layer 3") << "layer-3" << 3;
+    QTest::newRow("another word") << "lay-3" << 1;
+    QTest::newRow("no number") << "layer-x" << 1;
+}
+
+void tst_MainWindowEditing::resultsLinks()
+{
+    QFETCH(QString, link);
+    QFETCH(int, column);
+    open(construction({brick(), insulation(), brick()}));
+    m_window->constructionTable()->setCurrentCell(0, 1);
+    m_window->resultsLinkClicked(QUrl(link));
+    QCOMPARE(m_window->constructionTable()->currentColumn(), column);
+}
+
+void tst_MainWindowEditing::layerEditorPushesValidEditsOnly()
+{
+    m_settings.m_layerWidthUnit = 1000;
+    open(construction({brick(), insulation()}));
+    m_window->constructionTable()->setCurrentCell(0, 2);
+    MaterialEditWidget *editor = m_window->materialEditWidget();
+    QCOMPARE(editor->currentLayer(), 1);
+    QtExt::ValidatingLineEdit *width = editor->widthEdit();
+    QCOMPARE(width->text(), QStringLiteral("100"));
+    // no red left over from the empty field it started as
+    QVERIFY(width->palette().color(QPalette::Base) != QColor(QLatin1String("#ff7777")));
+
+    width->setText(QStringLiteral("0"));
+    emit width->editingFinished();
+    QVERIFY(width->styleSheet().contains(QLatin1String("#ff7777")));
+    QCOMPARE(m_window->undoStack().count(), 0);
+    width->setText(QStringLiteral("100")); // the current value: nothing to record
+    emit width->editingFinished();
+    QCOMPARE(m_window->undoStack().count(), 0);
+
+    width->setText(QStringLiteral("250"));
+    emit width->editingFinished();
+    QCOMPARE(m_window->undoStack().count(), 1);
+    QCOMPARE(m_project.inputData().layer(1).width(), 0.25);
+    QCOMPARE(m_window->undoStack().text(0),
+             QStringLiteral(": Undo layer width change at layer No. 2"));
+    // the table and the editor follow the edit and its undo
+    QCOMPARE(m_window->constructionTable()->currentColumn(), 2);
+    m_window->undoStack().undo();
+    QCOMPARE(m_project.inputData().layer(1).width(), 0.1);
+    QCOMPARE(width->text(), QStringLiteral("100"));
+}
+
+void tst_MainWindowEditing::addedConstructionIsSelected()
+{
+    open(construction({brick(), insulation(), brick()}));
+    Construction three;
+    three.m_name = QStringLiteral("Three");
+    for (const Material &m : {insulation(), brick(), insulation()})
+        three.m_layers.emplace_back(m, 0.05);
+    m_dialogs->choice = UserDialogs::ConstructionChosen;
+    m_dialogs->chosenConstruction = three;
+    m_window->constructionTable()->setCurrentCell(0, 2);
+    action("actionAddRight")->trigger();
+    QCOMPARE(m_project.layerCount(), 6);
+    for (int i = 2; i <= 4; ++i)
+        QCOMPARE(m_project.inputData().layer(i).width(), 0.05);
+    // the first of the added layers is selected
+    QCOMPARE(m_window->constructionTable()->currentColumn(), 3);
+    QCOMPARE(m_window->undoStack().text(0), QStringLiteral(": Add construction right to no. 2"));
+    m_window->undoStack().undo();
+    QCOMPARE(m_project.layerCount(), 3);
+}
+
+void tst_MainWindowEditing::layerCommandsFromTheWindow()
+{
+    open(construction({brick(), insulation()}));
+    m_window->constructionTable()->setCurrentCell(0, 1);
+    m_dialogs->choice = UserDialogs::MaterialChosen;
+    m_dialogs->chosenMaterial = insulation();
+    action("actionSelectMaterial")->trigger();
+    QCOMPARE(m_project.inputData().layer(0).m_name, QStringLiteral("Mineral wool"));
+    action("actionAddLeft")->trigger();
+    QCOMPARE(m_project.layerCount(), 3);
+    QCOMPARE(m_project.inputData().layer(0).width(), 0.1);
+    action("actionMoveRight")->trigger();
+    action("actionRemoveLayer")->trigger();
+    QCOMPARE(m_project.layerCount(), 2);
+    QCOMPARE(m_window->undoStack().count(), 4);
+    while (m_window->undoStack().canUndo())
+        m_window->undoStack().undo();
+    QCOMPARE(m_project.inputData(), construction({brick(), insulation()}));
+    // cancelling the choice changes nothing
+    m_dialogs->choice = UserDialogs::Cancelled;
+    action("actionAddRight")->trigger();
+    QCOMPARE(m_project.layerCount(), 2);
+}
+
+void tst_MainWindowEditing::historyEndsWithTheProject()
+{
+    open(construction({brick(), insulation()}));
+    m_window->constructionTable()->setCurrentCell(0, 2);
+    action("actionRemoveLayer")->trigger();
+    QCOMPARE(m_window->undoStack().count(), 1);
+    // a new project: its layers are not those the history knows
+    m_dialogs->answers = {QMessageBox::Discard};
+    action("actionNew")->trigger();
+    QCOMPARE(m_window->undoStack().count(), 0);
+    QVERIFY(!m_window->undoStack().canUndo());
+
+    // opening a project forgets the history too, and so does closing
+    m_window->constructionTable()->setCurrentCell(0, 1);
+    m_dialogs->choice = UserDialogs::MaterialChosen;
+    m_dialogs->chosenMaterial = brick();
+    action("actionAddRight")->trigger();
+    QCOMPARE(m_window->undoStack().count(), 1);
+    const QString file = m_home.filePath(QStringLiteral("history.m2p"));
+    QCOMPARE(m_window->saveProject(file), 0);
+    m_dialogs->openName = file;
+    action("actionOpen")->trigger();
+    QCOMPARE(m_window->undoStack().count(), 0);
+    QCOMPARE(m_project.fileName(), file);
+}
+
+void tst_MainWindowEditing::exportFollowsTheChosenFilter()
+{
+    QTemporaryDir dir;
+    open(construction({brick(), insulation()}));
+    m_dialogs->exportName = dir.filePath(QStringLiteral("chart"));
+    m_dialogs->exportFilter = QStringLiteral("Svg file (*.svg)");
+    action("actionExportChart")->trigger();
+    QCOMPARE(m_dialogs->offeredFilters, QStringList({"Jpg image (*.jpg)", "Svg file (*.svg)",
+                                                     "Pdf file (*.pdf)", "Png file (*.png)"}));
+    QVERIFY(QFile::exists(dir.filePath(QStringLiteral("chart.svg"))));
+    QCOMPARE(m_settings.m_lastExportFile, dir.filePath(QStringLiteral("chart.svg")));
+    m_dialogs->exportName = dir.filePath(QStringLiteral("sketch.svg"));
+    m_dialogs->exportFilter = QStringLiteral("Png file (*.png)");
+    action("actionExportSketch")->trigger();
+    QVERIFY(QFile::exists(dir.filePath(QStringLiteral("sketch.png"))));
+    QVERIFY(m_dialogs->criticals.isEmpty());
+}
+
+QTEST_MAIN(tst_MainWindowEditing)
+#include "tst_MainWindowEditing.moc"
