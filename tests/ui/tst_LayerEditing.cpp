@@ -1,0 +1,295 @@
+// The construction table (column widths to scale, cell painting) and the layer editor (fields,
+// units, enabling rules, the moisture-storage rule) without the main window.
+
+#include "TestMaterials.h"
+#include "TestSupport.h"
+
+#include "document/Project.h"
+#include "qtext/ColorButton.h"
+#include "qtext/ValidatingLineEdit.h"
+#include "settings/Settings.h"
+#include "ui/ConstructionTableWidget.h"
+#include "ui/MaterialEditWidget.h"
+
+#include <QImage>
+#include <QLabel>
+#include <QPainter>
+#include <QUndoStack>
+
+Q_DECLARE_METATYPE(std::vector<double>)
+Q_DECLARE_METATYPE(std::vector<int>)
+
+namespace {
+
+InputData layers(const std::vector<Material> &materials, double width = 0.1)
+{
+    InputData input;
+    for (const Material &m : materials)
+        input.insertLayer(input.layerCount(), MaterialLayer(m, width));
+    input.validate();
+    return input;
+}
+
+Material brick()
+{
+    return TestMaterials::material("Brick", 0.8, 10, 0.01, 0.3, 0.1, 2);
+}
+
+} // namespace
+
+class tst_LayerEditing : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void columnWidths_data();
+    void columnWidths();
+    void textColourOnTheLayerColour_data();
+    void textColourOnTheLayerColour();
+    void tablePaintsWithoutWarnings();
+    void editorFields();
+    void airLayerEditsOnlyWidthColourName();
+    void sdMaterialFixesTheWidth();
+    void widthUnitAndAwUnit_data();
+    void widthUnitAndAwUnit();
+    void moistureStorageRule_data();
+    void moistureStorageRule();
+    void colourChoice();
+};
+
+void tst_LayerEditing::columnWidths_data()
+{
+    QTest::addColumn<std::vector<double>>("widths");
+    QTest::addColumn<int>("tableWidth");
+    QTest::addColumn<std::vector<int>>("expected");
+    // a 1 mm foil and a 300 mm wall in 600 pixels: the foil gets the 5-pixel minimum, the
+    // wall its share of the 480 pixels between the climate columns
+    QTest::newRow("foil and wall")
+        << std::vector<double>{0.001, 0.3} << 600 << std::vector<int>{5, 478, 58};
+    QTest::newRow("no layer") << std::vector<double>{} << 600 << std::vector<int>{480, 60};
+    QTest::newRow("equal layers") << std::vector<double>{0.1, 0.1} << 500
+                                  << std::vector<int>{200, 200, 50};
+    // thirty thin layers and one thick: the thick one shares what the thin ones leave
+    std::vector<double> many(30, 0.0005);
+    many.push_back(0.3);
+    std::vector<int> manyExpected(30, 5);
+    manyExpected.push_back(int(std::floor(0.3 * (480 - 150) / 0.3)));
+    manyExpected.push_back((600 - 150 - manyExpected.back()) / 2);
+    QTest::newRow("many thin layers") << many << 600 << manyExpected;
+}
+
+void tst_LayerEditing::columnWidths()
+{
+    QFETCH(std::vector<double>, widths);
+    QFETCH(int, tableWidth);
+    QFETCH(std::vector<int>, expected);
+    const std::vector<int> actual = ConstructionTableWidget::columnWidths(widths, tableWidth);
+    QCOMPARE(actual, expected);
+    int sum = 0;
+    for (int w : actual)
+        sum += w;
+    QVERIFY(sum <= tableWidth);
+}
+
+void tst_LayerEditing::textColourOnTheLayerColour_data()
+{
+    QTest::addColumn<int>("value");
+    QTest::addColumn<QColor>("text");
+    QTest::newRow("value 199") << 199 << QColor(Qt::white);
+    QTest::newRow("value 200") << 200 << QColor(Qt::black);
+}
+
+void tst_LayerEditing::textColourOnTheLayerColour()
+{
+    QFETCH(int, value);
+    QFETCH(QColor, text);
+    QCOMPARE(HatchedItemDelegate::textColor(QColor::fromHsv(30, 120, value)), text);
+}
+
+void tst_LayerEditing::tablePaintsWithoutWarnings()
+{
+    Material longName = brick();
+    longName.m_name = QStringLiteral("Lime-cement plaster with a very long product name");
+    const InputData input = layers({brick(), longName, brick()}, 0.02);
+    ConstructionTableWidget table;
+    table.resize(600, 200);
+    table.setProjectData(&input);
+    QCOMPARE(table.rebuildColumns(), 1);
+    QCOMPARE(table.columnCount(), 5);
+    QCOMPARE(table.columnWidth(1), table.columnWidth(2));
+    TestSupport::QtWarningCapture capture;
+    QImage image(table.size(), QImage::Format_ARGB32);
+    image.fill(Qt::white);
+    table.render(&image);
+    QVERIFY(capture.warnings().isEmpty());
+    QVERIFY(!table.renderPixmap().isNull());
+    QCOMPARE(table.renderPixmap().height(), qRound(table.renderPixmap().width() * 0.4));
+}
+
+void tst_LayerEditing::editorFields()
+{
+    Project project;
+    project.createNew(
+        layers({brick(), TestMaterials::material("Wool", 0.035, 1, 0.001, 0.9, 0, 5)}),
+        ProjectInformation());
+    QUndoStack stack;
+    Settings settings;
+    settings.m_layerWidthUnit = 1000;
+    settings.m_awInSeconds = true;
+    MaterialEditWidget editor(project, stack, settings);
+    editor.setLayer(0);
+    QCOMPARE(editor.widthEdit()->value(), 100.0);
+    QCOMPARE(editor.lambdaEdit()->value(), 0.8);
+    QCOMPARE(editor.muEdit()->value(), 10.0);
+    QCOMPARE(editor.w80Edit()->value(), 0.01);
+    QCOMPARE(editor.wSatEdit()->value(), 0.3);
+    QCOMPARE(editor.awEdit()->value(), 0.1);
+    QCOMPARE(editor.sdEdit()->value(), 1.0); // 0.1 m × μ 10
+    QCOMPARE(editor.nameEdit()->text(), QStringLiteral("Brick"));
+    QVERIFY(editor.sdEdit()->isReadOnly());
+    // an index outside the layers clears the editor
+    editor.setLayer(5);
+    QCOMPARE(editor.currentLayer(), -1);
+    QCOMPARE(editor.widthEdit()->text(), QStringLiteral("10"));
+    QVERIFY(editor.nameEdit()->text().isEmpty());
+}
+
+void tst_LayerEditing::airLayerEditsOnlyWidthColourName()
+{
+    Material air = TestMaterials::material("Air", 0.025, 1, 0.00001, 1, 0, 12);
+    air.m_flags.insert(Material::F_Air);
+    Project project;
+    project.createNew(layers({brick(), air}), ProjectInformation());
+    QUndoStack stack;
+    Settings settings;
+    MaterialEditWidget editor(project, stack, settings);
+    editor.setLayer(1);
+    for (QtExt::ValidatingLineEdit *field : {editor.lambdaEdit(), editor.muEdit(), editor.w80Edit(),
+                                             editor.wSatEdit(), editor.awEdit(), editor.sdEdit()})
+        QVERIFY(!field->isEnabled());
+    QVERIFY(editor.widthEdit()->isEnabled());
+    QVERIFY(editor.nameEdit()->isEnabled());
+    QVERIFY(editor.colorButton()->isEnabled());
+}
+
+void tst_LayerEditing::sdMaterialFixesTheWidth()
+{
+    Material foil = TestMaterials::material("Vapour retarder", 0.2, 50000, 0.001, 0.01, 0, 11);
+    foil.m_sd_value = 100;
+    Project project;
+    project.createNew(layers({brick(), foil}), ProjectInformation());
+    QUndoStack stack;
+    Settings settings;
+    MaterialEditWidget editor(project, stack, settings);
+    editor.setLayer(1);
+    QVERIFY(!editor.widthEdit()->isEnabled());
+    QCOMPARE(editor.sdEdit()->value(), 100.0);
+}
+
+void tst_LayerEditing::widthUnitAndAwUnit_data()
+{
+    QTest::addColumn<int>("unit");
+    QTest::addColumn<bool>("awInSeconds");
+    QTest::addColumn<QString>("widthText");
+    QTest::addColumn<QString>("widthLabel");
+    QTest::addColumn<double>("aw");
+    QTest::newRow("mm, per second") << 1000 << true << "100"
+                                    << "Layer width/height [mm]:" << 0.1;
+    QTest::newRow("cm, per hour") << 100 << false << "10"
+                                  << "Layer width/height [cm]:" << 6.0;
+    QTest::newRow("m") << 1 << true << "0.1"
+                       << "Layer width/height [m]:" << 0.1;
+}
+
+void tst_LayerEditing::widthUnitAndAwUnit()
+{
+    QFETCH(int, unit);
+    QFETCH(bool, awInSeconds);
+    QFETCH(QString, widthText);
+    QFETCH(QString, widthLabel);
+    QFETCH(double, aw);
+    Project project;
+    project.createNew(layers({brick()}), ProjectInformation());
+    QUndoStack stack;
+    Settings settings;
+    settings.m_layerWidthUnit = unit;
+    settings.m_awInSeconds = awInSeconds;
+    MaterialEditWidget editor(project, stack, settings);
+    editor.setLayer(0);
+    QCOMPARE(editor.widthEdit()->text(), widthText);
+    QStringList labels;
+    for (QLabel *label : editor.findChildren<QLabel *>())
+        labels << label->text();
+    QVERIFY2(labels.contains(widthLabel), qPrintable(labels.join(QLatin1Char('|'))));
+    QCOMPARE(editor.awEdit()->value(), aw);
+    // an edit in the shown unit reaches the project in SI units
+    editor.widthEdit()->setValue(editor.widthEdit()->value() * 2);
+    emit editor.widthEdit()->editingFinished();
+    QCOMPARE(project.inputData().layer(0).width(), 0.2);
+    editor.awEdit()->setValue(aw * 2);
+    emit editor.awEdit()->editingFinished();
+    QCOMPARE(project.inputData().layer(0).m_A_w, 0.2);
+    QCOMPARE(stack.count(), 2);
+}
+
+void tst_LayerEditing::moistureStorageRule_data()
+{
+    QTest::addColumn<QString>("w80");
+    QTest::addColumn<QString>("wSat");
+    QTest::addColumn<bool>("valid");
+    QTest::newRow("w_sat at the 95 % content") << "0.2"
+                                               << "0.2375" << false;
+    QTest::newRow("w_sat above it") << "0.2"
+                                    << "0.24" << true;
+    QTest::newRow("w_80 at w_sat") << "0.3"
+                                   << "0.3" << false;
+    QTest::newRow("w_sat 1") << "0.2"
+                             << "1" << true;
+}
+
+void tst_LayerEditing::moistureStorageRule()
+{
+    QFETCH(QString, w80);
+    QFETCH(QString, wSat);
+    QFETCH(bool, valid);
+    Project project;
+    project.createNew(layers({brick()}), ProjectInformation());
+    QUndoStack stack;
+    Settings settings;
+    MaterialEditWidget editor(project, stack, settings);
+    editor.setLayer(0);
+    editor.w80Edit()->setText(w80);
+    editor.wSatEdit()->setText(wSat);
+    // the two fields judge the pair together
+    QCOMPARE(editor.wSatEdit()->isValid(), valid);
+    QCOMPARE(editor.w80Edit()->isValid(), valid);
+    if (!valid)
+        QVERIFY(!editor.wSatEdit()->toolTip().isEmpty());
+}
+
+void tst_LayerEditing::colourChoice()
+{
+    Project project;
+    project.createNew(layers({brick()}), ProjectInformation());
+    QUndoStack stack;
+    Settings settings;
+    MaterialEditWidget editor(project, stack, settings);
+    editor.setLayer(0);
+    const QColor before = project.inputData().layer(0).m_color;
+    QColor offered;
+    editor.setColorChooser([&offered](const QColor &initial, QWidget *) {
+        offered = initial;
+        return QColor(10, 20, 30);
+    });
+    editor.colorButton()->click();
+    QCOMPARE(offered, before); // the dialog starts from the layer's colour
+    QCOMPARE(project.inputData().layer(0).m_color, QColor(10, 20, 30));
+    QCOMPARE(stack.count(), 1);
+    QCOMPARE(stack.text(0), QStringLiteral(": Undo change of color at layer No. 1"));
+    editor.setColorChooser([](const QColor &, QWidget *) { return QColor(); }); // cancelled
+    editor.colorButton()->click();
+    QCOMPARE(stack.count(), 1);
+}
+
+QTEST_MAIN(tst_LayerEditing)
+#include "tst_LayerEditing.moc"
