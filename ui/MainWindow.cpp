@@ -513,8 +513,10 @@ void MainWindow::on_actionNew_triggered()
     m_context.project.createNew(input, info, true);
 }
 
-bool MainWindow::loadProject(const QString &fileName)
+bool MainWindow::loadProject(const QString &name)
 {
+    // a file named on the command line may be relative: the recent list keeps where it is
+    const QString fileName = QFileInfo(name).absoluteFilePath();
     resetHistory();
     QString message;
     QStringList notes;
