@@ -388,14 +388,6 @@ public:
                 dump.write(m_bodyDoc.toHtml().toUtf8());
         }
         m_bodyDoc.setPageSize(m_body.size());
-        if (qEnvironmentVariableIsSet("MKMANUAL_DUMP"))
-            for (QTextBlock b = m_bodyDoc.begin(); b.isValid() && b.blockNumber() < 12;
-                 b = b.next())
-                std::fprintf(stderr, "%d h%d lineh %f font %f '%s'\n", b.blockNumber(),
-                             b.blockFormat().headingLevel(),
-                             b.layout()->lineCount() ? b.layout()->lineAt(0).height() : -1.0,
-                             b.begin().fragment().charFormat().font().pointSizeF(),
-                             qPrintable(b.text().left(20)));
         for (Heading &h : m_headings)
             h.bodyPage = int(blockTop(m_bodyDoc, h.block) / m_body.height());
         buildContents(device);
