@@ -264,10 +264,6 @@ std::vector<Heading> styleBody(QTextDocument &doc, const std::vector<Picture> &p
             cf.setForeground(HeadingColour);
             const double sizes[] = {0, 19, 13.5, 11, 10, 10, 10};
             cf.setFontPointSize(sizes[qBound(1, level, 6)]);
-            if (!h.anchor.isEmpty()) {
-                cf.setAnchor(true);
-                cf.setAnchorNames({h.anchor});
-            }
             setBlockCharFormat(doc, b, cf);
             bf.setTopMargin(level == 1 ? 0 : px(level == 2 ? 5 : 3.5));
             bf.setBottomMargin(px(level == 1 ? 6 : 2));
@@ -303,6 +299,24 @@ std::vector<Heading> styleBody(QTextDocument &doc, const std::vector<Picture> &p
             bf.setTopMargin(bf.topMargin() > 0 ? px(1.2) : 0);
             bf.setBottomMargin(bf.bottomMargin() > 0 ? px(1.8) : 0);
             QTextCursor(b).setBlockFormat(bf);
+        }
+    }
+    // Cross references ([text](#anchor)) would become link annotations without a target in the
+    // PDF; they stay as coloured text that names the chapter.
+    for (QTextBlock b = doc.begin(); b.isValid(); b = b.next()) {
+        for (QTextBlock::iterator it = b.begin(); !it.atEnd(); ++it) {
+            const QTextFragment fragment = it.fragment();
+            if (!fragment.charFormat().anchorHref().startsWith(QLatin1Char('#')))
+                continue;
+            QTextCursor c(&doc);
+            c.setPosition(fragment.position());
+            c.setPosition(fragment.position() + fragment.length(), QTextCursor::KeepAnchor);
+            QTextCharFormat f = fragment.charFormat();
+            f.setAnchor(false);
+            f.clearProperty(QTextFormat::AnchorHref);
+            f.setForeground(HeadingColour);
+            f.setFontUnderline(false);
+            c.setCharFormat(f);
         }
     }
     // Tables: thin collapsed rules, shaded head row, full text width.
