@@ -3,18 +3,53 @@
 #include "settings/Directories.h"
 
 #include <QDesktopServices>
+#include <QFile>
 #include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QMessageBox>
 #include <QUrl>
 
+QString Globals::helpFile(const QString &langId)
+{
+    // A language without a manual of its own gets the English one rather than an error box.
+    const QString path = Directories::helpFilePath(langId);
+    if (QFileInfo::exists(path) || langId == QLatin1String("en"))
+        return path;
+    const QString english = Directories::helpFilePath(QStringLiteral("en"));
+    return QFileInfo::exists(english) ? english : path;
+}
+
+int Globals::helpTopicPage(const QString &helpFile, int topic)
+{
+    // the build writes the page of every topic's chapter next to the manual
+    QFile index(QFileInfo(helpFile).path() + QLatin1Char('/') +
+                QFileInfo(helpFile).completeBaseName() + QStringLiteral(".json"));
+    if (!index.open(QIODevice::ReadOnly))
+        return 0;
+    const QJsonArray topics =
+        QJsonDocument::fromJson(index.readAll()).object().value(QStringLiteral("topics")).toArray();
+    for (const QJsonValue &entry : topics) {
+        const QJsonObject t = entry.toObject();
+        if (t.value(QStringLiteral("topic")).toInt(-1) == topic)
+            return t.value(QStringLiteral("page")).toInt(0);
+    }
+    return 0;
+}
+
 void Globals::showHelp(const QString &langId, int topic)
 {
-    Q_UNUSED(topic) // one document covers every topic
-    const QString path = Directories::helpFilePath(langId);
+    const QString path = helpFile(langId);
     // QUrl::fromLocalFile gives the "file:///" URL and escapes blanks and non-ASCII characters.
     // Desktop URL handlers usually report success as soon as they start, even for a missing
-    // file, so the file is checked first.
-    if (!QFileInfo::exists(path) || !QDesktopServices::openUrl(QUrl::fromLocalFile(path))) {
+    // file, so the file is checked first. The page of the topic's chapter goes into the
+    // fragment, which PDF viewers take as the page to open.
+    QUrl url = QUrl::fromLocalFile(path);
+    const int page = helpTopicPage(path, topic);
+    if (topic > 0 && page > 0)
+        url.setFragment(QStringLiteral("page=%1").arg(page));
+    if (!QFileInfo::exists(path) || !QDesktopServices::openUrl(url)) {
         QMessageBox::warning(nullptr, tr("Help file error"),
                              tr("The help file cannot be found on location:\n%1").arg(path));
     }

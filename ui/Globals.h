@@ -28,7 +28,14 @@ class Globals
     Q_DECLARE_TR_FUNCTIONS(Globals)
 
 public:
-    /*! Opens the documentation of the language in the desktop's PDF viewer; every topic opens
-        the same file. When that fails a warning box names the path. */
+    /*! Opens the manual of the language in the desktop's PDF viewer at the chapter of the help
+        topic (0 the whole manual; 1 preferences, 2 layer editor, 3 climate editor, 4 database
+        dialog, 5 new-project wizard, 6 report, 7 heat-flow directions). When that fails a
+        warning box names the path. */
     static void showHelp(const QString &langId, int topic);
+    /*! The manual of the language, the English one when the language has none. */
+    static QString helpFile(const QString &langId);
+    /*! The page of the topic's chapter in the manual (from the index the build writes beside
+        it); 0 when unknown. */
+    static int helpTopicPage(const QString &helpFile, int topic);
 };
