@@ -213,6 +213,8 @@ void ClimateEditWidget::fillValues()
         m_presets->setCurrentIndex(index < 0 ? 0 : index);
     }
     m_presets->setEnabled(winter);
+    // the names are longer than the combo box
+    m_presets->setToolTip(m_presets->currentText());
     m_changeFlag = wasChanging;
 }
 

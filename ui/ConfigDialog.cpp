@@ -9,7 +9,6 @@
 #include <QDialogButtonBox>
 #include <QHBoxLayout>
 #include <QListWidget>
-#include <QScrollArea>
 #include <QStackedWidget>
 #include <QVBoxLayout>
 
@@ -24,8 +23,11 @@ ConfigDialog::ConfigDialog(Settings &settings, MaterialList *materials,
     m_pageList->setIconSize(QSize(48, 48));
     m_pageList->setMovement(QListView::Static);
     m_pageList->setFlow(QListView::TopToBottom);
-    m_pageList->setSpacing(8);
-    m_pageList->setFixedWidth(150);
+    m_pageList->setSpacing(4);
+    m_pageList->setWordWrap(true);
+    m_pageList->setGridSize(QSize(140, 84));
+    m_pageList->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_pageList->setFixedWidth(152);
     struct Page
     {
         const char *icon;
@@ -49,12 +51,7 @@ ConfigDialog::ConfigDialog(Settings &settings, MaterialList *materials,
     m_pages = new QStackedWidget(this);
     m_pages->addWidget(m_general);
     m_pages->addWidget(m_projectInformation);
-    // the results page of the print defaults is long
-    auto *printScroll = new QScrollArea(this);
-    printScroll->setWidgetResizable(true);
-    printScroll->setFrameShape(QFrame::NoFrame);
-    printScroll->setWidget(m_printDefaults);
-    m_pages->addWidget(printScroll);
+    m_pages->addWidget(m_printDefaults);
 
     auto *buttons = new QDialogButtonBox(
         QDialogButtonBox::Ok | QDialogButtonBox::Cancel | QDialogButtonBox::Help, this);

@@ -16,6 +16,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
+#include <QScrollArea>
 #include <QSpinBox>
 #include <QTextEdit>
 #include <QToolBox>
@@ -57,11 +58,19 @@ ConfigPrintDefaults::ConfigPrintDefaults(UserDialogs &dialogs, QWidget *parent)
 {
     m_toolBox = new QToolBox(this);
     m_toolBox->setObjectName(QStringLiteral("toolBoxDefaults"));
-    m_toolBox->addItem(generalPage(), tr("General Appearance"));
-    m_toolBox->addItem(inputPage(), tr("Input Data"));
-    m_toolBox->addItem(diagramPage(), tr("Diagrams"));
-    m_toolBox->addItem(resultsPage(), tr("Results"));
-    m_toolBox->addItem(remarksPage(), tr("Final Remarks"));
+    // the results page is longer than the dialog: every page scrolls on its own
+    auto scrolled = [this](QWidget *page) {
+        auto *area = new QScrollArea(m_toolBox);
+        area->setWidgetResizable(true);
+        area->setFrameShape(QFrame::NoFrame);
+        area->setWidget(page);
+        return area;
+    };
+    m_toolBox->addItem(scrolled(generalPage()), tr("General Appearance"));
+    m_toolBox->addItem(scrolled(inputPage()), tr("Input Data"));
+    m_toolBox->addItem(scrolled(diagramPage()), tr("Diagrams"));
+    m_toolBox->addItem(scrolled(resultsPage()), tr("Results"));
+    m_toolBox->addItem(scrolled(remarksPage()), tr("Final Remarks"));
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(m_toolBox);
@@ -184,11 +193,14 @@ QWidget *ConfigPrintDefaults::resultsPage()
     m_heatResKind = new QComboBox(heatRes);
     m_heatResKind->setObjectName(QStringLiteral("comboBoxMinimumHeatResConstruction"));
     m_heatResKind->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-    m_heatResKind->setMinimumContentsLength(30);
+    m_heatResKind->setMinimumContentsLength(16);
+    m_heatResKind->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
     heatResLayout->addWidget(m_heatResVersion, 1, 0);
     heatResLayout->addWidget(m_heatResKind, 1, 1);
     heatResLayout->setColumnStretch(1, 1);
     layout->addWidget(heatRes);
+    connect(m_heatResKind, QOverload<int>::of(&QComboBox::currentIndexChanged), this,
+            [this](int) { m_heatResKind->setToolTip(m_heatResKind->currentText()); });
     connect(m_heatResVersion, QOverload<int>::of(&QComboBox::currentIndexChanged), this,
             [this](int) { fillConstructionKinds(m_heatResVersion->currentData().toInt()); });
 

@@ -27,7 +27,7 @@ DINCriteriaSettings::DINCriteriaSettings(QWidget *parent)
     auto *box = new QGroupBox(tr("Settings for validity check according DIN 4108-3"), this);
     box->setObjectName(QStringLiteral("groupBoxDINCriteria"));
     m_editions = new QButtonGroup(this);
-    auto *editionRow = new QHBoxLayout;
+    auto *editionGrid = new QGridLayout;
     struct Edition
     {
         int type;
@@ -40,13 +40,15 @@ DINCriteriaSettings::DINCriteriaSettings(QWidget *parent)
         {1, "radioButtonDIN2014", tr("DIN 4108-3 2014")},
         {2, "radioButtonDIN2018", tr("DIN 4108-3 2018 und 2024")},
     };
+    int position = 0;
     for (const Edition &e : editions) {
         auto *button = new QRadioButton(e.text, box);
         button->setObjectName(QLatin1String(e.name));
         m_editions->addButton(button, e.type);
-        editionRow->addWidget(button);
+        editionGrid->addWidget(button, position / 2, position % 2);
+        ++position;
     }
-    editionRow->addStretch(1);
+    editionGrid->setColumnStretch(2, 1);
 
     const QString perHour = tr("kg/m%1h%2").arg(QString(QChar(0x00B2)), QString(QChar(0x00BD)));
     m_nonCapillar = new QtExt::ValidatingLineEdit(box);
@@ -82,7 +84,7 @@ DINCriteriaSettings::DINCriteriaSettings(QWidget *parent)
         w->hide();
 
     auto *boxLayout = new QVBoxLayout(box);
-    boxLayout->addLayout(editionRow);
+    boxLayout->addLayout(editionGrid);
     boxLayout->addLayout(grid);
     boxLayout->addWidget(m_sideCheck);
     auto *layout = new QVBoxLayout(this);
