@@ -19,6 +19,7 @@
 #include "ui/WinterTemperatureValidator.h"
 #include "ui/commands/M2_UndoClimate.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QLabel>
 #include <QRadioButton>
@@ -120,6 +121,8 @@ private slots:
     void editIsOneUndoEntry();
     void sameValueMakesNoEntry();
     void invalidValueMakesNoEntry();
+    void invalidValueKeepsTheFocus();
+    void presetWithTheSameValuesMakesNoEntry();
     void customChoiceOfDINValuesStays();
     void presetUnderCustomKeepsTheOtherSide();
     void undoShowsThePeriodOfTheEdit();
@@ -559,6 +562,44 @@ void tst_ClimateEditors::invalidValueMakesNoEntry()
              QStringLiteral("The relative humidity must be > 0% and < 100%."));
     QCOMPARE(m_stack->count(), 0);
     QVERIFY(identical(m_project->inputData().climate(), before));
+}
+
+void tst_ClimateEditors::invalidValueKeepsTheFocus()
+{
+    typeCustomClimate(*m_project);
+    QApplication::setActiveWindow(m_widget.get());
+    QtExt::ValidatingLineEdit *edit = climate()->humidityEdit();
+    edit->setFocus();
+    QTRY_VERIFY(edit->hasFocus());
+    edit->selectAll();
+    QTest::keyClicks(edit, QStringLiteral("120"));
+    QTest::keyClick(edit, Qt::Key_Tab);
+    QVERIFY(edit->hasFocus());
+    QCOMPARE(m_stack->count(), 0);
+    // a valid value lets it go
+    edit->selectAll();
+    QTest::keyClicks(edit, QStringLiteral("55"));
+    QTest::keyClick(edit, Qt::Key_Tab);
+    QVERIFY(!edit->hasFocus());
+    QCOMPARE(m_stack->count(), 1);
+}
+
+void tst_ClimateEditors::presetWithTheSameValuesMakesNoEntry()
+{
+    // Under custom conditions two outdoor presets share their values (DIN 4108-3 2001 boundary
+    // to outside, DIN EN ISO 6946); choosing the other one changes nothing.
+    typeCustomClimate(*m_project);
+    m_widget->setSide(false);
+    QComboBox *combo = climate()->presetComboBox();
+    choose(combo, combo->findText(ClimatePresets::presetName(11, Climate::Outside)));
+    QCOMPARE(m_stack->count(), 1);
+    const Climate before = m_project->inputData().climate();
+    const int other = combo->findText(ClimatePresets::presetName(16, Climate::Outside));
+    QVERIFY(other >= 0);
+    choose(combo, other);
+    QCOMPARE(m_stack->count(), 1);
+    QVERIFY(identical(m_project->inputData().climate(), before));
+    QCOMPARE(combo->currentText(), ClimatePresets::presetName(11, Climate::Outside));
 }
 
 void tst_ClimateEditors::customChoiceOfDINValuesStays()
