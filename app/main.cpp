@@ -138,10 +138,13 @@ int main(int argc, char *argv[])
 
             // The databases speak the language of this run; they write every change at once,
             // and write again when destroyed only if a write failed.
-            MaterialList materials(langId);
+            // Both user databases live in the user materials directory of the preferences.
+            MaterialList materials(langId,
+                                   Directories::resourcesDir() + QStringLiteral("/DB_materials"),
+                                   settings.userDatabaseDir());
             // Reading never fails as a whole: the built-in air material is always there.
             materials.read();
-            ConstructionList constructions(langId);
+            ConstructionList constructions(langId, settings.userDatabaseDir());
             constructions.readOrAddDefault(materials);
             Project project;
             project.setMoistureDependentLambda(settings.m_moistureDependentLambda);

@@ -377,9 +377,13 @@ bool Project::setAssessmentType(int condition, double condensationDays, double e
     // A DIN 4108-3 condition fixes the period lengths itself; lengths given along with the
     // choice of such a condition are those of the condition before, and taking them would turn
     // the record custom again at once.
+    // Custom conditions chosen for the values of a DIN condition keep them, and recognition
+    // would find the DIN condition again at once: the user could never leave it to edit the
+    // values. The choice stands until the next edit of a value.
+    const bool recognise = !(newCondition && condition == Climate::AC_Custom);
     if (!newCondition || condition == Climate::AC_Custom) {
-        climate.setTT(condensationDays);
-        climate.setTT_summer(evaporationDays);
+        climate.setTT(condensationDays, recognise);
+        climate.setTT_summer(evaporationDays, recognise);
     }
     if (!setClimateRecord(climate))
         return false;

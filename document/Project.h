@@ -182,7 +182,9 @@ public:
     /*! Sets the assessment condition (0 custom, 1 DIN 4108-3 2001, 2 DIN 4108-3 2014 and
         later; a new condition rewrites the climate for it) and the lengths of the condensation
         and evaporation periods in days (each > 0). A newly chosen DIN 4108-3 condition keeps
-        the lengths it sets; the given ones are then ignored. */
+        the lengths it sets; the given ones are then ignored. Custom conditions chosen for a
+        record with DIN values stay chosen (they are not recognised away) until a value is
+        edited. */
     bool setAssessmentType(int condition, double condensationDays, double evaporationDays);
     bool setHeatFlowDirection(HeatFlowDirection direction);
 

@@ -89,6 +89,11 @@ void ConstructionList::readOrAddDefault(const MaterialList &materials)
         addDefaultConstruction(materials);
 }
 
+void ConstructionList::setDirectory(const QString &directory)
+{
+    m_directory = directory;
+}
+
 QString ConstructionList::filePath() const
 {
     return m_directory + QLatin1Char('/') + constructionFileName();
@@ -132,22 +137,28 @@ bool ConstructionList::read()
 
 bool ConstructionList::write()
 {
-    if (!QDir().mkpath(m_directory))
+    return writeTo(m_directory);
+}
+
+bool ConstructionList::writeTo(const QString &directory) const
+{
+    const QString fileName = directory + QLatin1Char('/') + constructionFileName();
+    if (!QDir().mkpath(directory))
         return false;
-    HTL::message("Write construction file: " + filePath().toStdString() + "\n", HTL::MSG_PROGRESS,
+    HTL::message("Write construction file: " + fileName.toStdString() + "\n", HTL::MSG_PROGRESS,
                  "ConstructionList::write", 1);
     if (m_constructions.empty()) {
         // Only an existing file replaces the backup: writing an empty list twice must not
         // destroy the last copy of the user's constructions.
-        if (QFile::exists(filePath())) {
-            const QString backup = filePath() + QStringLiteral(".backup");
+        if (QFile::exists(fileName)) {
+            const QString backup = fileName + QStringLiteral(".backup");
             QFile::remove(backup);
-            if (!QFile::rename(filePath(), backup))
+            if (!QFile::rename(fileName, backup))
                 return false;
         }
         return true;
     }
-    QSaveFile f(filePath());
+    QSaveFile f(fileName);
     if (!f.open(QIODevice::WriteOnly))
         return false;
     QDataStream out(&f);

@@ -10,7 +10,8 @@
 class MaterialList;
 
 /*  The construction database: the user's stored constructions, kept in the file
-    "ConstructionData.constr" in the user data directory.
+    "ConstructionData.constr" in the user database directory (the user materials directory of
+    the preferences, or the user data directory when none is set).
 
     Each add or remove is written to the file at once (atomic replace), so a crash does not lose
     the constructions stored since the start; the destructor writes again only if the last write
@@ -45,6 +46,13 @@ public:
     /*! Writes the file. An empty list moves an existing file to "ConstructionData.constr.backup"
         (replacing an older backup) and writes nothing. False when the file cannot be written. */
     bool write();
+    /*! Writes the file, as write() does, into another directory (created when missing); the
+        list keeps its own directory. */
+    bool writeTo(const QString &directory) const;
+    /*! The directory of the file from now on; nothing is read or written. Moving the database
+        is writeTo(directory) first and, when that succeeded, setDirectory(directory), so that
+        a directory that cannot be written never becomes the database's place. */
+    void setDirectory(const QString &directory);
 
     /*! Appends a copy unless an equal construction is stored; emits constructionAdded with the
         stored element and writes the file. */

@@ -88,6 +88,11 @@ int MaterialList::nextUserMaterialId()
     return userIdCounter();
 }
 
+void MaterialList::setUserDirectory(const QString &directory)
+{
+    m_userDir = directory;
+}
+
 QString MaterialList::userFilePath() const
 {
     return m_userDir + QLatin1Char('/') + userFileName();
@@ -243,12 +248,17 @@ std::vector<Material> MaterialList::readUserFile(const QString &fileName, bool *
 
 bool MaterialList::writeUserMaterials()
 {
-    if (!QDir().mkpath(m_userDir)) {
-        HTL::message("Cannot create directory '" + m_userDir.toStdString() + "'.", HTL::MSG_WARNING,
+    return writeUserMaterialsTo(m_userDir);
+}
+
+bool MaterialList::writeUserMaterialsTo(const QString &directory) const
+{
+    if (!QDir().mkpath(directory)) {
+        HTL::message("Cannot create directory '" + directory.toStdString() + "'.", HTL::MSG_WARNING,
                      WriteContext, 1);
         return false;
     }
-    const QString fileName = userFilePath();
+    const QString fileName = directory + QLatin1Char('/') + userFileName();
     if (m_userMaterials.empty()) {
         if (QFile::exists(fileName)) {
             const QString backup = fileName + QStringLiteral(".backup");

@@ -10,7 +10,8 @@
 
 /*  The application's material database: the read-only materials of the database files shipped
     in "resources/DB_materials", one built-in air material, and the user's own materials, stored
-    in "UserData.mmat" in the user data directory.
+    in "UserData.mmat" in the user database directory (the user materials directory of the
+    preferences, or the user data directory when none is set).
 
     Combined indexes run over the database materials first, then the user materials. Database
     materials keep the id of their record (the air material has id 0); user materials get ids
@@ -49,6 +50,13 @@ public:
         existing user file is renamed to "UserData.mmat.backup" (replacing an older backup) and
         nothing is written. False when the directory or the file cannot be written. */
     bool writeUserMaterials();
+    /*! Writes the user file, as writeUserMaterials() does, into another directory (created when
+        missing); the list keeps its own directory. */
+    bool writeUserMaterialsTo(const QString &directory) const;
+    /*! The directory of the user file from now on; nothing is read or written. Moving the user
+        database is writeUserMaterialsTo(directory) first and, when that succeeded,
+        setUserDirectory(directory). */
+    void setUserDirectory(const QString &directory);
 
     /*! Reads a user-material file ("*.mmat"; version 1 or -1 .. -4). The materials get ids from
         the application-wide counter. An unreadable file or a version above 4 gives an empty

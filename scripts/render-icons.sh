@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Regenerates the tool-bar and menu icons in resources/icons/ from their sources:
 #  - our own pictograms, drawn as SVG in resources/icons/src/<name>.svg, rendered to <name>.png;
-#  - the generic actions (new, open, save, print, undo, redo, preferences), taken
+#  - the generic actions (new, open, save, print, undo, redo, preferences) and the page icons of
+#    the preferences dialog, taken
 #    from the Adwaita icon theme of Debian (package adwaita-icon-theme, CC-BY-SA-3.0 or LGPL-3,
 #    see NOTICE): the 24 px picture is copied unchanged, the 32 px ones are scaled down from the
 #    theme's 48 px pictures.
@@ -34,6 +35,8 @@ copied=(
     "editundo.png=48x48/legacy/edit-undo.png"
     "editredo.png=48x48/legacy/edit-redo.png"
     "16-advanced-settings_24x24.png=24x24/legacy/preferences-system.png"
+    "config.png=48x48/legacy/preferences-system.png"
+    "update.png=48x48/legacy/view-refresh.png"
 )
 
 work=$(mktemp -d)

@@ -171,6 +171,12 @@ bool Settings::parseCommandLine(const QStringList &args, std::ostream &out)
     return true;
 }
 
+QString Settings::userDatabaseDir() const
+{
+    return m_userMaterialsDirectory.isEmpty() ? Directories::userDataDir()
+                                              : m_userMaterialsDirectory;
+}
+
 QString Settings::userMaterialsDir() const
 {
     if (!m_userMaterialsDirectory.isEmpty())

@@ -70,6 +70,10 @@ public:
     /*! The stored user materials directory, or when none is stored the default one below the
         user data directory, which is created if missing (a failure is logged as a warning). */
     QString userMaterialsDir() const;
+    /*! Where the user material database and the construction database live: the stored user
+        materials directory, or the user data directory when none is stored. Nothing is
+        created. */
+    QString userDatabaseDir() const;
 
     /*! Sets one stored setting for this run only, from its storage key ("Group/Key", e.g.
         "ProjectDefaults/MoistureDependentLambda" or "ReportSettings/DryingReserve") and a text

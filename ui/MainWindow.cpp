@@ -11,6 +11,8 @@
 #include "settings/Directories.h"
 #include "settings/Settings.h"
 #include "ui/AboutDialog.h"
+#include "ui/AssessmentClimateWidget.h"
+#include "ui/ConfigDialog.h"
 #include "ui/ConstructionNameInputDialog.h"
 #include "ui/ConstructionTableWidget.h"
 #include "ui/DiagramView.h"
@@ -85,7 +87,8 @@ MainWindow::MainWindow(const AppContext &context, QSplashScreen *splash, QWidget
                                             m_ui->stackedWidgetClimateMaterial);
     m_materialEdit->setObjectName(QStringLiteral("materialEditWidget"));
     m_ui->stackedWidgetClimateMaterial->addWidget(m_materialEdit);
-    m_climatePage = new QWidget(m_ui->stackedWidgetClimateMaterial);
+    m_climatePage = new AssessmentClimateWidget(m_context.project, m_undoStack,
+                                                m_ui->stackedWidgetClimateMaterial);
     m_climatePage->setObjectName(QStringLiteral("climatePage"));
     m_ui->stackedWidgetClimateMaterial->addWidget(m_climatePage);
 
@@ -262,6 +265,9 @@ void MainWindow::constructionTableColumnChanged(int, int currentColumn, int, int
         m_materialEdit->setLayer(currentColumn - 1);
     } else {
         m_ui->stackedWidgetClimateMaterial->setCurrentIndex(1);
+        // column 0 is the warm side, the last column the cold side
+        if (m_context.project.hasProject())
+            m_climatePage->setSide(currentColumn <= 0);
     }
     const bool editable = layerColumn && hasConstruction;
     m_ui->actionSelectMaterial->setEnabled(editable);
@@ -793,6 +799,23 @@ void MainWindow::on_actionAddMaterialToUserDatabase_triggered()
     const Material material = m_context.project.inputData().layer(i).material();
     if (material.isValid())
         m_context.materials.addUserMaterial(material);
+}
+
+void MainWindow::on_actionPreferences_triggered()
+{
+    Settings &settings = m_context.settings;
+    ConfigDialog dialog(settings, &m_context.materials, &m_context.constructions, *m_dialogs, this);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    // units and options take effect at once: the project is calculated afresh, and every view
+    // follows the new results
+    Project &project = m_context.project;
+    const bool lambdaChanged =
+        project.moistureDependentLambda() != settings.m_moistureDependentLambda;
+    project.setMoistureDependentLambda(settings.m_moistureDependentLambda);
+    if (!lambdaChanged && project.hasProject())
+        project.recalculate();
+    settings.announceChanged();
 }
 
 void MainWindow::actionLanguange_triggered()

@@ -10,6 +10,7 @@
 
 #include "ui/Globals.h"
 
+class AssessmentClimateWidget;
 class DiagramView;
 class M2_ResultsWidget;
 class M2_UndoCommandBase;
@@ -58,6 +59,8 @@ public:
     DiagramView *diagramView() const;
     ConstructionTableWidget *constructionTable() const;
     MaterialEditWidget *materialEditWidget() const { return m_materialEdit; }
+    /*! The climate and assessment editor of the climate columns (object name "climatePage"). */
+    AssessmentClimateWidget *assessmentClimateWidget() const { return m_climatePage; }
     QUndoStack &undoStack() { return m_undoStack; }
 
     /*! Loads a project file as the open command does once the current project is closed:
@@ -121,6 +124,7 @@ private slots:
     void on_actionExportSketch_triggered();
     void on_actionAddToConstructionDatabase_triggered();
     void on_actionAddMaterialToUserDatabase_triggered();
+    void on_actionPreferences_triggered();
 
 private:
     void setupUndoActions();
@@ -147,7 +151,7 @@ private:
     QUndoStack m_undoStack;
     M2_ResultsWidget *m_resultsWidget = nullptr;
     MaterialEditWidget *m_materialEdit = nullptr;
-    QWidget *m_climatePage = nullptr;
+    AssessmentClimateWidget *m_climatePage = nullptr;
     QMenu *m_recentMenu = nullptr;
     QActionGroup *m_heatFlowGroup = nullptr;
     /*! The position that the last edit asked to select (table column), -1 for none. */

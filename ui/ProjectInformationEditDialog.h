@@ -4,9 +4,7 @@
 
 #include <QDialog>
 
-class QComboBox;
-class QLineEdit;
-class QPlainTextEdit;
+class ProjectInformationEditWidget;
 
 /*! Edits the seven values of a project's information: name, construction identifier, author,
     company, description, the final remarks of the report and the heat-flow direction. */
@@ -21,12 +19,5 @@ public:
     ProjectInformation projectInformation() const;
 
 private:
-    ProjectInformation m_info;
-    QLineEdit *m_projectName;
-    QLineEdit *m_constructionId;
-    QLineEdit *m_userName;
-    QLineEdit *m_company;
-    QPlainTextEdit *m_description;
-    QPlainTextEdit *m_finalRemarks;
-    QComboBox *m_heatFlow;
+    ProjectInformationEditWidget *m_editor;
 };

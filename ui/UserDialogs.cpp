@@ -37,6 +37,12 @@ QString UserDialogs::openFileName(QWidget *parent, const QString &title, const Q
     return QFileDialog::getOpenFileName(parent, title, directory, filter);
 }
 
+QString UserDialogs::existingDirectory(QWidget *parent, const QString &title,
+                                       const QString &directory)
+{
+    return QFileDialog::getExistingDirectory(parent, title, directory);
+}
+
 QString UserDialogs::saveFileName(QWidget *parent, const QString &title, const QString &directory,
                                   const QString &filter)
 {

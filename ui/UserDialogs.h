@@ -32,6 +32,9 @@ public:
     /*! A file to save to (detail view); empty when cancelled. */
     virtual QString saveFileName(QWidget *parent, const QString &title, const QString &directory,
                                  const QString &filter);
+    /*! An existing directory; empty when cancelled. */
+    virtual QString existingDirectory(QWidget *parent, const QString &title,
+                                      const QString &directory);
     /*! A picture file to export: the dialog keeps its directory between calls; selectedFilter
         receives the chosen name filter. Empty when cancelled. */
     virtual QString exportFileName(QWidget *parent, const QStringList &filters,

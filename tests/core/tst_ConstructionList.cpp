@@ -26,6 +26,7 @@ private slots:
     void equalityIgnoresWidths();
     void missingFileLeavesListUnchanged();
     void roundTrip();
+    void writeToAnotherDirectory();
     void addEqualButForWidthDoesNothing();
     void removeConstruction();
     void writtenRightAfterChanges();
@@ -144,6 +145,32 @@ void tst_ConstructionList::missingFileLeavesListUnchanged()
     QVERIFY(capture.texts(HTL::MSG_PROGRESS)
                 .contains(QStringLiteral("Construction directory: ") + QDir(dir()).absolutePath() +
                           QLatin1Char('\n')));
+}
+
+void tst_ConstructionList::writeToAnotherDirectory()
+{
+    ConstructionList list(QStringLiteral("en"), dir());
+    list.addConstruction(construction(QStringLiteral("Wall"), {0.12, 0.08}));
+    const QByteArray before = [this]() {
+        QFile f(file());
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }();
+    QVERIFY(!before.isEmpty());
+    const QString other = m_dir->path() + QStringLiteral("/other/place");
+    QVERIFY(list.writeTo(other));
+    // written there, but the list stays where it is until told
+    QCOMPARE(list.directory(), dir());
+    QCOMPARE(
+        int(ConstructionList::readFile(other + QStringLiteral("/ConstructionData.constr")).size()),
+        1);
+    list.setDirectory(other);
+    list.addConstruction(construction(QStringLiteral("Roof"), {0.2}));
+    QCOMPARE(int(ConstructionList::readFile(list.filePath()).size()), 2);
+    QFile old(file());
+    QVERIFY(old.open(QIODevice::ReadOnly));
+    QCOMPARE(old.readAll(), before);
+    // a place that cannot be a directory
+    QVERIFY(!list.writeTo(file() + QStringLiteral("/below-a-file")));
 }
 
 void tst_ConstructionList::roundTrip()

@@ -42,6 +42,7 @@ private slots:
 
     void userFileVersion1Count3();
     void userFileRoundTripAndIds();
+    void userFileToAnotherDirectory();
     void userFileNewerVersionIgnored();
     void deleteLastUserMaterialLeavesBackup();
     void userFileDamaged();
@@ -546,6 +547,26 @@ void tst_MaterialList::userFileRoundTripAndIds()
     QVERIFY(r->isWoodBased() && r->isFoil());
     QVERIFY(r->m_materialId >= MaterialList::FirstUserMaterialId);
     QVERIFY(r->m_materialId > id); // the counter is application-wide
+}
+
+void tst_MaterialList::userFileToAnotherDirectory()
+{
+    MaterialList list(QStringLiteral("en"), dbDir(), userDir());
+    list.read();
+    Material m(QStringLiteral("Clay"), 2, QString(), QString(), QString(), QString(), 1500, 0.6, 8,
+               0.01, 0.3, 0.1, 0);
+    list.addUserMaterial(m);
+    const QString other = m_dir->path() + QStringLiteral("/other");
+    QVERIFY(list.writeUserMaterialsTo(other));
+    QCOMPARE(list.userDirectory(), userDir());
+    QCOMPARE(int(MaterialList::readUserFile(other + QStringLiteral("/UserData.mmat")).size()), 1);
+    list.setUserDirectory(other);
+    QCOMPARE(list.userFilePath(), other + QStringLiteral("/UserData.mmat"));
+    list.addUserMaterial(m);
+    QCOMPARE(int(MaterialList::readUserFile(list.userFilePath()).size()), 2);
+    QCOMPARE(int(MaterialList::readUserFile(userDir() + QStringLiteral("/UserData.mmat")).size()),
+             1);
+    QVERIFY(!list.writeUserMaterialsTo(list.userFilePath() + QStringLiteral("/below-a-file")));
 }
 
 void tst_MaterialList::userFileNewerVersionIgnored()

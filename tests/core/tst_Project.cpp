@@ -100,6 +100,8 @@ private slots:
     void climatePresetKeepsTheOtherSide();
     void dinConditionKeepsItsPeriods_data();
     void dinConditionKeepsItsPeriods();
+    void customChoiceOfDINValuesStays_data();
+    void customChoiceOfDINValuesStays();
     void zeroWidthIsInvalidInput();
     void heatFlowDirectionReachesCalculation();
     void moistureDependentLambdaOption();
@@ -445,6 +447,35 @@ void tst_Project::dinConditionKeepsItsPeriods()
     QCOMPARE(climate.assessmentCondition(), condition);
     QCOMPARE(climate.tT(), tT);
     QCOMPARE(climate.tT_summer(), tT_summer);
+}
+
+void tst_Project::customChoiceOfDINValuesStays_data()
+{
+    QTest::addColumn<int>("condition");
+    QTest::newRow("DIN 4108-3 2001") << int(Climate::AC_DIN4108_2001);
+    QTest::newRow("DIN 4108-3 2014") << int(Climate::AC_DIN4108_2014);
+}
+
+void tst_Project::customChoiceOfDINValuesStays()
+{
+    // Custom conditions chosen for DIN values keep the values; recognition must not turn the
+    // choice back into the DIN condition, or the values could never be edited.
+    QFETCH(int, condition);
+    Project project;
+    makeWall(project);
+    project.setAssessmentType(condition, 90, 90);
+    QCOMPARE(project.inputData().climate().assessmentCondition(), condition);
+    const Climate before = project.inputData().climate();
+    const double tT = before.tT();
+    QVERIFY(project.setAssessmentType(Climate::AC_Custom, tT, before.tT_summer()));
+    const Climate &after = project.inputData().climate();
+    QCOMPARE(after.assessmentCondition(), int(Climate::AC_Custom));
+    QVERIFY(after == before); // the values are those of the DIN condition
+    // an edit of a value recognises the condition from the values again
+    QVERIFY(project.setClimateValue(Climate::Inside, Climate::Winter, Climate::Q_T, 21));
+    QCOMPARE(project.inputData().climate().assessmentCondition(), int(Climate::AC_Custom));
+    QVERIFY(project.setClimateValue(Climate::Inside, Climate::Winter, Climate::Q_T, 20));
+    QCOMPARE(project.inputData().climate().assessmentCondition(), condition);
 }
 
 void tst_Project::zeroWidthIsInvalidInput()

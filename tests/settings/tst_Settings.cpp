@@ -10,6 +10,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -73,6 +74,7 @@ private slots:
     void userMaterialsDirStored();
     void userMaterialsDirDefault();
     void userMaterialsDirCannotBeCreated();
+    void userDatabaseDir();
     void directories();
 
 private:
@@ -667,6 +669,17 @@ void tst_Settings::userMaterialsDirDefault()
     QVERIFY(QFileInfo(dir).isDir());
     QVERIFY(capture.messages().isEmpty());
     QDir(dir).removeRecursively();
+}
+
+void tst_Settings::userDatabaseDir()
+{
+    // the databases stay in the user data directory until a directory is chosen
+    Settings s;
+    QCOMPARE(s.userDatabaseDir(), Directories::userDataDir());
+    const QString chosen = QStringLiteral("/data/mirelo-databases");
+    s.m_userMaterialsDirectory = chosen;
+    QCOMPARE(s.userDatabaseDir(), chosen);
+    QVERIFY(!QFileInfo::exists(chosen));
 }
 
 void tst_Settings::userMaterialsDirCannotBeCreated()

@@ -47,6 +47,8 @@ const IconFile iconFiles[] = {
     {"03_AddMaterial_enabled.png", 32},
     {"editundo.png", 32},
     {"editredo.png", 32},
+    {"config.png", 32},
+    {"update.png", 32},
 };
 
 } // namespace

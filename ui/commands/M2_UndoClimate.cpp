@@ -143,10 +143,21 @@ M2_UndoClimateAll::M2_UndoClimateAll(Project &project, bool warmSide, bool winte
     , m_winterPeriod(winterPeriod)
     , m_presetId(presetId)
 {
+    const Climate::Side side = climateSide(warmSide);
+    m_changed = project.hasProject() &&
+                ClimatePresets::isAllowed(
+                    presetId, project.inputData().climate().assessmentCondition(), side);
+    if (!m_changed)
+        return;
+    // A preset with the values the side has already (the one shown, or another preset with the
+    // same values) would change nothing.
+    ClimateCondition preset;
+    ClimatePresets::copyPreset(presetId, side, preset);
+    const Climate &climate = project.inputData().climate();
+    const ClimateCondition &current =
+        side == Climate::Inside ? climate.insideWinter() : climate.outsideWinter();
     m_changed =
-        project.hasProject() &&
-        ClimatePresets::isAllowed(presetId, project.inputData().climate().assessmentCondition(),
-                                  climateSide(warmSide));
+        preset.m_T != current.m_T || preset.m_rh != current.m_rh || preset.m_Rs != current.m_Rs;
 }
 
 QString M2_UndoClimateAll::description(bool warmSide)

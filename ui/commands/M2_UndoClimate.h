@@ -54,7 +54,7 @@ private:
     was, and undo restores it, so the values typed before come back exactly.
 
     changed() is false for a preset the current assessment condition does not offer for the
-    side. */
+    side, and for one whose values the side's condensation-period condition has already. */
 class M2_UndoClimateAll : public M2_UndoCommandBase
 {
     Q_DECLARE_TR_FUNCTIONS(M2_UndoClimateAll)
