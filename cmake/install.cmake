@@ -54,17 +54,17 @@ set(M2_PACKAGE_MAINTAINER "Mirelo 2 developers <mirelo2@htl.invalid>" CACHE STRI
 set(CPACK_PACKAGE_CONTACT ${M2_PACKAGE_MAINTAINER})
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY
     "hygrothermal assessment of building constructions (Glaser, DIN 4108-3)")
+# The long description; CPack puts the summary above it as the synopsis line and indents it.
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
-"${CPACK_PACKAGE_DESCRIPTION_SUMMARY}
- Mirelo 2 assesses the moisture protection of wall, roof and floor constructions.
- The user stacks material layers, sets winter and summer climates and sees the
- U-value, the temperature and vapour-pressure profiles, the condensation scheme
- of Glaser after DIN 4108-3, a moisture-storage method, and the verdicts of
- DIN 4108-3, DIN 4108-2 and DIN 68800-2.
- .
- The package contains the window program Mirelo2, the command-line front end
- mirelo2-batch, the material catalogue and example projects, and registers the
- project file types (*.m2p, *.mpj) with the desktop.")
+"Mirelo 2 assesses the moisture protection of wall, roof and floor constructions.
+The user stacks material layers, sets winter and summer climates and sees the
+U-value, the temperature and vapour-pressure profiles, the condensation scheme
+of Glaser after DIN 4108-3, a moisture-storage method, and the verdicts of
+DIN 4108-3, DIN 4108-2 and DIN 68800-2.
+
+The package contains the window program Mirelo2, the command-line front end
+mirelo2-batch, the material catalogue and example projects, and registers the
+project file types (*.m2p, *.mpj) with the desktop.")
 set(CPACK_DEBIAN_PACKAGE_SECTION science)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_RELEASE 1)
