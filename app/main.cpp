@@ -127,7 +127,14 @@ int main(int argc, char *argv[])
             QLocale::setDefault(locale);
 
             const QPixmap splashPixmap(QStringLiteral("://splash-screen_Mirelo.png"));
-            const QIcon icon(QStringLiteral("://icons/Mirelo_ico_72x72.ico"));
+            // The program's own icon in the sizes of the desktop icon theme, from which the
+            // window manager picks the one it needs; the desktop file name lets the desktop
+            // match the window with the installed menu entry (and its icon).
+            QIcon icon;
+            for (const int size : {16, 24, 32, 48, 64, 128, 256})
+                icon.addFile(QStringLiteral("://icons/hicolor/%1x%1/apps/mirelo2.png").arg(size),
+                             QSize(size, size));
+            QGuiApplication::setDesktopFileName(QStringLiteral("mirelo2"));
 
             // The splash screen is left out when the user asked for that on the command line.
             QSplashScreen *splash = nullptr;

@@ -16,6 +16,13 @@ packages=(
     libssl-dev
     xauth
     xvfb
+    # Installation and the Debian package (cpack -G DEB): dpkg-shlibdeps reads the library
+    # dependencies of the executables; the package test validates the desktop entry, checks the
+    # file-type XML and builds a MIME database from it.
+    dpkg-dev
+    desktop-file-utils
+    shared-mime-info
+    libxml2-utils
     # The second compiler: test.sh builds the sanitizer half with clang, and scripts/fuzz.sh
     # needs its runtime libraries (AddressSanitizer, UBSan, libFuzzer).
     clang

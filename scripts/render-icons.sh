@@ -7,6 +7,14 @@
 #    see NOTICE): the 24 px picture is copied unchanged, the 32 px ones are scaled down from the
 #    theme's 48 px pictures.
 # The size follows the file name: *_24x24 is 24 x 24 pixels, every other icon 32 x 32.
+#
+# The desktop icons (the program's icon and the icon of its project files) follow the layout of
+# the freedesktop.org hicolor theme: resources/icons/src/hicolor/<context>/<name>.svg is rendered
+# to resources/icons/hicolor/<size>x<size>/<context>/<name>.png for every size the desktop menus
+# and file managers ask for. A source <name>@small.svg beside it, when present, is a simplified
+# drawing used instead for the sizes up to 24 pixels, where the fine detail would only blur.
+# The installation takes the PNGs from there and the SVG as the scalable icon.
+#
 # The committed PNGs are what the build uses; run this only after changing a source.
 #
 #   scripts/render-icons.sh            regenerate every PNG
@@ -154,6 +162,27 @@ for svg in "$icons"/src/*.svg; do
     "$tool" svg "$svg" "$icons/$name" "$(size_of "$name")"
 done
 
+hicolor_sizes=(16 24 32 48 64 128 256)
+desktop_pngs=()
+for svg in "$icons"/src/hicolor/*/*.svg; do
+    name=$(basename "$svg" .svg)
+    [[ "$name" == *@small ]] && continue
+    context=$(basename "$(dirname "$svg")")
+    small=${svg%.svg}@small.svg
+    for size in "${hicolor_sizes[@]}"; do
+        source=$svg
+        if [ "$size" -le 24 ] && [ -f "$small" ]; then
+            source=$small
+        fi
+        out=$icons/hicolor/${size}x${size}/$context/$name.png
+        mkdir -p "$(dirname "$out")"
+        "$tool" svg "$source" "$out" "$size"
+        if [ "$size" -le 32 ]; then
+            desktop_pngs+=("$out")
+        fi
+    done
+done
+
 if [ -n "$sheet" ]; then
-    "$tool" sheet "$sheet" "$icons"/*.png
+    "$tool" sheet "$sheet" "$icons"/*.png "${desktop_pngs[@]}"
 fi

@@ -4,13 +4,29 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QStandardPaths>
 
 namespace Directories {
 
+QString resourcesDirOf(const QString &appDir)
+{
+    // The build tree keeps the resources beside the executables (bin/resources); an installation
+    // follows the file-system hierarchy, executables in <prefix>/bin and read-only data in
+    // <prefix>/share/mirelo2 (the directory the install rules fill). The build-tree layout wins,
+    // so that a freshly built program never picks up an older installation next to it.
+    const QString besideExecutable = appDir + QStringLiteral("/resources");
+    if (QFileInfo(besideExecutable).isDir())
+        return besideExecutable;
+    const QString installed = QDir::cleanPath(appDir + QStringLiteral("/../share/mirelo2"));
+    if (QFileInfo(installed).isDir())
+        return installed;
+    return besideExecutable;
+}
+
 QString resourcesDir()
 {
-    return QCoreApplication::applicationDirPath() + QStringLiteral("/resources");
+    return resourcesDirOf(QCoreApplication::applicationDirPath());
 }
 
 QString translationsDir()

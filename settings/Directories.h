@@ -4,14 +4,21 @@
 
 /*! The fixed directory layout of the program. All functions return paths with forward slashes.
 
-    Resources (translations, material database files, help documents) live beside the
-    executable in "resources"; everything the user creates (log file, user materials,
-    construction database) lives in the per-user data directory "HTL/Mirelo2", a sibling of
-    Qt's application data location.
+    Resources (translations, material database files, help documents, example projects) live
+    beside the executable in "resources" in the build tree and in "../share/mirelo2" next to the
+    executable's directory when the program is installed; everything the user creates (log file,
+    user materials, construction database) lives in the per-user data directory "HTL/Mirelo2", a
+    sibling of Qt's application data location.
 */
 namespace Directories {
 
-/*! Directory of the executable + "/resources". */
+/*! The resources directory of a program whose executable lies in \a appDir (forward slashes,
+    no trailing slash): \a appDir + "/resources" when that directory exists (the build tree),
+    otherwise \a appDir + "/../share/mirelo2" with the ".." resolved when that one exists (the
+    installed program), otherwise \a appDir + "/resources". */
+QString resourcesDirOf(const QString &appDir);
+
+/*! resourcesDirOf(directory of the executable). */
 QString resourcesDir();
 
 /*! resourcesDir() + "/translations". */

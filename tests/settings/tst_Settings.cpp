@@ -76,6 +76,8 @@ private slots:
     void userMaterialsDirCannotBeCreated();
     void userDatabaseDir();
     void directories();
+    void resourcesDirOfLayout_data();
+    void resourcesDirOfLayout();
 
 private:
     QString iniPath(const QString &name) const { return m_home.filePath(name + ".ini"); }
@@ -719,6 +721,58 @@ void tst_Settings::directories()
              appDir + "/resources/DB_help/Mirelo2_Documentation_pl.pdf");
     QCOMPARE(Directories::defaultUserMaterialsDir(),
              m_home.path() + "/.qttest/share/HTL/Mirelo2/user_materials");
+}
+
+// A fake prefix with the executable's directory <prefix>/bin and the given directories and plain
+// files below the prefix; the result is named relative to the prefix.
+void tst_Settings::resourcesDirOfLayout_data()
+{
+    QTest::addColumn<QString>("prefix");
+    QTest::addColumn<QStringList>("dirs");
+    QTest::addColumn<QStringList>("files");
+    QTest::addColumn<QString>("expected");
+
+    QTest::newRow("build tree") << "build" << QStringList{"bin/resources/DB_materials"}
+                                << QStringList{} << "bin/resources";
+    QTest::newRow("installed") << "usr" << QStringList{"share/mirelo2/DB_materials"}
+                               << QStringList{} << "share/mirelo2";
+    QTest::newRow("both: the build tree wins")
+        << "usr" << QStringList{"bin/resources", "share/mirelo2"} << QStringList{}
+        << "bin/resources";
+    QTest::newRow("neither: beside the executable")
+        << "usr" << QStringList{} << QStringList{} << "bin/resources";
+    QTest::newRow("another program's data only")
+        << "usr" << QStringList{"share/mirelo", "share/Mirelo2", "bin/share/mirelo2"}
+        << QStringList{} << "bin/resources";
+    QTest::newRow("plain files are no directories")
+        << "usr" << QStringList{} << QStringList{"bin/resources", "share/mirelo2"}
+        << "bin/resources";
+    QTest::newRow("a file beside, installed directory")
+        << "usr" << QStringList{"share/mirelo2"} << QStringList{"bin/resources"} << "share/mirelo2";
+    QTest::newRow("prefix with blanks and umlauts")
+        << "opt/Mirelo 2 Ä" << QStringList{"share/mirelo2"} << QStringList{} << "share/mirelo2";
+}
+
+void tst_Settings::resourcesDirOfLayout()
+{
+    QFETCH(QString, prefix);
+    QFETCH(QStringList, dirs);
+    QFETCH(QStringList, files);
+    QFETCH(QString, expected);
+
+    QTemporaryDir root;
+    QVERIFY(root.isValid());
+    const QString base = root.path() + QLatin1Char('/') + prefix;
+    QVERIFY(QDir().mkpath(base + "/bin"));
+    for (const QString &dir : dirs)
+        QVERIFY(QDir().mkpath(base + QLatin1Char('/') + dir));
+    for (const QString &file : files) {
+        QFile f(base + QLatin1Char('/') + file);
+        QVERIFY(QDir().mkpath(QFileInfo(f).absolutePath()));
+        QVERIFY2(f.open(QIODevice::WriteOnly), qPrintable(f.fileName()));
+    }
+    // The ".." of the installed layout is resolved: the result names the directory directly.
+    QCOMPARE(Directories::resourcesDirOf(base + "/bin"), base + QLatin1Char('/') + expected);
 }
 
 QTEST_GUILESS_MAIN(tst_Settings)
