@@ -323,6 +323,7 @@ int MaterialList::addUserMaterial(const Material &material)
     m_userMaterials.push_back(std::move(m));
     saveUserMaterials();
     emit materialAdded(added);
+    emit userMaterialsChanged();
     return id;
 }
 
@@ -333,6 +334,7 @@ bool MaterialList::replaceUserMaterial(int id, const Material &material)
             *m = material;
             m->m_materialId = id;
             saveUserMaterials();
+            emit userMaterialsChanged();
             return true;
         }
     }
@@ -345,6 +347,7 @@ bool MaterialList::removeUserMaterial(int id)
         if ((*it)->m_materialId == id) {
             m_userMaterials.erase(it);
             saveUserMaterials();
+            emit userMaterialsChanged();
             return true;
         }
     }

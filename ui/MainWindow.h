@@ -97,6 +97,7 @@ private slots:
     void updateSplashScreen();
 
     void on_actionNew_triggered();
+    void on_actionEditMaterialDatabase_triggered();
     void on_actionOpen_triggered();
     void on_actionSave_triggered();
     void on_actionSaveAs_triggered();

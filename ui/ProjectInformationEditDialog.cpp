@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QVBoxLayout>
+#include <QWizard>
 
 ProjectInformationEditDialog::ProjectInformationEditDialog(QWidget *parent)
     : QDialog(parent)
@@ -38,12 +39,12 @@ ProjectInformationEditDialog::ProjectInformationEditDialog(QWidget *parent)
     form->addRow(tr("Description:"), m_description);
     form->addRow(tr("Final remarks:"), m_finalRemarks);
     form->addRow(tr("Heat flow direction:"), m_heatFlow);
-    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    m_buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    connect(m_buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(m_buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(form);
-    layout->addWidget(buttons);
+    layout->addWidget(m_buttons);
     resize(520, 480);
 }
 
@@ -70,4 +71,39 @@ ProjectInformation ProjectInformationEditDialog::projectInformation() const
     info.m_disclaimerText = m_finalRemarks->toPlainText();
     info.m_heatFlowDirection = heatFlowDirectionFromCode(m_heatFlow->currentIndex());
     return info;
+}
+
+void ProjectInformationEditDialog::embed()
+{
+    m_embedded = true;
+    setWindowFlags(Qt::Widget);
+    m_buttons->hide();
+    layout()->setContentsMargins(0, 0, 0, 0);
+}
+
+QDialog *ProjectInformationEditDialog::hostDialog() const
+{
+    QWidget *host = parentWidget() ? parentWidget()->window() : nullptr;
+    return qobject_cast<QDialog *>(host);
+}
+
+void ProjectInformationEditDialog::accept()
+{
+    if (!m_embedded) {
+        QDialog::accept();
+        return;
+    }
+    // Return in a field of the embedded editor goes on in the wizard, not in this form
+    if (auto *wizard = qobject_cast<QWizard *>(hostDialog()))
+        wizard->next();
+}
+
+void ProjectInformationEditDialog::reject()
+{
+    if (!m_embedded) {
+        QDialog::reject();
+        return;
+    }
+    if (QDialog *host = hostDialog())
+        host->reject();
 }

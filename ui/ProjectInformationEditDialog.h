@@ -5,6 +5,7 @@
 #include <QDialog>
 
 class QComboBox;
+class QDialogButtonBox;
 class QLineEdit;
 class QPlainTextEdit;
 
@@ -20,7 +21,19 @@ public:
     void setProjectInformation(const ProjectInformation &info);
     ProjectInformation projectInformation() const;
 
+    /*! Turns the dialog into a plain child widget without buttons (a page of the new-project
+        wizard); Return and Escape then act on the window that holds it. */
+    void embed();
+
+public slots:
+    void accept() override;
+    void reject() override;
+
 private:
+    QDialog *hostDialog() const;
+
+    bool m_embedded = false;
+    QDialogButtonBox *m_buttons = nullptr;
     ProjectInformation m_info;
     QLineEdit *m_projectName;
     QLineEdit *m_constructionId;

@@ -61,7 +61,7 @@ public:
         *selected = exportFilter;
         return exportName;
     }
-    Choice chooseMaterial(QWidget *, const MaterialList &, const ConstructionList *constructions,
+    Choice chooseMaterial(QWidget *, MaterialList &, ConstructionList *constructions,
                           Material *material, Construction *construction) override
     {
         if (choice == ConstructionChosen && !constructions)
@@ -71,11 +71,24 @@ public:
         return choice;
     }
 
+    // the wizard's answer: a project of one layer of the chosen material
+    bool newProject(QWidget *, MaterialList &, ConstructionList &, InputData *input,
+                    ProjectInformation *) override
+    {
+        input->clearLayers();
+        const Material first =
+            chosenMaterial.m_name.isEmpty() ? MaterialList::airMaterial() : chosenMaterial;
+        input->insertLayer(0, MaterialLayer(first, 0.1));
+        ++newProjects;
+        return true;
+    }
+
     QStringList criticals, informations, questions;
     QList<QMessageBox::StandardButton> answers;
     QString openName, saveName, exportName, exportFilter;
     QStringList offeredFilters;
     Choice choice = Cancelled;
+    int newProjects = 0;
     Material chosenMaterial;
     Construction chosenConstruction;
 };
