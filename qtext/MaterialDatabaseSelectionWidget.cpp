@@ -171,6 +171,7 @@ void MaterialDatabaseSelectionWidget::selectMaterial(int materialId)
     if (!m_proxy->mapFromSource(m_model->index(row, 0)).isValid())
         clearFilters();
     restoreSelection();
+    selectionChanged();
 }
 
 void MaterialDatabaseSelectionWidget::clearSelection()
@@ -178,6 +179,7 @@ void MaterialDatabaseSelectionWidget::clearSelection()
     m_chosenId = -1;
     m_table->clearSelection();
     m_table->setCurrentIndex(QModelIndex());
+    selectionChanged();
 }
 
 void MaterialDatabaseSelectionWidget::clearFilters()

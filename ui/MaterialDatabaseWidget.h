@@ -42,11 +42,11 @@ public:
     int importFile(const QString &fileName);
 
     QtExt::MaterialDatabaseSelectionWidget *selectionWidget() const { return m_selection; }
-    QAction *addAction() const { return m_add; }
-    QAction *removeAction() const { return m_remove; }
-    QAction *editAction() const { return m_edit; }
-    QAction *copyAction() const { return m_copy; }
-    QAction *importAction() const { return m_import; }
+    QAction *actionAdd() const { return m_add; }
+    QAction *actionRemove() const { return m_remove; }
+    QAction *actionEdit() const { return m_edit; }
+    QAction *actionCopy() const { return m_copy; }
+    QAction *actionImport() const { return m_import; }
 
 signals:
     /*! The selection changed (nullptr material: none). */
