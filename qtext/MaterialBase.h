@@ -18,17 +18,17 @@ namespace QtExt {
 class MaterialBase
 {
 public:
-    /*! Property codes of the value formatter. */
+    /*! Property codes of the value formatter: which number format a value gets. */
     enum Property
     {
-        P_Rho = 7, ///< bulk density in kg/m³
-        P_Temperature = 8,
-        P_Lambda = 9,  ///< thermal conductivity in W/(m·K)
-        P_Mu = 10,     ///< vapour diffusion resistance factor (-)
-        P_W80 = 11,    ///< moisture content at 80 % RH in m³/m³, shown in kg/m³
-        P_WSat = 12,   ///< saturation moisture content in m³/m³, shown in kg/m³
-        P_Aw = 13,     ///< water uptake coefficient in kg/(m²·s^0.5)
-        P_SdValue = 14 ///< diffusion-equivalent air layer thickness in m
+        P_Rho = 7,           ///< bulk density in kg/m³
+        P_Temperature = 8,   ///< a temperature in °C
+        P_Lambda = 9,        ///< thermal conductivity in W/(m·K)
+        P_Mu = 10,           ///< vapour diffusion resistance factor (-)
+        P_Thousandths = 11,  ///< a value shown in thousandths of its unit
+        P_Thousandths2 = 12, ///< as P_Thousandths
+        P_SmallValue = 13,   ///< moisture contents in m³/m³, water uptake in kg/(m²·s^0.5)
+        P_SdValue = 14       ///< diffusion-equivalent air layer thickness in m
     };
 
     /*! Turns the value of a property into the text shown in the table. */

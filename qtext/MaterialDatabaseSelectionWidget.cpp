@@ -11,6 +11,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QTableView>
 #include <QVBoxLayout>
 
@@ -27,12 +28,13 @@ MaterialDatabaseSelectionWidget::MaterialDatabaseSelectionWidget(QWidget *parent
     , m_source(new QLineEdit(this))
     , m_comment(new QLineEdit(this))
     , m_count(new QLabel(this))
-    , m_description(new QLabel(this))
+    , m_description(new QPlainTextEdit(this))
 {
     m_proxy->setMaterialModel(m_model);
 
     m_category->setObjectName(QStringLiteral("comboBoxCategories"));
-    m_category->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    m_category->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    m_category->setMinimumContentsLength(16);
     m_category->setToolTip(tr("Shows only the materials of one category."));
     const struct
     {
@@ -83,11 +85,12 @@ MaterialDatabaseSelectionWidget::MaterialDatabaseSelectionWidget(QWidget *parent
             &MaterialDatabaseSelectionWidget::updateCountLabel);
 
     m_count->setObjectName(QStringLiteral("labelMaterialCount"));
-    m_description->setObjectName(QStringLiteral("labelDescription"));
-    m_description->setWordWrap(true);
-    m_description->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    m_description->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    m_description->setMinimumHeight(3 * fontMetrics().lineSpacing());
+    m_description->setObjectName(QStringLiteral("plainTextEditDescription"));
+    m_description->setReadOnly(true);
+    m_description->setFocusPolicy(Qt::NoFocus);
+    m_description->setPlaceholderText(tr("Select a material to see its data source and notes."));
+    // a fixed height: the table must not jump when a material with a long description is chosen
+    m_description->setFixedHeight(3 * fontMetrics().lineSpacing() + 12);
 
     auto *grid = new QGridLayout;
     grid->setContentsMargins(0, 0, 0, 0);
@@ -125,13 +128,40 @@ void MaterialDatabaseSelectionWidget::setMaterials(
     m_model->setMaterials(std::move(materials));
     m_restoring = false;
     m_chosenId = m_model->row(chosen) >= 0 ? chosen : -1;
-    m_table->resizeColumnsToContents();
-    // long names and sources would push the numbers out of sight
-    for (int c : {MaterialTableModel::C_Name, MaterialTableModel::C_Category,
-                  MaterialTableModel::C_Producer, MaterialTableModel::C_ProductName})
-        m_table->setColumnWidth(c, qMin(m_table->columnWidth(c), 260));
+    fitColumns();
     restoreSelection();
     selectionChanged();
+}
+
+void MaterialDatabaseSelectionWidget::fitColumns()
+{
+    m_table->resizeColumnsToContents();
+    // long names and texts would push the numbers out of sight; the tool tip has them in full
+    const int em = fontMetrics().horizontalAdvance(QLatin1Char('M'));
+    const struct
+    {
+        int column;
+        int ems;
+    } caps[] = {{MaterialTableModel::C_Name, 18},
+                {MaterialTableModel::C_Category, 13},
+                {MaterialTableModel::C_Producer, 14},
+                {MaterialTableModel::C_ProductName, 12},
+                {MaterialTableModel::C_DataSource, 20}};
+    for (const auto &cap : caps)
+        m_table->setColumnWidth(cap.column, qMin(m_table->columnWidth(cap.column), cap.ems * em));
+    // the number columns hold a few digits; the head sizes them far too wide
+    for (int c = MaterialTableModel::C_Rho; c <= MaterialTableModel::C_Aw; ++c)
+        m_table->setColumnWidth(c, qMin(m_table->columnWidth(c), 6 * em));
+}
+
+void MaterialDatabaseSelectionWidget::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    // the sizes of the cells are only known once the table is polished for the screen
+    if (!m_fitted) {
+        m_fitted = true;
+        fitColumns();
+    }
 }
 
 void MaterialDatabaseSelectionWidget::setCategoryNames(const QStringList &names)
@@ -231,7 +261,7 @@ void MaterialDatabaseSelectionWidget::selectionChanged()
     if (m)
         m_chosenId = m->materialId();
     // a material that the filter hides stays chosen: it comes back with a wider filter
-    m_description->setText(m ? m->description().trimmed() : QString());
+    m_description->setPlainText(m ? m->description().trimmed() : QString());
     emit materialSelected(m ? m->materialId() : -1);
 }
 

@@ -10,6 +10,7 @@
 class QComboBox;
 class QLabel;
 class QLineEdit;
+class QPlainTextEdit;
 class QModelIndex;
 class QTableView;
 
@@ -65,12 +66,14 @@ signals:
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
+    void showEvent(QShowEvent *event) override;
 
 private:
     void filtersChanged();
     void selectionChanged();
     void restoreSelection();
     void updateCountLabel();
+    void fitColumns();
 
     MaterialTableModel *m_model;
     MaterialFilterProxyModel *m_proxy;
@@ -81,9 +84,10 @@ private:
     QLineEdit *m_source;
     QLineEdit *m_comment;
     QLabel *m_count;
-    QLabel *m_description;
+    QPlainTextEdit *m_description;
     int m_chosenId = -1;
     bool m_restoring = false;
+    bool m_fitted = false;
 };
 
 } // namespace QtExt

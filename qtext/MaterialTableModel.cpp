@@ -114,11 +114,11 @@ QVariant MaterialTableModel::data(const QModelIndex &index, int role) const
         case C_SdValue:
             return {MaterialBase::P_SdValue, m->sd_value()};
         case C_W80:
-            return {MaterialBase::P_W80, m->w_80()};
+            return {MaterialBase::P_SmallValue, m->w_80()};
         case C_WSat:
-            return {MaterialBase::P_WSat, m->w_sat()};
+            return {MaterialBase::P_SmallValue, m->w_sat()};
         case C_Aw:
-            return {MaterialBase::P_Aw, m->A_w()};
+            return {MaterialBase::P_SmallValue, m->A_w()};
         default:
             return {-1, 0};
         }
@@ -215,9 +215,9 @@ QVariant MaterialTableModel::headerData(int section, Qt::Orientation orientation
         case C_SdValue:
             return tr("sd\n[m]");
         case C_W80:
-            return tr("w_80\n[kg/m%1]").arg(cubic);
+            return tr("w_80\n[m%1/m%1]").arg(cubic);
         case C_WSat:
-            return tr("w_sat\n[kg/m%1]").arg(cubic);
+            return tr("w_sat\n[m%1/m%1]").arg(cubic);
         case C_Aw:
             return tr("A_w\n[kg/m%1s%2]").arg(square).arg(QChar(0x00BD));
         case C_Producer:

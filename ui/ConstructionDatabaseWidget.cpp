@@ -124,12 +124,21 @@ ConstructionDatabaseWidget::ConstructionDatabaseWidget(ConstructionList &constru
     connect(m_model, &ConstructionDatabaseTableModel::newSelection, this,
             [this](const QModelIndex &index) { selectRow(index.isValid() ? index.row() : -1); });
     connect(m_model, &QAbstractItemModel::modelReset, this, [this]() {
-        m_table->resizeColumnsToContents();
+        fitColumns();
         selectionChanged();
     });
     m_importDirectory = QDir::homePath();
-    m_table->resizeColumnsToContents();
+    fitColumns();
     selectionChanged();
+}
+
+void ConstructionDatabaseWidget::fitColumns()
+{
+    m_table->resizeColumnsToContents();
+    // a layer column as wide as its longest material name leaves room for one layer only
+    const int cap = 16 * fontMetrics().horizontalAdvance(QLatin1Char('M'));
+    for (int c = 0; c < m_model->columnCount(); ++c)
+        m_table->setColumnWidth(c, qMin(m_table->columnWidth(c), cap));
 }
 
 QToolButton *ConstructionDatabaseWidget::makeButton(QAction *action)

@@ -62,6 +62,7 @@ public slots:
 
 private:
     void selectionChanged();
+    void fitColumns();
     void showConstruction(const Construction *construction);
     QToolButton *makeButton(QAction *action);
 

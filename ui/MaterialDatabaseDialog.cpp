@@ -135,8 +135,8 @@ void MaterialDatabaseDialog::showInformation()
            "%3: thermal conductivity in W/(m K)\n"
            "%4: vapor diffusion resistance factor (-)\n"
            "sd: diffusion-equivalent air layer thickness in m (foils, membranes, coatings)\n"
-           "w_80: moisture content at 80% relative humidity in kg/m%2\n"
-           "w_sat: moisture content at free saturation in kg/m%2\n"
+           "w_80: moisture content at 80% relative humidity in m%2/m%2\n"
+           "w_sat: moisture content at free saturation in m%2/m%2\n"
            "A_w: water absorption coefficient in kg/(m%5 s%6)\n\n"
            "Materials in italics are your own; only these can be edited or removed. Copy a "
            "shipped material to change its values.")

@@ -224,7 +224,9 @@ void MaterialEditDialog::setMaterial(const Material &material)
     m_samplingDate->setDate(material.m_samplingDate.isValid() ? material.m_samplingDate : NoDate);
     m_productionDate->setDate(material.m_productionDate.isValid() ? material.m_productionDate
                                                                   : NoDate);
-    m_name->setCursorPosition(0);
+    // long texts show their beginning
+    for (QLineEdit *edit : {m_name, m_productName, m_producer, m_dataSource})
+        edit->setCursorPosition(0);
     updateState();
 }
 

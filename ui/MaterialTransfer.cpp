@@ -72,13 +72,12 @@ QString MaterialTransfer::formatValue(int property, double value)
         if (value >= 10000)
             return locale.toString(value, 'e', 1);
         return locale.toString(value, 'f', 0);
-    case P_W80:
-    case P_WSat: {
-        // m³/m³ of water are shown as kg/m³ (water: 1000 kg/m³)
+    case P_Thousandths:
+    case P_Thousandths2: {
         const double v = value * 1000;
         return v < 0.001 ? locale.toString(v, 'e', 2) : locale.toString(v, 'f', 4);
     }
-    case P_Aw:
+    case P_SmallValue:
         return value < 0.01 ? locale.toString(value, 'e', 2) : locale.toString(value, 'f', 4);
     default:
         return QString();

@@ -55,6 +55,7 @@ NewProjectWizardMaterialPage::NewProjectWizardMaterialPage(MaterialList &materia
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(text);
     auto *templateRow = new QGridLayout;
+    templateRow->setContentsMargins(0, 0, 0, 0);
     templateRow->addWidget(templateLabel, 0, 0);
     templateRow->addWidget(m_templates, 0, 1);
     templateRow->addWidget(templateHint, 1, 0, 1, 2);

@@ -40,10 +40,10 @@ void tst_MaterialTransfer::formats_data()
     QTest::newRow("mu") << 10 << 1.0 << "1.0";
     QTest::newRow("mu tens") << 10 << 80.0 << "80";
     QTest::newRow("mu foil") << 10 << 100000.0 << "1.0e+05";
-    QTest::newRow("w_80 as kg/m3") << 11 << 0.0031 << "3.1000";
-    QTest::newRow("w_sat tiny") << 12 << 0.0000001 << "1.00e-04";
-    QTest::newRow("A_w small") << 13 << 0.0017 << "1.70e-03";
-    QTest::newRow("A_w") << 13 << 0.18 << "0.1800";
+    QTest::newRow("thousandths") << 11 << 0.0031 << "3.1000";
+    QTest::newRow("thousandths, tiny") << 12 << 0.0000001 << "1.00e-04";
+    QTest::newRow("small value, exponent") << 13 << 0.0017 << "1.70e-03";
+    QTest::newRow("small value") << 13 << 0.18 << "0.1800";
     QTest::newRow("sd") << 14 << 2.5 << "2.5";
     QTest::newRow("sd large") << 14 << 100.0 << "100";
     QTest::newRow("other") << 3 << 1.0 << "";
