@@ -127,7 +127,6 @@ ConstructionDatabaseWidget::ConstructionDatabaseWidget(ConstructionList &constru
         fitColumns();
         selectionChanged();
     });
-    m_importDirectory = QDir::homePath();
     fitColumns();
     selectionChanged();
 }
@@ -257,7 +256,7 @@ void ConstructionDatabaseWidget::importConstructions()
 {
     const QString fileName =
         m_dialogs.openFileName(this, tr("Select file with construction database."),
-                               m_importDirectory, tr("Database for Mirelo 2 (*.constr)"));
+                               m_dialogs.importDirectory(), tr("Database for Mirelo 2 (*.constr)"));
     if (fileName.isEmpty())
         return;
     importFile(fileName);

@@ -34,7 +34,6 @@ public:
     void selectRow(int row);
     int selectedRow() const;
 
-    void setImportDirectory(const QString &directory) { m_importDirectory = directory; }
     /*! Adds the constructions of a construction file to the database; returns how many were
         new. Tells the user what happened. */
     int importFile(const QString &fileName);
@@ -78,5 +77,4 @@ private:
     QAction *m_edit;
     QAction *m_copy;
     QAction *m_import;
-    QString m_importDirectory;
 };

@@ -362,6 +362,7 @@ void MainWindow::addLayerOrConstruction(bool left)
         return;
     Material material;
     Construction construction;
+    prepareDatabaseDialogs();
     const UserDialogs::Choice choice = m_dialogs->chooseMaterial(
         this, m_context.materials, &m_context.constructions, &material, &construction);
     if (choice == UserDialogs::MaterialChosen) {
@@ -416,6 +417,7 @@ void MainWindow::on_actionSelectMaterial_triggered()
         return;
     Material material;
     Construction construction;
+    prepareDatabaseDialogs();
     if (m_dialogs->chooseMaterial(this, m_context.materials, nullptr, &material, &construction) ==
         UserDialogs::MaterialChosen)
         push(new M2_UndoChangeMaterial(m_context.project, i, material));
@@ -498,6 +500,7 @@ void MainWindow::on_actionNew_triggered()
     InputData input;
     ProjectInformation info =
         ProjectInformation::fromDefaults(m_context.settings.m_defaultProjectSettings);
+    prepareDatabaseDialogs();
     if (!m_dialogs->newProject(this, m_context.materials, m_context.constructions, &input, &info))
         return;
     m_context.settings.m_lastProjectFile.clear();
@@ -506,7 +509,14 @@ void MainWindow::on_actionNew_triggered()
 
 void MainWindow::on_actionEditMaterialDatabase_triggered()
 {
+    prepareDatabaseDialogs();
     m_dialogs->browseDatabase(this, m_context.materials, m_context.constructions);
+}
+
+void MainWindow::prepareDatabaseDialogs()
+{
+    const QString last = m_context.settings.m_lastProjectFile;
+    m_dialogs->setImportDirectory(last.isEmpty() ? QString() : QFileInfo(last).absolutePath());
 }
 
 bool MainWindow::loadProject(const QString &fileName)

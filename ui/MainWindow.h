@@ -141,6 +141,8 @@ private:
     /*! Every path that replaces the project (new, open, recent, close) forgets the history:
         its commands hold layer positions of the project they were recorded on. */
     void resetHistory();
+    /*! The database dialogs' imports start where the last project lies. */
+    void prepareDatabaseDialogs();
 
     AppContext m_context;
     Ui::MainWindow *m_ui;

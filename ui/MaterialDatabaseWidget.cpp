@@ -82,7 +82,6 @@ MaterialDatabaseWidget::MaterialDatabaseWidget(MaterialList &materials, UserDial
     // user materials added elsewhere (the main window's "Add Material to User Database")
     connect(&m_materials, &MaterialList::userMaterialsChanged, this,
             &MaterialDatabaseWidget::reload);
-    m_importDirectory = QDir::homePath();
     reload();
 }
 
@@ -199,7 +198,7 @@ void MaterialDatabaseWidget::removeMaterial()
 void MaterialDatabaseWidget::importMaterials()
 {
     const QString fileName = m_dialogs.openFileName(
-        this, tr("Select file with user material database."), m_importDirectory,
+        this, tr("Select file with user material database."), m_dialogs.importDirectory(),
         tr("Database for Mirelo 1.9 (*.txt)") + QStringLiteral(";;") +
             tr("Database for Mirelo 2.0 (*.mmat)"));
     if (fileName.isEmpty())

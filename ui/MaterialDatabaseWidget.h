@@ -34,8 +34,6 @@ public:
     void selectMaterial(int materialId);
     void clearSelection();
 
-    /*! The directory the import file dialog starts in (the last project's place). */
-    void setImportDirectory(const QString &directory) { m_importDirectory = directory; }
     /*! Reads a material file by its extension ("txt": version-1 list, "mmat": user file) and
         adds its materials to the user materials, telling the user what happened. Returns the
         number of materials added. */
@@ -73,6 +71,5 @@ private:
     QAction *m_edit;
     QAction *m_copy;
     QAction *m_import;
-    QString m_importDirectory;
     bool m_reloading = false;
 };

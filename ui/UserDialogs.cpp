@@ -9,6 +9,7 @@
 #include "ui/MaterialEditDialog.h"
 #include "ui/NewProjectWizard.h"
 
+#include <QDir>
 #include <QFileDialog>
 
 #include <memory>
@@ -74,6 +75,11 @@ QString UserDialogs::exportFileName(QWidget *parent, const QStringList &filters,
     if (selectedFilter)
         *selectedFilter = dialog.selectedNameFilter();
     return dialog.selectedFiles().first();
+}
+
+QString UserDialogs::importDirectory() const
+{
+    return m_importDirectory.isEmpty() ? QDir::homePath() : m_importDirectory;
 }
 
 MaterialDatabaseDialog *UserDialogs::databaseDialog(QWidget *parent, MaterialList &materials,

@@ -70,11 +70,17 @@ public:
                             ConstructionList &constructions, InputData *input,
                             ProjectInformation *info);
 
+    /*! Where the import file dialogs of the database pages start (the place of the last
+        project); the home directory when empty. */
+    void setImportDirectory(const QString &directory) { m_importDirectory = directory; }
+    QString importDirectory() const;
+
 private:
     /*! The database dialog, created once for the lists it was made for and reused. */
     MaterialDatabaseDialog *databaseDialog(QWidget *parent, MaterialList &materials,
                                            ConstructionList *constructions);
 
     QString m_exportDirectory = QStringLiteral(".");
+    QString m_importDirectory;
     QPointer<MaterialDatabaseDialog> m_databaseDialog;
 };

@@ -50,11 +50,12 @@ public:
     {
         return answer;
     }
-    QString openFileName(QWidget *, const QString &title, const QString &,
+    QString openFileName(QWidget *, const QString &title, const QString &directory,
                          const QString &filter) override
     {
         openTitles << title;
         openFilters << filter;
+        openDirectories << directory;
         return openName;
     }
     bool editMaterial(QWidget *, Material *material, const QString &) override
@@ -73,7 +74,7 @@ public:
         return true;
     }
 
-    QStringList boxes, openTitles, openFilters;
+    QStringList boxes, openTitles, openFilters, openDirectories;
     QString openName;
     QMessageBox::StandardButton answer = QMessageBox::Yes;
     std::function<void(Material &)> materialEdit;
@@ -647,7 +648,10 @@ void tst_MaterialDatabaseDialog::importDialogTexts()
 {
     m_dialogs.openName.clear();
     materials()->actionImport()->trigger();
+    // the imports start where the last project lies, else in the home directory
+    m_dialogs.setImportDirectory(QStringLiteral("/projects/attic"));
     constructions()->actionImport()->trigger();
+    QCOMPARE(m_dialogs.openDirectories, QStringList({QDir::homePath(), "/projects/attic"}));
     QCOMPARE(m_dialogs.openTitles, QStringList({"Select file with user material database.",
                                                 "Select file with construction database."}));
     QCOMPARE(m_dialogs.openFilters,
