@@ -202,6 +202,22 @@ bool ConstructionList::removeConstruction(const Construction &construction)
     return false;
 }
 
+bool ConstructionList::replaceConstruction(int index, const Construction &construction)
+{
+    if (index < 0 || index >= count())
+        return false;
+    bool duplicate = false;
+    for (int i = 0; i < count(); ++i)
+        duplicate = duplicate || (i != index && m_constructions[std::size_t(i)] == construction);
+    if (duplicate)
+        m_constructions.erase(m_constructions.begin() + index);
+    else
+        m_constructions[std::size_t(index)] = construction;
+    save();
+    emit constructionChanged(index);
+    return true;
+}
+
 void ConstructionList::addDefaultConstruction(const MaterialList &materials)
 {
     const Material *masonry = materials.findMaterial(493);

@@ -60,6 +60,11 @@ public:
     /*! Removes the first equal construction, emits constructionRemoved, writes the file and
         returns true; false when none is equal. */
     bool removeConstruction(const Construction &construction);
+    /*! Replaces the construction at index (an edit in the database dialog) and writes the file;
+        when another stored construction already equals the new one, the edited one is only
+        removed, so the list never holds two equal constructions. Emits constructionChanged;
+        false for an index outside the list. */
+    bool replaceConstruction(int index, const Construction &construction);
 
     /*! Adds "test construction 1" (masonry 493 0.12 m, insulation 282 0.08 m, masonry 493
         0.12 m) if the material database holds both materials. */
@@ -82,6 +87,7 @@ public:
 signals:
     void constructionAdded(Construction *constr);
     void constructionRemoved();
+    void constructionChanged(int index);
 
 private:
     void save();

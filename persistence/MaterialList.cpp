@@ -333,6 +333,7 @@ int MaterialList::addUserMaterial(const Material &material)
     m_userMaterials.push_back(std::move(m));
     saveUserMaterials();
     emit materialAdded(added);
+    emit userMaterialsChanged();
     return id;
 }
 
@@ -343,6 +344,7 @@ bool MaterialList::replaceUserMaterial(int id, const Material &material)
             *m = material;
             m->m_materialId = id;
             saveUserMaterials();
+            emit userMaterialsChanged();
             return true;
         }
     }
@@ -355,6 +357,7 @@ bool MaterialList::removeUserMaterial(int id)
         if ((*it)->m_materialId == id) {
             m_userMaterials.erase(it);
             saveUserMaterials();
+            emit userMaterialsChanged();
             return true;
         }
     }

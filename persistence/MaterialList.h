@@ -109,6 +109,8 @@ public:
 
 signals:
     void materialAdded(Material *constr);
+    /*! A user material was added, replaced or removed. */
+    void userMaterialsChanged();
 
 private:
     /*! Reads one database file and appends its usable records. */

@@ -11,6 +11,8 @@ ConstructionDatabaseTableModel::ConstructionDatabaseTableModel(ConstructionList 
             &ConstructionDatabaseTableModel::listChanged);
     connect(&m_list, &ConstructionList::constructionRemoved, this,
             &ConstructionDatabaseTableModel::listChanged);
+    connect(&m_list, &ConstructionList::constructionChanged, this,
+            &ConstructionDatabaseTableModel::listChanged);
 }
 
 void ConstructionDatabaseTableModel::listChanged()

@@ -368,6 +368,7 @@ void MainWindow::addLayerOrConstruction(bool left)
         return;
     Material material;
     Construction construction;
+    prepareDatabaseDialogs();
     const UserDialogs::Choice choice = m_dialogs->chooseMaterial(
         this, m_context.materials, &m_context.constructions, &material, &construction);
     if (choice == UserDialogs::MaterialChosen) {
@@ -422,6 +423,7 @@ void MainWindow::on_actionSelectMaterial_triggered()
         return;
     Material material;
     Construction construction;
+    prepareDatabaseDialogs();
     if (m_dialogs->chooseMaterial(this, m_context.materials, nullptr, &material, &construction) ==
         UserDialogs::MaterialChosen)
         push(new M2_UndoChangeMaterial(m_context.project, i, material));
@@ -500,23 +502,27 @@ void MainWindow::on_actionNew_triggered()
 {
     if (!closeProject())
         return;
-    // Until the new-project wizard exists: one layer of the first material of the default
-    // construction, 10 cm thick, with the project information of the preferences.
+    updateWindowState();
     InputData input;
-    const ConstructionList &constructions = m_context.constructions;
-    if (constructions.count() > 0 && !constructions.construction(0).m_layers.empty()) {
-        const MaterialLayer &first = constructions.construction(0).m_layers.front();
-        input.insertLayer(0, MaterialLayer(first.material(), 0.1));
-    } else if (m_context.materials.count() > 0) {
-        input.insertLayer(0, MaterialLayer(*m_context.materials.material(0), 0.1));
-    } else {
-        // no database at all: a layer the user can edit and replace
-        input.insertLayer(0, MaterialLayer(MaterialList::airMaterial(), 0.1));
-    }
-    m_context.settings.m_lastProjectFile.clear();
-    const ProjectInformation info =
+    ProjectInformation info =
         ProjectInformation::fromDefaults(m_context.settings.m_defaultProjectSettings);
+    prepareDatabaseDialogs();
+    if (!m_dialogs->newProject(this, m_context.materials, m_context.constructions, &input, &info))
+        return;
+    m_context.settings.m_lastProjectFile.clear();
     m_context.project.createNew(input, info, true);
+}
+
+void MainWindow::on_actionEditMaterialDatabase_triggered()
+{
+    prepareDatabaseDialogs();
+    m_dialogs->browseDatabase(this, m_context.materials, m_context.constructions);
+}
+
+void MainWindow::prepareDatabaseDialogs()
+{
+    const QString last = m_context.settings.m_lastProjectFile;
+    m_dialogs->setImportDirectory(last.isEmpty() ? QString() : QFileInfo(last).absolutePath());
 }
 
 bool MainWindow::loadProject(const QString &name)

@@ -100,6 +100,7 @@ private slots:
     void updateSplashScreen();
 
     void on_actionNew_triggered();
+    void on_actionEditMaterialDatabase_triggered();
     void on_actionOpen_triggered();
     void on_actionSave_triggered();
     void on_actionSaveAs_triggered();
@@ -144,6 +145,8 @@ private:
     /*! Every path that replaces the project (new, open, recent, close) forgets the history:
         its commands hold layer positions of the project they were recorded on. */
     void resetHistory();
+    /*! The database dialogs' imports start where the last project lies. */
+    void prepareDatabaseDialogs();
 
     AppContext m_context;
     Ui::MainWindow *m_ui;

@@ -4,14 +4,15 @@
 #include "persistence/ConstructionList.h"
 #include "persistence/MaterialList.h"
 
-#include <QDialog>
-#include <QDialogButtonBox>
+#include "ui/ConstructionEditDialog.h"
+#include "ui/MaterialDatabaseDialog.h"
+#include "ui/MaterialEditDialog.h"
+#include "ui/NewProjectWizard.h"
+
+#include <QDir>
 #include <QFileDialog>
-#include <QFileInfo>
-#include <QLineEdit>
-#include <QListWidget>
-#include <QTabWidget>
-#include <QVBoxLayout>
+
+#include <memory>
 
 void UserDialogs::critical(QWidget *parent, const QString &title, const QString &text)
 {
@@ -21,6 +22,11 @@ void UserDialogs::critical(QWidget *parent, const QString &title, const QString 
 void UserDialogs::information(QWidget *parent, const QString &title, const QString &text)
 {
     QMessageBox::information(parent, title, text);
+}
+
+void UserDialogs::warning(QWidget *parent, const QString &title, const QString &text)
+{
+    QMessageBox::warning(parent, title, text);
 }
 
 QMessageBox::StandardButton UserDialogs::question(QWidget *parent, const QString &title,
@@ -77,64 +83,82 @@ QString UserDialogs::exportFileName(QWidget *parent, const QStringList &filters,
     return dialog.selectedFiles().first();
 }
 
-UserDialogs::Choice UserDialogs::chooseMaterial(QWidget *parent, const MaterialList &materials,
-                                                const ConstructionList *constructions,
-                                                Material *material, Construction *construction)
+QString UserDialogs::importDirectory() const
 {
-    QDialog dialog(parent);
-    dialog.setWindowTitle(QFileDialog::tr("Select material"));
-    dialog.resize(520, 560);
-    auto *layout = new QVBoxLayout(&dialog);
-    auto *tabs = new QTabWidget(&dialog);
-    layout->addWidget(tabs);
+    return m_importDirectory.isEmpty() ? QDir::homePath() : m_importDirectory;
+}
 
-    auto *materialPage = new QWidget;
-    auto *materialLayout = new QVBoxLayout(materialPage);
-    auto *filter = new QLineEdit;
-    filter->setPlaceholderText(QFileDialog::tr("Filter by name"));
-    filter->setClearButtonEnabled(true);
-    auto *materialList = new QListWidget;
-    for (int i = 0; i < materials.count(); ++i) {
-        auto *item = new QListWidgetItem(materials.material(i)->m_name, materialList);
-        item->setData(Qt::UserRole, i);
+MaterialDatabaseDialog *UserDialogs::databaseDialog(QWidget *parent, MaterialList &materials,
+                                                    ConstructionList *constructions)
+{
+    MaterialDatabaseDialog *dialog = m_databaseDialog.data();
+    if (dialog && (&dialog->materials() != &materials ||
+                   (constructions && dialog->constructions() != constructions))) {
+        delete dialog;
+        dialog = nullptr;
     }
-    materialLayout->addWidget(filter);
-    materialLayout->addWidget(materialList);
-    tabs->addTab(materialPage, QFileDialog::tr("Materials"));
-    QObject::connect(filter, &QLineEdit::textChanged, materialList,
-                     [materialList](const QString &t) {
-                         for (int i = 0; i < materialList->count(); ++i)
-                             materialList->item(i)->setHidden(
-                                 !materialList->item(i)->text().contains(t, Qt::CaseInsensitive));
-                     });
+    if (!dialog) {
+        dialog = new MaterialDatabaseDialog(materials, constructions, *this, parent);
+        m_databaseDialog = dialog;
+    }
+    return dialog;
+}
 
-    QListWidget *constructionList = nullptr;
-    if (constructions) {
-        constructionList = new QListWidget;
-        for (int i = 0; i < constructions->count(); ++i)
-            new QListWidgetItem(constructions->construction(i).m_name, constructionList);
-        tabs->addTab(constructionList, QFileDialog::tr("Constructions"));
+UserDialogs::Choice UserDialogs::chooseMaterial(QWidget *parent, MaterialList &materials,
+                                                ConstructionList *constructions, Material *material,
+                                                Construction *construction)
+{
+    // A choice asked for from inside the running database dialog (a layer of a construction
+    // being edited) gets a dialog of its own.
+    std::unique_ptr<MaterialDatabaseDialog> nested;
+    MaterialDatabaseDialog *dialog = nullptr;
+    if (m_databaseDialog && m_databaseDialog->isVisible()) {
+        nested = std::make_unique<MaterialDatabaseDialog>(materials, nullptr, *this, parent);
+        dialog = nested.get();
+    } else {
+        dialog = databaseDialog(parent, materials, constructions);
     }
-    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
-    layout->addWidget(buttons);
-    QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
-    QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
-    QObject::connect(materialList, &QListWidget::itemDoubleClicked, &dialog, &QDialog::accept);
-    if (constructionList)
-        QObject::connect(constructionList, &QListWidget::itemDoubleClicked, &dialog,
-                         &QDialog::accept);
+    const int result = dialog->select(constructions != nullptr);
+    if (result == MaterialChosen && material)
+        *material = dialog->selectedMaterial();
+    else if (result == ConstructionChosen && construction)
+        *construction = dialog->selectedConstruction();
+    return Choice(result);
+}
+
+void UserDialogs::browseDatabase(QWidget *parent, MaterialList &materials,
+                                 ConstructionList &constructions)
+{
+    databaseDialog(parent, materials, &constructions)->browse();
+}
+
+bool UserDialogs::editMaterial(QWidget *parent, Material *material, const QString &title)
+{
+    MaterialEditDialog dialog(parent);
+    dialog.setWindowTitle(title);
+    dialog.setMaterial(*material);
     if (dialog.exec() != QDialog::Accepted)
-        return Cancelled;
-    if (constructionList && tabs->currentWidget() == constructionList) {
-        const int row = constructionList->currentRow();
-        if (row < 0)
-            return Cancelled;
-        *construction = constructions->construction(row);
-        return ConstructionChosen;
-    }
-    QListWidgetItem *item = materialList->currentItem();
-    if (!item)
-        return Cancelled;
-    *material = *materials.material(item->data(Qt::UserRole).toInt());
-    return MaterialChosen;
+        return false;
+    *material = dialog.material();
+    return true;
+}
+
+bool UserDialogs::editConstruction(QWidget *parent, MaterialList &materials,
+                                   Construction *construction, const QString &title)
+{
+    ConstructionEditDialog dialog(materials, *this, parent);
+    dialog.setWindowTitle(title);
+    dialog.setConstruction(*construction);
+    if (dialog.exec() != QDialog::Accepted)
+        return false;
+    *construction = dialog.construction();
+    return true;
+}
+
+bool UserDialogs::newProject(QWidget *parent, MaterialList &materials,
+                             ConstructionList &constructions, InputData *input,
+                             ProjectInformation *info)
+{
+    NewProjectWizard wizard(*input, *info, materials, constructions, *this, parent);
+    return wizard.exec() == QDialog::Accepted;
 }

@@ -61,7 +61,7 @@ public:
         *selected = exportFilter;
         return exportName;
     }
-    Choice chooseMaterial(QWidget *, const MaterialList &, const ConstructionList *constructions,
+    Choice chooseMaterial(QWidget *, MaterialList &, ConstructionList *constructions,
                           Material *material, Construction *construction) override
     {
         if (choice == ConstructionChosen && !constructions)
@@ -71,11 +71,32 @@ public:
         return choice;
     }
 
+    // the wizard's answer: a project of one layer of the chosen material
+    bool newProject(QWidget *, MaterialList &, ConstructionList &, InputData *input,
+                    ProjectInformation *info) override
+    {
+        ++newProjects;
+        wizardDefaults = info->m_projectName;
+        if (!acceptWizard)
+            return false;
+        info->m_projectName = QStringLiteral("From the wizard");
+        input->clearLayers();
+        const Material first =
+            chosenMaterial.m_name.isEmpty() ? MaterialList::airMaterial() : chosenMaterial;
+        input->insertLayer(0, MaterialLayer(first, 0.1));
+        return true;
+    }
+    void browseDatabase(QWidget *, MaterialList &, ConstructionList &) override { ++browsed; }
+
     QStringList criticals, informations, questions;
     QList<QMessageBox::StandardButton> answers;
     QString openName, saveName, exportName, exportFilter;
     QStringList offeredFilters;
     Choice choice = Cancelled;
+    int newProjects = 0;
+    bool acceptWizard = true;
+    QString wizardDefaults;
+    int browsed = 0;
     Material chosenMaterial;
     Construction chosenConstruction;
 };
@@ -132,6 +153,9 @@ private slots:
     void layerCommandsFromTheWindow();
     void historyEndsWithTheProject();
     void exportFollowsTheChosenFilter();
+    void newProjectRunsTheWizard_data();
+    void newProjectRunsTheWizard();
+    void databaseActions();
 
 private:
     void open(const InputData &input);
@@ -495,6 +519,62 @@ void tst_MainWindowEditing::exportFollowsTheChosenFilter()
     action("actionExportSketch")->trigger();
     QVERIFY(QFile::exists(dir.filePath(QStringLiteral("sketch.png"))));
     QVERIFY(m_dialogs->criticals.isEmpty());
+}
+
+void tst_MainWindowEditing::newProjectRunsTheWizard_data()
+{
+    QTest::addColumn<bool>("accept");
+    QTest::newRow("accepted") << true;
+    QTest::newRow("cancelled") << false;
+}
+
+void tst_MainWindowEditing::newProjectRunsTheWizard()
+{
+    QFETCH(bool, accept);
+    m_settings.m_defaultProjectSettings.m_projectName = QStringLiteral("Default name");
+    m_settings.m_lastProjectFile = QStringLiteral("/somewhere/old.m2p");
+    m_dialogs->acceptWizard = accept;
+    m_dialogs->chosenMaterial = insulation();
+    action("actionNew")->trigger();
+    QCOMPARE(m_dialogs->newProjects, 1);
+    // the wizard starts from the project defaults of the preferences
+    QCOMPARE(m_dialogs->wizardDefaults, QStringLiteral("Default name"));
+    QCOMPARE(m_project.hasProject(), accept);
+    if (accept) {
+        QCOMPARE(m_project.layerCount(), 1);
+        QCOMPARE(m_project.inputData().layer(0).m_name, QStringLiteral("Mineral wool"));
+        QCOMPARE(m_project.projectInformation().m_projectName, QStringLiteral("From the wizard"));
+        QVERIFY(m_settings.m_lastProjectFile.isEmpty());
+        QVERIFY(m_window->diagramView()->isVisible());
+    } else {
+        QCOMPARE(m_settings.m_lastProjectFile, QStringLiteral("/somewhere/old.m2p"));
+        QCOMPARE(m_window->windowTitle(), QStringLiteral("Mirelo 2"));
+    }
+}
+
+void tst_MainWindowEditing::databaseActions()
+{
+    action("actionEditMaterialDatabase")->trigger();
+    QCOMPARE(m_dialogs->browsed, 1);
+
+    // the selected layer's material goes to the user file at once
+    open(construction({brick(), insulation()}));
+    m_window->constructionTable()->setCurrentCell(0, 2);
+    const int before = m_materials->userMaterialCount();
+    action("actionAddMaterialToUserDatabase")->trigger();
+    QCOMPARE(m_materials->userMaterialCount(), before + 1);
+    const std::vector<Material> onDisk = MaterialList::readUserFile(m_materials->userFilePath());
+    QCOMPARE(int(onDisk.size()), before + 1);
+    QCOMPARE(onDisk.back().m_name, QStringLiteral("Mineral wool"));
+    // an invalid material is not offered to the database
+    QVERIFY(m_materials->removeUserMaterial(
+        m_materials->material(m_materials->count() - 1)->m_materialId));
+    Material broken = brick();
+    broken.m_lambda = 0;
+    open(construction({broken, insulation()}));
+    m_window->constructionTable()->setCurrentCell(0, 1);
+    action("actionAddMaterialToUserDatabase")->trigger();
+    QCOMPARE(m_materials->userMaterialCount(), before);
 }
 
 QTEST_MAIN(tst_MainWindowEditing)

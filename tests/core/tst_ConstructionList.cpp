@@ -29,6 +29,8 @@ private slots:
     void writeToAnotherDirectory();
     void addEqualButForWidthDoesNothing();
     void removeConstruction();
+    void replaceConstruction_data();
+    void replaceConstruction();
     void writtenRightAfterChanges();
     void secondConstructionTruncated();
     void truncatedEverywhere();
@@ -236,6 +238,45 @@ void tst_ConstructionList::removeConstruction()
     QCOMPARE(removed.count(), 1);
     QCOMPARE(list.count(), 1);
     QCOMPARE(list.construction(0).m_name, QStringLiteral("B"));
+}
+
+void tst_ConstructionList::replaceConstruction_data()
+{
+    QTest::addColumn<int>("index");
+    QTest::addColumn<QString>("newName");
+    QTest::addColumn<bool>("replaced");
+    QTest::addColumn<QStringList>("after");
+    QTest::newRow("in place") << 1 << "B2" << true << QStringList{"A", "B2", "C"};
+    QTest::newRow("first") << 0 << "A2" << true << QStringList{"A2", "B", "C"};
+    // an edit that makes it equal to another stored one leaves only that one
+    QTest::newRow("now equal to another") << 0 << "C" << true << QStringList{"B", "C"};
+    QTest::newRow("unchanged") << 2 << "C" << true << QStringList{"A", "B", "C"};
+    QTest::newRow("outside") << 3 << "D" << false << QStringList{"A", "B", "C"};
+    QTest::newRow("negative") << -1 << "D" << false << QStringList{"A", "B", "C"};
+}
+
+void tst_ConstructionList::replaceConstruction()
+{
+    QFETCH(int, index);
+    QFETCH(QString, newName);
+    QFETCH(bool, replaced);
+    QFETCH(QStringList, after);
+    ConstructionList list(QStringLiteral("en"), dir());
+    for (const char *name : {"A", "B", "C"})
+        list.addConstruction(construction(QLatin1String(name), {0.1}));
+    QSignalSpy changed(&list, &ConstructionList::constructionChanged);
+    QCOMPARE(list.replaceConstruction(index, construction(newName, {0.25})), replaced);
+    QCOMPARE(changed.count(), replaced ? 1 : 0);
+    ConstructionList onDisk(QStringLiteral("en"), dir());
+    QVERIFY(onDisk.read());
+    for (const ConstructionList *l : {&list, &onDisk}) {
+        QStringList names;
+        for (int i = 0; i < l->count(); ++i)
+            names << l->construction(i).m_name;
+        QCOMPARE(names, after);
+    }
+    if (replaced && after.size() == 3)
+        QCOMPARE(onDisk.construction(index).m_layers[0].m_width, 0.25);
 }
 
 void tst_ConstructionList::writtenRightAfterChanges()
