@@ -18,6 +18,7 @@ class ConstructionTableWidget;
 class QActionGroup;
 class QMenu;
 class QUrl;
+class ReportPreview;
 class UserDialogs;
 
 namespace Ui {
@@ -58,6 +59,8 @@ public:
     DiagramView *diagramView() const;
     ConstructionTableWidget *constructionTable() const;
     MaterialEditWidget *materialEditWidget() const { return m_materialEdit; }
+    /*! The report preview; null before the report action was first used. */
+    ReportPreview *reportPreview() const { return m_reportPreview; }
     QUndoStack &undoStack() { return m_undoStack; }
 
     /*! Loads a project file as the open command does once the current project is closed:
@@ -121,6 +124,8 @@ private slots:
     void on_actionExportSketch_triggered();
     void on_actionAddToConstructionDatabase_triggered();
     void on_actionAddMaterialToUserDatabase_triggered();
+    void on_actionReport_triggered();
+    void on_actionPrint_triggered();
 
 private:
     void setupUndoActions();
@@ -153,5 +158,7 @@ private:
     /*! The position that the last edit asked to select (table column), -1 for none. */
     int m_pendingSelection = -1;
     QPointer<QSplashScreen> m_splash;
+    /*! The report preview, made on first use. */
+    QPointer<ReportPreview> m_reportPreview;
     int m_splashCloseDelay = 5000;
 };
