@@ -77,8 +77,7 @@ const char *const UsageText =
     "\n"
     "Exit status: 0 every file loaded and was assessed (or every picture or report written),\n"
     "1 a file failed to load or a picture or report could not be written, 2 usage error,\n"
-    "3 every file loaded but\n"
-    "a calculation gave no result to assess (no verdict).\n";
+    "3 every file loaded but a calculation gave no result to assess (no verdict).\n";
 
 void writeOut(const QString &text)
 {
