@@ -327,6 +327,9 @@ void formatBorderedTable(QtExt::Table *table, bool headRow)
     for (int c = 0; c < table->columnCount(); ++c)
         for (int r = 0; r < table->rowCount(); ++r) {
             QtExt::TableCell &cell = table->cell(c, r);
+            // figures never break: a column as wide as its widest figure must not wrap it
+            if (c > 0 && !cell.text().isEmpty() && !cell.text().startsWith(QLatin1String("<h4")))
+                cell.setText(noWrap(cell.text()), cell.alignment());
             cell.setMargin(QtExt::TableCell::Left | QtExt::TableCell::Right, 4);
             cell.setMargin(QtExt::TableCell::Top | QtExt::TableCell::Bottom, 1.5);
             if (headRow && r == 0)
@@ -340,7 +343,7 @@ QtExt::Table *labelValueRows(QtExt::Table *table, const QList<QPair<QString, QSt
     table->setColsAndRows(2, rows.size());
     table->setColumnWidth(0, QtExt::Table::Natural);
     for (int r = 0; r < rows.size(); ++r) {
-        table->setCellText(0, r, rows[r].first);
+        table->setCellText(0, r, noWrap(rows[r].first));
         table->setCellText(1, r, rows[r].second);
         table->cell(0, r).setMargin(QtExt::TableCell::Left, 10);
         table->cell(0, r).setMargin(QtExt::TableCell::Right, 12);
@@ -916,9 +919,9 @@ void ReportFrameConclusions::build(QPaintDevice *, double)
         switch (row.kind) {
         case Row::Values:
             t->setCellText(0, i, row.label, Qt::AlignLeft | Qt::AlignVCenter);
-            t->setCellText(1, i, row.symbol, Qt::AlignRight | Qt::AlignVCenter);
-            t->setCellText(2, i, row.value, Qt::AlignRight | Qt::AlignVCenter);
-            t->setCellText(3, i, row.unit, Qt::AlignLeft | Qt::AlignVCenter);
+            t->setCellText(1, i, noWrap(row.symbol), Qt::AlignRight | Qt::AlignVCenter);
+            t->setCellText(2, i, noWrap(row.value), Qt::AlignRight | Qt::AlignVCenter);
+            t->setCellText(3, i, noWrap(row.unit), Qt::AlignLeft | Qt::AlignVCenter);
             break;
         case Row::Spanning:
             t->setCellText(0, i, row.label);

@@ -230,6 +230,11 @@ QPixmap MainWindow::splashWithTagline(const QPixmap &pixmap)
 
 // --- the report
 
+ReportPreview *MainWindow::reportPreview() const
+{
+    return m_reportPreview;
+}
+
 void MainWindow::on_actionReport_triggered()
 {
     if (!m_reportPreview)

@@ -60,7 +60,7 @@ public:
     ConstructionTableWidget *constructionTable() const;
     MaterialEditWidget *materialEditWidget() const { return m_materialEdit; }
     /*! The report preview; null before the report action was first used. */
-    ReportPreview *reportPreview() const { return m_reportPreview; }
+    ReportPreview *reportPreview() const;
     QUndoStack &undoStack() { return m_undoStack; }
 
     /*! Loads a project file as the open command does once the current project is closed:
