@@ -45,6 +45,11 @@ QString reason(int resultType, const InputData &input)
 
 } // namespace
 
+QString Assessment::reasonFor(int resultType, const InputData &input)
+{
+    return reason(resultType, input);
+}
+
 Assessment Assessment::evaluate(const InputData &input, const CalculationResults &results,
                                 HeatFlowDirection heatFlowDirection,
                                 const AssessmentOptions &options)

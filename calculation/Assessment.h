@@ -69,6 +69,10 @@ public:
     /*! The DIN 4108-3 and DIN 68800-2 checks judged a result of the moisture calculation. */
     bool criteriaEvaluated() const { return din.m_evaluated; }
 
+    /*! Why a result type carries no figures to judge (empty for one that does): the text of
+        notEvaluatedReason, also for the Glaser scheme's result type. */
+    static QString reasonFor(int resultType, const InputData &input);
+
     static Assessment evaluate(const InputData &input, const CalculationResults &results,
                                HeatFlowDirection heatFlowDirection,
                                const AssessmentOptions &options);

@@ -7,6 +7,7 @@
 #include "persistence/ConstructionList.h"
 #include "persistence/MaterialList.h"
 #include "qtext/TextFrame.h"
+#include "report/Report.h"
 #include "settings/Constants.h"
 #include "settings/Directories.h"
 #include "settings/Settings.h"
@@ -19,6 +20,7 @@
 #include "ui/M2_ResultsWidget.h"
 #include "ui/MaterialEditWidget.h"
 #include "ui/ProjectInformationEditDialog.h"
+#include "ui/ReportPreview.h"
 #include "ui/ShowLogfile.h"
 #include "ui/UiResources.h"
 #include "ui/UserDialogs.h"
@@ -35,6 +37,8 @@
 #include <QLabel>
 #include <QMenu>
 #include <QPainter>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QProcess>
 #include <QScreen>
 #include <QSplashScreen>
@@ -155,6 +159,8 @@ MainWindow::~MainWindow()
 void MainWindow::setUserDialogs(std::unique_ptr<UserDialogs> dialogs)
 {
     m_dialogs = std::move(dialogs);
+    if (m_reportPreview)
+        m_reportPreview->setUserDialogs(m_dialogs.get());
 }
 
 DiagramView *MainWindow::diagramView() const
@@ -225,6 +231,35 @@ QPixmap MainWindow::splashWithTagline(const QPixmap &pixmap)
     return result;
 }
 
+// --- the report
+
+ReportPreview *MainWindow::reportPreview() const
+{
+    return m_reportPreview;
+}
+
+void MainWindow::on_actionReport_triggered()
+{
+    if (!m_reportPreview)
+        m_reportPreview = new ReportPreview(m_context.settings, m_context.project, m_undoStack,
+                                            m_dialogs.get(), this);
+    m_reportPreview->refresh();
+    m_reportPreview->show();
+    m_reportPreview->raise();
+    m_reportPreview->activateWindow();
+}
+
+void MainWindow::on_actionPrint_triggered()
+{
+    on_actionReport_triggered();
+    QPrinter printer(QPrinter::HighResolution);
+    const double m = Report::PageMargin_mm;
+    printer.setPageMargins(QMarginsF(m, m, m, m), QPageLayout::Millimeter);
+    QPrintDialog dialog(&printer, this);
+    if (dialog.exec() == QDialog::Accepted)
+        m_reportPreview->printReport(&printer);
+}
+
 // --- refreshing the views
 
 void MainWindow::updateUi(int modType)
@@ -252,6 +287,8 @@ void MainWindow::updateUi(int modType)
                                        project.heatFlowDirection());
     updateWindowState();
     table->viewport()->update();
+    if (m_reportPreview && m_reportPreview->isVisible())
+        m_reportPreview->refresh();
 }
 
 void MainWindow::constructionTableColumnChanged(int, int currentColumn, int, int)

@@ -19,6 +19,7 @@ class ConstructionTableWidget;
 class QActionGroup;
 class QMenu;
 class QUrl;
+class ReportPreview;
 class UserDialogs;
 
 namespace Ui {
@@ -61,6 +62,8 @@ public:
     MaterialEditWidget *materialEditWidget() const { return m_materialEdit; }
     /*! The climate and assessment editor of the climate columns (object name "climatePage"). */
     AssessmentClimateWidget *assessmentClimateWidget() const { return m_climatePage; }
+    /*! The report preview; null before the report action was first used. */
+    ReportPreview *reportPreview() const;
     QUndoStack &undoStack() { return m_undoStack; }
 
     /*! Loads a project file as the open command does once the current project is closed:
@@ -126,6 +129,8 @@ private slots:
     void on_actionAddToConstructionDatabase_triggered();
     void on_actionAddMaterialToUserDatabase_triggered();
     void on_actionPreferences_triggered();
+    void on_actionReport_triggered();
+    void on_actionPrint_triggered();
 
 private:
     void setupUndoActions();
@@ -160,5 +165,7 @@ private:
     /*! The position that the last edit asked to select (table column), -1 for none. */
     int m_pendingSelection = -1;
     QPointer<QSplashScreen> m_splash;
+    /*! The report preview, made on first use. */
+    QPointer<ReportPreview> m_reportPreview;
     int m_splashCloseDelay = 5000;
 };

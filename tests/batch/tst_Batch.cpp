@@ -143,7 +143,7 @@ void tst_Batch::usageErrors_data()
     QTest::newRow("no arguments") << QStringList();
     QTest::newRow("options only") << QStringList{"--json"};
     QTest::newRow("unknown option") << QStringList{"--bogus", file};
-    QTest::newRow("report not available") << QStringList{"--report", "out.pdf", file};
+    QTest::newRow("report of two projects") << QStringList{"--report", "out.pdf", file, file};
     QTest::newRow("set without value") << QStringList{file, "--set"};
     QTest::newRow("set without =") << QStringList{"--set", "ReportSettings", file};
     QTest::newRow("set with empty key") << QStringList{"--set", "=1", file};

@@ -12,12 +12,14 @@
 #include "htl/HTL_MessageRouter.h"
 #include "persistence/MaterialList.h"
 #include "report/DiagramPicture.h"
+#include "report/Report.h"
 #include "settings/Constants.h"
 #include "settings/Directories.h"
 #include "settings/Settings.h"
 
 #include <QApplication>
 #include <QCoreApplication>
+#include <QDir>
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <QStringList>
@@ -45,6 +47,8 @@ const char *const UsageText =
     "Usage: mirelo2-batch [--json] [--lang=CODE] [--set KEY=VALUE]... FILE...\n"
     "       mirelo2-batch [--set KEY=VALUE]... --diagram FILE [--mode 2|3] PROJECT\n"
     "       mirelo2-batch [--set KEY=VALUE]... --sketch FILE PROJECT\n"
+    "       mirelo2-batch [--set KEY=VALUE]... --report FILE.pdf PROJECT\n"
+    "       mirelo2-batch [--set KEY=VALUE]... --report-dir DIR PROJECT...\n"
     "       mirelo2-batch --materials [--json] [--lang=CODE]\n"
     "\n"
     "Loads each project file (.m2p), calculates it and prints the results.\n"
@@ -56,6 +60,11 @@ const char *const UsageText =
     "                     (the default)\n"
     "  --sketch FILE      write the construction sketch of the one PROJECT to FILE (formats as\n"
     "                     for --diagram); may be given with --diagram\n"
+    "  --report FILE.pdf  write the whole report of the one PROJECT as PDF (A4, 20 mm\n"
+    "                     margins, the report frames of the settings; change them with\n"
+    "                     --set ReportSettings/ActivatedFrames=\"1 1 1 ...\")\n"
+    "  --report-dir DIR   write the report of every PROJECT as DIR/<project base name>.pdf,\n"
+    "                     one progress line per project\n"
     "  --json             print one JSON object per file (an array when several files)\n"
     "  --lang=CODE        language of this run (materials, messages, verdicts), e.g. de, en;\n"
     "                     without it the language of the user's settings\n"
@@ -66,9 +75,9 @@ const char *const UsageText =
     "                     current language instead of loading projects\n"
     "  --help             show this text\n"
     "\n"
-    "Exit status: 0 every file loaded and was assessed (or every picture written), 1 a file\n"
-    "failed to load or a picture could not be written, 2 usage error, 3 every file loaded but\n"
-    "a calculation gave no result to assess (no verdict).\n";
+    "Exit status: 0 every file loaded and was assessed (or every picture or report written),\n"
+    "1 a file failed to load or a picture or report could not be written, 2 usage error,\n"
+    "3 every file loaded but a calculation gave no result to assess (no verdict).\n";
 
 void writeOut(const QString &text)
 {
@@ -124,7 +133,8 @@ bool wantsPictures(int argc, char *argv[])
     for (int i = 1; i < argc; ++i) {
         if (std::strcmp(argv[i], "--") == 0)
             return false;
-        if (std::strncmp(argv[i], "--diagram", 9) == 0 || std::strncmp(argv[i], "--sketch", 8) == 0)
+        if (std::strncmp(argv[i], "--diagram", 9) == 0 ||
+            std::strncmp(argv[i], "--sketch", 8) == 0 || std::strncmp(argv[i], "--report", 8) == 0)
             return true;
     }
     return false;
@@ -145,6 +155,23 @@ bool writePicture(const DiagramPicture &picture, const QString &fileName,
 {
     QString error;
     if (picture.exportToFile(fileName, QFileInfo(projectFile).absoluteFilePath(), &error))
+        return true;
+    writeErr(QStringLiteral("%1: %2\n").arg(fileName, error));
+    return false;
+}
+
+/*! Writes the report of the loaded project as "Write pdf" does; reports a failure on standard
+    error. */
+bool writeReport(const Project &project, const Settings &settings, const QString &fileName)
+{
+    Report report(settings.m_diagramFontFamily);
+    ReportSettings options = settings.m_reportSettings;
+    options.m_awInSeconds = settings.m_awInSeconds;
+    report.setData(project, options);
+    report.setUserLogo(options.m_userLogo);
+    report.setPageNumbersVisible(options.m_pageNumbersVisible);
+    QString error;
+    if (report.writePdf(fileName, &error))
         return true;
     writeErr(QStringLiteral("%1: %2\n").arg(fileName, error));
     return false;
@@ -175,6 +202,8 @@ int main(int argc, char *argv[])
     QStringList files;
     QString diagramFile;
     QString sketchFile;
+    QString reportFile;
+    QString reportDir;
     int diagramMode = 3;
     bool modeGiven = false;
     bool optionsEnded = false;
@@ -210,6 +239,13 @@ int main(int argc, char *argv[])
         } else if (arg == QLatin1String("--sketch") || arg.startsWith(QLatin1String("--sketch="))) {
             if (!optionValue(arg, QStringLiteral("--sketch"), i, sketchFile))
                 return usageError(QStringLiteral("--sketch needs a file name"));
+        } else if (arg == QLatin1String("--report") || arg.startsWith(QLatin1String("--report="))) {
+            if (!optionValue(arg, QStringLiteral("--report"), i, reportFile))
+                return usageError(QStringLiteral("--report needs a file name"));
+        } else if (arg == QLatin1String("--report-dir") ||
+                   arg.startsWith(QLatin1String("--report-dir="))) {
+            if (!optionValue(arg, QStringLiteral("--report-dir"), i, reportDir))
+                return usageError(QStringLiteral("--report-dir needs a directory"));
         } else if (arg == QLatin1String("--mode") || arg.startsWith(QLatin1String("--mode="))) {
             QString mode;
             if (!optionValue(arg, QStringLiteral("--mode"), i, mode) ||
@@ -246,6 +282,24 @@ int main(int argc, char *argv[])
     if (files.isEmpty() && !materials)
         return usageError(QStringLiteral("no project file given"));
     const bool writePictures = !diagramFile.isEmpty() || !sketchFile.isEmpty();
+    const bool writeReports = !reportFile.isEmpty() || !reportDir.isEmpty();
+    if (writeReports) {
+        if (materials || json || writePictures)
+            return usageError(QStringLiteral("--report and --report-dir write reports: no "
+                                             "--materials, --json, --diagram or --sketch with "
+                                             "them"));
+        if (!reportFile.isEmpty() && !reportDir.isEmpty())
+            return usageError(QStringLiteral("--report and --report-dir exclude each other"));
+        if (!reportFile.isEmpty() && files.size() != 1)
+            return usageError(QStringLiteral("--report takes exactly one project file"));
+        if (!reportFile.isEmpty() &&
+            QFileInfo(reportFile).suffix().toLower() != QLatin1String("pdf"))
+            return usageError(
+                QStringLiteral("the report file '%1' must end in .pdf").arg(reportFile));
+        if (!reportDir.isEmpty() && !QFileInfo(reportDir).isDir())
+            return usageError(
+                QStringLiteral("the report directory '%1' does not exist").arg(reportDir));
+    }
     if (modeGiven && diagramFile.isEmpty())
         return usageError(QStringLiteral("--mode applies to --diagram only"));
     if (writePictures) {
@@ -321,6 +375,19 @@ int main(int argc, char *argv[])
         }
         for (const QString &note : notes)
             writeErr(QStringLiteral("%1: %2\n").arg(file, note));
+        if (writeReports) {
+            const QString target =
+                reportFile.isEmpty() ? QDir(reportDir).filePath(QFileInfo(file).completeBaseName() +
+                                                                QStringLiteral(".pdf"))
+                                     : reportFile;
+            const bool written = writeReport(project, settings, target);
+            if (!written)
+                exitCode = ExitLoadFailed;
+            else if (!reportDir.isEmpty())
+                writeOut(QStringLiteral("%1 -> %2\n").arg(file, target));
+            std::fflush(stdout);
+            continue;
+        }
         if (writePictures) {
             // the pictures of the main window's export actions, of the same size
             if (!diagramFile.isEmpty() &&

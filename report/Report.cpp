@@ -1,0 +1,247 @@
+#include "report/Report.h"
+
+#include "document/Project.h"
+#include "htl/HTL_MessageStream.h"
+#include "report/ReportFrames.h"
+#include "settings/Constants.h"
+
+#include <QAbstractTextDocumentLayout>
+#include <QFileInfo>
+#include <QFontDatabase>
+#include <QPageLayout>
+#include <QPagedPaintDevice>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QPrinter>
+#include <QSaveFile>
+#include <QTextDocument>
+
+#include <algorithm>
+
+Report::Report(const QString &fontFamily, QObject *parent)
+    : QObject(parent)
+    , m_document(new QTextDocument)
+{
+    m_document->setDocumentMargin(0);
+    m_frames[HeaderFrameIndex].reset(new HeaderFrame(this, m_document.get()));
+    m_footer = new FooterFrame(this, m_document.get());
+    m_frames[FooterFrameIndex].reset(m_footer);
+    m_frames[ProjectInfoFrameIndex].reset(new ReportFrameProjectInfo(this, m_document.get()));
+    m_frames[SketchFrameIndex].reset(new SketchFrame(this, m_document.get()));
+    m_frames[MaterialFrameIndex].reset(new ConstructionLayerFrame(this, m_document.get()));
+    m_frames[ClimateFrameIndex].reset(new ClimateFrame(this, m_document.get()));
+    m_frames[SurfaceResistanceFrameIndex].reset(new SurfaceResistanceFrame(this, m_document.get()));
+    m_frames[ResistanceFrameIndex].reset(new ResistanceFrame(this, m_document.get()));
+    m_frames[ResultsTableFrameIndex].reset(new ResultsTableFrame(this, m_document.get()));
+    m_frames[MoistureDiagramFrameIndex].reset(new DiagramFrame(this, m_document.get(), 3));
+    m_frames[VapourDiagramFrameIndex].reset(new DiagramFrame(this, m_document.get(), 2));
+    m_frames[ConclusionsFrameIndex].reset(new ReportFrameConclusions(this, m_document.get()));
+    m_frames[GlaserFrameIndex].reset(new GlaserFrame(this, m_document.get()));
+    m_frames[DisclaimerFrameIndex].reset(new DisclaimerFrame(this, m_document.get()));
+
+    QFont font(fontFamily);
+    font.setPointSize(8);
+    font.setKerning(false);
+    m_document->setDefaultFont(font);
+    m_reportFont = m_document->defaultFont();
+    if (!QFontDatabase().families().contains(fontFamily, Qt::CaseInsensitive)) {
+        HTL::MessageStream warn("Report::Report", HTL::MSG_WARNING, 0);
+        warn << "Font family for default font doesn't exist. '" << fontFamily.toStdString();
+        warn.flush();
+    }
+    m_footerText = QStringLiteral("%1 %2").arg(QLatin1String(Constants::ProgramName),
+                                               QLatin1String(Constants::ProgramVersionLong));
+    m_frameRects.fill(QRect());
+    m_framePages.fill(0);
+}
+
+Report::~Report() = default;
+
+bool Report::setData(const ProjectInformation &info, const CalculationResults &results,
+                     const InputData &input, const ReportSettings &settings)
+{
+    m_info = info;
+    m_results = results;
+    m_input = input;
+    m_settings = settings;
+    m_assessment = Assessment::evaluate(input, results, info.m_heatFlowDirection,
+                                        AssessmentOptions::fromReportSettings(settings));
+    return true;
+}
+
+bool Report::setData(const Project &project, const ReportSettings &settings)
+{
+    // An auditor can trace a printed page to the file it was made from and the program that
+    // computed it.
+    const QString program = QStringLiteral("%1 %2").arg(
+        QLatin1String(Constants::ProgramName), QLatin1String(Constants::ProgramVersionLong));
+    m_footerText =
+        project.fileName().isEmpty()
+            ? program
+            : QStringLiteral("%1 &ndash; %2")
+                  .arg(QFileInfo(project.fileName()).fileName().toHtmlEscaped(), program);
+    setMoistureDependentLambda(project.moistureDependentLambda());
+    return setData(project.projectInformation(), project.results(), project.inputData(), settings);
+}
+
+bool Report::isActivated(int index) const
+{
+    return m_settings.m_activatedFrames.count(index) != 0;
+}
+
+QString Report::framePlainText(int index) const
+{
+    if (index < 0 || index >= FrameCount || !isActivated(index))
+        return QString();
+    return m_frames[std::size_t(index)]->plainText();
+}
+
+void Report::setUpDevice(QPaintDevice *device)
+{
+    m_document->documentLayout()->setPaintDevice(device);
+    m_document->setDefaultFont(m_reportFont);
+    m_document->setDefaultStyleSheet(
+        QStringLiteral("body { font-size:%1pt; }").arg(m_reportFont.pointSize()));
+    // width() and height() of a printer or PDF writer are its page rectangle
+    m_pageWidth = device->width();
+    m_pageHeight = device->height();
+    m_pixelsPerMM = device->widthMM() > 0 ? double(m_pageWidth) / device->widthMM() : 1;
+}
+
+void Report::layout(QPaintDevice *device)
+{
+    setUpDevice(device);
+    m_logoImage =
+        m_userLogo.m_position != UserLogoSettings::NoLogo ? m_userLogo.logoImage() : QImage();
+    m_frameRects.fill(QRect());
+    m_framePages.fill(0);
+
+    QRect header(0, 0, 0, 0);
+    if (isActivated(HeaderFrameIndex)) {
+        m_frames[HeaderFrameIndex]->update(device, m_pageWidth);
+        header = m_frames[HeaderFrameIndex]->boundingRect().toRect();
+        header.moveTopLeft(QPoint(0, 0));
+    }
+    QRect footer(0, m_pageHeight, 0, 0);
+    if (isActivated(FooterFrameIndex)) {
+        m_frames[FooterFrameIndex]->update(device, m_pageWidth);
+        const int h = int(m_frames[FooterFrameIndex]->boundingRect().height());
+        footer = QRect(0, m_pageHeight - h, m_pageWidth, h);
+    }
+    m_frameRects[HeaderFrameIndex] = header;
+    m_frameRects[FooterFrameIndex] = footer;
+    m_framePages[HeaderFrameIndex] = isActivated(HeaderFrameIndex) ? 1 : 0;
+    m_framePages[FooterFrameIndex] = 1;
+
+    m_contentRect =
+        QRect(0, header.height(), m_pageWidth, m_pageHeight - footer.height() - header.height());
+    m_pageCount = 1;
+    m_freeRect = m_contentRect;
+    bool pageEmpty = true;
+    for (int index = ProjectInfoFrameIndex; index < FrameCount; ++index) {
+        int h = 0;
+        if (isActivated(index)) {
+            m_frames[std::size_t(index)]->update(device, m_pageWidth);
+            h = int(m_frames[std::size_t(index)]->boundingRect().height());
+        }
+        // A frame too tall for a whole page goes on the page as it stands when nothing is on
+        // it yet: a new page would only leave an empty one behind.
+        if (m_freeRect.height() < h && !pageEmpty) {
+            ++m_pageCount;
+            m_freeRect = m_contentRect;
+        }
+        if (isActivated(index)) {
+            m_frameRects[std::size_t(index)] = QRect(0, m_freeRect.top(), m_pageWidth, h);
+            m_framePages[std::size_t(index)] = m_pageCount;
+            if (h > 0)
+                pageEmpty = false;
+        }
+        m_freeRect.setTop(m_freeRect.top() + h);
+        emit progress(index + 1);
+    }
+}
+
+void Report::paintPage(QPainter *painter, int page)
+{
+    for (int index = 0; index < FrameCount; ++index) {
+        const bool everyPage = index == HeaderFrameIndex || index == FooterFrameIndex;
+        if (!everyPage && m_framePages[std::size_t(index)] != page)
+            continue;
+        if (!isActivated(index) && index != FooterFrameIndex)
+            continue;
+        if (index == FooterFrameIndex)
+            m_footer->setPage(page);
+        m_frames[std::size_t(index)]->print(painter, m_frameRects[std::size_t(index)]);
+        emit progress(index + 15);
+    }
+}
+
+bool Report::print(QPrinter *printer)
+{
+    return printPages(printer, printer->fromPage(), printer->toPage());
+}
+
+bool Report::printPages(QPagedPaintDevice *device, int first, int last)
+{
+    layout(device);
+    QPainter painter;
+    if (!painter.begin(device)) {
+        HTL::MessageStream err("Report::print", HTL::MSG_ERROR, 0);
+        err << "Cannot open painter with current printer.";
+        err.flush();
+        return false;
+    }
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    const int from = first > 0 ? first : 1;
+    const int to = last > 0 ? std::min(last, m_pageCount) : m_pageCount;
+    for (int page = from; page <= to; ++page) {
+        if (page > from)
+            device->newPage();
+        paintPage(&painter, page);
+    }
+    return painter.end();
+}
+
+void Report::paintPageOnDevice(QPaintDevice *device, int page)
+{
+    layout(device);
+    QPainter painter(device);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    paintPage(&painter, page);
+}
+
+bool Report::writePdf(const QString &fileName, QString *error)
+{
+    QSaveFile file(fileName);
+    if (!file.open(QIODevice::WriteOnly)) {
+        if (error)
+            *error = file.errorString();
+        return false;
+    }
+    bool written = false;
+    {
+        QPdfWriter writer(&file);
+        writer.setResolution(600);
+        writer.setCreator(QStringLiteral("%1 %2").arg(
+            QLatin1String(Constants::ProgramName), QLatin1String(Constants::ProgramVersionLong)));
+        writer.setTitle(m_info.m_projectName.isEmpty() ? tr("Report") : m_info.m_projectName);
+        const double m = PageMargin_mm;
+        writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
+                                         QMarginsF(m, m, m, m), QPageLayout::Millimeter));
+        written = printPages(&writer);
+    }
+    if (!written) {
+        file.cancelWriting();
+        if (error)
+            *error = tr("The report could not be painted.");
+        return false;
+    }
+    if (!file.commit()) {
+        if (error)
+            *error = file.errorString();
+        return false;
+    }
+    return true;
+}

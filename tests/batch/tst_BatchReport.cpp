@@ -1,0 +1,191 @@
+// mirelo2-batch --report and --report-dir: usage errors, written PDFs, progress lines, failed
+// writes, the frame selection overridden with --set.
+
+#include "TestSupport.h"
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+
+QString examplesDir()
+{
+    return QDir::cleanPath(TestSupport::dataDir() + QStringLiteral("/../../resources/examples"));
+}
+
+QString example(const QString &baseName)
+{
+    return examplesDir() + QLatin1Char('/') + baseName + QStringLiteral(".m2p");
+}
+
+int pdfPageCount(const QString &fileName)
+{
+    QFile file(fileName);
+    if (!file.open(QIODevice::ReadOnly))
+        return -1;
+    const QByteArray pdf = file.readAll();
+    return pdf.count("/Type /Page") - pdf.count("/Type /Pages");
+}
+
+struct Run
+{
+    int exitCode = -1;
+    QByteArray out;
+    QByteArray err;
+};
+
+} // namespace
+
+class tst_BatchReport : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void usageErrors_data();
+    void usageErrors();
+    void reportOfOneProject();
+    void frameSelectionByOverride();
+    void reportDirectory();
+    void failedWriteKeepsTheOldFile();
+
+private:
+    Run run(const QStringList &args) const;
+    QTemporaryDir m_home;
+    QTemporaryDir m_out;
+};
+
+void tst_BatchReport::initTestCase()
+{
+    QVERIFY(m_home.isValid());
+    QVERIFY(m_out.isValid());
+    QVERIFY(QFileInfo::exists(QStringLiteral(M2_BIN_DIR "/mirelo2-batch")));
+}
+
+Run tst_BatchReport::run(const QStringList &args) const
+{
+    // the tool reads the user's settings: an empty home of its own, and no display
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("HOME"), m_home.path());
+    env.insert(QStringLiteral("XDG_CONFIG_HOME"), m_home.filePath(QStringLiteral("config")));
+    env.insert(QStringLiteral("XDG_DATA_HOME"), m_home.filePath(QStringLiteral("data")));
+    env.remove(QStringLiteral("DISPLAY"));
+    env.remove(QStringLiteral("WAYLAND_DISPLAY"));
+    env.remove(QStringLiteral("QT_QPA_PLATFORM"));
+    QProcess p;
+    p.setProcessEnvironment(env);
+    p.start(QStringLiteral(M2_BIN_DIR "/mirelo2-batch"), args);
+    Run r;
+    if (!p.waitForFinished(120000)) {
+        p.kill();
+        p.waitForFinished();
+        return r;
+    }
+    r.exitCode = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
+    r.out = p.readAllStandardOutput();
+    r.err = p.readAllStandardError();
+    return r;
+}
+
+void tst_BatchReport::usageErrors_data()
+{
+    QTest::addColumn<QStringList>("args");
+    const QString wall = example(QStringLiteral("timber_frame_wall"));
+    const QString roof = example(QStringLiteral("flat_roof_warm_deck"));
+    const QString pdf = m_out.filePath(QStringLiteral("u.pdf"));
+    QTest::newRow("no file name") << QStringList{QStringLiteral("--report")};
+    QTest::newRow("two projects") << QStringList{QStringLiteral("--report"), pdf, wall, roof};
+    QTest::newRow("not pdf") << QStringList{QStringLiteral("--report"),
+                                            m_out.filePath(QStringLiteral("u.png")), wall};
+    QTest::newRow("with json") << QStringList{QStringLiteral("--json"), QStringLiteral("--report"),
+                                              pdf, wall};
+    QTest::newRow("with diagram") << QStringList{QStringLiteral("--report"), pdf,
+                                                 QStringLiteral("--diagram"),
+                                                 m_out.filePath(QStringLiteral("d.svg")), wall};
+    QTest::newRow("both") << QStringList{QStringLiteral("--report"), pdf,
+                                         QStringLiteral("--report-dir"), m_out.path(), wall};
+    QTest::newRow("missing dir") << QStringList{QStringLiteral("--report-dir"),
+                                                m_out.filePath(QStringLiteral("nowhere")), wall};
+}
+
+void tst_BatchReport::usageErrors()
+{
+    QFETCH(QStringList, args);
+    const Run r = run(args);
+    QCOMPARE(r.exitCode, 2);
+    QVERIFY(r.err.contains("Usage:"));
+    QVERIFY(!QFileInfo::exists(m_out.filePath(QStringLiteral("u.pdf"))));
+}
+
+void tst_BatchReport::reportOfOneProject()
+{
+    const QString pdf = m_out.filePath(QStringLiteral("wall.pdf"));
+    const Run r =
+        run({QStringLiteral("--report"), pdf, example(QStringLiteral("timber_frame_wall"))});
+    QCOMPARE(r.exitCode, 0);
+    QVERIFY(r.out.isEmpty());
+    QFile file(pdf);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QVERIFY(file.read(5) == "%PDF-");
+    QVERIFY(pdfPageCount(pdf) >= 1);
+}
+
+void tst_BatchReport::frameSelectionByOverride()
+{
+    // header, footer and project information only: one page; every frame: more
+    const QString few = m_out.filePath(QStringLiteral("few.pdf"));
+    const QString all = m_out.filePath(QStringLiteral("all.pdf"));
+    const QString wall = example(QStringLiteral("masonry_wall_interior_insulation"));
+    QCOMPARE(run({QStringLiteral("--set"),
+                  QStringLiteral("ReportSettings/ActivatedFrames=1 1 1 0 0 0 0 0 0 0 0 0 0 0 "),
+                  QStringLiteral("--report"), few, wall})
+                 .exitCode,
+             0);
+    QCOMPARE(run({QStringLiteral("--set"),
+                  QStringLiteral("ReportSettings/ActivatedFrames=1 1 1 1 1 1 1 1 1 1 1 1 1 1 "),
+                  QStringLiteral("--report"), all, wall})
+                 .exitCode,
+             0);
+    QCOMPARE(pdfPageCount(few), 1);
+    QVERIFY(pdfPageCount(all) >= 3);
+}
+
+void tst_BatchReport::reportDirectory()
+{
+    QTemporaryDir dir;
+    const QStringList bases = {QStringLiteral("timber_frame_wall"),
+                               QStringLiteral("flat_roof_warm_deck")};
+    const Run r =
+        run({QStringLiteral("--report-dir"), dir.path(), example(bases[0]), example(bases[1])});
+    QCOMPARE(r.exitCode, 0);
+    const QList<QByteArray> lines = r.out.trimmed().split('\n');
+    QCOMPARE(lines.size(), bases.size());
+    for (int i = 0; i < bases.size(); ++i) {
+        const QString pdf = QDir(dir.path()).filePath(bases[i] + QStringLiteral(".pdf"));
+        QVERIFY2(QFileInfo::exists(pdf), qPrintable(pdf));
+        QVERIFY(pdfPageCount(pdf) >= 1);
+        QVERIFY(lines[i].contains(QFile::encodeName(pdf)));
+    }
+    // a project that does not load: status 1, the others still written
+    QTemporaryDir dir2;
+    const Run bad = run({QStringLiteral("--report-dir"), dir2.path(),
+                         m_out.filePath(QStringLiteral("missing.m2p")), example(bases[0])});
+    QCOMPARE(bad.exitCode, 1);
+    QVERIFY(QFileInfo::exists(QDir(dir2.path()).filePath(bases[0] + QStringLiteral(".pdf"))));
+}
+
+void tst_BatchReport::failedWriteKeepsTheOldFile()
+{
+    // into a directory that does not exist: status 1 with the reason
+    const Run r = run({QStringLiteral("--report"), m_out.filePath(QStringLiteral("no/dir/x.pdf")),
+                       example(QStringLiteral("timber_frame_wall"))});
+    QCOMPARE(r.exitCode, 1);
+    QVERIFY(r.err.contains("x.pdf"));
+    QVERIFY(!QFileInfo::exists(m_out.filePath(QStringLiteral("no/dir/x.pdf"))));
+}
+
+QTEST_GUILESS_MAIN(tst_BatchReport)
+#include "tst_BatchReport.moc"

@@ -1,0 +1,555 @@
+// The report: frame selection and pagination, the texts of the summary and the Glaser frame
+// against the assessment, the diagram frame's proportions, page ranges, atomic PDF writing, and
+// every page of every example painted without a warning.
+
+#include "TestSupport.h"
+
+#include "calculation/Assessment.h"
+#include "calculation/ResultType.h"
+#include "document/Project.h"
+#include "report/Report.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QImage>
+#include <QPageLayout>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <set>
+
+namespace {
+
+QString examplesDir()
+{
+    return QDir(QStringLiteral(M2_TEST_DATA_DIR "/../../resources/examples")).absolutePath();
+}
+
+QStringList exampleNames()
+{
+    return QDir(examplesDir()).entryList({QStringLiteral("*.m2p")}, QDir::Files, QDir::Name);
+}
+
+std::set<int> allFrames()
+{
+    std::set<int> all;
+    for (int i = 0; i < Report::FrameCount; ++i)
+        all.insert(i);
+    return all;
+}
+
+/*! An A4 page at the given resolution, as the report's printer would have it inside 20 mm
+    margins (170 × 257 mm). */
+QImage pageImage(int dpi, double widthMM = 170, double heightMM = 257)
+{
+    QImage image(int(widthMM / 25.4 * dpi + 0.5), int(heightMM / 25.4 * dpi + 0.5),
+                 QImage::Format_RGB32);
+    const int dpm = int(dpi / 0.0254 + 0.5);
+    image.setDotsPerMeterX(dpm);
+    image.setDotsPerMeterY(dpm);
+    image.fill(Qt::white);
+    return image;
+}
+
+/*! Pages of a PDF file, counted from its page objects. */
+int pdfPageCount(const QString &fileName)
+{
+    QFile file(fileName);
+    if (!file.open(QIODevice::ReadOnly))
+        return -1;
+    const QByteArray pdf = file.readAll();
+    return pdf.count("/Type /Page") - pdf.count("/Type /Pages");
+}
+
+} // namespace
+
+class tst_Report : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void onlyProjectInformationIsOnePage();
+    void framesChangeThePages_data();
+    void framesChangeThePages();
+    void paginationKeepsFramesWholeAndInOrder_data();
+    void paginationKeepsFramesWholeAndInOrder();
+    void pageNumbersInTheFooter();
+    void withoutFooterTheContentReachesTheBottom();
+    void diagramFrameProportions();
+    void summaryTakesTheAssessment_data();
+    void summaryTakesTheAssessment();
+    void withoutResultNothingIsFulfilled();
+    void headingsAndFiguresOfTheExamples_data();
+    void headingsAndFiguresOfTheExamples();
+    void pageRanges_data();
+    void pageRanges();
+    void writePdfHasEveryPage();
+    void failedPdfWriteKeepsTheOldFile();
+    void progressSteps();
+    void everyPagePaintsWithoutWarnings_data();
+    void everyPagePaintsWithoutWarnings();
+
+private:
+    /*! A report of the example with the frames given. */
+    void makeReport(Report &report, const QString &example, const std::set<int> &frames);
+    Project m_project;
+};
+
+void tst_Report::initTestCase()
+{
+    QStandardPaths::setTestModeEnabled(true);
+    QVERIFY(exampleNames().size() >= 4);
+}
+
+void tst_Report::makeReport(Report &report, const QString &example, const std::set<int> &frames)
+{
+    QString message;
+    QVERIFY2(m_project.load(examplesDir() + QLatin1Char('/') + example, &message),
+             qPrintable(message));
+    ReportSettings settings;
+    settings.m_activatedFrames = frames;
+    report.setData(m_project, settings);
+}
+
+void tst_Report::onlyProjectInformationIsOnePage()
+{
+    Report report(QStringLiteral("DejaVu Sans"));
+    makeReport(report, QStringLiteral("timber_frame_wall.m2p"), {0, 1, 2});
+    QImage page = pageImage(150);
+    report.layout(&page);
+    QCOMPARE(report.pageCount(), 1);
+    QCOMPARE(report.framePage(2), 1);
+    QVERIFY(report.frameRect(2).height() > 0);
+    QCOMPARE(report.frameRect(2).top(), report.frameRect(0).bottom() + 1);
+}
+
+void tst_Report::framesChangeThePages_data()
+{
+    QTest::addColumn<int>("frame");
+    for (int frame = 2; frame < Report::FrameCount; ++frame)
+        QTest::addRow("frame %d", frame) << frame;
+}
+
+void tst_Report::framesChangeThePages()
+{
+    // Taking a frame out removes its text and its space; the frames after it move up.
+    QFETCH(int, frame);
+    std::set<int> frames = allFrames();
+    Report with(QStringLiteral("DejaVu Sans"));
+    makeReport(with, QStringLiteral("masonry_wall_interior_insulation.m2p"), frames);
+    frames.erase(frame);
+    Report without(QStringLiteral("DejaVu Sans"));
+    makeReport(without, QStringLiteral("masonry_wall_interior_insulation.m2p"), frames);
+    QImage page = pageImage(100);
+    with.layout(&page);
+    without.layout(&page);
+
+    QVERIFY(!with.framePlainText(frame).isEmpty() || frame == Report::DisclaimerFrameIndex);
+    QVERIFY(without.framePlainText(frame).isEmpty());
+    QCOMPARE(without.framePage(frame), 0);
+    QVERIFY(without.pageCount() <= with.pageCount());
+    // the next activated frame starts no later than it did
+    for (int next = frame + 1; next < Report::FrameCount; ++next) {
+        const auto place = [](const Report &r, int i) {
+            return qMakePair(r.framePage(i), r.frameRect(i).top());
+        };
+        QVERIFY(place(without, next) <= place(with, next));
+    }
+}
+
+void tst_Report::paginationKeepsFramesWholeAndInOrder_data()
+{
+    QTest::addColumn<QString>("example");
+    QTest::addColumn<int>("dpi");
+    for (const QString &name : exampleNames()) {
+        QTest::addRow("%s 96 dpi", qPrintable(name)) << name << 96;
+        QTest::addRow("%s 300 dpi", qPrintable(name)) << name << 300;
+    }
+}
+
+void tst_Report::paginationKeepsFramesWholeAndInOrder()
+{
+    QFETCH(QString, example);
+    QFETCH(int, dpi);
+    Report report(QStringLiteral("DejaVu Sans"));
+    makeReport(report, example, allFrames());
+    QImage page = pageImage(dpi);
+    report.layout(&page);
+    QVERIFY(report.pageCount() >= 2);
+    const QRect content = report.contentRect();
+    int lastPage = 1;
+    int lastBottom = content.top();
+    for (int i = 2; i < Report::FrameCount; ++i) {
+        const QRect r = report.frameRect(i);
+        const int p = report.framePage(i);
+        QVERIFY2(p >= lastPage, "frames are never reordered");
+        QVERIFY(p <= report.pageCount());
+        if (p == lastPage) {
+            QCOMPARE(r.top(), lastBottom); // stacked without overlap
+        } else {
+            QCOMPARE(r.top(), content.top()); // a new page starts at the top
+            // it did not fit below the frames before it
+            QVERIFY(lastBottom + r.height() > content.top() + content.height());
+        }
+        // whole: inside the content area unless taller than the whole area
+        if (r.height() <= content.height())
+            QVERIFY(r.top() + r.height() <= content.top() + content.height());
+        lastPage = p;
+        lastBottom = r.top() + r.height();
+    }
+    QCOMPARE(lastPage, report.pageCount());
+}
+
+void tst_Report::pageNumbersInTheFooter()
+{
+    Report report(QStringLiteral("DejaVu Sans"));
+    makeReport(report, QStringLiteral("timber_frame_wall.m2p"), allFrames());
+    report.setPageNumbersVisible(true);
+    QImage page = pageImage(96);
+    report.layout(&page);
+    const int pages = report.pageCount();
+    QVERIFY(pages >= 2);
+    for (int p = 1; p <= pages; ++p) {
+        QPainter painter(&page);
+        report.paintPage(&painter, p);
+        QVERIFY2(report.framePlainText(Report::FooterFrameIndex)
+                     .contains(QStringLiteral("Page %1 of %2").arg(p).arg(pages)),
+                 qPrintable(report.framePlainText(Report::FooterFrameIndex)));
+    }
+    // the footer names the project file and the program
+    QVERIFY(report.framePlainText(Report::FooterFrameIndex)
+                .contains(QStringLiteral("timber_frame_wall.m2p")));
+    report.setPageNumbersVisible(false);
+    report.layout(&page);
+    QVERIFY(!report.framePlainText(Report::FooterFrameIndex).contains(QStringLiteral("Page")));
+}
+
+void tst_Report::withoutFooterTheContentReachesTheBottom()
+{
+    std::set<int> frames = allFrames();
+    frames.erase(Report::FooterFrameIndex);
+    Report report(QStringLiteral("DejaVu Sans"));
+    makeReport(report, QStringLiteral("timber_frame_wall.m2p"), frames);
+    QImage page = pageImage(96);
+    report.layout(&page);
+    QCOMPARE(report.contentRect().top() + report.contentRect().height(), page.height());
+    QCOMPARE(report.frameRect(Report::FooterFrameIndex).height(), 0);
+    QCOMPARE(report.frameRect(Report::FooterFrameIndex).top(), page.height());
+    // painted with zero size: nothing below the content
+    QPainter painter(&page);
+    report.paintPage(&painter, 1);
+}
+
+void tst_Report::diagramFrameProportions()
+{
+    // The diagram is as high as its width divided by 1.5; the rest of the frame (heading and
+    // spacing) does not depend on the width.
+    Report report(QStringLiteral("DejaVu Sans"));
+    makeReport(report, QStringLiteral("timber_frame_wall.m2p"),
+               {Report::FooterFrameIndex, Report::VapourDiagramFrameIndex});
+    const int dpi = 300;
+    QImage wide = pageImage(dpi, 180, 257);
+    report.layout(&wide);
+    const double mm = report.pixelsPerMillimetre();
+    QVERIFY(qAbs(mm - dpi / 25.4) < 0.01);
+    const double rest180 = report.frameRect(Report::VapourDiagramFrameIndex).height() - 120 * mm;
+    QImage narrow = pageImage(dpi, 150, 257);
+    report.layout(&narrow);
+    const double rest150 = report.frameRect(Report::VapourDiagramFrameIndex).height() - 100 * mm;
+    QVERIFY2(qAbs(rest180 - rest150) <= 2,
+             qPrintable(QStringLiteral("%1 %2").arg(rest180).arg(rest150)));
+    QVERIFY(rest180 > 0); // the heading
+    QVERIFY(rest180 < 20 * mm);
+}
+
+void tst_Report::summaryTakesTheAssessment_data()
+{
+    QTest::addColumn<QString>("example");
+    QTest::addColumn<int>("edition");
+    QTest::addColumn<double>("dryingReserve");
+    QTest::addColumn<bool>("frsi");
+    for (const QString &name : exampleNames()) {
+        QTest::addRow("%s default", qPrintable(name)) << name << 2 << 0.0 << false;
+        QTest::addRow("%s 2001 reserve frsi", qPrintable(name)) << name << 0 << 0.1 << true;
+        QTest::addRow("%s user roofs", qPrintable(name)) << name << 3 << 0.25 << false;
+    }
+}
+
+void tst_Report::summaryTakesTheAssessment()
+{
+    QFETCH(QString, example);
+    QFETCH(int, edition);
+    QFETCH(double, dryingReserve);
+    QFETCH(bool, frsi);
+    QString message;
+    QVERIFY(m_project.load(examplesDir() + QLatin1Char('/') + example, &message));
+    ReportSettings settings;
+    settings.m_activatedFrames = allFrames();
+    settings.m_din4108_3AccordanceType = edition;
+    settings.m_dryingReserve = dryingReserve;
+    settings.m_frsiCheck = frsi;
+    Report report(QStringLiteral("DejaVu Sans"));
+    report.setData(m_project, settings);
+    QImage page = pageImage(96);
+    report.layout(&page);
+    const QString text = report.framePlainText(Report::ConclusionsFrameIndex);
+
+    const Assessment a = Assessment::evaluate(m_project.inputData(), m_project.results(),
+                                              m_project.heatFlowDirection(),
+                                              AssessmentOptions::fromReportSettings(settings));
+    // count the verdicts the assessment gives and compare with the printed ones
+    int fulfilled = 0, failed = 0;
+    auto count = [&](bool met) { ++(met ? fulfilled : failed); };
+    QVERIFY(a.thermalEvaluated);
+    count(a.minimum.m_fulfilled);
+    if (frsi)
+        count(a.minimum.m_frsiFulfilled);
+    if (a.criteriaEvaluated()) {
+        count(a.din.m_massMet);
+        if (a.din.woodRow() != DINCriteriaResult::NoWoodRow)
+            count(a.din.m_woodMet);
+        count(a.din.m_dryingTimeMet);
+        if (a.din.m_dryingReserveEvaluated)
+            count(a.din.m_dryingReserveMet);
+    }
+    QCOMPARE(text.count(QStringLiteral("Requirement fulfilled")), fulfilled);
+    QCOMPARE(text.count(QStringLiteral("Requirement not fulfilled")), failed);
+    QVERIFY(text.contains(QStringLiteral("U =")));
+    QVERIFY(text.contains(QStringLiteral("%L1").arg(m_project.results().U_moist, 0, 'f', 3)));
+    QVERIFY(text.contains(
+        DINCriteriaResult::headingText(a.din.m_options.m_edition).section(QLatin1Char('<'), 0, 0)));
+    if (ResultType::isCondensation(m_project.results().type))
+        QVERIFY(text.contains(QStringLiteral("%L1").arg(m_project.results().m_cond, 0, 'f', 3)));
+    QVERIFY(!text.contains(QStringLiteral("not evaluated")));
+}
+
+void tst_Report::withoutResultNothingIsFulfilled()
+{
+    // a layer of width 0: invalid input, no result, no verdict
+    QString message;
+    QVERIFY(m_project.load(examplesDir() + QStringLiteral("/timber_frame_wall.m2p"), &message));
+    InputData input = m_project.inputData();
+    input.layer(0).m_width = 0;
+    CalculationResults results; // reset: invalid input
+    ReportSettings settings;
+    settings.m_activatedFrames = allFrames();
+    settings.m_frsiCheck = true;
+    settings.m_dryingReserve = 0.1;
+    Report report(QStringLiteral("DejaVu Sans"));
+    report.setData(m_project.projectInformation(), results, input, settings);
+    QImage page = pageImage(96);
+    TestSupport::QtWarningCapture capture;
+    report.layout(&page);
+    for (int p = 1; p <= report.pageCount(); ++p) {
+        QPainter painter(&page);
+        report.paintPage(&painter, p);
+    }
+    QVERIFY2(capture.warnings().isEmpty(), qPrintable(capture.warnings().join('\n')));
+    const QString summary = report.framePlainText(Report::ConclusionsFrameIndex);
+    const QString glaser = report.framePlainText(Report::GlaserFrameIndex);
+    QVERIFY(!summary.contains(QStringLiteral("Requirement fulfilled")));
+    QVERIFY(!summary.contains(QStringLiteral("Requirement not fulfilled")));
+    const QString reason = report.assessment().notEvaluatedReason;
+    QVERIFY(!reason.isEmpty());
+    QVERIFY(summary.contains(QStringLiteral("not evaluated (%1)").arg(reason)));
+    QVERIFY(glaser.contains(QStringLiteral("not evaluated")));
+    QVERIFY(!glaser.contains(QStringLiteral("Requirement fulfilled")));
+}
+
+void tst_Report::headingsAndFiguresOfTheExamples_data()
+{
+    QTest::addColumn<QString>("example");
+    for (const QString &name : exampleNames())
+        QTest::addRow("%s", qPrintable(name)) << name;
+}
+
+void tst_Report::headingsAndFiguresOfTheExamples()
+{
+    QFETCH(QString, example);
+    Report report(QStringLiteral("DejaVu Sans"));
+    makeReport(report, example, allFrames());
+    QImage page = pageImage(96);
+    report.layout(&page);
+    const QStringList headings = {QString(),
+                                  QString(),
+                                  QStringLiteral("Project:"),
+                                  QStringLiteral("Construction Sketch"),
+                                  QStringLiteral("Material Properties"),
+                                  QStringLiteral("Climate Data"),
+                                  QStringLiteral("Surface Resistances"),
+                                  QStringLiteral("Thermal, Vapour Diffusion and Liquid Transport "
+                                                 "Resistances"),
+                                  QStringLiteral("Temperatures, Vapoure Pressures and Moisture "
+                                                 "Contents"),
+                                  QStringLiteral("Temperature and Moisture Profile"),
+                                  QStringLiteral("Temperature and Vapour Pressure Profile"),
+                                  QStringLiteral("Print Summary of Results"),
+                                  QStringLiteral("Results according DIN 4108-3 (Glaser Scheme)"),
+                                  QString()};
+    for (int i = 0; i < Report::FrameCount; ++i)
+        if (!headings[i].isEmpty())
+            QVERIFY2(report.framePlainText(i).contains(headings[i]), qPrintable(headings[i]));
+    const CalculationResults &r = m_project.results();
+    const QString glaser = report.framePlainText(Report::GlaserFrameIndex);
+    QVERIFY(glaser.contains(QStringLiteral("%L1").arg(
+        ResultType::isCondensation(r.typeGlaser) ? r.m_c_Glaser : 0.0, 0, 'f', 3)));
+    QVERIFY(report.framePlainText(Report::ResistanceFrameIndex)
+                .contains(QStringLiteral("%L1").arg(r.U_moist, 0, 'f', 3)));
+    // every layer in the material table
+    for (int i = 0; i < m_project.layerCount(); ++i)
+        QVERIFY(report.framePlainText(Report::MaterialFrameIndex)
+                    .contains(m_project.inputData().layer(i).m_name));
+}
+
+void tst_Report::pageRanges_data()
+{
+    QTest::addColumn<int>("from");
+    QTest::addColumn<int>("to");
+    QTest::addColumn<int>("expected"); // -1: all pages
+    QTest::newRow("2-3") << 2 << 3 << 2;
+    QTest::newRow("0-0") << 0 << 0 << -1;
+    QTest::newRow("2-2") << 2 << 2 << 1;
+    QTest::newRow("3-0") << 3 << 0 << -3;
+}
+
+void tst_Report::pageRanges()
+{
+    QFETCH(int, from);
+    QFETCH(int, to);
+    QFETCH(int, expected);
+    QTemporaryDir dir;
+    const QString fileName = dir.filePath(QStringLiteral("range.pdf"));
+    Report report(QStringLiteral("DejaVu Sans"));
+    makeReport(report, QStringLiteral("masonry_wall_interior_insulation.m2p"), allFrames());
+    int pages = 0;
+    {
+        QPdfWriter writer(fileName);
+        writer.setResolution(150);
+        writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
+                                         QMarginsF(20, 20, 20, 20), QPageLayout::Millimeter));
+        QVERIFY(report.printPages(&writer, from, to));
+        pages = report.pageCount();
+    }
+    QVERIFY(pages >= 3);
+    const int want = expected == -1 ? pages : expected < -1 ? pages - 2 : expected;
+    QCOMPARE(pdfPageCount(fileName), want);
+}
+
+void tst_Report::writePdfHasEveryPage()
+{
+    QTemporaryDir dir;
+    const QString fileName = dir.filePath(QStringLiteral("report.pdf"));
+    Report report(QStringLiteral("DejaVu Sans"));
+    makeReport(report, QStringLiteral("timber_frame_wall.m2p"), allFrames());
+    QString error;
+    QVERIFY2(report.writePdf(fileName, &error), qPrintable(error));
+    QFile file(fileName);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QVERIFY(file.read(5) == "%PDF-");
+    file.close();
+    QCOMPARE(pdfPageCount(fileName), report.pageCount());
+    // A4 inside 20 mm margins
+    QVERIFY(qAbs(report.pageSize().width() / report.pixelsPerMillimetre() - 170) < 0.5);
+}
+
+void tst_Report::failedPdfWriteKeepsTheOldFile()
+{
+    QTemporaryDir dir;
+    const QString fileName = dir.filePath(QStringLiteral("old.pdf"));
+    {
+        QFile old(fileName);
+        QVERIFY(old.open(QIODevice::WriteOnly));
+        old.write("old contents");
+    }
+    // a directory where nothing new can be created (root needs the immutable flag)
+    QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::ExeOwner);
+    bool locked = !QFile(dir.filePath(QStringLiteral("probe"))).open(QIODevice::WriteOnly);
+    bool immutable = false;
+    if (!locked) {
+        QFile::remove(dir.filePath(QStringLiteral("probe")));
+        immutable =
+            QProcess::execute(QStringLiteral("chattr"), {QStringLiteral("+i"), dir.path()}) == 0;
+        locked = immutable;
+    }
+    if (!locked) {
+        QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        QSKIP("no way to make a directory read-only here");
+    }
+    Report report(QStringLiteral("DejaVu Sans"));
+    makeReport(report, QStringLiteral("timber_frame_wall.m2p"), allFrames());
+    QString error;
+    const bool written = report.writePdf(fileName, &error);
+    if (immutable)
+        QProcess::execute(QStringLiteral("chattr"), {QStringLiteral("-i"), dir.path()});
+    QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    QVERIFY(!written);
+    QVERIFY(!error.isEmpty());
+    QFile old(fileName);
+    QVERIFY(old.open(QIODevice::ReadOnly));
+    QCOMPARE(old.readAll(), QByteArray("old contents"));
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("old.pdf")});
+}
+
+void tst_Report::progressSteps()
+{
+    Report report(QStringLiteral("DejaVu Sans"));
+    makeReport(report, QStringLiteral("timber_frame_wall.m2p"), allFrames());
+    QList<int> steps;
+    connect(&report, &Report::progress, this, [&](int step) { steps << step; });
+    QImage page = pageImage(96);
+    report.layout(&page);
+    QList<int> layoutSteps;
+    for (int i = 3; i <= 14; ++i)
+        layoutSteps << i;
+    QCOMPARE(steps, layoutSteps);
+    steps.clear();
+    QPainter painter(&page);
+    report.paintPage(&painter, 1);
+    QVERIFY(!steps.isEmpty());
+    QCOMPARE(steps.first(), 15);
+    for (int s : steps)
+        QVERIFY(s >= 15 && s <= 28);
+}
+
+void tst_Report::everyPagePaintsWithoutWarnings_data()
+{
+    QTest::addColumn<QString>("example");
+    for (const QString &name : exampleNames())
+        QTest::addRow("%s", qPrintable(name)) << name;
+}
+
+void tst_Report::everyPagePaintsWithoutWarnings()
+{
+    // M2_REPORT_PNG_DIR=dir keeps the pages as PNG files to look at
+    QFETCH(QString, example);
+    const QString pngDir = qEnvironmentVariable("M2_REPORT_PNG_DIR");
+    Report report(QStringLiteral("DejaVu Sans"));
+    makeReport(report, example, allFrames());
+    report.setPageNumbersVisible(true);
+    TestSupport::QtWarningCapture capture;
+    QImage probe = pageImage(120);
+    report.layout(&probe);
+    const int pages = report.pageCount();
+    QVERIFY(pages >= 2);
+    for (int p = 1; p <= pages; ++p) {
+        QImage page = pageImage(120);
+        report.paintPageOnDevice(&page, p);
+        QCOMPARE(report.pageCount(), pages);
+        // something was painted on every page
+        QVERIFY(page != pageImage(120));
+        if (!pngDir.isEmpty())
+            page.save(QStringLiteral("%1/%2-%3.png")
+                          .arg(pngDir, QFileInfo(example).completeBaseName())
+                          .arg(p));
+    }
+    QVERIFY2(capture.warnings().isEmpty(), qPrintable(capture.warnings().join('\n')));
+}
+
+QTEST_MAIN(tst_Report)
+#include "tst_Report.moc"

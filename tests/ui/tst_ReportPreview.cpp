@@ -1,0 +1,248 @@
+// The report preview: the frame check boxes and the stored frame set, the pages following a
+// check box, the final remarks as an undoable edit of the project, PDF writing and the export of
+// the page in view.
+
+#include "TestSupport.h"
+
+#include "document/Project.h"
+#include "report/Report.h"
+#include "settings/Settings.h"
+#include "ui/ReportPreview.h"
+#include "ui/UserDialogs.h"
+
+#include <QCheckBox>
+#include <QDir>
+#include <QImage>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QUndoStack>
+#include <QtTest>
+
+#include <set>
+
+namespace {
+
+QString example(const QString &name)
+{
+    return QDir(QStringLiteral(M2_TEST_DATA_DIR "/../../resources/examples"))
+        .absoluteFilePath(name);
+}
+
+int pdfPageCount(const QString &fileName)
+{
+    QFile file(fileName);
+    if (!file.open(QIODevice::ReadOnly))
+        return -1;
+    const QByteArray pdf = file.readAll();
+    return pdf.count("/Type /Page") - pdf.count("/Type /Pages");
+}
+
+/*! Answers the file dialogs with prepared names. */
+class ScriptedDialogs : public UserDialogs
+{
+public:
+    void critical(QWidget *, const QString &title, const QString &) override
+    {
+        m_criticals << title;
+    }
+    QString saveFileName(QWidget *, const QString &, const QString &, const QString &) override
+    {
+        return m_saveName;
+    }
+    QString exportFileName(QWidget *, const QStringList &filters, QString *selected) override
+    {
+        if (selected)
+            *selected = filters.value(m_filter);
+        return m_exportName;
+    }
+    QString m_saveName;
+    QString m_exportName;
+    int m_filter = 0;
+    QStringList m_criticals;
+};
+
+} // namespace
+
+class tst_ReportPreview : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void ticksFollowTheStoredFrames_data();
+    void ticksFollowTheStoredFrames();
+    void checkBoxChangesFramesAndPages();
+    void finalRemarksAreAnUndoableProjectEdit();
+    void writePdfAppendsTheSuffixAndHasAllPages();
+    void exportCurrentPage_data();
+    void exportCurrentPage();
+    void criteriaContainerIsThere();
+
+private:
+    Settings m_settings;
+    Project m_project;
+    QUndoStack m_undoStack;
+    ScriptedDialogs m_dialogs;
+    QTemporaryDir m_dir;
+};
+
+void tst_ReportPreview::initTestCase()
+{
+    QStandardPaths::setTestModeEnabled(true);
+    QVERIFY(m_dir.isValid());
+    m_settings.m_diagramFontFamily = QStringLiteral("DejaVu Sans");
+}
+
+void tst_ReportPreview::init()
+{
+    QString message;
+    QVERIFY2(
+        m_project.load(example(QStringLiteral("masonry_wall_interior_insulation.m2p")), &message),
+        qPrintable(message));
+    m_undoStack.clear();
+    m_settings.m_reportSettings = ReportSettings();
+    m_dialogs.m_criticals.clear();
+}
+
+void tst_ReportPreview::ticksFollowTheStoredFrames_data()
+{
+    QTest::addColumn<QString>("frames");
+    QTest::newRow("constructor") << Settings::frameSetText({0, 1, 2, 3, 4, 5, 9, 11, 12});
+    QTest::newRow("all") << QStringLiteral("1 1 1 1 1 1 1 1 1 1 1 1 1 1 ");
+    QTest::newRow("footer only") << QStringLiteral("0 1 0 0 0 0 0 0 0 0 0 0 0 0 ");
+    QTest::newRow("odd") << QStringLiteral("0 1 0 1 0 1 0 1 0 1 0 1 0 1 ");
+}
+
+void tst_ReportPreview::ticksFollowTheStoredFrames()
+{
+    QFETCH(QString, frames);
+    std::set<int> set;
+    Settings::readFrameSet(frames, set);
+    m_settings.m_reportSettings.m_activatedFrames = set;
+    for (int round = 0; round < 2; ++round) {
+        // reopened: a new preview shows what the last one left in the settings
+        ReportPreview preview(m_settings, m_project, m_undoStack, &m_dialogs);
+        for (int i = 0; i < Report::FrameCount; ++i) {
+            QCheckBox *box = preview.frameCheckBox(i);
+            QVERIFY(box);
+            QCOMPARE(box->isChecked(), set.count(i) != 0);
+        }
+        if (round == 0) {
+            // flip one and reopen
+            QCheckBox *box = preview.frameCheckBox(7);
+            box->setChecked(!box->isChecked());
+            if (set.count(7))
+                set.erase(7);
+            else
+                set.insert(7);
+            QCOMPARE(m_settings.m_reportSettings.m_activatedFrames, set);
+        }
+    }
+}
+
+void tst_ReportPreview::checkBoxChangesFramesAndPages()
+{
+    m_settings.m_reportSettings.m_activatedFrames = {0, 1, 2};
+    ReportPreview preview(m_settings, m_project, m_undoStack, &m_dialogs);
+    preview.refresh();
+    QCOMPARE(preview.pageCount(), 1);
+    for (int frame : {3, 4, 5, 7, 8, 9, 10, 11, 12})
+        preview.frameCheckBox(frame)->setChecked(true);
+    QVERIFY(m_settings.m_reportSettings.m_activatedFrames.count(10));
+    QVERIFY(preview.pageCount() >= 3);
+    QCOMPARE(preview.pageCount(), preview.report().pageCount());
+    const int pages = preview.pageCount();
+    preview.frameCheckBox(9)->setChecked(false);
+    preview.frameCheckBox(10)->setChecked(false);
+    QVERIFY(preview.pageCount() < pages);
+    QVERIFY(!m_settings.m_reportSettings.m_activatedFrames.count(9));
+}
+
+void tst_ReportPreview::finalRemarksAreAnUndoableProjectEdit()
+{
+    m_settings.m_reportSettings.m_activatedFrames.insert(Report::DisclaimerFrameIndex);
+    ReportPreview preview(m_settings, m_project, m_undoStack, &m_dialogs);
+    const QString before = m_project.projectInformation().m_disclaimerText;
+    auto *editor = preview.findChild<QPlainTextEdit *>(QStringLiteral("plainTextEditFinalRemarks"));
+    QVERIFY(editor);
+    QCOMPARE(editor->toPlainText(), before);
+    editor->setPlainText(QStringLiteral("Checked by the site engineer."));
+    preview.findChild<QPushButton *>(QStringLiteral("pushButtonUpdateFinalRemarks"))->click();
+    QCOMPARE(m_undoStack.count(), 1);
+    QCOMPARE(m_project.projectInformation().m_disclaimerText,
+             QStringLiteral("Checked by the site engineer."));
+    QVERIFY(m_project.isModified());
+    QVERIFY(preview.report()
+                .framePlainText(Report::DisclaimerFrameIndex)
+                .contains(QStringLiteral("Checked by the site engineer.")));
+    // the same text again is no edit
+    preview.findChild<QPushButton *>(QStringLiteral("pushButtonUpdateFinalRemarks"))->click();
+    QCOMPARE(m_undoStack.count(), 1);
+    m_undoStack.undo();
+    QCOMPARE(m_project.projectInformation().m_disclaimerText, before);
+    preview.refresh();
+    QCOMPARE(editor->toPlainText(), before);
+}
+
+void tst_ReportPreview::writePdfAppendsTheSuffixAndHasAllPages()
+{
+    m_settings.m_reportSettings.m_activatedFrames = {0, 1, 2, 3, 4, 5, 7, 8, 9, 10, 11, 12};
+    ReportPreview preview(m_settings, m_project, m_undoStack, &m_dialogs);
+    preview.refresh();
+    m_dialogs.m_saveName = m_dir.filePath(QStringLiteral("whole"));
+    preview.findChild<QPushButton *>(QStringLiteral("pushButtonWritePdf"))->click();
+    const QString written = m_dir.filePath(QStringLiteral("whole.pdf"));
+    QVERIFY(QFileInfo::exists(written));
+    QVERIFY(pdfPageCount(written) >= 3);
+    QVERIFY(m_dialogs.m_criticals.isEmpty());
+    // a file that cannot be written is reported
+    QVERIFY(!preview.writePdf(m_dir.filePath(QStringLiteral("missing/dir/x.pdf"))));
+    QCOMPARE(m_dialogs.m_criticals.size(), 1);
+}
+
+void tst_ReportPreview::exportCurrentPage_data()
+{
+    QTest::addColumn<int>("filter");
+    QTest::addColumn<QString>("suffix");
+    QTest::newRow("png") << 0 << QStringLiteral("png");
+    QTest::newRow("pdf") << 1 << QStringLiteral("pdf");
+    QTest::newRow("svg") << 2 << QStringLiteral("svg");
+    QTest::newRow("jpg") << 3 << QStringLiteral("jpg");
+}
+
+void tst_ReportPreview::exportCurrentPage()
+{
+    QFETCH(int, filter);
+    QFETCH(QString, suffix);
+    m_settings.m_reportSettings.m_activatedFrames = {0, 1, 2, 3, 4, 5, 7, 8, 9, 10, 11, 12};
+    ReportPreview preview(m_settings, m_project, m_undoStack, &m_dialogs);
+    preview.refresh();
+    QVERIFY(preview.pageCount() >= 3);
+    m_dialogs.m_filter = filter;
+    m_dialogs.m_exportName = m_dir.filePath(QStringLiteral("page"));
+    TestSupport::QtWarningCapture capture;
+    preview.findChild<QPushButton *>(QStringLiteral("pushButtonExport"))->click();
+    const QString written = m_dir.filePath(QStringLiteral("page.") + suffix);
+    QVERIFY2(QFileInfo::exists(written), qPrintable(written));
+    QCOMPARE(m_settings.m_lastExportFile, written);
+    if (suffix == QLatin1String("pdf"))
+        QCOMPARE(pdfPageCount(written), 1);
+    if (suffix == QLatin1String("png")) {
+        const QImage image(written);
+        QVERIFY(!image.isNull());
+        QVERIFY(image.height() > image.width()); // one portrait page
+        QCOMPARE(image.pixelColor(0, image.height() - 1), QColor(Qt::white));
+    }
+    QVERIFY2(capture.warnings().isEmpty(), qPrintable(capture.warnings().join('\n')));
+}
+
+void tst_ReportPreview::criteriaContainerIsThere()
+{
+    ReportPreview preview(m_settings, m_project, m_undoStack, &m_dialogs);
+    QVERIFY(preview.findChild<QWidget *>(QStringLiteral("widgetCriteriaSettings")));
+}
+
+QTEST_MAIN(tst_ReportPreview)
+#include "tst_ReportPreview.moc"
