@@ -1,5 +1,9 @@
 #include "ui/ReportPreview.h"
 
+#include "qtext/ValidatingLineEdit.h"
+#include "ui/DINCriteriaSettings.h"
+#include "ui/DryingReserveSettings.h"
+
 #include "calculation/MinimumHeatResistance.h"
 #include "document/Project.h"
 #include "htl/HTL_MessageStream.h"
@@ -250,12 +254,31 @@ QWidget *ReportPreview::makeResultsPage()
     connect(m_minimumKind, QOverload<int>::of(&QComboBox::activated), this,
             &ReportPreview::minimumHeatResistanceChanged);
 
-    // The editors of the DIN 4108-3 criteria and the DIN 68800-2 drying reserve are placed
-    // here when the program is put together.
+    // The DIN 4108-3 criteria and the DIN 68800-2 drying reserve: the report's verdicts follow
+    // them at once.
     auto *criteria = new QWidget(page);
     criteria->setObjectName(QStringLiteral("widgetCriteriaSettings"));
-    criteria->setLayout(new QVBoxLayout);
-    criteria->layout()->setContentsMargins(0, 0, 0, 0);
+    auto *criteriaLayout = new QVBoxLayout(criteria);
+    criteriaLayout->setContentsMargins(0, 0, 0, 0);
+    auto *din = new DINCriteriaSettings(criteria);
+    din->setObjectName(QStringLiteral("widgetDINCriteriaSettings"));
+    din->setSettings(options);
+    auto *reserve = new DryingReserveSettings(criteria);
+    reserve->setObjectName(QStringLiteral("widgetDryingReserveSettings"));
+    reserve->setDryingReserve(options.m_dryingReserve);
+    criteriaLayout->addWidget(din);
+    criteriaLayout->addWidget(reserve);
+    auto storeCriteria = [this, din]() {
+        if (din->storeSettings(m_settings.m_reportSettings))
+            refresh();
+    };
+    connect(din, &DINCriteriaSettings::DINCriteriaSettingsChanged, this, storeCriteria);
+    connect(din->nonCapillarAwEdit(), &QtExt::ValidatingLineEdit::editingFinishedSuccessfully, this,
+            storeCriteria);
+    connect(reserve, &DryingReserveSettings::dryingReserveChanged, this, [this](double kg) {
+        m_settings.m_reportSettings.m_dryingReserve = kg;
+        refresh();
+    });
     layout->addWidget(criteria);
     layout->addStretch();
     return page;

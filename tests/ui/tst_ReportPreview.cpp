@@ -7,8 +7,11 @@
 #include "document/Project.h"
 #include "report/Report.h"
 #include "settings/Settings.h"
+#include "ui/DINCriteriaSettings.h"
+#include "ui/DryingReserveSettings.h"
 #include "ui/ReportPreview.h"
 #include "ui/UserDialogs.h"
+#include <QRadioButton>
 
 #include <QCheckBox>
 #include <QDir>
@@ -78,7 +81,7 @@ private slots:
     void writePdfAppendsTheSuffixAndHasAllPages();
     void exportCurrentPage_data();
     void exportCurrentPage();
-    void criteriaContainerIsThere();
+    void criteriaSettingsTakeEffect();
 
 private:
     Settings m_settings;
@@ -238,10 +241,21 @@ void tst_ReportPreview::exportCurrentPage()
     QVERIFY2(capture.warnings().isEmpty(), qPrintable(capture.warnings().join('\n')));
 }
 
-void tst_ReportPreview::criteriaContainerIsThere()
+void tst_ReportPreview::criteriaSettingsTakeEffect()
 {
     ReportPreview preview(m_settings, m_project, m_undoStack, &m_dialogs);
-    QVERIFY(preview.findChild<QWidget *>(QStringLiteral("widgetCriteriaSettings")));
+    auto *container = preview.findChild<QWidget *>(QStringLiteral("widgetCriteriaSettings"));
+    QVERIFY(container);
+    auto *reserve = container->findChild<DryingReserveSettings *>();
+    auto *din = container->findChild<DINCriteriaSettings *>();
+    QVERIFY(reserve && din);
+    reserve->radioButton(DryingReserveSettings::Roofs)->click();
+    QCOMPARE(m_settings.m_reportSettings.m_dryingReserve, 0.25);
+    reserve->radioButton(DryingReserveSettings::NoReserve)->click();
+    QCOMPARE(m_settings.m_reportSettings.m_dryingReserve, 0.0);
+    QCOMPARE(m_settings.m_reportSettings.m_din4108_3AccordanceType, 2);
+    din->radioButton(0)->click();
+    QCOMPARE(m_settings.m_reportSettings.m_din4108_3AccordanceType, 0);
 }
 
 QTEST_MAIN(tst_ReportPreview)
