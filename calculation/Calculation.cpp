@@ -13,11 +13,6 @@
 
 namespace {
 
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("Calculation", text);
-}
-
 // Numbers in messages use the general format with 6 significant digits.
 QString gText(double value)
 {
@@ -81,7 +76,9 @@ CalculationOutcome Calculation::calculate(const InputData &input, const Calculat
     for (int i = 0; i < n; ++i) {
         const double d = input.layer(i).m_width;
         if (d <= 0) {
-            messages << tr("Invalid width %1 of <a href=\"layer-%2\">layer #%2</a>.")
+            messages << QCoreApplication::translate(
+                            "Calculation",
+                            "Invalid width %1 of <a href=\"layer-%2\">layer #%2</a>.")
                             .arg(gText(d))
                             .arg(i + 1);
             r.d_total = 0;
@@ -113,7 +110,7 @@ CalculationOutcome Calculation::calculate(const InputData &input, const Calculat
 
     r.typeGlaser = calculateGlaser(input, options.heatFlowDirection, r, messages);
     if (r.typeGlaser < 2) {
-        messages << tr("Error in Glaser-Calculation.");
+        messages << QCoreApplication::translate("Calculation", "Error in Glaser-Calculation.");
         return outcome;
     }
 
@@ -193,7 +190,9 @@ ResultType::Type calculateGlaser(const InputData &input, HeatFlowDirection heatF
         const MaterialLayer &layer = input.layer(i);
         const double mu = layer.mu();
         if (mu <= 0) {
-            messages << tr("Invalid mu %1 of material in <a href=\"layer-%2\">layer #%2</a>.")
+            messages << QCoreApplication::translate(
+                            "Calculation",
+                            "Invalid mu %1 of material in <a href=\"layer-%2\">layer #%2</a>.")
                             .arg(gText(mu))
                             .arg(i + 1);
             return ResultType::InvalidInput;
@@ -202,8 +201,9 @@ ResultType::Type calculateGlaser(const InputData &input, HeatFlowDirection heatF
         r.Z_Glaser[i] = layer.m_width * mu / 2e-10;
         const double lambda = layer.lambda(heatFlowDirection);
         if (lambda <= 0) {
-            messages << tr("Invalid thermal conductivity %1 of material in <a "
-                           "href=\"layer-%2\">layer #%2</a>.")
+            messages << QCoreApplication::translate(
+                            "Calculation", "Invalid thermal conductivity %1 of material in <a "
+                                           "href=\"layer-%2\">layer #%2</a>.")
                             .arg(gText(lambda))
                             .arg(i + 1);
             return ResultType::InvalidInput;
@@ -211,12 +211,14 @@ ResultType::Type calculateGlaser(const InputData &input, HeatFlowDirection heatF
         r.R_Glaser[i] = layer.m_width / lambda;
     }
     if (out.m_Rs <= 0) {
-        messages << tr("Invalid surface resistance outside %f.")
+        messages << QCoreApplication::translate("Calculation",
+                                                "Invalid surface resistance outside %f.")
                         .replace(QLatin1String("%f"), QString::number(out.m_Rs, 'f', 6));
         return ResultType::InvalidInput;
     }
     if (in.m_Rs <= 0) {
-        messages << tr("Invalid surface resistance inside)%f.")
+        messages << QCoreApplication::translate("Calculation",
+                                                "Invalid surface resistance inside)%f.")
                         .replace(QLatin1String("%f"), QString::number(in.m_Rs, 'f', 6));
         return ResultType::InvalidInput;
     }

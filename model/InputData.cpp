@@ -63,11 +63,6 @@ InputStatus InputData::validate()
 
 namespace {
 
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("InputData", text);
-}
-
 // Values in messages in the general format with 6 significant digits; NaN reads "nan".
 QString value(double x)
 {
@@ -78,32 +73,44 @@ QString value(double x)
 QString materialFault(const Material &m, const QString &layer)
 {
     if (m.m_name.isEmpty())
-        return tr("%1: the material has no name.").arg(layer);
+        return QCoreApplication::translate("InputData", "%1: the material has no name.").arg(layer);
     // The conditions are those of Material::isValid(), written positively so that NaN fails.
     if (!(m.m_rho > 0))
-        return tr("%1: bulk density %2 kg/m³, must be greater than 0.").arg(layer, value(m.m_rho));
+        return QCoreApplication::translate("InputData",
+                                           "%1: bulk density %2 kg/m³, must be greater than 0.")
+            .arg(layer, value(m.m_rho));
     if (!(m.m_lambda > 0))
-        return tr("%1: thermal conductivity %2 W/(m·K), must be greater than 0.")
+        return QCoreApplication::translate(
+                   "InputData", "%1: thermal conductivity %2 W/(m·K), must be greater than 0.")
             .arg(layer, value(m.m_lambda));
     if (!(m.m_mu > 0))
-        return tr("%1: vapour diffusion resistance factor %2, must be greater than 0.")
+        return QCoreApplication::translate(
+                   "InputData",
+                   "%1: vapour diffusion resistance factor %2, must be greater than 0.")
             .arg(layer, value(m.m_mu));
     if (!(m.m_w_80 > 0))
-        return tr("%1: moisture content at 80 %RH %2 m³/m³, must be greater than 0.")
+        return QCoreApplication::translate(
+                   "InputData", "%1: moisture content at 80 %RH %2 m³/m³, must be greater than 0.")
             .arg(layer, value(m.m_w_80));
     if (!(m.m_w_80 < m.m_w_sat))
-        return tr("%1: moisture content at 80 %RH %2 m³/m³, must be below the saturation "
-                  "moisture content %3 m³/m³.")
+        return QCoreApplication::translate(
+                   "InputData",
+                   "%1: moisture content at 80 %RH %2 m³/m³, must be below the saturation "
+                   "moisture content %3 m³/m³.")
             .arg(layer, value(m.m_w_80), value(m.m_w_sat));
     if (!(m.m_w_sat <= 1))
-        return tr("%1: saturation moisture content %2 m³/m³, must not exceed 1.")
+        return QCoreApplication::translate(
+                   "InputData", "%1: saturation moisture content %2 m³/m³, must not exceed 1.")
             .arg(layer, value(m.m_w_sat));
     if (!(m.m_A_w >= 0))
-        return tr("%1: water absorption coefficient %2 kg/(m²·s^0.5), must not be negative.")
+        return QCoreApplication::translate(
+                   "InputData",
+                   "%1: water absorption coefficient %2 kg/(m²·s^0.5), must not be negative.")
             .arg(layer, value(m.m_A_w));
     if (!(m.m_category >= 0 && m.m_category <= 12))
-        return tr("%1: material category %2 is unknown.").arg(layer, QString::number(m.m_category));
-    return tr("%1: the material is not valid.").arg(layer);
+        return QCoreApplication::translate("InputData", "%1: material category %2 is unknown.")
+            .arg(layer, QString::number(m.m_category));
+    return QCoreApplication::translate("InputData", "%1: the material is not valid.").arg(layer);
 }
 
 // The first value of the climate record that Climate::isValid() rejects, or an empty text.
@@ -121,23 +128,35 @@ QString climateFault(const Climate &c)
         const double T = k.condition->m_T;
         const double rh = k.condition->m_rh;
         if (!(T >= -40 && T <= 80))
-            return tr("Climate %1: temperature %2 °C, must lie between -40 and 80 °C.")
-                .arg(tr(k.name), value(T));
+            return QCoreApplication::translate(
+                       "InputData",
+                       "Climate %1: temperature %2 °C, must lie between -40 and 80 °C.")
+                .arg(QCoreApplication::translate("InputData", k.name), value(T));
         if (!(rh >= 0 && rh <= 100))
-            return tr("Climate %1: relative humidity %2 %, must lie between 0 and 100 %.")
-                .arg(tr(k.name), value(rh));
+            return QCoreApplication::translate(
+                       "InputData",
+                       "Climate %1: relative humidity %2 %, must lie between 0 and 100 %.")
+                .arg(QCoreApplication::translate("InputData", k.name), value(rh));
     }
     if (!(c.insideWinter().m_Rs > 0))
-        return tr("Climate inside: surface resistance %1 m²K/W, must be greater than 0.")
+        return QCoreApplication::translate(
+                   "InputData",
+                   "Climate inside: surface resistance %1 m²K/W, must be greater than 0.")
             .arg(value(c.insideWinter().m_Rs));
     if (!(c.outsideWinter().m_Rs > 0))
-        return tr("Climate outside: surface resistance %1 m²K/W, must be greater than 0.")
+        return QCoreApplication::translate(
+                   "InputData",
+                   "Climate outside: surface resistance %1 m²K/W, must be greater than 0.")
             .arg(value(c.outsideWinter().m_Rs));
     if (!(c.tT() > 0))
-        return tr("Climate: condensation period of %1 days, must be longer than 0 days.")
+        return QCoreApplication::translate(
+                   "InputData",
+                   "Climate: condensation period of %1 days, must be longer than 0 days.")
             .arg(value(c.tT()));
     if (!(c.tT_summer() > 0))
-        return tr("Climate: evaporation period of %1 days, must be longer than 0 days.")
+        return QCoreApplication::translate(
+                   "InputData",
+                   "Climate: evaporation period of %1 days, must be longer than 0 days.")
             .arg(value(c.tT_summer()));
     return QString();
 }
@@ -150,10 +169,13 @@ QString InputData::faultText() const
     for (int i = 0; i < layerCount(); ++i) {
         const MaterialLayer &l = m_layers[std::size_t(i)];
         const QString layer = l.m_name.isEmpty()
-                                  ? tr("Layer #%1").arg(i + 1)
-                                  : tr("Layer #%1 (%2)").arg(QString::number(i + 1), l.m_name);
+                                  ? QCoreApplication::translate("InputData", "Layer #%1").arg(i + 1)
+                                  : QCoreApplication::translate("InputData", "Layer #%1 (%2)")
+                                        .arg(QString::number(i + 1), l.m_name);
         if (!(l.m_width > 0))
-            return tr("%1: width %2 m, must be greater than 0.").arg(layer, value(l.m_width));
+            return QCoreApplication::translate("InputData",
+                                               "%1: width %2 m, must be greater than 0.")
+                .arg(layer, value(l.m_width));
         if (!l.isValid())
             return materialFault(l, layer);
     }

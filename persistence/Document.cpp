@@ -18,17 +18,13 @@
 
 namespace {
 
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("Document", text);
-}
-
 // Reads a physical value of the document block into the unit targetUnit. False with the
 // message "Error reading parameter '<keyword>'!" (plus the reason of a unit error).
 bool readDocumentQuantity(const LegacyKeywordText::Line &line, const char *keyword,
                           const char *targetUnit, double &value, QString &message)
 {
-    const QString error = tr("Error reading parameter '%1'!").arg(QLatin1String(keyword));
+    const QString error = QCoreApplication::translate("Document", "Error reading parameter '%1'!")
+                              .arg(QLatin1String(keyword));
     try {
         if (LegacyKeywordText::readQuantity(keyword, line.m_value, targetUnit, value))
             return true;
@@ -44,7 +40,8 @@ bool readDocumentText(const LegacyKeywordText::Line &line, const char *keyword, 
                       QString &message)
 {
     if (!line.m_hasValue) {
-        message = tr("Error reading parameter '%1'!").arg(QLatin1String(keyword));
+        message = QCoreApplication::translate("Document", "Error reading parameter '%1'!")
+                      .arg(QLatin1String(keyword));
         return false;
     }
     text = LegacyKeywordText::fromFile(line.m_value);
@@ -63,17 +60,23 @@ bool Document::readOld(const QString &fileName, QString &message)
 {
     const qint64 size = QFileInfo(fileName).size();
     if (size > MaxFileSize) {
-        message = tr("[Document::readOld]  Error reading project file '%1'\n").arg(fileName) +
-                  tr("The file holds %1 bytes; project files of the old format are read up to "
-                     "%2 MB.")
+        message = QCoreApplication::translate(
+                      "Document", "[Document::readOld]  Error reading project file '%1'\n")
+                      .arg(fileName) +
+                  QCoreApplication::translate(
+                      "Document",
+                      "The file holds %1 bytes; project files of the old format are read up to "
+                      "%2 MB.")
                       .arg(size)
                       .arg(MaxFileSize / (1024 * 1024));
         return false;
     }
     std::ifstream in(QFile::encodeName(fileName).constData(), std::ios::in | std::ios::binary);
     if (!in) {
-        message = tr("[Document::readOld]  Error reading project file '%1'\n").arg(fileName) +
-                  tr("Cannot open file.");
+        message = QCoreApplication::translate(
+                      "Document", "[Document::readOld]  Error reading project file '%1'\n")
+                      .arg(fileName) +
+                  QCoreApplication::translate("Document", "Cannot open file.");
         return false;
     }
     return readOld(in, fileName, message);
@@ -89,7 +92,8 @@ bool Document::readOld(std::istream &in, const QString &fileName, QString &messa
 
     Line first;
     if (!nextLine(in, first) || first.m_keyword.find("FileVersion") == std::string::npos) {
-        message = tr("[Document::readOld]  Keyword 'FileVersion' missing!");
+        message = QCoreApplication::translate(
+            "Document", "[Document::readOld]  Keyword 'FileVersion' missing!");
         return false;
     }
     // the version is the second word of the line
@@ -105,8 +109,10 @@ bool Document::readOld(std::istream &in, const QString &fileName, QString &messa
         inner = QString::fromLocal8Bit(ex.what());
     }
     if (!ok) {
-        message =
-            tr("[Document::readOld]  Error reading project file '%1'\n").arg(fileName) + inner;
+        message = QCoreApplication::translate(
+                      "Document", "[Document::readOld]  Error reading project file '%1'\n")
+                      .arg(fileName) +
+                  inner;
         return false;
     }
     return true;
@@ -118,7 +124,7 @@ bool Document::readDocumentBlock(std::istream &in, const std::string &version, Q
 
     Line line;
     if (!nextLine(in, line) || line.m_key != "DOCUMENT" || !opensBlock(line)) {
-        message = tr("Block start '{' missing!");
+        message = QCoreApplication::translate("Document", "Block start '{' missing!");
         return false;
     }
 
@@ -136,14 +142,16 @@ bool Document::readDocumentBlock(std::istream &in, const std::string &version, Q
         double v = 0;
         if (key == "CLIMATE_LIST") {
             if (!opensBlock(line)) {
-                message = tr("Block start '{' missing for climatelist!");
+                message = QCoreApplication::translate("Document",
+                                                      "Block start '{' missing for climatelist!");
                 return false;
             }
             if (!LegacyFormat::readClimateOld(in, m_input, message))
                 return false;
         } else if (key == "STRUCTURE") {
             if (!opensBlock(line)) {
-                message = tr("Block start '{' missing for wall data!");
+                message = QCoreApplication::translate("Document",
+                                                      "Block start '{' missing for wall data!");
                 return false;
             }
             if (!LegacyFormat::readConstructionOld(in, version, m_input, message))
@@ -179,7 +187,8 @@ bool Document::readDocumentBlock(std::istream &in, const std::string &version, Q
                 return false;
         } else if (key == "Remarks") {
             if (!opensBlock(line)) {
-                message = tr("Block start '{' missing for remarks!");
+                message =
+                    QCoreApplication::translate("Document", "Block start '{' missing for remarks!");
                 return false;
             }
             // A 32-bit little-endian byte count, then that many bytes of formatted text that
@@ -194,7 +203,8 @@ bool Document::readDocumentBlock(std::istream &in, const std::string &version, Q
                 lineEnds ? lineEnds->readRaw(reinterpret_cast<char *>(bytes), 4)
                          : (in.read(reinterpret_cast<char *>(bytes), 4), in.gcount());
             if (got != 4) {
-                message = tr("Unexpected end of file in remarks!");
+                message =
+                    QCoreApplication::translate("Document", "Unexpected end of file in remarks!");
                 return false;
             }
             const std::uint32_t count = std::uint32_t(bytes[0]) | std::uint32_t(bytes[1]) << 8 |
@@ -204,14 +214,17 @@ bool Document::readDocumentBlock(std::istream &in, const std::string &version, Q
                                                 ? lineEnds->skipRaw(std::streamsize(count))
                                                 : (in.ignore(std::streamsize(count)), in.gcount());
             if (skipped != std::streamsize(count)) {
-                message = tr("Unexpected end of file in remarks!");
+                message =
+                    QCoreApplication::translate("Document", "Unexpected end of file in remarks!");
                 return false;
             }
         } else {
-            message = tr("Invalid keyword '%1' in project file!").arg(fromFile(line.m_keyword));
+            message =
+                QCoreApplication::translate("Document", "Invalid keyword '%1' in project file!")
+                    .arg(fromFile(line.m_keyword));
             return false;
         }
     }
-    message = tr("Block end '}' missing!");
+    message = QCoreApplication::translate("Document", "Block end '}' missing!");
     return false;
 }

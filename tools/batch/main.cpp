@@ -21,6 +21,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QLocale>
 #include <QRegularExpression>
 #include <QStringList>
 #include <QTranslator>
@@ -187,6 +188,10 @@ int main(int argc, char *argv[])
     std::unique_ptr<QCoreApplication> application(pictures ? new QApplication(argc, argv)
                                                            : new QCoreApplication(argc, argv));
     QCoreApplication &app = *application;
+    // Numbers as the program shows them: the locale's, without group separators.
+    QLocale locale;
+    locale.setNumberOptions(locale.numberOptions() | QLocale::OmitGroupSeparator);
+    QLocale::setDefault(locale);
 
     // Log messages of the engine go to standard error, so that standard output carries only the
     // results (and stays valid JSON).
