@@ -102,8 +102,13 @@ int main(int argc, char *argv[])
             QTranslator qtTranslator;
             QTranslator programTranslator;
             if (langId == QLatin1String("en")) {
-                log << "No Translation required for locale: en";
-                log.flush();
+                // English is the language of the sources; its catalogue only corrects the
+                // spelling of a few texts that files and catalogues key on.
+                if (loadCatalogue(programTranslator,
+                                  QLatin1String(Constants::ProgramFileBaseName) +
+                                      QStringLiteral("_en"),
+                                  log))
+                    QCoreApplication::installTranslator(&programTranslator);
             } else {
                 log << "Translation required for locale: " << langId.toStdString();
                 log.flush();

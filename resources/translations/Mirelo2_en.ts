@@ -5,1045 +5,1049 @@
     <name>AboutDialog</name>
     <message>
         <source>About %1</source>
-        <translation type="unfinished"></translation>
+        <translation>About %1</translation>
     </message>
     <message>
         <source>Version</source>
-        <translation type="unfinished"></translation>
+        <translation>Version</translation>
     </message>
     <message>
         <source>A software for hygrothermal evaluation of building envelope systems</source>
-        <translation type="unfinished"></translation>
+        <translation>A software for hygrothermal evaluation of building envelope systems</translation>
     </message>
     <message>
         <source>Third-party components and their licences:</source>
-        <translation type="unfinished"></translation>
+        <translation>Third-party components and their licences:</translation>
     </message>
 </context>
 <context>
     <name>Assessment</name>
     <message>
         <source>no construction</source>
-        <translation type="unfinished"></translation>
+        <translation>no construction</translation>
     </message>
     <message>
         <source>invalid input</source>
-        <translation type="unfinished"></translation>
+        <translation>invalid input</translation>
     </message>
     <message>
         <source>invalid input: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>invalid input: %1</translation>
     </message>
     <message>
         <source>the moisture calculation failed</source>
-        <translation type="unfinished"></translation>
+        <translation>the moisture calculation failed</translation>
     </message>
     <message>
         <source>there is no algorithm for this problem</source>
-        <translation type="unfinished"></translation>
+        <translation>there is no algorithm for this problem</translation>
     </message>
     <message>
         <source>condensation on the inside surface</source>
-        <translation type="unfinished"></translation>
+        <translation>condensation on the inside surface</translation>
     </message>
     <message>
         <source>condensation on the outside surface</source>
-        <translation type="unfinished"></translation>
+        <translation>condensation on the outside surface</translation>
     </message>
 </context>
 <context>
     <name>AssessmentConditions</name>
     <message>
         <source>Custom conditions</source>
-        <translation type="unfinished"></translation>
+        <translation>Custom conditions</translation>
     </message>
     <message>
         <source>German Standard DIN 4108-3 from 2001</source>
-        <translation type="unfinished"></translation>
+        <translation>German Standard DIN 4108-3 from 2001</translation>
     </message>
     <message>
         <source>German Standard DIN 4108-3 from 2014, 2018 and 2024</source>
-        <translation type="unfinished"></translation>
+        <translation>German Standard DIN 4108-3 from 2014, 2018 and 2024</translation>
     </message>
     <message>
         <source>Unknown condition</source>
-        <translation type="unfinished"></translation>
+        <translation>Unknown condition</translation>
     </message>
 </context>
 <context>
     <name>AssessmentTypeWidget</name>
     <message>
         <source>Assessment Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Assessment Type</translation>
     </message>
     <message>
         <source>The condensation time must be &gt; 0d and &lt; 300d.</source>
-        <translation type="unfinished"></translation>
+        <translation>The condensation time must be &gt; 0d and &lt; 300d.</translation>
     </message>
     <message>
         <source>The drying time must be &gt; 0d and &lt; 300d.</source>
-        <translation type="unfinished"></translation>
+        <translation>The drying time must be &gt; 0d and &lt; 300d.</translation>
     </message>
     <message>
         <source>Select assessment type</source>
-        <translation type="unfinished"></translation>
+        <translation>Select assessment type</translation>
     </message>
     <message>
         <source>Condensation time in d</source>
-        <translation type="unfinished"></translation>
+        <translation>Condensation time in d</translation>
     </message>
     <message>
         <source>Drying time in d</source>
-        <translation type="unfinished"></translation>
+        <translation>Drying time in d</translation>
     </message>
 </context>
 <context>
     <name>Calculation</name>
     <message>
         <source>Invalid width %1 of &lt;a href=&quot;layer-%2&quot;&gt;layer #%2&lt;/a&gt;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Invalid width %1 of &lt;a href=&quot;layer-%2&quot;&gt;layer #%2&lt;/a&gt;.</translation>
     </message>
     <message>
         <source>Error in Glaser-Calculation.</source>
-        <translation type="unfinished"></translation>
+        <translation>Error in Glaser-Calculation.</translation>
     </message>
     <message>
         <source>Invalid mu %1 of material in &lt;a href=&quot;layer-%2&quot;&gt;layer #%2&lt;/a&gt;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Invalid mu %1 of material in &lt;a href=&quot;layer-%2&quot;&gt;layer #%2&lt;/a&gt;.</translation>
     </message>
     <message>
         <source>Invalid thermal conductivity %1 of material in &lt;a href=&quot;layer-%2&quot;&gt;layer #%2&lt;/a&gt;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Invalid thermal conductivity %1 of material in &lt;a href=&quot;layer-%2&quot;&gt;layer #%2&lt;/a&gt;.</translation>
     </message>
     <message>
         <source>Invalid surface resistance outside %f.</source>
-        <translation type="unfinished"></translation>
+        <translation>Invalid surface resistance outside %f.</translation>
     </message>
     <message>
         <source>Invalid surface resistance inside)%f.</source>
-        <translation type="unfinished"></translation>
+        <translation>Invalid surface resistance inside)%f.</translation>
     </message>
 </context>
 <context>
     <name>CandidateTrial</name>
     <message>
         <source>pv_e not correctly calculated! Algorithm error!</source>
-        <translation type="unfinished"></translation>
+        <translation>pv_e not correctly calculated! Algorithm error!</translation>
     </message>
 </context>
 <context>
     <name>Climate</name>
     <message>
         <source>Custom climate conditions, indoor</source>
-        <translation type="unfinished"></translation>
+        <translation>Custom climate conditions, indoor</translation>
     </message>
     <message>
         <source>Custom climate conditions, outdoor</source>
-        <translation type="unfinished"></translation>
+        <translation>Custom climate conditions, outdoor</translation>
     </message>
     <message>
         <source>DIN 4108-3 2001 Indoor climate, heat flow direction horizontal and upwards</source>
-        <translation type="unfinished"></translation>
+        <translation>DIN 4108-3 2001 Indoor climate, heat flow direction horizontal and upwards</translation>
     </message>
     <message>
         <source>DIN 4108-3 2001 Indoor climate, heat flow direction downwards</source>
-        <translation type="unfinished"></translation>
+        <translation>DIN 4108-3 2001 Indoor climate, heat flow direction downwards</translation>
     </message>
     <message>
         <source>DIN EN ISO 6946 Indoor climate, heat flow direction horizontal</source>
-        <translation type="unfinished"></translation>
+        <translation>DIN EN ISO 6946 Indoor climate, heat flow direction horizontal</translation>
     </message>
     <message>
         <source>DIN EN ISO 6946 Indoor climate, heat flow direction downwards</source>
-        <translation type="unfinished"></translation>
+        <translation>DIN EN ISO 6946 Indoor climate, heat flow direction downwards</translation>
     </message>
     <message>
         <source>DIN EN ISO 6946 Indoor climate, heat flow direction upwards</source>
-        <translation type="unfinished"></translation>
+        <translation>DIN EN ISO 6946 Indoor climate, heat flow direction upwards</translation>
     </message>
     <message>
         <source>DIN EN ISO 13788 Indoor climate, all other surfaces</source>
-        <translation type="unfinished"></translation>
+        <translation>DIN EN ISO 13788 Indoor climate, all other surfaces</translation>
     </message>
     <message>
         <source>DIN EN ISO 13788 Indoor climate, on glazings and window frames</source>
-        <translation type="unfinished"></translation>
+        <translation>DIN EN ISO 13788 Indoor climate, on glazings and window frames</translation>
     </message>
     <message>
         <source>DIN 4108-8 Indoor climate, in built in cupboards, mould protection</source>
-        <translation type="unfinished"></translation>
+        <translation>DIN 4108-8 Indoor climate, in built in cupboards, mould protection</translation>
     </message>
     <message>
         <source>DIN 4108-8 Indoor climate, behaind normal cupboards, mould protection</source>
-        <translation type="unfinished"></translation>
+        <translation>DIN 4108-8 Indoor climate, behind normal cupboards, mould protection</translation>
     </message>
     <message>
         <source>DIN 4108-3_2024 Indoor climate</source>
-        <translation type="unfinished"></translation>
+        <translation>DIN 4108-3_2024 Indoor climate</translation>
     </message>
     <message>
         <source>DIN 4108-3 2001 Outdoor, boundary to outside</source>
-        <translation type="unfinished"></translation>
+        <translation>DIN 4108-3 2001 Outdoor, boundary to outside</translation>
     </message>
     <message>
         <source>DIN 4108-3 2001 Outdoor, boundary to ventilated air space</source>
-        <translation type="unfinished"></translation>
+        <translation>DIN 4108-3 2001 Outdoor, boundary to ventilated air space</translation>
     </message>
     <message>
         <source>DIN 4108-3_2024 Outdoor climate</source>
-        <translation type="unfinished"></translation>
+        <translation>DIN 4108-3_2024 Outdoor climate</translation>
     </message>
     <message>
         <source>DIN 4108-3 2001 Outdoor, boundary to ground</source>
-        <translation type="unfinished"></translation>
+        <translation>DIN 4108-3 2001 Outdoor, boundary to ground</translation>
     </message>
     <message>
         <source>DIN 4108-3 2024 Outdoor, boundary to ground</source>
-        <translation type="unfinished"></translation>
+        <translation>DIN 4108-3 2024 Outdoor, boundary to ground</translation>
     </message>
     <message>
         <source>DIN EN ISO 6946 Outdoor climate</source>
-        <translation type="unfinished"></translation>
+        <translation>DIN EN ISO 6946 Outdoor climate</translation>
     </message>
 </context>
 <context>
     <name>ClimateEditWidget</name>
     <message>
         <source>Climatic Data</source>
-        <translation type="unfinished"></translation>
+        <translation>Climatic Data</translation>
     </message>
     <message>
         <source>Winter:</source>
-        <translation type="unfinished"></translation>
+        <translation>Winter:</translation>
     </message>
     <message>
         <source>Climate of the condensation period</source>
-        <translation type="unfinished"></translation>
+        <translation>Climate of the condensation period</translation>
     </message>
     <message>
         <source>Summer:</source>
-        <translation type="unfinished"></translation>
+        <translation>Summer:</translation>
     </message>
     <message>
         <source>Climate of the evaporation period</source>
-        <translation type="unfinished"></translation>
+        <translation>Climate of the evaporation period</translation>
     </message>
     <message>
         <source>The surface resistance must be &gt;= 0.</source>
-        <translation type="unfinished"></translation>
+        <translation>The surface resistance must be &gt;= 0.</translation>
     </message>
     <message>
         <source>The relative humidity must be &gt; 0% and &lt; 100%.</source>
-        <translation type="unfinished"></translation>
+        <translation>The relative humidity must be &gt; 0% and &lt; 100%.</translation>
     </message>
     <message>
         <source>Select climate data preset:</source>
-        <translation type="unfinished"></translation>
+        <translation>Select climate data preset:</translation>
     </message>
     <message>
         <source>Temperature in [%1C]:</source>
-        <translation type="unfinished"></translation>
+        <translation>Temperature in [%1C]:</translation>
     </message>
     <message>
         <source>Relative Humidity in [%]:</source>
-        <translation type="unfinished"></translation>
+        <translation>Relative Humidity in [%]:</translation>
     </message>
     <message>
         <source>Surface transfer resistance in [m%1K/W]:</source>
-        <translation type="unfinished"></translation>
+        <translation>Surface transfer resistance in [m%1K/W]:</translation>
     </message>
     <message>
         <source>The temperature must be &gt; -40%1C and &lt; 80%1C.</source>
-        <translation type="unfinished"></translation>
+        <translation>The temperature must be &gt; -40%1C and &lt; 80%1C.</translation>
     </message>
 </context>
 <context>
     <name>ClimateFrame</name>
     <message>
         <source>Climate Data</source>
-        <translation type="unfinished"></translation>
+        <translation>Climate Data</translation>
     </message>
     <message>
         <source>Temperature</source>
-        <translation type="unfinished"></translation>
+        <translation>Temperature</translation>
     </message>
     <message>
         <source>Relative Humidity</source>
-        <translation type="unfinished"></translation>
+        <translation>Relative Humidity</translation>
     </message>
     <message>
         <source>Climate at warm side</source>
-        <translation type="unfinished"></translation>
+        <translation>Climate at warm side</translation>
     </message>
     <message>
         <source>Climate at cold side</source>
-        <translation type="unfinished"></translation>
+        <translation>Climate at cold side</translation>
     </message>
     <message>
         <source>Winter Climate</source>
-        <translation type="unfinished"></translation>
+        <translation>Winter Climate</translation>
     </message>
     <message>
         <source>Duration of Condensation Periode (winter)</source>
-        <translation type="unfinished"></translation>
+        <translation>Duration of Condensation Period (winter)</translation>
     </message>
     <message>
         <source>Days</source>
-        <translation type="unfinished"></translation>
+        <translation>Days</translation>
     </message>
     <message>
         <source>Summer Climate</source>
-        <translation type="unfinished"></translation>
+        <translation>Summer Climate</translation>
     </message>
     <message>
         <source>Duration of Drying Periode (summer)</source>
-        <translation type="unfinished"></translation>
+        <translation>Duration of Drying Period (summer)</translation>
     </message>
 </context>
 <context>
     <name>ConfigDialog</name>
     <message>
         <source>General Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>General Settings</translation>
     </message>
     <message>
         <source>Default Project Info</source>
-        <translation type="unfinished"></translation>
+        <translation>Default Project Info</translation>
     </message>
     <message>
         <source>Default Print Config</source>
-        <translation type="unfinished"></translation>
+        <translation>Default Print Config</translation>
     </message>
 </context>
 <context>
     <name>ConfigPageGeneral</name>
     <message>
         <source>Start Program without project</source>
-        <translation type="unfinished"></translation>
+        <translation>Start Program without project</translation>
     </message>
     <message>
         <source>Start Program with last recent project</source>
-        <translation type="unfinished"></translation>
+        <translation>Start Program with last recent project</translation>
     </message>
     <message>
         <source>Construction layer width in [mm]</source>
-        <translation type="unfinished"></translation>
+        <translation>Construction layer width in [mm]</translation>
     </message>
     <message>
         <source>Construction layer width in [cm]</source>
-        <translation type="unfinished"></translation>
+        <translation>Construction layer width in [cm]</translation>
     </message>
     <message>
         <source>Construction layer width in [dm]</source>
-        <translation type="unfinished"></translation>
+        <translation>Construction layer width in [dm]</translation>
     </message>
     <message>
         <source>Construction layer width in [m]</source>
-        <translation type="unfinished"></translation>
+        <translation>Construction layer width in [m]</translation>
     </message>
     <message>
         <source>Use kg/m%1s%2 as unit for Aw</source>
-        <translation type="unfinished"></translation>
+        <translation>Use kg/m%1s%2 as unit for Aw</translation>
     </message>
     <message>
         <source>Use kg/m%1h%2 as unit for Aw</source>
-        <translation type="unfinished"></translation>
+        <translation>Use kg/m%1h%2 as unit for Aw</translation>
     </message>
     <message>
         <source>Use moisture dependent thermal conductivity</source>
-        <translation type="unfinished"></translation>
+        <translation>Use moisture dependent thermal conductivity</translation>
     </message>
     <message>
         <source>Directory for user material database and construction database:</source>
-        <translation type="unfinished"></translation>
+        <translation>Directory for user material database and construction database:</translation>
     </message>
     <message>
         <source>User material directory</source>
-        <translation type="unfinished"></translation>
+        <translation>User material directory</translation>
     </message>
     <message>
         <source>Directory not valid.</source>
-        <translation type="unfinished"></translation>
+        <translation>Directory not valid.</translation>
     </message>
     <message>
         <source>There exist a file with the same name.</source>
-        <translation type="unfinished"></translation>
+        <translation>There exist a file with the same name.</translation>
     </message>
     <message>
         <source>The given text cannot be used as directory.</source>
-        <translation type="unfinished"></translation>
+        <translation>The given text cannot be used as directory.</translation>
     </message>
     <message>
         <source>Directory not writebale.</source>
-        <translation type="unfinished"></translation>
+        <translation>Directory not writable.</translation>
     </message>
     <message>
         <source>The material database cannot be stored here.</source>
-        <translation type="unfinished"></translation>
+        <translation>The material database cannot be stored here.</translation>
     </message>
 </context>
 <context>
     <name>ConfigPageProjectInformation</name>
     <message>
         <source>The settings below are transfered into newly created projects. To edit the project information of the current project, use the project information editor available from the edit menu.</source>
-        <translation type="unfinished"></translation>
+        <translation>The settings below are transferred into newly created projects. To edit the project information of the current project, use the project information editor available from the edit menu.</translation>
     </message>
 </context>
 <context>
     <name>ConfigPrintDefaults</name>
     <message>
         <source>General Appearance</source>
-        <translation type="unfinished"></translation>
+        <translation>General Appearance</translation>
     </message>
     <message>
         <source>Input Data</source>
-        <translation type="unfinished"></translation>
+        <translation>Input Data</translation>
     </message>
     <message>
         <source>Diagrams</source>
-        <translation type="unfinished"></translation>
+        <translation>Diagrams</translation>
     </message>
     <message>
         <source>Results</source>
-        <translation type="unfinished"></translation>
+        <translation>Results</translation>
     </message>
     <message>
         <source>Final Remarks</source>
-        <translation type="unfinished"></translation>
+        <translation>Final Remarks</translation>
     </message>
     <message>
         <source>Header</source>
-        <translation type="unfinished"></translation>
+        <translation>Header</translation>
     </message>
     <message>
         <source>Footer</source>
-        <translation type="unfinished"></translation>
+        <translation>Footer</translation>
     </message>
     <message>
         <source>Page numbers in footer</source>
-        <translation type="unfinished"></translation>
+        <translation>Page numbers in footer</translation>
     </message>
     <message>
         <source>Project information</source>
-        <translation type="unfinished"></translation>
+        <translation>Project information</translation>
     </message>
     <message>
         <source>User Logo</source>
-        <translation type="unfinished"></translation>
+        <translation>User Logo</translation>
     </message>
     <message>
         <source>No user logo</source>
-        <translation type="unfinished"></translation>
+        <translation>No user logo</translation>
     </message>
     <message>
         <source>Logo in page header</source>
-        <translation type="unfinished"></translation>
+        <translation>Logo in page header</translation>
     </message>
     <message>
         <source>Logo right from project informations</source>
-        <translation type="unfinished"></translation>
+        <translation>Logo right from project information</translation>
     </message>
     <message>
         <source>Scale by width</source>
-        <translation type="unfinished"></translation>
+        <translation>Scale by width</translation>
     </message>
     <message>
         <source>Scale by height</source>
-        <translation type="unfinished"></translation>
+        <translation>Scale by height</translation>
     </message>
     <message>
         <source> px</source>
-        <translation type="unfinished"></translation>
+        <translation> px</translation>
     </message>
     <message>
         <source>Position:</source>
-        <translation type="unfinished"></translation>
+        <translation>Position:</translation>
     </message>
     <message>
         <source>Image file:</source>
-        <translation type="unfinished"></translation>
+        <translation>Image file:</translation>
     </message>
     <message>
         <source>Size:</source>
-        <translation type="unfinished"></translation>
+        <translation>Size:</translation>
     </message>
     <message>
         <source>Select user logo</source>
-        <translation type="unfinished"></translation>
+        <translation>Select user logo</translation>
     </message>
     <message>
         <source>Images (*.png *.jpg *.jpeg *.bmp *.svg)</source>
-        <translation type="unfinished"></translation>
+        <translation>Images (*.png *.jpg *.jpeg *.bmp *.svg)</translation>
     </message>
     <message>
         <source>Construction sketch</source>
-        <translation type="unfinished"></translation>
+        <translation>Construction sketch</translation>
     </message>
     <message>
         <source>Material data</source>
-        <translation type="unfinished"></translation>
+        <translation>Material data</translation>
     </message>
     <message>
         <source>Climate data</source>
-        <translation type="unfinished"></translation>
+        <translation>Climate data</translation>
     </message>
     <message>
         <source>Surface Resistance</source>
-        <translation type="unfinished"></translation>
+        <translation>Surface Resistance</translation>
     </message>
     <message>
         <source>Temperature and moisture profiles</source>
-        <translation type="unfinished"></translation>
+        <translation>Temperature and moisture profiles</translation>
     </message>
     <message>
         <source>Vapor pressure profiles</source>
-        <translation type="unfinished"></translation>
+        <translation>Vapor pressure profiles</translation>
     </message>
     <message>
         <source>DIN 4108-3 (Glaser) - Summary</source>
-        <translation type="unfinished"></translation>
+        <translation>DIN 4108-3 (Glaser) - Summary</translation>
     </message>
     <message>
         <source>%1 Results - Summary</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Results - Summary</translation>
     </message>
     <message>
         <source>%1 Results - Detailed Table</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Results - Detailed Table</translation>
     </message>
     <message>
         <source>Resistances and %1 values</source>
-        <translation type="unfinished"></translation>
+        <translation>Resistances and %1 values</translation>
     </message>
     <message>
         <source>Construction kind for test of minimum thermal resistance
 according german standard DIN 4108-2 table 3</source>
-        <translation type="unfinished"></translation>
+        <translation>Construction kind for test of minimum thermal resistance
+according german standard DIN 4108-2 table 3</translation>
     </message>
     <message>
         <source>Please enter your final remarksr here!</source>
-        <translation type="unfinished"></translation>
+        <translation>Please enter your final remarks here!</translation>
     </message>
     <message>
         <source>Header of first order.</source>
-        <translation type="unfinished"></translation>
+        <translation>Header of first order.</translation>
     </message>
     <message>
         <source>Header of second order.</source>
-        <translation type="unfinished"></translation>
+        <translation>Header of second order.</translation>
     </message>
     <message>
         <source>Header of third order.</source>
-        <translation type="unfinished"></translation>
+        <translation>Header of third order.</translation>
     </message>
     <message>
         <source>Normal</source>
-        <translation type="unfinished"></translation>
+        <translation>Normal</translation>
     </message>
     <message>
         <source>Normal text.</source>
-        <translation type="unfinished"></translation>
+        <translation>Normal text.</translation>
     </message>
     <message>
         <source>Underline.</source>
-        <translation type="unfinished"></translation>
+        <translation>Underline.</translation>
     </message>
     <message>
         <source>Italic font.</source>
-        <translation type="unfinished"></translation>
+        <translation>Italic font.</translation>
     </message>
     <message>
         <source>Bold font.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bold font.</translation>
     </message>
     <message>
         <source>Print Final Remarks</source>
-        <translation type="unfinished"></translation>
+        <translation>Print Final Remarks</translation>
     </message>
 </context>
 <context>
     <name>Construction</name>
     <message>
         <source>Unknown</source>
-        <translation type="unfinished"></translation>
+        <translation>Unknown</translation>
     </message>
 </context>
 <context>
     <name>ConstructionDatabaseTableModel</name>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Name</translation>
     </message>
     <message>
         <source>Warm side
 Layer 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Warm side
+Layer 1</translation>
     </message>
     <message>
         <source>Cold side
 Layer %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Cold side
+Layer %1</translation>
     </message>
     <message>
         <source>
 Layer %1</source>
-        <translation type="unfinished"></translation>
+        <translation>
+Layer %1</translation>
     </message>
 </context>
 <context>
     <name>ConstructionDatabaseWidget</name>
     <message>
         <source>No notes</source>
-        <translation type="unfinished"></translation>
+        <translation>No notes</translation>
     </message>
     <message>
         <source>Add construction</source>
-        <translation type="unfinished"></translation>
+        <translation>Add construction</translation>
     </message>
     <message>
         <source>Add a new construction to the list.</source>
-        <translation type="unfinished"></translation>
+        <translation>Add a new construction to the list.</translation>
     </message>
     <message>
         <source>Delete Construction</source>
-        <translation type="unfinished"></translation>
+        <translation>Delete Construction</translation>
     </message>
     <message>
         <source>Delete selected construction from list.</source>
-        <translation type="unfinished"></translation>
+        <translation>Delete selected construction from list.</translation>
     </message>
     <message>
         <source>Edit construction</source>
-        <translation type="unfinished"></translation>
+        <translation>Edit construction</translation>
     </message>
     <message>
         <source>Edit selected constrcution.</source>
-        <translation type="unfinished"></translation>
+        <translation>Edit selected construction.</translation>
     </message>
     <message>
         <source>Copy construction</source>
-        <translation type="unfinished"></translation>
+        <translation>Copy construction</translation>
     </message>
     <message>
         <source>Copy selected construction to a new one.</source>
-        <translation type="unfinished"></translation>
+        <translation>Copy selected construction to a new one.</translation>
     </message>
     <message>
         <source>Import...</source>
-        <translation type="unfinished"></translation>
+        <translation>Import...</translation>
     </message>
     <message>
         <source>Import external construction database</source>
-        <translation type="unfinished"></translation>
+        <translation>Import external construction database</translation>
     </message>
     <message>
         <source>View and Notes</source>
-        <translation type="unfinished"></translation>
+        <translation>View and Notes</translation>
     </message>
     <message>
         <source>Selected Construction:</source>
-        <translation type="unfinished"></translation>
+        <translation>Selected Construction:</translation>
     </message>
     <message>
         <source>New construction</source>
-        <translation type="unfinished"></translation>
+        <translation>New construction</translation>
     </message>
     <message>
         <source>%1 (copy)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (copy)</translation>
     </message>
     <message>
         <source>Do you really want to delete the construction &apos;%1&apos;?</source>
-        <translation type="unfinished"></translation>
+        <translation>Do you really want to delete the construction &apos;%1&apos;?</translation>
     </message>
     <message>
         <source>Select file with construction database.</source>
-        <translation type="unfinished"></translation>
+        <translation>Select file with construction database.</translation>
     </message>
     <message>
         <source>Database for Mirelo 2 (*.constr)</source>
-        <translation type="unfinished"></translation>
+        <translation>Database for Mirelo 2 (*.constr)</translation>
     </message>
     <message>
         <source>Construction read error.</source>
-        <translation type="unfinished"></translation>
+        <translation>Construction read error.</translation>
     </message>
     <message>
         <source>No constructions found in file &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>No constructions found in file &apos;%1&apos;</translation>
     </message>
     <message>
         <source>%1 constructions found in file &apos;%2&apos;, %3 of them new.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 constructions found in file &apos;%2&apos;, %3 of them new.</translation>
     </message>
     <message>
         <source>The file is damaged; only its first constructions could be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>The file is damaged; only its first constructions could be read.</translation>
     </message>
     <message>
         <source>Constructions added.</source>
-        <translation type="unfinished"></translation>
+        <translation>Constructions added.</translation>
     </message>
 </context>
 <context>
     <name>ConstructionEditDialog</name>
     <message>
         <source>Edit construction</source>
-        <translation type="unfinished"></translation>
+        <translation>Edit construction</translation>
     </message>
     <message>
         <source>The layer width must be &gt; 0.</source>
-        <translation type="unfinished"></translation>
+        <translation>The layer width must be &gt; 0.</translation>
     </message>
     <message>
         <source>Append layer...</source>
-        <translation type="unfinished"></translation>
+        <translation>Append layer...</translation>
     </message>
     <message>
         <source>Adds a layer of a chosen material on the cold side.</source>
-        <translation type="unfinished"></translation>
+        <translation>Adds a layer of a chosen material on the cold side.</translation>
     </message>
     <message>
         <source>Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Name:</translation>
     </message>
     <message>
         <source>Notes:</source>
-        <translation type="unfinished"></translation>
+        <translation>Notes:</translation>
     </message>
     <message>
         <source>Layers (warm side left)</source>
-        <translation type="unfinished"></translation>
+        <translation>Layers (warm side left)</translation>
     </message>
     <message>
         <source>Layer width [mm]:</source>
-        <translation type="unfinished"></translation>
+        <translation>Layer width [mm]:</translation>
     </message>
     <message>
         <source>The construction has no layers yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>The construction has no layers yet.</translation>
     </message>
     <message>
         <source>Click a layer to select it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Click a layer to select it.</translation>
     </message>
     <message>
         <source>Layer %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Layer %1: %2</translation>
     </message>
 </context>
 <context>
     <name>ConstructionLayerFrame</name>
     <message>
         <source>Material Properties</source>
-        <translation type="unfinished"></translation>
+        <translation>Material Properties</translation>
     </message>
     <message>
         <source>Material</source>
-        <translation type="unfinished"></translation>
+        <translation>Material</translation>
     </message>
     <message>
         <source>d - layer thickness,</source>
-        <translation type="unfinished"></translation>
+        <translation>d - layer thickness,</translation>
     </message>
     <message>
         <source>&amp;lambda; - design value of thermal conductivity,</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;lambda; - design value of thermal conductivity,</translation>
     </message>
     <message>
         <source>&amp;mu; - vapour diffusion resistance factor,</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;mu; - vapour diffusion resistance factor,</translation>
     </message>
     <message>
         <source>w&lt;sub&gt;80&lt;/sub&gt;/w&lt;sub&gt;sat&lt;/sub&gt; - %1,</source>
-        <translation type="unfinished"></translation>
+        <translation>w&lt;sub&gt;80&lt;/sub&gt;/w&lt;sub&gt;sat&lt;/sub&gt; - %1,</translation>
     </message>
     <message>
         <source>moisture content for 80% RH. resp. saturation</source>
-        <translation type="unfinished"></translation>
+        <translation>moisture content for 80% RH. resp. saturation</translation>
     </message>
     <message>
         <source>A&lt;sub&gt;w&lt;/sub&gt; - %1,</source>
-        <translation type="unfinished"></translation>
+        <translation>A&lt;sub&gt;w&lt;/sub&gt; - %1,</translation>
     </message>
     <message>
         <source>water uptake coefficient</source>
-        <translation type="unfinished"></translation>
+        <translation>water uptake coefficient</translation>
     </message>
     <message>
         <source>layers from left to right</source>
-        <translation type="unfinished"></translation>
+        <translation>layers from left to right</translation>
     </message>
 </context>
 <context>
     <name>ConstructionList</name>
     <message>
         <source>test construction 1</source>
-        <translation type="unfinished"></translation>
+        <translation>test construction 1</translation>
     </message>
 </context>
 <context>
     <name>ConstructionNameInputDialog</name>
     <message>
         <source>Add to Construction Database</source>
-        <translation type="unfinished"></translation>
+        <translation>Add to Construction Database</translation>
     </message>
     <message>
         <source>Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Name:</translation>
     </message>
     <message>
         <source>Notes:</source>
-        <translation type="unfinished"></translation>
+        <translation>Notes:</translation>
     </message>
 </context>
 <context>
     <name>ConstructionViewWidget</name>
     <message>
         <source>Assign material</source>
-        <translation type="unfinished"></translation>
+        <translation>Assign material</translation>
     </message>
     <message>
         <source>Assign material to the selected layer</source>
-        <translation type="unfinished"></translation>
+        <translation>Assign material to the selected layer</translation>
     </message>
     <message>
         <source>Insert layer left</source>
-        <translation type="unfinished"></translation>
+        <translation>Insert layer left</translation>
     </message>
     <message>
         <source>Insert a new layer left from selected one</source>
-        <translation type="unfinished"></translation>
+        <translation>Insert a new layer left from selected one</translation>
     </message>
     <message>
         <source>Insert layer right</source>
-        <translation type="unfinished"></translation>
+        <translation>Insert layer right</translation>
     </message>
     <message>
         <source>Insert a new layer right from selected one</source>
-        <translation type="unfinished"></translation>
+        <translation>Insert a new layer right from selected one</translation>
     </message>
     <message>
         <source>Remove layer</source>
-        <translation type="unfinished"></translation>
+        <translation>Remove layer</translation>
     </message>
     <message>
         <source>Remove selected layer</source>
-        <translation type="unfinished"></translation>
+        <translation>Remove selected layer</translation>
     </message>
     <message>
         <source>Move layer left</source>
-        <translation type="unfinished"></translation>
+        <translation>Move layer left</translation>
     </message>
     <message>
         <source>Move selected layer to left</source>
-        <translation type="unfinished"></translation>
+        <translation>Move selected layer to left</translation>
     </message>
     <message>
         <source>Move layer right</source>
-        <translation type="unfinished"></translation>
+        <translation>Move layer right</translation>
     </message>
     <message>
         <source>Move selected layer to right</source>
-        <translation type="unfinished"></translation>
+        <translation>Move selected layer to right</translation>
     </message>
 </context>
 <context>
     <name>DINCriteriaResult</name>
     <message>
         <source>Check according DIN 4108-3 2001</source>
-        <translation type="unfinished"></translation>
+        <translation>Check according DIN 4108-3 2001</translation>
     </message>
     <message>
         <source>Check according DIN 4108-3 2014</source>
-        <translation type="unfinished"></translation>
+        <translation>Check according DIN 4108-3 2014</translation>
     </message>
     <message>
         <source>Check according DIN 4108-3 2018 and 2024</source>
-        <translation type="unfinished"></translation>
+        <translation>Check according DIN 4108-3 2018 and 2024</translation>
     </message>
     <message>
         <source>Check accordinguser defined data</source>
-        <translation type="unfinished"></translation>
+        <translation>Check according to user defined data</translation>
     </message>
     <message>
         <source>DIN 4108-3 (no capillary suction) M&lt;sub&gt;c&lt;/sub&gt; &amp;lt;= 0.5kg/m&lt;sup&gt;2&lt;/sup&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>DIN 4108-3 (no capillary suction) M&lt;sub&gt;c&lt;/sub&gt; &amp;lt;= 0.5kg/m&lt;sup&gt;2&lt;/sup&gt;</translation>
     </message>
     <message>
         <source>DIN 4108-3 (with capillary suction) M&lt;sub&gt;c&lt;/sub&gt; &amp;lt;= 1.0kg/m&lt;sup&gt;2&lt;/sup&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>DIN 4108-3 (with capillary suction) M&lt;sub&gt;c&lt;/sub&gt; &amp;lt;= 1.0kg/m&lt;sup&gt;2&lt;/sup&gt;</translation>
     </message>
     <message>
         <source>DIN 4108-3 (Wood) %1u&lt;sub&gt;m&lt;/sub&gt; &amp;lt; 5%</source>
-        <translation type="unfinished"></translation>
+        <translation>DIN 4108-3 (Wood) %1u&lt;sub&gt;m&lt;/sub&gt; &amp;lt; 5%</translation>
     </message>
     <message>
         <source>DIN 4108-3 (Wood based material) %1u&lt;sub&gt;m&lt;/sub&gt; &amp;lt; 3%</source>
-        <translation type="unfinished"></translation>
+        <translation>DIN 4108-3 (Wood based material) %1u&lt;sub&gt;m&lt;/sub&gt; &amp;lt; 3%</translation>
     </message>
     <message>
         <source>Drying time in summer t&lt;sub&gt;ev&lt;/sub&gt; &amp;lt; 90d</source>
-        <translation type="unfinished"></translation>
+        <translation>Drying time in summer t&lt;sub&gt;ev&lt;/sub&gt; &amp;lt; 90d</translation>
     </message>
     <message>
         <source>Check for drying reserve of %1 g/m&lt;sup&gt;2&lt;/sup&gt;a according DIN 68800-2</source>
-        <translation type="unfinished"></translation>
+        <translation>Check for drying reserve of %1 g/m&lt;sup&gt;2&lt;/sup&gt;a according DIN 68800-2</translation>
     </message>
     <message>
         <source>The current calculation don&apos;t use the same water uptake value as check for non-capillar material </source>
-        <translation type="unfinished"></translation>
+        <translation>The current calculation doesn&apos;t use the same water uptake value as check for non-capillary material </translation>
     </message>
     <message>
         <source>as the standard DIN 4108-3 from 2014, 2018 or 2024.&lt;br/&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>as the standard DIN 4108-3 from 2014, 2018 or 2024.&lt;br/&gt;</translation>
     </message>
     <message>
         <source>Used value: %1 %2.&lt;br/&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>Used value: %1 %2.&lt;br/&gt;</translation>
     </message>
     <message>
         <source>This is admissible because MIRELO is a advanced software as per appendix D DIN 4108-3.</source>
-        <translation type="unfinished"></translation>
+        <translation>This is admissible because MIRELO is a advanced software as per appendix D DIN 4108-3.</translation>
     </message>
 </context>
 <context>
     <name>DINCriteriaSettings</name>
     <message>
         <source>Settings for validity check according DIN 4108-3</source>
-        <translation type="unfinished"></translation>
+        <translation>Settings for validity check according DIN 4108-3</translation>
     </message>
     <message>
         <source>User defined</source>
-        <translation type="unfinished"></translation>
+        <translation>User defined</translation>
     </message>
     <message>
         <source>DIN 4108-3 2001</source>
-        <translation type="unfinished"></translation>
+        <translation>DIN 4108-3 2001</translation>
     </message>
     <message>
         <source>DIN 4108-3 2014</source>
-        <translation type="unfinished"></translation>
+        <translation>DIN 4108-3 2014</translation>
     </message>
     <message>
         <source>DIN 4108-3 2018 und 2024</source>
-        <translation type="unfinished"></translation>
+        <translation>DIN 4108-3 2018 and 2024</translation>
     </message>
     <message>
         <source>kg/m%1h%2</source>
-        <translation type="unfinished"></translation>
+        <translation>kg/m%1h%2</translation>
     </message>
     <message>
         <source>The Aw value cannot be &lt; 0.</source>
-        <translation type="unfinished"></translation>
+        <translation>The Aw value cannot be &lt; 0.</translation>
     </message>
     <message>
         <source>Aw value for non capillar material</source>
-        <translation type="unfinished"></translation>
+        <translation>Aw value for non-capillary material</translation>
     </message>
     <message>
         <source>Aw value for capillar active material</source>
-        <translation type="unfinished"></translation>
+        <translation>Aw value for capillary-active material</translation>
     </message>
     <message>
         <source>kg/m2s0.5</source>
-        <translation type="unfinished"></translation>
+        <translation>kg/m2s0.5</translation>
     </message>
     <message>
         <source>Check one or both sides of a condensation plane</source>
-        <translation type="unfinished"></translation>
+        <translation>Check one or both sides of a condensation plane</translation>
     </message>
     <message>
         <source>One side check</source>
-        <translation type="unfinished"></translation>
+        <translation>One side check</translation>
     </message>
     <message>
         <source>Two side check</source>
-        <translation type="unfinished"></translation>
+        <translation>Two side check</translation>
     </message>
 </context>
 <context>
     <name>DiagramFrame</name>
     <message>
         <source>Temperature and Moisture Profile</source>
-        <translation type="unfinished"></translation>
+        <translation>Temperature and Moisture Profile</translation>
     </message>
     <message>
         <source>Temperature and Vapour Pressure Profile</source>
-        <translation type="unfinished"></translation>
+        <translation>Temperature and Vapour Pressure Profile</translation>
     </message>
     <message>
         <source>Other Diagram</source>
-        <translation type="unfinished"></translation>
+        <translation>Other Diagram</translation>
     </message>
     <message>
         <source>Condensate (overhygroscopic moisture content) dark blue.</source>
-        <translation type="unfinished"></translation>
+        <translation>Condensate (overhygroscopic moisture content) dark blue.</translation>
     </message>
 </context>
 <context>
     <name>DiagramScene</name>
     <message>
         <source>Temperature %1 in [%2C]</source>
-        <translation type="unfinished"></translation>
+        <translation>Temperature %1 in [%2C]</translation>
     </message>
     <message>
         <source>Vapor pressure p in [Pa]</source>
-        <translation type="unfinished"></translation>
+        <translation>Vapor pressure p in [Pa]</translation>
     </message>
     <message>
         <source>Moisture content w in [%1]</source>
-        <translation type="unfinished"></translation>
+        <translation>Moisture content w in [%1]</translation>
     </message>
     <message>
         <source>Layer widths in [mm]</source>
-        <translation type="unfinished"></translation>
+        <translation>Layer widths in [mm]</translation>
     </message>
     <message>
         <source>Temperature</source>
-        <translation type="unfinished"></translation>
+        <translation>Temperature</translation>
     </message>
     <message>
         <source>Sat. vapour pressure</source>
-        <translation type="unfinished"></translation>
+        <translation>Sat. vapour pressure</translation>
     </message>
     <message>
         <source>Vapour pressure (real)</source>
-        <translation type="unfinished"></translation>
+        <translation>Vapour pressure (real)</translation>
     </message>
     <message>
         <source>Vapour pressure (calc.)</source>
-        <translation type="unfinished"></translation>
+        <translation>Vapour pressure (calc.)</translation>
     </message>
 </context>
 <context>
     <name>DiagramView</name>
     <message>
         <source>Construction Sketch</source>
-        <translation type="unfinished"></translation>
+        <translation>Construction Sketch</translation>
     </message>
     <message>
         <source>Vapour pressure diagram</source>
-        <translation type="unfinished"></translation>
+        <translation>Vapour pressure diagram</translation>
     </message>
     <message>
         <source>Water content diagram</source>
-        <translation type="unfinished"></translation>
+        <translation>Water content diagram</translation>
     </message>
     <message>
         <source>Unknown picture format of &apos;%1&apos; (svg, png, jpg or pdf expected).</source>
-        <translation type="unfinished"></translation>
+        <translation>Unknown picture format of &apos;%1&apos; (svg, png, jpg or pdf expected).</translation>
     </message>
     <message>
         <source>The picture could not be written.</source>
-        <translation type="unfinished"></translation>
+        <translation>The picture could not be written.</translation>
     </message>
 </context>
 <context>
     <name>DisclaimerFrame</name>
     <message>
         <source>Final Remarks</source>
-        <translation type="unfinished"></translation>
+        <translation>Final Remarks</translation>
     </message>
 </context>
 <context>
@@ -1051,1075 +1055,1082 @@ Layer %1</source>
     <message>
         <source>[Document::readOld]  Error reading project file &apos;%1&apos;
 </source>
-        <translation type="unfinished"></translation>
+        <translation>[Document::readOld]  Error reading project file &apos;%1&apos;
+</translation>
     </message>
     <message>
         <source>The file holds %1 bytes; project files of the old format are read up to %2 MB.</source>
-        <translation type="unfinished"></translation>
+        <translation>The file holds %1 bytes; project files of the old format are read up to %2 MB.</translation>
     </message>
     <message>
         <source>Cannot open file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cannot open file.</translation>
     </message>
     <message>
         <source>[Document::readOld]  Keyword &apos;FileVersion&apos; missing!</source>
-        <translation type="unfinished"></translation>
+        <translation>[Document::readOld]  Keyword &apos;FileVersion&apos; missing!</translation>
     </message>
     <message>
         <source>Block start &apos;{&apos; missing!</source>
-        <translation type="unfinished"></translation>
+        <translation>Block start &apos;{&apos; missing!</translation>
     </message>
     <message>
         <source>Block start &apos;{&apos; missing for climatelist!</source>
-        <translation type="unfinished"></translation>
+        <translation>Block start &apos;{&apos; missing for climatelist!</translation>
     </message>
     <message>
         <source>Block start &apos;{&apos; missing for wall data!</source>
-        <translation type="unfinished"></translation>
+        <translation>Block start &apos;{&apos; missing for wall data!</translation>
     </message>
     <message>
         <source>Block start &apos;{&apos; missing for remarks!</source>
-        <translation type="unfinished"></translation>
+        <translation>Block start &apos;{&apos; missing for remarks!</translation>
     </message>
     <message>
         <source>Unexpected end of file in remarks!</source>
-        <translation type="unfinished"></translation>
+        <translation>Unexpected end of file in remarks!</translation>
     </message>
     <message>
         <source>Invalid keyword &apos;%1&apos; in project file!</source>
-        <translation type="unfinished"></translation>
+        <translation>Invalid keyword &apos;%1&apos; in project file!</translation>
     </message>
     <message>
         <source>Block end &apos;}&apos; missing!</source>
-        <translation type="unfinished"></translation>
+        <translation>Block end &apos;}&apos; missing!</translation>
     </message>
     <message>
         <source>Error reading parameter &apos;%1&apos;!</source>
-        <translation type="unfinished"></translation>
+        <translation>Error reading parameter &apos;%1&apos;!</translation>
     </message>
 </context>
 <context>
     <name>DryingReserveSettings</name>
     <message>
         <source>Drying potential according DIN 68800-2</source>
-        <translation type="unfinished"></translation>
+        <translation>Drying potential according DIN 68800-2</translation>
     </message>
     <message>
         <source>No drying reserve</source>
-        <translation type="unfinished"></translation>
+        <translation>No drying reserve</translation>
     </message>
     <message>
         <source>Drying reserve for ceilings and walls</source>
-        <translation type="unfinished"></translation>
+        <translation>Drying reserve for ceilings and walls</translation>
     </message>
     <message>
         <source>&lt;html&gt;(100g/m&lt;sup&gt;2&lt;/sup&gt;a)&lt;/html&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;html&gt;(100g/m&lt;sup&gt;2&lt;/sup&gt;a)&lt;/html&gt;</translation>
     </message>
     <message>
         <source>Drying reserve for roofs</source>
-        <translation type="unfinished"></translation>
+        <translation>Drying reserve for roofs</translation>
     </message>
     <message>
         <source>&lt;html&gt;(250g/m&lt;sup&gt;2&lt;/sup&gt;a)&lt;/html&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;html&gt;(250g/m&lt;sup&gt;2&lt;/sup&gt;a)&lt;/html&gt;</translation>
     </message>
     <message>
         <source>Custom drying reserve</source>
-        <translation type="unfinished"></translation>
+        <translation>Custom drying reserve</translation>
     </message>
     <message>
         <source>The drying reserve cannot be &lt; 0.</source>
-        <translation type="unfinished"></translation>
+        <translation>The drying reserve cannot be &lt; 0.</translation>
     </message>
     <message>
         <source>Update</source>
-        <translation type="unfinished"></translation>
+        <translation>Update</translation>
     </message>
     <message>
         <source>&lt;html&gt;g/m&lt;sup&gt;2&lt;/sup&gt;a&lt;/html&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;html&gt;g/m&lt;sup&gt;2&lt;/sup&gt;a&lt;/html&gt;</translation>
     </message>
     <message>
         <source>In case of no condensation a drying reserve cannot by applied.</source>
-        <translation type="unfinished"></translation>
+        <translation>In case of no condensation a drying reserve cannot by applied.</translation>
     </message>
 </context>
 <context>
     <name>FooterFrame</name>
     <message>
         <source>Page %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Page %1 of %2</translation>
     </message>
 </context>
 <context>
     <name>GlaserFrame</name>
     <message>
         <source>Results according DIN 4108-3 (Glaser Scheme)</source>
-        <translation type="unfinished"></translation>
+        <translation>Results according DIN 4108-3 (Glaser Scheme)</translation>
     </message>
     <message>
         <source>Period</source>
-        <translation type="unfinished"></translation>
+        <translation>Period</translation>
     </message>
     <message>
         <source>days</source>
-        <translation type="unfinished"></translation>
+        <translation>days</translation>
     </message>
     <message>
         <source>Interior climate (left)</source>
-        <translation type="unfinished"></translation>
+        <translation>Interior climate (left)</translation>
     </message>
     <message>
         <source>Outdoor climate (right)</source>
-        <translation type="unfinished"></translation>
+        <translation>Outdoor climate (right)</translation>
     </message>
     <message>
         <source>Condensation Period (Winter)</source>
-        <translation type="unfinished"></translation>
+        <translation>Condensation Period (Winter)</translation>
     </message>
     <message>
         <source>Drying Period (Summer)</source>
-        <translation type="unfinished"></translation>
+        <translation>Drying Period (Summer)</translation>
     </message>
     <message>
         <source>Results</source>
-        <translation type="unfinished"></translation>
+        <translation>Results</translation>
     </message>
     <message>
         <source>Condensation zone</source>
-        <translation type="unfinished"></translation>
+        <translation>Condensation zone</translation>
     </message>
     <message>
         <source>Condensation mass (according to Glaser)</source>
-        <translation type="unfinished"></translation>
+        <translation>Condensation mass (according to Glaser)</translation>
     </message>
     <message>
         <source>Potential drying mass</source>
-        <translation type="unfinished"></translation>
+        <translation>Potential drying mass</translation>
     </message>
     <message>
         <source>Duration of drying (according to Glaser)</source>
-        <translation type="unfinished"></translation>
+        <translation>Duration of drying (according to Glaser)</translation>
     </message>
 </context>
 <context>
     <name>Globals</name>
     <message>
         <source>Help file error</source>
-        <translation type="unfinished"></translation>
+        <translation>Help file error</translation>
     </message>
     <message>
         <source>The help file cannot be found on location:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>The help file cannot be found on location:
+%1</translation>
     </message>
 </context>
 <context>
     <name>HatchedItemDelegate</name>
     <message>
         <source>warm</source>
-        <translation type="unfinished"></translation>
+        <translation>warm</translation>
     </message>
     <message>
         <source>cold</source>
-        <translation type="unfinished"></translation>
+        <translation>cold</translation>
     </message>
 </context>
 <context>
     <name>InputData</name>
     <message>
         <source>inside, winter</source>
-        <translation type="unfinished"></translation>
+        <translation>inside, winter</translation>
     </message>
     <message>
         <source>inside, summer</source>
-        <translation type="unfinished"></translation>
+        <translation>inside, summer</translation>
     </message>
     <message>
         <source>outside, winter</source>
-        <translation type="unfinished"></translation>
+        <translation>outside, winter</translation>
     </message>
     <message>
         <source>outside, summer</source>
-        <translation type="unfinished"></translation>
+        <translation>outside, summer</translation>
     </message>
     <message>
         <source>Layer #%1</source>
-        <translation type="unfinished"></translation>
+        <translation>Layer #%1</translation>
     </message>
     <message>
         <source>Layer #%1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Layer #%1 (%2)</translation>
     </message>
     <message>
         <source>%1: width %2 m, must be greater than 0.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: width %2 m, must be greater than 0.</translation>
     </message>
     <message>
         <source>%1: the material has no name.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: the material has no name.</translation>
     </message>
     <message>
         <source>%1: bulk density %2 kg/m³, must be greater than 0.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: bulk density %2 kg/m³, must be greater than 0.</translation>
     </message>
     <message>
         <source>%1: thermal conductivity %2 W/(m·K), must be greater than 0.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: thermal conductivity %2 W/(m·K), must be greater than 0.</translation>
     </message>
     <message>
         <source>%1: vapour diffusion resistance factor %2, must be greater than 0.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: vapour diffusion resistance factor %2, must be greater than 0.</translation>
     </message>
     <message>
         <source>%1: moisture content at 80 %RH %2 m³/m³, must be greater than 0.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: moisture content at 80 %RH %2 m³/m³, must be greater than 0.</translation>
     </message>
     <message>
         <source>%1: moisture content at 80 %RH %2 m³/m³, must be below the saturation moisture content %3 m³/m³.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: moisture content at 80 %RH %2 m³/m³, must be below the saturation moisture content %3 m³/m³.</translation>
     </message>
     <message>
         <source>%1: saturation moisture content %2 m³/m³, must not exceed 1.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: saturation moisture content %2 m³/m³, must not exceed 1.</translation>
     </message>
     <message>
         <source>%1: water absorption coefficient %2 kg/(m²·s^0.5), must not be negative.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: water absorption coefficient %2 kg/(m²·s^0.5), must not be negative.</translation>
     </message>
     <message>
         <source>%1: material category %2 is unknown.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: material category %2 is unknown.</translation>
     </message>
     <message>
         <source>%1: the material is not valid.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: the material is not valid.</translation>
     </message>
     <message>
         <source>Climate %1: temperature %2 °C, must lie between -40 and 80 °C.</source>
-        <translation type="unfinished"></translation>
+        <translation>Climate %1: temperature %2 °C, must lie between -40 and 80 °C.</translation>
     </message>
     <message>
         <source>Climate %1: relative humidity %2 %, must lie between 0 and 100 %.</source>
-        <translation type="unfinished"></translation>
+        <translation>Climate %1: relative humidity %2 %, must lie between 0 and 100 %.</translation>
     </message>
     <message>
         <source>Climate inside: surface resistance %1 m²K/W, must be greater than 0.</source>
-        <translation type="unfinished"></translation>
+        <translation>Climate inside: surface resistance %1 m²K/W, must be greater than 0.</translation>
     </message>
     <message>
         <source>Climate outside: surface resistance %1 m²K/W, must be greater than 0.</source>
-        <translation type="unfinished"></translation>
+        <translation>Climate outside: surface resistance %1 m²K/W, must be greater than 0.</translation>
     </message>
     <message>
         <source>Climate: condensation period of %1 days, must be longer than 0 days.</source>
-        <translation type="unfinished"></translation>
+        <translation>Climate: condensation period of %1 days, must be longer than 0 days.</translation>
     </message>
     <message>
         <source>Climate: evaporation period of %1 days, must be longer than 0 days.</source>
-        <translation type="unfinished"></translation>
+        <translation>Climate: evaporation period of %1 days, must be longer than 0 days.</translation>
     </message>
 </context>
 <context>
     <name>LegacyFormat</name>
     <message>
         <source>[InputData::readClimateOld]  Four climate conditions are required!</source>
-        <translation type="unfinished"></translation>
+        <translation>[InputData::readClimateOld]  Four climate conditions are required!</translation>
     </message>
     <message>
         <source>[InputData::readClimateOld]  Invalid keyword &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>[InputData::readClimateOld]  Invalid keyword &apos;%1&apos;</translation>
     </message>
     <message>
         <source>[InputData::readClimateOld]  Block start &apos;{&apos; missing!</source>
-        <translation type="unfinished"></translation>
+        <translation>[InputData::readClimateOld]  Block start &apos;{&apos; missing!</translation>
     </message>
     <message>
         <source>[InputData::readClimateOld]  Error reading parameter &apos;Temperatur&apos;!</source>
-        <translation type="unfinished"></translation>
+        <translation>[InputData::readClimateOld]  Error reading parameter &apos;Temperatur&apos;!</translation>
     </message>
     <message>
         <source>[InputData::readClimateOld]  Error reading parameter &apos;RelHum&apos;!</source>
-        <translation type="unfinished"></translation>
+        <translation>[InputData::readClimateOld]  Error reading parameter &apos;RelHum&apos;!</translation>
     </message>
     <message>
         <source>[InputData::readClimateOld]  Illegal keyword &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>[InputData::readClimateOld]  Illegal keyword &apos;%1&apos;</translation>
     </message>
     <message>
         <source>[InputData::readClimateOld]  Error reading climate condition!
 </source>
-        <translation type="unfinished"></translation>
+        <translation>[InputData::readClimateOld]  Error reading climate condition!
+</translation>
     </message>
     <message>
         <source>[InputData::readClimateOld]  Block end &apos;}&apos; missing!</source>
-        <translation type="unfinished"></translation>
+        <translation>[InputData::readClimateOld]  Block end &apos;}&apos; missing!</translation>
     </message>
     <message>
         <source>[InputData::readConstructionOld]  Block start &apos;{&apos; missing!</source>
-        <translation type="unfinished"></translation>
+        <translation>[InputData::readConstructionOld]  Block start &apos;{&apos; missing!</translation>
     </message>
     <message>
         <source>[InputData::readConstructionOld]  Block end &apos;}&apos; missing!</source>
-        <translation type="unfinished"></translation>
+        <translation>[InputData::readConstructionOld]  Block end &apos;}&apos; missing!</translation>
     </message>
     <message>
         <source>[MaterialLayer::readOld]  Error reading parameter &apos;Width&apos;!</source>
-        <translation type="unfinished"></translation>
+        <translation>[MaterialLayer::readOld]  Error reading parameter &apos;Width&apos;!</translation>
     </message>
     <message>
         <source>[MaterialLayer::readOld]  Error reading parameter &apos;Colour&apos;!</source>
-        <translation type="unfinished"></translation>
+        <translation>[MaterialLayer::readOld]  Error reading parameter &apos;Colour&apos;!</translation>
     </message>
     <message>
         <source>[MaterialLayer::readOld]  Block start &apos;{&apos; of material definition missing!</source>
-        <translation type="unfinished"></translation>
+        <translation>[MaterialLayer::readOld]  Block start &apos;{&apos; of material definition missing!</translation>
     </message>
     <message>
         <source>[MaterialLayer::readOld]  Invalid keyword!</source>
-        <translation type="unfinished"></translation>
+        <translation>[MaterialLayer::readOld]  Invalid keyword!</translation>
     </message>
     <message>
         <source>[MaterialLayer::readOld]  Block end &apos;}&apos; missing!</source>
-        <translation type="unfinished"></translation>
+        <translation>[MaterialLayer::readOld]  Block end &apos;}&apos; missing!</translation>
     </message>
     <message>
         <source>[MaterialLayer::readOld]  Error reading layer data!
 </source>
-        <translation type="unfinished"></translation>
+        <translation>[MaterialLayer::readOld]  Error reading layer data!
+</translation>
     </message>
     <message>
         <source>[Material::readOld]  Error reading material name!</source>
-        <translation type="unfinished"></translation>
+        <translation>[Material::readOld]  Error reading material name!</translation>
     </message>
     <message>
         <source>[Material::readOld]  Error reading parameter &apos;rho&apos;!</source>
-        <translation type="unfinished"></translation>
+        <translation>[Material::readOld]  Error reading parameter &apos;rho&apos;!</translation>
     </message>
     <message>
         <source>[Material::readOld]  Error reading parameter &apos;Lambda&apos;!</source>
-        <translation type="unfinished"></translation>
+        <translation>[Material::readOld]  Error reading parameter &apos;Lambda&apos;!</translation>
     </message>
     <message>
         <source>[Material::readOld]  Error reading parameter &apos;Mew&apos;!</source>
-        <translation type="unfinished"></translation>
+        <translation>[Material::readOld]  Error reading parameter &apos;Mew&apos;!</translation>
     </message>
     <message>
         <source>[Material::readOld]  Error reading parameter &apos;W_hyg&apos;!</source>
-        <translation type="unfinished"></translation>
+        <translation>[Material::readOld]  Error reading parameter &apos;W_hyg&apos;!</translation>
     </message>
     <message>
         <source>[Material::readOld]  Error reading parameter &apos;W_h80&apos;!</source>
-        <translation type="unfinished"></translation>
+        <translation>[Material::readOld]  Error reading parameter &apos;W_h80&apos;!</translation>
     </message>
     <message>
         <source>[Material::readOld]  Error reading parameter &apos;W_sat&apos;!</source>
-        <translation type="unfinished"></translation>
+        <translation>[Material::readOld]  Error reading parameter &apos;W_sat&apos;!</translation>
     </message>
     <message>
         <source>[Material::readOld]  Error reading parameter &apos;A_w&apos;!</source>
-        <translation type="unfinished"></translation>
+        <translation>[Material::readOld]  Error reading parameter &apos;A_w&apos;!</translation>
     </message>
     <message>
         <source>[Material::readOld]  Invalid keyword &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>[Material::readOld]  Invalid keyword &apos;%1&apos;</translation>
     </message>
     <message>
         <source>[Material::readOld]  Block end &apos;}&apos; missing!</source>
-        <translation type="unfinished"></translation>
+        <translation>[Material::readOld]  Block end &apos;}&apos; missing!</translation>
     </message>
     <message>
         <source>[Material::readOld]  Error reading material data!
 </source>
-        <translation type="unfinished"></translation>
+        <translation>[Material::readOld]  Error reading material data!
+</translation>
     </message>
 </context>
 <context>
     <name>M2_ResultsWidget</name>
     <message>
         <source>Unknown result!</source>
-        <translation type="unfinished"></translation>
+        <translation>Unknown result!</translation>
     </message>
     <message>
         <source>Invalid input!</source>
-        <translation type="unfinished"></translation>
+        <translation>Invalid input!</translation>
     </message>
     <message>
         <source>Construction thickness</source>
-        <translation type="unfinished"></translation>
+        <translation>Construction thickness</translation>
     </message>
     <message>
         <source>Thermal transfer resistance of the construction (dry)</source>
-        <translation type="unfinished"></translation>
+        <translation>Thermal transfer resistance of the construction (dry)</translation>
     </message>
     <message>
         <source>Thermal transmission coefficient of the construction</source>
-        <translation type="unfinished"></translation>
+        <translation>Thermal transmission coefficient of the construction</translation>
     </message>
     <message>
         <source>U-value (ISO 6946)</source>
-        <translation type="unfinished"></translation>
+        <translation>U-value (ISO 6946)</translation>
     </message>
     <message>
         <source>U-value (moisture dependend)</source>
-        <translation type="unfinished"></translation>
+        <translation>U-value (moisture dependent)</translation>
     </message>
     <message>
         <source>Condensation mass after condensation period</source>
-        <translation type="unfinished"></translation>
+        <translation>Condensation mass after condensation period</translation>
     </message>
     <message>
         <source>Drying time</source>
-        <translation type="unfinished"></translation>
+        <translation>Drying time</translation>
     </message>
 </context>
 <context>
     <name>M2_UndoAddConstructionLeft</name>
     <message>
         <source>Add construction left to no. %L1</source>
-        <translation type="unfinished"></translation>
+        <translation>Add construction left to no. %L1</translation>
     </message>
 </context>
 <context>
     <name>M2_UndoAddConstructionRight</name>
     <message>
         <source>Add construction right to no. %L1</source>
-        <translation type="unfinished"></translation>
+        <translation>Add construction right to no. %L1</translation>
     </message>
 </context>
 <context>
     <name>M2_UndoAddLayerLeft</name>
     <message>
         <source>Add layer left to no. %L1</source>
-        <translation type="unfinished"></translation>
+        <translation>Add layer left to no. %L1</translation>
     </message>
 </context>
 <context>
     <name>M2_UndoAddLayerRight</name>
     <message>
         <source>Add layer right to no. %L1</source>
-        <translation type="unfinished"></translation>
+        <translation>Add layer right to no. %L1</translation>
     </message>
 </context>
 <context>
     <name>M2_UndoAssessmentType</name>
     <message>
         <source>Undo change of condensation time.</source>
-        <translation type="unfinished"></translation>
+        <translation>Undo change of condensation time.</translation>
     </message>
     <message>
         <source>Undo change of evaporation time</source>
-        <translation type="unfinished"></translation>
+        <translation>Undo change of evaporation time</translation>
     </message>
     <message>
         <source>Undo change of assessment type.</source>
-        <translation type="unfinished"></translation>
+        <translation>Undo change of assessment type.</translation>
     </message>
 </context>
 <context>
     <name>M2_UndoChangeMaterial</name>
     <message>
         <source>Change material on layer no. %L1</source>
-        <translation type="unfinished"></translation>
+        <translation>Change material on layer no. %L1</translation>
     </message>
 </context>
 <context>
     <name>M2_UndoChangeProjectInfo</name>
     <message>
         <source>Undo change of project informations.</source>
-        <translation type="unfinished"></translation>
+        <translation>Undo change of project information.</translation>
     </message>
 </context>
 <context>
     <name>M2_UndoClimate</name>
     <message>
         <source>warm side</source>
-        <translation type="unfinished"></translation>
+        <translation>warm side</translation>
     </message>
     <message>
         <source>cold side</source>
-        <translation type="unfinished"></translation>
+        <translation>cold side</translation>
     </message>
     <message>
         <source>Undo change of temperature (condensation) at %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Undo change of temperature (condensation) at %1</translation>
     </message>
     <message>
         <source>Undo change of relative humidity (condensation) at %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Undo change of relative humidity (condensation) at %1</translation>
     </message>
     <message>
         <source>Undo change of surface resistance at %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Undo change of surface resistance at %1</translation>
     </message>
 </context>
 <context>
     <name>M2_UndoClimateAll</name>
     <message>
         <source>Undo change climate data set at %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Undo change climate data set at %1</translation>
     </message>
 </context>
 <context>
     <name>M2_UndoHeatFlowDirection</name>
     <message>
         <source>Change heat flow direction to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Change heat flow direction to %1</translation>
     </message>
 </context>
 <context>
     <name>M2_UndoLayerColor</name>
     <message>
         <source>Undo change of color at layer No. %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Undo change of color at layer No. %1</translation>
     </message>
 </context>
 <context>
     <name>M2_UndoMaterialName</name>
     <message>
         <source>Undo change of material name at layer No. %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Undo change of material name at layer No. %1</translation>
     </message>
 </context>
 <context>
     <name>M2_UndoMaterialParameters</name>
     <message>
         <source>Undo %L1-value change at layer No. %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Undo %L1-value change at layer No. %2</translation>
     </message>
     <message>
         <source>Undo w_80 change at layer No. %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Undo w_80 change at layer No. %1</translation>
     </message>
     <message>
         <source>Undo w_sat change at layer No. %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Undo w_sat change at layer No. %1</translation>
     </message>
     <message>
         <source>Undo lambda change at layer No. %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Undo lambda change at layer No. %1</translation>
     </message>
     <message>
         <source>Undo Aw change at layer No. %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Undo Aw change at layer No. %1</translation>
     </message>
     <message>
         <source>Undo layer width change at layer No. %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Undo layer width change at layer No. %1</translation>
     </message>
 </context>
 <context>
     <name>M2_UndoMoveLayerLeft</name>
     <message>
         <source>Move layer no. %L1 to left</source>
-        <translation type="unfinished"></translation>
+        <translation>Move layer no. %L1 to left</translation>
     </message>
 </context>
 <context>
     <name>M2_UndoMoveLayerRight</name>
     <message>
         <source>Move layer no. %L1 to right</source>
-        <translation type="unfinished"></translation>
+        <translation>Move layer no. %L1 to right</translation>
     </message>
 </context>
 <context>
     <name>M2_UndoRemoveLayer</name>
     <message>
         <source>Remove layer no. %L1</source>
-        <translation type="unfinished"></translation>
+        <translation>Remove layer no. %L1</translation>
     </message>
 </context>
 <context>
     <name>MainWindow</name>
     <message>
         <source>Mirelo 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Mirelo 2</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;File</translation>
     </message>
     <message>
         <source>Application Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Application Language</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Edit</translation>
     </message>
     <message>
         <source>Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>Copy</translation>
     </message>
     <message>
         <source>Export</source>
-        <translation type="unfinished"></translation>
+        <translation>Export</translation>
     </message>
     <message>
         <source>&amp;View</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;View</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Help</translation>
     </message>
     <message>
         <source>Main toolbar</source>
-        <translation type="unfinished"></translation>
+        <translation>Main toolbar</translation>
     </message>
     <message>
         <source>Diagram toolbar</source>
-        <translation type="unfinished"></translation>
+        <translation>Diagram toolbar</translation>
     </message>
     <message>
         <source>toolBar</source>
-        <translation type="unfinished"></translation>
+        <translation>toolBar</translation>
     </message>
     <message>
         <source>New project...</source>
-        <translation type="unfinished"></translation>
+        <translation>New project...</translation>
     </message>
     <message>
         <source>Creates a new project.</source>
-        <translation type="unfinished"></translation>
+        <translation>Creates a new project.</translation>
     </message>
     <message>
         <source>Open project...</source>
-        <translation type="unfinished"></translation>
+        <translation>Open project...</translation>
     </message>
     <message>
         <source>Opens a project.</source>
-        <translation type="unfinished"></translation>
+        <translation>Opens a project.</translation>
     </message>
     <message>
         <source>Ctrl+O</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+O</translation>
     </message>
     <message>
         <source>Save project</source>
-        <translation type="unfinished"></translation>
+        <translation>Save project</translation>
     </message>
     <message>
         <source>Saves the current project.</source>
-        <translation type="unfinished"></translation>
+        <translation>Saves the current project.</translation>
     </message>
     <message>
         <source>Ctrl+S</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+S</translation>
     </message>
     <message>
         <source>Save project as...</source>
-        <translation type="unfinished"></translation>
+        <translation>Save project as...</translation>
     </message>
     <message>
         <source>Saves the current project under a new name.</source>
-        <translation type="unfinished"></translation>
+        <translation>Saves the current project under a new name.</translation>
     </message>
     <message>
         <source>Quit</source>
-        <translation type="unfinished"></translation>
+        <translation>Quit</translation>
     </message>
     <message>
         <source>Closes the program.</source>
-        <translation type="unfinished"></translation>
+        <translation>Closes the program.</translation>
     </message>
     <message>
         <source>Print...</source>
-        <translation type="unfinished"></translation>
+        <translation>Print...</translation>
     </message>
     <message>
         <source>Prints the report.</source>
-        <translation type="unfinished"></translation>
+        <translation>Prints the report.</translation>
     </message>
     <message>
         <source>Help...</source>
-        <translation type="unfinished"></translation>
+        <translation>Help...</translation>
     </message>
     <message>
         <source>Opens the program help.</source>
-        <translation type="unfinished"></translation>
+        <translation>Opens the program help.</translation>
     </message>
     <message>
         <source>F1</source>
-        <translation type="unfinished"></translation>
+        <translation>F1</translation>
     </message>
     <message>
         <source>About Mirelo 2 ...</source>
-        <translation type="unfinished"></translation>
+        <translation>About Mirelo 2 ...</translation>
     </message>
     <message>
         <source>Opens the About dialog.</source>
-        <translation type="unfinished"></translation>
+        <translation>Opens the About dialog.</translation>
     </message>
     <message>
         <source>About Qt...</source>
-        <translation type="unfinished"></translation>
+        <translation>About Qt...</translation>
     </message>
     <message>
         <source>Opens the Qt About dialog.</source>
-        <translation type="unfinished"></translation>
+        <translation>Opens the Qt About dialog.</translation>
     </message>
     <message>
         <source>Preferences...</source>
-        <translation type="unfinished"></translation>
+        <translation>Preferences...</translation>
     </message>
     <message>
         <source>Opens the configuration dialog.</source>
-        <translation type="unfinished"></translation>
+        <translation>Opens the configuration dialog.</translation>
     </message>
     <message>
         <source>Recent projects</source>
-        <translation type="unfinished"></translation>
+        <translation>Recent projects</translation>
     </message>
     <message>
         <source>Shows list of recently used projects.</source>
-        <translation type="unfinished"></translation>
+        <translation>Shows list of recently used projects.</translation>
     </message>
     <message>
         <source>Show moisture content profile</source>
-        <translation type="unfinished"></translation>
+        <translation>Show moisture content profile</translation>
     </message>
     <message>
         <source>Show moisture content</source>
-        <translation type="unfinished"></translation>
+        <translation>Show moisture content</translation>
     </message>
     <message>
         <source>Toggles display of vapor pressure profile or moisture content profile</source>
-        <translation type="unfinished"></translation>
+        <translation>Toggles display of vapor pressure profile or moisture content profile</translation>
     </message>
     <message>
         <source>Use hatching</source>
-        <translation type="unfinished"></translation>
+        <translation>Use hatching</translation>
     </message>
     <message>
         <source>Toggles display of hatched material layers.</source>
-        <translation type="unfinished"></translation>
+        <translation>Toggles display of hatched material layers.</translation>
     </message>
     <message>
         <source>Qt User Interface Configuration...</source>
-        <translation type="unfinished"></translation>
+        <translation>Qt User Interface Configuration...</translation>
     </message>
     <message>
         <source>Opens the Qt User Interface Configuration tool</source>
-        <translation type="unfinished"></translation>
+        <translation>Opens the Qt User Interface Configuration tool</translation>
     </message>
     <message>
         <source>Select Material...</source>
-        <translation type="unfinished"></translation>
+        <translation>Select Material...</translation>
     </message>
     <message>
         <source>= Mat</source>
-        <translation type="unfinished"></translation>
+        <translation>= Mat</translation>
     </message>
     <message>
         <source>Opens the material database dialog to select a material for this layer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Opens the material database dialog to select a material for this layer.</translation>
     </message>
     <message>
         <source>Edit Material Database...</source>
-        <translation type="unfinished"></translation>
+        <translation>Edit Material Database...</translation>
     </message>
     <message>
         <source>Open the Database Dialog for viewing and editing material or construction data</source>
-        <translation type="unfinished"></translation>
+        <translation>Open the Database Dialog for viewing and editing material or construction data</translation>
     </message>
     <message>
         <source>Add layer to the left</source>
-        <translation type="unfinished"></translation>
+        <translation>Add layer to the left</translation>
     </message>
     <message>
         <source>+ Left</source>
-        <translation type="unfinished"></translation>
+        <translation>+ Left</translation>
     </message>
     <message>
         <source>Adds a new layer or construction to the left of the currently selected layer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Adds a new layer or construction to the left of the currently selected layer.</translation>
     </message>
     <message>
         <source>Add layer to the right</source>
-        <translation type="unfinished"></translation>
+        <translation>Add layer to the right</translation>
     </message>
     <message>
         <source>+ Right</source>
-        <translation type="unfinished"></translation>
+        <translation>+ Right</translation>
     </message>
     <message>
         <source>Adds a new layer or construction to the right of the currently selected layer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Adds a new layer or construction to the right of the currently selected layer.</translation>
     </message>
     <message>
         <source>Remove current layer</source>
-        <translation type="unfinished"></translation>
+        <translation>Remove current layer</translation>
     </message>
     <message>
         <source>- Layer</source>
-        <translation type="unfinished"></translation>
+        <translation>- Layer</translation>
     </message>
     <message>
         <source>Removes the currently selected layer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Removes the currently selected layer.</translation>
     </message>
     <message>
         <source>Move left</source>
-        <translation type="unfinished"></translation>
+        <translation>Move left</translation>
     </message>
     <message>
         <source>&lt;&lt;&lt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;&lt;&lt;</translation>
     </message>
     <message>
         <source>Moves current layer to the left.</source>
-        <translation type="unfinished"></translation>
+        <translation>Moves current layer to the left.</translation>
     </message>
     <message>
         <source>Move Right</source>
-        <translation type="unfinished"></translation>
+        <translation>Move Right</translation>
     </message>
     <message>
         <source>&gt;&gt;&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&gt;&gt;&gt;</translation>
     </message>
     <message>
         <source>Moves current layer to the right.</source>
-        <translation type="unfinished"></translation>
+        <translation>Moves current layer to the right.</translation>
     </message>
     <message>
         <source>Report setup / Print preview ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Report setup / Print preview ...</translation>
     </message>
     <message>
         <source>Opens the print preview and setup dialog.</source>
-        <translation type="unfinished"></translation>
+        <translation>Opens the print preview and setup dialog.</translation>
     </message>
     <message>
         <source>Edit project information...</source>
-        <translation type="unfinished"></translation>
+        <translation>Edit project information...</translation>
     </message>
     <message>
         <source>Sketch</source>
-        <translation type="unfinished"></translation>
+        <translation>Sketch</translation>
     </message>
     <message>
         <source>Copy sketch image</source>
-        <translation type="unfinished"></translation>
+        <translation>Copy sketch image</translation>
     </message>
     <message>
         <source>Chart</source>
-        <translation type="unfinished"></translation>
+        <translation>Chart</translation>
     </message>
     <message>
         <source>Copy chart image</source>
-        <translation type="unfinished"></translation>
+        <translation>Copy chart image</translation>
     </message>
     <message>
         <source>Export sketch image to file</source>
-        <translation type="unfinished"></translation>
+        <translation>Export sketch image to file</translation>
     </message>
     <message>
         <source>Export chart image to file</source>
-        <translation type="unfinished"></translation>
+        <translation>Export chart image to file</translation>
     </message>
     <message>
         <source>Add to Construction Database...</source>
-        <translation type="unfinished"></translation>
+        <translation>Add to Construction Database...</translation>
     </message>
     <message>
         <source>Adds the current construction to the construction database.</source>
-        <translation type="unfinished"></translation>
+        <translation>Adds the current construction to the construction database.</translation>
     </message>
     <message>
         <source>Heat flow up</source>
-        <translation type="unfinished"></translation>
+        <translation>Heat flow up</translation>
     </message>
     <message>
         <source>Horizontal construction with heat flow upwards.</source>
-        <translation type="unfinished"></translation>
+        <translation>Horizontal construction with heat flow upwards.</translation>
     </message>
     <message>
         <source>horizontal heat flow</source>
-        <translation type="unfinished"></translation>
+        <translation>horizontal heat flow</translation>
     </message>
     <message>
         <source>Vertical construction with horizontal heat flow.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vertical construction with horizontal heat flow.</translation>
     </message>
     <message>
         <source>Heat flow down</source>
-        <translation type="unfinished"></translation>
+        <translation>Heat flow down</translation>
     </message>
     <message>
         <source>Horizontal construction with heat flow downwards.</source>
-        <translation type="unfinished"></translation>
+        <translation>Horizontal construction with heat flow downwards.</translation>
     </message>
     <message>
         <source>Help heat flow directions</source>
-        <translation type="unfinished"></translation>
+        <translation>Help heat flow directions</translation>
     </message>
     <message>
         <source>Add Material to User Database</source>
-        <translation type="unfinished"></translation>
+        <translation>Add Material to User Database</translation>
     </message>
     <message>
         <source>Show Logfile</source>
-        <translation type="unfinished"></translation>
+        <translation>Show Logfile</translation>
     </message>
     <message>
         <source>Show the logfile of MIRELO2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Show the logfile of MIRELO2.</translation>
     </message>
     <message>
         <source>About %1 ...</source>
-        <translation type="unfinished"></translation>
+        <translation>About %1 ...</translation>
     </message>
     <message>
         <source>Show/hide main toolbar</source>
-        <translation type="unfinished"></translation>
+        <translation>Show/hide main toolbar</translation>
     </message>
     <message>
         <source>Shows/hides the main toolbar</source>
-        <translation type="unfinished"></translation>
+        <translation>Shows/hides the main toolbar</translation>
     </message>
     <message>
         <source>Show/hide diagram toolbar</source>
-        <translation type="unfinished"></translation>
+        <translation>Show/hide diagram toolbar</translation>
     </message>
     <message>
         <source>Shows/hides the diagram toolbar</source>
-        <translation type="unfinished"></translation>
+        <translation>Shows/hides the diagram toolbar</translation>
     </message>
     <message>
         <source>Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>Undo</translation>
     </message>
     <message>
         <source>Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>Redo</translation>
     </message>
     <message>
         <source>A software for hygrothermal evaluation of building envelope systems</source>
-        <translation type="unfinished"></translation>
+        <translation>A software for hygrothermal evaluation of building envelope systems</translation>
     </message>
     <message>
         <source>Save project before closing</source>
-        <translation type="unfinished"></translation>
+        <translation>Save project before closing</translation>
     </message>
     <message>
         <source>Would you like to save the project before closing it?</source>
-        <translation type="unfinished"></translation>
+        <translation>Would you like to save the project before closing it?</translation>
     </message>
     <message>
         <source>Project file changed while reading</source>
-        <translation type="unfinished"></translation>
+        <translation>Project file changed while reading</translation>
     </message>
     <message>
         <source>Error loading project file</source>
-        <translation type="unfinished"></translation>
+        <translation>Error loading project file</translation>
     </message>
     <message>
         <source>%1 Projects (*.%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Projects (*.%2)</translation>
     </message>
     <message>
         <source>;;%1 Projects (*.%2);;All files (*.*)</source>
-        <translation type="unfinished"></translation>
+        <translation>;;%1 Projects (*.%2);;All files (*.*)</translation>
     </message>
     <message>
         <source>Select %1 project file</source>
-        <translation type="unfinished"></translation>
+        <translation>Select %1 project file</translation>
     </message>
     <message>
         <source>Error #4: File not found</source>
-        <translation type="unfinished"></translation>
+        <translation>Error #4: File not found</translation>
     </message>
     <message>
         <source>The file &apos;%1&apos; cannot be found or does not exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>The file &apos;%1&apos; cannot be found or does not exist.</translation>
     </message>
     <message>
         <source>Error #5: File not found</source>
-        <translation type="unfinished"></translation>
+        <translation>Error #5: File not found</translation>
     </message>
     <message>
         <source>The file &apos;%1&apos; cannot be found or does not exist.
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>The file &apos;%1&apos; cannot be found or does not exist.
+%2</translation>
     </message>
     <message>
         <source>Remove this file from list?</source>
-        <translation type="unfinished"></translation>
+        <translation>Remove this file from list?</translation>
     </message>
     <message>
         <source>Error #3: Saving failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Error #3: Saving failed</translation>
     </message>
     <message>
         <source>Error while saving project file!</source>
-        <translation type="unfinished"></translation>
+        <translation>Error while saving project file!</translation>
     </message>
     <message>
         <source>Specify %1 project file</source>
-        <translation type="unfinished"></translation>
+        <translation>Specify %1 project file</translation>
     </message>
     <message>
         <source>%2 project (*.%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>%2 project (*.%1)</translation>
     </message>
     <message>
         <source>Jpg image (*.jpg)</source>
-        <translation type="unfinished"></translation>
+        <translation>Jpg image (*.jpg)</translation>
     </message>
     <message>
         <source>Svg file (*.svg)</source>
-        <translation type="unfinished"></translation>
+        <translation>Svg file (*.svg)</translation>
     </message>
     <message>
         <source>Pdf file (*.pdf)</source>
-        <translation type="unfinished"></translation>
+        <translation>Pdf file (*.pdf)</translation>
     </message>
     <message>
         <source>Png file (*.png)</source>
-        <translation type="unfinished"></translation>
+        <translation>Png file (*.png)</translation>
     </message>
     <message>
         <source>Export failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Export failed</translation>
     </message>
     <message>
         <source>The picture could not be written to &apos;%1&apos;:
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>The picture could not be written to &apos;%1&apos;:
+%2</translation>
     </message>
     <message>
         <source>Could not launch external program</source>
-        <translation type="unfinished"></translation>
+        <translation>Could not launch external program</translation>
     </message>
     <message>
         <source>Couldn&apos;t start the &lt;b&gt;qtconfig&lt;/b&gt; application. Make sure it is in your application search path!</source>
-        <translation type="unfinished"></translation>
+        <translation>Couldn&apos;t start the &lt;b&gt;qtconfig&lt;/b&gt; application. Make sure it is in your application search path!</translation>
     </message>
     <message>
         <source>Languange changed</source>
-        <translation type="unfinished"></translation>
+        <translation>Language changed</translation>
     </message>
     <message>
         <source>Please restart the software to activate the new language!</source>
-        <translation type="unfinished"></translation>
+        <translation>Please restart the software to activate the new language!</translation>
     </message>
 </context>
 <context>
     <name>Material</name>
     <message>
         <source>Invalid encoding &apos;%1&apos; of material color of layer %2 (line %3).</source>
-        <translation type="unfinished"></translation>
+        <translation>Invalid encoding &apos;%1&apos; of material color of layer %2 (line %3).</translation>
     </message>
     <message>
         <source>Invalid encoding &apos;%1&apos; of material color (line %2).</source>
-        <translation type="unfinished"></translation>
+        <translation>Invalid encoding &apos;%1&apos; of material color (line %2).</translation>
     </message>
     <message>
         <source>Unknown</source>
-        <translation type="unfinished"></translation>
+        <translation>Unknown</translation>
     </message>
 </context>
 <context>
@@ -2127,98 +2138,98 @@ Layer %1</source>
     <message>
         <source>Coating</source>
         <comment>MaterialCategory</comment>
-        <translation type="unfinished"></translation>
+        <translation>Coating</translation>
     </message>
     <message>
         <source>Plaster and mortar</source>
         <comment>MaterialCategory</comment>
-        <translation type="unfinished"></translation>
+        <translation>Plaster and mortar</translation>
     </message>
     <message>
         <source>Building brick</source>
         <comment>MaterialCategory</comment>
-        <translation type="unfinished"></translation>
+        <translation>Building brick</translation>
     </message>
     <message>
         <source>Natural stones</source>
         <comment>MaterialCategory</comment>
-        <translation type="unfinished"></translation>
+        <translation>Natural stones</translation>
     </message>
     <message>
         <source>Concrete containing building materials</source>
         <comment>MaterialCategory</comment>
-        <translation type="unfinished"></translation>
+        <translation>Concrete containing building materials</translation>
     </message>
     <message>
         <source>Insulation materials</source>
         <comment>MaterialCategory</comment>
-        <translation type="unfinished"></translation>
+        <translation>Insulation materials</translation>
     </message>
     <message>
         <source>Building boards</source>
         <comment>MaterialCategory</comment>
-        <translation type="unfinished"></translation>
+        <translation>Building boards</translation>
     </message>
     <message>
         <source>Timber</source>
         <comment>MaterialCategory</comment>
-        <translation type="unfinished"></translation>
+        <translation>Timber</translation>
     </message>
     <message>
         <source>Natural materials</source>
         <comment>MaterialCategory</comment>
-        <translation type="unfinished"></translation>
+        <translation>Natural materials</translation>
     </message>
     <message>
         <source>Soil</source>
         <comment>MaterialCategory</comment>
-        <translation type="unfinished"></translation>
+        <translation>Soil</translation>
     </message>
     <message>
         <source>Cladding panels and ceramic tiles</source>
         <comment>MaterialCategory</comment>
-        <translation type="unfinished"></translation>
+        <translation>Cladding panels and ceramic tiles</translation>
     </message>
     <message>
         <source>Foils and waterproofing products</source>
         <comment>MaterialCategory</comment>
-        <translation type="unfinished"></translation>
+        <translation>Foils and waterproofing products</translation>
     </message>
     <message>
         <source>Miscellaneous</source>
         <comment>MaterialCategory</comment>
-        <translation type="unfinished"></translation>
+        <translation>Miscellaneous</translation>
     </message>
     <message>
         <source>Unknown</source>
         <comment>MaterialCategory</comment>
-        <translation type="unfinished"></translation>
+        <translation>Unknown</translation>
     </message>
 </context>
 <context>
     <name>MaterialConstructionTabWidget</name>
     <message>
         <source>Materials</source>
-        <translation type="unfinished"></translation>
+        <translation>Materials</translation>
     </message>
     <message>
         <source>Constructions</source>
-        <translation type="unfinished"></translation>
+        <translation>Constructions</translation>
     </message>
 </context>
 <context>
     <name>MaterialDatabaseDialog</name>
     <message>
         <source>Material/Construction Database</source>
-        <translation type="unfinished"></translation>
+        <translation>Material/Construction Database</translation>
     </message>
     <message>
         <source>Information about material properties</source>
-        <translation type="unfinished"></translation>
+        <translation>Information about material properties</translation>
     </message>
     <message>
         <source>Material properties</source>
-        <translation type="unfinished"></translation>
+        <translation>Material properties</translation>
     </message>
     <message>
         <source>%1: bulk density in kg/m%2
@@ -2230,618 +2241,635 @@ w_sat: moisture content at free saturation in m%2/m%2
 A_w: water absorption coefficient in kg/(m%5 s%6)
 
 Materials in italics are your own; only these can be edited or removed. Copy a shipped material to change its values.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: bulk density in kg/m%2
+%3: thermal conductivity in W/(m K)
+%4: vapor diffusion resistance factor (-)
+sd: diffusion-equivalent air layer thickness in m (foils, membranes, coatings)
+w_80: moisture content at 80% relative humidity in m%2/m%2
+w_sat: moisture content at free saturation in m%2/m%2
+A_w: water absorption coefficient in kg/(m%5 s%6)
+
+Materials in italics are your own; only these can be edited or removed. Copy a shipped material to change its values.</translation>
     </message>
 </context>
 <context>
     <name>MaterialDatabaseSelectionWidget</name>
     <message>
         <source>Shows only the materials of one category.</source>
-        <translation type="unfinished"></translation>
+        <translation>Shows only the materials of one category.</translation>
     </message>
     <message>
         <source>Name contains ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Name contains ...</translation>
     </message>
     <message>
         <source>Producer contains ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Producer contains ...</translation>
     </message>
     <message>
         <source>Data source contains ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Data source contains ...</translation>
     </message>
     <message>
         <source>Notes contain ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Notes contain ...</translation>
     </message>
     <message>
         <source>Select a material to see its data source and notes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Select a material to see its data source and notes.</translation>
     </message>
     <message>
         <source>Category:</source>
-        <translation type="unfinished"></translation>
+        <translation>Category:</translation>
     </message>
     <message>
         <source>Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Name:</translation>
     </message>
     <message>
         <source>Producer:</source>
-        <translation type="unfinished"></translation>
+        <translation>Producer:</translation>
     </message>
     <message>
         <source>Source:</source>
-        <translation type="unfinished"></translation>
+        <translation>Source:</translation>
     </message>
     <message>
         <source>Comment:</source>
-        <translation type="unfinished"></translation>
+        <translation>Comment:</translation>
     </message>
     <message>
         <source>All categories</source>
-        <translation type="unfinished"></translation>
+        <translation>All categories</translation>
     </message>
     <message>
         <source>%1 of %2 materials shown</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 of %2 materials shown</translation>
     </message>
 </context>
 <context>
     <name>MaterialDatabaseWidget</name>
     <message>
         <source>Add material</source>
-        <translation type="unfinished"></translation>
+        <translation>Add material</translation>
     </message>
     <message>
         <source>Add a new user defined material</source>
-        <translation type="unfinished"></translation>
+        <translation>Add a new user defined material</translation>
     </message>
     <message>
         <source>Remove material</source>
-        <translation type="unfinished"></translation>
+        <translation>Remove material</translation>
     </message>
     <message>
         <source>Removes user defined material</source>
-        <translation type="unfinished"></translation>
+        <translation>Removes user defined material</translation>
     </message>
     <message>
         <source>Edit material</source>
-        <translation type="unfinished"></translation>
+        <translation>Edit material</translation>
     </message>
     <message>
         <source>Edit user defined material</source>
-        <translation type="unfinished"></translation>
+        <translation>Edit user defined material</translation>
     </message>
     <message>
         <source>Copy material</source>
-        <translation type="unfinished"></translation>
+        <translation>Copy material</translation>
     </message>
     <message>
         <source>Copies the selected material into a new user defined material</source>
-        <translation type="unfinished"></translation>
+        <translation>Copies the selected material into a new user defined material</translation>
     </message>
     <message>
         <source>Import...</source>
-        <translation type="unfinished"></translation>
+        <translation>Import...</translation>
     </message>
     <message>
         <source>Import external user database (version 1 and 2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Import external user database (version 1 and 2)</translation>
     </message>
     <message>
         <source>New material</source>
-        <translation type="unfinished"></translation>
+        <translation>New material</translation>
     </message>
     <message>
         <source>%1 (copy)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (copy)</translation>
     </message>
     <message>
         <source>Do you really want to remove the material &apos;%1&apos; from the user database?</source>
-        <translation type="unfinished"></translation>
+        <translation>Do you really want to remove the material &apos;%1&apos; from the user database?</translation>
     </message>
     <message>
         <source>Select file with user material database.</source>
-        <translation type="unfinished"></translation>
+        <translation>Select file with user material database.</translation>
     </message>
     <message>
         <source>Database for Mirelo 1.9 (*.txt)</source>
-        <translation type="unfinished"></translation>
+        <translation>Database for Mirelo 1.9 (*.txt)</translation>
     </message>
     <message>
         <source>Database for Mirelo 2.0 (*.mmat)</source>
-        <translation type="unfinished"></translation>
+        <translation>Database for Mirelo 2.0 (*.mmat)</translation>
     </message>
     <message>
         <source>Material read error.</source>
-        <translation type="unfinished"></translation>
+        <translation>Material read error.</translation>
     </message>
     <message>
         <source>No valid material file &apos;%1&apos;
  Extension sould be &apos;txt&apos; or &apos;mmat&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>No valid material file &apos;%1&apos;
+ Extension should be &apos;txt&apos; or &apos;mmat&apos;</translation>
     </message>
     <message>
         <source>No materials found in file &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>No materials found in file &apos;%1&apos;</translation>
     </message>
     <message>
         <source>Materials added.</source>
-        <translation type="unfinished"></translation>
+        <translation>Materials added.</translation>
     </message>
     <message>
         <source>%1 materials found in file &apos;%2&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 materials found in file &apos;%2&apos;</translation>
     </message>
 </context>
 <context>
     <name>MaterialEditDialog</name>
     <message>
         <source>Edit material</source>
-        <translation type="unfinished"></translation>
+        <translation>Edit material</translation>
     </message>
     <message>
         <source>Select Material Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Select Material Color</translation>
     </message>
     <message>
         <source>The bulk density must be &gt; 0.</source>
-        <translation type="unfinished"></translation>
+        <translation>The bulk density must be &gt; 0.</translation>
     </message>
     <message>
         <source>The thermal conductivity must be &gt; 0.</source>
-        <translation type="unfinished"></translation>
+        <translation>The thermal conductivity must be &gt; 0.</translation>
     </message>
     <message>
         <source>The vapor resistance factor must be &gt; 0.</source>
-        <translation type="unfinished"></translation>
+        <translation>The vapor resistance factor must be &gt; 0.</translation>
     </message>
     <message>
         <source>The vapor resistance factor must be &gt;= 0.</source>
-        <translation type="unfinished"></translation>
+        <translation>The vapor resistance factor must be &gt;= 0.</translation>
     </message>
     <message>
         <source>The moisture content at 80% humidity must be &gt; 0 and lower than the saturation moisture content.</source>
-        <translation type="unfinished"></translation>
+        <translation>The moisture content at 80% humidity must be &gt; 0 and lower than the saturation moisture content.</translation>
     </message>
     <message>
         <source>The moisture content at saturation must be larger than the moisture content at 80% humidity and lower equal than 1.0.</source>
-        <translation type="unfinished"></translation>
+        <translation>The moisture content at saturation must be larger than the moisture content at 80% humidity and lower equal than 1.0.</translation>
     </message>
     <message>
         <source>The water uptake coefficient must be &gt;= 0.</source>
-        <translation type="unfinished"></translation>
+        <translation>The water uptake coefficient must be &gt;= 0.</translation>
     </message>
     <message>
         <source>The sd-value must be &gt;= 0.</source>
-        <translation type="unfinished"></translation>
+        <translation>The sd-value must be &gt;= 0.</translation>
     </message>
     <message>
         <source>An sd-value &gt; 0 fixes the layer width to sd / %1 (foils, membranes, coatings); 0 for ordinary materials.</source>
-        <translation type="unfinished"></translation>
+        <translation>An sd-value &gt; 0 fixes the layer width to sd / %1 (foils, membranes, coatings); 0 for ordinary materials.</translation>
     </message>
     <message>
         <source>Air</source>
-        <translation type="unfinished"></translation>
+        <translation>Air</translation>
     </message>
     <message>
         <source>Wood</source>
-        <translation type="unfinished"></translation>
+        <translation>Wood</translation>
     </message>
     <message>
         <source>Wood based</source>
-        <translation type="unfinished"></translation>
+        <translation>Wood based</translation>
     </message>
     <message>
         <source>Foil</source>
-        <translation type="unfinished"></translation>
+        <translation>Foil</translation>
     </message>
     <message>
         <source>none</source>
-        <translation type="unfinished"></translation>
+        <translation>none</translation>
     </message>
     <message>
         <source>Description</source>
-        <translation type="unfinished"></translation>
+        <translation>Description</translation>
     </message>
     <message>
         <source>Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Name:</translation>
     </message>
     <message>
         <source>Category:</source>
-        <translation type="unfinished"></translation>
+        <translation>Category:</translation>
     </message>
     <message>
         <source>Color:</source>
-        <translation type="unfinished"></translation>
+        <translation>Color:</translation>
     </message>
     <message>
         <source>Product name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Product name:</translation>
     </message>
     <message>
         <source>Producer:</source>
-        <translation type="unfinished"></translation>
+        <translation>Producer:</translation>
     </message>
     <message>
         <source>Data source:</source>
-        <translation type="unfinished"></translation>
+        <translation>Data source:</translation>
     </message>
     <message>
         <source>Notes:</source>
-        <translation type="unfinished"></translation>
+        <translation>Notes:</translation>
     </message>
     <message>
         <source>Material Properties</source>
-        <translation type="unfinished"></translation>
+        <translation>Material Properties</translation>
     </message>
     <message>
         <source>Bulk density [kg/m%1]:</source>
-        <translation type="unfinished"></translation>
+        <translation>Bulk density [kg/m%1]:</translation>
     </message>
     <message>
         <source>Thermal conductivity [W/mK]:</source>
-        <translation type="unfinished"></translation>
+        <translation>Thermal conductivity [W/mK]:</translation>
     </message>
     <message>
         <source>Vapor diffusion resistance factor [-]:</source>
-        <translation type="unfinished"></translation>
+        <translation>Vapor diffusion resistance factor [-]:</translation>
     </message>
     <message>
         <source>Lower value of %1 [-]:</source>
-        <translation type="unfinished"></translation>
+        <translation>Lower value of %1 [-]:</translation>
     </message>
     <message>
         <source>Upper value of %1 [-]:</source>
-        <translation type="unfinished"></translation>
+        <translation>Upper value of %1 [-]:</translation>
     </message>
     <message>
         <source>Moisture content at 80% RH [m%1/m%1]:</source>
-        <translation type="unfinished"></translation>
+        <translation>Moisture content at 80% RH [m%1/m%1]:</translation>
     </message>
     <message>
         <source>Moisture content at saturation [m%1/m%1]:</source>
-        <translation type="unfinished"></translation>
+        <translation>Moisture content at saturation [m%1/m%1]:</translation>
     </message>
     <message>
         <source>Water absorption coefficient [kg/m%1s%2]:</source>
-        <translation type="unfinished"></translation>
+        <translation>Water absorption coefficient [kg/m%1s%2]:</translation>
     </message>
     <message>
         <source>sd-value [m]:</source>
-        <translation type="unfinished"></translation>
+        <translation>sd-value [m]:</translation>
     </message>
     <message>
         <source>Flags:</source>
-        <translation type="unfinished"></translation>
+        <translation>Flags:</translation>
     </message>
     <message>
         <source>Dates</source>
-        <translation type="unfinished"></translation>
+        <translation>Dates</translation>
     </message>
     <message>
         <source>Measuring date:</source>
-        <translation type="unfinished"></translation>
+        <translation>Measuring date:</translation>
     </message>
     <message>
         <source>Sampling date:</source>
-        <translation type="unfinished"></translation>
+        <translation>Sampling date:</translation>
     </message>
     <message>
         <source>Production date:</source>
-        <translation type="unfinished"></translation>
+        <translation>Production date:</translation>
     </message>
     <message>
         <source>The material needs a name.</source>
-        <translation type="unfinished"></translation>
+        <translation>The material needs a name.</translation>
     </message>
     <message>
         <source>Please choose a category.</source>
-        <translation type="unfinished"></translation>
+        <translation>Please choose a category.</translation>
     </message>
     <message>
         <source>bulk density</source>
-        <translation type="unfinished"></translation>
+        <translation>bulk density</translation>
     </message>
     <message>
         <source>thermal conductivity</source>
-        <translation type="unfinished"></translation>
+        <translation>thermal conductivity</translation>
     </message>
     <message>
         <source>vapor diffusion resistance factor</source>
-        <translation type="unfinished"></translation>
+        <translation>vapor diffusion resistance factor</translation>
     </message>
     <message>
         <source>lower value of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>lower value of %1</translation>
     </message>
     <message>
         <source>upper value of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>upper value of %1</translation>
     </message>
     <message>
         <source>moisture content at 80% RH</source>
-        <translation type="unfinished"></translation>
+        <translation>moisture content at 80% RH</translation>
     </message>
     <message>
         <source>moisture content at saturation</source>
-        <translation type="unfinished"></translation>
+        <translation>moisture content at saturation</translation>
     </message>
     <message>
         <source>water absorption coefficient</source>
-        <translation type="unfinished"></translation>
+        <translation>water absorption coefficient</translation>
     </message>
     <message>
         <source>sd-value</source>
-        <translation type="unfinished"></translation>
+        <translation>sd-value</translation>
     </message>
     <message>
         <source>Please correct the %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Please correct the %1.</translation>
     </message>
     <message>
         <source>The material is not valid.</source>
-        <translation type="unfinished"></translation>
+        <translation>The material is not valid.</translation>
     </message>
 </context>
 <context>
     <name>MaterialEditWidget</name>
     <message>
         <source>m</source>
-        <translation type="unfinished"></translation>
+        <translation>m</translation>
     </message>
     <message>
         <source>dm</source>
-        <translation type="unfinished"></translation>
+        <translation>dm</translation>
     </message>
     <message>
         <source>cm</source>
-        <translation type="unfinished"></translation>
+        <translation>cm</translation>
     </message>
     <message>
         <source>mm</source>
-        <translation type="unfinished"></translation>
+        <translation>mm</translation>
     </message>
     <message>
         <source>Select Layer Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Select Layer Color</translation>
     </message>
     <message>
         <source>The layer width must be &gt; 0.</source>
-        <translation type="unfinished"></translation>
+        <translation>The layer width must be &gt; 0.</translation>
     </message>
     <message>
         <source>This filed changes the width of a material layer.</source>
-        <translation type="unfinished"></translation>
+        <translation>This field changes the width of a material layer.</translation>
     </message>
     <message>
         <source>The name of the material of the selected layer.</source>
-        <translation type="unfinished"></translation>
+        <translation>The name of the material of the selected layer.</translation>
     </message>
     <message>
         <source>The thermal conductivity must be &gt; 0.</source>
-        <translation type="unfinished"></translation>
+        <translation>The thermal conductivity must be &gt; 0.</translation>
     </message>
     <message>
         <source>The vapor resistance factor must be &gt; 0.</source>
-        <translation type="unfinished"></translation>
+        <translation>The vapor resistance factor must be &gt; 0.</translation>
     </message>
     <message>
         <source>The moisture content at 80% humidity must be &gt; 0 and lower than the saturation moisture content.</source>
-        <translation type="unfinished"></translation>
+        <translation>The moisture content at 80% humidity must be &gt; 0 and lower than the saturation moisture content.</translation>
     </message>
     <message>
         <source>Moisture content must be in between 0.01 and 0.8.</source>
-        <translation type="unfinished"></translation>
+        <translation>Moisture content must be in between 0.01 and 0.8.</translation>
     </message>
     <message>
         <source>The moisture content at saturation must be larger than the moisture content at 80% humidity and lower equal than 1.0.</source>
-        <translation type="unfinished"></translation>
+        <translation>The moisture content at saturation must be larger than the moisture content at 80% humidity and lower equal than 1.0.</translation>
     </message>
     <message>
         <source>The water uptake coefficient must be &gt; 0.</source>
-        <translation type="unfinished"></translation>
+        <translation>The water uptake coefficient must be &gt; 0.</translation>
     </message>
     <message>
         <source>The sd-value must be &gt; 0.</source>
-        <translation type="unfinished"></translation>
+        <translation>The sd-value must be &gt; 0.</translation>
     </message>
     <message>
         <source>The unit can be configured in settings dialogue.</source>
-        <translation type="unfinished"></translation>
+        <translation>The unit can be configured in settings dialogue.</translation>
     </message>
     <message>
         <source>Layer Properties</source>
-        <translation type="unfinished"></translation>
+        <translation>Layer Properties</translation>
     </message>
     <message>
         <source>Color:</source>
-        <translation type="unfinished"></translation>
+        <translation>Color:</translation>
     </message>
     <message>
         <source>Material Properties</source>
-        <translation type="unfinished"></translation>
+        <translation>Material Properties</translation>
     </message>
     <message>
         <source>Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Name:</translation>
     </message>
     <message>
         <source>Thermal conductivity [W/mK]:</source>
-        <translation type="unfinished"></translation>
+        <translation>Thermal conductivity [W/mK]:</translation>
     </message>
     <message>
         <source>Vapor diffusion resistance factor [-]:</source>
-        <translation type="unfinished"></translation>
+        <translation>Vapor diffusion resistance factor [-]:</translation>
     </message>
     <message>
         <source>Moisture content at 80% RH [m%1/m%1]:</source>
-        <translation type="unfinished"></translation>
+        <translation>Moisture content at 80% RH [m%1/m%1]:</translation>
     </message>
     <message>
         <source>Moisture content at saturation [m%1/m%1]:</source>
-        <translation type="unfinished"></translation>
+        <translation>Moisture content at saturation [m%1/m%1]:</translation>
     </message>
     <message>
         <source>sd-value [m]</source>
-        <translation type="unfinished"></translation>
+        <translation>sd-value [m]</translation>
     </message>
     <message>
         <source>Layer width/height [%1]:</source>
-        <translation type="unfinished"></translation>
+        <translation>Layer width/height [%1]:</translation>
     </message>
     <message>
         <source>Water absorption coefficient [kg/m%1s%2]:</source>
-        <translation type="unfinished"></translation>
+        <translation>Water absorption coefficient [kg/m%1s%2]:</translation>
     </message>
     <message>
         <source>Water absorption coefficient [kg/m%1h%2]:</source>
-        <translation type="unfinished"></translation>
+        <translation>Water absorption coefficient [kg/m%1h%2]:</translation>
     </message>
 </context>
 <context>
     <name>MaterialList</name>
     <message>
         <source>Error reading material name!</source>
-        <translation type="unfinished"></translation>
+        <translation>Error reading material name!</translation>
     </message>
     <message>
         <source>Invalid keyword!</source>
-        <translation type="unfinished"></translation>
+        <translation>Invalid keyword!</translation>
     </message>
     <message>
         <source>Missing data!</source>
-        <translation type="unfinished"></translation>
+        <translation>Missing data!</translation>
     </message>
     <message>
         <source>Air space (not ventilated)</source>
-        <translation type="unfinished"></translation>
+        <translation>Air space (not ventilated)</translation>
     </message>
     <message>
         <source>Thermal conductivity will be calculated from construction and heat flow according DIN EN ISO 6946 5.3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Thermal conductivity will be calculated from construction and heat flow according DIN EN ISO 6946 5.3.</translation>
     </message>
     <message>
         <source>Vapor diffusion resistance factor will be calculated from construction according DIN EN ISO 13788 4.1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vapor diffusion resistance factor will be calculated from construction according DIN EN ISO 13788 4.1.</translation>
     </message>
     <message>
         <source>Error reading material list from file &apos;%1&apos;!
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Error reading material list from file &apos;%1&apos;!
+%2</translation>
     </message>
     <message>
         <source>Cannot open file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cannot open file.</translation>
     </message>
     <message>
         <source>Keyword &apos;FileVersion&apos; missing!</source>
-        <translation type="unfinished"></translation>
+        <translation>Keyword &apos;FileVersion&apos; missing!</translation>
     </message>
     <message>
         <source>Keyword &apos;MATERIAL_LIST&apos; missing!</source>
-        <translation type="unfinished"></translation>
+        <translation>Keyword &apos;MATERIAL_LIST&apos; missing!</translation>
     </message>
     <message>
         <source>Missing block start!</source>
-        <translation type="unfinished"></translation>
+        <translation>Missing block start!</translation>
     </message>
     <message>
         <source>Block start &apos;{&apos; of material definition missing!</source>
-        <translation type="unfinished"></translation>
+        <translation>Block start &apos;{&apos; of material definition missing!</translation>
     </message>
 </context>
 <context>
     <name>MaterialTableModel</name>
     <message>
         <source>User defined material</source>
-        <translation type="unfinished"></translation>
+        <translation>User defined material</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Name</translation>
     </message>
     <message>
         <source>Category</source>
-        <translation type="unfinished"></translation>
+        <translation>Category</translation>
     </message>
     <message>
         <source>%1
 [kg/m%2]</source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+[kg/m%2]</translation>
     </message>
     <message>
         <source>%1
 [W/mK]</source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+[W/mK]</translation>
     </message>
     <message>
         <source>%1
 [-]</source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+[-]</translation>
     </message>
     <message>
         <source>sd
 [m]</source>
-        <translation type="unfinished"></translation>
+        <translation>sd
+[m]</translation>
     </message>
     <message>
         <source>w_80
 [m%1/m%1]</source>
-        <translation type="unfinished"></translation>
+        <translation>w_80
+[m%1/m%1]</translation>
     </message>
     <message>
         <source>w_sat
 [m%1/m%1]</source>
-        <translation type="unfinished"></translation>
+        <translation>w_sat
+[m%1/m%1]</translation>
     </message>
     <message>
         <source>A_w
 [kg/m%1s%2]</source>
-        <translation type="unfinished"></translation>
+        <translation>A_w
+[kg/m%1s%2]</translation>
     </message>
     <message>
         <source>Producer</source>
-        <translation type="unfinished"></translation>
+        <translation>Producer</translation>
     </message>
     <message>
         <source>Product</source>
-        <translation type="unfinished"></translation>
+        <translation>Product</translation>
     </message>
     <message>
         <source>Data source</source>
-        <translation type="unfinished"></translation>
+        <translation>Data source</translation>
     </message>
     <message>
         <source>Bulk density</source>
-        <translation type="unfinished"></translation>
+        <translation>Bulk density</translation>
     </message>
     <message>
         <source>Thermal conductivity</source>
-        <translation type="unfinished"></translation>
+        <translation>Thermal conductivity</translation>
     </message>
     <message>
         <source>Vapor diffusion resistance factor</source>
-        <translation type="unfinished"></translation>
+        <translation>Vapor diffusion resistance factor</translation>
     </message>
     <message>
         <source>Diffusion-equivalent air layer thickness</source>
-        <translation type="unfinished"></translation>
+        <translation>Diffusion-equivalent air layer thickness</translation>
     </message>
     <message>
         <source>Moisture content at 80% relative humidity</source>
-        <translation type="unfinished"></translation>
+        <translation>Moisture content at 80% relative humidity</translation>
     </message>
     <message>
         <source>Moisture content at saturation</source>
-        <translation type="unfinished"></translation>
+        <translation>Moisture content at saturation</translation>
     </message>
     <message>
         <source>Water absorption coefficient</source>
-        <translation type="unfinished"></translation>
+        <translation>Water absorption coefficient</translation>
     </message>
 </context>
 <context>
@@ -2849,283 +2877,291 @@ Materials in italics are your own; only these can be edited or removed. Copy a s
     <message>
         <source>Data source: %1
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Data source: %1
+</translation>
     </message>
     <message>
         <source>Notes: %1
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Notes: %1
+</translation>
     </message>
     <message>
         <source>Air
 </source>
         <comment>Material flag</comment>
-        <translation type="unfinished"></translation>
+        <translation>Air
+</translation>
     </message>
     <message>
         <source>Wood
 </source>
         <comment>Material flag</comment>
-        <translation type="unfinished"></translation>
+        <translation>Wood
+</translation>
     </message>
     <message>
         <source>Wood based
 </source>
         <comment>Material flag</comment>
-        <translation type="unfinished"></translation>
+        <translation>Wood based
+</translation>
     </message>
     <message>
         <source>Measuring date: %1
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Measuring date: %1
+</translation>
     </message>
     <message>
         <source>Production date: %1
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Production date: %1
+</translation>
     </message>
     <message>
         <source>Sampling date: %1
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Sampling date: %1
+</translation>
     </message>
 </context>
 <context>
     <name>MinimumHeatResistance</name>
     <message>
         <source>Outer wall</source>
-        <translation type="unfinished"></translation>
+        <translation>Outer wall</translation>
     </message>
     <message>
         <source>Partition wall</source>
-        <translation type="unfinished"></translation>
+        <translation>Partition wall</translation>
     </message>
     <message>
         <source>Wall to stair case with temperature &lt;10°C</source>
-        <translation type="unfinished"></translation>
+        <translation>Wall to stair case with temperature &lt;10°C</translation>
     </message>
     <message>
         <source>Wall to stair case with temperature &gt;10°C</source>
-        <translation type="unfinished"></translation>
+        <translation>Wall to stair case with temperature &gt;10°C</translation>
     </message>
     <message>
         <source>Common separating ceiling</source>
-        <translation type="unfinished"></translation>
+        <translation>Common separating ceiling</translation>
     </message>
     <message>
         <source>Separating ceiling for officebuilding with central heating</source>
-        <translation type="unfinished"></translation>
+        <translation>Separating ceiling for officebuilding with central heating</translation>
     </message>
     <message>
         <source>Floor plate over ground</source>
-        <translation type="unfinished"></translation>
+        <translation>Floor plate over ground</translation>
     </message>
     <message>
         <source>Floor plate to non ventilated cavity</source>
-        <translation type="unfinished"></translation>
+        <translation>Floor plate to non ventilated cavity</translation>
     </message>
     <message>
         <source>Ceiling below attic</source>
-        <translation type="unfinished"></translation>
+        <translation>Ceiling below attic</translation>
     </message>
     <message>
         <source>Ceiling for cellar</source>
-        <translation type="unfinished"></translation>
+        <translation>Ceiling for cellar</translation>
     </message>
     <message>
         <source>Floor over garage or passage</source>
-        <translation type="unfinished"></translation>
+        <translation>Floor over garage or passage</translation>
     </message>
     <message>
         <source>Roof</source>
-        <translation type="unfinished"></translation>
+        <translation>Roof</translation>
     </message>
     <message>
         <source>Wall of heated room to outside, ground, underground garage or similar</source>
-        <translation type="unfinished"></translation>
+        <translation>Wall of heated room to outside, ground, underground garage or similar</translation>
     </message>
     <message>
         <source>Roof pitch to outside</source>
-        <translation type="unfinished"></translation>
+        <translation>Roof pitch to outside</translation>
     </message>
     <message>
         <source>Flat roof or ceiling to outside</source>
-        <translation type="unfinished"></translation>
+        <translation>Flat roof or ceiling to outside</translation>
     </message>
     <message>
         <source>Ceiling to ventilated roof space or to non heated room</source>
-        <translation type="unfinished"></translation>
+        <translation>Ceiling to ventilated roof space or to non heated room</translation>
     </message>
     <message>
         <source>Ceiling between insulated roof pitch and jamb wall</source>
-        <translation type="unfinished"></translation>
+        <translation>Ceiling between insulated roof pitch and jamb wall</translation>
     </message>
     <message>
         <source>Floor over outside, underground garage, garage (heated or not), ventilated crawl space etc.</source>
-        <translation type="unfinished"></translation>
+        <translation>Floor over outside, underground garage, garage (heated or not), ventilated crawl space etc.</translation>
     </message>
     <message>
         <source>Floor over cellar, to ground, non ventilated crawl space</source>
-        <translation type="unfinished"></translation>
+        <translation>Floor over cellar, to ground, non ventilated crawl space</translation>
     </message>
     <message>
         <source>Wall between heated room and directly heated stair case</source>
-        <translation type="unfinished"></translation>
+        <translation>Wall between heated room and directly heated stair case</translation>
     </message>
     <message>
         <source>Wall between heated room and indirectly heated stair case</source>
-        <translation type="unfinished"></translation>
+        <translation>Wall between heated room and indirectly heated stair case</translation>
     </message>
     <message>
         <source>Partition walls between heated rooms</source>
-        <translation type="unfinished"></translation>
+        <translation>Partition walls between heated rooms</translation>
     </message>
     <message>
         <source>Ceiling between rooms of different use and apartment separating ceiling</source>
-        <translation type="unfinished"></translation>
+        <translation>Ceiling between rooms of different use and apartment separating ceiling</translation>
     </message>
     <message>
         <source>Construction with mass per area lower than 100kg/m2</source>
-        <translation type="unfinished"></translation>
+        <translation>Construction with mass per area lower than 100kg/m2</translation>
     </message>
     <message>
         <source>Cap 5.1.2.2</source>
-        <translation type="unfinished"></translation>
+        <translation>Cap 5.1.2.2</translation>
     </message>
     <message>
         <source>Opaque part of transparent constructions</source>
-        <translation type="unfinished"></translation>
+        <translation>Opaque part of transparent constructions</translation>
     </message>
     <message>
         <source>Cap 5.1.4</source>
-        <translation type="unfinished"></translation>
+        <translation>Cap 5.1.4</translation>
     </message>
     <message>
         <source>DIN 4108-2 2004 Tab. 3</source>
-        <translation type="unfinished"></translation>
+        <translation>DIN 4108-2 2004 Tab. 3</translation>
     </message>
     <message>
         <source>DIN 4108-2 2013 Tab. 3</source>
-        <translation type="unfinished"></translation>
+        <translation>DIN 4108-2 2013 Tab. 3</translation>
     </message>
     <message>
         <source>Unknown</source>
-        <translation type="unfinished"></translation>
+        <translation>Unknown</translation>
     </message>
     <message>
         <source>%1 row %2, thermal resistance  R &gt;= %L3 m&lt;sup&gt;2&lt;/sup&gt;K/W</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 row %2, thermal resistance  R &gt;= %L3 m&lt;sup&gt;2&lt;/sup&gt;K/W</translation>
     </message>
     <message>
         <source>DIN 4108-2 Check for minmal &lt;i&gt;f&lt;/i&gt;&lt;sub&gt;Rsi&lt;/sub&gt; &amp;gt;= %L1</source>
-        <translation type="unfinished"></translation>
+        <translation>DIN 4108-2 Check for minimal &lt;i&gt;f&lt;/i&gt;&lt;sub&gt;Rsi&lt;/sub&gt; &amp;gt;= %L1</translation>
     </message>
     <message>
         <source>&lt;i&gt;f&lt;/i&gt;&lt;sub&gt;Rsi&lt;/sub&gt; = %L1</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;i&gt;f&lt;/i&gt;&lt;sub&gt;Rsi&lt;/sub&gt; = %L1</translation>
     </message>
 </context>
 <context>
     <name>MoistStorageValidator</name>
     <message>
         <source>Moisture content at 80%RH less or equal 0</source>
-        <translation type="unfinished"></translation>
+        <translation>Moisture content at 80%RH less or equal 0</translation>
     </message>
     <message>
         <source>Saturation moisture content less or equal 0</source>
-        <translation type="unfinished"></translation>
+        <translation>Saturation moisture content less or equal 0</translation>
     </message>
     <message>
         <source>Moisture content at 80%RH greater or equal saturation moisture content</source>
-        <translation type="unfinished"></translation>
+        <translation>Moisture content at 80%RH greater or equal saturation moisture content</translation>
     </message>
     <message>
         <source>Moisture content at 80%RH leads to a moisture content at 95%RH greater or equal saturation moisture content</source>
-        <translation type="unfinished"></translation>
+        <translation>Moisture content at 80%RH leads to a moisture content at 95%RH greater or equal saturation moisture content</translation>
     </message>
     <message>
         <source>Moisture content at 80%RH greater or equal to 1.0</source>
-        <translation type="unfinished"></translation>
+        <translation>Moisture content at 80%RH greater or equal to 1.0</translation>
     </message>
     <message>
         <source>Moisture content at saturation greater or equal to 1.0</source>
-        <translation type="unfinished"></translation>
+        <translation>Moisture content at saturation greater or equal to 1.0</translation>
     </message>
 </context>
 <context>
     <name>MoistureStorage</name>
     <message>
         <source>Invalid moisture storage values for &lt;a href=&quot;layer-%1&quot;&gt;layer #%1&lt;/a&gt;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Invalid moisture storage values for &lt;a href=&quot;layer-%1&quot;&gt;layer #%1&lt;/a&gt;.</translation>
     </message>
     <message>
         <source>Current moisture content at 80%RH leads to an moisture content at 95%RH higher than saturation moisture content.</source>
-        <translation type="unfinished"></translation>
+        <translation>Current moisture content at 80%RH leads to an moisture content at 95%RH higher than saturation moisture content.</translation>
     </message>
     <message>
         <source>Could not find valid combination of k-planes! Algorithm error!</source>
-        <translation type="unfinished"></translation>
+        <translation>Could not find valid combination of k-planes! Algorithm error!</translation>
     </message>
     <message>
         <source>The search for condensation planes was stopped after %1 candidates.</source>
-        <translation type="unfinished"></translation>
+        <translation>The search for condensation planes was stopped after %1 candidates.</translation>
     </message>
     <message>
         <source>No Solution found!</source>
-        <translation type="unfinished"></translation>
+        <translation>No Solution found!</translation>
     </message>
     <message>
         <source>Error in calculation m_results.sk_Cond[%1], denominator == 0!</source>
-        <translation type="unfinished"></translation>
+        <translation>Error in calculation m_results.sk_Cond[%1], denominator == 0!</translation>
     </message>
     <message>
         <source>Error in calculation m_results.sk_Cond[%1], Value &lt; 0!</source>
-        <translation type="unfinished"></translation>
+        <translation>Error in calculation m_results.sk_Cond[%1], Value &lt; 0!</translation>
     </message>
 </context>
 <context>
     <name>NewProjectWizard</name>
     <message>
         <source>New Project Wizard</source>
-        <translation type="unfinished"></translation>
+        <translation>New Project Wizard</translation>
     </message>
     <message>
         <source>Project Information</source>
-        <translation type="unfinished"></translation>
+        <translation>Project Information</translation>
     </message>
     <message>
         <source>Please enter the information for this new project. You can change the default project information in the preferences dialog.</source>
-        <translation type="unfinished"></translation>
+        <translation>Please enter the information for this new project. You can change the default project information in the preferences dialog.</translation>
     </message>
 </context>
 <context>
     <name>NewProjectWizardMaterialPage</name>
     <message>
         <source>Select material for first layer</source>
-        <translation type="unfinished"></translation>
+        <translation>Select material for first layer</translation>
     </message>
     <message>
         <source>Please select a material below. This material will be the first material layer of your construction. You can choose any material now and add/move/delete layers later as required.</source>
-        <translation type="unfinished"></translation>
+        <translation>Please select a material below. This material will be the first material layer of your construction. You can choose any material now and add/move/delete layers later as required.</translation>
     </message>
     <message>
         <source>Project template:</source>
-        <translation type="unfinished"></translation>
+        <translation>Project template:</translation>
     </message>
     <message>
         <source>New Project</source>
-        <translation type="unfinished"></translation>
+        <translation>New Project</translation>
     </message>
     <message>
         <source>You can add your own projects as templates by copying the project files into the Templates subdirectory.</source>
-        <translation type="unfinished"></translation>
+        <translation>You can add your own projects as templates by copying the project files into the Templates subdirectory.</translation>
     </message>
 </context>
 <context>
     <name>Project</name>
     <message>
         <source>No project to save.</source>
-        <translation type="unfinished"></translation>
+        <translation>No project to save.</translation>
     </message>
 </context>
 <context>
@@ -3134,646 +3170,648 @@ Materials in italics are your own; only these can be edited or removed. Copy a s
         <source>Project</source>
         <comment>Error reading file as MIRELO 1 version.
 </comment>
-        <translation type="unfinished"></translation>
+        <translation>Project</translation>
     </message>
     <message>
         <source>Project</source>
         <comment>Cannot open file &apos;%1&apos; for writing: %2</comment>
-        <translation type="unfinished"></translation>
+        <translation>Project</translation>
     </message>
     <message>
         <source>Project</source>
         <comment>Error writing file &apos;%1&apos;: %2</comment>
-        <translation type="unfinished"></translation>
+        <translation>Project</translation>
     </message>
     <message>
         <source>Document</source>
         <comment>File is not a Mirelo 2.0 project file.</comment>
-        <translation type="unfinished"></translation>
+        <translation>Document</translation>
     </message>
     <message>
         <source>Project</source>
         <comment>&apos;%1&apos; is a directory, not a project file.</comment>
-        <translation type="unfinished"></translation>
+        <translation>Project</translation>
     </message>
     <message>
         <source>Project</source>
         <comment>Cannot open file &apos;%1&apos; for reading (maybe missing permissions).</comment>
-        <translation type="unfinished"></translation>
+        <translation>Project</translation>
     </message>
     <message>
         <source>Project</source>
         <comment>Project doesn&apos;t contain any layers. Please create a new project!</comment>
-        <translation type="unfinished"></translation>
+        <translation>Project</translation>
     </message>
     <message>
         <source>Project</source>
         <comment>Control characters in texts were replaced by U+FFFD.</comment>
-        <translation type="unfinished"></translation>
+        <translation>Project</translation>
     </message>
 </context>
 <context>
     <name>ProjectInformationEditDialog</name>
     <message>
         <source>Project information</source>
-        <translation type="unfinished"></translation>
+        <translation>Project information</translation>
     </message>
 </context>
 <context>
     <name>ProjectInformationEditWidget</name>
     <message>
         <source>Heat flow down</source>
-        <translation type="unfinished"></translation>
+        <translation>Heat flow down</translation>
     </message>
     <message>
         <source>Heat flow up</source>
-        <translation type="unfinished"></translation>
+        <translation>Heat flow up</translation>
     </message>
     <message>
         <source>horizontal heat flow</source>
-        <translation type="unfinished"></translation>
+        <translation>horizontal heat flow</translation>
     </message>
     <message>
         <source>Project name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Project name:</translation>
     </message>
     <message>
         <source>Construction ID:</source>
-        <translation type="unfinished"></translation>
+        <translation>Construction ID:</translation>
     </message>
     <message>
         <source>User name:</source>
-        <translation type="unfinished"></translation>
+        <translation>User name:</translation>
     </message>
     <message>
         <source>Company:</source>
-        <translation type="unfinished"></translation>
+        <translation>Company:</translation>
     </message>
     <message>
         <source>Description:</source>
-        <translation type="unfinished"></translation>
+        <translation>Description:</translation>
     </message>
     <message>
         <source>Final remarks:</source>
-        <translation type="unfinished"></translation>
+        <translation>Final remarks:</translation>
     </message>
     <message>
         <source>Heat flow direction:</source>
-        <translation type="unfinished"></translation>
+        <translation>Heat flow direction:</translation>
     </message>
 </context>
 <context>
     <name>QFileDialog</name>
     <message>
         <source>Export file</source>
-        <translation type="unfinished"></translation>
+        <translation>Export file</translation>
     </message>
 </context>
 <context>
     <name>QIODevice</name>
     <message>
         <source>Unknown error</source>
-        <translation type="unfinished"></translation>
+        <translation>Unknown error</translation>
     </message>
 </context>
 <context>
     <name>Report</name>
     <message>
         <source>Report</source>
-        <translation type="unfinished"></translation>
+        <translation>Report</translation>
     </message>
     <message>
         <source>The report could not be painted.</source>
-        <translation type="unfinished"></translation>
+        <translation>The report could not be painted.</translation>
     </message>
 </context>
 <context>
     <name>ReportFrameBase</name>
     <message>
         <source>Requirement fulfilled</source>
-        <translation type="unfinished"></translation>
+        <translation>Requirement fulfilled</translation>
     </message>
     <message>
         <source>Requirement not fulfilled</source>
-        <translation type="unfinished"></translation>
+        <translation>Requirement not fulfilled</translation>
     </message>
     <message>
         <source>not evaluated (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>not evaluated (%1)</translation>
     </message>
     <message>
         <source>plane at the inner surface</source>
-        <translation type="unfinished"></translation>
+        <translation>plane at the inner surface</translation>
     </message>
     <message>
         <source>plane at the outer surface</source>
-        <translation type="unfinished"></translation>
+        <translation>plane at the outer surface</translation>
     </message>
     <message>
         <source>plane between layer %1 and %2</source>
-        <translation type="unfinished"></translation>
+        <translation>plane between layer %1 and %2</translation>
     </message>
     <message>
         <source>zone from interface %1 to %2 (layers %3 to %4)</source>
-        <translation type="unfinished"></translation>
+        <translation>zone from interface %1 to %2 (layers %3 to %4)</translation>
     </message>
 </context>
 <context>
     <name>ReportFrameConclusions</name>
     <message>
         <source>Print Summary of Results</source>
-        <translation type="unfinished"></translation>
+        <translation>Print Summary of Results</translation>
     </message>
     <message>
         <source>Thermal transmission coefficient of the construction (moisture dependent)</source>
-        <translation type="unfinished"></translation>
+        <translation>Thermal transmission coefficient of the construction (moisture dependent)</translation>
     </message>
     <message>
         <source>Thermal transmission coefficient of the construction according ISO 6946 (dry)</source>
-        <translation type="unfinished"></translation>
+        <translation>Thermal transmission coefficient of the construction according ISO 6946 (dry)</translation>
     </message>
     <message>
         <source>Thermal transfer resistance of the construction (dry)</source>
-        <translation type="unfinished"></translation>
+        <translation>Thermal transfer resistance of the construction (dry)</translation>
     </message>
     <message>
         <source>Unspecific error.</source>
-        <translation type="unfinished"></translation>
+        <translation>Unspecific error.</translation>
     </message>
     <message>
         <source>Condensation mass after condensation period (based on MIRELO)</source>
-        <translation type="unfinished"></translation>
+        <translation>Condensation mass after condensation period (based on MIRELO)</translation>
     </message>
     <message>
         <source>Drying time</source>
-        <translation type="unfinished"></translation>
+        <translation>Drying time</translation>
     </message>
     <message>
         <source>Not applicable</source>
-        <translation type="unfinished"></translation>
+        <translation>Not applicable</translation>
     </message>
     <message>
         <source>No drying</source>
-        <translation type="unfinished"></translation>
+        <translation>No drying</translation>
     </message>
     <message>
         <source>Minimum thermal protection</source>
-        <translation type="unfinished"></translation>
+        <translation>Minimum thermal protection</translation>
     </message>
     <message>
         <source>No condensate: no drying reserve to check</source>
-        <translation type="unfinished"></translation>
+        <translation>No condensate: no drying reserve to check</translation>
     </message>
 </context>
 <context>
     <name>ReportFrameProjectInfo</name>
     <message>
         <source>Project:</source>
-        <translation type="unfinished"></translation>
+        <translation>Project:</translation>
     </message>
     <message>
         <source>Construction:</source>
-        <translation type="unfinished"></translation>
+        <translation>Construction:</translation>
     </message>
     <message>
         <source>User:</source>
-        <translation type="unfinished"></translation>
+        <translation>User:</translation>
     </message>
     <message>
         <source>Company:</source>
-        <translation type="unfinished"></translation>
+        <translation>Company:</translation>
     </message>
 </context>
 <context>
     <name>ReportPreview</name>
     <message>
         <source>Report</source>
-        <translation type="unfinished"></translation>
+        <translation>Report</translation>
     </message>
     <message>
         <source>General Appearance</source>
-        <translation type="unfinished"></translation>
+        <translation>General Appearance</translation>
     </message>
     <message>
         <source>Input Data</source>
-        <translation type="unfinished"></translation>
+        <translation>Input Data</translation>
     </message>
     <message>
         <source>Results</source>
-        <translation type="unfinished"></translation>
+        <translation>Results</translation>
     </message>
     <message>
         <source>Diagrams</source>
-        <translation type="unfinished"></translation>
+        <translation>Diagrams</translation>
     </message>
     <message>
         <source>Final Remarks</source>
-        <translation type="unfinished"></translation>
+        <translation>Final Remarks</translation>
     </message>
     <message>
         <source>Fit Page in View</source>
-        <translation type="unfinished"></translation>
+        <translation>Fit Page in View</translation>
     </message>
     <message>
         <source>Fit to Page Width</source>
-        <translation type="unfinished"></translation>
+        <translation>Fit to Page Width</translation>
     </message>
     <message>
         <source>Custom Zoom</source>
-        <translation type="unfinished"></translation>
+        <translation>Custom Zoom</translation>
     </message>
     <message>
         <source>Print...</source>
-        <translation type="unfinished"></translation>
+        <translation>Print...</translation>
     </message>
     <message>
         <source>Write pdf</source>
-        <translation type="unfinished"></translation>
+        <translation>Write pdf</translation>
     </message>
     <message>
         <source>Page Setup...</source>
-        <translation type="unfinished"></translation>
+        <translation>Page Setup...</translation>
     </message>
     <message>
         <source>Zoom in</source>
-        <translation type="unfinished"></translation>
+        <translation>Zoom in</translation>
     </message>
     <message>
         <source>Zoom out</source>
-        <translation type="unfinished"></translation>
+        <translation>Zoom out</translation>
     </message>
     <message>
         <source>Export current page to file</source>
-        <translation type="unfinished"></translation>
+        <translation>Export current page to file</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Close</translation>
     </message>
     <message>
         <source>Header</source>
-        <translation type="unfinished"></translation>
+        <translation>Header</translation>
     </message>
     <message>
         <source>Footer</source>
-        <translation type="unfinished"></translation>
+        <translation>Footer</translation>
     </message>
     <message>
         <source>Project information</source>
-        <translation type="unfinished"></translation>
+        <translation>Project information</translation>
     </message>
     <message>
         <source>Page numbers in footer</source>
-        <translation type="unfinished"></translation>
+        <translation>Page numbers in footer</translation>
     </message>
     <message>
         <source>Remarks</source>
-        <translation type="unfinished"></translation>
+        <translation>Remarks</translation>
     </message>
     <message>
         <source>Global font</source>
-        <translation type="unfinished"></translation>
+        <translation>Global font</translation>
     </message>
     <message>
         <source>Construction sketch</source>
-        <translation type="unfinished"></translation>
+        <translation>Construction sketch</translation>
     </message>
     <message>
         <source>Material data</source>
-        <translation type="unfinished"></translation>
+        <translation>Material data</translation>
     </message>
     <message>
         <source>Climate data</source>
-        <translation type="unfinished"></translation>
+        <translation>Climate data</translation>
     </message>
     <message>
         <source>Surface Resistance</source>
-        <translation type="unfinished"></translation>
+        <translation>Surface Resistance</translation>
     </message>
     <message>
         <source>Resistances and %1 values</source>
-        <translation type="unfinished"></translation>
+        <translation>Resistances and %1 values</translation>
     </message>
     <message>
         <source>%1 Results - Detailed Table</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Results - Detailed Table</translation>
     </message>
     <message>
         <source>%1 Results - Summary</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Results - Summary</translation>
     </message>
     <message>
         <source>DIN 4108-3 (Glaser) - Summary</source>
-        <translation type="unfinished"></translation>
+        <translation>DIN 4108-3 (Glaser) - Summary</translation>
     </message>
     <message>
         <source>Frsi check with inner surface resistance of %L1 m2K/W</source>
-        <translation type="unfinished"></translation>
+        <translation>Frsi check with inner surface resistance of %L1 m2K/W</translation>
     </message>
     <message>
         <source>Construction kind for test of minimum thermal resistance
 according german standard DIN 4108-2 table 3</source>
-        <translation type="unfinished"></translation>
+        <translation>Construction kind for test of minimum thermal resistance
+according german standard DIN 4108-2 table 3</translation>
     </message>
     <message>
         <source>Temperature and moisture profiles</source>
-        <translation type="unfinished"></translation>
+        <translation>Temperature and moisture profiles</translation>
     </message>
     <message>
         <source>Vapor pressure profiles</source>
-        <translation type="unfinished"></translation>
+        <translation>Vapor pressure profiles</translation>
     </message>
     <message>
         <source>Print Final Remarks</source>
-        <translation type="unfinished"></translation>
+        <translation>Print Final Remarks</translation>
     </message>
     <message>
         <source>Update view of text in report.</source>
-        <translation type="unfinished"></translation>
+        <translation>Update view of text in report.</translation>
     </message>
     <message>
         <source>Cannot print report.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cannot print report.</translation>
     </message>
     <message>
         <source>Creating paint device failed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Creating paint device failed.</translation>
     </message>
     <message>
         <source>Export PDF</source>
-        <translation type="unfinished"></translation>
+        <translation>Export PDF</translation>
     </message>
     <message>
         <source>Cannot write pdf file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cannot write pdf file.</translation>
     </message>
     <message>
         <source>The file &apos;%1&apos; could not be written: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>The file &apos;%1&apos; could not be written: %2</translation>
     </message>
     <message>
         <source>Png file (*.png)</source>
-        <translation type="unfinished"></translation>
+        <translation>Png file (*.png)</translation>
     </message>
     <message>
         <source>Pdf file (*.pdf)</source>
-        <translation type="unfinished"></translation>
+        <translation>Pdf file (*.pdf)</translation>
     </message>
     <message>
         <source>Svg file (*.svg)</source>
-        <translation type="unfinished"></translation>
+        <translation>Svg file (*.svg)</translation>
     </message>
     <message>
         <source>Jpg image (*.jpg)</source>
-        <translation type="unfinished"></translation>
+        <translation>Jpg image (*.jpg)</translation>
     </message>
 </context>
 <context>
     <name>ResistanceFrame</name>
     <message>
         <source>Thermal, Vapour Diffusion and Liquid Transport Resistances</source>
-        <translation type="unfinished"></translation>
+        <translation>Thermal, Vapour Diffusion and Liquid Transport Resistances</translation>
     </message>
     <message>
         <source>Layer / Material</source>
-        <translation type="unfinished"></translation>
+        <translation>Layer / Material</translation>
     </message>
     <message>
         <source>Sum of resistances (moisture dependend)</source>
-        <translation type="unfinished"></translation>
+        <translation>Sum of resistances (moisture dependent)</translation>
     </message>
     <message>
         <source>Sum of resistances</source>
-        <translation type="unfinished"></translation>
+        <translation>Sum of resistances</translation>
     </message>
     <message>
         <source> (moisture dependend)</source>
-        <translation type="unfinished"></translation>
+        <translation> (moisture dependent)</translation>
     </message>
     <message>
         <source>Thermal transmission resistance:</source>
-        <translation type="unfinished"></translation>
+        <translation>Thermal transmission resistance:</translation>
     </message>
     <message>
         <source>Thermal transmission coefficient:</source>
-        <translation type="unfinished"></translation>
+        <translation>Thermal transmission coefficient:</translation>
     </message>
     <message>
         <source>R&lt;sub&gt;T&lt;/sub&gt; and U with the surface resistances of DIN EN ISO 6946 (R&lt;sub&gt;si&lt;/sub&gt; = %1 m&lt;sup&gt;2&lt;/sup&gt;K/W, R&lt;sub&gt;se&lt;/sub&gt; = %2 m&lt;sup&gt;2&lt;/sup&gt;K/W).</source>
-        <translation type="unfinished"></translation>
+        <translation>R&lt;sub&gt;T&lt;/sub&gt; and U with the surface resistances of DIN EN ISO 6946 (R&lt;sub&gt;si&lt;/sub&gt; = %1 m&lt;sup&gt;2&lt;/sup&gt;K/W, R&lt;sub&gt;se&lt;/sub&gt; = %2 m&lt;sup&gt;2&lt;/sup&gt;K/W).</translation>
     </message>
 </context>
 <context>
     <name>ResultType</name>
     <message>
         <source>No input!</source>
-        <translation type="unfinished"></translation>
+        <translation>No input!</translation>
     </message>
     <message>
         <source>Invalid input!</source>
-        <translation type="unfinished"></translation>
+        <translation>Invalid input!</translation>
     </message>
     <message>
         <source>There is no algorithm for this problem.</source>
-        <translation type="unfinished"></translation>
+        <translation>There is no algorithm for this problem.</translation>
     </message>
     <message>
         <source>Condensation on the surface (warm side). No calculation possible.</source>
-        <translation type="unfinished"></translation>
+        <translation>Condensation on the surface (warm side). No calculation possible.</translation>
     </message>
     <message>
         <source>Condensation on the surface (cold side). No calculation possible.</source>
-        <translation type="unfinished"></translation>
+        <translation>Condensation on the surface (cold side). No calculation possible.</translation>
     </message>
     <message>
         <source>Only one layer. No condensate possible!</source>
-        <translation type="unfinished"></translation>
+        <translation>Only one layer. No condensate possible!</translation>
     </message>
     <message>
         <source>No condensate emerges!</source>
-        <translation type="unfinished"></translation>
+        <translation>No condensate emerges!</translation>
     </message>
     <message>
         <source>t_hyg bigger than duration of winter climate!</source>
-        <translation type="unfinished"></translation>
+        <translation>t_hyg bigger than duration of winter climate!</translation>
     </message>
     <message>
         <source>Condensation between layer %1 and %2!</source>
-        <translation type="unfinished"></translation>
+        <translation>Condensation between layer %1 and %2!</translation>
     </message>
     <message>
         <source>Condensation between layer </source>
-        <translation type="unfinished"></translation>
+        <translation>Condensation between layer </translation>
     </message>
     <message>
         <source>%1 and %2, </source>
-        <translation type="unfinished"></translation>
+        <translation>%1 and %2, </translation>
     </message>
     <message>
         <source>%1 and %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 and %2.</translation>
     </message>
     <message>
         <source>Unknown result!</source>
-        <translation type="unfinished"></translation>
+        <translation>Unknown result!</translation>
     </message>
     <message>
         <source>Unspecific error.</source>
-        <translation type="unfinished"></translation>
+        <translation>Unspecific error.</translation>
     </message>
     <message>
         <source>Algorithm missing. No calculation possible.</source>
-        <translation type="unfinished"></translation>
+        <translation>Algorithm missing. No calculation possible.</translation>
     </message>
     <message>
         <source>Surface condensation left side. No calculation possible.</source>
-        <translation type="unfinished"></translation>
+        <translation>Surface condensation left side. No calculation possible.</translation>
     </message>
     <message>
         <source>Surface condensation right side. No calculation possible.</source>
-        <translation type="unfinished"></translation>
+        <translation>Surface condensation right side. No calculation possible.</translation>
     </message>
     <message>
         <source>Only one layer. No condensation possible.</source>
-        <translation type="unfinished"></translation>
+        <translation>Only one layer. No condensation possible.</translation>
     </message>
     <message>
         <source>No condensation.</source>
-        <translation type="unfinished"></translation>
+        <translation>No condensation.</translation>
     </message>
     <message>
         <source>Too long hygroscopic loading time.</source>
-        <translation type="unfinished"></translation>
+        <translation>Too long hygroscopic loading time.</translation>
     </message>
 </context>
 <context>
     <name>ResultsTableFrame</name>
     <message>
         <source>Temperatures, Vapoure Pressures and Moisture Contents</source>
-        <translation type="unfinished"></translation>
+        <translation>Temperatures, Vapour Pressures and Moisture Contents</translation>
     </message>
     <message>
         <source>Layer / Material</source>
-        <translation type="unfinished"></translation>
+        <translation>Layer / Material</translation>
     </message>
     <message>
         <source>Air layer (warm side)</source>
-        <translation type="unfinished"></translation>
+        <translation>Air layer (warm side)</translation>
     </message>
     <message>
         <source>Air layer (cold side)</source>
-        <translation type="unfinished"></translation>
+        <translation>Air layer (cold side)</translation>
     </message>
     <message>
         <source>%1 - temperature,</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 - temperature,</translation>
     </message>
     <message>
         <source>%1 - saturation vapour pressure,</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 - saturation vapour pressure,</translation>
     </message>
     <message>
         <source>p - vapour pressure,</source>
-        <translation type="unfinished"></translation>
+        <translation>p - vapour pressure,</translation>
     </message>
     <message>
         <source>w - moisture content,</source>
-        <translation type="unfinished"></translation>
+        <translation>w - moisture content,</translation>
     </message>
     <message>
         <source>d&lt;sub&gt;c&lt;/sub&gt; - thickness of condensation layer,&lt;br/&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>d&lt;sub&gt;c&lt;/sub&gt; - thickness of condensation layer,&lt;br/&gt;</translation>
     </message>
     <message>
         <source>M&lt;sub&gt;c&lt;/sub&gt; - %1</source>
-        <translation type="unfinished"></translation>
+        <translation>M&lt;sub&gt;c&lt;/sub&gt; - %1</translation>
     </message>
     <message>
         <source>condensation mass</source>
-        <translation type="unfinished"></translation>
+        <translation>condensation mass</translation>
     </message>
     <message>
         <source>&amp;theta;, p&lt;sub&gt;sat&lt;/sub&gt; and p at the cold-side face of each row (warm-side air layer: inner surface; cold-side air layer: outdoor air); w at the warm / cold face of the layer; values of the condensation period (moisture storage method).</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;theta;, p&lt;sub&gt;sat&lt;/sub&gt; and p at the cold-side face of each row (warm-side air layer: inner surface; cold-side air layer: outdoor air); w at the warm / cold face of the layer; values of the condensation period (moisture storage method).</translation>
     </message>
 </context>
 <context>
     <name>ShowLogfile</name>
     <message>
         <source>Dialog</source>
-        <translation type="unfinished"></translation>
+        <translation>Dialog</translation>
     </message>
     <message>
         <source>Copy to Clipboard</source>
-        <translation type="unfinished"></translation>
+        <translation>Copy to Clipboard</translation>
     </message>
     <message>
         <source>No logfile found at position
  %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No logfile found at position
+ %1</translation>
     </message>
 </context>
 <context>
     <name>SketchFrame</name>
     <message>
         <source>Construction Sketch</source>
-        <translation type="unfinished"></translation>
+        <translation>Construction Sketch</translation>
     </message>
     <message>
         <source>inside</source>
-        <translation type="unfinished"></translation>
+        <translation>inside</translation>
     </message>
     <message>
         <source>outside</source>
-        <translation type="unfinished"></translation>
+        <translation>outside</translation>
     </message>
 </context>
 <context>
     <name>SurfaceResistanceFrame</name>
     <message>
         <source>Surface Resistances</source>
-        <translation type="unfinished"></translation>
+        <translation>Surface Resistances</translation>
     </message>
     <message>
         <source>Warm side:</source>
-        <translation type="unfinished"></translation>
+        <translation>Warm side:</translation>
     </message>
     <message>
         <source>Cold side:</source>
-        <translation type="unfinished"></translation>
+        <translation>Cold side:</translation>
     </message>
 </context>
 <context>
     <name>UndoChangeDisclaimer</name>
     <message>
         <source>Undo change final remarks.</source>
-        <translation type="unfinished"></translation>
+        <translation>Undo change final remarks.</translation>
     </message>
 </context>
 <context>
     <name>WinterTemperatureValidator</name>
     <message>
         <source>Temperature at warm side must be bigger than tempareature at cold side</source>
-        <translation type="unfinished"></translation>
+        <translation>Temperature at warm side must be bigger than temperature at cold side</translation>
     </message>
     <message>
         <source>Cannot retrieve input data.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cannot retrieve input data.</translation>
     </message>
 </context>
 <context>
     <name>XMLHelpers</name>
     <message>
         <source>Invalid value for attribute &apos;%1&apos;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Invalid value for attribute &apos;%1&apos;.</translation>
     </message>
     <message>
         <source>Invalid value for attribute &apos;%1&apos; of layer %2 (line %3).</source>
-        <translation type="unfinished"></translation>
+        <translation>Invalid value for attribute &apos;%1&apos; of layer %2 (line %3).</translation>
     </message>
     <message>
         <source>Invalid value for attribute &apos;%1&apos; (line %2).</source>
-        <translation type="unfinished"></translation>
+        <translation>Invalid value for attribute &apos;%1&apos; (line %2).</translation>
     </message>
 </context>
 </TS>

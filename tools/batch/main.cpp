@@ -114,15 +114,15 @@ public:
 
 /*  Installs the program's catalogue for the language of this run, from the translations
     directory beside the executable, as the program does. English is the language of the
-    sources and needs none. Returns false when a catalogue is needed but not found. */
+    sources; its catalogue only corrects spelling, and a missing one is no fault. Returns false
+    when a catalogue is needed but not found. */
 bool installTranslation(const QString &langId, QTranslator &translator)
 {
-    if (langId == QLatin1String("en"))
-        return true;
     const QString path = Directories::translationsDir() + QLatin1Char('/') +
                          QLatin1String(Constants::ProgramFileBaseName) + QLatin1Char('_') + langId;
     if (!translator.load(path))
-        return false;
+        // English is the language of the sources: its catalogue only mends spelling
+        return langId == QLatin1String("en");
     QCoreApplication::installTranslator(&translator);
     return true;
 }
