@@ -20,14 +20,10 @@ namespace ProjectFile {
 
 namespace {
 
-QString tr(const char *context, const char *text)
-{
-    return QCoreApplication::translate(context, text);
-}
-
 QString legacyErrorText(const QString &readerMessage)
 {
-    return tr("Project", "Error reading file as MIRELO 1 version.\n") + readerMessage;
+    return QCoreApplication::translate("Project", "Error reading file as MIRELO 1 version.\n") +
+           readerMessage;
 }
 
 /*! The reason of a failed file operation: the device's own text, unless it has none (it then
@@ -131,8 +127,9 @@ bool save(const QString &fileName, const InputData &input, const ProjectInformat
     errno = 0;
     if (!file.open(QIODevice::WriteOnly | QIODevice::Text | QIODevice::Unbuffered)) {
         if (message)
-            *message = tr("Project", "Cannot open file '%1' for writing: %2")
-                           .arg(fileName, failureReason(file, errno));
+            *message =
+                QCoreApplication::translate("Project", "Cannot open file '%1' for writing: %2")
+                    .arg(fileName, failureReason(file, errno));
         return false;
     }
     QString reason;
@@ -140,13 +137,14 @@ bool save(const QString &fileName, const InputData &input, const ProjectInformat
         file.cancelWriting();
         file.commit(); // removes the temporary file
         if (message)
-            *message = tr("Project", "Error writing file '%1': %2").arg(fileName, reason);
+            *message = QCoreApplication::translate("Project", "Error writing file '%1': %2")
+                           .arg(fileName, reason);
         return false;
     }
     errno = 0;
     if (!file.commit()) {
         if (message)
-            *message = tr("Project", "Error writing file '%1': %2")
+            *message = QCoreApplication::translate("Project", "Error writing file '%1': %2")
                            .arg(fileName, failureReason(file, errno));
         return false;
     }
@@ -166,7 +164,8 @@ bool readXML(QIODevice &device, InputData &input, ProjectInformation &info, QStr
             (root == QLatin1String("MireloProject") && version == QLatin1String("2.0")) ||
             (root == QLatin1String("QuallixProject") && version == QLatin1String("1.0"));
         if (!accepted) {
-            reader.raiseError(tr("Document", "File is not a Mirelo 2.0 project file."));
+            reader.raiseError(
+                QCoreApplication::translate("Document", "File is not a Mirelo 2.0 project file."));
         } else {
             while (reader.readNextStartElement()) {
                 if (reader.name() == QLatin1String("InputData"))
@@ -207,12 +206,14 @@ bool load(const QString &fileName, InputData &input, ProjectInformation &info, Q
     // A directory may open for reading on some systems and otherwise fails like a file without
     // permissions; neither tells the user what is wrong.
     if (QFileInfo(fileName).isDir()) {
-        msg = tr("Project", "'%1' is a directory, not a project file.").arg(fileName);
+        msg = QCoreApplication::translate("Project", "'%1' is a directory, not a project file.")
+                  .arg(fileName);
         return false;
     }
     QFile file(fileName);
     if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
-        msg = tr("Project", "Cannot open file '%1' for reading (maybe missing permissions).")
+        msg = QCoreApplication::translate(
+                  "Project", "Cannot open file '%1' for reading (maybe missing permissions).")
                   .arg(fileName);
         return false;
     }
@@ -245,12 +246,14 @@ bool load(const QString &fileName, InputData &input, ProjectInformation &info, Q
     }
 
     if (input.layerCount() == 0) {
-        msg = tr("Project", "Project doesn't contain any layers. Please create a new project!");
+        msg = QCoreApplication::translate(
+            "Project", "Project doesn't contain any layers. Please create a new project!");
         return false;
     }
     msg.clear();
     if (notes && legacy && hasReplacedCharacters(input, info))
-        *notes << tr("Project", "Control characters in texts were replaced by U+FFFD.");
+        *notes << QCoreApplication::translate(
+            "Project", "Control characters in texts were replaced by U+FFFD.");
     return true;
 }
 

@@ -99,16 +99,16 @@ void tst_StartUp::logFileOfAStart_data()
     QTest::newRow("stored default language de")
         << QStringList{"--no-splash"}
         << QStringList{"Installing translator for language: de",
-                       "Translation required for locale: de", "%1/qt_de.qm not found",
-                       "%1/Mirelo2_de.qm not found"};
+                       "Translation required for locale: de", "%1/qt_de.qm loaded",
+                       "%1/Mirelo2_de.qm loaded"};
     QTest::newRow("upper-case language")
         << QStringList{"--lang=PL"}
         << QStringList{"Installing translator for language: PL",
-                       "Translation required for locale: pl", "%1/qt_pl.qm not found",
-                       "%1/Mirelo2_pl.qm not found"};
+                       "Translation required for locale: pl", "%1/qt_pl.qm loaded",
+                       "%1/Mirelo2_pl.qm loaded"};
     QTest::newRow("english") << QStringList{"--no-splash", "--lang=en"}
                              << QStringList{"Installing translator for language: en",
-                                            "No Translation required for locale: en"};
+                                            "%1/Mirelo2_en.qm loaded"};
 }
 
 void tst_StartUp::logFileOfAStart()
