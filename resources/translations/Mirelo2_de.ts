@@ -5,1045 +5,1049 @@
     <name>AboutDialog</name>
     <message>
         <source>About %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Über %1</translation>
     </message>
     <message>
         <source>Version</source>
-        <translation type="unfinished"></translation>
+        <translation>Version</translation>
     </message>
     <message>
         <source>A software for hygrothermal evaluation of building envelope systems</source>
-        <translation type="unfinished"></translation>
+        <translation>Software zur hygrothermischen Bewertung von Bauteilen der Gebäudehülle</translation>
     </message>
     <message>
         <source>Third-party components and their licences:</source>
-        <translation type="unfinished"></translation>
+        <translation>Komponenten von Drittanbietern und ihre Lizenzen:</translation>
     </message>
 </context>
 <context>
     <name>Assessment</name>
     <message>
         <source>no construction</source>
-        <translation type="unfinished"></translation>
+        <translation>keine Konstruktion</translation>
     </message>
     <message>
         <source>invalid input</source>
-        <translation type="unfinished"></translation>
+        <translation>ungültige Eingabe</translation>
     </message>
     <message>
         <source>invalid input: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>ungültige Eingabe: %1</translation>
     </message>
     <message>
         <source>the moisture calculation failed</source>
-        <translation type="unfinished"></translation>
+        <translation>die Feuchteberechnung ist fehlgeschlagen</translation>
     </message>
     <message>
         <source>there is no algorithm for this problem</source>
-        <translation type="unfinished"></translation>
+        <translation>für diesen Fall gibt es keinen Berechnungsalgorithmus</translation>
     </message>
     <message>
         <source>condensation on the inside surface</source>
-        <translation type="unfinished"></translation>
+        <translation>Tauwasser auf der inneren Oberfläche</translation>
     </message>
     <message>
         <source>condensation on the outside surface</source>
-        <translation type="unfinished"></translation>
+        <translation>Tauwasser auf der äußeren Oberfläche</translation>
     </message>
 </context>
 <context>
     <name>AssessmentConditions</name>
     <message>
         <source>Custom conditions</source>
-        <translation type="unfinished"></translation>
+        <translation>Benutzerdefinierte Randbedingungen</translation>
     </message>
     <message>
         <source>German Standard DIN 4108-3 from 2001</source>
-        <translation type="unfinished"></translation>
+        <translation>DIN 4108-3, Ausgabe 2001</translation>
     </message>
     <message>
         <source>German Standard DIN 4108-3 from 2014, 2018 and 2024</source>
-        <translation type="unfinished"></translation>
+        <translation>DIN 4108-3, Ausgaben 2014, 2018 und 2024</translation>
     </message>
     <message>
         <source>Unknown condition</source>
-        <translation type="unfinished"></translation>
+        <translation>Unbekannte Randbedingungen</translation>
     </message>
 </context>
 <context>
     <name>AssessmentTypeWidget</name>
     <message>
         <source>Assessment Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Nachweisart</translation>
     </message>
     <message>
         <source>The condensation time must be &gt; 0d and &lt; 300d.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Dauer der Tauperiode muss &gt; 0 d und &lt; 300 d sein.</translation>
     </message>
     <message>
         <source>The drying time must be &gt; 0d and &lt; 300d.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Dauer der Verdunstungsperiode muss &gt; 0 d und &lt; 300 d sein.</translation>
     </message>
     <message>
         <source>Select assessment type</source>
-        <translation type="unfinished"></translation>
+        <translation>Nachweisart wählen</translation>
     </message>
     <message>
         <source>Condensation time in d</source>
-        <translation type="unfinished"></translation>
+        <translation>Dauer der Tauperiode in d</translation>
     </message>
     <message>
         <source>Drying time in d</source>
-        <translation type="unfinished"></translation>
+        <translation>Dauer der Verdunstungsperiode in d</translation>
     </message>
 </context>
 <context>
     <name>Calculation</name>
     <message>
         <source>Invalid width %1 of &lt;a href=&quot;layer-%2&quot;&gt;layer #%2&lt;/a&gt;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ungültige Dicke %1 von &lt;a href=&quot;layer-%2&quot;&gt;Schicht Nr. %2&lt;/a&gt;.</translation>
     </message>
     <message>
         <source>Error in Glaser-Calculation.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler in der Glaser-Berechnung.</translation>
     </message>
     <message>
         <source>Invalid mu %1 of material in &lt;a href=&quot;layer-%2&quot;&gt;layer #%2&lt;/a&gt;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ungültige Wasserdampf-Diffusionswiderstandszahl μ = %1 des Materials in &lt;a href=&quot;layer-%2&quot;&gt;Schicht Nr. %2&lt;/a&gt;.</translation>
     </message>
     <message>
         <source>Invalid thermal conductivity %1 of material in &lt;a href=&quot;layer-%2&quot;&gt;layer #%2&lt;/a&gt;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ungültige Wärmeleitfähigkeit %1 des Materials in &lt;a href=&quot;layer-%2&quot;&gt;Schicht Nr. %2&lt;/a&gt;.</translation>
     </message>
     <message>
         <source>Invalid surface resistance outside %f.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ungültiger äußerer Wärmeübergangswiderstand %f.</translation>
     </message>
     <message>
         <source>Invalid surface resistance inside)%f.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ungültiger innerer Wärmeübergangswiderstand %f.</translation>
     </message>
 </context>
 <context>
     <name>CandidateTrial</name>
     <message>
         <source>pv_e not correctly calculated! Algorithm error!</source>
-        <translation type="unfinished"></translation>
+        <translation>pv_e nicht korrekt berechnet! Fehler im Algorithmus!</translation>
     </message>
 </context>
 <context>
     <name>Climate</name>
     <message>
         <source>Custom climate conditions, indoor</source>
-        <translation type="unfinished"></translation>
+        <translation>Benutzerdefinierte Klimabedingungen, innen</translation>
     </message>
     <message>
         <source>Custom climate conditions, outdoor</source>
-        <translation type="unfinished"></translation>
+        <translation>Benutzerdefinierte Klimabedingungen, außen</translation>
     </message>
     <message>
         <source>DIN 4108-3 2001 Indoor climate, heat flow direction horizontal and upwards</source>
-        <translation type="unfinished"></translation>
+        <translation>DIN 4108-3 2001 Innenklima, Wärmestromrichtung horizontal und aufwärts</translation>
     </message>
     <message>
         <source>DIN 4108-3 2001 Indoor climate, heat flow direction downwards</source>
-        <translation type="unfinished"></translation>
+        <translation>DIN 4108-3 2001 Innenklima, Wärmestromrichtung abwärts</translation>
     </message>
     <message>
         <source>DIN EN ISO 6946 Indoor climate, heat flow direction horizontal</source>
-        <translation type="unfinished"></translation>
+        <translation>DIN EN ISO 6946 Innenklima, Wärmestromrichtung horizontal</translation>
     </message>
     <message>
         <source>DIN EN ISO 6946 Indoor climate, heat flow direction downwards</source>
-        <translation type="unfinished"></translation>
+        <translation>DIN EN ISO 6946 Innenklima, Wärmestromrichtung abwärts</translation>
     </message>
     <message>
         <source>DIN EN ISO 6946 Indoor climate, heat flow direction upwards</source>
-        <translation type="unfinished"></translation>
+        <translation>DIN EN ISO 6946 Innenklima, Wärmestromrichtung aufwärts</translation>
     </message>
     <message>
         <source>DIN EN ISO 13788 Indoor climate, all other surfaces</source>
-        <translation type="unfinished"></translation>
+        <translation>DIN EN ISO 13788 Innenklima, alle übrigen Oberflächen</translation>
     </message>
     <message>
         <source>DIN EN ISO 13788 Indoor climate, on glazings and window frames</source>
-        <translation type="unfinished"></translation>
+        <translation>DIN EN ISO 13788 Innenklima, an Verglasungen und Fensterrahmen</translation>
     </message>
     <message>
         <source>DIN 4108-8 Indoor climate, in built in cupboards, mould protection</source>
-        <translation type="unfinished"></translation>
+        <translation>DIN 4108-8 Innenklima, in Einbauschränken, Schimmelschutz</translation>
     </message>
     <message>
         <source>DIN 4108-8 Indoor climate, behaind normal cupboards, mould protection</source>
-        <translation type="unfinished"></translation>
+        <translation>DIN 4108-8 Innenklima, hinter frei stehenden Schränken, Schimmelschutz</translation>
     </message>
     <message>
         <source>DIN 4108-3_2024 Indoor climate</source>
-        <translation type="unfinished"></translation>
+        <translation>DIN 4108-3_2024 Innenklima</translation>
     </message>
     <message>
         <source>DIN 4108-3 2001 Outdoor, boundary to outside</source>
-        <translation type="unfinished"></translation>
+        <translation>DIN 4108-3 2001 Außen, angrenzend an Außenluft</translation>
     </message>
     <message>
         <source>DIN 4108-3 2001 Outdoor, boundary to ventilated air space</source>
-        <translation type="unfinished"></translation>
+        <translation>DIN 4108-3 2001 Außen, angrenzend an belüftete Luftschicht</translation>
     </message>
     <message>
         <source>DIN 4108-3_2024 Outdoor climate</source>
-        <translation type="unfinished"></translation>
+        <translation>DIN 4108-3_2024 Außenklima</translation>
     </message>
     <message>
         <source>DIN 4108-3 2001 Outdoor, boundary to ground</source>
-        <translation type="unfinished"></translation>
+        <translation>DIN 4108-3 2001 Außen, angrenzend an Erdreich</translation>
     </message>
     <message>
         <source>DIN 4108-3 2024 Outdoor, boundary to ground</source>
-        <translation type="unfinished"></translation>
+        <translation>DIN 4108-3 2024 Außen, angrenzend an Erdreich</translation>
     </message>
     <message>
         <source>DIN EN ISO 6946 Outdoor climate</source>
-        <translation type="unfinished"></translation>
+        <translation>DIN EN ISO 6946 Außenklima</translation>
     </message>
 </context>
 <context>
     <name>ClimateEditWidget</name>
     <message>
         <source>Climatic Data</source>
-        <translation type="unfinished"></translation>
+        <translation>Klimadaten</translation>
     </message>
     <message>
         <source>Winter:</source>
-        <translation type="unfinished"></translation>
+        <translation>Winter:</translation>
     </message>
     <message>
         <source>Climate of the condensation period</source>
-        <translation type="unfinished"></translation>
+        <translation>Klima der Tauperiode</translation>
     </message>
     <message>
         <source>Summer:</source>
-        <translation type="unfinished"></translation>
+        <translation>Sommer:</translation>
     </message>
     <message>
         <source>Climate of the evaporation period</source>
-        <translation type="unfinished"></translation>
+        <translation>Klima der Verdunstungsperiode</translation>
     </message>
     <message>
         <source>The surface resistance must be &gt;= 0.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Wärmeübergangswiderstand muss &gt;= 0 sein.</translation>
     </message>
     <message>
         <source>The relative humidity must be &gt; 0% and &lt; 100%.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die relative Luftfeuchte muss &gt; 0 % und &lt; 100 % sein.</translation>
     </message>
     <message>
         <source>Select climate data preset:</source>
-        <translation type="unfinished"></translation>
+        <translation>Klimavorgabe wählen:</translation>
     </message>
     <message>
         <source>Temperature in [%1C]:</source>
-        <translation type="unfinished"></translation>
+        <translation>Temperatur in [%1C]:</translation>
     </message>
     <message>
         <source>Relative Humidity in [%]:</source>
-        <translation type="unfinished"></translation>
+        <translation>Relative Luftfeuchte in [%]:</translation>
     </message>
     <message>
         <source>Surface transfer resistance in [m%1K/W]:</source>
-        <translation type="unfinished"></translation>
+        <translation>Wärmeübergangswiderstand in [m%1K/W]:</translation>
     </message>
     <message>
         <source>The temperature must be &gt; -40%1C and &lt; 80%1C.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Temperatur muss &gt; -40 %1C und &lt; 80 %1C sein.</translation>
     </message>
 </context>
 <context>
     <name>ClimateFrame</name>
     <message>
         <source>Climate Data</source>
-        <translation type="unfinished"></translation>
+        <translation>Klimadaten</translation>
     </message>
     <message>
         <source>Temperature</source>
-        <translation type="unfinished"></translation>
+        <translation>Temperatur</translation>
     </message>
     <message>
         <source>Relative Humidity</source>
-        <translation type="unfinished"></translation>
+        <translation>Relative Luftfeuchte</translation>
     </message>
     <message>
         <source>Climate at warm side</source>
-        <translation type="unfinished"></translation>
+        <translation>Klima auf der warmen Seite</translation>
     </message>
     <message>
         <source>Climate at cold side</source>
-        <translation type="unfinished"></translation>
+        <translation>Klima auf der kalten Seite</translation>
     </message>
     <message>
         <source>Winter Climate</source>
-        <translation type="unfinished"></translation>
+        <translation>Winterklima</translation>
     </message>
     <message>
         <source>Duration of Condensation Periode (winter)</source>
-        <translation type="unfinished"></translation>
+        <translation>Dauer der Tauperiode (Winter)</translation>
     </message>
     <message>
         <source>Days</source>
-        <translation type="unfinished"></translation>
+        <translation>Tage</translation>
     </message>
     <message>
         <source>Summer Climate</source>
-        <translation type="unfinished"></translation>
+        <translation>Sommerklima</translation>
     </message>
     <message>
         <source>Duration of Drying Periode (summer)</source>
-        <translation type="unfinished"></translation>
+        <translation>Dauer der Verdunstungsperiode (Sommer)</translation>
     </message>
 </context>
 <context>
     <name>ConfigDialog</name>
     <message>
         <source>General Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Allgemeine Einstellungen</translation>
     </message>
     <message>
         <source>Default Project Info</source>
-        <translation type="unfinished"></translation>
+        <translation>Standard-Projektinformationen</translation>
     </message>
     <message>
         <source>Default Print Config</source>
-        <translation type="unfinished"></translation>
+        <translation>Standard-Druckeinstellungen</translation>
     </message>
 </context>
 <context>
     <name>ConfigPageGeneral</name>
     <message>
         <source>Start Program without project</source>
-        <translation type="unfinished"></translation>
+        <translation>Programm ohne Projekt starten</translation>
     </message>
     <message>
         <source>Start Program with last recent project</source>
-        <translation type="unfinished"></translation>
+        <translation>Programm mit dem zuletzt verwendeten Projekt starten</translation>
     </message>
     <message>
         <source>Construction layer width in [mm]</source>
-        <translation type="unfinished"></translation>
+        <translation>Schichtdicken in [mm]</translation>
     </message>
     <message>
         <source>Construction layer width in [cm]</source>
-        <translation type="unfinished"></translation>
+        <translation>Schichtdicken in [cm]</translation>
     </message>
     <message>
         <source>Construction layer width in [dm]</source>
-        <translation type="unfinished"></translation>
+        <translation>Schichtdicken in [dm]</translation>
     </message>
     <message>
         <source>Construction layer width in [m]</source>
-        <translation type="unfinished"></translation>
+        <translation>Schichtdicken in [m]</translation>
     </message>
     <message>
         <source>Use kg/m%1s%2 as unit for Aw</source>
-        <translation type="unfinished"></translation>
+        <translation>kg/m%1s%2 als Einheit für Aw verwenden</translation>
     </message>
     <message>
         <source>Use kg/m%1h%2 as unit for Aw</source>
-        <translation type="unfinished"></translation>
+        <translation>kg/m%1h%2 als Einheit für Aw verwenden</translation>
     </message>
     <message>
         <source>Use moisture dependent thermal conductivity</source>
-        <translation type="unfinished"></translation>
+        <translation>Feuchteabhängige Wärmeleitfähigkeit verwenden</translation>
     </message>
     <message>
         <source>Directory for user material database and construction database:</source>
-        <translation type="unfinished"></translation>
+        <translation>Verzeichnis für die Benutzer-Materialdatenbank und die Konstruktionsdatenbank:</translation>
     </message>
     <message>
         <source>User material directory</source>
-        <translation type="unfinished"></translation>
+        <translation>Verzeichnis der Benutzer-Materialdatenbank</translation>
     </message>
     <message>
         <source>Directory not valid.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ungültiges Verzeichnis.</translation>
     </message>
     <message>
         <source>There exist a file with the same name.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es gibt bereits eine Datei mit diesem Namen.</translation>
     </message>
     <message>
         <source>The given text cannot be used as directory.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der angegebene Text kann nicht als Verzeichnis verwendet werden.</translation>
     </message>
     <message>
         <source>Directory not writebale.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Verzeichnis ist nicht beschreibbar.</translation>
     </message>
     <message>
         <source>The material database cannot be stored here.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Materialdatenbank kann hier nicht gespeichert werden.</translation>
     </message>
 </context>
 <context>
     <name>ConfigPageProjectInformation</name>
     <message>
         <source>The settings below are transfered into newly created projects. To edit the project information of the current project, use the project information editor available from the edit menu.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die folgenden Angaben werden in neu angelegte Projekte übernommen. Die Projektinformationen des aktuellen Projekts bearbeiten Sie mit dem Editor für Projektinformationen im Menü Bearbeiten.</translation>
     </message>
 </context>
 <context>
     <name>ConfigPrintDefaults</name>
     <message>
         <source>General Appearance</source>
-        <translation type="unfinished"></translation>
+        <translation>Allgemeine Gestaltung</translation>
     </message>
     <message>
         <source>Input Data</source>
-        <translation type="unfinished"></translation>
+        <translation>Eingabedaten</translation>
     </message>
     <message>
         <source>Diagrams</source>
-        <translation type="unfinished"></translation>
+        <translation>Diagramme</translation>
     </message>
     <message>
         <source>Results</source>
-        <translation type="unfinished"></translation>
+        <translation>Ergebnisse</translation>
     </message>
     <message>
         <source>Final Remarks</source>
-        <translation type="unfinished"></translation>
+        <translation>Schlussbemerkungen</translation>
     </message>
     <message>
         <source>Header</source>
-        <translation type="unfinished"></translation>
+        <translation>Kopfzeile</translation>
     </message>
     <message>
         <source>Footer</source>
-        <translation type="unfinished"></translation>
+        <translation>Fußzeile</translation>
     </message>
     <message>
         <source>Page numbers in footer</source>
-        <translation type="unfinished"></translation>
+        <translation>Seitenzahlen in der Fußzeile</translation>
     </message>
     <message>
         <source>Project information</source>
-        <translation type="unfinished"></translation>
+        <translation>Projektinformationen</translation>
     </message>
     <message>
         <source>User Logo</source>
-        <translation type="unfinished"></translation>
+        <translation>Eigenes Logo</translation>
     </message>
     <message>
         <source>No user logo</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein eigenes Logo</translation>
     </message>
     <message>
         <source>Logo in page header</source>
-        <translation type="unfinished"></translation>
+        <translation>Logo in der Kopfzeile</translation>
     </message>
     <message>
         <source>Logo right from project informations</source>
-        <translation type="unfinished"></translation>
+        <translation>Logo rechts neben den Projektinformationen</translation>
     </message>
     <message>
         <source>Scale by width</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach Breite skalieren</translation>
     </message>
     <message>
         <source>Scale by height</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach Höhe skalieren</translation>
     </message>
     <message>
         <source> px</source>
-        <translation type="unfinished"></translation>
+        <translation> px</translation>
     </message>
     <message>
         <source>Position:</source>
-        <translation type="unfinished"></translation>
+        <translation>Position:</translation>
     </message>
     <message>
         <source>Image file:</source>
-        <translation type="unfinished"></translation>
+        <translation>Bilddatei:</translation>
     </message>
     <message>
         <source>Size:</source>
-        <translation type="unfinished"></translation>
+        <translation>Größe:</translation>
     </message>
     <message>
         <source>Select user logo</source>
-        <translation type="unfinished"></translation>
+        <translation>Eigenes Logo auswählen</translation>
     </message>
     <message>
         <source>Images (*.png *.jpg *.jpeg *.bmp *.svg)</source>
-        <translation type="unfinished"></translation>
+        <translation>Bilder (*.png *.jpg *.jpeg *.bmp *.svg)</translation>
     </message>
     <message>
         <source>Construction sketch</source>
-        <translation type="unfinished"></translation>
+        <translation>Konstruktionsskizze</translation>
     </message>
     <message>
         <source>Material data</source>
-        <translation type="unfinished"></translation>
+        <translation>Materialdaten</translation>
     </message>
     <message>
         <source>Climate data</source>
-        <translation type="unfinished"></translation>
+        <translation>Klimadaten</translation>
     </message>
     <message>
         <source>Surface Resistance</source>
-        <translation type="unfinished"></translation>
+        <translation>Wärmeübergangswiderstände</translation>
     </message>
     <message>
         <source>Temperature and moisture profiles</source>
-        <translation type="unfinished"></translation>
+        <translation>Temperatur- und Feuchteverläufe</translation>
     </message>
     <message>
         <source>Vapor pressure profiles</source>
-        <translation type="unfinished"></translation>
+        <translation>Dampfdruckverläufe</translation>
     </message>
     <message>
         <source>DIN 4108-3 (Glaser) - Summary</source>
-        <translation type="unfinished"></translation>
+        <translation>DIN 4108-3 (Glaser) – Zusammenfassung</translation>
     </message>
     <message>
         <source>%1 Results - Summary</source>
-        <translation type="unfinished"></translation>
+        <translation>%1-Ergebnisse – Zusammenfassung</translation>
     </message>
     <message>
         <source>%1 Results - Detailed Table</source>
-        <translation type="unfinished"></translation>
+        <translation>%1-Ergebnisse – Ausführliche Tabelle</translation>
     </message>
     <message>
         <source>Resistances and %1 values</source>
-        <translation type="unfinished"></translation>
+        <translation>Widerstände und %1-Werte</translation>
     </message>
     <message>
         <source>Construction kind for test of minimum thermal resistance
 according german standard DIN 4108-2 table 3</source>
-        <translation type="unfinished"></translation>
+        <translation>Bauteilart für den Nachweis des Mindestwärmeschutzes
+nach DIN 4108-2, Tabelle 3</translation>
     </message>
     <message>
         <source>Please enter your final remarksr here!</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte geben Sie hier Ihre Schlussbemerkungen ein!</translation>
     </message>
     <message>
         <source>Header of first order.</source>
-        <translation type="unfinished"></translation>
+        <translation>Überschrift der ersten Ebene.</translation>
     </message>
     <message>
         <source>Header of second order.</source>
-        <translation type="unfinished"></translation>
+        <translation>Überschrift der zweiten Ebene.</translation>
     </message>
     <message>
         <source>Header of third order.</source>
-        <translation type="unfinished"></translation>
+        <translation>Überschrift der dritten Ebene.</translation>
     </message>
     <message>
         <source>Normal</source>
-        <translation type="unfinished"></translation>
+        <translation>Standard</translation>
     </message>
     <message>
         <source>Normal text.</source>
-        <translation type="unfinished"></translation>
+        <translation>Normaler Text.</translation>
     </message>
     <message>
         <source>Underline.</source>
-        <translation type="unfinished"></translation>
+        <translation>Unterstrichen.</translation>
     </message>
     <message>
         <source>Italic font.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kursive Schrift.</translation>
     </message>
     <message>
         <source>Bold font.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fette Schrift.</translation>
     </message>
     <message>
         <source>Print Final Remarks</source>
-        <translation type="unfinished"></translation>
+        <translation>Schlussbemerkungen drucken</translation>
     </message>
 </context>
 <context>
     <name>Construction</name>
     <message>
         <source>Unknown</source>
-        <translation type="unfinished"></translation>
+        <translation>Unbekannt</translation>
     </message>
 </context>
 <context>
     <name>ConstructionDatabaseTableModel</name>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Name</translation>
     </message>
     <message>
         <source>Warm side
 Layer 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Warme Seite
+Schicht 1</translation>
     </message>
     <message>
         <source>Cold side
 Layer %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Kalte Seite
+Schicht %1</translation>
     </message>
     <message>
         <source>
 Layer %1</source>
-        <translation type="unfinished"></translation>
+        <translation>
+Schicht %1</translation>
     </message>
 </context>
 <context>
     <name>ConstructionDatabaseWidget</name>
     <message>
         <source>No notes</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Notizen</translation>
     </message>
     <message>
         <source>Add construction</source>
-        <translation type="unfinished"></translation>
+        <translation>Konstruktion hinzufügen</translation>
     </message>
     <message>
         <source>Add a new construction to the list.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fügt der Liste eine neue Konstruktion hinzu.</translation>
     </message>
     <message>
         <source>Delete Construction</source>
-        <translation type="unfinished"></translation>
+        <translation>Konstruktion löschen</translation>
     </message>
     <message>
         <source>Delete selected construction from list.</source>
-        <translation type="unfinished"></translation>
+        <translation>Löscht die ausgewählte Konstruktion aus der Liste.</translation>
     </message>
     <message>
         <source>Edit construction</source>
-        <translation type="unfinished"></translation>
+        <translation>Konstruktion bearbeiten</translation>
     </message>
     <message>
         <source>Edit selected constrcution.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bearbeitet die ausgewählte Konstruktion.</translation>
     </message>
     <message>
         <source>Copy construction</source>
-        <translation type="unfinished"></translation>
+        <translation>Konstruktion kopieren</translation>
     </message>
     <message>
         <source>Copy selected construction to a new one.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kopiert die ausgewählte Konstruktion in eine neue.</translation>
     </message>
     <message>
         <source>Import...</source>
-        <translation type="unfinished"></translation>
+        <translation>Importieren…</translation>
     </message>
     <message>
         <source>Import external construction database</source>
-        <translation type="unfinished"></translation>
+        <translation>Externe Konstruktionsdatenbank importieren</translation>
     </message>
     <message>
         <source>View and Notes</source>
-        <translation type="unfinished"></translation>
+        <translation>Ansicht und Notizen</translation>
     </message>
     <message>
         <source>Selected Construction:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausgewählte Konstruktion:</translation>
     </message>
     <message>
         <source>New construction</source>
-        <translation type="unfinished"></translation>
+        <translation>Neue Konstruktion</translation>
     </message>
     <message>
         <source>%1 (copy)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (Kopie)</translation>
     </message>
     <message>
         <source>Do you really want to delete the construction &apos;%1&apos;?</source>
-        <translation type="unfinished"></translation>
+        <translation>Möchten Sie die Konstruktion &apos;%1&apos; wirklich löschen?</translation>
     </message>
     <message>
         <source>Select file with construction database.</source>
-        <translation type="unfinished"></translation>
+        <translation>Datei mit Konstruktionsdatenbank auswählen.</translation>
     </message>
     <message>
         <source>Database for Mirelo 2 (*.constr)</source>
-        <translation type="unfinished"></translation>
+        <translation>Datenbank für Mirelo 2 (*.constr)</translation>
     </message>
     <message>
         <source>Construction read error.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler beim Lesen der Konstruktionen.</translation>
     </message>
     <message>
         <source>No constructions found in file &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Konstruktionen in der Datei &apos;%1&apos; gefunden</translation>
     </message>
     <message>
         <source>%1 constructions found in file &apos;%2&apos;, %3 of them new.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Konstruktionen in der Datei &apos;%2&apos; gefunden, davon %3 neu.</translation>
     </message>
     <message>
         <source>The file is damaged; only its first constructions could be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei ist beschädigt; nur die ersten Konstruktionen konnten gelesen werden.</translation>
     </message>
     <message>
         <source>Constructions added.</source>
-        <translation type="unfinished"></translation>
+        <translation>Konstruktionen hinzugefügt.</translation>
     </message>
 </context>
 <context>
     <name>ConstructionEditDialog</name>
     <message>
         <source>Edit construction</source>
-        <translation type="unfinished"></translation>
+        <translation>Konstruktion bearbeiten</translation>
     </message>
     <message>
         <source>The layer width must be &gt; 0.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Schichtdicke muss &gt; 0 sein.</translation>
     </message>
     <message>
         <source>Append layer...</source>
-        <translation type="unfinished"></translation>
+        <translation>Schicht anfügen…</translation>
     </message>
     <message>
         <source>Adds a layer of a chosen material on the cold side.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fügt auf der kalten Seite eine Schicht aus einem gewählten Material an.</translation>
     </message>
     <message>
         <source>Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Name:</translation>
     </message>
     <message>
         <source>Notes:</source>
-        <translation type="unfinished"></translation>
+        <translation>Notizen:</translation>
     </message>
     <message>
         <source>Layers (warm side left)</source>
-        <translation type="unfinished"></translation>
+        <translation>Schichten (warme Seite links)</translation>
     </message>
     <message>
         <source>Layer width [mm]:</source>
-        <translation type="unfinished"></translation>
+        <translation>Schichtdicke [mm]:</translation>
     </message>
     <message>
         <source>The construction has no layers yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Konstruktion hat noch keine Schichten.</translation>
     </message>
     <message>
         <source>Click a layer to select it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Klicken Sie auf eine Schicht, um sie auszuwählen.</translation>
     </message>
     <message>
         <source>Layer %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Schicht %1: %2</translation>
     </message>
 </context>
 <context>
     <name>ConstructionLayerFrame</name>
     <message>
         <source>Material Properties</source>
-        <translation type="unfinished"></translation>
+        <translation>Materialeigenschaften</translation>
     </message>
     <message>
         <source>Material</source>
-        <translation type="unfinished"></translation>
+        <translation>Material</translation>
     </message>
     <message>
         <source>d - layer thickness,</source>
-        <translation type="unfinished"></translation>
+        <translation>d - Schichtdicke,</translation>
     </message>
     <message>
         <source>&amp;lambda; - design value of thermal conductivity,</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;lambda; - Bemessungswert der Wärmeleitfähigkeit,</translation>
     </message>
     <message>
         <source>&amp;mu; - vapour diffusion resistance factor,</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;mu; - Wasserdampf-Diffusionswiderstandszahl,</translation>
     </message>
     <message>
         <source>w&lt;sub&gt;80&lt;/sub&gt;/w&lt;sub&gt;sat&lt;/sub&gt; - %1,</source>
-        <translation type="unfinished"></translation>
+        <translation>w&lt;sub&gt;80&lt;/sub&gt;/w&lt;sub&gt;sat&lt;/sub&gt; - %1,</translation>
     </message>
     <message>
         <source>moisture content for 80% RH. resp. saturation</source>
-        <translation type="unfinished"></translation>
+        <translation>Feuchtegehalt bei 80 % r. F. bzw. bei Sättigung</translation>
     </message>
     <message>
         <source>A&lt;sub&gt;w&lt;/sub&gt; - %1,</source>
-        <translation type="unfinished"></translation>
+        <translation>A&lt;sub&gt;w&lt;/sub&gt; - %1,</translation>
     </message>
     <message>
         <source>water uptake coefficient</source>
-        <translation type="unfinished"></translation>
+        <translation>Wasseraufnahmekoeffizient</translation>
     </message>
     <message>
         <source>layers from left to right</source>
-        <translation type="unfinished"></translation>
+        <translation>Schichten von links nach rechts</translation>
     </message>
 </context>
 <context>
     <name>ConstructionList</name>
     <message>
         <source>test construction 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Testkonstruktion 1</translation>
     </message>
 </context>
 <context>
     <name>ConstructionNameInputDialog</name>
     <message>
         <source>Add to Construction Database</source>
-        <translation type="unfinished"></translation>
+        <translation>Zur Konstruktionsdatenbank hinzufügen</translation>
     </message>
     <message>
         <source>Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Name:</translation>
     </message>
     <message>
         <source>Notes:</source>
-        <translation type="unfinished"></translation>
+        <translation>Notizen:</translation>
     </message>
 </context>
 <context>
     <name>ConstructionViewWidget</name>
     <message>
         <source>Assign material</source>
-        <translation type="unfinished"></translation>
+        <translation>Material zuweisen</translation>
     </message>
     <message>
         <source>Assign material to the selected layer</source>
-        <translation type="unfinished"></translation>
+        <translation>Weist der ausgewählten Schicht ein Material zu</translation>
     </message>
     <message>
         <source>Insert layer left</source>
-        <translation type="unfinished"></translation>
+        <translation>Schicht links einfügen</translation>
     </message>
     <message>
         <source>Insert a new layer left from selected one</source>
-        <translation type="unfinished"></translation>
+        <translation>Fügt links von der ausgewählten Schicht eine neue Schicht ein</translation>
     </message>
     <message>
         <source>Insert layer right</source>
-        <translation type="unfinished"></translation>
+        <translation>Schicht rechts einfügen</translation>
     </message>
     <message>
         <source>Insert a new layer right from selected one</source>
-        <translation type="unfinished"></translation>
+        <translation>Fügt rechts von der ausgewählten Schicht eine neue Schicht ein</translation>
     </message>
     <message>
         <source>Remove layer</source>
-        <translation type="unfinished"></translation>
+        <translation>Schicht entfernen</translation>
     </message>
     <message>
         <source>Remove selected layer</source>
-        <translation type="unfinished"></translation>
+        <translation>Entfernt die ausgewählte Schicht</translation>
     </message>
     <message>
         <source>Move layer left</source>
-        <translation type="unfinished"></translation>
+        <translation>Schicht nach links verschieben</translation>
     </message>
     <message>
         <source>Move selected layer to left</source>
-        <translation type="unfinished"></translation>
+        <translation>Verschiebt die ausgewählte Schicht nach links</translation>
     </message>
     <message>
         <source>Move layer right</source>
-        <translation type="unfinished"></translation>
+        <translation>Schicht nach rechts verschieben</translation>
     </message>
     <message>
         <source>Move selected layer to right</source>
-        <translation type="unfinished"></translation>
+        <translation>Verschiebt die ausgewählte Schicht nach rechts</translation>
     </message>
 </context>
 <context>
     <name>DINCriteriaResult</name>
     <message>
         <source>Check according DIN 4108-3 2001</source>
-        <translation type="unfinished"></translation>
+        <translation>Nachweis nach DIN 4108-3 2001</translation>
     </message>
     <message>
         <source>Check according DIN 4108-3 2014</source>
-        <translation type="unfinished"></translation>
+        <translation>Nachweis nach DIN 4108-3 2014</translation>
     </message>
     <message>
         <source>Check according DIN 4108-3 2018 and 2024</source>
-        <translation type="unfinished"></translation>
+        <translation>Nachweis nach DIN 4108-3 2018 und 2024</translation>
     </message>
     <message>
         <source>Check accordinguser defined data</source>
-        <translation type="unfinished"></translation>
+        <translation>Nachweis mit benutzerdefinierten Werten</translation>
     </message>
     <message>
         <source>DIN 4108-3 (no capillary suction) M&lt;sub&gt;c&lt;/sub&gt; &amp;lt;= 0.5kg/m&lt;sup&gt;2&lt;/sup&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>DIN 4108-3 (kapillar nicht wasseraufnahmefähig) M&lt;sub&gt;c&lt;/sub&gt; &amp;lt;= 0,5 kg/m&lt;sup&gt;2&lt;/sup&gt;</translation>
     </message>
     <message>
         <source>DIN 4108-3 (with capillary suction) M&lt;sub&gt;c&lt;/sub&gt; &amp;lt;= 1.0kg/m&lt;sup&gt;2&lt;/sup&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>DIN 4108-3 (kapillar wasseraufnahmefähig) M&lt;sub&gt;c&lt;/sub&gt; &amp;lt;= 1,0 kg/m&lt;sup&gt;2&lt;/sup&gt;</translation>
     </message>
     <message>
         <source>DIN 4108-3 (Wood) %1u&lt;sub&gt;m&lt;/sub&gt; &amp;lt; 5%</source>
-        <translation type="unfinished"></translation>
+        <translation>DIN 4108-3 (Holz) %1u&lt;sub&gt;m&lt;/sub&gt; &amp;lt; 5 %</translation>
     </message>
     <message>
         <source>DIN 4108-3 (Wood based material) %1u&lt;sub&gt;m&lt;/sub&gt; &amp;lt; 3%</source>
-        <translation type="unfinished"></translation>
+        <translation>DIN 4108-3 (Holzwerkstoff) %1u&lt;sub&gt;m&lt;/sub&gt; &amp;lt; 3 %</translation>
     </message>
     <message>
         <source>Drying time in summer t&lt;sub&gt;ev&lt;/sub&gt; &amp;lt; 90d</source>
-        <translation type="unfinished"></translation>
+        <translation>Austrocknungsdauer im Sommer t&lt;sub&gt;ev&lt;/sub&gt; &amp;lt; 90 d</translation>
     </message>
     <message>
         <source>Check for drying reserve of %1 g/m&lt;sup&gt;2&lt;/sup&gt;a according DIN 68800-2</source>
-        <translation type="unfinished"></translation>
+        <translation>Nachweis einer Trocknungsreserve von %1 g/(m&lt;sup&gt;2&lt;/sup&gt;a) nach DIN 68800-2</translation>
     </message>
     <message>
         <source>The current calculation don&apos;t use the same water uptake value as check for non-capillar material </source>
-        <translation type="unfinished"></translation>
+        <translation>Die aktuelle Berechnung verwendet für die Einstufung als kapillar nicht wasseraufnahmefähig einen anderen Wasseraufnahmekoeffizienten </translation>
     </message>
     <message>
         <source>as the standard DIN 4108-3 from 2014, 2018 or 2024.&lt;br/&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>als die Norm DIN 4108-3 in den Ausgaben 2014, 2018 bzw. 2024.&lt;br/&gt;</translation>
     </message>
     <message>
         <source>Used value: %1 %2.&lt;br/&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>Verwendeter Wert: %1 %2.&lt;br/&gt;</translation>
     </message>
     <message>
         <source>This is admissible because MIRELO is a advanced software as per appendix D DIN 4108-3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dies ist zulässig, da MIRELO ein weitergehendes Berechnungsverfahren im Sinne von Anhang D der DIN 4108-3 ist.</translation>
     </message>
 </context>
 <context>
     <name>DINCriteriaSettings</name>
     <message>
         <source>Settings for validity check according DIN 4108-3</source>
-        <translation type="unfinished"></translation>
+        <translation>Einstellungen für den Nachweis nach DIN 4108-3</translation>
     </message>
     <message>
         <source>User defined</source>
-        <translation type="unfinished"></translation>
+        <translation>Benutzerdefiniert</translation>
     </message>
     <message>
         <source>DIN 4108-3 2001</source>
-        <translation type="unfinished"></translation>
+        <translation>DIN 4108-3 2001</translation>
     </message>
     <message>
         <source>DIN 4108-3 2014</source>
-        <translation type="unfinished"></translation>
+        <translation>DIN 4108-3 2014</translation>
     </message>
     <message>
         <source>DIN 4108-3 2018 und 2024</source>
-        <translation type="unfinished"></translation>
+        <translation>DIN 4108-3 2018 und 2024</translation>
     </message>
     <message>
         <source>kg/m%1h%2</source>
-        <translation type="unfinished"></translation>
+        <translation>kg/m%1h%2</translation>
     </message>
     <message>
         <source>The Aw value cannot be &lt; 0.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Aw-Wert darf nicht &lt; 0 sein.</translation>
     </message>
     <message>
         <source>Aw value for non capillar material</source>
-        <translation type="unfinished"></translation>
+        <translation>Aw-Wert für kapillar nicht wasseraufnahmefähige Materialien</translation>
     </message>
     <message>
         <source>Aw value for capillar active material</source>
-        <translation type="unfinished"></translation>
+        <translation>Aw-Wert für kapillar wasseraufnahmefähige Materialien</translation>
     </message>
     <message>
         <source>kg/m2s0.5</source>
-        <translation type="unfinished"></translation>
+        <translation>kg/m2s0.5</translation>
     </message>
     <message>
         <source>Check one or both sides of a condensation plane</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine oder beide Seiten einer Tauwasserebene prüfen</translation>
     </message>
     <message>
         <source>One side check</source>
-        <translation type="unfinished"></translation>
+        <translation>Einseitige Prüfung</translation>
     </message>
     <message>
         <source>Two side check</source>
-        <translation type="unfinished"></translation>
+        <translation>Beidseitige Prüfung</translation>
     </message>
 </context>
 <context>
     <name>DiagramFrame</name>
     <message>
         <source>Temperature and Moisture Profile</source>
-        <translation type="unfinished"></translation>
+        <translation>Temperatur- und Feuchteverlauf</translation>
     </message>
     <message>
         <source>Temperature and Vapour Pressure Profile</source>
-        <translation type="unfinished"></translation>
+        <translation>Temperatur- und Dampfdruckverlauf</translation>
     </message>
     <message>
         <source>Other Diagram</source>
-        <translation type="unfinished"></translation>
+        <translation>Weiteres Diagramm</translation>
     </message>
     <message>
         <source>Condensate (overhygroscopic moisture content) dark blue.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tauwasser (überhygroskopischer Feuchtegehalt) dunkelblau.</translation>
     </message>
 </context>
 <context>
     <name>DiagramScene</name>
     <message>
         <source>Temperature %1 in [%2C]</source>
-        <translation type="unfinished"></translation>
+        <translation>Temperatur %1 in [%2C]</translation>
     </message>
     <message>
         <source>Vapor pressure p in [Pa]</source>
-        <translation type="unfinished"></translation>
+        <translation>Dampfdruck p in [Pa]</translation>
     </message>
     <message>
         <source>Moisture content w in [%1]</source>
-        <translation type="unfinished"></translation>
+        <translation>Feuchtegehalt w in [%1]</translation>
     </message>
     <message>
         <source>Layer widths in [mm]</source>
-        <translation type="unfinished"></translation>
+        <translation>Schichtdicken in [mm]</translation>
     </message>
     <message>
         <source>Temperature</source>
-        <translation type="unfinished"></translation>
+        <translation>Temperatur</translation>
     </message>
     <message>
         <source>Sat. vapour pressure</source>
-        <translation type="unfinished"></translation>
+        <translation>Sättigungsdampfdruck</translation>
     </message>
     <message>
         <source>Vapour pressure (real)</source>
-        <translation type="unfinished"></translation>
+        <translation>Dampfdruck (tatsächlich)</translation>
     </message>
     <message>
         <source>Vapour pressure (calc.)</source>
-        <translation type="unfinished"></translation>
+        <translation>Dampfdruck (berechnet)</translation>
     </message>
 </context>
 <context>
     <name>DiagramView</name>
     <message>
         <source>Construction Sketch</source>
-        <translation type="unfinished"></translation>
+        <translation>Konstruktionsskizze</translation>
     </message>
     <message>
         <source>Vapour pressure diagram</source>
-        <translation type="unfinished"></translation>
+        <translation>Dampfdruckdiagramm</translation>
     </message>
     <message>
         <source>Water content diagram</source>
-        <translation type="unfinished"></translation>
+        <translation>Feuchtegehaltsdiagramm</translation>
     </message>
     <message>
         <source>Unknown picture format of &apos;%1&apos; (svg, png, jpg or pdf expected).</source>
-        <translation type="unfinished"></translation>
+        <translation>Unbekanntes Bildformat von &apos;%1&apos; (svg, png, jpg oder pdf erwartet).</translation>
     </message>
     <message>
         <source>The picture could not be written.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Bild konnte nicht geschrieben werden.</translation>
     </message>
 </context>
 <context>
     <name>DisclaimerFrame</name>
     <message>
         <source>Final Remarks</source>
-        <translation type="unfinished"></translation>
+        <translation>Schlussbemerkungen</translation>
     </message>
 </context>
 <context>
@@ -1051,1075 +1055,1082 @@ Layer %1</source>
     <message>
         <source>[Document::readOld]  Error reading project file &apos;%1&apos;
 </source>
-        <translation type="unfinished"></translation>
+        <translation>[Document::readOld]  Fehler beim Lesen der Projektdatei &apos;%1&apos;
+</translation>
     </message>
     <message>
         <source>The file holds %1 bytes; project files of the old format are read up to %2 MB.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei umfasst %1 Bytes; Projektdateien im alten Format werden bis zu einer Größe von %2 MB gelesen.</translation>
     </message>
     <message>
         <source>Cannot open file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei kann nicht geöffnet werden.</translation>
     </message>
     <message>
         <source>[Document::readOld]  Keyword &apos;FileVersion&apos; missing!</source>
-        <translation type="unfinished"></translation>
+        <translation>[Document::readOld]  Schlüsselwort &apos;FileVersion&apos; fehlt!</translation>
     </message>
     <message>
         <source>Block start &apos;{&apos; missing!</source>
-        <translation type="unfinished"></translation>
+        <translation>Blockanfang &apos;{&apos; fehlt!</translation>
     </message>
     <message>
         <source>Block start &apos;{&apos; missing for climatelist!</source>
-        <translation type="unfinished"></translation>
+        <translation>Blockanfang &apos;{&apos; der Klimaliste fehlt!</translation>
     </message>
     <message>
         <source>Block start &apos;{&apos; missing for wall data!</source>
-        <translation type="unfinished"></translation>
+        <translation>Blockanfang &apos;{&apos; der Wanddaten fehlt!</translation>
     </message>
     <message>
         <source>Block start &apos;{&apos; missing for remarks!</source>
-        <translation type="unfinished"></translation>
+        <translation>Blockanfang &apos;{&apos; der Bemerkungen fehlt!</translation>
     </message>
     <message>
         <source>Unexpected end of file in remarks!</source>
-        <translation type="unfinished"></translation>
+        <translation>Unerwartetes Dateiende in den Bemerkungen!</translation>
     </message>
     <message>
         <source>Invalid keyword &apos;%1&apos; in project file!</source>
-        <translation type="unfinished"></translation>
+        <translation>Ungültiges Schlüsselwort &apos;%1&apos; in der Projektdatei!</translation>
     </message>
     <message>
         <source>Block end &apos;}&apos; missing!</source>
-        <translation type="unfinished"></translation>
+        <translation>Blockende &apos;}&apos; fehlt!</translation>
     </message>
     <message>
         <source>Error reading parameter &apos;%1&apos;!</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler beim Lesen des Parameters &apos;%1&apos;!</translation>
     </message>
 </context>
 <context>
     <name>DryingReserveSettings</name>
     <message>
         <source>Drying potential according DIN 68800-2</source>
-        <translation type="unfinished"></translation>
+        <translation>Trocknungspotenzial nach DIN 68800-2</translation>
     </message>
     <message>
         <source>No drying reserve</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Trocknungsreserve</translation>
     </message>
     <message>
         <source>Drying reserve for ceilings and walls</source>
-        <translation type="unfinished"></translation>
+        <translation>Trocknungsreserve für Decken und Wände</translation>
     </message>
     <message>
         <source>&lt;html&gt;(100g/m&lt;sup&gt;2&lt;/sup&gt;a)&lt;/html&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;html&gt;(100 g/(m&lt;sup&gt;2&lt;/sup&gt;a))&lt;/html&gt;</translation>
     </message>
     <message>
         <source>Drying reserve for roofs</source>
-        <translation type="unfinished"></translation>
+        <translation>Trocknungsreserve für Dächer</translation>
     </message>
     <message>
         <source>&lt;html&gt;(250g/m&lt;sup&gt;2&lt;/sup&gt;a)&lt;/html&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;html&gt;(250 g/(m&lt;sup&gt;2&lt;/sup&gt;a))&lt;/html&gt;</translation>
     </message>
     <message>
         <source>Custom drying reserve</source>
-        <translation type="unfinished"></translation>
+        <translation>Benutzerdefinierte Trocknungsreserve</translation>
     </message>
     <message>
         <source>The drying reserve cannot be &lt; 0.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Trocknungsreserve darf nicht &lt; 0 sein.</translation>
     </message>
     <message>
         <source>Update</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktualisieren</translation>
     </message>
     <message>
         <source>&lt;html&gt;g/m&lt;sup&gt;2&lt;/sup&gt;a&lt;/html&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;html&gt;g/(m&lt;sup&gt;2&lt;/sup&gt;a)&lt;/html&gt;</translation>
     </message>
     <message>
         <source>In case of no condensation a drying reserve cannot by applied.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fällt kein Tauwasser aus, kann keine Trocknungsreserve angesetzt werden.</translation>
     </message>
 </context>
 <context>
     <name>FooterFrame</name>
     <message>
         <source>Page %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Seite %1 von %2</translation>
     </message>
 </context>
 <context>
     <name>GlaserFrame</name>
     <message>
         <source>Results according DIN 4108-3 (Glaser Scheme)</source>
-        <translation type="unfinished"></translation>
+        <translation>Ergebnisse nach DIN 4108-3 (Glaser-Verfahren)</translation>
     </message>
     <message>
         <source>Period</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeitraum</translation>
     </message>
     <message>
         <source>days</source>
-        <translation type="unfinished"></translation>
+        <translation>Tage</translation>
     </message>
     <message>
         <source>Interior climate (left)</source>
-        <translation type="unfinished"></translation>
+        <translation>Innenklima (links)</translation>
     </message>
     <message>
         <source>Outdoor climate (right)</source>
-        <translation type="unfinished"></translation>
+        <translation>Außenklima (rechts)</translation>
     </message>
     <message>
         <source>Condensation Period (Winter)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tauperiode (Winter)</translation>
     </message>
     <message>
         <source>Drying Period (Summer)</source>
-        <translation type="unfinished"></translation>
+        <translation>Verdunstungsperiode (Sommer)</translation>
     </message>
     <message>
         <source>Results</source>
-        <translation type="unfinished"></translation>
+        <translation>Ergebnisse</translation>
     </message>
     <message>
         <source>Condensation zone</source>
-        <translation type="unfinished"></translation>
+        <translation>Tauwasserbereich</translation>
     </message>
     <message>
         <source>Condensation mass (according to Glaser)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tauwassermasse (nach Glaser)</translation>
     </message>
     <message>
         <source>Potential drying mass</source>
-        <translation type="unfinished"></translation>
+        <translation>Mögliche Verdunstungsmasse</translation>
     </message>
     <message>
         <source>Duration of drying (according to Glaser)</source>
-        <translation type="unfinished"></translation>
+        <translation>Austrocknungsdauer (nach Glaser)</translation>
     </message>
 </context>
 <context>
     <name>Globals</name>
     <message>
         <source>Help file error</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler beim Öffnen der Hilfe</translation>
     </message>
     <message>
         <source>The help file cannot be found on location:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Hilfedatei wurde an folgendem Ort nicht gefunden:
+%1</translation>
     </message>
 </context>
 <context>
     <name>HatchedItemDelegate</name>
     <message>
         <source>warm</source>
-        <translation type="unfinished"></translation>
+        <translation>warm</translation>
     </message>
     <message>
         <source>cold</source>
-        <translation type="unfinished"></translation>
+        <translation>kalt</translation>
     </message>
 </context>
 <context>
     <name>InputData</name>
     <message>
         <source>inside, winter</source>
-        <translation type="unfinished"></translation>
+        <translation>innen, Winter</translation>
     </message>
     <message>
         <source>inside, summer</source>
-        <translation type="unfinished"></translation>
+        <translation>innen, Sommer</translation>
     </message>
     <message>
         <source>outside, winter</source>
-        <translation type="unfinished"></translation>
+        <translation>außen, Winter</translation>
     </message>
     <message>
         <source>outside, summer</source>
-        <translation type="unfinished"></translation>
+        <translation>außen, Sommer</translation>
     </message>
     <message>
         <source>Layer #%1</source>
-        <translation type="unfinished"></translation>
+        <translation>Schicht Nr. %1</translation>
     </message>
     <message>
         <source>Layer #%1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Schicht Nr. %1 (%2)</translation>
     </message>
     <message>
         <source>%1: width %2 m, must be greater than 0.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: Dicke %2 m, muss größer als 0 sein.</translation>
     </message>
     <message>
         <source>%1: the material has no name.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: Das Material hat keinen Namen.</translation>
     </message>
     <message>
         <source>%1: bulk density %2 kg/m³, must be greater than 0.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: Rohdichte %2 kg/m³, muss größer als 0 sein.</translation>
     </message>
     <message>
         <source>%1: thermal conductivity %2 W/(m·K), must be greater than 0.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: Wärmeleitfähigkeit %2 W/(m·K), muss größer als 0 sein.</translation>
     </message>
     <message>
         <source>%1: vapour diffusion resistance factor %2, must be greater than 0.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: Wasserdampf-Diffusionswiderstandszahl %2, muss größer als 0 sein.</translation>
     </message>
     <message>
         <source>%1: moisture content at 80 %RH %2 m³/m³, must be greater than 0.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: Feuchtegehalt bei 80 % r. F. %2 m³/m³, muss größer als 0 sein.</translation>
     </message>
     <message>
         <source>%1: moisture content at 80 %RH %2 m³/m³, must be below the saturation moisture content %3 m³/m³.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: Feuchtegehalt bei 80 % r. F. %2 m³/m³, muss kleiner als der Sättigungsfeuchtegehalt %3 m³/m³ sein.</translation>
     </message>
     <message>
         <source>%1: saturation moisture content %2 m³/m³, must not exceed 1.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: Sättigungsfeuchtegehalt %2 m³/m³, darf 1 nicht überschreiten.</translation>
     </message>
     <message>
         <source>%1: water absorption coefficient %2 kg/(m²·s^0.5), must not be negative.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: Wasseraufnahmekoeffizient %2 kg/(m²·s^0.5), darf nicht negativ sein.</translation>
     </message>
     <message>
         <source>%1: material category %2 is unknown.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: Materialkategorie %2 ist unbekannt.</translation>
     </message>
     <message>
         <source>%1: the material is not valid.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: Das Material ist ungültig.</translation>
     </message>
     <message>
         <source>Climate %1: temperature %2 °C, must lie between -40 and 80 °C.</source>
-        <translation type="unfinished"></translation>
+        <translation>Klima %1: Temperatur %2 °C, muss zwischen -40 und 80 °C liegen.</translation>
     </message>
     <message>
         <source>Climate %1: relative humidity %2 %, must lie between 0 and 100 %.</source>
-        <translation type="unfinished"></translation>
+        <translation>Klima %1: relative Luftfeuchte %2 %, muss zwischen 0 und 100 % liegen.</translation>
     </message>
     <message>
         <source>Climate inside: surface resistance %1 m²K/W, must be greater than 0.</source>
-        <translation type="unfinished"></translation>
+        <translation>Klima innen: Wärmeübergangswiderstand %1 m²K/W, muss größer als 0 sein.</translation>
     </message>
     <message>
         <source>Climate outside: surface resistance %1 m²K/W, must be greater than 0.</source>
-        <translation type="unfinished"></translation>
+        <translation>Klima außen: Wärmeübergangswiderstand %1 m²K/W, muss größer als 0 sein.</translation>
     </message>
     <message>
         <source>Climate: condensation period of %1 days, must be longer than 0 days.</source>
-        <translation type="unfinished"></translation>
+        <translation>Klima: Tauperiode von %1 Tagen, muss länger als 0 Tage sein.</translation>
     </message>
     <message>
         <source>Climate: evaporation period of %1 days, must be longer than 0 days.</source>
-        <translation type="unfinished"></translation>
+        <translation>Klima: Verdunstungsperiode von %1 Tagen, muss länger als 0 Tage sein.</translation>
     </message>
 </context>
 <context>
     <name>LegacyFormat</name>
     <message>
         <source>[InputData::readClimateOld]  Four climate conditions are required!</source>
-        <translation type="unfinished"></translation>
+        <translation>[InputData::readClimateOld]  Es werden vier Klimarandbedingungen benötigt!</translation>
     </message>
     <message>
         <source>[InputData::readClimateOld]  Invalid keyword &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>[InputData::readClimateOld]  Ungültiges Schlüsselwort &apos;%1&apos;</translation>
     </message>
     <message>
         <source>[InputData::readClimateOld]  Block start &apos;{&apos; missing!</source>
-        <translation type="unfinished"></translation>
+        <translation>[InputData::readClimateOld]  Blockanfang &apos;{&apos; fehlt!</translation>
     </message>
     <message>
         <source>[InputData::readClimateOld]  Error reading parameter &apos;Temperatur&apos;!</source>
-        <translation type="unfinished"></translation>
+        <translation>[InputData::readClimateOld]  Fehler beim Lesen des Parameters &apos;Temperatur&apos;!</translation>
     </message>
     <message>
         <source>[InputData::readClimateOld]  Error reading parameter &apos;RelHum&apos;!</source>
-        <translation type="unfinished"></translation>
+        <translation>[InputData::readClimateOld]  Fehler beim Lesen des Parameters &apos;RelHum&apos;!</translation>
     </message>
     <message>
         <source>[InputData::readClimateOld]  Illegal keyword &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>[InputData::readClimateOld]  Unzulässiges Schlüsselwort &apos;%1&apos;</translation>
     </message>
     <message>
         <source>[InputData::readClimateOld]  Error reading climate condition!
 </source>
-        <translation type="unfinished"></translation>
+        <translation>[InputData::readClimateOld]  Fehler beim Lesen einer Klimarandbedingung!
+</translation>
     </message>
     <message>
         <source>[InputData::readClimateOld]  Block end &apos;}&apos; missing!</source>
-        <translation type="unfinished"></translation>
+        <translation>[InputData::readClimateOld]  Blockende &apos;}&apos; fehlt!</translation>
     </message>
     <message>
         <source>[InputData::readConstructionOld]  Block start &apos;{&apos; missing!</source>
-        <translation type="unfinished"></translation>
+        <translation>[InputData::readConstructionOld]  Blockanfang &apos;{&apos; fehlt!</translation>
     </message>
     <message>
         <source>[InputData::readConstructionOld]  Block end &apos;}&apos; missing!</source>
-        <translation type="unfinished"></translation>
+        <translation>[InputData::readConstructionOld]  Blockende &apos;}&apos; fehlt!</translation>
     </message>
     <message>
         <source>[MaterialLayer::readOld]  Error reading parameter &apos;Width&apos;!</source>
-        <translation type="unfinished"></translation>
+        <translation>[MaterialLayer::readOld]  Fehler beim Lesen des Parameters &apos;Width&apos;!</translation>
     </message>
     <message>
         <source>[MaterialLayer::readOld]  Error reading parameter &apos;Colour&apos;!</source>
-        <translation type="unfinished"></translation>
+        <translation>[MaterialLayer::readOld]  Fehler beim Lesen des Parameters &apos;Colour&apos;!</translation>
     </message>
     <message>
         <source>[MaterialLayer::readOld]  Block start &apos;{&apos; of material definition missing!</source>
-        <translation type="unfinished"></translation>
+        <translation>[MaterialLayer::readOld]  Blockanfang &apos;{&apos; der Materialdefinition fehlt!</translation>
     </message>
     <message>
         <source>[MaterialLayer::readOld]  Invalid keyword!</source>
-        <translation type="unfinished"></translation>
+        <translation>[MaterialLayer::readOld]  Ungültiges Schlüsselwort!</translation>
     </message>
     <message>
         <source>[MaterialLayer::readOld]  Block end &apos;}&apos; missing!</source>
-        <translation type="unfinished"></translation>
+        <translation>[MaterialLayer::readOld]  Blockende &apos;}&apos; fehlt!</translation>
     </message>
     <message>
         <source>[MaterialLayer::readOld]  Error reading layer data!
 </source>
-        <translation type="unfinished"></translation>
+        <translation>[MaterialLayer::readOld]  Fehler beim Lesen der Schichtdaten!
+</translation>
     </message>
     <message>
         <source>[Material::readOld]  Error reading material name!</source>
-        <translation type="unfinished"></translation>
+        <translation>[Material::readOld]  Fehler beim Lesen des Materialnamens!</translation>
     </message>
     <message>
         <source>[Material::readOld]  Error reading parameter &apos;rho&apos;!</source>
-        <translation type="unfinished"></translation>
+        <translation>[Material::readOld]  Fehler beim Lesen des Parameters &apos;rho&apos;!</translation>
     </message>
     <message>
         <source>[Material::readOld]  Error reading parameter &apos;Lambda&apos;!</source>
-        <translation type="unfinished"></translation>
+        <translation>[Material::readOld]  Fehler beim Lesen des Parameters &apos;Lambda&apos;!</translation>
     </message>
     <message>
         <source>[Material::readOld]  Error reading parameter &apos;Mew&apos;!</source>
-        <translation type="unfinished"></translation>
+        <translation>[Material::readOld]  Fehler beim Lesen des Parameters &apos;Mew&apos;!</translation>
     </message>
     <message>
         <source>[Material::readOld]  Error reading parameter &apos;W_hyg&apos;!</source>
-        <translation type="unfinished"></translation>
+        <translation>[Material::readOld]  Fehler beim Lesen des Parameters &apos;W_hyg&apos;!</translation>
     </message>
     <message>
         <source>[Material::readOld]  Error reading parameter &apos;W_h80&apos;!</source>
-        <translation type="unfinished"></translation>
+        <translation>[Material::readOld]  Fehler beim Lesen des Parameters &apos;W_h80&apos;!</translation>
     </message>
     <message>
         <source>[Material::readOld]  Error reading parameter &apos;W_sat&apos;!</source>
-        <translation type="unfinished"></translation>
+        <translation>[Material::readOld]  Fehler beim Lesen des Parameters &apos;W_sat&apos;!</translation>
     </message>
     <message>
         <source>[Material::readOld]  Error reading parameter &apos;A_w&apos;!</source>
-        <translation type="unfinished"></translation>
+        <translation>[Material::readOld]  Fehler beim Lesen des Parameters &apos;A_w&apos;!</translation>
     </message>
     <message>
         <source>[Material::readOld]  Invalid keyword &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>[Material::readOld]  Ungültiges Schlüsselwort &apos;%1&apos;</translation>
     </message>
     <message>
         <source>[Material::readOld]  Block end &apos;}&apos; missing!</source>
-        <translation type="unfinished"></translation>
+        <translation>[Material::readOld]  Blockende &apos;}&apos; fehlt!</translation>
     </message>
     <message>
         <source>[Material::readOld]  Error reading material data!
 </source>
-        <translation type="unfinished"></translation>
+        <translation>[Material::readOld]  Fehler beim Lesen der Materialdaten!
+</translation>
     </message>
 </context>
 <context>
     <name>M2_ResultsWidget</name>
     <message>
         <source>Unknown result!</source>
-        <translation type="unfinished"></translation>
+        <translation>Unbekanntes Ergebnis!</translation>
     </message>
     <message>
         <source>Invalid input!</source>
-        <translation type="unfinished"></translation>
+        <translation>Ungültige Eingabe!</translation>
     </message>
     <message>
         <source>Construction thickness</source>
-        <translation type="unfinished"></translation>
+        <translation>Dicke der Konstruktion</translation>
     </message>
     <message>
         <source>Thermal transfer resistance of the construction (dry)</source>
-        <translation type="unfinished"></translation>
+        <translation>Wärmedurchlasswiderstand der Konstruktion (trocken)</translation>
     </message>
     <message>
         <source>Thermal transmission coefficient of the construction</source>
-        <translation type="unfinished"></translation>
+        <translation>Wärmedurchgangskoeffizient der Konstruktion</translation>
     </message>
     <message>
         <source>U-value (ISO 6946)</source>
-        <translation type="unfinished"></translation>
+        <translation>U-Wert (ISO 6946)</translation>
     </message>
     <message>
         <source>U-value (moisture dependend)</source>
-        <translation type="unfinished"></translation>
+        <translation>U-Wert (feuchteabhängig)</translation>
     </message>
     <message>
         <source>Condensation mass after condensation period</source>
-        <translation type="unfinished"></translation>
+        <translation>Tauwassermasse am Ende der Tauperiode</translation>
     </message>
     <message>
         <source>Drying time</source>
-        <translation type="unfinished"></translation>
+        <translation>Austrocknungsdauer</translation>
     </message>
 </context>
 <context>
     <name>M2_UndoAddConstructionLeft</name>
     <message>
         <source>Add construction left to no. %L1</source>
-        <translation type="unfinished"></translation>
+        <translation>Konstruktion links von Nr. %L1 einfügen</translation>
     </message>
 </context>
 <context>
     <name>M2_UndoAddConstructionRight</name>
     <message>
         <source>Add construction right to no. %L1</source>
-        <translation type="unfinished"></translation>
+        <translation>Konstruktion rechts von Nr. %L1 einfügen</translation>
     </message>
 </context>
 <context>
     <name>M2_UndoAddLayerLeft</name>
     <message>
         <source>Add layer left to no. %L1</source>
-        <translation type="unfinished"></translation>
+        <translation>Schicht links von Nr. %L1 einfügen</translation>
     </message>
 </context>
 <context>
     <name>M2_UndoAddLayerRight</name>
     <message>
         <source>Add layer right to no. %L1</source>
-        <translation type="unfinished"></translation>
+        <translation>Schicht rechts von Nr. %L1 einfügen</translation>
     </message>
 </context>
 <context>
     <name>M2_UndoAssessmentType</name>
     <message>
         <source>Undo change of condensation time.</source>
-        <translation type="unfinished"></translation>
+        <translation>Änderung der Dauer der Tauperiode</translation>
     </message>
     <message>
         <source>Undo change of evaporation time</source>
-        <translation type="unfinished"></translation>
+        <translation>Änderung der Dauer der Verdunstungsperiode</translation>
     </message>
     <message>
         <source>Undo change of assessment type.</source>
-        <translation type="unfinished"></translation>
+        <translation>Änderung der Nachweisart</translation>
     </message>
 </context>
 <context>
     <name>M2_UndoChangeMaterial</name>
     <message>
         <source>Change material on layer no. %L1</source>
-        <translation type="unfinished"></translation>
+        <translation>Material in Schicht Nr. %L1 ändern</translation>
     </message>
 </context>
 <context>
     <name>M2_UndoChangeProjectInfo</name>
     <message>
         <source>Undo change of project informations.</source>
-        <translation type="unfinished"></translation>
+        <translation>Änderung der Projektinformationen</translation>
     </message>
 </context>
 <context>
     <name>M2_UndoClimate</name>
     <message>
         <source>warm side</source>
-        <translation type="unfinished"></translation>
+        <translation>warme Seite</translation>
     </message>
     <message>
         <source>cold side</source>
-        <translation type="unfinished"></translation>
+        <translation>kalte Seite</translation>
     </message>
     <message>
         <source>Undo change of temperature (condensation) at %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Änderung der Temperatur (Tauperiode), %1</translation>
     </message>
     <message>
         <source>Undo change of relative humidity (condensation) at %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Änderung der relativen Luftfeuchte (Tauperiode), %1</translation>
     </message>
     <message>
         <source>Undo change of surface resistance at %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Änderung des Wärmeübergangswiderstands, %1</translation>
     </message>
 </context>
 <context>
     <name>M2_UndoClimateAll</name>
     <message>
         <source>Undo change climate data set at %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Änderung des Klimadatensatzes, %1</translation>
     </message>
 </context>
 <context>
     <name>M2_UndoHeatFlowDirection</name>
     <message>
         <source>Change heat flow direction to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Wärmestromrichtung auf %1 ändern</translation>
     </message>
 </context>
 <context>
     <name>M2_UndoLayerColor</name>
     <message>
         <source>Undo change of color at layer No. %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Änderung der Farbe von Schicht Nr. %1</translation>
     </message>
 </context>
 <context>
     <name>M2_UndoMaterialName</name>
     <message>
         <source>Undo change of material name at layer No. %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Änderung des Materialnamens von Schicht Nr. %1</translation>
     </message>
 </context>
 <context>
     <name>M2_UndoMaterialParameters</name>
     <message>
         <source>Undo %L1-value change at layer No. %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Änderung des %L1-Werts von Schicht Nr. %2</translation>
     </message>
     <message>
         <source>Undo w_80 change at layer No. %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Änderung von w_80 in Schicht Nr. %1</translation>
     </message>
     <message>
         <source>Undo w_sat change at layer No. %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Änderung von w_sat in Schicht Nr. %1</translation>
     </message>
     <message>
         <source>Undo lambda change at layer No. %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Änderung von Lambda in Schicht Nr. %1</translation>
     </message>
     <message>
         <source>Undo Aw change at layer No. %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Änderung von Aw in Schicht Nr. %1</translation>
     </message>
     <message>
         <source>Undo layer width change at layer No. %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Änderung der Schichtdicke von Schicht Nr. %1</translation>
     </message>
 </context>
 <context>
     <name>M2_UndoMoveLayerLeft</name>
     <message>
         <source>Move layer no. %L1 to left</source>
-        <translation type="unfinished"></translation>
+        <translation>Schicht Nr. %L1 nach links verschieben</translation>
     </message>
 </context>
 <context>
     <name>M2_UndoMoveLayerRight</name>
     <message>
         <source>Move layer no. %L1 to right</source>
-        <translation type="unfinished"></translation>
+        <translation>Schicht Nr. %L1 nach rechts verschieben</translation>
     </message>
 </context>
 <context>
     <name>M2_UndoRemoveLayer</name>
     <message>
         <source>Remove layer no. %L1</source>
-        <translation type="unfinished"></translation>
+        <translation>Schicht Nr. %L1 entfernen</translation>
     </message>
 </context>
 <context>
     <name>MainWindow</name>
     <message>
         <source>Mirelo 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Mirelo 2</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Datei</translation>
     </message>
     <message>
         <source>Application Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Programmsprache</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Bearbeiten</translation>
     </message>
     <message>
         <source>Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>Kopieren</translation>
     </message>
     <message>
         <source>Export</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportieren</translation>
     </message>
     <message>
         <source>&amp;View</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ansicht</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hilfe</translation>
     </message>
     <message>
         <source>Main toolbar</source>
-        <translation type="unfinished"></translation>
+        <translation>Hauptwerkzeugleiste</translation>
     </message>
     <message>
         <source>Diagram toolbar</source>
-        <translation type="unfinished"></translation>
+        <translation>Diagramm-Werkzeugleiste</translation>
     </message>
     <message>
         <source>toolBar</source>
-        <translation type="unfinished"></translation>
+        <translation>Werkzeugleiste</translation>
     </message>
     <message>
         <source>New project...</source>
-        <translation type="unfinished"></translation>
+        <translation>Neues Projekt…</translation>
     </message>
     <message>
         <source>Creates a new project.</source>
-        <translation type="unfinished"></translation>
+        <translation>Legt ein neues Projekt an.</translation>
     </message>
     <message>
         <source>Open project...</source>
-        <translation type="unfinished"></translation>
+        <translation>Projekt öffnen…</translation>
     </message>
     <message>
         <source>Opens a project.</source>
-        <translation type="unfinished"></translation>
+        <translation>Öffnet ein Projekt.</translation>
     </message>
     <message>
         <source>Ctrl+O</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+O</translation>
     </message>
     <message>
         <source>Save project</source>
-        <translation type="unfinished"></translation>
+        <translation>Projekt speichern</translation>
     </message>
     <message>
         <source>Saves the current project.</source>
-        <translation type="unfinished"></translation>
+        <translation>Speichert das aktuelle Projekt.</translation>
     </message>
     <message>
         <source>Ctrl+S</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+S</translation>
     </message>
     <message>
         <source>Save project as...</source>
-        <translation type="unfinished"></translation>
+        <translation>Projekt speichern unter…</translation>
     </message>
     <message>
         <source>Saves the current project under a new name.</source>
-        <translation type="unfinished"></translation>
+        <translation>Speichert das aktuelle Projekt unter einem neuen Namen.</translation>
     </message>
     <message>
         <source>Quit</source>
-        <translation type="unfinished"></translation>
+        <translation>Beenden</translation>
     </message>
     <message>
         <source>Closes the program.</source>
-        <translation type="unfinished"></translation>
+        <translation>Beendet das Programm.</translation>
     </message>
     <message>
         <source>Print...</source>
-        <translation type="unfinished"></translation>
+        <translation>Drucken…</translation>
     </message>
     <message>
         <source>Prints the report.</source>
-        <translation type="unfinished"></translation>
+        <translation>Druckt den Bericht.</translation>
     </message>
     <message>
         <source>Help...</source>
-        <translation type="unfinished"></translation>
+        <translation>Hilfe…</translation>
     </message>
     <message>
         <source>Opens the program help.</source>
-        <translation type="unfinished"></translation>
+        <translation>Öffnet die Programmhilfe.</translation>
     </message>
     <message>
         <source>F1</source>
-        <translation type="unfinished"></translation>
+        <translation>F1</translation>
     </message>
     <message>
         <source>About Mirelo 2 ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Über Mirelo 2 …</translation>
     </message>
     <message>
         <source>Opens the About dialog.</source>
-        <translation type="unfinished"></translation>
+        <translation>Öffnet den Dialog mit Informationen über das Programm.</translation>
     </message>
     <message>
         <source>About Qt...</source>
-        <translation type="unfinished"></translation>
+        <translation>Über Qt…</translation>
     </message>
     <message>
         <source>Opens the Qt About dialog.</source>
-        <translation type="unfinished"></translation>
+        <translation>Öffnet den Dialog mit Informationen über Qt.</translation>
     </message>
     <message>
         <source>Preferences...</source>
-        <translation type="unfinished"></translation>
+        <translation>Einstellungen…</translation>
     </message>
     <message>
         <source>Opens the configuration dialog.</source>
-        <translation type="unfinished"></translation>
+        <translation>Öffnet den Dialog Einstellungen.</translation>
     </message>
     <message>
         <source>Recent projects</source>
-        <translation type="unfinished"></translation>
+        <translation>Zuletzt verwendete Projekte</translation>
     </message>
     <message>
         <source>Shows list of recently used projects.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeigt die Liste der zuletzt verwendeten Projekte.</translation>
     </message>
     <message>
         <source>Show moisture content profile</source>
-        <translation type="unfinished"></translation>
+        <translation>Feuchteverlauf anzeigen</translation>
     </message>
     <message>
         <source>Show moisture content</source>
-        <translation type="unfinished"></translation>
+        <translation>Feuchtegehalt anzeigen</translation>
     </message>
     <message>
         <source>Toggles display of vapor pressure profile or moisture content profile</source>
-        <translation type="unfinished"></translation>
+        <translation>Wechselt zwischen der Anzeige des Dampfdruckverlaufs und des Feuchteverlaufs</translation>
     </message>
     <message>
         <source>Use hatching</source>
-        <translation type="unfinished"></translation>
+        <translation>Schraffur verwenden</translation>
     </message>
     <message>
         <source>Toggles display of hatched material layers.</source>
-        <translation type="unfinished"></translation>
+        <translation>Schaltet die schraffierte Darstellung der Materialschichten ein oder aus.</translation>
     </message>
     <message>
         <source>Qt User Interface Configuration...</source>
-        <translation type="unfinished"></translation>
+        <translation>Qt-Oberflächenkonfiguration…</translation>
     </message>
     <message>
         <source>Opens the Qt User Interface Configuration tool</source>
-        <translation type="unfinished"></translation>
+        <translation>Öffnet das Qt-Werkzeug zur Konfiguration der Benutzeroberfläche</translation>
     </message>
     <message>
         <source>Select Material...</source>
-        <translation type="unfinished"></translation>
+        <translation>Material auswählen…</translation>
     </message>
     <message>
         <source>= Mat</source>
-        <translation type="unfinished"></translation>
+        <translation>= Mat</translation>
     </message>
     <message>
         <source>Opens the material database dialog to select a material for this layer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Öffnet die Materialdatenbank, um ein Material für diese Schicht auszuwählen.</translation>
     </message>
     <message>
         <source>Edit Material Database...</source>
-        <translation type="unfinished"></translation>
+        <translation>Materialdatenbank bearbeiten…</translation>
     </message>
     <message>
         <source>Open the Database Dialog for viewing and editing material or construction data</source>
-        <translation type="unfinished"></translation>
+        <translation>Öffnet den Datenbankdialog zum Anzeigen und Bearbeiten von Material- und Konstruktionsdaten</translation>
     </message>
     <message>
         <source>Add layer to the left</source>
-        <translation type="unfinished"></translation>
+        <translation>Schicht links hinzufügen</translation>
     </message>
     <message>
         <source>+ Left</source>
-        <translation type="unfinished"></translation>
+        <translation>+ Links</translation>
     </message>
     <message>
         <source>Adds a new layer or construction to the left of the currently selected layer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fügt links von der ausgewählten Schicht eine neue Schicht oder Konstruktion hinzu.</translation>
     </message>
     <message>
         <source>Add layer to the right</source>
-        <translation type="unfinished"></translation>
+        <translation>Schicht rechts hinzufügen</translation>
     </message>
     <message>
         <source>+ Right</source>
-        <translation type="unfinished"></translation>
+        <translation>+ Rechts</translation>
     </message>
     <message>
         <source>Adds a new layer or construction to the right of the currently selected layer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fügt rechts von der ausgewählten Schicht eine neue Schicht oder Konstruktion hinzu.</translation>
     </message>
     <message>
         <source>Remove current layer</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktuelle Schicht entfernen</translation>
     </message>
     <message>
         <source>- Layer</source>
-        <translation type="unfinished"></translation>
+        <translation>- Schicht</translation>
     </message>
     <message>
         <source>Removes the currently selected layer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Entfernt die ausgewählte Schicht.</translation>
     </message>
     <message>
         <source>Move left</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach links verschieben</translation>
     </message>
     <message>
         <source>&lt;&lt;&lt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;&lt;&lt;</translation>
     </message>
     <message>
         <source>Moves current layer to the left.</source>
-        <translation type="unfinished"></translation>
+        <translation>Verschiebt die aktuelle Schicht nach links.</translation>
     </message>
     <message>
         <source>Move Right</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach rechts verschieben</translation>
     </message>
     <message>
         <source>&gt;&gt;&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&gt;&gt;&gt;</translation>
     </message>
     <message>
         <source>Moves current layer to the right.</source>
-        <translation type="unfinished"></translation>
+        <translation>Verschiebt die aktuelle Schicht nach rechts.</translation>
     </message>
     <message>
         <source>Report setup / Print preview ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Berichtseinstellungen / Druckvorschau …</translation>
     </message>
     <message>
         <source>Opens the print preview and setup dialog.</source>
-        <translation type="unfinished"></translation>
+        <translation>Öffnet die Druckvorschau mit den Berichtseinstellungen.</translation>
     </message>
     <message>
         <source>Edit project information...</source>
-        <translation type="unfinished"></translation>
+        <translation>Projektinformationen bearbeiten…</translation>
     </message>
     <message>
         <source>Sketch</source>
-        <translation type="unfinished"></translation>
+        <translation>Skizze</translation>
     </message>
     <message>
         <source>Copy sketch image</source>
-        <translation type="unfinished"></translation>
+        <translation>Skizze als Bild kopieren</translation>
     </message>
     <message>
         <source>Chart</source>
-        <translation type="unfinished"></translation>
+        <translation>Diagramm</translation>
     </message>
     <message>
         <source>Copy chart image</source>
-        <translation type="unfinished"></translation>
+        <translation>Diagramm als Bild kopieren</translation>
     </message>
     <message>
         <source>Export sketch image to file</source>
-        <translation type="unfinished"></translation>
+        <translation>Skizze als Bilddatei exportieren</translation>
     </message>
     <message>
         <source>Export chart image to file</source>
-        <translation type="unfinished"></translation>
+        <translation>Diagramm als Bilddatei exportieren</translation>
     </message>
     <message>
         <source>Add to Construction Database...</source>
-        <translation type="unfinished"></translation>
+        <translation>Zur Konstruktionsdatenbank hinzufügen…</translation>
     </message>
     <message>
         <source>Adds the current construction to the construction database.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fügt die aktuelle Konstruktion der Konstruktionsdatenbank hinzu.</translation>
     </message>
     <message>
         <source>Heat flow up</source>
-        <translation type="unfinished"></translation>
+        <translation>Wärmestrom aufwärts</translation>
     </message>
     <message>
         <source>Horizontal construction with heat flow upwards.</source>
-        <translation type="unfinished"></translation>
+        <translation>Horizontales Bauteil mit Wärmestrom nach oben.</translation>
     </message>
     <message>
         <source>horizontal heat flow</source>
-        <translation type="unfinished"></translation>
+        <translation>Wärmestrom horizontal</translation>
     </message>
     <message>
         <source>Vertical construction with horizontal heat flow.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vertikales Bauteil mit horizontalem Wärmestrom.</translation>
     </message>
     <message>
         <source>Heat flow down</source>
-        <translation type="unfinished"></translation>
+        <translation>Wärmestrom abwärts</translation>
     </message>
     <message>
         <source>Horizontal construction with heat flow downwards.</source>
-        <translation type="unfinished"></translation>
+        <translation>Horizontales Bauteil mit Wärmestrom nach unten.</translation>
     </message>
     <message>
         <source>Help heat flow directions</source>
-        <translation type="unfinished"></translation>
+        <translation>Hilfe zu den Wärmestromrichtungen</translation>
     </message>
     <message>
         <source>Add Material to User Database</source>
-        <translation type="unfinished"></translation>
+        <translation>Material zur Benutzerdatenbank hinzufügen</translation>
     </message>
     <message>
         <source>Show Logfile</source>
-        <translation type="unfinished"></translation>
+        <translation>Protokolldatei anzeigen</translation>
     </message>
     <message>
         <source>Show the logfile of MIRELO2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeigt die Protokolldatei von MIRELO2 an.</translation>
     </message>
     <message>
         <source>About %1 ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Über %1 …</translation>
     </message>
     <message>
         <source>Show/hide main toolbar</source>
-        <translation type="unfinished"></translation>
+        <translation>Hauptwerkzeugleiste ein-/ausblenden</translation>
     </message>
     <message>
         <source>Shows/hides the main toolbar</source>
-        <translation type="unfinished"></translation>
+        <translation>Blendet die Hauptwerkzeugleiste ein oder aus</translation>
     </message>
     <message>
         <source>Show/hide diagram toolbar</source>
-        <translation type="unfinished"></translation>
+        <translation>Diagramm-Werkzeugleiste ein-/ausblenden</translation>
     </message>
     <message>
         <source>Shows/hides the diagram toolbar</source>
-        <translation type="unfinished"></translation>
+        <translation>Blendet die Diagramm-Werkzeugleiste ein oder aus</translation>
     </message>
     <message>
         <source>Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>Rückgängig</translation>
     </message>
     <message>
         <source>Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>Wiederholen</translation>
     </message>
     <message>
         <source>A software for hygrothermal evaluation of building envelope systems</source>
-        <translation type="unfinished"></translation>
+        <translation>Software zur hygrothermischen Bewertung von Bauteilen der Gebäudehülle</translation>
     </message>
     <message>
         <source>Save project before closing</source>
-        <translation type="unfinished"></translation>
+        <translation>Projekt vor dem Schließen speichern</translation>
     </message>
     <message>
         <source>Would you like to save the project before closing it?</source>
-        <translation type="unfinished"></translation>
+        <translation>Möchten Sie das Projekt vor dem Schließen speichern?</translation>
     </message>
     <message>
         <source>Project file changed while reading</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Projektdatei wurde beim Einlesen geändert</translation>
     </message>
     <message>
         <source>Error loading project file</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler beim Laden der Projektdatei</translation>
     </message>
     <message>
         <source>%1 Projects (*.%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1-Projekte (*.%2)</translation>
     </message>
     <message>
         <source>;;%1 Projects (*.%2);;All files (*.*)</source>
-        <translation type="unfinished"></translation>
+        <translation>;;%1-Projekte (*.%2);;Alle Dateien (*.*)</translation>
     </message>
     <message>
         <source>Select %1 project file</source>
-        <translation type="unfinished"></translation>
+        <translation>%1-Projektdatei auswählen</translation>
     </message>
     <message>
         <source>Error #4: File not found</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler #4: Datei nicht gefunden</translation>
     </message>
     <message>
         <source>The file &apos;%1&apos; cannot be found or does not exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei &apos;%1&apos; wurde nicht gefunden oder existiert nicht.</translation>
     </message>
     <message>
         <source>Error #5: File not found</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler #5: Datei nicht gefunden</translation>
     </message>
     <message>
         <source>The file &apos;%1&apos; cannot be found or does not exist.
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei &apos;%1&apos; wurde nicht gefunden oder existiert nicht.
+%2</translation>
     </message>
     <message>
         <source>Remove this file from list?</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Datei aus der Liste entfernen?</translation>
     </message>
     <message>
         <source>Error #3: Saving failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler #3: Speichern fehlgeschlagen</translation>
     </message>
     <message>
         <source>Error while saving project file!</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler beim Speichern der Projektdatei!</translation>
     </message>
     <message>
         <source>Specify %1 project file</source>
-        <translation type="unfinished"></translation>
+        <translation>%1-Projektdatei festlegen</translation>
     </message>
     <message>
         <source>%2 project (*.%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>%2-Projekt (*.%1)</translation>
     </message>
     <message>
         <source>Jpg image (*.jpg)</source>
-        <translation type="unfinished"></translation>
+        <translation>JPG-Bild (*.jpg)</translation>
     </message>
     <message>
         <source>Svg file (*.svg)</source>
-        <translation type="unfinished"></translation>
+        <translation>SVG-Datei (*.svg)</translation>
     </message>
     <message>
         <source>Pdf file (*.pdf)</source>
-        <translation type="unfinished"></translation>
+        <translation>PDF-Datei (*.pdf)</translation>
     </message>
     <message>
         <source>Png file (*.png)</source>
-        <translation type="unfinished"></translation>
+        <translation>PNG-Datei (*.png)</translation>
     </message>
     <message>
         <source>Export failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Export fehlgeschlagen</translation>
     </message>
     <message>
         <source>The picture could not be written to &apos;%1&apos;:
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Bild konnte nicht nach &apos;%1&apos; geschrieben werden:
+%2</translation>
     </message>
     <message>
         <source>Could not launch external program</source>
-        <translation type="unfinished"></translation>
+        <translation>Externes Programm konnte nicht gestartet werden</translation>
     </message>
     <message>
         <source>Couldn&apos;t start the &lt;b&gt;qtconfig&lt;/b&gt; application. Make sure it is in your application search path!</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Programm &lt;b&gt;qtconfig&lt;/b&gt; konnte nicht gestartet werden. Stellen Sie sicher, dass es im Suchpfad für Programme liegt!</translation>
     </message>
     <message>
         <source>Languange changed</source>
-        <translation type="unfinished"></translation>
+        <translation>Sprache geändert</translation>
     </message>
     <message>
         <source>Please restart the software to activate the new language!</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte starten Sie das Programm neu, um die neue Sprache zu aktivieren!</translation>
     </message>
 </context>
 <context>
     <name>Material</name>
     <message>
         <source>Invalid encoding &apos;%1&apos; of material color of layer %2 (line %3).</source>
-        <translation type="unfinished"></translation>
+        <translation>Ungültige Kodierung &apos;%1&apos; der Materialfarbe von Schicht %2 (Zeile %3).</translation>
     </message>
     <message>
         <source>Invalid encoding &apos;%1&apos; of material color (line %2).</source>
-        <translation type="unfinished"></translation>
+        <translation>Ungültige Kodierung &apos;%1&apos; der Materialfarbe (Zeile %2).</translation>
     </message>
     <message>
         <source>Unknown</source>
-        <translation type="unfinished"></translation>
+        <translation>Unbekannt</translation>
     </message>
 </context>
 <context>
@@ -2127,98 +2138,98 @@ Layer %1</source>
     <message>
         <source>Coating</source>
         <comment>MaterialCategory</comment>
-        <translation type="unfinished"></translation>
+        <translation>Beschichtungen</translation>
     </message>
     <message>
         <source>Plaster and mortar</source>
         <comment>MaterialCategory</comment>
-        <translation type="unfinished"></translation>
+        <translation>Putze und Mörtel</translation>
     </message>
     <message>
         <source>Building brick</source>
         <comment>MaterialCategory</comment>
-        <translation type="unfinished"></translation>
+        <translation>Mauersteine</translation>
     </message>
     <message>
         <source>Natural stones</source>
         <comment>MaterialCategory</comment>
-        <translation type="unfinished"></translation>
+        <translation>Natursteine</translation>
     </message>
     <message>
         <source>Concrete containing building materials</source>
         <comment>MaterialCategory</comment>
-        <translation type="unfinished"></translation>
+        <translation>Beton und betonhaltige Baustoffe</translation>
     </message>
     <message>
         <source>Insulation materials</source>
         <comment>MaterialCategory</comment>
-        <translation type="unfinished"></translation>
+        <translation>Dämmstoffe</translation>
     </message>
     <message>
         <source>Building boards</source>
         <comment>MaterialCategory</comment>
-        <translation type="unfinished"></translation>
+        <translation>Bauplatten</translation>
     </message>
     <message>
         <source>Timber</source>
         <comment>MaterialCategory</comment>
-        <translation type="unfinished"></translation>
+        <translation>Holz</translation>
     </message>
     <message>
         <source>Natural materials</source>
         <comment>MaterialCategory</comment>
-        <translation type="unfinished"></translation>
+        <translation>Naturbaustoffe</translation>
     </message>
     <message>
         <source>Soil</source>
         <comment>MaterialCategory</comment>
-        <translation type="unfinished"></translation>
+        <translation>Erdreich</translation>
     </message>
     <message>
         <source>Cladding panels and ceramic tiles</source>
         <comment>MaterialCategory</comment>
-        <translation type="unfinished"></translation>
+        <translation>Bekleidungsplatten und keramische Fliesen</translation>
     </message>
     <message>
         <source>Foils and waterproofing products</source>
         <comment>MaterialCategory</comment>
-        <translation type="unfinished"></translation>
+        <translation>Folien und Abdichtungsprodukte</translation>
     </message>
     <message>
         <source>Miscellaneous</source>
         <comment>MaterialCategory</comment>
-        <translation type="unfinished"></translation>
+        <translation>Sonstiges</translation>
     </message>
     <message>
         <source>Unknown</source>
         <comment>MaterialCategory</comment>
-        <translation type="unfinished"></translation>
+        <translation>Unbekannt</translation>
     </message>
 </context>
 <context>
     <name>MaterialConstructionTabWidget</name>
     <message>
         <source>Materials</source>
-        <translation type="unfinished"></translation>
+        <translation>Materialien</translation>
     </message>
     <message>
         <source>Constructions</source>
-        <translation type="unfinished"></translation>
+        <translation>Konstruktionen</translation>
     </message>
 </context>
 <context>
     <name>MaterialDatabaseDialog</name>
     <message>
         <source>Material/Construction Database</source>
-        <translation type="unfinished"></translation>
+        <translation>Material- und Konstruktionsdatenbank</translation>
     </message>
     <message>
         <source>Information about material properties</source>
-        <translation type="unfinished"></translation>
+        <translation>Informationen zu den Materialeigenschaften</translation>
     </message>
     <message>
         <source>Material properties</source>
-        <translation type="unfinished"></translation>
+        <translation>Materialeigenschaften</translation>
     </message>
     <message>
         <source>%1: bulk density in kg/m%2
@@ -2230,618 +2241,635 @@ w_sat: moisture content at free saturation in m%2/m%2
 A_w: water absorption coefficient in kg/(m%5 s%6)
 
 Materials in italics are your own; only these can be edited or removed. Copy a shipped material to change its values.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: Rohdichte in kg/m%2
+%3: Wärmeleitfähigkeit in W/(m K)
+%4: Wasserdampf-Diffusionswiderstandszahl (-)
+sd: wasserdampfdiffusionsäquivalente Luftschichtdicke in m (Folien, Bahnen, Beschichtungen)
+w_80: Feuchtegehalt bei 80 % relativer Luftfeuchte in m%2/m%2
+w_sat: Feuchtegehalt bei freier Sättigung in m%2/m%2
+A_w: Wasseraufnahmekoeffizient in kg/(m%5 s%6)
+
+Kursiv dargestellte Materialien sind Ihre eigenen; nur diese können bearbeitet oder entfernt werden. Um die Werte eines mitgelieferten Materials zu ändern, kopieren Sie es.</translation>
     </message>
 </context>
 <context>
     <name>MaterialDatabaseSelectionWidget</name>
     <message>
         <source>Shows only the materials of one category.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeigt nur die Materialien einer Kategorie an.</translation>
     </message>
     <message>
         <source>Name contains ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Name enthält …</translation>
     </message>
     <message>
         <source>Producer contains ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Hersteller enthält …</translation>
     </message>
     <message>
         <source>Data source contains ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Datenquelle enthält …</translation>
     </message>
     <message>
         <source>Notes contain ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Notizen enthalten …</translation>
     </message>
     <message>
         <source>Select a material to see its data source and notes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wählen Sie ein Material aus, um seine Datenquelle und Notizen zu sehen.</translation>
     </message>
     <message>
         <source>Category:</source>
-        <translation type="unfinished"></translation>
+        <translation>Kategorie:</translation>
     </message>
     <message>
         <source>Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Name:</translation>
     </message>
     <message>
         <source>Producer:</source>
-        <translation type="unfinished"></translation>
+        <translation>Hersteller:</translation>
     </message>
     <message>
         <source>Source:</source>
-        <translation type="unfinished"></translation>
+        <translation>Quelle:</translation>
     </message>
     <message>
         <source>Comment:</source>
-        <translation type="unfinished"></translation>
+        <translation>Kommentar:</translation>
     </message>
     <message>
         <source>All categories</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Kategorien</translation>
     </message>
     <message>
         <source>%1 of %2 materials shown</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 von %2 Materialien angezeigt</translation>
     </message>
 </context>
 <context>
     <name>MaterialDatabaseWidget</name>
     <message>
         <source>Add material</source>
-        <translation type="unfinished"></translation>
+        <translation>Material hinzufügen</translation>
     </message>
     <message>
         <source>Add a new user defined material</source>
-        <translation type="unfinished"></translation>
+        <translation>Fügt ein neues benutzerdefiniertes Material hinzu</translation>
     </message>
     <message>
         <source>Remove material</source>
-        <translation type="unfinished"></translation>
+        <translation>Material entfernen</translation>
     </message>
     <message>
         <source>Removes user defined material</source>
-        <translation type="unfinished"></translation>
+        <translation>Entfernt das benutzerdefinierte Material</translation>
     </message>
     <message>
         <source>Edit material</source>
-        <translation type="unfinished"></translation>
+        <translation>Material bearbeiten</translation>
     </message>
     <message>
         <source>Edit user defined material</source>
-        <translation type="unfinished"></translation>
+        <translation>Bearbeitet das benutzerdefinierte Material</translation>
     </message>
     <message>
         <source>Copy material</source>
-        <translation type="unfinished"></translation>
+        <translation>Material kopieren</translation>
     </message>
     <message>
         <source>Copies the selected material into a new user defined material</source>
-        <translation type="unfinished"></translation>
+        <translation>Kopiert das ausgewählte Material in ein neues benutzerdefiniertes Material</translation>
     </message>
     <message>
         <source>Import...</source>
-        <translation type="unfinished"></translation>
+        <translation>Importieren…</translation>
     </message>
     <message>
         <source>Import external user database (version 1 and 2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Externe Benutzerdatenbank importieren (Version 1 und 2)</translation>
     </message>
     <message>
         <source>New material</source>
-        <translation type="unfinished"></translation>
+        <translation>Neues Material</translation>
     </message>
     <message>
         <source>%1 (copy)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (Kopie)</translation>
     </message>
     <message>
         <source>Do you really want to remove the material &apos;%1&apos; from the user database?</source>
-        <translation type="unfinished"></translation>
+        <translation>Möchten Sie das Material &apos;%1&apos; wirklich aus der Benutzerdatenbank entfernen?</translation>
     </message>
     <message>
         <source>Select file with user material database.</source>
-        <translation type="unfinished"></translation>
+        <translation>Datei mit Benutzer-Materialdatenbank auswählen.</translation>
     </message>
     <message>
         <source>Database for Mirelo 1.9 (*.txt)</source>
-        <translation type="unfinished"></translation>
+        <translation>Datenbank für Mirelo 1.9 (*.txt)</translation>
     </message>
     <message>
         <source>Database for Mirelo 2.0 (*.mmat)</source>
-        <translation type="unfinished"></translation>
+        <translation>Datenbank für Mirelo 2.0 (*.mmat)</translation>
     </message>
     <message>
         <source>Material read error.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler beim Lesen der Materialien.</translation>
     </message>
     <message>
         <source>No valid material file &apos;%1&apos;
  Extension sould be &apos;txt&apos; or &apos;mmat&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine gültige Materialdatei &apos;%1&apos;
+ Die Dateiendung sollte &apos;txt&apos; oder &apos;mmat&apos; sein</translation>
     </message>
     <message>
         <source>No materials found in file &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Materialien in der Datei &apos;%1&apos; gefunden</translation>
     </message>
     <message>
         <source>Materials added.</source>
-        <translation type="unfinished"></translation>
+        <translation>Materialien hinzugefügt.</translation>
     </message>
     <message>
         <source>%1 materials found in file &apos;%2&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Materialien in der Datei &apos;%2&apos; gefunden</translation>
     </message>
 </context>
 <context>
     <name>MaterialEditDialog</name>
     <message>
         <source>Edit material</source>
-        <translation type="unfinished"></translation>
+        <translation>Material bearbeiten</translation>
     </message>
     <message>
         <source>Select Material Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Materialfarbe wählen</translation>
     </message>
     <message>
         <source>The bulk density must be &gt; 0.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Rohdichte muss &gt; 0 sein.</translation>
     </message>
     <message>
         <source>The thermal conductivity must be &gt; 0.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Wärmeleitfähigkeit muss &gt; 0 sein.</translation>
     </message>
     <message>
         <source>The vapor resistance factor must be &gt; 0.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Wasserdampf-Diffusionswiderstandszahl muss &gt; 0 sein.</translation>
     </message>
     <message>
         <source>The vapor resistance factor must be &gt;= 0.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Wasserdampf-Diffusionswiderstandszahl muss &gt;= 0 sein.</translation>
     </message>
     <message>
         <source>The moisture content at 80% humidity must be &gt; 0 and lower than the saturation moisture content.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Feuchtegehalt bei 80 % relativer Luftfeuchte muss &gt; 0 und kleiner als der Sättigungsfeuchtegehalt sein.</translation>
     </message>
     <message>
         <source>The moisture content at saturation must be larger than the moisture content at 80% humidity and lower equal than 1.0.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Feuchtegehalt bei Sättigung muss größer als der Feuchtegehalt bei 80 % relativer Luftfeuchte und kleiner oder gleich 1,0 sein.</translation>
     </message>
     <message>
         <source>The water uptake coefficient must be &gt;= 0.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Wasseraufnahmekoeffizient muss &gt;= 0 sein.</translation>
     </message>
     <message>
         <source>The sd-value must be &gt;= 0.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der sd-Wert muss &gt;= 0 sein.</translation>
     </message>
     <message>
         <source>An sd-value &gt; 0 fixes the layer width to sd / %1 (foils, membranes, coatings); 0 for ordinary materials.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein sd-Wert &gt; 0 legt die Schichtdicke auf sd / %1 fest (Folien, Bahnen, Beschichtungen); 0 für gewöhnliche Materialien.</translation>
     </message>
     <message>
         <source>Air</source>
-        <translation type="unfinished"></translation>
+        <translation>Luft</translation>
     </message>
     <message>
         <source>Wood</source>
-        <translation type="unfinished"></translation>
+        <translation>Holz</translation>
     </message>
     <message>
         <source>Wood based</source>
-        <translation type="unfinished"></translation>
+        <translation>Holzwerkstoff</translation>
     </message>
     <message>
         <source>Foil</source>
-        <translation type="unfinished"></translation>
+        <translation>Folie</translation>
     </message>
     <message>
         <source>none</source>
-        <translation type="unfinished"></translation>
+        <translation>keine Angabe</translation>
     </message>
     <message>
         <source>Description</source>
-        <translation type="unfinished"></translation>
+        <translation>Beschreibung</translation>
     </message>
     <message>
         <source>Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Name:</translation>
     </message>
     <message>
         <source>Category:</source>
-        <translation type="unfinished"></translation>
+        <translation>Kategorie:</translation>
     </message>
     <message>
         <source>Color:</source>
-        <translation type="unfinished"></translation>
+        <translation>Farbe:</translation>
     </message>
     <message>
         <source>Product name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Produktname:</translation>
     </message>
     <message>
         <source>Producer:</source>
-        <translation type="unfinished"></translation>
+        <translation>Hersteller:</translation>
     </message>
     <message>
         <source>Data source:</source>
-        <translation type="unfinished"></translation>
+        <translation>Datenquelle:</translation>
     </message>
     <message>
         <source>Notes:</source>
-        <translation type="unfinished"></translation>
+        <translation>Notizen:</translation>
     </message>
     <message>
         <source>Material Properties</source>
-        <translation type="unfinished"></translation>
+        <translation>Materialeigenschaften</translation>
     </message>
     <message>
         <source>Bulk density [kg/m%1]:</source>
-        <translation type="unfinished"></translation>
+        <translation>Rohdichte [kg/m%1]:</translation>
     </message>
     <message>
         <source>Thermal conductivity [W/mK]:</source>
-        <translation type="unfinished"></translation>
+        <translation>Wärmeleitfähigkeit [W/mK]:</translation>
     </message>
     <message>
         <source>Vapor diffusion resistance factor [-]:</source>
-        <translation type="unfinished"></translation>
+        <translation>Wasserdampf-Diffusionswiderstandszahl [-]:</translation>
     </message>
     <message>
         <source>Lower value of %1 [-]:</source>
-        <translation type="unfinished"></translation>
+        <translation>Unterer Wert von %1 [-]:</translation>
     </message>
     <message>
         <source>Upper value of %1 [-]:</source>
-        <translation type="unfinished"></translation>
+        <translation>Oberer Wert von %1 [-]:</translation>
     </message>
     <message>
         <source>Moisture content at 80% RH [m%1/m%1]:</source>
-        <translation type="unfinished"></translation>
+        <translation>Feuchtegehalt bei 80 % r. F. [m%1/m%1]:</translation>
     </message>
     <message>
         <source>Moisture content at saturation [m%1/m%1]:</source>
-        <translation type="unfinished"></translation>
+        <translation>Feuchtegehalt bei Sättigung [m%1/m%1]:</translation>
     </message>
     <message>
         <source>Water absorption coefficient [kg/m%1s%2]:</source>
-        <translation type="unfinished"></translation>
+        <translation>Wasseraufnahmekoeffizient [kg/m%1s%2]:</translation>
     </message>
     <message>
         <source>sd-value [m]:</source>
-        <translation type="unfinished"></translation>
+        <translation>sd-Wert [m]:</translation>
     </message>
     <message>
         <source>Flags:</source>
-        <translation type="unfinished"></translation>
+        <translation>Merkmale:</translation>
     </message>
     <message>
         <source>Dates</source>
-        <translation type="unfinished"></translation>
+        <translation>Datumsangaben</translation>
     </message>
     <message>
         <source>Measuring date:</source>
-        <translation type="unfinished"></translation>
+        <translation>Messdatum:</translation>
     </message>
     <message>
         <source>Sampling date:</source>
-        <translation type="unfinished"></translation>
+        <translation>Probenahmedatum:</translation>
     </message>
     <message>
         <source>Production date:</source>
-        <translation type="unfinished"></translation>
+        <translation>Herstellungsdatum:</translation>
     </message>
     <message>
         <source>The material needs a name.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Material benötigt einen Namen.</translation>
     </message>
     <message>
         <source>Please choose a category.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte wählen Sie eine Kategorie.</translation>
     </message>
     <message>
         <source>bulk density</source>
-        <translation type="unfinished"></translation>
+        <translation>Rohdichte</translation>
     </message>
     <message>
         <source>thermal conductivity</source>
-        <translation type="unfinished"></translation>
+        <translation>Wärmeleitfähigkeit</translation>
     </message>
     <message>
         <source>vapor diffusion resistance factor</source>
-        <translation type="unfinished"></translation>
+        <translation>Wasserdampf-Diffusionswiderstandszahl</translation>
     </message>
     <message>
         <source>lower value of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>unterer Wert von %1</translation>
     </message>
     <message>
         <source>upper value of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>oberer Wert von %1</translation>
     </message>
     <message>
         <source>moisture content at 80% RH</source>
-        <translation type="unfinished"></translation>
+        <translation>Feuchtegehalt bei 80 % r. F.</translation>
     </message>
     <message>
         <source>moisture content at saturation</source>
-        <translation type="unfinished"></translation>
+        <translation>Feuchtegehalt bei Sättigung</translation>
     </message>
     <message>
         <source>water absorption coefficient</source>
-        <translation type="unfinished"></translation>
+        <translation>Wasseraufnahmekoeffizient</translation>
     </message>
     <message>
         <source>sd-value</source>
-        <translation type="unfinished"></translation>
+        <translation>sd-Wert</translation>
     </message>
     <message>
         <source>Please correct the %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte korrigieren Sie die Angabe „%1“.</translation>
     </message>
     <message>
         <source>The material is not valid.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Material ist ungültig.</translation>
     </message>
 </context>
 <context>
     <name>MaterialEditWidget</name>
     <message>
         <source>m</source>
-        <translation type="unfinished"></translation>
+        <translation>m</translation>
     </message>
     <message>
         <source>dm</source>
-        <translation type="unfinished"></translation>
+        <translation>dm</translation>
     </message>
     <message>
         <source>cm</source>
-        <translation type="unfinished"></translation>
+        <translation>cm</translation>
     </message>
     <message>
         <source>mm</source>
-        <translation type="unfinished"></translation>
+        <translation>mm</translation>
     </message>
     <message>
         <source>Select Layer Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Schichtfarbe wählen</translation>
     </message>
     <message>
         <source>The layer width must be &gt; 0.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Schichtdicke muss &gt; 0 sein.</translation>
     </message>
     <message>
         <source>This filed changes the width of a material layer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieses Feld ändert die Dicke einer Materialschicht.</translation>
     </message>
     <message>
         <source>The name of the material of the selected layer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Name des Materials der ausgewählten Schicht.</translation>
     </message>
     <message>
         <source>The thermal conductivity must be &gt; 0.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Wärmeleitfähigkeit muss &gt; 0 sein.</translation>
     </message>
     <message>
         <source>The vapor resistance factor must be &gt; 0.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Wasserdampf-Diffusionswiderstandszahl muss &gt; 0 sein.</translation>
     </message>
     <message>
         <source>The moisture content at 80% humidity must be &gt; 0 and lower than the saturation moisture content.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Feuchtegehalt bei 80 % relativer Luftfeuchte muss &gt; 0 und kleiner als der Sättigungsfeuchtegehalt sein.</translation>
     </message>
     <message>
         <source>Moisture content must be in between 0.01 and 0.8.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Feuchtegehalt muss zwischen 0,01 und 0,8 liegen.</translation>
     </message>
     <message>
         <source>The moisture content at saturation must be larger than the moisture content at 80% humidity and lower equal than 1.0.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Feuchtegehalt bei Sättigung muss größer als der Feuchtegehalt bei 80 % relativer Luftfeuchte und kleiner oder gleich 1,0 sein.</translation>
     </message>
     <message>
         <source>The water uptake coefficient must be &gt; 0.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Wasseraufnahmekoeffizient muss &gt; 0 sein.</translation>
     </message>
     <message>
         <source>The sd-value must be &gt; 0.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der sd-Wert muss &gt; 0 sein.</translation>
     </message>
     <message>
         <source>The unit can be configured in settings dialogue.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Einheit kann im Dialog Einstellungen festgelegt werden.</translation>
     </message>
     <message>
         <source>Layer Properties</source>
-        <translation type="unfinished"></translation>
+        <translation>Schichteigenschaften</translation>
     </message>
     <message>
         <source>Color:</source>
-        <translation type="unfinished"></translation>
+        <translation>Farbe:</translation>
     </message>
     <message>
         <source>Material Properties</source>
-        <translation type="unfinished"></translation>
+        <translation>Materialeigenschaften</translation>
     </message>
     <message>
         <source>Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Name:</translation>
     </message>
     <message>
         <source>Thermal conductivity [W/mK]:</source>
-        <translation type="unfinished"></translation>
+        <translation>Wärmeleitfähigkeit [W/mK]:</translation>
     </message>
     <message>
         <source>Vapor diffusion resistance factor [-]:</source>
-        <translation type="unfinished"></translation>
+        <translation>Wasserdampf-Diffusionswiderstandszahl [-]:</translation>
     </message>
     <message>
         <source>Moisture content at 80% RH [m%1/m%1]:</source>
-        <translation type="unfinished"></translation>
+        <translation>Feuchtegehalt bei 80 % r. F. [m%1/m%1]:</translation>
     </message>
     <message>
         <source>Moisture content at saturation [m%1/m%1]:</source>
-        <translation type="unfinished"></translation>
+        <translation>Feuchtegehalt bei Sättigung [m%1/m%1]:</translation>
     </message>
     <message>
         <source>sd-value [m]</source>
-        <translation type="unfinished"></translation>
+        <translation>sd-Wert [m]</translation>
     </message>
     <message>
         <source>Layer width/height [%1]:</source>
-        <translation type="unfinished"></translation>
+        <translation>Schichtdicke [%1]:</translation>
     </message>
     <message>
         <source>Water absorption coefficient [kg/m%1s%2]:</source>
-        <translation type="unfinished"></translation>
+        <translation>Wasseraufnahmekoeffizient [kg/m%1s%2]:</translation>
     </message>
     <message>
         <source>Water absorption coefficient [kg/m%1h%2]:</source>
-        <translation type="unfinished"></translation>
+        <translation>Wasseraufnahmekoeffizient [kg/m%1h%2]:</translation>
     </message>
 </context>
 <context>
     <name>MaterialList</name>
     <message>
         <source>Error reading material name!</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler beim Lesen des Materialnamens!</translation>
     </message>
     <message>
         <source>Invalid keyword!</source>
-        <translation type="unfinished"></translation>
+        <translation>Ungültiges Schlüsselwort!</translation>
     </message>
     <message>
         <source>Missing data!</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehlende Daten!</translation>
     </message>
     <message>
         <source>Air space (not ventilated)</source>
-        <translation type="unfinished"></translation>
+        <translation>Luftschicht (ruhend)</translation>
     </message>
     <message>
         <source>Thermal conductivity will be calculated from construction and heat flow according DIN EN ISO 6946 5.3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Wärmeleitfähigkeit wird aus Konstruktion und Wärmestromrichtung nach DIN EN ISO 6946, Abschnitt 5.3 berechnet.</translation>
     </message>
     <message>
         <source>Vapor diffusion resistance factor will be calculated from construction according DIN EN ISO 13788 4.1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Wasserdampf-Diffusionswiderstandszahl wird aus der Konstruktion nach DIN EN ISO 13788, Abschnitt 4.1 berechnet.</translation>
     </message>
     <message>
         <source>Error reading material list from file &apos;%1&apos;!
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler beim Lesen der Materialliste aus der Datei &apos;%1&apos;!
+%2</translation>
     </message>
     <message>
         <source>Cannot open file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei kann nicht geöffnet werden.</translation>
     </message>
     <message>
         <source>Keyword &apos;FileVersion&apos; missing!</source>
-        <translation type="unfinished"></translation>
+        <translation>Schlüsselwort &apos;FileVersion&apos; fehlt!</translation>
     </message>
     <message>
         <source>Keyword &apos;MATERIAL_LIST&apos; missing!</source>
-        <translation type="unfinished"></translation>
+        <translation>Schlüsselwort &apos;MATERIAL_LIST&apos; fehlt!</translation>
     </message>
     <message>
         <source>Missing block start!</source>
-        <translation type="unfinished"></translation>
+        <translation>Blockanfang fehlt!</translation>
     </message>
     <message>
         <source>Block start &apos;{&apos; of material definition missing!</source>
-        <translation type="unfinished"></translation>
+        <translation>Blockanfang &apos;{&apos; der Materialdefinition fehlt!</translation>
     </message>
 </context>
 <context>
     <name>MaterialTableModel</name>
     <message>
         <source>User defined material</source>
-        <translation type="unfinished"></translation>
+        <translation>Benutzerdefiniertes Material</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Name</translation>
     </message>
     <message>
         <source>Category</source>
-        <translation type="unfinished"></translation>
+        <translation>Kategorie</translation>
     </message>
     <message>
         <source>%1
 [kg/m%2]</source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+[kg/m%2]</translation>
     </message>
     <message>
         <source>%1
 [W/mK]</source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+[W/mK]</translation>
     </message>
     <message>
         <source>%1
 [-]</source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+[-]</translation>
     </message>
     <message>
         <source>sd
 [m]</source>
-        <translation type="unfinished"></translation>
+        <translation>sd
+[m]</translation>
     </message>
     <message>
         <source>w_80
 [m%1/m%1]</source>
-        <translation type="unfinished"></translation>
+        <translation>w_80
+[m%1/m%1]</translation>
     </message>
     <message>
         <source>w_sat
 [m%1/m%1]</source>
-        <translation type="unfinished"></translation>
+        <translation>w_sat
+[m%1/m%1]</translation>
     </message>
     <message>
         <source>A_w
 [kg/m%1s%2]</source>
-        <translation type="unfinished"></translation>
+        <translation>A_w
+[kg/m%1s%2]</translation>
     </message>
     <message>
         <source>Producer</source>
-        <translation type="unfinished"></translation>
+        <translation>Hersteller</translation>
     </message>
     <message>
         <source>Product</source>
-        <translation type="unfinished"></translation>
+        <translation>Produkt</translation>
     </message>
     <message>
         <source>Data source</source>
-        <translation type="unfinished"></translation>
+        <translation>Datenquelle</translation>
     </message>
     <message>
         <source>Bulk density</source>
-        <translation type="unfinished"></translation>
+        <translation>Rohdichte</translation>
     </message>
     <message>
         <source>Thermal conductivity</source>
-        <translation type="unfinished"></translation>
+        <translation>Wärmeleitfähigkeit</translation>
     </message>
     <message>
         <source>Vapor diffusion resistance factor</source>
-        <translation type="unfinished"></translation>
+        <translation>Wasserdampf-Diffusionswiderstandszahl</translation>
     </message>
     <message>
         <source>Diffusion-equivalent air layer thickness</source>
-        <translation type="unfinished"></translation>
+        <translation>Wasserdampfdiffusionsäquivalente Luftschichtdicke</translation>
     </message>
     <message>
         <source>Moisture content at 80% relative humidity</source>
-        <translation type="unfinished"></translation>
+        <translation>Feuchtegehalt bei 80 % relativer Luftfeuchte</translation>
     </message>
     <message>
         <source>Moisture content at saturation</source>
-        <translation type="unfinished"></translation>
+        <translation>Feuchtegehalt bei Sättigung</translation>
     </message>
     <message>
         <source>Water absorption coefficient</source>
-        <translation type="unfinished"></translation>
+        <translation>Wasseraufnahmekoeffizient</translation>
     </message>
 </context>
 <context>
@@ -2849,283 +2877,291 @@ Materials in italics are your own; only these can be edited or removed. Copy a s
     <message>
         <source>Data source: %1
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Datenquelle: %1
+</translation>
     </message>
     <message>
         <source>Notes: %1
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Notizen: %1
+</translation>
     </message>
     <message>
         <source>Air
 </source>
         <comment>Material flag</comment>
-        <translation type="unfinished"></translation>
+        <translation>Luft
+</translation>
     </message>
     <message>
         <source>Wood
 </source>
         <comment>Material flag</comment>
-        <translation type="unfinished"></translation>
+        <translation>Holz
+</translation>
     </message>
     <message>
         <source>Wood based
 </source>
         <comment>Material flag</comment>
-        <translation type="unfinished"></translation>
+        <translation>Holzwerkstoff
+</translation>
     </message>
     <message>
         <source>Measuring date: %1
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Messdatum: %1
+</translation>
     </message>
     <message>
         <source>Production date: %1
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Herstellungsdatum: %1
+</translation>
     </message>
     <message>
         <source>Sampling date: %1
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Probenahmedatum: %1
+</translation>
     </message>
 </context>
 <context>
     <name>MinimumHeatResistance</name>
     <message>
         <source>Outer wall</source>
-        <translation type="unfinished"></translation>
+        <translation>Außenwand</translation>
     </message>
     <message>
         <source>Partition wall</source>
-        <translation type="unfinished"></translation>
+        <translation>Wohnungstrennwand</translation>
     </message>
     <message>
         <source>Wall to stair case with temperature &lt;10°C</source>
-        <translation type="unfinished"></translation>
+        <translation>Wand zum Treppenraum mit Temperatur &lt; 10 °C</translation>
     </message>
     <message>
         <source>Wall to stair case with temperature &gt;10°C</source>
-        <translation type="unfinished"></translation>
+        <translation>Wand zum Treppenraum mit Temperatur &gt; 10 °C</translation>
     </message>
     <message>
         <source>Common separating ceiling</source>
-        <translation type="unfinished"></translation>
+        <translation>Wohnungstrenndecke</translation>
     </message>
     <message>
         <source>Separating ceiling for officebuilding with central heating</source>
-        <translation type="unfinished"></translation>
+        <translation>Trenndecke in Bürogebäuden mit zentraler Heizung</translation>
     </message>
     <message>
         <source>Floor plate over ground</source>
-        <translation type="unfinished"></translation>
+        <translation>Bodenplatte auf Erdreich</translation>
     </message>
     <message>
         <source>Floor plate to non ventilated cavity</source>
-        <translation type="unfinished"></translation>
+        <translation>Bodenplatte über nicht belüftetem Hohlraum</translation>
     </message>
     <message>
         <source>Ceiling below attic</source>
-        <translation type="unfinished"></translation>
+        <translation>Decke unter Dachraum</translation>
     </message>
     <message>
         <source>Ceiling for cellar</source>
-        <translation type="unfinished"></translation>
+        <translation>Kellerdecke</translation>
     </message>
     <message>
         <source>Floor over garage or passage</source>
-        <translation type="unfinished"></translation>
+        <translation>Decke über Garage oder Durchfahrt</translation>
     </message>
     <message>
         <source>Roof</source>
-        <translation type="unfinished"></translation>
+        <translation>Dach</translation>
     </message>
     <message>
         <source>Wall of heated room to outside, ground, underground garage or similar</source>
-        <translation type="unfinished"></translation>
+        <translation>Wand beheizter Räume gegen Außenluft, Erdreich, Tiefgarage o. Ä.</translation>
     </message>
     <message>
         <source>Roof pitch to outside</source>
-        <translation type="unfinished"></translation>
+        <translation>Dachschräge gegen Außenluft</translation>
     </message>
     <message>
         <source>Flat roof or ceiling to outside</source>
-        <translation type="unfinished"></translation>
+        <translation>Flachdach oder Decke gegen Außenluft</translation>
     </message>
     <message>
         <source>Ceiling to ventilated roof space or to non heated room</source>
-        <translation type="unfinished"></translation>
+        <translation>Decke gegen belüfteten Dachraum oder unbeheizten Raum</translation>
     </message>
     <message>
         <source>Ceiling between insulated roof pitch and jamb wall</source>
-        <translation type="unfinished"></translation>
+        <translation>Decke zwischen gedämmter Dachschräge und Abseitenwand (Drempel)</translation>
     </message>
     <message>
         <source>Floor over outside, underground garage, garage (heated or not), ventilated crawl space etc.</source>
-        <translation type="unfinished"></translation>
+        <translation>Decke gegen Außenluft, über Tiefgarage, Garage (beheizt oder unbeheizt), belüftetem Kriechkeller o. Ä.</translation>
     </message>
     <message>
         <source>Floor over cellar, to ground, non ventilated crawl space</source>
-        <translation type="unfinished"></translation>
+        <translation>Decke über Keller, gegen Erdreich oder über nicht belüftetem Kriechkeller</translation>
     </message>
     <message>
         <source>Wall between heated room and directly heated stair case</source>
-        <translation type="unfinished"></translation>
+        <translation>Wand zwischen beheiztem Raum und direkt beheiztem Treppenraum</translation>
     </message>
     <message>
         <source>Wall between heated room and indirectly heated stair case</source>
-        <translation type="unfinished"></translation>
+        <translation>Wand zwischen beheiztem Raum und indirekt beheiztem Treppenraum</translation>
     </message>
     <message>
         <source>Partition walls between heated rooms</source>
-        <translation type="unfinished"></translation>
+        <translation>Trennwände zwischen beheizten Räumen</translation>
     </message>
     <message>
         <source>Ceiling between rooms of different use and apartment separating ceiling</source>
-        <translation type="unfinished"></translation>
+        <translation>Decke zwischen Räumen unterschiedlicher Nutzung und Wohnungstrenndecke</translation>
     </message>
     <message>
         <source>Construction with mass per area lower than 100kg/m2</source>
-        <translation type="unfinished"></translation>
+        <translation>Bauteil mit flächenbezogener Masse unter 100 kg/m²</translation>
     </message>
     <message>
         <source>Cap 5.1.2.2</source>
-        <translation type="unfinished"></translation>
+        <translation>Abschn. 5.1.2.2</translation>
     </message>
     <message>
         <source>Opaque part of transparent constructions</source>
-        <translation type="unfinished"></translation>
+        <translation>Opake Teile transparenter Bauteile</translation>
     </message>
     <message>
         <source>Cap 5.1.4</source>
-        <translation type="unfinished"></translation>
+        <translation>Abschn. 5.1.4</translation>
     </message>
     <message>
         <source>DIN 4108-2 2004 Tab. 3</source>
-        <translation type="unfinished"></translation>
+        <translation>DIN 4108-2 2004 Tab. 3</translation>
     </message>
     <message>
         <source>DIN 4108-2 2013 Tab. 3</source>
-        <translation type="unfinished"></translation>
+        <translation>DIN 4108-2 2013 Tab. 3</translation>
     </message>
     <message>
         <source>Unknown</source>
-        <translation type="unfinished"></translation>
+        <translation>Unbekannt</translation>
     </message>
     <message>
         <source>%1 row %2, thermal resistance  R &gt;= %L3 m&lt;sup&gt;2&lt;/sup&gt;K/W</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Zeile %2, Wärmedurchlasswiderstand R &gt;= %L3 m&lt;sup&gt;2&lt;/sup&gt;K/W</translation>
     </message>
     <message>
         <source>DIN 4108-2 Check for minmal &lt;i&gt;f&lt;/i&gt;&lt;sub&gt;Rsi&lt;/sub&gt; &amp;gt;= %L1</source>
-        <translation type="unfinished"></translation>
+        <translation>DIN 4108-2 Nachweis des Mindestwerts &lt;i&gt;f&lt;/i&gt;&lt;sub&gt;Rsi&lt;/sub&gt; &amp;gt;= %L1</translation>
     </message>
     <message>
         <source>&lt;i&gt;f&lt;/i&gt;&lt;sub&gt;Rsi&lt;/sub&gt; = %L1</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;i&gt;f&lt;/i&gt;&lt;sub&gt;Rsi&lt;/sub&gt; = %L1</translation>
     </message>
 </context>
 <context>
     <name>MoistStorageValidator</name>
     <message>
         <source>Moisture content at 80%RH less or equal 0</source>
-        <translation type="unfinished"></translation>
+        <translation>Feuchtegehalt bei 80 % r. F. kleiner oder gleich 0</translation>
     </message>
     <message>
         <source>Saturation moisture content less or equal 0</source>
-        <translation type="unfinished"></translation>
+        <translation>Sättigungsfeuchtegehalt kleiner oder gleich 0</translation>
     </message>
     <message>
         <source>Moisture content at 80%RH greater or equal saturation moisture content</source>
-        <translation type="unfinished"></translation>
+        <translation>Feuchtegehalt bei 80 % r. F. größer oder gleich dem Sättigungsfeuchtegehalt</translation>
     </message>
     <message>
         <source>Moisture content at 80%RH leads to a moisture content at 95%RH greater or equal saturation moisture content</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Feuchtegehalt bei 80 % r. F. führt zu einem Feuchtegehalt bei 95 % r. F., der größer oder gleich dem Sättigungsfeuchtegehalt ist</translation>
     </message>
     <message>
         <source>Moisture content at 80%RH greater or equal to 1.0</source>
-        <translation type="unfinished"></translation>
+        <translation>Feuchtegehalt bei 80 % r. F. größer oder gleich 1,0</translation>
     </message>
     <message>
         <source>Moisture content at saturation greater or equal to 1.0</source>
-        <translation type="unfinished"></translation>
+        <translation>Feuchtegehalt bei Sättigung größer oder gleich 1,0</translation>
     </message>
 </context>
 <context>
     <name>MoistureStorage</name>
     <message>
         <source>Invalid moisture storage values for &lt;a href=&quot;layer-%1&quot;&gt;layer #%1&lt;/a&gt;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ungültige Feuchtespeicherwerte für &lt;a href=&quot;layer-%1&quot;&gt;Schicht Nr. %1&lt;/a&gt;.</translation>
     </message>
     <message>
         <source>Current moisture content at 80%RH leads to an moisture content at 95%RH higher than saturation moisture content.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der aktuelle Feuchtegehalt bei 80 % r. F. führt zu einem Feuchtegehalt bei 95 % r. F., der größer als der Sättigungsfeuchtegehalt ist.</translation>
     </message>
     <message>
         <source>Could not find valid combination of k-planes! Algorithm error!</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine gültige Kombination von Tauwasserebenen gefunden! Fehler im Algorithmus!</translation>
     </message>
     <message>
         <source>The search for condensation planes was stopped after %1 candidates.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Suche nach Tauwasserebenen wurde nach %1 Kandidaten abgebrochen.</translation>
     </message>
     <message>
         <source>No Solution found!</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Lösung gefunden!</translation>
     </message>
     <message>
         <source>Error in calculation m_results.sk_Cond[%1], denominator == 0!</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler bei der Berechnung von m_results.sk_Cond[%1], Nenner == 0!</translation>
     </message>
     <message>
         <source>Error in calculation m_results.sk_Cond[%1], Value &lt; 0!</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler bei der Berechnung von m_results.sk_Cond[%1], Wert &lt; 0!</translation>
     </message>
 </context>
 <context>
     <name>NewProjectWizard</name>
     <message>
         <source>New Project Wizard</source>
-        <translation type="unfinished"></translation>
+        <translation>Assistent für ein neues Projekt</translation>
     </message>
     <message>
         <source>Project Information</source>
-        <translation type="unfinished"></translation>
+        <translation>Projektinformationen</translation>
     </message>
     <message>
         <source>Please enter the information for this new project. You can change the default project information in the preferences dialog.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte geben Sie die Informationen zu diesem neuen Projekt ein. Die Standardvorgaben für Projektinformationen können Sie im Dialog Einstellungen ändern.</translation>
     </message>
 </context>
 <context>
     <name>NewProjectWizardMaterialPage</name>
     <message>
         <source>Select material for first layer</source>
-        <translation type="unfinished"></translation>
+        <translation>Material für die erste Schicht wählen</translation>
     </message>
     <message>
         <source>Please select a material below. This material will be the first material layer of your construction. You can choose any material now and add/move/delete layers later as required.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte wählen Sie unten ein Material aus. Es bildet die erste Materialschicht Ihrer Konstruktion. Sie können jetzt ein beliebiges Material wählen und später nach Bedarf Schichten hinzufügen, verschieben oder löschen.</translation>
     </message>
     <message>
         <source>Project template:</source>
-        <translation type="unfinished"></translation>
+        <translation>Projektvorlage:</translation>
     </message>
     <message>
         <source>New Project</source>
-        <translation type="unfinished"></translation>
+        <translation>Neues Projekt</translation>
     </message>
     <message>
         <source>You can add your own projects as templates by copying the project files into the Templates subdirectory.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eigene Projekte können Sie als Vorlagen hinzufügen, indem Sie die Projektdateien in das Unterverzeichnis Templates kopieren.</translation>
     </message>
 </context>
 <context>
     <name>Project</name>
     <message>
         <source>No project to save.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Projekt zum Speichern vorhanden.</translation>
     </message>
 </context>
 <context>
@@ -3134,646 +3170,648 @@ Materials in italics are your own; only these can be edited or removed. Copy a s
         <source>Project</source>
         <comment>Error reading file as MIRELO 1 version.
 </comment>
-        <translation type="unfinished"></translation>
+        <translation>Projekt</translation>
     </message>
     <message>
         <source>Project</source>
         <comment>Cannot open file &apos;%1&apos; for writing: %2</comment>
-        <translation type="unfinished"></translation>
+        <translation>Projekt</translation>
     </message>
     <message>
         <source>Project</source>
         <comment>Error writing file &apos;%1&apos;: %2</comment>
-        <translation type="unfinished"></translation>
+        <translation>Projekt</translation>
     </message>
     <message>
         <source>Document</source>
         <comment>File is not a Mirelo 2.0 project file.</comment>
-        <translation type="unfinished"></translation>
+        <translation>Dokument</translation>
     </message>
     <message>
         <source>Project</source>
         <comment>&apos;%1&apos; is a directory, not a project file.</comment>
-        <translation type="unfinished"></translation>
+        <translation>Projekt</translation>
     </message>
     <message>
         <source>Project</source>
         <comment>Cannot open file &apos;%1&apos; for reading (maybe missing permissions).</comment>
-        <translation type="unfinished"></translation>
+        <translation>Projekt</translation>
     </message>
     <message>
         <source>Project</source>
         <comment>Project doesn&apos;t contain any layers. Please create a new project!</comment>
-        <translation type="unfinished"></translation>
+        <translation>Projekt</translation>
     </message>
     <message>
         <source>Project</source>
         <comment>Control characters in texts were replaced by U+FFFD.</comment>
-        <translation type="unfinished"></translation>
+        <translation>Projekt</translation>
     </message>
 </context>
 <context>
     <name>ProjectInformationEditDialog</name>
     <message>
         <source>Project information</source>
-        <translation type="unfinished"></translation>
+        <translation>Projektinformationen</translation>
     </message>
 </context>
 <context>
     <name>ProjectInformationEditWidget</name>
     <message>
         <source>Heat flow down</source>
-        <translation type="unfinished"></translation>
+        <translation>Wärmestrom abwärts</translation>
     </message>
     <message>
         <source>Heat flow up</source>
-        <translation type="unfinished"></translation>
+        <translation>Wärmestrom aufwärts</translation>
     </message>
     <message>
         <source>horizontal heat flow</source>
-        <translation type="unfinished"></translation>
+        <translation>Wärmestrom horizontal</translation>
     </message>
     <message>
         <source>Project name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Projektname:</translation>
     </message>
     <message>
         <source>Construction ID:</source>
-        <translation type="unfinished"></translation>
+        <translation>Konstruktionsbezeichnung:</translation>
     </message>
     <message>
         <source>User name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Bearbeiter:</translation>
     </message>
     <message>
         <source>Company:</source>
-        <translation type="unfinished"></translation>
+        <translation>Firma:</translation>
     </message>
     <message>
         <source>Description:</source>
-        <translation type="unfinished"></translation>
+        <translation>Beschreibung:</translation>
     </message>
     <message>
         <source>Final remarks:</source>
-        <translation type="unfinished"></translation>
+        <translation>Schlussbemerkungen:</translation>
     </message>
     <message>
         <source>Heat flow direction:</source>
-        <translation type="unfinished"></translation>
+        <translation>Wärmestromrichtung:</translation>
     </message>
 </context>
 <context>
     <name>QFileDialog</name>
     <message>
         <source>Export file</source>
-        <translation type="unfinished"></translation>
+        <translation>Datei exportieren</translation>
     </message>
 </context>
 <context>
     <name>QIODevice</name>
     <message>
         <source>Unknown error</source>
-        <translation type="unfinished"></translation>
+        <translation>Unbekannter Fehler</translation>
     </message>
 </context>
 <context>
     <name>Report</name>
     <message>
         <source>Report</source>
-        <translation type="unfinished"></translation>
+        <translation>Bericht</translation>
     </message>
     <message>
         <source>The report could not be painted.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Bericht konnte nicht gezeichnet werden.</translation>
     </message>
 </context>
 <context>
     <name>ReportFrameBase</name>
     <message>
         <source>Requirement fulfilled</source>
-        <translation type="unfinished"></translation>
+        <translation>Anforderung erfüllt</translation>
     </message>
     <message>
         <source>Requirement not fulfilled</source>
-        <translation type="unfinished"></translation>
+        <translation>Anforderung nicht erfüllt</translation>
     </message>
     <message>
         <source>not evaluated (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>nicht bewertet (%1)</translation>
     </message>
     <message>
         <source>plane at the inner surface</source>
-        <translation type="unfinished"></translation>
+        <translation>Ebene an der inneren Oberfläche</translation>
     </message>
     <message>
         <source>plane at the outer surface</source>
-        <translation type="unfinished"></translation>
+        <translation>Ebene an der äußeren Oberfläche</translation>
     </message>
     <message>
         <source>plane between layer %1 and %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Ebene zwischen Schicht %1 und %2</translation>
     </message>
     <message>
         <source>zone from interface %1 to %2 (layers %3 to %4)</source>
-        <translation type="unfinished"></translation>
+        <translation>Bereich von Grenzfläche %1 bis %2 (Schichten %3 bis %4)</translation>
     </message>
 </context>
 <context>
     <name>ReportFrameConclusions</name>
     <message>
         <source>Print Summary of Results</source>
-        <translation type="unfinished"></translation>
+        <translation>Zusammenfassung der Ergebnisse drucken</translation>
     </message>
     <message>
         <source>Thermal transmission coefficient of the construction (moisture dependent)</source>
-        <translation type="unfinished"></translation>
+        <translation>Wärmedurchgangskoeffizient der Konstruktion (feuchteabhängig)</translation>
     </message>
     <message>
         <source>Thermal transmission coefficient of the construction according ISO 6946 (dry)</source>
-        <translation type="unfinished"></translation>
+        <translation>Wärmedurchgangskoeffizient der Konstruktion nach ISO 6946 (trocken)</translation>
     </message>
     <message>
         <source>Thermal transfer resistance of the construction (dry)</source>
-        <translation type="unfinished"></translation>
+        <translation>Wärmedurchlasswiderstand der Konstruktion (trocken)</translation>
     </message>
     <message>
         <source>Unspecific error.</source>
-        <translation type="unfinished"></translation>
+        <translation>Unspezifischer Fehler.</translation>
     </message>
     <message>
         <source>Condensation mass after condensation period (based on MIRELO)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tauwassermasse am Ende der Tauperiode (nach MIRELO)</translation>
     </message>
     <message>
         <source>Drying time</source>
-        <translation type="unfinished"></translation>
+        <translation>Austrocknungsdauer</translation>
     </message>
     <message>
         <source>Not applicable</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht zutreffend</translation>
     </message>
     <message>
         <source>No drying</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Austrocknung</translation>
     </message>
     <message>
         <source>Minimum thermal protection</source>
-        <translation type="unfinished"></translation>
+        <translation>Mindestwärmeschutz</translation>
     </message>
     <message>
         <source>No condensate: no drying reserve to check</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Tauwasser: keine Trocknungsreserve nachzuweisen</translation>
     </message>
 </context>
 <context>
     <name>ReportFrameProjectInfo</name>
     <message>
         <source>Project:</source>
-        <translation type="unfinished"></translation>
+        <translation>Projekt:</translation>
     </message>
     <message>
         <source>Construction:</source>
-        <translation type="unfinished"></translation>
+        <translation>Konstruktion:</translation>
     </message>
     <message>
         <source>User:</source>
-        <translation type="unfinished"></translation>
+        <translation>Bearbeiter:</translation>
     </message>
     <message>
         <source>Company:</source>
-        <translation type="unfinished"></translation>
+        <translation>Firma:</translation>
     </message>
 </context>
 <context>
     <name>ReportPreview</name>
     <message>
         <source>Report</source>
-        <translation type="unfinished"></translation>
+        <translation>Bericht</translation>
     </message>
     <message>
         <source>General Appearance</source>
-        <translation type="unfinished"></translation>
+        <translation>Allgemeine Gestaltung</translation>
     </message>
     <message>
         <source>Input Data</source>
-        <translation type="unfinished"></translation>
+        <translation>Eingabedaten</translation>
     </message>
     <message>
         <source>Results</source>
-        <translation type="unfinished"></translation>
+        <translation>Ergebnisse</translation>
     </message>
     <message>
         <source>Diagrams</source>
-        <translation type="unfinished"></translation>
+        <translation>Diagramme</translation>
     </message>
     <message>
         <source>Final Remarks</source>
-        <translation type="unfinished"></translation>
+        <translation>Schlussbemerkungen</translation>
     </message>
     <message>
         <source>Fit Page in View</source>
-        <translation type="unfinished"></translation>
+        <translation>Ganze Seite</translation>
     </message>
     <message>
         <source>Fit to Page Width</source>
-        <translation type="unfinished"></translation>
+        <translation>Seitenbreite</translation>
     </message>
     <message>
         <source>Custom Zoom</source>
-        <translation type="unfinished"></translation>
+        <translation>Benutzerdefinierter Zoom</translation>
     </message>
     <message>
         <source>Print...</source>
-        <translation type="unfinished"></translation>
+        <translation>Drucken…</translation>
     </message>
     <message>
         <source>Write pdf</source>
-        <translation type="unfinished"></translation>
+        <translation>PDF schreiben</translation>
     </message>
     <message>
         <source>Page Setup...</source>
-        <translation type="unfinished"></translation>
+        <translation>Seite einrichten…</translation>
     </message>
     <message>
         <source>Zoom in</source>
-        <translation type="unfinished"></translation>
+        <translation>Vergrößern</translation>
     </message>
     <message>
         <source>Zoom out</source>
-        <translation type="unfinished"></translation>
+        <translation>Verkleinern</translation>
     </message>
     <message>
         <source>Export current page to file</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktuelle Seite in Datei exportieren</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Schließen</translation>
     </message>
     <message>
         <source>Header</source>
-        <translation type="unfinished"></translation>
+        <translation>Kopfzeile</translation>
     </message>
     <message>
         <source>Footer</source>
-        <translation type="unfinished"></translation>
+        <translation>Fußzeile</translation>
     </message>
     <message>
         <source>Project information</source>
-        <translation type="unfinished"></translation>
+        <translation>Projektinformationen</translation>
     </message>
     <message>
         <source>Page numbers in footer</source>
-        <translation type="unfinished"></translation>
+        <translation>Seitenzahlen in der Fußzeile</translation>
     </message>
     <message>
         <source>Remarks</source>
-        <translation type="unfinished"></translation>
+        <translation>Bemerkungen</translation>
     </message>
     <message>
         <source>Global font</source>
-        <translation type="unfinished"></translation>
+        <translation>Allgemeine Schriftart</translation>
     </message>
     <message>
         <source>Construction sketch</source>
-        <translation type="unfinished"></translation>
+        <translation>Konstruktionsskizze</translation>
     </message>
     <message>
         <source>Material data</source>
-        <translation type="unfinished"></translation>
+        <translation>Materialdaten</translation>
     </message>
     <message>
         <source>Climate data</source>
-        <translation type="unfinished"></translation>
+        <translation>Klimadaten</translation>
     </message>
     <message>
         <source>Surface Resistance</source>
-        <translation type="unfinished"></translation>
+        <translation>Wärmeübergangswiderstände</translation>
     </message>
     <message>
         <source>Resistances and %1 values</source>
-        <translation type="unfinished"></translation>
+        <translation>Widerstände und %1-Werte</translation>
     </message>
     <message>
         <source>%1 Results - Detailed Table</source>
-        <translation type="unfinished"></translation>
+        <translation>%1-Ergebnisse – Ausführliche Tabelle</translation>
     </message>
     <message>
         <source>%1 Results - Summary</source>
-        <translation type="unfinished"></translation>
+        <translation>%1-Ergebnisse – Zusammenfassung</translation>
     </message>
     <message>
         <source>DIN 4108-3 (Glaser) - Summary</source>
-        <translation type="unfinished"></translation>
+        <translation>DIN 4108-3 (Glaser) – Zusammenfassung</translation>
     </message>
     <message>
         <source>Frsi check with inner surface resistance of %L1 m2K/W</source>
-        <translation type="unfinished"></translation>
+        <translation>f&lt;sub&gt;Rsi&lt;/sub&gt;-Nachweis mit innerem Wärmeübergangswiderstand von %L1 m²K/W</translation>
     </message>
     <message>
         <source>Construction kind for test of minimum thermal resistance
 according german standard DIN 4108-2 table 3</source>
-        <translation type="unfinished"></translation>
+        <translation>Bauteilart für den Nachweis des Mindestwärmeschutzes
+nach DIN 4108-2, Tabelle 3</translation>
     </message>
     <message>
         <source>Temperature and moisture profiles</source>
-        <translation type="unfinished"></translation>
+        <translation>Temperatur- und Feuchteverläufe</translation>
     </message>
     <message>
         <source>Vapor pressure profiles</source>
-        <translation type="unfinished"></translation>
+        <translation>Dampfdruckverläufe</translation>
     </message>
     <message>
         <source>Print Final Remarks</source>
-        <translation type="unfinished"></translation>
+        <translation>Schlussbemerkungen drucken</translation>
     </message>
     <message>
         <source>Update view of text in report.</source>
-        <translation type="unfinished"></translation>
+        <translation>Textansicht im Bericht aktualisieren.</translation>
     </message>
     <message>
         <source>Cannot print report.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Bericht kann nicht gedruckt werden.</translation>
     </message>
     <message>
         <source>Creating paint device failed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Ausgabegerät konnte nicht erzeugt werden.</translation>
     </message>
     <message>
         <source>Export PDF</source>
-        <translation type="unfinished"></translation>
+        <translation>PDF exportieren</translation>
     </message>
     <message>
         <source>Cannot write pdf file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die PDF-Datei kann nicht geschrieben werden.</translation>
     </message>
     <message>
         <source>The file &apos;%1&apos; could not be written: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei &apos;%1&apos; konnte nicht geschrieben werden: %2</translation>
     </message>
     <message>
         <source>Png file (*.png)</source>
-        <translation type="unfinished"></translation>
+        <translation>PNG-Datei (*.png)</translation>
     </message>
     <message>
         <source>Pdf file (*.pdf)</source>
-        <translation type="unfinished"></translation>
+        <translation>PDF-Datei (*.pdf)</translation>
     </message>
     <message>
         <source>Svg file (*.svg)</source>
-        <translation type="unfinished"></translation>
+        <translation>SVG-Datei (*.svg)</translation>
     </message>
     <message>
         <source>Jpg image (*.jpg)</source>
-        <translation type="unfinished"></translation>
+        <translation>JPG-Bild (*.jpg)</translation>
     </message>
 </context>
 <context>
     <name>ResistanceFrame</name>
     <message>
         <source>Thermal, Vapour Diffusion and Liquid Transport Resistances</source>
-        <translation type="unfinished"></translation>
+        <translation>Wärmedurchlass-, Diffusions- und Flüssigtransportwiderstände</translation>
     </message>
     <message>
         <source>Layer / Material</source>
-        <translation type="unfinished"></translation>
+        <translation>Schicht / Material</translation>
     </message>
     <message>
         <source>Sum of resistances (moisture dependend)</source>
-        <translation type="unfinished"></translation>
+        <translation>Summe der Widerstände (feuchteabhängig)</translation>
     </message>
     <message>
         <source>Sum of resistances</source>
-        <translation type="unfinished"></translation>
+        <translation>Summe der Widerstände</translation>
     </message>
     <message>
         <source> (moisture dependend)</source>
-        <translation type="unfinished"></translation>
+        <translation> (feuchteabhängig)</translation>
     </message>
     <message>
         <source>Thermal transmission resistance:</source>
-        <translation type="unfinished"></translation>
+        <translation>Wärmedurchgangswiderstand:</translation>
     </message>
     <message>
         <source>Thermal transmission coefficient:</source>
-        <translation type="unfinished"></translation>
+        <translation>Wärmedurchgangskoeffizient:</translation>
     </message>
     <message>
         <source>R&lt;sub&gt;T&lt;/sub&gt; and U with the surface resistances of DIN EN ISO 6946 (R&lt;sub&gt;si&lt;/sub&gt; = %1 m&lt;sup&gt;2&lt;/sup&gt;K/W, R&lt;sub&gt;se&lt;/sub&gt; = %2 m&lt;sup&gt;2&lt;/sup&gt;K/W).</source>
-        <translation type="unfinished"></translation>
+        <translation>R&lt;sub&gt;T&lt;/sub&gt; und U mit den Wärmeübergangswiderständen nach DIN EN ISO 6946 (R&lt;sub&gt;si&lt;/sub&gt; = %1 m&lt;sup&gt;2&lt;/sup&gt;K/W, R&lt;sub&gt;se&lt;/sub&gt; = %2 m&lt;sup&gt;2&lt;/sup&gt;K/W).</translation>
     </message>
 </context>
 <context>
     <name>ResultType</name>
     <message>
         <source>No input!</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Eingabe!</translation>
     </message>
     <message>
         <source>Invalid input!</source>
-        <translation type="unfinished"></translation>
+        <translation>Ungültige Eingabe!</translation>
     </message>
     <message>
         <source>There is no algorithm for this problem.</source>
-        <translation type="unfinished"></translation>
+        <translation>Für diesen Fall gibt es keinen Berechnungsalgorithmus.</translation>
     </message>
     <message>
         <source>Condensation on the surface (warm side). No calculation possible.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tauwasser auf der Oberfläche (warme Seite). Keine Berechnung möglich.</translation>
     </message>
     <message>
         <source>Condensation on the surface (cold side). No calculation possible.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tauwasser auf der Oberfläche (kalte Seite). Keine Berechnung möglich.</translation>
     </message>
     <message>
         <source>Only one layer. No condensate possible!</source>
-        <translation type="unfinished"></translation>
+        <translation>Nur eine Schicht. Kein Tauwasser möglich!</translation>
     </message>
     <message>
         <source>No condensate emerges!</source>
-        <translation type="unfinished"></translation>
+        <translation>Es fällt kein Tauwasser aus!</translation>
     </message>
     <message>
         <source>t_hyg bigger than duration of winter climate!</source>
-        <translation type="unfinished"></translation>
+        <translation>t_hyg größer als die Dauer des Winterklimas!</translation>
     </message>
     <message>
         <source>Condensation between layer %1 and %2!</source>
-        <translation type="unfinished"></translation>
+        <translation>Tauwasser zwischen Schicht %1 und %2!</translation>
     </message>
     <message>
         <source>Condensation between layer </source>
-        <translation type="unfinished"></translation>
+        <translation>Tauwasser zwischen den Schichten </translation>
     </message>
     <message>
         <source>%1 and %2, </source>
-        <translation type="unfinished"></translation>
+        <translation>%1 und %2, </translation>
     </message>
     <message>
         <source>%1 and %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 und %2.</translation>
     </message>
     <message>
         <source>Unknown result!</source>
-        <translation type="unfinished"></translation>
+        <translation>Unbekanntes Ergebnis!</translation>
     </message>
     <message>
         <source>Unspecific error.</source>
-        <translation type="unfinished"></translation>
+        <translation>Unspezifischer Fehler.</translation>
     </message>
     <message>
         <source>Algorithm missing. No calculation possible.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Algorithmus vorhanden. Keine Berechnung möglich.</translation>
     </message>
     <message>
         <source>Surface condensation left side. No calculation possible.</source>
-        <translation type="unfinished"></translation>
+        <translation>Oberflächentauwasser auf der linken Seite. Keine Berechnung möglich.</translation>
     </message>
     <message>
         <source>Surface condensation right side. No calculation possible.</source>
-        <translation type="unfinished"></translation>
+        <translation>Oberflächentauwasser auf der rechten Seite. Keine Berechnung möglich.</translation>
     </message>
     <message>
         <source>Only one layer. No condensation possible.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nur eine Schicht. Kein Tauwasser möglich.</translation>
     </message>
     <message>
         <source>No condensation.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Tauwasser.</translation>
     </message>
     <message>
         <source>Too long hygroscopic loading time.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hygroskopische Auffeuchtungszeit zu lang.</translation>
     </message>
 </context>
 <context>
     <name>ResultsTableFrame</name>
     <message>
         <source>Temperatures, Vapoure Pressures and Moisture Contents</source>
-        <translation type="unfinished"></translation>
+        <translation>Temperaturen, Dampfdrücke und Feuchtegehalte</translation>
     </message>
     <message>
         <source>Layer / Material</source>
-        <translation type="unfinished"></translation>
+        <translation>Schicht / Material</translation>
     </message>
     <message>
         <source>Air layer (warm side)</source>
-        <translation type="unfinished"></translation>
+        <translation>Luftschicht (warme Seite)</translation>
     </message>
     <message>
         <source>Air layer (cold side)</source>
-        <translation type="unfinished"></translation>
+        <translation>Luftschicht (kalte Seite)</translation>
     </message>
     <message>
         <source>%1 - temperature,</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 - Temperatur,</translation>
     </message>
     <message>
         <source>%1 - saturation vapour pressure,</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 - Sättigungsdampfdruck,</translation>
     </message>
     <message>
         <source>p - vapour pressure,</source>
-        <translation type="unfinished"></translation>
+        <translation>p - Dampfdruck,</translation>
     </message>
     <message>
         <source>w - moisture content,</source>
-        <translation type="unfinished"></translation>
+        <translation>w - Feuchtegehalt,</translation>
     </message>
     <message>
         <source>d&lt;sub&gt;c&lt;/sub&gt; - thickness of condensation layer,&lt;br/&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>d&lt;sub&gt;c&lt;/sub&gt; - Dicke des Tauwasserbereichs,&lt;br/&gt;</translation>
     </message>
     <message>
         <source>M&lt;sub&gt;c&lt;/sub&gt; - %1</source>
-        <translation type="unfinished"></translation>
+        <translation>M&lt;sub&gt;c&lt;/sub&gt; - %1</translation>
     </message>
     <message>
         <source>condensation mass</source>
-        <translation type="unfinished"></translation>
+        <translation>Tauwassermasse</translation>
     </message>
     <message>
         <source>&amp;theta;, p&lt;sub&gt;sat&lt;/sub&gt; and p at the cold-side face of each row (warm-side air layer: inner surface; cold-side air layer: outdoor air); w at the warm / cold face of the layer; values of the condensation period (moisture storage method).</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;theta;, p&lt;sub&gt;sat&lt;/sub&gt; und p an der kaltseitigen Begrenzung jeder Zeile (Luftschicht warme Seite: innere Oberfläche; Luftschicht kalte Seite: Außenluft); w an der warm- / kaltseitigen Begrenzung der Schicht; Werte der Tauperiode (Feuchtespeicherverfahren).</translation>
     </message>
 </context>
 <context>
     <name>ShowLogfile</name>
     <message>
         <source>Dialog</source>
-        <translation type="unfinished"></translation>
+        <translation>Dialog</translation>
     </message>
     <message>
         <source>Copy to Clipboard</source>
-        <translation type="unfinished"></translation>
+        <translation>In die Zwischenablage kopieren</translation>
     </message>
     <message>
         <source>No logfile found at position
  %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Protokolldatei gefunden unter
+ %1</translation>
     </message>
 </context>
 <context>
     <name>SketchFrame</name>
     <message>
         <source>Construction Sketch</source>
-        <translation type="unfinished"></translation>
+        <translation>Konstruktionsskizze</translation>
     </message>
     <message>
         <source>inside</source>
-        <translation type="unfinished"></translation>
+        <translation>innen</translation>
     </message>
     <message>
         <source>outside</source>
-        <translation type="unfinished"></translation>
+        <translation>außen</translation>
     </message>
 </context>
 <context>
     <name>SurfaceResistanceFrame</name>
     <message>
         <source>Surface Resistances</source>
-        <translation type="unfinished"></translation>
+        <translation>Wärmeübergangswiderstände</translation>
     </message>
     <message>
         <source>Warm side:</source>
-        <translation type="unfinished"></translation>
+        <translation>Warme Seite:</translation>
     </message>
     <message>
         <source>Cold side:</source>
-        <translation type="unfinished"></translation>
+        <translation>Kalte Seite:</translation>
     </message>
 </context>
 <context>
     <name>UndoChangeDisclaimer</name>
     <message>
         <source>Undo change final remarks.</source>
-        <translation type="unfinished"></translation>
+        <translation>Änderung der Schlussbemerkungen</translation>
     </message>
 </context>
 <context>
     <name>WinterTemperatureValidator</name>
     <message>
         <source>Temperature at warm side must be bigger than tempareature at cold side</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Temperatur auf der warmen Seite muss höher sein als die Temperatur auf der kalten Seite</translation>
     </message>
     <message>
         <source>Cannot retrieve input data.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Eingabedaten können nicht abgerufen werden.</translation>
     </message>
 </context>
 <context>
     <name>XMLHelpers</name>
     <message>
         <source>Invalid value for attribute &apos;%1&apos;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ungültiger Wert für das Attribut &apos;%1&apos;.</translation>
     </message>
     <message>
         <source>Invalid value for attribute &apos;%1&apos; of layer %2 (line %3).</source>
-        <translation type="unfinished"></translation>
+        <translation>Ungültiger Wert für das Attribut &apos;%1&apos; von Schicht %2 (Zeile %3).</translation>
     </message>
     <message>
         <source>Invalid value for attribute &apos;%1&apos; (line %2).</source>
-        <translation type="unfinished"></translation>
+        <translation>Ungültiger Wert für das Attribut &apos;%1&apos; (Zeile %2).</translation>
     </message>
 </context>
 </TS>
