@@ -5,1045 +5,1049 @@
     <name>AboutDialog</name>
     <message>
         <source>About %1</source>
-        <translation type="unfinished"></translation>
+        <translation>O programie %1</translation>
     </message>
     <message>
         <source>Version</source>
-        <translation type="unfinished"></translation>
+        <translation>Wersja</translation>
     </message>
     <message>
         <source>A software for hygrothermal evaluation of building envelope systems</source>
-        <translation type="unfinished"></translation>
+        <translation>Program do oceny cieplno-wilgotnościowej przegród zewnętrznych budynków</translation>
     </message>
     <message>
         <source>Third-party components and their licences:</source>
-        <translation type="unfinished"></translation>
+        <translation>Komponenty zewnętrzne i ich licencje:</translation>
     </message>
 </context>
 <context>
     <name>Assessment</name>
     <message>
         <source>no construction</source>
-        <translation type="unfinished"></translation>
+        <translation>brak przegrody</translation>
     </message>
     <message>
         <source>invalid input</source>
-        <translation type="unfinished"></translation>
+        <translation>nieprawidłowe dane wejściowe</translation>
     </message>
     <message>
         <source>invalid input: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>nieprawidłowe dane wejściowe: %1</translation>
     </message>
     <message>
         <source>the moisture calculation failed</source>
-        <translation type="unfinished"></translation>
+        <translation>obliczenie wilgotnościowe nie powiodło się</translation>
     </message>
     <message>
         <source>there is no algorithm for this problem</source>
-        <translation type="unfinished"></translation>
+        <translation>brak algorytmu dla tego zagadnienia</translation>
     </message>
     <message>
         <source>condensation on the inside surface</source>
-        <translation type="unfinished"></translation>
+        <translation>kondensacja na powierzchni wewnętrznej</translation>
     </message>
     <message>
         <source>condensation on the outside surface</source>
-        <translation type="unfinished"></translation>
+        <translation>kondensacja na powierzchni zewnętrznej</translation>
     </message>
 </context>
 <context>
     <name>AssessmentConditions</name>
     <message>
         <source>Custom conditions</source>
-        <translation type="unfinished"></translation>
+        <translation>Warunki użytkownika</translation>
     </message>
     <message>
         <source>German Standard DIN 4108-3 from 2001</source>
-        <translation type="unfinished"></translation>
+        <translation>Norma niemiecka DIN 4108-3 z 2001 r.</translation>
     </message>
     <message>
         <source>German Standard DIN 4108-3 from 2014, 2018 and 2024</source>
-        <translation type="unfinished"></translation>
+        <translation>Norma niemiecka DIN 4108-3 z 2014, 2018 i 2024 r.</translation>
     </message>
     <message>
         <source>Unknown condition</source>
-        <translation type="unfinished"></translation>
+        <translation>Nieznane warunki</translation>
     </message>
 </context>
 <context>
     <name>AssessmentTypeWidget</name>
     <message>
         <source>Assessment Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Rodzaj oceny</translation>
     </message>
     <message>
         <source>The condensation time must be &gt; 0d and &lt; 300d.</source>
-        <translation type="unfinished"></translation>
+        <translation>Okres kondensacji musi wynosić &gt; 0 d i &lt; 300 d.</translation>
     </message>
     <message>
         <source>The drying time must be &gt; 0d and &lt; 300d.</source>
-        <translation type="unfinished"></translation>
+        <translation>Okres wysychania musi wynosić &gt; 0 d i &lt; 300 d.</translation>
     </message>
     <message>
         <source>Select assessment type</source>
-        <translation type="unfinished"></translation>
+        <translation>Wybierz rodzaj oceny</translation>
     </message>
     <message>
         <source>Condensation time in d</source>
-        <translation type="unfinished"></translation>
+        <translation>Okres kondensacji w d</translation>
     </message>
     <message>
         <source>Drying time in d</source>
-        <translation type="unfinished"></translation>
+        <translation>Okres wysychania w d</translation>
     </message>
 </context>
 <context>
     <name>Calculation</name>
     <message>
         <source>Invalid width %1 of &lt;a href=&quot;layer-%2&quot;&gt;layer #%2&lt;/a&gt;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nieprawidłowa grubość %1 &lt;a href=&quot;layer-%2&quot;&gt;warstwy nr %2&lt;/a&gt;.</translation>
     </message>
     <message>
         <source>Error in Glaser-Calculation.</source>
-        <translation type="unfinished"></translation>
+        <translation>Błąd w obliczeniu metodą Glasera.</translation>
     </message>
     <message>
         <source>Invalid mu %1 of material in &lt;a href=&quot;layer-%2&quot;&gt;layer #%2&lt;/a&gt;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nieprawidłowa wartość μ %1 materiału &lt;a href=&quot;layer-%2&quot;&gt;warstwy nr %2&lt;/a&gt;.</translation>
     </message>
     <message>
         <source>Invalid thermal conductivity %1 of material in &lt;a href=&quot;layer-%2&quot;&gt;layer #%2&lt;/a&gt;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nieprawidłowa przewodność cieplna %1 materiału &lt;a href=&quot;layer-%2&quot;&gt;warstwy nr %2&lt;/a&gt;.</translation>
     </message>
     <message>
         <source>Invalid surface resistance outside %f.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nieprawidłowy opór przejmowania ciepła na powierzchni zewnętrznej %f.</translation>
     </message>
     <message>
         <source>Invalid surface resistance inside)%f.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nieprawidłowy opór przejmowania ciepła na powierzchni wewnętrznej %f.</translation>
     </message>
 </context>
 <context>
     <name>CandidateTrial</name>
     <message>
         <source>pv_e not correctly calculated! Algorithm error!</source>
-        <translation type="unfinished"></translation>
+        <translation>Ciśnienie pary pv_e obliczone nieprawidłowo! Błąd algorytmu!</translation>
     </message>
 </context>
 <context>
     <name>Climate</name>
     <message>
         <source>Custom climate conditions, indoor</source>
-        <translation type="unfinished"></translation>
+        <translation>Warunki klimatyczne użytkownika, wewnątrz</translation>
     </message>
     <message>
         <source>Custom climate conditions, outdoor</source>
-        <translation type="unfinished"></translation>
+        <translation>Warunki klimatyczne użytkownika, na zewnątrz</translation>
     </message>
     <message>
         <source>DIN 4108-3 2001 Indoor climate, heat flow direction horizontal and upwards</source>
-        <translation type="unfinished"></translation>
+        <translation>DIN 4108-3 2001 klimat wewnętrzny, kierunek przepływu ciepła poziomy i w górę</translation>
     </message>
     <message>
         <source>DIN 4108-3 2001 Indoor climate, heat flow direction downwards</source>
-        <translation type="unfinished"></translation>
+        <translation>DIN 4108-3 2001 klimat wewnętrzny, kierunek przepływu ciepła w dół</translation>
     </message>
     <message>
         <source>DIN EN ISO 6946 Indoor climate, heat flow direction horizontal</source>
-        <translation type="unfinished"></translation>
+        <translation>DIN EN ISO 6946 klimat wewnętrzny, kierunek przepływu ciepła poziomy</translation>
     </message>
     <message>
         <source>DIN EN ISO 6946 Indoor climate, heat flow direction downwards</source>
-        <translation type="unfinished"></translation>
+        <translation>DIN EN ISO 6946 klimat wewnętrzny, kierunek przepływu ciepła w dół</translation>
     </message>
     <message>
         <source>DIN EN ISO 6946 Indoor climate, heat flow direction upwards</source>
-        <translation type="unfinished"></translation>
+        <translation>DIN EN ISO 6946 klimat wewnętrzny, kierunek przepływu ciepła w górę</translation>
     </message>
     <message>
         <source>DIN EN ISO 13788 Indoor climate, all other surfaces</source>
-        <translation type="unfinished"></translation>
+        <translation>DIN EN ISO 13788 klimat wewnętrzny, wszystkie pozostałe powierzchnie</translation>
     </message>
     <message>
         <source>DIN EN ISO 13788 Indoor climate, on glazings and window frames</source>
-        <translation type="unfinished"></translation>
+        <translation>DIN EN ISO 13788 klimat wewnętrzny, na przeszkleniach i ramach okiennych</translation>
     </message>
     <message>
         <source>DIN 4108-8 Indoor climate, in built in cupboards, mould protection</source>
-        <translation type="unfinished"></translation>
+        <translation>DIN 4108-8 klimat wewnętrzny, w szafach wnękowych, ochrona przed pleśnią</translation>
     </message>
     <message>
         <source>DIN 4108-8 Indoor climate, behaind normal cupboards, mould protection</source>
-        <translation type="unfinished"></translation>
+        <translation>DIN 4108-8 klimat wewnętrzny, za zwykłymi szafami, ochrona przed pleśnią</translation>
     </message>
     <message>
         <source>DIN 4108-3_2024 Indoor climate</source>
-        <translation type="unfinished"></translation>
+        <translation>DIN 4108-3_2024 klimat wewnętrzny</translation>
     </message>
     <message>
         <source>DIN 4108-3 2001 Outdoor, boundary to outside</source>
-        <translation type="unfinished"></translation>
+        <translation>DIN 4108-3 2001 na zewnątrz, granica z powietrzem zewnętrznym</translation>
     </message>
     <message>
         <source>DIN 4108-3 2001 Outdoor, boundary to ventilated air space</source>
-        <translation type="unfinished"></translation>
+        <translation>DIN 4108-3 2001 na zewnątrz, granica z wentylowaną szczeliną powietrzną</translation>
     </message>
     <message>
         <source>DIN 4108-3_2024 Outdoor climate</source>
-        <translation type="unfinished"></translation>
+        <translation>DIN 4108-3_2024 klimat zewnętrzny</translation>
     </message>
     <message>
         <source>DIN 4108-3 2001 Outdoor, boundary to ground</source>
-        <translation type="unfinished"></translation>
+        <translation>DIN 4108-3 2001 na zewnątrz, granica z gruntem</translation>
     </message>
     <message>
         <source>DIN 4108-3 2024 Outdoor, boundary to ground</source>
-        <translation type="unfinished"></translation>
+        <translation>DIN 4108-3 2024 na zewnątrz, granica z gruntem</translation>
     </message>
     <message>
         <source>DIN EN ISO 6946 Outdoor climate</source>
-        <translation type="unfinished"></translation>
+        <translation>DIN EN ISO 6946 klimat zewnętrzny</translation>
     </message>
 </context>
 <context>
     <name>ClimateEditWidget</name>
     <message>
         <source>Climatic Data</source>
-        <translation type="unfinished"></translation>
+        <translation>Dane klimatyczne</translation>
     </message>
     <message>
         <source>Winter:</source>
-        <translation type="unfinished"></translation>
+        <translation>Zima:</translation>
     </message>
     <message>
         <source>Climate of the condensation period</source>
-        <translation type="unfinished"></translation>
+        <translation>Klimat okresu kondensacji</translation>
     </message>
     <message>
         <source>Summer:</source>
-        <translation type="unfinished"></translation>
+        <translation>Lato:</translation>
     </message>
     <message>
         <source>Climate of the evaporation period</source>
-        <translation type="unfinished"></translation>
+        <translation>Klimat okresu odparowania</translation>
     </message>
     <message>
         <source>The surface resistance must be &gt;= 0.</source>
-        <translation type="unfinished"></translation>
+        <translation>Opór przejmowania ciepła musi wynosić &gt;= 0.</translation>
     </message>
     <message>
         <source>The relative humidity must be &gt; 0% and &lt; 100%.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wilgotność względna musi wynosić &gt; 0% i &lt; 100%.</translation>
     </message>
     <message>
         <source>Select climate data preset:</source>
-        <translation type="unfinished"></translation>
+        <translation>Wybierz zestaw danych klimatycznych:</translation>
     </message>
     <message>
         <source>Temperature in [%1C]:</source>
-        <translation type="unfinished"></translation>
+        <translation>Temperatura w [%1C]:</translation>
     </message>
     <message>
         <source>Relative Humidity in [%]:</source>
-        <translation type="unfinished"></translation>
+        <translation>Wilgotność względna w [%]:</translation>
     </message>
     <message>
         <source>Surface transfer resistance in [m%1K/W]:</source>
-        <translation type="unfinished"></translation>
+        <translation>Opór przejmowania ciepła w [m%1K/W]:</translation>
     </message>
     <message>
         <source>The temperature must be &gt; -40%1C and &lt; 80%1C.</source>
-        <translation type="unfinished"></translation>
+        <translation>Temperatura musi wynosić &gt; -40%1C i &lt; 80%1C.</translation>
     </message>
 </context>
 <context>
     <name>ClimateFrame</name>
     <message>
         <source>Climate Data</source>
-        <translation type="unfinished"></translation>
+        <translation>Dane klimatyczne</translation>
     </message>
     <message>
         <source>Temperature</source>
-        <translation type="unfinished"></translation>
+        <translation>Temperatura</translation>
     </message>
     <message>
         <source>Relative Humidity</source>
-        <translation type="unfinished"></translation>
+        <translation>Wilgotność względna</translation>
     </message>
     <message>
         <source>Climate at warm side</source>
-        <translation type="unfinished"></translation>
+        <translation>Klimat po stronie ciepłej</translation>
     </message>
     <message>
         <source>Climate at cold side</source>
-        <translation type="unfinished"></translation>
+        <translation>Klimat po stronie zimnej</translation>
     </message>
     <message>
         <source>Winter Climate</source>
-        <translation type="unfinished"></translation>
+        <translation>Klimat zimowy</translation>
     </message>
     <message>
         <source>Duration of Condensation Periode (winter)</source>
-        <translation type="unfinished"></translation>
+        <translation>Czas trwania okresu kondensacji (zima)</translation>
     </message>
     <message>
         <source>Days</source>
-        <translation type="unfinished"></translation>
+        <translation>Dni</translation>
     </message>
     <message>
         <source>Summer Climate</source>
-        <translation type="unfinished"></translation>
+        <translation>Klimat letni</translation>
     </message>
     <message>
         <source>Duration of Drying Periode (summer)</source>
-        <translation type="unfinished"></translation>
+        <translation>Czas trwania okresu wysychania (lato)</translation>
     </message>
 </context>
 <context>
     <name>ConfigDialog</name>
     <message>
         <source>General Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Ustawienia ogólne</translation>
     </message>
     <message>
         <source>Default Project Info</source>
-        <translation type="unfinished"></translation>
+        <translation>Domyślne informacje o projekcie</translation>
     </message>
     <message>
         <source>Default Print Config</source>
-        <translation type="unfinished"></translation>
+        <translation>Domyślne ustawienia wydruku</translation>
     </message>
 </context>
 <context>
     <name>ConfigPageGeneral</name>
     <message>
         <source>Start Program without project</source>
-        <translation type="unfinished"></translation>
+        <translation>Uruchamiaj program bez projektu</translation>
     </message>
     <message>
         <source>Start Program with last recent project</source>
-        <translation type="unfinished"></translation>
+        <translation>Uruchamiaj program z ostatnio używanym projektem</translation>
     </message>
     <message>
         <source>Construction layer width in [mm]</source>
-        <translation type="unfinished"></translation>
+        <translation>Grubość warstw przegrody w [mm]</translation>
     </message>
     <message>
         <source>Construction layer width in [cm]</source>
-        <translation type="unfinished"></translation>
+        <translation>Grubość warstw przegrody w [cm]</translation>
     </message>
     <message>
         <source>Construction layer width in [dm]</source>
-        <translation type="unfinished"></translation>
+        <translation>Grubość warstw przegrody w [dm]</translation>
     </message>
     <message>
         <source>Construction layer width in [m]</source>
-        <translation type="unfinished"></translation>
+        <translation>Grubość warstw przegrody w [m]</translation>
     </message>
     <message>
         <source>Use kg/m%1s%2 as unit for Aw</source>
-        <translation type="unfinished"></translation>
+        <translation>Używaj kg/m%1s%2 jako jednostki Aw</translation>
     </message>
     <message>
         <source>Use kg/m%1h%2 as unit for Aw</source>
-        <translation type="unfinished"></translation>
+        <translation>Używaj kg/m%1h%2 jako jednostki Aw</translation>
     </message>
     <message>
         <source>Use moisture dependent thermal conductivity</source>
-        <translation type="unfinished"></translation>
+        <translation>Uwzględniaj zależność przewodności cieplnej od wilgotności</translation>
     </message>
     <message>
         <source>Directory for user material database and construction database:</source>
-        <translation type="unfinished"></translation>
+        <translation>Katalog bazy materiałów i bazy przegród użytkownika:</translation>
     </message>
     <message>
         <source>User material directory</source>
-        <translation type="unfinished"></translation>
+        <translation>Katalog materiałów użytkownika</translation>
     </message>
     <message>
         <source>Directory not valid.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nieprawidłowy katalog.</translation>
     </message>
     <message>
         <source>There exist a file with the same name.</source>
-        <translation type="unfinished"></translation>
+        <translation>Istnieje już plik o tej samej nazwie.</translation>
     </message>
     <message>
         <source>The given text cannot be used as directory.</source>
-        <translation type="unfinished"></translation>
+        <translation>Podanego tekstu nie można użyć jako katalogu.</translation>
     </message>
     <message>
         <source>Directory not writebale.</source>
-        <translation type="unfinished"></translation>
+        <translation>Brak prawa zapisu w katalogu.</translation>
     </message>
     <message>
         <source>The material database cannot be stored here.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie można tutaj zapisać bazy materiałów.</translation>
     </message>
 </context>
 <context>
     <name>ConfigPageProjectInformation</name>
     <message>
         <source>The settings below are transfered into newly created projects. To edit the project information of the current project, use the project information editor available from the edit menu.</source>
-        <translation type="unfinished"></translation>
+        <translation>Poniższe ustawienia są przenoszone do nowo tworzonych projektów. Aby edytować informacje o bieżącym projekcie, użyj edytora informacji o projekcie dostępnego w menu Edycja.</translation>
     </message>
 </context>
 <context>
     <name>ConfigPrintDefaults</name>
     <message>
         <source>General Appearance</source>
-        <translation type="unfinished"></translation>
+        <translation>Wygląd ogólny</translation>
     </message>
     <message>
         <source>Input Data</source>
-        <translation type="unfinished"></translation>
+        <translation>Dane wejściowe</translation>
     </message>
     <message>
         <source>Diagrams</source>
-        <translation type="unfinished"></translation>
+        <translation>Wykresy</translation>
     </message>
     <message>
         <source>Results</source>
-        <translation type="unfinished"></translation>
+        <translation>Wyniki</translation>
     </message>
     <message>
         <source>Final Remarks</source>
-        <translation type="unfinished"></translation>
+        <translation>Uwagi końcowe</translation>
     </message>
     <message>
         <source>Header</source>
-        <translation type="unfinished"></translation>
+        <translation>Nagłówek</translation>
     </message>
     <message>
         <source>Footer</source>
-        <translation type="unfinished"></translation>
+        <translation>Stopka</translation>
     </message>
     <message>
         <source>Page numbers in footer</source>
-        <translation type="unfinished"></translation>
+        <translation>Numery stron w stopce</translation>
     </message>
     <message>
         <source>Project information</source>
-        <translation type="unfinished"></translation>
+        <translation>Informacje o projekcie</translation>
     </message>
     <message>
         <source>User Logo</source>
-        <translation type="unfinished"></translation>
+        <translation>Logo użytkownika</translation>
     </message>
     <message>
         <source>No user logo</source>
-        <translation type="unfinished"></translation>
+        <translation>Bez logo użytkownika</translation>
     </message>
     <message>
         <source>Logo in page header</source>
-        <translation type="unfinished"></translation>
+        <translation>Logo w nagłówku strony</translation>
     </message>
     <message>
         <source>Logo right from project informations</source>
-        <translation type="unfinished"></translation>
+        <translation>Logo na prawo od informacji o projekcie</translation>
     </message>
     <message>
         <source>Scale by width</source>
-        <translation type="unfinished"></translation>
+        <translation>Skaluj według szerokości</translation>
     </message>
     <message>
         <source>Scale by height</source>
-        <translation type="unfinished"></translation>
+        <translation>Skaluj według wysokości</translation>
     </message>
     <message>
         <source> px</source>
-        <translation type="unfinished"></translation>
+        <translation> px</translation>
     </message>
     <message>
         <source>Position:</source>
-        <translation type="unfinished"></translation>
+        <translation>Położenie:</translation>
     </message>
     <message>
         <source>Image file:</source>
-        <translation type="unfinished"></translation>
+        <translation>Plik obrazu:</translation>
     </message>
     <message>
         <source>Size:</source>
-        <translation type="unfinished"></translation>
+        <translation>Rozmiar:</translation>
     </message>
     <message>
         <source>Select user logo</source>
-        <translation type="unfinished"></translation>
+        <translation>Wybierz logo użytkownika</translation>
     </message>
     <message>
         <source>Images (*.png *.jpg *.jpeg *.bmp *.svg)</source>
-        <translation type="unfinished"></translation>
+        <translation>Obrazy (*.png *.jpg *.jpeg *.bmp *.svg)</translation>
     </message>
     <message>
         <source>Construction sketch</source>
-        <translation type="unfinished"></translation>
+        <translation>Szkic przegrody</translation>
     </message>
     <message>
         <source>Material data</source>
-        <translation type="unfinished"></translation>
+        <translation>Dane materiałowe</translation>
     </message>
     <message>
         <source>Climate data</source>
-        <translation type="unfinished"></translation>
+        <translation>Dane klimatyczne</translation>
     </message>
     <message>
         <source>Surface Resistance</source>
-        <translation type="unfinished"></translation>
+        <translation>Opory przejmowania ciepła</translation>
     </message>
     <message>
         <source>Temperature and moisture profiles</source>
-        <translation type="unfinished"></translation>
+        <translation>Rozkłady temperatury i zawartości wilgoci</translation>
     </message>
     <message>
         <source>Vapor pressure profiles</source>
-        <translation type="unfinished"></translation>
+        <translation>Rozkłady ciśnienia pary wodnej</translation>
     </message>
     <message>
         <source>DIN 4108-3 (Glaser) - Summary</source>
-        <translation type="unfinished"></translation>
+        <translation>DIN 4108-3 (Glaser) – podsumowanie</translation>
     </message>
     <message>
         <source>%1 Results - Summary</source>
-        <translation type="unfinished"></translation>
+        <translation>Wyniki %1 – podsumowanie</translation>
     </message>
     <message>
         <source>%1 Results - Detailed Table</source>
-        <translation type="unfinished"></translation>
+        <translation>Wyniki %1 – tabela szczegółowa</translation>
     </message>
     <message>
         <source>Resistances and %1 values</source>
-        <translation type="unfinished"></translation>
+        <translation>Opory i wartości %1</translation>
     </message>
     <message>
         <source>Construction kind for test of minimum thermal resistance
 according german standard DIN 4108-2 table 3</source>
-        <translation type="unfinished"></translation>
+        <translation>Rodzaj przegrody do sprawdzenia minimalnej izolacyjności cieplnej
+według niemieckiej normy DIN 4108-2, tablica 3</translation>
     </message>
     <message>
         <source>Please enter your final remarksr here!</source>
-        <translation type="unfinished"></translation>
+        <translation>Tutaj wpisz swoje uwagi końcowe!</translation>
     </message>
     <message>
         <source>Header of first order.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nagłówek pierwszego stopnia.</translation>
     </message>
     <message>
         <source>Header of second order.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nagłówek drugiego stopnia.</translation>
     </message>
     <message>
         <source>Header of third order.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nagłówek trzeciego stopnia.</translation>
     </message>
     <message>
         <source>Normal</source>
-        <translation type="unfinished"></translation>
+        <translation>Normalny</translation>
     </message>
     <message>
         <source>Normal text.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zwykły tekst.</translation>
     </message>
     <message>
         <source>Underline.</source>
-        <translation type="unfinished"></translation>
+        <translation>Podkreślenie.</translation>
     </message>
     <message>
         <source>Italic font.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kursywa.</translation>
     </message>
     <message>
         <source>Bold font.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pogrubienie.</translation>
     </message>
     <message>
         <source>Print Final Remarks</source>
-        <translation type="unfinished"></translation>
+        <translation>Drukuj uwagi końcowe</translation>
     </message>
 </context>
 <context>
     <name>Construction</name>
     <message>
         <source>Unknown</source>
-        <translation type="unfinished"></translation>
+        <translation>Nieznana</translation>
     </message>
 </context>
 <context>
     <name>ConstructionDatabaseTableModel</name>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nazwa</translation>
     </message>
     <message>
         <source>Warm side
 Layer 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Strona ciepła
+Warstwa 1</translation>
     </message>
     <message>
         <source>Cold side
 Layer %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Strona zimna
+Warstwa %1</translation>
     </message>
     <message>
         <source>
 Layer %1</source>
-        <translation type="unfinished"></translation>
+        <translation>
+Warstwa %1</translation>
     </message>
 </context>
 <context>
     <name>ConstructionDatabaseWidget</name>
     <message>
         <source>No notes</source>
-        <translation type="unfinished"></translation>
+        <translation>Brak uwag</translation>
     </message>
     <message>
         <source>Add construction</source>
-        <translation type="unfinished"></translation>
+        <translation>Dodaj przegrodę</translation>
     </message>
     <message>
         <source>Add a new construction to the list.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dodaje nową przegrodę do listy.</translation>
     </message>
     <message>
         <source>Delete Construction</source>
-        <translation type="unfinished"></translation>
+        <translation>Usuń przegrodę</translation>
     </message>
     <message>
         <source>Delete selected construction from list.</source>
-        <translation type="unfinished"></translation>
+        <translation>Usuwa zaznaczoną przegrodę z listy.</translation>
     </message>
     <message>
         <source>Edit construction</source>
-        <translation type="unfinished"></translation>
+        <translation>Edytuj przegrodę</translation>
     </message>
     <message>
         <source>Edit selected constrcution.</source>
-        <translation type="unfinished"></translation>
+        <translation>Edytuje zaznaczoną przegrodę.</translation>
     </message>
     <message>
         <source>Copy construction</source>
-        <translation type="unfinished"></translation>
+        <translation>Kopiuj przegrodę</translation>
     </message>
     <message>
         <source>Copy selected construction to a new one.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kopiuje zaznaczoną przegrodę do nowej.</translation>
     </message>
     <message>
         <source>Import...</source>
-        <translation type="unfinished"></translation>
+        <translation>Importuj…</translation>
     </message>
     <message>
         <source>Import external construction database</source>
-        <translation type="unfinished"></translation>
+        <translation>Importuj zewnętrzną bazę przegród</translation>
     </message>
     <message>
         <source>View and Notes</source>
-        <translation type="unfinished"></translation>
+        <translation>Podgląd i uwagi</translation>
     </message>
     <message>
         <source>Selected Construction:</source>
-        <translation type="unfinished"></translation>
+        <translation>Zaznaczona przegroda:</translation>
     </message>
     <message>
         <source>New construction</source>
-        <translation type="unfinished"></translation>
+        <translation>Nowa przegroda</translation>
     </message>
     <message>
         <source>%1 (copy)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (kopia)</translation>
     </message>
     <message>
         <source>Do you really want to delete the construction &apos;%1&apos;?</source>
-        <translation type="unfinished"></translation>
+        <translation>Czy na pewno usunąć przegrodę „%1”?</translation>
     </message>
     <message>
         <source>Select file with construction database.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wybierz plik z bazą przegród.</translation>
     </message>
     <message>
         <source>Database for Mirelo 2 (*.constr)</source>
-        <translation type="unfinished"></translation>
+        <translation>Baza danych dla Mirelo 2 (*.constr)</translation>
     </message>
     <message>
         <source>Construction read error.</source>
-        <translation type="unfinished"></translation>
+        <translation>Błąd odczytu przegrody.</translation>
     </message>
     <message>
         <source>No constructions found in file &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie znaleziono przegród w pliku „%1”</translation>
     </message>
     <message>
         <source>%1 constructions found in file &apos;%2&apos;, %3 of them new.</source>
-        <translation type="unfinished"></translation>
+        <translation>Liczba przegród znalezionych w pliku „%2”: %1, w tym nowych: %3.</translation>
     </message>
     <message>
         <source>The file is damaged; only its first constructions could be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Plik jest uszkodzony; udało się odczytać tylko pierwsze przegrody.</translation>
     </message>
     <message>
         <source>Constructions added.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dodano przegrody.</translation>
     </message>
 </context>
 <context>
     <name>ConstructionEditDialog</name>
     <message>
         <source>Edit construction</source>
-        <translation type="unfinished"></translation>
+        <translation>Edytuj przegrodę</translation>
     </message>
     <message>
         <source>The layer width must be &gt; 0.</source>
-        <translation type="unfinished"></translation>
+        <translation>Grubość warstwy musi wynosić &gt; 0.</translation>
     </message>
     <message>
         <source>Append layer...</source>
-        <translation type="unfinished"></translation>
+        <translation>Dołącz warstwę…</translation>
     </message>
     <message>
         <source>Adds a layer of a chosen material on the cold side.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dodaje warstwę z wybranego materiału po stronie zimnej.</translation>
     </message>
     <message>
         <source>Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nazwa:</translation>
     </message>
     <message>
         <source>Notes:</source>
-        <translation type="unfinished"></translation>
+        <translation>Uwagi:</translation>
     </message>
     <message>
         <source>Layers (warm side left)</source>
-        <translation type="unfinished"></translation>
+        <translation>Warstwy (strona ciepła po lewej)</translation>
     </message>
     <message>
         <source>Layer width [mm]:</source>
-        <translation type="unfinished"></translation>
+        <translation>Grubość warstwy [mm]:</translation>
     </message>
     <message>
         <source>The construction has no layers yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Przegroda nie ma jeszcze warstw.</translation>
     </message>
     <message>
         <source>Click a layer to select it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kliknij warstwę, aby ją zaznaczyć.</translation>
     </message>
     <message>
         <source>Layer %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Warstwa %1: %2</translation>
     </message>
 </context>
 <context>
     <name>ConstructionLayerFrame</name>
     <message>
         <source>Material Properties</source>
-        <translation type="unfinished"></translation>
+        <translation>Właściwości materiałów</translation>
     </message>
     <message>
         <source>Material</source>
-        <translation type="unfinished"></translation>
+        <translation>Materiał</translation>
     </message>
     <message>
         <source>d - layer thickness,</source>
-        <translation type="unfinished"></translation>
+        <translation>d – grubość warstwy,</translation>
     </message>
     <message>
         <source>&amp;lambda; - design value of thermal conductivity,</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;lambda; – obliczeniowy współczynnik przewodzenia ciepła,</translation>
     </message>
     <message>
         <source>&amp;mu; - vapour diffusion resistance factor,</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;mu; – współczynnik oporu dyfuzyjnego,</translation>
     </message>
     <message>
         <source>w&lt;sub&gt;80&lt;/sub&gt;/w&lt;sub&gt;sat&lt;/sub&gt; - %1,</source>
-        <translation type="unfinished"></translation>
+        <translation>w&lt;sub&gt;80&lt;/sub&gt;/w&lt;sub&gt;sat&lt;/sub&gt; – %1,</translation>
     </message>
     <message>
         <source>moisture content for 80% RH. resp. saturation</source>
-        <translation type="unfinished"></translation>
+        <translation>zawartość wilgoci przy 80% wilg. wzgl. lub w stanie nasycenia</translation>
     </message>
     <message>
         <source>A&lt;sub&gt;w&lt;/sub&gt; - %1,</source>
-        <translation type="unfinished"></translation>
+        <translation>A&lt;sub&gt;w&lt;/sub&gt; – %1,</translation>
     </message>
     <message>
         <source>water uptake coefficient</source>
-        <translation type="unfinished"></translation>
+        <translation>współczynnik absorpcji wody</translation>
     </message>
     <message>
         <source>layers from left to right</source>
-        <translation type="unfinished"></translation>
+        <translation>warstwy od lewej do prawej</translation>
     </message>
 </context>
 <context>
     <name>ConstructionList</name>
     <message>
         <source>test construction 1</source>
-        <translation type="unfinished"></translation>
+        <translation>przegroda testowa 1</translation>
     </message>
 </context>
 <context>
     <name>ConstructionNameInputDialog</name>
     <message>
         <source>Add to Construction Database</source>
-        <translation type="unfinished"></translation>
+        <translation>Dodaj do bazy przegród</translation>
     </message>
     <message>
         <source>Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nazwa:</translation>
     </message>
     <message>
         <source>Notes:</source>
-        <translation type="unfinished"></translation>
+        <translation>Uwagi:</translation>
     </message>
 </context>
 <context>
     <name>ConstructionViewWidget</name>
     <message>
         <source>Assign material</source>
-        <translation type="unfinished"></translation>
+        <translation>Przypisz materiał</translation>
     </message>
     <message>
         <source>Assign material to the selected layer</source>
-        <translation type="unfinished"></translation>
+        <translation>Przypisuje materiał do zaznaczonej warstwy</translation>
     </message>
     <message>
         <source>Insert layer left</source>
-        <translation type="unfinished"></translation>
+        <translation>Wstaw warstwę po lewej</translation>
     </message>
     <message>
         <source>Insert a new layer left from selected one</source>
-        <translation type="unfinished"></translation>
+        <translation>Wstawia nową warstwę na lewo od zaznaczonej</translation>
     </message>
     <message>
         <source>Insert layer right</source>
-        <translation type="unfinished"></translation>
+        <translation>Wstaw warstwę po prawej</translation>
     </message>
     <message>
         <source>Insert a new layer right from selected one</source>
-        <translation type="unfinished"></translation>
+        <translation>Wstawia nową warstwę na prawo od zaznaczonej</translation>
     </message>
     <message>
         <source>Remove layer</source>
-        <translation type="unfinished"></translation>
+        <translation>Usuń warstwę</translation>
     </message>
     <message>
         <source>Remove selected layer</source>
-        <translation type="unfinished"></translation>
+        <translation>Usuwa zaznaczoną warstwę</translation>
     </message>
     <message>
         <source>Move layer left</source>
-        <translation type="unfinished"></translation>
+        <translation>Przesuń warstwę w lewo</translation>
     </message>
     <message>
         <source>Move selected layer to left</source>
-        <translation type="unfinished"></translation>
+        <translation>Przesuwa zaznaczoną warstwę w lewo</translation>
     </message>
     <message>
         <source>Move layer right</source>
-        <translation type="unfinished"></translation>
+        <translation>Przesuń warstwę w prawo</translation>
     </message>
     <message>
         <source>Move selected layer to right</source>
-        <translation type="unfinished"></translation>
+        <translation>Przesuwa zaznaczoną warstwę w prawo</translation>
     </message>
 </context>
 <context>
     <name>DINCriteriaResult</name>
     <message>
         <source>Check according DIN 4108-3 2001</source>
-        <translation type="unfinished"></translation>
+        <translation>Sprawdzenie według DIN 4108-3 2001</translation>
     </message>
     <message>
         <source>Check according DIN 4108-3 2014</source>
-        <translation type="unfinished"></translation>
+        <translation>Sprawdzenie według DIN 4108-3 2014</translation>
     </message>
     <message>
         <source>Check according DIN 4108-3 2018 and 2024</source>
-        <translation type="unfinished"></translation>
+        <translation>Sprawdzenie według DIN 4108-3 2018 i 2024</translation>
     </message>
     <message>
         <source>Check accordinguser defined data</source>
-        <translation type="unfinished"></translation>
+        <translation>Sprawdzenie według danych użytkownika</translation>
     </message>
     <message>
         <source>DIN 4108-3 (no capillary suction) M&lt;sub&gt;c&lt;/sub&gt; &amp;lt;= 0.5kg/m&lt;sup&gt;2&lt;/sup&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>DIN 4108-3 (bez podciągania kapilarnego) M&lt;sub&gt;c&lt;/sub&gt; &amp;lt;= 0,5 kg/m&lt;sup&gt;2&lt;/sup&gt;</translation>
     </message>
     <message>
         <source>DIN 4108-3 (with capillary suction) M&lt;sub&gt;c&lt;/sub&gt; &amp;lt;= 1.0kg/m&lt;sup&gt;2&lt;/sup&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>DIN 4108-3 (z podciąganiem kapilarnym) M&lt;sub&gt;c&lt;/sub&gt; &amp;lt;= 1,0 kg/m&lt;sup&gt;2&lt;/sup&gt;</translation>
     </message>
     <message>
         <source>DIN 4108-3 (Wood) %1u&lt;sub&gt;m&lt;/sub&gt; &amp;lt; 5%</source>
-        <translation type="unfinished"></translation>
+        <translation>DIN 4108-3 (drewno) %1u&lt;sub&gt;m&lt;/sub&gt; &amp;lt; 5%</translation>
     </message>
     <message>
         <source>DIN 4108-3 (Wood based material) %1u&lt;sub&gt;m&lt;/sub&gt; &amp;lt; 3%</source>
-        <translation type="unfinished"></translation>
+        <translation>DIN 4108-3 (materiał drewnopochodny) %1u&lt;sub&gt;m&lt;/sub&gt; &amp;lt; 3%</translation>
     </message>
     <message>
         <source>Drying time in summer t&lt;sub&gt;ev&lt;/sub&gt; &amp;lt; 90d</source>
-        <translation type="unfinished"></translation>
+        <translation>Czas wysychania latem t&lt;sub&gt;ev&lt;/sub&gt; &amp;lt; 90 d</translation>
     </message>
     <message>
         <source>Check for drying reserve of %1 g/m&lt;sup&gt;2&lt;/sup&gt;a according DIN 68800-2</source>
-        <translation type="unfinished"></translation>
+        <translation>Sprawdzenie rezerwy schnięcia %1 g/m&lt;sup&gt;2&lt;/sup&gt;a według DIN 68800-2</translation>
     </message>
     <message>
         <source>The current calculation don&apos;t use the same water uptake value as check for non-capillar material </source>
-        <translation type="unfinished"></translation>
+        <translation>Bieżące obliczenie nie przyjmuje przy sprawdzeniu materiałów niekapilarnych tej samej wartości współczynnika absorpcji wody </translation>
     </message>
     <message>
         <source>as the standard DIN 4108-3 from 2014, 2018 or 2024.&lt;br/&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>co norma DIN 4108-3 z 2014, 2018 lub 2024 r.&lt;br/&gt;</translation>
     </message>
     <message>
         <source>Used value: %1 %2.&lt;br/&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>Przyjęta wartość: %1 %2.&lt;br/&gt;</translation>
     </message>
     <message>
         <source>This is admissible because MIRELO is a advanced software as per appendix D DIN 4108-3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Jest to dopuszczalne, ponieważ MIRELO jest zaawansowanym programem obliczeniowym w rozumieniu załącznika D normy DIN 4108-3.</translation>
     </message>
 </context>
 <context>
     <name>DINCriteriaSettings</name>
     <message>
         <source>Settings for validity check according DIN 4108-3</source>
-        <translation type="unfinished"></translation>
+        <translation>Ustawienia sprawdzenia według DIN 4108-3</translation>
     </message>
     <message>
         <source>User defined</source>
-        <translation type="unfinished"></translation>
+        <translation>Zdefiniowane przez użytkownika</translation>
     </message>
     <message>
         <source>DIN 4108-3 2001</source>
-        <translation type="unfinished"></translation>
+        <translation>DIN 4108-3 2001</translation>
     </message>
     <message>
         <source>DIN 4108-3 2014</source>
-        <translation type="unfinished"></translation>
+        <translation>DIN 4108-3 2014</translation>
     </message>
     <message>
         <source>DIN 4108-3 2018 und 2024</source>
-        <translation type="unfinished"></translation>
+        <translation>DIN 4108-3 2018 i 2024</translation>
     </message>
     <message>
         <source>kg/m%1h%2</source>
-        <translation type="unfinished"></translation>
+        <translation>kg/m%1h%2</translation>
     </message>
     <message>
         <source>The Aw value cannot be &lt; 0.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wartość Aw nie może być &lt; 0.</translation>
     </message>
     <message>
         <source>Aw value for non capillar material</source>
-        <translation type="unfinished"></translation>
+        <translation>Wartość Aw dla materiałów niekapilarnych</translation>
     </message>
     <message>
         <source>Aw value for capillar active material</source>
-        <translation type="unfinished"></translation>
+        <translation>Wartość Aw dla materiałów kapilarnie aktywnych</translation>
     </message>
     <message>
         <source>kg/m2s0.5</source>
-        <translation type="unfinished"></translation>
+        <translation>kg/m2s0.5</translation>
     </message>
     <message>
         <source>Check one or both sides of a condensation plane</source>
-        <translation type="unfinished"></translation>
+        <translation>Sprawdzenie jednej lub obu stron płaszczyzny kondensacji</translation>
     </message>
     <message>
         <source>One side check</source>
-        <translation type="unfinished"></translation>
+        <translation>Sprawdzenie jednostronne</translation>
     </message>
     <message>
         <source>Two side check</source>
-        <translation type="unfinished"></translation>
+        <translation>Sprawdzenie dwustronne</translation>
     </message>
 </context>
 <context>
     <name>DiagramFrame</name>
     <message>
         <source>Temperature and Moisture Profile</source>
-        <translation type="unfinished"></translation>
+        <translation>Rozkład temperatury i zawartości wilgoci</translation>
     </message>
     <message>
         <source>Temperature and Vapour Pressure Profile</source>
-        <translation type="unfinished"></translation>
+        <translation>Rozkład temperatury i ciśnienia pary wodnej</translation>
     </message>
     <message>
         <source>Other Diagram</source>
-        <translation type="unfinished"></translation>
+        <translation>Inny wykres</translation>
     </message>
     <message>
         <source>Condensate (overhygroscopic moisture content) dark blue.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kondensat (zawartość wilgoci powyżej zakresu higroskopijnego) – kolor ciemnoniebieski.</translation>
     </message>
 </context>
 <context>
     <name>DiagramScene</name>
     <message>
         <source>Temperature %1 in [%2C]</source>
-        <translation type="unfinished"></translation>
+        <translation>Temperatura %1 w [%2C]</translation>
     </message>
     <message>
         <source>Vapor pressure p in [Pa]</source>
-        <translation type="unfinished"></translation>
+        <translation>Ciśnienie pary wodnej p w [Pa]</translation>
     </message>
     <message>
         <source>Moisture content w in [%1]</source>
-        <translation type="unfinished"></translation>
+        <translation>Zawartość wilgoci w w [%1]</translation>
     </message>
     <message>
         <source>Layer widths in [mm]</source>
-        <translation type="unfinished"></translation>
+        <translation>Grubości warstw w [mm]</translation>
     </message>
     <message>
         <source>Temperature</source>
-        <translation type="unfinished"></translation>
+        <translation>Temperatura</translation>
     </message>
     <message>
         <source>Sat. vapour pressure</source>
-        <translation type="unfinished"></translation>
+        <translation>Ciśnienie pary nasyconej</translation>
     </message>
     <message>
         <source>Vapour pressure (real)</source>
-        <translation type="unfinished"></translation>
+        <translation>Ciśnienie pary wodnej (rzeczywiste)</translation>
     </message>
     <message>
         <source>Vapour pressure (calc.)</source>
-        <translation type="unfinished"></translation>
+        <translation>Ciśnienie pary wodnej (obliczeniowe)</translation>
     </message>
 </context>
 <context>
     <name>DiagramView</name>
     <message>
         <source>Construction Sketch</source>
-        <translation type="unfinished"></translation>
+        <translation>Szkic przegrody</translation>
     </message>
     <message>
         <source>Vapour pressure diagram</source>
-        <translation type="unfinished"></translation>
+        <translation>Wykres ciśnienia pary wodnej</translation>
     </message>
     <message>
         <source>Water content diagram</source>
-        <translation type="unfinished"></translation>
+        <translation>Wykres zawartości wilgoci</translation>
     </message>
     <message>
         <source>Unknown picture format of &apos;%1&apos; (svg, png, jpg or pdf expected).</source>
-        <translation type="unfinished"></translation>
+        <translation>Nieznany format obrazu „%1” (oczekiwano svg, png, jpg lub pdf).</translation>
     </message>
     <message>
         <source>The picture could not be written.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie udało się zapisać obrazu.</translation>
     </message>
 </context>
 <context>
     <name>DisclaimerFrame</name>
     <message>
         <source>Final Remarks</source>
-        <translation type="unfinished"></translation>
+        <translation>Uwagi końcowe</translation>
     </message>
 </context>
 <context>
@@ -1051,58 +1055,59 @@ Layer %1</source>
     <message>
         <source>[Document::readOld]  Error reading project file &apos;%1&apos;
 </source>
-        <translation type="unfinished"></translation>
+        <translation>[Document::readOld]  Błąd odczytu pliku projektu „%1”
+</translation>
     </message>
     <message>
         <source>The file holds %1 bytes; project files of the old format are read up to %2 MB.</source>
-        <translation type="unfinished"></translation>
+        <translation>Plik ma %1 bajtów; pliki projektów w starym formacie są odczytywane do %2 MB.</translation>
     </message>
     <message>
         <source>Cannot open file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie można otworzyć pliku.</translation>
     </message>
     <message>
         <source>[Document::readOld]  Keyword &apos;FileVersion&apos; missing!</source>
-        <translation type="unfinished"></translation>
+        <translation>[Document::readOld]  Brak słowa kluczowego „FileVersion”!</translation>
     </message>
     <message>
         <source>Block start &apos;{&apos; missing!</source>
-        <translation type="unfinished"></translation>
+        <translation>Brak początku bloku „{”!</translation>
     </message>
     <message>
         <source>Block start &apos;{&apos; missing for climatelist!</source>
-        <translation type="unfinished"></translation>
+        <translation>Brak początku bloku „{” listy klimatów!</translation>
     </message>
     <message>
         <source>Block start &apos;{&apos; missing for wall data!</source>
-        <translation type="unfinished"></translation>
+        <translation>Brak początku bloku „{” danych przegrody!</translation>
     </message>
     <message>
         <source>Block start &apos;{&apos; missing for remarks!</source>
-        <translation type="unfinished"></translation>
+        <translation>Brak początku bloku „{” uwag!</translation>
     </message>
     <message>
         <source>Unexpected end of file in remarks!</source>
-        <translation type="unfinished"></translation>
+        <translation>Nieoczekiwany koniec pliku w uwagach!</translation>
     </message>
     <message>
         <source>Invalid keyword &apos;%1&apos; in project file!</source>
-        <translation type="unfinished"></translation>
+        <translation>Nieprawidłowe słowo kluczowe „%1” w pliku projektu!</translation>
     </message>
     <message>
         <source>Block end &apos;}&apos; missing!</source>
-        <translation type="unfinished"></translation>
+        <translation>Brak końca bloku „}”!</translation>
     </message>
     <message>
         <source>Error reading parameter &apos;%1&apos;!</source>
-        <translation type="unfinished"></translation>
+        <translation>Błąd odczytu parametru „%1”!</translation>
     </message>
 </context>
 <context>
     <name>DryingReserveSettings</name>
     <message>
         <source>Drying potential according DIN 68800-2</source>
-        <translation type="unfinished"></translation>
+        <translation>Potencjał wysychania według DIN 68800-2</translation>
     </message>
     <message>
         <source>No drying reserve</source>
