@@ -1111,1020 +1111,1026 @@ Warstwa %1</translation>
     </message>
     <message>
         <source>No drying reserve</source>
-        <translation type="unfinished"></translation>
+        <translation>Bez rezerwy schnięcia</translation>
     </message>
     <message>
         <source>Drying reserve for ceilings and walls</source>
-        <translation type="unfinished"></translation>
+        <translation>Rezerwa schnięcia dla stropów i ścian</translation>
     </message>
     <message>
         <source>&lt;html&gt;(100g/m&lt;sup&gt;2&lt;/sup&gt;a)&lt;/html&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;html&gt;(100 g/m&lt;sup&gt;2&lt;/sup&gt;a)&lt;/html&gt;</translation>
     </message>
     <message>
         <source>Drying reserve for roofs</source>
-        <translation type="unfinished"></translation>
+        <translation>Rezerwa schnięcia dla dachów</translation>
     </message>
     <message>
         <source>&lt;html&gt;(250g/m&lt;sup&gt;2&lt;/sup&gt;a)&lt;/html&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;html&gt;(250 g/m&lt;sup&gt;2&lt;/sup&gt;a)&lt;/html&gt;</translation>
     </message>
     <message>
         <source>Custom drying reserve</source>
-        <translation type="unfinished"></translation>
+        <translation>Rezerwa schnięcia użytkownika</translation>
     </message>
     <message>
         <source>The drying reserve cannot be &lt; 0.</source>
-        <translation type="unfinished"></translation>
+        <translation>Rezerwa schnięcia nie może być &lt; 0.</translation>
     </message>
     <message>
         <source>Update</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktualizuj</translation>
     </message>
     <message>
         <source>&lt;html&gt;g/m&lt;sup&gt;2&lt;/sup&gt;a&lt;/html&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;html&gt;g/m&lt;sup&gt;2&lt;/sup&gt;a&lt;/html&gt;</translation>
     </message>
     <message>
         <source>In case of no condensation a drying reserve cannot by applied.</source>
-        <translation type="unfinished"></translation>
+        <translation>Jeżeli nie występuje kondensacja, nie można zastosować rezerwy schnięcia.</translation>
     </message>
 </context>
 <context>
     <name>FooterFrame</name>
     <message>
         <source>Page %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Strona %1 z %2</translation>
     </message>
 </context>
 <context>
     <name>GlaserFrame</name>
     <message>
         <source>Results according DIN 4108-3 (Glaser Scheme)</source>
-        <translation type="unfinished"></translation>
+        <translation>Wyniki według DIN 4108-3 (metoda Glasera)</translation>
     </message>
     <message>
         <source>Period</source>
-        <translation type="unfinished"></translation>
+        <translation>Okres</translation>
     </message>
     <message>
         <source>days</source>
-        <translation type="unfinished"></translation>
+        <translation>dni</translation>
     </message>
     <message>
         <source>Interior climate (left)</source>
-        <translation type="unfinished"></translation>
+        <translation>Klimat wewnętrzny (po lewej)</translation>
     </message>
     <message>
         <source>Outdoor climate (right)</source>
-        <translation type="unfinished"></translation>
+        <translation>Klimat zewnętrzny (po prawej)</translation>
     </message>
     <message>
         <source>Condensation Period (Winter)</source>
-        <translation type="unfinished"></translation>
+        <translation>Okres kondensacji (zima)</translation>
     </message>
     <message>
         <source>Drying Period (Summer)</source>
-        <translation type="unfinished"></translation>
+        <translation>Okres wysychania (lato)</translation>
     </message>
     <message>
         <source>Results</source>
-        <translation type="unfinished"></translation>
+        <translation>Wyniki</translation>
     </message>
     <message>
         <source>Condensation zone</source>
-        <translation type="unfinished"></translation>
+        <translation>Strefa kondensacji</translation>
     </message>
     <message>
         <source>Condensation mass (according to Glaser)</source>
-        <translation type="unfinished"></translation>
+        <translation>Masa kondensatu (według Glasera)</translation>
     </message>
     <message>
         <source>Potential drying mass</source>
-        <translation type="unfinished"></translation>
+        <translation>Możliwa masa odparowania</translation>
     </message>
     <message>
         <source>Duration of drying (according to Glaser)</source>
-        <translation type="unfinished"></translation>
+        <translation>Czas wysychania (według Glasera)</translation>
     </message>
 </context>
 <context>
     <name>Globals</name>
     <message>
         <source>Help file error</source>
-        <translation type="unfinished"></translation>
+        <translation>Błąd pliku pomocy</translation>
     </message>
     <message>
         <source>The help file cannot be found on location:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie znaleziono pliku pomocy w lokalizacji:
+%1</translation>
     </message>
 </context>
 <context>
     <name>HatchedItemDelegate</name>
     <message>
         <source>warm</source>
-        <translation type="unfinished"></translation>
+        <translation>ciepła</translation>
     </message>
     <message>
         <source>cold</source>
-        <translation type="unfinished"></translation>
+        <translation>zimna</translation>
     </message>
 </context>
 <context>
     <name>InputData</name>
     <message>
         <source>inside, winter</source>
-        <translation type="unfinished"></translation>
+        <translation>wewnątrz, zima</translation>
     </message>
     <message>
         <source>inside, summer</source>
-        <translation type="unfinished"></translation>
+        <translation>wewnątrz, lato</translation>
     </message>
     <message>
         <source>outside, winter</source>
-        <translation type="unfinished"></translation>
+        <translation>na zewnątrz, zima</translation>
     </message>
     <message>
         <source>outside, summer</source>
-        <translation type="unfinished"></translation>
+        <translation>na zewnątrz, lato</translation>
     </message>
     <message>
         <source>Layer #%1</source>
-        <translation type="unfinished"></translation>
+        <translation>Warstwa nr %1</translation>
     </message>
     <message>
         <source>Layer #%1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Warstwa nr %1 (%2)</translation>
     </message>
     <message>
         <source>%1: width %2 m, must be greater than 0.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: grubość %2 m, musi być większa od 0.</translation>
     </message>
     <message>
         <source>%1: the material has no name.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: materiał nie ma nazwy.</translation>
     </message>
     <message>
         <source>%1: bulk density %2 kg/m³, must be greater than 0.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: gęstość objętościowa %2 kg/m³, musi być większa od 0.</translation>
     </message>
     <message>
         <source>%1: thermal conductivity %2 W/(m·K), must be greater than 0.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: przewodność cieplna %2 W/(m·K), musi być większa od 0.</translation>
     </message>
     <message>
         <source>%1: vapour diffusion resistance factor %2, must be greater than 0.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: współczynnik oporu dyfuzyjnego %2, musi być większy od 0.</translation>
     </message>
     <message>
         <source>%1: moisture content at 80 %RH %2 m³/m³, must be greater than 0.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: zawartość wilgoci przy 80% wilg. wzgl. %2 m³/m³, musi być większa od 0.</translation>
     </message>
     <message>
         <source>%1: moisture content at 80 %RH %2 m³/m³, must be below the saturation moisture content %3 m³/m³.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: zawartość wilgoci przy 80% wilg. wzgl. %2 m³/m³, musi być mniejsza od zawartości wilgoci w stanie nasycenia %3 m³/m³.</translation>
     </message>
     <message>
         <source>%1: saturation moisture content %2 m³/m³, must not exceed 1.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: zawartość wilgoci w stanie nasycenia %2 m³/m³, nie może przekraczać 1.</translation>
     </message>
     <message>
         <source>%1: water absorption coefficient %2 kg/(m²·s^0.5), must not be negative.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: współczynnik absorpcji wody %2 kg/(m²·s^0.5), nie może być ujemny.</translation>
     </message>
     <message>
         <source>%1: material category %2 is unknown.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: kategoria materiału %2 jest nieznana.</translation>
     </message>
     <message>
         <source>%1: the material is not valid.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: materiał jest nieprawidłowy.</translation>
     </message>
     <message>
         <source>Climate %1: temperature %2 °C, must lie between -40 and 80 °C.</source>
-        <translation type="unfinished"></translation>
+        <translation>Klimat %1: temperatura %2 °C, musi mieścić się w zakresie od -40 do 80 °C.</translation>
     </message>
     <message>
         <source>Climate %1: relative humidity %2 %, must lie between 0 and 100 %.</source>
-        <translation type="unfinished"></translation>
+        <translation>Klimat %1: wilgotność względna %2 %, musi mieścić się w zakresie od 0 do 100 %.</translation>
     </message>
     <message>
         <source>Climate inside: surface resistance %1 m²K/W, must be greater than 0.</source>
-        <translation type="unfinished"></translation>
+        <translation>Klimat wewnętrzny: opór przejmowania ciepła %1 m²K/W, musi być większy od 0.</translation>
     </message>
     <message>
         <source>Climate outside: surface resistance %1 m²K/W, must be greater than 0.</source>
-        <translation type="unfinished"></translation>
+        <translation>Klimat zewnętrzny: opór przejmowania ciepła %1 m²K/W, musi być większy od 0.</translation>
     </message>
     <message>
         <source>Climate: condensation period of %1 days, must be longer than 0 days.</source>
-        <translation type="unfinished"></translation>
+        <translation>Klimat: okres kondensacji %1 dni, musi być dłuższy niż 0 dni.</translation>
     </message>
     <message>
         <source>Climate: evaporation period of %1 days, must be longer than 0 days.</source>
-        <translation type="unfinished"></translation>
+        <translation>Klimat: okres odparowania %1 dni, musi być dłuższy niż 0 dni.</translation>
     </message>
 </context>
 <context>
     <name>LegacyFormat</name>
     <message>
         <source>[InputData::readClimateOld]  Four climate conditions are required!</source>
-        <translation type="unfinished"></translation>
+        <translation>[InputData::readClimateOld]  Wymagane są cztery warunki klimatyczne!</translation>
     </message>
     <message>
         <source>[InputData::readClimateOld]  Invalid keyword &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>[InputData::readClimateOld]  Nieprawidłowe słowo kluczowe „%1”</translation>
     </message>
     <message>
         <source>[InputData::readClimateOld]  Block start &apos;{&apos; missing!</source>
-        <translation type="unfinished"></translation>
+        <translation>[InputData::readClimateOld]  Brak początku bloku „{”!</translation>
     </message>
     <message>
         <source>[InputData::readClimateOld]  Error reading parameter &apos;Temperatur&apos;!</source>
-        <translation type="unfinished"></translation>
+        <translation>[InputData::readClimateOld]  Błąd odczytu parametru „Temperatur”!</translation>
     </message>
     <message>
         <source>[InputData::readClimateOld]  Error reading parameter &apos;RelHum&apos;!</source>
-        <translation type="unfinished"></translation>
+        <translation>[InputData::readClimateOld]  Błąd odczytu parametru „RelHum”!</translation>
     </message>
     <message>
         <source>[InputData::readClimateOld]  Illegal keyword &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>[InputData::readClimateOld]  Niedozwolone słowo kluczowe „%1”</translation>
     </message>
     <message>
         <source>[InputData::readClimateOld]  Error reading climate condition!
 </source>
-        <translation type="unfinished"></translation>
+        <translation>[InputData::readClimateOld]  Błąd odczytu warunków klimatycznych!
+</translation>
     </message>
     <message>
         <source>[InputData::readClimateOld]  Block end &apos;}&apos; missing!</source>
-        <translation type="unfinished"></translation>
+        <translation>[InputData::readClimateOld]  Brak końca bloku „}”!</translation>
     </message>
     <message>
         <source>[InputData::readConstructionOld]  Block start &apos;{&apos; missing!</source>
-        <translation type="unfinished"></translation>
+        <translation>[InputData::readConstructionOld]  Brak początku bloku „{”!</translation>
     </message>
     <message>
         <source>[InputData::readConstructionOld]  Block end &apos;}&apos; missing!</source>
-        <translation type="unfinished"></translation>
+        <translation>[InputData::readConstructionOld]  Brak końca bloku „}”!</translation>
     </message>
     <message>
         <source>[MaterialLayer::readOld]  Error reading parameter &apos;Width&apos;!</source>
-        <translation type="unfinished"></translation>
+        <translation>[MaterialLayer::readOld]  Błąd odczytu parametru „Width”!</translation>
     </message>
     <message>
         <source>[MaterialLayer::readOld]  Error reading parameter &apos;Colour&apos;!</source>
-        <translation type="unfinished"></translation>
+        <translation>[MaterialLayer::readOld]  Błąd odczytu parametru „Colour”!</translation>
     </message>
     <message>
         <source>[MaterialLayer::readOld]  Block start &apos;{&apos; of material definition missing!</source>
-        <translation type="unfinished"></translation>
+        <translation>[MaterialLayer::readOld]  Brak początku bloku „{” definicji materiału!</translation>
     </message>
     <message>
         <source>[MaterialLayer::readOld]  Invalid keyword!</source>
-        <translation type="unfinished"></translation>
+        <translation>[MaterialLayer::readOld]  Nieprawidłowe słowo kluczowe!</translation>
     </message>
     <message>
         <source>[MaterialLayer::readOld]  Block end &apos;}&apos; missing!</source>
-        <translation type="unfinished"></translation>
+        <translation>[MaterialLayer::readOld]  Brak końca bloku „}”!</translation>
     </message>
     <message>
         <source>[MaterialLayer::readOld]  Error reading layer data!
 </source>
-        <translation type="unfinished"></translation>
+        <translation>[MaterialLayer::readOld]  Błąd odczytu danych warstwy!
+</translation>
     </message>
     <message>
         <source>[Material::readOld]  Error reading material name!</source>
-        <translation type="unfinished"></translation>
+        <translation>[Material::readOld]  Błąd odczytu nazwy materiału!</translation>
     </message>
     <message>
         <source>[Material::readOld]  Error reading parameter &apos;rho&apos;!</source>
-        <translation type="unfinished"></translation>
+        <translation>[Material::readOld]  Błąd odczytu parametru „rho”!</translation>
     </message>
     <message>
         <source>[Material::readOld]  Error reading parameter &apos;Lambda&apos;!</source>
-        <translation type="unfinished"></translation>
+        <translation>[Material::readOld]  Błąd odczytu parametru „Lambda”!</translation>
     </message>
     <message>
         <source>[Material::readOld]  Error reading parameter &apos;Mew&apos;!</source>
-        <translation type="unfinished"></translation>
+        <translation>[Material::readOld]  Błąd odczytu parametru „Mew”!</translation>
     </message>
     <message>
         <source>[Material::readOld]  Error reading parameter &apos;W_hyg&apos;!</source>
-        <translation type="unfinished"></translation>
+        <translation>[Material::readOld]  Błąd odczytu parametru „W_hyg”!</translation>
     </message>
     <message>
         <source>[Material::readOld]  Error reading parameter &apos;W_h80&apos;!</source>
-        <translation type="unfinished"></translation>
+        <translation>[Material::readOld]  Błąd odczytu parametru „W_h80”!</translation>
     </message>
     <message>
         <source>[Material::readOld]  Error reading parameter &apos;W_sat&apos;!</source>
-        <translation type="unfinished"></translation>
+        <translation>[Material::readOld]  Błąd odczytu parametru „W_sat”!</translation>
     </message>
     <message>
         <source>[Material::readOld]  Error reading parameter &apos;A_w&apos;!</source>
-        <translation type="unfinished"></translation>
+        <translation>[Material::readOld]  Błąd odczytu parametru „A_w”!</translation>
     </message>
     <message>
         <source>[Material::readOld]  Invalid keyword &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>[Material::readOld]  Nieprawidłowe słowo kluczowe „%1”</translation>
     </message>
     <message>
         <source>[Material::readOld]  Block end &apos;}&apos; missing!</source>
-        <translation type="unfinished"></translation>
+        <translation>[Material::readOld]  Brak końca bloku „}”!</translation>
     </message>
     <message>
         <source>[Material::readOld]  Error reading material data!
 </source>
-        <translation type="unfinished"></translation>
+        <translation>[Material::readOld]  Błąd odczytu danych materiału!
+</translation>
     </message>
 </context>
 <context>
     <name>M2_ResultsWidget</name>
     <message>
         <source>Unknown result!</source>
-        <translation type="unfinished"></translation>
+        <translation>Nieznany wynik!</translation>
     </message>
     <message>
         <source>Invalid input!</source>
-        <translation type="unfinished"></translation>
+        <translation>Nieprawidłowe dane wejściowe!</translation>
     </message>
     <message>
         <source>Construction thickness</source>
-        <translation type="unfinished"></translation>
+        <translation>Grubość przegrody</translation>
     </message>
     <message>
         <source>Thermal transfer resistance of the construction (dry)</source>
-        <translation type="unfinished"></translation>
+        <translation>Opór cieplny przegrody (w stanie suchym)</translation>
     </message>
     <message>
         <source>Thermal transmission coefficient of the construction</source>
-        <translation type="unfinished"></translation>
+        <translation>Współczynnik przenikania ciepła przegrody</translation>
     </message>
     <message>
         <source>U-value (ISO 6946)</source>
-        <translation type="unfinished"></translation>
+        <translation>Współczynnik U (ISO 6946)</translation>
     </message>
     <message>
         <source>U-value (moisture dependend)</source>
-        <translation type="unfinished"></translation>
+        <translation>Współczynnik U (zależny od wilgotności)</translation>
     </message>
     <message>
         <source>Condensation mass after condensation period</source>
-        <translation type="unfinished"></translation>
+        <translation>Masa kondensatu po okresie kondensacji</translation>
     </message>
     <message>
         <source>Drying time</source>
-        <translation type="unfinished"></translation>
+        <translation>Czas wysychania</translation>
     </message>
 </context>
 <context>
     <name>M2_UndoAddConstructionLeft</name>
     <message>
         <source>Add construction left to no. %L1</source>
-        <translation type="unfinished"></translation>
+        <translation>Dodaj przegrodę na lewo od nr %L1</translation>
     </message>
 </context>
 <context>
     <name>M2_UndoAddConstructionRight</name>
     <message>
         <source>Add construction right to no. %L1</source>
-        <translation type="unfinished"></translation>
+        <translation>Dodaj przegrodę na prawo od nr %L1</translation>
     </message>
 </context>
 <context>
     <name>M2_UndoAddLayerLeft</name>
     <message>
         <source>Add layer left to no. %L1</source>
-        <translation type="unfinished"></translation>
+        <translation>Dodaj warstwę na lewo od nr %L1</translation>
     </message>
 </context>
 <context>
     <name>M2_UndoAddLayerRight</name>
     <message>
         <source>Add layer right to no. %L1</source>
-        <translation type="unfinished"></translation>
+        <translation>Dodaj warstwę na prawo od nr %L1</translation>
     </message>
 </context>
 <context>
     <name>M2_UndoAssessmentType</name>
     <message>
         <source>Undo change of condensation time.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cofnij zmianę okresu kondensacji.</translation>
     </message>
     <message>
         <source>Undo change of evaporation time</source>
-        <translation type="unfinished"></translation>
+        <translation>Cofnij zmianę okresu odparowania</translation>
     </message>
     <message>
         <source>Undo change of assessment type.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cofnij zmianę rodzaju oceny.</translation>
     </message>
 </context>
 <context>
     <name>M2_UndoChangeMaterial</name>
     <message>
         <source>Change material on layer no. %L1</source>
-        <translation type="unfinished"></translation>
+        <translation>Zmień materiał warstwy nr %L1</translation>
     </message>
 </context>
 <context>
     <name>M2_UndoChangeProjectInfo</name>
     <message>
         <source>Undo change of project informations.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cofnij zmianę informacji o projekcie.</translation>
     </message>
 </context>
 <context>
     <name>M2_UndoClimate</name>
     <message>
         <source>warm side</source>
-        <translation type="unfinished"></translation>
+        <translation>strona ciepła</translation>
     </message>
     <message>
         <source>cold side</source>
-        <translation type="unfinished"></translation>
+        <translation>strona zimna</translation>
     </message>
     <message>
         <source>Undo change of temperature (condensation) at %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Cofnij zmianę temperatury (kondensacja) – %1</translation>
     </message>
     <message>
         <source>Undo change of relative humidity (condensation) at %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Cofnij zmianę wilgotności względnej (kondensacja) – %1</translation>
     </message>
     <message>
         <source>Undo change of surface resistance at %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Cofnij zmianę oporu przejmowania ciepła – %1</translation>
     </message>
 </context>
 <context>
     <name>M2_UndoClimateAll</name>
     <message>
         <source>Undo change climate data set at %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Cofnij zmianę zestawu danych klimatycznych – %1</translation>
     </message>
 </context>
 <context>
     <name>M2_UndoHeatFlowDirection</name>
     <message>
         <source>Change heat flow direction to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Zmień kierunek przepływu ciepła na %1</translation>
     </message>
 </context>
 <context>
     <name>M2_UndoLayerColor</name>
     <message>
         <source>Undo change of color at layer No. %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Cofnij zmianę koloru warstwy nr %1</translation>
     </message>
 </context>
 <context>
     <name>M2_UndoMaterialName</name>
     <message>
         <source>Undo change of material name at layer No. %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Cofnij zmianę nazwy materiału warstwy nr %1</translation>
     </message>
 </context>
 <context>
     <name>M2_UndoMaterialParameters</name>
     <message>
         <source>Undo %L1-value change at layer No. %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Cofnij zmianę wartości %L1 warstwy nr %2</translation>
     </message>
     <message>
         <source>Undo w_80 change at layer No. %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Cofnij zmianę w_80 warstwy nr %1</translation>
     </message>
     <message>
         <source>Undo w_sat change at layer No. %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Cofnij zmianę w_sat warstwy nr %1</translation>
     </message>
     <message>
         <source>Undo lambda change at layer No. %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Cofnij zmianę lambda warstwy nr %1</translation>
     </message>
     <message>
         <source>Undo Aw change at layer No. %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Cofnij zmianę Aw warstwy nr %1</translation>
     </message>
     <message>
         <source>Undo layer width change at layer No. %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Cofnij zmianę grubości warstwy nr %1</translation>
     </message>
 </context>
 <context>
     <name>M2_UndoMoveLayerLeft</name>
     <message>
         <source>Move layer no. %L1 to left</source>
-        <translation type="unfinished"></translation>
+        <translation>Przesuń warstwę nr %L1 w lewo</translation>
     </message>
 </context>
 <context>
     <name>M2_UndoMoveLayerRight</name>
     <message>
         <source>Move layer no. %L1 to right</source>
-        <translation type="unfinished"></translation>
+        <translation>Przesuń warstwę nr %L1 w prawo</translation>
     </message>
 </context>
 <context>
     <name>M2_UndoRemoveLayer</name>
     <message>
         <source>Remove layer no. %L1</source>
-        <translation type="unfinished"></translation>
+        <translation>Usuń warstwę nr %L1</translation>
     </message>
 </context>
 <context>
     <name>MainWindow</name>
     <message>
         <source>Mirelo 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Mirelo 2</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Plik</translation>
     </message>
     <message>
         <source>Application Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Język programu</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Edycja</translation>
     </message>
     <message>
         <source>Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>Kopiuj</translation>
     </message>
     <message>
         <source>Export</source>
-        <translation type="unfinished"></translation>
+        <translation>Eksportuj</translation>
     </message>
     <message>
         <source>&amp;View</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Widok</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Pomo&amp;c</translation>
     </message>
     <message>
         <source>Main toolbar</source>
-        <translation type="unfinished"></translation>
+        <translation>Główny pasek narzędzi</translation>
     </message>
     <message>
         <source>Diagram toolbar</source>
-        <translation type="unfinished"></translation>
+        <translation>Pasek narzędzi wykresu</translation>
     </message>
     <message>
         <source>toolBar</source>
-        <translation type="unfinished"></translation>
+        <translation>Pasek narzędzi</translation>
     </message>
     <message>
         <source>New project...</source>
-        <translation type="unfinished"></translation>
+        <translation>Nowy projekt…</translation>
     </message>
     <message>
         <source>Creates a new project.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tworzy nowy projekt.</translation>
     </message>
     <message>
         <source>Open project...</source>
-        <translation type="unfinished"></translation>
+        <translation>Otwórz projekt…</translation>
     </message>
     <message>
         <source>Opens a project.</source>
-        <translation type="unfinished"></translation>
+        <translation>Otwiera projekt.</translation>
     </message>
     <message>
         <source>Ctrl+O</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+O</translation>
     </message>
     <message>
         <source>Save project</source>
-        <translation type="unfinished"></translation>
+        <translation>Zapisz projekt</translation>
     </message>
     <message>
         <source>Saves the current project.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zapisuje bieżący projekt.</translation>
     </message>
     <message>
         <source>Ctrl+S</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+S</translation>
     </message>
     <message>
         <source>Save project as...</source>
-        <translation type="unfinished"></translation>
+        <translation>Zapisz projekt jako…</translation>
     </message>
     <message>
         <source>Saves the current project under a new name.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zapisuje bieżący projekt pod nową nazwą.</translation>
     </message>
     <message>
         <source>Quit</source>
-        <translation type="unfinished"></translation>
+        <translation>Zakończ</translation>
     </message>
     <message>
         <source>Closes the program.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zamyka program.</translation>
     </message>
     <message>
         <source>Print...</source>
-        <translation type="unfinished"></translation>
+        <translation>Drukuj…</translation>
     </message>
     <message>
         <source>Prints the report.</source>
-        <translation type="unfinished"></translation>
+        <translation>Drukuje raport.</translation>
     </message>
     <message>
         <source>Help...</source>
-        <translation type="unfinished"></translation>
+        <translation>Pomoc…</translation>
     </message>
     <message>
         <source>Opens the program help.</source>
-        <translation type="unfinished"></translation>
+        <translation>Otwiera pomoc programu.</translation>
     </message>
     <message>
         <source>F1</source>
-        <translation type="unfinished"></translation>
+        <translation>F1</translation>
     </message>
     <message>
         <source>About Mirelo 2 ...</source>
-        <translation type="unfinished"></translation>
+        <translation>O programie Mirelo 2…</translation>
     </message>
     <message>
         <source>Opens the About dialog.</source>
-        <translation type="unfinished"></translation>
+        <translation>Otwiera okno z informacjami o programie.</translation>
     </message>
     <message>
         <source>About Qt...</source>
-        <translation type="unfinished"></translation>
+        <translation>O Qt…</translation>
     </message>
     <message>
         <source>Opens the Qt About dialog.</source>
-        <translation type="unfinished"></translation>
+        <translation>Otwiera okno z informacjami o Qt.</translation>
     </message>
     <message>
         <source>Preferences...</source>
-        <translation type="unfinished"></translation>
+        <translation>Ustawienia…</translation>
     </message>
     <message>
         <source>Opens the configuration dialog.</source>
-        <translation type="unfinished"></translation>
+        <translation>Otwiera okno ustawień.</translation>
     </message>
     <message>
         <source>Recent projects</source>
-        <translation type="unfinished"></translation>
+        <translation>Ostatnie projekty</translation>
     </message>
     <message>
         <source>Shows list of recently used projects.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wyświetla listę ostatnio używanych projektów.</translation>
     </message>
     <message>
         <source>Show moisture content profile</source>
-        <translation type="unfinished"></translation>
+        <translation>Pokaż rozkład zawartości wilgoci</translation>
     </message>
     <message>
         <source>Show moisture content</source>
-        <translation type="unfinished"></translation>
+        <translation>Pokaż zawartość wilgoci</translation>
     </message>
     <message>
         <source>Toggles display of vapor pressure profile or moisture content profile</source>
-        <translation type="unfinished"></translation>
+        <translation>Przełącza wyświetlanie rozkładu ciśnienia pary wodnej lub rozkładu zawartości wilgoci</translation>
     </message>
     <message>
         <source>Use hatching</source>
-        <translation type="unfinished"></translation>
+        <translation>Użyj kreskowania</translation>
     </message>
     <message>
         <source>Toggles display of hatched material layers.</source>
-        <translation type="unfinished"></translation>
+        <translation>Przełącza wyświetlanie kreskowania warstw materiałów.</translation>
     </message>
     <message>
         <source>Qt User Interface Configuration...</source>
-        <translation type="unfinished"></translation>
+        <translation>Konfiguracja interfejsu użytkownika Qt…</translation>
     </message>
     <message>
         <source>Opens the Qt User Interface Configuration tool</source>
-        <translation type="unfinished"></translation>
+        <translation>Otwiera narzędzie konfiguracji interfejsu użytkownika Qt</translation>
     </message>
     <message>
         <source>Select Material...</source>
-        <translation type="unfinished"></translation>
+        <translation>Wybierz materiał…</translation>
     </message>
     <message>
         <source>= Mat</source>
-        <translation type="unfinished"></translation>
+        <translation>= Mat</translation>
     </message>
     <message>
         <source>Opens the material database dialog to select a material for this layer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Otwiera okno bazy materiałów, aby wybrać materiał dla tej warstwy.</translation>
     </message>
     <message>
         <source>Edit Material Database...</source>
-        <translation type="unfinished"></translation>
+        <translation>Edytuj bazę materiałów…</translation>
     </message>
     <message>
         <source>Open the Database Dialog for viewing and editing material or construction data</source>
-        <translation type="unfinished"></translation>
+        <translation>Otwiera okno bazy danych do przeglądania i edycji danych materiałów lub przegród</translation>
     </message>
     <message>
         <source>Add layer to the left</source>
-        <translation type="unfinished"></translation>
+        <translation>Dodaj warstwę po lewej</translation>
     </message>
     <message>
         <source>+ Left</source>
-        <translation type="unfinished"></translation>
+        <translation>+ Lewo</translation>
     </message>
     <message>
         <source>Adds a new layer or construction to the left of the currently selected layer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dodaje nową warstwę lub przegrodę na lewo od zaznaczonej warstwy.</translation>
     </message>
     <message>
         <source>Add layer to the right</source>
-        <translation type="unfinished"></translation>
+        <translation>Dodaj warstwę po prawej</translation>
     </message>
     <message>
         <source>+ Right</source>
-        <translation type="unfinished"></translation>
+        <translation>+ Prawo</translation>
     </message>
     <message>
         <source>Adds a new layer or construction to the right of the currently selected layer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dodaje nową warstwę lub przegrodę na prawo od zaznaczonej warstwy.</translation>
     </message>
     <message>
         <source>Remove current layer</source>
-        <translation type="unfinished"></translation>
+        <translation>Usuń bieżącą warstwę</translation>
     </message>
     <message>
         <source>- Layer</source>
-        <translation type="unfinished"></translation>
+        <translation>- Warstwa</translation>
     </message>
     <message>
         <source>Removes the currently selected layer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Usuwa zaznaczoną warstwę.</translation>
     </message>
     <message>
         <source>Move left</source>
-        <translation type="unfinished"></translation>
+        <translation>Przesuń w lewo</translation>
     </message>
     <message>
         <source>&lt;&lt;&lt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;&lt;&lt;</translation>
     </message>
     <message>
         <source>Moves current layer to the left.</source>
-        <translation type="unfinished"></translation>
+        <translation>Przesuwa bieżącą warstwę w lewo.</translation>
     </message>
     <message>
         <source>Move Right</source>
-        <translation type="unfinished"></translation>
+        <translation>Przesuń w prawo</translation>
     </message>
     <message>
         <source>&gt;&gt;&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&gt;&gt;&gt;</translation>
     </message>
     <message>
         <source>Moves current layer to the right.</source>
-        <translation type="unfinished"></translation>
+        <translation>Przesuwa bieżącą warstwę w prawo.</translation>
     </message>
     <message>
         <source>Report setup / Print preview ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Ustawienia raportu / Podgląd wydruku…</translation>
     </message>
     <message>
         <source>Opens the print preview and setup dialog.</source>
-        <translation type="unfinished"></translation>
+        <translation>Otwiera podgląd wydruku i ustawienia raportu.</translation>
     </message>
     <message>
         <source>Edit project information...</source>
-        <translation type="unfinished"></translation>
+        <translation>Edytuj informacje o projekcie…</translation>
     </message>
     <message>
         <source>Sketch</source>
-        <translation type="unfinished"></translation>
+        <translation>Szkic</translation>
     </message>
     <message>
         <source>Copy sketch image</source>
-        <translation type="unfinished"></translation>
+        <translation>Kopiuj obraz szkicu</translation>
     </message>
     <message>
         <source>Chart</source>
-        <translation type="unfinished"></translation>
+        <translation>Wykres</translation>
     </message>
     <message>
         <source>Copy chart image</source>
-        <translation type="unfinished"></translation>
+        <translation>Kopiuj obraz wykresu</translation>
     </message>
     <message>
         <source>Export sketch image to file</source>
-        <translation type="unfinished"></translation>
+        <translation>Eksportuj obraz szkicu do pliku</translation>
     </message>
     <message>
         <source>Export chart image to file</source>
-        <translation type="unfinished"></translation>
+        <translation>Eksportuj obraz wykresu do pliku</translation>
     </message>
     <message>
         <source>Add to Construction Database...</source>
-        <translation type="unfinished"></translation>
+        <translation>Dodaj do bazy przegród…</translation>
     </message>
     <message>
         <source>Adds the current construction to the construction database.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dodaje bieżącą przegrodę do bazy przegród.</translation>
     </message>
     <message>
         <source>Heat flow up</source>
-        <translation type="unfinished"></translation>
+        <translation>Strumień ciepła w górę</translation>
     </message>
     <message>
         <source>Horizontal construction with heat flow upwards.</source>
-        <translation type="unfinished"></translation>
+        <translation>Przegroda pozioma ze strumieniem ciepła skierowanym w górę.</translation>
     </message>
     <message>
         <source>horizontal heat flow</source>
-        <translation type="unfinished"></translation>
+        <translation>poziomy strumień ciepła</translation>
     </message>
     <message>
         <source>Vertical construction with horizontal heat flow.</source>
-        <translation type="unfinished"></translation>
+        <translation>Przegroda pionowa z poziomym strumieniem ciepła.</translation>
     </message>
     <message>
         <source>Heat flow down</source>
-        <translation type="unfinished"></translation>
+        <translation>Strumień ciepła w dół</translation>
     </message>
     <message>
         <source>Horizontal construction with heat flow downwards.</source>
-        <translation type="unfinished"></translation>
+        <translation>Przegroda pozioma ze strumieniem ciepła skierowanym w dół.</translation>
     </message>
     <message>
         <source>Help heat flow directions</source>
-        <translation type="unfinished"></translation>
+        <translation>Pomoc: kierunki przepływu ciepła</translation>
     </message>
     <message>
         <source>Add Material to User Database</source>
-        <translation type="unfinished"></translation>
+        <translation>Dodaj materiał do bazy użytkownika</translation>
     </message>
     <message>
         <source>Show Logfile</source>
-        <translation type="unfinished"></translation>
+        <translation>Pokaż plik dziennika</translation>
     </message>
     <message>
         <source>Show the logfile of MIRELO2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wyświetla plik dziennika programu MIRELO2.</translation>
     </message>
     <message>
         <source>About %1 ...</source>
-        <translation type="unfinished"></translation>
+        <translation>O programie %1…</translation>
     </message>
     <message>
         <source>Show/hide main toolbar</source>
-        <translation type="unfinished"></translation>
+        <translation>Pokaż/ukryj główny pasek narzędzi</translation>
     </message>
     <message>
         <source>Shows/hides the main toolbar</source>
-        <translation type="unfinished"></translation>
+        <translation>Pokazuje/ukrywa główny pasek narzędzi</translation>
     </message>
     <message>
         <source>Show/hide diagram toolbar</source>
-        <translation type="unfinished"></translation>
+        <translation>Pokaż/ukryj pasek narzędzi wykresu</translation>
     </message>
     <message>
         <source>Shows/hides the diagram toolbar</source>
-        <translation type="unfinished"></translation>
+        <translation>Pokazuje/ukrywa pasek narzędzi wykresu</translation>
     </message>
     <message>
         <source>Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>Cofnij</translation>
     </message>
     <message>
         <source>Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>Ponów</translation>
     </message>
     <message>
         <source>A software for hygrothermal evaluation of building envelope systems</source>
-        <translation type="unfinished"></translation>
+        <translation>Program do oceny cieplno-wilgotnościowej przegród zewnętrznych budynków</translation>
     </message>
     <message>
         <source>Save project before closing</source>
-        <translation type="unfinished"></translation>
+        <translation>Zapisz projekt przed zamknięciem</translation>
     </message>
     <message>
         <source>Would you like to save the project before closing it?</source>
-        <translation type="unfinished"></translation>
+        <translation>Czy zapisać projekt przed jego zamknięciem?</translation>
     </message>
     <message>
         <source>Project file changed while reading</source>
-        <translation type="unfinished"></translation>
+        <translation>Plik projektu zmienił się podczas odczytu</translation>
     </message>
     <message>
         <source>Error loading project file</source>
-        <translation type="unfinished"></translation>
+        <translation>Błąd wczytywania pliku projektu</translation>
     </message>
     <message>
         <source>%1 Projects (*.%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Projekty %1 (*.%2)</translation>
     </message>
     <message>
         <source>;;%1 Projects (*.%2);;All files (*.*)</source>
-        <translation type="unfinished"></translation>
+        <translation>;;Projekty %1 (*.%2);;Wszystkie pliki (*.*)</translation>
     </message>
     <message>
         <source>Select %1 project file</source>
-        <translation type="unfinished"></translation>
+        <translation>Wybierz plik projektu %1</translation>
     </message>
     <message>
         <source>Error #4: File not found</source>
-        <translation type="unfinished"></translation>
+        <translation>Błąd nr 4: nie znaleziono pliku</translation>
     </message>
     <message>
         <source>The file &apos;%1&apos; cannot be found or does not exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie można znaleźć pliku „%1” lub plik nie istnieje.</translation>
     </message>
     <message>
         <source>Error #5: File not found</source>
-        <translation type="unfinished"></translation>
+        <translation>Błąd nr 5: nie znaleziono pliku</translation>
     </message>
     <message>
         <source>The file &apos;%1&apos; cannot be found or does not exist.
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie można znaleźć pliku „%1” lub plik nie istnieje.
+%2</translation>
     </message>
     <message>
         <source>Remove this file from list?</source>
-        <translation type="unfinished"></translation>
+        <translation>Usunąć ten plik z listy?</translation>
     </message>
     <message>
         <source>Error #3: Saving failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Błąd nr 3: zapis nie powiódł się</translation>
     </message>
     <message>
         <source>Error while saving project file!</source>
-        <translation type="unfinished"></translation>
+        <translation>Błąd podczas zapisywania pliku projektu!</translation>
     </message>
     <message>
         <source>Specify %1 project file</source>
-        <translation type="unfinished"></translation>
+        <translation>Podaj plik projektu %1</translation>
     </message>
     <message>
         <source>%2 project (*.%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Projekt %2 (*.%1)</translation>
     </message>
     <message>
         <source>Jpg image (*.jpg)</source>
-        <translation type="unfinished"></translation>
+        <translation>Obraz JPG (*.jpg)</translation>
     </message>
     <message>
         <source>Svg file (*.svg)</source>
-        <translation type="unfinished"></translation>
+        <translation>Plik SVG (*.svg)</translation>
     </message>
     <message>
         <source>Pdf file (*.pdf)</source>
-        <translation type="unfinished"></translation>
+        <translation>Plik PDF (*.pdf)</translation>
     </message>
     <message>
         <source>Png file (*.png)</source>
-        <translation type="unfinished"></translation>
+        <translation>Plik PNG (*.png)</translation>
     </message>
     <message>
         <source>Export failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Eksport nie powiódł się</translation>
     </message>
     <message>
         <source>The picture could not be written to &apos;%1&apos;:
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie udało się zapisać obrazu do „%1”:
+%2</translation>
     </message>
     <message>
         <source>Could not launch external program</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie można uruchomić programu zewnętrznego</translation>
     </message>
     <message>
         <source>Couldn&apos;t start the &lt;b&gt;qtconfig&lt;/b&gt; application. Make sure it is in your application search path!</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie można uruchomić aplikacji &lt;b&gt;qtconfig&lt;/b&gt;. Upewnij się, że znajduje się ona w ścieżce wyszukiwania programów!</translation>
     </message>
     <message>
         <source>Languange changed</source>
-        <translation type="unfinished"></translation>
+        <translation>Zmieniono język</translation>
     </message>
     <message>
         <source>Please restart the software to activate the new language!</source>
-        <translation type="unfinished"></translation>
+        <translation>Uruchom program ponownie, aby włączyć nowy język!</translation>
     </message>
 </context>
 <context>
     <name>Material</name>
     <message>
         <source>Invalid encoding &apos;%1&apos; of material color of layer %2 (line %3).</source>
-        <translation type="unfinished"></translation>
+        <translation>Nieprawidłowy zapis „%1” koloru materiału warstwy %2 (wiersz %3).</translation>
     </message>
     <message>
         <source>Invalid encoding &apos;%1&apos; of material color (line %2).</source>
-        <translation type="unfinished"></translation>
+        <translation>Nieprawidłowy zapis „%1” koloru materiału (wiersz %2).</translation>
     </message>
     <message>
         <source>Unknown</source>
-        <translation type="unfinished"></translation>
+        <translation>Nieznany</translation>
     </message>
 </context>
 <context>
@@ -2132,72 +2138,72 @@ Warstwa %1</translation>
     <message>
         <source>Coating</source>
         <comment>MaterialCategory</comment>
-        <translation type="unfinished"></translation>
+        <translation>Powłoki</translation>
     </message>
     <message>
         <source>Plaster and mortar</source>
         <comment>MaterialCategory</comment>
-        <translation type="unfinished"></translation>
+        <translation>Tynki i zaprawy</translation>
     </message>
     <message>
         <source>Building brick</source>
         <comment>MaterialCategory</comment>
-        <translation type="unfinished"></translation>
+        <translation>Wyroby ceramiczne murowe</translation>
     </message>
     <message>
         <source>Natural stones</source>
         <comment>MaterialCategory</comment>
-        <translation type="unfinished"></translation>
+        <translation>Kamienie naturalne</translation>
     </message>
     <message>
         <source>Concrete containing building materials</source>
         <comment>MaterialCategory</comment>
-        <translation type="unfinished"></translation>
+        <translation>Materiały budowlane zawierające beton</translation>
     </message>
     <message>
         <source>Insulation materials</source>
         <comment>MaterialCategory</comment>
-        <translation type="unfinished"></translation>
+        <translation>Materiały izolacyjne</translation>
     </message>
     <message>
         <source>Building boards</source>
         <comment>MaterialCategory</comment>
-        <translation type="unfinished"></translation>
+        <translation>Płyty budowlane</translation>
     </message>
     <message>
         <source>Timber</source>
         <comment>MaterialCategory</comment>
-        <translation type="unfinished"></translation>
+        <translation>Drewno</translation>
     </message>
     <message>
         <source>Natural materials</source>
         <comment>MaterialCategory</comment>
-        <translation type="unfinished"></translation>
+        <translation>Materiały naturalne</translation>
     </message>
     <message>
         <source>Soil</source>
         <comment>MaterialCategory</comment>
-        <translation type="unfinished"></translation>
+        <translation>Grunt</translation>
     </message>
     <message>
         <source>Cladding panels and ceramic tiles</source>
         <comment>MaterialCategory</comment>
-        <translation type="unfinished"></translation>
+        <translation>Płyty okładzinowe i płytki ceramiczne</translation>
     </message>
     <message>
         <source>Foils and waterproofing products</source>
         <comment>MaterialCategory</comment>
-        <translation type="unfinished"></translation>
+        <translation>Folie i wyroby hydroizolacyjne</translation>
     </message>
     <message>
         <source>Miscellaneous</source>
         <comment>MaterialCategory</comment>
-        <translation type="unfinished"></translation>
+        <translation>Różne</translation>
     </message>
     <message>
         <source>Unknown</source>
         <comment>MaterialCategory</comment>
-        <translation type="unfinished"></translation>
+        <translation>Nieznana</translation>
     </message>
 </context>
 <context>
