@@ -2210,26 +2210,26 @@ Warstwa %1</translation>
     <name>MaterialConstructionTabWidget</name>
     <message>
         <source>Materials</source>
-        <translation type="unfinished"></translation>
+        <translation>Materiały</translation>
     </message>
     <message>
         <source>Constructions</source>
-        <translation type="unfinished"></translation>
+        <translation>Przegrody</translation>
     </message>
 </context>
 <context>
     <name>MaterialDatabaseDialog</name>
     <message>
         <source>Material/Construction Database</source>
-        <translation type="unfinished"></translation>
+        <translation>Baza materiałów i przegród</translation>
     </message>
     <message>
         <source>Information about material properties</source>
-        <translation type="unfinished"></translation>
+        <translation>Informacje o właściwościach materiałów</translation>
     </message>
     <message>
         <source>Material properties</source>
-        <translation type="unfinished"></translation>
+        <translation>Właściwości materiałów</translation>
     </message>
     <message>
         <source>%1: bulk density in kg/m%2
@@ -2241,618 +2241,635 @@ w_sat: moisture content at free saturation in m%2/m%2
 A_w: water absorption coefficient in kg/(m%5 s%6)
 
 Materials in italics are your own; only these can be edited or removed. Copy a shipped material to change its values.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: gęstość objętościowa w kg/m%2
+%3: przewodność cieplna w W/(m K)
+%4: współczynnik oporu dyfuzyjnego (-)
+sd: równoważna grubość warstwy powietrza w m (folie, membrany, powłoki)
+w_80: zawartość wilgoci przy wilgotności względnej 80% w m%2/m%2
+w_sat: zawartość wilgoci w stanie swobodnego nasycenia w m%2/m%2
+A_w: współczynnik absorpcji wody w kg/(m%5 s%6)
+
+Materiały zapisane kursywą są materiałami własnymi; tylko je można edytować lub usuwać. Aby zmienić wartości materiału dostarczonego z programem, skopiuj go.</translation>
     </message>
 </context>
 <context>
     <name>MaterialDatabaseSelectionWidget</name>
     <message>
         <source>Shows only the materials of one category.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wyświetla tylko materiały jednej kategorii.</translation>
     </message>
     <message>
         <source>Name contains ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Nazwa zawiera…</translation>
     </message>
     <message>
         <source>Producer contains ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Producent zawiera…</translation>
     </message>
     <message>
         <source>Data source contains ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Źródło danych zawiera…</translation>
     </message>
     <message>
         <source>Notes contain ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Uwagi zawierają…</translation>
     </message>
     <message>
         <source>Select a material to see its data source and notes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zaznacz materiał, aby zobaczyć jego źródło danych i uwagi.</translation>
     </message>
     <message>
         <source>Category:</source>
-        <translation type="unfinished"></translation>
+        <translation>Kategoria:</translation>
     </message>
     <message>
         <source>Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nazwa:</translation>
     </message>
     <message>
         <source>Producer:</source>
-        <translation type="unfinished"></translation>
+        <translation>Producent:</translation>
     </message>
     <message>
         <source>Source:</source>
-        <translation type="unfinished"></translation>
+        <translation>Źródło:</translation>
     </message>
     <message>
         <source>Comment:</source>
-        <translation type="unfinished"></translation>
+        <translation>Komentarz:</translation>
     </message>
     <message>
         <source>All categories</source>
-        <translation type="unfinished"></translation>
+        <translation>Wszystkie kategorie</translation>
     </message>
     <message>
         <source>%1 of %2 materials shown</source>
-        <translation type="unfinished"></translation>
+        <translation>Wyświetlono %1 z %2 materiałów</translation>
     </message>
 </context>
 <context>
     <name>MaterialDatabaseWidget</name>
     <message>
         <source>Add material</source>
-        <translation type="unfinished"></translation>
+        <translation>Dodaj materiał</translation>
     </message>
     <message>
         <source>Add a new user defined material</source>
-        <translation type="unfinished"></translation>
+        <translation>Dodaje nowy materiał użytkownika</translation>
     </message>
     <message>
         <source>Remove material</source>
-        <translation type="unfinished"></translation>
+        <translation>Usuń materiał</translation>
     </message>
     <message>
         <source>Removes user defined material</source>
-        <translation type="unfinished"></translation>
+        <translation>Usuwa materiał użytkownika</translation>
     </message>
     <message>
         <source>Edit material</source>
-        <translation type="unfinished"></translation>
+        <translation>Edytuj materiał</translation>
     </message>
     <message>
         <source>Edit user defined material</source>
-        <translation type="unfinished"></translation>
+        <translation>Edytuje materiał użytkownika</translation>
     </message>
     <message>
         <source>Copy material</source>
-        <translation type="unfinished"></translation>
+        <translation>Kopiuj materiał</translation>
     </message>
     <message>
         <source>Copies the selected material into a new user defined material</source>
-        <translation type="unfinished"></translation>
+        <translation>Kopiuje zaznaczony materiał do nowego materiału użytkownika</translation>
     </message>
     <message>
         <source>Import...</source>
-        <translation type="unfinished"></translation>
+        <translation>Importuj…</translation>
     </message>
     <message>
         <source>Import external user database (version 1 and 2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Importuj zewnętrzną bazę użytkownika (wersja 1 i 2)</translation>
     </message>
     <message>
         <source>New material</source>
-        <translation type="unfinished"></translation>
+        <translation>Nowy materiał</translation>
     </message>
     <message>
         <source>%1 (copy)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (kopia)</translation>
     </message>
     <message>
         <source>Do you really want to remove the material &apos;%1&apos; from the user database?</source>
-        <translation type="unfinished"></translation>
+        <translation>Czy na pewno usunąć materiał „%1” z bazy użytkownika?</translation>
     </message>
     <message>
         <source>Select file with user material database.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wybierz plik z bazą materiałów użytkownika.</translation>
     </message>
     <message>
         <source>Database for Mirelo 1.9 (*.txt)</source>
-        <translation type="unfinished"></translation>
+        <translation>Baza danych dla Mirelo 1.9 (*.txt)</translation>
     </message>
     <message>
         <source>Database for Mirelo 2.0 (*.mmat)</source>
-        <translation type="unfinished"></translation>
+        <translation>Baza danych dla Mirelo 2.0 (*.mmat)</translation>
     </message>
     <message>
         <source>Material read error.</source>
-        <translation type="unfinished"></translation>
+        <translation>Błąd odczytu materiału.</translation>
     </message>
     <message>
         <source>No valid material file &apos;%1&apos;
  Extension sould be &apos;txt&apos; or &apos;mmat&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>Nieprawidłowy plik materiałów „%1”
+ Rozszerzenie powinno mieć postać „txt” lub „mmat”</translation>
     </message>
     <message>
         <source>No materials found in file &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie znaleziono materiałów w pliku „%1”</translation>
     </message>
     <message>
         <source>Materials added.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dodano materiały.</translation>
     </message>
     <message>
         <source>%1 materials found in file &apos;%2&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>Liczba materiałów znalezionych w pliku „%2”: %1</translation>
     </message>
 </context>
 <context>
     <name>MaterialEditDialog</name>
     <message>
         <source>Edit material</source>
-        <translation type="unfinished"></translation>
+        <translation>Edytuj materiał</translation>
     </message>
     <message>
         <source>Select Material Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Wybierz kolor materiału</translation>
     </message>
     <message>
         <source>The bulk density must be &gt; 0.</source>
-        <translation type="unfinished"></translation>
+        <translation>Gęstość objętościowa musi wynosić &gt; 0.</translation>
     </message>
     <message>
         <source>The thermal conductivity must be &gt; 0.</source>
-        <translation type="unfinished"></translation>
+        <translation>Przewodność cieplna musi wynosić &gt; 0.</translation>
     </message>
     <message>
         <source>The vapor resistance factor must be &gt; 0.</source>
-        <translation type="unfinished"></translation>
+        <translation>Współczynnik oporu dyfuzyjnego musi wynosić &gt; 0.</translation>
     </message>
     <message>
         <source>The vapor resistance factor must be &gt;= 0.</source>
-        <translation type="unfinished"></translation>
+        <translation>Współczynnik oporu dyfuzyjnego musi wynosić &gt;= 0.</translation>
     </message>
     <message>
         <source>The moisture content at 80% humidity must be &gt; 0 and lower than the saturation moisture content.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zawartość wilgoci przy wilgotności 80% musi być &gt; 0 i mniejsza od zawartości wilgoci w stanie nasycenia.</translation>
     </message>
     <message>
         <source>The moisture content at saturation must be larger than the moisture content at 80% humidity and lower equal than 1.0.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zawartość wilgoci w stanie nasycenia musi być większa od zawartości wilgoci przy wilgotności 80% i mniejsza lub równa 1,0.</translation>
     </message>
     <message>
         <source>The water uptake coefficient must be &gt;= 0.</source>
-        <translation type="unfinished"></translation>
+        <translation>Współczynnik absorpcji wody musi wynosić &gt;= 0.</translation>
     </message>
     <message>
         <source>The sd-value must be &gt;= 0.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wartość sd musi wynosić &gt;= 0.</translation>
     </message>
     <message>
         <source>An sd-value &gt; 0 fixes the layer width to sd / %1 (foils, membranes, coatings); 0 for ordinary materials.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wartość sd &gt; 0 ustala grubość warstwy na sd / %1 (folie, membrany, powłoki); 0 dla zwykłych materiałów.</translation>
     </message>
     <message>
         <source>Air</source>
-        <translation type="unfinished"></translation>
+        <translation>Powietrze</translation>
     </message>
     <message>
         <source>Wood</source>
-        <translation type="unfinished"></translation>
+        <translation>Drewno</translation>
     </message>
     <message>
         <source>Wood based</source>
-        <translation type="unfinished"></translation>
+        <translation>Materiał drewnopochodny</translation>
     </message>
     <message>
         <source>Foil</source>
-        <translation type="unfinished"></translation>
+        <translation>Folia</translation>
     </message>
     <message>
         <source>none</source>
-        <translation type="unfinished"></translation>
+        <translation>brak</translation>
     </message>
     <message>
         <source>Description</source>
-        <translation type="unfinished"></translation>
+        <translation>Opis</translation>
     </message>
     <message>
         <source>Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nazwa:</translation>
     </message>
     <message>
         <source>Category:</source>
-        <translation type="unfinished"></translation>
+        <translation>Kategoria:</translation>
     </message>
     <message>
         <source>Color:</source>
-        <translation type="unfinished"></translation>
+        <translation>Kolor:</translation>
     </message>
     <message>
         <source>Product name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nazwa produktu:</translation>
     </message>
     <message>
         <source>Producer:</source>
-        <translation type="unfinished"></translation>
+        <translation>Producent:</translation>
     </message>
     <message>
         <source>Data source:</source>
-        <translation type="unfinished"></translation>
+        <translation>Źródło danych:</translation>
     </message>
     <message>
         <source>Notes:</source>
-        <translation type="unfinished"></translation>
+        <translation>Uwagi:</translation>
     </message>
     <message>
         <source>Material Properties</source>
-        <translation type="unfinished"></translation>
+        <translation>Właściwości materiału</translation>
     </message>
     <message>
         <source>Bulk density [kg/m%1]:</source>
-        <translation type="unfinished"></translation>
+        <translation>Gęstość objętościowa [kg/m%1]:</translation>
     </message>
     <message>
         <source>Thermal conductivity [W/mK]:</source>
-        <translation type="unfinished"></translation>
+        <translation>Przewodność cieplna [W/mK]:</translation>
     </message>
     <message>
         <source>Vapor diffusion resistance factor [-]:</source>
-        <translation type="unfinished"></translation>
+        <translation>Współczynnik oporu dyfuzyjnego [-]:</translation>
     </message>
     <message>
         <source>Lower value of %1 [-]:</source>
-        <translation type="unfinished"></translation>
+        <translation>Dolna wartość %1 [-]:</translation>
     </message>
     <message>
         <source>Upper value of %1 [-]:</source>
-        <translation type="unfinished"></translation>
+        <translation>Górna wartość %1 [-]:</translation>
     </message>
     <message>
         <source>Moisture content at 80% RH [m%1/m%1]:</source>
-        <translation type="unfinished"></translation>
+        <translation>Zawartość wilgoci przy 80% wilg. wzgl. [m%1/m%1]:</translation>
     </message>
     <message>
         <source>Moisture content at saturation [m%1/m%1]:</source>
-        <translation type="unfinished"></translation>
+        <translation>Zawartość wilgoci w stanie nasycenia [m%1/m%1]:</translation>
     </message>
     <message>
         <source>Water absorption coefficient [kg/m%1s%2]:</source>
-        <translation type="unfinished"></translation>
+        <translation>Współczynnik absorpcji wody [kg/m%1s%2]:</translation>
     </message>
     <message>
         <source>sd-value [m]:</source>
-        <translation type="unfinished"></translation>
+        <translation>Wartość sd [m]:</translation>
     </message>
     <message>
         <source>Flags:</source>
-        <translation type="unfinished"></translation>
+        <translation>Cechy:</translation>
     </message>
     <message>
         <source>Dates</source>
-        <translation type="unfinished"></translation>
+        <translation>Daty</translation>
     </message>
     <message>
         <source>Measuring date:</source>
-        <translation type="unfinished"></translation>
+        <translation>Data pomiaru:</translation>
     </message>
     <message>
         <source>Sampling date:</source>
-        <translation type="unfinished"></translation>
+        <translation>Data pobrania próbki:</translation>
     </message>
     <message>
         <source>Production date:</source>
-        <translation type="unfinished"></translation>
+        <translation>Data produkcji:</translation>
     </message>
     <message>
         <source>The material needs a name.</source>
-        <translation type="unfinished"></translation>
+        <translation>Materiał musi mieć nazwę.</translation>
     </message>
     <message>
         <source>Please choose a category.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wybierz kategorię.</translation>
     </message>
     <message>
         <source>bulk density</source>
-        <translation type="unfinished"></translation>
+        <translation>gęstość objętościową</translation>
     </message>
     <message>
         <source>thermal conductivity</source>
-        <translation type="unfinished"></translation>
+        <translation>przewodność cieplną</translation>
     </message>
     <message>
         <source>vapor diffusion resistance factor</source>
-        <translation type="unfinished"></translation>
+        <translation>współczynnik oporu dyfuzyjnego</translation>
     </message>
     <message>
         <source>lower value of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>dolną wartość %1</translation>
     </message>
     <message>
         <source>upper value of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>górną wartość %1</translation>
     </message>
     <message>
         <source>moisture content at 80% RH</source>
-        <translation type="unfinished"></translation>
+        <translation>zawartość wilgoci przy 80% wilg. wzgl.</translation>
     </message>
     <message>
         <source>moisture content at saturation</source>
-        <translation type="unfinished"></translation>
+        <translation>zawartość wilgoci w stanie nasycenia</translation>
     </message>
     <message>
         <source>water absorption coefficient</source>
-        <translation type="unfinished"></translation>
+        <translation>współczynnik absorpcji wody</translation>
     </message>
     <message>
         <source>sd-value</source>
-        <translation type="unfinished"></translation>
+        <translation>wartość sd</translation>
     </message>
     <message>
         <source>Please correct the %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Popraw %1.</translation>
     </message>
     <message>
         <source>The material is not valid.</source>
-        <translation type="unfinished"></translation>
+        <translation>Materiał jest nieprawidłowy.</translation>
     </message>
 </context>
 <context>
     <name>MaterialEditWidget</name>
     <message>
         <source>m</source>
-        <translation type="unfinished"></translation>
+        <translation>m</translation>
     </message>
     <message>
         <source>dm</source>
-        <translation type="unfinished"></translation>
+        <translation>dm</translation>
     </message>
     <message>
         <source>cm</source>
-        <translation type="unfinished"></translation>
+        <translation>cm</translation>
     </message>
     <message>
         <source>mm</source>
-        <translation type="unfinished"></translation>
+        <translation>mm</translation>
     </message>
     <message>
         <source>Select Layer Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Wybierz kolor warstwy</translation>
     </message>
     <message>
         <source>The layer width must be &gt; 0.</source>
-        <translation type="unfinished"></translation>
+        <translation>Grubość warstwy musi wynosić &gt; 0.</translation>
     </message>
     <message>
         <source>This filed changes the width of a material layer.</source>
-        <translation type="unfinished"></translation>
+        <translation>To pole zmienia grubość warstwy materiału.</translation>
     </message>
     <message>
         <source>The name of the material of the selected layer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nazwa materiału zaznaczonej warstwy.</translation>
     </message>
     <message>
         <source>The thermal conductivity must be &gt; 0.</source>
-        <translation type="unfinished"></translation>
+        <translation>Przewodność cieplna musi wynosić &gt; 0.</translation>
     </message>
     <message>
         <source>The vapor resistance factor must be &gt; 0.</source>
-        <translation type="unfinished"></translation>
+        <translation>Współczynnik oporu dyfuzyjnego musi wynosić &gt; 0.</translation>
     </message>
     <message>
         <source>The moisture content at 80% humidity must be &gt; 0 and lower than the saturation moisture content.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zawartość wilgoci przy wilgotności 80% musi być &gt; 0 i mniejsza od zawartości wilgoci w stanie nasycenia.</translation>
     </message>
     <message>
         <source>Moisture content must be in between 0.01 and 0.8.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zawartość wilgoci musi mieścić się w zakresie od 0,01 do 0,8.</translation>
     </message>
     <message>
         <source>The moisture content at saturation must be larger than the moisture content at 80% humidity and lower equal than 1.0.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zawartość wilgoci w stanie nasycenia musi być większa od zawartości wilgoci przy wilgotności 80% i mniejsza lub równa 1,0.</translation>
     </message>
     <message>
         <source>The water uptake coefficient must be &gt; 0.</source>
-        <translation type="unfinished"></translation>
+        <translation>Współczynnik absorpcji wody musi wynosić &gt; 0.</translation>
     </message>
     <message>
         <source>The sd-value must be &gt; 0.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wartość sd musi wynosić &gt; 0.</translation>
     </message>
     <message>
         <source>The unit can be configured in settings dialogue.</source>
-        <translation type="unfinished"></translation>
+        <translation>Jednostkę można zmienić w oknie ustawień.</translation>
     </message>
     <message>
         <source>Layer Properties</source>
-        <translation type="unfinished"></translation>
+        <translation>Właściwości warstwy</translation>
     </message>
     <message>
         <source>Color:</source>
-        <translation type="unfinished"></translation>
+        <translation>Kolor:</translation>
     </message>
     <message>
         <source>Material Properties</source>
-        <translation type="unfinished"></translation>
+        <translation>Właściwości materiału</translation>
     </message>
     <message>
         <source>Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nazwa:</translation>
     </message>
     <message>
         <source>Thermal conductivity [W/mK]:</source>
-        <translation type="unfinished"></translation>
+        <translation>Przewodność cieplna [W/mK]:</translation>
     </message>
     <message>
         <source>Vapor diffusion resistance factor [-]:</source>
-        <translation type="unfinished"></translation>
+        <translation>Współczynnik oporu dyfuzyjnego [-]:</translation>
     </message>
     <message>
         <source>Moisture content at 80% RH [m%1/m%1]:</source>
-        <translation type="unfinished"></translation>
+        <translation>Zawartość wilgoci przy 80% wilg. wzgl. [m%1/m%1]:</translation>
     </message>
     <message>
         <source>Moisture content at saturation [m%1/m%1]:</source>
-        <translation type="unfinished"></translation>
+        <translation>Zawartość wilgoci w stanie nasycenia [m%1/m%1]:</translation>
     </message>
     <message>
         <source>sd-value [m]</source>
-        <translation type="unfinished"></translation>
+        <translation>Wartość sd [m]</translation>
     </message>
     <message>
         <source>Layer width/height [%1]:</source>
-        <translation type="unfinished"></translation>
+        <translation>Grubość/wysokość warstwy [%1]:</translation>
     </message>
     <message>
         <source>Water absorption coefficient [kg/m%1s%2]:</source>
-        <translation type="unfinished"></translation>
+        <translation>Współczynnik absorpcji wody [kg/m%1s%2]:</translation>
     </message>
     <message>
         <source>Water absorption coefficient [kg/m%1h%2]:</source>
-        <translation type="unfinished"></translation>
+        <translation>Współczynnik absorpcji wody [kg/m%1h%2]:</translation>
     </message>
 </context>
 <context>
     <name>MaterialList</name>
     <message>
         <source>Error reading material name!</source>
-        <translation type="unfinished"></translation>
+        <translation>Błąd odczytu nazwy materiału!</translation>
     </message>
     <message>
         <source>Invalid keyword!</source>
-        <translation type="unfinished"></translation>
+        <translation>Nieprawidłowe słowo kluczowe!</translation>
     </message>
     <message>
         <source>Missing data!</source>
-        <translation type="unfinished"></translation>
+        <translation>Brak danych!</translation>
     </message>
     <message>
         <source>Air space (not ventilated)</source>
-        <translation type="unfinished"></translation>
+        <translation>Warstwa powietrza (niewentylowana)</translation>
     </message>
     <message>
         <source>Thermal conductivity will be calculated from construction and heat flow according DIN EN ISO 6946 5.3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Przewodność cieplna zostanie obliczona na podstawie przegrody i kierunku przepływu ciepła według DIN EN ISO 6946, p. 5.3.</translation>
     </message>
     <message>
         <source>Vapor diffusion resistance factor will be calculated from construction according DIN EN ISO 13788 4.1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Współczynnik oporu dyfuzyjnego zostanie obliczony na podstawie przegrody według DIN EN ISO 13788, p. 4.1.</translation>
     </message>
     <message>
         <source>Error reading material list from file &apos;%1&apos;!
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Błąd odczytu listy materiałów z pliku „%1”!
+%2</translation>
     </message>
     <message>
         <source>Cannot open file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie można otworzyć pliku.</translation>
     </message>
     <message>
         <source>Keyword &apos;FileVersion&apos; missing!</source>
-        <translation type="unfinished"></translation>
+        <translation>Brak słowa kluczowego „FileVersion”!</translation>
     </message>
     <message>
         <source>Keyword &apos;MATERIAL_LIST&apos; missing!</source>
-        <translation type="unfinished"></translation>
+        <translation>Brak słowa kluczowego „MATERIAL_LIST”!</translation>
     </message>
     <message>
         <source>Missing block start!</source>
-        <translation type="unfinished"></translation>
+        <translation>Brak początku bloku!</translation>
     </message>
     <message>
         <source>Block start &apos;{&apos; of material definition missing!</source>
-        <translation type="unfinished"></translation>
+        <translation>Brak początku bloku „{” definicji materiału!</translation>
     </message>
 </context>
 <context>
     <name>MaterialTableModel</name>
     <message>
         <source>User defined material</source>
-        <translation type="unfinished"></translation>
+        <translation>Materiał użytkownika</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nazwa</translation>
     </message>
     <message>
         <source>Category</source>
-        <translation type="unfinished"></translation>
+        <translation>Kategoria</translation>
     </message>
     <message>
         <source>%1
 [kg/m%2]</source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+[kg/m%2]</translation>
     </message>
     <message>
         <source>%1
 [W/mK]</source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+[W/mK]</translation>
     </message>
     <message>
         <source>%1
 [-]</source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+[-]</translation>
     </message>
     <message>
         <source>sd
 [m]</source>
-        <translation type="unfinished"></translation>
+        <translation>sd
+[m]</translation>
     </message>
     <message>
         <source>w_80
 [m%1/m%1]</source>
-        <translation type="unfinished"></translation>
+        <translation>w_80
+[m%1/m%1]</translation>
     </message>
     <message>
         <source>w_sat
 [m%1/m%1]</source>
-        <translation type="unfinished"></translation>
+        <translation>w_sat
+[m%1/m%1]</translation>
     </message>
     <message>
         <source>A_w
 [kg/m%1s%2]</source>
-        <translation type="unfinished"></translation>
+        <translation>A_w
+[kg/m%1s%2]</translation>
     </message>
     <message>
         <source>Producer</source>
-        <translation type="unfinished"></translation>
+        <translation>Producent</translation>
     </message>
     <message>
         <source>Product</source>
-        <translation type="unfinished"></translation>
+        <translation>Produkt</translation>
     </message>
     <message>
         <source>Data source</source>
-        <translation type="unfinished"></translation>
+        <translation>Źródło danych</translation>
     </message>
     <message>
         <source>Bulk density</source>
-        <translation type="unfinished"></translation>
+        <translation>Gęstość objętościowa</translation>
     </message>
     <message>
         <source>Thermal conductivity</source>
-        <translation type="unfinished"></translation>
+        <translation>Przewodność cieplna</translation>
     </message>
     <message>
         <source>Vapor diffusion resistance factor</source>
-        <translation type="unfinished"></translation>
+        <translation>Współczynnik oporu dyfuzyjnego</translation>
     </message>
     <message>
         <source>Diffusion-equivalent air layer thickness</source>
-        <translation type="unfinished"></translation>
+        <translation>Równoważna grubość warstwy powietrza</translation>
     </message>
     <message>
         <source>Moisture content at 80% relative humidity</source>
-        <translation type="unfinished"></translation>
+        <translation>Zawartość wilgoci przy wilgotności względnej 80%</translation>
     </message>
     <message>
         <source>Moisture content at saturation</source>
-        <translation type="unfinished"></translation>
+        <translation>Zawartość wilgoci w stanie nasycenia</translation>
     </message>
     <message>
         <source>Water absorption coefficient</source>
-        <translation type="unfinished"></translation>
+        <translation>Współczynnik absorpcji wody</translation>
     </message>
 </context>
 <context>
@@ -2860,45 +2877,53 @@ Materials in italics are your own; only these can be edited or removed. Copy a s
     <message>
         <source>Data source: %1
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Źródło danych: %1
+</translation>
     </message>
     <message>
         <source>Notes: %1
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Uwagi: %1
+</translation>
     </message>
     <message>
         <source>Air
 </source>
         <comment>Material flag</comment>
-        <translation type="unfinished"></translation>
+        <translation>Powietrze
+</translation>
     </message>
     <message>
         <source>Wood
 </source>
         <comment>Material flag</comment>
-        <translation type="unfinished"></translation>
+        <translation>Drewno
+</translation>
     </message>
     <message>
         <source>Wood based
 </source>
         <comment>Material flag</comment>
-        <translation type="unfinished"></translation>
+        <translation>Materiał drewnopochodny
+</translation>
     </message>
     <message>
         <source>Measuring date: %1
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Data pomiaru: %1
+</translation>
     </message>
     <message>
         <source>Production date: %1
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Data produkcji: %1
+</translation>
     </message>
     <message>
         <source>Sampling date: %1
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Data pobrania próbki: %1
+</translation>
     </message>
 </context>
 <context>
