@@ -2930,238 +2930,238 @@ Materiały zapisane kursywą są materiałami własnymi; tylko je można edytowa
     <name>MinimumHeatResistance</name>
     <message>
         <source>Outer wall</source>
-        <translation type="unfinished"></translation>
+        <translation>Ściana zewnętrzna</translation>
     </message>
     <message>
         <source>Partition wall</source>
-        <translation type="unfinished"></translation>
+        <translation>Ściana wewnętrzna</translation>
     </message>
     <message>
         <source>Wall to stair case with temperature &lt;10°C</source>
-        <translation type="unfinished"></translation>
+        <translation>Ściana przy klatce schodowej o temperaturze &lt;10°C</translation>
     </message>
     <message>
         <source>Wall to stair case with temperature &gt;10°C</source>
-        <translation type="unfinished"></translation>
+        <translation>Ściana przy klatce schodowej o temperaturze &gt;10°C</translation>
     </message>
     <message>
         <source>Common separating ceiling</source>
-        <translation type="unfinished"></translation>
+        <translation>Zwykły strop międzykondygnacyjny</translation>
     </message>
     <message>
         <source>Separating ceiling for officebuilding with central heating</source>
-        <translation type="unfinished"></translation>
+        <translation>Strop międzykondygnacyjny w budynku biurowym z centralnym ogrzewaniem</translation>
     </message>
     <message>
         <source>Floor plate over ground</source>
-        <translation type="unfinished"></translation>
+        <translation>Płyta podłogowa na gruncie</translation>
     </message>
     <message>
         <source>Floor plate to non ventilated cavity</source>
-        <translation type="unfinished"></translation>
+        <translation>Płyta podłogowa nad niewentylowaną przestrzenią</translation>
     </message>
     <message>
         <source>Ceiling below attic</source>
-        <translation type="unfinished"></translation>
+        <translation>Strop pod poddaszem</translation>
     </message>
     <message>
         <source>Ceiling for cellar</source>
-        <translation type="unfinished"></translation>
+        <translation>Strop nad piwnicą</translation>
     </message>
     <message>
         <source>Floor over garage or passage</source>
-        <translation type="unfinished"></translation>
+        <translation>Strop nad garażem lub przejazdem</translation>
     </message>
     <message>
         <source>Roof</source>
-        <translation type="unfinished"></translation>
+        <translation>Dach</translation>
     </message>
     <message>
         <source>Wall of heated room to outside, ground, underground garage or similar</source>
-        <translation type="unfinished"></translation>
+        <translation>Ściana pomieszczenia ogrzewanego graniczącego z powietrzem zewnętrznym, gruntem, garażem podziemnym itp.</translation>
     </message>
     <message>
         <source>Roof pitch to outside</source>
-        <translation type="unfinished"></translation>
+        <translation>Połać dachowa granicząca z powietrzem zewnętrznym</translation>
     </message>
     <message>
         <source>Flat roof or ceiling to outside</source>
-        <translation type="unfinished"></translation>
+        <translation>Stropodach lub strop graniczący z powietrzem zewnętrznym</translation>
     </message>
     <message>
         <source>Ceiling to ventilated roof space or to non heated room</source>
-        <translation type="unfinished"></translation>
+        <translation>Strop pod wentylowanym poddaszem lub nad pomieszczeniem nieogrzewanym</translation>
     </message>
     <message>
         <source>Ceiling between insulated roof pitch and jamb wall</source>
-        <translation type="unfinished"></translation>
+        <translation>Strop między ocieploną połacią dachową a ścianką kolankową</translation>
     </message>
     <message>
         <source>Floor over outside, underground garage, garage (heated or not), ventilated crawl space etc.</source>
-        <translation type="unfinished"></translation>
+        <translation>Strop nad powietrzem zewnętrznym, garażem podziemnym, garażem (ogrzewanym lub nie), wentylowaną przestrzenią podpodłogową itp.</translation>
     </message>
     <message>
         <source>Floor over cellar, to ground, non ventilated crawl space</source>
-        <translation type="unfinished"></translation>
+        <translation>Strop nad piwnicą, na gruncie, nad niewentylowaną przestrzenią podpodłogową</translation>
     </message>
     <message>
         <source>Wall between heated room and directly heated stair case</source>
-        <translation type="unfinished"></translation>
+        <translation>Ściana między pomieszczeniem ogrzewanym a bezpośrednio ogrzewaną klatką schodową</translation>
     </message>
     <message>
         <source>Wall between heated room and indirectly heated stair case</source>
-        <translation type="unfinished"></translation>
+        <translation>Ściana między pomieszczeniem ogrzewanym a pośrednio ogrzewaną klatką schodową</translation>
     </message>
     <message>
         <source>Partition walls between heated rooms</source>
-        <translation type="unfinished"></translation>
+        <translation>Ściany działowe między pomieszczeniami ogrzewanymi</translation>
     </message>
     <message>
         <source>Ceiling between rooms of different use and apartment separating ceiling</source>
-        <translation type="unfinished"></translation>
+        <translation>Strop między pomieszczeniami o różnym przeznaczeniu oraz strop między mieszkaniami</translation>
     </message>
     <message>
         <source>Construction with mass per area lower than 100kg/m2</source>
-        <translation type="unfinished"></translation>
+        <translation>Przegroda o masie powierzchniowej mniejszej niż 100 kg/m2</translation>
     </message>
     <message>
         <source>Cap 5.1.2.2</source>
-        <translation type="unfinished"></translation>
+        <translation>rozdz. 5.1.2.2</translation>
     </message>
     <message>
         <source>Opaque part of transparent constructions</source>
-        <translation type="unfinished"></translation>
+        <translation>Nieprzezroczysta część przegród przezroczystych</translation>
     </message>
     <message>
         <source>Cap 5.1.4</source>
-        <translation type="unfinished"></translation>
+        <translation>rozdz. 5.1.4</translation>
     </message>
     <message>
         <source>DIN 4108-2 2004 Tab. 3</source>
-        <translation type="unfinished"></translation>
+        <translation>DIN 4108-2 2004 tab. 3</translation>
     </message>
     <message>
         <source>DIN 4108-2 2013 Tab. 3</source>
-        <translation type="unfinished"></translation>
+        <translation>DIN 4108-2 2013 tab. 3</translation>
     </message>
     <message>
         <source>Unknown</source>
-        <translation type="unfinished"></translation>
+        <translation>Nieznany</translation>
     </message>
     <message>
         <source>%1 row %2, thermal resistance  R &gt;= %L3 m&lt;sup&gt;2&lt;/sup&gt;K/W</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, wiersz %2, opór cieplny R &gt;= %L3 m&lt;sup&gt;2&lt;/sup&gt;K/W</translation>
     </message>
     <message>
         <source>DIN 4108-2 Check for minmal &lt;i&gt;f&lt;/i&gt;&lt;sub&gt;Rsi&lt;/sub&gt; &amp;gt;= %L1</source>
-        <translation type="unfinished"></translation>
+        <translation>DIN 4108-2: sprawdzenie minimalnego czynnika temperaturowego &lt;i&gt;f&lt;/i&gt;&lt;sub&gt;Rsi&lt;/sub&gt; &amp;gt;= %L1</translation>
     </message>
     <message>
         <source>&lt;i&gt;f&lt;/i&gt;&lt;sub&gt;Rsi&lt;/sub&gt; = %L1</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;i&gt;f&lt;/i&gt;&lt;sub&gt;Rsi&lt;/sub&gt; = %L1</translation>
     </message>
 </context>
 <context>
     <name>MoistStorageValidator</name>
     <message>
         <source>Moisture content at 80%RH less or equal 0</source>
-        <translation type="unfinished"></translation>
+        <translation>Zawartość wilgoci przy 80% wilg. wzgl. mniejsza lub równa 0</translation>
     </message>
     <message>
         <source>Saturation moisture content less or equal 0</source>
-        <translation type="unfinished"></translation>
+        <translation>Zawartość wilgoci w stanie nasycenia mniejsza lub równa 0</translation>
     </message>
     <message>
         <source>Moisture content at 80%RH greater or equal saturation moisture content</source>
-        <translation type="unfinished"></translation>
+        <translation>Zawartość wilgoci przy 80% wilg. wzgl. większa lub równa zawartości wilgoci w stanie nasycenia</translation>
     </message>
     <message>
         <source>Moisture content at 80%RH leads to a moisture content at 95%RH greater or equal saturation moisture content</source>
-        <translation type="unfinished"></translation>
+        <translation>Zawartość wilgoci przy 80% wilg. wzgl. prowadzi do zawartości wilgoci przy 95% wilg. wzgl. większej lub równej zawartości wilgoci w stanie nasycenia</translation>
     </message>
     <message>
         <source>Moisture content at 80%RH greater or equal to 1.0</source>
-        <translation type="unfinished"></translation>
+        <translation>Zawartość wilgoci przy 80% wilg. wzgl. większa lub równa 1,0</translation>
     </message>
     <message>
         <source>Moisture content at saturation greater or equal to 1.0</source>
-        <translation type="unfinished"></translation>
+        <translation>Zawartość wilgoci w stanie nasycenia większa lub równa 1,0</translation>
     </message>
 </context>
 <context>
     <name>MoistureStorage</name>
     <message>
         <source>Invalid moisture storage values for &lt;a href=&quot;layer-%1&quot;&gt;layer #%1&lt;/a&gt;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nieprawidłowe parametry magazynowania wilgoci &lt;a href=&quot;layer-%1&quot;&gt;warstwy nr %1&lt;/a&gt;.</translation>
     </message>
     <message>
         <source>Current moisture content at 80%RH leads to an moisture content at 95%RH higher than saturation moisture content.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bieżąca zawartość wilgoci przy 80% wilg. wzgl. prowadzi do zawartości wilgoci przy 95% wilg. wzgl. większej od zawartości wilgoci w stanie nasycenia.</translation>
     </message>
     <message>
         <source>Could not find valid combination of k-planes! Algorithm error!</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie znaleziono prawidłowej kombinacji płaszczyzn kondensacji! Błąd algorytmu!</translation>
     </message>
     <message>
         <source>The search for condensation planes was stopped after %1 candidates.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wyszukiwanie płaszczyzn kondensacji przerwano po sprawdzeniu %1 wariantów.</translation>
     </message>
     <message>
         <source>No Solution found!</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie znaleziono rozwiązania!</translation>
     </message>
     <message>
         <source>Error in calculation m_results.sk_Cond[%1], denominator == 0!</source>
-        <translation type="unfinished"></translation>
+        <translation>Błąd w obliczeniu m_results.sk_Cond[%1], mianownik == 0!</translation>
     </message>
     <message>
         <source>Error in calculation m_results.sk_Cond[%1], Value &lt; 0!</source>
-        <translation type="unfinished"></translation>
+        <translation>Błąd w obliczeniu m_results.sk_Cond[%1], wartość &lt; 0!</translation>
     </message>
 </context>
 <context>
     <name>NewProjectWizard</name>
     <message>
         <source>New Project Wizard</source>
-        <translation type="unfinished"></translation>
+        <translation>Kreator nowego projektu</translation>
     </message>
     <message>
         <source>Project Information</source>
-        <translation type="unfinished"></translation>
+        <translation>Informacje o projekcie</translation>
     </message>
     <message>
         <source>Please enter the information for this new project. You can change the default project information in the preferences dialog.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wprowadź informacje o nowym projekcie. Domyślne informacje o projekcie można zmienić w oknie ustawień.</translation>
     </message>
 </context>
 <context>
     <name>NewProjectWizardMaterialPage</name>
     <message>
         <source>Select material for first layer</source>
-        <translation type="unfinished"></translation>
+        <translation>Wybierz materiał pierwszej warstwy</translation>
     </message>
     <message>
         <source>Please select a material below. This material will be the first material layer of your construction. You can choose any material now and add/move/delete layers later as required.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wybierz poniżej materiał. Będzie to materiał pierwszej warstwy przegrody. Możesz teraz wybrać dowolny materiał, a później w razie potrzeby dodawać, przesuwać i usuwać warstwy.</translation>
     </message>
     <message>
         <source>Project template:</source>
-        <translation type="unfinished"></translation>
+        <translation>Szablon projektu:</translation>
     </message>
     <message>
         <source>New Project</source>
-        <translation type="unfinished"></translation>
+        <translation>Nowy projekt</translation>
     </message>
     <message>
         <source>You can add your own projects as templates by copying the project files into the Templates subdirectory.</source>
-        <translation type="unfinished"></translation>
+        <translation>Własne projekty można dodać jako szablony, kopiując pliki projektów do podkatalogu Templates.</translation>
     </message>
 </context>
 <context>
     <name>Project</name>
     <message>
         <source>No project to save.</source>
-        <translation type="unfinished"></translation>
+        <translation>Brak projektu do zapisania.</translation>
     </message>
 </context>
 <context>
@@ -3170,646 +3170,649 @@ Materiały zapisane kursywą są materiałami własnymi; tylko je można edytowa
         <source>Project</source>
         <comment>Error reading file as MIRELO 1 version.
 </comment>
-        <translation type="unfinished"></translation>
+        <translation>Błąd odczytu pliku jako wersji MIRELO 1.
+</translation>
     </message>
     <message>
         <source>Project</source>
         <comment>Cannot open file &apos;%1&apos; for writing: %2</comment>
-        <translation type="unfinished"></translation>
+        <translation>Nie można otworzyć pliku „%1” do zapisu: %2</translation>
     </message>
     <message>
         <source>Project</source>
         <comment>Error writing file &apos;%1&apos;: %2</comment>
-        <translation type="unfinished"></translation>
+        <translation>Błąd zapisu pliku „%1”: %2</translation>
     </message>
     <message>
         <source>Document</source>
         <comment>File is not a Mirelo 2.0 project file.</comment>
-        <translation type="unfinished"></translation>
+        <translation>Plik nie jest plikiem projektu Mirelo 2.0.</translation>
     </message>
     <message>
         <source>Project</source>
         <comment>&apos;%1&apos; is a directory, not a project file.</comment>
-        <translation type="unfinished"></translation>
+        <translation>„%1” jest katalogiem, a nie plikiem projektu.</translation>
     </message>
     <message>
         <source>Project</source>
         <comment>Cannot open file &apos;%1&apos; for reading (maybe missing permissions).</comment>
-        <translation type="unfinished"></translation>
+        <translation>Nie można otworzyć pliku „%1” do odczytu (być może brak uprawnień).</translation>
     </message>
     <message>
         <source>Project</source>
         <comment>Project doesn&apos;t contain any layers. Please create a new project!</comment>
-        <translation type="unfinished"></translation>
+        <translation>Projekt nie zawiera żadnych warstw. Utwórz nowy projekt!</translation>
     </message>
     <message>
         <source>Project</source>
         <comment>Control characters in texts were replaced by U+FFFD.</comment>
-        <translation type="unfinished"></translation>
+        <translation>Znaki sterujące w tekstach zastąpiono znakiem U+FFFD.</translation>
     </message>
 </context>
 <context>
     <name>ProjectInformationEditDialog</name>
     <message>
         <source>Project information</source>
-        <translation type="unfinished"></translation>
+        <translation>Informacje o projekcie</translation>
     </message>
 </context>
 <context>
     <name>ProjectInformationEditWidget</name>
     <message>
         <source>Heat flow down</source>
-        <translation type="unfinished"></translation>
+        <translation>Strumień ciepła w dół</translation>
     </message>
     <message>
         <source>Heat flow up</source>
-        <translation type="unfinished"></translation>
+        <translation>Strumień ciepła w górę</translation>
     </message>
     <message>
         <source>horizontal heat flow</source>
-        <translation type="unfinished"></translation>
+        <translation>poziomy strumień ciepła</translation>
     </message>
     <message>
         <source>Project name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nazwa projektu:</translation>
     </message>
     <message>
         <source>Construction ID:</source>
-        <translation type="unfinished"></translation>
+        <translation>Identyfikator przegrody:</translation>
     </message>
     <message>
         <source>User name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Użytkownik:</translation>
     </message>
     <message>
         <source>Company:</source>
-        <translation type="unfinished"></translation>
+        <translation>Firma:</translation>
     </message>
     <message>
         <source>Description:</source>
-        <translation type="unfinished"></translation>
+        <translation>Opis:</translation>
     </message>
     <message>
         <source>Final remarks:</source>
-        <translation type="unfinished"></translation>
+        <translation>Uwagi końcowe:</translation>
     </message>
     <message>
         <source>Heat flow direction:</source>
-        <translation type="unfinished"></translation>
+        <translation>Kierunek przepływu ciepła:</translation>
     </message>
 </context>
 <context>
     <name>QFileDialog</name>
     <message>
         <source>Export file</source>
-        <translation type="unfinished"></translation>
+        <translation>Eksportuj plik</translation>
     </message>
 </context>
 <context>
     <name>QIODevice</name>
     <message>
         <source>Unknown error</source>
-        <translation type="unfinished"></translation>
+        <translation>Nieznany błąd</translation>
     </message>
 </context>
 <context>
     <name>Report</name>
     <message>
         <source>Report</source>
-        <translation type="unfinished"></translation>
+        <translation>Raport</translation>
     </message>
     <message>
         <source>The report could not be painted.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie udało się narysować raportu.</translation>
     </message>
 </context>
 <context>
     <name>ReportFrameBase</name>
     <message>
         <source>Requirement fulfilled</source>
-        <translation type="unfinished"></translation>
+        <translation>Wymaganie spełnione</translation>
     </message>
     <message>
         <source>Requirement not fulfilled</source>
-        <translation type="unfinished"></translation>
+        <translation>Wymaganie niespełnione</translation>
     </message>
     <message>
         <source>not evaluated (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>nie oceniono (%1)</translation>
     </message>
     <message>
         <source>plane at the inner surface</source>
-        <translation type="unfinished"></translation>
+        <translation>płaszczyzna na powierzchni wewnętrznej</translation>
     </message>
     <message>
         <source>plane at the outer surface</source>
-        <translation type="unfinished"></translation>
+        <translation>płaszczyzna na powierzchni zewnętrznej</translation>
     </message>
     <message>
         <source>plane between layer %1 and %2</source>
-        <translation type="unfinished"></translation>
+        <translation>płaszczyzna między warstwami %1 i %2</translation>
     </message>
     <message>
         <source>zone from interface %1 to %2 (layers %3 to %4)</source>
-        <translation type="unfinished"></translation>
+        <translation>strefa od styku %1 do %2 (warstwy od %3 do %4)</translation>
     </message>
 </context>
 <context>
     <name>ReportFrameConclusions</name>
     <message>
         <source>Print Summary of Results</source>
-        <translation type="unfinished"></translation>
+        <translation>Podsumowanie wyników</translation>
     </message>
     <message>
         <source>Thermal transmission coefficient of the construction (moisture dependent)</source>
-        <translation type="unfinished"></translation>
+        <translation>Współczynnik przenikania ciepła przegrody (zależny od wilgotności)</translation>
     </message>
     <message>
         <source>Thermal transmission coefficient of the construction according ISO 6946 (dry)</source>
-        <translation type="unfinished"></translation>
+        <translation>Współczynnik przenikania ciepła przegrody według ISO 6946 (w stanie suchym)</translation>
     </message>
     <message>
         <source>Thermal transfer resistance of the construction (dry)</source>
-        <translation type="unfinished"></translation>
+        <translation>Opór cieplny przegrody (w stanie suchym)</translation>
     </message>
     <message>
         <source>Unspecific error.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nieokreślony błąd.</translation>
     </message>
     <message>
         <source>Condensation mass after condensation period (based on MIRELO)</source>
-        <translation type="unfinished"></translation>
+        <translation>Masa kondensatu po okresie kondensacji (według MIRELO)</translation>
     </message>
     <message>
         <source>Drying time</source>
-        <translation type="unfinished"></translation>
+        <translation>Czas wysychania</translation>
     </message>
     <message>
         <source>Not applicable</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie dotyczy</translation>
     </message>
     <message>
         <source>No drying</source>
-        <translation type="unfinished"></translation>
+        <translation>Brak wysychania</translation>
     </message>
     <message>
         <source>Minimum thermal protection</source>
-        <translation type="unfinished"></translation>
+        <translation>Minimalna izolacyjność cieplna</translation>
     </message>
     <message>
         <source>No condensate: no drying reserve to check</source>
-        <translation type="unfinished"></translation>
+        <translation>Brak kondensatu: brak rezerwy schnięcia do sprawdzenia</translation>
     </message>
 </context>
 <context>
     <name>ReportFrameProjectInfo</name>
     <message>
         <source>Project:</source>
-        <translation type="unfinished"></translation>
+        <translation>Projekt:</translation>
     </message>
     <message>
         <source>Construction:</source>
-        <translation type="unfinished"></translation>
+        <translation>Przegroda:</translation>
     </message>
     <message>
         <source>User:</source>
-        <translation type="unfinished"></translation>
+        <translation>Użytkownik:</translation>
     </message>
     <message>
         <source>Company:</source>
-        <translation type="unfinished"></translation>
+        <translation>Firma:</translation>
     </message>
 </context>
 <context>
     <name>ReportPreview</name>
     <message>
         <source>Report</source>
-        <translation type="unfinished"></translation>
+        <translation>Raport</translation>
     </message>
     <message>
         <source>General Appearance</source>
-        <translation type="unfinished"></translation>
+        <translation>Wygląd ogólny</translation>
     </message>
     <message>
         <source>Input Data</source>
-        <translation type="unfinished"></translation>
+        <translation>Dane wejściowe</translation>
     </message>
     <message>
         <source>Results</source>
-        <translation type="unfinished"></translation>
+        <translation>Wyniki</translation>
     </message>
     <message>
         <source>Diagrams</source>
-        <translation type="unfinished"></translation>
+        <translation>Wykresy</translation>
     </message>
     <message>
         <source>Final Remarks</source>
-        <translation type="unfinished"></translation>
+        <translation>Uwagi końcowe</translation>
     </message>
     <message>
         <source>Fit Page in View</source>
-        <translation type="unfinished"></translation>
+        <translation>Dopasuj stronę do widoku</translation>
     </message>
     <message>
         <source>Fit to Page Width</source>
-        <translation type="unfinished"></translation>
+        <translation>Dopasuj do szerokości strony</translation>
     </message>
     <message>
         <source>Custom Zoom</source>
-        <translation type="unfinished"></translation>
+        <translation>Powiększenie użytkownika</translation>
     </message>
     <message>
         <source>Print...</source>
-        <translation type="unfinished"></translation>
+        <translation>Drukuj…</translation>
     </message>
     <message>
         <source>Write pdf</source>
-        <translation type="unfinished"></translation>
+        <translation>Zapisz PDF</translation>
     </message>
     <message>
         <source>Page Setup...</source>
-        <translation type="unfinished"></translation>
+        <translation>Ustawienia strony…</translation>
     </message>
     <message>
         <source>Zoom in</source>
-        <translation type="unfinished"></translation>
+        <translation>Powiększ</translation>
     </message>
     <message>
         <source>Zoom out</source>
-        <translation type="unfinished"></translation>
+        <translation>Pomniejsz</translation>
     </message>
     <message>
         <source>Export current page to file</source>
-        <translation type="unfinished"></translation>
+        <translation>Eksportuj bieżącą stronę do pliku</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Zamknij</translation>
     </message>
     <message>
         <source>Header</source>
-        <translation type="unfinished"></translation>
+        <translation>Nagłówek</translation>
     </message>
     <message>
         <source>Footer</source>
-        <translation type="unfinished"></translation>
+        <translation>Stopka</translation>
     </message>
     <message>
         <source>Project information</source>
-        <translation type="unfinished"></translation>
+        <translation>Informacje o projekcie</translation>
     </message>
     <message>
         <source>Page numbers in footer</source>
-        <translation type="unfinished"></translation>
+        <translation>Numery stron w stopce</translation>
     </message>
     <message>
         <source>Remarks</source>
-        <translation type="unfinished"></translation>
+        <translation>Uwagi</translation>
     </message>
     <message>
         <source>Global font</source>
-        <translation type="unfinished"></translation>
+        <translation>Czcionka ogólna</translation>
     </message>
     <message>
         <source>Construction sketch</source>
-        <translation type="unfinished"></translation>
+        <translation>Szkic przegrody</translation>
     </message>
     <message>
         <source>Material data</source>
-        <translation type="unfinished"></translation>
+        <translation>Dane materiałowe</translation>
     </message>
     <message>
         <source>Climate data</source>
-        <translation type="unfinished"></translation>
+        <translation>Dane klimatyczne</translation>
     </message>
     <message>
         <source>Surface Resistance</source>
-        <translation type="unfinished"></translation>
+        <translation>Opory przejmowania ciepła</translation>
     </message>
     <message>
         <source>Resistances and %1 values</source>
-        <translation type="unfinished"></translation>
+        <translation>Opory i wartości %1</translation>
     </message>
     <message>
         <source>%1 Results - Detailed Table</source>
-        <translation type="unfinished"></translation>
+        <translation>Wyniki %1 – tabela szczegółowa</translation>
     </message>
     <message>
         <source>%1 Results - Summary</source>
-        <translation type="unfinished"></translation>
+        <translation>Wyniki %1 – podsumowanie</translation>
     </message>
     <message>
         <source>DIN 4108-3 (Glaser) - Summary</source>
-        <translation type="unfinished"></translation>
+        <translation>DIN 4108-3 (Glaser) – podsumowanie</translation>
     </message>
     <message>
         <source>Frsi check with inner surface resistance of %L1 m2K/W</source>
-        <translation type="unfinished"></translation>
+        <translation>Sprawdzenie fRsi przy oporze przejmowania ciepła na powierzchni wewnętrznej %L1 m2K/W</translation>
     </message>
     <message>
         <source>Construction kind for test of minimum thermal resistance
 according german standard DIN 4108-2 table 3</source>
-        <translation type="unfinished"></translation>
+        <translation>Rodzaj przegrody do sprawdzenia minimalnej izolacyjności cieplnej
+według niemieckiej normy DIN 4108-2, tablica 3</translation>
     </message>
     <message>
         <source>Temperature and moisture profiles</source>
-        <translation type="unfinished"></translation>
+        <translation>Rozkłady temperatury i zawartości wilgoci</translation>
     </message>
     <message>
         <source>Vapor pressure profiles</source>
-        <translation type="unfinished"></translation>
+        <translation>Rozkłady ciśnienia pary wodnej</translation>
     </message>
     <message>
         <source>Print Final Remarks</source>
-        <translation type="unfinished"></translation>
+        <translation>Drukuj uwagi końcowe</translation>
     </message>
     <message>
         <source>Update view of text in report.</source>
-        <translation type="unfinished"></translation>
+        <translation>Odśwież widok tekstu w raporcie.</translation>
     </message>
     <message>
         <source>Cannot print report.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie można wydrukować raportu.</translation>
     </message>
     <message>
         <source>Creating paint device failed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie udało się utworzyć urządzenia rysującego.</translation>
     </message>
     <message>
         <source>Export PDF</source>
-        <translation type="unfinished"></translation>
+        <translation>Eksportuj PDF</translation>
     </message>
     <message>
         <source>Cannot write pdf file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie można zapisać pliku PDF.</translation>
     </message>
     <message>
         <source>The file &apos;%1&apos; could not be written: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie udało się zapisać pliku „%1”: %2</translation>
     </message>
     <message>
         <source>Png file (*.png)</source>
-        <translation type="unfinished"></translation>
+        <translation>Plik PNG (*.png)</translation>
     </message>
     <message>
         <source>Pdf file (*.pdf)</source>
-        <translation type="unfinished"></translation>
+        <translation>Plik PDF (*.pdf)</translation>
     </message>
     <message>
         <source>Svg file (*.svg)</source>
-        <translation type="unfinished"></translation>
+        <translation>Plik SVG (*.svg)</translation>
     </message>
     <message>
         <source>Jpg image (*.jpg)</source>
-        <translation type="unfinished"></translation>
+        <translation>Obraz JPG (*.jpg)</translation>
     </message>
 </context>
 <context>
     <name>ResistanceFrame</name>
     <message>
         <source>Thermal, Vapour Diffusion and Liquid Transport Resistances</source>
-        <translation type="unfinished"></translation>
+        <translation>Opory cieplne, dyfuzyjne i opory transportu cieczy</translation>
     </message>
     <message>
         <source>Layer / Material</source>
-        <translation type="unfinished"></translation>
+        <translation>Warstwa / materiał</translation>
     </message>
     <message>
         <source>Sum of resistances (moisture dependend)</source>
-        <translation type="unfinished"></translation>
+        <translation>Suma oporów (zależna od wilgotności)</translation>
     </message>
     <message>
         <source>Sum of resistances</source>
-        <translation type="unfinished"></translation>
+        <translation>Suma oporów</translation>
     </message>
     <message>
         <source> (moisture dependend)</source>
-        <translation type="unfinished"></translation>
+        <translation> (zależny od wilgotności)</translation>
     </message>
     <message>
         <source>Thermal transmission resistance:</source>
-        <translation type="unfinished"></translation>
+        <translation>Całkowity opór cieplny:</translation>
     </message>
     <message>
         <source>Thermal transmission coefficient:</source>
-        <translation type="unfinished"></translation>
+        <translation>Współczynnik przenikania ciepła:</translation>
     </message>
     <message>
         <source>R&lt;sub&gt;T&lt;/sub&gt; and U with the surface resistances of DIN EN ISO 6946 (R&lt;sub&gt;si&lt;/sub&gt; = %1 m&lt;sup&gt;2&lt;/sup&gt;K/W, R&lt;sub&gt;se&lt;/sub&gt; = %2 m&lt;sup&gt;2&lt;/sup&gt;K/W).</source>
-        <translation type="unfinished"></translation>
+        <translation>R&lt;sub&gt;T&lt;/sub&gt; i U przy oporach przejmowania ciepła według DIN EN ISO 6946 (R&lt;sub&gt;si&lt;/sub&gt; = %1 m&lt;sup&gt;2&lt;/sup&gt;K/W, R&lt;sub&gt;se&lt;/sub&gt; = %2 m&lt;sup&gt;2&lt;/sup&gt;K/W).</translation>
     </message>
 </context>
 <context>
     <name>ResultType</name>
     <message>
         <source>No input!</source>
-        <translation type="unfinished"></translation>
+        <translation>Brak danych wejściowych!</translation>
     </message>
     <message>
         <source>Invalid input!</source>
-        <translation type="unfinished"></translation>
+        <translation>Nieprawidłowe dane wejściowe!</translation>
     </message>
     <message>
         <source>There is no algorithm for this problem.</source>
-        <translation type="unfinished"></translation>
+        <translation>Brak algorytmu dla tego zagadnienia.</translation>
     </message>
     <message>
         <source>Condensation on the surface (warm side). No calculation possible.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kondensacja na powierzchni (strona ciepła). Obliczenie niemożliwe.</translation>
     </message>
     <message>
         <source>Condensation on the surface (cold side). No calculation possible.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kondensacja na powierzchni (strona zimna). Obliczenie niemożliwe.</translation>
     </message>
     <message>
         <source>Only one layer. No condensate possible!</source>
-        <translation type="unfinished"></translation>
+        <translation>Tylko jedna warstwa. Kondensat nie może wystąpić!</translation>
     </message>
     <message>
         <source>No condensate emerges!</source>
-        <translation type="unfinished"></translation>
+        <translation>Kondensat nie występuje!</translation>
     </message>
     <message>
         <source>t_hyg bigger than duration of winter climate!</source>
-        <translation type="unfinished"></translation>
+        <translation>t_hyg dłuższy niż czas trwania klimatu zimowego!</translation>
     </message>
     <message>
         <source>Condensation between layer %1 and %2!</source>
-        <translation type="unfinished"></translation>
+        <translation>Kondensacja między warstwami %1 i %2!</translation>
     </message>
     <message>
         <source>Condensation between layer </source>
-        <translation type="unfinished"></translation>
+        <translation>Kondensacja między warstwami </translation>
     </message>
     <message>
         <source>%1 and %2, </source>
-        <translation type="unfinished"></translation>
+        <translation>%1 i %2, </translation>
     </message>
     <message>
         <source>%1 and %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 i %2.</translation>
     </message>
     <message>
         <source>Unknown result!</source>
-        <translation type="unfinished"></translation>
+        <translation>Nieznany wynik!</translation>
     </message>
     <message>
         <source>Unspecific error.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nieokreślony błąd.</translation>
     </message>
     <message>
         <source>Algorithm missing. No calculation possible.</source>
-        <translation type="unfinished"></translation>
+        <translation>Brak algorytmu. Obliczenie niemożliwe.</translation>
     </message>
     <message>
         <source>Surface condensation left side. No calculation possible.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kondensacja na powierzchni po lewej stronie. Obliczenie niemożliwe.</translation>
     </message>
     <message>
         <source>Surface condensation right side. No calculation possible.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kondensacja na powierzchni po prawej stronie. Obliczenie niemożliwe.</translation>
     </message>
     <message>
         <source>Only one layer. No condensation possible.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tylko jedna warstwa. Kondensacja nie może wystąpić.</translation>
     </message>
     <message>
         <source>No condensation.</source>
-        <translation type="unfinished"></translation>
+        <translation>Brak kondensacji.</translation>
     </message>
     <message>
         <source>Too long hygroscopic loading time.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zbyt długi czas obciążenia higroskopijnego.</translation>
     </message>
 </context>
 <context>
     <name>ResultsTableFrame</name>
     <message>
         <source>Temperatures, Vapoure Pressures and Moisture Contents</source>
-        <translation type="unfinished"></translation>
+        <translation>Temperatury, ciśnienia pary wodnej i zawartości wilgoci</translation>
     </message>
     <message>
         <source>Layer / Material</source>
-        <translation type="unfinished"></translation>
+        <translation>Warstwa / materiał</translation>
     </message>
     <message>
         <source>Air layer (warm side)</source>
-        <translation type="unfinished"></translation>
+        <translation>Warstwa powietrza (strona ciepła)</translation>
     </message>
     <message>
         <source>Air layer (cold side)</source>
-        <translation type="unfinished"></translation>
+        <translation>Warstwa powietrza (strona zimna)</translation>
     </message>
     <message>
         <source>%1 - temperature,</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 – temperatura,</translation>
     </message>
     <message>
         <source>%1 - saturation vapour pressure,</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 – ciśnienie pary nasyconej,</translation>
     </message>
     <message>
         <source>p - vapour pressure,</source>
-        <translation type="unfinished"></translation>
+        <translation>p – ciśnienie pary wodnej,</translation>
     </message>
     <message>
         <source>w - moisture content,</source>
-        <translation type="unfinished"></translation>
+        <translation>w – zawartość wilgoci,</translation>
     </message>
     <message>
         <source>d&lt;sub&gt;c&lt;/sub&gt; - thickness of condensation layer,&lt;br/&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>d&lt;sub&gt;c&lt;/sub&gt; – grubość warstwy kondensacji,&lt;br/&gt;</translation>
     </message>
     <message>
         <source>M&lt;sub&gt;c&lt;/sub&gt; - %1</source>
-        <translation type="unfinished"></translation>
+        <translation>M&lt;sub&gt;c&lt;/sub&gt; – %1</translation>
     </message>
     <message>
         <source>condensation mass</source>
-        <translation type="unfinished"></translation>
+        <translation>masa kondensatu</translation>
     </message>
     <message>
         <source>&amp;theta;, p&lt;sub&gt;sat&lt;/sub&gt; and p at the cold-side face of each row (warm-side air layer: inner surface; cold-side air layer: outdoor air); w at the warm / cold face of the layer; values of the condensation period (moisture storage method).</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;theta;, p&lt;sub&gt;sat&lt;/sub&gt; i p na powierzchni każdego wiersza od strony zimnej (warstwa powietrza po stronie ciepłej: powierzchnia wewnętrzna; warstwa powietrza po stronie zimnej: powietrze zewnętrzne); w na powierzchni warstwy od strony ciepłej / zimnej; wartości dla okresu kondensacji (metoda magazynowania wilgoci).</translation>
     </message>
 </context>
 <context>
     <name>ShowLogfile</name>
     <message>
         <source>Dialog</source>
-        <translation type="unfinished"></translation>
+        <translation>Plik dziennika</translation>
     </message>
     <message>
         <source>Copy to Clipboard</source>
-        <translation type="unfinished"></translation>
+        <translation>Kopiuj do schowka</translation>
     </message>
     <message>
         <source>No logfile found at position
  %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie znaleziono pliku dziennika w lokalizacji
+ %1</translation>
     </message>
 </context>
 <context>
     <name>SketchFrame</name>
     <message>
         <source>Construction Sketch</source>
-        <translation type="unfinished"></translation>
+        <translation>Szkic przegrody</translation>
     </message>
     <message>
         <source>inside</source>
-        <translation type="unfinished"></translation>
+        <translation>wewnątrz</translation>
     </message>
     <message>
         <source>outside</source>
-        <translation type="unfinished"></translation>
+        <translation>na zewnątrz</translation>
     </message>
 </context>
 <context>
     <name>SurfaceResistanceFrame</name>
     <message>
         <source>Surface Resistances</source>
-        <translation type="unfinished"></translation>
+        <translation>Opory przejmowania ciepła</translation>
     </message>
     <message>
         <source>Warm side:</source>
-        <translation type="unfinished"></translation>
+        <translation>Strona ciepła:</translation>
     </message>
     <message>
         <source>Cold side:</source>
-        <translation type="unfinished"></translation>
+        <translation>Strona zimna:</translation>
     </message>
 </context>
 <context>
     <name>UndoChangeDisclaimer</name>
     <message>
         <source>Undo change final remarks.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cofnij zmianę uwag końcowych.</translation>
     </message>
 </context>
 <context>
     <name>WinterTemperatureValidator</name>
     <message>
         <source>Temperature at warm side must be bigger than tempareature at cold side</source>
-        <translation type="unfinished"></translation>
+        <translation>Temperatura po stronie ciepłej musi być wyższa od temperatury po stronie zimnej</translation>
     </message>
     <message>
         <source>Cannot retrieve input data.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie można pobrać danych wejściowych.</translation>
     </message>
 </context>
 <context>
     <name>XMLHelpers</name>
     <message>
         <source>Invalid value for attribute &apos;%1&apos;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nieprawidłowa wartość atrybutu „%1”.</translation>
     </message>
     <message>
         <source>Invalid value for attribute &apos;%1&apos; of layer %2 (line %3).</source>
-        <translation type="unfinished"></translation>
+        <translation>Nieprawidłowa wartość atrybutu „%1” warstwy %2 (wiersz %3).</translation>
     </message>
     <message>
         <source>Invalid value for attribute &apos;%1&apos; (line %2).</source>
-        <translation type="unfinished"></translation>
+        <translation>Nieprawidłowa wartość atrybutu „%1” (wiersz %2).</translation>
     </message>
 </context>
 </TS>
