@@ -5,1045 +5,1049 @@
     <name>AboutDialog</name>
     <message>
         <source>About %1</source>
-        <translation type="unfinished"></translation>
+        <translation>O programie %1</translation>
     </message>
     <message>
         <source>Version</source>
-        <translation type="unfinished"></translation>
+        <translation>Wersja</translation>
     </message>
     <message>
         <source>A software for hygrothermal evaluation of building envelope systems</source>
-        <translation type="unfinished"></translation>
+        <translation>Program do oceny cieplno-wilgotnościowej przegród zewnętrznych budynków</translation>
     </message>
     <message>
         <source>Third-party components and their licences:</source>
-        <translation type="unfinished"></translation>
+        <translation>Komponenty zewnętrzne i ich licencje:</translation>
     </message>
 </context>
 <context>
     <name>Assessment</name>
     <message>
         <source>no construction</source>
-        <translation type="unfinished"></translation>
+        <translation>brak przegrody</translation>
     </message>
     <message>
         <source>invalid input</source>
-        <translation type="unfinished"></translation>
+        <translation>nieprawidłowe dane wejściowe</translation>
     </message>
     <message>
         <source>invalid input: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>nieprawidłowe dane wejściowe: %1</translation>
     </message>
     <message>
         <source>the moisture calculation failed</source>
-        <translation type="unfinished"></translation>
+        <translation>obliczenie wilgotnościowe nie powiodło się</translation>
     </message>
     <message>
         <source>there is no algorithm for this problem</source>
-        <translation type="unfinished"></translation>
+        <translation>brak algorytmu dla tego zagadnienia</translation>
     </message>
     <message>
         <source>condensation on the inside surface</source>
-        <translation type="unfinished"></translation>
+        <translation>kondensacja na powierzchni wewnętrznej</translation>
     </message>
     <message>
         <source>condensation on the outside surface</source>
-        <translation type="unfinished"></translation>
+        <translation>kondensacja na powierzchni zewnętrznej</translation>
     </message>
 </context>
 <context>
     <name>AssessmentConditions</name>
     <message>
         <source>Custom conditions</source>
-        <translation type="unfinished"></translation>
+        <translation>Warunki użytkownika</translation>
     </message>
     <message>
         <source>German Standard DIN 4108-3 from 2001</source>
-        <translation type="unfinished"></translation>
+        <translation>Norma niemiecka DIN 4108-3 z 2001 r.</translation>
     </message>
     <message>
         <source>German Standard DIN 4108-3 from 2014, 2018 and 2024</source>
-        <translation type="unfinished"></translation>
+        <translation>Norma niemiecka DIN 4108-3 z 2014, 2018 i 2024 r.</translation>
     </message>
     <message>
         <source>Unknown condition</source>
-        <translation type="unfinished"></translation>
+        <translation>Nieznane warunki</translation>
     </message>
 </context>
 <context>
     <name>AssessmentTypeWidget</name>
     <message>
         <source>Assessment Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Rodzaj oceny</translation>
     </message>
     <message>
         <source>The condensation time must be &gt; 0d and &lt; 300d.</source>
-        <translation type="unfinished"></translation>
+        <translation>Okres kondensacji musi wynosić &gt; 0 d i &lt; 300 d.</translation>
     </message>
     <message>
         <source>The drying time must be &gt; 0d and &lt; 300d.</source>
-        <translation type="unfinished"></translation>
+        <translation>Okres wysychania musi wynosić &gt; 0 d i &lt; 300 d.</translation>
     </message>
     <message>
         <source>Select assessment type</source>
-        <translation type="unfinished"></translation>
+        <translation>Wybierz rodzaj oceny</translation>
     </message>
     <message>
         <source>Condensation time in d</source>
-        <translation type="unfinished"></translation>
+        <translation>Okres kondensacji w d</translation>
     </message>
     <message>
         <source>Drying time in d</source>
-        <translation type="unfinished"></translation>
+        <translation>Okres wysychania w d</translation>
     </message>
 </context>
 <context>
     <name>Calculation</name>
     <message>
         <source>Invalid width %1 of &lt;a href=&quot;layer-%2&quot;&gt;layer #%2&lt;/a&gt;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nieprawidłowa grubość %1 &lt;a href=&quot;layer-%2&quot;&gt;warstwy nr %2&lt;/a&gt;.</translation>
     </message>
     <message>
         <source>Error in Glaser-Calculation.</source>
-        <translation type="unfinished"></translation>
+        <translation>Błąd w obliczeniu metodą Glasera.</translation>
     </message>
     <message>
         <source>Invalid mu %1 of material in &lt;a href=&quot;layer-%2&quot;&gt;layer #%2&lt;/a&gt;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nieprawidłowa wartość μ %1 materiału &lt;a href=&quot;layer-%2&quot;&gt;warstwy nr %2&lt;/a&gt;.</translation>
     </message>
     <message>
         <source>Invalid thermal conductivity %1 of material in &lt;a href=&quot;layer-%2&quot;&gt;layer #%2&lt;/a&gt;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nieprawidłowa przewodność cieplna %1 materiału &lt;a href=&quot;layer-%2&quot;&gt;warstwy nr %2&lt;/a&gt;.</translation>
     </message>
     <message>
         <source>Invalid surface resistance outside %f.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nieprawidłowy opór przejmowania ciepła na powierzchni zewnętrznej %f.</translation>
     </message>
     <message>
         <source>Invalid surface resistance inside)%f.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nieprawidłowy opór przejmowania ciepła na powierzchni wewnętrznej %f.</translation>
     </message>
 </context>
 <context>
     <name>CandidateTrial</name>
     <message>
         <source>pv_e not correctly calculated! Algorithm error!</source>
-        <translation type="unfinished"></translation>
+        <translation>Ciśnienie pary pv_e obliczone nieprawidłowo! Błąd algorytmu!</translation>
     </message>
 </context>
 <context>
     <name>Climate</name>
     <message>
         <source>Custom climate conditions, indoor</source>
-        <translation type="unfinished"></translation>
+        <translation>Warunki klimatyczne użytkownika, wewnątrz</translation>
     </message>
     <message>
         <source>Custom climate conditions, outdoor</source>
-        <translation type="unfinished"></translation>
+        <translation>Warunki klimatyczne użytkownika, na zewnątrz</translation>
     </message>
     <message>
         <source>DIN 4108-3 2001 Indoor climate, heat flow direction horizontal and upwards</source>
-        <translation type="unfinished"></translation>
+        <translation>DIN 4108-3 2001 klimat wewnętrzny, kierunek przepływu ciepła poziomy i w górę</translation>
     </message>
     <message>
         <source>DIN 4108-3 2001 Indoor climate, heat flow direction downwards</source>
-        <translation type="unfinished"></translation>
+        <translation>DIN 4108-3 2001 klimat wewnętrzny, kierunek przepływu ciepła w dół</translation>
     </message>
     <message>
         <source>DIN EN ISO 6946 Indoor climate, heat flow direction horizontal</source>
-        <translation type="unfinished"></translation>
+        <translation>DIN EN ISO 6946 klimat wewnętrzny, kierunek przepływu ciepła poziomy</translation>
     </message>
     <message>
         <source>DIN EN ISO 6946 Indoor climate, heat flow direction downwards</source>
-        <translation type="unfinished"></translation>
+        <translation>DIN EN ISO 6946 klimat wewnętrzny, kierunek przepływu ciepła w dół</translation>
     </message>
     <message>
         <source>DIN EN ISO 6946 Indoor climate, heat flow direction upwards</source>
-        <translation type="unfinished"></translation>
+        <translation>DIN EN ISO 6946 klimat wewnętrzny, kierunek przepływu ciepła w górę</translation>
     </message>
     <message>
         <source>DIN EN ISO 13788 Indoor climate, all other surfaces</source>
-        <translation type="unfinished"></translation>
+        <translation>DIN EN ISO 13788 klimat wewnętrzny, wszystkie pozostałe powierzchnie</translation>
     </message>
     <message>
         <source>DIN EN ISO 13788 Indoor climate, on glazings and window frames</source>
-        <translation type="unfinished"></translation>
+        <translation>DIN EN ISO 13788 klimat wewnętrzny, na przeszkleniach i ramach okiennych</translation>
     </message>
     <message>
         <source>DIN 4108-8 Indoor climate, in built in cupboards, mould protection</source>
-        <translation type="unfinished"></translation>
+        <translation>DIN 4108-8 klimat wewnętrzny, w szafach wnękowych, ochrona przed pleśnią</translation>
     </message>
     <message>
         <source>DIN 4108-8 Indoor climate, behaind normal cupboards, mould protection</source>
-        <translation type="unfinished"></translation>
+        <translation>DIN 4108-8 klimat wewnętrzny, za zwykłymi szafami, ochrona przed pleśnią</translation>
     </message>
     <message>
         <source>DIN 4108-3_2024 Indoor climate</source>
-        <translation type="unfinished"></translation>
+        <translation>DIN 4108-3_2024 klimat wewnętrzny</translation>
     </message>
     <message>
         <source>DIN 4108-3 2001 Outdoor, boundary to outside</source>
-        <translation type="unfinished"></translation>
+        <translation>DIN 4108-3 2001 na zewnątrz, granica z powietrzem zewnętrznym</translation>
     </message>
     <message>
         <source>DIN 4108-3 2001 Outdoor, boundary to ventilated air space</source>
-        <translation type="unfinished"></translation>
+        <translation>DIN 4108-3 2001 na zewnątrz, granica z wentylowaną szczeliną powietrzną</translation>
     </message>
     <message>
         <source>DIN 4108-3_2024 Outdoor climate</source>
-        <translation type="unfinished"></translation>
+        <translation>DIN 4108-3_2024 klimat zewnętrzny</translation>
     </message>
     <message>
         <source>DIN 4108-3 2001 Outdoor, boundary to ground</source>
-        <translation type="unfinished"></translation>
+        <translation>DIN 4108-3 2001 na zewnątrz, granica z gruntem</translation>
     </message>
     <message>
         <source>DIN 4108-3 2024 Outdoor, boundary to ground</source>
-        <translation type="unfinished"></translation>
+        <translation>DIN 4108-3 2024 na zewnątrz, granica z gruntem</translation>
     </message>
     <message>
         <source>DIN EN ISO 6946 Outdoor climate</source>
-        <translation type="unfinished"></translation>
+        <translation>DIN EN ISO 6946 klimat zewnętrzny</translation>
     </message>
 </context>
 <context>
     <name>ClimateEditWidget</name>
     <message>
         <source>Climatic Data</source>
-        <translation type="unfinished"></translation>
+        <translation>Dane klimatyczne</translation>
     </message>
     <message>
         <source>Winter:</source>
-        <translation type="unfinished"></translation>
+        <translation>Zima:</translation>
     </message>
     <message>
         <source>Climate of the condensation period</source>
-        <translation type="unfinished"></translation>
+        <translation>Klimat okresu kondensacji</translation>
     </message>
     <message>
         <source>Summer:</source>
-        <translation type="unfinished"></translation>
+        <translation>Lato:</translation>
     </message>
     <message>
         <source>Climate of the evaporation period</source>
-        <translation type="unfinished"></translation>
+        <translation>Klimat okresu odparowania</translation>
     </message>
     <message>
         <source>The surface resistance must be &gt;= 0.</source>
-        <translation type="unfinished"></translation>
+        <translation>Opór przejmowania ciepła musi wynosić &gt;= 0.</translation>
     </message>
     <message>
         <source>The relative humidity must be &gt; 0% and &lt; 100%.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wilgotność względna musi wynosić &gt; 0% i &lt; 100%.</translation>
     </message>
     <message>
         <source>Select climate data preset:</source>
-        <translation type="unfinished"></translation>
+        <translation>Wybierz zestaw danych klimatycznych:</translation>
     </message>
     <message>
         <source>Temperature in [%1C]:</source>
-        <translation type="unfinished"></translation>
+        <translation>Temperatura w [%1C]:</translation>
     </message>
     <message>
         <source>Relative Humidity in [%]:</source>
-        <translation type="unfinished"></translation>
+        <translation>Wilgotność względna w [%]:</translation>
     </message>
     <message>
         <source>Surface transfer resistance in [m%1K/W]:</source>
-        <translation type="unfinished"></translation>
+        <translation>Opór przejmowania ciepła w [m%1K/W]:</translation>
     </message>
     <message>
         <source>The temperature must be &gt; -40%1C and &lt; 80%1C.</source>
-        <translation type="unfinished"></translation>
+        <translation>Temperatura musi wynosić &gt; -40%1C i &lt; 80%1C.</translation>
     </message>
 </context>
 <context>
     <name>ClimateFrame</name>
     <message>
         <source>Climate Data</source>
-        <translation type="unfinished"></translation>
+        <translation>Dane klimatyczne</translation>
     </message>
     <message>
         <source>Temperature</source>
-        <translation type="unfinished"></translation>
+        <translation>Temperatura</translation>
     </message>
     <message>
         <source>Relative Humidity</source>
-        <translation type="unfinished"></translation>
+        <translation>Wilgotność względna</translation>
     </message>
     <message>
         <source>Climate at warm side</source>
-        <translation type="unfinished"></translation>
+        <translation>Klimat po stronie ciepłej</translation>
     </message>
     <message>
         <source>Climate at cold side</source>
-        <translation type="unfinished"></translation>
+        <translation>Klimat po stronie zimnej</translation>
     </message>
     <message>
         <source>Winter Climate</source>
-        <translation type="unfinished"></translation>
+        <translation>Klimat zimowy</translation>
     </message>
     <message>
         <source>Duration of Condensation Periode (winter)</source>
-        <translation type="unfinished"></translation>
+        <translation>Czas trwania okresu kondensacji (zima)</translation>
     </message>
     <message>
         <source>Days</source>
-        <translation type="unfinished"></translation>
+        <translation>Dni</translation>
     </message>
     <message>
         <source>Summer Climate</source>
-        <translation type="unfinished"></translation>
+        <translation>Klimat letni</translation>
     </message>
     <message>
         <source>Duration of Drying Periode (summer)</source>
-        <translation type="unfinished"></translation>
+        <translation>Czas trwania okresu wysychania (lato)</translation>
     </message>
 </context>
 <context>
     <name>ConfigDialog</name>
     <message>
         <source>General Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Ustawienia ogólne</translation>
     </message>
     <message>
         <source>Default Project Info</source>
-        <translation type="unfinished"></translation>
+        <translation>Domyślne informacje o projekcie</translation>
     </message>
     <message>
         <source>Default Print Config</source>
-        <translation type="unfinished"></translation>
+        <translation>Domyślne ustawienia wydruku</translation>
     </message>
 </context>
 <context>
     <name>ConfigPageGeneral</name>
     <message>
         <source>Start Program without project</source>
-        <translation type="unfinished"></translation>
+        <translation>Uruchamiaj program bez projektu</translation>
     </message>
     <message>
         <source>Start Program with last recent project</source>
-        <translation type="unfinished"></translation>
+        <translation>Uruchamiaj program z ostatnio używanym projektem</translation>
     </message>
     <message>
         <source>Construction layer width in [mm]</source>
-        <translation type="unfinished"></translation>
+        <translation>Grubość warstw przegrody w [mm]</translation>
     </message>
     <message>
         <source>Construction layer width in [cm]</source>
-        <translation type="unfinished"></translation>
+        <translation>Grubość warstw przegrody w [cm]</translation>
     </message>
     <message>
         <source>Construction layer width in [dm]</source>
-        <translation type="unfinished"></translation>
+        <translation>Grubość warstw przegrody w [dm]</translation>
     </message>
     <message>
         <source>Construction layer width in [m]</source>
-        <translation type="unfinished"></translation>
+        <translation>Grubość warstw przegrody w [m]</translation>
     </message>
     <message>
         <source>Use kg/m%1s%2 as unit for Aw</source>
-        <translation type="unfinished"></translation>
+        <translation>Używaj kg/m%1s%2 jako jednostki Aw</translation>
     </message>
     <message>
         <source>Use kg/m%1h%2 as unit for Aw</source>
-        <translation type="unfinished"></translation>
+        <translation>Używaj kg/m%1h%2 jako jednostki Aw</translation>
     </message>
     <message>
         <source>Use moisture dependent thermal conductivity</source>
-        <translation type="unfinished"></translation>
+        <translation>Uwzględniaj zależność przewodności cieplnej od wilgotności</translation>
     </message>
     <message>
         <source>Directory for user material database and construction database:</source>
-        <translation type="unfinished"></translation>
+        <translation>Katalog bazy materiałów i bazy przegród użytkownika:</translation>
     </message>
     <message>
         <source>User material directory</source>
-        <translation type="unfinished"></translation>
+        <translation>Katalog materiałów użytkownika</translation>
     </message>
     <message>
         <source>Directory not valid.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nieprawidłowy katalog.</translation>
     </message>
     <message>
         <source>There exist a file with the same name.</source>
-        <translation type="unfinished"></translation>
+        <translation>Istnieje już plik o tej samej nazwie.</translation>
     </message>
     <message>
         <source>The given text cannot be used as directory.</source>
-        <translation type="unfinished"></translation>
+        <translation>Podanego tekstu nie można użyć jako katalogu.</translation>
     </message>
     <message>
         <source>Directory not writebale.</source>
-        <translation type="unfinished"></translation>
+        <translation>Brak prawa zapisu w katalogu.</translation>
     </message>
     <message>
         <source>The material database cannot be stored here.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie można tutaj zapisać bazy materiałów.</translation>
     </message>
 </context>
 <context>
     <name>ConfigPageProjectInformation</name>
     <message>
         <source>The settings below are transfered into newly created projects. To edit the project information of the current project, use the project information editor available from the edit menu.</source>
-        <translation type="unfinished"></translation>
+        <translation>Poniższe ustawienia są przenoszone do nowo tworzonych projektów. Aby edytować informacje o bieżącym projekcie, użyj edytora informacji o projekcie dostępnego w menu Edycja.</translation>
     </message>
 </context>
 <context>
     <name>ConfigPrintDefaults</name>
     <message>
         <source>General Appearance</source>
-        <translation type="unfinished"></translation>
+        <translation>Wygląd ogólny</translation>
     </message>
     <message>
         <source>Input Data</source>
-        <translation type="unfinished"></translation>
+        <translation>Dane wejściowe</translation>
     </message>
     <message>
         <source>Diagrams</source>
-        <translation type="unfinished"></translation>
+        <translation>Wykresy</translation>
     </message>
     <message>
         <source>Results</source>
-        <translation type="unfinished"></translation>
+        <translation>Wyniki</translation>
     </message>
     <message>
         <source>Final Remarks</source>
-        <translation type="unfinished"></translation>
+        <translation>Uwagi końcowe</translation>
     </message>
     <message>
         <source>Header</source>
-        <translation type="unfinished"></translation>
+        <translation>Nagłówek</translation>
     </message>
     <message>
         <source>Footer</source>
-        <translation type="unfinished"></translation>
+        <translation>Stopka</translation>
     </message>
     <message>
         <source>Page numbers in footer</source>
-        <translation type="unfinished"></translation>
+        <translation>Numery stron w stopce</translation>
     </message>
     <message>
         <source>Project information</source>
-        <translation type="unfinished"></translation>
+        <translation>Informacje o projekcie</translation>
     </message>
     <message>
         <source>User Logo</source>
-        <translation type="unfinished"></translation>
+        <translation>Logo użytkownika</translation>
     </message>
     <message>
         <source>No user logo</source>
-        <translation type="unfinished"></translation>
+        <translation>Bez logo użytkownika</translation>
     </message>
     <message>
         <source>Logo in page header</source>
-        <translation type="unfinished"></translation>
+        <translation>Logo w nagłówku strony</translation>
     </message>
     <message>
         <source>Logo right from project informations</source>
-        <translation type="unfinished"></translation>
+        <translation>Logo na prawo od informacji o projekcie</translation>
     </message>
     <message>
         <source>Scale by width</source>
-        <translation type="unfinished"></translation>
+        <translation>Skaluj według szerokości</translation>
     </message>
     <message>
         <source>Scale by height</source>
-        <translation type="unfinished"></translation>
+        <translation>Skaluj według wysokości</translation>
     </message>
     <message>
         <source> px</source>
-        <translation type="unfinished"></translation>
+        <translation> px</translation>
     </message>
     <message>
         <source>Position:</source>
-        <translation type="unfinished"></translation>
+        <translation>Położenie:</translation>
     </message>
     <message>
         <source>Image file:</source>
-        <translation type="unfinished"></translation>
+        <translation>Plik obrazu:</translation>
     </message>
     <message>
         <source>Size:</source>
-        <translation type="unfinished"></translation>
+        <translation>Rozmiar:</translation>
     </message>
     <message>
         <source>Select user logo</source>
-        <translation type="unfinished"></translation>
+        <translation>Wybierz logo użytkownika</translation>
     </message>
     <message>
         <source>Images (*.png *.jpg *.jpeg *.bmp *.svg)</source>
-        <translation type="unfinished"></translation>
+        <translation>Obrazy (*.png *.jpg *.jpeg *.bmp *.svg)</translation>
     </message>
     <message>
         <source>Construction sketch</source>
-        <translation type="unfinished"></translation>
+        <translation>Szkic przegrody</translation>
     </message>
     <message>
         <source>Material data</source>
-        <translation type="unfinished"></translation>
+        <translation>Dane materiałowe</translation>
     </message>
     <message>
         <source>Climate data</source>
-        <translation type="unfinished"></translation>
+        <translation>Dane klimatyczne</translation>
     </message>
     <message>
         <source>Surface Resistance</source>
-        <translation type="unfinished"></translation>
+        <translation>Opory przejmowania ciepła</translation>
     </message>
     <message>
         <source>Temperature and moisture profiles</source>
-        <translation type="unfinished"></translation>
+        <translation>Rozkłady temperatury i zawartości wilgoci</translation>
     </message>
     <message>
         <source>Vapor pressure profiles</source>
-        <translation type="unfinished"></translation>
+        <translation>Rozkłady ciśnienia pary wodnej</translation>
     </message>
     <message>
         <source>DIN 4108-3 (Glaser) - Summary</source>
-        <translation type="unfinished"></translation>
+        <translation>DIN 4108-3 (Glaser) – podsumowanie</translation>
     </message>
     <message>
         <source>%1 Results - Summary</source>
-        <translation type="unfinished"></translation>
+        <translation>Wyniki %1 – podsumowanie</translation>
     </message>
     <message>
         <source>%1 Results - Detailed Table</source>
-        <translation type="unfinished"></translation>
+        <translation>Wyniki %1 – tabela szczegółowa</translation>
     </message>
     <message>
         <source>Resistances and %1 values</source>
-        <translation type="unfinished"></translation>
+        <translation>Opory i wartości %1</translation>
     </message>
     <message>
         <source>Construction kind for test of minimum thermal resistance
 according german standard DIN 4108-2 table 3</source>
-        <translation type="unfinished"></translation>
+        <translation>Rodzaj przegrody do sprawdzenia minimalnej izolacyjności cieplnej
+według niemieckiej normy DIN 4108-2, tablica 3</translation>
     </message>
     <message>
         <source>Please enter your final remarksr here!</source>
-        <translation type="unfinished"></translation>
+        <translation>Tutaj wpisz swoje uwagi końcowe!</translation>
     </message>
     <message>
         <source>Header of first order.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nagłówek pierwszego stopnia.</translation>
     </message>
     <message>
         <source>Header of second order.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nagłówek drugiego stopnia.</translation>
     </message>
     <message>
         <source>Header of third order.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nagłówek trzeciego stopnia.</translation>
     </message>
     <message>
         <source>Normal</source>
-        <translation type="unfinished"></translation>
+        <translation>Normalny</translation>
     </message>
     <message>
         <source>Normal text.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zwykły tekst.</translation>
     </message>
     <message>
         <source>Underline.</source>
-        <translation type="unfinished"></translation>
+        <translation>Podkreślenie.</translation>
     </message>
     <message>
         <source>Italic font.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kursywa.</translation>
     </message>
     <message>
         <source>Bold font.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pogrubienie.</translation>
     </message>
     <message>
         <source>Print Final Remarks</source>
-        <translation type="unfinished"></translation>
+        <translation>Drukuj uwagi końcowe</translation>
     </message>
 </context>
 <context>
     <name>Construction</name>
     <message>
         <source>Unknown</source>
-        <translation type="unfinished"></translation>
+        <translation>Nieznana</translation>
     </message>
 </context>
 <context>
     <name>ConstructionDatabaseTableModel</name>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nazwa</translation>
     </message>
     <message>
         <source>Warm side
 Layer 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Strona ciepła
+Warstwa 1</translation>
     </message>
     <message>
         <source>Cold side
 Layer %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Strona zimna
+Warstwa %1</translation>
     </message>
     <message>
         <source>
 Layer %1</source>
-        <translation type="unfinished"></translation>
+        <translation>
+Warstwa %1</translation>
     </message>
 </context>
 <context>
     <name>ConstructionDatabaseWidget</name>
     <message>
         <source>No notes</source>
-        <translation type="unfinished"></translation>
+        <translation>Brak uwag</translation>
     </message>
     <message>
         <source>Add construction</source>
-        <translation type="unfinished"></translation>
+        <translation>Dodaj przegrodę</translation>
     </message>
     <message>
         <source>Add a new construction to the list.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dodaje nową przegrodę do listy.</translation>
     </message>
     <message>
         <source>Delete Construction</source>
-        <translation type="unfinished"></translation>
+        <translation>Usuń przegrodę</translation>
     </message>
     <message>
         <source>Delete selected construction from list.</source>
-        <translation type="unfinished"></translation>
+        <translation>Usuwa zaznaczoną przegrodę z listy.</translation>
     </message>
     <message>
         <source>Edit construction</source>
-        <translation type="unfinished"></translation>
+        <translation>Edytuj przegrodę</translation>
     </message>
     <message>
         <source>Edit selected constrcution.</source>
-        <translation type="unfinished"></translation>
+        <translation>Edytuje zaznaczoną przegrodę.</translation>
     </message>
     <message>
         <source>Copy construction</source>
-        <translation type="unfinished"></translation>
+        <translation>Kopiuj przegrodę</translation>
     </message>
     <message>
         <source>Copy selected construction to a new one.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kopiuje zaznaczoną przegrodę do nowej.</translation>
     </message>
     <message>
         <source>Import...</source>
-        <translation type="unfinished"></translation>
+        <translation>Importuj…</translation>
     </message>
     <message>
         <source>Import external construction database</source>
-        <translation type="unfinished"></translation>
+        <translation>Importuj zewnętrzną bazę przegród</translation>
     </message>
     <message>
         <source>View and Notes</source>
-        <translation type="unfinished"></translation>
+        <translation>Podgląd i uwagi</translation>
     </message>
     <message>
         <source>Selected Construction:</source>
-        <translation type="unfinished"></translation>
+        <translation>Zaznaczona przegroda:</translation>
     </message>
     <message>
         <source>New construction</source>
-        <translation type="unfinished"></translation>
+        <translation>Nowa przegroda</translation>
     </message>
     <message>
         <source>%1 (copy)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (kopia)</translation>
     </message>
     <message>
         <source>Do you really want to delete the construction &apos;%1&apos;?</source>
-        <translation type="unfinished"></translation>
+        <translation>Czy na pewno usunąć przegrodę „%1”?</translation>
     </message>
     <message>
         <source>Select file with construction database.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wybierz plik z bazą przegród.</translation>
     </message>
     <message>
         <source>Database for Mirelo 2 (*.constr)</source>
-        <translation type="unfinished"></translation>
+        <translation>Baza danych dla Mirelo 2 (*.constr)</translation>
     </message>
     <message>
         <source>Construction read error.</source>
-        <translation type="unfinished"></translation>
+        <translation>Błąd odczytu przegrody.</translation>
     </message>
     <message>
         <source>No constructions found in file &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie znaleziono przegród w pliku „%1”</translation>
     </message>
     <message>
         <source>%1 constructions found in file &apos;%2&apos;, %3 of them new.</source>
-        <translation type="unfinished"></translation>
+        <translation>Liczba przegród znalezionych w pliku „%2”: %1, w tym nowych: %3.</translation>
     </message>
     <message>
         <source>The file is damaged; only its first constructions could be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Plik jest uszkodzony; udało się odczytać tylko pierwsze przegrody.</translation>
     </message>
     <message>
         <source>Constructions added.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dodano przegrody.</translation>
     </message>
 </context>
 <context>
     <name>ConstructionEditDialog</name>
     <message>
         <source>Edit construction</source>
-        <translation type="unfinished"></translation>
+        <translation>Edytuj przegrodę</translation>
     </message>
     <message>
         <source>The layer width must be &gt; 0.</source>
-        <translation type="unfinished"></translation>
+        <translation>Grubość warstwy musi wynosić &gt; 0.</translation>
     </message>
     <message>
         <source>Append layer...</source>
-        <translation type="unfinished"></translation>
+        <translation>Dołącz warstwę…</translation>
     </message>
     <message>
         <source>Adds a layer of a chosen material on the cold side.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dodaje warstwę z wybranego materiału po stronie zimnej.</translation>
     </message>
     <message>
         <source>Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nazwa:</translation>
     </message>
     <message>
         <source>Notes:</source>
-        <translation type="unfinished"></translation>
+        <translation>Uwagi:</translation>
     </message>
     <message>
         <source>Layers (warm side left)</source>
-        <translation type="unfinished"></translation>
+        <translation>Warstwy (strona ciepła po lewej)</translation>
     </message>
     <message>
         <source>Layer width [mm]:</source>
-        <translation type="unfinished"></translation>
+        <translation>Grubość warstwy [mm]:</translation>
     </message>
     <message>
         <source>The construction has no layers yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Przegroda nie ma jeszcze warstw.</translation>
     </message>
     <message>
         <source>Click a layer to select it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kliknij warstwę, aby ją zaznaczyć.</translation>
     </message>
     <message>
         <source>Layer %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Warstwa %1: %2</translation>
     </message>
 </context>
 <context>
     <name>ConstructionLayerFrame</name>
     <message>
         <source>Material Properties</source>
-        <translation type="unfinished"></translation>
+        <translation>Właściwości materiałów</translation>
     </message>
     <message>
         <source>Material</source>
-        <translation type="unfinished"></translation>
+        <translation>Materiał</translation>
     </message>
     <message>
         <source>d - layer thickness,</source>
-        <translation type="unfinished"></translation>
+        <translation>d – grubość warstwy,</translation>
     </message>
     <message>
         <source>&amp;lambda; - design value of thermal conductivity,</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;lambda; – obliczeniowy współczynnik przewodzenia ciepła,</translation>
     </message>
     <message>
         <source>&amp;mu; - vapour diffusion resistance factor,</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;mu; – współczynnik oporu dyfuzyjnego,</translation>
     </message>
     <message>
         <source>w&lt;sub&gt;80&lt;/sub&gt;/w&lt;sub&gt;sat&lt;/sub&gt; - %1,</source>
-        <translation type="unfinished"></translation>
+        <translation>w&lt;sub&gt;80&lt;/sub&gt;/w&lt;sub&gt;sat&lt;/sub&gt; – %1,</translation>
     </message>
     <message>
         <source>moisture content for 80% RH. resp. saturation</source>
-        <translation type="unfinished"></translation>
+        <translation>zawartość wilgoci przy 80% wilg. wzgl. lub w stanie nasycenia</translation>
     </message>
     <message>
         <source>A&lt;sub&gt;w&lt;/sub&gt; - %1,</source>
-        <translation type="unfinished"></translation>
+        <translation>A&lt;sub&gt;w&lt;/sub&gt; – %1,</translation>
     </message>
     <message>
         <source>water uptake coefficient</source>
-        <translation type="unfinished"></translation>
+        <translation>współczynnik absorpcji wody</translation>
     </message>
     <message>
         <source>layers from left to right</source>
-        <translation type="unfinished"></translation>
+        <translation>warstwy od lewej do prawej</translation>
     </message>
 </context>
 <context>
     <name>ConstructionList</name>
     <message>
         <source>test construction 1</source>
-        <translation type="unfinished"></translation>
+        <translation>przegroda testowa 1</translation>
     </message>
 </context>
 <context>
     <name>ConstructionNameInputDialog</name>
     <message>
         <source>Add to Construction Database</source>
-        <translation type="unfinished"></translation>
+        <translation>Dodaj do bazy przegród</translation>
     </message>
     <message>
         <source>Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nazwa:</translation>
     </message>
     <message>
         <source>Notes:</source>
-        <translation type="unfinished"></translation>
+        <translation>Uwagi:</translation>
     </message>
 </context>
 <context>
     <name>ConstructionViewWidget</name>
     <message>
         <source>Assign material</source>
-        <translation type="unfinished"></translation>
+        <translation>Przypisz materiał</translation>
     </message>
     <message>
         <source>Assign material to the selected layer</source>
-        <translation type="unfinished"></translation>
+        <translation>Przypisuje materiał do zaznaczonej warstwy</translation>
     </message>
     <message>
         <source>Insert layer left</source>
-        <translation type="unfinished"></translation>
+        <translation>Wstaw warstwę po lewej</translation>
     </message>
     <message>
         <source>Insert a new layer left from selected one</source>
-        <translation type="unfinished"></translation>
+        <translation>Wstawia nową warstwę na lewo od zaznaczonej</translation>
     </message>
     <message>
         <source>Insert layer right</source>
-        <translation type="unfinished"></translation>
+        <translation>Wstaw warstwę po prawej</translation>
     </message>
     <message>
         <source>Insert a new layer right from selected one</source>
-        <translation type="unfinished"></translation>
+        <translation>Wstawia nową warstwę na prawo od zaznaczonej</translation>
     </message>
     <message>
         <source>Remove layer</source>
-        <translation type="unfinished"></translation>
+        <translation>Usuń warstwę</translation>
     </message>
     <message>
         <source>Remove selected layer</source>
-        <translation type="unfinished"></translation>
+        <translation>Usuwa zaznaczoną warstwę</translation>
     </message>
     <message>
         <source>Move layer left</source>
-        <translation type="unfinished"></translation>
+        <translation>Przesuń warstwę w lewo</translation>
     </message>
     <message>
         <source>Move selected layer to left</source>
-        <translation type="unfinished"></translation>
+        <translation>Przesuwa zaznaczoną warstwę w lewo</translation>
     </message>
     <message>
         <source>Move layer right</source>
-        <translation type="unfinished"></translation>
+        <translation>Przesuń warstwę w prawo</translation>
     </message>
     <message>
         <source>Move selected layer to right</source>
-        <translation type="unfinished"></translation>
+        <translation>Przesuwa zaznaczoną warstwę w prawo</translation>
     </message>
 </context>
 <context>
     <name>DINCriteriaResult</name>
     <message>
         <source>Check according DIN 4108-3 2001</source>
-        <translation type="unfinished"></translation>
+        <translation>Sprawdzenie według DIN 4108-3 2001</translation>
     </message>
     <message>
         <source>Check according DIN 4108-3 2014</source>
-        <translation type="unfinished"></translation>
+        <translation>Sprawdzenie według DIN 4108-3 2014</translation>
     </message>
     <message>
         <source>Check according DIN 4108-3 2018 and 2024</source>
-        <translation type="unfinished"></translation>
+        <translation>Sprawdzenie według DIN 4108-3 2018 i 2024</translation>
     </message>
     <message>
         <source>Check accordinguser defined data</source>
-        <translation type="unfinished"></translation>
+        <translation>Sprawdzenie według danych użytkownika</translation>
     </message>
     <message>
         <source>DIN 4108-3 (no capillary suction) M&lt;sub&gt;c&lt;/sub&gt; &amp;lt;= 0.5kg/m&lt;sup&gt;2&lt;/sup&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>DIN 4108-3 (bez podciągania kapilarnego) M&lt;sub&gt;c&lt;/sub&gt; &amp;lt;= 0,5 kg/m&lt;sup&gt;2&lt;/sup&gt;</translation>
     </message>
     <message>
         <source>DIN 4108-3 (with capillary suction) M&lt;sub&gt;c&lt;/sub&gt; &amp;lt;= 1.0kg/m&lt;sup&gt;2&lt;/sup&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>DIN 4108-3 (z podciąganiem kapilarnym) M&lt;sub&gt;c&lt;/sub&gt; &amp;lt;= 1,0 kg/m&lt;sup&gt;2&lt;/sup&gt;</translation>
     </message>
     <message>
         <source>DIN 4108-3 (Wood) %1u&lt;sub&gt;m&lt;/sub&gt; &amp;lt; 5%</source>
-        <translation type="unfinished"></translation>
+        <translation>DIN 4108-3 (drewno) %1u&lt;sub&gt;m&lt;/sub&gt; &amp;lt; 5%</translation>
     </message>
     <message>
         <source>DIN 4108-3 (Wood based material) %1u&lt;sub&gt;m&lt;/sub&gt; &amp;lt; 3%</source>
-        <translation type="unfinished"></translation>
+        <translation>DIN 4108-3 (materiał drewnopochodny) %1u&lt;sub&gt;m&lt;/sub&gt; &amp;lt; 3%</translation>
     </message>
     <message>
         <source>Drying time in summer t&lt;sub&gt;ev&lt;/sub&gt; &amp;lt; 90d</source>
-        <translation type="unfinished"></translation>
+        <translation>Czas wysychania latem t&lt;sub&gt;ev&lt;/sub&gt; &amp;lt; 90 d</translation>
     </message>
     <message>
         <source>Check for drying reserve of %1 g/m&lt;sup&gt;2&lt;/sup&gt;a according DIN 68800-2</source>
-        <translation type="unfinished"></translation>
+        <translation>Sprawdzenie rezerwy schnięcia %1 g/m&lt;sup&gt;2&lt;/sup&gt;a według DIN 68800-2</translation>
     </message>
     <message>
         <source>The current calculation don&apos;t use the same water uptake value as check for non-capillar material </source>
-        <translation type="unfinished"></translation>
+        <translation>Bieżące obliczenie nie przyjmuje przy sprawdzeniu materiałów niekapilarnych tej samej wartości współczynnika absorpcji wody </translation>
     </message>
     <message>
         <source>as the standard DIN 4108-3 from 2014, 2018 or 2024.&lt;br/&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>co norma DIN 4108-3 z 2014, 2018 lub 2024 r.&lt;br/&gt;</translation>
     </message>
     <message>
         <source>Used value: %1 %2.&lt;br/&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>Przyjęta wartość: %1 %2.&lt;br/&gt;</translation>
     </message>
     <message>
         <source>This is admissible because MIRELO is a advanced software as per appendix D DIN 4108-3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Jest to dopuszczalne, ponieważ MIRELO jest zaawansowanym programem obliczeniowym w rozumieniu załącznika D normy DIN 4108-3.</translation>
     </message>
 </context>
 <context>
     <name>DINCriteriaSettings</name>
     <message>
         <source>Settings for validity check according DIN 4108-3</source>
-        <translation type="unfinished"></translation>
+        <translation>Ustawienia sprawdzenia według DIN 4108-3</translation>
     </message>
     <message>
         <source>User defined</source>
-        <translation type="unfinished"></translation>
+        <translation>Zdefiniowane przez użytkownika</translation>
     </message>
     <message>
         <source>DIN 4108-3 2001</source>
-        <translation type="unfinished"></translation>
+        <translation>DIN 4108-3 2001</translation>
     </message>
     <message>
         <source>DIN 4108-3 2014</source>
-        <translation type="unfinished"></translation>
+        <translation>DIN 4108-3 2014</translation>
     </message>
     <message>
         <source>DIN 4108-3 2018 und 2024</source>
-        <translation type="unfinished"></translation>
+        <translation>DIN 4108-3 2018 i 2024</translation>
     </message>
     <message>
         <source>kg/m%1h%2</source>
-        <translation type="unfinished"></translation>
+        <translation>kg/m%1h%2</translation>
     </message>
     <message>
         <source>The Aw value cannot be &lt; 0.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wartość Aw nie może być &lt; 0.</translation>
     </message>
     <message>
         <source>Aw value for non capillar material</source>
-        <translation type="unfinished"></translation>
+        <translation>Wartość Aw dla materiałów niekapilarnych</translation>
     </message>
     <message>
         <source>Aw value for capillar active material</source>
-        <translation type="unfinished"></translation>
+        <translation>Wartość Aw dla materiałów kapilarnie aktywnych</translation>
     </message>
     <message>
         <source>kg/m2s0.5</source>
-        <translation type="unfinished"></translation>
+        <translation>kg/m2s0.5</translation>
     </message>
     <message>
         <source>Check one or both sides of a condensation plane</source>
-        <translation type="unfinished"></translation>
+        <translation>Sprawdzenie jednej lub obu stron płaszczyzny kondensacji</translation>
     </message>
     <message>
         <source>One side check</source>
-        <translation type="unfinished"></translation>
+        <translation>Sprawdzenie jednostronne</translation>
     </message>
     <message>
         <source>Two side check</source>
-        <translation type="unfinished"></translation>
+        <translation>Sprawdzenie dwustronne</translation>
     </message>
 </context>
 <context>
     <name>DiagramFrame</name>
     <message>
         <source>Temperature and Moisture Profile</source>
-        <translation type="unfinished"></translation>
+        <translation>Rozkład temperatury i zawartości wilgoci</translation>
     </message>
     <message>
         <source>Temperature and Vapour Pressure Profile</source>
-        <translation type="unfinished"></translation>
+        <translation>Rozkład temperatury i ciśnienia pary wodnej</translation>
     </message>
     <message>
         <source>Other Diagram</source>
-        <translation type="unfinished"></translation>
+        <translation>Inny wykres</translation>
     </message>
     <message>
         <source>Condensate (overhygroscopic moisture content) dark blue.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kondensat (zawartość wilgoci powyżej zakresu higroskopijnego) – kolor ciemnoniebieski.</translation>
     </message>
 </context>
 <context>
     <name>DiagramScene</name>
     <message>
         <source>Temperature %1 in [%2C]</source>
-        <translation type="unfinished"></translation>
+        <translation>Temperatura %1 w [%2C]</translation>
     </message>
     <message>
         <source>Vapor pressure p in [Pa]</source>
-        <translation type="unfinished"></translation>
+        <translation>Ciśnienie pary wodnej p w [Pa]</translation>
     </message>
     <message>
         <source>Moisture content w in [%1]</source>
-        <translation type="unfinished"></translation>
+        <translation>Zawartość wilgoci w w [%1]</translation>
     </message>
     <message>
         <source>Layer widths in [mm]</source>
-        <translation type="unfinished"></translation>
+        <translation>Grubości warstw w [mm]</translation>
     </message>
     <message>
         <source>Temperature</source>
-        <translation type="unfinished"></translation>
+        <translation>Temperatura</translation>
     </message>
     <message>
         <source>Sat. vapour pressure</source>
-        <translation type="unfinished"></translation>
+        <translation>Ciśnienie pary nasyconej</translation>
     </message>
     <message>
         <source>Vapour pressure (real)</source>
-        <translation type="unfinished"></translation>
+        <translation>Ciśnienie pary wodnej (rzeczywiste)</translation>
     </message>
     <message>
         <source>Vapour pressure (calc.)</source>
-        <translation type="unfinished"></translation>
+        <translation>Ciśnienie pary wodnej (obliczeniowe)</translation>
     </message>
 </context>
 <context>
     <name>DiagramView</name>
     <message>
         <source>Construction Sketch</source>
-        <translation type="unfinished"></translation>
+        <translation>Szkic przegrody</translation>
     </message>
     <message>
         <source>Vapour pressure diagram</source>
-        <translation type="unfinished"></translation>
+        <translation>Wykres ciśnienia pary wodnej</translation>
     </message>
     <message>
         <source>Water content diagram</source>
-        <translation type="unfinished"></translation>
+        <translation>Wykres zawartości wilgoci</translation>
     </message>
     <message>
         <source>Unknown picture format of &apos;%1&apos; (svg, png, jpg or pdf expected).</source>
-        <translation type="unfinished"></translation>
+        <translation>Nieznany format obrazu „%1” (oczekiwano svg, png, jpg lub pdf).</translation>
     </message>
     <message>
         <source>The picture could not be written.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie udało się zapisać obrazu.</translation>
     </message>
 </context>
 <context>
     <name>DisclaimerFrame</name>
     <message>
         <source>Final Remarks</source>
-        <translation type="unfinished"></translation>
+        <translation>Uwagi końcowe</translation>
     </message>
 </context>
 <context>
@@ -1051,1075 +1055,1082 @@ Layer %1</source>
     <message>
         <source>[Document::readOld]  Error reading project file &apos;%1&apos;
 </source>
-        <translation type="unfinished"></translation>
+        <translation>[Document::readOld]  Błąd odczytu pliku projektu „%1”
+</translation>
     </message>
     <message>
         <source>The file holds %1 bytes; project files of the old format are read up to %2 MB.</source>
-        <translation type="unfinished"></translation>
+        <translation>Plik ma %1 bajtów; pliki projektów w starym formacie są odczytywane do %2 MB.</translation>
     </message>
     <message>
         <source>Cannot open file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie można otworzyć pliku.</translation>
     </message>
     <message>
         <source>[Document::readOld]  Keyword &apos;FileVersion&apos; missing!</source>
-        <translation type="unfinished"></translation>
+        <translation>[Document::readOld]  Brak słowa kluczowego „FileVersion”!</translation>
     </message>
     <message>
         <source>Block start &apos;{&apos; missing!</source>
-        <translation type="unfinished"></translation>
+        <translation>Brak początku bloku „{”!</translation>
     </message>
     <message>
         <source>Block start &apos;{&apos; missing for climatelist!</source>
-        <translation type="unfinished"></translation>
+        <translation>Brak początku bloku „{” listy klimatów!</translation>
     </message>
     <message>
         <source>Block start &apos;{&apos; missing for wall data!</source>
-        <translation type="unfinished"></translation>
+        <translation>Brak początku bloku „{” danych przegrody!</translation>
     </message>
     <message>
         <source>Block start &apos;{&apos; missing for remarks!</source>
-        <translation type="unfinished"></translation>
+        <translation>Brak początku bloku „{” uwag!</translation>
     </message>
     <message>
         <source>Unexpected end of file in remarks!</source>
-        <translation type="unfinished"></translation>
+        <translation>Nieoczekiwany koniec pliku w uwagach!</translation>
     </message>
     <message>
         <source>Invalid keyword &apos;%1&apos; in project file!</source>
-        <translation type="unfinished"></translation>
+        <translation>Nieprawidłowe słowo kluczowe „%1” w pliku projektu!</translation>
     </message>
     <message>
         <source>Block end &apos;}&apos; missing!</source>
-        <translation type="unfinished"></translation>
+        <translation>Brak końca bloku „}”!</translation>
     </message>
     <message>
         <source>Error reading parameter &apos;%1&apos;!</source>
-        <translation type="unfinished"></translation>
+        <translation>Błąd odczytu parametru „%1”!</translation>
     </message>
 </context>
 <context>
     <name>DryingReserveSettings</name>
     <message>
         <source>Drying potential according DIN 68800-2</source>
-        <translation type="unfinished"></translation>
+        <translation>Potencjał wysychania według DIN 68800-2</translation>
     </message>
     <message>
         <source>No drying reserve</source>
-        <translation type="unfinished"></translation>
+        <translation>Bez rezerwy schnięcia</translation>
     </message>
     <message>
         <source>Drying reserve for ceilings and walls</source>
-        <translation type="unfinished"></translation>
+        <translation>Rezerwa schnięcia dla stropów i ścian</translation>
     </message>
     <message>
         <source>&lt;html&gt;(100g/m&lt;sup&gt;2&lt;/sup&gt;a)&lt;/html&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;html&gt;(100 g/m&lt;sup&gt;2&lt;/sup&gt;a)&lt;/html&gt;</translation>
     </message>
     <message>
         <source>Drying reserve for roofs</source>
-        <translation type="unfinished"></translation>
+        <translation>Rezerwa schnięcia dla dachów</translation>
     </message>
     <message>
         <source>&lt;html&gt;(250g/m&lt;sup&gt;2&lt;/sup&gt;a)&lt;/html&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;html&gt;(250 g/m&lt;sup&gt;2&lt;/sup&gt;a)&lt;/html&gt;</translation>
     </message>
     <message>
         <source>Custom drying reserve</source>
-        <translation type="unfinished"></translation>
+        <translation>Rezerwa schnięcia użytkownika</translation>
     </message>
     <message>
         <source>The drying reserve cannot be &lt; 0.</source>
-        <translation type="unfinished"></translation>
+        <translation>Rezerwa schnięcia nie może być &lt; 0.</translation>
     </message>
     <message>
         <source>Update</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktualizuj</translation>
     </message>
     <message>
         <source>&lt;html&gt;g/m&lt;sup&gt;2&lt;/sup&gt;a&lt;/html&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;html&gt;g/m&lt;sup&gt;2&lt;/sup&gt;a&lt;/html&gt;</translation>
     </message>
     <message>
         <source>In case of no condensation a drying reserve cannot by applied.</source>
-        <translation type="unfinished"></translation>
+        <translation>Jeżeli nie występuje kondensacja, nie można zastosować rezerwy schnięcia.</translation>
     </message>
 </context>
 <context>
     <name>FooterFrame</name>
     <message>
         <source>Page %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Strona %1 z %2</translation>
     </message>
 </context>
 <context>
     <name>GlaserFrame</name>
     <message>
         <source>Results according DIN 4108-3 (Glaser Scheme)</source>
-        <translation type="unfinished"></translation>
+        <translation>Wyniki według DIN 4108-3 (metoda Glasera)</translation>
     </message>
     <message>
         <source>Period</source>
-        <translation type="unfinished"></translation>
+        <translation>Okres</translation>
     </message>
     <message>
         <source>days</source>
-        <translation type="unfinished"></translation>
+        <translation>dni</translation>
     </message>
     <message>
         <source>Interior climate (left)</source>
-        <translation type="unfinished"></translation>
+        <translation>Klimat wewnętrzny (po lewej)</translation>
     </message>
     <message>
         <source>Outdoor climate (right)</source>
-        <translation type="unfinished"></translation>
+        <translation>Klimat zewnętrzny (po prawej)</translation>
     </message>
     <message>
         <source>Condensation Period (Winter)</source>
-        <translation type="unfinished"></translation>
+        <translation>Okres kondensacji (zima)</translation>
     </message>
     <message>
         <source>Drying Period (Summer)</source>
-        <translation type="unfinished"></translation>
+        <translation>Okres wysychania (lato)</translation>
     </message>
     <message>
         <source>Results</source>
-        <translation type="unfinished"></translation>
+        <translation>Wyniki</translation>
     </message>
     <message>
         <source>Condensation zone</source>
-        <translation type="unfinished"></translation>
+        <translation>Strefa kondensacji</translation>
     </message>
     <message>
         <source>Condensation mass (according to Glaser)</source>
-        <translation type="unfinished"></translation>
+        <translation>Masa kondensatu (według Glasera)</translation>
     </message>
     <message>
         <source>Potential drying mass</source>
-        <translation type="unfinished"></translation>
+        <translation>Możliwa masa odparowania</translation>
     </message>
     <message>
         <source>Duration of drying (according to Glaser)</source>
-        <translation type="unfinished"></translation>
+        <translation>Czas wysychania (według Glasera)</translation>
     </message>
 </context>
 <context>
     <name>Globals</name>
     <message>
         <source>Help file error</source>
-        <translation type="unfinished"></translation>
+        <translation>Błąd pliku pomocy</translation>
     </message>
     <message>
         <source>The help file cannot be found on location:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie znaleziono pliku pomocy w lokalizacji:
+%1</translation>
     </message>
 </context>
 <context>
     <name>HatchedItemDelegate</name>
     <message>
         <source>warm</source>
-        <translation type="unfinished"></translation>
+        <translation>ciepła</translation>
     </message>
     <message>
         <source>cold</source>
-        <translation type="unfinished"></translation>
+        <translation>zimna</translation>
     </message>
 </context>
 <context>
     <name>InputData</name>
     <message>
         <source>inside, winter</source>
-        <translation type="unfinished"></translation>
+        <translation>wewnątrz, zima</translation>
     </message>
     <message>
         <source>inside, summer</source>
-        <translation type="unfinished"></translation>
+        <translation>wewnątrz, lato</translation>
     </message>
     <message>
         <source>outside, winter</source>
-        <translation type="unfinished"></translation>
+        <translation>na zewnątrz, zima</translation>
     </message>
     <message>
         <source>outside, summer</source>
-        <translation type="unfinished"></translation>
+        <translation>na zewnątrz, lato</translation>
     </message>
     <message>
         <source>Layer #%1</source>
-        <translation type="unfinished"></translation>
+        <translation>Warstwa nr %1</translation>
     </message>
     <message>
         <source>Layer #%1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Warstwa nr %1 (%2)</translation>
     </message>
     <message>
         <source>%1: width %2 m, must be greater than 0.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: grubość %2 m, musi być większa od 0.</translation>
     </message>
     <message>
         <source>%1: the material has no name.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: materiał nie ma nazwy.</translation>
     </message>
     <message>
         <source>%1: bulk density %2 kg/m³, must be greater than 0.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: gęstość objętościowa %2 kg/m³, musi być większa od 0.</translation>
     </message>
     <message>
         <source>%1: thermal conductivity %2 W/(m·K), must be greater than 0.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: przewodność cieplna %2 W/(m·K), musi być większa od 0.</translation>
     </message>
     <message>
         <source>%1: vapour diffusion resistance factor %2, must be greater than 0.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: współczynnik oporu dyfuzyjnego %2, musi być większy od 0.</translation>
     </message>
     <message>
         <source>%1: moisture content at 80 %RH %2 m³/m³, must be greater than 0.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: zawartość wilgoci przy 80% wilg. wzgl. %2 m³/m³, musi być większa od 0.</translation>
     </message>
     <message>
         <source>%1: moisture content at 80 %RH %2 m³/m³, must be below the saturation moisture content %3 m³/m³.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: zawartość wilgoci przy 80% wilg. wzgl. %2 m³/m³, musi być mniejsza od zawartości wilgoci w stanie nasycenia %3 m³/m³.</translation>
     </message>
     <message>
         <source>%1: saturation moisture content %2 m³/m³, must not exceed 1.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: zawartość wilgoci w stanie nasycenia %2 m³/m³, nie może przekraczać 1.</translation>
     </message>
     <message>
         <source>%1: water absorption coefficient %2 kg/(m²·s^0.5), must not be negative.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: współczynnik absorpcji wody %2 kg/(m²·s^0.5), nie może być ujemny.</translation>
     </message>
     <message>
         <source>%1: material category %2 is unknown.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: kategoria materiału %2 jest nieznana.</translation>
     </message>
     <message>
         <source>%1: the material is not valid.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: materiał jest nieprawidłowy.</translation>
     </message>
     <message>
         <source>Climate %1: temperature %2 °C, must lie between -40 and 80 °C.</source>
-        <translation type="unfinished"></translation>
+        <translation>Klimat %1: temperatura %2 °C, musi mieścić się w zakresie od -40 do 80 °C.</translation>
     </message>
     <message>
         <source>Climate %1: relative humidity %2 %, must lie between 0 and 100 %.</source>
-        <translation type="unfinished"></translation>
+        <translation>Klimat %1: wilgotność względna %2 %, musi mieścić się w zakresie od 0 do 100 %.</translation>
     </message>
     <message>
         <source>Climate inside: surface resistance %1 m²K/W, must be greater than 0.</source>
-        <translation type="unfinished"></translation>
+        <translation>Klimat wewnętrzny: opór przejmowania ciepła %1 m²K/W, musi być większy od 0.</translation>
     </message>
     <message>
         <source>Climate outside: surface resistance %1 m²K/W, must be greater than 0.</source>
-        <translation type="unfinished"></translation>
+        <translation>Klimat zewnętrzny: opór przejmowania ciepła %1 m²K/W, musi być większy od 0.</translation>
     </message>
     <message>
         <source>Climate: condensation period of %1 days, must be longer than 0 days.</source>
-        <translation type="unfinished"></translation>
+        <translation>Klimat: okres kondensacji %1 dni, musi być dłuższy niż 0 dni.</translation>
     </message>
     <message>
         <source>Climate: evaporation period of %1 days, must be longer than 0 days.</source>
-        <translation type="unfinished"></translation>
+        <translation>Klimat: okres odparowania %1 dni, musi być dłuższy niż 0 dni.</translation>
     </message>
 </context>
 <context>
     <name>LegacyFormat</name>
     <message>
         <source>[InputData::readClimateOld]  Four climate conditions are required!</source>
-        <translation type="unfinished"></translation>
+        <translation>[InputData::readClimateOld]  Wymagane są cztery warunki klimatyczne!</translation>
     </message>
     <message>
         <source>[InputData::readClimateOld]  Invalid keyword &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>[InputData::readClimateOld]  Nieprawidłowe słowo kluczowe „%1”</translation>
     </message>
     <message>
         <source>[InputData::readClimateOld]  Block start &apos;{&apos; missing!</source>
-        <translation type="unfinished"></translation>
+        <translation>[InputData::readClimateOld]  Brak początku bloku „{”!</translation>
     </message>
     <message>
         <source>[InputData::readClimateOld]  Error reading parameter &apos;Temperatur&apos;!</source>
-        <translation type="unfinished"></translation>
+        <translation>[InputData::readClimateOld]  Błąd odczytu parametru „Temperatur”!</translation>
     </message>
     <message>
         <source>[InputData::readClimateOld]  Error reading parameter &apos;RelHum&apos;!</source>
-        <translation type="unfinished"></translation>
+        <translation>[InputData::readClimateOld]  Błąd odczytu parametru „RelHum”!</translation>
     </message>
     <message>
         <source>[InputData::readClimateOld]  Illegal keyword &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>[InputData::readClimateOld]  Niedozwolone słowo kluczowe „%1”</translation>
     </message>
     <message>
         <source>[InputData::readClimateOld]  Error reading climate condition!
 </source>
-        <translation type="unfinished"></translation>
+        <translation>[InputData::readClimateOld]  Błąd odczytu warunków klimatycznych!
+</translation>
     </message>
     <message>
         <source>[InputData::readClimateOld]  Block end &apos;}&apos; missing!</source>
-        <translation type="unfinished"></translation>
+        <translation>[InputData::readClimateOld]  Brak końca bloku „}”!</translation>
     </message>
     <message>
         <source>[InputData::readConstructionOld]  Block start &apos;{&apos; missing!</source>
-        <translation type="unfinished"></translation>
+        <translation>[InputData::readConstructionOld]  Brak początku bloku „{”!</translation>
     </message>
     <message>
         <source>[InputData::readConstructionOld]  Block end &apos;}&apos; missing!</source>
-        <translation type="unfinished"></translation>
+        <translation>[InputData::readConstructionOld]  Brak końca bloku „}”!</translation>
     </message>
     <message>
         <source>[MaterialLayer::readOld]  Error reading parameter &apos;Width&apos;!</source>
-        <translation type="unfinished"></translation>
+        <translation>[MaterialLayer::readOld]  Błąd odczytu parametru „Width”!</translation>
     </message>
     <message>
         <source>[MaterialLayer::readOld]  Error reading parameter &apos;Colour&apos;!</source>
-        <translation type="unfinished"></translation>
+        <translation>[MaterialLayer::readOld]  Błąd odczytu parametru „Colour”!</translation>
     </message>
     <message>
         <source>[MaterialLayer::readOld]  Block start &apos;{&apos; of material definition missing!</source>
-        <translation type="unfinished"></translation>
+        <translation>[MaterialLayer::readOld]  Brak początku bloku „{” definicji materiału!</translation>
     </message>
     <message>
         <source>[MaterialLayer::readOld]  Invalid keyword!</source>
-        <translation type="unfinished"></translation>
+        <translation>[MaterialLayer::readOld]  Nieprawidłowe słowo kluczowe!</translation>
     </message>
     <message>
         <source>[MaterialLayer::readOld]  Block end &apos;}&apos; missing!</source>
-        <translation type="unfinished"></translation>
+        <translation>[MaterialLayer::readOld]  Brak końca bloku „}”!</translation>
     </message>
     <message>
         <source>[MaterialLayer::readOld]  Error reading layer data!
 </source>
-        <translation type="unfinished"></translation>
+        <translation>[MaterialLayer::readOld]  Błąd odczytu danych warstwy!
+</translation>
     </message>
     <message>
         <source>[Material::readOld]  Error reading material name!</source>
-        <translation type="unfinished"></translation>
+        <translation>[Material::readOld]  Błąd odczytu nazwy materiału!</translation>
     </message>
     <message>
         <source>[Material::readOld]  Error reading parameter &apos;rho&apos;!</source>
-        <translation type="unfinished"></translation>
+        <translation>[Material::readOld]  Błąd odczytu parametru „rho”!</translation>
     </message>
     <message>
         <source>[Material::readOld]  Error reading parameter &apos;Lambda&apos;!</source>
-        <translation type="unfinished"></translation>
+        <translation>[Material::readOld]  Błąd odczytu parametru „Lambda”!</translation>
     </message>
     <message>
         <source>[Material::readOld]  Error reading parameter &apos;Mew&apos;!</source>
-        <translation type="unfinished"></translation>
+        <translation>[Material::readOld]  Błąd odczytu parametru „Mew”!</translation>
     </message>
     <message>
         <source>[Material::readOld]  Error reading parameter &apos;W_hyg&apos;!</source>
-        <translation type="unfinished"></translation>
+        <translation>[Material::readOld]  Błąd odczytu parametru „W_hyg”!</translation>
     </message>
     <message>
         <source>[Material::readOld]  Error reading parameter &apos;W_h80&apos;!</source>
-        <translation type="unfinished"></translation>
+        <translation>[Material::readOld]  Błąd odczytu parametru „W_h80”!</translation>
     </message>
     <message>
         <source>[Material::readOld]  Error reading parameter &apos;W_sat&apos;!</source>
-        <translation type="unfinished"></translation>
+        <translation>[Material::readOld]  Błąd odczytu parametru „W_sat”!</translation>
     </message>
     <message>
         <source>[Material::readOld]  Error reading parameter &apos;A_w&apos;!</source>
-        <translation type="unfinished"></translation>
+        <translation>[Material::readOld]  Błąd odczytu parametru „A_w”!</translation>
     </message>
     <message>
         <source>[Material::readOld]  Invalid keyword &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>[Material::readOld]  Nieprawidłowe słowo kluczowe „%1”</translation>
     </message>
     <message>
         <source>[Material::readOld]  Block end &apos;}&apos; missing!</source>
-        <translation type="unfinished"></translation>
+        <translation>[Material::readOld]  Brak końca bloku „}”!</translation>
     </message>
     <message>
         <source>[Material::readOld]  Error reading material data!
 </source>
-        <translation type="unfinished"></translation>
+        <translation>[Material::readOld]  Błąd odczytu danych materiału!
+</translation>
     </message>
 </context>
 <context>
     <name>M2_ResultsWidget</name>
     <message>
         <source>Unknown result!</source>
-        <translation type="unfinished"></translation>
+        <translation>Nieznany wynik!</translation>
     </message>
     <message>
         <source>Invalid input!</source>
-        <translation type="unfinished"></translation>
+        <translation>Nieprawidłowe dane wejściowe!</translation>
     </message>
     <message>
         <source>Construction thickness</source>
-        <translation type="unfinished"></translation>
+        <translation>Grubość przegrody</translation>
     </message>
     <message>
         <source>Thermal transfer resistance of the construction (dry)</source>
-        <translation type="unfinished"></translation>
+        <translation>Opór cieplny przegrody (w stanie suchym)</translation>
     </message>
     <message>
         <source>Thermal transmission coefficient of the construction</source>
-        <translation type="unfinished"></translation>
+        <translation>Współczynnik przenikania ciepła przegrody</translation>
     </message>
     <message>
         <source>U-value (ISO 6946)</source>
-        <translation type="unfinished"></translation>
+        <translation>Współczynnik U (ISO 6946)</translation>
     </message>
     <message>
         <source>U-value (moisture dependend)</source>
-        <translation type="unfinished"></translation>
+        <translation>Współczynnik U (zależny od wilgotności)</translation>
     </message>
     <message>
         <source>Condensation mass after condensation period</source>
-        <translation type="unfinished"></translation>
+        <translation>Masa kondensatu po okresie kondensacji</translation>
     </message>
     <message>
         <source>Drying time</source>
-        <translation type="unfinished"></translation>
+        <translation>Czas wysychania</translation>
     </message>
 </context>
 <context>
     <name>M2_UndoAddConstructionLeft</name>
     <message>
         <source>Add construction left to no. %L1</source>
-        <translation type="unfinished"></translation>
+        <translation>Dodaj przegrodę na lewo od nr %L1</translation>
     </message>
 </context>
 <context>
     <name>M2_UndoAddConstructionRight</name>
     <message>
         <source>Add construction right to no. %L1</source>
-        <translation type="unfinished"></translation>
+        <translation>Dodaj przegrodę na prawo od nr %L1</translation>
     </message>
 </context>
 <context>
     <name>M2_UndoAddLayerLeft</name>
     <message>
         <source>Add layer left to no. %L1</source>
-        <translation type="unfinished"></translation>
+        <translation>Dodaj warstwę na lewo od nr %L1</translation>
     </message>
 </context>
 <context>
     <name>M2_UndoAddLayerRight</name>
     <message>
         <source>Add layer right to no. %L1</source>
-        <translation type="unfinished"></translation>
+        <translation>Dodaj warstwę na prawo od nr %L1</translation>
     </message>
 </context>
 <context>
     <name>M2_UndoAssessmentType</name>
     <message>
         <source>Undo change of condensation time.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cofnij zmianę okresu kondensacji.</translation>
     </message>
     <message>
         <source>Undo change of evaporation time</source>
-        <translation type="unfinished"></translation>
+        <translation>Cofnij zmianę okresu odparowania</translation>
     </message>
     <message>
         <source>Undo change of assessment type.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cofnij zmianę rodzaju oceny.</translation>
     </message>
 </context>
 <context>
     <name>M2_UndoChangeMaterial</name>
     <message>
         <source>Change material on layer no. %L1</source>
-        <translation type="unfinished"></translation>
+        <translation>Zmień materiał warstwy nr %L1</translation>
     </message>
 </context>
 <context>
     <name>M2_UndoChangeProjectInfo</name>
     <message>
         <source>Undo change of project informations.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cofnij zmianę informacji o projekcie.</translation>
     </message>
 </context>
 <context>
     <name>M2_UndoClimate</name>
     <message>
         <source>warm side</source>
-        <translation type="unfinished"></translation>
+        <translation>strona ciepła</translation>
     </message>
     <message>
         <source>cold side</source>
-        <translation type="unfinished"></translation>
+        <translation>strona zimna</translation>
     </message>
     <message>
         <source>Undo change of temperature (condensation) at %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Cofnij zmianę temperatury (kondensacja) – %1</translation>
     </message>
     <message>
         <source>Undo change of relative humidity (condensation) at %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Cofnij zmianę wilgotności względnej (kondensacja) – %1</translation>
     </message>
     <message>
         <source>Undo change of surface resistance at %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Cofnij zmianę oporu przejmowania ciepła – %1</translation>
     </message>
 </context>
 <context>
     <name>M2_UndoClimateAll</name>
     <message>
         <source>Undo change climate data set at %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Cofnij zmianę zestawu danych klimatycznych – %1</translation>
     </message>
 </context>
 <context>
     <name>M2_UndoHeatFlowDirection</name>
     <message>
         <source>Change heat flow direction to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Zmień kierunek przepływu ciepła na %1</translation>
     </message>
 </context>
 <context>
     <name>M2_UndoLayerColor</name>
     <message>
         <source>Undo change of color at layer No. %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Cofnij zmianę koloru warstwy nr %1</translation>
     </message>
 </context>
 <context>
     <name>M2_UndoMaterialName</name>
     <message>
         <source>Undo change of material name at layer No. %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Cofnij zmianę nazwy materiału warstwy nr %1</translation>
     </message>
 </context>
 <context>
     <name>M2_UndoMaterialParameters</name>
     <message>
         <source>Undo %L1-value change at layer No. %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Cofnij zmianę wartości %L1 warstwy nr %2</translation>
     </message>
     <message>
         <source>Undo w_80 change at layer No. %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Cofnij zmianę w_80 warstwy nr %1</translation>
     </message>
     <message>
         <source>Undo w_sat change at layer No. %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Cofnij zmianę w_sat warstwy nr %1</translation>
     </message>
     <message>
         <source>Undo lambda change at layer No. %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Cofnij zmianę lambda warstwy nr %1</translation>
     </message>
     <message>
         <source>Undo Aw change at layer No. %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Cofnij zmianę Aw warstwy nr %1</translation>
     </message>
     <message>
         <source>Undo layer width change at layer No. %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Cofnij zmianę grubości warstwy nr %1</translation>
     </message>
 </context>
 <context>
     <name>M2_UndoMoveLayerLeft</name>
     <message>
         <source>Move layer no. %L1 to left</source>
-        <translation type="unfinished"></translation>
+        <translation>Przesuń warstwę nr %L1 w lewo</translation>
     </message>
 </context>
 <context>
     <name>M2_UndoMoveLayerRight</name>
     <message>
         <source>Move layer no. %L1 to right</source>
-        <translation type="unfinished"></translation>
+        <translation>Przesuń warstwę nr %L1 w prawo</translation>
     </message>
 </context>
 <context>
     <name>M2_UndoRemoveLayer</name>
     <message>
         <source>Remove layer no. %L1</source>
-        <translation type="unfinished"></translation>
+        <translation>Usuń warstwę nr %L1</translation>
     </message>
 </context>
 <context>
     <name>MainWindow</name>
     <message>
         <source>Mirelo 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Mirelo 2</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Plik</translation>
     </message>
     <message>
         <source>Application Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Język programu</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Edycja</translation>
     </message>
     <message>
         <source>Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>Kopiuj</translation>
     </message>
     <message>
         <source>Export</source>
-        <translation type="unfinished"></translation>
+        <translation>Eksportuj</translation>
     </message>
     <message>
         <source>&amp;View</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Widok</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Pomo&amp;c</translation>
     </message>
     <message>
         <source>Main toolbar</source>
-        <translation type="unfinished"></translation>
+        <translation>Główny pasek narzędzi</translation>
     </message>
     <message>
         <source>Diagram toolbar</source>
-        <translation type="unfinished"></translation>
+        <translation>Pasek narzędzi wykresu</translation>
     </message>
     <message>
         <source>toolBar</source>
-        <translation type="unfinished"></translation>
+        <translation>Pasek narzędzi</translation>
     </message>
     <message>
         <source>New project...</source>
-        <translation type="unfinished"></translation>
+        <translation>Nowy projekt…</translation>
     </message>
     <message>
         <source>Creates a new project.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tworzy nowy projekt.</translation>
     </message>
     <message>
         <source>Open project...</source>
-        <translation type="unfinished"></translation>
+        <translation>Otwórz projekt…</translation>
     </message>
     <message>
         <source>Opens a project.</source>
-        <translation type="unfinished"></translation>
+        <translation>Otwiera projekt.</translation>
     </message>
     <message>
         <source>Ctrl+O</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+O</translation>
     </message>
     <message>
         <source>Save project</source>
-        <translation type="unfinished"></translation>
+        <translation>Zapisz projekt</translation>
     </message>
     <message>
         <source>Saves the current project.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zapisuje bieżący projekt.</translation>
     </message>
     <message>
         <source>Ctrl+S</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+S</translation>
     </message>
     <message>
         <source>Save project as...</source>
-        <translation type="unfinished"></translation>
+        <translation>Zapisz projekt jako…</translation>
     </message>
     <message>
         <source>Saves the current project under a new name.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zapisuje bieżący projekt pod nową nazwą.</translation>
     </message>
     <message>
         <source>Quit</source>
-        <translation type="unfinished"></translation>
+        <translation>Zakończ</translation>
     </message>
     <message>
         <source>Closes the program.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zamyka program.</translation>
     </message>
     <message>
         <source>Print...</source>
-        <translation type="unfinished"></translation>
+        <translation>Drukuj…</translation>
     </message>
     <message>
         <source>Prints the report.</source>
-        <translation type="unfinished"></translation>
+        <translation>Drukuje raport.</translation>
     </message>
     <message>
         <source>Help...</source>
-        <translation type="unfinished"></translation>
+        <translation>Pomoc…</translation>
     </message>
     <message>
         <source>Opens the program help.</source>
-        <translation type="unfinished"></translation>
+        <translation>Otwiera pomoc programu.</translation>
     </message>
     <message>
         <source>F1</source>
-        <translation type="unfinished"></translation>
+        <translation>F1</translation>
     </message>
     <message>
         <source>About Mirelo 2 ...</source>
-        <translation type="unfinished"></translation>
+        <translation>O programie Mirelo 2…</translation>
     </message>
     <message>
         <source>Opens the About dialog.</source>
-        <translation type="unfinished"></translation>
+        <translation>Otwiera okno z informacjami o programie.</translation>
     </message>
     <message>
         <source>About Qt...</source>
-        <translation type="unfinished"></translation>
+        <translation>O Qt…</translation>
     </message>
     <message>
         <source>Opens the Qt About dialog.</source>
-        <translation type="unfinished"></translation>
+        <translation>Otwiera okno z informacjami o Qt.</translation>
     </message>
     <message>
         <source>Preferences...</source>
-        <translation type="unfinished"></translation>
+        <translation>Ustawienia…</translation>
     </message>
     <message>
         <source>Opens the configuration dialog.</source>
-        <translation type="unfinished"></translation>
+        <translation>Otwiera okno ustawień.</translation>
     </message>
     <message>
         <source>Recent projects</source>
-        <translation type="unfinished"></translation>
+        <translation>Ostatnie projekty</translation>
     </message>
     <message>
         <source>Shows list of recently used projects.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wyświetla listę ostatnio używanych projektów.</translation>
     </message>
     <message>
         <source>Show moisture content profile</source>
-        <translation type="unfinished"></translation>
+        <translation>Pokaż rozkład zawartości wilgoci</translation>
     </message>
     <message>
         <source>Show moisture content</source>
-        <translation type="unfinished"></translation>
+        <translation>Pokaż zawartość wilgoci</translation>
     </message>
     <message>
         <source>Toggles display of vapor pressure profile or moisture content profile</source>
-        <translation type="unfinished"></translation>
+        <translation>Przełącza wyświetlanie rozkładu ciśnienia pary wodnej lub rozkładu zawartości wilgoci</translation>
     </message>
     <message>
         <source>Use hatching</source>
-        <translation type="unfinished"></translation>
+        <translation>Użyj kreskowania</translation>
     </message>
     <message>
         <source>Toggles display of hatched material layers.</source>
-        <translation type="unfinished"></translation>
+        <translation>Przełącza wyświetlanie kreskowania warstw materiałów.</translation>
     </message>
     <message>
         <source>Qt User Interface Configuration...</source>
-        <translation type="unfinished"></translation>
+        <translation>Konfiguracja interfejsu użytkownika Qt…</translation>
     </message>
     <message>
         <source>Opens the Qt User Interface Configuration tool</source>
-        <translation type="unfinished"></translation>
+        <translation>Otwiera narzędzie konfiguracji interfejsu użytkownika Qt</translation>
     </message>
     <message>
         <source>Select Material...</source>
-        <translation type="unfinished"></translation>
+        <translation>Wybierz materiał…</translation>
     </message>
     <message>
         <source>= Mat</source>
-        <translation type="unfinished"></translation>
+        <translation>= Mat</translation>
     </message>
     <message>
         <source>Opens the material database dialog to select a material for this layer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Otwiera okno bazy materiałów, aby wybrać materiał dla tej warstwy.</translation>
     </message>
     <message>
         <source>Edit Material Database...</source>
-        <translation type="unfinished"></translation>
+        <translation>Edytuj bazę materiałów…</translation>
     </message>
     <message>
         <source>Open the Database Dialog for viewing and editing material or construction data</source>
-        <translation type="unfinished"></translation>
+        <translation>Otwiera okno bazy danych do przeglądania i edycji danych materiałów lub przegród</translation>
     </message>
     <message>
         <source>Add layer to the left</source>
-        <translation type="unfinished"></translation>
+        <translation>Dodaj warstwę po lewej</translation>
     </message>
     <message>
         <source>+ Left</source>
-        <translation type="unfinished"></translation>
+        <translation>+ Lewo</translation>
     </message>
     <message>
         <source>Adds a new layer or construction to the left of the currently selected layer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dodaje nową warstwę lub przegrodę na lewo od zaznaczonej warstwy.</translation>
     </message>
     <message>
         <source>Add layer to the right</source>
-        <translation type="unfinished"></translation>
+        <translation>Dodaj warstwę po prawej</translation>
     </message>
     <message>
         <source>+ Right</source>
-        <translation type="unfinished"></translation>
+        <translation>+ Prawo</translation>
     </message>
     <message>
         <source>Adds a new layer or construction to the right of the currently selected layer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dodaje nową warstwę lub przegrodę na prawo od zaznaczonej warstwy.</translation>
     </message>
     <message>
         <source>Remove current layer</source>
-        <translation type="unfinished"></translation>
+        <translation>Usuń bieżącą warstwę</translation>
     </message>
     <message>
         <source>- Layer</source>
-        <translation type="unfinished"></translation>
+        <translation>- Warstwa</translation>
     </message>
     <message>
         <source>Removes the currently selected layer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Usuwa zaznaczoną warstwę.</translation>
     </message>
     <message>
         <source>Move left</source>
-        <translation type="unfinished"></translation>
+        <translation>Przesuń w lewo</translation>
     </message>
     <message>
         <source>&lt;&lt;&lt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;&lt;&lt;</translation>
     </message>
     <message>
         <source>Moves current layer to the left.</source>
-        <translation type="unfinished"></translation>
+        <translation>Przesuwa bieżącą warstwę w lewo.</translation>
     </message>
     <message>
         <source>Move Right</source>
-        <translation type="unfinished"></translation>
+        <translation>Przesuń w prawo</translation>
     </message>
     <message>
         <source>&gt;&gt;&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&gt;&gt;&gt;</translation>
     </message>
     <message>
         <source>Moves current layer to the right.</source>
-        <translation type="unfinished"></translation>
+        <translation>Przesuwa bieżącą warstwę w prawo.</translation>
     </message>
     <message>
         <source>Report setup / Print preview ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Ustawienia raportu / Podgląd wydruku…</translation>
     </message>
     <message>
         <source>Opens the print preview and setup dialog.</source>
-        <translation type="unfinished"></translation>
+        <translation>Otwiera podgląd wydruku i ustawienia raportu.</translation>
     </message>
     <message>
         <source>Edit project information...</source>
-        <translation type="unfinished"></translation>
+        <translation>Edytuj informacje o projekcie…</translation>
     </message>
     <message>
         <source>Sketch</source>
-        <translation type="unfinished"></translation>
+        <translation>Szkic</translation>
     </message>
     <message>
         <source>Copy sketch image</source>
-        <translation type="unfinished"></translation>
+        <translation>Kopiuj obraz szkicu</translation>
     </message>
     <message>
         <source>Chart</source>
-        <translation type="unfinished"></translation>
+        <translation>Wykres</translation>
     </message>
     <message>
         <source>Copy chart image</source>
-        <translation type="unfinished"></translation>
+        <translation>Kopiuj obraz wykresu</translation>
     </message>
     <message>
         <source>Export sketch image to file</source>
-        <translation type="unfinished"></translation>
+        <translation>Eksportuj obraz szkicu do pliku</translation>
     </message>
     <message>
         <source>Export chart image to file</source>
-        <translation type="unfinished"></translation>
+        <translation>Eksportuj obraz wykresu do pliku</translation>
     </message>
     <message>
         <source>Add to Construction Database...</source>
-        <translation type="unfinished"></translation>
+        <translation>Dodaj do bazy przegród…</translation>
     </message>
     <message>
         <source>Adds the current construction to the construction database.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dodaje bieżącą przegrodę do bazy przegród.</translation>
     </message>
     <message>
         <source>Heat flow up</source>
-        <translation type="unfinished"></translation>
+        <translation>Strumień ciepła w górę</translation>
     </message>
     <message>
         <source>Horizontal construction with heat flow upwards.</source>
-        <translation type="unfinished"></translation>
+        <translation>Przegroda pozioma ze strumieniem ciepła skierowanym w górę.</translation>
     </message>
     <message>
         <source>horizontal heat flow</source>
-        <translation type="unfinished"></translation>
+        <translation>poziomy strumień ciepła</translation>
     </message>
     <message>
         <source>Vertical construction with horizontal heat flow.</source>
-        <translation type="unfinished"></translation>
+        <translation>Przegroda pionowa z poziomym strumieniem ciepła.</translation>
     </message>
     <message>
         <source>Heat flow down</source>
-        <translation type="unfinished"></translation>
+        <translation>Strumień ciepła w dół</translation>
     </message>
     <message>
         <source>Horizontal construction with heat flow downwards.</source>
-        <translation type="unfinished"></translation>
+        <translation>Przegroda pozioma ze strumieniem ciepła skierowanym w dół.</translation>
     </message>
     <message>
         <source>Help heat flow directions</source>
-        <translation type="unfinished"></translation>
+        <translation>Pomoc: kierunki przepływu ciepła</translation>
     </message>
     <message>
         <source>Add Material to User Database</source>
-        <translation type="unfinished"></translation>
+        <translation>Dodaj materiał do bazy użytkownika</translation>
     </message>
     <message>
         <source>Show Logfile</source>
-        <translation type="unfinished"></translation>
+        <translation>Pokaż plik dziennika</translation>
     </message>
     <message>
         <source>Show the logfile of MIRELO2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wyświetla plik dziennika programu MIRELO2.</translation>
     </message>
     <message>
         <source>About %1 ...</source>
-        <translation type="unfinished"></translation>
+        <translation>O programie %1…</translation>
     </message>
     <message>
         <source>Show/hide main toolbar</source>
-        <translation type="unfinished"></translation>
+        <translation>Pokaż/ukryj główny pasek narzędzi</translation>
     </message>
     <message>
         <source>Shows/hides the main toolbar</source>
-        <translation type="unfinished"></translation>
+        <translation>Pokazuje/ukrywa główny pasek narzędzi</translation>
     </message>
     <message>
         <source>Show/hide diagram toolbar</source>
-        <translation type="unfinished"></translation>
+        <translation>Pokaż/ukryj pasek narzędzi wykresu</translation>
     </message>
     <message>
         <source>Shows/hides the diagram toolbar</source>
-        <translation type="unfinished"></translation>
+        <translation>Pokazuje/ukrywa pasek narzędzi wykresu</translation>
     </message>
     <message>
         <source>Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>Cofnij</translation>
     </message>
     <message>
         <source>Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>Ponów</translation>
     </message>
     <message>
         <source>A software for hygrothermal evaluation of building envelope systems</source>
-        <translation type="unfinished"></translation>
+        <translation>Program do oceny cieplno-wilgotnościowej przegród zewnętrznych budynków</translation>
     </message>
     <message>
         <source>Save project before closing</source>
-        <translation type="unfinished"></translation>
+        <translation>Zapisz projekt przed zamknięciem</translation>
     </message>
     <message>
         <source>Would you like to save the project before closing it?</source>
-        <translation type="unfinished"></translation>
+        <translation>Czy zapisać projekt przed jego zamknięciem?</translation>
     </message>
     <message>
         <source>Project file changed while reading</source>
-        <translation type="unfinished"></translation>
+        <translation>Plik projektu zmienił się podczas odczytu</translation>
     </message>
     <message>
         <source>Error loading project file</source>
-        <translation type="unfinished"></translation>
+        <translation>Błąd wczytywania pliku projektu</translation>
     </message>
     <message>
         <source>%1 Projects (*.%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Projekty %1 (*.%2)</translation>
     </message>
     <message>
         <source>;;%1 Projects (*.%2);;All files (*.*)</source>
-        <translation type="unfinished"></translation>
+        <translation>;;Projekty %1 (*.%2);;Wszystkie pliki (*.*)</translation>
     </message>
     <message>
         <source>Select %1 project file</source>
-        <translation type="unfinished"></translation>
+        <translation>Wybierz plik projektu %1</translation>
     </message>
     <message>
         <source>Error #4: File not found</source>
-        <translation type="unfinished"></translation>
+        <translation>Błąd nr 4: nie znaleziono pliku</translation>
     </message>
     <message>
         <source>The file &apos;%1&apos; cannot be found or does not exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie można znaleźć pliku „%1” lub plik nie istnieje.</translation>
     </message>
     <message>
         <source>Error #5: File not found</source>
-        <translation type="unfinished"></translation>
+        <translation>Błąd nr 5: nie znaleziono pliku</translation>
     </message>
     <message>
         <source>The file &apos;%1&apos; cannot be found or does not exist.
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie można znaleźć pliku „%1” lub plik nie istnieje.
+%2</translation>
     </message>
     <message>
         <source>Remove this file from list?</source>
-        <translation type="unfinished"></translation>
+        <translation>Usunąć ten plik z listy?</translation>
     </message>
     <message>
         <source>Error #3: Saving failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Błąd nr 3: zapis nie powiódł się</translation>
     </message>
     <message>
         <source>Error while saving project file!</source>
-        <translation type="unfinished"></translation>
+        <translation>Błąd podczas zapisywania pliku projektu!</translation>
     </message>
     <message>
         <source>Specify %1 project file</source>
-        <translation type="unfinished"></translation>
+        <translation>Podaj plik projektu %1</translation>
     </message>
     <message>
         <source>%2 project (*.%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Projekt %2 (*.%1)</translation>
     </message>
     <message>
         <source>Jpg image (*.jpg)</source>
-        <translation type="unfinished"></translation>
+        <translation>Obraz JPG (*.jpg)</translation>
     </message>
     <message>
         <source>Svg file (*.svg)</source>
-        <translation type="unfinished"></translation>
+        <translation>Plik SVG (*.svg)</translation>
     </message>
     <message>
         <source>Pdf file (*.pdf)</source>
-        <translation type="unfinished"></translation>
+        <translation>Plik PDF (*.pdf)</translation>
     </message>
     <message>
         <source>Png file (*.png)</source>
-        <translation type="unfinished"></translation>
+        <translation>Plik PNG (*.png)</translation>
     </message>
     <message>
         <source>Export failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Eksport nie powiódł się</translation>
     </message>
     <message>
         <source>The picture could not be written to &apos;%1&apos;:
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie udało się zapisać obrazu do „%1”:
+%2</translation>
     </message>
     <message>
         <source>Could not launch external program</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie można uruchomić programu zewnętrznego</translation>
     </message>
     <message>
         <source>Couldn&apos;t start the &lt;b&gt;qtconfig&lt;/b&gt; application. Make sure it is in your application search path!</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie można uruchomić aplikacji &lt;b&gt;qtconfig&lt;/b&gt;. Upewnij się, że znajduje się ona w ścieżce wyszukiwania programów!</translation>
     </message>
     <message>
         <source>Languange changed</source>
-        <translation type="unfinished"></translation>
+        <translation>Zmieniono język</translation>
     </message>
     <message>
         <source>Please restart the software to activate the new language!</source>
-        <translation type="unfinished"></translation>
+        <translation>Uruchom program ponownie, aby włączyć nowy język!</translation>
     </message>
 </context>
 <context>
     <name>Material</name>
     <message>
         <source>Invalid encoding &apos;%1&apos; of material color of layer %2 (line %3).</source>
-        <translation type="unfinished"></translation>
+        <translation>Nieprawidłowy zapis „%1” koloru materiału warstwy %2 (wiersz %3).</translation>
     </message>
     <message>
         <source>Invalid encoding &apos;%1&apos; of material color (line %2).</source>
-        <translation type="unfinished"></translation>
+        <translation>Nieprawidłowy zapis „%1” koloru materiału (wiersz %2).</translation>
     </message>
     <message>
         <source>Unknown</source>
-        <translation type="unfinished"></translation>
+        <translation>Nieznany</translation>
     </message>
 </context>
 <context>
@@ -2127,98 +2138,98 @@ Layer %1</source>
     <message>
         <source>Coating</source>
         <comment>MaterialCategory</comment>
-        <translation type="unfinished"></translation>
+        <translation>Powłoki</translation>
     </message>
     <message>
         <source>Plaster and mortar</source>
         <comment>MaterialCategory</comment>
-        <translation type="unfinished"></translation>
+        <translation>Tynki i zaprawy</translation>
     </message>
     <message>
         <source>Building brick</source>
         <comment>MaterialCategory</comment>
-        <translation type="unfinished"></translation>
+        <translation>Wyroby ceramiczne murowe</translation>
     </message>
     <message>
         <source>Natural stones</source>
         <comment>MaterialCategory</comment>
-        <translation type="unfinished"></translation>
+        <translation>Kamienie naturalne</translation>
     </message>
     <message>
         <source>Concrete containing building materials</source>
         <comment>MaterialCategory</comment>
-        <translation type="unfinished"></translation>
+        <translation>Materiały budowlane zawierające beton</translation>
     </message>
     <message>
         <source>Insulation materials</source>
         <comment>MaterialCategory</comment>
-        <translation type="unfinished"></translation>
+        <translation>Materiały izolacyjne</translation>
     </message>
     <message>
         <source>Building boards</source>
         <comment>MaterialCategory</comment>
-        <translation type="unfinished"></translation>
+        <translation>Płyty budowlane</translation>
     </message>
     <message>
         <source>Timber</source>
         <comment>MaterialCategory</comment>
-        <translation type="unfinished"></translation>
+        <translation>Drewno</translation>
     </message>
     <message>
         <source>Natural materials</source>
         <comment>MaterialCategory</comment>
-        <translation type="unfinished"></translation>
+        <translation>Materiały naturalne</translation>
     </message>
     <message>
         <source>Soil</source>
         <comment>MaterialCategory</comment>
-        <translation type="unfinished"></translation>
+        <translation>Grunt</translation>
     </message>
     <message>
         <source>Cladding panels and ceramic tiles</source>
         <comment>MaterialCategory</comment>
-        <translation type="unfinished"></translation>
+        <translation>Płyty okładzinowe i płytki ceramiczne</translation>
     </message>
     <message>
         <source>Foils and waterproofing products</source>
         <comment>MaterialCategory</comment>
-        <translation type="unfinished"></translation>
+        <translation>Folie i wyroby hydroizolacyjne</translation>
     </message>
     <message>
         <source>Miscellaneous</source>
         <comment>MaterialCategory</comment>
-        <translation type="unfinished"></translation>
+        <translation>Różne</translation>
     </message>
     <message>
         <source>Unknown</source>
         <comment>MaterialCategory</comment>
-        <translation type="unfinished"></translation>
+        <translation>Nieznana</translation>
     </message>
 </context>
 <context>
     <name>MaterialConstructionTabWidget</name>
     <message>
         <source>Materials</source>
-        <translation type="unfinished"></translation>
+        <translation>Materiały</translation>
     </message>
     <message>
         <source>Constructions</source>
-        <translation type="unfinished"></translation>
+        <translation>Przegrody</translation>
     </message>
 </context>
 <context>
     <name>MaterialDatabaseDialog</name>
     <message>
         <source>Material/Construction Database</source>
-        <translation type="unfinished"></translation>
+        <translation>Baza materiałów i przegród</translation>
     </message>
     <message>
         <source>Information about material properties</source>
-        <translation type="unfinished"></translation>
+        <translation>Informacje o właściwościach materiałów</translation>
     </message>
     <message>
         <source>Material properties</source>
-        <translation type="unfinished"></translation>
+        <translation>Właściwości materiałów</translation>
     </message>
     <message>
         <source>%1: bulk density in kg/m%2
@@ -2230,618 +2241,635 @@ w_sat: moisture content at free saturation in m%2/m%2
 A_w: water absorption coefficient in kg/(m%5 s%6)
 
 Materials in italics are your own; only these can be edited or removed. Copy a shipped material to change its values.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: gęstość objętościowa w kg/m%2
+%3: przewodność cieplna w W/(m K)
+%4: współczynnik oporu dyfuzyjnego (-)
+sd: równoważna grubość warstwy powietrza w m (folie, membrany, powłoki)
+w_80: zawartość wilgoci przy wilgotności względnej 80% w m%2/m%2
+w_sat: zawartość wilgoci w stanie swobodnego nasycenia w m%2/m%2
+A_w: współczynnik absorpcji wody w kg/(m%5 s%6)
+
+Materiały zapisane kursywą są materiałami własnymi; tylko je można edytować lub usuwać. Aby zmienić wartości materiału dostarczonego z programem, skopiuj go.</translation>
     </message>
 </context>
 <context>
     <name>MaterialDatabaseSelectionWidget</name>
     <message>
         <source>Shows only the materials of one category.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wyświetla tylko materiały jednej kategorii.</translation>
     </message>
     <message>
         <source>Name contains ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Nazwa zawiera…</translation>
     </message>
     <message>
         <source>Producer contains ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Producent zawiera…</translation>
     </message>
     <message>
         <source>Data source contains ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Źródło danych zawiera…</translation>
     </message>
     <message>
         <source>Notes contain ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Uwagi zawierają…</translation>
     </message>
     <message>
         <source>Select a material to see its data source and notes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zaznacz materiał, aby zobaczyć jego źródło danych i uwagi.</translation>
     </message>
     <message>
         <source>Category:</source>
-        <translation type="unfinished"></translation>
+        <translation>Kategoria:</translation>
     </message>
     <message>
         <source>Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nazwa:</translation>
     </message>
     <message>
         <source>Producer:</source>
-        <translation type="unfinished"></translation>
+        <translation>Producent:</translation>
     </message>
     <message>
         <source>Source:</source>
-        <translation type="unfinished"></translation>
+        <translation>Źródło:</translation>
     </message>
     <message>
         <source>Comment:</source>
-        <translation type="unfinished"></translation>
+        <translation>Komentarz:</translation>
     </message>
     <message>
         <source>All categories</source>
-        <translation type="unfinished"></translation>
+        <translation>Wszystkie kategorie</translation>
     </message>
     <message>
         <source>%1 of %2 materials shown</source>
-        <translation type="unfinished"></translation>
+        <translation>Wyświetlono %1 z %2 materiałów</translation>
     </message>
 </context>
 <context>
     <name>MaterialDatabaseWidget</name>
     <message>
         <source>Add material</source>
-        <translation type="unfinished"></translation>
+        <translation>Dodaj materiał</translation>
     </message>
     <message>
         <source>Add a new user defined material</source>
-        <translation type="unfinished"></translation>
+        <translation>Dodaje nowy materiał użytkownika</translation>
     </message>
     <message>
         <source>Remove material</source>
-        <translation type="unfinished"></translation>
+        <translation>Usuń materiał</translation>
     </message>
     <message>
         <source>Removes user defined material</source>
-        <translation type="unfinished"></translation>
+        <translation>Usuwa materiał użytkownika</translation>
     </message>
     <message>
         <source>Edit material</source>
-        <translation type="unfinished"></translation>
+        <translation>Edytuj materiał</translation>
     </message>
     <message>
         <source>Edit user defined material</source>
-        <translation type="unfinished"></translation>
+        <translation>Edytuje materiał użytkownika</translation>
     </message>
     <message>
         <source>Copy material</source>
-        <translation type="unfinished"></translation>
+        <translation>Kopiuj materiał</translation>
     </message>
     <message>
         <source>Copies the selected material into a new user defined material</source>
-        <translation type="unfinished"></translation>
+        <translation>Kopiuje zaznaczony materiał do nowego materiału użytkownika</translation>
     </message>
     <message>
         <source>Import...</source>
-        <translation type="unfinished"></translation>
+        <translation>Importuj…</translation>
     </message>
     <message>
         <source>Import external user database (version 1 and 2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Importuj zewnętrzną bazę użytkownika (wersja 1 i 2)</translation>
     </message>
     <message>
         <source>New material</source>
-        <translation type="unfinished"></translation>
+        <translation>Nowy materiał</translation>
     </message>
     <message>
         <source>%1 (copy)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (kopia)</translation>
     </message>
     <message>
         <source>Do you really want to remove the material &apos;%1&apos; from the user database?</source>
-        <translation type="unfinished"></translation>
+        <translation>Czy na pewno usunąć materiał „%1” z bazy użytkownika?</translation>
     </message>
     <message>
         <source>Select file with user material database.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wybierz plik z bazą materiałów użytkownika.</translation>
     </message>
     <message>
         <source>Database for Mirelo 1.9 (*.txt)</source>
-        <translation type="unfinished"></translation>
+        <translation>Baza danych dla Mirelo 1.9 (*.txt)</translation>
     </message>
     <message>
         <source>Database for Mirelo 2.0 (*.mmat)</source>
-        <translation type="unfinished"></translation>
+        <translation>Baza danych dla Mirelo 2.0 (*.mmat)</translation>
     </message>
     <message>
         <source>Material read error.</source>
-        <translation type="unfinished"></translation>
+        <translation>Błąd odczytu materiału.</translation>
     </message>
     <message>
         <source>No valid material file &apos;%1&apos;
  Extension sould be &apos;txt&apos; or &apos;mmat&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>Nieprawidłowy plik materiałów „%1”
+ Rozszerzenie powinno mieć postać „txt” lub „mmat”</translation>
     </message>
     <message>
         <source>No materials found in file &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie znaleziono materiałów w pliku „%1”</translation>
     </message>
     <message>
         <source>Materials added.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dodano materiały.</translation>
     </message>
     <message>
         <source>%1 materials found in file &apos;%2&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>Liczba materiałów znalezionych w pliku „%2”: %1</translation>
     </message>
 </context>
 <context>
     <name>MaterialEditDialog</name>
     <message>
         <source>Edit material</source>
-        <translation type="unfinished"></translation>
+        <translation>Edytuj materiał</translation>
     </message>
     <message>
         <source>Select Material Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Wybierz kolor materiału</translation>
     </message>
     <message>
         <source>The bulk density must be &gt; 0.</source>
-        <translation type="unfinished"></translation>
+        <translation>Gęstość objętościowa musi wynosić &gt; 0.</translation>
     </message>
     <message>
         <source>The thermal conductivity must be &gt; 0.</source>
-        <translation type="unfinished"></translation>
+        <translation>Przewodność cieplna musi wynosić &gt; 0.</translation>
     </message>
     <message>
         <source>The vapor resistance factor must be &gt; 0.</source>
-        <translation type="unfinished"></translation>
+        <translation>Współczynnik oporu dyfuzyjnego musi wynosić &gt; 0.</translation>
     </message>
     <message>
         <source>The vapor resistance factor must be &gt;= 0.</source>
-        <translation type="unfinished"></translation>
+        <translation>Współczynnik oporu dyfuzyjnego musi wynosić &gt;= 0.</translation>
     </message>
     <message>
         <source>The moisture content at 80% humidity must be &gt; 0 and lower than the saturation moisture content.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zawartość wilgoci przy wilgotności 80% musi być &gt; 0 i mniejsza od zawartości wilgoci w stanie nasycenia.</translation>
     </message>
     <message>
         <source>The moisture content at saturation must be larger than the moisture content at 80% humidity and lower equal than 1.0.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zawartość wilgoci w stanie nasycenia musi być większa od zawartości wilgoci przy wilgotności 80% i mniejsza lub równa 1,0.</translation>
     </message>
     <message>
         <source>The water uptake coefficient must be &gt;= 0.</source>
-        <translation type="unfinished"></translation>
+        <translation>Współczynnik absorpcji wody musi wynosić &gt;= 0.</translation>
     </message>
     <message>
         <source>The sd-value must be &gt;= 0.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wartość sd musi wynosić &gt;= 0.</translation>
     </message>
     <message>
         <source>An sd-value &gt; 0 fixes the layer width to sd / %1 (foils, membranes, coatings); 0 for ordinary materials.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wartość sd &gt; 0 ustala grubość warstwy na sd / %1 (folie, membrany, powłoki); 0 dla zwykłych materiałów.</translation>
     </message>
     <message>
         <source>Air</source>
-        <translation type="unfinished"></translation>
+        <translation>Powietrze</translation>
     </message>
     <message>
         <source>Wood</source>
-        <translation type="unfinished"></translation>
+        <translation>Drewno</translation>
     </message>
     <message>
         <source>Wood based</source>
-        <translation type="unfinished"></translation>
+        <translation>Materiał drewnopochodny</translation>
     </message>
     <message>
         <source>Foil</source>
-        <translation type="unfinished"></translation>
+        <translation>Folia</translation>
     </message>
     <message>
         <source>none</source>
-        <translation type="unfinished"></translation>
+        <translation>brak</translation>
     </message>
     <message>
         <source>Description</source>
-        <translation type="unfinished"></translation>
+        <translation>Opis</translation>
     </message>
     <message>
         <source>Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nazwa:</translation>
     </message>
     <message>
         <source>Category:</source>
-        <translation type="unfinished"></translation>
+        <translation>Kategoria:</translation>
     </message>
     <message>
         <source>Color:</source>
-        <translation type="unfinished"></translation>
+        <translation>Kolor:</translation>
     </message>
     <message>
         <source>Product name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nazwa produktu:</translation>
     </message>
     <message>
         <source>Producer:</source>
-        <translation type="unfinished"></translation>
+        <translation>Producent:</translation>
     </message>
     <message>
         <source>Data source:</source>
-        <translation type="unfinished"></translation>
+        <translation>Źródło danych:</translation>
     </message>
     <message>
         <source>Notes:</source>
-        <translation type="unfinished"></translation>
+        <translation>Uwagi:</translation>
     </message>
     <message>
         <source>Material Properties</source>
-        <translation type="unfinished"></translation>
+        <translation>Właściwości materiału</translation>
     </message>
     <message>
         <source>Bulk density [kg/m%1]:</source>
-        <translation type="unfinished"></translation>
+        <translation>Gęstość objętościowa [kg/m%1]:</translation>
     </message>
     <message>
         <source>Thermal conductivity [W/mK]:</source>
-        <translation type="unfinished"></translation>
+        <translation>Przewodność cieplna [W/mK]:</translation>
     </message>
     <message>
         <source>Vapor diffusion resistance factor [-]:</source>
-        <translation type="unfinished"></translation>
+        <translation>Współczynnik oporu dyfuzyjnego [-]:</translation>
     </message>
     <message>
         <source>Lower value of %1 [-]:</source>
-        <translation type="unfinished"></translation>
+        <translation>Dolna wartość %1 [-]:</translation>
     </message>
     <message>
         <source>Upper value of %1 [-]:</source>
-        <translation type="unfinished"></translation>
+        <translation>Górna wartość %1 [-]:</translation>
     </message>
     <message>
         <source>Moisture content at 80% RH [m%1/m%1]:</source>
-        <translation type="unfinished"></translation>
+        <translation>Zawartość wilgoci przy 80% wilg. wzgl. [m%1/m%1]:</translation>
     </message>
     <message>
         <source>Moisture content at saturation [m%1/m%1]:</source>
-        <translation type="unfinished"></translation>
+        <translation>Zawartość wilgoci w stanie nasycenia [m%1/m%1]:</translation>
     </message>
     <message>
         <source>Water absorption coefficient [kg/m%1s%2]:</source>
-        <translation type="unfinished"></translation>
+        <translation>Współczynnik absorpcji wody [kg/m%1s%2]:</translation>
     </message>
     <message>
         <source>sd-value [m]:</source>
-        <translation type="unfinished"></translation>
+        <translation>Wartość sd [m]:</translation>
     </message>
     <message>
         <source>Flags:</source>
-        <translation type="unfinished"></translation>
+        <translation>Cechy:</translation>
     </message>
     <message>
         <source>Dates</source>
-        <translation type="unfinished"></translation>
+        <translation>Daty</translation>
     </message>
     <message>
         <source>Measuring date:</source>
-        <translation type="unfinished"></translation>
+        <translation>Data pomiaru:</translation>
     </message>
     <message>
         <source>Sampling date:</source>
-        <translation type="unfinished"></translation>
+        <translation>Data pobrania próbki:</translation>
     </message>
     <message>
         <source>Production date:</source>
-        <translation type="unfinished"></translation>
+        <translation>Data produkcji:</translation>
     </message>
     <message>
         <source>The material needs a name.</source>
-        <translation type="unfinished"></translation>
+        <translation>Materiał musi mieć nazwę.</translation>
     </message>
     <message>
         <source>Please choose a category.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wybierz kategorię.</translation>
     </message>
     <message>
         <source>bulk density</source>
-        <translation type="unfinished"></translation>
+        <translation>gęstość objętościową</translation>
     </message>
     <message>
         <source>thermal conductivity</source>
-        <translation type="unfinished"></translation>
+        <translation>przewodność cieplną</translation>
     </message>
     <message>
         <source>vapor diffusion resistance factor</source>
-        <translation type="unfinished"></translation>
+        <translation>współczynnik oporu dyfuzyjnego</translation>
     </message>
     <message>
         <source>lower value of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>dolną wartość %1</translation>
     </message>
     <message>
         <source>upper value of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>górną wartość %1</translation>
     </message>
     <message>
         <source>moisture content at 80% RH</source>
-        <translation type="unfinished"></translation>
+        <translation>zawartość wilgoci przy 80% wilg. wzgl.</translation>
     </message>
     <message>
         <source>moisture content at saturation</source>
-        <translation type="unfinished"></translation>
+        <translation>zawartość wilgoci w stanie nasycenia</translation>
     </message>
     <message>
         <source>water absorption coefficient</source>
-        <translation type="unfinished"></translation>
+        <translation>współczynnik absorpcji wody</translation>
     </message>
     <message>
         <source>sd-value</source>
-        <translation type="unfinished"></translation>
+        <translation>wartość sd</translation>
     </message>
     <message>
         <source>Please correct the %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Popraw %1.</translation>
     </message>
     <message>
         <source>The material is not valid.</source>
-        <translation type="unfinished"></translation>
+        <translation>Materiał jest nieprawidłowy.</translation>
     </message>
 </context>
 <context>
     <name>MaterialEditWidget</name>
     <message>
         <source>m</source>
-        <translation type="unfinished"></translation>
+        <translation>m</translation>
     </message>
     <message>
         <source>dm</source>
-        <translation type="unfinished"></translation>
+        <translation>dm</translation>
     </message>
     <message>
         <source>cm</source>
-        <translation type="unfinished"></translation>
+        <translation>cm</translation>
     </message>
     <message>
         <source>mm</source>
-        <translation type="unfinished"></translation>
+        <translation>mm</translation>
     </message>
     <message>
         <source>Select Layer Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Wybierz kolor warstwy</translation>
     </message>
     <message>
         <source>The layer width must be &gt; 0.</source>
-        <translation type="unfinished"></translation>
+        <translation>Grubość warstwy musi wynosić &gt; 0.</translation>
     </message>
     <message>
         <source>This filed changes the width of a material layer.</source>
-        <translation type="unfinished"></translation>
+        <translation>To pole zmienia grubość warstwy materiału.</translation>
     </message>
     <message>
         <source>The name of the material of the selected layer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nazwa materiału zaznaczonej warstwy.</translation>
     </message>
     <message>
         <source>The thermal conductivity must be &gt; 0.</source>
-        <translation type="unfinished"></translation>
+        <translation>Przewodność cieplna musi wynosić &gt; 0.</translation>
     </message>
     <message>
         <source>The vapor resistance factor must be &gt; 0.</source>
-        <translation type="unfinished"></translation>
+        <translation>Współczynnik oporu dyfuzyjnego musi wynosić &gt; 0.</translation>
     </message>
     <message>
         <source>The moisture content at 80% humidity must be &gt; 0 and lower than the saturation moisture content.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zawartość wilgoci przy wilgotności 80% musi być &gt; 0 i mniejsza od zawartości wilgoci w stanie nasycenia.</translation>
     </message>
     <message>
         <source>Moisture content must be in between 0.01 and 0.8.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zawartość wilgoci musi mieścić się w zakresie od 0,01 do 0,8.</translation>
     </message>
     <message>
         <source>The moisture content at saturation must be larger than the moisture content at 80% humidity and lower equal than 1.0.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zawartość wilgoci w stanie nasycenia musi być większa od zawartości wilgoci przy wilgotności 80% i mniejsza lub równa 1,0.</translation>
     </message>
     <message>
         <source>The water uptake coefficient must be &gt; 0.</source>
-        <translation type="unfinished"></translation>
+        <translation>Współczynnik absorpcji wody musi wynosić &gt; 0.</translation>
     </message>
     <message>
         <source>The sd-value must be &gt; 0.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wartość sd musi wynosić &gt; 0.</translation>
     </message>
     <message>
         <source>The unit can be configured in settings dialogue.</source>
-        <translation type="unfinished"></translation>
+        <translation>Jednostkę można zmienić w oknie ustawień.</translation>
     </message>
     <message>
         <source>Layer Properties</source>
-        <translation type="unfinished"></translation>
+        <translation>Właściwości warstwy</translation>
     </message>
     <message>
         <source>Color:</source>
-        <translation type="unfinished"></translation>
+        <translation>Kolor:</translation>
     </message>
     <message>
         <source>Material Properties</source>
-        <translation type="unfinished"></translation>
+        <translation>Właściwości materiału</translation>
     </message>
     <message>
         <source>Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nazwa:</translation>
     </message>
     <message>
         <source>Thermal conductivity [W/mK]:</source>
-        <translation type="unfinished"></translation>
+        <translation>Przewodność cieplna [W/mK]:</translation>
     </message>
     <message>
         <source>Vapor diffusion resistance factor [-]:</source>
-        <translation type="unfinished"></translation>
+        <translation>Współczynnik oporu dyfuzyjnego [-]:</translation>
     </message>
     <message>
         <source>Moisture content at 80% RH [m%1/m%1]:</source>
-        <translation type="unfinished"></translation>
+        <translation>Zawartość wilgoci przy 80% wilg. wzgl. [m%1/m%1]:</translation>
     </message>
     <message>
         <source>Moisture content at saturation [m%1/m%1]:</source>
-        <translation type="unfinished"></translation>
+        <translation>Zawartość wilgoci w stanie nasycenia [m%1/m%1]:</translation>
     </message>
     <message>
         <source>sd-value [m]</source>
-        <translation type="unfinished"></translation>
+        <translation>Wartość sd [m]</translation>
     </message>
     <message>
         <source>Layer width/height [%1]:</source>
-        <translation type="unfinished"></translation>
+        <translation>Grubość/wysokość warstwy [%1]:</translation>
     </message>
     <message>
         <source>Water absorption coefficient [kg/m%1s%2]:</source>
-        <translation type="unfinished"></translation>
+        <translation>Współczynnik absorpcji wody [kg/m%1s%2]:</translation>
     </message>
     <message>
         <source>Water absorption coefficient [kg/m%1h%2]:</source>
-        <translation type="unfinished"></translation>
+        <translation>Współczynnik absorpcji wody [kg/m%1h%2]:</translation>
     </message>
 </context>
 <context>
     <name>MaterialList</name>
     <message>
         <source>Error reading material name!</source>
-        <translation type="unfinished"></translation>
+        <translation>Błąd odczytu nazwy materiału!</translation>
     </message>
     <message>
         <source>Invalid keyword!</source>
-        <translation type="unfinished"></translation>
+        <translation>Nieprawidłowe słowo kluczowe!</translation>
     </message>
     <message>
         <source>Missing data!</source>
-        <translation type="unfinished"></translation>
+        <translation>Brak danych!</translation>
     </message>
     <message>
         <source>Air space (not ventilated)</source>
-        <translation type="unfinished"></translation>
+        <translation>Warstwa powietrza (niewentylowana)</translation>
     </message>
     <message>
         <source>Thermal conductivity will be calculated from construction and heat flow according DIN EN ISO 6946 5.3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Przewodność cieplna zostanie obliczona na podstawie przegrody i kierunku przepływu ciepła według DIN EN ISO 6946, p. 5.3.</translation>
     </message>
     <message>
         <source>Vapor diffusion resistance factor will be calculated from construction according DIN EN ISO 13788 4.1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Współczynnik oporu dyfuzyjnego zostanie obliczony na podstawie przegrody według DIN EN ISO 13788, p. 4.1.</translation>
     </message>
     <message>
         <source>Error reading material list from file &apos;%1&apos;!
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Błąd odczytu listy materiałów z pliku „%1”!
+%2</translation>
     </message>
     <message>
         <source>Cannot open file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie można otworzyć pliku.</translation>
     </message>
     <message>
         <source>Keyword &apos;FileVersion&apos; missing!</source>
-        <translation type="unfinished"></translation>
+        <translation>Brak słowa kluczowego „FileVersion”!</translation>
     </message>
     <message>
         <source>Keyword &apos;MATERIAL_LIST&apos; missing!</source>
-        <translation type="unfinished"></translation>
+        <translation>Brak słowa kluczowego „MATERIAL_LIST”!</translation>
     </message>
     <message>
         <source>Missing block start!</source>
-        <translation type="unfinished"></translation>
+        <translation>Brak początku bloku!</translation>
     </message>
     <message>
         <source>Block start &apos;{&apos; of material definition missing!</source>
-        <translation type="unfinished"></translation>
+        <translation>Brak początku bloku „{” definicji materiału!</translation>
     </message>
 </context>
 <context>
     <name>MaterialTableModel</name>
     <message>
         <source>User defined material</source>
-        <translation type="unfinished"></translation>
+        <translation>Materiał użytkownika</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nazwa</translation>
     </message>
     <message>
         <source>Category</source>
-        <translation type="unfinished"></translation>
+        <translation>Kategoria</translation>
     </message>
     <message>
         <source>%1
 [kg/m%2]</source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+[kg/m%2]</translation>
     </message>
     <message>
         <source>%1
 [W/mK]</source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+[W/mK]</translation>
     </message>
     <message>
         <source>%1
 [-]</source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+[-]</translation>
     </message>
     <message>
         <source>sd
 [m]</source>
-        <translation type="unfinished"></translation>
+        <translation>sd
+[m]</translation>
     </message>
     <message>
         <source>w_80
 [m%1/m%1]</source>
-        <translation type="unfinished"></translation>
+        <translation>w_80
+[m%1/m%1]</translation>
     </message>
     <message>
         <source>w_sat
 [m%1/m%1]</source>
-        <translation type="unfinished"></translation>
+        <translation>w_sat
+[m%1/m%1]</translation>
     </message>
     <message>
         <source>A_w
 [kg/m%1s%2]</source>
-        <translation type="unfinished"></translation>
+        <translation>A_w
+[kg/m%1s%2]</translation>
     </message>
     <message>
         <source>Producer</source>
-        <translation type="unfinished"></translation>
+        <translation>Producent</translation>
     </message>
     <message>
         <source>Product</source>
-        <translation type="unfinished"></translation>
+        <translation>Produkt</translation>
     </message>
     <message>
         <source>Data source</source>
-        <translation type="unfinished"></translation>
+        <translation>Źródło danych</translation>
     </message>
     <message>
         <source>Bulk density</source>
-        <translation type="unfinished"></translation>
+        <translation>Gęstość objętościowa</translation>
     </message>
     <message>
         <source>Thermal conductivity</source>
-        <translation type="unfinished"></translation>
+        <translation>Przewodność cieplna</translation>
     </message>
     <message>
         <source>Vapor diffusion resistance factor</source>
-        <translation type="unfinished"></translation>
+        <translation>Współczynnik oporu dyfuzyjnego</translation>
     </message>
     <message>
         <source>Diffusion-equivalent air layer thickness</source>
-        <translation type="unfinished"></translation>
+        <translation>Równoważna grubość warstwy powietrza</translation>
     </message>
     <message>
         <source>Moisture content at 80% relative humidity</source>
-        <translation type="unfinished"></translation>
+        <translation>Zawartość wilgoci przy wilgotności względnej 80%</translation>
     </message>
     <message>
         <source>Moisture content at saturation</source>
-        <translation type="unfinished"></translation>
+        <translation>Zawartość wilgoci w stanie nasycenia</translation>
     </message>
     <message>
         <source>Water absorption coefficient</source>
-        <translation type="unfinished"></translation>
+        <translation>Współczynnik absorpcji wody</translation>
     </message>
 </context>
 <context>
@@ -2849,283 +2877,291 @@ Materials in italics are your own; only these can be edited or removed. Copy a s
     <message>
         <source>Data source: %1
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Źródło danych: %1
+</translation>
     </message>
     <message>
         <source>Notes: %1
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Uwagi: %1
+</translation>
     </message>
     <message>
         <source>Air
 </source>
         <comment>Material flag</comment>
-        <translation type="unfinished"></translation>
+        <translation>Powietrze
+</translation>
     </message>
     <message>
         <source>Wood
 </source>
         <comment>Material flag</comment>
-        <translation type="unfinished"></translation>
+        <translation>Drewno
+</translation>
     </message>
     <message>
         <source>Wood based
 </source>
         <comment>Material flag</comment>
-        <translation type="unfinished"></translation>
+        <translation>Materiał drewnopochodny
+</translation>
     </message>
     <message>
         <source>Measuring date: %1
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Data pomiaru: %1
+</translation>
     </message>
     <message>
         <source>Production date: %1
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Data produkcji: %1
+</translation>
     </message>
     <message>
         <source>Sampling date: %1
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Data pobrania próbki: %1
+</translation>
     </message>
 </context>
 <context>
     <name>MinimumHeatResistance</name>
     <message>
         <source>Outer wall</source>
-        <translation type="unfinished"></translation>
+        <translation>Ściana zewnętrzna</translation>
     </message>
     <message>
         <source>Partition wall</source>
-        <translation type="unfinished"></translation>
+        <translation>Ściana wewnętrzna</translation>
     </message>
     <message>
         <source>Wall to stair case with temperature &lt;10°C</source>
-        <translation type="unfinished"></translation>
+        <translation>Ściana przy klatce schodowej o temperaturze &lt;10°C</translation>
     </message>
     <message>
         <source>Wall to stair case with temperature &gt;10°C</source>
-        <translation type="unfinished"></translation>
+        <translation>Ściana przy klatce schodowej o temperaturze &gt;10°C</translation>
     </message>
     <message>
         <source>Common separating ceiling</source>
-        <translation type="unfinished"></translation>
+        <translation>Zwykły strop międzykondygnacyjny</translation>
     </message>
     <message>
         <source>Separating ceiling for officebuilding with central heating</source>
-        <translation type="unfinished"></translation>
+        <translation>Strop międzykondygnacyjny w budynku biurowym z centralnym ogrzewaniem</translation>
     </message>
     <message>
         <source>Floor plate over ground</source>
-        <translation type="unfinished"></translation>
+        <translation>Płyta podłogowa na gruncie</translation>
     </message>
     <message>
         <source>Floor plate to non ventilated cavity</source>
-        <translation type="unfinished"></translation>
+        <translation>Płyta podłogowa nad niewentylowaną przestrzenią</translation>
     </message>
     <message>
         <source>Ceiling below attic</source>
-        <translation type="unfinished"></translation>
+        <translation>Strop pod poddaszem</translation>
     </message>
     <message>
         <source>Ceiling for cellar</source>
-        <translation type="unfinished"></translation>
+        <translation>Strop nad piwnicą</translation>
     </message>
     <message>
         <source>Floor over garage or passage</source>
-        <translation type="unfinished"></translation>
+        <translation>Strop nad garażem lub przejazdem</translation>
     </message>
     <message>
         <source>Roof</source>
-        <translation type="unfinished"></translation>
+        <translation>Dach</translation>
     </message>
     <message>
         <source>Wall of heated room to outside, ground, underground garage or similar</source>
-        <translation type="unfinished"></translation>
+        <translation>Ściana pomieszczenia ogrzewanego graniczącego z powietrzem zewnętrznym, gruntem, garażem podziemnym itp.</translation>
     </message>
     <message>
         <source>Roof pitch to outside</source>
-        <translation type="unfinished"></translation>
+        <translation>Połać dachowa granicząca z powietrzem zewnętrznym</translation>
     </message>
     <message>
         <source>Flat roof or ceiling to outside</source>
-        <translation type="unfinished"></translation>
+        <translation>Stropodach lub strop graniczący z powietrzem zewnętrznym</translation>
     </message>
     <message>
         <source>Ceiling to ventilated roof space or to non heated room</source>
-        <translation type="unfinished"></translation>
+        <translation>Strop pod wentylowanym poddaszem lub nad pomieszczeniem nieogrzewanym</translation>
     </message>
     <message>
         <source>Ceiling between insulated roof pitch and jamb wall</source>
-        <translation type="unfinished"></translation>
+        <translation>Strop między ocieploną połacią dachową a ścianką kolankową</translation>
     </message>
     <message>
         <source>Floor over outside, underground garage, garage (heated or not), ventilated crawl space etc.</source>
-        <translation type="unfinished"></translation>
+        <translation>Strop nad powietrzem zewnętrznym, garażem podziemnym, garażem (ogrzewanym lub nie), wentylowaną przestrzenią podpodłogową itp.</translation>
     </message>
     <message>
         <source>Floor over cellar, to ground, non ventilated crawl space</source>
-        <translation type="unfinished"></translation>
+        <translation>Strop nad piwnicą, na gruncie, nad niewentylowaną przestrzenią podpodłogową</translation>
     </message>
     <message>
         <source>Wall between heated room and directly heated stair case</source>
-        <translation type="unfinished"></translation>
+        <translation>Ściana między pomieszczeniem ogrzewanym a bezpośrednio ogrzewaną klatką schodową</translation>
     </message>
     <message>
         <source>Wall between heated room and indirectly heated stair case</source>
-        <translation type="unfinished"></translation>
+        <translation>Ściana między pomieszczeniem ogrzewanym a pośrednio ogrzewaną klatką schodową</translation>
     </message>
     <message>
         <source>Partition walls between heated rooms</source>
-        <translation type="unfinished"></translation>
+        <translation>Ściany działowe między pomieszczeniami ogrzewanymi</translation>
     </message>
     <message>
         <source>Ceiling between rooms of different use and apartment separating ceiling</source>
-        <translation type="unfinished"></translation>
+        <translation>Strop między pomieszczeniami o różnym przeznaczeniu oraz strop między mieszkaniami</translation>
     </message>
     <message>
         <source>Construction with mass per area lower than 100kg/m2</source>
-        <translation type="unfinished"></translation>
+        <translation>Przegroda o masie powierzchniowej mniejszej niż 100 kg/m2</translation>
     </message>
     <message>
         <source>Cap 5.1.2.2</source>
-        <translation type="unfinished"></translation>
+        <translation>rozdz. 5.1.2.2</translation>
     </message>
     <message>
         <source>Opaque part of transparent constructions</source>
-        <translation type="unfinished"></translation>
+        <translation>Nieprzezroczysta część przegród przezroczystych</translation>
     </message>
     <message>
         <source>Cap 5.1.4</source>
-        <translation type="unfinished"></translation>
+        <translation>rozdz. 5.1.4</translation>
     </message>
     <message>
         <source>DIN 4108-2 2004 Tab. 3</source>
-        <translation type="unfinished"></translation>
+        <translation>DIN 4108-2 2004 tab. 3</translation>
     </message>
     <message>
         <source>DIN 4108-2 2013 Tab. 3</source>
-        <translation type="unfinished"></translation>
+        <translation>DIN 4108-2 2013 tab. 3</translation>
     </message>
     <message>
         <source>Unknown</source>
-        <translation type="unfinished"></translation>
+        <translation>Nieznany</translation>
     </message>
     <message>
         <source>%1 row %2, thermal resistance  R &gt;= %L3 m&lt;sup&gt;2&lt;/sup&gt;K/W</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, wiersz %2, opór cieplny R &gt;= %L3 m&lt;sup&gt;2&lt;/sup&gt;K/W</translation>
     </message>
     <message>
         <source>DIN 4108-2 Check for minmal &lt;i&gt;f&lt;/i&gt;&lt;sub&gt;Rsi&lt;/sub&gt; &amp;gt;= %L1</source>
-        <translation type="unfinished"></translation>
+        <translation>DIN 4108-2: sprawdzenie minimalnego czynnika temperaturowego &lt;i&gt;f&lt;/i&gt;&lt;sub&gt;Rsi&lt;/sub&gt; &amp;gt;= %L1</translation>
     </message>
     <message>
         <source>&lt;i&gt;f&lt;/i&gt;&lt;sub&gt;Rsi&lt;/sub&gt; = %L1</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;i&gt;f&lt;/i&gt;&lt;sub&gt;Rsi&lt;/sub&gt; = %L1</translation>
     </message>
 </context>
 <context>
     <name>MoistStorageValidator</name>
     <message>
         <source>Moisture content at 80%RH less or equal 0</source>
-        <translation type="unfinished"></translation>
+        <translation>Zawartość wilgoci przy 80% wilg. wzgl. mniejsza lub równa 0</translation>
     </message>
     <message>
         <source>Saturation moisture content less or equal 0</source>
-        <translation type="unfinished"></translation>
+        <translation>Zawartość wilgoci w stanie nasycenia mniejsza lub równa 0</translation>
     </message>
     <message>
         <source>Moisture content at 80%RH greater or equal saturation moisture content</source>
-        <translation type="unfinished"></translation>
+        <translation>Zawartość wilgoci przy 80% wilg. wzgl. większa lub równa zawartości wilgoci w stanie nasycenia</translation>
     </message>
     <message>
         <source>Moisture content at 80%RH leads to a moisture content at 95%RH greater or equal saturation moisture content</source>
-        <translation type="unfinished"></translation>
+        <translation>Zawartość wilgoci przy 80% wilg. wzgl. prowadzi do zawartości wilgoci przy 95% wilg. wzgl. większej lub równej zawartości wilgoci w stanie nasycenia</translation>
     </message>
     <message>
         <source>Moisture content at 80%RH greater or equal to 1.0</source>
-        <translation type="unfinished"></translation>
+        <translation>Zawartość wilgoci przy 80% wilg. wzgl. większa lub równa 1,0</translation>
     </message>
     <message>
         <source>Moisture content at saturation greater or equal to 1.0</source>
-        <translation type="unfinished"></translation>
+        <translation>Zawartość wilgoci w stanie nasycenia większa lub równa 1,0</translation>
     </message>
 </context>
 <context>
     <name>MoistureStorage</name>
     <message>
         <source>Invalid moisture storage values for &lt;a href=&quot;layer-%1&quot;&gt;layer #%1&lt;/a&gt;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nieprawidłowe parametry magazynowania wilgoci &lt;a href=&quot;layer-%1&quot;&gt;warstwy nr %1&lt;/a&gt;.</translation>
     </message>
     <message>
         <source>Current moisture content at 80%RH leads to an moisture content at 95%RH higher than saturation moisture content.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bieżąca zawartość wilgoci przy 80% wilg. wzgl. prowadzi do zawartości wilgoci przy 95% wilg. wzgl. większej od zawartości wilgoci w stanie nasycenia.</translation>
     </message>
     <message>
         <source>Could not find valid combination of k-planes! Algorithm error!</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie znaleziono prawidłowej kombinacji płaszczyzn kondensacji! Błąd algorytmu!</translation>
     </message>
     <message>
         <source>The search for condensation planes was stopped after %1 candidates.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wyszukiwanie płaszczyzn kondensacji przerwano po sprawdzeniu %1 wariantów.</translation>
     </message>
     <message>
         <source>No Solution found!</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie znaleziono rozwiązania!</translation>
     </message>
     <message>
         <source>Error in calculation m_results.sk_Cond[%1], denominator == 0!</source>
-        <translation type="unfinished"></translation>
+        <translation>Błąd w obliczeniu m_results.sk_Cond[%1], mianownik == 0!</translation>
     </message>
     <message>
         <source>Error in calculation m_results.sk_Cond[%1], Value &lt; 0!</source>
-        <translation type="unfinished"></translation>
+        <translation>Błąd w obliczeniu m_results.sk_Cond[%1], wartość &lt; 0!</translation>
     </message>
 </context>
 <context>
     <name>NewProjectWizard</name>
     <message>
         <source>New Project Wizard</source>
-        <translation type="unfinished"></translation>
+        <translation>Kreator nowego projektu</translation>
     </message>
     <message>
         <source>Project Information</source>
-        <translation type="unfinished"></translation>
+        <translation>Informacje o projekcie</translation>
     </message>
     <message>
         <source>Please enter the information for this new project. You can change the default project information in the preferences dialog.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wprowadź informacje o nowym projekcie. Domyślne informacje o projekcie można zmienić w oknie ustawień.</translation>
     </message>
 </context>
 <context>
     <name>NewProjectWizardMaterialPage</name>
     <message>
         <source>Select material for first layer</source>
-        <translation type="unfinished"></translation>
+        <translation>Wybierz materiał pierwszej warstwy</translation>
     </message>
     <message>
         <source>Please select a material below. This material will be the first material layer of your construction. You can choose any material now and add/move/delete layers later as required.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wybierz poniżej materiał. Będzie to materiał pierwszej warstwy przegrody. Możesz teraz wybrać dowolny materiał, a później w razie potrzeby dodawać, przesuwać i usuwać warstwy.</translation>
     </message>
     <message>
         <source>Project template:</source>
-        <translation type="unfinished"></translation>
+        <translation>Szablon projektu:</translation>
     </message>
     <message>
         <source>New Project</source>
-        <translation type="unfinished"></translation>
+        <translation>Nowy projekt</translation>
     </message>
     <message>
         <source>You can add your own projects as templates by copying the project files into the Templates subdirectory.</source>
-        <translation type="unfinished"></translation>
+        <translation>Własne projekty można dodać jako szablony, kopiując pliki projektów do podkatalogu Templates.</translation>
     </message>
 </context>
 <context>
     <name>Project</name>
     <message>
         <source>No project to save.</source>
-        <translation type="unfinished"></translation>
+        <translation>Brak projektu do zapisania.</translation>
     </message>
 </context>
 <context>
@@ -3134,646 +3170,649 @@ Materials in italics are your own; only these can be edited or removed. Copy a s
         <source>Project</source>
         <comment>Error reading file as MIRELO 1 version.
 </comment>
-        <translation type="unfinished"></translation>
+        <translation>Błąd odczytu pliku jako wersji MIRELO 1.
+</translation>
     </message>
     <message>
         <source>Project</source>
         <comment>Cannot open file &apos;%1&apos; for writing: %2</comment>
-        <translation type="unfinished"></translation>
+        <translation>Nie można otworzyć pliku „%1” do zapisu: %2</translation>
     </message>
     <message>
         <source>Project</source>
         <comment>Error writing file &apos;%1&apos;: %2</comment>
-        <translation type="unfinished"></translation>
+        <translation>Błąd zapisu pliku „%1”: %2</translation>
     </message>
     <message>
         <source>Document</source>
         <comment>File is not a Mirelo 2.0 project file.</comment>
-        <translation type="unfinished"></translation>
+        <translation>Plik nie jest plikiem projektu Mirelo 2.0.</translation>
     </message>
     <message>
         <source>Project</source>
         <comment>&apos;%1&apos; is a directory, not a project file.</comment>
-        <translation type="unfinished"></translation>
+        <translation>„%1” jest katalogiem, a nie plikiem projektu.</translation>
     </message>
     <message>
         <source>Project</source>
         <comment>Cannot open file &apos;%1&apos; for reading (maybe missing permissions).</comment>
-        <translation type="unfinished"></translation>
+        <translation>Nie można otworzyć pliku „%1” do odczytu (być może brak uprawnień).</translation>
     </message>
     <message>
         <source>Project</source>
         <comment>Project doesn&apos;t contain any layers. Please create a new project!</comment>
-        <translation type="unfinished"></translation>
+        <translation>Projekt nie zawiera żadnych warstw. Utwórz nowy projekt!</translation>
     </message>
     <message>
         <source>Project</source>
         <comment>Control characters in texts were replaced by U+FFFD.</comment>
-        <translation type="unfinished"></translation>
+        <translation>Znaki sterujące w tekstach zastąpiono znakiem U+FFFD.</translation>
     </message>
 </context>
 <context>
     <name>ProjectInformationEditDialog</name>
     <message>
         <source>Project information</source>
-        <translation type="unfinished"></translation>
+        <translation>Informacje o projekcie</translation>
     </message>
 </context>
 <context>
     <name>ProjectInformationEditWidget</name>
     <message>
         <source>Heat flow down</source>
-        <translation type="unfinished"></translation>
+        <translation>Strumień ciepła w dół</translation>
     </message>
     <message>
         <source>Heat flow up</source>
-        <translation type="unfinished"></translation>
+        <translation>Strumień ciepła w górę</translation>
     </message>
     <message>
         <source>horizontal heat flow</source>
-        <translation type="unfinished"></translation>
+        <translation>poziomy strumień ciepła</translation>
     </message>
     <message>
         <source>Project name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nazwa projektu:</translation>
     </message>
     <message>
         <source>Construction ID:</source>
-        <translation type="unfinished"></translation>
+        <translation>Identyfikator przegrody:</translation>
     </message>
     <message>
         <source>User name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Użytkownik:</translation>
     </message>
     <message>
         <source>Company:</source>
-        <translation type="unfinished"></translation>
+        <translation>Firma:</translation>
     </message>
     <message>
         <source>Description:</source>
-        <translation type="unfinished"></translation>
+        <translation>Opis:</translation>
     </message>
     <message>
         <source>Final remarks:</source>
-        <translation type="unfinished"></translation>
+        <translation>Uwagi końcowe:</translation>
     </message>
     <message>
         <source>Heat flow direction:</source>
-        <translation type="unfinished"></translation>
+        <translation>Kierunek przepływu ciepła:</translation>
     </message>
 </context>
 <context>
     <name>QFileDialog</name>
     <message>
         <source>Export file</source>
-        <translation type="unfinished"></translation>
+        <translation>Eksportuj plik</translation>
     </message>
 </context>
 <context>
     <name>QIODevice</name>
     <message>
         <source>Unknown error</source>
-        <translation type="unfinished"></translation>
+        <translation>Nieznany błąd</translation>
     </message>
 </context>
 <context>
     <name>Report</name>
     <message>
         <source>Report</source>
-        <translation type="unfinished"></translation>
+        <translation>Raport</translation>
     </message>
     <message>
         <source>The report could not be painted.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie udało się narysować raportu.</translation>
     </message>
 </context>
 <context>
     <name>ReportFrameBase</name>
     <message>
         <source>Requirement fulfilled</source>
-        <translation type="unfinished"></translation>
+        <translation>Wymaganie spełnione</translation>
     </message>
     <message>
         <source>Requirement not fulfilled</source>
-        <translation type="unfinished"></translation>
+        <translation>Wymaganie niespełnione</translation>
     </message>
     <message>
         <source>not evaluated (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>nie oceniono (%1)</translation>
     </message>
     <message>
         <source>plane at the inner surface</source>
-        <translation type="unfinished"></translation>
+        <translation>płaszczyzna na powierzchni wewnętrznej</translation>
     </message>
     <message>
         <source>plane at the outer surface</source>
-        <translation type="unfinished"></translation>
+        <translation>płaszczyzna na powierzchni zewnętrznej</translation>
     </message>
     <message>
         <source>plane between layer %1 and %2</source>
-        <translation type="unfinished"></translation>
+        <translation>płaszczyzna między warstwami %1 i %2</translation>
     </message>
     <message>
         <source>zone from interface %1 to %2 (layers %3 to %4)</source>
-        <translation type="unfinished"></translation>
+        <translation>strefa od styku %1 do %2 (warstwy od %3 do %4)</translation>
     </message>
 </context>
 <context>
     <name>ReportFrameConclusions</name>
     <message>
         <source>Print Summary of Results</source>
-        <translation type="unfinished"></translation>
+        <translation>Podsumowanie wyników</translation>
     </message>
     <message>
         <source>Thermal transmission coefficient of the construction (moisture dependent)</source>
-        <translation type="unfinished"></translation>
+        <translation>Współczynnik przenikania ciepła przegrody (zależny od wilgotności)</translation>
     </message>
     <message>
         <source>Thermal transmission coefficient of the construction according ISO 6946 (dry)</source>
-        <translation type="unfinished"></translation>
+        <translation>Współczynnik przenikania ciepła przegrody według ISO 6946 (w stanie suchym)</translation>
     </message>
     <message>
         <source>Thermal transfer resistance of the construction (dry)</source>
-        <translation type="unfinished"></translation>
+        <translation>Opór cieplny przegrody (w stanie suchym)</translation>
     </message>
     <message>
         <source>Unspecific error.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nieokreślony błąd.</translation>
     </message>
     <message>
         <source>Condensation mass after condensation period (based on MIRELO)</source>
-        <translation type="unfinished"></translation>
+        <translation>Masa kondensatu po okresie kondensacji (według MIRELO)</translation>
     </message>
     <message>
         <source>Drying time</source>
-        <translation type="unfinished"></translation>
+        <translation>Czas wysychania</translation>
     </message>
     <message>
         <source>Not applicable</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie dotyczy</translation>
     </message>
     <message>
         <source>No drying</source>
-        <translation type="unfinished"></translation>
+        <translation>Brak wysychania</translation>
     </message>
     <message>
         <source>Minimum thermal protection</source>
-        <translation type="unfinished"></translation>
+        <translation>Minimalna izolacyjność cieplna</translation>
     </message>
     <message>
         <source>No condensate: no drying reserve to check</source>
-        <translation type="unfinished"></translation>
+        <translation>Brak kondensatu: brak rezerwy schnięcia do sprawdzenia</translation>
     </message>
 </context>
 <context>
     <name>ReportFrameProjectInfo</name>
     <message>
         <source>Project:</source>
-        <translation type="unfinished"></translation>
+        <translation>Projekt:</translation>
     </message>
     <message>
         <source>Construction:</source>
-        <translation type="unfinished"></translation>
+        <translation>Przegroda:</translation>
     </message>
     <message>
         <source>User:</source>
-        <translation type="unfinished"></translation>
+        <translation>Użytkownik:</translation>
     </message>
     <message>
         <source>Company:</source>
-        <translation type="unfinished"></translation>
+        <translation>Firma:</translation>
     </message>
 </context>
 <context>
     <name>ReportPreview</name>
     <message>
         <source>Report</source>
-        <translation type="unfinished"></translation>
+        <translation>Raport</translation>
     </message>
     <message>
         <source>General Appearance</source>
-        <translation type="unfinished"></translation>
+        <translation>Wygląd ogólny</translation>
     </message>
     <message>
         <source>Input Data</source>
-        <translation type="unfinished"></translation>
+        <translation>Dane wejściowe</translation>
     </message>
     <message>
         <source>Results</source>
-        <translation type="unfinished"></translation>
+        <translation>Wyniki</translation>
     </message>
     <message>
         <source>Diagrams</source>
-        <translation type="unfinished"></translation>
+        <translation>Wykresy</translation>
     </message>
     <message>
         <source>Final Remarks</source>
-        <translation type="unfinished"></translation>
+        <translation>Uwagi końcowe</translation>
     </message>
     <message>
         <source>Fit Page in View</source>
-        <translation type="unfinished"></translation>
+        <translation>Dopasuj stronę do widoku</translation>
     </message>
     <message>
         <source>Fit to Page Width</source>
-        <translation type="unfinished"></translation>
+        <translation>Dopasuj do szerokości strony</translation>
     </message>
     <message>
         <source>Custom Zoom</source>
-        <translation type="unfinished"></translation>
+        <translation>Powiększenie użytkownika</translation>
     </message>
     <message>
         <source>Print...</source>
-        <translation type="unfinished"></translation>
+        <translation>Drukuj…</translation>
     </message>
     <message>
         <source>Write pdf</source>
-        <translation type="unfinished"></translation>
+        <translation>Zapisz PDF</translation>
     </message>
     <message>
         <source>Page Setup...</source>
-        <translation type="unfinished"></translation>
+        <translation>Ustawienia strony…</translation>
     </message>
     <message>
         <source>Zoom in</source>
-        <translation type="unfinished"></translation>
+        <translation>Powiększ</translation>
     </message>
     <message>
         <source>Zoom out</source>
-        <translation type="unfinished"></translation>
+        <translation>Pomniejsz</translation>
     </message>
     <message>
         <source>Export current page to file</source>
-        <translation type="unfinished"></translation>
+        <translation>Eksportuj bieżącą stronę do pliku</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Zamknij</translation>
     </message>
     <message>
         <source>Header</source>
-        <translation type="unfinished"></translation>
+        <translation>Nagłówek</translation>
     </message>
     <message>
         <source>Footer</source>
-        <translation type="unfinished"></translation>
+        <translation>Stopka</translation>
     </message>
     <message>
         <source>Project information</source>
-        <translation type="unfinished"></translation>
+        <translation>Informacje o projekcie</translation>
     </message>
     <message>
         <source>Page numbers in footer</source>
-        <translation type="unfinished"></translation>
+        <translation>Numery stron w stopce</translation>
     </message>
     <message>
         <source>Remarks</source>
-        <translation type="unfinished"></translation>
+        <translation>Uwagi</translation>
     </message>
     <message>
         <source>Global font</source>
-        <translation type="unfinished"></translation>
+        <translation>Czcionka ogólna</translation>
     </message>
     <message>
         <source>Construction sketch</source>
-        <translation type="unfinished"></translation>
+        <translation>Szkic przegrody</translation>
     </message>
     <message>
         <source>Material data</source>
-        <translation type="unfinished"></translation>
+        <translation>Dane materiałowe</translation>
     </message>
     <message>
         <source>Climate data</source>
-        <translation type="unfinished"></translation>
+        <translation>Dane klimatyczne</translation>
     </message>
     <message>
         <source>Surface Resistance</source>
-        <translation type="unfinished"></translation>
+        <translation>Opory przejmowania ciepła</translation>
     </message>
     <message>
         <source>Resistances and %1 values</source>
-        <translation type="unfinished"></translation>
+        <translation>Opory i wartości %1</translation>
     </message>
     <message>
         <source>%1 Results - Detailed Table</source>
-        <translation type="unfinished"></translation>
+        <translation>Wyniki %1 – tabela szczegółowa</translation>
     </message>
     <message>
         <source>%1 Results - Summary</source>
-        <translation type="unfinished"></translation>
+        <translation>Wyniki %1 – podsumowanie</translation>
     </message>
     <message>
         <source>DIN 4108-3 (Glaser) - Summary</source>
-        <translation type="unfinished"></translation>
+        <translation>DIN 4108-3 (Glaser) – podsumowanie</translation>
     </message>
     <message>
         <source>Frsi check with inner surface resistance of %L1 m2K/W</source>
-        <translation type="unfinished"></translation>
+        <translation>Sprawdzenie fRsi przy oporze przejmowania ciepła na powierzchni wewnętrznej %L1 m2K/W</translation>
     </message>
     <message>
         <source>Construction kind for test of minimum thermal resistance
 according german standard DIN 4108-2 table 3</source>
-        <translation type="unfinished"></translation>
+        <translation>Rodzaj przegrody do sprawdzenia minimalnej izolacyjności cieplnej
+według niemieckiej normy DIN 4108-2, tablica 3</translation>
     </message>
     <message>
         <source>Temperature and moisture profiles</source>
-        <translation type="unfinished"></translation>
+        <translation>Rozkłady temperatury i zawartości wilgoci</translation>
     </message>
     <message>
         <source>Vapor pressure profiles</source>
-        <translation type="unfinished"></translation>
+        <translation>Rozkłady ciśnienia pary wodnej</translation>
     </message>
     <message>
         <source>Print Final Remarks</source>
-        <translation type="unfinished"></translation>
+        <translation>Drukuj uwagi końcowe</translation>
     </message>
     <message>
         <source>Update view of text in report.</source>
-        <translation type="unfinished"></translation>
+        <translation>Odśwież widok tekstu w raporcie.</translation>
     </message>
     <message>
         <source>Cannot print report.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie można wydrukować raportu.</translation>
     </message>
     <message>
         <source>Creating paint device failed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie udało się utworzyć urządzenia rysującego.</translation>
     </message>
     <message>
         <source>Export PDF</source>
-        <translation type="unfinished"></translation>
+        <translation>Eksportuj PDF</translation>
     </message>
     <message>
         <source>Cannot write pdf file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie można zapisać pliku PDF.</translation>
     </message>
     <message>
         <source>The file &apos;%1&apos; could not be written: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie udało się zapisać pliku „%1”: %2</translation>
     </message>
     <message>
         <source>Png file (*.png)</source>
-        <translation type="unfinished"></translation>
+        <translation>Plik PNG (*.png)</translation>
     </message>
     <message>
         <source>Pdf file (*.pdf)</source>
-        <translation type="unfinished"></translation>
+        <translation>Plik PDF (*.pdf)</translation>
     </message>
     <message>
         <source>Svg file (*.svg)</source>
-        <translation type="unfinished"></translation>
+        <translation>Plik SVG (*.svg)</translation>
     </message>
     <message>
         <source>Jpg image (*.jpg)</source>
-        <translation type="unfinished"></translation>
+        <translation>Obraz JPG (*.jpg)</translation>
     </message>
 </context>
 <context>
     <name>ResistanceFrame</name>
     <message>
         <source>Thermal, Vapour Diffusion and Liquid Transport Resistances</source>
-        <translation type="unfinished"></translation>
+        <translation>Opory cieplne, dyfuzyjne i opory transportu cieczy</translation>
     </message>
     <message>
         <source>Layer / Material</source>
-        <translation type="unfinished"></translation>
+        <translation>Warstwa / materiał</translation>
     </message>
     <message>
         <source>Sum of resistances (moisture dependend)</source>
-        <translation type="unfinished"></translation>
+        <translation>Suma oporów (zależna od wilgotności)</translation>
     </message>
     <message>
         <source>Sum of resistances</source>
-        <translation type="unfinished"></translation>
+        <translation>Suma oporów</translation>
     </message>
     <message>
         <source> (moisture dependend)</source>
-        <translation type="unfinished"></translation>
+        <translation> (zależny od wilgotności)</translation>
     </message>
     <message>
         <source>Thermal transmission resistance:</source>
-        <translation type="unfinished"></translation>
+        <translation>Całkowity opór cieplny:</translation>
     </message>
     <message>
         <source>Thermal transmission coefficient:</source>
-        <translation type="unfinished"></translation>
+        <translation>Współczynnik przenikania ciepła:</translation>
     </message>
     <message>
         <source>R&lt;sub&gt;T&lt;/sub&gt; and U with the surface resistances of DIN EN ISO 6946 (R&lt;sub&gt;si&lt;/sub&gt; = %1 m&lt;sup&gt;2&lt;/sup&gt;K/W, R&lt;sub&gt;se&lt;/sub&gt; = %2 m&lt;sup&gt;2&lt;/sup&gt;K/W).</source>
-        <translation type="unfinished"></translation>
+        <translation>R&lt;sub&gt;T&lt;/sub&gt; i U przy oporach przejmowania ciepła według DIN EN ISO 6946 (R&lt;sub&gt;si&lt;/sub&gt; = %1 m&lt;sup&gt;2&lt;/sup&gt;K/W, R&lt;sub&gt;se&lt;/sub&gt; = %2 m&lt;sup&gt;2&lt;/sup&gt;K/W).</translation>
     </message>
 </context>
 <context>
     <name>ResultType</name>
     <message>
         <source>No input!</source>
-        <translation type="unfinished"></translation>
+        <translation>Brak danych wejściowych!</translation>
     </message>
     <message>
         <source>Invalid input!</source>
-        <translation type="unfinished"></translation>
+        <translation>Nieprawidłowe dane wejściowe!</translation>
     </message>
     <message>
         <source>There is no algorithm for this problem.</source>
-        <translation type="unfinished"></translation>
+        <translation>Brak algorytmu dla tego zagadnienia.</translation>
     </message>
     <message>
         <source>Condensation on the surface (warm side). No calculation possible.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kondensacja na powierzchni (strona ciepła). Obliczenie niemożliwe.</translation>
     </message>
     <message>
         <source>Condensation on the surface (cold side). No calculation possible.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kondensacja na powierzchni (strona zimna). Obliczenie niemożliwe.</translation>
     </message>
     <message>
         <source>Only one layer. No condensate possible!</source>
-        <translation type="unfinished"></translation>
+        <translation>Tylko jedna warstwa. Kondensat nie może wystąpić!</translation>
     </message>
     <message>
         <source>No condensate emerges!</source>
-        <translation type="unfinished"></translation>
+        <translation>Kondensat nie występuje!</translation>
     </message>
     <message>
         <source>t_hyg bigger than duration of winter climate!</source>
-        <translation type="unfinished"></translation>
+        <translation>t_hyg dłuższy niż czas trwania klimatu zimowego!</translation>
     </message>
     <message>
         <source>Condensation between layer %1 and %2!</source>
-        <translation type="unfinished"></translation>
+        <translation>Kondensacja między warstwami %1 i %2!</translation>
     </message>
     <message>
         <source>Condensation between layer </source>
-        <translation type="unfinished"></translation>
+        <translation>Kondensacja między warstwami </translation>
     </message>
     <message>
         <source>%1 and %2, </source>
-        <translation type="unfinished"></translation>
+        <translation>%1 i %2, </translation>
     </message>
     <message>
         <source>%1 and %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 i %2.</translation>
     </message>
     <message>
         <source>Unknown result!</source>
-        <translation type="unfinished"></translation>
+        <translation>Nieznany wynik!</translation>
     </message>
     <message>
         <source>Unspecific error.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nieokreślony błąd.</translation>
     </message>
     <message>
         <source>Algorithm missing. No calculation possible.</source>
-        <translation type="unfinished"></translation>
+        <translation>Brak algorytmu. Obliczenie niemożliwe.</translation>
     </message>
     <message>
         <source>Surface condensation left side. No calculation possible.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kondensacja na powierzchni po lewej stronie. Obliczenie niemożliwe.</translation>
     </message>
     <message>
         <source>Surface condensation right side. No calculation possible.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kondensacja na powierzchni po prawej stronie. Obliczenie niemożliwe.</translation>
     </message>
     <message>
         <source>Only one layer. No condensation possible.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tylko jedna warstwa. Kondensacja nie może wystąpić.</translation>
     </message>
     <message>
         <source>No condensation.</source>
-        <translation type="unfinished"></translation>
+        <translation>Brak kondensacji.</translation>
     </message>
     <message>
         <source>Too long hygroscopic loading time.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zbyt długi czas obciążenia higroskopijnego.</translation>
     </message>
 </context>
 <context>
     <name>ResultsTableFrame</name>
     <message>
         <source>Temperatures, Vapoure Pressures and Moisture Contents</source>
-        <translation type="unfinished"></translation>
+        <translation>Temperatury, ciśnienia pary wodnej i zawartości wilgoci</translation>
     </message>
     <message>
         <source>Layer / Material</source>
-        <translation type="unfinished"></translation>
+        <translation>Warstwa / materiał</translation>
     </message>
     <message>
         <source>Air layer (warm side)</source>
-        <translation type="unfinished"></translation>
+        <translation>Warstwa powietrza (strona ciepła)</translation>
     </message>
     <message>
         <source>Air layer (cold side)</source>
-        <translation type="unfinished"></translation>
+        <translation>Warstwa powietrza (strona zimna)</translation>
     </message>
     <message>
         <source>%1 - temperature,</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 – temperatura,</translation>
     </message>
     <message>
         <source>%1 - saturation vapour pressure,</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 – ciśnienie pary nasyconej,</translation>
     </message>
     <message>
         <source>p - vapour pressure,</source>
-        <translation type="unfinished"></translation>
+        <translation>p – ciśnienie pary wodnej,</translation>
     </message>
     <message>
         <source>w - moisture content,</source>
-        <translation type="unfinished"></translation>
+        <translation>w – zawartość wilgoci,</translation>
     </message>
     <message>
         <source>d&lt;sub&gt;c&lt;/sub&gt; - thickness of condensation layer,&lt;br/&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>d&lt;sub&gt;c&lt;/sub&gt; – grubość warstwy kondensacji,&lt;br/&gt;</translation>
     </message>
     <message>
         <source>M&lt;sub&gt;c&lt;/sub&gt; - %1</source>
-        <translation type="unfinished"></translation>
+        <translation>M&lt;sub&gt;c&lt;/sub&gt; – %1</translation>
     </message>
     <message>
         <source>condensation mass</source>
-        <translation type="unfinished"></translation>
+        <translation>masa kondensatu</translation>
     </message>
     <message>
         <source>&amp;theta;, p&lt;sub&gt;sat&lt;/sub&gt; and p at the cold-side face of each row (warm-side air layer: inner surface; cold-side air layer: outdoor air); w at the warm / cold face of the layer; values of the condensation period (moisture storage method).</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;theta;, p&lt;sub&gt;sat&lt;/sub&gt; i p na powierzchni każdego wiersza od strony zimnej (warstwa powietrza po stronie ciepłej: powierzchnia wewnętrzna; warstwa powietrza po stronie zimnej: powietrze zewnętrzne); w na powierzchni warstwy od strony ciepłej / zimnej; wartości dla okresu kondensacji (metoda magazynowania wilgoci).</translation>
     </message>
 </context>
 <context>
     <name>ShowLogfile</name>
     <message>
         <source>Dialog</source>
-        <translation type="unfinished"></translation>
+        <translation>Plik dziennika</translation>
     </message>
     <message>
         <source>Copy to Clipboard</source>
-        <translation type="unfinished"></translation>
+        <translation>Kopiuj do schowka</translation>
     </message>
     <message>
         <source>No logfile found at position
  %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie znaleziono pliku dziennika w lokalizacji
+ %1</translation>
     </message>
 </context>
 <context>
     <name>SketchFrame</name>
     <message>
         <source>Construction Sketch</source>
-        <translation type="unfinished"></translation>
+        <translation>Szkic przegrody</translation>
     </message>
     <message>
         <source>inside</source>
-        <translation type="unfinished"></translation>
+        <translation>wewnątrz</translation>
     </message>
     <message>
         <source>outside</source>
-        <translation type="unfinished"></translation>
+        <translation>na zewnątrz</translation>
     </message>
 </context>
 <context>
     <name>SurfaceResistanceFrame</name>
     <message>
         <source>Surface Resistances</source>
-        <translation type="unfinished"></translation>
+        <translation>Opory przejmowania ciepła</translation>
     </message>
     <message>
         <source>Warm side:</source>
-        <translation type="unfinished"></translation>
+        <translation>Strona ciepła:</translation>
     </message>
     <message>
         <source>Cold side:</source>
-        <translation type="unfinished"></translation>
+        <translation>Strona zimna:</translation>
     </message>
 </context>
 <context>
     <name>UndoChangeDisclaimer</name>
     <message>
         <source>Undo change final remarks.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cofnij zmianę uwag końcowych.</translation>
     </message>
 </context>
 <context>
     <name>WinterTemperatureValidator</name>
     <message>
         <source>Temperature at warm side must be bigger than tempareature at cold side</source>
-        <translation type="unfinished"></translation>
+        <translation>Temperatura po stronie ciepłej musi być wyższa od temperatury po stronie zimnej</translation>
     </message>
     <message>
         <source>Cannot retrieve input data.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie można pobrać danych wejściowych.</translation>
     </message>
 </context>
 <context>
     <name>XMLHelpers</name>
     <message>
         <source>Invalid value for attribute &apos;%1&apos;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nieprawidłowa wartość atrybutu „%1”.</translation>
     </message>
     <message>
         <source>Invalid value for attribute &apos;%1&apos; of layer %2 (line %3).</source>
-        <translation type="unfinished"></translation>
+        <translation>Nieprawidłowa wartość atrybutu „%1” warstwy %2 (wiersz %3).</translation>
     </message>
     <message>
         <source>Invalid value for attribute &apos;%1&apos; (line %2).</source>
-        <translation type="unfinished"></translation>
+        <translation>Nieprawidłowa wartość atrybutu „%1” (wiersz %2).</translation>
     </message>
 </context>
 </TS>
