@@ -1102,6 +1102,10 @@ Schicht %1</translation>
         <source>Error reading parameter &apos;%1&apos;!</source>
         <translation>Fehler beim Lesen des Parameters &apos;%1&apos;!</translation>
     </message>
+    <message>
+        <source>File is not a Mirelo 2.0 project file.</source>
+        <translation>Die Datei ist keine Projektdatei von Mirelo 2.0.</translation>
+    </message>
 </context>
 <context>
     <name>DryingReserveSettings</name>
@@ -3163,49 +3167,35 @@ Kursiv dargestellte Materialien sind Ihre eigenen; nur diese können bearbeitet 
         <source>No project to save.</source>
         <translation>Kein Projekt zum Speichern vorhanden.</translation>
     </message>
-</context>
-<context>
-    <name>ProjectFile</name>
     <message>
-        <source>Project</source>
-        <comment>Error reading file as MIRELO 1 version.
-</comment>
-        <translation>Projekt</translation>
+        <source>Error reading file as MIRELO 1 version.
+</source>
+        <translation>Fehler beim Lesen der Datei als Datei von MIRELO 1.
+</translation>
     </message>
     <message>
-        <source>Project</source>
-        <comment>Cannot open file &apos;%1&apos; for writing: %2</comment>
-        <translation>Projekt</translation>
+        <source>Cannot open file &apos;%1&apos; for writing: %2</source>
+        <translation>Die Datei „%1“ kann nicht zum Schreiben geöffnet werden: %2</translation>
     </message>
     <message>
-        <source>Project</source>
-        <comment>Error writing file &apos;%1&apos;: %2</comment>
-        <translation>Projekt</translation>
+        <source>Error writing file &apos;%1&apos;: %2</source>
+        <translation>Fehler beim Schreiben der Datei „%1“: %2</translation>
     </message>
     <message>
-        <source>Document</source>
-        <comment>File is not a Mirelo 2.0 project file.</comment>
-        <translation>Dokument</translation>
+        <source>&apos;%1&apos; is a directory, not a project file.</source>
+        <translation>„%1“ ist ein Verzeichnis, keine Projektdatei.</translation>
     </message>
     <message>
-        <source>Project</source>
-        <comment>&apos;%1&apos; is a directory, not a project file.</comment>
-        <translation>Projekt</translation>
+        <source>Cannot open file &apos;%1&apos; for reading (maybe missing permissions).</source>
+        <translation>Die Datei „%1“ kann nicht zum Lesen geöffnet werden (evtl. fehlende Zugriffsrechte).</translation>
     </message>
     <message>
-        <source>Project</source>
-        <comment>Cannot open file &apos;%1&apos; for reading (maybe missing permissions).</comment>
-        <translation>Projekt</translation>
+        <source>Project doesn&apos;t contain any layers. Please create a new project!</source>
+        <translation>Das Projekt enthält keine Schichten. Bitte legen Sie ein neues Projekt an!</translation>
     </message>
     <message>
-        <source>Project</source>
-        <comment>Project doesn&apos;t contain any layers. Please create a new project!</comment>
-        <translation>Projekt</translation>
-    </message>
-    <message>
-        <source>Project</source>
-        <comment>Control characters in texts were replaced by U+FFFD.</comment>
-        <translation>Projekt</translation>
+        <source>Control characters in texts were replaced by U+FFFD.</source>
+        <translation>Steuerzeichen in Texten wurden durch U+FFFD ersetzt.</translation>
     </message>
 </context>
 <context>

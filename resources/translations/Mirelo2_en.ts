@@ -1102,6 +1102,10 @@ Layer %1</translation>
         <source>Error reading parameter &apos;%1&apos;!</source>
         <translation>Error reading parameter &apos;%1&apos;!</translation>
     </message>
+    <message>
+        <source>File is not a Mirelo 2.0 project file.</source>
+        <translation>File is not a Mirelo 2.0 project file.</translation>
+    </message>
 </context>
 <context>
     <name>DryingReserveSettings</name>
@@ -3163,49 +3167,35 @@ Materials in italics are your own; only these can be edited or removed. Copy a s
         <source>No project to save.</source>
         <translation>No project to save.</translation>
     </message>
-</context>
-<context>
-    <name>ProjectFile</name>
     <message>
-        <source>Project</source>
-        <comment>Error reading file as MIRELO 1 version.
-</comment>
-        <translation>Project</translation>
+        <source>Error reading file as MIRELO 1 version.
+</source>
+        <translation>Error reading file as MIRELO 1 version.
+</translation>
     </message>
     <message>
-        <source>Project</source>
-        <comment>Cannot open file &apos;%1&apos; for writing: %2</comment>
-        <translation>Project</translation>
+        <source>Cannot open file &apos;%1&apos; for writing: %2</source>
+        <translation>Cannot open file &apos;%1&apos; for writing: %2</translation>
     </message>
     <message>
-        <source>Project</source>
-        <comment>Error writing file &apos;%1&apos;: %2</comment>
-        <translation>Project</translation>
+        <source>Error writing file &apos;%1&apos;: %2</source>
+        <translation>Error writing file &apos;%1&apos;: %2</translation>
     </message>
     <message>
-        <source>Document</source>
-        <comment>File is not a Mirelo 2.0 project file.</comment>
-        <translation>Document</translation>
+        <source>&apos;%1&apos; is a directory, not a project file.</source>
+        <translation>&apos;%1&apos; is a directory, not a project file.</translation>
     </message>
     <message>
-        <source>Project</source>
-        <comment>&apos;%1&apos; is a directory, not a project file.</comment>
-        <translation>Project</translation>
+        <source>Cannot open file &apos;%1&apos; for reading (maybe missing permissions).</source>
+        <translation>Cannot open file &apos;%1&apos; for reading (maybe missing permissions).</translation>
     </message>
     <message>
-        <source>Project</source>
-        <comment>Cannot open file &apos;%1&apos; for reading (maybe missing permissions).</comment>
-        <translation>Project</translation>
+        <source>Project doesn&apos;t contain any layers. Please create a new project!</source>
+        <translation>Project doesn&apos;t contain any layers. Please create a new project!</translation>
     </message>
     <message>
-        <source>Project</source>
-        <comment>Project doesn&apos;t contain any layers. Please create a new project!</comment>
-        <translation>Project</translation>
-    </message>
-    <message>
-        <source>Project</source>
-        <comment>Control characters in texts were replaced by U+FFFD.</comment>
-        <translation>Project</translation>
+        <source>Control characters in texts were replaced by U+FFFD.</source>
+        <translation>Control characters in texts were replaced by U+FFFD.</translation>
     </message>
 </context>
 <context>

@@ -1102,6 +1102,10 @@ Warstwa %1</translation>
         <source>Error reading parameter &apos;%1&apos;!</source>
         <translation>Błąd odczytu parametru „%1”!</translation>
     </message>
+    <message>
+        <source>File is not a Mirelo 2.0 project file.</source>
+        <translation>Plik nie jest plikiem projektu Mirelo 2.0.</translation>
+    </message>
 </context>
 <context>
     <name>DryingReserveSettings</name>
@@ -3163,49 +3167,34 @@ Materiały zapisane kursywą są materiałami własnymi; tylko je można edytowa
         <source>No project to save.</source>
         <translation>Brak projektu do zapisania.</translation>
     </message>
-</context>
-<context>
-    <name>ProjectFile</name>
     <message>
-        <source>Project</source>
-        <comment>Error reading file as MIRELO 1 version.
-</comment>
-        <translation>Błąd odczytu pliku jako wersji MIRELO 1.
+        <source>Error reading file as MIRELO 1 version.
+</source>
+        <translation>Błąd odczytu pliku jako pliku programu MIRELO 1.
 </translation>
     </message>
     <message>
-        <source>Project</source>
-        <comment>Cannot open file &apos;%1&apos; for writing: %2</comment>
+        <source>Cannot open file &apos;%1&apos; for writing: %2</source>
         <translation>Nie można otworzyć pliku „%1” do zapisu: %2</translation>
     </message>
     <message>
-        <source>Project</source>
-        <comment>Error writing file &apos;%1&apos;: %2</comment>
+        <source>Error writing file &apos;%1&apos;: %2</source>
         <translation>Błąd zapisu pliku „%1”: %2</translation>
     </message>
     <message>
-        <source>Document</source>
-        <comment>File is not a Mirelo 2.0 project file.</comment>
-        <translation>Plik nie jest plikiem projektu Mirelo 2.0.</translation>
-    </message>
-    <message>
-        <source>Project</source>
-        <comment>&apos;%1&apos; is a directory, not a project file.</comment>
+        <source>&apos;%1&apos; is a directory, not a project file.</source>
         <translation>„%1” jest katalogiem, a nie plikiem projektu.</translation>
     </message>
     <message>
-        <source>Project</source>
-        <comment>Cannot open file &apos;%1&apos; for reading (maybe missing permissions).</comment>
+        <source>Cannot open file &apos;%1&apos; for reading (maybe missing permissions).</source>
         <translation>Nie można otworzyć pliku „%1” do odczytu (być może brak uprawnień).</translation>
     </message>
     <message>
-        <source>Project</source>
-        <comment>Project doesn&apos;t contain any layers. Please create a new project!</comment>
+        <source>Project doesn&apos;t contain any layers. Please create a new project!</source>
         <translation>Projekt nie zawiera żadnych warstw. Utwórz nowy projekt!</translation>
     </message>
     <message>
-        <source>Project</source>
-        <comment>Control characters in texts were replaced by U+FFFD.</comment>
+        <source>Control characters in texts were replaced by U+FFFD.</source>
         <translation>Znaki sterujące w tekstach zastąpiono znakiem U+FFFD.</translation>
     </message>
 </context>
