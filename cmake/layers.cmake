@@ -20,8 +20,10 @@ set(allowed_report qtext document persistence calculation model settings htl)
 set(allowed_ui report qtext document persistence calculation model settings htl)
 set(allowed_app ui report qtext document persistence calculation model settings htl)
 set(allowed_tools/batch report qtext document persistence calculation model settings htl)
+set(allowed_tools/screenshots ui report qtext document persistence calculation model settings htl)
 set(allowed_fuzz document persistence calculation model settings htl)
 set(modules htl settings model calculation persistence document qtext report ui app tools/batch
+    tools/screenshots
     fuzz)
 # Modules below the widget layers must not include Qt Widgets (nor QPixmap, a screen resource).
 set(headless htl settings model calculation persistence document fuzz)

@@ -1,0 +1,130 @@
+// mirelo2-screenshots: the pictures of the user manual, taken from the program itself on the
+// offscreen platform, with the timber-frame example open:
+//
+//   build/bin/mirelo2-screenshots docs/manual/images [LANG]
+//
+// Writes main_window.png, construction_table.png, results_panel.png, diagram_moisture.png,
+// layer_editor.png, climate_editor.png, database_dialog.png, preferences.png and
+// report_preview.png. Settings and user data go to a temporary home, never the user's own.
+
+#include "document/Project.h"
+#include "persistence/ConstructionList.h"
+#include "persistence/MaterialList.h"
+#include "settings/Constants.h"
+#include "settings/Directories.h"
+#include "settings/Settings.h"
+#include "ui/AssessmentClimateWidget.h"
+#include "ui/ConfigDialog.h"
+#include "ui/ConstructionTableWidget.h"
+#include "ui/DiagramView.h"
+#include "ui/M2_ResultsWidget.h"
+#include "ui/MainWindow.h"
+#include "ui/MaterialDatabaseDialog.h"
+#include "ui/MaterialEditWidget.h"
+#include "ui/ReportPreview.h"
+#include "ui/UserDialogs.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QLocale>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QTranslator>
+
+#include <cstdio>
+
+namespace {
+
+bool save(QWidget *widget, const QString &dir, const char *name)
+{
+    QCoreApplication::processEvents();
+    const QString path = dir + QLatin1Char('/') + QLatin1String(name);
+    const bool saved = widget->grab().save(path);
+    std::fprintf(stderr, "%s %s\n", saved ? "wrote" : "FAILED", qPrintable(path));
+    return saved;
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    const QStringList args = app.arguments();
+    if (args.size() < 2) {
+        std::fprintf(stderr, "Usage: mirelo2-screenshots OUTPUT_DIR [LANG]\n");
+        return 2;
+    }
+    const QString out = QDir(args[1]).absolutePath();
+    QDir().mkpath(out);
+    const QString lang = args.value(2, QStringLiteral("en"));
+
+    QTemporaryDir home;
+    QStandardPaths::setTestModeEnabled(true);
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, home.path());
+
+    QTranslator program, qt;
+    const QString translations = Directories::translationsDir();
+    if (program.load(translations + QStringLiteral("/Mirelo2_") + lang))
+        app.installTranslator(&program);
+    if (lang != QLatin1String("en") && qt.load(translations + QStringLiteral("/qt_") + lang))
+        app.installTranslator(&qt);
+    QLocale locale(lang);
+    locale.setNumberOptions(QLocale::OmitGroupSeparator);
+    QLocale::setDefault(locale);
+
+    Settings settings;
+    MaterialList materials(lang, Directories::resourcesDir() + QStringLiteral("/DB_materials"),
+                           home.path());
+    materials.read();
+    ConstructionList constructions(lang, home.path());
+    constructions.readOrAddDefault(materials);
+    Project project;
+    settings.m_projectToOpen =
+        Directories::resourcesDir() + QStringLiteral("/examples/timber_frame_wall.m2p");
+    settings.m_restartMode = 1;
+    AppContext context{settings, materials, constructions, project, lang};
+
+    MainWindow window(context, nullptr);
+    window.setSplashCloseDelay(0);
+    window.resize(1280, 800);
+    window.show();
+    bool ok = project.hasProject();
+    // the insulation layer selected: the layer editor shows it
+    window.constructionTable()->setCurrentCell(0, 4);
+    ok &= save(&window, out, "main_window.png");
+    ok &= save(window.constructionTable(), out, "construction_table.png");
+    ok &= save(window.resultsWidget(), out, "results_panel.png");
+    ok &= save(window.diagramView(), out, "diagram_moisture.png");
+    ok &= save(window.materialEditWidget(), out, "layer_editor.png");
+    window.constructionTable()->setCurrentCell(0, 0);
+    ok &= save(window.assessmentClimateWidget(), out, "climate_editor.png");
+
+    UserDialogs dialogs;
+    MaterialDatabaseDialog database(materials, &constructions, dialogs, &window);
+    database.resize(1100, 700);
+    database.show();
+    ok &= save(&database, out, "database_dialog.png");
+    database.hide();
+
+    ConfigDialog preferences(settings, &materials, &constructions, dialogs, &window);
+    preferences.resize(820, 620);
+    preferences.show();
+    ok &= save(&preferences, out, "preferences.png");
+    preferences.hide();
+
+    QUndoStack stack;
+    ReportPreview preview(settings, project, stack, &dialogs, &window);
+    preview.resize(1200, 850);
+    preview.show();
+    preview.refresh();
+    ok &= save(&preview, out, "report_preview.png");
+    preview.hide();
+
+    stack.clear();
+    project.close();
+    return ok ? 0 : 1;
+}
