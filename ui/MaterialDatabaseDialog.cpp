@@ -57,7 +57,7 @@ MaterialDatabaseDialog::MaterialDatabaseDialog(MaterialList &materials,
         });
     auto *help = new QShortcut(QKeySequence(Qt::Key_F1), this);
     connect(help, &QShortcut::activated, this,
-            [this]() { Globals::showHelp(m_materials.languageId(), 0); });
+            [this]() { Globals::showHelp(m_materials.languageId(), 4); });
 
     resize(1031, 671);
     if (const QScreen *screen = QGuiApplication::primaryScreen()) {

@@ -11,6 +11,7 @@
 #include "report/Report.h"
 #include "settings/Constants.h"
 #include "settings/Settings.h"
+#include "ui/Globals.h"
 #include "ui/UserDialogs.h"
 #include "ui/commands/M2_UndoProject.h"
 
@@ -33,6 +34,7 @@
 #include <QPushButton>
 #include <QSaveFile>
 #include <QScreen>
+#include <QShortcut>
 #include <QSpinBox>
 #include <QSvgGenerator>
 #include <QToolBox>
@@ -76,6 +78,9 @@ ReportPreview::ReportPreview(Settings &settings, Project &project, QUndoStack &u
     setMargins(*m_printer);
     m_settings.m_reportFont = m_report->reportFont();
     connect(m_report.get(), &Report::progress, this, &ReportPreview::progress);
+    auto *help = new QShortcut(QKeySequence(Qt::Key_F1), this);
+    connect(help, &QShortcut::activated, this,
+            [this]() { Globals::showHelp(m_settings.languageId(), 6); });
 
     auto *toolBox = new QToolBox;
     toolBox->setObjectName(QStringLiteral("toolBox"));
