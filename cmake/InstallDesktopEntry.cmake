@@ -7,7 +7,7 @@ set(program "${CMAKE_INSTALL_PREFIX}/bin/Mirelo2")
 # TryExec is a plain string value: only the backslash of the key file is escaped.
 string(REPLACE "\\" "\\\\" M2_TRY_EXEC "${program}")
 
-# Exec is a command line. A path with a character the desktop entry specification reserves is
+# Exec is a command line. A path with a character that desktop entries reserve is
 # quoted, and inside the quotes ", `, $ and \ take a backslash; then the key file's own escape
 # doubles every backslash, and a % is doubled so that it is not read as a field code.
 set(M2_EXEC "${program}")
