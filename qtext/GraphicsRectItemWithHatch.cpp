@@ -55,8 +55,10 @@ void GraphicsRectItemWithHatch::paint(QPainter *painter, const QStyleOptionGraph
         painter->setClipRect(r, painter->hasClipping() ? Qt::IntersectClip : Qt::ReplaceClip);
         painter->setPen(QPen(Qt::black, 1, Qt::SolidLine));
         painter->setBrush(Qt::NoBrush);
+        // The wave's density is a shape, not a spacing: its factor is the drawing's scale (the
+        // spacing over the screen spacing), so that a printed layer is not filled black.
         if (m_hatchingType == HT_Insulation)
-            painter->drawPath(insulationPath(r, m_hatchSpacing));
+            painter->drawPath(insulationPath(r, m_hatchSpacing / DefaultHatchSpacing));
         else
             painter->drawLines(hatchLines(r, m_hatchingType, m_hatchSpacing));
         painter->restore();

@@ -344,6 +344,9 @@ int main(int argc, char *argv[])
             writeErr(QStringLiteral("mirelo2-batch: no translation for language '%1' in %2; "
                                     "texts stay in English\n")
                          .arg(langId, Directories::translationsDir()));
+    } else if (settings.languageId() == QLatin1String("en")) {
+        // English as the program shows it (spelling corrected)
+        installTranslation(QStringLiteral("en"), translator);
     }
 
     if (materials) {
