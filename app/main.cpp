@@ -104,10 +104,9 @@ int main(int argc, char *argv[])
             if (langId == QLatin1String("en")) {
                 // English is the language of the sources; its catalogue only corrects the
                 // spelling of a few texts that files and catalogues key on.
-                if (loadCatalogue(programTranslator,
-                                  QLatin1String(Constants::ProgramFileBaseName) +
-                                      QStringLiteral("_en"),
-                                  log))
+                if (loadCatalogue(
+                        programTranslator,
+                        QLatin1String(Constants::ProgramFileBaseName) + QStringLiteral("_en"), log))
                     QCoreApplication::installTranslator(&programTranslator);
             } else {
                 log << "Translation required for locale: " << langId.toStdString();
@@ -160,9 +159,6 @@ int main(int argc, char *argv[])
             constructions.readOrAddDefault(materials);
             Project project;
             project.setMoistureDependentLambda(settings.m_moistureDependentLambda);
-            QObject::connect(&settings, &Settings::changed, &project, [&settings, &project]() {
-                project.setMoistureDependentLambda(settings.m_moistureDependentLambda);
-            });
 
             MainWindow window(AppContext{settings, materials, constructions, project, langId},
                               splash);

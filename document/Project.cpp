@@ -2,11 +2,13 @@
 
 #include "calculation/ResultType.h"
 #include "model/ClimatePresets.h"
+#include "model/MoistStorageValidator.h"
 #include "persistence/ProjectFile.h"
 
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <limits>
 
 /*! The parts of an open project, created and destroyed as a whole. */
 struct Project::Document
@@ -214,45 +216,104 @@ bool Project::replaceLayer(int index, const MaterialLayer &layer)
     return true;
 }
 
+bool Project::acceptsLayerValue(int index, LayerValue kind, double value, QString *reason) const
+{
+    auto refuse = [reason](const QString &text) {
+        if (reason)
+            *reason = text;
+        return false;
+    };
+    if (!validLayerIndex(index))
+        return refuse(tr("There is no such layer."));
+    if (!std::isfinite(value))
+        return refuse(tr("The value must be a finite number."));
+    const MaterialLayer &layer = inputData().layer(index);
+    switch (kind) {
+    case LV_Mu:
+        // Below 0.1 a layer would let vapour through ten times more easily than still air.
+        if (value < 0.1)
+            return refuse(tr("The vapor resistance factor must be at least 0.1."));
+        break;
+    case LV_W80:
+    case LV_WSat: {
+        // The moisture-storage method extrapolates w_80 to 95 % RH and needs free pore space
+        // above it; its own rule, with its rounding, decides.
+        const int code = kind == LV_W80 ? MoistStorageValidator::checkPair(value, layer.m_w_sat)
+                                        : MoistStorageValidator::checkPair(layer.m_w_80, value);
+        if (code != MoistStorageValidator::Acceptable)
+            return refuse(MoistStorageValidator::text(code));
+        if (kind == LV_WSat && value > 1)
+            return refuse(tr("The moisture content at saturation cannot exceed 1 m³/m³."));
+        break;
+    }
+    case LV_Lambda:
+        if (!(value > 0))
+            return refuse(tr("The thermal conductivity must be > 0."));
+        break;
+    case LV_Aw:
+        if (!(value > 0))
+            return refuse(tr("The water uptake coefficient must be > 0."));
+        break;
+    case LV_Width:
+        if (!(value > 0))
+            return refuse(tr("The layer width must be > 0."));
+        if (layer.m_sd_value != 0 && value != layer.m_width)
+            return refuse(tr("The width of this layer follows from the sd-value of its "
+                             "material."));
+        break;
+    default:
+        return refuse(tr("Unknown layer value."));
+    }
+    return true;
+}
+
+double Project::layerValue(int index, LayerValue kind) const
+{
+    if (!validLayerIndex(index))
+        return std::numeric_limits<double>::quiet_NaN();
+    const MaterialLayer &layer = inputData().layer(index);
+    switch (kind) {
+    case LV_Mu:
+        return layer.m_mu;
+    case LV_W80:
+        return layer.m_w_80;
+    case LV_WSat:
+        return layer.m_w_sat;
+    case LV_Lambda:
+        return layer.m_lambda;
+    case LV_Aw:
+        return layer.m_A_w;
+    case LV_Width:
+        return layer.m_width;
+    }
+    return std::numeric_limits<double>::quiet_NaN();
+}
+
 bool Project::setLayerValue(int index, LayerValue kind, double value)
 {
-    if (!validLayerIndex(index) || !std::isfinite(value))
+    if (!acceptsLayerValue(index, kind, value))
         return false;
     MaterialLayer layer = inputData().layer(index);
     Material material = layer.material();
     switch (kind) {
     case LV_Mu:
-        if (value < 0.1)
-            return false;
         material.m_mu = value;
         break;
     case LV_W80:
-        if (value <= 0 || value >= material.m_w_sat)
-            return false;
         material.m_w_80 = value;
         break;
     case LV_WSat:
-        if (value <= material.m_w_80 || value <= 0 || value > 1)
-            return false;
         material.m_w_sat = value;
         break;
     case LV_Lambda:
-        if (value <= 0)
-            return false;
         material.m_lambda = value;
         break;
     case LV_Aw:
-        if (value <= 0)
-            return false;
         material.m_A_w = value;
         break;
     case LV_Width:
-        if (value <= 0)
-            return false;
         layer.setWidth(value);
         return replaceLayer(index, layer);
-    default:
-        return false;
     }
     // Through changeMaterial, so that a material with an sd-value keeps its width in step.
     layer.changeMaterial(material);
@@ -281,30 +342,77 @@ bool Project::setLayerColor(int index, const QColor &color)
 // Edits of the climate and the assessment
 // ---------------------------------------------------------------------------------------------
 
-bool Project::setClimateValue(Climate::Side side, Climate::Period period,
-                              Climate::Quantity quantity, double value)
+bool Project::acceptsClimateValue(Climate::Side side, Climate::Period period,
+                                  Climate::Quantity quantity, double value, QString *reason) const
 {
-    if (!m_document || !std::isfinite(value))
+    auto refuse = [reason](const QString &text) {
+        if (reason)
+            *reason = text;
         return false;
+    };
+    if (!m_document)
+        return refuse(tr("No project is open."));
+    if (!std::isfinite(value))
+        return refuse(tr("The value must be a finite number."));
     switch (quantity) {
     case Climate::Q_T:
         if (value < -40 || value > 80)
-            return false;
+            return refuse(tr("The temperature must lie between -40 °C and 80 °C."));
+        // The condensation scheme assumes that vapour flows from the warm to the cold side;
+        // equal temperatures are allowed.
+        if (period != Climate::Summer) {
+            const Climate::Side other =
+                side == Climate::Inside ? Climate::Outside : Climate::Inside;
+            const double otherT = climateValue(other, Climate::Winter, Climate::Q_T);
+            const double warm = side == Climate::Inside ? value : otherT;
+            const double cold = side == Climate::Inside ? otherT : value;
+            if (warm < cold)
+                return refuse(tr("In the condensation period the temperature of the warm side "
+                                 "must not be below that of the cold side."));
+        }
         break;
     case Climate::Q_rh:
         if (value < 0 || value > 100)
-            return false;
+            return refuse(tr("The relative humidity must lie between 0 % and 100 %."));
         break;
     case Climate::Q_Rs:
-        if (value <= 0)
-            return false;
+        if (!(value > 0))
+            return refuse(tr("The surface resistance must be > 0."));
         break;
     }
+    return true;
+}
+
+double Project::climateValue(Climate::Side side, Climate::Period period,
+                             Climate::Quantity quantity) const
+{
+    const Climate &climate = inputData().climate();
+    const bool summer = period == Climate::Summer;
+    const ClimateCondition &c = side == Climate::Inside
+                                    ? (summer ? climate.insideSummer() : climate.insideWinter())
+                                    : (summer ? climate.outsideSummer() : climate.outsideWinter());
+    switch (quantity) {
+    case Climate::Q_T:
+        return c.m_T;
+    case Climate::Q_rh:
+        return c.m_rh;
+    case Climate::Q_Rs:
+        return c.m_Rs;
+    }
+    return std::numeric_limits<double>::quiet_NaN();
+}
+
+bool Project::setClimateValue(Climate::Side side, Climate::Period period,
+                              Climate::Quantity quantity, double value)
+{
+    if (!acceptsClimateValue(side, period, quantity, value))
+        return false;
     Climate climate = inputData().climate();
     climate.setValue(side, period, quantity, value);
-    if (!setClimateRecord(climate))
+    const ProjectChanges changes = setClimateRecord(climate);
+    if (!changes)
         return false;
-    finishEdit(ProjectChange::Climate, sidePosition(side));
+    finishEdit(changes, sidePosition(side));
     return true;
 }
 
@@ -328,21 +436,25 @@ bool Project::applyClimatePreset(Climate::Side side, int presetId)
     } else {
         climate.applyAssessmentCondition(climate.assessmentCondition(), presetId, side);
     }
-    if (!setClimateRecord(climate))
+    const ProjectChanges changes = setClimateRecord(climate);
+    if (!changes)
         return false;
-    finishEdit(ProjectChange::Climate, sidePosition(side));
+    finishEdit(changes, sidePosition(side));
     return true;
 }
 
 bool Project::setClimate(const Climate &climate, int select)
 {
-    if (!m_document || !setClimateRecord(climate))
+    if (!m_document)
         return false;
-    finishEdit(ProjectChange::Climate, select);
+    const ProjectChanges changes = setClimateRecord(climate);
+    if (!changes)
+        return false;
+    finishEdit(changes, select);
     return true;
 }
 
-bool Project::setClimateRecord(const Climate &climate)
+ProjectChanges Project::setClimateRecord(const Climate &climate)
 {
     // The record's own equality allows 1e-4 for the displayed values; an edit must see every
     // change of a value, and of the recognised assessment condition.
@@ -351,18 +463,23 @@ bool Project::setClimateRecord(const Climate &climate)
                a.m_side == b.m_side;
     };
     Climate &current = input().climate();
-    if (current.assessmentCondition() == climate.assessmentCondition() &&
-        same(current.insideWinter(), climate.insideWinter()) &&
-        same(current.outsideWinter(), climate.outsideWinter()) &&
-        same(current.insideSummer(), climate.insideSummer()) &&
-        same(current.outsideSummer(), climate.outsideSummer()) && current.tT() == climate.tT() &&
-        current.tT_summer() == climate.tT_summer() &&
-        current.pv_i_summer() == climate.pv_i_summer() &&
-        current.pv_e_summer() == climate.pv_e_summer() &&
-        current.psat_summer() == climate.psat_summer())
-        return false;
+    ProjectChanges changes;
+    if (!same(current.insideWinter(), climate.insideWinter()) ||
+        !same(current.outsideWinter(), climate.outsideWinter()) || current.tT() != climate.tT())
+        changes |= ProjectChange::WinterClimate;
+    if (!same(current.insideSummer(), climate.insideSummer()) ||
+        !same(current.outsideSummer(), climate.outsideSummer()) ||
+        current.tT_summer() != climate.tT_summer() ||
+        current.pv_i_summer() != climate.pv_i_summer() ||
+        current.pv_e_summer() != climate.pv_e_summer() ||
+        current.psat_summer() != climate.psat_summer())
+        changes |= ProjectChange::SummerClimate;
+    if (current.assessmentCondition() != climate.assessmentCondition())
+        changes |= ProjectChange::Climate;
+    if (!changes)
+        return changes;
     current = climate;
-    return true;
+    return changes | ProjectChange::Climate;
 }
 
 bool Project::setAssessmentType(int condition, double condensationDays, double evaporationDays)
@@ -385,9 +502,10 @@ bool Project::setAssessmentType(int condition, double condensationDays, double e
         climate.setTT(condensationDays, recognise);
         climate.setTT_summer(evaporationDays, recognise);
     }
-    if (!setClimateRecord(climate))
+    const ProjectChanges changes = setClimateRecord(climate);
+    if (!changes)
         return false;
-    finishEdit(ProjectChange::Climate, NoSelection);
+    finishEdit(changes, NoSelection);
     return true;
 }
 
@@ -483,14 +601,4 @@ void Project::finishEdit(ProjectChanges changes, int select)
 void Project::announce(ProjectChanges changes, int select)
 {
     emit changed(changes, select);
-    emit modified(modificationType(changes));
-}
-
-int Project::modificationType(ProjectChanges changes)
-{
-    if (changes & (CalculationInput | ProjectChange::Results | ProjectChange::Reset))
-        return MT_Calculation;
-    if (changes & ProjectChange::LayerAppearance)
-        return MT_Appearance;
-    return MT_ProjectInformation;
 }

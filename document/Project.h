@@ -33,7 +33,11 @@ enum class ProjectChange : unsigned
     /*! The whole document was created, loaded or closed. */
     Reset = 0x80,
     /*! The file name or the modified flag changed (saving). */
-    FileState = 0x100
+    FileState = 0x100,
+    /*! Along with Climate: values of the condensation (winter) period changed. */
+    WinterClimate = 0x200,
+    /*! Along with Climate: values of the evaporation (summer) period changed. */
+    SummerClimate = 0x400
 };
 Q_DECLARE_FLAGS(ProjectChanges, ProjectChange)
 Q_DECLARE_OPERATORS_FOR_FLAGS(ProjectChanges)
@@ -49,9 +53,14 @@ Q_DECLARE_METATYPE(ProjectChanges)
     document, marks it modified, recalculates once when the change touches the calculation, and
     then announces what changed: changed(changes, select) with the typed change set and the
     position to select (0 the warm-side climate, 1..n the layers, n+1 the cold-side climate, -1
-    nothing in particular), and modified(modType) with the modification type that the change set
-    maps onto (0 recalculated, 1 appearance only, 2 project information). createNew(), load()
-    and close() announce a reset. Everything else has const access, so listeners only redraw.
+    nothing in particular). A climate edit names the periods it touched, so that an editor can
+    show the period of an edit that is undone or redone. createNew(), load() and close()
+    announce a reset. Everything else has const access, so listeners only redraw.
+
+    One rule per value: acceptsLayerValue() and acceptsClimateValue() say whether the project
+    takes a value and, if not, why (a translated sentence). The edit operations apply exactly
+    these rules, and the input fields and undo commands ask the same questions, so that a field
+    never shows as valid a value that the project refuses.
 
     The calculation options that are user preferences (moisture-dependent conductivity) are
     handed in by the owner; the heat-flow direction is the document's own.
@@ -64,13 +73,6 @@ class Project : public QObject
     Q_OBJECT
 
 public:
-    enum ModificationType
-    {
-        MT_Calculation = 0,
-        MT_Appearance = 1,
-        MT_ProjectInformation = 2
-    };
-
     /*! Passed as select to leave the choice to the operation: the position of the layer the
         edit made or changed. */
     static constexpr int SelectChanged = -2;
@@ -154,9 +156,17 @@ public:
     bool changeMaterial(int index, const Material &material);
     /*! Replaces the layer as a whole (material and width), exactly as given. */
     bool replaceLayer(int index, const MaterialLayer &layer);
-    /*! Sets one value of the layer. Rejected: μ below 0.1; w_80 not above 0 or not below the
-        layer's w_sat; w_sat not above the layer's w_80, not above 0 or above 1; λ, A_w and the
-        width not above 0. A width does not change a layer whose material has an sd-value. */
+    /*! Whether the layer at index takes value (in project units: m, W/(m·K), m³/m³,
+        kg/(m²·s^0.5)) for kind; if not, reason (if given) says why. Refused: a value that is
+        not finite; μ below 0.1; w_80 not above 0, or a w_80 whose extrapolation to 95 % RH
+        (w_80·0.95/0.8) is not below the layer's w_sat; w_sat above 1 or not above the layer's
+        w_80·0.95/0.8; λ, A_w and the width not above 0; any width of a layer whose material
+        fixes its width by an sd-value. The current value itself is accepted. */
+    bool acceptsLayerValue(int index, LayerValue kind, double value,
+                           QString *reason = nullptr) const;
+    /*! The stored value of the layer for kind, in project units (NaN for an invalid index). */
+    double layerValue(int index, LayerValue kind) const;
+    /*! Sets one value of the layer, if acceptsLayerValue() takes it. */
     bool setLayerValue(int index, LayerValue kind, double value);
     /*! The material name of the layer (appearance only). */
     bool setLayerName(int index, const QString &name);
@@ -165,9 +175,19 @@ public:
 
     // --- edits of the climate and the assessment
 
-    /*! Sets one climate value at one side for the winter or summer period (or both). Rejected:
-        a temperature outside -40..80 °C, a relative humidity outside 0..100 %, a surface
-        resistance not above 0. Selects the side. */
+    /*! Whether the climate takes value for the quantity at the side and period (Both: the two
+        periods); if not, reason (if given) says why. Refused: a value that is not finite; a
+        temperature outside -40..80 °C, a relative humidity outside 0..100 %, a surface
+        resistance not above 0; in the condensation period a warm-side temperature below the
+        cold-side one (the vapour must flow from the warm to the cold side for the condensation
+        scheme). */
+    bool acceptsClimateValue(Climate::Side side, Climate::Period period, Climate::Quantity quantity,
+                             double value, QString *reason = nullptr) const;
+    /*! The climate value of the side and period (Both reads the condensation period). */
+    double climateValue(Climate::Side side, Climate::Period period,
+                        Climate::Quantity quantity) const;
+    /*! Sets one climate value at one side for the winter or summer period (or both), if
+        acceptsClimateValue() takes it. Selects the side. */
     bool setClimateValue(Climate::Side side, Climate::Period period, Climate::Quantity quantity,
                          double value);
     /*! Under a DIN 4108-3 assessment condition: applies the condition again with the preset as
@@ -210,15 +230,13 @@ public:
         moisture-dependent-conductivity preference. */
     CalculationOptions calculationOptions() const;
 
-    /*! The modification type that a change set maps onto. */
-    static int modificationType(ProjectChanges changes);
+    /*! The position of a climate side in the construction table: 0 inside, n+1 outside. */
+    int sidePosition(Climate::Side side) const;
 
 signals:
     /*! After every change: what changed and which position to select (see the class comment).
      */
     void changed(ProjectChanges changes, int select);
-    /*! After every change, with the modification type of the change set. */
-    void modified(int modType);
 
 private:
     struct Document;
@@ -230,9 +248,9 @@ private:
     void announce(ProjectChanges changes, int select);
     bool validLayerIndex(int index) const;
     InputData &input();
-    /*! Replaces the climate record unless it is the same in every value; true when replaced. */
-    bool setClimateRecord(const Climate &climate);
-    int sidePosition(Climate::Side side) const;
+    /*! Replaces the climate record unless it is the same in every value; returns what changed
+        (Climate with the periods it touched), nothing when the record stays. */
+    ProjectChanges setClimateRecord(const Climate &climate);
 
     std::unique_ptr<Document> m_document;
     QString m_fileName;

@@ -25,6 +25,39 @@ Settings::Settings(QObject *parent)
 {
 }
 
+void Settings::setDisplayUnits(const DisplayUnits &units)
+{
+    if (units == displayUnits())
+        return;
+    m_layerWidthUnit = units.widthUnit();
+    m_awInSeconds = units.awPerSecond();
+    emit changed(SettingsGroup::Units);
+}
+
+void Settings::setMoistureDependentLambda(bool on)
+{
+    if (on == m_moistureDependentLambda)
+        return;
+    m_moistureDependentLambda = on;
+    emit changed(SettingsGroup::Calculation);
+}
+
+void Settings::setReportSettings(const ReportSettings &reportSettings)
+{
+    if (reportSettings == m_reportSettings)
+        return;
+    m_reportSettings = reportSettings;
+    emit changed(SettingsGroup::Report);
+}
+
+void Settings::setReportFont(const QFont &font)
+{
+    if (font == m_reportFont)
+        return;
+    m_reportFont = font;
+    emit changed(SettingsGroup::Report);
+}
+
 QString Settings::languageId() const
 {
     return determineLangId(m_langId, m_commandLineLangId, QLocale::system().name());

@@ -1,9 +1,11 @@
 #pragma once
 
 #include "settings/DefaultProjectSettings.h"
+#include "settings/DisplayUnits.h"
 #include "settings/ReportSettings.h"
 #include "settings/UserLogoSettings.h"
 
+#include <QFlags>
 #include <QFont>
 #include <QObject>
 #include <QString>
@@ -15,15 +17,35 @@
 
 class QSettings;
 
+/*! Which preferences a change touched; views refresh for the groups they show. */
+enum class SettingsGroup : unsigned
+{
+    /*! The width unit and the A_w unit (DisplayUnits). */
+    Units = 0x01,
+    /*! Options of the calculation (moisture-dependent conductivity). */
+    Calculation = 0x02,
+    /*! The report options and the assessment settings stored with them (ReportSettings), and
+        the report font. */
+    Report = 0x04,
+    /*! The defaults of new projects, the start-up mode and the user data directory. */
+    ProjectDefaults = 0x08,
+    /*! Recent files, last export name and the language. */
+    Session = 0x10,
+    All = 0xff
+};
+Q_DECLARE_FLAGS(SettingsGroups, SettingsGroup)
+Q_DECLARE_OPERATORS_FOR_FLAGS(SettingsGroups)
+Q_DECLARE_METATYPE(SettingsGroups)
+
 /*! The user's persistent preferences and the start-up choices of the command line.
 
     The program's main() creates one object, reads it at start-up, hands it to whoever needs it
     and writes it when the main window closes; in between its owners read and change its public
     fields directly, and whoever changes them calls announceChanged(), so that views that depend
     on a preference (units, conductivity option, report defaults) refresh from the signal
-    changed() instead of polling. The storage is Qt's native settings store under organisation "HTL"
-   and application "Mirelo 2.4" (on Linux ~/.config/HTL/Mirelo 2.4.conf). Fields without a storage
-   key live for one run only.
+    changed(groups) instead of polling. The storage is Qt's native settings store under organisation
+   "HTL" and application "Mirelo 2.4" (on Linux ~/.config/HTL/Mirelo 2.4.conf). Fields without a
+   storage key live for one run only.
 
     The application's undo stack is not kept here: it is a widget-layer object.
 */
@@ -49,8 +71,16 @@ public:
     static QString determineLangId(const QString &storedLangId, const QString &commandLineLangId,
                                    const QString &systemLocaleName);
 
-    /*! Emits changed(); called by whoever changed the fields. */
-    void announceChanged() { emit changed(); }
+    /*! Emits changed(groups); called by whoever changed fields directly. */
+    void announceChanged(SettingsGroups groups = SettingsGroup::All) { emit changed(groups); }
+
+    // --- setters that announce (nothing when the value stays)
+
+    DisplayUnits displayUnits() const { return DisplayUnits(m_layerWidthUnit, m_awInSeconds); }
+    void setDisplayUnits(const DisplayUnits &units);
+    void setMoistureDependentLambda(bool on);
+    void setReportSettings(const ReportSettings &reportSettings);
+    void setReportFont(const QFont &font);
 
     /*! Reads every key from the native settings storage; always true. */
     bool read();
@@ -144,6 +174,6 @@ public:
     UserLogoSettings m_defaultUserLogo;
 
 signals:
-    /*! Some preferences were changed (read, overridden or edited). */
-    void changed();
+    /*! Preferences of the given groups were changed (read, overridden or edited). */
+    void changed(SettingsGroups groups);
 };

@@ -3,7 +3,7 @@
 #include "document/Project.h"
 #include "model/ClimatePresets.h"
 #include "qtext/ValidatingLineEdit.h"
-#include "ui/WinterTemperatureValidator.h"
+#include "ui/ProjectValueRules.h"
 #include "ui/commands/M2_UndoClimate.h"
 
 #include <QButtonGroup>
@@ -63,13 +63,13 @@ ClimateEditWidget::ClimateEditWidget(Project &project, QUndoStack &undoStack, QW
 
     m_RT = new QtExt::ValidatingLineEdit(this);
     m_RT->setObjectName(QStringLiteral("lineEditClimateRT"));
-    m_RT->setup(0, Infinity, tr("The surface resistance must be >= 0."));
+    m_RT->setup(0, Infinity, tr("The surface resistance must be > 0."), false);
     m_T = new QtExt::ValidatingLineEdit(this);
     m_T->setObjectName(QStringLiteral("lineEditClimateT"));
-    m_T->setup(-40, 80, WinterTemperatureValidator::rangeText(), false, false);
+    m_T->setup(-40, 80, tr("The temperature must lie between -40 °C and 80 °C."));
     m_RH = new QtExt::ValidatingLineEdit(this);
     m_RH->setObjectName(QStringLiteral("lineEditClimateRH"));
-    m_RH->setup(0, 100, tr("The relative humidity must be > 0% and < 100%."), false, false);
+    m_RH->setup(0, 100, tr("The relative humidity must lie between 0 % and 100 %."));
     for (QtExt::ValidatingLineEdit *edit : {m_RT, m_T, m_RH})
         edit->setFormat('g', 6);
 
@@ -118,12 +118,7 @@ ClimateEditWidget::ClimateEditWidget(Project &project, QUndoStack &undoStack, QW
                 edit->setFocus();
         });
 
-    connect(&m_project, &Project::changed, this, [this](ProjectChanges changes, int) {
-        if (changes & (ProjectChange::Climate | ProjectChange::Reset))
-            setAssessmentType(m_project.inputData().climate().assessmentCondition(), false);
-    });
-    connect(&m_undoStack, &QUndoStack::indexChanged, this, &ClimateEditWidget::followHistory);
-    m_lastIndex = m_undoStack.index();
+    connect(&m_project, &Project::changed, this, &ClimateEditWidget::projectChanged);
     enableFields(m_project.hasProject() ? m_project.inputData().climate().assessmentCondition()
                                         : Climate::AC_Custom);
 }
@@ -201,9 +196,13 @@ void ClimateEditWidget::fillValues()
     const ClimateCondition &c = m_warmSide
                                     ? (winter ? climate.insideWinter() : climate.insideSummer())
                                     : (winter ? climate.outsideWinter() : climate.outsideSummer());
-    // the rule is set before the value, so that the value is judged by it
-    m_T->setFieldValidator(winter ? new WinterTemperatureValidator(&m_project, m_warmSide)
-                                  : nullptr);
+    // the project's rules are set before the values, so that the values are judged by them
+    const Climate::Side side = m_warmSide ? Climate::Inside : Climate::Outside;
+    const Climate::Period period = winter ? Climate::Winter : Climate::Summer;
+    m_T->setFieldValidator(new ClimateValueRule(m_project, side, period, Climate::Q_T));
+    m_RH->setFieldValidator(new ClimateValueRule(m_project, side, period, Climate::Q_rh));
+    // one surface resistance for both periods
+    m_RT->setFieldValidator(new ClimateValueRule(m_project, side, Climate::Both, Climate::Q_Rs));
     m_T->setValue(c.m_T);
     m_RH->setValue(c.m_rh);
     m_RT->setValue(c.m_Rs);
@@ -265,26 +264,26 @@ void ClimateEditWidget::doubleEditingFinished()
         pushValue(m_RT, SurfaceResistance);
 }
 
-void ClimateEditWidget::followHistory()
+void ClimateEditWidget::projectChanged(ProjectChanges changes, int select)
 {
-    const int index = m_undoStack.index();
-    // a redo (or push) executed the command before the new index, an undo the one at it
-    const int executed = index > m_lastIndex ? index - 1 : index;
-    m_lastIndex = index;
-    const QUndoCommand *command = m_undoStack.command(executed);
-    bool winter;
-    bool warmSide;
-    if (const auto *value = dynamic_cast<const M2_UndoClimate *>(command)) {
-        winter = value->winterPeriod();
-        warmSide = value->warmSide();
-    } else if (const auto *preset = dynamic_cast<const M2_UndoClimateAll *>(command)) {
-        winter = preset->winterPeriod();
-        warmSide = preset->warmSide();
-    } else {
+    if (!(changes & (ProjectChange::Climate | ProjectChange::Reset)))
         return;
-    }
-    if (warmSide == m_warmSide)
-        setWinterPeriod(winter);
+    // An edit of one period at the side shown (typed, undone or redone) shows that period, so
+    // that the user sees the value that changed.
+    const int winter = editedPeriod(changes, select);
+    const bool thisSide = select == (m_warmSide ? 0 : m_project.layerCount() + 1);
+    if (winter >= 0 && thisSide && m_winter->isChecked() != bool(winter))
+        (winter ? m_winter : m_summer)->setChecked(true);
+    setAssessmentType(m_project.inputData().climate().assessmentCondition(), false);
+}
+
+int ClimateEditWidget::editedPeriod(ProjectChanges changes, int select)
+{
+    const bool winter = changes.testFlag(ProjectChange::WinterClimate);
+    const bool summer = changes.testFlag(ProjectChange::SummerClimate);
+    if (!(changes & ProjectChange::Climate) || select < 0 || winter == summer)
+        return -1;
+    return winter ? 1 : 0;
 }
 
 int ClimateEditWidget::labelColumnWidth() const

@@ -1,8 +1,9 @@
 #pragma once
 
+#include "document/Project.h"
+
 #include <QWidget>
 
-class Project;
 class QComboBox;
 class QGridLayout;
 class QLabel;
@@ -23,8 +24,8 @@ class ValidatingLineEdit;
     the condensation period); the value fields are editable only under custom conditions.
 
     Every accepted edit is an undo command on the project; the editor shows the project's values
-    again after every change of the project, and after an undo or redo of one of its commands it
-    shows the period in which that command was made.
+    again after every change of the project, and after an edit of one period at one side (typed,
+    undone or redone) it shows that period, as the project announces it.
 */
 class ClimateEditWidget : public QWidget
 {
@@ -45,6 +46,10 @@ public:
     /*! Shows the condensation period (true) or the evaporation period; refills the values when
         the state changes. */
     void setWinterPeriod(bool winter);
+    /*! The period of a climate edit of one period at one side, as announced: 1 the
+        condensation period, 0 the evaporation period, -1 none (an edit of both, of the
+        assessment, or of no side). */
+    static int editedPeriod(ProjectChanges changes, int select);
     bool winterPeriod() const;
 
     /*! Shows the project's values again. */
@@ -71,8 +76,8 @@ private:
     void fillValues();
     void enableFields(int type);
     void pushValue(QtExt::ValidatingLineEdit *edit, int kind);
-    /*! After an undo or redo: the period of the command, if it is one of this editor's. */
-    void followHistory();
+    /*! Follows the project's announcement: the period of a one-period edit, the values. */
+    void projectChanged(ProjectChanges changes, int select);
 
     Project &m_project;
     QUndoStack &m_undoStack;
@@ -81,8 +86,6 @@ private:
     int m_listType = 3;
     /*! False while the editor fills itself: its own signals then make no commands. */
     bool m_changeFlag = true;
-    /*! The history position seen last (to tell an undo from a redo). */
-    int m_lastIndex = 0;
 
     QLabel *m_title;
     QComboBox *m_presets;

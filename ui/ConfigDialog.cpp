@@ -12,6 +12,8 @@
 #include <QStackedWidget>
 #include <QVBoxLayout>
 
+#include <tuple>
+
 ConfigDialog::ConfigDialog(Settings &settings, MaterialList *materials,
                            ConstructionList *constructions, UserDialogs &dialogs, QWidget *parent)
     : QDialog(parent)
@@ -83,8 +85,20 @@ ConfigDialog::ConfigDialog(Settings &settings, MaterialList *materials,
 
 void ConfigDialog::changesAccepted()
 {
+    // The defaults of new projects are plain fields: their group is announced here, once,
+    // when any of them changed; units, the calculation option and the report settings announce
+    // themselves through their setters.
+    const auto projectDefaults = [this]() {
+        return std::make_tuple(m_settings.m_restartMode, m_settings.m_defaultFrames,
+                               m_settings.m_pageNumbersVisible, m_settings.m_defaultUserLogo,
+                               m_settings.m_defaultProjectSettings,
+                               m_settings.m_userMaterialsDirectory);
+    };
+    const auto before = projectDefaults();
     m_general->storeSettings(m_settings);
     m_projectInformation->storeSettings(m_settings);
     m_printDefaults->storeSettings(m_settings);
+    if (projectDefaults() != before)
+        m_settings.announceChanged(SettingsGroup::ProjectDefaults);
     accept();
 }

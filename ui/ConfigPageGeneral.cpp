@@ -107,10 +107,10 @@ void ConfigPageGeneral::updateUi(const Settings &settings)
 void ConfigPageGeneral::storeSettings(Settings &settings)
 {
     settings.m_restartMode = m_startUp->currentIndex() == 0 ? 0 : 1;
-    settings.m_layerWidthUnit = m_widthUnit->currentData().toInt();
-    settings.m_awInSeconds = m_awUnit->currentIndex() == 0;
-    settings.m_moistureDependentLambda = m_moistureDependentLambda->isChecked();
     storeUserMaterialDirectory(settings);
+    settings.setDisplayUnits(
+        DisplayUnits(m_widthUnit->currentData().toInt(), m_awUnit->currentIndex() == 0));
+    settings.setMoistureDependentLambda(m_moistureDependentLambda->isChecked());
 }
 
 void ConfigPageGeneral::chooseUserMaterialDirectory()

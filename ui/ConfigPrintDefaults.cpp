@@ -318,7 +318,7 @@ void ConfigPrintDefaults::storeSettings(Settings &settings) const
     logo.m_scaleByWidth = m_logoByWidth->isChecked();
     logo.m_size = m_logoSize->value();
 
-    ReportSettings &report = settings.m_reportSettings;
+    ReportSettings report = settings.m_reportSettings;
     report.m_minimumHeatResVersion = m_heatResVersion->currentData().toInt();
     if (m_heatResKind->currentIndex() >= 0)
         report.m_minimumHeatResConstruction = m_heatResKind->currentData().toInt();
@@ -329,4 +329,5 @@ void ConfigPrintDefaults::storeSettings(Settings &settings) const
     report.m_disclaimerText =
         m_finalRemarks->document()->isEmpty() ? QString() : m_finalRemarks->toHtml();
     report.m_printDisclaimer = m_frames.at(FinalRemarks)->isChecked();
+    settings.setReportSettings(report);
 }

@@ -7,8 +7,8 @@
 #include "qtext/ConstructionViewWidget.h"
 #include "report/SketchLayers.h"
 #include "ui/ConstructionDatabaseTableModel.h"
+#include "ui/DatabaseDialogs.h"
 #include "ui/UiResources.h"
-#include "ui/UserDialogs.h"
 
 #include <QAction>
 #include <QDir>
@@ -27,7 +27,7 @@
 
 ConstructionDatabaseWidget::ConstructionDatabaseWidget(ConstructionList &constructions,
                                                        MaterialList &materials,
-                                                       UserDialogs &dialogs, QWidget *parent)
+                                                       DatabaseDialogs &dialogs, QWidget *parent)
     : QWidget(parent)
     , m_constructions(constructions)
     , m_materials(materials)

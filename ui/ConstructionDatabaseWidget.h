@@ -11,7 +11,7 @@ class QAction;
 class QPlainTextEdit;
 class QTableView;
 class QToolButton;
-class UserDialogs;
+class DatabaseDialogs;
 
 namespace QtExt {
 class ConstructionViewWidget;
@@ -26,7 +26,7 @@ class ConstructionDatabaseWidget : public QWidget
     Q_OBJECT
 public:
     ConstructionDatabaseWidget(ConstructionList &constructions, MaterialList &materials,
-                               UserDialogs &dialogs, QWidget *parent = nullptr);
+                               DatabaseDialogs &dialogs, QWidget *parent = nullptr);
 
     /*! The selected construction (nullptr when none is selected). */
     const Construction *selectedConstruction() const;
@@ -67,7 +67,7 @@ private:
 
     ConstructionList &m_constructions;
     MaterialList &m_materials;
-    UserDialogs &m_dialogs;
+    DatabaseDialogs &m_dialogs;
     ConstructionDatabaseTableModel *m_model;
     QTableView *m_table;
     QtExt::ConstructionViewWidget *m_view;

@@ -6,7 +6,7 @@
 #include "qtext/ConstructionViewWidget.h"
 #include "qtext/ValidatingLineEdit.h"
 #include "report/SketchLayers.h"
-#include "ui/UserDialogs.h"
+#include "ui/DatabaseDialogs.h"
 
 #include <QDialogButtonBox>
 #include <QFormLayout>
@@ -28,7 +28,7 @@ const double NewLayerWidth = 0.1;
 
 } // namespace
 
-ConstructionEditDialog::ConstructionEditDialog(MaterialList &materials, UserDialogs &dialogs,
+ConstructionEditDialog::ConstructionEditDialog(MaterialList &materials, DatabaseDialogs &dialogs,
                                                QWidget *parent)
     : QDialog(parent)
     , m_materials(materials)
@@ -113,7 +113,7 @@ bool ConstructionEditDialog::chooseMaterial(Material *material)
 {
     Construction unused;
     return m_dialogs.chooseMaterial(this, m_materials, nullptr, material, &unused) ==
-           UserDialogs::MaterialChosen;
+           DatabaseDialogs::MaterialChosen;
 }
 
 void ConstructionEditDialog::assignMaterial(int index)

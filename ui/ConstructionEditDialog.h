@@ -10,7 +10,7 @@ class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
-class UserDialogs;
+class DatabaseDialogs;
 
 namespace QtExt {
 class ConstructionViewWidget;
@@ -26,7 +26,7 @@ class ConstructionEditDialog : public QDialog
 {
     Q_OBJECT
 public:
-    ConstructionEditDialog(MaterialList &materials, UserDialogs &dialogs,
+    ConstructionEditDialog(MaterialList &materials, DatabaseDialogs &dialogs,
                            QWidget *parent = nullptr);
 
     void setConstruction(const Construction &construction);
@@ -57,7 +57,7 @@ private:
     bool chooseMaterial(Material *material);
 
     MaterialList &m_materials;
-    UserDialogs &m_dialogs;
+    DatabaseDialogs &m_dialogs;
     Construction m_construction;
     int m_selected = -1;
 

@@ -59,6 +59,7 @@ void ConstructionTableWidget::setConstruction(const Construction &construction)
 
 int ConstructionTableWidget::rebuildColumns()
 {
+    ++m_rebuildCount;
     const QSignalBlocker blocker(this);
     const int n = int(m_layers.size());
     int current = currentColumn();

@@ -65,6 +65,10 @@ public:
         cold-side column; column 0 takes the rest). */
     static std::vector<int> columnWidths(const std::vector<double> &layerWidths_m, int W);
 
+    /*! How often the content was rebuilt (a seam for tests that check which announcements a
+        view follows). */
+    int rebuildCount() const { return m_rebuildCount; }
+
 protected:
     void resizeEvent(QResizeEvent *event) override;
 
@@ -73,6 +77,7 @@ private:
     bool m_hasData = false;
     InputData m_input;
     CalculationResults m_results;
+    int m_rebuildCount = 0;
 };
 
 /*! Paints the cells of the construction table: the climate columns with their red and blue

@@ -29,6 +29,7 @@ DiagramView::DiagramView(QWidget *parent)
 void DiagramView::setData(QPaintDevice *device, const InputData &input,
                           const CalculationResults &results, double scale)
 {
+    ++m_rebuildCount;
     m_device = device;
     m_input = input;
     m_results = results;

@@ -48,6 +48,10 @@ public:
 
     static constexpr int Margin = 5;
 
+    /*! How often the content was rebuilt (a seam for tests that check which announcements a
+        view follows). */
+    int rebuildCount() const { return m_rebuildCount; }
+
 protected:
     void resizeEvent(QResizeEvent *event) override;
 
@@ -58,6 +62,7 @@ private:
     CalculationResults m_results;
     int m_profileMode = 3;
     DiagramScene *m_scene;
+    int m_rebuildCount = 0;
     double m_scale = 1.0;
     QPaintDevice *m_device = nullptr;
     QSize m_drawnSize;

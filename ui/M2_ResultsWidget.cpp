@@ -52,6 +52,7 @@ M2_ResultsWidget::~M2_ResultsWidget() = default;
 void M2_ResultsWidget::updateResults(const InputData &input, const CalculationOutcome &outcome,
                                      HeatFlowDirection heatFlowDirection)
 {
+    ++m_rebuildCount;
     m_layers.clear();
     for (int i = 0; i < input.layerCount(); ++i)
         m_layers.push_back(input.layer(i));

@@ -32,6 +32,10 @@ public:
     void updateResults(const InputData &input, const CalculationOutcome &outcome,
                        HeatFlowDirection heatFlowDirection);
 
+    /*! How often the content was rebuilt (a seam for tests that check which announcements a
+        view follows). */
+    int rebuildCount() const { return m_rebuildCount; }
+
     /*! True while the panel shows the invalid-input text instead of the table. */
     bool showsInvalidInput() const;
     /*! The invalid-input text (HTML) or, with a table, an empty string. */
@@ -68,4 +72,5 @@ private:
     QTextDocument m_document;
     QtExt::Table *m_table;
     QtExt::TextFrame *m_invalidText;
+    int m_rebuildCount = 0;
 };

@@ -13,9 +13,11 @@
 #include "settings/Settings.h"
 #include "ui/AboutDialog.h"
 #include "ui/AssessmentClimateWidget.h"
+#include "ui/ClimateEditWidget.h"
 #include "ui/ConfigDialog.h"
 #include "ui/ConstructionNameInputDialog.h"
 #include "ui/ConstructionTableWidget.h"
+#include "ui/DesktopDialogs.h"
 #include "ui/DiagramView.h"
 #include "ui/M2_ResultsWidget.h"
 #include "ui/MaterialEditWidget.h"
@@ -23,7 +25,6 @@
 #include "ui/ReportPreview.h"
 #include "ui/ShowLogfile.h"
 #include "ui/UiResources.h"
-#include "ui/UserDialogs.h"
 #include "ui/commands/M2_UndoConstruction.h"
 #include "ui/commands/M2_UndoProject.h"
 
@@ -57,7 +58,7 @@ MainWindow::MainWindow(const AppContext &context, QSplashScreen *splash, QWidget
     : QMainWindow(parent)
     , m_context(context)
     , m_ui(new Ui::MainWindow)
-    , m_dialogs(new UserDialogs)
+    , m_dialogs(new DesktopDialogs)
     , m_splash(splash)
 {
     initUiResources();
@@ -122,9 +123,15 @@ MainWindow::MainWindow(const AppContext &context, QSplashScreen *splash, QWidget
 
     connect(m_ui->actionQuit, &QAction::triggered, this, &MainWindow::on_actionQuit_triggered,
             Qt::UniqueConnection);
-    connect(&m_context.project, &Project::changed, this,
-            [this](ProjectChanges, int select) { m_pendingSelection = select; });
-    connect(&m_context.project, &Project::modified, this, &MainWindow::updateUi);
+    connect(&m_context.project, &Project::changed, this, &MainWindow::updateUi);
+    // The window is the one route of the calculation option into the project, which
+    // recalculates when it changes.
+    m_context.project.setMoistureDependentLambda(m_context.settings.m_moistureDependentLambda);
+    connect(&m_context.settings, &Settings::changed, this, [this](SettingsGroups groups) {
+        if (groups & SettingsGroup::Calculation)
+            m_context.project.setMoistureDependentLambda(
+                m_context.settings.m_moistureDependentLambda);
+    });
     connect(&m_undoStack, &QUndoStack::cleanChanged, this, [this]() { updateWindowState(); });
     updateRecentProjects();
 
@@ -137,7 +144,7 @@ MainWindow::MainWindow(const AppContext &context, QSplashScreen *splash, QWidget
     if (!settings.m_projectToOpen.isEmpty() && settings.m_restartMode == 1)
         loadProject(settings.m_projectToOpen);
     else
-        updateUi(Project::MT_Calculation);
+        updateUi(ProjectChange::Reset, Project::NoSelection);
 
     // two thirds of the screen, centred
     if (const QScreen *screen = QGuiApplication::primaryScreen()) {
@@ -156,7 +163,7 @@ MainWindow::~MainWindow()
     delete m_ui;
 }
 
-void MainWindow::setUserDialogs(std::unique_ptr<UserDialogs> dialogs)
+void MainWindow::setUserDialogs(std::unique_ptr<DatabaseDialogs> dialogs)
 {
     m_dialogs = std::move(dialogs);
     if (m_reportPreview)
@@ -262,32 +269,48 @@ void MainWindow::on_actionPrint_triggered()
 
 // --- refreshing the views
 
-void MainWindow::updateUi(int modType)
+void MainWindow::updateUi(ProjectChanges changes, int select)
 {
     const Project &project = m_context.project;
-    // A change of the project information (type 2) leaves the diagram as it is.
-    if (modType == Project::MT_Calculation || modType == Project::MT_Appearance)
+    // What each view shows decides which announcements it follows: a save (file state only)
+    // or a new colour redraws nothing that does not show them.
+    const ProjectChanges layers =
+        ProjectChange::Construction | ProjectChange::LayerAppearance | ProjectChange::Reset;
+    const ProjectChanges calculated = ProjectChange::Results | ProjectChange::Reset;
+
+    if (changes & (layers | calculated))
         m_ui->diagramView->setData(this, project.inputData(), project.results(), 1.0);
 
     ConstructionTableWidget *table = m_ui->tableWidgetConstruction;
-    table->setProjectData(project.hasProject() ? &project.inputData() : nullptr,
-                          &project.results());
-    int column = table->rebuildColumns();
+    int column = table->currentColumn();
+    if (changes & (layers | calculated)) {
+        table->setProjectData(project.hasProject() ? &project.inputData() : nullptr,
+                              &project.results());
+        column = table->rebuildColumns();
+    }
     // the position the edit asked for: the layer it made or changed, or a climate side
-    if (m_pendingSelection >= 0 && m_pendingSelection < table->columnCount()) {
+    const bool selects = select >= 0 && select < table->columnCount();
+    if (selects) {
         const QSignalBlocker blocker(table);
-        column = m_pendingSelection;
+        column = select;
         table->setCurrentCell(0, column);
     }
-    m_pendingSelection = -1;
-    constructionTableColumnChanged(0, column, -1, -1);
+    // The editor panel shows the selected layer or climate side with its values.
+    if (selects || (changes & (layers | ProjectChange::Climate | ProjectChange::HeatFlowDirection)))
+        constructionTableColumnChanged(0, column, -1, -1);
+    // ... and a climate value edited (or undone) in one period shows in that period
+    const int winter = ClimateEditWidget::editedPeriod(changes, select);
+    if (selects && winter >= 0)
+        m_climatePage->climateEditWidget()->setWinterPeriod(winter);
 
-    if (project.hasProject())
+    if (project.hasProject() && (changes & calculated))
         m_resultsWidget->updateResults(project.inputData(), project.outcome(),
                                        project.heatFlowDirection());
     updateWindowState();
-    table->viewport()->update();
-    if (m_reportPreview && m_reportPreview->isVisible())
+    if (changes & layers)
+        table->viewport()->update();
+    if (m_reportPreview && m_reportPreview->isVisible() &&
+        (changes & ~ProjectChanges(ProjectChange::FileState)))
         m_reportPreview->refresh();
 }
 
@@ -406,15 +429,15 @@ void MainWindow::addLayerOrConstruction(bool left)
     Material material;
     Construction construction;
     prepareDatabaseDialogs();
-    const UserDialogs::Choice choice = m_dialogs->chooseMaterial(
+    const DatabaseDialogs::Choice choice = m_dialogs->chooseMaterial(
         this, m_context.materials, &m_context.constructions, &material, &construction);
-    if (choice == UserDialogs::MaterialChosen) {
+    if (choice == DatabaseDialogs::MaterialChosen) {
         const MaterialLayer layer(material, 0.1);
         if (left)
             push(new M2_UndoAddLayerLeft(m_context.project, i, layer));
         else
             push(new M2_UndoAddLayerRight(m_context.project, i, layer));
-    } else if (choice == UserDialogs::ConstructionChosen) {
+    } else if (choice == DatabaseDialogs::ConstructionChosen) {
         if (left)
             push(new M2_UndoAddConstructionLeft(m_context.project, i, construction));
         else
@@ -462,7 +485,7 @@ void MainWindow::on_actionSelectMaterial_triggered()
     Construction construction;
     prepareDatabaseDialogs();
     if (m_dialogs->chooseMaterial(this, m_context.materials, nullptr, &material, &construction) ==
-        UserDialogs::MaterialChosen)
+        DatabaseDialogs::MaterialChosen)
         push(new M2_UndoChangeMaterial(m_context.project, i, material));
 }
 
@@ -848,17 +871,9 @@ void MainWindow::on_actionPreferences_triggered()
 {
     Settings &settings = m_context.settings;
     ConfigDialog dialog(settings, &m_context.materials, &m_context.constructions, *m_dialogs, this);
-    if (dialog.exec() != QDialog::Accepted)
-        return;
-    // units and options take effect at once: the project is calculated afresh, and every view
-    // follows the new results
-    Project &project = m_context.project;
-    const bool lambdaChanged =
-        project.moistureDependentLambda() != settings.m_moistureDependentLambda;
-    project.setMoistureDependentLambda(settings.m_moistureDependentLambda);
-    if (!lambdaChanged && project.hasProject())
-        project.recalculate();
-    settings.announceChanged();
+    // What the dialog changed announces itself (Settings::changed): the views that show it
+    // follow, and the project recalculates only for the calculation option.
+    dialog.exec();
 }
 
 void MainWindow::actionLanguange_triggered()

@@ -8,6 +8,7 @@
 
 #include <memory>
 
+#include "document/Project.h"
 #include "ui/Globals.h"
 
 class AssessmentClimateWidget;
@@ -20,7 +21,7 @@ class QActionGroup;
 class QMenu;
 class QUrl;
 class ReportPreview;
-class UserDialogs;
+class DatabaseDialogs;
 
 namespace Ui {
 class MainWindow;
@@ -52,7 +53,7 @@ public:
     void setSplashCloseDelay(int ms) { m_splashCloseDelay = ms; }
 
     /*! Replaces the message boxes and file dialogs (tests answer them). */
-    void setUserDialogs(std::unique_ptr<UserDialogs> dialogs);
+    void setUserDialogs(std::unique_ptr<DatabaseDialogs> dialogs);
 
     /*! The results panel (object name "widgetResults"). */
     M2_ResultsWidget *resultsWidget() const { return m_resultsWidget; }
@@ -83,7 +84,9 @@ public:
 
 public slots:
     /*! Refreshes the views of the project after a change of the given modification type. */
-    void updateUi(int modType);
+    /*! Refreshes the views that show what changed, and selects the position the edit asked
+        for (see Project::changed). */
+    void updateUi(ProjectChanges changes, int select);
     /*! Follows a link "layer-N" of the results panel to table column N. */
     void resultsLinkClicked(const QUrl &link);
 
@@ -155,7 +158,7 @@ private:
 
     AppContext m_context;
     Ui::MainWindow *m_ui;
-    std::unique_ptr<UserDialogs> m_dialogs;
+    std::unique_ptr<DatabaseDialogs> m_dialogs;
     QUndoStack m_undoStack;
     M2_ResultsWidget *m_resultsWidget = nullptr;
     MaterialEditWidget *m_materialEdit = nullptr;
@@ -163,7 +166,6 @@ private:
     QMenu *m_recentMenu = nullptr;
     QActionGroup *m_heatFlowGroup = nullptr;
     /*! The position that the last edit asked to select (table column), -1 for none. */
-    int m_pendingSelection = -1;
     QPointer<QSplashScreen> m_splash;
     /*! The report preview, made on first use. */
     QPointer<ReportPreview> m_reportPreview;

@@ -8,7 +8,8 @@
 
 MaterialConstructionTabWidget::MaterialConstructionTabWidget(MaterialList &materials,
                                                              ConstructionList *constructions,
-                                                             UserDialogs &dialogs, QWidget *parent)
+                                                             DatabaseDialogs &dialogs,
+                                                             QWidget *parent)
     : QWidget(parent)
     , m_tabs(new QTabWidget(this))
 {

@@ -7,7 +7,7 @@ class ConstructionList;
 class MaterialDatabaseWidget;
 class MaterialList;
 class QTabWidget;
-class UserDialogs;
+class DatabaseDialogs;
 
 /*  The two database pages, "Materials" and "Constructions", as tabs: the body of the database
     dialog and of the new-project wizard's second page. Without a construction list only the
@@ -25,7 +25,7 @@ public:
     };
 
     MaterialConstructionTabWidget(MaterialList &materials, ConstructionList *constructions,
-                                  UserDialogs &dialogs, QWidget *parent = nullptr);
+                                  DatabaseDialogs &dialogs, QWidget *parent = nullptr);
 
     /*! 0 materials, 1 constructions, 2 neither. */
     int currentPage() const;

@@ -2,10 +2,10 @@
 
 #include "persistence/MaterialList.h"
 #include "ui/ConstructionDatabaseWidget.h"
+#include "ui/DatabaseDialogs.h"
 #include "ui/Globals.h"
 #include "ui/MaterialConstructionTabWidget.h"
 #include "ui/MaterialDatabaseWidget.h"
-#include "ui/UserDialogs.h"
 
 #include <QDialogButtonBox>
 #include <QGuiApplication>
@@ -17,7 +17,7 @@
 
 MaterialDatabaseDialog::MaterialDatabaseDialog(MaterialList &materials,
                                                ConstructionList *constructions,
-                                               UserDialogs &dialogs, QWidget *parent)
+                                               DatabaseDialogs &dialogs, QWidget *parent)
     : QDialog(parent)
     , m_materials(materials)
     , m_constructions(constructions)

@@ -10,7 +10,7 @@ class MaterialConstructionTabWidget;
 class MaterialList;
 class QDialogButtonBox;
 class QPushButton;
-class UserDialogs;
+class DatabaseDialogs;
 
 /*  The one dialog for the material and the construction database. In its selection mode it
     returns the material or the construction the user chose (a layer is added, or its material
@@ -31,7 +31,7 @@ public:
 
     /*! constructions may be null: then only materials are offered. */
     MaterialDatabaseDialog(MaterialList &materials, ConstructionList *constructions,
-                           UserDialogs &dialogs, QWidget *parent = nullptr);
+                           DatabaseDialogs &dialogs, QWidget *parent = nullptr);
 
     /*! Runs the dialog with OK and Cancel. 0: a material with positive conductivity and
         diffusion resistance factor was chosen (selectedMaterial()); 1: a construction with at
@@ -59,7 +59,7 @@ private:
 
     MaterialList &m_materials;
     ConstructionList *m_constructions;
-    UserDialogs &m_dialogs;
+    DatabaseDialogs &m_dialogs;
     MaterialConstructionTabWidget *m_tabs;
     QPushButton *m_information;
     QDialogButtonBox *m_buttons;

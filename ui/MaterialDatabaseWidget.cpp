@@ -4,9 +4,9 @@
 #include "persistence/MaterialList.h"
 #include "qtext/MaterialDatabaseSelectionWidget.h"
 #include "qtext/MaterialTableModel.h"
+#include "ui/DatabaseDialogs.h"
 #include "ui/MaterialTransfer.h"
 #include "ui/UiResources.h"
-#include "ui/UserDialogs.h"
 
 #include <QAction>
 #include <QDir>
@@ -20,7 +20,7 @@
 #include <memory>
 #include <vector>
 
-MaterialDatabaseWidget::MaterialDatabaseWidget(MaterialList &materials, UserDialogs &dialogs,
+MaterialDatabaseWidget::MaterialDatabaseWidget(MaterialList &materials, DatabaseDialogs &dialogs,
                                                QWidget *parent)
     : QWidget(parent)
     , m_materials(materials)

@@ -7,7 +7,7 @@
 class MaterialList;
 class QAction;
 class QToolButton;
-class UserDialogs;
+class DatabaseDialogs;
 
 namespace QtExt {
 class MaterialDatabaseSelectionWidget;
@@ -22,7 +22,7 @@ class MaterialDatabaseWidget : public QWidget
 {
     Q_OBJECT
 public:
-    MaterialDatabaseWidget(MaterialList &materials, UserDialogs &dialogs,
+    MaterialDatabaseWidget(MaterialList &materials, DatabaseDialogs &dialogs,
                            QWidget *parent = nullptr);
 
     /*! Builds the table again from the material list, keeping the selected material. */
@@ -64,7 +64,7 @@ private:
     QToolButton *makeButton(QAction *action);
 
     MaterialList &m_materials;
-    UserDialogs &m_dialogs;
+    DatabaseDialogs &m_dialogs;
     QtExt::MaterialDatabaseSelectionWidget *m_selection;
     QAction *m_add;
     QAction *m_remove;

@@ -1,11 +1,10 @@
 #include "ui/MaterialEditWidget.h"
 
 #include "document/Project.h"
-#include "model/MoistStorageValidator.h"
 #include "qtext/ColorButton.h"
 #include "qtext/ValidatingLineEdit.h"
 #include "settings/Settings.h"
-#include "ui/MoistStorageFieldRule.h"
+#include "ui/ProjectValueRules.h"
 #include "ui/commands/M2_UndoLayerProperties.h"
 
 #include <QColorDialog>
@@ -22,20 +21,6 @@
 namespace {
 
 const double Infinity = std::numeric_limits<double>::infinity();
-
-QString unitName(int unitCode)
-{
-    switch (unitCode) {
-    case 1:
-        return MaterialEditWidget::tr("m");
-    case 10:
-        return MaterialEditWidget::tr("dm");
-    case 100:
-        return MaterialEditWidget::tr("cm");
-    default:
-        return MaterialEditWidget::tr("mm");
-    }
-}
 
 } // namespace
 
@@ -115,18 +100,19 @@ MaterialEditWidget::MaterialEditWidget(Project &project, QUndoStack &undoStack,
     layout->addStretch(1);
 
     connect(m_name, &QLineEdit::editingFinished, this, &MaterialEditWidget::nameEditingFinished);
+    // a new width or A_w unit shows the loaded layer in it at once
+    connect(&m_settings, &Settings::changed, this, [this](SettingsGroups groups) {
+        if ((groups & SettingsGroup::Units) && m_index >= 0 && m_index < m_project.layerCount())
+            load();
+    });
     connect(m_color, &QPushButton::clicked, this, &MaterialEditWidget::colorClicked);
     clear();
 }
 
-void MaterialEditWidget::setLabels(int widthUnit, bool awInSeconds)
+void MaterialEditWidget::setLabels(const DisplayUnits &units)
 {
-    m_widthLabel->setText(tr("Layer width/height [%1]:").arg(unitName(widthUnit)));
-    const QString square = QString(QChar(0x00B2));
-    const QString half = QString(QChar(0x00BD));
-    m_awLabel->setText(awInSeconds
-                           ? tr("Water absorption coefficient [kg/m%1s%2]:").arg(square, half)
-                           : tr("Water absorption coefficient [kg/m%1h%2]:").arg(square, half));
+    m_widthLabel->setText(tr("Layer width/height [%1]:").arg(units.widthUnitLabel()));
+    m_awLabel->setText(tr("Water absorption coefficient [%1]:").arg(units.awUnitLabel()));
 }
 
 void MaterialEditWidget::setLayer(int index)
@@ -149,10 +135,10 @@ void MaterialEditWidget::clear()
     m_name->clear();
     for (QtExt::ValidatingLineEdit *edit : {m_lambda, m_mu, m_w80, m_wSat, m_aw, m_sd})
         edit->clear();
-    setLabels(1000, true);
+    setLabels(DisplayUnits(1000, true));
 }
 
-QtExt::ValidatingLineEdit *MaterialEditWidget::field(int kind) const
+QtExt::ValidatingLineEdit *MaterialEditWidget::field(Project::LayerValue kind) const
 {
     switch (kind) {
     case Project::LV_Mu:
@@ -170,42 +156,50 @@ QtExt::ValidatingLineEdit *MaterialEditWidget::field(int kind) const
     }
 }
 
-double MaterialEditWidget::shownValue(int kind) const
+double MaterialEditWidget::shownValue(Project::LayerValue kind) const
 {
     const MaterialLayer &layer = m_project.inputData().layer(m_index);
+    const DisplayUnits units = m_settings.displayUnits();
     switch (kind) {
     case Project::LV_Mu:
         return layer.mu();
-    case Project::LV_W80:
-        return layer.m_w_80;
-    case Project::LV_WSat:
-        return layer.m_w_sat;
     case Project::LV_Lambda:
         return layer.lambda(m_project.heatFlowDirection());
     case Project::LV_Aw:
-        return m_settings.m_awInSeconds ? layer.m_A_w : layer.m_A_w * 60;
+        return units.awToDisplay(layer.m_A_w);
+    case Project::LV_Width:
+        return units.widthToDisplay(layer.m_width);
     default:
-        return layer.width(m_settings.m_layerWidthUnit);
+        return m_project.layerValue(m_index, kind);
     }
+}
+
+double MaterialEditWidget::toProjectUnits(Project::LayerValue kind, double shown) const
+{
+    const DisplayUnits units = m_settings.displayUnits();
+    if (kind == Project::LV_Width)
+        return units.widthFromDisplay(shown);
+    if (kind == Project::LV_Aw)
+        return units.awFromDisplay(shown);
+    return shown;
 }
 
 void MaterialEditWidget::load()
 {
     const MaterialLayer &layer = m_project.inputData().layer(m_index);
-    // the rules are set before the values, so that both fields judge the new pair
-    m_w80->setFieldValidator(new MoistStorageFieldRule(MoistStorageValidator::W80, m_wSat));
-    m_wSat->setFieldValidator(new MoistStorageFieldRule(MoistStorageValidator::WSat, m_w80));
     m_name->setText(layer.m_name);
     m_name->setCursorPosition(0); // a long name shows its beginning
     const bool air = layer.isAir();
     for (QtExt::ValidatingLineEdit *edit : {m_lambda, m_mu, m_w80, m_wSat, m_aw, m_sd})
         edit->setEnabled(!air);
-    for (int kind :
-         {Project::LV_Lambda, Project::LV_Mu, Project::LV_W80, Project::LV_WSat, Project::LV_Aw})
-        field(kind)->setValue(shownValue(kind));
     m_color->setColor(layer.m_color);
-    setLabels(m_settings.m_layerWidthUnit, m_settings.m_awInSeconds);
-    m_width->setValue(shownValue(Project::LV_Width));
+    setLabels(m_settings.displayUnits());
+    // the project's rules are set before the values, so that the values are judged by them
+    for (Project::LayerValue kind : AllValues) {
+        field(kind)->setFieldValidator(new LayerValueRule(
+            m_project, m_index, kind, [this, kind](double v) { return toProjectUnits(kind, v); }));
+        field(kind)->setValue(shownValue(kind));
+    }
     if (layer.m_sd_value != 0) {
         m_width->setEnabled(false);
         m_sd->setValue(layer.m_sd_value);
@@ -222,28 +216,27 @@ void MaterialEditWidget::doubleEditingFinished()
     auto *edit = qobject_cast<QtExt::ValidatingLineEdit *>(sender());
     if (!edit)
         return;
-    int kind = -1;
-    for (int k = Project::LV_Mu; k <= Project::LV_Width; ++k)
-        if (field(k) == edit)
-            kind = k;
-    if (kind < 0)
-        return;
-    if (!edit->isValid()) {
-        edit->setValue(shownValue(kind));
+    for (Project::LayerValue kind : AllValues) {
+        if (field(kind) != edit)
+            continue;
+        const double shown = shownValue(kind);
+        if (!edit->isValid()) {
+            edit->setValue(shown);
+            return;
+        }
+        // A text that reads as the value shown changes nothing: converted back from a display
+        // unit it need not be the stored value to the last bit.
+        if (edit->value() == shown ||
+            QString::number(edit->value(), 'g', 15) == QString::number(shown, 'g', 15))
+            return;
+        auto *command = new M2_UndoMaterialParameters(m_project, kind, m_index,
+                                                      toProjectUnits(kind, edit->value()));
+        if (command->changed())
+            m_undoStack.push(command);
+        else
+            delete command;
         return;
     }
-    // the project keeps SI values: widths in metres, A_w per second
-    double value = edit->value();
-    if (kind == Project::LV_Width)
-        value /= m_settings.m_layerWidthUnit;
-    else if (kind == Project::LV_Aw && !m_settings.m_awInSeconds)
-        value /= 60;
-    auto *command =
-        new M2_UndoMaterialParameters(m_project, kind, m_index, value, m_settings.m_awInSeconds);
-    if (command->changed())
-        m_undoStack.push(command);
-    else
-        delete command;
 }
 
 void MaterialEditWidget::nameEditingFinished()

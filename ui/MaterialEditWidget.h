@@ -1,10 +1,12 @@
 #pragma once
 
+#include "document/Project.h"
+#include "settings/DisplayUnits.h"
+
 #include <QWidget>
 
 #include <functional>
 
-class Project;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -19,7 +21,9 @@ class ValidatingLineEdit;
 /*  The layer editor: width, colour and material name of the selected layer and the material
     properties that the calculation uses (λ, μ, w_80, w_sat, A_w), with the sd-value for
     reference. Every accepted edit becomes an undo command on the project; the fields are
-    filled again from the project whenever the main window loads a layer (after every change).
+    filled again from the project whenever the main window loads a layer (after every change)
+    and when the display units change. Every field asks the project whether it takes the value,
+    so that it shows the project's reason for a refusal.
 */
 class MaterialEditWidget : public QWidget
 {
@@ -57,10 +61,17 @@ private slots:
 private:
     void clear();
     void load();
-    void setLabels(int widthUnit, bool awInSeconds);
+    void setLabels(const DisplayUnits &units);
     /*! The layer's value of the field's kind, as the field shows it. */
-    double shownValue(int kind) const;
-    QtExt::ValidatingLineEdit *field(int kind) const;
+    /*! The layer's value as the field shows it (display units; λ and μ as the calculation
+        takes them, which for an air layer follow from the construction). */
+    double shownValue(Project::LayerValue kind) const;
+    double toProjectUnits(Project::LayerValue kind, double shown) const;
+    QtExt::ValidatingLineEdit *field(Project::LayerValue kind) const;
+
+    static constexpr Project::LayerValue AllValues[] = {Project::LV_Mu,   Project::LV_W80,
+                                                        Project::LV_WSat, Project::LV_Lambda,
+                                                        Project::LV_Aw,   Project::LV_Width};
 
     Project &m_project;
     QUndoStack &m_undoStack;

@@ -27,7 +27,8 @@ const double FirstLayerWidth = 0.1;
 
 NewProjectWizardMaterialPage::NewProjectWizardMaterialPage(MaterialList &materials,
                                                            ConstructionList &constructions,
-                                                           UserDialogs &dialogs, QWidget *parent)
+                                                           DatabaseDialogs &dialogs,
+                                                           QWidget *parent)
     : QWizardPage(parent)
 {
     setObjectName(QStringLiteral("NewProjectWizardMaterialPage"));
@@ -115,7 +116,7 @@ void NewProjectWizardMaterialPage::activated()
 
 NewProjectWizard::NewProjectWizard(InputData &input, ProjectInformation &info,
                                    MaterialList &materials, ConstructionList &constructions,
-                                   UserDialogs &dialogs, QWidget *parent)
+                                   DatabaseDialogs &dialogs, QWidget *parent)
     : QWizard(parent)
     , m_input(input)
     , m_info(info)

@@ -10,7 +10,7 @@ class MaterialList;
 class ProjectInformation;
 class ProjectInformationEditDialog;
 class QComboBox;
-class UserDialogs;
+class DatabaseDialogs;
 
 /*  The second page of the new-project wizard: the database tabs, from which the user picks the
     material of the first layer or a whole stored construction. The page is complete while a
@@ -22,7 +22,7 @@ class NewProjectWizardMaterialPage : public QWizardPage
     Q_OBJECT
 public:
     NewProjectWizardMaterialPage(MaterialList &materials, ConstructionList &constructions,
-                                 UserDialogs &dialogs, QWidget *parent = nullptr);
+                                 DatabaseDialogs &dialogs, QWidget *parent = nullptr);
 
     bool isComplete() const override;
     /*! The layers the project starts with: one of the chosen material, 0.1 m wide, or copies of
@@ -47,7 +47,7 @@ class NewProjectWizard : public QWizard
     Q_OBJECT
 public:
     NewProjectWizard(InputData &input, ProjectInformation &info, MaterialList &materials,
-                     ConstructionList &constructions, UserDialogs &dialogs,
+                     ConstructionList &constructions, DatabaseDialogs &dialogs,
                      QWidget *parent = nullptr);
 
     NewProjectWizardMaterialPage *materialPage() const { return m_materialPage; }

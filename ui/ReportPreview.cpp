@@ -78,6 +78,11 @@ ReportPreview::ReportPreview(Settings &settings, Project &project, QUndoStack &u
     setMargins(*m_printer);
     m_settings.m_reportFont = m_report->reportFont();
     connect(m_report.get(), &Report::progress, this, &ReportPreview::progress);
+    // report settings and units changed here or in the preferences
+    connect(&m_settings, &Settings::changed, this, [this](SettingsGroups groups) {
+        if (groups & (SettingsGroup::Report | SettingsGroup::Units))
+            refresh();
+    });
     auto *help = new QShortcut(QKeySequence(Qt::Key_F1), this);
     connect(help, &QShortcut::activated, this,
             [this]() { Globals::showHelp(m_settings.languageId(), 6); });
@@ -274,15 +279,15 @@ QWidget *ReportPreview::makeResultsPage()
     criteriaLayout->addWidget(din);
     criteriaLayout->addWidget(reserve);
     auto storeCriteria = [this, din]() {
-        if (din->storeSettings(m_settings.m_reportSettings))
-            refresh();
+        ReportSettings options = m_settings.m_reportSettings;
+        if (din->storeSettings(options))
+            m_settings.setReportSettings(options);
     };
     connect(din, &DINCriteriaSettings::DINCriteriaSettingsChanged, this, storeCriteria);
     connect(din->nonCapillarAwEdit(), &QtExt::ValidatingLineEdit::editingFinishedSuccessfully, this,
             storeCriteria);
     connect(reserve, &DryingReserveSettings::dryingReserveChanged, this, [this](double kg) {
-        m_settings.m_reportSettings.m_dryingReserve = kg;
-        refresh();
+        changeReportSettings([kg](ReportSettings &o) { o.m_dryingReserve = kg; });
     });
     layout->addWidget(criteria);
     layout->addStretch();
@@ -354,6 +359,7 @@ int ReportPreview::pageCount() const
 
 void ReportPreview::refresh()
 {
+    ++m_rebuildCount;
     // the remarks editor follows the project (undo, another project) unless being edited
     const QString remarks = m_project.projectInformation().m_disclaimerText;
     if (!m_finalRemarks->hasFocus() && m_finalRemarks->toPlainText() != remarks)
@@ -361,10 +367,19 @@ void ReportPreview::refresh()
     m_preview->updatePreview();
 }
 
+void ReportPreview::changeReportSettings(const std::function<void(ReportSettings &)> &change)
+{
+    // Through the settings, which announce the change: this preview refreshes from that
+    // announcement, like every other view that shows report settings.
+    ReportSettings options = m_settings.m_reportSettings;
+    change(options);
+    m_settings.setReportSettings(options);
+}
+
 void ReportPreview::applyReportData(Report &report) const
 {
     ReportSettings options = m_settings.m_reportSettings;
-    options.m_awInSeconds = m_settings.m_awInSeconds;
+    options.m_awInSeconds = m_settings.displayUnits().awPerSecond();
     report.setData(m_project, options);
     report.setUserLogo(options.m_userLogo);
     report.setPageNumbersVisible(options.m_pageNumbersVisible);
@@ -396,31 +411,30 @@ void ReportPreview::checkBoxStateChanged(int state)
     auto *box = qobject_cast<QCheckBox *>(sender());
     if (!box || !m_frameBoxes.contains(box))
         return;
-    std::set<int> &frames = m_settings.m_reportSettings.m_activatedFrames;
-    if (state == Qt::Checked)
-        frames.insert(m_frameBoxes.value(box));
-    else
-        frames.erase(m_frameBoxes.value(box));
-    refresh();
+    const int frame = m_frameBoxes.value(box);
+    changeReportSettings([state, frame](ReportSettings &o) {
+        if (state == Qt::Checked)
+            o.m_activatedFrames.insert(frame);
+        else
+            o.m_activatedFrames.erase(frame);
+    });
 }
 
 void ReportPreview::pageNumbersEnabled(int state)
 {
-    m_settings.m_reportSettings.m_pageNumbersVisible = state == Qt::Checked;
-    refresh();
+    changeReportSettings(
+        [state](ReportSettings &o) { o.m_pageNumbersVisible = state == Qt::Checked; });
 }
 
 void ReportPreview::frsiCheckEnabled(int state)
 {
-    m_settings.m_reportSettings.m_frsiCheck = state == Qt::Checked;
-    m_settings.announceChanged();
-    refresh();
+    changeReportSettings([state](ReportSettings &o) { o.m_frsiCheck = state == Qt::Checked; });
 }
 
 void ReportPreview::remarkEnabled(int state)
 {
-    m_settings.m_reportSettings.m_printRemarkProjectInformation = state == Qt::Checked;
-    refresh();
+    changeReportSettings(
+        [state](ReportSettings &o) { o.m_printRemarkProjectInformation = state == Qt::Checked; });
 }
 
 void ReportPreview::fontChanged()
@@ -428,17 +442,18 @@ void ReportPreview::fontChanged()
     QFont font = m_fontFamily->currentFont();
     font.setPointSize(m_fontSize->value());
     font.setKerning(false);
-    m_settings.m_reportFont = font;
     m_report->setReportFont(font);
-    refresh();
+    m_settings.setReportFont(font);
 }
 
 void ReportPreview::minimumHeatResistanceChanged()
 {
-    m_settings.m_reportSettings.m_minimumHeatResVersion = m_minimumEdition->currentData().toInt();
-    m_settings.m_reportSettings.m_minimumHeatResConstruction = m_minimumKind->currentData().toInt();
-    m_settings.announceChanged();
-    refresh();
+    const int edition = m_minimumEdition->currentData().toInt();
+    const int kind = m_minimumKind->currentData().toInt();
+    changeReportSettings([edition, kind](ReportSettings &o) {
+        o.m_minimumHeatResVersion = edition;
+        o.m_minimumHeatResConstruction = kind;
+    });
 }
 
 void ReportPreview::updateFinalRemarks()

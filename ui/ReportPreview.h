@@ -3,6 +3,7 @@
 #include <QDialog>
 #include <QMap>
 
+#include <functional>
 #include <memory>
 
 class Project;
@@ -17,6 +18,7 @@ class QSpinBox;
 class QUndoStack;
 class Report;
 class Settings;
+struct ReportSettings;
 class UserDialogs;
 
 /*  The report preview: the user chooses the frames of the report and its options, looks at the
@@ -42,6 +44,9 @@ public:
 
     /*! Takes the project and the options afresh and repaints the pages. */
     void refresh();
+    /*! How often the content was rebuilt (a seam for tests that check which announcements a
+        view follows). */
+    int rebuildCount() const { return m_rebuildCount; }
     /*! The report of the last preview (its layout is that of the preview's printer). */
     Report &report() { return *m_report; }
     /*! The check box of a frame (0..13). */
@@ -84,6 +89,7 @@ private:
     QCheckBox *addFrameCheckBox(QWidget *page, const QString &label, int frame);
     void fillConstructionKinds();
     void applyReportData(Report &report) const;
+    void changeReportSettings(const std::function<void(ReportSettings &)> &change);
 
     Settings &m_settings;
     Project &m_project;
@@ -104,4 +110,5 @@ private:
     QComboBox *m_minimumKind = nullptr;
     QPlainTextEdit *m_finalRemarks = nullptr;
     bool m_printing = false;
+    int m_rebuildCount = 0;
 };

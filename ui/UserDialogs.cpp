@@ -1,18 +1,7 @@
 #include "ui/UserDialogs.h"
 
-#include "persistence/Construction.h"
-#include "persistence/ConstructionList.h"
-#include "persistence/MaterialList.h"
-
-#include "ui/ConstructionEditDialog.h"
-#include "ui/MaterialDatabaseDialog.h"
-#include "ui/MaterialEditDialog.h"
-#include "ui/NewProjectWizard.h"
-
 #include <QDir>
 #include <QFileDialog>
-
-#include <memory>
 
 void UserDialogs::critical(QWidget *parent, const QString &title, const QString &text)
 {
@@ -86,79 +75,4 @@ QString UserDialogs::exportFileName(QWidget *parent, const QStringList &filters,
 QString UserDialogs::importDirectory() const
 {
     return m_importDirectory.isEmpty() ? QDir::homePath() : m_importDirectory;
-}
-
-MaterialDatabaseDialog *UserDialogs::databaseDialog(QWidget *parent, MaterialList &materials,
-                                                    ConstructionList *constructions)
-{
-    MaterialDatabaseDialog *dialog = m_databaseDialog.data();
-    if (dialog && (&dialog->materials() != &materials ||
-                   (constructions && dialog->constructions() != constructions))) {
-        delete dialog;
-        dialog = nullptr;
-    }
-    if (!dialog) {
-        dialog = new MaterialDatabaseDialog(materials, constructions, *this, parent);
-        m_databaseDialog = dialog;
-    }
-    return dialog;
-}
-
-UserDialogs::Choice UserDialogs::chooseMaterial(QWidget *parent, MaterialList &materials,
-                                                ConstructionList *constructions, Material *material,
-                                                Construction *construction)
-{
-    // A choice asked for from inside the running database dialog (a layer of a construction
-    // being edited) gets a dialog of its own.
-    std::unique_ptr<MaterialDatabaseDialog> nested;
-    MaterialDatabaseDialog *dialog = nullptr;
-    if (m_databaseDialog && m_databaseDialog->isVisible()) {
-        nested = std::make_unique<MaterialDatabaseDialog>(materials, nullptr, *this, parent);
-        dialog = nested.get();
-    } else {
-        dialog = databaseDialog(parent, materials, constructions);
-    }
-    const int result = dialog->select(constructions != nullptr);
-    if (result == MaterialChosen && material)
-        *material = dialog->selectedMaterial();
-    else if (result == ConstructionChosen && construction)
-        *construction = dialog->selectedConstruction();
-    return Choice(result);
-}
-
-void UserDialogs::browseDatabase(QWidget *parent, MaterialList &materials,
-                                 ConstructionList &constructions)
-{
-    databaseDialog(parent, materials, &constructions)->browse();
-}
-
-bool UserDialogs::editMaterial(QWidget *parent, Material *material, const QString &title)
-{
-    MaterialEditDialog dialog(parent);
-    dialog.setWindowTitle(title);
-    dialog.setMaterial(*material);
-    if (dialog.exec() != QDialog::Accepted)
-        return false;
-    *material = dialog.material();
-    return true;
-}
-
-bool UserDialogs::editConstruction(QWidget *parent, MaterialList &materials,
-                                   Construction *construction, const QString &title)
-{
-    ConstructionEditDialog dialog(materials, *this, parent);
-    dialog.setWindowTitle(title);
-    dialog.setConstruction(*construction);
-    if (dialog.exec() != QDialog::Accepted)
-        return false;
-    *construction = dialog.construction();
-    return true;
-}
-
-bool UserDialogs::newProject(QWidget *parent, MaterialList &materials,
-                             ConstructionList &constructions, InputData *input,
-                             ProjectInformation *info)
-{
-    NewProjectWizard wizard(*input, *info, materials, constructions, *this, parent);
-    return wizard.exec() == QDialog::Accepted;
 }

@@ -12,10 +12,11 @@
 #include "qtext/ValidatingLineEdit.h"
 #include "settings/Settings.h"
 #include "ui/ConstructionTableWidget.h"
+#include "ui/DesktopDialogs.h"
 #include "ui/DiagramView.h"
+#include "ui/M2_ResultsWidget.h"
 #include "ui/MainWindow.h"
 #include "ui/MaterialEditWidget.h"
-#include "ui/UserDialogs.h"
 
 #include <QAction>
 #include <QFile>
@@ -27,12 +28,13 @@
 #include <QToolBar>
 #include <QUrl>
 
+#include <functional>
 #include <memory>
 
 namespace {
 
 /*! Answers every dialog of the window from a script and records what it was shown. */
-class ScriptedDialogs : public UserDialogs
+class ScriptedDialogs : public DesktopDialogs
 {
 public:
     void critical(QWidget *, const QString &title, const QString &) override { criticals << title; }
@@ -156,6 +158,8 @@ private slots:
     void newProjectRunsTheWizard_data();
     void newProjectRunsTheWizard();
     void databaseActions();
+    void viewsRebuildOnlyForWhatTheyShow_data();
+    void viewsRebuildOnlyForWhatTheyShow();
 
 private:
     void open(const InputData &input);
@@ -199,6 +203,51 @@ void tst_MainWindowEditing::cleanup()
 {
     m_project.close();
     m_window.reset();
+}
+
+using ProjectEdit = std::function<bool(Project &, const QString &home)>;
+Q_DECLARE_METATYPE(ProjectEdit)
+
+void tst_MainWindowEditing::viewsRebuildOnlyForWhatTheyShow_data()
+{
+    QTest::addColumn<ProjectEdit>("edit");
+    QTest::addColumn<bool>("diagram");
+    QTest::addColumn<bool>("table");
+    QTest::addColumn<bool>("results");
+    QTest::newRow("save") << ProjectEdit([](Project &p, const QString &home) {
+        return p.save(home + QStringLiteral("/views.m2p"));
+    }) << false << false << false;
+    QTest::newRow("colour") << ProjectEdit([](Project &p, const QString &) {
+        return p.setLayerColor(0, Qt::darkCyan);
+    }) << true << true << false;
+    QTest::newRow("final remarks") << ProjectEdit([](Project &p, const QString &) {
+        return p.setFinalRemarks(QStringLiteral("Checked."));
+    }) << false << false << false;
+    QTest::newRow("width") << ProjectEdit([](Project &p, const QString &) {
+        return p.setLayerValue(1, Project::LV_Width, 0.2);
+    }) << true << true << true;
+    QTest::newRow("climate") << ProjectEdit([](Project &p, const QString &) {
+        return p.setAssessmentType(Climate::AC_Custom, 60, 90);
+    }) << true << true << true;
+}
+
+void tst_MainWindowEditing::viewsRebuildOnlyForWhatTheyShow()
+{
+    QFETCH(ProjectEdit, edit);
+    QFETCH(bool, diagram);
+    QFETCH(bool, table);
+    QFETCH(bool, results);
+    open(construction({brick(), insulation()}));
+    DiagramView *diagramView = m_window->diagramView();
+    ConstructionTableWidget *tableWidget = m_window->constructionTable();
+    M2_ResultsWidget *resultsWidget = m_window->resultsWidget();
+    const int diagramBefore = diagramView->rebuildCount();
+    const int tableBefore = tableWidget->rebuildCount();
+    const int resultsBefore = resultsWidget->rebuildCount();
+    QVERIFY(edit(m_project, m_home.path()));
+    QCOMPARE(diagramView->rebuildCount() - diagramBefore, diagram ? 1 : 0);
+    QCOMPARE(tableWidget->rebuildCount() - tableBefore, table ? 1 : 0);
+    QCOMPARE(resultsWidget->rebuildCount() - resultsBefore, results ? 1 : 0);
 }
 
 void tst_MainWindowEditing::open(const InputData &input)
@@ -439,7 +488,7 @@ void tst_MainWindowEditing::addedConstructionIsSelected()
     three.m_name = QStringLiteral("Three");
     for (const Material &m : {insulation(), brick(), insulation()})
         three.m_layers.emplace_back(m, 0.05);
-    m_dialogs->choice = UserDialogs::ConstructionChosen;
+    m_dialogs->choice = DatabaseDialogs::ConstructionChosen;
     m_dialogs->chosenConstruction = three;
     m_window->constructionTable()->setCurrentCell(0, 2);
     action("actionAddRight")->trigger();
@@ -457,7 +506,7 @@ void tst_MainWindowEditing::layerCommandsFromTheWindow()
 {
     open(construction({brick(), insulation()}));
     m_window->constructionTable()->setCurrentCell(0, 1);
-    m_dialogs->choice = UserDialogs::MaterialChosen;
+    m_dialogs->choice = DatabaseDialogs::MaterialChosen;
     m_dialogs->chosenMaterial = insulation();
     action("actionSelectMaterial")->trigger();
     QCOMPARE(m_project.inputData().layer(0).m_name, QStringLiteral("Mineral wool"));
@@ -472,7 +521,7 @@ void tst_MainWindowEditing::layerCommandsFromTheWindow()
         m_window->undoStack().undo();
     QCOMPARE(m_project.inputData(), construction({brick(), insulation()}));
     // cancelling the choice changes nothing
-    m_dialogs->choice = UserDialogs::Cancelled;
+    m_dialogs->choice = DatabaseDialogs::Cancelled;
     action("actionAddRight")->trigger();
     QCOMPARE(m_project.layerCount(), 2);
 }
@@ -491,7 +540,7 @@ void tst_MainWindowEditing::historyEndsWithTheProject()
 
     // opening a project forgets the history too, and so does closing
     m_window->constructionTable()->setCurrentCell(0, 1);
-    m_dialogs->choice = UserDialogs::MaterialChosen;
+    m_dialogs->choice = DatabaseDialogs::MaterialChosen;
     m_dialogs->chosenMaterial = brick();
     action("actionAddRight")->trigger();
     QCOMPARE(m_window->undoStack().count(), 1);

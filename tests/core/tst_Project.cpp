@@ -19,6 +19,7 @@
 
 #include <cmath>
 #include <functional>
+#include <limits>
 
 namespace {
 
@@ -62,17 +63,14 @@ struct Announcements
             changes << c;
             selections << select;
         });
-        QObject::connect(&project, &Project::modified, [this](int type) { types << type; });
     }
     void clear()
     {
         changes.clear();
         selections.clear();
-        types.clear();
     }
     QList<ProjectChanges> changes;
     QList<int> selections;
-    QList<int> types;
 };
 
 // A project with a brick wall insulated outside (no condensate).
@@ -96,6 +94,10 @@ private slots:
     void rejectedEditsHaveNoEffect_data();
     void rejectedEditsHaveNoEffect();
     void layerOperationsSelect();
+    void climateEditsNameTheirPeriods_data();
+    void climateEditsNameTheirPeriods();
+    void valueRulesAreTheEditRules_data();
+    void valueRulesAreTheEditRules();
     void climatePresetKeepsTheOtherSide_data();
     void climatePresetKeepsTheOtherSide();
     void dinConditionKeepsItsPeriods_data();
@@ -138,7 +140,6 @@ void tst_Project::lifecycle()
     QCOMPARE(project.results().type, ResultType::NoLayers);
     QCOMPARE(seen.changes.size(), 1);
     QVERIFY(seen.changes[0] & ProjectChange::Reset);
-    QCOMPARE(seen.types, QList<int>{Project::MT_Calculation});
 
     QVERIFY(project.insertLayer(0, MaterialLayer(brick(), 0.24)));
     QVERIFY(project.isModified());
@@ -166,68 +167,66 @@ void tst_Project::editsAnnounceWhatTheyChanged_data()
 {
     QTest::addColumn<Edit>("edit");
     QTest::addColumn<int>("changes");
-    QTest::addColumn<int>("modType");
     QTest::addColumn<int>("select");
 
     const int construction = int(ProjectChange::Construction | ProjectChange::Results);
     const int climate = int(ProjectChange::Climate | ProjectChange::Results);
     QTest::newRow("insert") << Edit([](Project &p) {
         return p.insertLayer(1, MaterialLayer(brick(), 0.02));
-    }) << construction << 0 << 2;
+    }) << construction << 2;
     QTest::newRow("remove") << Edit([](Project &p) { return p.removeLayers(1); }) << construction
-                            << 0 << 1;
-    QTest::newRow("move") << Edit([](Project &p) { return p.moveLayer(0, 1); }) << construction << 0
+                            << 1;
+    QTest::newRow("move") << Edit([](Project &p) { return p.moveLayer(0, 1); }) << construction
                           << 2;
     QTest::newRow("material") << Edit([](Project &p) { return p.changeMaterial(1, brick()); })
-                              << construction << 0 << 2;
+                              << construction << 2;
     QTest::newRow("width") << Edit([](Project &p) {
         return p.setLayerValue(0, Project::LV_Width, 0.3);
-    }) << construction << 0 << 1;
+    }) << construction << 1;
     QTest::newRow("mu") << Edit([](Project &p) { return p.setLayerValue(0, Project::LV_Mu, 0.1); })
-                        << construction << 0 << 1;
+                        << construction << 1;
     QTest::newRow("w_sat") << Edit([](Project &p) {
         return p.setLayerValue(0, Project::LV_WSat, 1);
-    }) << construction << 0 << 1;
+    }) << construction << 1;
     QTest::newRow("name") << Edit([](Project &p) {
         return p.setLayerName(1, QStringLiteral("Mineral wool"));
     }) << int(ProjectChange::LayerAppearance)
-                          << 1 << 2;
+                          << 2;
     QTest::newRow("colour") << Edit([](Project &p) { return p.setLayerColor(0, Qt::yellow); })
-                            << int(ProjectChange::LayerAppearance) << 1 << 1;
+                            << int(ProjectChange::LayerAppearance) << 1;
     QTest::newRow("climate inside") << Edit([](Project &p) {
         return p.setClimateValue(Climate::Inside, Climate::Winter, Climate::Q_rh, 65);
-    }) << climate << 0 << 0;
+    }) << climate << 0;
     QTest::newRow("climate outside") << Edit([](Project &p) {
         return p.setClimateValue(Climate::Outside, Climate::Winter, Climate::Q_T, -10);
-    }) << climate << 0 << 3;
+    }) << climate << 3;
     QTest::newRow("whole climate") << Edit([](Project &p) {
         Climate climate = p.inputData().climate();
         climate.setValue(Climate::Outside, Climate::Both, Climate::Q_T, -3);
         return p.setClimate(climate, p.layerCount() + 1);
-    }) << climate << 0 << 3;
+    }) << climate << 3;
     QTest::newRow("assessment type")
         << Edit([](Project &p) { return p.setAssessmentType(Climate::AC_Custom, 60, 90); })
-        << climate << 0 << -1;
+        << climate << -1;
     QTest::newRow("heat flow") << Edit([](Project &p) {
         return p.setHeatFlowDirection(HeatFlowDirection::Downwards);
     }) << int(ProjectChange::HeatFlowDirection | ProjectChange::Results)
-                               << 0 << -1;
+                               << -1;
     QTest::newRow("project information") << Edit([](Project &p) {
         ProjectInformation info = p.projectInformation();
         info.m_projectName = QStringLiteral("Renamed");
         return p.setProjectInformation(info);
     }) << int(ProjectChange::ProjectInformation)
-                                         << 2 << -1;
+                                         << -1;
     QTest::newRow("final remarks")
         << Edit([](Project &p) { return p.setFinalRemarks(QStringLiteral("Checked on site.")); })
-        << int(ProjectChange::FinalRemarks) << 2 << -1;
+        << int(ProjectChange::FinalRemarks) << -1;
 }
 
 void tst_Project::editsAnnounceWhatTheyChanged()
 {
     QFETCH(Edit, edit);
     QFETCH(int, changes);
-    QFETCH(int, modType);
     QFETCH(int, select);
 
     Project project;
@@ -239,8 +238,9 @@ void tst_Project::editsAnnounceWhatTheyChanged()
     QVERIFY(project.isModified());
     // One announcement per edit, naming exactly what it changed.
     QCOMPARE(seen.changes.size(), 1);
-    QCOMPARE(int(seen.changes[0] & ~ProjectChanges(ProjectChange::FileState)), changes);
-    QCOMPARE(seen.types, QList<int>{modType});
+    // (the climate periods an edit touched are checked on their own)
+    const ProjectChanges periods = ProjectChange::WinterClimate | ProjectChange::SummerClimate;
+    QCOMPARE(int(seen.changes[0] & ~(periods | ProjectChange::FileState)), changes);
     QCOMPARE(seen.selections, QList<int>{select});
     // Without new results announced, the results are those from before.
     if (!(seen.changes[0] & ProjectChange::Results))
@@ -271,6 +271,17 @@ void tst_Project::rejectedEditsHaveNoEffect_data()
         [](Project &p) { return p.setLayerValue(0, Project::LV_Mu, 0.099); });
     QTest::newRow("w_80 at w_sat")
         << Edit([](Project &p) { return p.setLayerValue(0, Project::LV_W80, 0.188); });
+    QTest::newRow("w_80 without room to 95 %")
+        << Edit([](Project &p) { return p.setLayerValue(0, Project::LV_W80, 0.16); });
+    QTest::newRow("width infinite") << Edit([](Project &p) {
+        return p.setLayerValue(0, Project::LV_Width, std::numeric_limits<double>::infinity());
+    });
+    QTest::newRow("warm side colder in winter") << Edit([](Project &p) {
+        return p.setClimateValue(Climate::Inside, Climate::Winter, Climate::Q_T, -6);
+    });
+    QTest::newRow("cold side warmer in winter") << Edit([](Project &p) {
+        return p.setClimateValue(Climate::Outside, Climate::Winter, Climate::Q_T, 20.5);
+    });
     QTest::newRow("w_sat above 1")
         << Edit([](Project &p) { return p.setLayerValue(0, Project::LV_WSat, 1.0001); });
     QTest::newRow("lambda zero") << Edit(
@@ -316,6 +327,94 @@ void tst_Project::rejectedEditsHaveNoEffect()
              input.climate().assessmentCondition());
     QVERIFY(project.projectInformation() == info);
     QVERIFY(project.results() == results);
+}
+
+void tst_Project::climateEditsNameTheirPeriods_data()
+{
+    QTest::addColumn<Edit>("edit");
+    QTest::addColumn<bool>("winter");
+    QTest::addColumn<bool>("summer");
+    QTest::newRow("winter humidity") << Edit([](Project &p) {
+        return p.setClimateValue(Climate::Inside, Climate::Winter, Climate::Q_rh, 65);
+    }) << true << false;
+    QTest::newRow("summer temperature") << Edit([](Project &p) {
+        return p.setClimateValue(Climate::Outside, Climate::Summer, Climate::Q_T, 15);
+    }) << false << true;
+    QTest::newRow("surface resistance of both") << Edit([](Project &p) {
+        return p.setClimateValue(Climate::Outside, Climate::Both, Climate::Q_Rs, 0.08);
+    }) << true << true;
+    QTest::newRow("whole record, summer only") << Edit([](Project &p) {
+        Climate climate = p.inputData().climate();
+        climate.setValue(Climate::Inside, Climate::Summer, Climate::Q_rh, 55);
+        return p.setClimate(climate, 0);
+    }) << false << true;
+}
+
+void tst_Project::climateEditsNameTheirPeriods()
+{
+    // An editor shows the period of an edit that is undone or redone from these flags.
+    QFETCH(Edit, edit);
+    QFETCH(bool, winter);
+    QFETCH(bool, summer);
+    Project project;
+    makeWall(project);
+    QVERIFY(project.setAssessmentType(Climate::AC_Custom, 90, 90));
+    Announcements seen(project);
+    QVERIFY(edit(project));
+    QCOMPARE(seen.changes.size(), 1);
+    QVERIFY(seen.changes[0] & ProjectChange::Climate);
+    QCOMPARE(seen.changes[0].testFlag(ProjectChange::WinterClimate), winter);
+    QCOMPARE(seen.changes[0].testFlag(ProjectChange::SummerClimate), summer);
+}
+
+void tst_Project::valueRulesAreTheEditRules_data()
+{
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<double>("value");
+    const double inf = std::numeric_limits<double>::infinity();
+    const struct
+    {
+        const char *name;
+        Project::LayerValue kind;
+        double value;
+    } rows[] = {
+        {"mu 0.1", Project::LV_Mu, 0.1},
+        {"mu 0.099", Project::LV_Mu, 0.099},
+        {"mu 0", Project::LV_Mu, 0},
+        {"mu inf", Project::LV_Mu, inf},
+        {"w_80 0.1", Project::LV_W80, 0.1},
+        {"w_80 0.16", Project::LV_W80, 0.16},
+        {"w_80 0", Project::LV_W80, 0},
+        {"w_sat 1", Project::LV_WSat, 1},
+        {"w_sat 1.0001", Project::LV_WSat, 1.0001},
+        {"w_sat 0.003", Project::LV_WSat, 0.003},
+        {"lambda 0.035", Project::LV_Lambda, 0.035},
+        {"lambda 0", Project::LV_Lambda, 0},
+        {"lambda -1", Project::LV_Lambda, -1},
+        {"A_w 0", Project::LV_Aw, 0},
+        {"A_w 0.1", Project::LV_Aw, 0.1},
+        {"width 0.3", Project::LV_Width, 0.3},
+        {"width 0", Project::LV_Width, 0},
+        {"width nan", Project::LV_Width, std::nan("")},
+    };
+    for (const auto &row : rows)
+        QTest::newRow(row.name) << int(row.kind) << row.value;
+}
+
+void tst_Project::valueRulesAreTheEditRules()
+{
+    // The question that fields and commands ask has the answer that the edit gives, and every
+    // refusal says why.
+    QFETCH(int, kind);
+    QFETCH(double, value);
+    Project project;
+    makeWall(project);
+    QString reason;
+    const bool accepted = project.acceptsLayerValue(0, Project::LayerValue(kind), value, &reason);
+    QCOMPARE(project.setLayerValue(0, Project::LayerValue(kind), value), accepted);
+    QCOMPARE(reason.isEmpty(), accepted);
+    if (accepted)
+        QCOMPARE(project.layerValue(0, Project::LayerValue(kind)), value);
 }
 
 void tst_Project::layerOperationsSelect()

@@ -16,7 +16,6 @@
 #include "ui/ClimateEditWidget.h"
 #include "ui/ConstructionTableWidget.h"
 #include "ui/MainWindow.h"
-#include "ui/WinterTemperatureValidator.h"
 #include "ui/commands/M2_UndoClimate.h"
 
 #include <QApplication>
@@ -111,7 +110,6 @@ private slots:
     void periodBounds();
     void winterTemperatureRule_data();
     void winterTemperatureRule();
-    void winterTemperatureRuleWithoutProject();
     void surfaceResistanceBounds_data();
     void surfaceResistanceBounds();
     void summerDisablesThePresets();
@@ -278,17 +276,18 @@ void tst_ClimateEditors::winterTemperatureRule_data()
     QTest::addColumn<QString>("text");
     QTest::addColumn<bool>("valid");
     QTest::addColumn<QString>("message");
-    const QString order =
-        QStringLiteral("Temperature at warm side must be bigger than tempareature at cold side");
-    const QString range =
-        QStringLiteral("The temperature must be > -40%1C and < 80%1C.").arg(QChar(0x00B0));
+    const QString order = QStringLiteral("In the condensation period the temperature of the warm "
+                                         "side must not be below that of the cold side.");
+    const QString range = QStringLiteral("The temperature must lie between -40 °C and 80 °C.");
     QTest::newRow("warm 5, cold 10") << true << 10.0 << "5" << false << order;
     QTest::newRow("warm 10, cold 10") << true << 10.0 << "10" << true << QString();
     QTest::newRow("warm 11, cold 10") << true << 10.0 << "11" << true << QString();
     QTest::newRow("cold 25, warm 20") << false << 20.0 << "25" << false << order;
     QTest::newRow("cold 20, warm 20") << false << 20.0 << "20" << true << QString();
-    QTest::newRow("warm 80") << true << 10.0 << "80" << false << range;
-    QTest::newRow("cold -40") << false << 20.0 << "-40" << false << range;
+    QTest::newRow("warm 80") << true << 10.0 << "80" << true << QString();
+    QTest::newRow("warm 80.1") << true << 10.0 << "80.1" << false << range;
+    QTest::newRow("cold -40") << false << 20.0 << "-40" << true << QString();
+    QTest::newRow("cold -40.5") << false << 20.0 << "-40.5" << false << range;
     QTest::newRow("cold -39.9") << false << 20.0 << "-39.9" << true << QString();
 }
 
@@ -319,31 +318,11 @@ void tst_ClimateEditors::winterTemperatureRule()
     QCOMPARE((warmSide ? after.insideWinter() : after.outsideWinter()).m_T, text.toDouble());
 }
 
-void tst_ClimateEditors::winterTemperatureRuleWithoutProject()
-{
-    QtExt::ValidatingLineEdit warm;
-    QtExt::ValidatingLineEdit cold;
-    cold.setText(QStringLiteral("10"));
-    QString message;
-    WinterTemperatureValidator alone(nullptr, true);
-    QVERIFY(!alone.isValid(5, &message));
-    QCOMPARE(message, QStringLiteral("Cannot retrieve input data."));
-    // with a partner field the rule compares with it
-    warm.setFieldValidator(new WinterTemperatureValidator(nullptr, true, &cold));
-    cold.setFieldValidator(new WinterTemperatureValidator(nullptr, false, &warm));
-    warm.setText(QStringLiteral("5"));
-    QVERIFY(!warm.isValid());
-    QVERIFY(!cold.isValid()); // the partner judged itself again: 10 is warmer than 5
-    warm.setText(QStringLiteral("12"));
-    QVERIFY(warm.isValid());
-    QVERIFY(cold.isValid());
-}
-
 void tst_ClimateEditors::surfaceResistanceBounds_data()
 {
     QTest::addColumn<QString>("text");
     QTest::addColumn<bool>("valid");
-    QTest::newRow("0") << "0" << true;
+    QTest::newRow("0") << "0" << false;
     QTest::newRow("-0.01") << "-0.01" << false;
     QTest::newRow("0.17") << "0.17" << true;
 }
@@ -357,8 +336,8 @@ void tst_ClimateEditors::surfaceResistanceBounds()
     type(edit, text);
     QCOMPARE(edit->isValid(), valid);
     if (!valid)
-        QCOMPARE(edit->toolTip(), QStringLiteral("The surface resistance must be >= 0."));
-    // the calculation needs a positive resistance: 0 is shown as valid but changes nothing
+        QCOMPARE(edit->toolTip(), QStringLiteral("The surface resistance must be > 0."));
+    // the field shows as valid exactly what the project takes
     const double value = text.toDouble();
     QCOMPARE(m_stack->count(), value > 0 ? 1 : 0);
     if (value > 0) {
@@ -377,11 +356,14 @@ void tst_ClimateEditors::summerDisablesThePresets()
     const ClimateCondition &s = m_project->inputData().climate().insideSummer();
     QCOMPARE(climate()->temperatureEdit()->value(), QString::number(s.m_T, 'g', 6).toDouble());
     QCOMPARE(climate()->humidityEdit()->value(), QString::number(s.m_rh, 'g', 6).toDouble());
-    // in summer the temperature has its bounds and no winter rule
-    QVERIFY(!climate()->temperatureEdit()->fieldValidator());
+    // in summer the temperature has its bounds and no winter rule: a warm side colder than
+    // the cold side's winter temperature is a summer value like any other
+    QString reason;
+    QVERIFY(climate()->temperatureEdit()->fieldValidator()->isValid(-20, &reason));
     QTest::mouseClick(winter, Qt::LeftButton, {}, QPoint(4, winter->height() / 2));
     QVERIFY(climate()->presetComboBox()->isEnabled());
-    QVERIFY(climate()->temperatureEdit()->fieldValidator());
+    QVERIFY(!climate()->temperatureEdit()->fieldValidator()->isValid(-20, &reason));
+    QVERIFY(!reason.isEmpty());
     QCOMPARE(climate()->temperatureEdit()->value(),
              m_project->inputData().climate().insideWinter().m_T);
     QCOMPARE(m_stack->count(), 0);
@@ -534,6 +516,9 @@ void tst_ClimateEditors::sameValueMakesNoEntry()
 
     typeCustomClimate(*m_project);
     m_widget->setSide(false);
+    // (the last value typed was one of summer, which the editor followed)
+    QVERIFY(!climate()->winterPeriod());
+    climate()->setWinterPeriod(true);
     type(climate()->humidityEdit(), QStringLiteral("85"));
     type(climate()->resistanceEdit(), QStringLiteral("0.06"));
     type(assessment()->condensationTimeEdit(),
@@ -556,10 +541,10 @@ void tst_ClimateEditors::invalidValueMakesNoEntry()
 {
     typeCustomClimate(*m_project);
     const Climate before = m_project->inputData().climate();
-    for (const char *text : {"abc", "100", "0", "-3"})
+    for (const char *text : {"abc", "100.5", "-0.1", "-3"})
         type(climate()->humidityEdit(), QLatin1String(text));
     QCOMPARE(climate()->humidityEdit()->toolTip(),
-             QStringLiteral("The relative humidity must be > 0% and < 100%."));
+             QStringLiteral("The relative humidity must lie between 0 % and 100 %."));
     QCOMPARE(m_stack->count(), 0);
     QVERIFY(identical(m_project->inputData().climate(), before));
 }
@@ -674,6 +659,10 @@ void tst_ClimateEditors::mainWindowShowsTheSideOfTheColumn()
     window.show();
     project.createNew(wall(), ProjectInformation());
     typeCustomClimate(project);
+    // the window showed the cold side's summer, where the last value was typed
+    QVERIFY(!window.assessmentClimateWidget()->climateEditWidget()->warmSide());
+    QVERIFY(!window.assessmentClimateWidget()->climateEditWidget()->winterPeriod());
+    window.assessmentClimateWidget()->climateEditWidget()->setWinterPeriod(true);
     auto *stacked =
         window.findChild<QStackedWidget *>(QStringLiteral("stackedWidgetClimateMaterial"));
     AssessmentClimateWidget *page = window.assessmentClimateWidget();

@@ -14,12 +14,12 @@
 #include "qtext/ConstructionViewWidget.h"
 #include "qtext/ValidatingLineEdit.h"
 #include "ui/ConstructionEditDialog.h"
-#include "ui/UserDialogs.h"
+#include "ui/DesktopDialogs.h"
 
 namespace {
 
 /*! Hands out the materials of a queue when a material is asked for; cancels when it is empty. */
-class QueuedMaterials : public UserDialogs
+class QueuedMaterials : public DesktopDialogs
 {
 public:
     Choice chooseMaterial(QWidget *, MaterialList &, ConstructionList *constructions,

@@ -10,6 +10,7 @@
 #include "settings/Settings.h"
 #include "ui/ConstructionTableWidget.h"
 #include "ui/MaterialEditWidget.h"
+#include "ui/commands/M2_UndoLayerProperties.h"
 
 #include <QImage>
 #include <QLabel>
@@ -55,6 +56,9 @@ private slots:
     void moistureStorageRule_data();
     void moistureStorageRule();
     void colourChoice();
+    void fieldAndCommandAskTheSameRule_data();
+    void fieldAndCommandAskTheSameRule();
+    void textReadAsTheShownValueChangesNothing();
 };
 
 void tst_LayerEditing::columnWidths_data()
@@ -256,15 +260,20 @@ void tst_LayerEditing::moistureStorageRule()
     project.createNew(layers({brick()}), ProjectInformation());
     QUndoStack stack;
     Settings settings;
+    // the layer holds the w_80 of the row (w_sat made room for it first)
+    QVERIFY(project.setLayerValue(0, Project::LV_WSat, 1) ||
+            project.layerValue(0, Project::LV_WSat) == 1);
+    QVERIFY(project.setLayerValue(0, Project::LV_W80, w80.toDouble()));
     MaterialEditWidget editor(project, stack, settings);
     editor.setLayer(0);
-    editor.w80Edit()->setText(w80);
     editor.wSatEdit()->setText(wSat);
-    // the two fields judge the pair together
+    // the field asks the project, which judges the pair with the layer's w_80, and shows its
+    // reason
     QCOMPARE(editor.wSatEdit()->isValid(), valid);
-    QCOMPARE(editor.w80Edit()->isValid(), valid);
+    QString reason;
+    QCOMPARE(project.acceptsLayerValue(0, Project::LV_WSat, wSat.toDouble(), &reason), valid);
     if (!valid)
-        QVERIFY(!editor.wSatEdit()->toolTip().isEmpty());
+        QCOMPARE(editor.wSatEdit()->toolTip(), reason);
 }
 
 void tst_LayerEditing::colourChoice()
@@ -292,4 +301,99 @@ void tst_LayerEditing::colourChoice()
 }
 
 QTEST_MAIN(tst_LayerEditing)
+void tst_LayerEditing::fieldAndCommandAskTheSameRule_data()
+{
+    // Text typed into the field (display units: mm, A_w per hour) for every layer value, with
+    // values the project takes and values it refuses.
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<QString>("text");
+    const struct
+    {
+        Project::LayerValue kind;
+        const char *text;
+    } rows[] = {
+        {Project::LV_Width, "120"},   {Project::LV_Width, "0"},     {Project::LV_Width, "-5"},
+        {Project::LV_Lambda, "0.04"}, {Project::LV_Lambda, "0"},    {Project::LV_Mu, "0.1"},
+        {Project::LV_Mu, "0.05"},     {Project::LV_Mu, "0"},        {Project::LV_W80, "0.05"},
+        {Project::LV_W80, "0.29"},    {Project::LV_W80, "0"},       {Project::LV_WSat, "0.5"},
+        {Project::LV_WSat, "1.01"},   {Project::LV_WSat, "0.0118"}, {Project::LV_Aw, "3"},
+        {Project::LV_Aw, "0"},
+    };
+    for (const auto &row : rows)
+        QTest::addRow("%d: %s", int(row.kind), row.text) << int(row.kind) << row.text;
+}
+
+void tst_LayerEditing::fieldAndCommandAskTheSameRule()
+{
+    QFETCH(int, kind);
+    QFETCH(QString, text);
+    Project project;
+    project.createNew(layers({brick()}), ProjectInformation());
+    QUndoStack stack;
+    Settings settings;
+    settings.setDisplayUnits(DisplayUnits(1000, false));
+    MaterialEditWidget editor(project, stack, settings);
+    editor.setLayer(0);
+    QtExt::ValidatingLineEdit *field = nullptr;
+    switch (Project::LayerValue(kind)) {
+    case Project::LV_Width:
+        field = editor.widthEdit();
+        break;
+    case Project::LV_Lambda:
+        field = editor.lambdaEdit();
+        break;
+    case Project::LV_Mu:
+        field = editor.muEdit();
+        break;
+    case Project::LV_W80:
+        field = editor.w80Edit();
+        break;
+    case Project::LV_WSat:
+        field = editor.wSatEdit();
+        break;
+    case Project::LV_Aw:
+        field = editor.awEdit();
+        break;
+    }
+    field->setText(text);
+    const double shown = text.toDouble();
+    const double inProjectUnits = kind == Project::LV_Width ? shown / 1000
+                                  : kind == Project::LV_Aw  ? shown / 60
+                                                            : shown;
+    QString reason;
+    const bool accepted =
+        project.acceptsLayerValue(0, Project::LayerValue(kind), inProjectUnits, &reason);
+    QCOMPARE(field->isValid(), accepted);
+    M2_UndoMaterialParameters command(project, Project::LayerValue(kind), 0, inProjectUnits);
+    if (!accepted) {
+        QCOMPARE(field->toolTip(), reason);
+        QVERIFY(!command.changed());
+    } else {
+        QVERIFY(command.changed());
+    }
+}
+
+void tst_LayerEditing::textReadAsTheShownValueChangesNothing()
+{
+    // 0.01233 kg/(m²·s^0.5) shows as 0.7398 kg/(m²·h^0.5); the typed 0.7398 divided by 60 is
+    // not the stored value to the last bit, yet it is the value the field showed.
+    Project project;
+    project.createNew(layers({brick()}), ProjectInformation());
+    QVERIFY(project.setLayerValue(0, Project::LV_Aw, 9 * 0.00137));
+    QUndoStack stack;
+    Settings settings;
+    settings.setDisplayUnits(DisplayUnits(1000, false));
+    MaterialEditWidget editor(project, stack, settings);
+    editor.setLayer(0);
+    QCOMPARE(editor.awEdit()->text(), QStringLiteral("0.7398"));
+    editor.awEdit()->setText(QStringLiteral("0.7398"));
+    editor.awEdit()->setModified(true);
+    emit editor.awEdit()->editingFinished();
+    QCOMPARE(stack.count(), 0);
+    editor.awEdit()->setText(QStringLiteral("0.74"));
+    emit editor.awEdit()->editingFinished();
+    QCOMPARE(stack.count(), 1);
+    QCOMPARE(project.layerValue(0, Project::LV_Aw), 0.74 / 60);
+}
+
 #include "tst_LayerEditing.moc"

@@ -21,15 +21,15 @@
 #include "qtext/MaterialFilterProxyModel.h"
 #include "qtext/MaterialTableModel.h"
 #include "ui/ConstructionDatabaseWidget.h"
+#include "ui/DesktopDialogs.h"
 #include "ui/MaterialConstructionTabWidget.h"
 #include "ui/MaterialDatabaseDialog.h"
 #include "ui/MaterialDatabaseWidget.h"
-#include "ui/UserDialogs.h"
 
 namespace {
 
 /*! Answers the boxes, file dialogs and editing dialogs of the database pages from a script. */
-class ScriptedDialogs : public UserDialogs
+class ScriptedDialogs : public DesktopDialogs
 {
 public:
     void critical(QWidget *, const QString &title, const QString &text) override

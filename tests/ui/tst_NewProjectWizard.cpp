@@ -16,11 +16,11 @@
 #include "qtext/MaterialDatabaseSelectionWidget.h"
 #include "qtext/MaterialTableModel.h"
 #include "ui/ConstructionDatabaseWidget.h"
+#include "ui/DesktopDialogs.h"
 #include "ui/MaterialConstructionTabWidget.h"
 #include "ui/MaterialDatabaseWidget.h"
 #include "ui/NewProjectWizard.h"
 #include "ui/ProjectInformationEditDialog.h"
-#include "ui/UserDialogs.h"
 
 namespace {
 
@@ -57,7 +57,7 @@ private:
     QTemporaryDir m_dir;
     std::unique_ptr<MaterialList> m_materials;
     std::unique_ptr<ConstructionList> m_constructions;
-    UserDialogs m_dialogs;
+    DesktopDialogs m_dialogs;
     InputData m_input;
     ProjectInformation m_info;
     std::unique_ptr<NewProjectWizard> m_wizard;

@@ -16,13 +16,13 @@
 #include "ui/AssessmentClimateWidget.h"
 #include "ui/ConfigDialog.h"
 #include "ui/ConstructionTableWidget.h"
+#include "ui/DesktopDialogs.h"
 #include "ui/DiagramView.h"
 #include "ui/M2_ResultsWidget.h"
 #include "ui/MainWindow.h"
 #include "ui/MaterialDatabaseDialog.h"
 #include "ui/MaterialEditWidget.h"
 #include "ui/ReportPreview.h"
-#include "ui/UserDialogs.h"
 
 #include <QApplication>
 #include <QDir>
@@ -103,7 +103,7 @@ int main(int argc, char *argv[])
     window.constructionTable()->setCurrentCell(0, 0);
     ok &= save(window.assessmentClimateWidget(), out, "climate_editor.png");
 
-    UserDialogs dialogs;
+    DesktopDialogs dialogs;
     MaterialDatabaseDialog database(materials, &constructions, dialogs, &window);
     database.resize(1100, 700);
     database.show();

@@ -42,19 +42,6 @@ double climateValue(const Climate &climate, Climate::Side side, bool summer,
     }
 }
 
-// The ranges within which the project takes a climate value.
-bool acceptable(Climate::Quantity quantity, double value)
-{
-    switch (quantity) {
-    case Climate::Q_T:
-        return value >= -40 && value <= 80;
-    case Climate::Q_rh:
-        return value >= 0 && value <= 100;
-    default:
-        return value > 0;
-    }
-}
-
 bool sameWithinTolerance(double a, double b)
 {
     return ClimatePresets::equalWithinTolerance(a, b);
@@ -74,12 +61,15 @@ M2_UndoClimate::M2_UndoClimate(Project &project, int kind, bool warmSide, bool w
     , m_summerValue(value)
 {
     const Climate::Quantity quantity = quantityOfKind(kind);
-    if (!project.hasProject() || kind < 0 || kind > 4 || !std::isfinite(value) ||
-        !acceptable(quantity, value)) {
+    const bool summer = kind == 4 ? !winterPeriod : kind >= 2;
+    const Climate::Period period = kind == 4 ? Climate::Both
+                                   : summer  ? Climate::Summer
+                                             : Climate::Winter;
+    if (kind < 0 || kind > 4 ||
+        !project.acceptsClimateValue(climateSide(warmSide), period, quantity, value)) {
         m_changed = false;
         return;
     }
-    const bool summer = kind == 4 ? !winterPeriod : kind >= 2;
     m_changed = value != climateValue(project.inputData().climate(), climateSide(warmSide), summer,
                                       quantity);
 }

@@ -19,9 +19,8 @@
     project file keeps only one, and the DIN conditions require both equal); the summer value is
     held apart, so that undo restores both even where they differed.
 
-    changed() is false for a value the record cannot take (temperature outside -40..80 °C,
-    relative humidity outside 0..100 %, surface resistance not above 0) and for the value the
-    editor shows now (for kind 4 that of the period the switch shows). */
+    changed() is false for a value the project does not take (Project::acceptsClimateValue) and
+    for the value the editor shows now (for kind 4 that of the period the switch shows). */
 class M2_UndoClimate : public M2_UndoCommandBase
 {
     Q_DECLARE_TR_FUNCTIONS(M2_UndoClimate)

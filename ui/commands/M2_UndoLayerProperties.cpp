@@ -11,12 +11,6 @@ bool layerPosition(const Project &project, int index)
     return project.hasProject() && index >= 0 && index < project.layerCount();
 }
 
-// The form in which the layer editor shows a value.
-QString shown(double value)
-{
-    return QString::number(value, 'g', 15);
-}
-
 } // namespace
 
 // ---------------------------------------------------------------------------------------------
@@ -70,51 +64,18 @@ void M2_UndoMaterialName::swap()
 
 // ---------------------------------------------------------------------------------------------
 
-M2_UndoMaterialParameters::M2_UndoMaterialParameters(Project &project, int kind, int index,
-                                                     double value, bool awInSeconds)
+M2_UndoMaterialParameters::M2_UndoMaterialParameters(Project &project, Project::LayerValue kind,
+                                                     int index, double value)
     : M2_UndoCommandBase(project, description(kind, index))
     , m_kind(kind)
     , m_index(index)
     , m_value(value)
 {
-    m_changed = false;
-    if (!layerPosition(project, index) || !std::isfinite(value))
-        return;
-    const MaterialLayer &layer = project.inputData().layer(index);
-    switch (kind) {
-    case Project::LV_Mu:
-        if (value < 0.1)
-            return;
-        break;
-    case Project::LV_W80:
-        if (value <= 0 || value >= layer.m_w_sat)
-            return;
-        break;
-    case Project::LV_WSat:
-        if (value <= layer.m_w_80 || value <= 0 || value > 1)
-            return;
-        break;
-    case Project::LV_Lambda:
-    case Project::LV_Aw:
-        if (value <= 0)
-            return;
-        break;
-    case Project::LV_Width:
-        // The sd-value fixes the width of such a layer.
-        if (value <= 0 || layer.m_sd_value != 0)
-            return;
-        break;
-    default:
-        return;
-    }
-    const double current = currentValue();
-    if (kind == Project::LV_Aw && !awInSeconds)
-        m_changed = shown(value * 60) != shown(current * 60);
-    else
-        m_changed = value != current;
+    m_changed =
+        project.acceptsLayerValue(index, kind, value) && value != project.layerValue(index, kind);
 }
 
-QString M2_UndoMaterialParameters::description(int kind, int index)
+QString M2_UndoMaterialParameters::description(Project::LayerValue kind, int index)
 {
     switch (kind) {
     case Project::LV_Mu:
@@ -132,30 +93,11 @@ QString M2_UndoMaterialParameters::description(int kind, int index)
     }
 }
 
-double M2_UndoMaterialParameters::currentValue() const
-{
-    const MaterialLayer &layer = m_project.inputData().layer(m_index);
-    switch (m_kind) {
-    case Project::LV_Mu:
-        return layer.m_mu;
-    case Project::LV_W80:
-        return layer.m_w_80;
-    case Project::LV_WSat:
-        return layer.m_w_sat;
-    case Project::LV_Lambda:
-        return layer.m_lambda;
-    case Project::LV_Aw:
-        return layer.m_A_w;
-    default:
-        return layer.m_width;
-    }
-}
-
 void M2_UndoMaterialParameters::swap()
 {
     if (!layerPosition(m_project, m_index))
         return;
-    const double current = currentValue();
-    if (m_project.setLayerValue(m_index, Project::LayerValue(m_kind), m_value))
+    const double current = m_project.layerValue(m_index, m_kind);
+    if (m_project.setLayerValue(m_index, m_kind, m_value))
         m_value = current;
 }
