@@ -14,7 +14,7 @@
 #include "settings/Directories.h"
 #include "settings/Settings.h"
 #include "ui/Globals.h"
-#include "ui/MainWindow.h"
+#include "ui/mainwindow/MainWindow.h"
 
 #include <QApplication>
 #include <QDateTime>

@@ -9,7 +9,7 @@
 #include "persistence/ConstructionList.h"
 #include "persistence/MaterialList.h"
 #include "settings/Settings.h"
-#include "ui/MainWindow.h"
+#include "ui/mainwindow/MainWindow.h"
 #include "ui/commands/M2_UndoLayerProperties.h"
 
 #include <QApplication>

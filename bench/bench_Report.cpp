@@ -4,7 +4,7 @@
 #include "document/Project.h"
 #include "report/Report.h"
 #include "settings/Settings.h"
-#include "ui/ReportPreview.h"
+#include "ui/reportpreview/ReportPreview.h"
 
 #include <QBuffer>
 #include <QCheckBox>

@@ -6,7 +6,7 @@
 #include "persistence/ConstructionList.h"
 #include "persistence/MaterialList.h"
 #include "settings/Settings.h"
-#include "ui/MainWindow.h"
+#include "ui/mainwindow/MainWindow.h"
 
 #include <QAction>
 #include <QImage>

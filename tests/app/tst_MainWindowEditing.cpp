@@ -11,12 +11,12 @@
 #include "persistence/MaterialList.h"
 #include "qtext/ValidatingLineEdit.h"
 #include "settings/Settings.h"
-#include "ui/ConstructionTableWidget.h"
-#include "ui/DesktopDialogs.h"
-#include "ui/DiagramView.h"
-#include "ui/M2_ResultsWidget.h"
-#include "ui/MainWindow.h"
-#include "ui/MaterialEditWidget.h"
+#include "ui/mainwindow/ConstructionTableWidget.h"
+#include "ui/mainwindow/DesktopDialogs.h"
+#include "ui/mainwindow/DiagramView.h"
+#include "ui/mainwindow/M2_ResultsWidget.h"
+#include "ui/mainwindow/MainWindow.h"
+#include "ui/editors/MaterialEditWidget.h"
 
 #include <QAction>
 #include <QFile>

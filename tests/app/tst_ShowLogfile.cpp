@@ -2,7 +2,7 @@
 
 #include "TestSupport.h"
 
-#include "ui/ShowLogfile.h"
+#include "ui/mainwindow/ShowLogfile.h"
 
 #include <QApplication>
 #include <QClipboard>

@@ -11,11 +11,11 @@
 #include "persistence/MaterialList.h"
 #include "qtext/ValidatingLineEdit.h"
 #include "settings/Settings.h"
-#include "ui/AssessmentClimateWidget.h"
-#include "ui/AssessmentTypeWidget.h"
-#include "ui/ClimateEditWidget.h"
-#include "ui/ConstructionTableWidget.h"
-#include "ui/MainWindow.h"
+#include "ui/editors/AssessmentClimateWidget.h"
+#include "ui/editors/AssessmentTypeWidget.h"
+#include "ui/editors/ClimateEditWidget.h"
+#include "ui/mainwindow/ConstructionTableWidget.h"
+#include "ui/mainwindow/MainWindow.h"
 #include "ui/commands/M2_UndoClimate.h"
 
 #include <QApplication>

@@ -5,7 +5,7 @@
 
 #include "TestSupport.h"
 #include "persistence/ConstructionList.h"
-#include "ui/ConstructionDatabaseTableModel.h"
+#include "ui/database/ConstructionDatabaseTableModel.h"
 
 /*  The table model of the construction database page: its shape, texts and header, and how it
     follows the list it shows. */

@@ -13,8 +13,8 @@
 #include "qtext/ConstructionView.h"
 #include "qtext/ConstructionViewWidget.h"
 #include "qtext/ValidatingLineEdit.h"
-#include "ui/ConstructionEditDialog.h"
-#include "ui/DesktopDialogs.h"
+#include "ui/database/ConstructionEditDialog.h"
+#include "ui/mainwindow/DesktopDialogs.h"
 
 namespace {
 

@@ -8,8 +8,8 @@
 #include "qtext/ColorButton.h"
 #include "qtext/ValidatingLineEdit.h"
 #include "settings/Settings.h"
-#include "ui/ConstructionTableWidget.h"
-#include "ui/MaterialEditWidget.h"
+#include "ui/mainwindow/ConstructionTableWidget.h"
+#include "ui/editors/MaterialEditWidget.h"
 #include "ui/commands/M2_UndoLayerProperties.h"
 
 #include <QImage>

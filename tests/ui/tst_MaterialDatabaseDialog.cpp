@@ -20,11 +20,11 @@
 #include "qtext/MaterialDatabaseSelectionWidget.h"
 #include "qtext/MaterialFilterProxyModel.h"
 #include "qtext/MaterialTableModel.h"
-#include "ui/ConstructionDatabaseWidget.h"
-#include "ui/DesktopDialogs.h"
-#include "ui/MaterialConstructionTabWidget.h"
-#include "ui/MaterialDatabaseDialog.h"
-#include "ui/MaterialDatabaseWidget.h"
+#include "ui/database/ConstructionDatabaseWidget.h"
+#include "ui/mainwindow/DesktopDialogs.h"
+#include "ui/database/MaterialConstructionTabWidget.h"
+#include "ui/database/MaterialDatabaseDialog.h"
+#include "ui/database/MaterialDatabaseWidget.h"
 
 namespace {
 

@@ -4,8 +4,8 @@
 
 #include "TestSupport.h"
 #include "qtext/ValidatingLineEdit.h"
-#include "ui/MaterialEditDialog.h"
-#include "ui/MaterialTransfer.h"
+#include "ui/database/MaterialEditDialog.h"
+#include "ui/database/MaterialTransfer.h"
 
 /*  The adapter between the program's material and the QtExt material table (texts, category,
     values at width 0, number formats) and the edit dialog of user materials. */

@@ -15,12 +15,12 @@
 #include "persistence/MaterialList.h"
 #include "qtext/MaterialDatabaseSelectionWidget.h"
 #include "qtext/MaterialTableModel.h"
-#include "ui/ConstructionDatabaseWidget.h"
-#include "ui/DesktopDialogs.h"
-#include "ui/MaterialConstructionTabWidget.h"
-#include "ui/MaterialDatabaseWidget.h"
-#include "ui/NewProjectWizard.h"
-#include "ui/ProjectInformationEditDialog.h"
+#include "ui/database/ConstructionDatabaseWidget.h"
+#include "ui/mainwindow/DesktopDialogs.h"
+#include "ui/database/MaterialConstructionTabWidget.h"
+#include "ui/database/MaterialDatabaseWidget.h"
+#include "ui/database/NewProjectWizard.h"
+#include "ui/editors/ProjectInformationEditDialog.h"
 
 namespace {
 

@@ -7,9 +7,9 @@
 #include "document/Project.h"
 #include "report/Report.h"
 #include "settings/Settings.h"
-#include "ui/DINCriteriaSettings.h"
-#include "ui/DryingReserveSettings.h"
-#include "ui/ReportPreview.h"
+#include "ui/editors/DINCriteriaSettings.h"
+#include "ui/editors/DryingReserveSettings.h"
+#include "ui/reportpreview/ReportPreview.h"
 #include "ui/UserDialogs.h"
 #include <QRadioButton>
 

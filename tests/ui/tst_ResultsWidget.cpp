@@ -5,7 +5,7 @@
 
 #include "calculation/ResultType.h"
 #include "qtext/Table.h"
-#include "ui/M2_ResultsWidget.h"
+#include "ui/mainwindow/M2_ResultsWidget.h"
 
 #include <QImage>
 #include <QLocale>

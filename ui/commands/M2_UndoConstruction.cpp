@@ -21,115 +21,74 @@ bool layerPosition(const Project &project, int position)
 
 // ---------------------------------------------------------------------------------------------
 
-M2_UndoAddLayerLeft::M2_UndoAddLayerLeft(Project &project, int index, const MaterialLayer &layer)
-    : M2_UndoCommandBase(project, description(index))
-    , m_index(index)
+M2_UndoAddLayer::M2_UndoAddLayer(Project &project, int index, LayerSide side,
+                                 const MaterialLayer &layer)
+    : M2_UndoCommandBase(project, description(index, side))
+    , m_position(side == LayerSide::Left ? index : index + 1)
     , m_layer(layer)
 {
-    m_changed = insertPosition(project, index);
+    m_changed = insertPosition(project, m_position);
 }
 
-QString M2_UndoAddLayerLeft::description(int index)
+QString M2_UndoAddLayer::description(int index, LayerSide side)
 {
-    return tr("Add layer left to no. %L1").arg(index + 1);
+    // the texts keep the contexts of the two commands they were written for
+    return side == LayerSide::Left
+               ? QCoreApplication::translate("M2_UndoAddLayerLeft", "Add layer left to no. %L1")
+                     .arg(index + 1)
+               : QCoreApplication::translate("M2_UndoAddLayerRight", "Add layer right to no. %L1")
+                     .arg(index + 1);
 }
 
-void M2_UndoAddLayerLeft::redo()
+void M2_UndoAddLayer::redo()
 {
-    m_applied = m_project.insertLayer(m_index, m_layer);
+    m_applied = m_project.insertLayer(m_position, m_layer);
 }
 
-void M2_UndoAddLayerLeft::undo()
+void M2_UndoAddLayer::undo()
 {
     if (m_applied)
-        m_project.removeLayers(m_index);
+        m_project.removeLayers(m_position);
 }
 
 // ---------------------------------------------------------------------------------------------
 
-M2_UndoAddLayerRight::M2_UndoAddLayerRight(Project &project, int index, const MaterialLayer &layer)
-    : M2_UndoCommandBase(project, description(index))
+M2_UndoAddConstruction::M2_UndoAddConstruction(Project &project, int index, LayerSide side,
+                                               const Construction &construction)
+    : M2_UndoCommandBase(project, description(index, side))
     , m_index(index)
-    , m_layer(layer)
-{
-    m_changed = insertPosition(project, index + 1);
-}
-
-QString M2_UndoAddLayerRight::description(int index)
-{
-    return tr("Add layer right to no. %L1").arg(index + 1);
-}
-
-void M2_UndoAddLayerRight::redo()
-{
-    m_applied = m_project.insertLayer(m_index + 1, m_layer);
-}
-
-void M2_UndoAddLayerRight::undo()
-{
-    if (m_applied)
-        m_project.removeLayers(m_index + 1);
-}
-
-// ---------------------------------------------------------------------------------------------
-
-M2_UndoAddConstructionLeft::M2_UndoAddConstructionLeft(Project &project, int index,
-                                                       const Construction &construction)
-    : M2_UndoCommandBase(project, description(index))
-    , m_index(index)
+    , m_position(side == LayerSide::Left ? index : index + 1)
     , m_name(construction.m_name)
     , m_notes(construction.m_notes)
     , m_layers(construction.m_layers)
 {
-    m_changed = !m_layers.empty() && insertPosition(project, index);
+    m_changed = !m_layers.empty() && insertPosition(project, m_position);
 }
 
-QString M2_UndoAddConstructionLeft::description(int index)
+QString M2_UndoAddConstruction::description(int index, LayerSide side)
 {
-    return tr("Add construction left to no. %L1").arg(index + 1);
+    return side == LayerSide::Left
+               ? QCoreApplication::translate("M2_UndoAddConstructionLeft",
+                                             "Add construction left to no. %L1")
+                     .arg(index + 1)
+               : QCoreApplication::translate("M2_UndoAddConstructionRight",
+                                             "Add construction right to no. %L1")
+                     .arg(index + 1);
 }
 
-void M2_UndoAddConstructionLeft::redo()
+void M2_UndoAddConstruction::redo()
 {
-    m_applied = m_project.insertLayers(m_index, m_layers);
+    m_applied = m_project.insertLayers(m_position, m_layers);
 }
 
-void M2_UndoAddConstructionLeft::undo()
+void M2_UndoAddConstruction::undo()
 {
     if (!m_applied)
         return;
     const int count = int(m_layers.size());
     const int remaining = m_project.layerCount() - count;
-    m_project.removeLayers(m_index, count, std::min(remaining, m_index + 1));
-}
-
-// ---------------------------------------------------------------------------------------------
-
-M2_UndoAddConstructionRight::M2_UndoAddConstructionRight(Project &project, int index,
-                                                         const Construction &construction)
-    : M2_UndoCommandBase(project, description(index))
-    , m_index(index)
-    , m_name(construction.m_name)
-    , m_notes(construction.m_notes)
-    , m_layers(construction.m_layers)
-{
-    m_changed = !m_layers.empty() && insertPosition(project, index + 1);
-}
-
-QString M2_UndoAddConstructionRight::description(int index)
-{
-    return tr("Add construction right to no. %L1").arg(index + 1);
-}
-
-void M2_UndoAddConstructionRight::redo()
-{
-    m_applied = m_project.insertLayers(m_index + 1, m_layers);
-}
-
-void M2_UndoAddConstructionRight::undo()
-{
-    if (m_applied)
-        m_project.removeLayers(m_index + 1, int(m_layers.size()));
+    // the layer that was current is current again (table columns count layers from 1)
+    m_project.removeLayers(m_position, count, std::min(remaining, m_index + 1));
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -161,52 +120,32 @@ void M2_UndoRemoveLayer::undo()
 
 // ---------------------------------------------------------------------------------------------
 
-M2_UndoMoveLayerLeft::M2_UndoMoveLayerLeft(Project &project, int index)
-    : M2_UndoCommandBase(project, description(index))
+M2_UndoMoveLayer::M2_UndoMoveLayer(Project &project, int index, LayerSide side)
+    : M2_UndoCommandBase(project, description(index, side))
     , m_index(index)
+    , m_neighbour(side == LayerSide::Left ? index - 1 : index + 1)
 {
-    m_changed = index > 0 && layerPosition(project, index);
+    m_changed = layerPosition(project, index) && layerPosition(project, m_neighbour);
 }
 
-QString M2_UndoMoveLayerLeft::description(int index)
+QString M2_UndoMoveLayer::description(int index, LayerSide side)
 {
-    return tr("Move layer no. %L1 to left").arg(index + 1);
+    return side == LayerSide::Left
+               ? QCoreApplication::translate("M2_UndoMoveLayerLeft", "Move layer no. %L1 to left")
+                     .arg(index + 1)
+               : QCoreApplication::translate("M2_UndoMoveLayerRight", "Move layer no. %L1 to right")
+                     .arg(index + 1);
 }
 
-void M2_UndoMoveLayerLeft::redo()
+void M2_UndoMoveLayer::redo()
 {
-    m_applied = m_project.moveLayer(m_index, m_index - 1);
+    m_applied = m_project.moveLayer(m_index, m_neighbour);
 }
 
-void M2_UndoMoveLayerLeft::undo()
+void M2_UndoMoveLayer::undo()
 {
     if (m_applied)
-        m_project.moveLayer(m_index - 1, m_index);
-}
-
-// ---------------------------------------------------------------------------------------------
-
-M2_UndoMoveLayerRight::M2_UndoMoveLayerRight(Project &project, int index)
-    : M2_UndoCommandBase(project, description(index))
-    , m_index(index)
-{
-    m_changed = layerPosition(project, index) && layerPosition(project, index + 1);
-}
-
-QString M2_UndoMoveLayerRight::description(int index)
-{
-    return tr("Move layer no. %L1 to right").arg(index + 1);
-}
-
-void M2_UndoMoveLayerRight::redo()
-{
-    m_applied = m_project.moveLayer(m_index, m_index + 1);
-}
-
-void M2_UndoMoveLayerRight::undo()
-{
-    if (m_applied)
-        m_project.moveLayer(m_index + 1, m_index);
+        m_project.moveLayer(m_neighbour, m_index);
 }
 
 // ---------------------------------------------------------------------------------------------

@@ -16,76 +16,84 @@ class Construction;
     table columns do.
 */
 
-/*! Inserts a copy of the layer before the current one (position index). */
-class M2_UndoAddLayerLeft : public M2_UndoCommandBase
+/*! The side of the current layer at which a command inserts or to which it moves a layer. */
+enum class LayerSide
 {
-    Q_DECLARE_TR_FUNCTIONS(M2_UndoAddLayerLeft)
+    Left,
+    Right
+};
+
+/*! Inserts a copy of the layer before (left) or after (right) the current one. */
+class M2_UndoAddLayer : public M2_UndoCommandBase
+{
 public:
-    M2_UndoAddLayerLeft(Project &project, int index, const MaterialLayer &layer);
+    M2_UndoAddLayer(Project &project, int index, LayerSide side, const MaterialLayer &layer);
     void undo() override;
     void redo() override;
-    static QString description(int index);
+    static QString description(int index, LayerSide side);
 
 private:
-    int m_index;
+    /*! Where the layer goes: index left, index + 1 right. */
+    int m_position;
     MaterialLayer m_layer;
 };
 
-/*! Inserts a copy of the layer after the current one (position index + 1). */
-class M2_UndoAddLayerRight : public M2_UndoCommandBase
+/*  Inserts copies of all layers of a database construction before (left) or after (right) the
+    current layer. Undo removes exactly as many layers as the construction has, from the
+    insertion position on, so that layers of the same material elsewhere in the construction
+    stay, and selects the current layer again. */
+class M2_UndoAddConstruction : public M2_UndoCommandBase
 {
-    Q_DECLARE_TR_FUNCTIONS(M2_UndoAddLayerRight)
 public:
-    M2_UndoAddLayerRight(Project &project, int index, const MaterialLayer &layer);
+    M2_UndoAddConstruction(Project &project, int index, LayerSide side,
+                           const Construction &construction);
     void undo() override;
     void redo() override;
-    static QString description(int index);
-
-private:
-    int m_index;
-    MaterialLayer m_layer;
-};
-
-/*  Inserts copies of all layers of a database construction before the current layer. Undo
-    removes exactly as many layers as the construction has, from the insertion position on, so
-    that layers of the same material elsewhere in the construction stay. */
-class M2_UndoAddConstructionLeft : public M2_UndoCommandBase
-{
-    Q_DECLARE_TR_FUNCTIONS(M2_UndoAddConstructionLeft)
-public:
-    M2_UndoAddConstructionLeft(Project &project, int index, const Construction &construction);
-    void undo() override;
-    void redo() override;
-    static QString description(int index);
+    static QString description(int index, LayerSide side);
 
     const QString &constructionName() const { return m_name; }
     const QString &constructionNotes() const { return m_notes; }
 
 private:
     int m_index;
+    int m_position;
     QString m_name;
     QString m_notes;
     std::vector<MaterialLayer> m_layers;
 };
 
-/*! As M2_UndoAddConstructionLeft, inserting after the current layer. */
-class M2_UndoAddConstructionRight : public M2_UndoCommandBase
+// The names of the table's actions, one side each.
+class M2_UndoAddLayerLeft : public M2_UndoAddLayer
 {
-    Q_DECLARE_TR_FUNCTIONS(M2_UndoAddConstructionRight)
 public:
-    M2_UndoAddConstructionRight(Project &project, int index, const Construction &construction);
-    void undo() override;
-    void redo() override;
-    static QString description(int index);
-
-    const QString &constructionName() const { return m_name; }
-    const QString &constructionNotes() const { return m_notes; }
-
-private:
-    int m_index;
-    QString m_name;
-    QString m_notes;
-    std::vector<MaterialLayer> m_layers;
+    M2_UndoAddLayerLeft(Project &project, int index, const MaterialLayer &layer)
+        : M2_UndoAddLayer(project, index, LayerSide::Left, layer)
+    {
+    }
+};
+class M2_UndoAddLayerRight : public M2_UndoAddLayer
+{
+public:
+    M2_UndoAddLayerRight(Project &project, int index, const MaterialLayer &layer)
+        : M2_UndoAddLayer(project, index, LayerSide::Right, layer)
+    {
+    }
+};
+class M2_UndoAddConstructionLeft : public M2_UndoAddConstruction
+{
+public:
+    M2_UndoAddConstructionLeft(Project &project, int index, const Construction &construction)
+        : M2_UndoAddConstruction(project, index, LayerSide::Left, construction)
+    {
+    }
+};
+class M2_UndoAddConstructionRight : public M2_UndoAddConstruction
+{
+public:
+    M2_UndoAddConstructionRight(Project &project, int index, const Construction &construction)
+        : M2_UndoAddConstruction(project, index, LayerSide::Right, construction)
+    {
+    }
 };
 
 /*! Removes the layer at index; the complete layer (material, colour, texts, width) is copied
@@ -104,32 +112,35 @@ private:
     MaterialLayer m_layer;
 };
 
-/*! Exchanges the layer at index with its left neighbour. */
-class M2_UndoMoveLayerLeft : public M2_UndoCommandBase
+/*! Exchanges the layer at index with its left or right neighbour. */
+class M2_UndoMoveLayer : public M2_UndoCommandBase
 {
-    Q_DECLARE_TR_FUNCTIONS(M2_UndoMoveLayerLeft)
 public:
-    M2_UndoMoveLayerLeft(Project &project, int index);
+    M2_UndoMoveLayer(Project &project, int index, LayerSide side);
     void undo() override;
     void redo() override;
-    static QString description(int index);
+    static QString description(int index, LayerSide side);
 
 private:
     int m_index;
+    int m_neighbour;
 };
 
-/*! Exchanges the layer at index with its right neighbour. */
-class M2_UndoMoveLayerRight : public M2_UndoCommandBase
+class M2_UndoMoveLayerLeft : public M2_UndoMoveLayer
 {
-    Q_DECLARE_TR_FUNCTIONS(M2_UndoMoveLayerRight)
 public:
-    M2_UndoMoveLayerRight(Project &project, int index);
-    void undo() override;
-    void redo() override;
-    static QString description(int index);
-
-private:
-    int m_index;
+    M2_UndoMoveLayerLeft(Project &project, int index)
+        : M2_UndoMoveLayer(project, index, LayerSide::Left)
+    {
+    }
+};
+class M2_UndoMoveLayerRight : public M2_UndoMoveLayer
+{
+public:
+    M2_UndoMoveLayerRight(Project &project, int index)
+        : M2_UndoMoveLayer(project, index, LayerSide::Right)
+    {
+    }
 };
 
 /*  Gives the layer at index another material. A material with an sd-value fixes the width of

@@ -1,0 +1,146 @@
+#include "ui/editors/AssessmentTypeWidget.h"
+
+#include "document/Project.h"
+#include "qtext/ValidatingLineEdit.h"
+#include "ui/editors/ClimateEditWidget.h"
+#include "ui/commands/M2_UndoClimate.h"
+
+#include <QComboBox>
+#include <QGridLayout>
+#include <QLabel>
+#include <QUndoStack>
+
+AssessmentTypeWidget::AssessmentTypeWidget(Project &project, QUndoStack &undoStack, QWidget *parent)
+    : QWidget(parent)
+    , m_project(project)
+    , m_undoStack(undoStack)
+{
+    auto *title = new QLabel(tr("Assessment Type"), this);
+    title->setObjectName(QStringLiteral("labelAssessmentTypeCaption"));
+    QFont bold = title->font();
+    bold.setBold(true);
+    title->setFont(bold);
+
+    m_type = new QComboBox(this);
+    m_type->setObjectName(QStringLiteral("comboBoxAssessmentType"));
+    for (int type : {Climate::AC_Custom, Climate::AC_DIN4108_2001, Climate::AC_DIN4108_2014})
+        m_type->addItem(Climate::assessmentConditionText(type), type);
+    m_type->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    m_type->setMinimumContentsLength(20);
+    m_type->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+
+    // a period of (almost) nothing or of a whole year makes no seasonal balance
+    m_condensation = new QtExt::ValidatingLineEdit(this);
+    m_condensation->setObjectName(QStringLiteral("lineEditCondensationTime"));
+    m_condensation->setup(0.1, 300, tr("The condensation time must be > 0d and < 300d."), false,
+                          false);
+    m_drying = new QtExt::ValidatingLineEdit(this);
+    m_drying->setObjectName(QStringLiteral("lineEditDryingTime"));
+    m_drying->setup(0.1, 300, tr("The drying time must be > 0d and < 300d."), false, false);
+    for (QtExt::ValidatingLineEdit *edit : {m_condensation, m_drying}) {
+        edit->setFormat('g', 6);
+        connect(edit, &QtExt::ValidatingLineEdit::editingFinishedSuccessfully, this,
+                &AssessmentTypeWidget::doubleEditingFinished);
+        connect(edit, &QLineEdit::editingFinished, this, [edit]() {
+            if (edit->isEnabled() && !edit->isValid())
+                edit->setFocus();
+        });
+    }
+
+    m_grid = new QGridLayout(this);
+    m_grid->setContentsMargins(0, 0, 0, 0);
+    m_grid->addWidget(title, 0, 0, 1, 2);
+    m_grid->addWidget(new QLabel(tr("Select assessment type"), this), 1, 0);
+    m_grid->addWidget(m_type, 1, 1);
+    m_grid->addWidget(new QLabel(tr("Condensation time in d"), this), 2, 0);
+    m_grid->addWidget(m_condensation, 2, 1);
+    m_grid->addWidget(new QLabel(tr("Drying time in d"), this), 3, 0);
+    m_grid->addWidget(m_drying, 3, 1);
+    m_grid->setColumnStretch(1, 1);
+
+    connect(m_type, QOverload<int>::of(&QComboBox::currentIndexChanged), this,
+            &AssessmentTypeWidget::assessmentTypeChosen);
+    connect(&m_project, &Project::changed, this, [this](ProjectChanges changes, int) {
+        if (changes & (ProjectChange::Climate | ProjectChange::Reset))
+            reload();
+    });
+    enablePeriods(Climate::AC_Custom);
+}
+
+void AssessmentTypeWidget::enablePeriods(int type)
+{
+    const bool custom = type == Climate::AC_Custom && m_project.hasProject();
+    m_condensation->setEnabled(custom);
+    m_drying->setEnabled(custom);
+}
+
+void AssessmentTypeWidget::reload()
+{
+    if (!m_project.hasProject())
+        return;
+    m_update = false;
+    const Climate &climate = m_project.inputData().climate();
+    const int type = climate.assessmentCondition();
+    m_type->setCurrentIndex(m_type->findData(type));
+    m_condensation->setValue(climate.tT());
+    m_drying->setValue(climate.tT_summer());
+    enablePeriods(type);
+    if (m_climate)
+        m_climate->setAssessmentType(type, true);
+    m_update = true;
+}
+
+void AssessmentTypeWidget::assessmentTypeChosen(int index)
+{
+    if (!m_update || !m_project.hasProject() || index < 0)
+        return;
+    const int type = m_type->itemData(index).toInt();
+    enablePeriods(type);
+    const Climate &climate = m_project.inputData().climate();
+    if (type == climate.assessmentCondition())
+        return;
+    auto *command = new M2_UndoAssessmentType(m_project, M2_UndoAssessmentType::AssessmentType,
+                                              type, climate.tT(), climate.tT_summer());
+    if (command->changed())
+        m_undoStack.push(command);
+    else
+        delete command;
+    // the project's condition, whether the command changed it or not
+    reload();
+}
+
+void AssessmentTypeWidget::doubleEditingFinished()
+{
+    auto *edit = qobject_cast<QtExt::ValidatingLineEdit *>(sender());
+    if (!m_update || !m_project.hasProject() || !edit || !edit->isModified())
+        return;
+    edit->setModified(false);
+    const Climate &climate = m_project.inputData().climate();
+    const bool condensation = edit == m_condensation;
+    const double condensationDays = condensation ? edit->value() : climate.tT();
+    const double evaporationDays = condensation ? climate.tT_summer() : edit->value();
+    auto *command =
+        new M2_UndoAssessmentType(m_project,
+                                  condensation ? M2_UndoAssessmentType::CondensationTime
+                                               : M2_UndoAssessmentType::EvaporationTime,
+                                  climate.assessmentCondition(), condensationDays, evaporationDays);
+    if (command->changed())
+        m_undoStack.push(command);
+    else
+        delete command;
+}
+
+int AssessmentTypeWidget::labelColumnWidth() const
+{
+    int width = 0;
+    for (int row = 1; row < m_grid->rowCount(); ++row)
+        if (QLayoutItem *item = m_grid->itemAtPosition(row, 0))
+            if (item->widget())
+                width = qMax(width, item->widget()->sizeHint().width());
+    return width;
+}
+
+void AssessmentTypeWidget::setLabelColumnWidth(int width)
+{
+    m_grid->setColumnMinimumWidth(0, width);
+}
