@@ -4,6 +4,7 @@
 #include "qtext/TextFrame.h"
 #include "report/ReportContent.h"
 
+#include <QImage>
 #include <QLocale>
 #include <QPainter>
 #include <QTextDocument>
@@ -145,6 +146,17 @@ void ReportFrameBase::addPicture(double height,
     part->texts = texts;
     part->extent = extent;
     m_parts.push_back(std::move(part));
+}
+
+void ReportFrameBase::addImageAtRight(const QImage &image, const QSizeF &size)
+{
+    addPicture(
+        0,
+        [image, size](QPainter *painter, const QRectF &rect) {
+            painter->drawImage(QRectF(QPointF(rect.right() - size.width(), rect.top()), size),
+                               image);
+        },
+        QStringList(), size.height());
 }
 
 void ReportFrameBase::addGap(double height)

@@ -12,8 +12,10 @@
 #include <memory>
 #include <vector>
 
+class QImage;
 class QPainter;
 class QPaintDevice;
+class QSizeF;
 class QTextDocument;
 struct ReportContent;
 
@@ -65,6 +67,9 @@ protected:
     /*! A picture of the given height painted by the function into its rectangle. */
     void addPicture(double height, std::function<void(QPainter *, const QRectF &)> paint,
                     const QStringList &texts = QStringList(), double extent = 0);
+    /*! The image in the size at the right edge, taking no height of its own: it stands beside
+        the parts that follow (a logo beside a table). */
+    void addImageAtRight(const QImage &image, const QSizeF &size);
     /*! Narrows the last part by inset from the right (room for a picture beside it). */
     void setRightInset(double inset);
     void addGap(double height);
@@ -102,8 +107,8 @@ QString bold(const QString &text);
 /*! Text kept on one line: a table cell laid out at exactly its ideal width must not wrap. */
 QString noWrap(const QString &html);
 QString degreeC();
-/*! A text the user typed, for a rich-text cell: never markup, every character as typed, line
-    breaks kept. */
+/*! A text the user typed, for a rich-text cell: never markup (every "<", ">" and "&" printed as
+    typed), line breaks kept. */
 QString userText(const QString &text);
 /*! A two-column label/value table without lines, labels indented. */
 QtExt::Table *labelValueRows(QtExt::Table *table, const QList<QPair<QString, QString>> &rows);

@@ -54,14 +54,7 @@ void HeaderFrame::build(QPaintDevice *device, double)
         // as high as the logo
         const double scale = logoScale(logo, device);
         const QSizeF size(logo.width() * scale, logo.height() * scale);
-        const QImage image = logo;
-        addPicture(
-            0,
-            [image, size](QPainter *painter, const QRectF &rect) {
-                painter->drawImage(QRectF(QPointF(rect.right() - size.width(), rect.top()), size),
-                                   image);
-            },
-            QStringList(), size.height());
+        addImageAtRight(logo, size);
     }
     QtExt::Table *table = addTable();
     table->setColsAndRows(2, withLogo ? 2 : 1);
@@ -145,14 +138,7 @@ void ReportFrameProjectInfo::build(QPaintDevice *device, double width)
         // never more than half the page: the project's name needs the room
         logoWidth = std::min(logo.width() * scale, width / 2);
         const QSizeF size(logoWidth, logo.height() * scale * logoWidth / (logo.width() * scale));
-        const QImage image = logo;
-        addPicture(
-            0,
-            [image, size](QPainter *painter, const QRectF &rect) {
-                painter->drawImage(QRectF(QPointF(rect.right() - size.width(), rect.top()), size),
-                                   image);
-            },
-            QStringList(), size.height());
+        addImageAtRight(logo, size);
     }
     if (!rows.isEmpty()) {
         // the table gives up the logo's width; the logo stands to its right
