@@ -143,8 +143,12 @@ int GraphicsRectItemWithHatch::insulationLoopCount(const QRectF &rect, double sp
         return 0;
     const double longer = std::max(rect.width(), rect.height());
     const double shorter = std::min(rect.width(), rect.height());
+    // In a layer thinner than two screen pixels the wave would only fill it black, with loops
+    // that grow in number as the layer gets thinner: a thousand thin layers would take the
+    // drawing minutes. Such a sliver stays plain.
+    if (shorter < MinimumWaveThickness * std::max(1.0, spacing))
+        return 0;
     const double loops = std::floor(longer / shorter * std::max(3.0, spacing));
-    // A sliver of a layer would ask for more loops than there are pixels along it.
     return static_cast<int>(std::min(loops, 100000.0));
 }
 

@@ -56,8 +56,11 @@ public:
         left out). Empty for types 0 and 7, an empty rect or s ≤ 0. */
     static QVector<QLineF> hatchLines(const QRectF &rect, int hatchingType, double spacing);
 
+    /*! Thickness (shorter side) in screen pixels below which an insulation layer gets no wave. */
+    static constexpr double MinimumWaveThickness = 2.0;
+
     /*! Number of loops of the insulation wave: ⌊longer side ÷ shorter side × max(3, s)⌋, 0 for
-        an empty rect or s ≤ 0. */
+        an empty rect, s ≤ 0 or a shorter side below MinimumWaveThickness × max(1, s). */
     static int insulationLoopCount(const QRectF &rect, double spacing);
     /*! The insulation wave as one open path running along the longer side of rect: per loop a
         semicircle at one side, two straight lines crossing the layer and two quarter circles at

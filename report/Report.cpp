@@ -2,7 +2,10 @@
 
 #include "document/Project.h"
 #include "htl/HTL_MessageStream.h"
-#include "report/ReportFrames.h"
+#include "report/ReportDocument.h"
+#include "report/ReportPictureFrames.h"
+#include "report/ReportTableFrames.h"
+#include "report/ReportTextFrames.h"
 #include "settings/Constants.h"
 
 #include <QAbstractTextDocumentLayout>
@@ -14,30 +17,30 @@
 #include <QPdfWriter>
 #include <QPrinter>
 #include <QSaveFile>
-#include <QTextDocument>
 
 #include <algorithm>
 
 Report::Report(const QString &fontFamily, QObject *parent)
     : QObject(parent)
-    , m_document(new QTextDocument)
+    , m_document(new ReportDocument)
 {
     m_document->setDocumentMargin(0);
-    m_frames[HeaderFrameIndex].reset(new HeaderFrame(this, m_document.get()));
-    m_footer = new FooterFrame(this, m_document.get());
+    m_frames[HeaderFrameIndex].reset(new HeaderFrame(m_content, m_document.get()));
+    m_footer = new FooterFrame(m_content, m_document.get());
     m_frames[FooterFrameIndex].reset(m_footer);
-    m_frames[ProjectInfoFrameIndex].reset(new ReportFrameProjectInfo(this, m_document.get()));
-    m_frames[SketchFrameIndex].reset(new SketchFrame(this, m_document.get()));
-    m_frames[MaterialFrameIndex].reset(new ConstructionLayerFrame(this, m_document.get()));
-    m_frames[ClimateFrameIndex].reset(new ClimateFrame(this, m_document.get()));
-    m_frames[SurfaceResistanceFrameIndex].reset(new SurfaceResistanceFrame(this, m_document.get()));
-    m_frames[ResistanceFrameIndex].reset(new ResistanceFrame(this, m_document.get()));
-    m_frames[ResultsTableFrameIndex].reset(new ResultsTableFrame(this, m_document.get()));
-    m_frames[MoistureDiagramFrameIndex].reset(new DiagramFrame(this, m_document.get(), 3));
-    m_frames[VapourDiagramFrameIndex].reset(new DiagramFrame(this, m_document.get(), 2));
-    m_frames[ConclusionsFrameIndex].reset(new ReportFrameConclusions(this, m_document.get()));
-    m_frames[GlaserFrameIndex].reset(new GlaserFrame(this, m_document.get()));
-    m_frames[DisclaimerFrameIndex].reset(new DisclaimerFrame(this, m_document.get()));
+    m_frames[ProjectInfoFrameIndex].reset(new ReportFrameProjectInfo(m_content, m_document.get()));
+    m_frames[SketchFrameIndex].reset(new SketchFrame(m_content, m_document.get()));
+    m_frames[MaterialFrameIndex].reset(new ConstructionLayerFrame(m_content, m_document.get()));
+    m_frames[ClimateFrameIndex].reset(new ClimateFrame(m_content, m_document.get()));
+    m_frames[SurfaceResistanceFrameIndex].reset(
+        new SurfaceResistanceFrame(m_content, m_document.get()));
+    m_frames[ResistanceFrameIndex].reset(new ResistanceFrame(m_content, m_document.get()));
+    m_frames[ResultsTableFrameIndex].reset(new ResultsTableFrame(m_content, m_document.get()));
+    m_frames[MoistureDiagramFrameIndex].reset(new DiagramFrame(m_content, m_document.get(), 3));
+    m_frames[VapourDiagramFrameIndex].reset(new DiagramFrame(m_content, m_document.get(), 2));
+    m_frames[ConclusionsFrameIndex].reset(new ReportFrameConclusions(m_content, m_document.get()));
+    m_frames[GlaserFrameIndex].reset(new GlaserFrame(m_content, m_document.get()));
+    m_frames[DisclaimerFrameIndex].reset(new DisclaimerFrame(m_content, m_document.get()));
 
     QFont font(fontFamily);
     font.setPointSize(8);
@@ -49,8 +52,8 @@ Report::Report(const QString &fontFamily, QObject *parent)
         warn << "Font family for default font doesn't exist. '" << fontFamily.toStdString();
         warn.flush();
     }
-    m_footerText = QStringLiteral("%1 %2").arg(QLatin1String(Constants::ProgramName),
-                                               QLatin1String(Constants::ProgramVersionLong));
+    m_content.footerText = QStringLiteral("%1 %2").arg(
+        QLatin1String(Constants::ProgramName), QLatin1String(Constants::ProgramVersionLong));
     m_frameRects.fill(QRect());
     m_framePages.fill(0);
 }
@@ -60,12 +63,7 @@ Report::~Report() = default;
 bool Report::setData(const ProjectInformation &info, const CalculationResults &results,
                      const InputData &input, const ReportSettings &settings)
 {
-    m_info = info;
-    m_results = results;
-    m_input = input;
-    m_settings = settings;
-    m_assessment = Assessment::evaluate(input, results, info.m_heatFlowDirection,
-                                        AssessmentOptions::fromReportSettings(settings));
+    m_content.setData(info, results, input, settings);
     return true;
 }
 
@@ -75,7 +73,7 @@ bool Report::setData(const Project &project, const ReportSettings &settings)
     // computed it.
     const QString program = QStringLiteral("%1 %2").arg(
         QLatin1String(Constants::ProgramName), QLatin1String(Constants::ProgramVersionLong));
-    m_footerText =
+    m_content.footerText =
         project.fileName().isEmpty()
             ? program
             : QStringLiteral("%1 &ndash; %2")
@@ -86,7 +84,7 @@ bool Report::setData(const Project &project, const ReportSettings &settings)
 
 bool Report::isActivated(int index) const
 {
-    return m_settings.m_activatedFrames.count(index) != 0;
+    return m_content.settings.m_activatedFrames.count(index) != 0;
 }
 
 QString Report::framePlainText(int index) const
@@ -105,14 +103,16 @@ void Report::setUpDevice(QPaintDevice *device)
     // width() and height() of a printer or PDF writer are its page rectangle
     m_pageWidth = device->width();
     m_pageHeight = device->height();
-    m_pixelsPerMM = device->widthMM() > 0 ? double(m_pageWidth) / device->widthMM() : 1;
+    m_content.pixelsPerMillimetre =
+        device->widthMM() > 0 ? double(m_pageWidth) / device->widthMM() : 1;
+    m_content.metrics.update(m_document.get(), device);
 }
 
 void Report::layout(QPaintDevice *device)
 {
     setUpDevice(device);
-    m_logoImage =
-        m_userLogo.m_position != UserLogoSettings::NoLogo ? m_userLogo.logoImage() : QImage();
+    const UserLogoSettings &logo = m_content.userLogo;
+    m_content.logoImage = logo.m_position != UserLogoSettings::NoLogo ? logo.logoImage() : QImage();
     m_frameRects.fill(QRect());
     m_framePages.fill(0);
 
@@ -170,7 +170,7 @@ void Report::paintPage(QPainter *painter, int page)
         if (!isActivated(index) && index != FooterFrameIndex)
             continue;
         if (index == FooterFrameIndex)
-            m_footer->setPage(page);
+            m_footer->setPage(page, m_pageCount);
         m_frames[std::size_t(index)]->print(painter, m_frameRects[std::size_t(index)]);
         emit progress(index + 15);
     }
@@ -226,7 +226,8 @@ bool Report::writePdf(const QString &fileName, QString *error)
         writer.setResolution(600);
         writer.setCreator(QStringLiteral("%1 %2").arg(
             QLatin1String(Constants::ProgramName), QLatin1String(Constants::ProgramVersionLong)));
-        writer.setTitle(m_info.m_projectName.isEmpty() ? tr("Report") : m_info.m_projectName);
+        writer.setTitle(m_content.info.m_projectName.isEmpty() ? tr("Report")
+                                                               : m_content.info.m_projectName);
         const double m = PageMargin_mm;
         writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
                                          QMarginsF(m, m, m, m), QPageLayout::Millimeter));

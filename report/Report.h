@@ -1,11 +1,6 @@
 #pragma once
 
-#include "calculation/Assessment.h"
-#include "calculation/CalculationResults.h"
-#include "model/InputData.h"
-#include "model/ProjectInformation.h"
-#include "settings/ReportSettings.h"
-#include "settings/UserLogoSettings.h"
+#include "report/ReportContent.h"
 
 #include <QFont>
 #include <QObject>
@@ -21,7 +16,7 @@ class QPagedPaintDevice;
 class QPaintDevice;
 class QPainter;
 class QPrinter;
-class QTextDocument;
+class ReportDocument;
 class ReportFrameBase;
 
 /*  The printed report of a project: fourteen frames in a fixed order (header, footer, project
@@ -35,7 +30,8 @@ class ReportFrameBase;
     writer, SVG generator, image). Every verdict printed comes from the Assessment of the results,
     the same one the batch front end prints.
 
-    The report keeps copies of the data it prints; setData() must be called before layout().
+    The report keeps copies of the data it prints in one content record, which the frames read;
+    setData() must be called before layout().
 */
 class Report : public QObject
 {
@@ -70,20 +66,20 @@ public:
     explicit Report(const QString &fontFamily, QObject *parent = nullptr);
     ~Report() override;
 
-    /*! The data to print: copies of the project's texts, results and input and of the report
-        options; the assessment is evaluated here. Always true. */
+    /*! The data to print: copies of the project's texts (cut to what a page can show), results
+        and input and of the report options; the assessment is evaluated here. Always true. */
     bool setData(const ProjectInformation &info, const CalculationResults &results,
                  const InputData &input, const ReportSettings &settings);
     /*! setData() with the parts of the project; the footer names the project file. */
     bool setData(const Project &project, const ReportSettings &settings);
-    void setUserLogo(const UserLogoSettings &logo) { m_userLogo = logo; }
-    void setPageNumbersVisible(bool visible) { m_pageNumbersVisible = visible; }
+    void setUserLogo(const UserLogoSettings &logo) { m_content.userLogo = logo; }
+    void setPageNumbersVisible(bool visible) { m_content.pageNumbersVisible = visible; }
     /*! Whether the results were calculated with moisture-dependent conductivity (the
         resistance frame names its sums accordingly). */
-    void setMoistureDependentLambda(bool on) { m_moistureDependentLambda = on; }
-    /*! The left text of the footer (by default the program and its version). */
-    void setFooterText(const QString &text) { m_footerText = text; }
-    const QString &footerText() const { return m_footerText; }
+    void setMoistureDependentLambda(bool on) { m_content.moistureDependentLambda = on; }
+    /*! The left text of the footer, rich text (by default the program and its version). */
+    void setFooterText(const QString &text) { m_content.footerText = text; }
+    const QString &footerText() const { return m_content.footerText; }
 
     const QFont &reportFont() const { return m_reportFont; }
     /*! The font of all report text; its point size is the body size. */
@@ -114,25 +110,14 @@ public:
     /*! The area between header and footer. */
     const QRect &contentRect() const { return m_contentRect; }
     QSize pageSize() const { return QSize(m_pageWidth, m_pageHeight); }
-    double pixelsPerMillimetre() const { return m_pixelsPerMM; }
+    double pixelsPerMillimetre() const { return m_content.pixelsPerMillimetre; }
     bool isActivated(int index) const;
     /*! The plain text of a frame of the last layout (empty when not activated). */
     QString framePlainText(int index) const;
 
-    // --- what the frames read
-    const ProjectInformation &projectInformation() const { return m_info; }
-    const CalculationResults &results() const { return m_results; }
-    const InputData &inputData() const { return m_input; }
-    const ReportSettings &settings() const { return m_settings; }
-    const Assessment &assessment() const { return m_assessment; }
-    const UserLogoSettings &userLogo() const { return m_userLogo; }
-    bool pageNumbersVisible() const { return m_pageNumbersVisible; }
-    bool moistureDependentLambda() const { return m_moistureDependentLambda; }
-    /*! Cell margin and outer frame width of the bordered tables (screen units). */
-    double defaultCellMargin() const { return m_defaultCellMargin; }
-    double defaultFrameWidth() const { return m_defaultFrameWidth; }
-    /*! The logo image, loaded once per layout; null when there is none. */
-    const QImage &logoImage() const { return m_logoImage; }
+    /*! What the frames print: the data and options of setData() and the set-up of the last
+        device. */
+    const ReportContent &content() const { return m_content; }
 
 signals:
     /*! 3..14 while frames 2..13 are laid out, 15..28 while frames 0..13 are painted. */
@@ -141,26 +126,14 @@ signals:
 private:
     void setUpDevice(QPaintDevice *device);
 
-    std::unique_ptr<QTextDocument> m_document;
-    ProjectInformation m_info;
-    CalculationResults m_results;
-    InputData m_input;
-    ReportSettings m_settings;
-    Assessment m_assessment;
-    double m_defaultCellMargin = 0.7;
-    double m_defaultFrameWidth = 1.5;
+    std::unique_ptr<ReportDocument> m_document;
+    ReportContent m_content;
     int m_pageWidth = 0;
     int m_pageHeight = 0;
     std::array<std::unique_ptr<ReportFrameBase>, FrameCount> m_frames;
     FooterFrame *m_footer = nullptr;
-    UserLogoSettings m_userLogo;
-    QImage m_logoImage;
-    bool m_pageNumbersVisible = false;
-    bool m_moistureDependentLambda = true;
-    QString m_footerText;
     QFont m_reportFont;
     int m_pageCount = 0;
-    double m_pixelsPerMM = 1;
     std::array<QRect, FrameCount> m_frameRects;
     std::array<int, FrameCount> m_framePages{};
     QRect m_contentRect;

@@ -82,6 +82,7 @@ private slots:
     void initTestCase();
     void usageErrors_data();
     void usageErrors();
+    void optionsEndAtDoubleDash();
     void help();
     void jsonOfExamples();
     void singleFileIsAnObject();
@@ -143,6 +144,10 @@ void tst_Batch::usageErrors_data()
     QTest::newRow("no arguments") << QStringList();
     QTest::newRow("options only") << QStringList{"--json"};
     QTest::newRow("unknown option") << QStringList{"--bogus", file};
+    QTest::newRow("long option with one dash") << QStringList{"-json", file};
+    QTest::newRow("value of a switch") << QStringList{"--json=1", file};
+    QTest::newRow("empty diagram name") << QStringList{"--diagram=", file};
+    QTest::newRow("lang of upper-case path") << QStringList{"--lang", "DE/..", file};
     QTest::newRow("report of two projects") << QStringList{"--report", "out.pdf", file, file};
     QTest::newRow("set without value") << QStringList{file, "--set"};
     QTest::newRow("set without =") << QStringList{"--set", "ReportSettings", file};
@@ -171,6 +176,17 @@ void tst_Batch::usageErrors()
     QCOMPARE(r.exitCode, 2);
     QVERIFY(r.out.isEmpty());
     QVERIFY(r.err.contains("Usage: mirelo2-batch"));
+}
+
+void tst_Batch::optionsEndAtDoubleDash()
+{
+    // after "--" an argument is a file even if it looks like an option; so is "-"
+    const Run r = run({example("timber_frame_wall"), "--", "--json", "-"});
+    QCOMPARE(r.exitCode, 1);
+    QVERIFY(!r.out.startsWith('{'));
+    QVERIFY(r.out.contains("timber_frame_wall"));
+    QVERIFY(r.err.contains("--json: The file '--json' cannot be found"));
+    QVERIFY(r.err.contains("-: The file '-' cannot be found"));
 }
 
 void tst_Batch::help()

@@ -214,6 +214,10 @@ void tst_ConstructionSketch::insulationLoops_data()
     QTest::newRow("square") << QRectF(0, 0, 40, 40) << 4.5 << 4;
     QTest::newRow("empty") << QRectF(0, 0, 0, 40) << 7.0 << 0;
     QTest::newRow("no spacing") << QRectF(0, 0, 20, 40) << 0.0 << 0;
+    // thinner than two screen pixels at the scale: plain
+    QTest::newRow("sliver on screen") << QRectF(0, 0, 1.9, 200) << 1.0 << 0;
+    QTest::newRow("sliver in print") << QRectF(0, 0, 13, 1400) << 7.0 << 0;
+    QTest::newRow("thinnest wave in print") << QRectF(0, 0, 14, 1400) << 7.0 << 700;
 }
 
 void tst_ConstructionSketch::insulationLoops()

@@ -355,7 +355,7 @@ void tst_Report::withoutResultNothingIsFulfilled()
     const QString glaser = report.framePlainText(Report::GlaserFrameIndex);
     QVERIFY(!summary.contains(QStringLiteral("Requirement fulfilled")));
     QVERIFY(!summary.contains(QStringLiteral("Requirement not fulfilled")));
-    const QString reason = report.assessment().notEvaluatedReason;
+    const QString reason = report.content().assessment.notEvaluatedReason;
     QVERIFY(!reason.isEmpty());
     QVERIFY(summary.contains(QStringLiteral("not evaluated (%1)").arg(reason)));
     QVERIFY(glaser.contains(QStringLiteral("not evaluated")));
