@@ -104,10 +104,9 @@ int main(int argc, char *argv[])
             if (langId == QLatin1String("en")) {
                 // English is the language of the sources; its catalogue only corrects the
                 // spelling of a few texts that files and catalogues key on.
-                if (loadCatalogue(programTranslator,
-                                  QLatin1String(Constants::ProgramFileBaseName) +
-                                      QStringLiteral("_en"),
-                                  log))
+                if (loadCatalogue(
+                        programTranslator,
+                        QLatin1String(Constants::ProgramFileBaseName) + QStringLiteral("_en"), log))
                     QCoreApplication::installTranslator(&programTranslator);
             } else {
                 log << "Translation required for locale: " << langId.toStdString();
@@ -157,7 +156,8 @@ int main(int argc, char *argv[])
             // Reading never fails as a whole: the built-in air material is always there.
             materials.read();
             ConstructionList constructions(langId, settings.userDatabaseDir());
-            constructions.readOrAddDefault(materials);
+            constructions.readOrAddTypical(Directories::resourcesDir() +
+                                           QStringLiteral("/DB_constructions"));
             Project project;
             project.setMoistureDependentLambda(settings.m_moistureDependentLambda);
             QObject::connect(&settings, &Settings::changed, &project, [&settings, &project]() {

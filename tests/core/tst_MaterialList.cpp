@@ -929,6 +929,12 @@ void tst_MaterialList::shippedCatalogueMatchesSource()
             QCOMPARE(m->isFoil(), flags.split(' ').contains(QStringLiteral("foil")));
             QVERIFY(!m->isAir());
             QVERIFY2(m->isValid(), qPrintable(m->m_name));
+            // The names of the other languages, for the search of the database dialog.
+            const QStringList others = list.otherLanguageNames(m->m_materialId);
+            for (const char *other : {"en", "de", "pl"}) {
+                const QString n = col(row, (QByteArray("name_") + other).constData());
+                QCOMPARE(others.contains(n), qstrcmp(other, lang) != 0 && n != m->m_name);
+            }
         }
         // The default construction needs a masonry material 493 and an insulation 282.
         QVERIFY(list.findMaterial(493));

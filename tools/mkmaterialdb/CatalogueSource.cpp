@@ -83,7 +83,7 @@ bool toNumber(const QString &text, double &value, bool emptyIsZero)
 
 } // namespace
 
-bool read(const QString &fileName, MaterialDatabaseFile::Content &content, QString *errorMessage)
+bool readCsvFile(const QString &fileName, QList<QStringList> &rows, QString *errorMessage)
 {
     auto fail = [errorMessage](const QString &msg) {
         if (errorMessage)
@@ -94,11 +94,24 @@ bool read(const QString &fileName, MaterialDatabaseFile::Content &content, QStri
     if (!f.open(QIODevice::ReadOnly))
         return fail(QStringLiteral("Cannot open '%1': %2").arg(fileName, f.errorString()));
     QString parseError;
-    const QList<QStringList> rows = parseCsv(QString::fromUtf8(f.readAll()), &parseError);
+    rows = parseCsv(QString::fromUtf8(f.readAll()), &parseError);
     if (!parseError.isEmpty())
         return fail(parseError);
     if (rows.isEmpty())
         return fail(QStringLiteral("No header line."));
+    return true;
+}
+
+bool read(const QString &fileName, MaterialDatabaseFile::Content &content, QString *errorMessage)
+{
+    auto fail = [errorMessage](const QString &msg) {
+        if (errorMessage)
+            *errorMessage = msg;
+        return false;
+    };
+    QList<QStringList> rows;
+    if (!readCsvFile(fileName, rows, errorMessage))
+        return false;
 
     const QStringList header = rows.first();
     const QStringList required = {
