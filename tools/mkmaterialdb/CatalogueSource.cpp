@@ -99,6 +99,12 @@ bool readCsvFile(const QString &fileName, QList<QStringList> &rows, QString *err
         return fail(parseError);
     if (rows.isEmpty())
         return fail(QStringLiteral("No header line."));
+    for (int r = 1; r < rows.size(); ++r)
+        if (rows.at(r).size() != rows.first().size())
+            return fail(QStringLiteral("Row %1: %2 fields, the header has %3.")
+                            .arg(r + 1)
+                            .arg(rows.at(r).size())
+                            .arg(rows.first().size()));
     return true;
 }
 
@@ -136,10 +142,6 @@ bool read(const QString &fileName, MaterialDatabaseFile::Content &content, QStri
     for (int r = 1; r < rows.size(); ++r) {
         const QStringList &row = rows.at(r);
         const QString where = QStringLiteral("Row %1: ").arg(r + 1);
-        if (row.size() != header.size())
-            return fail(
-                where +
-                QStringLiteral("%1 fields, the header has %2.").arg(row.size()).arg(header.size()));
         auto at = [&](const char *name) { return row.at(column.value(QLatin1String(name))); };
 
         MaterialDatabaseFile::Record rec;

@@ -18,7 +18,8 @@ namespace CatalogueSource {
 QList<QStringList> parseCsv(const QString &text, QString *errorMessage);
 
 /*! Reads a CSV file into rows (the header first). False with a message when the file cannot be
-    opened, a quoted field is not terminated or there is no header line. */
+    opened, a quoted field is not terminated, there is no header line or a row has another
+    number of fields than the header. */
 bool readCsvFile(const QString &fileName, QList<QStringList> &rows, QString *errorMessage);
 
 /*! Reads the catalogue into content (version 6, languages en, de, pl). Every material must be

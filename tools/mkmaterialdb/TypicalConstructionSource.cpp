@@ -92,10 +92,6 @@ bool read(const QString &fileName, const QString &langId, const MaterialList &ma
     for (int r = 1; r < rows.size(); ++r) {
         const QStringList &row = rows.at(r);
         const QString where = QStringLiteral("Row %1: ").arg(r + 1);
-        if (row.size() != header.size())
-            return fail(
-                where +
-                QStringLiteral("%1 fields, the header has %2.").arg(row.size()).arg(header.size()));
         auto at = [&](const QString &column) { return row.at(header.indexOf(column)).trimmed(); };
         const QString key = at(QStringLiteral("key"));
         if (key.isEmpty() || keys.contains(key))
