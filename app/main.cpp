@@ -156,7 +156,8 @@ int main(int argc, char *argv[])
             // Reading never fails as a whole: the built-in air material is always there.
             materials.read();
             ConstructionList constructions(langId, settings.userDatabaseDir());
-            constructions.readOrAddDefault(materials);
+            constructions.readOrAddTypical(Directories::resourcesDir() +
+                                           QStringLiteral("/DB_constructions"));
             Project project;
             project.setMoistureDependentLambda(settings.m_moistureDependentLambda);
 

@@ -2,7 +2,6 @@
 
 #include "htl/HTL_MessageHandler.h"
 #include "persistence/MaterialDatabaseFileBounds.h"
-#include "persistence/MaterialList.h"
 #include "settings/Directories.h"
 
 #include <QBuffer>
@@ -10,6 +9,8 @@
 #include <QDir>
 #include <QFile>
 #include <QSaveFile>
+
+#include <algorithm>
 
 namespace {
 
@@ -83,10 +84,31 @@ ConstructionList::~ConstructionList()
         write();
 }
 
-void ConstructionList::readOrAddDefault(const MaterialList &materials)
+void ConstructionList::readOrAddTypical(const QString &typicalDir)
 {
-    if (!read())
-        addDefaultConstruction(materials);
+    if (QFile::exists(filePath())) {
+        read();
+        return;
+    }
+    const QString typical = typicalConstructionsFile(typicalDir, m_langId);
+    bool complete = false;
+    std::vector<Construction> constructions = readFile(typical, &complete);
+    if (!complete) {
+        HTL::message("Typical constructions not found or damaged: '" + typical.toStdString() + "'.",
+                     HTL::MSG_WARNING, "ConstructionList::readOrAddTypical", 1);
+        return;
+    }
+    for (const Construction &c : constructions)
+        if (std::find(m_constructions.begin(), m_constructions.end(), c) == m_constructions.end())
+            m_constructions.push_back(c);
+    save();
+}
+
+QString ConstructionList::typicalConstructionsFile(const QString &dir, const QString &langId)
+{
+    const QString pattern = dir + QStringLiteral("/TypicalConstructions_%1.constr");
+    const QString localised = pattern.arg(langId);
+    return QFile::exists(localised) ? localised : pattern.arg(QStringLiteral("en"));
 }
 
 void ConstructionList::setDirectory(const QString &directory)
@@ -158,13 +180,19 @@ bool ConstructionList::writeTo(const QString &directory) const
         }
         return true;
     }
+    return writeFile(fileName, m_constructions);
+}
+
+bool ConstructionList::writeFile(const QString &fileName,
+                                 const std::vector<Construction> &constructions)
+{
     QSaveFile f(fileName);
     if (!f.open(QIODevice::WriteOnly))
         return false;
     QDataStream out(&f);
     out.setVersion(StreamVersion);
-    out << qint32(FileVersion) << qint32(m_constructions.size());
-    for (const Construction &c : m_constructions)
+    out << qint32(FileVersion) << qint32(constructions.size());
+    for (const Construction &c : constructions)
         c.write(out);
     if (out.status() != QDataStream::Ok)
         return false;
@@ -216,20 +244,6 @@ bool ConstructionList::replaceConstruction(int index, const Construction &constr
     save();
     emit constructionChanged(index);
     return true;
-}
-
-void ConstructionList::addDefaultConstruction(const MaterialList &materials)
-{
-    const Material *masonry = materials.findMaterial(493);
-    const Material *insulation = materials.findMaterial(282);
-    if (!masonry || !insulation)
-        return;
-    Construction c;
-    c.m_name = tr("test construction 1");
-    c.m_layers.emplace_back(*masonry, 0.12);
-    c.m_layers.emplace_back(*insulation, 0.08);
-    c.m_layers.emplace_back(*masonry, 0.12);
-    addConstruction(c);
 }
 
 int ConstructionList::maxLayerCount() const

@@ -7,8 +7,6 @@
 
 #include <vector>
 
-class MaterialList;
-
 /*  The construction database: the user's stored constructions, kept in the file
     "ConstructionData.constr" in the user database directory (the user materials directory of
     the preferences, or the user data directory when none is set).
@@ -31,9 +29,16 @@ public:
     ConstructionList(const ConstructionList &) = delete;
     ConstructionList &operator=(const ConstructionList &) = delete;
 
-    /*! What the program does at start-up: reads the file and, if that fails, adds the default
-        construction made of materials of the given database. */
-    void readOrAddDefault(const MaterialList &materials);
+    /*! What the program does at start-up: reads the file; when there is none yet (a new user,
+        or every construction was deleted in the last session) the list starts with the typical
+        constructions shipped in typicalDir (typicalConstructionsFile()) and writes them. An
+        existing file, even one that cannot be read completely, is never changed here. */
+    void readOrAddTypical(const QString &typicalDir);
+
+    /*! The shipped file of typical constructions in the given language,
+        "<dir>/TypicalConstructions_<langId>.constr", or the English one when there is no file
+        for that language. */
+    static QString typicalConstructionsFile(const QString &dir, const QString &langId);
 
     /*! Reads the file. The list is unchanged when the file cannot be opened; otherwise it is
         replaced by the constructions read up to the first one that fails. True when the whole
@@ -42,6 +47,8 @@ public:
     /*! Reads another construction file of the same format (imports); the list is not changed.
         complete (if given) tells whether the whole file was read. */
     static std::vector<Construction> readFile(const QString &fileName, bool *complete = nullptr);
+    /*! Writes constructions into a file of this format (atomic replace); false on failure. */
+    static bool writeFile(const QString &fileName, const std::vector<Construction> &constructions);
 
     /*! Writes the file. An empty list moves an existing file to "ConstructionData.constr.backup"
         (replacing an older backup) and writes nothing. False when the file cannot be written. */
@@ -65,10 +72,6 @@ public:
         removed, so the list never holds two equal constructions. Emits constructionChanged;
         false for an index outside the list. */
     bool replaceConstruction(int index, const Construction &construction);
-
-    /*! Adds "test construction 1" (masonry 493 0.12 m, insulation 282 0.08 m, masonry 493
-        0.12 m) if the material database holds both materials. */
-    void addDefaultConstruction(const MaterialList &materials);
 
     int count() const { return int(m_constructions.size()); }
     /*! Construction at an index 0 .. count()-1 (the caller checks the range). */

@@ -120,6 +120,7 @@ bool MaterialList::read()
                  HTL::MSG_PROGRESS, ReadContext, 1);
 
     m_databaseMaterials.clear();
+    m_otherNames.clear();
     // Sorted by name, so that the order of the catalogue does not depend on the file system.
     const QDir dir(m_databaseDir);
     const QStringList files =
@@ -189,6 +190,14 @@ void MaterialList::readDatabaseFile(const QString &fileName)
         m->m_measuringDate = r.m_measuringDate;
         m->m_samplingDate = r.m_samplingDate;
         m->m_productionDate = r.m_productionDate;
+        QStringList others;
+        for (std::size_t i = 0; i < r.m_texts.size(); ++i) {
+            const QString &other = r.m_texts[i].m_name;
+            if (int(i) != langIndex && !other.isEmpty() && other != name && !others.contains(other))
+                others << other;
+        }
+        if (!others.isEmpty())
+            m_otherNames.insert(r.m_id, others);
         m_databaseMaterials.push_back(std::move(m));
     }
     if (ok)

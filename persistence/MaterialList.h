@@ -2,8 +2,10 @@
 
 #include "model/Material.h"
 
+#include <QHash>
 #include <QObject>
 #include <QString>
+#include <QStringList>
 
 #include <memory>
 #include <vector>
@@ -87,6 +89,9 @@ public:
     const Material *findMaterial(int id) const;
     /*! True when a user material has the id. */
     bool isUserMaterial(int id) const;
+    /*! The names of a database material in the other languages of its database file (for a
+        search that finds "Kalksandstein" in an English list); empty for user materials. */
+    QStringList otherLanguageNames(int id) const { return m_otherNames.value(id); }
 
     /*! Appends a copy with the next id of the application-wide counter, emits materialAdded,
         writes the user file and returns the new id. */
@@ -120,6 +125,7 @@ private:
 
     std::vector<std::unique_ptr<Material>> m_databaseMaterials;
     std::vector<std::unique_ptr<Material>> m_userMaterials;
+    QHash<int, QStringList> m_otherNames; ///< database material id -> names in other languages
     QString m_langId;
     QString m_databaseDir; ///< absolute
     QString m_userDir;

@@ -3,6 +3,7 @@
 #include <QColor>
 #include <QDate>
 #include <QString>
+#include <QStringList>
 
 #include <functional>
 
@@ -42,6 +43,8 @@ public:
     virtual ~MaterialBase() = default;
 
     virtual QString name() const = 0;
+    /*! The name in other languages, which the name filter matches as well. */
+    virtual QStringList otherNames() const { return QStringList(); }
     /*! Category 0..12 (names are given to the table by the program). */
     virtual int category() const = 0;
     virtual QColor color() const = 0;

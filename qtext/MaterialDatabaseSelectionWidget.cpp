@@ -11,9 +11,14 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QPlainTextEdit>
+#include <QSplitter>
 #include <QTableView>
 #include <QVBoxLayout>
+
+#include <cmath>
+#include <limits>
 
 namespace QtExt {
 
@@ -27,6 +32,8 @@ MaterialDatabaseSelectionWidget::MaterialDatabaseSelectionWidget(QWidget *parent
     , m_producer(new QLineEdit(this))
     , m_source(new QLineEdit(this))
     , m_comment(new QLineEdit(this))
+    , m_lambdaMin(new QLineEdit(this))
+    , m_lambdaMax(new QLineEdit(this))
     , m_count(new QLabel(this))
     , m_description(new QPlainTextEdit(this))
 {
@@ -44,7 +51,9 @@ MaterialDatabaseSelectionWidget::MaterialDatabaseSelectionWidget(QWidget *parent
     } filters[] = {{m_name, "lineEditNameFilter", tr("Name contains ...")},
                    {m_producer, "lineEditProducerFilter", tr("Producer contains ...")},
                    {m_source, "lineEditSourceFilter", tr("Data source contains ...")},
-                   {m_comment, "lineEditCommentFilter", tr("Notes contain ...")}};
+                   {m_comment, "lineEditCommentFilter", tr("Notes contain ...")},
+                   {m_lambdaMin, "lineEditLambdaMin", tr("from")},
+                   {m_lambdaMax, "lineEditLambdaMax", tr("to")}};
     for (const auto &f : filters) {
         f.edit->setObjectName(QLatin1String(f.name));
         f.edit->setPlaceholderText(f.placeholder);
@@ -52,6 +61,12 @@ MaterialDatabaseSelectionWidget::MaterialDatabaseSelectionWidget(QWidget *parent
         f.edit->installEventFilter(this);
         connect(f.edit, &QLineEdit::textChanged, this,
                 &MaterialDatabaseSelectionWidget::filtersChanged);
+    }
+    m_name->setToolTip(tr("Finds the name in English, German and Polish."));
+    for (QLineEdit *bound : {m_lambdaMin, m_lambdaMax}) {
+        bound->setToolTip(tr("Shows only the materials whose thermal conductivity lies in this "
+                             "range, for example from 0.030 to 0.040 W/mK."));
+        bound->setMaximumWidth(7 * fontMetrics().horizontalAdvance(QLatin1Char('0')) + 30);
     }
     setCategoryNames(QStringList());
     connect(m_category, QOverload<int>::of(&QComboBox::currentIndexChanged), this,
@@ -89,15 +104,21 @@ MaterialDatabaseSelectionWidget::MaterialDatabaseSelectionWidget(QWidget *parent
     m_description->setReadOnly(true);
     m_description->setFocusPolicy(Qt::NoFocus);
     m_description->setPlaceholderText(tr("Select a material to see its data source and notes."));
-    // a fixed height: the table must not jump when a material with a long description is chosen
-    m_description->setFixedHeight(3 * fontMetrics().lineSpacing() + 12);
+    m_description->setMinimumHeight(2 * fontMetrics().lineSpacing() + 12);
 
     auto *grid = new QGridLayout;
     grid->setContentsMargins(0, 0, 0, 0);
     grid->addWidget(new QLabel(tr("Category:"), this), 0, 0);
     grid->addWidget(m_category, 0, 1);
     grid->addWidget(new QLabel(tr("Name:"), this), 0, 2);
-    grid->addWidget(m_name, 0, 3, 1, 3);
+    grid->addWidget(m_name, 0, 3);
+    grid->addWidget(new QLabel(tr("%1 [W/mK]:").arg(QChar(0x03BB)), this), 0, 4);
+    auto *range = new QHBoxLayout;
+    range->addWidget(m_lambdaMin);
+    range->addWidget(new QLabel(QString(QChar(0x2013)), this));
+    range->addWidget(m_lambdaMax);
+    range->addStretch(1);
+    grid->addLayout(range, 0, 5);
     grid->addWidget(new QLabel(tr("Producer:"), this), 1, 0);
     grid->addWidget(m_producer, 1, 1);
     grid->addWidget(new QLabel(tr("Source:"), this), 1, 2);
@@ -111,8 +132,17 @@ MaterialDatabaseSelectionWidget::MaterialDatabaseSelectionWidget(QWidget *parent
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addLayout(grid);
-    layout->addWidget(m_table, 1);
-    layout->addWidget(m_description);
+    // The description, with the data source of every figure, can be widened at the expense of
+    // the table; it does not change its height by itself when another material is chosen.
+    auto *splitter = new QSplitter(Qt::Vertical, this);
+    splitter->setObjectName(QStringLiteral("splitterDescription"));
+    splitter->setChildrenCollapsible(false);
+    splitter->addWidget(m_table);
+    splitter->addWidget(m_description);
+    splitter->setStretchFactor(0, 1);
+    splitter->setStretchFactor(1, 0);
+    splitter->setSizes({400, 5 * fontMetrics().lineSpacing() + 12});
+    layout->addWidget(splitter, 1);
     layout->addWidget(m_count);
     setFocusProxy(m_name);
     updateCountLabel();
@@ -214,7 +244,7 @@ void MaterialDatabaseSelectionWidget::clearSelection()
 
 void MaterialDatabaseSelectionWidget::clearFilters()
 {
-    for (QLineEdit *edit : {m_name, m_producer, m_source, m_comment}) {
+    for (QLineEdit *edit : {m_name, m_producer, m_source, m_comment, m_lambdaMin, m_lambdaMax}) {
         QSignalBlocker block(edit);
         edit->clear();
     }
@@ -231,10 +261,37 @@ void MaterialDatabaseSelectionWidget::filtersChanged()
     m_proxy->setProducerFilter(m_producer->text());
     m_proxy->setSourceFilter(m_source->text());
     m_proxy->setCommentFilter(m_comment->text());
+    // A bound that is not a number is shown red and leaves that side of the range open.
+    for (QLineEdit *bound : {m_lambdaMin, m_lambdaMax}) {
+        bool ok = true;
+        lambdaBound(bound->text(), &ok);
+        bound->setStyleSheet(ok ? QString() : QStringLiteral("color: red"));
+    }
+    m_proxy->setLambdaRange(lambdaBound(m_lambdaMin->text()), lambdaBound(m_lambdaMax->text()));
     m_restoring = false;
     restoreSelection();
     selectionChanged();
     updateCountLabel();
+}
+
+double MaterialDatabaseSelectionWidget::lambdaBound(const QString &text, bool *ok)
+{
+    // A conductivity has no thousands: a comma can only be the decimal separator (German and
+    // Polish users type one), whatever the locale says.
+    QString t = text.trimmed();
+    t.replace(QLatin1Char(','), QLatin1Char('.'));
+    bool parsed = t.isEmpty();
+    double value = std::numeric_limits<double>::quiet_NaN();
+    if (!t.isEmpty()) {
+        value = QLocale::c().toDouble(t, &parsed);
+        if (!parsed || !std::isfinite(value)) {
+            parsed = false;
+            value = std::numeric_limits<double>::quiet_NaN();
+        }
+    }
+    if (ok)
+        *ok = parsed;
+    return value;
 }
 
 void MaterialDatabaseSelectionWidget::restoreSelection()

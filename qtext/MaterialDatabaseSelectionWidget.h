@@ -19,8 +19,10 @@ namespace QtExt {
 class MaterialFilterProxyModel;
 class MaterialTableModel;
 
-/*  A material table with its filters: a category combo box and text filters for name,
-    producer, data source and comment that narrow the table as the user types. Any column sorts
+/*  A material table with its filters: a category combo box, text filters for name (in every
+    language of the database), producer, data source and comment, and a range of the thermal
+    conductivity, which narrow the table as the user types. Below the table, in a splitter the
+    user can widen, the description of the selected material with its data source. Any column sorts
     on a click on its head. The chosen material stays chosen while the filters change: it is
     selected again whenever it is visible. Arrow keys in a filter field move through the table,
     so the user can type and choose without the mouse; a double click announces the choice.
@@ -57,6 +59,11 @@ public:
     QLineEdit *producerFilter() const { return m_producer; }
     QLineEdit *sourceFilter() const { return m_source; }
     QLineEdit *commentFilter() const { return m_comment; }
+    QLineEdit *lambdaMinFilter() const { return m_lambdaMin; }
+    QLineEdit *lambdaMaxFilter() const { return m_lambdaMax; }
+    /*! The text of a conductivity bound as a number ('.' or ',' as decimal separator); NaN for
+        an empty text, and for a text that is not a number (then ok is false). */
+    static double lambdaBound(const QString &text, bool *ok = nullptr);
 
 signals:
     /*! The selection changed; materialId -1 when nothing is selected. */
@@ -83,6 +90,8 @@ private:
     QLineEdit *m_producer;
     QLineEdit *m_source;
     QLineEdit *m_comment;
+    QLineEdit *m_lambdaMin;
+    QLineEdit *m_lambdaMax;
     QLabel *m_count;
     QPlainTextEdit *m_description;
     int m_chosenId = -1;

@@ -2,10 +2,15 @@
 
 #include "qtext/MaterialTableModel.h"
 
+#include <cmath>
+#include <limits>
+
 namespace QtExt {
 
 MaterialFilterProxyModel::MaterialFilterProxyModel(QObject *parent)
     : QSortFilterProxyModel(parent)
+    , m_lambdaMin(std::numeric_limits<double>::quiet_NaN())
+    , m_lambdaMax(std::numeric_limits<double>::quiet_NaN())
 {
     setSortRole(MaterialTableModel::SortRole);
     setSortCaseSensitivity(Qt::CaseInsensitive);
@@ -55,6 +60,16 @@ void MaterialFilterProxyModel::setCommentFilter(const QString &text)
     setText(m_comment, text);
 }
 
+void MaterialFilterProxyModel::setLambdaRange(double lambdaMin, double lambdaMax)
+{
+    auto same = [](double a, double b) { return a == b || (std::isnan(a) && std::isnan(b)); };
+    if (same(lambdaMin, m_lambdaMin) && same(lambdaMax, m_lambdaMax))
+        return;
+    m_lambdaMin = lambdaMin;
+    m_lambdaMax = lambdaMax;
+    invalidateFilter();
+}
+
 bool MaterialFilterProxyModel::filterAcceptsRow(int sourceRow, const QModelIndex &) const
 {
     const MaterialBase *m = m_model ? m_model->material(sourceRow) : nullptr;
@@ -65,8 +80,15 @@ bool MaterialFilterProxyModel::filterAcceptsRow(int sourceRow, const QModelIndex
     auto has = [](const QString &field, const QString &filter) {
         return filter.isEmpty() || field.contains(filter, Qt::CaseInsensitive);
     };
-    return has(m->name(), m_name) && has(m->producer(), m_producer) &&
-           has(m->dataSource(), m_source) && has(m->description(), m_comment);
+    if (!std::isnan(m_lambdaMin) && !(m->lambda() >= m_lambdaMin))
+        return false;
+    if (!std::isnan(m_lambdaMax) && !(m->lambda() <= m_lambdaMax))
+        return false;
+    bool nameMatches = has(m->name(), m_name);
+    for (const QString &other : m->otherNames())
+        nameMatches = nameMatches || has(other, m_name);
+    return nameMatches && has(m->producer(), m_producer) && has(m->dataSource(), m_source) &&
+           has(m->description(), m_comment);
 }
 
 } // namespace QtExt

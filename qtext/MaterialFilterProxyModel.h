@@ -6,9 +6,11 @@ namespace QtExt {
 
 class MaterialTableModel;
 
-/*  The filters of the material table: a category and four texts (name, producer, data source
-    and the description with the notes). A row passes when its category matches (or no category
-    is chosen) and each non-empty text occurs, ignoring case, in its field. Sorting uses the
+/*  The filters of the material table: a category, four texts (name, producer, data source
+    and the description with the notes) and a range of the thermal conductivity. A row passes
+    when its category matches (or no category is chosen), each non-empty text occurs, ignoring
+    case, in its field (the name filter also in the names of the other languages) and its
+    conductivity lies in the range (bounds included; a missing bound is open). Sorting uses the
     model's sort role, so number columns sort by value.
 */
 class MaterialFilterProxyModel : public QSortFilterProxyModel
@@ -26,6 +28,8 @@ public:
     void setProducerFilter(const QString &text);
     void setSourceFilter(const QString &text);
     void setCommentFilter(const QString &text);
+    /*! Bounds of the thermal conductivity in W/(m·K); NaN for an open bound. */
+    void setLambdaRange(double lambdaMin, double lambdaMax);
 
     int category() const { return m_category; }
 
@@ -41,6 +45,8 @@ private:
     QString m_producer;
     QString m_source;
     QString m_comment;
+    double m_lambdaMin;
+    double m_lambdaMax;
 };
 
 } // namespace QtExt

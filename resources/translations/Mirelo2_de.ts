@@ -780,13 +780,6 @@ Schicht %1</translation>
     </message>
 </context>
 <context>
-    <name>ConstructionList</name>
-    <message>
-        <source>test construction 1</source>
-        <translation>Testkonstruktion 1</translation>
-    </message>
-</context>
-<context>
     <name>ConstructionNameInputDialog</name>
     <message>
         <source>Add to Construction Database</source>
@@ -2309,6 +2302,26 @@ Kursiv dargestellte Materialien sind Ihre eigenen; nur diese können bearbeitet 
     <message>
         <source>%1 of %2 materials shown</source>
         <translation>%1 von %2 Materialien angezeigt</translation>
+    </message>
+    <message>
+        <source>from</source>
+        <translation>von</translation>
+    </message>
+    <message>
+        <source>to</source>
+        <translation>bis</translation>
+    </message>
+    <message>
+        <source>Finds the name in English, German and Polish.</source>
+        <translation>Findet den Namen auf Englisch, Deutsch und Polnisch.</translation>
+    </message>
+    <message>
+        <source>Shows only the materials whose thermal conductivity lies in this range, for example from 0.030 to 0.040 W/mK.</source>
+        <translation>Zeigt nur die Materialien, deren Wärmeleitfähigkeit in diesem Bereich liegt, zum Beispiel von 0,030 bis 0,040 W/mK.</translation>
+    </message>
+    <message>
+        <source>%1 [W/mK]:</source>
+        <translation>%1 [W/mK]:</translation>
     </message>
 </context>
 <context>

@@ -780,13 +780,6 @@ Layer %1</translation>
     </message>
 </context>
 <context>
-    <name>ConstructionList</name>
-    <message>
-        <source>test construction 1</source>
-        <translation>test construction 1</translation>
-    </message>
-</context>
-<context>
     <name>ConstructionNameInputDialog</name>
     <message>
         <source>Add to Construction Database</source>
@@ -2309,6 +2302,26 @@ Materials in italics are your own; only these can be edited or removed. Copy a s
     <message>
         <source>%1 of %2 materials shown</source>
         <translation>%1 of %2 materials shown</translation>
+    </message>
+    <message>
+        <source>from</source>
+        <translation>from</translation>
+    </message>
+    <message>
+        <source>to</source>
+        <translation>to</translation>
+    </message>
+    <message>
+        <source>Finds the name in English, German and Polish.</source>
+        <translation>Finds the name in English, German and Polish.</translation>
+    </message>
+    <message>
+        <source>Shows only the materials whose thermal conductivity lies in this range, for example from 0.030 to 0.040 W/mK.</source>
+        <translation>Shows only the materials whose thermal conductivity lies in this range, for example from 0.030 to 0.040 W/mK.</translation>
+    </message>
+    <message>
+        <source>%1 [W/mK]:</source>
+        <translation>%1 [W/mK]:</translation>
     </message>
 </context>
 <context>

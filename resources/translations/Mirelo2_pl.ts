@@ -780,13 +780,6 @@ Warstwa %1</translation>
     </message>
 </context>
 <context>
-    <name>ConstructionList</name>
-    <message>
-        <source>test construction 1</source>
-        <translation>przegroda testowa 1</translation>
-    </message>
-</context>
-<context>
     <name>ConstructionNameInputDialog</name>
     <message>
         <source>Add to Construction Database</source>
@@ -2309,6 +2302,26 @@ Materiały zapisane kursywą są materiałami własnymi; tylko je można edytowa
     <message>
         <source>%1 of %2 materials shown</source>
         <translation>Wyświetlono %1 z %2 materiałów</translation>
+    </message>
+    <message>
+        <source>from</source>
+        <translation>od</translation>
+    </message>
+    <message>
+        <source>to</source>
+        <translation>do</translation>
+    </message>
+    <message>
+        <source>Finds the name in English, German and Polish.</source>
+        <translation>Wyszukuje nazwę po angielsku, niemiecku i polsku.</translation>
+    </message>
+    <message>
+        <source>Shows only the materials whose thermal conductivity lies in this range, for example from 0.030 to 0.040 W/mK.</source>
+        <translation>Pokazuje tylko materiały o współczynniku przewodzenia ciepła w tym zakresie, na przykład od 0,030 do 0,040 W/mK.</translation>
+    </message>
+    <message>
+        <source>%1 [W/mK]:</source>
+        <translation>%1 [W/mK]:</translation>
     </message>
 </context>
 <context>

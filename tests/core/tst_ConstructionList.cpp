@@ -11,8 +11,8 @@
 #include "persistence/MaterialDatabaseFile.h"
 #include "persistence/MaterialList.h"
 
-/*  The construction database: equality, the file (read, write, backup, damage), and the default
-    construction. */
+/*  The construction database: equality, the file (read, write, backup, damage), and the
+    typical constructions a new database starts with. */
 class tst_ConstructionList : public QObject
 {
     Q_OBJECT
@@ -37,8 +37,11 @@ private slots:
     void flippedBytes();
     void hostileCounts_data();
     void hostileCounts();
-    void emptyListLeavesBackupThenDefault();
-    void defaultNeedsBothMaterials();
+    void emptyListLeavesBackupThenTypical();
+    void typicalInTheLanguage_data();
+    void typicalInTheLanguage();
+    void existingDatabaseNeverChanged_data();
+    void existingDatabaseNeverChanged();
 
 private:
     static Material material(const QString &name, double mu = 10, double sd = 0);
@@ -47,6 +50,9 @@ private:
     QString dir() const { return m_dir->path() + QStringLiteral("/user"); }
     QString file() const { return dir() + QStringLiteral("/ConstructionData.constr"); }
     void writeFile(const QByteArray &data);
+    /*! Shipped typical-construction files for the languages, two constructions each. */
+    void writeTypical(const QStringList &languages);
+    QString typicalDir() const { return m_dir->path() + QStringLiteral("/typical"); }
 
     std::unique_ptr<QTemporaryDir> m_dir;
 };
@@ -393,32 +399,19 @@ void tst_ConstructionList::hostileCounts()
     QCOMPARE(list.count(), 0);
 }
 
-void tst_ConstructionList::emptyListLeavesBackupThenDefault()
+void tst_ConstructionList::writeTypical(const QStringList &languages)
 {
-    // A material database with the two materials of the default construction.
-    const QString dbDir = m_dir->path() + QStringLiteral("/db");
-    QVERIFY(QDir().mkpath(dbDir));
-    MaterialDatabaseFile::Content content;
-    content.m_languages = QStringList{QStringLiteral("en")};
-    for (int id : {493, 282}) {
-        MaterialDatabaseFile::Record r;
-        r.m_id = id;
-        MaterialDatabaseFile::LanguageTexts t;
-        t.m_name = id == 493 ? QStringLiteral("Brick") : QStringLiteral("Mineral wool");
-        r.m_texts = {t};
-        r.m_category = id == 493 ? 2 : 5;
-        r.m_rho = id == 493 ? 1800 : 120;
-        r.m_lambda = id == 493 ? 0.81 : 0.035;
-        r.m_mu = id == 493 ? 10 : 1;
-        r.m_w_80 = 0.002;
-        r.m_w_sat = 0.2;
-        r.m_applicationCodes = {1};
-        content.m_records.push_back(r);
-    }
-    QVERIFY(MaterialDatabaseFile::write(dbDir + QStringLiteral("/m.m2m"), content));
-    MaterialList materials(QStringLiteral("en"), dbDir, dir());
-    QVERIFY(materials.read());
+    QVERIFY(QDir().mkpath(typicalDir()));
+    for (const QString &lang : languages)
+        QVERIFY(ConstructionList::writeFile(
+            typicalDir() + QStringLiteral("/TypicalConstructions_%1.constr").arg(lang),
+            {construction(QStringLiteral("Wall ") + lang, {0.2, 0.1}),
+             construction(QStringLiteral("Roof ") + lang, {0.1})}));
+}
 
+void tst_ConstructionList::emptyListLeavesBackupThenTypical()
+{
+    writeTypical({QStringLiteral("en")});
     {
         ConstructionList list(QStringLiteral("en"), dir());
         list.addConstruction(construction(QStringLiteral("Only"), {0.1}));
@@ -438,32 +431,81 @@ void tst_ConstructionList::emptyListLeavesBackupThenDefault()
     QVERIFY(backup.open(QIODevice::ReadOnly));
     QCOMPARE(backup.readAll(), stored);
 
-    // The next start: no file, reading fails, the default construction appears.
-    ConstructionList list(QStringLiteral("en"), dir());
-    QVERIFY(!list.read());
-    QCOMPARE(list.count(), 0);
-    list.addDefaultConstruction(materials);
-    QCOMPARE(list.count(), 1);
-    const Construction &c = list.construction(0);
-    QCOMPARE(c.m_name, QStringLiteral("test construction 1"));
-    QCOMPARE(int(c.m_layers.size()), 3);
-    QCOMPARE(c.m_layers[0].m_name, QStringLiteral("Brick"));
-    QCOMPARE(c.m_layers[0].m_width, 0.12);
-    QCOMPARE(c.m_layers[1].m_name, QStringLiteral("Mineral wool"));
-    QCOMPARE(c.m_layers[1].m_width, 0.08);
-    QCOMPARE(c.m_layers[2].m_materialId, 493);
-    QCOMPARE(c.m_layers[2].m_width, 0.12);
+    // The next start: no file, the list starts with the typical constructions and stores them.
+    {
+        ConstructionList list(QStringLiteral("en"), dir());
+        list.readOrAddTypical(typicalDir());
+        QCOMPARE(list.count(), 2);
+        QCOMPARE(list.construction(0).m_name, QStringLiteral("Wall en"));
+        QCOMPARE(list.construction(0).m_notes, QStringLiteral("notes of Wall en"));
+        QCOMPARE(int(list.construction(0).m_layers.size()), 2);
+        QCOMPARE(list.construction(0).m_layers[1].m_width, 0.1);
+        QCOMPARE(list.construction(1).m_name, QStringLiteral("Roof en"));
+    }
+    ConstructionList again(QStringLiteral("en"), dir());
+    QVERIFY(again.read());
+    QCOMPARE(again.count(), 2);
 }
 
-void tst_ConstructionList::defaultNeedsBothMaterials()
+void tst_ConstructionList::typicalInTheLanguage_data()
 {
-    const QString dbDir = m_dir->path() + QStringLiteral("/empty");
-    QVERIFY(QDir().mkpath(dbDir));
-    MaterialList materials(QStringLiteral("en"), dbDir, dir());
-    QVERIFY(materials.read());
-    ConstructionList list(QStringLiteral("en"), dir());
-    list.addDefaultConstruction(materials);
-    QCOMPARE(list.count(), 0);
+    QTest::addColumn<QStringList>("shipped");
+    QTest::addColumn<QString>("lang");
+    QTest::addColumn<QString>("firstName");
+    const QStringList all{QStringLiteral("en"), QStringLiteral("de"), QStringLiteral("pl")};
+    QTest::newRow("de") << all << QStringLiteral("de") << QStringLiteral("Wall de");
+    QTest::newRow("pl") << all << QStringLiteral("pl") << QStringLiteral("Wall pl");
+    QTest::newRow("no file for the language: English")
+        << QStringList{QStringLiteral("en")} << QStringLiteral("pl") << QStringLiteral("Wall en");
+    QTest::newRow("nothing shipped") << QStringList() << QStringLiteral("en") << QString();
+}
+
+void tst_ConstructionList::typicalInTheLanguage()
+{
+    QFETCH(QStringList, shipped);
+    QFETCH(QString, lang);
+    QFETCH(QString, firstName);
+    writeTypical(shipped);
+    TestSupport::MessageCapture capture;
+    ConstructionList list(lang, dir());
+    list.readOrAddTypical(typicalDir());
+    if (firstName.isEmpty()) {
+        // Nothing to start with: the list stays empty and no file is written.
+        QCOMPARE(list.count(), 0);
+        QVERIFY(!QFile::exists(file()));
+    } else {
+        QCOMPARE(list.count(), 2);
+        QCOMPARE(list.construction(0).m_name, firstName);
+        QVERIFY(QFile::exists(file()));
+    }
+}
+
+void tst_ConstructionList::existingDatabaseNeverChanged_data()
+{
+    QTest::addColumn<QByteArray>("data");
+    QTest::addColumn<int>("count");
+    const QByteArray two = fileBytes(
+        {construction(QStringLiteral("A"), {0.1}), construction(QStringLiteral("B"), {0.2, 0.3})});
+    QTest::newRow("readable") << two << 2;
+    QTest::newRow("damaged") << two.left(two.size() - 5) << 1;
+    QTest::newRow("empty list") << fileBytes({}) << 0;
+}
+
+void tst_ConstructionList::existingDatabaseNeverChanged()
+{
+    QFETCH(QByteArray, data);
+    QFETCH(int, count);
+    writeTypical({QStringLiteral("en")});
+    writeFile(data);
+    TestSupport::MessageCapture capture;
+    {
+        ConstructionList list(QStringLiteral("en"), dir());
+        list.readOrAddTypical(typicalDir());
+        QCOMPARE(list.count(), count);
+    }
+    QFile f(file());
+    QVERIFY(f.open(QIODevice::ReadOnly));
+    QCOMPARE(f.readAll(), data);
 }
 
 QTEST_GUILESS_MAIN(tst_ConstructionList)

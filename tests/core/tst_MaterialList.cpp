@@ -6,6 +6,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include "CatalogueCsv.h"
 #include "TestSupport.h"
 #include "htl/HTL_Exception.h"
 #include "persistence/MaterialDatabaseFile.h"
@@ -885,61 +886,12 @@ void tst_MaterialList::version1ListErrors()
     QCOMPARE(MaterialList::nextUserMaterialId(), nextId);
 }
 
-namespace {
-
-// An independent reader of the catalogue source: RFC 4180 fields, '#' comment lines.
-QList<QStringList> readCsv(const QString &path)
-{
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly))
-        return {};
-    const QString text = QString::fromUtf8(f.readAll());
-    QList<QStringList> rows;
-    QStringList row;
-    QString field;
-    bool quoted = false;
-    for (int i = 0; i < text.size(); ++i) {
-        const QChar c = text[i];
-        if (!quoted && field.isEmpty() && row.isEmpty() && c == QLatin1Char('#')) {
-            i = text.indexOf(QLatin1Char('\n'), i);
-            if (i < 0)
-                break;
-            continue;
-        }
-        if (quoted) {
-            if (c == QLatin1Char('"') && i + 1 < text.size() && text[i + 1] == QLatin1Char('"'))
-                field += text[++i];
-            else if (c == QLatin1Char('"'))
-                quoted = false;
-            else
-                field += c;
-        } else if (c == QLatin1Char('"')) {
-            quoted = true;
-        } else if (c == QLatin1Char(',')) {
-            row << field;
-            field.clear();
-        } else if (c == QLatin1Char('\n')) {
-            row << field;
-            field.clear();
-            rows << row;
-            row.clear();
-        } else {
-            field += c;
-        }
-    }
-    return rows;
-}
-
-} // namespace
-
 void tst_MaterialList::shippedCatalogueMatchesSource()
 {
-    const QString source =
-        TestSupport::dataDir() + QStringLiteral("/../../data/materials/materials.csv");
     const QString dbPath = QStringLiteral(M2_BIN_DIR) + QStringLiteral("/resources/DB_materials");
     QVERIFY2(QFile::exists(dbPath + QStringLiteral("/materials.m2m")),
              "the build did not compile the catalogue");
-    const QList<QStringList> rows = readCsv(source);
+    const QList<QStringList> rows = CatalogueCsv::read(CatalogueCsv::sourcePath());
     QVERIFY(rows.size() > 60);
     const QStringList header = rows.first();
     auto col = [&](const QStringList &row, const char *name) {
@@ -977,6 +929,12 @@ void tst_MaterialList::shippedCatalogueMatchesSource()
             QCOMPARE(m->isFoil(), flags.split(' ').contains(QStringLiteral("foil")));
             QVERIFY(!m->isAir());
             QVERIFY2(m->isValid(), qPrintable(m->m_name));
+            // The names of the other languages, for the search of the database dialog.
+            const QStringList others = list.otherLanguageNames(m->m_materialId);
+            for (const char *other : {"en", "de", "pl"}) {
+                const QString n = col(row, (QByteArray("name_") + other).constData());
+                QCOMPARE(others.contains(n), qstrcmp(other, lang) != 0 && n != m->m_name);
+            }
         }
         // The default construction needs a masonry material 493 and an insulation 282.
         QVERIFY(list.findMaterial(493));

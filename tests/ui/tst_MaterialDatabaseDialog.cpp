@@ -160,6 +160,7 @@ private slots:
     void filtersNarrowTheTable_data();
     void filtersNarrowTheTable();
     void selectionSurvivesTheFilter();
+    void lambdaRangeAndSource();
     void sortingByValue();
     void userMaterialEditing();
     void shippedMaterialsCannotBeChanged();
@@ -190,7 +191,7 @@ void tst_MaterialDatabaseDialog::initTestCase()
     QVERIFY(m_dir.isValid());
     QDir().mkpath(m_dir.filePath(QStringLiteral("db")));
     MaterialDatabaseFile::Content c;
-    c.m_languages = QStringList{QStringLiteral("en")};
+    c.m_languages = QStringList{QStringLiteral("en"), QStringLiteral("de")};
     c.m_records = {record(11, QStringLiteral("Solid brick"), 2, 0.81, 10,
                           QStringLiteral("Brickworks North"), QStringLiteral("Catalogue A"),
                           QStringLiteral("fired clay")),
@@ -199,6 +200,12 @@ void tst_MaterialDatabaseDialog::initTestCase()
                    record(13, QStringLiteral("Normal concrete"), 4, 2.1, 80,
                           QStringLiteral("Brickworks North"), QStringLiteral("Catalogue B"),
                           QStringLiteral("heavy"))};
+    // German names of two of them (the third has none)
+    MaterialDatabaseFile::LanguageTexts de;
+    de.m_name = QStringLiteral("Vollziegel");
+    c.m_records[0].m_texts.push_back(de);
+    de.m_name = QStringLiteral("Mineralwolle");
+    c.m_records[1].m_texts.push_back(de);
     QFile file(m_dir.filePath(QStringLiteral("db/test.m2m")));
     QVERIFY(file.open(QIODevice::WriteOnly));
     file.write(MaterialDatabaseFile::toBytes(c));
@@ -375,6 +382,21 @@ void tst_MaterialDatabaseDialog::filtersNarrowTheTable_data()
                             << "catalogue b" << QStringList{"Mineral wool", "Normal concrete"};
     QTest::newRow("comment") << "lineEditCommentFilter"
                              << "heavy" << QStringList{"Normal concrete"};
+    QTest::newRow("name in another language") << "lineEditNameFilter"
+                                              << "vollz" << QStringList{"Solid brick"};
+    QTest::newRow("name in another language, partly") << "lineEditNameFilter"
+                                                      << "ralwolle" << QStringList{"Mineral wool"};
+    QTest::newRow("lambda from") << "lineEditLambdaMin"
+                                 << "0.7"
+                                 << QStringList{"Normal concrete", "Own plaster", "Solid brick"};
+    QTest::newRow("lambda to, decimal comma")
+        << "lineEditLambdaMax"
+        << "0,035" << QStringList{"Air space (not ventilated)", "Mineral wool"};
+    QTest::newRow("lambda not a number")
+        << "lineEditLambdaMax"
+        << "abc"
+        << QStringList{"Air space (not ventilated)", "Mineral wool", "Normal concrete",
+                       "Own plaster", "Solid brick"};
     QTest::newRow("nothing") << "lineEditNameFilter"
                              << "xyz" << QStringList{};
     QTest::newRow("category") << "comboBoxCategories"
@@ -408,6 +430,27 @@ void tst_MaterialDatabaseDialog::filtersNarrowTheTable()
     QCOMPARE(actual, shown);
     selection->clearFilters();
     QCOMPARE(model->rowCount(), 5);
+}
+
+void tst_MaterialDatabaseDialog::lambdaRangeAndSource()
+{
+    QtExt::MaterialDatabaseSelectionWidget *selection = materials()->selectionWidget();
+    QTest::keyClicks(selection->lambdaMinFilter(), QStringLiteral("0.03"));
+    QTest::keyClicks(selection->lambdaMaxFilter(), QStringLiteral("1"));
+    QAbstractItemModel *model = materialTable()->model();
+    QCOMPARE(model->rowCount(), 2); // mineral wool 0.035 and brick 0.81; not air, not concrete
+    QCOMPARE(selection->lambdaMaxFilter()->styleSheet(), QString());
+    QTest::keyClicks(selection->lambdaMaxFilter(), QStringLiteral("x"));
+    QVERIFY(selection->lambdaMaxFilter()->styleSheet().contains(QStringLiteral("red")));
+    QCOMPARE(model->rowCount(), 3); // "1x" is no bound: from 0.03 upwards
+
+    // The description under the table names the source of the selected material.
+    selectMaterialNamed(QStringLiteral("Solid brick"));
+    auto *description =
+        selection->findChild<QPlainTextEdit *>(QStringLiteral("plainTextEditDescription"));
+    QVERIFY(description);
+    QVERIFY(description->toPlainText().contains(QStringLiteral("Catalogue A")));
+    QVERIFY(description->isVisible() || !m_dialog->isVisible());
 }
 
 void tst_MaterialDatabaseDialog::selectionSurvivesTheFilter()

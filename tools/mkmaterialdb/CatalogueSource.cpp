@@ -83,7 +83,7 @@ bool toNumber(const QString &text, double &value, bool emptyIsZero)
 
 } // namespace
 
-bool read(const QString &fileName, MaterialDatabaseFile::Content &content, QString *errorMessage)
+bool readCsvFile(const QString &fileName, QList<QStringList> &rows, QString *errorMessage)
 {
     auto fail = [errorMessage](const QString &msg) {
         if (errorMessage)
@@ -94,11 +94,30 @@ bool read(const QString &fileName, MaterialDatabaseFile::Content &content, QStri
     if (!f.open(QIODevice::ReadOnly))
         return fail(QStringLiteral("Cannot open '%1': %2").arg(fileName, f.errorString()));
     QString parseError;
-    const QList<QStringList> rows = parseCsv(QString::fromUtf8(f.readAll()), &parseError);
+    rows = parseCsv(QString::fromUtf8(f.readAll()), &parseError);
     if (!parseError.isEmpty())
         return fail(parseError);
     if (rows.isEmpty())
         return fail(QStringLiteral("No header line."));
+    for (int r = 1; r < rows.size(); ++r)
+        if (rows.at(r).size() != rows.first().size())
+            return fail(QStringLiteral("Row %1: %2 fields, the header has %3.")
+                            .arg(r + 1)
+                            .arg(rows.at(r).size())
+                            .arg(rows.first().size()));
+    return true;
+}
+
+bool read(const QString &fileName, MaterialDatabaseFile::Content &content, QString *errorMessage)
+{
+    auto fail = [errorMessage](const QString &msg) {
+        if (errorMessage)
+            *errorMessage = msg;
+        return false;
+    };
+    QList<QStringList> rows;
+    if (!readCsvFile(fileName, rows, errorMessage))
+        return false;
 
     const QStringList header = rows.first();
     const QStringList required = {
@@ -123,10 +142,6 @@ bool read(const QString &fileName, MaterialDatabaseFile::Content &content, QStri
     for (int r = 1; r < rows.size(); ++r) {
         const QStringList &row = rows.at(r);
         const QString where = QStringLiteral("Row %1: ").arg(r + 1);
-        if (row.size() != header.size())
-            return fail(
-                where +
-                QStringLiteral("%1 fields, the header has %2.").arg(row.size()).arg(header.size()));
         auto at = [&](const char *name) { return row.at(column.value(QLatin1String(name))); };
 
         MaterialDatabaseFile::Record rec;

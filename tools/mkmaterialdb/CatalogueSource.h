@@ -17,6 +17,11 @@ namespace CatalogueSource {
     field may contain commas, doubled quotes and line feeds. */
 QList<QStringList> parseCsv(const QString &text, QString *errorMessage);
 
+/*! Reads a CSV file into rows (the header first). False with a message when the file cannot be
+    opened, a quoted field is not terminated, there is no header line or a row has another
+    number of fields than the header. */
+bool readCsvFile(const QString &fileName, QList<QStringList> &rows, QString *errorMessage);
+
 /*! Reads the catalogue into content (version 6, languages en, de, pl). Every material must be
     valid for the program and every id unique; otherwise false with a message naming the row. */
 bool read(const QString &fileName, MaterialDatabaseFile::Content &content, QString *errorMessage);

@@ -81,7 +81,8 @@ int main(int argc, char *argv[])
                            home.path());
     materials.read();
     ConstructionList constructions(lang, home.path());
-    constructions.readOrAddDefault(materials);
+    constructions.readOrAddTypical(Directories::resourcesDir() +
+                                   QStringLiteral("/DB_constructions"));
     Project project;
     settings.m_projectToOpen =
         Directories::resourcesDir() + QStringLiteral("/examples/timber_frame_wall.m2p");

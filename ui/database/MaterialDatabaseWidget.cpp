@@ -100,11 +100,16 @@ void MaterialDatabaseWidget::reload()
 {
     std::vector<std::unique_ptr<QtExt::MaterialBase>> list;
     const int databaseCount = m_materials.databaseMaterialCount();
-    for (int i = 0; i < m_materials.count(); ++i)
-        list.push_back(std::make_unique<MaterialTransfer>(*m_materials.material(i), i,
-                                                          i < databaseCount
-                                                              ? MaterialTransfer::DatabaseMaterial
-                                                              : MaterialTransfer::UserMaterial));
+    for (int i = 0; i < m_materials.count(); ++i) {
+        const Material &m = *m_materials.material(i);
+        if (i < databaseCount)
+            list.push_back(
+                std::make_unique<MaterialTransfer>(m, i, MaterialTransfer::DatabaseMaterial,
+                                                   m_materials.otherLanguageNames(m.m_materialId)));
+        else
+            list.push_back(
+                std::make_unique<MaterialTransfer>(m, i, MaterialTransfer::UserMaterial));
+    }
     m_reloading = true;
     m_selection->setMaterials(std::move(list));
     m_reloading = false;

@@ -2,10 +2,12 @@
 
 #include <QLocale>
 
-MaterialTransfer::MaterialTransfer(const Material &material, int identifier, int sourceCode)
+MaterialTransfer::MaterialTransfer(const Material &material, int identifier, int sourceCode,
+                                   const QStringList &otherNames)
     : QtExt::MaterialBase(identifier)
     , m_material(material)
     , m_sourceCode(sourceCode)
+    , m_otherNames(otherNames)
 {
     setValueFormatter(&MaterialTransfer::formatValue);
 }

@@ -22,7 +22,9 @@ public:
         UserMaterial = 1
     };
 
-    MaterialTransfer(const Material &material, int identifier, int sourceCode);
+    /*! otherNames: the material's names in the other languages of its database. */
+    MaterialTransfer(const Material &material, int identifier, int sourceCode,
+                     const QStringList &otherNames = QStringList());
 
     /*! The table's text of a property value (see QtExt::MaterialBase::Property); locale-aware,
         without group separators. Empty for an unknown property. */
@@ -31,6 +33,7 @@ public:
     const Material &material() const { return m_material; }
 
     QString name() const override { return m_material.m_name; }
+    QStringList otherNames() const override { return m_otherNames; }
     int category() const override;
     QColor color() const override { return m_material.m_color; }
     QString description() const override;
@@ -58,4 +61,5 @@ public:
 private:
     Material m_material;
     int m_sourceCode;
+    QStringList m_otherNames;
 };
