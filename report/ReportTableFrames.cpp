@@ -4,6 +4,7 @@
 #include "model/PhysicsFunctions.h"
 #include "qtext/Table.h"
 #include "report/ReportContent.h"
+#include "settings/DisplayUnits.h"
 
 #include <cmath>
 #include <limits>
@@ -89,7 +90,8 @@ void ConstructionLayerFrame::build(QPaintDevice *, double)
     addHeading(tr("Material Properties"));
     const InputData &input = m_content.input;
     const HeatFlowDirection direction = m_content.info.m_heatFlowDirection;
-    const bool awPerSecond = m_content.settings.m_awInSeconds;
+    const DisplayUnits units(1000, m_content.settings.m_awInSeconds);
+    const bool awPerSecond = units.awPerSecond();
     const int n = input.layerCount();
     QtExt::Table *t = addTable();
     t->setInnerFrameWidth(0.25);
@@ -111,7 +113,7 @@ void ConstructionLayerFrame::build(QPaintDevice *, double)
     for (int i = 0; i < n; ++i) {
         const MaterialLayer &layer = input.layer(i);
         const int r = i + 1;
-        const double aw = awPerSecond ? layer.m_A_w : layer.m_A_w * 60;
+        const double aw = units.awToDisplay(layer.m_A_w);
         t->setCellText(0, r, layerLabel(i, layer));
         const QStringList values = {widthMM(layer.m_width),
                                     number(layer.m_rho, 0),

@@ -7,6 +7,8 @@
 #include <QButtonGroup>
 #include <QGridLayout>
 #include <QGroupBox>
+#include "settings/DisplayUnits.h"
+
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QRadioButton>
@@ -16,8 +18,9 @@
 
 namespace {
 
-// A_w per second to per hour: sqrt(3600 s) = 60 s^0.5 per h^0.5.
-const double SecondsToHours = 60;
+// DIN 4108-3 states its capillarity limits per hour, so they are shown per hour whatever unit
+// the layer editor uses.
+const DisplayUnits PerHour(1000, false);
 
 } // namespace
 
@@ -116,10 +119,10 @@ void DINCriteriaSettings::setSettings(const ReportSettings &settings)
 {
     const int type = dinEditionCode(dinEditionFromCode(settings.m_din4108_3AccordanceType));
     m_editions->button(type)->setChecked(true);
-    m_nonCapillar->setValue(settings.m_nonCapillarAw * SecondsToHours);
+    m_nonCapillar->setValue(PerHour.awToDisplay(settings.m_nonCapillarAw));
     editionChosen(type);
     m_capillarActiveAw = settings.m_capillarActiveAw;
-    m_capillarActive->setValue(settings.m_capillarActiveAw * SecondsToHours);
+    m_capillarActive->setValue(PerHour.awToDisplay(settings.m_capillarActiveAw));
     m_oneSideCheck = settings.m_capillaryCheckOneSide;
     (m_oneSideCheck ? m_oneSide : m_twoSides)->setChecked(true);
 }
@@ -131,7 +134,7 @@ int DINCriteriaSettings::accordanceType() const
 
 double DINCriteriaSettings::nonCapillarAw() const
 {
-    return m_nonCapillar->value() / SecondsToHours;
+    return PerHour.awFromDisplay(m_nonCapillar->value());
 }
 
 bool DINCriteriaSettings::storeSettings(ReportSettings &settings) const
