@@ -1,15 +1,16 @@
 #include "persistence/ConstructionList.h"
 
 #include "htl/HTL_MessageHandler.h"
+#include "persistence/AtomicFile.h"
 #include "persistence/MaterialDatabaseFileBounds.h"
 #include "persistence/MaterialList.h"
 #include "settings/Directories.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QDataStream>
 #include <QDir>
 #include <QFile>
-#include <QSaveFile>
 
 namespace {
 
@@ -135,16 +136,23 @@ bool ConstructionList::read()
     return !m_constructions.empty();
 }
 
-bool ConstructionList::write()
+bool ConstructionList::write(QString *message)
 {
-    return writeTo(m_directory);
+    return writeTo(m_directory, message);
 }
 
-bool ConstructionList::writeTo(const QString &directory) const
+bool ConstructionList::writeTo(const QString &directory, QString *message) const
 {
+    auto fail = [&](const QString &text) {
+        HTL::message(text.toStdString(), HTL::MSG_WARNING, "ConstructionList::write", 1);
+        if (message)
+            *message = text;
+        return false;
+    };
     const QString fileName = directory + QLatin1Char('/') + constructionFileName();
     if (!QDir().mkpath(directory))
-        return false;
+        return fail(QCoreApplication::translate("MaterialList", "Cannot create directory '%1'.")
+                        .arg(directory));
     HTL::message("Write construction file: " + fileName.toStdString() + "\n", HTL::MSG_PROGRESS,
                  "ConstructionList::write", 1);
     if (m_constructions.empty()) {
@@ -154,29 +162,37 @@ bool ConstructionList::writeTo(const QString &directory) const
             const QString backup = fileName + QStringLiteral(".backup");
             QFile::remove(backup);
             if (!QFile::rename(fileName, backup))
-                return false;
+                return fail(QCoreApplication::translate("MaterialList",
+                                                        "Cannot rename file '%1' to '%2'.")
+                                .arg(fileName, backup));
         }
         return true;
     }
-    QSaveFile f(fileName);
-    if (!f.open(QIODevice::WriteOnly))
-        return false;
-    QDataStream out(&f);
-    out.setVersion(StreamVersion);
-    out << qint32(FileVersion) << qint32(m_constructions.size());
-    for (const Construction &c : m_constructions)
-        c.write(out);
-    if (out.status() != QDataStream::Ok)
-        return false;
-    return f.commit();
+    QByteArray data;
+    {
+        QDataStream out(&data, QIODevice::WriteOnly);
+        out.setVersion(StreamVersion);
+        out << qint32(FileVersion) << qint32(m_constructions.size());
+        for (const Construction &c : m_constructions)
+            c.write(out);
+    }
+    QString reason;
+    if (!AtomicFile::write(fileName, data, &reason))
+        return fail(reason);
+    return true;
 }
 
-void ConstructionList::save()
+QString ConstructionList::save()
 {
-    m_unsavedChanges = !write();
-    if (m_unsavedChanges)
-        HTL::message("Cannot write construction file '" + filePath().toStdString() + "'.",
-                     HTL::MSG_WARNING, "ConstructionList::write", 1);
+    QString message;
+    m_unsavedChanges = !write(&message);
+    return m_unsavedChanges ? message : QString();
+}
+
+void ConstructionList::reportFailure(const QString &failure)
+{
+    if (!failure.isEmpty())
+        emit writeFailed(failure);
 }
 
 void ConstructionList::addConstruction(const Construction &construction)
@@ -185,8 +201,9 @@ void ConstructionList::addConstruction(const Construction &construction)
         if (c == construction)
             return;
     m_constructions.push_back(construction);
-    save();
+    const QString failure = save();
     emit constructionAdded(&m_constructions.back());
+    reportFailure(failure);
 }
 
 bool ConstructionList::removeConstruction(const Construction &construction)
@@ -194,8 +211,9 @@ bool ConstructionList::removeConstruction(const Construction &construction)
     for (auto it = m_constructions.begin(); it != m_constructions.end(); ++it) {
         if (*it == construction) {
             m_constructions.erase(it);
-            save();
+            const QString failure = save();
             emit constructionRemoved();
+            reportFailure(failure);
             return true;
         }
     }
@@ -213,8 +231,9 @@ bool ConstructionList::replaceConstruction(int index, const Construction &constr
         m_constructions.erase(m_constructions.begin() + index);
     else
         m_constructions[std::size_t(index)] = construction;
-    save();
+    const QString failure = save();
     emit constructionChanged(index);
+    reportFailure(failure);
     return true;
 }
 

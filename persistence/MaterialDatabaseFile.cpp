@@ -1,13 +1,13 @@
 #include "persistence/MaterialDatabaseFile.h"
 
 #include "htl/HTL_MessageHandler.h"
+#include "persistence/AtomicFile.h"
 #include "persistence/MaterialDatabaseFileBounds.h"
 #include "persistence/MaterialDatabaseFileCipher.h"
 
 #include <QBuffer>
 #include <QDataStream>
 #include <QFile>
-#include <QSaveFile>
 
 namespace MaterialDatabaseFile {
 
@@ -193,13 +193,7 @@ bool write(const QString &fileName, const Content &content, QString *errorMessag
             *errorMessage = QStringLiteral("Material data cannot be encoded.");
         return false;
     }
-    QSaveFile f(fileName);
-    if (!f.open(QIODevice::WriteOnly) || f.write(data) != data.size() || !f.commit()) {
-        if (errorMessage)
-            *errorMessage = f.errorString();
-        return false;
-    }
-    return true;
+    return AtomicFile::write(fileName, data, errorMessage);
 }
 
 bool read(const QString &fileName, Content &content, std::string *pendingLogLine)

@@ -3,6 +3,7 @@
 #include "htl/HTL_EOLStreamBuffer.h"
 #include "htl/HTL_Exception.h"
 #include "htl/HTL_MessageHandler.h"
+#include "persistence/AtomicFile.h"
 #include "persistence/LegacyFormat.h"
 #include "persistence/LegacyKeywordText.h"
 #include "persistence/MaterialDatabaseFile.h"
@@ -17,7 +18,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLocale>
-#include <QSaveFile>
 
 #include <fstream>
 
@@ -246,51 +246,62 @@ std::vector<Material> MaterialList::readUserFile(const QString &fileName, bool *
     return result;
 }
 
-bool MaterialList::writeUserMaterials()
+bool MaterialList::writeUserMaterials(QString *message)
 {
-    return writeUserMaterialsTo(m_userDir);
+    return writeUserMaterialsTo(m_userDir, message);
 }
 
-bool MaterialList::writeUserMaterialsTo(const QString &directory) const
+bool MaterialList::writeUserMaterialsTo(const QString &directory, QString *message) const
 {
-    if (!QDir().mkpath(directory)) {
-        HTL::message("Cannot create directory '" + directory.toStdString() + "'.", HTL::MSG_WARNING,
-                     WriteContext, 1);
+    auto fail = [&](const QString &text) {
+        HTL::message(text.toStdString(), HTL::MSG_WARNING, WriteContext, 1);
+        if (message)
+            *message = text;
         return false;
-    }
+    };
+    if (!QDir().mkpath(directory))
+        return fail(QCoreApplication::translate("MaterialList", "Cannot create directory '%1'.")
+                        .arg(directory));
     const QString fileName = directory + QLatin1Char('/') + userFileName();
     if (m_userMaterials.empty()) {
         if (QFile::exists(fileName)) {
             const QString backup = fileName + QStringLiteral(".backup");
             QFile::remove(backup);
             if (!QFile::rename(fileName, backup))
-                return false;
+                return fail(QCoreApplication::translate("MaterialList",
+                                                        "Cannot rename file '%1' to '%2'.")
+                                .arg(fileName, backup));
         }
         return true;
     }
 
-    QSaveFile f(fileName);
-    if (!f.open(QIODevice::WriteOnly)) {
-        HTL::message("Cannot write user material file '" + fileName.toStdString() + "'.",
-                     HTL::MSG_WARNING, WriteContext, 1);
-        return false;
+    QByteArray data;
+    {
+        QDataStream out(&data, QIODevice::WriteOnly);
+        out.setVersion(UserFileStreamVersion);
+        out << qint32(-UserFileMaterialVersion) << qint32(m_userMaterials.size());
+        for (const auto &m : m_userMaterials)
+            MaterialStream::write(out, *m, UserFileMaterialVersion);
     }
-    QDataStream out(&f);
-    out.setVersion(UserFileStreamVersion);
-    out << qint32(-UserFileMaterialVersion) << qint32(m_userMaterials.size());
-    for (const auto &m : m_userMaterials)
-        MaterialStream::write(out, *m, UserFileMaterialVersion);
-    if (out.status() != QDataStream::Ok || !f.commit()) {
-        HTL::message("Cannot write user material file '" + fileName.toStdString() + "'.",
-                     HTL::MSG_WARNING, WriteContext, 1);
-        return false;
-    }
+    QString reason;
+    if (!AtomicFile::write(fileName, data, &reason))
+        return fail(reason);
     return true;
 }
 
-void MaterialList::saveUserMaterials()
+QString MaterialList::saveUserMaterials()
 {
-    m_unsavedChanges = !writeUserMaterials();
+    QString message;
+    m_unsavedChanges = !writeUserMaterials(&message);
+    return m_unsavedChanges ? message : QString();
+}
+
+void MaterialList::announceChange(const QString &failure)
+{
+    emit userMaterialsChanged();
+    // after the change, so that the views show the list the message speaks of
+    if (!failure.isEmpty())
+        emit writeFailed(failure);
 }
 
 const Material *MaterialList::material(int index) const
@@ -331,9 +342,9 @@ int MaterialList::addUserMaterial(const Material &material)
     m->m_materialId = id;
     Material *added = m.get();
     m_userMaterials.push_back(std::move(m));
-    saveUserMaterials();
+    const QString failure = saveUserMaterials();
     emit materialAdded(added);
-    emit userMaterialsChanged();
+    announceChange(failure);
     return id;
 }
 
@@ -343,8 +354,7 @@ bool MaterialList::replaceUserMaterial(int id, const Material &material)
         if (m->m_materialId == id) {
             *m = material;
             m->m_materialId = id;
-            saveUserMaterials();
-            emit userMaterialsChanged();
+            announceChange(saveUserMaterials());
             return true;
         }
     }
@@ -356,8 +366,7 @@ bool MaterialList::removeUserMaterial(int id)
     for (auto it = m_userMaterials.begin(); it != m_userMaterials.end(); ++it) {
         if ((*it)->m_materialId == id) {
             m_userMaterials.erase(it);
-            saveUserMaterials();
-            emit userMaterialsChanged();
+            announceChange(saveUserMaterials());
             return true;
         }
     }

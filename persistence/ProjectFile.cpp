@@ -2,6 +2,7 @@
 
 #include "model/InputData.h"
 #include "model/ProjectInformation.h"
+#include "persistence/AtomicFile.h"
 #include "persistence/Document.h"
 #include "persistence/ProjectFileXml.h"
 
@@ -9,12 +10,8 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QXmlStreamReader>
 #include <QXmlStreamWriter>
-
-#include <cerrno>
-#include <cstring>
 
 namespace ProjectFile {
 
@@ -24,18 +21,6 @@ QString legacyErrorText(const QString &readerMessage)
 {
     return QCoreApplication::translate("Project", "Error reading file as MIRELO 1 version.\n") +
            readerMessage;
-}
-
-/*! The reason of a failed file operation: the device's own text, unless it has none (it then
-    says "Unknown error"), where the system's text for systemError is more use to the user. */
-QString failureReason(const QFileDevice &file, int systemError)
-{
-    const QString own = file.errorString();
-    const bool generic = file.error() == QFileDevice::NoError ||
-                         own == QCoreApplication::translate("QIODevice", "Unknown error");
-    if (generic && systemError != 0)
-        return QString::fromLocal8Bit(std::strerror(systemError));
-    return own;
 }
 
 bool containsReplacement(const QString &text)
@@ -83,32 +68,6 @@ bool write(QIODevice &device, const InputData &input, const ProjectInformation &
     return !writer.hasError();
 }
 
-bool writeAll(QFileDevice &file, const QByteArray &data, QString *reason)
-{
-    // A full disk often takes part of a write and refuses only the rest; the refusal then
-    // leaves no reason in the device. Writing on after a short write asks the system again,
-    // and its refusal of the next bytes carries the reason.
-    qint64 written = 0;
-    int systemError = 0;
-    while (written < data.size()) {
-        errno = 0;
-        const qint64 n = file.write(data.constData() + written, data.size() - written);
-        systemError = errno;
-        if (n <= 0)
-            break;
-        written += n;
-    }
-    if (written == data.size()) {
-        errno = 0;
-        if (file.flush())
-            return true;
-        systemError = errno;
-    }
-    if (reason)
-        *reason = failureReason(file, systemError);
-    return false;
-}
-
 bool save(const QString &fileName, const InputData &input, const ProjectInformation &info,
           QString *message)
 {
@@ -118,37 +77,9 @@ bool save(const QString &fileName, const InputData &input, const ProjectInformat
         buffer.open(QIODevice::WriteOnly | QIODevice::Text);
         write(buffer, input, info);
     }
-    // The document goes into a temporary file beside the target, which replaces the target by
-    // a rename only after everything was written and flushed: a full disk or a crash in between
-    // leaves the previous project file as it was. Unbuffered, every write reaches the system at
-    // once: an error that only showed when a buffer is flushed inside commit() would not stop
-    // the rename of an incomplete file.
-    QSaveFile file(fileName);
-    errno = 0;
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Text | QIODevice::Unbuffered)) {
-        if (message)
-            *message =
-                QCoreApplication::translate("Project", "Cannot open file '%1' for writing: %2")
-                    .arg(fileName, failureReason(file, errno));
-        return false;
-    }
-    QString reason;
-    if (!writeAll(file, document, &reason)) {
-        file.cancelWriting();
-        file.commit(); // removes the temporary file
-        if (message)
-            *message = QCoreApplication::translate("Project", "Error writing file '%1': %2")
-                           .arg(fileName, reason);
-        return false;
-    }
-    errno = 0;
-    if (!file.commit()) {
-        if (message)
-            *message = QCoreApplication::translate("Project", "Error writing file '%1': %2")
-                           .arg(fileName, failureReason(file, errno));
-        return false;
-    }
-    return true;
+    // Replaced atomically: a full disk or a crash while writing leaves the previous project
+    // file as it was.
+    return AtomicFile::write(fileName, document, message, true);
 }
 
 bool readXML(QIODevice &device, InputData &input, ProjectInformation &info, QString *message)

@@ -5,7 +5,6 @@
 
 class InputData;
 class ProjectInformation;
-class QFileDevice;
 class QIODevice;
 
 /*  Reading and writing the project file: one UTF-8 XML document with the root "MireloProject"
@@ -28,15 +27,9 @@ QString extension();
     error. */
 bool write(QIODevice &device, const InputData &input, const ProjectInformation &info);
 
-/*! Writes all of data to an open file. On failure returns false with the system's reason in
-    reason ("No space left on device"), also where the device itself keeps none: a write that
-    the system accepted in part and then refused leaves QFileDevice with its generic "Unknown
-    error". */
-bool writeAll(QFileDevice &file, const QByteArray &data, QString *reason);
-
 /*! Writes the project file through a temporary file that replaces fileName only once it is
-    complete. On failure the previous file is untouched, false is returned and message (if
-    given) holds the reason. */
+    complete; anything but a regular file or a link to one is not replaced. On failure the
+    previous file is untouched, false is returned and message (if given) holds the reason. */
 bool save(const QString &fileName, const InputData &input, const ProjectInformation &info,
           QString *message = nullptr);
 

@@ -5,6 +5,7 @@
 #include "TestSupport.h"
 
 #include "document/Project.h"
+#include "persistence/AtomicFile.h"
 #include "persistence/ProjectFile.h"
 #include "persistence/ProjectFileHelpers.h"
 #include "settings/Settings.h"
@@ -24,6 +25,7 @@
 #include <cstring>
 #include <limits>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -197,6 +199,8 @@ private slots:
 
     void saveIntoImpossibleDirectory();
     void saveIntoReadOnlyDirectory();
+    void saveOverSpecialFileRefused_data();
+    void saveOverSpecialFileRefused();
     void failedSaveKeepsOldFile();
     void writeFailureGivesSystemReason();
 
@@ -948,6 +952,54 @@ void tst_ProjectFile::saveIntoReadOnlyDirectory()
     QCOMPARE(readAll(file), QByteArray("old content"));
 }
 
+void tst_ProjectFile::saveOverSpecialFileRefused_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::newRow("fifo") << QStringLiteral("fifo");
+    QTest::newRow("link to a fifo") << QStringLiteral("link");
+    QTest::newRow("directory") << QStringLiteral("directory");
+}
+
+void tst_ProjectFile::saveOverSpecialFileRefused()
+{
+    // A rename over a FIFO (or a device) would put a plain file in its place.
+    QFETCH(QString, kind);
+    const QString dir = path("special-" + kind);
+    QVERIFY(QDir().mkpath(dir));
+    const QString fifo = dir + "/pipe.m2p";
+    QString target = fifo;
+    if (kind == "directory") {
+        QVERIFY(QDir().mkpath(target));
+    } else {
+        QCOMPARE(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+        if (kind == "link") {
+            target = dir + "/link.m2p";
+            QVERIFY(QFile::link(fifo, target));
+        }
+    }
+    Project project;
+    project.createNew();
+    QVERIFY(project.insertLayer(0, MaterialLayer(testMaterial("Board", 0.2, 10), 0.1)));
+    QString message;
+    QVERIFY(!project.save(target, &message));
+    QVERIFY2(message.contains(target), qPrintable(message));
+    const QFileInfo after(fifo);
+    QVERIFY(after.exists() && !after.isFile());
+    if (kind == "link")
+        QVERIFY(QFileInfo(target).isSymLink());
+    QCOMPARE(QDir(dir).entryList(QDir::Files | QDir::System | QDir::Hidden | QDir::Dirs |
+                                 QDir::NoDotAndDotDot)
+                 .size(),
+             kind == "link" ? 2 : 1);
+
+    // a link to a regular file is written through
+    const QString regular = dir + "/regular.m2p";
+    QVERIFY(writeFile(regular, "old"));
+    QVERIFY(QFile::link(regular, dir + "/to-regular.m2p"));
+    QVERIFY2(project.save(dir + "/to-regular.m2p", &message), qPrintable(message));
+    QVERIFY(readAll(regular).startsWith("<?xml"));
+}
+
 void tst_ProjectFile::failedSaveKeepsOldFile()
 {
     // A full disk in the middle of writing, simulated by a file size limit: the save reports
@@ -999,18 +1051,18 @@ void tst_ProjectFile::writeFailureGivesSystemReason()
         QFile full(QStringLiteral("/dev/full"));
         QVERIFY(full.open(mode));
         QString reason;
-        QVERIFY(!ProjectFile::writeAll(full, data, &reason));
+        QVERIFY(!AtomicFile::writeAll(full, data, &reason));
         QCOMPARE(reason, QString::fromLocal8Bit(std::strerror(ENOSPC)));
         QFile fullSmall(QStringLiteral("/dev/full"));
         QVERIFY(fullSmall.open(mode));
-        QVERIFY(!ProjectFile::writeAll(fullSmall, "<small/>", &reason));
+        QVERIFY(!AtomicFile::writeAll(fullSmall, "<small/>", &reason));
         QCOMPARE(reason, QString::fromLocal8Bit(std::strerror(ENOSPC)));
     }
     // a complete write succeeds and leaves the reason alone
     QFile ok(path("complete.bin"));
     QVERIFY(ok.open(QIODevice::WriteOnly));
     QString reason = QStringLiteral("untouched");
-    QVERIFY(ProjectFile::writeAll(ok, data, &reason));
+    QVERIFY(AtomicFile::writeAll(ok, data, &reason));
     ok.close();
     QCOMPARE(reason, QStringLiteral("untouched"));
     QCOMPARE(readAll(path("complete.bin")), data);
