@@ -68,9 +68,9 @@ bool write(const QString &fileName, const QByteArray &data, QString *message, bo
     errno = 0;
     if (!file.open(mode)) {
         if (message)
-            *message = QCoreApplication::translate("Project",
-                                                   "Cannot open file '%1' for writing: %2")
-                           .arg(fileName, failureReason(file, errno));
+            *message =
+                QCoreApplication::translate("Project", "Cannot open file '%1' for writing: %2")
+                    .arg(fileName, failureReason(file, errno));
         return false;
     }
     QString reason;

@@ -162,9 +162,9 @@ bool ConstructionList::writeTo(const QString &directory, QString *message) const
             const QString backup = fileName + QStringLiteral(".backup");
             QFile::remove(backup);
             if (!QFile::rename(fileName, backup))
-                return fail(QCoreApplication::translate("MaterialList",
-                                                        "Cannot rename file '%1' to '%2'.")
-                                .arg(fileName, backup));
+                return fail(
+                    QCoreApplication::translate("MaterialList", "Cannot rename file '%1' to '%2'.")
+                        .arg(fileName, backup));
         }
         return true;
     }

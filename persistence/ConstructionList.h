@@ -16,8 +16,8 @@ class MaterialList;
     Each add or remove is written to the file at once (atomic replace), so a crash does not lose
     the constructions stored since the start. A write that fails (a full disk) leaves the
     previous file intact and is announced by writeFailed(); the change stays in the list, and
-    the destructor writes again only if the last write failed. A file that cannot be read completely is copied to "ConstructionData.constr.damaged"
-    before anything can replace it.
+    the destructor writes again only if the last write failed. A file that cannot be read completely
+   is copied to "ConstructionData.constr.damaged" before anything can replace it.
 */
 class ConstructionList : public QObject
 {

@@ -268,9 +268,9 @@ bool MaterialList::writeUserMaterialsTo(const QString &directory, QString *messa
             const QString backup = fileName + QStringLiteral(".backup");
             QFile::remove(backup);
             if (!QFile::rename(fileName, backup))
-                return fail(QCoreApplication::translate("MaterialList",
-                                                        "Cannot rename file '%1' to '%2'.")
-                                .arg(fileName, backup));
+                return fail(
+                    QCoreApplication::translate("MaterialList", "Cannot rename file '%1' to '%2'.")
+                        .arg(fileName, backup));
         }
         return true;
     }
@@ -427,6 +427,10 @@ std::vector<Material> MaterialList::readVersion1List(const QString &fileName)
             const HTL::Exception block(detail, blockMessage.toStdString(), materialContext);
             throw HTL::Exception(block, listError(blockMessage), listContext);
         }
+        if (m.capTexts())
+            HTL::message("Material '" + m.m_name.left(80).toStdString() + "': texts longer than " +
+                             std::to_string(Material::MaxTextLength) + " characters were cut.",
+                         HTL::MSG_WARNING, listContext, 1);
         materials.push_back(m);
     }
     // Ids are handed out only once the whole list has been read.

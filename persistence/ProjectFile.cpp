@@ -23,27 +23,98 @@ QString legacyErrorText(const QString &readerMessage)
            readerMessage;
 }
 
-bool containsReplacement(const QString &text)
+/*! Calls f on every text of the project that comes from a file: the project information and
+    the texts of each layer's material. f returns true to stop. */
+template <typename F>
+bool anyText(InputData &input, ProjectInformation &info, F f)
 {
-    return text.contains(QChar(QChar::ReplacementCharacter));
+    for (QString *text : {&info.m_projectName, &info.m_constructionID, &info.m_userName,
+                          &info.m_company, &info.m_description, &info.m_disclaimerText})
+        if (f(*text))
+            return true;
+    for (int i = 0; i < input.layerCount(); ++i) {
+        MaterialLayer &layer = input.layer(i);
+        for (QString *text : {&layer.m_name, &layer.m_notes, &layer.m_productName,
+                              &layer.m_producer, &layer.m_dataSource})
+            if (f(*text))
+                return true;
+    }
+    return false;
 }
 
 /*! Whether a text of the project was changed by the keyword reader's replacement of control
     characters: Latin-1 has no U+FFFD, so every one in a text read from such a file is one. */
-bool hasReplacedCharacters(const InputData &input, const ProjectInformation &info)
+bool hasReplacedCharacters(InputData &input, ProjectInformation &info)
 {
-    for (const QString *text : {&info.m_projectName, &info.m_constructionID, &info.m_userName,
-                                &info.m_company, &info.m_description, &info.m_disclaimerText})
-        if (containsReplacement(*text))
-            return true;
-    for (int i = 0; i < input.layerCount(); ++i) {
-        const MaterialLayer &layer = input.layer(i);
-        for (const QString *text : {&layer.m_name, &layer.m_notes, &layer.m_productName,
-                                    &layer.m_producer, &layer.m_dataSource})
-            if (containsReplacement(*text))
-                return true;
+    return anyText(input, info, [](const QString &text) {
+        return text.contains(QChar(QChar::ReplacementCharacter));
+    });
+}
+
+/*! Cuts every text to Material::MaxTextLength characters; true when one was longer. A name of
+    a million characters is no name, and the report would lay it out for minutes. */
+bool capTexts(InputData &input, ProjectInformation &info)
+{
+    bool cut = false;
+    anyText(input, info, [&cut](QString &text) {
+        cut = Material::capText(text) || cut;
+        return false;
+    });
+    return cut;
+}
+
+/*! The most attributes an element of a project file has is about twenty (the material). */
+const int MaxAttributes = 64;
+
+/*! The line of the first start tag with more than MaxAttributes attributes, 0 when there is
+    none. Qt's parser checks each attribute of a tag against all before it, so a tag with tens
+    of thousands of attributes takes it minutes; this scan of the bytes is linear. It counts the
+    "=" outside quoted values of each tag; declarations, comments and processing instructions
+    ("<!", "<?") are skipped. */
+qint64 lineOfCrowdedTag(const QByteArray &data)
+{
+    qint64 line = 1;
+    enum
+    {
+        Text,
+        Tag,
+        Skipped
+    } state = Text;
+    char quote = 0;
+    int count = 0;
+    for (int i = 0; i < data.size(); ++i) {
+        const char c = data.at(i);
+        if (c == '\n')
+            ++line;
+        switch (state) {
+        case Text:
+            if (c == '<') {
+                const char next = i + 1 < data.size() ? data.at(i + 1) : 0;
+                state = next == '!' || next == '?' ? Skipped : Tag;
+                count = 0;
+                quote = 0;
+            }
+            break;
+        case Skipped:
+            if (c == '>')
+                state = Text;
+            break;
+        case Tag:
+            if (quote) {
+                if (c == quote)
+                    quote = 0;
+            } else if (c == '"' || c == '\'') {
+                quote = c;
+            } else if (c == '=') {
+                if (++count > MaxAttributes)
+                    return line;
+            } else if (c == '>') {
+                state = Text;
+            }
+            break;
+        }
     }
-    return false;
+    return 0;
 }
 
 } // namespace
@@ -85,7 +156,16 @@ bool save(const QString &fileName, const InputData &input, const ProjectInformat
 bool readXML(QIODevice &device, InputData &input, ProjectInformation &info, QString *message)
 {
     input = InputData();
-    QXmlStreamReader reader(&device);
+    const QByteArray data = device.readAll();
+    if (const qint64 line = lineOfCrowdedTag(data)) {
+        if (message)
+            *message = QCoreApplication::translate(
+                           "Document", "An element has more than %1 attributes (line %2).")
+                           .arg(MaxAttributes)
+                           .arg(line);
+        return false;
+    }
+    QXmlStreamReader reader(data);
 
     if (reader.readNextStartElement()) {
         const QStringRef root = reader.name();
@@ -182,6 +262,10 @@ bool load(const QString &fileName, InputData &input, ProjectInformation &info, Q
         return false;
     }
     msg.clear();
+    if (capTexts(input, info) && notes)
+        *notes << QCoreApplication::translate(
+                      "Project", "Texts longer than %1 characters were shortened to that length.")
+                      .arg(Material::MaxTextLength);
     if (notes && legacy && hasReplacedCharacters(input, info))
         *notes << QCoreApplication::translate(
             "Project", "Control characters in texts were replaced by U+FFFD.");

@@ -35,7 +35,9 @@ bool save(const QString &fileName, const InputData &input, const ProjectInformat
 
 /*! Reads the XML form from an open device. input is reset to a new InputData first and then
     filled; info keeps the values the file does not contain. Validity findings go into the input
-    status and do not fail the read. Returns false with the reader's error text in message. */
+    status and do not fail the read. Returns false with the reader's error text in message; a
+    number that is not finite ("inf", "nan") and an element with more attributes than any
+    element of a project has are errors too. */
 bool readXML(QIODevice &device, InputData &input, ProjectInformation &info, QString *message);
 
 /*! Reads a project of the first program generation (keyword format) into a fresh input; the
@@ -48,7 +50,7 @@ bool readLegacy(const QString &fileName, InputData &input, ProjectInformation &i
     extension is not "m2p"; a project without layers is refused, and so is a directory.
     Returns false with a message. A load that succeeds but changed something on the way appends
     a translated note for the user to notes (if given), for example "Control characters in
-    texts were replaced by U+FFFD.". */
+    texts were replaced by U+FFFD."; texts longer than Material::MaxTextLength are cut to it. */
 bool load(const QString &fileName, InputData &input, ProjectInformation &info, QString *message,
           QStringList *notes = nullptr);
 

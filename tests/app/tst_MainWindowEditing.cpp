@@ -359,7 +359,8 @@ void tst_MainWindowEditing::unsavedDatabaseEditIsReported()
     m_constructions->addConstruction(wall);
     m_materials->setUserDirectory(materialsDir);
     m_constructions->setDirectory(constructionsDir);
-    QCOMPARE(m_dialogs->criticals, QStringList(2, QStringLiteral("Error #3: Saving failed")));
+    const QString saving = QStringLiteral("Error #3: Saving failed");
+    QCOMPARE(m_dialogs->criticals, QStringList({saving, saving}));
     QVERIFY(m_materials->removeUserMaterial(id));
     QVERIFY(m_constructions->removeConstruction(wall));
     QCOMPARE(m_dialogs->criticals.size(), 2);
