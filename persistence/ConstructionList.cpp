@@ -12,6 +12,8 @@
 #include <QDir>
 #include <QFile>
 
+#include <algorithm>
+
 namespace {
 
 const int FileVersion = 1;
@@ -97,7 +99,25 @@ void ConstructionList::setDirectory(const QString &directory)
 
 QString ConstructionList::filePath() const
 {
-    return m_directory + QLatin1Char('/') + constructionFileName();
+    return filePathIn(m_directory);
+}
+
+QString ConstructionList::filePathIn(const QString &directory)
+{
+    return directory + QLatin1Char('/') + constructionFileName();
+}
+
+int ConstructionList::mergeFile(const QString &fileName)
+{
+    int appended = 0;
+    for (const Construction &c : readFile(fileName)) {
+        if (std::find(m_constructions.begin(), m_constructions.end(), c) != m_constructions.end())
+            continue;
+        m_constructions.push_back(c);
+        ++appended;
+        emit constructionAdded(&m_constructions.back());
+    }
+    return appended;
 }
 
 std::vector<Construction> ConstructionList::readFile(const QString &fileName, bool *complete)

@@ -85,6 +85,12 @@ public:
     QString directory() const { return m_directory; }
     /*! directory() + "/ConstructionData.constr". */
     QString filePath() const;
+    /*! The construction file in another directory. */
+    static QString filePathIn(const QString &directory);
+    /*! Appends the constructions of another construction file that equal no stored one;
+        nothing is written. Returns how many were appended and emits constructionAdded for
+        each. */
+    int mergeFile(const QString &fileName);
 
 signals:
     void constructionAdded(Construction *constr);

@@ -19,6 +19,7 @@
 #include <QFileInfo>
 #include <QLocale>
 
+#include <algorithm>
 #include <fstream>
 
 namespace {
@@ -95,7 +96,12 @@ void MaterialList::setUserDirectory(const QString &directory)
 
 QString MaterialList::userFilePath() const
 {
-    return m_userDir + QLatin1Char('/') + userFileName();
+    return userFilePathIn(m_userDir);
+}
+
+QString MaterialList::userFilePathIn(const QString &directory)
+{
+    return directory + QLatin1Char('/') + userFileName();
 }
 
 Material MaterialList::airMaterial()
@@ -128,7 +134,39 @@ bool MaterialList::read()
         readDatabaseFile(dir.absoluteFilePath(f));
 
     m_databaseMaterials.push_back(std::make_unique<Material>(airMaterial()));
+    readUserFileIntoList();
+    return count() > 0;
+}
 
+bool MaterialList::readUserMaterials()
+{
+    if (!QFile::exists(userFilePath()))
+        return false;
+    m_userMaterials.clear();
+    readUserFileIntoList();
+    emit userMaterialsChanged();
+    return true;
+}
+
+int MaterialList::mergeUserFile(const QString &fileName)
+{
+    int appended = 0;
+    for (Material &m : readUserFile(fileName)) {
+        const bool known = std::any_of(m_userMaterials.begin(), m_userMaterials.end(),
+                                       [&m](const auto &own) { return *own == m; });
+        if (known)
+            continue;
+        // the file stores no ids: readUserFile() gave it a fresh one from the shared counter
+        m_userMaterials.push_back(std::make_unique<Material>(std::move(m)));
+        ++appended;
+    }
+    if (appended > 0)
+        emit userMaterialsChanged();
+    return appended;
+}
+
+void MaterialList::readUserFileIntoList()
+{
     bool complete = true;
     std::vector<Material> user = readUserFile(userFilePath(), &complete);
     if (!complete) {
@@ -146,7 +184,6 @@ bool MaterialList::read()
         for (Material &m : user)
             m_userMaterials.push_back(std::make_unique<Material>(std::move(m)));
     }
-    return count() > 0;
 }
 
 void MaterialList::readDatabaseFile(const QString &fileName)

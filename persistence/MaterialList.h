@@ -106,6 +106,17 @@ public:
     QString userDirectory() const { return m_userDir; }
     /*! userDirectory() + "/UserData.mmat". */
     QString userFilePath() const;
+    /*! The user file in another directory. */
+    static QString userFilePathIn(const QString &directory);
+
+    /*! Replaces the user materials by those of the user file (a file cut short gives the
+        materials before the damage, and a copy ".damaged" is kept); emits userMaterialsChanged.
+        Nothing is written. False when there is no readable file. */
+    bool readUserMaterials();
+    /*! Appends the materials of another user file that equal no user material, with new ids;
+        nothing is written. Returns how many were appended and emits userMaterialsChanged if
+        any. */
+    int mergeUserFile(const QString &fileName);
 
     /*! The next id the application-wide counter will hand out. */
     static int nextUserMaterialId();
@@ -119,6 +130,8 @@ signals:
     void writeFailed(const QString &message);
 
 private:
+    /*! Reads the user file into the user materials (replacing them when it holds any). */
+    void readUserFileIntoList();
     /*! Reads one database file and appends its usable records. */
     void readDatabaseFile(const QString &fileName);
     /*! Writes the user materials and remembers whether that succeeded; the failure text, empty

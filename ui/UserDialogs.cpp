@@ -9,6 +9,8 @@
 #include "ui/MaterialEditDialog.h"
 #include "ui/NewProjectWizard.h"
 
+#include <QAbstractButton>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
 
@@ -35,6 +37,29 @@ QMessageBox::StandardButton UserDialogs::question(QWidget *parent, const QString
                                                   QMessageBox::StandardButton defaultButton)
 {
     return QMessageBox::question(parent, title, text, buttons, defaultButton);
+}
+
+UserDialogs::ExistingData UserDialogs::existingUserData(QWidget *parent, const QString &directory)
+{
+    QMessageBox box(QMessageBox::Question, QCoreApplication::translate("UserDialogs", "User data found"),
+                    QCoreApplication::translate(
+                        "UserDialogs",
+                        "The directory '%1' already holds a material or construction database. "
+                        "Use the data there, or add your own materials and constructions to it?")
+                        .arg(QDir::toNativeSeparators(directory)),
+                    QMessageBox::NoButton, parent);
+    QAbstractButton *use = box.addButton(
+        QCoreApplication::translate("UserDialogs", "Use the data there"), QMessageBox::AcceptRole);
+    QAbstractButton *merge = box.addButton(QCoreApplication::translate("UserDialogs", "Merge"),
+                                           QMessageBox::AcceptRole);
+    box.addButton(QMessageBox::Cancel);
+    box.setDefaultButton(QMessageBox::Cancel);
+    box.exec();
+    if (box.clickedButton() == use)
+        return UseExistingData;
+    if (box.clickedButton() == merge)
+        return MergeData;
+    return KeepDirectory;
 }
 
 QString UserDialogs::openFileName(QWidget *parent, const QString &title, const QString &directory,

@@ -45,6 +45,16 @@ public:
     virtual QString exportFileName(QWidget *parent, const QStringList &filters,
                                    QString *selectedFilter);
 
+    /*! What to do with the user databases already in a directory the user databases move to. */
+    enum ExistingData
+    {
+        UseExistingData, ///< take the databases found there
+        MergeData,       ///< add the own materials and constructions to them
+        KeepDirectory    ///< do not move
+    };
+    /*! Asks what to do with the user data found in directory. */
+    virtual ExistingData existingUserData(QWidget *parent, const QString &directory);
+
     /*! Result codes of the material and construction choice. */
     enum Choice
     {
