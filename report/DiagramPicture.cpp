@@ -3,6 +3,7 @@
 #include "persistence/AtomicFile.h"
 #include "report/DiagramScene.h"
 
+#include <QBuffer>
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QGuiApplication>
@@ -10,7 +11,6 @@
 #include <QPagedPaintDevice>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QBuffer>
 #include <QScreen>
 #include <QSvgGenerator>
 
@@ -199,4 +199,3 @@ bool DiagramPicture::exportToFile(const QString &fileName, const QString &descri
     file.close();
     return AtomicFile::write(fileName, data, error);
 }
-

@@ -9,10 +9,10 @@
 #include "ui/MaterialEditDialog.h"
 #include "ui/NewProjectWizard.h"
 
-#include <QAbstractButton>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
+#include <QPushButton>
 
 #include <memory>
 
@@ -41,17 +41,17 @@ QMessageBox::StandardButton UserDialogs::question(QWidget *parent, const QString
 
 UserDialogs::ExistingData UserDialogs::existingUserData(QWidget *parent, const QString &directory)
 {
-    QMessageBox box(QMessageBox::Question, QCoreApplication::translate("UserDialogs", "User data found"),
-                    QCoreApplication::translate(
-                        "UserDialogs",
-                        "The directory '%1' already holds a material or construction database. "
-                        "Use the data there, or add your own materials and constructions to it?")
-                        .arg(QDir::toNativeSeparators(directory)),
-                    QMessageBox::NoButton, parent);
-    QAbstractButton *use = box.addButton(
+    QMessageBox box(
+        QMessageBox::Question, QCoreApplication::translate("UserDialogs", "User data found"),
+        QCoreApplication::translate(
+            "UserDialogs", "The directory '%1' already holds a material or construction database. "
+                           "Use the data there, or add your own materials and constructions to it?")
+            .arg(QDir::toNativeSeparators(directory)),
+        QMessageBox::NoButton, parent);
+    QPushButton *use = box.addButton(
         QCoreApplication::translate("UserDialogs", "Use the data there"), QMessageBox::AcceptRole);
-    QAbstractButton *merge = box.addButton(QCoreApplication::translate("UserDialogs", "Merge"),
-                                           QMessageBox::AcceptRole);
+    QPushButton *merge =
+        box.addButton(QCoreApplication::translate("UserDialogs", "Merge"), QMessageBox::AcceptRole);
     box.addButton(QMessageBox::Cancel);
     box.setDefaultButton(QMessageBox::Cancel);
     box.exec();

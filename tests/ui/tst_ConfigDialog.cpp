@@ -373,8 +373,10 @@ void tst_ConfigDialog::directoryWithUserData()
     QFETCH(bool, moved);
     Material own = brick();
     own.m_name = QStringLiteral("Own");
+    own.m_color = QColor(200, 100, 50);
     Material shared = brick();
     shared.m_name = QStringLiteral("Shared");
+    shared.m_color = QColor(20, 100, 50);
     auto wall = [](const QString &name) {
         Construction c;
         c.m_name = name;
