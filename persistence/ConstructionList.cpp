@@ -143,6 +143,7 @@ bool ConstructionList::read()
                      " with version: " + std::to_string(r.m_version) + "\n",
                  HTL::MSG_PROGRESS, "ConstructionList::read2", 1);
     m_constructions = std::move(constructions);
+    emit constructionsReplaced();
     if (!r.m_complete) {
         // Keep the file that could not be read before a later write replaces it.
         const QString keep = filePath() + QStringLiteral(".damaged");

@@ -96,6 +96,8 @@ signals:
     void constructionAdded(Construction *constr);
     void constructionRemoved();
     void constructionChanged(int index);
+    /*! read() replaced the whole list. */
+    void constructionsReplaced();
     /*! A change could not be written to the file; message names the file and the system's
         reason. */
     void writeFailed(const QString &message);
