@@ -5,6 +5,8 @@
 #include "model/InputData.h"
 #include "settings/ReportSettings.h"
 
+#include <cmath>
+
 AssessmentOptions AssessmentOptions::fromReportSettings(const ReportSettings &settings)
 {
     AssessmentOptions o;
@@ -77,12 +79,20 @@ Assessment Assessment::evaluate(const InputData &input, const CalculationResults
     a.minimum = MinimumHeatResistance::evaluate(
         options.minimumHeatResEdition, options.minimumHeatResType, results.R_layers, sumR,
         options.frsiCheck, inside.m_T, inside.m_rh, input.climate().outsideWinter().m_Rs);
-    a.thermalEvaluated = results.type > ResultType::InvalidInput;
+    // "R inf >= R_min" would pass: a resistance that is not finite gets no verdict.
+    const bool thermalFigures = std::isfinite(results.R_layers) && std::isfinite(sumR);
+    a.thermalEvaluated = results.type > ResultType::InvalidInput && thermalFigures;
     if (!a.thermalEvaluated) {
         a.minimum.m_fulfilled = false;
         a.minimum.m_frsiFulfilled = false;
     }
-    if (!a.criteriaEvaluated())
+    if (!a.criteriaEvaluated() || !a.thermalEvaluated) {
         a.notEvaluatedReason = reason(results.type, input);
+        if (a.notEvaluatedReason.isEmpty())
+            a.notEvaluatedReason = DINCriteriaResult::figureFault(results);
+        if (a.notEvaluatedReason.isEmpty() && !thermalFigures)
+            a.notEvaluatedReason =
+                tr("the thermal resistance of the construction is not a finite number");
+    }
     return a;
 }

@@ -103,7 +103,7 @@ void DINCriteriaResult::evaluate(const DINCriteriaOptions &options, const InputD
     m_options = o;
     m_nonCapillaryApplies = nonCapillaryCriterionApplies(results.kPlanes);
     m_note = noteText(o.m_edition, o.m_nonCapillarAw);
-    if (!resultAssessable(results.type))
+    if (!resultAssessable(results.type) || !figureFault(results).isEmpty())
         return;
 
     m_evaluated = true;
@@ -124,6 +124,20 @@ void DINCriteriaResult::evaluate(const DINCriteriaOptions &options, const InputD
     m_dryingReserveEvaluated = dryingReserveEvaluated(results.m_condStat, o.m_dryingReserve);
     m_dryingReserveMet =
         m_dryingReserveEvaluated ? dryingReserveMet(results.m_ev, M_c, o.m_dryingReserve) : true;
+}
+
+QString DINCriteriaResult::figureFault(const CalculationResults &results)
+{
+    // A verdict on an infinite or NaN figure judges nothing ("NaN < 0.5" is false, "-inf < 0.5"
+    // true), and a negative condensate mass has no physical meaning. A negative drying time
+    // does: with condensate, the summer flux runs towards the plane and it never dries (the
+    // drying-time check then fails); with a negative mass it is the same nonsense.
+    for (double x : {results.m_cond, results.m_condStat, results.m_ev, results.t_ev})
+        if (!std::isfinite(x))
+            return tr("the calculation gave a figure that is not a finite number");
+    if (results.m_cond < 0 || results.m_condStat < 0)
+        return tr("the calculation gave a negative condensate mass");
+    return QString();
 }
 
 bool DINCriteriaResult::resultAssessable(int resultType)

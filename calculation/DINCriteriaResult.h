@@ -72,7 +72,8 @@ public:
 
     /*! build() with the plane list of the moisture-storage method, then every verdict for
         the condensate mass, drying time and evaporable mass of the results. Without a result
-        of the moisture calculation (see resultAssessable()) nothing is judged: m_evaluated is
+        of the moisture calculation (see resultAssessable()), or with figures that cannot be
+        judged (see figureFault()), nothing is judged: m_evaluated is
         false and every verdict false, so that a reader who forgets to ask cannot report a
         construction as fulfilling the criteria. */
     void evaluate(const DINCriteriaOptions &options, const InputData &input,
@@ -83,6 +84,11 @@ public:
         condensation (types 0 to 5); a condensate mass of 0 there means "not calculated", not
         "dry". */
     static bool resultAssessable(int resultType);
+    /*! Why the figures the verdicts use (condensate masses, evaporable mass, drying time)
+        cannot be judged although the result type has figures: one of them is not finite, or a
+        condensate mass is negative (a negative drying time with condensate is "no drying"). Empty
+       when they can. The last line behind the validation of the input. */
+    static QString figureFault(const CalculationResults &results);
 
     /*! True when a layer of some plane group is in the non-capillary list. */
     bool nonCapillaryCriterionApplies(const PlaneList &planes) const;

@@ -137,18 +137,24 @@ Outcome roundTrip(const QByteArray &data)
     if (!ProjectFile::load(again, input2, info2, &message))
         fail("the written project cannot be read back");
     // Compared as the program holds them after loading: validated (a reader's findings are
-    // replaced by the status of the values read).
+    // replaced by the status of the values read). Identical values are equal, NaN included
+    // (operator== on doubles is not, and a tolerance on two infinities gives NaN): the values
+    // of both documents are compared in their written form, which keeps every double exactly,
+    // where the plain comparison disagrees.
     input.validate();
     input2.validate();
-    if (!(input2 == input))
+    QBuffer second;
+    second.open(QIODevice::WriteOnly);
+    const bool secondWritten = ProjectFile::write(second, input2, info2);
+    const bool identical = second.data() == first.data() && input2.status() == input.status();
+    if (!(input2 == input) && !identical)
         fail("the input data differ after saving and reading");
-    if (input2.climate().assessmentCondition() != input.climate().assessmentCondition())
+    if (input2.climate().assessmentCondition() != input.climate().assessmentCondition() &&
+        !identical)
         fail("the recognised assessment condition differs after saving and reading");
     if (!(info2 == info))
         fail("the project information differs after saving and reading");
-    QBuffer second;
-    second.open(QIODevice::WriteOnly);
-    if (!ProjectFile::write(second, input2, info2) || second.data() != first.data())
+    if (!secondWritten || second.data() != first.data())
         fail("the second file differs from the first");
     return r;
 }

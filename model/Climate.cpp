@@ -230,13 +230,25 @@ bool Climate::isValid() const
         if (!temperatureValid(c->m_T) || !humidityValid(c->m_rh))
             return false;
     }
-    if (!(m_insideWinter.m_Rs > 0) || !(m_outsideWinter.m_Rs > 0))
+    if (!surfaceResistanceValid(m_insideWinter.m_Rs) ||
+        !surfaceResistanceValid(m_outsideWinter.m_Rs))
         return false;
     // A period of no positive length cannot be calculated; the project reader reports it as an
     // invalid climate too, and validation must not turn it back into a valid record.
-    if (!(m_tT > 0) || !(m_tT_summer > 0))
+    if (!periodValid(m_tT) || !periodValid(m_tT_summer))
         return false;
     return true;
+}
+
+bool Climate::surfaceResistanceValid(double Rs)
+{
+    // surface resistances of building practice are some hundredths to tenths of m²K/W
+    return Rs > 0 && Rs <= MaxSurfaceResistance;
+}
+
+bool Climate::periodValid(double days)
+{
+    return days > 0 && days <= MaxPeriodDays;
 }
 
 bool Climate::operator==(const Climate &other) const

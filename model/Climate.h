@@ -111,8 +111,16 @@ public:
     int recogniseAssessmentCondition() const;
 
     /*! True when all four temperatures lie in -40..80 °C, all four humidities in 0..100 %, both
-        winter surface resistances are > 0 and both period lengths are > 0 (limits inclusive). */
+        winter surface resistances lie in (0, MaxSurfaceResistance] and both period lengths in
+        (0, MaxPeriodDays] (limits inclusive). */
     bool isValid() const;
+    /*! Largest surface resistance (m²K/W) and period length (days) a valid record holds. */
+    static constexpr double MaxSurfaceResistance = 10;
+    static constexpr double MaxPeriodDays = 365;
+    /*! A surface resistance in (0, MaxSurfaceResistance] m²K/W (so neither NaN nor infinite). */
+    static bool surfaceResistanceValid(double Rs);
+    /*! A period length in (0, MaxPeriodDays] days. */
+    static bool periodValid(double days);
 
     /*! Equal when temperatures, humidities, surface resistances and period lengths agree within
         1e-4 (inclusive). */

@@ -49,7 +49,7 @@ InputStatus InputData::validate()
         m_status = InputStatus::InvalidClimate;
     // A layer error overrides a climate error; only the first faulty layer is reported.
     for (const MaterialLayer &l : m_layers) {
-        if (!(l.m_width > 0)) {
+        if (!MaterialLayer::acceptableWidth(l.m_width)) {
             m_status = InputStatus::InvalidWidth;
             break;
         }
@@ -110,6 +110,10 @@ QString materialFault(const Material &m, const QString &layer)
     if (!(m.m_category >= 0 && m.m_category <= 12))
         return QCoreApplication::translate("InputData", "%1: material category %2 is unknown.")
             .arg(layer, QString::number(m.m_category));
+    QString reason;
+    for (Material::Quantity q : Material::Quantities)
+        if (!Material::acceptable(q, m.value(q), &reason))
+            return layer + QStringLiteral(": ") + reason;
     return QCoreApplication::translate("InputData", "%1: the material is not valid.").arg(layer);
 }
 
@@ -158,6 +162,14 @@ QString climateFault(const Climate &c)
                    "InputData",
                    "Climate: evaporation period of %1 days, must be longer than 0 days.")
             .arg(value(c.tT_summer()));
+    if (!Climate::surfaceResistanceValid(c.insideWinter().m_Rs) ||
+        !Climate::surfaceResistanceValid(c.outsideWinter().m_Rs))
+        return QCoreApplication::translate("InputData",
+                                           "Climate: a surface resistance is larger than %1 m²K/W.")
+            .arg(value(Climate::MaxSurfaceResistance));
+    if (!Climate::periodValid(c.tT()) || !Climate::periodValid(c.tT_summer()))
+        return QCoreApplication::translate("InputData", "Climate: a period is longer than %1 days.")
+            .arg(value(Climate::MaxPeriodDays));
     return QString();
 }
 
@@ -176,6 +188,9 @@ QString InputData::faultText() const
             return QCoreApplication::translate("InputData",
                                                "%1: width %2 m, must be greater than 0.")
                 .arg(layer, value(l.m_width));
+        QString reason;
+        if (!MaterialLayer::acceptableWidth(l.m_width, &reason))
+            return layer + QStringLiteral(": ") + reason;
         if (!l.isValid())
             return materialFault(l, layer);
     }

@@ -93,8 +93,121 @@ bool Material::isValid() const
 {
     // written with positive conditions so that NaN values are not valid; a negative category
     // (an XML file stores the value as read) is out of range like 13 and above
-    return !m_name.isEmpty() && m_rho > 0 && m_lambda > 0 && m_mu > 0 && m_w_80 > 0 &&
-           m_w_80 < m_w_sat && m_w_sat <= 1 && m_A_w >= 0 && m_category >= 0 && m_category <= 12;
+    if (!(!m_name.isEmpty() && m_rho > 0 && m_lambda > 0 && m_mu > 0 && m_w_80 > 0 &&
+          m_w_80 < m_w_sat && m_w_sat <= 1 && m_A_w >= 0 && m_category >= 0 && m_category <= 12))
+        return false;
+    for (Quantity q : Quantities)
+        if (!acceptable(q, value(q)))
+            return false;
+    return true;
+}
+
+const Material::Quantity Material::Quantities[9] = {Q_Rho, Q_Lambda, Q_Mu, Q_MuMin,  Q_MuMax,
+                                                    Q_W80, Q_WSat,   Q_Aw, Q_SdValue};
+
+double Material::value(Quantity quantity) const
+{
+    switch (quantity) {
+    case Q_Rho:
+        return m_rho;
+    case Q_Lambda:
+        return m_lambda;
+    case Q_Mu:
+        return m_mu;
+    case Q_MuMin:
+        return m_mu_min;
+    case Q_MuMax:
+        return m_mu_max;
+    case Q_W80:
+        return m_w_80;
+    case Q_WSat:
+        return m_w_sat;
+    case Q_Aw:
+        return m_A_w;
+    case Q_SdValue:
+        return m_sd_value;
+    }
+    return 0;
+}
+
+namespace {
+
+/*! The bounds of one quantity: a value passes when it lies in [low, high]; zeroAllowed admits
+    an exact 0 (a field that is not given) besides. */
+struct Bounds
+{
+    const char *name; ///< translated in context "Material"
+    const char *unit;
+    double low;
+    double high;
+    bool zeroAllowed;
+};
+
+// Beyond these bounds a number is a typing or file error, not a material: the densest solids
+// have about 22,600 kg/m³; the best vacuum insulation about 0.002 W/(m·K), copper about
+// 400 W/(m·K); the tightest metal foils have a vapour diffusion resistance factor of some 10^7
+// and an sd-value of some thousand metres; water absorption coefficients of building materials
+// stay below 1 kg/(m²·s^0.5). The lower bounds keep every quotient of the calculation finite.
+const Bounds &boundsOf(Material::Quantity q)
+{
+    static const Bounds table[] = {
+        {QT_TRANSLATE_NOOP("Material", "bulk density"), "kg/m³", 1e-3, 30000, false},
+        {QT_TRANSLATE_NOOP("Material", "thermal conductivity"), "W/(m·K)", 1e-6, 1000, false},
+        {QT_TRANSLATE_NOOP("Material", "vapour diffusion resistance factor"), "", 1e-6, 1e9, false},
+        {QT_TRANSLATE_NOOP("Material", "lower vapour diffusion resistance factor"), "", 1e-6, 1e9,
+         true},
+        {QT_TRANSLATE_NOOP("Material", "upper vapour diffusion resistance factor"), "", 1e-6, 1e9,
+         true},
+        {QT_TRANSLATE_NOOP("Material", "moisture content at 80 %RH"), "m³/m³", 1e-9, 1, false},
+        {QT_TRANSLATE_NOOP("Material", "saturation moisture content"), "m³/m³", 1e-9, 1, false},
+        {QT_TRANSLATE_NOOP("Material", "water absorption coefficient"), "kg/(m²·s^0.5)", 1e-12, 100,
+         true},
+        {QT_TRANSLATE_NOOP("Material", "sd-value"), "m", 1e-12, 1e5, true},
+    };
+    return table[q];
+}
+
+QString number(double x)
+{
+    return QString::number(x, 'g');
+}
+
+} // namespace
+
+bool Material::acceptable(Quantity quantity, double value, QString *reason)
+{
+    const Bounds &b = boundsOf(quantity);
+    if (value == 0 && b.zeroAllowed)
+        return true;
+    // written positively, so that NaN fails
+    if (value >= b.low && value <= b.high)
+        return true;
+    if (reason) {
+        const QString unit = QString::fromUtf8(b.unit);
+        const QString unitSuffix = unit.isEmpty() ? QString() : QLatin1Char(' ') + unit;
+        *reason = QCoreApplication::translate("Material",
+                                              "%1 %2%3, must be a finite number from %4 to %5%3.")
+                      .arg(QCoreApplication::translate("Material", b.name), number(value),
+                           unitSuffix, number(b.low), number(b.high));
+    }
+    return false;
+}
+
+bool Material::capText(QString &text)
+{
+    if (text.size() <= MaxTextLength)
+        return false;
+    // a character outside the basic plane is not split in two
+    text.truncate(text.at(MaxTextLength - 1).isHighSurrogate() ? MaxTextLength - 1 : MaxTextLength);
+    return true;
+}
+
+bool Material::capTexts()
+{
+    bool cut = false;
+    for (QString *text : {&m_name, &m_notes, &m_productName, &m_producer, &m_dataSource})
+        cut = capText(*text) || cut;
+    return cut;
 }
 
 double Material::lambda(double width_m, HeatFlowDirection heatFlowDirection) const

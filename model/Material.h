@@ -51,9 +51,41 @@ public:
     bool isWoodBased() const { return m_flags.count(F_WoodBased) != 0; }
     bool isFoil() const { return m_flags.count(F_Foil) != 0; }
 
-    /*! Name not empty, rho > 0, lambda > 0, mu > 0, 0 < w_80 < w_sat <= 1, A_w >= 0 and a
-        category 0..12. */
+    /*! Name not empty, rho > 0, lambda > 0, mu > 0, 0 < w_80 < w_sat <= 1, A_w >= 0, a
+        category 0..12, and every number acceptable() on its own. */
     bool isValid() const;
+
+    /*! The numbers of a material that have physical bounds. */
+    enum Quantity
+    {
+        Q_Rho,
+        Q_Lambda,
+        Q_Mu,
+        Q_MuMin,
+        Q_MuMax,
+        Q_W80,
+        Q_WSat,
+        Q_Aw,
+        Q_SdValue
+    };
+    /*! Every quantity, in the order of the checks. */
+    static const Quantity Quantities[9];
+    /*! The value of a quantity of this material. */
+    double value(Quantity quantity) const;
+    /*! Whether value (SI unit of the field) is a physically possible value of the quantity on
+        its own: a finite number inside the bounds of the quantity (relations between values,
+        such as w_80 < w_sat, are isValid()'s). Infinite, NaN and subnormal numbers never are.
+        When not, reason (if given) receives a translated text naming the quantity, the value
+        and the bounds (context "Material"). The one rule for readers, validation and edits. */
+    static bool acceptable(Quantity quantity, double value, QString *reason = nullptr);
+
+    /*! Longest text (name, notes, product name, producer, data source, descriptions) kept from
+        a file; longer texts are cut when read, and the reader notes it. */
+    static constexpr int MaxTextLength = 10000;
+    /*! Cuts text to MaxTextLength characters; true when it was longer. */
+    static bool capText(QString &text);
+    /*! capText() on the five texts of the material; true when one was cut. */
+    bool capTexts();
 
     /*! Effective thermal conductivity in W/(m·K) for a layer of width_m (m): the stored m_lambda,
         or for an air material of positive width the equivalent conductivity of the air layer.

@@ -1,5 +1,7 @@
 #include "model/MaterialLayer.h"
 
+#include <QCoreApplication>
+
 namespace {
 
 /*! Factor from metres to the unit of a width unit code; 1 for metres and unknown codes. */
@@ -22,6 +24,20 @@ MaterialLayer::MaterialLayer(const Material &material, double width_m)
     , m_width(width_m)
 {
     applySdRule();
+}
+
+bool MaterialLayer::acceptableWidth(double width_m, QString *reason)
+{
+    const double low = 1e-12, high = 100;
+    if (width_m >= low && width_m <= high)
+        return true;
+    if (reason)
+        *reason = QCoreApplication::translate("Material",
+                                              "%1 %2%3, must be a finite number from %4 to %5%3.")
+                      .arg(QCoreApplication::translate("Material", "width"),
+                           QString::number(width_m, 'g'), QStringLiteral(" m"),
+                           QString::number(low, 'g'), QString::number(high, 'g'));
+    return false;
 }
 
 double MaterialLayer::width(int unitCode) const

@@ -38,6 +38,13 @@ public:
     /*! Replaces the material copy, keeps the width, then applies the sd rule. */
     void changeMaterial(const Material &material);
 
+    /*! Whether width_m (m) is a physically possible layer width: a finite number from 1e-12 m
+        to 100 m. A wider layer is a unit or typing error, and a width below a picometre (or a
+        subnormal number) makes quotients of the calculation overflow. When not, reason (if
+        given) receives a translated text with the value and the bounds (context "Material").
+        The one rule for readers, validation and edits. */
+    static bool acceptableWidth(double width_m, QString *reason = nullptr);
+
     /*! The material part of the layer. */
     const Material &material() const { return *this; }
 

@@ -1,10 +1,13 @@
 #include "persistence/Construction.h"
 
+#include "htl/HTL_MessageHandler.h"
 #include "persistence/MaterialDatabaseFileBounds.h"
 #include "persistence/MaterialStream.h"
 
 #include <QDataStream>
 #include <QIODevice>
+
+#include <string>
 
 Construction::Construction()
     : m_name(tr("Unknown"))
@@ -46,6 +49,11 @@ bool Construction::read(QDataStream &in)
     Construction c;
     if (!B::readString(in, c.m_name) || !B::readString(in, c.m_notes))
         return false;
+    const bool nameCut = Material::capText(c.m_name);
+    if (Material::capText(c.m_notes) || nameCut)
+        HTL::message("Construction texts longer than " + std::to_string(Material::MaxTextLength) +
+                         " characters were cut.",
+                     HTL::MSG_WARNING, "Construction::read", 1);
     c.m_layers.reserve(std::size_t(layerCount));
     for (qint32 i = 0; i < layerCount; ++i) {
         // Look at the layer's material version and check the material against the data before

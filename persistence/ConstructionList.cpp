@@ -1,14 +1,15 @@
 #include "persistence/ConstructionList.h"
 
 #include "htl/HTL_MessageHandler.h"
+#include "persistence/AtomicFile.h"
 #include "persistence/MaterialDatabaseFileBounds.h"
 #include "settings/Directories.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QDataStream>
 #include <QDir>
 #include <QFile>
-#include <QSaveFile>
 
 #include <algorithm>
 
@@ -118,7 +119,25 @@ void ConstructionList::setDirectory(const QString &directory)
 
 QString ConstructionList::filePath() const
 {
-    return m_directory + QLatin1Char('/') + constructionFileName();
+    return filePathIn(m_directory);
+}
+
+QString ConstructionList::filePathIn(const QString &directory)
+{
+    return directory + QLatin1Char('/') + constructionFileName();
+}
+
+int ConstructionList::mergeFile(const QString &fileName)
+{
+    int appended = 0;
+    for (const Construction &c : readFile(fileName)) {
+        if (std::find(m_constructions.begin(), m_constructions.end(), c) != m_constructions.end())
+            continue;
+        m_constructions.push_back(c);
+        ++appended;
+        emit constructionAdded(&m_constructions.back());
+    }
+    return appended;
 }
 
 std::vector<Construction> ConstructionList::readFile(const QString &fileName, bool *complete)
@@ -144,6 +163,7 @@ bool ConstructionList::read()
                      " with version: " + std::to_string(r.m_version) + "\n",
                  HTL::MSG_PROGRESS, "ConstructionList::read2", 1);
     m_constructions = std::move(constructions);
+    emit constructionsReplaced();
     if (!r.m_complete) {
         // Keep the file that could not be read before a later write replaces it.
         const QString keep = filePath() + QStringLiteral(".damaged");
@@ -157,16 +177,23 @@ bool ConstructionList::read()
     return !m_constructions.empty();
 }
 
-bool ConstructionList::write()
+bool ConstructionList::write(QString *message)
 {
-    return writeTo(m_directory);
+    return writeTo(m_directory, message);
 }
 
-bool ConstructionList::writeTo(const QString &directory) const
+bool ConstructionList::writeTo(const QString &directory, QString *message) const
 {
+    auto fail = [&](const QString &text) {
+        HTL::message(text.toStdString(), HTL::MSG_WARNING, "ConstructionList::write", 1);
+        if (message)
+            *message = text;
+        return false;
+    };
     const QString fileName = directory + QLatin1Char('/') + constructionFileName();
     if (!QDir().mkpath(directory))
-        return false;
+        return fail(QCoreApplication::translate("MaterialList", "Cannot create directory '%1'.")
+                        .arg(directory));
     HTL::message("Write construction file: " + fileName.toStdString() + "\n", HTL::MSG_PROGRESS,
                  "ConstructionList::write", 1);
     if (m_constructions.empty()) {
@@ -176,35 +203,43 @@ bool ConstructionList::writeTo(const QString &directory) const
             const QString backup = fileName + QStringLiteral(".backup");
             QFile::remove(backup);
             if (!QFile::rename(fileName, backup))
-                return false;
+                return fail(
+                    QCoreApplication::translate("MaterialList", "Cannot rename file '%1' to '%2'.")
+                        .arg(fileName, backup));
         }
         return true;
     }
-    return writeFile(fileName, m_constructions);
+    QString reason;
+    if (!writeFile(fileName, m_constructions, &reason))
+        return fail(reason);
+    return true;
 }
 
 bool ConstructionList::writeFile(const QString &fileName,
-                                 const std::vector<Construction> &constructions)
+                                 const std::vector<Construction> &constructions, QString *message)
 {
-    QSaveFile f(fileName);
-    if (!f.open(QIODevice::WriteOnly))
-        return false;
-    QDataStream out(&f);
-    out.setVersion(StreamVersion);
-    out << qint32(FileVersion) << qint32(constructions.size());
-    for (const Construction &c : constructions)
-        c.write(out);
-    if (out.status() != QDataStream::Ok)
-        return false;
-    return f.commit();
+    QByteArray data;
+    {
+        QDataStream out(&data, QIODevice::WriteOnly);
+        out.setVersion(StreamVersion);
+        out << qint32(FileVersion) << qint32(constructions.size());
+        for (const Construction &c : constructions)
+            c.write(out);
+    }
+    return AtomicFile::write(fileName, data, message);
 }
 
-void ConstructionList::save()
+QString ConstructionList::save()
 {
-    m_unsavedChanges = !write();
-    if (m_unsavedChanges)
-        HTL::message("Cannot write construction file '" + filePath().toStdString() + "'.",
-                     HTL::MSG_WARNING, "ConstructionList::write", 1);
+    QString message;
+    m_unsavedChanges = !write(&message);
+    return m_unsavedChanges ? message : QString();
+}
+
+void ConstructionList::reportFailure(const QString &failure)
+{
+    if (!failure.isEmpty())
+        emit writeFailed(failure);
 }
 
 void ConstructionList::addConstruction(const Construction &construction)
@@ -213,8 +248,9 @@ void ConstructionList::addConstruction(const Construction &construction)
         if (c == construction)
             return;
     m_constructions.push_back(construction);
-    save();
+    const QString failure = save();
     emit constructionAdded(&m_constructions.back());
+    reportFailure(failure);
 }
 
 bool ConstructionList::removeConstruction(const Construction &construction)
@@ -222,8 +258,9 @@ bool ConstructionList::removeConstruction(const Construction &construction)
     for (auto it = m_constructions.begin(); it != m_constructions.end(); ++it) {
         if (*it == construction) {
             m_constructions.erase(it);
-            save();
+            const QString failure = save();
             emit constructionRemoved();
+            reportFailure(failure);
             return true;
         }
     }
@@ -241,8 +278,9 @@ bool ConstructionList::replaceConstruction(int index, const Construction &constr
         m_constructions.erase(m_constructions.begin() + index);
     else
         m_constructions[std::size_t(index)] = construction;
-    save();
+    const QString failure = save();
     emit constructionChanged(index);
+    reportFailure(failure);
     return true;
 }
 

@@ -12,9 +12,10 @@
     the preferences, or the user data directory when none is set).
 
     Each add or remove is written to the file at once (atomic replace), so a crash does not lose
-    the constructions stored since the start; the destructor writes again only if the last write
-    failed. A file that cannot be read completely is copied to "ConstructionData.constr.damaged"
-    before anything can replace it.
+    the constructions stored since the start. A write that fails (a full disk) leaves the
+    previous file intact and is announced by writeFailed(); the change stays in the list, and
+    the destructor writes again only if the last write failed. A file that cannot be read completely
+   is copied to "ConstructionData.constr.damaged" before anything can replace it.
 */
 class ConstructionList : public QObject
 {
@@ -48,14 +49,16 @@ public:
         complete (if given) tells whether the whole file was read. */
     static std::vector<Construction> readFile(const QString &fileName, bool *complete = nullptr);
     /*! Writes constructions into a file of this format (atomic replace); false on failure. */
-    static bool writeFile(const QString &fileName, const std::vector<Construction> &constructions);
+    static bool writeFile(const QString &fileName, const std::vector<Construction> &constructions,
+                          QString *message = nullptr);
 
     /*! Writes the file. An empty list moves an existing file to "ConstructionData.constr.backup"
-        (replacing an older backup) and writes nothing. False when the file cannot be written. */
-    bool write();
+        (replacing an older backup) and writes nothing. False when the file cannot be written,
+        with the reason in message (if given); the previous file is then unchanged. */
+    bool write(QString *message = nullptr);
     /*! Writes the file, as write() does, into another directory (created when missing); the
         list keeps its own directory. */
-    bool writeTo(const QString &directory) const;
+    bool writeTo(const QString &directory, QString *message = nullptr) const;
     /*! The directory of the file from now on; nothing is read or written. Moving the database
         is writeTo(directory) first and, when that succeeded, setDirectory(directory), so that
         a directory that cannot be written never becomes the database's place. */
@@ -86,14 +89,28 @@ public:
     QString directory() const { return m_directory; }
     /*! directory() + "/ConstructionData.constr". */
     QString filePath() const;
+    /*! The construction file in another directory. */
+    static QString filePathIn(const QString &directory);
+    /*! Appends the constructions of another construction file that equal no stored one;
+        nothing is written. Returns how many were appended and emits constructionAdded for
+        each. */
+    int mergeFile(const QString &fileName);
 
 signals:
     void constructionAdded(Construction *constr);
     void constructionRemoved();
     void constructionChanged(int index);
+    /*! read() replaced the whole list. */
+    void constructionsReplaced();
+    /*! A change could not be written to the file; message names the file and the system's
+        reason. */
+    void writeFailed(const QString &message);
 
 private:
-    void save();
+    /*! Writes the file and remembers whether that succeeded; the failure text, empty after
+        success. */
+    QString save();
+    void reportFailure(const QString &failure);
 
     std::vector<Construction> m_constructions;
     QString m_langId;

@@ -5,7 +5,10 @@
 #include "htl/HTL_StringUtils.h"
 #include "htl/HTL_Unit.h"
 
+#include <QCoreApplication>
 #include <QStringList>
+
+#include <cmath>
 
 #include <istream>
 #include <sstream>
@@ -96,7 +99,16 @@ double convert(const char *name, double number, const std::string &unitName, con
     std::string errorText;
     if (!parameter.set(number, HTL::Unit(unitName), errorText))
         throw HTL::Exception(errorText, "[LegacyKeywordText::convert]");
-    return parameter.get_value(HTL::Unit(targetUnit));
+    // The stream reads no "inf", but a huge number in a large unit ("1e308 km") overflows.
+    const double converted = parameter.get_value(HTL::Unit(targetUnit));
+    if (!std::isfinite(number) || !std::isfinite(converted))
+        throw HTL::Exception(QCoreApplication::translate("LegacyKeywordText",
+                                                         "The value of '%1' is not a finite "
+                                                         "number.")
+                                 .arg(QLatin1String(name))
+                                 .toStdString(),
+                             "[LegacyKeywordText::convert]");
+    return converted;
 }
 
 bool readQuantity(const char *name, const std::string &text, const char *targetUnit, double &value)

@@ -1,13 +1,16 @@
 #include "persistence/MaterialDatabaseFile.h"
 
 #include "htl/HTL_MessageHandler.h"
+#include "model/Material.h"
+#include "persistence/AtomicFile.h"
 #include "persistence/MaterialDatabaseFileBounds.h"
 #include "persistence/MaterialDatabaseFileCipher.h"
 
 #include <QBuffer>
 #include <QDataStream>
 #include <QFile>
-#include <QSaveFile>
+
+#include <cmath>
 
 namespace MaterialDatabaseFile {
 
@@ -193,13 +196,7 @@ bool write(const QString &fileName, const Content &content, QString *errorMessag
             *errorMessage = QStringLiteral("Material data cannot be encoded.");
         return false;
     }
-    QSaveFile f(fileName);
-    if (!f.open(QIODevice::WriteOnly) || f.write(data) != data.size() || !f.commit()) {
-        if (errorMessage)
-            *errorMessage = f.errorString();
-        return false;
-    }
-    return true;
+    return AtomicFile::write(fileName, data, errorMessage);
 }
 
 bool read(const QString &fileName, Content &content, std::string *pendingLogLine)
@@ -286,6 +283,23 @@ bool readBytes(const QByteArray &data, const QString &fileName, Content &content
         if (!readRecord(payload, languageCount, int(version), r))
             return log.fail(
                 {"Material record " + std::to_string(content.m_records.size() + 1) + " damaged."});
+        // doubles are stored bit for bit: infinities and NaN, which no material has, too
+        for (double x : {r.m_rho, r.m_lambda, r.m_mu, r.m_A_w, r.m_w_80, r.m_w_sat, r.m_mu_min,
+                         r.m_mu_max, r.m_sd_value})
+            if (!std::isfinite(x))
+                return log.fail({"Material record " + std::to_string(content.m_records.size() + 1) +
+                                 " (id " + std::to_string(r.m_id) +
+                                 "): a value is not a finite number."});
+        bool cut = false;
+        for (LanguageTexts &t : r.m_texts)
+            for (QString *text :
+                 {&t.m_name, &t.m_dataSource, &t.m_producer, &t.m_productName, &t.m_notes})
+                cut = Material::capText(*text) || cut;
+        if (cut)
+            HTL::message("Material record " + std::to_string(content.m_records.size() + 1) +
+                             ": texts longer than " + std::to_string(Material::MaxTextLength) +
+                             " characters were cut.",
+                         HTL::MSG_WARNING, LogContext, 1);
         content.m_records.push_back(std::move(r));
     }
     if (pendingLogLine)

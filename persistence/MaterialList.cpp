@@ -3,6 +3,7 @@
 #include "htl/HTL_EOLStreamBuffer.h"
 #include "htl/HTL_Exception.h"
 #include "htl/HTL_MessageHandler.h"
+#include "persistence/AtomicFile.h"
 #include "persistence/LegacyFormat.h"
 #include "persistence/LegacyKeywordText.h"
 #include "persistence/MaterialDatabaseFile.h"
@@ -17,8 +18,8 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLocale>
-#include <QSaveFile>
 
+#include <algorithm>
 #include <fstream>
 
 namespace {
@@ -95,7 +96,12 @@ void MaterialList::setUserDirectory(const QString &directory)
 
 QString MaterialList::userFilePath() const
 {
-    return m_userDir + QLatin1Char('/') + userFileName();
+    return userFilePathIn(m_userDir);
+}
+
+QString MaterialList::userFilePathIn(const QString &directory)
+{
+    return directory + QLatin1Char('/') + userFileName();
 }
 
 Material MaterialList::airMaterial()
@@ -129,7 +135,39 @@ bool MaterialList::read()
         readDatabaseFile(dir.absoluteFilePath(f));
 
     m_databaseMaterials.push_back(std::make_unique<Material>(airMaterial()));
+    readUserFileIntoList();
+    return count() > 0;
+}
 
+bool MaterialList::readUserMaterials()
+{
+    if (!QFile::exists(userFilePath()))
+        return false;
+    m_userMaterials.clear();
+    readUserFileIntoList();
+    emit userMaterialsChanged();
+    return true;
+}
+
+int MaterialList::mergeUserFile(const QString &fileName)
+{
+    int appended = 0;
+    for (Material &m : readUserFile(fileName)) {
+        const bool known = std::any_of(m_userMaterials.begin(), m_userMaterials.end(),
+                                       [&m](const auto &own) { return *own == m; });
+        if (known)
+            continue;
+        // the file stores no ids: readUserFile() gave it a fresh one from the shared counter
+        m_userMaterials.push_back(std::make_unique<Material>(std::move(m)));
+        ++appended;
+    }
+    if (appended > 0)
+        emit userMaterialsChanged();
+    return appended;
+}
+
+void MaterialList::readUserFileIntoList()
+{
     bool complete = true;
     std::vector<Material> user = readUserFile(userFilePath(), &complete);
     if (!complete) {
@@ -147,7 +185,6 @@ bool MaterialList::read()
         for (Material &m : user)
             m_userMaterials.push_back(std::make_unique<Material>(std::move(m)));
     }
-    return count() > 0;
 }
 
 void MaterialList::readDatabaseFile(const QString &fileName)
@@ -255,51 +292,62 @@ std::vector<Material> MaterialList::readUserFile(const QString &fileName, bool *
     return result;
 }
 
-bool MaterialList::writeUserMaterials()
+bool MaterialList::writeUserMaterials(QString *message)
 {
-    return writeUserMaterialsTo(m_userDir);
+    return writeUserMaterialsTo(m_userDir, message);
 }
 
-bool MaterialList::writeUserMaterialsTo(const QString &directory) const
+bool MaterialList::writeUserMaterialsTo(const QString &directory, QString *message) const
 {
-    if (!QDir().mkpath(directory)) {
-        HTL::message("Cannot create directory '" + directory.toStdString() + "'.", HTL::MSG_WARNING,
-                     WriteContext, 1);
+    auto fail = [&](const QString &text) {
+        HTL::message(text.toStdString(), HTL::MSG_WARNING, WriteContext, 1);
+        if (message)
+            *message = text;
         return false;
-    }
+    };
+    if (!QDir().mkpath(directory))
+        return fail(QCoreApplication::translate("MaterialList", "Cannot create directory '%1'.")
+                        .arg(directory));
     const QString fileName = directory + QLatin1Char('/') + userFileName();
     if (m_userMaterials.empty()) {
         if (QFile::exists(fileName)) {
             const QString backup = fileName + QStringLiteral(".backup");
             QFile::remove(backup);
             if (!QFile::rename(fileName, backup))
-                return false;
+                return fail(
+                    QCoreApplication::translate("MaterialList", "Cannot rename file '%1' to '%2'.")
+                        .arg(fileName, backup));
         }
         return true;
     }
 
-    QSaveFile f(fileName);
-    if (!f.open(QIODevice::WriteOnly)) {
-        HTL::message("Cannot write user material file '" + fileName.toStdString() + "'.",
-                     HTL::MSG_WARNING, WriteContext, 1);
-        return false;
+    QByteArray data;
+    {
+        QDataStream out(&data, QIODevice::WriteOnly);
+        out.setVersion(UserFileStreamVersion);
+        out << qint32(-UserFileMaterialVersion) << qint32(m_userMaterials.size());
+        for (const auto &m : m_userMaterials)
+            MaterialStream::write(out, *m, UserFileMaterialVersion);
     }
-    QDataStream out(&f);
-    out.setVersion(UserFileStreamVersion);
-    out << qint32(-UserFileMaterialVersion) << qint32(m_userMaterials.size());
-    for (const auto &m : m_userMaterials)
-        MaterialStream::write(out, *m, UserFileMaterialVersion);
-    if (out.status() != QDataStream::Ok || !f.commit()) {
-        HTL::message("Cannot write user material file '" + fileName.toStdString() + "'.",
-                     HTL::MSG_WARNING, WriteContext, 1);
-        return false;
-    }
+    QString reason;
+    if (!AtomicFile::write(fileName, data, &reason))
+        return fail(reason);
     return true;
 }
 
-void MaterialList::saveUserMaterials()
+QString MaterialList::saveUserMaterials()
 {
-    m_unsavedChanges = !writeUserMaterials();
+    QString message;
+    m_unsavedChanges = !writeUserMaterials(&message);
+    return m_unsavedChanges ? message : QString();
+}
+
+void MaterialList::announceChange(const QString &failure)
+{
+    emit userMaterialsChanged();
+    // after the change, so that the views show the list the message speaks of
+    if (!failure.isEmpty())
+        emit writeFailed(failure);
 }
 
 const Material *MaterialList::material(int index) const
@@ -340,9 +388,9 @@ int MaterialList::addUserMaterial(const Material &material)
     m->m_materialId = id;
     Material *added = m.get();
     m_userMaterials.push_back(std::move(m));
-    saveUserMaterials();
+    const QString failure = saveUserMaterials();
     emit materialAdded(added);
-    emit userMaterialsChanged();
+    announceChange(failure);
     return id;
 }
 
@@ -352,8 +400,7 @@ bool MaterialList::replaceUserMaterial(int id, const Material &material)
         if (m->m_materialId == id) {
             *m = material;
             m->m_materialId = id;
-            saveUserMaterials();
-            emit userMaterialsChanged();
+            announceChange(saveUserMaterials());
             return true;
         }
     }
@@ -365,8 +412,7 @@ bool MaterialList::removeUserMaterial(int id)
     for (auto it = m_userMaterials.begin(); it != m_userMaterials.end(); ++it) {
         if ((*it)->m_materialId == id) {
             m_userMaterials.erase(it);
-            saveUserMaterials();
-            emit userMaterialsChanged();
+            announceChange(saveUserMaterials());
             return true;
         }
     }
@@ -427,6 +473,10 @@ std::vector<Material> MaterialList::readVersion1List(const QString &fileName)
             const HTL::Exception block(detail, blockMessage.toStdString(), materialContext);
             throw HTL::Exception(block, listError(blockMessage), listContext);
         }
+        if (m.capTexts())
+            HTL::message("Material '" + m.m_name.left(80).toStdString() + "': texts longer than " +
+                             std::to_string(Material::MaxTextLength) + " characters were cut.",
+                         HTL::MSG_WARNING, listContext, 1);
         materials.push_back(m);
     }
     // Ids are handed out only once the whole list has been read.

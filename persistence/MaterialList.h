@@ -22,7 +22,9 @@
 
     User materials are changed only through addUserMaterial(), replaceUserMaterial() and
     removeUserMaterial(); each change is written to the user file at once (atomic replace), so a
-    crash loses nothing. The destructor writes again only if the last write failed.
+    crash loses nothing. A write that fails (a full disk) leaves the previous file intact and is
+    announced by writeFailed(); the change stays in the list, and the destructor writes again
+    only if the last write failed.
 */
 class MaterialList : public QObject
 {
@@ -50,11 +52,12 @@ public:
 
     /*! Writes the user materials to the user file (atomic replace). Without user materials an
         existing user file is renamed to "UserData.mmat.backup" (replacing an older backup) and
-        nothing is written. False when the directory or the file cannot be written. */
-    bool writeUserMaterials();
+        nothing is written. False when the directory or the file cannot be written, with the
+        reason in message (if given); the previous file is then unchanged. */
+    bool writeUserMaterials(QString *message = nullptr);
     /*! Writes the user file, as writeUserMaterials() does, into another directory (created when
         missing); the list keeps its own directory. */
-    bool writeUserMaterialsTo(const QString &directory) const;
+    bool writeUserMaterialsTo(const QString &directory, QString *message = nullptr) const;
     /*! The directory of the user file from now on; nothing is read or written. Moving the user
         database is writeUserMaterialsTo(directory) first and, when that succeeded,
         setUserDirectory(directory). */
@@ -108,6 +111,17 @@ public:
     QString userDirectory() const { return m_userDir; }
     /*! userDirectory() + "/UserData.mmat". */
     QString userFilePath() const;
+    /*! The user file in another directory. */
+    static QString userFilePathIn(const QString &directory);
+
+    /*! Replaces the user materials by those of the user file (a file cut short gives the
+        materials before the damage, and a copy ".damaged" is kept); emits userMaterialsChanged.
+        Nothing is written. False when there is no readable file. */
+    bool readUserMaterials();
+    /*! Appends the materials of another user file that equal no user material, with new ids;
+        nothing is written. Returns how many were appended and emits userMaterialsChanged if
+        any. */
+    int mergeUserFile(const QString &fileName);
 
     /*! The next id the application-wide counter will hand out. */
     static int nextUserMaterialId();
@@ -116,12 +130,20 @@ signals:
     void materialAdded(Material *constr);
     /*! A user material was added, replaced or removed. */
     void userMaterialsChanged();
+    /*! A change could not be written to the user file; message names the file and the
+        system's reason. */
+    void writeFailed(const QString &message);
 
 private:
+    /*! Reads the user file into the user materials (replacing them when it holds any). */
+    void readUserFileIntoList();
     /*! Reads one database file and appends its usable records. */
     void readDatabaseFile(const QString &fileName);
-    /*! Writes the user materials and remembers whether that succeeded. */
-    void saveUserMaterials();
+    /*! Writes the user materials and remembers whether that succeeded; the failure text, empty
+        after success. */
+    QString saveUserMaterials();
+    /*! Emits userMaterialsChanged and, when failure is not empty, writeFailed. */
+    void announceChange(const QString &failure);
 
     std::vector<std::unique_ptr<Material>> m_databaseMaterials;
     std::vector<std::unique_ptr<Material>> m_userMaterials;

@@ -1,8 +1,12 @@
 #include "persistence/MaterialStream.h"
 
+#include "htl/HTL_MessageHandler.h"
 #include "model/MaterialLayer.h"
 
 #include <QDataStream>
+
+#include <cmath>
+#include <string>
 
 namespace MaterialStream {
 
@@ -52,6 +56,19 @@ bool read(QDataStream &in, int version, int materialId, Material &material)
         in >> foil;
     if (in.status() != QDataStream::Ok)
         return false;
+    // The stream keeps doubles bit for bit, infinities and NaN too, which no material has.
+    for (Material::Quantity q : Material::Quantities) {
+        if (!std::isfinite(m.value(q))) {
+            HTL::message("Material '" + m.m_name.left(80).toStdString() +
+                             "': a value is not a finite number.",
+                         HTL::MSG_WARNING, "MaterialStream::read", 1);
+            return false;
+        }
+    }
+    if (m.capTexts())
+        HTL::message("Material '" + m.m_name.left(80).toStdString() + "': texts longer than " +
+                         std::to_string(Material::MaxTextLength) + " characters were cut.",
+                     HTL::MSG_WARNING, "MaterialStream::read", 1);
 
     // Red, green and blue are set on the existing colour (alpha is not in the stream; an invalid
     // colour becomes opaque). Out-of-range components from a damaged stream are clamped.
@@ -76,7 +93,7 @@ bool read(QDataStream &in, MaterialLayer &layer)
     qint32 version = 0;
     double width = 0;
     in >> version >> width;
-    if (in.status() != QDataStream::Ok)
+    if (in.status() != QDataStream::Ok || !std::isfinite(width))
         return false;
     Material m(layer.material());
     if (!read(in, version, ConstructionDatabaseMaterialId, m) || in.status() != QDataStream::Ok)

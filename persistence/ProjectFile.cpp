@@ -2,6 +2,7 @@
 
 #include "model/InputData.h"
 #include "model/ProjectInformation.h"
+#include "persistence/AtomicFile.h"
 #include "persistence/Document.h"
 #include "persistence/ProjectFileXml.h"
 
@@ -9,12 +10,8 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QXmlStreamReader>
 #include <QXmlStreamWriter>
-
-#include <cerrno>
-#include <cstring>
 
 namespace ProjectFile {
 
@@ -26,39 +23,98 @@ QString legacyErrorText(const QString &readerMessage)
            readerMessage;
 }
 
-/*! The reason of a failed file operation: the device's own text, unless it has none (it then
-    says "Unknown error"), where the system's text for systemError is more use to the user. */
-QString failureReason(const QFileDevice &file, int systemError)
+/*! Calls f on every text of the project that comes from a file: the project information and
+    the texts of each layer's material. f returns true to stop. */
+template <typename F>
+bool anyText(InputData &input, ProjectInformation &info, F f)
 {
-    const QString own = file.errorString();
-    const bool generic = file.error() == QFileDevice::NoError ||
-                         own == QCoreApplication::translate("QIODevice", "Unknown error");
-    if (generic && systemError != 0)
-        return QString::fromLocal8Bit(std::strerror(systemError));
-    return own;
-}
-
-bool containsReplacement(const QString &text)
-{
-    return text.contains(QChar(QChar::ReplacementCharacter));
+    for (QString *text : {&info.m_projectName, &info.m_constructionID, &info.m_userName,
+                          &info.m_company, &info.m_description, &info.m_disclaimerText})
+        if (f(*text))
+            return true;
+    for (int i = 0; i < input.layerCount(); ++i) {
+        MaterialLayer &layer = input.layer(i);
+        for (QString *text : {&layer.m_name, &layer.m_notes, &layer.m_productName,
+                              &layer.m_producer, &layer.m_dataSource})
+            if (f(*text))
+                return true;
+    }
+    return false;
 }
 
 /*! Whether a text of the project was changed by the keyword reader's replacement of control
     characters: Latin-1 has no U+FFFD, so every one in a text read from such a file is one. */
-bool hasReplacedCharacters(const InputData &input, const ProjectInformation &info)
+bool hasReplacedCharacters(InputData &input, ProjectInformation &info)
 {
-    for (const QString *text : {&info.m_projectName, &info.m_constructionID, &info.m_userName,
-                                &info.m_company, &info.m_description, &info.m_disclaimerText})
-        if (containsReplacement(*text))
-            return true;
-    for (int i = 0; i < input.layerCount(); ++i) {
-        const MaterialLayer &layer = input.layer(i);
-        for (const QString *text : {&layer.m_name, &layer.m_notes, &layer.m_productName,
-                                    &layer.m_producer, &layer.m_dataSource})
-            if (containsReplacement(*text))
-                return true;
+    return anyText(input, info, [](const QString &text) {
+        return text.contains(QChar(QChar::ReplacementCharacter));
+    });
+}
+
+/*! Cuts every text to Material::MaxTextLength characters; true when one was longer. A name of
+    a million characters is no name, and the report would lay it out for minutes. */
+bool capTexts(InputData &input, ProjectInformation &info)
+{
+    bool cut = false;
+    anyText(input, info, [&cut](QString &text) {
+        cut = Material::capText(text) || cut;
+        return false;
+    });
+    return cut;
+}
+
+/*! The most attributes an element of a project file has is about twenty (the material). */
+const int MaxAttributes = 64;
+
+/*! The line of the first start tag with more than MaxAttributes attributes, 0 when there is
+    none. Qt's parser checks each attribute of a tag against all before it, so a tag with tens
+    of thousands of attributes takes it minutes; this scan of the bytes is linear. It counts the
+    "=" outside quoted values of each tag; declarations, comments and processing instructions
+    ("<!", "<?") are skipped. */
+qint64 lineOfCrowdedTag(const QByteArray &data)
+{
+    qint64 line = 1;
+    enum
+    {
+        Text,
+        Tag,
+        Skipped
+    } state = Text;
+    char quote = 0;
+    int count = 0;
+    for (int i = 0; i < data.size(); ++i) {
+        const char c = data.at(i);
+        if (c == '\n')
+            ++line;
+        switch (state) {
+        case Text:
+            if (c == '<') {
+                const char next = i + 1 < data.size() ? data.at(i + 1) : 0;
+                state = next == '!' || next == '?' ? Skipped : Tag;
+                count = 0;
+                quote = 0;
+            }
+            break;
+        case Skipped:
+            if (c == '>')
+                state = Text;
+            break;
+        case Tag:
+            if (quote) {
+                if (c == quote)
+                    quote = 0;
+            } else if (c == '"' || c == '\'') {
+                quote = c;
+            } else if (c == '=') {
+                if (++count > MaxAttributes)
+                    return line;
+            } else if (c == '>') {
+                state = Text;
+            }
+            break;
+        }
     }
-    return false;
+    return 0;
 }
 
 } // namespace
@@ -83,32 +139,6 @@ bool write(QIODevice &device, const InputData &input, const ProjectInformation &
     return !writer.hasError();
 }
 
-bool writeAll(QFileDevice &file, const QByteArray &data, QString *reason)
-{
-    // A full disk often takes part of a write and refuses only the rest; the refusal then
-    // leaves no reason in the device. Writing on after a short write asks the system again,
-    // and its refusal of the next bytes carries the reason.
-    qint64 written = 0;
-    int systemError = 0;
-    while (written < data.size()) {
-        errno = 0;
-        const qint64 n = file.write(data.constData() + written, data.size() - written);
-        systemError = errno;
-        if (n <= 0)
-            break;
-        written += n;
-    }
-    if (written == data.size()) {
-        errno = 0;
-        if (file.flush())
-            return true;
-        systemError = errno;
-    }
-    if (reason)
-        *reason = failureReason(file, systemError);
-    return false;
-}
-
 bool save(const QString &fileName, const InputData &input, const ProjectInformation &info,
           QString *message)
 {
@@ -118,43 +148,24 @@ bool save(const QString &fileName, const InputData &input, const ProjectInformat
         buffer.open(QIODevice::WriteOnly | QIODevice::Text);
         write(buffer, input, info);
     }
-    // The document goes into a temporary file beside the target, which replaces the target by
-    // a rename only after everything was written and flushed: a full disk or a crash in between
-    // leaves the previous project file as it was. Unbuffered, every write reaches the system at
-    // once: an error that only showed when a buffer is flushed inside commit() would not stop
-    // the rename of an incomplete file.
-    QSaveFile file(fileName);
-    errno = 0;
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Text | QIODevice::Unbuffered)) {
-        if (message)
-            *message =
-                QCoreApplication::translate("Project", "Cannot open file '%1' for writing: %2")
-                    .arg(fileName, failureReason(file, errno));
-        return false;
-    }
-    QString reason;
-    if (!writeAll(file, document, &reason)) {
-        file.cancelWriting();
-        file.commit(); // removes the temporary file
-        if (message)
-            *message = QCoreApplication::translate("Project", "Error writing file '%1': %2")
-                           .arg(fileName, reason);
-        return false;
-    }
-    errno = 0;
-    if (!file.commit()) {
-        if (message)
-            *message = QCoreApplication::translate("Project", "Error writing file '%1': %2")
-                           .arg(fileName, failureReason(file, errno));
-        return false;
-    }
-    return true;
+    // Replaced atomically: a full disk or a crash while writing leaves the previous project
+    // file as it was.
+    return AtomicFile::write(fileName, document, message, true);
 }
 
 bool readXML(QIODevice &device, InputData &input, ProjectInformation &info, QString *message)
 {
     input = InputData();
-    QXmlStreamReader reader(&device);
+    const QByteArray data = device.readAll();
+    if (const qint64 line = lineOfCrowdedTag(data)) {
+        if (message)
+            *message = QCoreApplication::translate(
+                           "Document", "An element has more than %1 attributes (line %2).")
+                           .arg(MaxAttributes)
+                           .arg(line);
+        return false;
+    }
+    QXmlStreamReader reader(data);
 
     if (reader.readNextStartElement()) {
         const QStringRef root = reader.name();
@@ -251,6 +262,10 @@ bool load(const QString &fileName, InputData &input, ProjectInformation &info, Q
         return false;
     }
     msg.clear();
+    if (capTexts(input, info) && notes)
+        *notes << QCoreApplication::translate(
+                      "Project", "Texts longer than %1 characters were shortened to that length.")
+                      .arg(Material::MaxTextLength);
     if (notes && legacy && hasReplacedCharacters(input, info))
         *notes << QCoreApplication::translate(
             "Project", "Control characters in texts were replaced by U+FFFD.");

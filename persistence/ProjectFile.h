@@ -5,7 +5,6 @@
 
 class InputData;
 class ProjectInformation;
-class QFileDevice;
 class QIODevice;
 
 /*  Reading and writing the project file: one UTF-8 XML document with the root "MireloProject"
@@ -28,21 +27,17 @@ QString extension();
     error. */
 bool write(QIODevice &device, const InputData &input, const ProjectInformation &info);
 
-/*! Writes all of data to an open file. On failure returns false with the system's reason in
-    reason ("No space left on device"), also where the device itself keeps none: a write that
-    the system accepted in part and then refused leaves QFileDevice with its generic "Unknown
-    error". */
-bool writeAll(QFileDevice &file, const QByteArray &data, QString *reason);
-
 /*! Writes the project file through a temporary file that replaces fileName only once it is
-    complete. On failure the previous file is untouched, false is returned and message (if
-    given) holds the reason. */
+    complete; anything but a regular file or a link to one is not replaced. On failure the
+    previous file is untouched, false is returned and message (if given) holds the reason. */
 bool save(const QString &fileName, const InputData &input, const ProjectInformation &info,
           QString *message = nullptr);
 
 /*! Reads the XML form from an open device. input is reset to a new InputData first and then
     filled; info keeps the values the file does not contain. Validity findings go into the input
-    status and do not fail the read. Returns false with the reader's error text in message. */
+    status and do not fail the read. Returns false with the reader's error text in message; a
+    number that is not finite ("inf", "nan") and an element with more attributes than any
+    element of a project has are errors too. */
 bool readXML(QIODevice &device, InputData &input, ProjectInformation &info, QString *message);
 
 /*! Reads a project of the first program generation (keyword format) into a fresh input; the
@@ -55,7 +50,7 @@ bool readLegacy(const QString &fileName, InputData &input, ProjectInformation &i
     extension is not "m2p"; a project without layers is refused, and so is a directory.
     Returns false with a message. A load that succeeds but changed something on the way appends
     a translated note for the user to notes (if given), for example "Control characters in
-    texts were replaced by U+FFFD.". */
+    texts were replaced by U+FFFD."; texts longer than Material::MaxTextLength are cut to it. */
 bool load(const QString &fileName, InputData &input, ProjectInformation &info, QString *message,
           QStringList *notes = nullptr);
 

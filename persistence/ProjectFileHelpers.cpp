@@ -69,9 +69,13 @@ bool readAttribute(QXmlStreamReader &reader, const QString &name, T &value, int 
 
 bool readDoubleAttribute(QXmlStreamReader &reader, const QString &name, double &value, int layer)
 {
-    // QString::toDouble always converts in the C locale, whatever the default locale is.
-    return readAttribute(reader, name, value, layer,
-                         [](const QString &text, bool *ok) { return text.toDouble(ok); });
+    // QString::toDouble always converts in the C locale, whatever the default locale is. It
+    // also takes "inf" and "nan", which no physical quantity of a project can be.
+    return readAttribute(reader, name, value, layer, [](const QString &text, bool *ok) {
+        const double x = text.toDouble(ok);
+        *ok = *ok && std::isfinite(x);
+        return x;
+    });
 }
 
 bool readIntAttribute(QXmlStreamReader &reader, const QString &name, int &value, int layer)

@@ -20,10 +20,10 @@ QString formatDouble(double value);
 
 /*! Converts the attribute `name` of the current start element to a double (C locale) and
     stores it in value. A missing attribute leaves value unchanged. A text that does not convert
-    raises the reader error invalidAttributeText(name, line, layer) at the reader's current line
-    and sets value to 0. layer is the 1-based number of the construction layer the element
-    belongs to, 0 outside the construction. Once the reader is in error nothing is converted any
-    more. Returns true when a value was stored. */
+    to a finite number ("inf" and "nan" do not) raises the reader error invalidAttributeText(name,
+   line, layer) at the reader's current line and sets value to 0. layer is the 1-based number of the
+   construction layer the element belongs to, 0 outside the construction. Once the reader is in
+   error nothing is converted any more. Returns true when a value was stored. */
 bool readDoubleAttribute(QXmlStreamReader &reader, const QString &name, double &value,
                          int layer = 0);
 

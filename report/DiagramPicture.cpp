@@ -1,7 +1,9 @@
 #include "report/DiagramPicture.h"
 
+#include "persistence/AtomicFile.h"
 #include "report/DiagramScene.h"
 
+#include <QBuffer>
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QGuiApplication>
@@ -9,7 +11,6 @@
 #include <QPagedPaintDevice>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QSaveFile>
 #include <QScreen>
 #include <QSvgGenerator>
 
@@ -158,12 +159,11 @@ bool DiagramPicture::exportToFile(const QString &fileName, const QString &descri
                          .arg(fileName);
         return false;
     }
-    QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly)) {
-        if (error)
-            *error = file.errorString();
-        return false;
-    }
+    // Painted into memory first: the file is then written in one piece, with the system's
+    // reason when that fails (a painter on a file device reports only "Unknown error").
+    QByteArray data;
+    QBuffer file(&data);
+    file.open(QIODevice::WriteOnly);
     bool written = false;
     switch (format) {
     case Format::Svg:
@@ -191,16 +191,11 @@ bool DiagramPicture::exportToFile(const QString &fileName, const QString &descri
         break;
     }
     if (!written) {
-        file.cancelWriting();
         if (error)
             *error =
                 QCoreApplication::translate("DiagramView", "The picture could not be written.");
         return false;
     }
-    if (!file.commit()) {
-        if (error)
-            *error = file.errorString();
-        return false;
-    }
-    return true;
+    file.close();
+    return AtomicFile::write(fileName, data, error);
 }

@@ -2,6 +2,7 @@
 
 #include "document/Project.h"
 #include "htl/HTL_MessageStream.h"
+#include "persistence/AtomicFile.h"
 #include "report/ReportDocument.h"
 #include "report/ReportPictureFrames.h"
 #include "report/ReportTableFrames.h"
@@ -9,6 +10,7 @@
 #include "settings/Constants.h"
 
 #include <QAbstractTextDocumentLayout>
+#include <QBuffer>
 #include <QFileInfo>
 #include <QFontDatabase>
 #include <QPageLayout>
@@ -16,7 +18,7 @@
 #include <QPainter>
 #include <QPdfWriter>
 #include <QPrinter>
-#include <QSaveFile>
+#include <QTextDocument>
 
 #include <algorithm>
 
@@ -214,12 +216,11 @@ void Report::paintPageOnDevice(QPaintDevice *device, int page)
 
 bool Report::writePdf(const QString &fileName, QString *error)
 {
-    QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly)) {
-        if (error)
-            *error = file.errorString();
-        return false;
-    }
+    // Painted into memory, then written in one piece: the last buffered bytes of a file device
+    // are written only when it is closed, where a full disk would go unseen.
+    QByteArray data;
+    QBuffer file(&data);
+    file.open(QIODevice::WriteOnly);
     bool written = false;
     {
         QPdfWriter writer(&file);
@@ -234,15 +235,10 @@ bool Report::writePdf(const QString &fileName, QString *error)
         written = printPages(&writer);
     }
     if (!written) {
-        file.cancelWriting();
         if (error)
             *error = tr("The report could not be painted.");
         return false;
     }
-    if (!file.commit()) {
-        if (error)
-            *error = file.errorString();
-        return false;
-    }
-    return true;
+    file.close();
+    return AtomicFile::write(fileName, data, error);
 }

@@ -1,7 +1,9 @@
 #include "ui/UserDialogs.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
+#include <QPushButton>
 
 void UserDialogs::critical(QWidget *parent, const QString &title, const QString &text)
 {
@@ -24,6 +26,29 @@ QMessageBox::StandardButton UserDialogs::question(QWidget *parent, const QString
                                                   QMessageBox::StandardButton defaultButton)
 {
     return QMessageBox::question(parent, title, text, buttons, defaultButton);
+}
+
+UserDialogs::ExistingData UserDialogs::existingUserData(QWidget *parent, const QString &directory)
+{
+    QMessageBox box(
+        QMessageBox::Question, QCoreApplication::translate("UserDialogs", "User data found"),
+        QCoreApplication::translate(
+            "UserDialogs", "The directory '%1' already holds a material or construction database. "
+                           "Use the data there, or add your own materials and constructions to it?")
+            .arg(QDir::toNativeSeparators(directory)),
+        QMessageBox::NoButton, parent);
+    QPushButton *use = box.addButton(
+        QCoreApplication::translate("UserDialogs", "Use the data there"), QMessageBox::AcceptRole);
+    QPushButton *merge =
+        box.addButton(QCoreApplication::translate("UserDialogs", "Merge"), QMessageBox::AcceptRole);
+    box.addButton(QMessageBox::Cancel);
+    box.setDefaultButton(QMessageBox::Cancel);
+    box.exec();
+    if (box.clickedButton() == use)
+        return UseExistingData;
+    if (box.clickedButton() == merge)
+        return MergeData;
+    return KeepDirectory;
 }
 
 QString UserDialogs::openFileName(QWidget *parent, const QString &title, const QString &directory,

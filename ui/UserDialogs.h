@@ -38,6 +38,16 @@ public:
     virtual QString exportFileName(QWidget *parent, const QStringList &filters,
                                    QString *selectedFilter);
 
+    /*! What to do with the user databases already in a directory the user databases move to. */
+    enum ExistingData
+    {
+        UseExistingData, ///< take the databases found there
+        MergeData,       ///< add the own materials and constructions to them
+        KeepDirectory    ///< do not move
+    };
+    /*! Asks what to do with the user data found in directory. */
+    virtual ExistingData existingUserData(QWidget *parent, const QString &directory);
+
     /*! Where the import file dialogs of the database pages start (the place of the last
         project); the home directory when empty. */
     void setImportDirectory(const QString &directory) { m_importDirectory = directory; }

@@ -50,6 +50,10 @@
         <source>condensation on the outside surface</source>
         <translation>Tauwasser auf der äußeren Oberfläche</translation>
     </message>
+    <message>
+        <source>the thermal resistance of the construction is not a finite number</source>
+        <translation>der Wärmedurchlasswiderstand der Konstruktion ist keine endliche Zahl</translation>
+    </message>
 </context>
 <context>
     <name>AssessmentConditions</name>
@@ -380,6 +384,10 @@
     <message>
         <source>The material database cannot be stored here.</source>
         <translation>Die Materialdatenbank kann hier nicht gespeichert werden.</translation>
+    </message>
+    <message>
+        <source>The user data there cannot be read completely; it is left as it is.</source>
+        <translation>Die dortigen Benutzerdaten können nicht vollständig gelesen werden; sie bleiben unverändert.</translation>
     </message>
 </context>
 <context>
@@ -903,6 +911,14 @@ Schicht %1</translation>
         <source>This is admissible because MIRELO is a advanced software as per appendix D DIN 4108-3.</source>
         <translation>Dies ist zulässig, da MIRELO ein weitergehendes Berechnungsverfahren im Sinne von Anhang D der DIN 4108-3 ist.</translation>
     </message>
+    <message>
+        <source>the calculation gave a figure that is not a finite number</source>
+        <translation>die Berechnung ergab einen Wert, der keine endliche Zahl ist</translation>
+    </message>
+    <message>
+        <source>the calculation gave a negative condensate mass</source>
+        <translation>die Berechnung ergab eine negative Tauwassermasse</translation>
+    </message>
 </context>
 <context>
     <name>DINCriteriaSettings</name>
@@ -1098,6 +1114,10 @@ Schicht %1</translation>
     <message>
         <source>File is not a Mirelo 2.0 project file.</source>
         <translation>Die Datei ist keine Projektdatei von Mirelo 2.0.</translation>
+    </message>
+    <message>
+        <source>An element has more than %1 attributes (line %2).</source>
+        <translation>Ein Element hat mehr als %1 Attribute (Zeile %2).</translation>
     </message>
 </context>
 <context>
@@ -1323,6 +1343,14 @@ Schicht %1</translation>
         <source>Climate: evaporation period of %1 days, must be longer than 0 days.</source>
         <translation>Klima: Verdunstungsperiode von %1 Tagen, muss länger als 0 Tage sein.</translation>
     </message>
+    <message>
+        <source>Climate: a surface resistance is larger than %1 m²K/W.</source>
+        <translation>Klima: ein Wärmeübergangswiderstand ist größer als %1 m²K/W.</translation>
+    </message>
+    <message>
+        <source>Climate: a period is longer than %1 days.</source>
+        <translation>Klima: eine Periode ist länger als %1 Tage.</translation>
+    </message>
 </context>
 <context>
     <name>LegacyFormat</name>
@@ -1439,6 +1467,13 @@ Schicht %1</translation>
 </source>
         <translation>[Material::readOld]  Fehler beim Lesen der Materialdaten!
 </translation>
+    </message>
+</context>
+<context>
+    <name>LegacyKeywordText</name>
+    <message>
+        <source>The value of &apos;%1&apos; is not a finite number.</source>
+        <translation>Der Wert von &apos;%1&apos; ist keine endliche Zahl.</translation>
     </message>
 </context>
 <context>
@@ -2114,6 +2149,10 @@ Schicht %1</translation>
         <source>Please restart the software to activate the new language!</source>
         <translation>Bitte starten Sie das Programm neu, um die neue Sprache zu aktivieren!</translation>
     </message>
+    <message>
+        <source>The change of the user database was not saved.</source>
+        <translation>Die Änderung der Benutzerdatenbank wurde nicht gespeichert.</translation>
+    </message>
 </context>
 <context>
     <name>Material</name>
@@ -2128,6 +2167,50 @@ Schicht %1</translation>
     <message>
         <source>Unknown</source>
         <translation>Unbekannt</translation>
+    </message>
+    <message>
+        <source>bulk density</source>
+        <translation>Rohdichte</translation>
+    </message>
+    <message>
+        <source>thermal conductivity</source>
+        <translation>Wärmeleitfähigkeit</translation>
+    </message>
+    <message>
+        <source>vapour diffusion resistance factor</source>
+        <translation>Wasserdampf-Diffusionswiderstandszahl</translation>
+    </message>
+    <message>
+        <source>lower vapour diffusion resistance factor</source>
+        <translation>unterer Wert der Wasserdampf-Diffusionswiderstandszahl</translation>
+    </message>
+    <message>
+        <source>upper vapour diffusion resistance factor</source>
+        <translation>oberer Wert der Wasserdampf-Diffusionswiderstandszahl</translation>
+    </message>
+    <message>
+        <source>moisture content at 80 %RH</source>
+        <translation>Feuchtegehalt bei 80 % r. F.</translation>
+    </message>
+    <message>
+        <source>saturation moisture content</source>
+        <translation>freie Wassersättigung</translation>
+    </message>
+    <message>
+        <source>water absorption coefficient</source>
+        <translation>Wasseraufnahmekoeffizient</translation>
+    </message>
+    <message>
+        <source>sd-value</source>
+        <translation>sd-Wert</translation>
+    </message>
+    <message>
+        <source>%1 %2%3, must be a finite number from %4 to %5%3.</source>
+        <translation>%1 %2%3, muss eine endliche Zahl von %4 bis %5%3 sein.</translation>
+    </message>
+    <message>
+        <source>width</source>
+        <translation>Dicke</translation>
     </message>
 </context>
 <context>
@@ -2791,6 +2874,14 @@ Kursiv dargestellte Materialien sind Ihre eigenen; nur diese können bearbeitet 
         <source>Block start &apos;{&apos; of material definition missing!</source>
         <translation>Blockanfang &apos;{&apos; der Materialdefinition fehlt!</translation>
     </message>
+    <message>
+        <source>Cannot create directory &apos;%1&apos;.</source>
+        <translation>Das Verzeichnis &apos;%1&apos; kann nicht angelegt werden.</translation>
+    </message>
+    <message>
+        <source>Cannot rename file &apos;%1&apos; to &apos;%2&apos;.</source>
+        <translation>Die Datei &apos;%1&apos; kann nicht in &apos;%2&apos; umbenannt werden.</translation>
+    </message>
 </context>
 <context>
     <name>MaterialTableModel</name>
@@ -3209,6 +3300,14 @@ Kursiv dargestellte Materialien sind Ihre eigenen; nur diese können bearbeitet 
     <message>
         <source>Control characters in texts were replaced by U+FFFD.</source>
         <translation>Steuerzeichen in Texten wurden durch U+FFFD ersetzt.</translation>
+    </message>
+    <message>
+        <source>it is not a regular file.</source>
+        <translation>sie ist keine gewöhnliche Datei.</translation>
+    </message>
+    <message>
+        <source>Texts longer than %1 characters were shortened to that length.</source>
+        <translation>Texte mit mehr als %1 Zeichen wurden auf diese Länge gekürzt.</translation>
     </message>
 </context>
 <context>
@@ -3789,6 +3888,25 @@ nach DIN 4108-2, Tabelle 3</translation>
     <message>
         <source>Undo change final remarks.</source>
         <translation>Änderung der Schlussbemerkungen</translation>
+    </message>
+</context>
+<context>
+    <name>UserDialogs</name>
+    <message>
+        <source>User data found</source>
+        <translation>Benutzerdaten gefunden</translation>
+    </message>
+    <message>
+        <source>The directory &apos;%1&apos; already holds a material or construction database. Use the data there, or add your own materials and constructions to it?</source>
+        <translation>Das Verzeichnis &apos;%1&apos; enthält bereits eine Material- oder Konstruktionsdatenbank. Die dortigen Daten verwenden oder die eigenen Materialien und Konstruktionen hinzufügen?</translation>
+    </message>
+    <message>
+        <source>Use the data there</source>
+        <translation>Dortige Daten verwenden</translation>
+    </message>
+    <message>
+        <source>Merge</source>
+        <translation>Zusammenführen</translation>
     </message>
 </context>
 <context>

@@ -50,6 +50,10 @@
         <source>condensation on the outside surface</source>
         <translation>condensation on the outside surface</translation>
     </message>
+    <message>
+        <source>the thermal resistance of the construction is not a finite number</source>
+        <translation>the thermal resistance of the construction is not a finite number</translation>
+    </message>
 </context>
 <context>
     <name>AssessmentConditions</name>
@@ -380,6 +384,10 @@
     <message>
         <source>The material database cannot be stored here.</source>
         <translation>The material database cannot be stored here.</translation>
+    </message>
+    <message>
+        <source>The user data there cannot be read completely; it is left as it is.</source>
+        <translation>The user data there cannot be read completely; it is left as it is.</translation>
     </message>
 </context>
 <context>
@@ -903,6 +911,14 @@ Layer %1</translation>
         <source>This is admissible because MIRELO is a advanced software as per appendix D DIN 4108-3.</source>
         <translation>This is admissible because MIRELO is a advanced software as per appendix D DIN 4108-3.</translation>
     </message>
+    <message>
+        <source>the calculation gave a figure that is not a finite number</source>
+        <translation>the calculation gave a figure that is not a finite number</translation>
+    </message>
+    <message>
+        <source>the calculation gave a negative condensate mass</source>
+        <translation>the calculation gave a negative condensate mass</translation>
+    </message>
 </context>
 <context>
     <name>DINCriteriaSettings</name>
@@ -1098,6 +1114,10 @@ Layer %1</translation>
     <message>
         <source>File is not a Mirelo 2.0 project file.</source>
         <translation>File is not a Mirelo 2.0 project file.</translation>
+    </message>
+    <message>
+        <source>An element has more than %1 attributes (line %2).</source>
+        <translation>An element has more than %1 attributes (line %2).</translation>
     </message>
 </context>
 <context>
@@ -1323,6 +1343,14 @@ Layer %1</translation>
         <source>Climate: evaporation period of %1 days, must be longer than 0 days.</source>
         <translation>Climate: evaporation period of %1 days, must be longer than 0 days.</translation>
     </message>
+    <message>
+        <source>Climate: a surface resistance is larger than %1 m²K/W.</source>
+        <translation>Climate: a surface resistance is larger than %1 m²K/W.</translation>
+    </message>
+    <message>
+        <source>Climate: a period is longer than %1 days.</source>
+        <translation>Climate: a period is longer than %1 days.</translation>
+    </message>
 </context>
 <context>
     <name>LegacyFormat</name>
@@ -1439,6 +1467,13 @@ Layer %1</translation>
 </source>
         <translation>[Material::readOld]  Error reading material data!
 </translation>
+    </message>
+</context>
+<context>
+    <name>LegacyKeywordText</name>
+    <message>
+        <source>The value of &apos;%1&apos; is not a finite number.</source>
+        <translation>The value of &apos;%1&apos; is not a finite number.</translation>
     </message>
 </context>
 <context>
@@ -2114,6 +2149,10 @@ Layer %1</translation>
         <source>Please restart the software to activate the new language!</source>
         <translation>Please restart the software to activate the new language!</translation>
     </message>
+    <message>
+        <source>The change of the user database was not saved.</source>
+        <translation>The change of the user database was not saved.</translation>
+    </message>
 </context>
 <context>
     <name>Material</name>
@@ -2128,6 +2167,50 @@ Layer %1</translation>
     <message>
         <source>Unknown</source>
         <translation>Unknown</translation>
+    </message>
+    <message>
+        <source>bulk density</source>
+        <translation>bulk density</translation>
+    </message>
+    <message>
+        <source>thermal conductivity</source>
+        <translation>thermal conductivity</translation>
+    </message>
+    <message>
+        <source>vapour diffusion resistance factor</source>
+        <translation>vapour diffusion resistance factor</translation>
+    </message>
+    <message>
+        <source>lower vapour diffusion resistance factor</source>
+        <translation>lower vapour diffusion resistance factor</translation>
+    </message>
+    <message>
+        <source>upper vapour diffusion resistance factor</source>
+        <translation>upper vapour diffusion resistance factor</translation>
+    </message>
+    <message>
+        <source>moisture content at 80 %RH</source>
+        <translation>moisture content at 80 %RH</translation>
+    </message>
+    <message>
+        <source>saturation moisture content</source>
+        <translation>saturation moisture content</translation>
+    </message>
+    <message>
+        <source>water absorption coefficient</source>
+        <translation>water absorption coefficient</translation>
+    </message>
+    <message>
+        <source>sd-value</source>
+        <translation>sd-value</translation>
+    </message>
+    <message>
+        <source>%1 %2%3, must be a finite number from %4 to %5%3.</source>
+        <translation>%1 %2%3, must be a finite number from %4 to %5%3.</translation>
+    </message>
+    <message>
+        <source>width</source>
+        <translation>width</translation>
     </message>
 </context>
 <context>
@@ -2791,6 +2874,14 @@ Materials in italics are your own; only these can be edited or removed. Copy a s
         <source>Block start &apos;{&apos; of material definition missing!</source>
         <translation>Block start &apos;{&apos; of material definition missing!</translation>
     </message>
+    <message>
+        <source>Cannot create directory &apos;%1&apos;.</source>
+        <translation>Cannot create directory &apos;%1&apos;.</translation>
+    </message>
+    <message>
+        <source>Cannot rename file &apos;%1&apos; to &apos;%2&apos;.</source>
+        <translation>Cannot rename file &apos;%1&apos; to &apos;%2&apos;.</translation>
+    </message>
 </context>
 <context>
     <name>MaterialTableModel</name>
@@ -3209,6 +3300,14 @@ Materials in italics are your own; only these can be edited or removed. Copy a s
     <message>
         <source>Control characters in texts were replaced by U+FFFD.</source>
         <translation>Control characters in texts were replaced by U+FFFD.</translation>
+    </message>
+    <message>
+        <source>it is not a regular file.</source>
+        <translation>it is not a regular file.</translation>
+    </message>
+    <message>
+        <source>Texts longer than %1 characters were shortened to that length.</source>
+        <translation>Texts longer than %1 characters were shortened to that length.</translation>
     </message>
 </context>
 <context>
@@ -3789,6 +3888,25 @@ according german standard DIN 4108-2 table 3</translation>
     <message>
         <source>Undo change final remarks.</source>
         <translation>Undo change final remarks.</translation>
+    </message>
+</context>
+<context>
+    <name>UserDialogs</name>
+    <message>
+        <source>User data found</source>
+        <translation>User data found</translation>
+    </message>
+    <message>
+        <source>The directory &apos;%1&apos; already holds a material or construction database. Use the data there, or add your own materials and constructions to it?</source>
+        <translation>The directory &apos;%1&apos; already holds a material or construction database. Use the data there, or add your own materials and constructions to it?</translation>
+    </message>
+    <message>
+        <source>Use the data there</source>
+        <translation>Use the data there</translation>
+    </message>
+    <message>
+        <source>Merge</source>
+        <translation>Merge</translation>
     </message>
 </context>
 <context>

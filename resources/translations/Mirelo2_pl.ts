@@ -50,6 +50,10 @@
         <source>condensation on the outside surface</source>
         <translation>kondensacja na powierzchni zewnętrznej</translation>
     </message>
+    <message>
+        <source>the thermal resistance of the construction is not a finite number</source>
+        <translation>opór cieplny przegrody nie jest liczbą skończoną</translation>
+    </message>
 </context>
 <context>
     <name>AssessmentConditions</name>
@@ -380,6 +384,10 @@
     <message>
         <source>The material database cannot be stored here.</source>
         <translation>Nie można tutaj zapisać bazy materiałów.</translation>
+    </message>
+    <message>
+        <source>The user data there cannot be read completely; it is left as it is.</source>
+        <translation>Danych użytkownika w tym katalogu nie można odczytać w całości; pozostają bez zmian.</translation>
     </message>
 </context>
 <context>
@@ -903,6 +911,14 @@ Warstwa %1</translation>
         <source>This is admissible because MIRELO is a advanced software as per appendix D DIN 4108-3.</source>
         <translation>Jest to dopuszczalne, ponieważ MIRELO jest zaawansowanym programem obliczeniowym w rozumieniu załącznika D normy DIN 4108-3.</translation>
     </message>
+    <message>
+        <source>the calculation gave a figure that is not a finite number</source>
+        <translation>obliczenie dało wartość, która nie jest liczbą skończoną</translation>
+    </message>
+    <message>
+        <source>the calculation gave a negative condensate mass</source>
+        <translation>obliczenie dało ujemną masę kondensatu</translation>
+    </message>
 </context>
 <context>
     <name>DINCriteriaSettings</name>
@@ -1098,6 +1114,10 @@ Warstwa %1</translation>
     <message>
         <source>File is not a Mirelo 2.0 project file.</source>
         <translation>Plik nie jest plikiem projektu Mirelo 2.0.</translation>
+    </message>
+    <message>
+        <source>An element has more than %1 attributes (line %2).</source>
+        <translation>Element ma więcej niż %1 atrybutów (wiersz %2).</translation>
     </message>
 </context>
 <context>
@@ -1323,6 +1343,14 @@ Warstwa %1</translation>
         <source>Climate: evaporation period of %1 days, must be longer than 0 days.</source>
         <translation>Klimat: okres odparowania %1 dni, musi być dłuższy niż 0 dni.</translation>
     </message>
+    <message>
+        <source>Climate: a surface resistance is larger than %1 m²K/W.</source>
+        <translation>Klimat: opór przejmowania ciepła jest większy niż %1 m²K/W.</translation>
+    </message>
+    <message>
+        <source>Climate: a period is longer than %1 days.</source>
+        <translation>Klimat: okres jest dłuższy niż %1 dni.</translation>
+    </message>
 </context>
 <context>
     <name>LegacyFormat</name>
@@ -1439,6 +1467,13 @@ Warstwa %1</translation>
 </source>
         <translation>[Material::readOld]  Błąd odczytu danych materiału!
 </translation>
+    </message>
+</context>
+<context>
+    <name>LegacyKeywordText</name>
+    <message>
+        <source>The value of &apos;%1&apos; is not a finite number.</source>
+        <translation>Wartość &apos;%1&apos; nie jest liczbą skończoną.</translation>
     </message>
 </context>
 <context>
@@ -2114,6 +2149,10 @@ Warstwa %1</translation>
         <source>Please restart the software to activate the new language!</source>
         <translation>Uruchom program ponownie, aby włączyć nowy język!</translation>
     </message>
+    <message>
+        <source>The change of the user database was not saved.</source>
+        <translation>Zmiana bazy danych użytkownika nie została zapisana.</translation>
+    </message>
 </context>
 <context>
     <name>Material</name>
@@ -2128,6 +2167,50 @@ Warstwa %1</translation>
     <message>
         <source>Unknown</source>
         <translation>Nieznany</translation>
+    </message>
+    <message>
+        <source>bulk density</source>
+        <translation>gęstość objętościowa</translation>
+    </message>
+    <message>
+        <source>thermal conductivity</source>
+        <translation>współczynnik przewodzenia ciepła</translation>
+    </message>
+    <message>
+        <source>vapour diffusion resistance factor</source>
+        <translation>współczynnik oporu dyfuzyjnego</translation>
+    </message>
+    <message>
+        <source>lower vapour diffusion resistance factor</source>
+        <translation>dolna wartość współczynnika oporu dyfuzyjnego</translation>
+    </message>
+    <message>
+        <source>upper vapour diffusion resistance factor</source>
+        <translation>górna wartość współczynnika oporu dyfuzyjnego</translation>
+    </message>
+    <message>
+        <source>moisture content at 80 %RH</source>
+        <translation>zawilgocenie przy 80 % wilgotności względnej</translation>
+    </message>
+    <message>
+        <source>saturation moisture content</source>
+        <translation>zawilgocenie w stanie nasycenia</translation>
+    </message>
+    <message>
+        <source>water absorption coefficient</source>
+        <translation>współczynnik absorpcji wody</translation>
+    </message>
+    <message>
+        <source>sd-value</source>
+        <translation>wartość sd</translation>
+    </message>
+    <message>
+        <source>%1 %2%3, must be a finite number from %4 to %5%3.</source>
+        <translation>%1 %2%3, musi być liczbą skończoną od %4 do %5%3.</translation>
+    </message>
+    <message>
+        <source>width</source>
+        <translation>grubość</translation>
     </message>
 </context>
 <context>
@@ -2791,6 +2874,14 @@ Materiały zapisane kursywą są materiałami własnymi; tylko je można edytowa
         <source>Block start &apos;{&apos; of material definition missing!</source>
         <translation>Brak początku bloku „{” definicji materiału!</translation>
     </message>
+    <message>
+        <source>Cannot create directory &apos;%1&apos;.</source>
+        <translation>Nie można utworzyć katalogu &apos;%1&apos;.</translation>
+    </message>
+    <message>
+        <source>Cannot rename file &apos;%1&apos; to &apos;%2&apos;.</source>
+        <translation>Nie można zmienić nazwy pliku &apos;%1&apos; na &apos;%2&apos;.</translation>
+    </message>
 </context>
 <context>
     <name>MaterialTableModel</name>
@@ -3209,6 +3300,14 @@ Materiały zapisane kursywą są materiałami własnymi; tylko je można edytowa
     <message>
         <source>Control characters in texts were replaced by U+FFFD.</source>
         <translation>Znaki sterujące w tekstach zastąpiono znakiem U+FFFD.</translation>
+    </message>
+    <message>
+        <source>it is not a regular file.</source>
+        <translation>nie jest to zwykły plik.</translation>
+    </message>
+    <message>
+        <source>Texts longer than %1 characters were shortened to that length.</source>
+        <translation>Teksty dłuższe niż %1 znaków zostały skrócone do tej długości.</translation>
     </message>
 </context>
 <context>
@@ -3789,6 +3888,25 @@ według niemieckiej normy DIN 4108-2, tablica 3</translation>
     <message>
         <source>Undo change final remarks.</source>
         <translation>Cofnij zmianę uwag końcowych.</translation>
+    </message>
+</context>
+<context>
+    <name>UserDialogs</name>
+    <message>
+        <source>User data found</source>
+        <translation>Znaleziono dane użytkownika</translation>
+    </message>
+    <message>
+        <source>The directory &apos;%1&apos; already holds a material or construction database. Use the data there, or add your own materials and constructions to it?</source>
+        <translation>Katalog &apos;%1&apos; zawiera już bazę materiałów lub przegród. Użyć tych danych czy dodać do nich własne materiały i przegrody?</translation>
+    </message>
+    <message>
+        <source>Use the data there</source>
+        <translation>Użyj tych danych</translation>
+    </message>
+    <message>
+        <source>Merge</source>
+        <translation>Scal</translation>
     </message>
 </context>
 <context>

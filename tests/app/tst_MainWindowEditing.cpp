@@ -146,6 +146,8 @@ private slots:
     void saveAddsTheSuffix();
     void failedSaveKeepsTheProjectAndTheWindow();
     void cancelledSaveAsKeepsTheWindowOpen();
+    void saveAsAtQuitIsRemembered();
+    void unsavedDatabaseEditIsReported();
     void vanishedRecentFile();
     void heatFlowToolBar();
     void resultsLinks_data();
@@ -324,6 +326,12 @@ void tst_MainWindowEditing::saveAddsTheSuffix_data()
                                  << "wall.m2p";
     QTest::newRow("other suffix") << "wall.txt"
                                   << "wall.txt.m2p";
+    QTest::newRow("name begins like the suffix") << "m2p_wall.m2p"
+                                                 << "m2p_wall.m2p";
+    QTest::newRow("name ends like the suffix") << "wallm2p"
+                                               << "wallm2p.m2p";
+    QTest::newRow("suffix in capitals") << "WALL.M2P"
+                                        << "WALL.M2P";
 }
 
 void tst_MainWindowEditing::saveAddsTheSuffix()
@@ -366,6 +374,45 @@ void tst_MainWindowEditing::failedSaveKeepsTheProjectAndTheWindow()
     QMetaObject::invokeMethod(action("actionOpen"), "trigger");
     QCOMPARE(m_project.layerCount(), 2);
     QVERIFY(m_project.isModified());
+}
+
+void tst_MainWindowEditing::saveAsAtQuitIsRemembered()
+{
+    QTemporaryDir dir;
+    open(construction({brick()}));
+    QVERIFY(m_project.setLayerValue(0, Project::LV_Width, 0.3));
+    m_dialogs->answers = {QMessageBox::Save};
+    m_dialogs->saveName = dir.filePath(QStringLiteral("first"));
+    QVERIFY(m_window->close());
+    // what the next start reads
+    Settings next;
+    next.read();
+    QCOMPARE(next.m_recentProjects.value(0), dir.filePath(QStringLiteral("first.m2p")));
+    QCOMPARE(next.m_lastProjectFile, dir.filePath(QStringLiteral("first.m2p")));
+}
+
+void tst_MainWindowEditing::unsavedDatabaseEditIsReported()
+{
+    // a directory below a regular file cannot be created: every write of the databases fails
+    const QString materialsDir = m_materials->userDirectory();
+    const QString constructionsDir = m_constructions->directory();
+    QFile blocker(m_home.filePath(QStringLiteral("blocker")));
+    QVERIFY(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    m_materials->setUserDirectory(blocker.fileName() + QStringLiteral("/below"));
+    m_constructions->setDirectory(blocker.fileName() + QStringLiteral("/below"));
+    const int id = m_materials->addUserMaterial(brick());
+    Construction wall;
+    wall.m_name = QStringLiteral("Unsaved wall");
+    wall.m_layers.emplace_back(brick(), 0.2);
+    m_constructions->addConstruction(wall);
+    m_materials->setUserDirectory(materialsDir);
+    m_constructions->setDirectory(constructionsDir);
+    const QString saving = QStringLiteral("Error #3: Saving failed");
+    QCOMPARE(m_dialogs->criticals, QStringList({saving, saving}));
+    QVERIFY(m_materials->removeUserMaterial(id));
+    QVERIFY(m_constructions->removeConstruction(wall));
+    QCOMPARE(m_dialogs->criticals.size(), 2);
 }
 
 void tst_MainWindowEditing::cancelledSaveAsKeepsTheWindowOpen()

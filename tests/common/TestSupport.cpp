@@ -5,8 +5,35 @@
 #include <QDir>
 
 #include <cmath>
+#include <csignal>
+
+#include <sys/resource.h>
 
 namespace TestSupport {
+
+FileSizeLimit::FileSizeLimit(quint64 limitBytes)
+{
+    struct rlimit limit;
+    if (::getrlimit(RLIMIT_FSIZE, &limit) != 0)
+        return;
+    m_previousSoft = limit.rlim_cur;
+    m_previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+    m_handlerSet = true;
+    limit.rlim_cur = limitBytes;
+    m_active = ::setrlimit(RLIMIT_FSIZE, &limit) == 0;
+}
+
+FileSizeLimit::~FileSizeLimit()
+{
+    if (m_active) {
+        struct rlimit limit;
+        ::getrlimit(RLIMIT_FSIZE, &limit);
+        limit.rlim_cur = m_previousSoft;
+        ::setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    if (m_handlerSet)
+        std::signal(SIGXFSZ, m_previousHandler);
+}
 
 static QString describe(double actual, double expected, const char *kind, double tol)
 {

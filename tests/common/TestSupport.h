@@ -45,6 +45,26 @@ private:
     QStringList m_warnings;
 };
 
+/*! A full disk for this process while it exists: files cannot grow beyond limitBytes (the
+    file size limit of the process; the signal it raises is ignored, so a write beyond the
+    limit fails with EFBIG, as a full disk fails with ENOSPC). Restores both on destruction. */
+class FileSizeLimit
+{
+public:
+    explicit FileSizeLimit(quint64 limitBytes);
+    ~FileSizeLimit();
+    FileSizeLimit(const FileSizeLimit &) = delete;
+    FileSizeLimit &operator=(const FileSizeLimit &) = delete;
+    /*! Whether the limit is in force. */
+    bool active() const { return m_active; }
+
+private:
+    quint64 m_previousSoft = 0;
+    void (*m_previousHandler)(int) = nullptr;
+    bool m_handlerSet = false;
+    bool m_active = false;
+};
+
 class MessageCapture : public HTL::MessageHandler
 {
 public:

@@ -17,6 +17,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <limits>
+
 #include <cmath>
 
 Q_DECLARE_METATYPE(DINEdition)
@@ -81,6 +83,8 @@ private slots:
     void noVerdictWithoutResult();
     void resultTypes_data();
     void resultTypes();
+    void noVerdictOnNonsenseFigures_data();
+    void noVerdictOnNonsenseFigures();
     void referenceCases_data();
     void referenceCases();
 };
@@ -228,6 +232,58 @@ void tst_Assessment::resultTypes()
     QCOMPARE(a.thermalEvaluated, type >= ResultType::CalculationError);
     QCOMPARE(a.minimum.m_fulfilled, type >= ResultType::CalculationError);
     QCOMPARE(a.notEvaluatedReason.isEmpty(), a.criteriaEvaluated());
+}
+
+void tst_Assessment::noVerdictOnNonsenseFigures_data()
+{
+    QTest::addColumn<QString>("figure");
+    QTest::addColumn<double>("value");
+    QTest::addColumn<bool>("criteria");
+    QTest::addColumn<bool>("thermal");
+    const double inf = std::numeric_limits<double>::infinity();
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    QTest::newRow("negative condensate") << "m_cond" << -0.48 << false << true;
+    QTest::newRow("negative stationary condensate") << "m_condStat" << -0.31 << false << true;
+    QTest::newRow("NaN condensate") << "m_cond" << nan << false << true;
+    QTest::newRow("infinite evaporable mass") << "m_ev" << inf << false << true;
+    QTest::newRow("NaN drying time") << "t_ev" << nan << false << true;
+    QTest::newRow("infinite resistance") << "R_layers" << inf << true << false;
+    // with condensate, a negative drying time is "no drying": judged, and failed
+    QTest::newRow("no drying") << "t_ev" << -86400.0 << true << true;
+}
+
+void tst_Assessment::noVerdictOnNonsenseFigures()
+{
+    QFETCH(QString, figure);
+    QFETCH(double, value);
+    QFETCH(bool, criteria);
+    QFETCH(bool, thermal);
+    const InputData input = condensingWall();
+    CalculationResults r;
+    r.type = ResultType::CondensationPlane;
+    r.R_layers = 5;
+    r.m_cond = r.m_condStat = 0.1;
+    r.m_ev = 2;
+    r.t_ev = 10 * 86400;
+    double *target = figure == "m_cond"       ? &r.m_cond
+                     : figure == "m_condStat" ? &r.m_condStat
+                     : figure == "m_ev"       ? &r.m_ev
+                     : figure == "t_ev"       ? &r.t_ev
+                                              : &r.R_layers;
+    *target = value;
+    const Assessment a =
+        Assessment::evaluate(input, r, HeatFlowDirection::Horizontal, AssessmentOptions());
+    QCOMPARE(a.criteriaEvaluated(), criteria);
+    QCOMPARE(a.thermalEvaluated, thermal);
+    QCOMPARE(a.notEvaluatedReason.isEmpty(), criteria && thermal);
+    if (!criteria) {
+        QVERIFY(!a.din.m_massMet && !a.din.m_dryingTimeMet);
+        QCOMPARE(a.din.toJson().value(QStringLiteral("mass_met")), QJsonValue(QJsonValue::Null));
+    }
+    if (!thermal)
+        QVERIFY(!a.minimum.m_fulfilled);
+    if (figure == "t_ev" && criteria)
+        QVERIFY(!a.din.m_dryingTimeMet);
 }
 
 void tst_Assessment::referenceCases_data()

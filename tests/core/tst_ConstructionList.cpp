@@ -6,6 +6,9 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <cerrno>
+#include <cstring>
+
 #include "TestSupport.h"
 #include "persistence/ConstructionList.h"
 #include "persistence/MaterialDatabaseFile.h"
@@ -32,6 +35,8 @@ private slots:
     void replaceConstruction_data();
     void replaceConstruction();
     void writtenRightAfterChanges();
+    void fullDiskKeepsFile_data();
+    void fullDiskKeepsFile();
     void secondConstructionTruncated();
     void truncatedEverywhere();
     void flippedBytes();
@@ -301,6 +306,46 @@ void tst_ConstructionList::writtenRightAfterChanges()
     QVERIFY(other.read());
     QCOMPARE(other.count(), 1);
     QCOMPARE(other.construction(0).m_name, QStringLiteral("B"));
+}
+
+void tst_ConstructionList::fullDiskKeepsFile_data()
+{
+    QTest::addColumn<int>("layers");
+    // a file that fits the device's write buffer and is written only when the file is closed,
+    // and one larger than that buffer
+    QTest::newRow("small file") << 1;
+    QTest::newRow("large file") << 200;
+}
+
+void tst_ConstructionList::fullDiskKeepsFile()
+{
+    QFETCH(int, layers);
+    Construction big = construction(QStringLiteral("A"), {});
+    for (int i = 0; i < layers; ++i)
+        big.m_layers.emplace_back(material(QStringLiteral("Layer %1").arg(i)), 0.01 * (i + 1));
+    ConstructionList list(QStringLiteral("en"), dir());
+    list.addConstruction(big);
+    QFile f(file());
+    QVERIFY(f.open(QIODevice::ReadOnly));
+    const QByteArray before = f.readAll();
+    f.close();
+    big.m_name = QStringLiteral("B");
+    QSignalSpy failures(&list, &ConstructionList::writeFailed);
+    {
+        // room for the old file and a little more, not for a second construction
+        TestSupport::FileSizeLimit full(quint64(before.size()) + 64);
+        QVERIFY(full.active());
+        list.addConstruction(big);
+    }
+    QCOMPARE(list.count(), 2);
+    QCOMPARE(failures.size(), 1);
+    const QString message = failures.first().first().toString();
+    QVERIFY2(message.contains(file()), qPrintable(message));
+    QVERIFY2(message.endsWith(QString::fromLocal8Bit(std::strerror(EFBIG))), qPrintable(message));
+    QVERIFY(f.open(QIODevice::ReadOnly));
+    QCOMPARE(f.readAll(), before);
+    QCOMPARE(QDir(dir()).entryList(QDir::Files | QDir::Hidden),
+             QStringList{QStringLiteral("ConstructionData.constr")});
 }
 
 void tst_ConstructionList::secondConstructionTruncated()

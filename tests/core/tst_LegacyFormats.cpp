@@ -540,6 +540,13 @@ void tst_LegacyFormats::layerErrors_data()
         << QByteArray("Width 24 s\n}\n") << 1
         << "[MaterialLayer::readOld]  Error reading layer data!\nCan't relate unit [s] to [m]!\n"
            "Error converting unit in parameter 'Width'.";
+    QTest::newRow("width beyond double")
+        << QByteArray("Width 1e999 m\n}\n") << 1
+        << "[MaterialLayer::readOld]  Error reading parameter 'Width'!";
+    QTest::newRow("lambda overflowing in its unit")
+        << QByteArray("MATERIAL_DEFINITION {\nLambda 1e308 kW/mK\n}\n}\n") << 2
+        << "[Material::readOld]  Error reading material data!\nThe value of 'Lambda' is not a "
+           "finite number.";
     QTest::newRow("colour not a number")
         << QByteArray("Colour rot\n}\n") << 1
         << "[MaterialLayer::readOld]  Error reading parameter 'Colour'!";

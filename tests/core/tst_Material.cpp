@@ -148,7 +148,23 @@ void tst_Material::validity_data()
     QTest::newRow("lambda 0") << "lambda" << 0.0 << false;
     QTest::newRow("lambda NaN") << "lambda" << std::nan("") << false;
     QTest::newRow("mu 0") << "mu" << 0.0 << false;
-    QTest::newRow("mu tiny") << "mu" << 1e-9 << true;
+    QTest::newRow("mu at the lower bound") << "mu" << 1e-6 << true;
+    QTest::newRow("mu below the lower bound") << "mu" << 1e-9 << false;
+    QTest::newRow("mu infinite") << "mu" << HUGE_VAL << false;
+    QTest::newRow("mu at the upper bound") << "mu" << 1e9 << true;
+    QTest::newRow("lambda subnormal") << "lambda" << 4.9e-324 << false;
+    QTest::newRow("lambda below 1e-6") << "lambda" << 9.9e-7 << false;
+    QTest::newRow("lambda 1e-6") << "lambda" << 1e-6 << true;
+    QTest::newRow("lambda infinite") << "lambda" << HUGE_VAL << false;
+    QTest::newRow("rho infinite") << "rho" << HUGE_VAL << false;
+    QTest::newRow("rho above the densest solid") << "rho" << 30001.0 << false;
+    QTest::newRow("A_w infinite") << "A_w" << HUGE_VAL << false;
+    QTest::newRow("A_w subnormal") << "A_w" << 4.9e-324 << false;
+    QTest::newRow("mu_min NaN") << "mu_min" << std::nan("") << false;
+    QTest::newRow("mu_max infinite") << "mu_max" << -HUGE_VAL << false;
+    QTest::newRow("mu_max 0 (not given)") << "mu_max" << 0.0 << true;
+    QTest::newRow("sd-value NaN") << "sd_value" << std::nan("") << false;
+    QTest::newRow("sd-value infinite") << "sd_value" << HUGE_VAL << false;
     QTest::newRow("category 12") << "category" << 12.0 << true;
     QTest::newRow("category 13") << "category" << 13.0 << false;
     QTest::newRow("category 0") << "category" << 0.0 << true;
@@ -174,6 +190,12 @@ void tst_Material::validity()
         m.m_lambda = value;
     else if (field == "mu")
         m.m_mu = value;
+    else if (field == "mu_min")
+        m.m_mu_min = value;
+    else if (field == "mu_max")
+        m.m_mu_max = value;
+    else if (field == "sd_value")
+        m.m_sd_value = value;
     else if (field == "category")
         m.m_category = int(value);
     else if (field == "name")

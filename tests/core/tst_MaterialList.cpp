@@ -7,6 +7,10 @@
 #include <QtTest>
 
 #include "CatalogueCsv.h"
+
+#include <cerrno>
+#include <cstring>
+
 #include "TestSupport.h"
 #include "htl/HTL_Exception.h"
 #include "persistence/MaterialDatabaseFile.h"
@@ -45,6 +49,8 @@ private slots:
     void userFileRoundTripAndIds();
     void userFileToAnotherDirectory();
     void userFileNewerVersionIgnored();
+    void fullDiskKeepsUserFile_data();
+    void fullDiskKeepsUserFile();
     void deleteLastUserMaterialLeavesBackup();
     void userFileDamaged();
     void userFileTruncatedKeepsIntactMaterials_data();
@@ -568,6 +574,47 @@ void tst_MaterialList::userFileToAnotherDirectory()
     QCOMPARE(int(MaterialList::readUserFile(userDir() + QStringLiteral("/UserData.mmat")).size()),
              1);
     QVERIFY(!list.writeUserMaterialsTo(list.userFilePath() + QStringLiteral("/below-a-file")));
+}
+
+void tst_MaterialList::fullDiskKeepsUserFile_data()
+{
+    QTest::addColumn<int>("notesLength");
+    // a file that fits the device's write buffer and is written only when the file is closed,
+    // and one larger than that buffer
+    QTest::newRow("small file") << 100;
+    QTest::newRow("large file") << 40000;
+}
+
+void tst_MaterialList::fullDiskKeepsUserFile()
+{
+    QFETCH(int, notesLength);
+    MaterialList list(QStringLiteral("en"), dbDir(), userDir());
+    list.read();
+    Material m(QStringLiteral("Clay"), 2, QString(notesLength, QLatin1Char('n')), QString(),
+               QString(), QString(), 1500, 0.6, 8, 0.01, 0.3, 0.1, 0);
+    list.addUserMaterial(m);
+    QFile file(list.userFilePath());
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QByteArray before = file.readAll();
+    file.close();
+    QStringList failures;
+    connect(&list, &MaterialList::writeFailed,
+            [&failures](const QString &message) { failures << message; });
+    {
+        // room for the old file and a little more, not for a second material
+        TestSupport::FileSizeLimit full(quint64(before.size()) + 64);
+        QVERIFY(full.active());
+        list.addUserMaterial(m);
+    }
+    QCOMPARE(list.userMaterialCount(), 2);
+    QCOMPARE(failures.size(), 1);
+    QVERIFY2(failures.first().contains(list.userFilePath()), qPrintable(failures.first()));
+    QVERIFY2(failures.first().endsWith(QString::fromLocal8Bit(std::strerror(EFBIG))),
+             qPrintable(failures.first()));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), before);
+    QCOMPARE(QDir(userDir()).entryList(QDir::Files | QDir::Hidden),
+             QStringList{QStringLiteral("UserData.mmat")});
 }
 
 void tst_MaterialList::userFileNewerVersionIgnored()

@@ -21,7 +21,9 @@
 #include <QPainterPath>
 #include <QTemporaryDir>
 
+#include <cerrno>
 #include <cmath>
+#include <cstring>
 
 Q_DECLARE_METATYPE(std::vector<double>)
 
@@ -445,6 +447,21 @@ void tst_DiagramScene::failedExportKeepsTheOldFile()
     QVERIFY(!picture.exportToFile(dir.filePath(QStringLiteral("missing/picture.png")), QString(),
                                   &error));
     QVERIFY(!error.isEmpty());
+
+    // a full disk: the system's reason, not "Unknown error", and the old file stays
+    const QString svg = dir.filePath(QStringLiteral("picture.svg"));
+    QFile old(svg);
+    QVERIFY(old.open(QIODevice::WriteOnly));
+    old.write("old");
+    old.close();
+    {
+        TestSupport::FileSizeLimit full(1024);
+        QVERIFY(full.active());
+        QVERIFY(!picture.exportToFile(svg, QString(), &error));
+    }
+    QVERIFY2(error.endsWith(QString::fromLocal8Bit(std::strerror(EFBIG))), qPrintable(error));
+    QVERIFY(old.open(QIODevice::ReadOnly));
+    QCOMPARE(old.readAll(), QByteArray("old"));
 }
 
 void tst_DiagramScene::examplesRenderWithoutWarnings_data()

@@ -64,6 +64,13 @@ public:
         directoryTitle = title;
         return directory;
     }
+    ExistingData existingUserData(QWidget *, const QString &directory) override
+    {
+        askedAbout << directory;
+        return existingAnswer;
+    }
+    ExistingData existingAnswer = KeepDirectory;
+    QStringList askedAbout;
     QStringList criticals, informations;
     QString directory, directoryTitle;
 };
@@ -101,6 +108,8 @@ private slots:
     void directoryRefused();
     void unchangedDirectoryIsLeftAlone();
     void databasesMoveWithTheDirectory();
+    void directoryWithUserData_data();
+    void directoryWithUserData();
     void dinCriteriaEditions_data();
     void dinCriteriaEditions();
     void dinCriteriaUserDefined();
@@ -338,6 +347,86 @@ void tst_ConfigDialog::databasesMoveWithTheDirectory()
     m_materials->addUserMaterial(brick());
     QCOMPARE(int(MaterialList::readUserFile(target + QStringLiteral("/UserData.mmat")).size()), 2);
     QCOMPARE(int(MaterialList::readUserFile(oldMaterials).size()), 1);
+}
+
+void tst_ConfigDialog::directoryWithUserData_data()
+{
+    QTest::addColumn<int>("answer");
+    QTest::addColumn<QStringList>("materials");     // the user materials afterwards
+    QTest::addColumn<QStringList>("constructions"); // the constructions afterwards
+    QTest::addColumn<bool>("moved");
+    QTest::newRow("cancel") << int(UserDialogs::KeepDirectory) << QStringList{"Own"}
+                            << QStringList{"Own wall"} << false;
+    QTest::newRow("use the data there")
+        << int(UserDialogs::UseExistingData) << QStringList{"Shared", "Own"}
+        << QStringList{"Shared wall"} << true;
+    QTest::newRow("merge") << int(UserDialogs::MergeData) << QStringList{"Own", "Shared"}
+                           << QStringList{"Own wall", "Shared wall"} << true;
+}
+
+void tst_ConfigDialog::directoryWithUserData()
+{
+    // another installation's databases in the target: two materials (one equal to an own
+    // one) and one construction
+    QFETCH(int, answer);
+    QFETCH(QStringList, materials);
+    QFETCH(QStringList, constructions);
+    QFETCH(bool, moved);
+    Material own = brick();
+    own.m_name = QStringLiteral("Own");
+    own.m_color = QColor(200, 100, 50);
+    Material shared = brick();
+    shared.m_name = QStringLiteral("Shared");
+    shared.m_color = QColor(20, 100, 50);
+    auto wall = [](const QString &name) {
+        Construction c;
+        c.m_name = name;
+        c.m_layers.push_back(MaterialLayer(brick(), 0.24));
+        return c;
+    };
+    const QString target = m_home.filePath(QStringLiteral("shared%1").arg(answer));
+    {
+        MaterialList other(QStringLiteral("en"), m_home.path(), target);
+        other.addUserMaterial(shared);
+        other.addUserMaterial(own);
+        ConstructionList otherConstructions(QStringLiteral("en"), target);
+        otherConstructions.addConstruction(wall(QStringLiteral("Shared wall")));
+    }
+    QFile file(MaterialList::userFilePathIn(target));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QByteArray sharedBytes = file.readAll();
+    file.close();
+    m_materials->addUserMaterial(own);
+    m_constructions->addConstruction(wall(QStringLiteral("Own wall")));
+
+    m_dialogs.existingAnswer = UserDialogs::ExistingData(answer);
+    ConfigDialog dialog(*m_settings, m_materials.get(), m_constructions.get(), m_dialogs);
+    child<QLineEdit>(&dialog, "lineEditUserMatDir")->setText(target);
+    dialog.changesAccepted();
+    QCOMPARE(m_dialogs.askedAbout, QStringList{target});
+    QCOMPARE(m_settings->m_userMaterialsDirectory, moved ? target : m_dbDir);
+    QCOMPARE(m_materials->userDirectory(), moved ? target : m_dbDir);
+
+    QStringList names;
+    for (int i = 0; i < m_materials->userMaterialCount(); ++i)
+        names << m_materials->material(m_materials->databaseMaterialCount() + i)->m_name;
+    QCOMPARE(names, materials);
+    names.clear();
+    for (int i = 0; i < m_constructions->count(); ++i)
+        names << m_constructions->construction(i).m_name;
+    QCOMPARE(names, constructions);
+
+    // the files there hold what the lists hold; without a merge they are untouched
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    if (answer != UserDialogs::MergeData)
+        QCOMPARE(file.readAll(), sharedBytes);
+    file.close();
+    if (moved) {
+        QCOMPARE(int(MaterialList::readUserFile(MaterialList::userFilePathIn(target)).size()),
+                 materials.size());
+        QCOMPARE(int(ConstructionList::readFile(ConstructionList::filePathIn(target)).size()),
+                 constructions.size());
+    }
 }
 
 void tst_ConfigDialog::dinCriteriaEditions_data()

@@ -13,6 +13,8 @@ ConstructionDatabaseTableModel::ConstructionDatabaseTableModel(ConstructionList 
             &ConstructionDatabaseTableModel::listChanged);
     connect(&m_list, &ConstructionList::constructionChanged, this,
             &ConstructionDatabaseTableModel::listChanged);
+    connect(&m_list, &ConstructionList::constructionsReplaced, this,
+            &ConstructionDatabaseTableModel::listChanged);
 }
 
 void ConstructionDatabaseTableModel::listChanged()

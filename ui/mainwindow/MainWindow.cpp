@@ -133,6 +133,14 @@ MainWindow::MainWindow(const AppContext &context, QSplashScreen *splash, QWidget
                 m_context.settings.m_moistureDependentLambda);
     });
     connect(&m_undoStack, &QUndoStack::cleanChanged, this, [this]() { updateWindowState(); });
+    // an edit of a user database that could not be written lives only until the program ends
+    auto reportUnsavedDatabase = [this](const QString &message) {
+        m_dialogs->critical(this, tr("Error #3: Saving failed"),
+                            tr("The change of the user database was not saved.") +
+                                QLatin1Char('\n') + message);
+    };
+    connect(&m_context.materials, &MaterialList::writeFailed, this, reportUnsavedDatabase);
+    connect(&m_context.constructions, &ConstructionList::writeFailed, this, reportUnsavedDatabase);
     updateRecentProjects();
 
     // The splash is closed in two steps so that the close is scheduled only once the window's
@@ -683,9 +691,9 @@ void MainWindow::updateRecentProjects()
 int MainWindow::saveProject(const QString &fileName)
 {
     QString path = fileName;
-    const QString suffix = QLatin1String(ProjectSuffix);
-    if (path.indexOf(suffix) != path.length() - suffix.length())
-        path += QLatin1Char('.') + suffix;
+    const QString suffix = QLatin1Char('.') + QLatin1String(ProjectSuffix);
+    if (!path.endsWith(suffix, Qt::CaseInsensitive))
+        path += suffix;
     QString message;
     if (!m_context.project.save(path, &message)) {
         m_dialogs->critical(this, tr("Error #3: Saving failed"),
@@ -736,11 +744,13 @@ void MainWindow::closeEvent(QCloseEvent *event)
     Settings &settings = m_context.settings;
     settings.m_lastProjectFile =
         m_context.project.hasProject() ? m_context.project.fileName() : QString();
-    settings.write();
-    if (closeProject())
-        event->accept();
-    else
+    if (!closeProject()) {
         event->ignore();
+        return;
+    }
+    // after the question: a project saved from it is in the recent list only now
+    settings.write();
+    event->accept();
 }
 
 // --- pictures

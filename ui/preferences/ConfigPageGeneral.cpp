@@ -154,16 +154,53 @@ bool ConfigPageGeneral::storeUserMaterialDirectory(Settings &settings)
     }
     if (!QFile::exists(path + QStringLiteral("/text.tst")))
         return notWritable();
+    // User data already there (a shared folder, another installation) is never replaced
+    // unasked: the user takes it or merges the own data into it.
+    const QString materialsThere = MaterialList::userFilePathIn(path);
+    const QString constructionsThere = ConstructionList::filePathIn(path);
+    const bool materialsExist = m_materials && QFile::exists(materialsThere);
+    const bool constructionsExist = m_constructions && QFile::exists(constructionsThere);
+    UserDialogs::ExistingData choice = UserDialogs::MergeData;
+    if (materialsExist || constructionsExist) {
+        choice = m_dialogs.existingUserData(this, path);
+        if (choice == UserDialogs::KeepDirectory)
+            return false;
+    }
+    if (choice == UserDialogs::MergeData) {
+        // a merge rewrites the files there: only complete ones, or their rest would be lost
+        bool materialsComplete = true, constructionsComplete = true;
+        if (materialsExist)
+            MaterialList::readUserFile(materialsThere, &materialsComplete);
+        if (constructionsExist)
+            ConstructionList::readFile(constructionsThere, &constructionsComplete);
+        if (!materialsComplete || !constructionsComplete) {
+            m_dialogs.critical(this, tr("Directory not valid."),
+                               tr("The user data there cannot be read completely; it is left "
+                                  "as it is."));
+            return false;
+        }
+    }
     // Both databases are in the new place before the setting names it, so that a failed
-    // write loses nothing: the old files and the old setting stay.
-    if (m_materials && !m_materials->writeUserMaterialsTo(path))
+    // write loses nothing: the old files and the old setting stay. A merge writes the union
+    // of both; "use" writes only a database the directory does not hold yet.
+    if (m_materials && choice == UserDialogs::MergeData && materialsExist)
+        m_materials->mergeUserFile(materialsThere);
+    if (m_constructions && choice == UserDialogs::MergeData && constructionsExist)
+        m_constructions->mergeFile(constructionsThere);
+    const bool useMaterials = choice == UserDialogs::UseExistingData && materialsExist;
+    const bool useConstructions = choice == UserDialogs::UseExistingData && constructionsExist;
+    if (m_materials && !useMaterials && !m_materials->writeUserMaterialsTo(path))
         return notWritable();
-    if (m_constructions && !m_constructions->writeTo(path))
+    if (m_constructions && !useConstructions && !m_constructions->writeTo(path))
         return notWritable();
     if (m_materials)
         m_materials->setUserDirectory(path);
     if (m_constructions)
         m_constructions->setDirectory(path);
+    if (useMaterials)
+        m_materials->readUserMaterials();
+    if (useConstructions)
+        m_constructions->read();
     settings.m_userMaterialsDirectory = path;
     return true;
 }

@@ -16,9 +16,11 @@ class UserDialogs;
     databases and the moisture-dependent thermal conductivity.
 
     A new database directory is checked before it is taken: it must not be a file, must be an
-    absolute path, and must be writable. Both user databases are then written into it (each
-    file replaced atomically) and only after both writes succeeded do the databases and the
-    setting move there; the files in the old directory stay as they were.
+    absolute path, and must be writable. When it already holds user data, the user chooses to
+    use that data, to merge the own data into it, or not to move; nothing there is replaced
+    unasked. The databases are then written into it (each file replaced atomically) and only
+    after the writes succeeded do the databases and the setting move there; the files in the
+    old directory stay as they were.
 */
 class ConfigPageGeneral : public QWidget
 {

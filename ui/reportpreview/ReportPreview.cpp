@@ -1,5 +1,7 @@
 #include "ui/reportpreview/ReportPreview.h"
 
+#include "persistence/AtomicFile.h"
+
 #include "qtext/ValidatingLineEdit.h"
 #include "ui/editors/DINCriteriaSettings.h"
 #include "ui/editors/DryingReserveSettings.h"
@@ -15,6 +17,7 @@
 #include "ui/UserDialogs.h"
 #include "ui/commands/M2_UndoProject.h"
 
+#include <QBuffer>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFileInfo>
@@ -32,7 +35,6 @@
 #include <QPrinter>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QSaveFile>
 #include <QScreen>
 #include <QShortcut>
 #include <QSpinBox>
@@ -533,10 +535,12 @@ void ReportPreview::onExportPage()
     if (!suffix.isEmpty() && QFileInfo(target).suffix().toLower() != suffix)
         target += QLatin1Char('.') + suffix;
     m_settings.m_lastExportFile = target;
-    exportCurrentPage(target);
+    QString error;
+    if (!exportCurrentPage(target, &error))
+        m_dialogs->critical(this, tr("Export current page to file"), error);
 }
 
-bool ReportPreview::exportCurrentPage(const QString &fileName)
+bool ReportPreview::exportCurrentPage(const QString &fileName, QString *error)
 {
     const int page = std::max(1, currentPage());
     Report report(m_settings.m_diagramFontFamily);
@@ -549,9 +553,10 @@ bool ReportPreview::exportCurrentPage(const QString &fileName)
     const int dpi = screen ? int(std::lround(screen->logicalDotsPerInch())) : 96;
     const QRect pageRect = pageLayout.paintRectPixels(dpi);
 
-    QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
+    // painted into memory, then written in one piece with the system's reason on failure
+    QByteArray data;
+    QBuffer file(&data);
+    file.open(QIODevice::WriteOnly);
     bool written = true;
     switch (DiagramPicture::formatOfFile(fileName)) {
     case DiagramPicture::Format::Svg: {
@@ -590,8 +595,11 @@ bool ReportPreview::exportCurrentPage(const QString &fileName)
         break;
     }
     if (!written) {
-        file.cancelWriting();
+        if (error)
+            *error = tr("The file '%1' could not be written: %2")
+                         .arg(fileName, tr("Creating paint device failed."));
         return false;
     }
-    return file.commit();
+    file.close();
+    return AtomicFile::write(fileName, data, error);
 }

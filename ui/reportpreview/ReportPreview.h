@@ -56,8 +56,9 @@ public:
     /*! Writes the whole report as PDF to fileName (".pdf" appended when missing); false with a
         message box when it cannot be written. */
     bool writePdf(const QString &fileName);
-    /*! Writes the page in view to fileName in the format of its suffix (svg, png, jpg, pdf). */
-    bool exportCurrentPage(const QString &fileName);
+    /*! Writes the page in view to fileName in the format of its suffix (svg, png, jpg, pdf);
+        false with the reason in error (if given) when it cannot be written. */
+    bool exportCurrentPage(const QString &fileName, QString *error = nullptr);
 
 signals:
     void progress(int step);
