@@ -21,11 +21,16 @@ struct CalculationOptions
     /*! Solve the system of every candidate plane set instead of screening out the sets that
         cannot be accepted first. Same results, slower; for tests and measurements. */
     bool exhaustiveSearch = false;
-    /*! Most candidate plane sets whose systems one calculation solves (all passes together);
-        when they are spent the calculation ends with a calculation error instead of searching
-        on. 0: the program's limit (MoistureStorage::CandidateBudget) for the screened search,
-        no limit for the exhaustive one. */
+    /*! Most candidate plane sets whose systems the ascending search solves in one calculation
+        (all passes together). When they are spent, the screened search takes the solution of
+        the complementarity problem of the planes instead (see complementarityFallback); the
+        exhaustive search ends with a calculation error. 0: the program's limit
+        (MoistureStorage::CandidateBudget) for the screened search, no limit for the exhaustive
+        one. */
     int candidateBudget = 0;
+    /*! Off: the screened search also ends with a calculation error when the budget is spent,
+        for comparisons with the plain ascending search. */
+    bool complementarityFallback = true;
 };
 
 /*! Diagnostics of one pass of the moisture-storage method, for finding where two

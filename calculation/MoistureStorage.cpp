@@ -1,6 +1,7 @@
 #include "calculation/MoistureStorage.h"
 
 #include "calculation/LinearSolver.h"
+#include "calculation/PlaneComplementarity.h"
 #include "calculation/ResultType.h"
 #include "htl/HTL_Exception.h"
 #include "model/Climate.h"
@@ -93,10 +94,7 @@ public:
                  double p_e, const std::vector<double> &cLeft, const std::vector<double> &cRight)
     {
         m_n = n;
-        double pScale = std::max(std::fabs(p_i), std::fabs(p_e));
-        for (int k = 0; k <= n; ++k)
-            pScale = std::max(pScale, std::fabs(psat[k]));
-        const double slack = 1e-3 + 1e-5 * pScale + 1e-8;
+        const double slack = MoistureStorage::searchSlack(n, psat, p_i, p_e);
         m_slack = slack;
         m_p_i = p_i;
         m_p_e = p_e;
@@ -405,6 +403,14 @@ private:
 
 namespace MoistureStorage {
 
+double searchSlack(int n, const std::vector<double> &psat, double p_i, double p_e)
+{
+    double pScale = std::max(std::fabs(p_i), std::fabs(p_e));
+    for (int k = 0; k <= n; ++k)
+        pScale = std::max(pScale, std::fabs(psat[k]));
+    return 1e-3 + 1e-5 * pScale + 1e-8;
+}
+
 Preparation prepareLayers(const InputData &input, HeatFlowDirection heatFlowDirection)
 {
     const int n = input.layerCount();
@@ -527,7 +533,7 @@ MoistureContents moistureContents(const std::vector<double> &pv, const std::vect
 
 PlaneSet searchPlaneSet(const Layers &L, const std::vector<double> &psat,
                         const std::vector<double> &pv, double p_i, double p_e,
-                        std::uint32_t previous, bool exhaustive, int budget)
+                        std::uint32_t previous, bool exhaustive, int budget, bool fallback)
 {
     const int n = L.count();
     PlaneSet set;
@@ -539,7 +545,7 @@ PlaneSet searchPlaneSet(const Layers &L, const std::vector<double> &psat,
     // number of solves (never a clock, so that a result never depends on the machine's load)
     // ends the search with an error rather than freezing the program.
     auto spent = [&] {
-        if (budget > 0 && set.candidatesTried >= budget)
+        if (budget != 0 && set.candidatesTried >= std::max(budget, 0))
             stopped = true;
         return stopped;
     };
@@ -574,11 +580,47 @@ PlaneSet searchPlaneSet(const Layers &L, const std::vector<double> &psat,
             screen.prepare(n, L.Z, psat, p_i, p_e, L.cLeft, L.cRight);
             // The set of all planes comes last and is always tried: its outcome decides the
             // message when no set is accepted.
-            const long steps = budget > 0 ? long(budget) * ScreenStepsPerCandidate : 0;
+            const long steps = budget > 0   ? long(budget) * ScreenStepsPerCandidate
+                               : budget < 0 ? 1
+                                            : 0;
             if (!screen.forEach(visit, steps) && !lastTried)
                 visit(last);
             if (screen.exhausted())
                 stopped = true;
+        }
+    }
+    if (stopped && !exhaustive && fallback) {
+        // The plane set is the unique solution of a complementarity problem (see
+        // complementarityPlanes); any set that the full test accepts differs from it only at
+        // interfaces where both the excess moisture and the saturation deficit lie within the
+        // slack. Those few sets are tried in ascending order, which is the exhaustive search's.
+        const ComplementarityPlanes lcp =
+            complementarityPlanes(L, psat, pv, searchSlack(n, psat, p_i, p_e));
+        int doubtful = 0;
+        for (std::uint32_t c = lcp.doubtful; c; c &= c - 1)
+            ++doubtful;
+        if (lcp.solved && doubtful <= MaxDoubtfulPlanes) {
+            stopped = false;
+            const std::uint32_t core = lcp.planes & ~lcp.doubtful;
+            for (std::uint32_t e = 0;; e = (e - lcp.doubtful) & lcp.doubtful) {
+                if ((core | e) != 0) {
+                    ++set.fallbackTried;
+                    if (trial(core | e) == CandidateOutcome::Accepted) {
+                        accepted = true;
+                        acceptedBits = core | e;
+                        break;
+                    }
+                }
+                if (e == lcp.doubtful)
+                    break;
+            }
+            if (!accepted) {
+                // No set exists; the set of all planes, the exhaustive search's last, decides
+                // the message.
+                ++set.fallbackTried;
+                const std::uint32_t last = (std::uint32_t(1) << (n - 1)) - 1;
+                lastFailed = trial(last) == CandidateOutcome::SolverFailed;
+            }
         }
     }
     set.messages = trial.messages();
@@ -892,10 +934,12 @@ ResultType::Type run(const InputData &input, const CalculationOptions &options,
         // The plane set: exhaustive in ascending candidate number, the previous pass's set first.
         CalculationPassTrace trace;
         trace.pass = pass;
-        const int left = budget > 0 ? budget - candidatesSolved : 0;
-        PlaneSet set =
-            searchPlaneSet(L, r.psat, r.pv, p_i, p_e, previous, options.exhaustiveSearch, left);
-        trace.candidatesTried = set.candidatesTried;
+        const int left = budget <= 0                 ? 0
+                         : candidatesSolved < budget ? budget - candidatesSolved
+                                                     : -1;
+        PlaneSet set = searchPlaneSet(L, r.psat, r.pv, p_i, p_e, previous, options.exhaustiveSearch,
+                                      left, options.complementarityFallback);
+        trace.candidatesTried = set.candidatesTried + set.fallbackTried;
         candidatesSolved += set.candidatesTried;
         messages = set.messages;
         if (set.result == PlaneSet::Stopped) {

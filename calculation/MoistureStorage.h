@@ -94,22 +94,35 @@ struct PlaneSet
         Stopped
     };
     Result result = NoValidCombination;
-    std::uint32_t bits = 0; ///< bit b: plane at interface b+1
-    double g = 0;           ///< vapour flux through the construction
-    std::vector<double> dw; ///< excess moisture content at each plane, inside first
-    std::vector<double> pv; ///< vapour pressure rebuilt with the liquid flows (n+1)
-    QStringList messages;   ///< what the last candidate tried reported
-    int candidatesTried = 0;
+    std::uint32_t bits = 0;  ///< bit b: plane at interface b+1
+    double g = 0;            ///< vapour flux through the construction
+    std::vector<double> dw;  ///< excess moisture content at each plane, inside first
+    std::vector<double> pv;  ///< vapour pressure rebuilt with the liquid flows (n+1)
+    QStringList messages;    ///< what the last candidate tried reported
+    int candidatesTried = 0; ///< by the ascending search (counted against the budget)
+    /*! Sets tried after the budget was spent, around the solution of the complementarity
+        problem. */
+    int fallbackTried = 0;
 };
 
 /*! Largest number of layers whose plane sets can be searched. */
 constexpr int MaxLayers = 31;
+
+/*! A pressure margin (Pa) far above the solver's residual tolerance, the rounding of the rebuilt
+    pressures and the 1e-3 Pa allowed at the outer surface: a set that the full test accepts can
+    miss the bounds of the screened search, or the complementarity solution, by no more than
+    this. */
+double searchSlack(int n, const std::vector<double> &psat, double p_i, double p_e);
 
 /*! Most candidate systems one calculation solves by default. What the screen cannot rule out
     stays exponential in the number of layers; a rank-deficient system of 31 layers costs up to
     about 200 µs (LU, every refinement step, SVD), so this keeps a calculation of the largest
     constructions within about 10 ms. */
 constexpr int CandidateBudget = 40;
+
+/*! Most interfaces left undecided by the complementarity solution whose combinations the
+    search tries after the budget is spent (2^k sets). */
+constexpr int MaxDoubtfulPlanes = 5;
 
 /*! Screen nodes walked per candidate of the budget: walking the tree of plane sets costs far
     less than a solve, but a screen that lets few leaves through may still walk many nodes. */
@@ -118,11 +131,16 @@ constexpr int ScreenStepsPerCandidate = 64;
 /*! Tries the plane sets in ascending candidate number (the set `previous` first, when not 0)
     and returns the first whose excess moisture is real, whose rebuilt vapour pressure meets the
     outer surface and stays at or below saturation. exhaustive: solve every candidate instead of
-    screening out those that cannot be accepted (same result). budget: most candidates to solve
-    (0: no limit); when spent, the result is Stopped. At most MaxLayers layers. */
+    screening out those that cannot be accepted (same result). budget: most candidates of the
+    ascending search (0: no limit, negative: none left). When it is spent, the screened search
+    goes on with the solution of the complementarity problem and the sets next to it; the
+    result is Stopped only when that cannot decide, for the exhaustive search, or without
+    fallback. At most
+    MaxLayers layers. */
 PlaneSet searchPlaneSet(const Layers &layers, const std::vector<double> &psat,
                         const std::vector<double> &pv, double p_i, double p_e,
-                        std::uint32_t previous, bool exhaustive, int budget = 0);
+                        std::uint32_t previous, bool exhaustive, int budget = 0,
+                        bool fallback = true);
 
 /*! The plane set as groups of consecutive planes: (layer left of the first plane, layer right of
     the last plane). */

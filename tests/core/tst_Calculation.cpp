@@ -7,6 +7,7 @@
 
 #include "calculation/Calculation.h"
 #include "calculation/MoistureStorage.h"
+#include "calculation/PlaneComplementarity.h"
 #include "calculation/ResultType.h"
 #include "document/Project.h"
 #include "model/InputData.h"
@@ -159,6 +160,7 @@ private slots:
     void loadingTimeEqualsPeriod();
     void moistureDependentConductivity();
     void screenedSearchEqualsExhaustive();
+    void complementarityGivesTheExhaustiveSet();
     void nearlySingularSets_data();
     void nearlySingularSets();
     void nearlySingularSetNotAccepted();
@@ -541,6 +543,60 @@ void tst_Calculation::screenedSearchEqualsExhaustive()
     }
     // The sample must exercise the search, not only the dry outcomes.
     QVERIFY(condensing > 40);
+}
+
+void tst_Calculation::complementarityGivesTheExhaustiveSet()
+{
+    // With liquid transport in every layer the plane conditions have exactly one solution: the
+    // pivoting must find the set that the exhaustive search accepts, or mark the interfaces
+    // where it cannot tell; and where the exhaustive search accepts nothing, the solution's set
+    // must be one that its test rejects, so the pivoting never claims a set the search misses.
+    const Material pool[] = {
+        Plaster,
+        Brick,
+        Render,
+        TightBoard,
+        material("Wood fibre board", 0.04, 5, 0.02, 0.9, 0.003, 5),
+        material("OSB", 0.13, 200, 0.08, 0.6, 0.002, 6),
+        material("Concrete", 2.1, 80, 0.04, 0.15, 0.01, 4),
+        material("Lime plaster", 0.7, 12, 0.01, 0.3, 0.05, 1),
+    };
+    std::mt19937 rng(6946);
+    std::uniform_int_distribution<int> pick(0, int(std::size(pool)) - 1);
+    std::uniform_int_distribution<int> count(2, 10);
+    std::uniform_real_distribution<double> width(0.005, 0.25), unit(0, 1);
+    int accepted = 0, decided = 0;
+    for (int c = 0; c < 300; ++c) {
+        std::vector<std::pair<Material, double>> layers;
+        const int n = count(rng);
+        for (int i = 0; i < n; ++i)
+            layers.emplace_back(pool[pick(rng)], width(rng));
+        InputData input = build(layers);
+        input.climate().setValue(Climate::Inside, Climate::Winter, Climate::Q_rh,
+                                 40 + 40 * unit(rng));
+        input.climate().setValue(Climate::Outside, Climate::Winter, Climate::Q_T,
+                                 -25 + 20 * unit(rng));
+        input.validate();
+        CalculationOptions exhaustive;
+        exhaustive.moistureDependentLambda = false;
+        exhaustive.exhaustiveSearch = true;
+        const CalculationOutcome o = Calculation::calculate(input, exhaustive);
+        if (o.trace.empty())
+            continue;
+        const MoistureStorage::ComplementarityPlanes lcp =
+            MoistureStorage::firstPassComplementarity(input, exhaustive);
+        QVERIFY2(lcp.solved, qPrintable(QStringLiteral("construction %1").arg(c)));
+        QVERIFY(lcp.pivots <= 4 * n);
+        if (lcp.doubtful != 0)
+            continue;
+        ++decided;
+        if (o.trace.front().accepted != 0) {
+            ++accepted;
+            QCOMPARE(lcp.planes, o.trace.front().accepted);
+        }
+    }
+    QVERIFY(accepted > 40);
+    QVERIFY(decided > accepted);
 }
 
 void tst_Calculation::nearlySingularSets_data()

@@ -1,0 +1,107 @@
+#include "calculation/PlaneComplementarity.h"
+
+#include "calculation/MoistureStorage.h"
+#include "model/Climate.h"
+#include "model/InputData.h"
+#include "model/PhysicsFunctions.h"
+
+#include <array>
+#include <cmath>
+
+namespace MoistureStorage {
+
+namespace {
+
+constexpr int MaxInterfaces = MaxLayers + 1;
+using Column = std::array<double, MaxInterfaces>;
+
+// Least-index pivoting is finite for a P-matrix, but its worst case is exponential; rounding at
+// a degenerate basis could also make it cycle. Far above what the constructions need.
+constexpr int MaxPivots = 4096;
+
+} // namespace
+
+ComplementarityPlanes complementarityPlanes(const Layers &L, const std::vector<double> &psat,
+                                            const std::vector<double> &pv, double margin)
+{
+    ComplementarityPlanes result;
+    const int n = L.count();
+    if (n < 2 || n > MaxLayers)
+        return result;
+    // Conductances: vapour 1/Z_i, liquid a_i (plane at the left side of layer i), b_i (right).
+    Column gv{}, a{}, b{}, rhs{}, q{};
+    for (int i = 0; i < n; ++i) {
+        gv[i] = 1 / L.Z[i];
+        a[i] = L.cLeft[i] / L.Z[i];
+        b[i] = L.cRight[i] / L.Z[i];
+    }
+    for (int k = 1; k < n; ++k)
+        q[k] = psat[k] - pv[k];
+    // K·q with q = 0 at the surfaces.
+    for (int k = 1; k < n; ++k)
+        rhs[k] = (q[k] - q[k - 1]) * gv[k - 1] + (q[k] - q[k + 1]) * gv[k];
+
+    auto inB = [](std::uint32_t B, int k) { return ((B >> (k - 1)) & 1u) != 0; };
+    std::uint32_t B = 0;
+    Column z{}, diag{}, r{};
+    for (;;) {
+        // C_B z = K·q: column k from K (z_k = s_k) off B, from T (z_k = −y_k) on B. Forward
+        // elimination without row exchanges; the pivots of a column dominant M-matrix stay
+        // positive.
+        auto lower = [&](int k) { return inB(B, k) ? -a[k] : -gv[k]; };         // C(k+1, k)
+        auto upper = [&](int k) { return inB(B, k) ? -b[k - 1] : -gv[k - 1]; }; // C(k-1, k)
+        auto centre = [&](int k) { return inB(B, k) ? b[k - 1] + a[k] : gv[k - 1] + gv[k]; };
+        for (int k = 1; k < n; ++k) {
+            diag[k] = centre(k);
+            r[k] = rhs[k];
+            if (k > 1) {
+                const double w = lower(k - 1) / diag[k - 1];
+                diag[k] -= w * upper(k);
+                r[k] -= w * r[k - 1];
+            }
+            if (!(diag[k] > 0) || !std::isfinite(diag[k]))
+                return result;
+        }
+        for (int k = n - 1; k >= 1; --k)
+            z[k] = (r[k] - (k + 1 < n ? upper(k + 1) * z[k + 1] : 0.0)) / diag[k];
+
+        int flip = 0;
+        for (int k = 1; k < n && flip == 0; ++k)
+            if (inB(B, k) ? z[k] > 0 : z[k] < 0)
+                flip = k;
+        if (flip == 0)
+            break;
+        if (result.pivots == MaxPivots)
+            return result;
+        ++result.pivots;
+        B ^= std::uint32_t(1) << (flip - 1);
+    }
+
+    result.solved = true;
+    result.planes = B;
+    for (int k = 1; k < n; ++k) {
+        // What separates the interface from the other choice, as a pressure.
+        const double distance = inB(B, k) ? -z[k] * (L.cRight[k - 1] + L.cLeft[k]) : z[k];
+        if (!(distance > margin))
+            result.doubtful |= std::uint32_t(1) << (k - 1);
+    }
+    return result;
+}
+
+ComplementarityPlanes firstPassComplementarity(const InputData &input,
+                                               const CalculationOptions &options)
+{
+    const Preparation prep = prepareLayers(input, options.heatFlowDirection);
+    const Layers &L = prep.layers;
+    const std::vector<double> none(L.count(), 0.0);
+    const ClimateCondition &in = input.climate().insideWinter();
+    const ClimateCondition &out = input.climate().outsideWinter();
+    const ThermalField field =
+        thermalField(layerResistances(L, none, none, none), in.m_Rs, out.m_Rs, in.m_T, out.m_T);
+    const double p_i = p_sat_pow(in.m_T) * in.m_rh / 100;
+    const double p_e = p_sat_pow(out.m_T) * out.m_rh / 100;
+    const std::vector<double> pv = vaporField(L.Z, p_i, p_e);
+    return complementarityPlanes(L, field.psat, pv, searchSlack(L.count(), field.psat, p_i, p_e));
+}
+
+} // namespace MoistureStorage
