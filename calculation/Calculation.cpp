@@ -11,6 +11,27 @@
 
 #include <cmath>
 
+/*! The point of the lower convex hull of the saturation pressures over the vapour resistance. */
+struct HullPoint
+{
+    double z, p;
+    int k; // interface, -1 for the two air-side ends
+};
+
+struct CalculationWorkspace::Storage
+{
+    MoistureStorage::Workspace moisture;
+    std::vector<HullPoint> chain;
+    std::vector<int> saturated;
+};
+
+CalculationWorkspace::CalculationWorkspace()
+    : m_storage(new Storage)
+{
+}
+
+CalculationWorkspace::~CalculationWorkspace() = default;
+
 namespace {
 
 // Numbers in messages use the general format with 6 significant digits.
@@ -20,7 +41,11 @@ QString gText(double value)
 }
 
 ResultType::Type calculateGlaser(const InputData &input, HeatFlowDirection heatFlowDirection,
-                                 CalculationResults &r, QStringList &messages);
+                                 CalculationResults &r, QStringList &messages,
+                                 CalculationWorkspace::Storage &storage);
+
+void saturatedInterfaces(const std::vector<double> &Z, const std::vector<double> &psat, double p_i,
+                         double p_e, std::vector<HullPoint> &chain, std::vector<int> &saturated);
 
 } // namespace
 
@@ -44,20 +69,30 @@ void Calculation::temperatureProfile(const std::vector<double> &R, double R_si, 
 
 CalculationOutcome Calculation::calculate(const InputData &input, const CalculationOptions &options)
 {
+    CalculationOutcome outcome;
+    CalculationWorkspace workspace;
+    calculate(input, options, outcome, workspace);
+    return outcome;
+}
+
+namespace {
+
+void calculateInto(const InputData &input, const CalculationOptions &options,
+                   CalculationOutcome &outcome, CalculationWorkspace::Storage &storage)
+{
     // The steps append their messages to the outcome; a step that fails stops the run, and a
     // moisture-storage pass that succeeds clears what its rejected candidates reported.
-    CalculationOutcome outcome;
     CalculationResults &r = outcome.results;
     QStringList &messages = outcome.messages;
 
     const int n = input.layerCount();
     if (n == 0) {
         r.type = ResultType::NoLayers;
-        return outcome;
+        return;
     }
     if (input.status() == InputStatus::InvalidWidth) {
         r.type = ResultType::InvalidInput;
-        return outcome;
+        return;
     }
 
     r.R.assign(n, 0.0);
@@ -83,7 +118,7 @@ CalculationOutcome Calculation::calculate(const InputData &input, const Calculat
                             .arg(i + 1);
             r.d_total = 0;
             r.type = ResultType::InvalidInput;
-            return outcome;
+            return;
         }
     }
 
@@ -105,23 +140,36 @@ CalculationOutcome Calculation::calculate(const InputData &input, const Calculat
 
     if (input.status() != InputStatus::Valid) {
         r.type = ResultType::InvalidInput;
-        return outcome;
+        return;
     }
 
-    r.typeGlaser = calculateGlaser(input, options.heatFlowDirection, r, messages);
+    r.typeGlaser = calculateGlaser(input, options.heatFlowDirection, r, messages, storage);
     if (r.typeGlaser < 2) {
         messages << QCoreApplication::translate("Calculation", "Error in Glaser-Calculation.");
-        return outcome;
+        return;
     }
 
     try {
-        r.type = MoistureStorage::run(input, options, outcome);
+        r.type = MoistureStorage::run(input, options, outcome, storage.moisture);
     } catch (std::exception &ex) {
         HTL::message(std::string("Error while calculating vapor fiels '") + ex.what() + "'",
                      HTL::MSG_ERROR, "[Calculation::calculate]", -1);
         r.type = ResultType::CalculationError;
     }
-    return outcome;
+}
+
+} // namespace
+
+void Calculation::calculate(const InputData &input, const CalculationOptions &options,
+                            CalculationOutcome &outcome, CalculationWorkspace &workspace)
+{
+    CalculationWorkspace::Storage &storage = workspace.storage();
+    outcome.results.resetKeepingStorage();
+    outcome.messages.clear();
+    storage.moisture.traces = 0;
+    calculateInto(input, options, outcome, storage);
+    // Entries behind the passes of this run are dropped (kept only while a run uses them).
+    outcome.trace.resize(storage.moisture.traces);
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -132,22 +180,29 @@ std::vector<int> Calculation::glaserSaturatedInterfaces(const std::vector<double
                                                         const std::vector<double> &psat, double p_i,
                                                         double p_e)
 {
+    std::vector<HullPoint> chain;
+    std::vector<int> saturated;
+    saturatedInterfaces(Z, psat, p_i, p_e, chain, saturated);
+    return saturated;
+}
+
+namespace {
+
+void saturatedInterfaces(const std::vector<double> &Z, const std::vector<double> &psat, double p_i,
+                         double p_e, std::vector<HullPoint> &chain, std::vector<int> &saturated)
+{
     // The straight line from p_i to p_e marks interfaces as saturated that the real vapour
     // pressure curve never reaches: where the line exceeds saturation, the vapour pressure is
     // cut down to it, and the curve runs along the tangents from p_i and p_e to the saturation
     // pressures. Those tangents and the chords between condensation planes form the lower
     // convex hull of the saturation pressures over the vapour resistance; the interfaces on it
     // are the planes. Collinear points stay on the hull: reaching saturation counts.
-    struct Point
-    {
-        double z, p;
-        int k; // interface, -1 for the two air-side ends
-    };
+    using Point = HullPoint;
     const int n = int(Z.size());
     auto cross = [](const Point &o, const Point &a, const Point &b) {
         return (a.z - o.z) * (b.p - o.p) - (a.p - o.p) * (b.z - o.z);
     };
-    std::vector<Point> chain;
+    chain.clear();
     chain.reserve(std::size_t(n) + 1);
     auto add = [&](const Point &q) {
         while (chain.size() >= 2 && cross(chain[chain.size() - 2], chain.back(), q) < 0)
@@ -163,7 +218,7 @@ std::vector<int> Calculation::glaserSaturatedInterfaces(const std::vector<double
     z = z + Z[n - 1];
     add({z, p_e, -1});
 
-    std::vector<int> saturated;
+    saturated.clear();
     if (psat[0] <= p_i)
         saturated.push_back(0);
     for (const Point &q : chain)
@@ -171,13 +226,11 @@ std::vector<int> Calculation::glaserSaturatedInterfaces(const std::vector<double
             saturated.push_back(q.k);
     if (psat[n] <= p_e)
         saturated.push_back(n);
-    return saturated;
 }
 
-namespace {
-
 ResultType::Type calculateGlaser(const InputData &input, HeatFlowDirection heatFlowDirection,
-                                 CalculationResults &r, QStringList &messages)
+                                 CalculationResults &r, QStringList &messages,
+                                 CalculationWorkspace::Storage &storage)
 {
     const int n = input.layerCount();
     const Climate &climate = input.climate();
@@ -254,8 +307,8 @@ ResultType::Type calculateGlaser(const InputData &input, HeatFlowDirection heatF
     r.pv_Glaser[n] = p_e;
 
     // Saturated interfaces (reaching saturation counts), grouped into runs.
-    const std::vector<int> saturated =
-        Calculation::glaserSaturatedInterfaces(r.Z_Glaser, r.psat_Glaser, p_i, p_e);
+    std::vector<int> &saturated = storage.saturated;
+    saturatedInterfaces(r.Z_Glaser, r.psat_Glaser, p_i, p_e, storage.chain, saturated);
     r.kPlanesGlaser.clear();
     for (std::size_t s = 0; s < saturated.size(); ++s) {
         if (s == 0 || saturated[s] != saturated[s - 1] + 1)

@@ -301,12 +301,14 @@ class CandidateTrial
 {
 public:
     CandidateTrial(const MoistureStorage::Layers &layers, const std::vector<double> &psat,
-                   const std::vector<double> &pv, double p_i, double p_e)
+                   const std::vector<double> &pv, double p_i, double p_e,
+                   std::vector<double> &pressures)
         : L(layers)
         , m_psat(psat)
         , m_pv(pv)
         , m_p_i(p_i)
         , m_p_e(p_e)
+        , m_p(pressures)
     {
     }
 
@@ -395,7 +397,7 @@ private:
     Matrix A;
     Vector b, m_x;
     double m_g = 0;
-    std::vector<double> m_p;
+    std::vector<double> &m_p;
     QStringList m_messages;
 };
 
@@ -411,11 +413,13 @@ double searchSlack(int n, const std::vector<double> &psat, double p_i, double p_
     return 1e-3 + 1e-5 * pScale + 1e-8;
 }
 
-Preparation prepareLayers(const InputData &input, HeatFlowDirection heatFlowDirection)
+void prepareLayers(const InputData &input, HeatFlowDirection heatFlowDirection, Preparation &result)
 {
     const int n = input.layerCount();
-    Preparation result;
+    result.invalidLayer = -1;
     Layers &L = result.layers;
+    result.cachedAw.resize(n, -1.0);
+    result.cachedFree.resize(n, -1.0);
     L.d.resize(n);
     L.lambda.resize(n);
     L.wref.resize(n);
@@ -431,11 +435,18 @@ Preparation prepareLayers(const InputData &input, HeatFlowDirection heatFlowDire
         const double freeCapacity = layer.m_w_sat - L.wref[i];
         if (freeCapacity <= 0) {
             result.invalidLayer = i;
-            return result;
+            return;
         }
         // Powers through std::pow, as in the reference computation: x·x·x rounds differently,
-        // and near-equal differences of cubes amplify that into visible digits.
-        L.K[i] = std::pow(layer.m_A_w, 2) * 5e-8 / std::pow(freeCapacity, 3);
+        // and near-equal differences of cubes amplify that into visible digits. An edit changes
+        // one layer: the others keep their K from the previous calculation.
+        if (layer.m_A_w != result.cachedAw[i] || freeCapacity != result.cachedFree[i]) {
+            result.cachedK.resize(n);
+            result.cachedK[i] = std::pow(layer.m_A_w, 2) * 5e-8 / std::pow(freeCapacity, 3);
+            result.cachedAw[i] = layer.m_A_w;
+            result.cachedFree[i] = freeCapacity;
+        }
+        L.K[i] = result.cachedK[i];
     }
     for (int i = 1; i < n; ++i) {
         const MaterialLayer &left = input.layer(i - 1);
@@ -457,16 +468,15 @@ Preparation prepareLayers(const InputData &input, HeatFlowDirection heatFlowDire
         L.cRight[i] = L.Z[i] / (2 * L.R_liq[i]);
         L.cLeft[i] = i > 0 ? L.Z[i] / (2 * L.R_liq[i] * (L.ratio[i] * L.ratio[i])) : 0.0;
     }
-    return result;
 }
 
-std::vector<double> layerResistances(const Layers &L, const std::vector<double> &sk_Cond,
-                                     const std::vector<double> &w_left,
-                                     const std::vector<double> &w_right)
+void layerResistances(const Layers &L, const std::vector<double> &sk_Cond,
+                      const std::vector<double> &w_left, const std::vector<double> &w_right,
+                      std::vector<double> &R)
 {
     // The wet regions conduct better: 0.55 W/(m·K) per m³/m³ of mean moisture content.
     const int n = L.count();
-    std::vector<double> R(n);
+    R.resize(n);
     for (int i = 0; i < n; ++i) {
         const double d = L.d[i];
         const double lambda = L.lambda[i];
@@ -480,11 +490,10 @@ std::vector<double> layerResistances(const Layers &L, const std::vector<double> 
                 (d - sk_Cond[i]) / lambda + sk_Cond[i] / (lambda + 0.55 * 0.5 * (L.wref[i] + w_p));
         }
     }
-    return R;
 }
 
 ThermalField thermalField(const std::vector<double> &R, double R_si, double R_se, double T_i,
-                          double T_e)
+                          double T_e, std::vector<double> &T, std::vector<double> &psat)
 {
     ThermalField field;
     double sumR = 0;
@@ -492,14 +501,14 @@ ThermalField thermalField(const std::vector<double> &R, double R_si, double R_se
         sumR += r;
     field.R_layers = sumR;
     field.R_T = R_si + sumR + R_se;
-    Calculation::temperatureProfile(R, R_si, R_se, T_i, T_e, field.T);
-    field.psat.resize(field.T.size());
-    for (std::size_t k = 0; k < field.T.size(); ++k)
-        field.psat[k] = p_sat_pow(field.T[k]);
+    Calculation::temperatureProfile(R, R_si, R_se, T_i, T_e, T);
+    psat.resize(T.size());
+    for (std::size_t k = 0; k < T.size(); ++k)
+        psat[k] = p_sat_pow(T[k]);
     return field;
 }
 
-std::vector<double> vaporField(const std::vector<double> &Z, double p_i, double p_e)
+void vaporField(const std::vector<double> &Z, double p_i, double p_e, std::vector<double> &pv)
 {
     const std::size_t n = Z.size();
     double R_vap = 0;
@@ -507,37 +516,41 @@ std::vector<double> vaporField(const std::vector<double> &Z, double p_i, double 
         R_vap += z;
     if (R_vap == 0)
         throw HTL::Exception("[vapor_field]  Error: R_vap == 0!", "[Calculation::vapor_field]");
-    std::vector<double> pv(n + 1);
+    pv.resize(n + 1);
     double S = 0;
     for (std::size_t k = 0; k < n; ++k) {
         pv[k] = p_i - S * (p_i - p_e) / R_vap;
         S += Z[k];
     }
     pv[n] = p_e;
-    return pv;
 }
 
-MoistureContents moistureContents(const std::vector<double> &pv, const std::vector<double> &psat,
-                                  const std::vector<double> &wref)
+void moistureContents(const std::vector<double> &pv, const std::vector<double> &psat,
+                      const std::vector<double> &wref, std::vector<double> &w_left,
+                      std::vector<double> &w_right)
 {
     const std::size_t n = wref.size();
-    MoistureContents w;
-    w.w_left.resize(n);
-    w.w_right.resize(n);
+    w_left.resize(n);
+    w_right.resize(n);
     for (std::size_t i = 0; i < n; ++i) {
-        w.w_left[i] = pv[i] / psat[i] * wref[i];
-        w.w_right[i] = pv[i + 1] / psat[i + 1] * wref[i];
+        w_left[i] = pv[i] / psat[i] * wref[i];
+        w_right[i] = pv[i + 1] / psat[i + 1] * wref[i];
     }
-    return w;
 }
 
-PlaneSet searchPlaneSet(const Layers &L, const std::vector<double> &psat,
-                        const std::vector<double> &pv, double p_i, double p_e,
-                        std::uint32_t previous, bool exhaustive, int budget, bool fallback)
+void searchPlaneSet(const Layers &L, const std::vector<double> &psat, const std::vector<double> &pv,
+                    double p_i, double p_e, std::uint32_t previous, bool exhaustive, int budget,
+                    bool fallback, PlaneSet &set)
 {
     const int n = L.count();
-    PlaneSet set;
-    CandidateTrial trial(L, psat, pv, p_i, p_e);
+    set.result = PlaneSet::NoValidCombination;
+    set.bits = 0;
+    set.g = 0;
+    set.dw.clear();
+    set.candidatesTried = 0;
+    set.fallbackTried = 0;
+    // The trial rebuilds the pressures of every candidate in set.pv.
+    CandidateTrial trial(L, psat, pv, p_i, p_e, set.pv);
     bool accepted = false;
     bool stopped = false;
     std::uint32_t acceptedBits = 0;
@@ -628,20 +641,25 @@ PlaneSet searchPlaneSet(const Layers &L, const std::vector<double> &psat,
         set.result = stopped      ? PlaneSet::Stopped
                      : lastFailed ? PlaneSet::NoSolution
                                   : PlaneSet::NoValidCombination;
-        return set;
+        return;
     }
     set.result = PlaneSet::Accepted;
     set.bits = acceptedBits;
     set.g = trial.g();
-    set.pv = trial.pv();
     for (int j = 1; j < trial.x().size(); ++j)
         set.dw.push_back(std::sqrt(trial.x()[j]));
-    return set;
 }
 
 std::vector<CalculationResults::PlaneRange> planeGroups(std::uint32_t bits, int n)
 {
     std::vector<CalculationResults::PlaneRange> groups;
+    planeGroups(bits, n, groups);
+    return groups;
+}
+
+void planeGroups(std::uint32_t bits, int n, std::vector<CalculationResults::PlaneRange> &groups)
+{
+    groups.clear();
     for (int k = 1; k < n; ++k) {
         if (!isPlane(bits, k))
             continue;
@@ -650,20 +668,22 @@ std::vector<CalculationResults::PlaneRange> planeGroups(std::uint32_t bits, int 
         else
             groups.emplace_back(k - 1, k);
     }
-    return groups;
 }
 
-Condensate stationaryCondensate(const Layers &L,
-                                const std::vector<CalculationResults::PlaneRange> &groups, double g,
-                                const std::vector<double> &dw, const std::vector<double> &psat,
-                                const std::vector<double> &pv, const MoistureContents &w)
+void stationaryCondensate(const Layers &L,
+                          const std::vector<CalculationResults::PlaneRange> &groups, double g,
+                          const std::vector<double> &dw, const std::vector<double> &psat,
+                          const std::vector<double> &pv, const std::vector<double> &w_left,
+                          const std::vector<double> &w_right, Condensate &c)
 {
     const int n = L.count();
-    Condensate c;
     c.sk_Cond.assign(n, 0.0);
     c.m_condLayer.assign(n, 0.0);
-    c.w_left = w.w_left;
-    c.w_right = w.w_right;
+    c.w_left = w_left;
+    c.w_right = w_right;
+    c.mass = 0;
+    c.failure = Condensate::None;
+    c.failedLayer = -1;
     const std::vector<double> &Z = L.Z;
     std::size_t plane = 0; // Δw of the planes in order across all groups
     for (const CalculationResults::PlaneRange &group : groups) {
@@ -679,7 +699,7 @@ Condensate stationaryCondensate(const Layers &L,
             if (D_a == 0) {
                 c.failure = Condensate::ZeroDenominator;
                 c.failedLayer = a;
-                return c;
+                return;
             }
             c.sk_Cond[a] = L.d[a] * (g - (pv[a] - psat[a + 1]) / Z[a]) / D_a;
         }
@@ -690,13 +710,13 @@ Condensate stationaryCondensate(const Layers &L,
             if (D_b == 0) {
                 c.failure = Condensate::ZeroDenominator;
                 c.failedLayer = bl;
-                return c;
+                return;
             }
             c.sk_Cond[bl] = L.d[bl] * (g * Z[bl] - (psat[bl] - pv[bl + 1])) / D_b;
             if (c.sk_Cond[bl] <= 0) {
                 c.failure = Condensate::NegativeRegion;
                 c.failedLayer = bl;
-                return c;
+                return;
             }
         }
         for (int j = a; j < bl; ++j) {
@@ -724,13 +744,12 @@ Condensate stationaryCondensate(const Layers &L,
     for (double mc : c.m_condLayer)
         sum += mc;
     c.mass = sum;
-    return c;
 }
 
 Loading hygroscopicLoading(const Layers &L,
                            const std::vector<CalculationResults::PlaneRange> &groups,
                            const std::vector<double> &psat, const std::vector<double> &pv,
-                           double m_condStat)
+                           double m_condStat, std::vector<double> &phi)
 {
     const int n = L.count();
     const std::vector<double> &Z = L.Z;
@@ -746,20 +765,22 @@ Loading hygroscopicLoading(const Layers &L,
     const double F = (pv[0] - psat[a0 + 1]) / Z_in - (psat[b1] - pv[n]) / Z_out;
     // Relative humidity (1 at saturation) over the interfaces once the planes are saturated:
     // linear in the vapour resistance towards the planes.
-    std::vector<double> phi(n + 1, 0.0);
+    phi.assign(n + 1, 0.0);
+    // Σ_{j<k} Z_j grows term by term in the same order as a fresh sum would add them.
+    double s = 0;
     for (int k = 1; k <= a0; ++k) {
-        double s = 0;
-        for (int j = 0; j < k; ++j)
-            s += Z[j];
+        s += Z[k - 1];
         phi[k] = s / Z_in * psat[a0 + 1] / psat[k];
     }
     for (int k = a0 + 1; k <= b1; ++k)
         phi[k] = 1;
+    // Behind the last plane the sums Σ_{j≥k} Z_j are added from k outwards, each afresh: a
+    // running sum from the outside would add in the other order and round differently.
     for (int k = b1 + 1; k <= n - 1; ++k) {
-        double s = 0;
+        double t = 0;
         for (int j = k; j < n; ++j)
-            s += Z[j];
-        phi[k] = s / Z_out * psat[b1] / psat[k];
+            t += Z[j];
+        phi[k] = t / Z_out * psat[b1] / psat[k];
     }
     // Hygroscopic moisture to be stored before condensate forms: the mean relative humidity
     // of each layer times its reference content; wholly inside a group the layer is at 95 %.
@@ -794,13 +815,12 @@ Growth growth(double t_c, double t_hyg, double tau)
     return gr;
 }
 
-Condensate grownCondensate(const Layers &L,
-                           const std::vector<CalculationResults::PlaneRange> &groups,
-                           const Condensate &stationary, double f)
+void grownCondensate(const Layers &L, const std::vector<CalculationResults::PlaneRange> &groups,
+                     const Condensate &stationary, double f, Condensate &c)
 {
     // The regions at the group ends grow with √f, the excess moisture so that the group's
     // condensate is f times the stationary one.
-    Condensate c = stationary;
+    c = stationary;
     const double h = std::sqrt(f);
     for (const CalculationResults::PlaneRange &group : groups) {
         const int a = int(group.first);
@@ -827,19 +847,17 @@ Condensate grownCondensate(const Layers &L,
     for (double mc : c.m_condLayer)
         sum += mc;
     c.mass = sum;
-    return c;
 }
 
 Drying drying(const std::vector<double> &R, const std::vector<double> &Z,
               const std::vector<CalculationResults::PlaneRange> &groups, double R_si, double R_se,
               const ClimateCondition &inS, const ClimateCondition &outS, double t_ev_period,
-              double m_cond)
+              double m_cond, std::vector<double> &T_summer)
 {
     // The first plane of the first group at the saturation pressure of its summer temperature,
     // drying to both sides.
     const int n = int(Z.size());
     const int a0 = int(groups.front().first);
-    std::vector<double> T_summer;
     Calculation::temperatureProfile(R, R_si, R_se, inS.m_T, outS.m_T, T_summer);
     const double p_plane = p_sat_pow(T_summer[a0 + 1]);
     const double p_is = p_sat_pow(inS.m_T) * inS.m_rh / 100;
@@ -858,7 +876,7 @@ Drying drying(const std::vector<double> &R, const std::vector<double> &Z,
 }
 
 ResultType::Type run(const InputData &input, const CalculationOptions &options,
-                     CalculationOutcome &outcome)
+                     CalculationOutcome &outcome, Workspace &ws)
 {
     CalculationResults &r = outcome.results;
     QStringList &messages = outcome.messages;
@@ -869,7 +887,8 @@ ResultType::Type run(const InputData &input, const CalculationOptions &options,
     const double R_se = out.m_Rs;
     const int n = input.layerCount();
 
-    const Preparation preparation = prepareLayers(input, options.heatFlowDirection);
+    prepareLayers(input, options.heatFlowDirection, ws.preparation);
+    const Preparation &preparation = ws.preparation;
     if (preparation.invalidLayer >= 0) {
         messages << tr("Invalid moisture storage values for <a href=\"layer-%1\">layer #%1</a>.")
                         .arg(preparation.invalidLayer + 1);
@@ -894,29 +913,25 @@ ResultType::Type run(const InputData &input, const CalculationOptions &options,
     ResultType::Type result = ResultType::CalculationError;
     for (int pass = 1; pass <= passes; ++pass) {
         // From the second pass on, the wet regions found by the previous pass conduct better.
-        r.R = layerResistances(L, r.sk_Cond, r.w_left, r.w_right);
+        layerResistances(L, r.sk_Cond, r.w_left, r.w_right, r.R);
         // A pass that stops must not leave condensate values of an earlier pass behind.
         r.kPlanes.clear();
         std::fill(r.sk_Cond.begin(), r.sk_Cond.end(), 0.0);
         std::fill(r.m_condLayer.begin(), r.m_condLayer.end(), 0.0);
         r.m_condStat = r.m_cond = r.tau = r.t_hyg = r.t_ev = r.m_ev = 0;
 
-        ThermalField field = thermalField(r.R, R_si, R_se, in.m_T, out.m_T);
+        const ThermalField field = thermalField(r.R, R_si, R_se, in.m_T, out.m_T, r.T, r.psat);
         r.R_layers_moist = field.R_layers;
         r.R_T_moist = field.R_T;
         r.U_moist = CalculationResults::isoUValue(r.R_layers_moist, options.heatFlowDirection);
-        r.T = std::move(field.T);
-        r.psat = std::move(field.psat);
-        r.pv = vaporField(r.Z, p_i, p_e);
+        vaporField(r.Z, p_i, p_e, r.pv);
 
         // Surface condensation: here only a strict excess counts.
         if (r.pv[0] > r.psat[0])
             return ResultType::SurfaceCondensationInside;
         if (r.pv[n] > r.psat[n])
             return ResultType::SurfaceCondensationOutside;
-        MoistureContents w = moistureContents(r.pv, r.psat, L.wref);
-        r.w_left = w.w_left;
-        r.w_right = w.w_right;
+        moistureContents(r.pv, r.psat, L.wref, r.w_left, r.w_right);
         if (n == 1)
             return ResultType::OnlyOneLayer;
         bool anySaturated = false;
@@ -932,13 +947,18 @@ ResultType::Type run(const InputData &input, const CalculationOptions &options,
         }
 
         // The plane set: exhaustive in ascending candidate number, the previous pass's set first.
-        CalculationPassTrace trace;
-        trace.pass = pass;
+        // The pass's entry of the trace, counted in only where a pass reports it.
+        if (outcome.trace.size() <= ws.traces)
+            outcome.trace.emplace_back();
+        CalculationPassTrace &trace = outcome.trace[ws.traces];
+        trace.dw.clear();
+        trace = CalculationPassTrace{pass, 0, 0, 0, std::move(trace.dw), 0, 0, 0, 0};
         const int left = budget <= 0                 ? 0
                          : candidatesSolved < budget ? budget - candidatesSolved
                                                      : -1;
-        PlaneSet set = searchPlaneSet(L, r.psat, r.pv, p_i, p_e, previous, options.exhaustiveSearch,
-                                      left, options.complementarityFallback);
+        PlaneSet &set = ws.set;
+        searchPlaneSet(L, r.psat, r.pv, p_i, p_e, previous, options.exhaustiveSearch, left,
+                       options.complementarityFallback, set);
         trace.candidatesTried = set.candidatesTried + set.fallbackTried;
         candidatesSolved += set.candidatesTried;
         messages = set.messages;
@@ -946,7 +966,7 @@ ResultType::Type run(const InputData &input, const CalculationOptions &options,
             messages.clear();
             messages << tr("The search for condensation planes was stopped after %1 candidates.")
                             .arg(candidatesSolved);
-            outcome.trace.push_back(trace);
+            ++ws.traces;
             return ResultType::CalculationError;
         }
         if (set.result != PlaneSet::Accepted) {
@@ -954,7 +974,7 @@ ResultType::Type run(const InputData &input, const CalculationOptions &options,
                 << (set.result == PlaneSet::NoSolution
                         ? tr("No Solution found!")
                         : tr("Could not find valid combination of k-planes! Algorithm error!"));
-            outcome.trace.push_back(trace);
+            ++ws.traces;
             return ResultType::CalculationError;
         }
         previous = set.bits;
@@ -962,15 +982,16 @@ ResultType::Type run(const InputData &input, const CalculationOptions &options,
         trace.g = set.g;
         trace.dw = set.dw;
 
-        r.pv = std::move(set.pv);
-        w = moistureContents(r.pv, r.psat, L.wref);
-        r.w_left = w.w_left;
-        r.w_right = w.w_right;
+        // The rebuilt pressures change places with the straight line, which the next pass
+        // recomputes: both keep their storage.
+        r.pv.swap(set.pv);
+        moistureContents(r.pv, r.psat, L.wref, r.w_left, r.w_right);
         messages.clear();
-        r.kPlanes = planeGroups(set.bits, n);
+        planeGroups(set.bits, n, r.kPlanes);
 
-        const Condensate stationary =
-            stationaryCondensate(L, r.kPlanes, set.g, set.dw, r.psat, r.pv, w);
+        Condensate &stationary = ws.stationary;
+        stationaryCondensate(L, r.kPlanes, set.g, set.dw, r.psat, r.pv, r.w_left, r.w_right,
+                             stationary);
         r.sk_Cond = stationary.sk_Cond;
         r.m_condLayer = stationary.m_condLayer;
         r.w_left = stationary.w_left;
@@ -987,7 +1008,8 @@ ResultType::Type run(const InputData &input, const CalculationOptions &options,
         }
         r.m_condStat = stationary.mass;
 
-        const Loading loading = hygroscopicLoading(L, r.kPlanes, r.psat, r.pv, r.m_condStat);
+        const Loading loading =
+            hygroscopicLoading(L, r.kPlanes, r.psat, r.pv, r.m_condStat, ws.phi);
         r.t_hyg = loading.t_hyg;
         r.tau = loading.tau;
         const Growth gr = growth(t_c, r.t_hyg, r.tau);
@@ -996,15 +1018,17 @@ ResultType::Type run(const InputData &input, const CalculationOptions &options,
         trace.e = gr.e;
         trace.f = gr.f;
 
-        const Condensate grown = grownCondensate(L, r.kPlanes, stationary, gr.f);
+        Condensate &grown = ws.grown;
+        grownCondensate(L, r.kPlanes, stationary, gr.f, grown);
         r.sk_Cond = grown.sk_Cond;
         r.m_condLayer = grown.m_condLayer;
         r.w_left = grown.w_left;
         r.w_right = grown.w_right;
         r.m_cond = grown.mass;
 
-        const Drying dry = drying(r.R, r.Z, r.kPlanes, R_si, R_se, climate.insideSummer(),
-                                  climate.outsideSummer(), climate.tT_summer(true), r.m_cond);
+        const Drying dry =
+            drying(r.R, r.Z, r.kPlanes, R_si, R_se, climate.insideSummer(), climate.outsideSummer(),
+                   climate.tT_summer(true), r.m_cond, ws.T_summer);
         r.m_ev = dry.m_ev;
         r.t_ev = dry.t_ev;
 
@@ -1014,7 +1038,7 @@ ResultType::Type run(const InputData &input, const CalculationOptions &options,
             result = ResultType::CondensationPlane;
         else
             result = ResultType::CondensationZone;
-        outcome.trace.push_back(trace);
+        ++ws.traces;
     }
     return result;
 }

@@ -16,7 +16,8 @@ class InputData;
     hygroscopic moisture, and the condensate then grows towards its stationary amount with a time
     constant.
 
-    Each stage takes what it needs and returns its result; run() chains them in up to three
+    Each stage takes what it needs and writes its result into storage that the caller keeps
+    from one calculation to the next (Workspace); run() chains them in up to three
     passes and fills the moisture-storage fields of a results record. Units: m, W/(m·K), Pa,
     m²·s·Pa/kg, m³/m³, kg/m², s. Interfaces 0..n, layers 0..n-1, inside first. */
 namespace MoistureStorage {
@@ -45,40 +46,40 @@ struct Preparation
 {
     Layers layers;
     int invalidLayer = -1;
+    /*! A_w, free capacity and K of every layer as last computed: K takes two powers, and an
+        edit changes one layer, so the others keep theirs. */
+    std::vector<double> cachedAw, cachedFree, cachedK;
 };
 
-Preparation prepareLayers(const InputData &input, HeatFlowDirection heatFlowDirection);
+/*! Fills result (its storage and the cached K are reused from the previous call). */
+void prepareLayers(const InputData &input, HeatFlowDirection heatFlowDirection,
+                   Preparation &result);
 
 /*! Thermal resistance of every layer. Where a previous pass found condensate (sk_Cond > 0), the
     wet region conducts better; without condensate the dry d/λ. */
-std::vector<double> layerResistances(const Layers &layers, const std::vector<double> &sk_Cond,
-                                     const std::vector<double> &w_left,
-                                     const std::vector<double> &w_right);
+void layerResistances(const Layers &layers, const std::vector<double> &sk_Cond,
+                      const std::vector<double> &w_left, const std::vector<double> &w_right,
+                      std::vector<double> &R);
 
-/*! Winter temperature field of the layer resistances R. */
+/*! Sums of the winter temperature field of the layer resistances R. */
 struct ThermalField
 {
     double R_layers = 0; ///< ΣR
     double R_T = 0;      ///< R_si + ΣR + R_se
-    std::vector<double> T;
-    std::vector<double> psat; ///< power form
 };
 
+/*! Also fills the interface temperatures T and the saturation pressures psat (power form). */
 ThermalField thermalField(const std::vector<double> &R, double R_si, double R_se, double T_i,
-                          double T_e);
+                          double T_e, std::vector<double> &T, std::vector<double> &psat);
 
 /*! Vapour pressure at the interfaces, linear over the vapour resistance from p_i to p_e. Throws
     HTL::Exception when the construction has no vapour resistance. */
-std::vector<double> vaporField(const std::vector<double> &Z, double p_i, double p_e);
+void vaporField(const std::vector<double> &Z, double p_i, double p_e, std::vector<double> &pv);
 
 /*! Moisture contents at both sides of every layer from the relative humidity there. */
-struct MoistureContents
-{
-    std::vector<double> w_left, w_right;
-};
-
-MoistureContents moistureContents(const std::vector<double> &pv, const std::vector<double> &psat,
-                                  const std::vector<double> &wref);
+void moistureContents(const std::vector<double> &pv, const std::vector<double> &psat,
+                      const std::vector<double> &wref, std::vector<double> &w_left,
+                      std::vector<double> &w_right);
 
 /*! Outcome of the search for the plane set. */
 struct PlaneSet
@@ -137,14 +138,15 @@ constexpr int ScreenStepsPerCandidate = 64;
     result is Stopped only when that cannot decide, for the exhaustive search, or without
     fallback. At most
     MaxLayers layers. */
-PlaneSet searchPlaneSet(const Layers &layers, const std::vector<double> &psat,
-                        const std::vector<double> &pv, double p_i, double p_e,
-                        std::uint32_t previous, bool exhaustive, int budget = 0,
-                        bool fallback = true);
+void searchPlaneSet(const Layers &layers, const std::vector<double> &psat,
+                    const std::vector<double> &pv, double p_i, double p_e, std::uint32_t previous,
+                    bool exhaustive, int budget, bool fallback, PlaneSet &set);
 
 /*! The plane set as groups of consecutive planes: (layer left of the first plane, layer right of
     the last plane). */
 std::vector<CalculationResults::PlaneRange> planeGroups(std::uint32_t bits, int layerCount);
+void planeGroups(std::uint32_t bits, int layerCount,
+                 std::vector<CalculationResults::PlaneRange> &groups);
 
 /*! Condensate regions and masses. On a failure the values computed so far are kept. */
 struct Condensate
@@ -162,11 +164,12 @@ struct Condensate
 };
 
 /*! The stationary condensate of the plane groups with the flux g and the excess moisture dw at
-    the planes, starting from the moisture contents w. */
-Condensate stationaryCondensate(const Layers &layers,
-                                const std::vector<CalculationResults::PlaneRange> &groups, double g,
-                                const std::vector<double> &dw, const std::vector<double> &psat,
-                                const std::vector<double> &pv, const MoistureContents &w);
+    the planes, starting from the moisture contents w_left, w_right. */
+void stationaryCondensate(const Layers &layers,
+                          const std::vector<CalculationResults::PlaneRange> &groups, double g,
+                          const std::vector<double> &dw, const std::vector<double> &psat,
+                          const std::vector<double> &pv, const std::vector<double> &w_left,
+                          const std::vector<double> &w_right, Condensate &condensate);
 
 /*! Hygroscopic loading time and time constant of the condensate accumulation. */
 struct Loading
@@ -177,10 +180,11 @@ struct Loading
     double tau = 0;
 };
 
+/*! phi: storage for the relative humidity over the interfaces. */
 Loading hygroscopicLoading(const Layers &layers,
                            const std::vector<CalculationResults::PlaneRange> &groups,
                            const std::vector<double> &psat, const std::vector<double> &pv,
-                           double m_condStat);
+                           double m_condStat, std::vector<double> &phi);
 
 /*! Share f of the stationary condensate reached after the condensation period t_c. */
 struct Growth
@@ -191,9 +195,9 @@ struct Growth
 Growth growth(double t_c, double t_hyg, double tau);
 
 /*! The stationary condensate scaled to the share f of its mass. */
-Condensate grownCondensate(const Layers &layers,
-                           const std::vector<CalculationResults::PlaneRange> &groups,
-                           const Condensate &stationary, double f);
+void grownCondensate(const Layers &layers,
+                     const std::vector<CalculationResults::PlaneRange> &groups,
+                     const Condensate &stationary, double f, Condensate &grown);
 
 /*! Drying of the first plane group to both sides in the evaporation period. */
 struct Drying
@@ -205,12 +209,24 @@ struct Drying
 Drying drying(const std::vector<double> &R, const std::vector<double> &Z,
               const std::vector<CalculationResults::PlaneRange> &groups, double R_si, double R_se,
               const ClimateCondition &insideSummer, const ClimateCondition &outsideSummer,
-              double t_ev_period, double m_cond);
+              double t_ev_period, double m_cond, std::vector<double> &T_summer);
+
+/*! Storage of the stages, kept from one calculation to the next. */
+struct Workspace
+{
+    Preparation preparation;
+    PlaneSet set;
+    Condensate stationary, grown;
+    std::vector<double> phi, T_summer;
+    /*! Pass entries of the trace in use; those behind it keep their storage for the next
+        calculation. */
+    std::size_t traces = 0;
+};
 
 /*! Runs the method on input whose Glaser step succeeded: fills the moisture-storage fields of
     outcome.results, appends to outcome.messages and outcome.trace, returns the ResultType.
     Throws HTL::Exception from vaporField(). */
 ResultType::Type run(const InputData &input, const CalculationOptions &options,
-                     CalculationOutcome &outcome);
+                     CalculationOutcome &outcome, Workspace &workspace);
 
 } // namespace MoistureStorage

@@ -91,17 +91,19 @@ ComplementarityPlanes complementarityPlanes(const Layers &L, const std::vector<d
 ComplementarityPlanes firstPassComplementarity(const InputData &input,
                                                const CalculationOptions &options)
 {
-    const Preparation prep = prepareLayers(input, options.heatFlowDirection);
+    Preparation prep;
+    prepareLayers(input, options.heatFlowDirection, prep);
     const Layers &L = prep.layers;
     const std::vector<double> none(L.count(), 0.0);
     const ClimateCondition &in = input.climate().insideWinter();
     const ClimateCondition &out = input.climate().outsideWinter();
-    const ThermalField field =
-        thermalField(layerResistances(L, none, none, none), in.m_Rs, out.m_Rs, in.m_T, out.m_T);
+    std::vector<double> R, T, psat, pv;
+    layerResistances(L, none, none, none, R);
+    thermalField(R, in.m_Rs, out.m_Rs, in.m_T, out.m_T, T, psat);
     const double p_i = p_sat_pow(in.m_T) * in.m_rh / 100;
     const double p_e = p_sat_pow(out.m_T) * out.m_rh / 100;
-    const std::vector<double> pv = vaporField(L.Z, p_i, p_e);
-    return complementarityPlanes(L, field.psat, pv, searchSlack(L.count(), field.psat, p_i, p_e));
+    vaporField(L.Z, p_i, p_e, pv);
+    return complementarityPlanes(L, psat, pv, searchSlack(L.count(), psat, p_i, p_e));
 }
 
 } // namespace MoistureStorage

@@ -1,0 +1,119 @@
+// Cost of one calculation in steady state: heap allocations per calculation (counted by a
+// replaced global operator new) and, under callgrind, instructions per calculation.
+//
+//   build/bin/bench_CalculationCost [REPEATS]
+//   valgrind --tool=callgrind --toggle-collect='measure*' build/bin/bench_CalculationCost 100
+//
+// The constructions are those of bench_Calculation (one condensation plane in front of the
+// last layer): 10 layers with moisture-dependent conductivity off and on, 31 layers on. Each is
+// calculated REPEATS times (default 1000) after a warm-up with the same caller-held storage.
+
+#include "calculation/Calculation.h"
+#include "calculation/ResultType.h"
+#include "model/InputData.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+
+#include <atomic>
+#include <cstdio>
+#include <cstdlib>
+#include <new>
+
+namespace {
+std::atomic<long> allocations{0};
+}
+
+void *operator new(std::size_t size)
+{
+    ++allocations;
+    if (void *p = std::malloc(size ? size : 1))
+        return p;
+    throw std::bad_alloc();
+}
+
+void operator delete(void *p) noexcept
+{
+    std::free(p);
+}
+
+void operator delete(void *p, std::size_t) noexcept
+{
+    std::free(p);
+}
+
+namespace {
+
+Material material(const char *name, double lambda, double mu, double w_80, double w_sat, double A_w)
+{
+    Material m;
+    m.m_name = QString::fromLatin1(name);
+    m.m_category = 12;
+    m.m_rho = 1000;
+    m.m_lambda = lambda;
+    m.m_mu = m.m_mu_min = m.m_mu_max = mu;
+    m.m_w_80 = w_80;
+    m.m_w_sat = w_sat;
+    m.m_A_w = A_w;
+    return m;
+}
+
+InputData construction(int layers)
+{
+    InputData input;
+    const Material plaster = material("Gypsum plaster", 0.51, 10, 0.006, 0.45, 0.25);
+    const Material brick = material("Solid clay brick", 0.81, 10, 0.006, 0.3, 0.25);
+    const Material insulation = material("Mineral wool", 0.035, 1, 0.0005, 0.9, 0);
+    const Material outer = material("Bitumen-coated board", 0.17, 2000, 0.02, 0.3, 0.001);
+    input.insertLayer(0, MaterialLayer(plaster, 0.015));
+    for (int i = 1; i < layers - 2; ++i)
+        input.insertLayer(i, MaterialLayer(brick, 0.24 / (layers - 3)));
+    input.insertLayer(input.layerCount(), MaterialLayer(insulation, 0.12));
+    input.insertLayer(input.layerCount(), MaterialLayer(outer, 0.02));
+    input.validate();
+    return input;
+}
+
+// The measured loop, kept out of line so that callgrind can collect just it.
+__attribute__((noinline)) int measure(const InputData &input, const CalculationOptions &options,
+                                      int repeats, CalculationOutcome &outcome,
+                                      CalculationWorkspace &workspace)
+{
+    int sum = 0;
+    for (int r = 0; r < repeats; ++r) {
+        Calculation::calculate(input, options, outcome, workspace);
+        sum += int(outcome.results.type);
+    }
+    return sum;
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    QCoreApplication app(argc, argv);
+    const int repeats = argc > 1 ? std::max(1, std::atoi(argv[1])) : 1000;
+    struct Case
+    {
+        int layers;
+        bool moist;
+    };
+    for (const Case c : {Case{10, false}, Case{10, true}, Case{31, true}}) {
+        const InputData input = construction(c.layers);
+        CalculationOptions options;
+        options.moistureDependentLambda = c.moist;
+        CalculationOutcome outcome;
+        CalculationWorkspace workspace;
+        measure(input, options, 3, outcome, workspace); // warm-up: storage grows to its size
+        const long before = allocations;
+        QElapsedTimer timer;
+        timer.start();
+        const int sum = measure(input, options, repeats, outcome, workspace);
+        const double us = timer.nsecsElapsed() * 1e-3 / repeats;
+        const long allocs = allocations - before;
+        std::printf("%2d layers, moisture-dependent lambda %-3s: type %d, %.2f allocations and "
+                    "%.2f us per calculation\n",
+                    c.layers, c.moist ? "on" : "off", sum / repeats, double(allocs) / repeats, us);
+    }
+    return 0;
+}
