@@ -1,8 +1,10 @@
 // Cost of one calculation in steady state: heap allocations per calculation (counted by a
 // replaced global operator new) and, under callgrind, instructions per calculation.
 //
-//   build/bin/bench_CalculationCost [REPEATS]
-//   valgrind --tool=callgrind --toggle-collect='measure*' build/bin/bench_CalculationCost 100
+//   build/bin/bench_CalculationCost [REPEATS [CASE]]
+//   valgrind --tool=callgrind --toggle-collect='*measure*' build/bin/bench_CalculationCost 100 1
+//
+// CASE 0, 1 or 2 runs only that construction (callgrind then collects REPEATS + 3 calculations).
 //
 // The constructions are those of bench_Calculation (one condensation plane in front of the
 // last layer): 10 layers with moisture-dependent conductivity off and on, 31 layers on. Each is
@@ -93,12 +95,16 @@ int main(int argc, char **argv)
 {
     QCoreApplication app(argc, argv);
     const int repeats = argc > 1 ? std::max(1, std::atoi(argv[1])) : 1000;
+    const int only = argc > 2 ? std::atoi(argv[2]) : -1;
+    int index = -1;
     struct Case
     {
         int layers;
         bool moist;
     };
     for (const Case c : {Case{10, false}, Case{10, true}, Case{31, true}}) {
+        if (++index != only && only >= 0)
+            continue;
         const InputData input = construction(c.layers);
         CalculationOptions options;
         options.moistureDependentLambda = c.moist;

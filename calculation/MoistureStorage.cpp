@@ -113,22 +113,16 @@ public:
         S[0] = 0;
         for (int k = 0; k < n; ++k)
             S[k + 1] = S[k] + Z[k];
+        m_cLeft = &cLeft;
+        m_cRight = &cRight;
+        // The bounds of the first plane and of consecutive planes are filled when the walk first
+        // needs them: most last planes are ruled out by their own bounds already.
+        m_frontFilled = 1;
+        m_frontLower = -Inf;
+        m_frontHullSoFar = Interval::none();
+        m_midFilled.fill(false);
+        m_midColumns = 0;
 
-        // First plane k1: the interfaces in front of it and the first row.
-        Interval hull = Interval::none();
-        double lower = -Inf;
-        for (int k1 = 1; k1 < n; ++k1) {
-            Interval &f = m_front[k1];
-            f.lo = lower;
-            f.hi = (p_i - psat[k1] + slack) / S[k1];
-            for (int k = 1; k < k1; ++k)
-                f.hi = std::min(f.hi, (psat[k] - psat[k1] + slack) / (S[k1] - S[k]));
-            if (cRight[k1 - 1] == 0)
-                f.lo = std::max(f.lo, (p_i - psat[k1] - slack) / S[k1]);
-            lower = std::max(lower, (p_i - psat[k1] - slack) / S[k1]);
-            hull = hull.hull(f);
-            m_frontHull[k1] = hull;
-        }
         // Last plane kL: the last balance and the interfaces behind it.
         double upper = Inf;
         for (int kL = n - 1; kL >= 1; --kL) {
@@ -138,30 +132,6 @@ public:
             if (cLeft[kL] == 0)
                 b.hi = std::min(b.hi, (psat[kL] - p_e + slack) / (S[n] - S[kL]));
             upper = std::min(upper, (psat[kL] + slack - p_e) / (S[n] - S[kL]));
-        }
-        // Consecutive planes ka < kb.
-        for (int ka = 1; ka < n; ++ka) {
-            double lo = -Inf;
-            for (int kb = ka + 1; kb < n; ++kb) {
-                Interval &m = m_mid[ka][kb];
-                const double dS = S[kb] - S[ka];
-                m.lo = lo;
-                m.hi = Inf;
-                if (cRight[kb - 1] == 0)
-                    m.lo = std::max(m.lo, (psat[ka] - psat[kb] - slack) / dS);
-                if (cLeft[ka] == 0)
-                    m.hi = (psat[ka] - psat[kb] + slack) / dS;
-                lo = std::max(lo, (psat[ka] - psat[kb] - slack) / dS);
-            }
-        }
-        // The descent to the saturation of plane kb from the interfaces ka < k < kb in front of
-        // it, with no plane between them.
-        for (int kb = 2; kb < n; ++kb) {
-            double hi = Inf;
-            for (int ka = kb - 1; ka >= 1; --ka) {
-                m_mid[ka][kb].hi = std::min(m_mid[ka][kb].hi, hi);
-                hi = std::min(hi, (psat[ka] - psat[kb] + slack) / (S[kb] - S[ka]));
-            }
         }
     }
 
@@ -186,6 +156,91 @@ public:
 
 private:
     static constexpr double Inf = std::numeric_limits<double>::infinity();
+
+    // First plane k1: the interfaces in front of it and the first row; filled in ascending k1
+    // up to kc, together with the hull of the intervals so far.
+    void fillFront(int kc)
+    {
+        const std::vector<double> &cRight = *m_cRight;
+        for (; m_frontFilled <= kc; ++m_frontFilled) {
+            const int k1 = m_frontFilled;
+            Interval &f = m_front[k1];
+            f.lo = m_frontLower;
+            f.hi = (m_p_i - m_psat[k1] + m_slack) / m_S[k1];
+            for (int k = 1; k < k1; ++k)
+                f.hi = std::min(f.hi, (m_psat[k] - m_psat[k1] + m_slack) / (m_S[k1] - m_S[k]));
+            if (cRight[k1 - 1] == 0)
+                f.lo = std::max(f.lo, (m_p_i - m_psat[k1] - m_slack) / m_S[k1]);
+            m_frontLower = std::max(m_frontLower, (m_p_i - m_psat[k1] - m_slack) / m_S[k1]);
+            m_frontHullSoFar = m_frontHullSoFar.hull(f);
+            m_frontHull[k1] = m_frontHullSoFar;
+        }
+    }
+
+    // Consecutive planes ka < kb, for every ka in front of kb: the rise in front of kb (lo,
+    // from the interfaces between them) and the descent to its saturation (hi). The first
+    // column needed is filled alone (O(kb²)), all of them at the second (O(n²) together).
+    void fillMid(int kb)
+    {
+        if (kb < 2 || m_midFilled[kb])
+            return;
+        if (m_midColumns++ == 0) {
+            fillMidColumn(kb);
+            return;
+        }
+        const std::vector<double> &cRight = *m_cRight, &cLeft = *m_cLeft;
+        const int n = m_n;
+        for (int ka = 1; ka < n; ++ka) {
+            double lo = -Inf;
+            for (int b = ka + 1; b < n; ++b) {
+                Interval &m = m_mid[ka][b];
+                const double dS = m_S[b] - m_S[ka];
+                m.lo = lo;
+                m.hi = Inf;
+                if (cRight[b - 1] == 0)
+                    m.lo = std::max(m.lo, (m_psat[ka] - m_psat[b] - m_slack) / dS);
+                if (cLeft[ka] == 0)
+                    m.hi = (m_psat[ka] - m_psat[b] + m_slack) / dS;
+                lo = std::max(lo, (m_psat[ka] - m_psat[b] - m_slack) / dS);
+            }
+        }
+        for (int b = 2; b < n; ++b) {
+            descentBounds(b);
+            m_midFilled[b] = true;
+        }
+    }
+
+    void fillMidColumn(int kb)
+    {
+        const std::vector<double> &cRight = *m_cRight, &cLeft = *m_cLeft;
+        for (int ka = 1; ka < kb; ++ka) {
+            // The same maximum, in the same order, as the running one over kb.
+            double lo = -Inf;
+            for (int b = ka + 1; b < kb; ++b)
+                lo = std::max(lo, (m_psat[ka] - m_psat[b] - m_slack) / (m_S[b] - m_S[ka]));
+            Interval &m = m_mid[ka][kb];
+            const double dS = m_S[kb] - m_S[ka];
+            m.lo = lo;
+            m.hi = Inf;
+            if (cRight[kb - 1] == 0)
+                m.lo = std::max(m.lo, (m_psat[ka] - m_psat[kb] - m_slack) / dS);
+            if (cLeft[ka] == 0)
+                m.hi = (m_psat[ka] - m_psat[kb] + m_slack) / dS;
+        }
+        descentBounds(kb);
+        m_midFilled[kb] = true;
+    }
+
+    // The descent to the saturation of plane kb from the interfaces ka < k < kb in front of
+    // it, with no plane between them.
+    void descentBounds(int kb)
+    {
+        double hi = Inf;
+        for (int ka = kb - 1; ka >= 1; --ka) {
+            m_mid[ka][kb].hi = std::min(m_mid[ka][kb].hi, hi);
+            hi = std::min(hi, (m_psat[ka] - m_psat[kb] + m_slack) / (m_S[kb] - m_S[ka]));
+        }
+    }
 
     struct Interval
     {
@@ -262,6 +317,10 @@ private:
         }
         if (m_stepsLeft > 0)
             --m_stepsLeft;
+        if (g.empty())
+            return false;
+        fillFront(kc);
+        fillMid(kc);
         if (!(g & m_front[kc] & chainFront(chain, kc)).empty() && visit(bits))
             return true;
         for (int k = 1; k < kc; ++k) {
@@ -285,6 +344,12 @@ private:
     bool m_exhausted = false;
     std::array<Interval, MaxSystem + 1> m_front, m_frontHull, m_back;
     std::array<std::array<Interval, MaxSystem + 1>, MaxSystem + 1> m_mid;
+    const std::vector<double> *m_cLeft = nullptr, *m_cRight = nullptr;
+    int m_frontFilled = 1;
+    double m_frontLower = -Inf;
+    Interval m_frontHullSoFar = Interval::none();
+    std::array<bool, MaxSystem + 1> m_midFilled{};
+    int m_midColumns = 0;
 };
 
 /*! Outcome of trying one candidate plane set. */
