@@ -115,13 +115,20 @@ public:
             S[k + 1] = S[k] + Z[k];
         m_cLeft = &cLeft;
         m_cRight = &cRight;
-        // The bounds of the first plane and of consecutive planes are filled when the walk first
-        // needs them: most last planes are ruled out by their own bounds already.
-        m_frontFilled = 1;
-        m_frontLower = -Inf;
-        m_frontHullSoFar = Interval::none();
-        m_midFilled.fill(false);
-        m_midColumns = 0;
+        // The bounds of the first plane and of consecutive planes are made when the walk first
+        // needs them: most are never needed, since most last planes are ruled out by their own
+        // bounds already.
+        double lower = -Inf;
+        for (int k1 = 1; k1 < n; ++k1) {
+            m_frontLower[k1] = lower;
+            lower = std::max(lower, (p_i - psat[k1] - slack) / S[k1]);
+        }
+        m_frontReady.fill(false);
+        m_hullFilled = 0;
+        m_hullSoFar = Interval::none();
+        m_midColumnReady.fill(false);
+        for (auto &row : m_midLoReady)
+            row.fill(false);
 
         // Last plane kL: the last balance and the interfaces behind it.
         double upper = Inf;
@@ -157,91 +164,6 @@ public:
 private:
     static constexpr double Inf = std::numeric_limits<double>::infinity();
 
-    // First plane k1: the interfaces in front of it and the first row; filled in ascending k1
-    // up to kc, together with the hull of the intervals so far.
-    void fillFront(int kc)
-    {
-        const std::vector<double> &cRight = *m_cRight;
-        for (; m_frontFilled <= kc; ++m_frontFilled) {
-            const int k1 = m_frontFilled;
-            Interval &f = m_front[k1];
-            f.lo = m_frontLower;
-            f.hi = (m_p_i - m_psat[k1] + m_slack) / m_S[k1];
-            for (int k = 1; k < k1; ++k)
-                f.hi = std::min(f.hi, (m_psat[k] - m_psat[k1] + m_slack) / (m_S[k1] - m_S[k]));
-            if (cRight[k1 - 1] == 0)
-                f.lo = std::max(f.lo, (m_p_i - m_psat[k1] - m_slack) / m_S[k1]);
-            m_frontLower = std::max(m_frontLower, (m_p_i - m_psat[k1] - m_slack) / m_S[k1]);
-            m_frontHullSoFar = m_frontHullSoFar.hull(f);
-            m_frontHull[k1] = m_frontHullSoFar;
-        }
-    }
-
-    // Consecutive planes ka < kb, for every ka in front of kb: the rise in front of kb (lo,
-    // from the interfaces between them) and the descent to its saturation (hi). The first
-    // column needed is filled alone (O(kb²)), all of them at the second (O(n²) together).
-    void fillMid(int kb)
-    {
-        if (kb < 2 || m_midFilled[kb])
-            return;
-        if (m_midColumns++ == 0) {
-            fillMidColumn(kb);
-            return;
-        }
-        const std::vector<double> &cRight = *m_cRight, &cLeft = *m_cLeft;
-        const int n = m_n;
-        for (int ka = 1; ka < n; ++ka) {
-            double lo = -Inf;
-            for (int b = ka + 1; b < n; ++b) {
-                Interval &m = m_mid[ka][b];
-                const double dS = m_S[b] - m_S[ka];
-                m.lo = lo;
-                m.hi = Inf;
-                if (cRight[b - 1] == 0)
-                    m.lo = std::max(m.lo, (m_psat[ka] - m_psat[b] - m_slack) / dS);
-                if (cLeft[ka] == 0)
-                    m.hi = (m_psat[ka] - m_psat[b] + m_slack) / dS;
-                lo = std::max(lo, (m_psat[ka] - m_psat[b] - m_slack) / dS);
-            }
-        }
-        for (int b = 2; b < n; ++b) {
-            descentBounds(b);
-            m_midFilled[b] = true;
-        }
-    }
-
-    void fillMidColumn(int kb)
-    {
-        const std::vector<double> &cRight = *m_cRight, &cLeft = *m_cLeft;
-        for (int ka = 1; ka < kb; ++ka) {
-            // The same maximum, in the same order, as the running one over kb.
-            double lo = -Inf;
-            for (int b = ka + 1; b < kb; ++b)
-                lo = std::max(lo, (m_psat[ka] - m_psat[b] - m_slack) / (m_S[b] - m_S[ka]));
-            Interval &m = m_mid[ka][kb];
-            const double dS = m_S[kb] - m_S[ka];
-            m.lo = lo;
-            m.hi = Inf;
-            if (cRight[kb - 1] == 0)
-                m.lo = std::max(m.lo, (m_psat[ka] - m_psat[kb] - m_slack) / dS);
-            if (cLeft[ka] == 0)
-                m.hi = (m_psat[ka] - m_psat[kb] + m_slack) / dS;
-        }
-        descentBounds(kb);
-        m_midFilled[kb] = true;
-    }
-
-    // The descent to the saturation of plane kb from the interfaces ka < k < kb in front of
-    // it, with no plane between them.
-    void descentBounds(int kb)
-    {
-        double hi = Inf;
-        for (int ka = kb - 1; ka >= 1; --ka) {
-            m_mid[ka][kb].hi = std::min(m_mid[ka][kb].hi, hi);
-            hi = std::min(hi, (m_psat[ka] - m_psat[kb] + m_slack) / (m_S[kb] - m_S[ka]));
-        }
-    }
-
     struct Interval
     {
         double lo, hi; // left uninitialised: the screen is prepared afresh for every pass
@@ -253,6 +175,70 @@ private:
         }
         Interval hull(const Interval &o) const { return {std::min(lo, o.lo), std::max(hi, o.hi)}; }
     };
+
+    // First plane k1: the interfaces in front of it and the first row.
+    const Interval &front(int k1)
+    {
+        Interval &f = m_front[k1];
+        if (!m_frontReady[k1]) {
+            f.lo = m_frontLower[k1];
+            f.hi = (m_p_i - m_psat[k1] + m_slack) / m_S[k1];
+            for (int k = 1; k < k1; ++k)
+                f.hi = std::min(f.hi, (m_psat[k] - m_psat[k1] + m_slack) / (m_S[k1] - m_S[k]));
+            if ((*m_cRight)[k1 - 1] == 0)
+                f.lo = std::max(f.lo, (m_p_i - m_psat[k1] - m_slack) / m_S[k1]);
+            m_frontReady[k1] = true;
+        }
+        return f;
+    }
+
+    // The hull of the intervals of the first planes 1..k, grown in ascending order.
+    const Interval &frontHull(int k)
+    {
+        for (; m_hullFilled < k; ++m_hullFilled) {
+            m_hullSoFar = m_hullSoFar.hull(front(m_hullFilled + 1));
+            m_frontHull[m_hullFilled + 1] = m_hullSoFar;
+        }
+        return m_frontHull[k];
+    }
+
+    // Consecutive planes ka < kb. The upper bound, the descent to the saturation of kb from the
+    // interfaces between them (and, without liquid transport right of ka, the balance across
+    // them), takes one pass over the column; the lower bound, the rise in front of kb, a pass
+    // per entry, so it is made only for entries that the upper bound leaves open.
+    double midHi(int ka, int kb)
+    {
+        if (!m_midColumnReady[kb]) {
+            const std::vector<double> &cLeft = *m_cLeft;
+            double hi = Inf;
+            for (int a = kb - 1; a >= 1; --a) {
+                Interval &m = m_mid[a][kb];
+                m.hi =
+                    cLeft[a] == 0 ? (m_psat[a] - m_psat[kb] + m_slack) / (m_S[kb] - m_S[a]) : Inf;
+                m.hi = std::min(m.hi, hi);
+                hi = std::min(hi, (m_psat[a] - m_psat[kb] + m_slack) / (m_S[kb] - m_S[a]));
+            }
+            m_midColumnReady[kb] = true;
+        }
+        return m_mid[ka][kb].hi;
+    }
+
+    const Interval &mid(int ka, int kb)
+    {
+        midHi(ka, kb);
+        Interval &m = m_mid[ka][kb];
+        if (!m_midLoReady[ka][kb]) {
+            // The same maximum, in the same order, as a running one over kb would take.
+            double lo = -Inf;
+            for (int b = ka + 1; b < kb; ++b)
+                lo = std::max(lo, (m_psat[ka] - m_psat[b] - m_slack) / (m_S[b] - m_S[ka]));
+            m.lo = lo;
+            if ((*m_cRight)[kb - 1] == 0)
+                m.lo = std::max(m.lo, (m_psat[ka] - m_psat[kb] - m_slack) / (m_S[kb] - m_S[ka]));
+            m_midLoReady[ka][kb] = true;
+        }
+        return m;
+    }
 
     /*! The liquid raise P = cLeft[k]·Δw² right of the frontmost plane k chosen so far, as the
         rows of the planes behind it fix it: P = alpha + beta·g within ±err (known), or nothing
@@ -319,13 +305,13 @@ private:
             --m_stepsLeft;
         if (g.empty())
             return false;
-        fillFront(kc);
-        fillMid(kc);
-        if (!(g & m_front[kc] & chainFront(chain, kc)).empty() && visit(bits))
+        if (!(g & front(kc) & chainFront(chain, kc)).empty() && visit(bits))
             return true;
         for (int k = 1; k < kc; ++k) {
-            Interval gk = g & m_mid[k][kc];
-            if (gk.empty() || (gk & m_frontHull[k]).empty())
+            if (g.lo > std::min(g.hi, midHi(k, kc)))
+                continue; // empty whatever the lower bound
+            Interval gk = g & mid(k, kc);
+            if (gk.empty() || (gk & frontHull(k)).empty())
                 continue;
             const Chain ck = link(chain, k, kc);
             gk = gk & chainBounds(ck, k, kc);
@@ -345,11 +331,11 @@ private:
     std::array<Interval, MaxSystem + 1> m_front, m_frontHull, m_back;
     std::array<std::array<Interval, MaxSystem + 1>, MaxSystem + 1> m_mid;
     const std::vector<double> *m_cLeft = nullptr, *m_cRight = nullptr;
-    int m_frontFilled = 1;
-    double m_frontLower = -Inf;
-    Interval m_frontHullSoFar = Interval::none();
-    std::array<bool, MaxSystem + 1> m_midFilled{};
-    int m_midColumns = 0;
+    std::array<double, MaxSystem + 1> m_frontLower;
+    std::array<bool, MaxSystem + 1> m_frontReady, m_midColumnReady;
+    std::array<std::array<bool, MaxSystem + 1>, MaxSystem + 1> m_midLoReady;
+    int m_hullFilled = 0;
+    Interval m_hullSoFar = Interval::none();
 };
 
 /*! Outcome of trying one candidate plane set. */
@@ -426,7 +412,7 @@ public:
         // terms are written out rather than taken from cLeft/cRight: Δw²·Z/(…) rounds
         // differently from Δw²·(Z/(…)), and the acceptance test looks at 1e-8 Pa.
         std::vector<double> &p = m_p;
-        p.assign(n + 1, 0.0);
+        p.resize(n + 1);
         p[0] = m_pv[0];
         int q = 1;
         for (int i = 0; i < n; ++i) {
@@ -885,7 +871,8 @@ void grownCondensate(const Layers &L, const std::vector<CalculationResults::Plan
 {
     // The regions at the group ends grow with √f, the excess moisture so that the group's
     // condensate is f times the stationary one.
-    c = stationary;
+    if (&c != &stationary)
+        c = stationary;
     const double h = std::sqrt(f);
     for (const CalculationResults::PlaneRange &group : groups) {
         const int a = int(group.first);
@@ -914,19 +901,34 @@ void grownCondensate(const Layers &L, const std::vector<CalculationResults::Plan
     c.mass = sum;
 }
 
+SummerClimate summerClimate(const ClimateCondition &inS, const ClimateCondition &outS)
+{
+    SummerClimate c;
+    c.T_i = inS.m_T;
+    c.T_e = outS.m_T;
+    c.p_i = p_sat_pow(inS.m_T) * inS.m_rh / 100;
+    c.p_e = p_sat_pow(outS.m_T) * outS.m_rh / 100;
+    return c;
+}
+
 Drying drying(const std::vector<double> &R, const std::vector<double> &Z,
               const std::vector<CalculationResults::PlaneRange> &groups, double R_si, double R_se,
-              const ClimateCondition &inS, const ClimateCondition &outS, double t_ev_period,
-              double m_cond, std::vector<double> &T_summer)
+              const SummerClimate &summer, double t_ev_period, double m_cond)
 {
     // The first plane of the first group at the saturation pressure of its summer temperature,
-    // drying to both sides.
+    // drying to both sides. The temperature there as the temperature profile computes it.
     const int n = int(Z.size());
     const int a0 = int(groups.front().first);
-    Calculation::temperatureProfile(R, R_si, R_se, inS.m_T, outS.m_T, T_summer);
-    const double p_plane = p_sat_pow(T_summer[a0 + 1]);
-    const double p_is = p_sat_pow(inS.m_T) * inS.m_rh / 100;
-    const double p_es = p_sat_pow(outS.m_T) * outS.m_rh / 100;
+    double sumR = 0;
+    for (double r : R)
+        sumR += r;
+    const double q = (summer.T_i - summer.T_e) / (R_si + sumR + R_se);
+    double acc = R_si;
+    for (int i = 1; i <= a0 + 1; ++i)
+        acc += R[i - 1];
+    const double p_plane = p_sat_pow(summer.T_i - acc * q);
+    const double p_is = summer.p_i;
+    const double p_es = summer.p_e;
     double Z_in = 0;
     for (int j = 0; j <= a0; ++j)
         Z_in += Z[j];
@@ -968,6 +970,7 @@ ResultType::Type run(const InputData &input, const CalculationOptions &options,
     const double p_e = p_sat_pow(out.m_T) * out.m_rh / 100;
     const double t_c = climate.tT(true);
 
+    const SummerClimate summer = summerClimate(climate.insideSummer(), climate.outsideSummer());
     const int passes = options.moistureDependentLambda ? 3 : 1;
     // The candidate budget holds for the whole calculation, all passes together.
     const int budget = options.candidateBudget > 0 ? options.candidateBudget
@@ -1054,13 +1057,19 @@ ResultType::Type run(const InputData &input, const CalculationOptions &options,
         messages.clear();
         planeGroups(set.bits, n, r.kPlanes);
 
-        Condensate &stationary = ws.stationary;
-        stationaryCondensate(L, r.kPlanes, set.g, set.dw, r.psat, r.pv, r.w_left, r.w_right,
-                             stationary);
-        r.sk_Cond = stationary.sk_Cond;
-        r.m_condLayer = stationary.m_condLayer;
-        r.w_left = stationary.w_left;
-        r.w_right = stationary.w_right;
+        // The condensate is computed, and then grown, in the results' own vectors: they change
+        // places with the workspace's for the stage and back.
+        Condensate &c = ws.condensate;
+        auto exchange = [&r, &c] {
+            c.sk_Cond.swap(r.sk_Cond);
+            c.m_condLayer.swap(r.m_condLayer);
+            c.w_left.swap(r.w_left);
+            c.w_right.swap(r.w_right);
+        };
+        exchange();
+        stationaryCondensate(L, r.kPlanes, set.g, set.dw, r.psat, r.pv, c.w_left, c.w_right, c);
+        exchange();
+        const Condensate &stationary = c;
         if (stationary.failure == Condensate::ZeroDenominator) {
             messages << tr("Error in calculation m_results.sk_Cond[%1], denominator == 0!")
                             .arg(stationary.failedLayer);
@@ -1083,17 +1092,13 @@ ResultType::Type run(const InputData &input, const CalculationOptions &options,
         trace.e = gr.e;
         trace.f = gr.f;
 
-        Condensate &grown = ws.grown;
-        grownCondensate(L, r.kPlanes, stationary, gr.f, grown);
-        r.sk_Cond = grown.sk_Cond;
-        r.m_condLayer = grown.m_condLayer;
-        r.w_left = grown.w_left;
-        r.w_right = grown.w_right;
-        r.m_cond = grown.mass;
+        exchange();
+        grownCondensate(L, r.kPlanes, c, gr.f, c);
+        exchange();
+        r.m_cond = c.mass;
 
         const Drying dry =
-            drying(r.R, r.Z, r.kPlanes, R_si, R_se, climate.insideSummer(), climate.outsideSummer(),
-                   climate.tT_summer(true), r.m_cond, ws.T_summer);
+            drying(r.R, r.Z, r.kPlanes, R_si, R_se, summer, climate.tT_summer(true), r.m_cond);
         r.m_ev = dry.m_ev;
         r.t_ev = dry.t_ev;
 

@@ -194,7 +194,7 @@ struct Growth
 
 Growth growth(double t_c, double t_hyg, double tau);
 
-/*! The stationary condensate scaled to the share f of its mass. */
+/*! The stationary condensate scaled to the share f of its mass (grown may be stationary). */
 void grownCondensate(const Layers &layers,
                      const std::vector<CalculationResults::PlaneRange> &groups,
                      const Condensate &stationary, double f, Condensate &grown);
@@ -206,18 +206,27 @@ struct Drying
     double t_ev = 0; ///< time to dry out the condensate m_cond
 };
 
+/*! The summer air temperatures (°C) and vapour pressures (Pa, power form), the same for every
+    pass. */
+struct SummerClimate
+{
+    double T_i = 0, T_e = 0, p_i = 0, p_e = 0;
+};
+
+SummerClimate summerClimate(const ClimateCondition &insideSummer,
+                            const ClimateCondition &outsideSummer);
+
 Drying drying(const std::vector<double> &R, const std::vector<double> &Z,
               const std::vector<CalculationResults::PlaneRange> &groups, double R_si, double R_se,
-              const ClimateCondition &insideSummer, const ClimateCondition &outsideSummer,
-              double t_ev_period, double m_cond, std::vector<double> &T_summer);
+              const SummerClimate &summer, double t_ev_period, double m_cond);
 
 /*! Storage of the stages, kept from one calculation to the next. */
 struct Workspace
 {
     Preparation preparation;
     PlaneSet set;
-    Condensate stationary, grown;
-    std::vector<double> phi, T_summer;
+    Condensate condensate;
+    std::vector<double> phi;
     /*! Pass entries of the trace in use; those behind it keep their storage for the next
         calculation. */
     std::size_t traces = 0;
