@@ -21,6 +21,7 @@ struct HullPoint
 struct CalculationWorkspace::Storage
 {
     MoistureStorage::Workspace moisture;
+    MoistureStorage::SummerClimate summer;
     std::vector<HullPoint> chain;
     std::vector<int> saturated;
 };
@@ -150,7 +151,7 @@ void calculateInto(const InputData &input, const CalculationOptions &options,
     }
 
     try {
-        r.type = MoistureStorage::run(input, options, outcome, storage.moisture);
+        r.type = MoistureStorage::run(input, options, outcome, storage.moisture, storage.summer);
     } catch (std::exception &ex) {
         HTL::message(std::string("Error while calculating vapor fiels '") + ex.what() + "'",
                      HTL::MSG_ERROR, "[Calculation::calculate]", -1);
@@ -167,6 +168,7 @@ void Calculation::calculate(const InputData &input, const CalculationOptions &op
     outcome.results.resetKeepingStorage();
     outcome.messages.clear();
     storage.moisture.traces = 0;
+    storage.summer.made = false;
     calculateInto(input, options, outcome, storage);
     // Entries behind the passes of this run are dropped (kept only while a run uses them).
     outcome.trace.resize(storage.moisture.traces);
@@ -302,8 +304,12 @@ ResultType::Type calculateGlaser(const InputData &input, HeatFlowDirection heatF
     r.pv_Glaser.assign(n + 1, 0.0);
     for (int k = 0; k <= n; ++k)
         r.psat_Glaser[k] = p_sat_exp(r.T_Glaser[k]);
-    for (int k = 0; k < n; ++k)
-        r.pv_Glaser[k] = p_i - Zsum(0, k) * (p_i - p_e) / Z_tot;
+    // Σ Z of the layers in front of k, growing in the order in which Zsum(0, k) adds them.
+    double Z_front = 0;
+    for (int k = 0; k < n; ++k) {
+        r.pv_Glaser[k] = p_i - Z_front * (p_i - p_e) / Z_tot;
+        Z_front += r.Z_Glaser[k];
+    }
     r.pv_Glaser[n] = p_e;
 
     // Saturated interfaces (reaching saturation counts), grouped into runs.
@@ -354,9 +360,10 @@ ResultType::Type calculateGlaser(const InputData &input, HeatFlowDirection heatF
     // (power form), drying to both sides.
     const ClimateCondition &inS = climate.insideSummer();
     const ClimateCondition &outS = climate.outsideSummer();
-    const double p_s = p_sat_pow(inS.m_T);
-    const double p_is = p_sat_pow(inS.m_T) * inS.m_rh / 100;
-    const double p_es = p_sat_pow(outS.m_T) * outS.m_rh / 100;
+    const MoistureStorage::SummerClimate &summer = storage.summer.make(inS, outS);
+    const double p_s = summer.psat_i;
+    const double p_is = summer.p_i;
+    const double p_es = summer.p_e;
     const double t_ev = climate.tT_summer(true);
     const double Z_in = Zsum(0, r.kFirst);
     const double Z_out = Zsum(r.kLast, n);

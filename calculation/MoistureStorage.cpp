@@ -123,12 +123,12 @@ public:
             m_frontLower[k1] = lower;
             lower = std::max(lower, (p_i - psat[k1] - slack) / S[k1]);
         }
-        m_frontReady.fill(false);
+        for (int k = 0; k <= n; ++k) {
+            m_frontMade[k] = m_columnMade[k] = false;
+            std::fill_n(m_midLoMade[k].begin(), n + 1, false);
+        }
         m_hullFilled = 0;
         m_hullSoFar = Interval::none();
-        m_midColumnReady.fill(false);
-        for (auto &row : m_midLoReady)
-            row.fill(false);
 
         // Last plane kL: the last balance and the interfaces behind it.
         double upper = Inf;
@@ -180,14 +180,14 @@ private:
     const Interval &front(int k1)
     {
         Interval &f = m_front[k1];
-        if (!m_frontReady[k1]) {
+        if (!m_frontMade[k1]) {
             f.lo = m_frontLower[k1];
             f.hi = (m_p_i - m_psat[k1] + m_slack) / m_S[k1];
             for (int k = 1; k < k1; ++k)
                 f.hi = std::min(f.hi, (m_psat[k] - m_psat[k1] + m_slack) / (m_S[k1] - m_S[k]));
             if ((*m_cRight)[k1 - 1] == 0)
                 f.lo = std::max(f.lo, (m_p_i - m_psat[k1] - m_slack) / m_S[k1]);
-            m_frontReady[k1] = true;
+            m_frontMade[k1] = true;
         }
         return f;
     }
@@ -208,7 +208,7 @@ private:
     // per entry, so it is made only for entries that the upper bound leaves open.
     double midHi(int ka, int kb)
     {
-        if (!m_midColumnReady[kb]) {
+        if (!m_columnMade[kb]) {
             const std::vector<double> &cLeft = *m_cLeft;
             double hi = Inf;
             for (int a = kb - 1; a >= 1; --a) {
@@ -218,7 +218,7 @@ private:
                 m.hi = std::min(m.hi, hi);
                 hi = std::min(hi, (m_psat[a] - m_psat[kb] + m_slack) / (m_S[kb] - m_S[a]));
             }
-            m_midColumnReady[kb] = true;
+            m_columnMade[kb] = true;
         }
         return m_mid[ka][kb].hi;
     }
@@ -227,7 +227,7 @@ private:
     {
         midHi(ka, kb);
         Interval &m = m_mid[ka][kb];
-        if (!m_midLoReady[ka][kb]) {
+        if (!m_midLoMade[ka][kb]) {
             // The same maximum, in the same order, as a running one over kb would take.
             double lo = -Inf;
             for (int b = ka + 1; b < kb; ++b)
@@ -235,7 +235,7 @@ private:
             m.lo = lo;
             if ((*m_cRight)[kb - 1] == 0)
                 m.lo = std::max(m.lo, (m_psat[ka] - m_psat[kb] - m_slack) / (m_S[kb] - m_S[ka]));
-            m_midLoReady[ka][kb] = true;
+            m_midLoMade[ka][kb] = true;
         }
         return m;
     }
@@ -332,8 +332,9 @@ private:
     std::array<std::array<Interval, MaxSystem + 1>, MaxSystem + 1> m_mid;
     const std::vector<double> *m_cLeft = nullptr, *m_cRight = nullptr;
     std::array<double, MaxSystem + 1> m_frontLower;
-    std::array<bool, MaxSystem + 1> m_frontReady, m_midColumnReady;
-    std::array<std::array<bool, MaxSystem + 1>, MaxSystem + 1> m_midLoReady;
+    // Which bounds are made; only the first n+1 entries of each are cleared by prepare().
+    std::array<bool, MaxSystem + 1> m_frontMade, m_columnMade;
+    std::array<std::array<bool, MaxSystem + 1>, MaxSystem + 1> m_midLoMade;
     int m_hullFilled = 0;
     Interval m_hullSoFar = Interval::none();
 };
@@ -901,14 +902,17 @@ void grownCondensate(const Layers &L, const std::vector<CalculationResults::Plan
     c.mass = sum;
 }
 
-SummerClimate summerClimate(const ClimateCondition &inS, const ClimateCondition &outS)
+const SummerClimate &SummerClimate::make(const ClimateCondition &inS, const ClimateCondition &outS)
 {
-    SummerClimate c;
-    c.T_i = inS.m_T;
-    c.T_e = outS.m_T;
-    c.p_i = p_sat_pow(inS.m_T) * inS.m_rh / 100;
-    c.p_e = p_sat_pow(outS.m_T) * outS.m_rh / 100;
-    return c;
+    if (!made) {
+        T_i = inS.m_T;
+        T_e = outS.m_T;
+        psat_i = p_sat_pow(inS.m_T);
+        p_i = psat_i * inS.m_rh / 100;
+        p_e = p_sat_pow(outS.m_T) * outS.m_rh / 100;
+        made = true;
+    }
+    return *this;
 }
 
 Drying drying(const std::vector<double> &R, const std::vector<double> &Z,
@@ -943,7 +947,7 @@ Drying drying(const std::vector<double> &R, const std::vector<double> &Z,
 }
 
 ResultType::Type run(const InputData &input, const CalculationOptions &options,
-                     CalculationOutcome &outcome, Workspace &ws)
+                     CalculationOutcome &outcome, Workspace &ws, SummerClimate &summerCache)
 {
     CalculationResults &r = outcome.results;
     QStringList &messages = outcome.messages;
@@ -970,7 +974,6 @@ ResultType::Type run(const InputData &input, const CalculationOptions &options,
     const double p_e = p_sat_pow(out.m_T) * out.m_rh / 100;
     const double t_c = climate.tT(true);
 
-    const SummerClimate summer = summerClimate(climate.insideSummer(), climate.outsideSummer());
     const int passes = options.moistureDependentLambda ? 3 : 1;
     // The candidate budget holds for the whole calculation, all passes together.
     const int budget = options.candidateBudget > 0 ? options.candidateBudget
@@ -1097,8 +1100,9 @@ ResultType::Type run(const InputData &input, const CalculationOptions &options,
         exchange();
         r.m_cond = c.mass;
 
-        const Drying dry =
-            drying(r.R, r.Z, r.kPlanes, R_si, R_se, summer, climate.tT_summer(true), r.m_cond);
+        const Drying dry = drying(r.R, r.Z, r.kPlanes, R_si, R_se,
+                                  summerCache.make(climate.insideSummer(), climate.outsideSummer()),
+                                  climate.tT_summer(true), r.m_cond);
         r.m_ev = dry.m_ev;
         r.t_ev = dry.t_ev;
 

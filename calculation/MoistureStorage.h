@@ -206,15 +206,17 @@ struct Drying
     double t_ev = 0; ///< time to dry out the condensate m_cond
 };
 
-/*! The summer air temperatures (°C) and vapour pressures (Pa, power form), the same for every
-    pass. */
+/*! The summer air temperatures (°C), the saturation pressure at the inside temperature and the
+    vapour pressures (Pa, power form): the same for the Glaser scheme and every pass, made once
+    when first needed. */
 struct SummerClimate
 {
-    double T_i = 0, T_e = 0, p_i = 0, p_e = 0;
-};
+    bool made = false;
+    double T_i = 0, T_e = 0, psat_i = 0, p_i = 0, p_e = 0;
 
-SummerClimate summerClimate(const ClimateCondition &insideSummer,
-                            const ClimateCondition &outsideSummer);
+    const SummerClimate &make(const ClimateCondition &insideSummer,
+                              const ClimateCondition &outsideSummer);
+};
 
 Drying drying(const std::vector<double> &R, const std::vector<double> &Z,
               const std::vector<CalculationResults::PlaneRange> &groups, double R_si, double R_se,
@@ -236,6 +238,6 @@ struct Workspace
     outcome.results, appends to outcome.messages and outcome.trace, returns the ResultType.
     Throws HTL::Exception from vaporField(). */
 ResultType::Type run(const InputData &input, const CalculationOptions &options,
-                     CalculationOutcome &outcome, Workspace &workspace);
+                     CalculationOutcome &outcome, Workspace &workspace, SummerClimate &summer);
 
 } // namespace MoistureStorage
