@@ -476,7 +476,11 @@ void prepareLayers(const InputData &input, HeatFlowDirection heatFlowDirection, 
     L.lambda.resize(n);
     L.wref.resize(n);
     L.K.resize(n);
-    L.ratio.assign(n + 1, 0.0);
+    L.ratio.resize(n + 1);
+    L.Z.resize(n);
+    L.R_liq.resize(n);
+    L.cRight.resize(n);
+    L.cLeft.resize(n);
     // Reference moisture content at 95 % RH extrapolated linearly from the 80 % value, and the
     // liquid transport coefficient from the water absorption coefficient and the free capacity.
     for (int i = 0; i < n; ++i) {
@@ -499,24 +503,18 @@ void prepareLayers(const InputData &input, HeatFlowDirection heatFlowDirection, 
             result.cachedFree[i] = freeCapacity;
         }
         L.K[i] = result.cachedK[i];
-    }
-    for (int i = 1; i < n; ++i) {
-        const MaterialLayer &left = input.layer(i - 1);
-        const MaterialLayer &right = input.layer(i);
-        L.ratio[i] = (left.m_w_sat - L.wref[i - 1]) / (right.m_w_sat - L.wref[i]);
-    }
-    L.Z.resize(n);
-    L.R_liq.resize(n);
-    for (int i = 0; i < n; ++i) {
         // 5.4e9 = 1.5e6 · 3600: the vapour resistance in the units of the liquid transport model.
-        L.Z[i] = input.layer(i).mu() * L.d[i] * 5.4e9;
+        L.Z[i] = layer.mu() * L.d[i] * 5.4e9;
         L.R_liq[i] = L.d[i] / L.K[i] / 1000; // inf for a layer without liquid transport
     }
-    // The excess moisture at the left side of a layer is the plane's excess scaled by the
-    // capacity ratio, hence r² in the coefficient of that side.
-    L.cRight.resize(n);
-    L.cLeft.resize(n);
+    // cachedFree now holds every layer's free capacity w_sat − w_ref.
+    const std::vector<double> &freeCapacity = result.cachedFree;
+    L.ratio[0] = L.ratio[n] = 0;
     for (int i = 0; i < n; ++i) {
+        if (i > 0)
+            L.ratio[i] = freeCapacity[i - 1] / freeCapacity[i];
+        // The excess moisture at the left side of a layer is the plane's excess scaled by the
+        // capacity ratio, hence r² in the coefficient of that side.
         L.cRight[i] = L.Z[i] / (2 * L.R_liq[i]);
         L.cLeft[i] = i > 0 ? L.Z[i] / (2 * L.R_liq[i] * (L.ratio[i] * L.ratio[i])) : 0.0;
     }
@@ -995,24 +993,37 @@ ResultType::Type run(const InputData &input, const CalculationOptions &options,
         r.R_layers_moist = field.R_layers;
         r.R_T_moist = field.R_T;
         r.U_moist = CalculationResults::isoUValue(r.R_layers_moist, options.heatFlowDirection);
-        vaporField(r.Z, p_i, p_e, r.pv);
+        // The straight vapour-pressure line is the same in every pass.
+        if (pass == 1) {
+            vaporField(r.Z, p_i, p_e, r.pv);
+            ws.line = r.pv;
+        } else {
+            r.pv = ws.line;
+        }
+        // The moisture contents of the straight line are what a pass shows that stops before a
+        // plane set is accepted; an accepted set replaces them.
+        auto lineContents = [&] { moistureContents(r.pv, r.psat, L.wref, r.w_left, r.w_right); };
 
         // Surface condensation: here only a strict excess counts.
         if (r.pv[0] > r.psat[0])
             return ResultType::SurfaceCondensationInside;
         if (r.pv[n] > r.psat[n])
             return ResultType::SurfaceCondensationOutside;
-        moistureContents(r.pv, r.psat, L.wref, r.w_left, r.w_right);
-        if (n == 1)
+        if (n == 1) {
+            lineContents();
             return ResultType::OnlyOneLayer;
+        }
         bool anySaturated = false;
         for (int k = 0; k <= n; ++k)
             if (r.pv[k] > r.psat[k])
                 anySaturated = true;
-        if (!anySaturated)
+        if (!anySaturated) {
+            lineContents();
             return ResultType::NoCondensation;
+        }
 
         if (n > MaxLayers) {
+            lineContents();
             messages << tr("Could not find valid combination of k-planes! Algorithm error!");
             return ResultType::CalculationError;
         }
@@ -1033,6 +1044,8 @@ ResultType::Type run(const InputData &input, const CalculationOptions &options,
         trace.candidatesTried = set.candidatesTried + set.fallbackTried;
         candidatesSolved += set.candidatesTried;
         messages = set.messages;
+        if (set.result != PlaneSet::Accepted)
+            lineContents();
         if (set.result == PlaneSet::Stopped) {
             messages.clear();
             messages << tr("The search for condensation planes was stopped after %1 candidates.")

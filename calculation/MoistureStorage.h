@@ -229,6 +229,7 @@ struct Workspace
     PlaneSet set;
     Condensate condensate;
     std::vector<double> phi;
+    std::vector<double> line; ///< the straight vapour-pressure line, the same in every pass
     /*! Pass entries of the trace in use; those behind it keep their storage for the next
         calculation. */
     std::size_t traces = 0;
