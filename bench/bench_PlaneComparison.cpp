@@ -3,13 +3,14 @@
 // the exhaustive search) on random constructions of 5 to 31 layers in two winter climates:
 // DIN 4108-3 (20 °C/50 % inside, −5 °C/80 % outside) and 22 °C/65 % inside, −15 °C/85 % outside.
 //
-//   build/bin/bench_PlaneComparison [COUNT [CAP]]
+//   build/bin/bench_PlaneComparison [COUNT [CAP [dump]]]
 //
 // COUNT constructions per climate (default 20000), CAP: most candidates of the reference search
 // (default 20000). For each climate it prints how many searches the budget of the ascending
 // search alone stopped, how many of those the program now answers or proves to have no plane
 // set, how many still end without an answer and why, every difference from the reference (there
-// must be none), and the slowest calculation.
+// must be none), and the slowest calculation. With "dump" the layers of the constructions that
+// are answered now ({λ, μ, w_80, w_sat, A_w, width} each), for tests.
 
 #include "RandomConstruction.h"
 #include "calculation/Calculation.h"
@@ -25,6 +26,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cstring>
 #include <random>
 
 namespace {
@@ -47,6 +49,15 @@ bool stopped(const CalculationOutcome &o)
            o.messages.front().startsWith(QLatin1String("The search for condensation planes"));
 }
 
+void printLayers(const InputData &input)
+{
+    for (int i = 0; i < input.layerCount(); ++i) {
+        const MaterialLayer &l = input.layer(i);
+        std::printf("    {%.17g, %.17g, %.17g, %.17g, %.17g, %.17g},\n", l.m_lambda, l.m_mu,
+                    l.m_w_80, l.m_w_sat, l.m_A_w, l.m_width);
+    }
+}
+
 struct Climate2
 {
     const char *name;
@@ -61,6 +72,7 @@ int main(int argc, char **argv)
     QStandardPaths::setTestModeEnabled(true);
     const int count = argc > 1 ? std::max(1, std::atoi(argv[1])) : 20000;
     const int cap = argc > 2 ? std::max(1, std::atoi(argv[2])) : 20000;
+    const bool dump = argc > 3 && std::strcmp(argv[3], "dump") == 0;
     const Climate2 climates[] = {{"DIN 4108-3 (20/50, -5/80)", 20, 50, -5, 80},
                                  {"22/65, -15/85", 22, 65, -15, 85}};
     for (const Climate2 &cl : climates) {
@@ -134,6 +146,8 @@ int main(int argc, char **argv)
                 } else if (ResultType::isCondensation(a.results.type)) {
                     ++nowAnswered;
                     std::printf("  now answered: construction %d, %d layers\n", c, n);
+                    if (dump)
+                        printLayers(input);
                 } else {
                     ++nowNone;
                 }
