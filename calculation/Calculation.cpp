@@ -59,7 +59,7 @@ void Calculation::temperatureProfile(const std::vector<double> &R, double R_si, 
         sumR += r;
     // Heat flux density over the thermal resistance; q·R is the temperature drop of each part.
     const double q = (T_i - T_e) / (R_si + sumR + R_se);
-    T.assign(n + 1, 0.0);
+    T.resize(n + 1); // every entry is written below
     double acc = R_si;
     T[0] = T_i - acc * q;
     for (std::size_t i = 1; i <= n; ++i) {
