@@ -8,7 +8,7 @@
 // The constructions are those of bench_PlaneComparison (COUNT per climate, default 20000), with
 // the moisture-dependent conductivity on and off.
 
-#include "RandomConstruction.h"
+#include "BenchSupport.h"
 #include "calculation/Calculation.h"
 #include "model/Climate.h"
 #include "model/InputData.h"

@@ -12,7 +12,7 @@
 // must be none), and the slowest calculation. With "dump" the layers of the constructions that
 // are answered now ({λ, μ, w_80, w_sat, A_w, width} each), for tests.
 
-#include "RandomConstruction.h"
+#include "BenchSupport.h"
 #include "calculation/Calculation.h"
 #include "calculation/MoistureStorage.h"
 #include "calculation/PlaneComplementarity.h"
@@ -30,24 +30,6 @@
 #include <random>
 
 namespace {
-
-bool sameOutcome(const CalculationOutcome &a, const CalculationOutcome &b)
-{
-    if (!(a.results == b.results && a.messages == b.messages && a.results.m_ev == b.results.m_ev &&
-          a.results.R_T_moist == b.results.R_T_moist && a.trace.size() == b.trace.size()))
-        return false;
-    for (std::size_t i = 0; i < a.trace.size(); ++i)
-        if (a.trace[i].accepted != b.trace[i].accepted || a.trace[i].g != b.trace[i].g ||
-            a.trace[i].dw != b.trace[i].dw)
-            return false;
-    return true;
-}
-
-bool stopped(const CalculationOutcome &o)
-{
-    return o.results.type == ResultType::CalculationError && o.messages.size() == 1 &&
-           o.messages.front().startsWith(QLatin1String("The search for condensation planes"));
-}
 
 void printLayers(const InputData &input)
 {
@@ -139,10 +121,11 @@ int main(int argc, char **argv)
                         MoistureStorage::firstPassComplementarity(input, program);
                     std::printf(
                         "  still stopped: construction %d, %d layers, reference %s; "
-                        "complementarity %s, planes %x, doubtful %x, %d pivots\n",
+                        "complementarity %s%s, planes %x, doubtful %x, %d pivots\n",
                         c, n,
                         refStopped ? "capped" : qPrintable(QString::number(int(ref.results.type))),
-                        lcp.solved ? "solved" : "not solved", lcp.planes, lcp.doubtful, lcp.pivots);
+                        lcp.solved ? "solved" : "not solved", lcp.unique ? "" : " (not unique)",
+                        lcp.planes, lcp.doubtful, lcp.pivots);
                 } else if (ResultType::isCondensation(a.results.type)) {
                     ++nowAnswered;
                     std::printf("  now answered: construction %d, %d layers\n", c, n);

@@ -11,7 +11,7 @@
 // 20000). Construction c of a layer count is the same for every COUNT above c when the layer
 // counts are the same.
 
-#include "RandomConstruction.h"
+#include "BenchSupport.h"
 #include "calculation/Calculation.h"
 #include "calculation/MoistureStorage.h"
 #include "calculation/ResultType.h"
@@ -45,25 +45,6 @@ double timeCalculation(const InputData &input, const CalculationOptions &options
         best = std::min(best, timer.nsecsElapsed() * 1e-6);
     }
     return best;
-}
-
-// Bit for bit, also the fields the results' equality leaves out, and what each pass accepted.
-bool sameOutcome(const CalculationOutcome &a, const CalculationOutcome &b)
-{
-    if (!(a.results == b.results && a.messages == b.messages && a.results.m_ev == b.results.m_ev &&
-          a.results.R_T_moist == b.results.R_T_moist && a.trace.size() == b.trace.size()))
-        return false;
-    for (std::size_t i = 0; i < a.trace.size(); ++i)
-        if (a.trace[i].accepted != b.trace[i].accepted || a.trace[i].g != b.trace[i].g ||
-            a.trace[i].dw != b.trace[i].dw)
-            return false;
-    return true;
-}
-
-bool stopped(const CalculationOutcome &o)
-{
-    return o.results.type == ResultType::CalculationError && o.messages.size() == 1 &&
-           o.messages.front().startsWith(QLatin1String("The search for condensation planes"));
 }
 
 int candidates(const CalculationOutcome &o)

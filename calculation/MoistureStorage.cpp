@@ -606,7 +606,7 @@ void searchPlaneSet(const Layers &L, const std::vector<double> &psat, const std:
     std::uint32_t acceptedBits = 0;
     // What the screen cannot rule out stays exponential in the number of layers: a fixed
     // number of solves (never a clock, so that a result never depends on the machine's load)
-    // ends the search with an error rather than freezing the program.
+    // ends the ascending search, and the complementarity solution takes over below.
     auto spent = [&] {
         if (budget != 0 && set.candidatesTried >= std::max(budget, 0))
             stopped = true;
@@ -653,16 +653,17 @@ void searchPlaneSet(const Layers &L, const std::vector<double> &psat, const std:
         }
     }
     if (stopped && !exhaustive && fallback) {
-        // The plane set is the unique solution of a complementarity problem (see
-        // complementarityPlanes); any set that the full test accepts differs from it only at
-        // interfaces where both the excess moisture and the saturation deficit lie within the
-        // slack. Those few sets are tried in ascending order, which is the exhaustive search's.
+        // With at most one layer without liquid transport the plane set is the unique solution
+        // of a complementarity problem (see complementarityPlanes); any set that the full test
+        // accepts differs from it only at interfaces where both the excess moisture and the
+        // saturation deficit lie within the slack. Those few sets are tried in ascending order,
+        // which is the exhaustive search's; when none is accepted, there is no plane set.
         const ComplementarityPlanes lcp =
             complementarityPlanes(L, psat, pv, searchSlack(n, psat, p_i, p_e));
         int doubtful = 0;
         for (std::uint32_t c = lcp.doubtful; c; c &= c - 1)
             ++doubtful;
-        if (lcp.solved && doubtful <= MaxDoubtfulPlanes) {
+        if (lcp.solved && lcp.unique && doubtful <= MaxDoubtfulPlanes) {
             stopped = false;
             const std::uint32_t core = lcp.planes & ~lcp.doubtful;
             for (std::uint32_t e = 0;; e = (e - lcp.doubtful) & lcp.doubtful) {

@@ -115,10 +115,11 @@ constexpr int MaxLayers = 31;
     this. */
 double searchSlack(int n, const std::vector<double> &psat, double p_i, double p_e);
 
-/*! Most candidate systems one calculation solves by default. What the screen cannot rule out
-    stays exponential in the number of layers; a rank-deficient system of 31 layers costs up to
-    about 200 µs (LU, every refinement step, SVD), so this keeps a calculation of the largest
-    constructions within about 10 ms. */
+/*! Most candidate systems the ascending search solves in one calculation by default. What the
+    screen cannot rule out stays exponential in the number of layers; a rank-deficient system of
+    31 layers costs up to about 200 µs (LU, every refinement step, SVD). Past the budget the
+    solution of the complementarity problem decides in polynomial time; the search ends with
+    an error only where that problem is singular (layers without liquid transport). */
 constexpr int CandidateBudget = 40;
 
 /*! Most interfaces left undecided by the complementarity solution whose combinations the

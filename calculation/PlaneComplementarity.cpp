@@ -30,11 +30,15 @@ ComplementarityPlanes complementarityPlanes(const Layers &L, const std::vector<d
         return result;
     // Conductances: vapour 1/Z_i, liquid a_i (plane at the left side of layer i), b_i (right).
     Column gv{}, a{}, b{}, rhs{}, q{};
+    int dry = 0;
     for (int i = 0; i < n; ++i) {
         gv[i] = 1 / L.Z[i];
         a[i] = L.cLeft[i] / L.Z[i];
         b[i] = L.cRight[i] / L.Z[i];
+        if (!(b[i] > 0) || (i > 0 && !(a[i] > 0)))
+            ++dry;
     }
+    result.unique = dry <= 1;
     for (int k = 1; k < n; ++k)
         q[k] = psat[k] - pv[k];
     // K·q with q = 0 at the surfaces.

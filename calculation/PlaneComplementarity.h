@@ -54,13 +54,19 @@ struct Layers;
     without row exchanges is stable. In practice it needs about as many pivots as there are
     planes.
 
-    Layers without liquid transport cut T into pieces: without transport on both sides of an
-    interface its column of T vanishes, and a plane pair around a single transporting layer
-    between two non-transporting ones traps the liquid in it; such a C_B is singular, the
-    problem may have many solutions or none, and solved stays false when a pivot meets one. */
+    Layers without liquid transport ("dry" layers, a_i = b_i = 0) cut T into pieces. A column
+    of T then couples only across liquid layers, and C_B is singular exactly when B holds every
+    interface between two dry layers that have only liquid layers (or none) between them: the
+    liquid in that stretch is trapped, the rows of its planes fix the excess moisture only up
+    to a common shift. With at most one dry layer no such pair exists, every C_B is nonsingular
+    and the solution is unique as above. With two or more, M is only a P0-matrix: the problem
+    may have several solutions or none, the ascending search may accept a set that the pivoting
+    does not reach, and the solution proves nothing; unique is then false (and solved false
+    when a pivot meets a singular basis). */
 struct ComplementarityPlanes
 {
     bool solved = false;        ///< false: singular basis met, or the pivot limit reached
+    bool unique = false;        ///< at most one layer without liquid transport: see above
     std::uint32_t planes = 0;   ///< bit b: plane at interface b+1
     std::uint32_t doubtful = 0; ///< interfaces where y and s are both within the margin of 0
     int pivots = 0;
