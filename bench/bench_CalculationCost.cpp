@@ -4,7 +4,9 @@
 //   build/bin/bench_CalculationCost [REPEATS [CASE]]
 //   valgrind --tool=callgrind --toggle-collect='*measure*' build/bin/bench_CalculationCost 100 1
 //
-// CASE 0, 1 or 2 runs only that construction (callgrind then collects REPEATS + 3 calculations).
+// CASE 0, 1 or 2 runs only that construction (callgrind then collects REPEATS + 3 calculations),
+// -1 all of them. With "fresh" every calculation returns a new outcome and uses a new workspace,
+// as Calculation::calculate(input, options) does.
 //
 // The constructions are those of bench_Calculation (one condensation plane in front of the
 // last layer): 10 layers with moisture-dependent conductivity off and on, 31 layers on. Each is
@@ -21,6 +23,7 @@
 #include <atomic>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <new>
 
 namespace {
@@ -48,13 +51,18 @@ void operator delete(void *p, std::size_t) noexcept
 namespace {
 
 // The measured loop, kept out of line so that callgrind can collect just it.
+bool fresh = false;
+
 __attribute__((noinline)) int measure(const InputData &input, const CalculationOptions &options,
                                       int repeats, CalculationOutcome &outcome,
                                       CalculationWorkspace &workspace)
 {
     int sum = 0;
     for (int r = 0; r < repeats; ++r) {
-        Calculation::calculate(input, options, outcome, workspace);
+        if (fresh)
+            outcome = Calculation::calculate(input, options);
+        else
+            Calculation::calculate(input, options, outcome, workspace);
         sum += int(outcome.results.type);
     }
     return sum;
@@ -67,6 +75,7 @@ int main(int argc, char **argv)
     QCoreApplication app(argc, argv);
     const int repeats = argc > 1 ? std::max(1, std::atoi(argv[1])) : 1000;
     const int only = argc > 2 ? std::atoi(argv[2]) : -1;
+    fresh = argc > 3 && std::strcmp(argv[3], "fresh") == 0;
     int index = -1;
     struct Case
     {
