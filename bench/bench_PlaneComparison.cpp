@@ -64,7 +64,9 @@ int main(int argc, char **argv)
         int searched = 0, condensing = 0, budgetStops = 0, nowAnswered = 0, nowNone = 0,
             stillStopped = 0, refCapped = 0, mismatches = 0, refAnswers = 0, refNone = 0,
             stillStoppedWithAnswer = 0;
-        double worst = 0;
+        double worst = 0, mostPivotsPerLayer = 0;
+        long pivotSum = 0;
+        int uniqueSolved = 0, mostPivots = 0;
         int worstLayers = 0, worstIndex = -1;
         for (int c = 0; c < count; ++c) {
             const int n = layerCount(rng);
@@ -100,6 +102,14 @@ int main(int argc, char **argv)
             if (a.trace.empty())
                 continue;
             ++searched;
+            const MoistureStorage::ComplementarityPlanes first =
+                MoistureStorage::firstPassComplementarity(input, program);
+            if (first.solved && first.unique) {
+                ++uniqueSolved;
+                pivotSum += first.pivots;
+                mostPivots = std::max(mostPivots, first.pivots);
+                mostPivotsPerLayer = std::max(mostPivotsPerLayer, double(first.pivots) / n);
+            }
             if (ResultType::isCondensation(a.results.type))
                 ++condensing;
             const CalculationOutcome old = Calculation::calculate(input, budgetOnly);
@@ -154,6 +164,10 @@ int main(int argc, char **argv)
                     cl.name, count, searched, condensing, cap, refAnswers, refNone, refCapped,
                     budgetStops, nowAnswered, nowNone, stillStopped, stillStoppedWithAnswer,
                     mismatches, worst, worstLayers, worstIndex);
+        std::printf("  first pass with a unique complementarity solution: %d; pivots mean %.2f, "
+                    "most %d, most per layer %.2f\n",
+                    uniqueSolved, uniqueSolved ? double(pivotSum) / uniqueSolved : 0.0, mostPivots,
+                    mostPivotsPerLayer);
         std::fflush(stdout);
     }
     return 0;
