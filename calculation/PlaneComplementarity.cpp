@@ -16,8 +16,12 @@ constexpr int MaxInterfaces = MaxLayers + 1;
 using Column = std::array<double, MaxInterfaces>;
 
 // Least-index pivoting is finite for a P-matrix, but its worst case is exponential; rounding at
-// a degenerate basis could also make it cycle. Far above what the constructions need.
-constexpr int MaxPivots = 4096;
+// a degenerate basis could also make it cycle. Several times what the constructions need, and
+// at O(n) a pivot still a few milliseconds at 31 layers.
+constexpr int MaxPivots = 16384;
+
+// Block pivots in a row that may leave the number of wrong interfaces where it was.
+constexpr int BlockPatience = 3;
 
 } // namespace
 
@@ -46,7 +50,12 @@ ComplementarityPlanes complementarityPlanes(const Layers &L, const std::vector<d
         rhs[k] = (q[k] - q[k - 1]) * gv[k - 1] + (q[k] - q[k + 1]) * gv[k];
 
     auto inB = [](std::uint32_t B, int k) { return ((B >> (k - 1)) & 1u) != 0; };
+    // Start from the interfaces at which the straight line exceeds saturation.
     std::uint32_t B = 0;
+    for (int k = 1; k < n; ++k)
+        if (q[k] < 0)
+            B |= std::uint32_t(1) << (k - 1);
+    int fewest = n, patience = BlockPatience;
     Column z{}, diag{}, r{};
     for (;;) {
         // C_B z = K·q: column k from K (z_k = s_k) off B, from T (z_k = −y_k) on B. Forward
@@ -69,16 +78,33 @@ ComplementarityPlanes complementarityPlanes(const Layers &L, const std::vector<d
         for (int k = n - 1; k >= 1; --k)
             z[k] = (r[k] - (k + 1 < n ? upper(k + 1) * z[k + 1] : 0.0)) / diag[k];
 
-        int flip = 0;
-        for (int k = 1; k < n && flip == 0; ++k)
-            if (inB(B, k) ? z[k] > 0 : z[k] < 0)
-                flip = k;
-        if (flip == 0)
+        // The interfaces whose y or s is negative.
+        std::uint32_t wrong = 0;
+        int count = 0;
+        for (int k = 1; k < n; ++k)
+            if (inB(B, k) ? z[k] > 0 : z[k] < 0) {
+                wrong |= std::uint32_t(1) << (k - 1);
+                ++count;
+            }
+        if (wrong == 0)
             break;
         if (result.pivots == MaxPivots)
             return result;
         ++result.pivots;
-        B ^= std::uint32_t(1) << (flip - 1);
+        // All of them change sides at once while that makes their number fall (or has not
+        // failed to for a few pivots in a row); otherwise only the first, the least-index rule,
+        // which is finite for a P-matrix. Mixing the two keeps that guarantee: every run of
+        // block pivots ends, and the single pivots never reset it.
+        if (count < fewest) {
+            fewest = count;
+            patience = BlockPatience;
+            B ^= wrong;
+        } else if (patience > 0) {
+            --patience;
+            B ^= wrong;
+        } else {
+            B ^= wrong & (~wrong + 1);
+        }
     }
 
     result.solved = true;

@@ -48,11 +48,14 @@ struct Layers;
 
     M itself is not a Z-matrix (a plane's liquid flow raises the pressure at the far side of
     the neighbouring interfaces and lowers it at others), so the n-pivot bound of the Z-matrix
-    methods does not apply. Least-index principal pivoting (flip the first interface whose y or
-    s is negative, solve again) terminates for every P-matrix from any start; each pivot is one
-    tridiagonal solve of C_B, O(n), which keeps every C_B column dominant so that elimination
-    without row exchanges is stable. In practice it needs about as many pivots as there are
-    planes.
+    methods does not apply, and no polynomial bound on the pivots is known here. The pivoting
+    starts from the interfaces where the straight line exceeds saturation and changes the side
+    of every interface whose y or s is negative at once while that reduces their number;
+    otherwise only the first of them (least-index rule, finite for every P-matrix). Each pivot
+    is one tridiagonal solve of C_B, O(n), and needs no row exchanges, since every C_B is column
+    dominant. On random constructions of 5 to 31 layers it takes 5 to 15 pivots on average and
+    rarely more than a few hundred; the worst seen, about 2,400 for 30 layers, costs about a
+    millisecond.
 
     Layers without liquid transport ("dry" layers, a_i = b_i = 0) cut T into pieces. A column
     of T then couples only across liquid layers, and C_B is singular exactly when B holds every
