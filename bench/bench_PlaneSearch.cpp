@@ -11,6 +11,7 @@
 // 20000). Construction c of a layer count is the same for every COUNT above c when the layer
 // counts are the same.
 
+#include "BenchSupport.h"
 #include "calculation/Calculation.h"
 #include "calculation/MoistureStorage.h"
 #include "calculation/ResultType.h"
@@ -46,69 +47,12 @@ double timeCalculation(const InputData &input, const CalculationOptions &options
     return best;
 }
 
-// Bit for bit, also the fields the results' equality leaves out, and what each pass accepted.
-bool sameOutcome(const CalculationOutcome &a, const CalculationOutcome &b)
-{
-    if (!(a.results == b.results && a.messages == b.messages && a.results.m_ev == b.results.m_ev &&
-          a.results.R_T_moist == b.results.R_T_moist && a.trace.size() == b.trace.size()))
-        return false;
-    for (std::size_t i = 0; i < a.trace.size(); ++i)
-        if (a.trace[i].accepted != b.trace[i].accepted || a.trace[i].g != b.trace[i].g ||
-            a.trace[i].dw != b.trace[i].dw)
-            return false;
-    return true;
-}
-
-bool stopped(const CalculationOutcome &o)
-{
-    return o.results.type == ResultType::CalculationError && o.messages.size() == 1 &&
-           o.messages.front().startsWith(QLatin1String("The search for condensation planes"));
-}
-
 int candidates(const CalculationOutcome &o)
 {
     int sum = 0;
     for (const CalculationPassTrace &t : o.trace)
         sum += t.candidatesTried;
     return sum;
-}
-
-Material randomMaterial(std::mt19937 &rng, bool liquid)
-{
-    std::uniform_real_distribution<double> unit(0, 1);
-    auto logUniform = [&](double lo, double hi) {
-        return std::exp(std::log(lo) + unit(rng) * (std::log(hi) - std::log(lo)));
-    };
-    Material m;
-    m.m_name = QStringLiteral("Random");
-    m.m_category = 12;
-    m.m_rho = 1000;
-    m.m_lambda = logUniform(0.03, 2.5);
-    m.m_mu = m.m_mu_min = m.m_mu_max = logUniform(1, 3000);
-    m.m_w_80 = logUniform(0.0001, 0.08);
-    m.m_w_sat = m.m_w_80 * 95 / 80 + logUniform(0.02, 0.9);
-    m.m_A_w = liquid ? logUniform(0.0005, 0.5) : 0;
-    return m;
-}
-
-InputData randomConstruction(std::mt19937 &rng, int layers)
-{
-    std::uniform_real_distribution<double> unit(0, 1);
-    InputData input; // DIN 4108-3 climate unless changed below
-    const bool allLiquid = unit(rng) < 0.5;
-    for (int i = 0; i < layers; ++i)
-        input.insertLayer(i, MaterialLayer(randomMaterial(rng, allLiquid || unit(rng) < 0.6),
-                                           0.005 + 0.2 * unit(rng)));
-    if (unit(rng) < 0.7) {
-        input.climate().setValue(Climate::Inside, Climate::Winter, Climate::Q_T,
-                                 15 + 10 * unit(rng));
-        input.climate().setValue(Climate::Inside, Climate::Winter, Climate::Q_rh,
-                                 30 + 40 * unit(rng));
-        input.climate().setValue(Climate::Outside, Climate::Winter, Climate::Q_T,
-                                 -31 + 31 * unit(rng));
-    }
-    input.validate();
-    return input;
 }
 
 } // namespace

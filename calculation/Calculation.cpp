@@ -11,6 +11,28 @@
 
 #include <cmath>
 
+/*! The point of the lower convex hull of the saturation pressures over the vapour resistance. */
+struct HullPoint
+{
+    double z, p;
+    int k; // interface, -1 for the two air-side ends
+};
+
+struct CalculationWorkspace::Storage
+{
+    MoistureStorage::Workspace moisture;
+    MoistureStorage::SummerClimate summer;
+    std::vector<HullPoint> chain;
+    std::vector<int> saturated;
+};
+
+CalculationWorkspace::CalculationWorkspace()
+    : m_storage(new Storage)
+{
+}
+
+CalculationWorkspace::~CalculationWorkspace() = default;
+
 namespace {
 
 // Numbers in messages use the general format with 6 significant digits.
@@ -20,7 +42,11 @@ QString gText(double value)
 }
 
 ResultType::Type calculateGlaser(const InputData &input, HeatFlowDirection heatFlowDirection,
-                                 CalculationResults &r, QStringList &messages);
+                                 CalculationResults &r, QStringList &messages,
+                                 CalculationWorkspace::Storage &storage);
+
+void saturatedInterfaces(const std::vector<double> &Z, const std::vector<double> &psat, double p_i,
+                         double p_e, std::vector<HullPoint> &chain, std::vector<int> &saturated);
 
 } // namespace
 
@@ -33,7 +59,7 @@ void Calculation::temperatureProfile(const std::vector<double> &R, double R_si, 
         sumR += r;
     // Heat flux density over the thermal resistance; q·R is the temperature drop of each part.
     const double q = (T_i - T_e) / (R_si + sumR + R_se);
-    T.assign(n + 1, 0.0);
+    T.resize(n + 1); // every entry is written below
     double acc = R_si;
     T[0] = T_i - acc * q;
     for (std::size_t i = 1; i <= n; ++i) {
@@ -44,20 +70,30 @@ void Calculation::temperatureProfile(const std::vector<double> &R, double R_si, 
 
 CalculationOutcome Calculation::calculate(const InputData &input, const CalculationOptions &options)
 {
+    CalculationOutcome outcome;
+    CalculationWorkspace workspace;
+    calculate(input, options, outcome, workspace);
+    return outcome;
+}
+
+namespace {
+
+void calculateInto(const InputData &input, const CalculationOptions &options,
+                   CalculationOutcome &outcome, CalculationWorkspace::Storage &storage)
+{
     // The steps append their messages to the outcome; a step that fails stops the run, and a
     // moisture-storage pass that succeeds clears what its rejected candidates reported.
-    CalculationOutcome outcome;
     CalculationResults &r = outcome.results;
     QStringList &messages = outcome.messages;
 
     const int n = input.layerCount();
     if (n == 0) {
         r.type = ResultType::NoLayers;
-        return outcome;
+        return;
     }
     if (input.status() == InputStatus::InvalidWidth) {
         r.type = ResultType::InvalidInput;
-        return outcome;
+        return;
     }
 
     r.R.assign(n, 0.0);
@@ -83,7 +119,7 @@ CalculationOutcome Calculation::calculate(const InputData &input, const Calculat
                             .arg(i + 1);
             r.d_total = 0;
             r.type = ResultType::InvalidInput;
-            return outcome;
+            return;
         }
     }
 
@@ -105,23 +141,37 @@ CalculationOutcome Calculation::calculate(const InputData &input, const Calculat
 
     if (input.status() != InputStatus::Valid) {
         r.type = ResultType::InvalidInput;
-        return outcome;
+        return;
     }
 
-    r.typeGlaser = calculateGlaser(input, options.heatFlowDirection, r, messages);
+    r.typeGlaser = calculateGlaser(input, options.heatFlowDirection, r, messages, storage);
     if (r.typeGlaser < 2) {
         messages << QCoreApplication::translate("Calculation", "Error in Glaser-Calculation.");
-        return outcome;
+        return;
     }
 
     try {
-        r.type = MoistureStorage::run(input, options, outcome);
+        r.type = MoistureStorage::run(input, options, outcome, storage.moisture, storage.summer);
     } catch (std::exception &ex) {
         HTL::message(std::string("Error while calculating vapor fiels '") + ex.what() + "'",
                      HTL::MSG_ERROR, "[Calculation::calculate]", -1);
         r.type = ResultType::CalculationError;
     }
-    return outcome;
+}
+
+} // namespace
+
+void Calculation::calculate(const InputData &input, const CalculationOptions &options,
+                            CalculationOutcome &outcome, CalculationWorkspace &workspace)
+{
+    CalculationWorkspace::Storage &storage = workspace.storage();
+    outcome.results.resetKeepingStorage();
+    outcome.messages.clear();
+    storage.moisture.traces = 0;
+    storage.summer.made = false;
+    calculateInto(input, options, outcome, storage);
+    // Entries behind the passes of this run are dropped (kept only while a run uses them).
+    outcome.trace.resize(storage.moisture.traces);
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -132,22 +182,29 @@ std::vector<int> Calculation::glaserSaturatedInterfaces(const std::vector<double
                                                         const std::vector<double> &psat, double p_i,
                                                         double p_e)
 {
+    std::vector<HullPoint> chain;
+    std::vector<int> saturated;
+    saturatedInterfaces(Z, psat, p_i, p_e, chain, saturated);
+    return saturated;
+}
+
+namespace {
+
+void saturatedInterfaces(const std::vector<double> &Z, const std::vector<double> &psat, double p_i,
+                         double p_e, std::vector<HullPoint> &chain, std::vector<int> &saturated)
+{
     // The straight line from p_i to p_e marks interfaces as saturated that the real vapour
     // pressure curve never reaches: where the line exceeds saturation, the vapour pressure is
     // cut down to it, and the curve runs along the tangents from p_i and p_e to the saturation
     // pressures. Those tangents and the chords between condensation planes form the lower
     // convex hull of the saturation pressures over the vapour resistance; the interfaces on it
     // are the planes. Collinear points stay on the hull: reaching saturation counts.
-    struct Point
-    {
-        double z, p;
-        int k; // interface, -1 for the two air-side ends
-    };
+    using Point = HullPoint;
     const int n = int(Z.size());
     auto cross = [](const Point &o, const Point &a, const Point &b) {
         return (a.z - o.z) * (b.p - o.p) - (a.p - o.p) * (b.z - o.z);
     };
-    std::vector<Point> chain;
+    chain.clear();
     chain.reserve(std::size_t(n) + 1);
     auto add = [&](const Point &q) {
         while (chain.size() >= 2 && cross(chain[chain.size() - 2], chain.back(), q) < 0)
@@ -163,7 +220,7 @@ std::vector<int> Calculation::glaserSaturatedInterfaces(const std::vector<double
     z = z + Z[n - 1];
     add({z, p_e, -1});
 
-    std::vector<int> saturated;
+    saturated.clear();
     if (psat[0] <= p_i)
         saturated.push_back(0);
     for (const Point &q : chain)
@@ -171,13 +228,11 @@ std::vector<int> Calculation::glaserSaturatedInterfaces(const std::vector<double
             saturated.push_back(q.k);
     if (psat[n] <= p_e)
         saturated.push_back(n);
-    return saturated;
 }
 
-namespace {
-
 ResultType::Type calculateGlaser(const InputData &input, HeatFlowDirection heatFlowDirection,
-                                 CalculationResults &r, QStringList &messages)
+                                 CalculationResults &r, QStringList &messages,
+                                 CalculationWorkspace::Storage &storage)
 {
     const int n = input.layerCount();
     const Climate &climate = input.climate();
@@ -249,13 +304,17 @@ ResultType::Type calculateGlaser(const InputData &input, HeatFlowDirection heatF
     r.pv_Glaser.assign(n + 1, 0.0);
     for (int k = 0; k <= n; ++k)
         r.psat_Glaser[k] = p_sat_exp(r.T_Glaser[k]);
-    for (int k = 0; k < n; ++k)
-        r.pv_Glaser[k] = p_i - Zsum(0, k) * (p_i - p_e) / Z_tot;
+    // Σ Z of the layers in front of k, growing in the order in which Zsum(0, k) adds them.
+    double Z_front = 0;
+    for (int k = 0; k < n; ++k) {
+        r.pv_Glaser[k] = p_i - Z_front * (p_i - p_e) / Z_tot;
+        Z_front += r.Z_Glaser[k];
+    }
     r.pv_Glaser[n] = p_e;
 
     // Saturated interfaces (reaching saturation counts), grouped into runs.
-    const std::vector<int> saturated =
-        Calculation::glaserSaturatedInterfaces(r.Z_Glaser, r.psat_Glaser, p_i, p_e);
+    std::vector<int> &saturated = storage.saturated;
+    saturatedInterfaces(r.Z_Glaser, r.psat_Glaser, p_i, p_e, storage.chain, saturated);
     r.kPlanesGlaser.clear();
     for (std::size_t s = 0; s < saturated.size(); ++s) {
         if (s == 0 || saturated[s] != saturated[s - 1] + 1)
@@ -301,9 +360,10 @@ ResultType::Type calculateGlaser(const InputData &input, HeatFlowDirection heatF
     // (power form), drying to both sides.
     const ClimateCondition &inS = climate.insideSummer();
     const ClimateCondition &outS = climate.outsideSummer();
-    const double p_s = p_sat_pow(inS.m_T);
-    const double p_is = p_sat_pow(inS.m_T) * inS.m_rh / 100;
-    const double p_es = p_sat_pow(outS.m_T) * outS.m_rh / 100;
+    const MoistureStorage::SummerClimate &summer = storage.summer.make(inS, outS);
+    const double p_s = summer.psat_i;
+    const double p_is = summer.p_i;
+    const double p_es = summer.p_e;
     const double t_ev = climate.tT_summer(true);
     const double Z_in = Zsum(0, r.kFirst);
     const double Z_out = Zsum(r.kLast, n);

@@ -5,6 +5,7 @@
 #include <QStringList>
 
 #include <cstdint>
+#include <memory>
 #include <vector>
 
 class InputData;
@@ -21,11 +22,16 @@ struct CalculationOptions
     /*! Solve the system of every candidate plane set instead of screening out the sets that
         cannot be accepted first. Same results, slower; for tests and measurements. */
     bool exhaustiveSearch = false;
-    /*! Most candidate plane sets whose systems one calculation solves (all passes together);
-        when they are spent the calculation ends with a calculation error instead of searching
-        on. 0: the program's limit (MoistureStorage::CandidateBudget) for the screened search,
-        no limit for the exhaustive one. */
+    /*! Most candidate plane sets whose systems the ascending search solves in one calculation
+        (all passes together). When they are spent, the screened search takes the solution of
+        the complementarity problem of the planes instead (see complementarityFallback); the
+        exhaustive search ends with a calculation error. 0: the program's limit
+        (MoistureStorage::CandidateBudget) for the screened search, no limit for the exhaustive
+        one. */
     int candidateBudget = 0;
+    /*! Off: the screened search also ends with a calculation error when the budget is spent,
+        for comparisons with the plain ascending search. */
+    bool complementarityFallback = true;
 };
 
 /*! Diagnostics of one pass of the moisture-storage method, for finding where two
@@ -51,6 +57,25 @@ struct CalculationOutcome
     std::vector<CalculationPassTrace> trace;
 };
 
+/*! Storage for the intermediate values of a calculation, kept by a caller that calculates
+    again and again (after every edit): with it, and the outcome of the previous run, a
+    calculation of a construction of the same size allocates nothing. It carries no result from
+    one run into the next. */
+class CalculationWorkspace
+{
+public:
+    CalculationWorkspace();
+    ~CalculationWorkspace();
+    CalculationWorkspace(const CalculationWorkspace &) = delete;
+    CalculationWorkspace &operator=(const CalculationWorkspace &) = delete;
+
+    struct Storage;
+    Storage &storage() { return *m_storage; }
+
+private:
+    std::unique_ptr<Storage> m_storage;
+};
+
 /*! The calculation engine: the steady-state thermal field, the Glaser scheme of DIN 4108-3 and
     the moisture-storage method (MIRELO), which lets condensate spread from its planes into the
     adjacent layers by liquid transport, accounts for the hygroscopic loading time and grows the
@@ -63,6 +88,10 @@ namespace Calculation {
 /*! Runs the whole calculation for the validated input. */
 CalculationOutcome calculate(const InputData &input,
                              const CalculationOptions &options = CalculationOptions());
+
+/*! The same, overwriting outcome and reusing its storage and the workspace's. */
+void calculate(const InputData &input, const CalculationOptions &options,
+               CalculationOutcome &outcome, CalculationWorkspace &workspace);
 
 /*! Interface temperatures (°C) of a layer sequence with the thermal resistances R (m²K/W)
     between the surface resistances R_si and R_se and the air temperatures T_i and T_e. */

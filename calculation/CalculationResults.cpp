@@ -18,6 +18,26 @@ void CalculationResults::reset()
     *this = CalculationResults();
 }
 
+void CalculationResults::resetKeepingStorage()
+{
+    CalculationResults fresh;
+    for (auto member :
+         {&CalculationResults::T_Glaser, &CalculationResults::pv_Glaser,
+          &CalculationResults::psat_Glaser, &CalculationResults::R_Glaser,
+          &CalculationResults::Z_Glaser, &CalculationResults::R, &CalculationResults::Z,
+          &CalculationResults::R_liq, &CalculationResults::T, &CalculationResults::psat,
+          &CalculationResults::pv, &CalculationResults::w_left, &CalculationResults::w_right,
+          &CalculationResults::sk_Cond, &CalculationResults::m_condLayer}) {
+        (fresh.*member).swap(this->*member);
+        (fresh.*member).clear();
+    }
+    fresh.kPlanes.swap(kPlanes);
+    fresh.kPlanes.clear();
+    fresh.kPlanesGlaser.swap(kPlanesGlaser);
+    fresh.kPlanesGlaser.clear();
+    *this = std::move(fresh);
+}
+
 bool CalculationResults::operator==(const CalculationResults &o) const
 {
     // The scalars that describe the outcome, and every vector. R_T and the R_layers sums are

@@ -68,6 +68,8 @@ struct CalculationResults
     /*! Back to the state before any calculation (type and typeGlaser 1, all vectors empty,
         kFirst/kLast -1, all scalars 0). */
     void reset();
+    /*! The same, keeping the storage of the vectors for the next calculation. */
+    void resetKeepingStorage();
 
     /*! The dry U-value after DIN EN ISO 6946 with the standard surface resistances for the
         heat-flow direction, whatever the climate holds, W/(m²K). */

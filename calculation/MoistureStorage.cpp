@@ -1,6 +1,7 @@
 #include "calculation/MoistureStorage.h"
 
 #include "calculation/LinearSolver.h"
+#include "calculation/PlaneComplementarity.h"
 #include "calculation/ResultType.h"
 #include "htl/HTL_Exception.h"
 #include "model/Climate.h"
@@ -93,10 +94,7 @@ public:
                  double p_e, const std::vector<double> &cLeft, const std::vector<double> &cRight)
     {
         m_n = n;
-        double pScale = std::max(std::fabs(p_i), std::fabs(p_e));
-        for (int k = 0; k <= n; ++k)
-            pScale = std::max(pScale, std::fabs(psat[k]));
-        const double slack = 1e-3 + 1e-5 * pScale + 1e-8;
+        const double slack = MoistureStorage::searchSlack(n, psat, p_i, p_e);
         m_slack = slack;
         m_p_i = p_i;
         m_p_e = p_e;
@@ -115,22 +113,23 @@ public:
         S[0] = 0;
         for (int k = 0; k < n; ++k)
             S[k + 1] = S[k] + Z[k];
-
-        // First plane k1: the interfaces in front of it and the first row.
-        Interval hull = Interval::none();
+        m_cLeft = &cLeft;
+        m_cRight = &cRight;
+        // The bounds of the first plane and of consecutive planes are made when the walk first
+        // needs them: most are never needed, since most last planes are ruled out by their own
+        // bounds already.
         double lower = -Inf;
         for (int k1 = 1; k1 < n; ++k1) {
-            Interval &f = m_front[k1];
-            f.lo = lower;
-            f.hi = (p_i - psat[k1] + slack) / S[k1];
-            for (int k = 1; k < k1; ++k)
-                f.hi = std::min(f.hi, (psat[k] - psat[k1] + slack) / (S[k1] - S[k]));
-            if (cRight[k1 - 1] == 0)
-                f.lo = std::max(f.lo, (p_i - psat[k1] - slack) / S[k1]);
+            m_frontLower[k1] = lower;
             lower = std::max(lower, (p_i - psat[k1] - slack) / S[k1]);
-            hull = hull.hull(f);
-            m_frontHull[k1] = hull;
         }
+        for (int k = 0; k <= n; ++k) {
+            m_frontMade[k] = m_columnMade[k] = false;
+            std::fill_n(m_midLoMade[k].begin(), n + 1, false);
+        }
+        m_hullFilled = 0;
+        m_hullSoFar = Interval::none();
+
         // Last plane kL: the last balance and the interfaces behind it.
         double upper = Inf;
         for (int kL = n - 1; kL >= 1; --kL) {
@@ -140,30 +139,6 @@ public:
             if (cLeft[kL] == 0)
                 b.hi = std::min(b.hi, (psat[kL] - p_e + slack) / (S[n] - S[kL]));
             upper = std::min(upper, (psat[kL] + slack - p_e) / (S[n] - S[kL]));
-        }
-        // Consecutive planes ka < kb.
-        for (int ka = 1; ka < n; ++ka) {
-            double lo = -Inf;
-            for (int kb = ka + 1; kb < n; ++kb) {
-                Interval &m = m_mid[ka][kb];
-                const double dS = S[kb] - S[ka];
-                m.lo = lo;
-                m.hi = Inf;
-                if (cRight[kb - 1] == 0)
-                    m.lo = std::max(m.lo, (psat[ka] - psat[kb] - slack) / dS);
-                if (cLeft[ka] == 0)
-                    m.hi = (psat[ka] - psat[kb] + slack) / dS;
-                lo = std::max(lo, (psat[ka] - psat[kb] - slack) / dS);
-            }
-        }
-        // The descent to the saturation of plane kb from the interfaces ka < k < kb in front of
-        // it, with no plane between them.
-        for (int kb = 2; kb < n; ++kb) {
-            double hi = Inf;
-            for (int ka = kb - 1; ka >= 1; --ka) {
-                m_mid[ka][kb].hi = std::min(m_mid[ka][kb].hi, hi);
-                hi = std::min(hi, (psat[ka] - psat[kb] + slack) / (S[kb] - S[ka]));
-            }
         }
     }
 
@@ -200,6 +175,70 @@ private:
         }
         Interval hull(const Interval &o) const { return {std::min(lo, o.lo), std::max(hi, o.hi)}; }
     };
+
+    // First plane k1: the interfaces in front of it and the first row.
+    const Interval &front(int k1)
+    {
+        Interval &f = m_front[k1];
+        if (!m_frontMade[k1]) {
+            f.lo = m_frontLower[k1];
+            f.hi = (m_p_i - m_psat[k1] + m_slack) / m_S[k1];
+            for (int k = 1; k < k1; ++k)
+                f.hi = std::min(f.hi, (m_psat[k] - m_psat[k1] + m_slack) / (m_S[k1] - m_S[k]));
+            if ((*m_cRight)[k1 - 1] == 0)
+                f.lo = std::max(f.lo, (m_p_i - m_psat[k1] - m_slack) / m_S[k1]);
+            m_frontMade[k1] = true;
+        }
+        return f;
+    }
+
+    // The hull of the intervals of the first planes 1..k, grown in ascending order.
+    const Interval &frontHull(int k)
+    {
+        for (; m_hullFilled < k; ++m_hullFilled) {
+            m_hullSoFar = m_hullSoFar.hull(front(m_hullFilled + 1));
+            m_frontHull[m_hullFilled + 1] = m_hullSoFar;
+        }
+        return m_frontHull[k];
+    }
+
+    // Consecutive planes ka < kb. The upper bound, the descent to the saturation of kb from the
+    // interfaces between them (and, without liquid transport right of ka, the balance across
+    // them), takes one pass over the column; the lower bound, the rise in front of kb, a pass
+    // per entry, so it is made only for entries that the upper bound leaves open.
+    double midHi(int ka, int kb)
+    {
+        if (!m_columnMade[kb]) {
+            const std::vector<double> &cLeft = *m_cLeft;
+            double hi = Inf;
+            for (int a = kb - 1; a >= 1; --a) {
+                Interval &m = m_mid[a][kb];
+                m.hi =
+                    cLeft[a] == 0 ? (m_psat[a] - m_psat[kb] + m_slack) / (m_S[kb] - m_S[a]) : Inf;
+                m.hi = std::min(m.hi, hi);
+                hi = std::min(hi, (m_psat[a] - m_psat[kb] + m_slack) / (m_S[kb] - m_S[a]));
+            }
+            m_columnMade[kb] = true;
+        }
+        return m_mid[ka][kb].hi;
+    }
+
+    const Interval &mid(int ka, int kb)
+    {
+        midHi(ka, kb);
+        Interval &m = m_mid[ka][kb];
+        if (!m_midLoMade[ka][kb]) {
+            // The same maximum, in the same order, as a running one over kb would take.
+            double lo = -Inf;
+            for (int b = ka + 1; b < kb; ++b)
+                lo = std::max(lo, (m_psat[ka] - m_psat[b] - m_slack) / (m_S[b] - m_S[ka]));
+            m.lo = lo;
+            if ((*m_cRight)[kb - 1] == 0)
+                m.lo = std::max(m.lo, (m_psat[ka] - m_psat[kb] - m_slack) / (m_S[kb] - m_S[ka]));
+            m_midLoMade[ka][kb] = true;
+        }
+        return m;
+    }
 
     /*! The liquid raise P = cLeft[k]·Δw² right of the frontmost plane k chosen so far, as the
         rows of the planes behind it fix it: P = alpha + beta·g within ±err (known), or nothing
@@ -264,11 +303,15 @@ private:
         }
         if (m_stepsLeft > 0)
             --m_stepsLeft;
-        if (!(g & m_front[kc] & chainFront(chain, kc)).empty() && visit(bits))
+        if (g.empty())
+            return false;
+        if (!(g & front(kc) & chainFront(chain, kc)).empty() && visit(bits))
             return true;
         for (int k = 1; k < kc; ++k) {
-            Interval gk = g & m_mid[k][kc];
-            if (gk.empty() || (gk & m_frontHull[k]).empty())
+            if (g.lo > std::min(g.hi, midHi(k, kc)))
+                continue; // empty whatever the lower bound
+            Interval gk = g & mid(k, kc);
+            if (gk.empty() || (gk & frontHull(k)).empty())
                 continue;
             const Chain ck = link(chain, k, kc);
             gk = gk & chainBounds(ck, k, kc);
@@ -287,6 +330,13 @@ private:
     bool m_exhausted = false;
     std::array<Interval, MaxSystem + 1> m_front, m_frontHull, m_back;
     std::array<std::array<Interval, MaxSystem + 1>, MaxSystem + 1> m_mid;
+    const std::vector<double> *m_cLeft = nullptr, *m_cRight = nullptr;
+    std::array<double, MaxSystem + 1> m_frontLower;
+    // Which bounds are made; only the first n+1 entries of each are cleared by prepare().
+    std::array<bool, MaxSystem + 1> m_frontMade, m_columnMade;
+    std::array<std::array<bool, MaxSystem + 1>, MaxSystem + 1> m_midLoMade;
+    int m_hullFilled = 0;
+    Interval m_hullSoFar = Interval::none();
 };
 
 /*! Outcome of trying one candidate plane set. */
@@ -303,12 +353,14 @@ class CandidateTrial
 {
 public:
     CandidateTrial(const MoistureStorage::Layers &layers, const std::vector<double> &psat,
-                   const std::vector<double> &pv, double p_i, double p_e)
+                   const std::vector<double> &pv, double p_i, double p_e,
+                   std::vector<double> &pressures)
         : L(layers)
         , m_psat(psat)
         , m_pv(pv)
         , m_p_i(p_i)
         , m_p_e(p_e)
+        , m_p(pressures)
     {
     }
 
@@ -361,7 +413,7 @@ public:
         // terms are written out rather than taken from cLeft/cRight: Δw²·Z/(…) rounds
         // differently from Δw²·(Z/(…)), and the acceptance test looks at 1e-8 Pa.
         std::vector<double> &p = m_p;
-        p.assign(n + 1, 0.0);
+        p.resize(n + 1);
         p[0] = m_pv[0];
         int q = 1;
         for (int i = 0; i < n; ++i) {
@@ -397,7 +449,7 @@ private:
     Matrix A;
     Vector b, m_x;
     double m_g = 0;
-    std::vector<double> m_p;
+    std::vector<double> &m_p;
     QStringList m_messages;
 };
 
@@ -405,16 +457,30 @@ private:
 
 namespace MoistureStorage {
 
-Preparation prepareLayers(const InputData &input, HeatFlowDirection heatFlowDirection)
+double searchSlack(int n, const std::vector<double> &psat, double p_i, double p_e)
+{
+    double pScale = std::max(std::fabs(p_i), std::fabs(p_e));
+    for (int k = 0; k <= n; ++k)
+        pScale = std::max(pScale, std::fabs(psat[k]));
+    return 1e-3 + 1e-5 * pScale + 1e-8;
+}
+
+void prepareLayers(const InputData &input, HeatFlowDirection heatFlowDirection, Preparation &result)
 {
     const int n = input.layerCount();
-    Preparation result;
+    result.invalidLayer = -1;
     Layers &L = result.layers;
+    result.cachedAw.resize(n, -1.0);
+    result.cachedFree.resize(n, -1.0);
     L.d.resize(n);
     L.lambda.resize(n);
     L.wref.resize(n);
     L.K.resize(n);
-    L.ratio.assign(n + 1, 0.0);
+    L.ratio.resize(n + 1);
+    L.Z.resize(n);
+    L.R_liq.resize(n);
+    L.cRight.resize(n);
+    L.cLeft.resize(n);
     // Reference moisture content at 95 % RH extrapolated linearly from the 80 % value, and the
     // liquid transport coefficient from the water absorption coefficient and the free capacity.
     for (int i = 0; i < n; ++i) {
@@ -425,42 +491,42 @@ Preparation prepareLayers(const InputData &input, HeatFlowDirection heatFlowDire
         const double freeCapacity = layer.m_w_sat - L.wref[i];
         if (freeCapacity <= 0) {
             result.invalidLayer = i;
-            return result;
+            return;
         }
         // Powers through std::pow, as in the reference computation: x·x·x rounds differently,
-        // and near-equal differences of cubes amplify that into visible digits.
-        L.K[i] = std::pow(layer.m_A_w, 2) * 5e-8 / std::pow(freeCapacity, 3);
-    }
-    for (int i = 1; i < n; ++i) {
-        const MaterialLayer &left = input.layer(i - 1);
-        const MaterialLayer &right = input.layer(i);
-        L.ratio[i] = (left.m_w_sat - L.wref[i - 1]) / (right.m_w_sat - L.wref[i]);
-    }
-    L.Z.resize(n);
-    L.R_liq.resize(n);
-    for (int i = 0; i < n; ++i) {
+        // and near-equal differences of cubes amplify that into visible digits. An edit changes
+        // one layer: the others keep their K from the previous calculation.
+        if (layer.m_A_w != result.cachedAw[i] || freeCapacity != result.cachedFree[i]) {
+            result.cachedK.resize(n);
+            result.cachedK[i] = std::pow(layer.m_A_w, 2) * 5e-8 / std::pow(freeCapacity, 3);
+            result.cachedAw[i] = layer.m_A_w;
+            result.cachedFree[i] = freeCapacity;
+        }
+        L.K[i] = result.cachedK[i];
         // 5.4e9 = 1.5e6 · 3600: the vapour resistance in the units of the liquid transport model.
-        L.Z[i] = input.layer(i).mu() * L.d[i] * 5.4e9;
+        L.Z[i] = layer.mu() * L.d[i] * 5.4e9;
         L.R_liq[i] = L.d[i] / L.K[i] / 1000; // inf for a layer without liquid transport
     }
-    // The excess moisture at the left side of a layer is the plane's excess scaled by the
-    // capacity ratio, hence r² in the coefficient of that side.
-    L.cRight.resize(n);
-    L.cLeft.resize(n);
+    // cachedFree now holds every layer's free capacity w_sat − w_ref.
+    const std::vector<double> &freeCapacity = result.cachedFree;
+    L.ratio[0] = L.ratio[n] = 0;
     for (int i = 0; i < n; ++i) {
+        if (i > 0)
+            L.ratio[i] = freeCapacity[i - 1] / freeCapacity[i];
+        // The excess moisture at the left side of a layer is the plane's excess scaled by the
+        // capacity ratio, hence r² in the coefficient of that side.
         L.cRight[i] = L.Z[i] / (2 * L.R_liq[i]);
         L.cLeft[i] = i > 0 ? L.Z[i] / (2 * L.R_liq[i] * (L.ratio[i] * L.ratio[i])) : 0.0;
     }
-    return result;
 }
 
-std::vector<double> layerResistances(const Layers &L, const std::vector<double> &sk_Cond,
-                                     const std::vector<double> &w_left,
-                                     const std::vector<double> &w_right)
+void layerResistances(const Layers &L, const std::vector<double> &sk_Cond,
+                      const std::vector<double> &w_left, const std::vector<double> &w_right,
+                      std::vector<double> &R)
 {
     // The wet regions conduct better: 0.55 W/(m·K) per m³/m³ of mean moisture content.
     const int n = L.count();
-    std::vector<double> R(n);
+    R.resize(n);
     for (int i = 0; i < n; ++i) {
         const double d = L.d[i];
         const double lambda = L.lambda[i];
@@ -474,11 +540,10 @@ std::vector<double> layerResistances(const Layers &L, const std::vector<double> 
                 (d - sk_Cond[i]) / lambda + sk_Cond[i] / (lambda + 0.55 * 0.5 * (L.wref[i] + w_p));
         }
     }
-    return R;
 }
 
 ThermalField thermalField(const std::vector<double> &R, double R_si, double R_se, double T_i,
-                          double T_e)
+                          double T_e, std::vector<double> &T, std::vector<double> &psat)
 {
     ThermalField field;
     double sumR = 0;
@@ -486,14 +551,14 @@ ThermalField thermalField(const std::vector<double> &R, double R_si, double R_se
         sumR += r;
     field.R_layers = sumR;
     field.R_T = R_si + sumR + R_se;
-    Calculation::temperatureProfile(R, R_si, R_se, T_i, T_e, field.T);
-    field.psat.resize(field.T.size());
-    for (std::size_t k = 0; k < field.T.size(); ++k)
-        field.psat[k] = p_sat_pow(field.T[k]);
+    Calculation::temperatureProfile(R, R_si, R_se, T_i, T_e, T);
+    psat.resize(T.size());
+    for (std::size_t k = 0; k < T.size(); ++k)
+        psat[k] = p_sat_pow(T[k]);
     return field;
 }
 
-std::vector<double> vaporField(const std::vector<double> &Z, double p_i, double p_e)
+void vaporField(const std::vector<double> &Z, double p_i, double p_e, std::vector<double> &pv)
 {
     const std::size_t n = Z.size();
     double R_vap = 0;
@@ -501,45 +566,49 @@ std::vector<double> vaporField(const std::vector<double> &Z, double p_i, double 
         R_vap += z;
     if (R_vap == 0)
         throw HTL::Exception("[vapor_field]  Error: R_vap == 0!", "[Calculation::vapor_field]");
-    std::vector<double> pv(n + 1);
+    pv.resize(n + 1);
     double S = 0;
     for (std::size_t k = 0; k < n; ++k) {
         pv[k] = p_i - S * (p_i - p_e) / R_vap;
         S += Z[k];
     }
     pv[n] = p_e;
-    return pv;
 }
 
-MoistureContents moistureContents(const std::vector<double> &pv, const std::vector<double> &psat,
-                                  const std::vector<double> &wref)
+void moistureContents(const std::vector<double> &pv, const std::vector<double> &psat,
+                      const std::vector<double> &wref, std::vector<double> &w_left,
+                      std::vector<double> &w_right)
 {
     const std::size_t n = wref.size();
-    MoistureContents w;
-    w.w_left.resize(n);
-    w.w_right.resize(n);
+    w_left.resize(n);
+    w_right.resize(n);
     for (std::size_t i = 0; i < n; ++i) {
-        w.w_left[i] = pv[i] / psat[i] * wref[i];
-        w.w_right[i] = pv[i + 1] / psat[i + 1] * wref[i];
+        w_left[i] = pv[i] / psat[i] * wref[i];
+        w_right[i] = pv[i + 1] / psat[i + 1] * wref[i];
     }
-    return w;
 }
 
-PlaneSet searchPlaneSet(const Layers &L, const std::vector<double> &psat,
-                        const std::vector<double> &pv, double p_i, double p_e,
-                        std::uint32_t previous, bool exhaustive, int budget)
+void searchPlaneSet(const Layers &L, const std::vector<double> &psat, const std::vector<double> &pv,
+                    double p_i, double p_e, std::uint32_t previous, bool exhaustive, int budget,
+                    bool fallback, PlaneSet &set)
 {
     const int n = L.count();
-    PlaneSet set;
-    CandidateTrial trial(L, psat, pv, p_i, p_e);
+    set.result = PlaneSet::NoValidCombination;
+    set.bits = 0;
+    set.g = 0;
+    set.dw.clear();
+    set.candidatesTried = 0;
+    set.fallbackTried = 0;
+    // The trial rebuilds the pressures of every candidate in set.pv.
+    CandidateTrial trial(L, psat, pv, p_i, p_e, set.pv);
     bool accepted = false;
     bool stopped = false;
     std::uint32_t acceptedBits = 0;
     // What the screen cannot rule out stays exponential in the number of layers: a fixed
     // number of solves (never a clock, so that a result never depends on the machine's load)
-    // ends the search with an error rather than freezing the program.
+    // ends the ascending search, and the complementarity solution takes over below.
     auto spent = [&] {
-        if (budget > 0 && set.candidatesTried >= budget)
+        if (budget != 0 && set.candidatesTried >= std::max(budget, 0))
             stopped = true;
         return stopped;
     };
@@ -574,11 +643,48 @@ PlaneSet searchPlaneSet(const Layers &L, const std::vector<double> &psat,
             screen.prepare(n, L.Z, psat, p_i, p_e, L.cLeft, L.cRight);
             // The set of all planes comes last and is always tried: its outcome decides the
             // message when no set is accepted.
-            const long steps = budget > 0 ? long(budget) * ScreenStepsPerCandidate : 0;
+            const long steps = budget > 0   ? long(budget) * ScreenStepsPerCandidate
+                               : budget < 0 ? 1
+                                            : 0;
             if (!screen.forEach(visit, steps) && !lastTried)
                 visit(last);
             if (screen.exhausted())
                 stopped = true;
+        }
+    }
+    if (stopped && !exhaustive && fallback) {
+        // With at most one layer without liquid transport the plane set is the unique solution
+        // of a complementarity problem (see complementarityPlanes); any set that the full test
+        // accepts differs from it only at interfaces where both the excess moisture and the
+        // saturation deficit lie within the slack. Those few sets are tried in ascending order,
+        // which is the exhaustive search's; when none is accepted, there is no plane set.
+        const ComplementarityPlanes lcp =
+            complementarityPlanes(L, psat, pv, searchSlack(n, psat, p_i, p_e));
+        int doubtful = 0;
+        for (std::uint32_t c = lcp.doubtful; c; c &= c - 1)
+            ++doubtful;
+        if (lcp.solved && lcp.unique && doubtful <= MaxDoubtfulPlanes) {
+            stopped = false;
+            const std::uint32_t core = lcp.planes & ~lcp.doubtful;
+            for (std::uint32_t e = 0;; e = (e - lcp.doubtful) & lcp.doubtful) {
+                if ((core | e) != 0) {
+                    ++set.fallbackTried;
+                    if (trial(core | e) == CandidateOutcome::Accepted) {
+                        accepted = true;
+                        acceptedBits = core | e;
+                        break;
+                    }
+                }
+                if (e == lcp.doubtful)
+                    break;
+            }
+            if (!accepted) {
+                // No set exists; the set of all planes, the exhaustive search's last, decides
+                // the message.
+                ++set.fallbackTried;
+                const std::uint32_t last = (std::uint32_t(1) << (n - 1)) - 1;
+                lastFailed = trial(last) == CandidateOutcome::SolverFailed;
+            }
         }
     }
     set.messages = trial.messages();
@@ -586,20 +692,25 @@ PlaneSet searchPlaneSet(const Layers &L, const std::vector<double> &psat,
         set.result = stopped      ? PlaneSet::Stopped
                      : lastFailed ? PlaneSet::NoSolution
                                   : PlaneSet::NoValidCombination;
-        return set;
+        return;
     }
     set.result = PlaneSet::Accepted;
     set.bits = acceptedBits;
     set.g = trial.g();
-    set.pv = trial.pv();
     for (int j = 1; j < trial.x().size(); ++j)
         set.dw.push_back(std::sqrt(trial.x()[j]));
-    return set;
 }
 
 std::vector<CalculationResults::PlaneRange> planeGroups(std::uint32_t bits, int n)
 {
     std::vector<CalculationResults::PlaneRange> groups;
+    planeGroups(bits, n, groups);
+    return groups;
+}
+
+void planeGroups(std::uint32_t bits, int n, std::vector<CalculationResults::PlaneRange> &groups)
+{
+    groups.clear();
     for (int k = 1; k < n; ++k) {
         if (!isPlane(bits, k))
             continue;
@@ -608,20 +719,22 @@ std::vector<CalculationResults::PlaneRange> planeGroups(std::uint32_t bits, int 
         else
             groups.emplace_back(k - 1, k);
     }
-    return groups;
 }
 
-Condensate stationaryCondensate(const Layers &L,
-                                const std::vector<CalculationResults::PlaneRange> &groups, double g,
-                                const std::vector<double> &dw, const std::vector<double> &psat,
-                                const std::vector<double> &pv, const MoistureContents &w)
+void stationaryCondensate(const Layers &L,
+                          const std::vector<CalculationResults::PlaneRange> &groups, double g,
+                          const std::vector<double> &dw, const std::vector<double> &psat,
+                          const std::vector<double> &pv, const std::vector<double> &w_left,
+                          const std::vector<double> &w_right, Condensate &c)
 {
     const int n = L.count();
-    Condensate c;
     c.sk_Cond.assign(n, 0.0);
     c.m_condLayer.assign(n, 0.0);
-    c.w_left = w.w_left;
-    c.w_right = w.w_right;
+    c.w_left = w_left;
+    c.w_right = w_right;
+    c.mass = 0;
+    c.failure = Condensate::None;
+    c.failedLayer = -1;
     const std::vector<double> &Z = L.Z;
     std::size_t plane = 0; // Δw of the planes in order across all groups
     for (const CalculationResults::PlaneRange &group : groups) {
@@ -637,7 +750,7 @@ Condensate stationaryCondensate(const Layers &L,
             if (D_a == 0) {
                 c.failure = Condensate::ZeroDenominator;
                 c.failedLayer = a;
-                return c;
+                return;
             }
             c.sk_Cond[a] = L.d[a] * (g - (pv[a] - psat[a + 1]) / Z[a]) / D_a;
         }
@@ -648,13 +761,13 @@ Condensate stationaryCondensate(const Layers &L,
             if (D_b == 0) {
                 c.failure = Condensate::ZeroDenominator;
                 c.failedLayer = bl;
-                return c;
+                return;
             }
             c.sk_Cond[bl] = L.d[bl] * (g * Z[bl] - (psat[bl] - pv[bl + 1])) / D_b;
             if (c.sk_Cond[bl] <= 0) {
                 c.failure = Condensate::NegativeRegion;
                 c.failedLayer = bl;
-                return c;
+                return;
             }
         }
         for (int j = a; j < bl; ++j) {
@@ -682,13 +795,12 @@ Condensate stationaryCondensate(const Layers &L,
     for (double mc : c.m_condLayer)
         sum += mc;
     c.mass = sum;
-    return c;
 }
 
 Loading hygroscopicLoading(const Layers &L,
                            const std::vector<CalculationResults::PlaneRange> &groups,
                            const std::vector<double> &psat, const std::vector<double> &pv,
-                           double m_condStat)
+                           double m_condStat, std::vector<double> &phi)
 {
     const int n = L.count();
     const std::vector<double> &Z = L.Z;
@@ -704,20 +816,22 @@ Loading hygroscopicLoading(const Layers &L,
     const double F = (pv[0] - psat[a0 + 1]) / Z_in - (psat[b1] - pv[n]) / Z_out;
     // Relative humidity (1 at saturation) over the interfaces once the planes are saturated:
     // linear in the vapour resistance towards the planes.
-    std::vector<double> phi(n + 1, 0.0);
+    phi.assign(n + 1, 0.0);
+    // Σ_{j<k} Z_j grows term by term in the same order as a fresh sum would add them.
+    double s = 0;
     for (int k = 1; k <= a0; ++k) {
-        double s = 0;
-        for (int j = 0; j < k; ++j)
-            s += Z[j];
+        s += Z[k - 1];
         phi[k] = s / Z_in * psat[a0 + 1] / psat[k];
     }
     for (int k = a0 + 1; k <= b1; ++k)
         phi[k] = 1;
+    // Behind the last plane the sums Σ_{j≥k} Z_j are added from k outwards, each afresh: a
+    // running sum from the outside would add in the other order and round differently.
     for (int k = b1 + 1; k <= n - 1; ++k) {
-        double s = 0;
+        double t = 0;
         for (int j = k; j < n; ++j)
-            s += Z[j];
-        phi[k] = s / Z_out * psat[b1] / psat[k];
+            t += Z[j];
+        phi[k] = t / Z_out * psat[b1] / psat[k];
     }
     // Hygroscopic moisture to be stored before condensate forms: the mean relative humidity
     // of each layer times its reference content; wholly inside a group the layer is at 95 %.
@@ -752,13 +866,13 @@ Growth growth(double t_c, double t_hyg, double tau)
     return gr;
 }
 
-Condensate grownCondensate(const Layers &L,
-                           const std::vector<CalculationResults::PlaneRange> &groups,
-                           const Condensate &stationary, double f)
+void grownCondensate(const Layers &L, const std::vector<CalculationResults::PlaneRange> &groups,
+                     const Condensate &stationary, double f, Condensate &c)
 {
     // The regions at the group ends grow with √f, the excess moisture so that the group's
     // condensate is f times the stationary one.
-    Condensate c = stationary;
+    if (&c != &stationary)
+        c = stationary;
     const double h = std::sqrt(f);
     for (const CalculationResults::PlaneRange &group : groups) {
         const int a = int(group.first);
@@ -785,23 +899,39 @@ Condensate grownCondensate(const Layers &L,
     for (double mc : c.m_condLayer)
         sum += mc;
     c.mass = sum;
-    return c;
+}
+
+const SummerClimate &SummerClimate::make(const ClimateCondition &inS, const ClimateCondition &outS)
+{
+    if (!made) {
+        T_i = inS.m_T;
+        T_e = outS.m_T;
+        psat_i = p_sat_pow(inS.m_T);
+        p_i = psat_i * inS.m_rh / 100;
+        p_e = p_sat_pow(outS.m_T) * outS.m_rh / 100;
+        made = true;
+    }
+    return *this;
 }
 
 Drying drying(const std::vector<double> &R, const std::vector<double> &Z,
               const std::vector<CalculationResults::PlaneRange> &groups, double R_si, double R_se,
-              const ClimateCondition &inS, const ClimateCondition &outS, double t_ev_period,
-              double m_cond)
+              const SummerClimate &summer, double t_ev_period, double m_cond)
 {
     // The first plane of the first group at the saturation pressure of its summer temperature,
-    // drying to both sides.
+    // drying to both sides. The temperature there as the temperature profile computes it.
     const int n = int(Z.size());
     const int a0 = int(groups.front().first);
-    std::vector<double> T_summer;
-    Calculation::temperatureProfile(R, R_si, R_se, inS.m_T, outS.m_T, T_summer);
-    const double p_plane = p_sat_pow(T_summer[a0 + 1]);
-    const double p_is = p_sat_pow(inS.m_T) * inS.m_rh / 100;
-    const double p_es = p_sat_pow(outS.m_T) * outS.m_rh / 100;
+    double sumR = 0;
+    for (double r : R)
+        sumR += r;
+    const double q = (summer.T_i - summer.T_e) / (R_si + sumR + R_se);
+    double acc = R_si;
+    for (int i = 1; i <= a0 + 1; ++i)
+        acc += R[i - 1];
+    const double p_plane = p_sat_pow(summer.T_i - acc * q);
+    const double p_is = summer.p_i;
+    const double p_es = summer.p_e;
     double Z_in = 0;
     for (int j = 0; j <= a0; ++j)
         Z_in += Z[j];
@@ -816,7 +946,7 @@ Drying drying(const std::vector<double> &R, const std::vector<double> &Z,
 }
 
 ResultType::Type run(const InputData &input, const CalculationOptions &options,
-                     CalculationOutcome &outcome)
+                     CalculationOutcome &outcome, Workspace &ws, SummerClimate &summerCache)
 {
     CalculationResults &r = outcome.results;
     QStringList &messages = outcome.messages;
@@ -827,7 +957,8 @@ ResultType::Type run(const InputData &input, const CalculationOptions &options,
     const double R_se = out.m_Rs;
     const int n = input.layerCount();
 
-    const Preparation preparation = prepareLayers(input, options.heatFlowDirection);
+    prepareLayers(input, options.heatFlowDirection, ws.preparation);
+    const Preparation &preparation = ws.preparation;
     if (preparation.invalidLayer >= 0) {
         messages << tr("Invalid moisture storage values for <a href=\"layer-%1\">layer #%1</a>.")
                         .arg(preparation.invalidLayer + 1);
@@ -852,57 +983,75 @@ ResultType::Type run(const InputData &input, const CalculationOptions &options,
     ResultType::Type result = ResultType::CalculationError;
     for (int pass = 1; pass <= passes; ++pass) {
         // From the second pass on, the wet regions found by the previous pass conduct better.
-        r.R = layerResistances(L, r.sk_Cond, r.w_left, r.w_right);
+        layerResistances(L, r.sk_Cond, r.w_left, r.w_right, r.R);
         // A pass that stops must not leave condensate values of an earlier pass behind.
         r.kPlanes.clear();
         std::fill(r.sk_Cond.begin(), r.sk_Cond.end(), 0.0);
         std::fill(r.m_condLayer.begin(), r.m_condLayer.end(), 0.0);
         r.m_condStat = r.m_cond = r.tau = r.t_hyg = r.t_ev = r.m_ev = 0;
 
-        ThermalField field = thermalField(r.R, R_si, R_se, in.m_T, out.m_T);
+        const ThermalField field = thermalField(r.R, R_si, R_se, in.m_T, out.m_T, r.T, r.psat);
         r.R_layers_moist = field.R_layers;
         r.R_T_moist = field.R_T;
         r.U_moist = CalculationResults::isoUValue(r.R_layers_moist, options.heatFlowDirection);
-        r.T = std::move(field.T);
-        r.psat = std::move(field.psat);
-        r.pv = vaporField(r.Z, p_i, p_e);
+        // The straight vapour-pressure line is the same in every pass.
+        if (pass == 1) {
+            vaporField(r.Z, p_i, p_e, r.pv);
+            ws.line = r.pv;
+        } else {
+            r.pv = ws.line;
+        }
+        // The moisture contents of the straight line are what a pass shows that stops before a
+        // plane set is accepted; an accepted set replaces them.
+        auto lineContents = [&] { moistureContents(r.pv, r.psat, L.wref, r.w_left, r.w_right); };
 
         // Surface condensation: here only a strict excess counts.
         if (r.pv[0] > r.psat[0])
             return ResultType::SurfaceCondensationInside;
         if (r.pv[n] > r.psat[n])
             return ResultType::SurfaceCondensationOutside;
-        MoistureContents w = moistureContents(r.pv, r.psat, L.wref);
-        r.w_left = w.w_left;
-        r.w_right = w.w_right;
-        if (n == 1)
+        if (n == 1) {
+            lineContents();
             return ResultType::OnlyOneLayer;
+        }
         bool anySaturated = false;
         for (int k = 0; k <= n; ++k)
             if (r.pv[k] > r.psat[k])
                 anySaturated = true;
-        if (!anySaturated)
+        if (!anySaturated) {
+            lineContents();
             return ResultType::NoCondensation;
+        }
 
         if (n > MaxLayers) {
+            lineContents();
             messages << tr("Could not find valid combination of k-planes! Algorithm error!");
             return ResultType::CalculationError;
         }
 
         // The plane set: exhaustive in ascending candidate number, the previous pass's set first.
-        CalculationPassTrace trace;
-        trace.pass = pass;
-        const int left = budget > 0 ? budget - candidatesSolved : 0;
-        PlaneSet set =
-            searchPlaneSet(L, r.psat, r.pv, p_i, p_e, previous, options.exhaustiveSearch, left);
-        trace.candidatesTried = set.candidatesTried;
+        // The pass's entry of the trace, counted in only where a pass reports it.
+        if (outcome.trace.size() <= ws.traces)
+            outcome.trace.emplace_back();
+        CalculationPassTrace &trace = outcome.trace[ws.traces];
+        trace.dw.clear();
+        trace = CalculationPassTrace{pass, 0, 0, 0, std::move(trace.dw), 0, 0, 0, 0};
+        const int left = budget <= 0                 ? 0
+                         : candidatesSolved < budget ? budget - candidatesSolved
+                                                     : -1;
+        PlaneSet &set = ws.set;
+        searchPlaneSet(L, r.psat, r.pv, p_i, p_e, previous, options.exhaustiveSearch, left,
+                       options.complementarityFallback, set);
+        trace.candidatesTried = set.candidatesTried + set.fallbackTried;
         candidatesSolved += set.candidatesTried;
         messages = set.messages;
+        if (set.result != PlaneSet::Accepted)
+            lineContents();
         if (set.result == PlaneSet::Stopped) {
             messages.clear();
             messages << tr("The search for condensation planes was stopped after %1 candidates.")
                             .arg(candidatesSolved);
-            outcome.trace.push_back(trace);
+            ++ws.traces;
             return ResultType::CalculationError;
         }
         if (set.result != PlaneSet::Accepted) {
@@ -910,7 +1059,7 @@ ResultType::Type run(const InputData &input, const CalculationOptions &options,
                 << (set.result == PlaneSet::NoSolution
                         ? tr("No Solution found!")
                         : tr("Could not find valid combination of k-planes! Algorithm error!"));
-            outcome.trace.push_back(trace);
+            ++ws.traces;
             return ResultType::CalculationError;
         }
         previous = set.bits;
@@ -918,19 +1067,26 @@ ResultType::Type run(const InputData &input, const CalculationOptions &options,
         trace.g = set.g;
         trace.dw = set.dw;
 
-        r.pv = std::move(set.pv);
-        w = moistureContents(r.pv, r.psat, L.wref);
-        r.w_left = w.w_left;
-        r.w_right = w.w_right;
+        // The rebuilt pressures change places with the straight line, which the next pass
+        // recomputes: both keep their storage.
+        r.pv.swap(set.pv);
+        moistureContents(r.pv, r.psat, L.wref, r.w_left, r.w_right);
         messages.clear();
-        r.kPlanes = planeGroups(set.bits, n);
+        planeGroups(set.bits, n, r.kPlanes);
 
-        const Condensate stationary =
-            stationaryCondensate(L, r.kPlanes, set.g, set.dw, r.psat, r.pv, w);
-        r.sk_Cond = stationary.sk_Cond;
-        r.m_condLayer = stationary.m_condLayer;
-        r.w_left = stationary.w_left;
-        r.w_right = stationary.w_right;
+        // The condensate is computed, and then grown, in the results' own vectors: they change
+        // places with the workspace's for the stage and back.
+        Condensate &c = ws.condensate;
+        auto exchange = [&r, &c] {
+            c.sk_Cond.swap(r.sk_Cond);
+            c.m_condLayer.swap(r.m_condLayer);
+            c.w_left.swap(r.w_left);
+            c.w_right.swap(r.w_right);
+        };
+        exchange();
+        stationaryCondensate(L, r.kPlanes, set.g, set.dw, r.psat, r.pv, c.w_left, c.w_right, c);
+        exchange();
+        const Condensate &stationary = c;
         if (stationary.failure == Condensate::ZeroDenominator) {
             messages << tr("Error in calculation m_results.sk_Cond[%1], denominator == 0!")
                             .arg(stationary.failedLayer);
@@ -943,7 +1099,8 @@ ResultType::Type run(const InputData &input, const CalculationOptions &options,
         }
         r.m_condStat = stationary.mass;
 
-        const Loading loading = hygroscopicLoading(L, r.kPlanes, r.psat, r.pv, r.m_condStat);
+        const Loading loading =
+            hygroscopicLoading(L, r.kPlanes, r.psat, r.pv, r.m_condStat, ws.phi);
         r.t_hyg = loading.t_hyg;
         r.tau = loading.tau;
         const Growth gr = growth(t_c, r.t_hyg, r.tau);
@@ -952,15 +1109,14 @@ ResultType::Type run(const InputData &input, const CalculationOptions &options,
         trace.e = gr.e;
         trace.f = gr.f;
 
-        const Condensate grown = grownCondensate(L, r.kPlanes, stationary, gr.f);
-        r.sk_Cond = grown.sk_Cond;
-        r.m_condLayer = grown.m_condLayer;
-        r.w_left = grown.w_left;
-        r.w_right = grown.w_right;
-        r.m_cond = grown.mass;
+        exchange();
+        grownCondensate(L, r.kPlanes, c, gr.f, c);
+        exchange();
+        r.m_cond = c.mass;
 
-        const Drying dry = drying(r.R, r.Z, r.kPlanes, R_si, R_se, climate.insideSummer(),
-                                  climate.outsideSummer(), climate.tT_summer(true), r.m_cond);
+        const Drying dry = drying(r.R, r.Z, r.kPlanes, R_si, R_se,
+                                  summerCache.make(climate.insideSummer(), climate.outsideSummer()),
+                                  climate.tT_summer(true), r.m_cond);
         r.m_ev = dry.m_ev;
         r.t_ev = dry.t_ev;
 
@@ -970,7 +1126,7 @@ ResultType::Type run(const InputData &input, const CalculationOptions &options,
             result = ResultType::CondensationPlane;
         else
             result = ResultType::CondensationZone;
-        outcome.trace.push_back(trace);
+        ++ws.traces;
     }
     return result;
 }

@@ -16,7 +16,8 @@ class InputData;
     hygroscopic moisture, and the condensate then grows towards its stationary amount with a time
     constant.
 
-    Each stage takes what it needs and returns its result; run() chains them in up to three
+    Each stage takes what it needs and writes its result into storage that the caller keeps
+    from one calculation to the next (Workspace); run() chains them in up to three
     passes and fills the moisture-storage fields of a results record. Units: m, W/(m·K), Pa,
     m²·s·Pa/kg, m³/m³, kg/m², s. Interfaces 0..n, layers 0..n-1, inside first. */
 namespace MoistureStorage {
@@ -45,40 +46,40 @@ struct Preparation
 {
     Layers layers;
     int invalidLayer = -1;
+    /*! A_w, free capacity and K of every layer as last computed: K takes two powers, and an
+        edit changes one layer, so the others keep theirs. */
+    std::vector<double> cachedAw, cachedFree, cachedK;
 };
 
-Preparation prepareLayers(const InputData &input, HeatFlowDirection heatFlowDirection);
+/*! Fills result (its storage and the cached K are reused from the previous call). */
+void prepareLayers(const InputData &input, HeatFlowDirection heatFlowDirection,
+                   Preparation &result);
 
 /*! Thermal resistance of every layer. Where a previous pass found condensate (sk_Cond > 0), the
     wet region conducts better; without condensate the dry d/λ. */
-std::vector<double> layerResistances(const Layers &layers, const std::vector<double> &sk_Cond,
-                                     const std::vector<double> &w_left,
-                                     const std::vector<double> &w_right);
+void layerResistances(const Layers &layers, const std::vector<double> &sk_Cond,
+                      const std::vector<double> &w_left, const std::vector<double> &w_right,
+                      std::vector<double> &R);
 
-/*! Winter temperature field of the layer resistances R. */
+/*! Sums of the winter temperature field of the layer resistances R. */
 struct ThermalField
 {
     double R_layers = 0; ///< ΣR
     double R_T = 0;      ///< R_si + ΣR + R_se
-    std::vector<double> T;
-    std::vector<double> psat; ///< power form
 };
 
+/*! Also fills the interface temperatures T and the saturation pressures psat (power form). */
 ThermalField thermalField(const std::vector<double> &R, double R_si, double R_se, double T_i,
-                          double T_e);
+                          double T_e, std::vector<double> &T, std::vector<double> &psat);
 
 /*! Vapour pressure at the interfaces, linear over the vapour resistance from p_i to p_e. Throws
     HTL::Exception when the construction has no vapour resistance. */
-std::vector<double> vaporField(const std::vector<double> &Z, double p_i, double p_e);
+void vaporField(const std::vector<double> &Z, double p_i, double p_e, std::vector<double> &pv);
 
 /*! Moisture contents at both sides of every layer from the relative humidity there. */
-struct MoistureContents
-{
-    std::vector<double> w_left, w_right;
-};
-
-MoistureContents moistureContents(const std::vector<double> &pv, const std::vector<double> &psat,
-                                  const std::vector<double> &wref);
+void moistureContents(const std::vector<double> &pv, const std::vector<double> &psat,
+                      const std::vector<double> &wref, std::vector<double> &w_left,
+                      std::vector<double> &w_right);
 
 /*! Outcome of the search for the plane set. */
 struct PlaneSet
@@ -94,22 +95,36 @@ struct PlaneSet
         Stopped
     };
     Result result = NoValidCombination;
-    std::uint32_t bits = 0; ///< bit b: plane at interface b+1
-    double g = 0;           ///< vapour flux through the construction
-    std::vector<double> dw; ///< excess moisture content at each plane, inside first
-    std::vector<double> pv; ///< vapour pressure rebuilt with the liquid flows (n+1)
-    QStringList messages;   ///< what the last candidate tried reported
-    int candidatesTried = 0;
+    std::uint32_t bits = 0;  ///< bit b: plane at interface b+1
+    double g = 0;            ///< vapour flux through the construction
+    std::vector<double> dw;  ///< excess moisture content at each plane, inside first
+    std::vector<double> pv;  ///< vapour pressure rebuilt with the liquid flows (n+1)
+    QStringList messages;    ///< what the last candidate tried reported
+    int candidatesTried = 0; ///< by the ascending search (counted against the budget)
+    /*! Sets tried after the budget was spent, around the solution of the complementarity
+        problem. */
+    int fallbackTried = 0;
 };
 
 /*! Largest number of layers whose plane sets can be searched. */
 constexpr int MaxLayers = 31;
 
-/*! Most candidate systems one calculation solves by default. What the screen cannot rule out
-    stays exponential in the number of layers; a rank-deficient system of 31 layers costs up to
-    about 200 µs (LU, every refinement step, SVD), so this keeps a calculation of the largest
-    constructions within about 10 ms. */
+/*! A pressure margin (Pa) far above the solver's residual tolerance, the rounding of the rebuilt
+    pressures and the 1e-3 Pa allowed at the outer surface: a set that the full test accepts can
+    miss the bounds of the screened search, or the complementarity solution, by no more than
+    this. */
+double searchSlack(int n, const std::vector<double> &psat, double p_i, double p_e);
+
+/*! Most candidate systems the ascending search solves in one calculation by default. What the
+    screen cannot rule out stays exponential in the number of layers; a rank-deficient system of
+    31 layers costs up to about 200 µs (LU, every refinement step, SVD). Past the budget the
+    solution of the complementarity problem decides in polynomial time; the search ends with
+    an error only where that problem is singular (layers without liquid transport). */
 constexpr int CandidateBudget = 40;
+
+/*! Most interfaces left undecided by the complementarity solution whose combinations the
+    search tries after the budget is spent (2^k sets). */
+constexpr int MaxDoubtfulPlanes = 5;
 
 /*! Screen nodes walked per candidate of the budget: walking the tree of plane sets costs far
     less than a solve, but a screen that lets few leaves through may still walk many nodes. */
@@ -118,15 +133,21 @@ constexpr int ScreenStepsPerCandidate = 64;
 /*! Tries the plane sets in ascending candidate number (the set `previous` first, when not 0)
     and returns the first whose excess moisture is real, whose rebuilt vapour pressure meets the
     outer surface and stays at or below saturation. exhaustive: solve every candidate instead of
-    screening out those that cannot be accepted (same result). budget: most candidates to solve
-    (0: no limit); when spent, the result is Stopped. At most MaxLayers layers. */
-PlaneSet searchPlaneSet(const Layers &layers, const std::vector<double> &psat,
-                        const std::vector<double> &pv, double p_i, double p_e,
-                        std::uint32_t previous, bool exhaustive, int budget = 0);
+    screening out those that cannot be accepted (same result). budget: most candidates of the
+    ascending search (0: no limit, negative: none left). When it is spent, the screened search
+    goes on with the solution of the complementarity problem and the sets next to it; the
+    result is Stopped only when that cannot decide, for the exhaustive search, or without
+    fallback. At most
+    MaxLayers layers. */
+void searchPlaneSet(const Layers &layers, const std::vector<double> &psat,
+                    const std::vector<double> &pv, double p_i, double p_e, std::uint32_t previous,
+                    bool exhaustive, int budget, bool fallback, PlaneSet &set);
 
 /*! The plane set as groups of consecutive planes: (layer left of the first plane, layer right of
     the last plane). */
 std::vector<CalculationResults::PlaneRange> planeGroups(std::uint32_t bits, int layerCount);
+void planeGroups(std::uint32_t bits, int layerCount,
+                 std::vector<CalculationResults::PlaneRange> &groups);
 
 /*! Condensate regions and masses. On a failure the values computed so far are kept. */
 struct Condensate
@@ -144,11 +165,12 @@ struct Condensate
 };
 
 /*! The stationary condensate of the plane groups with the flux g and the excess moisture dw at
-    the planes, starting from the moisture contents w. */
-Condensate stationaryCondensate(const Layers &layers,
-                                const std::vector<CalculationResults::PlaneRange> &groups, double g,
-                                const std::vector<double> &dw, const std::vector<double> &psat,
-                                const std::vector<double> &pv, const MoistureContents &w);
+    the planes, starting from the moisture contents w_left, w_right. */
+void stationaryCondensate(const Layers &layers,
+                          const std::vector<CalculationResults::PlaneRange> &groups, double g,
+                          const std::vector<double> &dw, const std::vector<double> &psat,
+                          const std::vector<double> &pv, const std::vector<double> &w_left,
+                          const std::vector<double> &w_right, Condensate &condensate);
 
 /*! Hygroscopic loading time and time constant of the condensate accumulation. */
 struct Loading
@@ -159,10 +181,11 @@ struct Loading
     double tau = 0;
 };
 
+/*! phi: storage for the relative humidity over the interfaces. */
 Loading hygroscopicLoading(const Layers &layers,
                            const std::vector<CalculationResults::PlaneRange> &groups,
                            const std::vector<double> &psat, const std::vector<double> &pv,
-                           double m_condStat);
+                           double m_condStat, std::vector<double> &phi);
 
 /*! Share f of the stationary condensate reached after the condensation period t_c. */
 struct Growth
@@ -172,10 +195,10 @@ struct Growth
 
 Growth growth(double t_c, double t_hyg, double tau);
 
-/*! The stationary condensate scaled to the share f of its mass. */
-Condensate grownCondensate(const Layers &layers,
-                           const std::vector<CalculationResults::PlaneRange> &groups,
-                           const Condensate &stationary, double f);
+/*! The stationary condensate scaled to the share f of its mass (grown may be stationary). */
+void grownCondensate(const Layers &layers,
+                     const std::vector<CalculationResults::PlaneRange> &groups,
+                     const Condensate &stationary, double f, Condensate &grown);
 
 /*! Drying of the first plane group to both sides in the evaporation period. */
 struct Drying
@@ -184,15 +207,39 @@ struct Drying
     double t_ev = 0; ///< time to dry out the condensate m_cond
 };
 
+/*! The summer air temperatures (°C), the saturation pressure at the inside temperature and the
+    vapour pressures (Pa, power form): the same for the Glaser scheme and every pass, made once
+    when first needed. */
+struct SummerClimate
+{
+    bool made = false;
+    double T_i = 0, T_e = 0, psat_i = 0, p_i = 0, p_e = 0;
+
+    const SummerClimate &make(const ClimateCondition &insideSummer,
+                              const ClimateCondition &outsideSummer);
+};
+
 Drying drying(const std::vector<double> &R, const std::vector<double> &Z,
               const std::vector<CalculationResults::PlaneRange> &groups, double R_si, double R_se,
-              const ClimateCondition &insideSummer, const ClimateCondition &outsideSummer,
-              double t_ev_period, double m_cond);
+              const SummerClimate &summer, double t_ev_period, double m_cond);
+
+/*! Storage of the stages, kept from one calculation to the next. */
+struct Workspace
+{
+    Preparation preparation;
+    PlaneSet set;
+    Condensate condensate;
+    std::vector<double> phi;
+    std::vector<double> line; ///< the straight vapour-pressure line, the same in every pass
+    /*! Pass entries of the trace in use; those behind it keep their storage for the next
+        calculation. */
+    std::size_t traces = 0;
+};
 
 /*! Runs the method on input whose Glaser step succeeded: fills the moisture-storage fields of
     outcome.results, appends to outcome.messages and outcome.trace, returns the ResultType.
     Throws HTL::Exception from vaporField(). */
 ResultType::Type run(const InputData &input, const CalculationOptions &options,
-                     CalculationOutcome &outcome);
+                     CalculationOutcome &outcome, Workspace &workspace, SummerClimate &summer);
 
 } // namespace MoistureStorage

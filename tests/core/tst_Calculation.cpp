@@ -7,6 +7,7 @@
 
 #include "calculation/Calculation.h"
 #include "calculation/MoistureStorage.h"
+#include "calculation/PlaneComplementarity.h"
 #include "calculation/ResultType.h"
 #include "document/Project.h"
 #include "model/InputData.h"
@@ -27,6 +28,24 @@ const Material Brick = material("Solid clay brick", 0.81, 10, 0.006, 0.3, 0.25, 
 const Material MineralWool = material("Mineral wool", 0.035, 1, 0.0005, 0.9, 0, 5);
 const Material Render = material("Cement render", 1.0, 25, 0.03, 0.25, 0.03, 1);
 const Material TightBoard = material("Bitumen board", 0.17, 2000, 0.02, 0.3, 0.001, 6);
+
+// Plausible materials for random constructions; all but mineral wool and polystyrene carry
+// liquid.
+std::vector<Material> randomPool()
+{
+    return {
+        Plaster,
+        Brick,
+        MineralWool,
+        Render,
+        TightBoard,
+        material("Wood fibre board", 0.04, 5, 0.02, 0.9, 0.003, 5),
+        material("OSB", 0.13, 200, 0.08, 0.6, 0.002, 6),
+        material("Concrete", 2.1, 80, 0.04, 0.15, 0.01, 4),
+        material("Lime plaster", 0.7, 12, 0.01, 0.3, 0.05, 1),
+        material("Polystyrene", 0.035, 60, 0.0001, 0.9, 0, 5),
+    };
+}
 
 InputData build(const std::vector<std::pair<Material, double>> &layers)
 {
@@ -159,6 +178,9 @@ private slots:
     void loadingTimeEqualsPeriod();
     void moistureDependentConductivity();
     void screenedSearchEqualsExhaustive();
+    void complementarityGivesTheExhaustiveSet();
+    void budgetStopAnswered();
+    void workspaceKeepsNothing();
     void nearlySingularSets_data();
     void nearlySingularSets();
     void nearlySingularSetNotAccepted();
@@ -498,18 +520,7 @@ void tst_Calculation::screenedSearchEqualsExhaustive()
 {
     // Random constructions of plausible materials and climates: the screened search must give
     // bit-identical results and the same messages as solving every candidate.
-    const Material pool[] = {
-        Plaster,
-        Brick,
-        MineralWool,
-        Render,
-        TightBoard,
-        material("Wood fibre board", 0.04, 5, 0.02, 0.9, 0.003, 5),
-        material("OSB", 0.13, 200, 0.08, 0.6, 0.002, 6),
-        material("Concrete", 2.1, 80, 0.04, 0.15, 0.01, 4),
-        material("Lime plaster", 0.7, 12, 0.01, 0.3, 0.05, 1),
-        material("Polystyrene", 0.035, 60, 0.0001, 0.9, 0, 5),
-    };
+    const std::vector<Material> pool = randomPool();
     std::mt19937 rng(4108);
     std::uniform_int_distribution<int> pick(0, int(std::size(pool)) - 1);
     std::uniform_int_distribution<int> count(2, 12);
@@ -541,6 +552,187 @@ void tst_Calculation::screenedSearchEqualsExhaustive()
     }
     // The sample must exercise the search, not only the dry outcomes.
     QVERIFY(condensing > 40);
+}
+
+void tst_Calculation::complementarityGivesTheExhaustiveSet()
+{
+    // With liquid transport in every layer the plane conditions have exactly one solution: the
+    // pivoting must get there in few pivots and give the set that the exhaustive search accepts,
+    // unless it marks interfaces where it cannot tell.
+    std::vector<Material> pool;
+    for (const Material &m : randomPool())
+        if (m.m_A_w > 0)
+            pool.push_back(m);
+    std::mt19937 rng(6946);
+    std::uniform_int_distribution<int> pick(0, int(std::size(pool)) - 1);
+    std::uniform_int_distribution<int> count(2, 10);
+    std::uniform_real_distribution<double> width(0.005, 0.25), unit(0, 1);
+    int accepted = 0, decided = 0;
+    for (int c = 0; c < 300; ++c) {
+        std::vector<std::pair<Material, double>> layers;
+        const int n = count(rng);
+        for (int i = 0; i < n; ++i)
+            layers.emplace_back(pool[pick(rng)], width(rng));
+        InputData input = build(layers);
+        input.climate().setValue(Climate::Inside, Climate::Winter, Climate::Q_rh,
+                                 40 + 40 * unit(rng));
+        input.climate().setValue(Climate::Outside, Climate::Winter, Climate::Q_T,
+                                 -25 + 20 * unit(rng));
+        input.validate();
+        CalculationOptions exhaustive;
+        exhaustive.moistureDependentLambda = false;
+        exhaustive.exhaustiveSearch = true;
+        const CalculationOutcome o = Calculation::calculate(input, exhaustive);
+        if (o.trace.empty())
+            continue;
+        const MoistureStorage::ComplementarityPlanes lcp =
+            MoistureStorage::firstPassComplementarity(input, exhaustive);
+        QVERIFY2(lcp.solved, qPrintable(QStringLiteral("construction %1").arg(c)));
+        QVERIFY(lcp.unique);
+        QVERIFY(lcp.pivots <= 4 * n);
+        if (lcp.doubtful != 0)
+            continue;
+        ++decided;
+        if (o.trace.front().accepted != 0) {
+            ++accepted;
+            QCOMPARE(lcp.planes, o.trace.front().accepted);
+        }
+    }
+    QVERIFY(accepted > 40);
+    QVERIFY(decided > accepted);
+
+    // One layer without liquid transport keeps the solution unique, a second one does not.
+    InputData input = build({{Plaster, 0.015}, {Brick, 0.24}, {MineralWool, 0.12}, {Render, 0.02}});
+    QVERIFY(MoistureStorage::firstPassComplementarity(input, CalculationOptions()).unique);
+    input = build({{Plaster, 0.015},
+                   {MineralWool, 0.06},
+                   {Brick, 0.24},
+                   {MineralWool, 0.12},
+                   {Render, 0.02}});
+    QVERIFY(!MoistureStorage::firstPassComplementarity(input, CalculationOptions()).unique);
+}
+
+void tst_Calculation::budgetStopAnswered()
+{
+    // Liquid transport in every layer, 22 °C/65 % inside, -15 °C/85 % outside: the ascending
+    // search spends its budget before it reaches the plane set, which the solution of the
+    // complementarity problem then gives, the same as the unbounded ascending search.
+    InputData input =
+        buildFromValues(22, 65, -15,
+                        {
+                            {1.8894118979508381, 1.5960784154258867, 0.00013606959998836978,
+                             0.078534128055419539, 0.1719323593754184, 0.15163774889919177},
+                            {0.089104079481286944, 41.030192658806506, 0.00015990762727420384,
+                             0.85100189552843997, 0.0011599491164155738, 0.11384868110979454},
+                            {0.23481090543448438, 34.900577344605601, 0.030579370526288473,
+                             0.080505761266645007, 0.090547882285284625, 0.14959525562673223},
+                            {0.067837130218983743, 62.049362481516532, 0.012293327962411917,
+                             0.18710012047850821, 0.049673974740625765, 0.16894937063562138},
+                            {1.7394103329483728, 2.5982547384189858, 0.0012763977925821209,
+                             0.58790663034398349, 0.018087169248955613, 0.034677820563430231},
+                            {0.82750000222144104, 1462.0627596356969, 0.0022869429855598127,
+                             0.4314278433722557, 0.013941336053016441, 0.19493458375627332},
+                            {0.03863838656938668, 37.492846498995377, 0.02567241022636935,
+                             0.066137784828640231, 0.0914450700113697, 0.077859170433012201},
+                            {0.11090040947109274, 1343.5422971429009, 0.059170636568163452,
+                             0.11618751926160573, 0.0087188836882806601, 0.047413528165413214},
+                            {0.062186058477937768, 126.4207367725329, 0.0029540252172447282,
+                             0.044610449700521956, 0.11059025216252209, 0.028890675003701616},
+                            {0.68438397606411761, 1869.0127903025314, 0.0001305817678852711,
+                             0.039356968216606697, 0.023407493434300441, 0.016752986018534647},
+                            {0.12918935170092133, 1.5540239289478595, 0.021663960667683599,
+                             0.077848699591196474, 0.37785215586093096, 0.15536915805414303},
+                            {0.11410642913966462, 7.5223208089770477, 0.013522343259956209,
+                             0.060094752985639134, 0.012900297170121214, 0.087931704747867656},
+                            {0.27679316880534638, 2164.0144978566395, 0.0016289340401306027,
+                             0.23280259778913143, 0.00064149850488874702, 0.018053322999707133},
+                            {1.0391309191798224, 18.607594592550853, 0.00019557996736030547,
+                             0.070504870416744289, 0.12192149542579941, 0.20066774170962867},
+                            {0.20750088887936555, 524.74001746038095, 0.010940640908012394,
+                             0.10173946746862796, 0.0099650888432132496, 0.069523183497128146},
+                            {0.29524303317735029, 873.52935222011365, 0.003599836437607818,
+                             0.041843305818250409, 0.027286020499329051, 0.13095778241693987},
+                            {0.11325618789604415, 886.47062174046596, 0.043299424856950125,
+                             0.27588938029223264, 0.030406530434279738, 0.072815681844639019},
+                            {0.23826333161869545, 52.699399692692069, 0.0012460234463857608,
+                             0.27759947019635101, 0.017841719735757287, 0.038708836828266757},
+                            {0.89906089402523359, 6.0571099581955625, 0.0096753394884987933,
+                             0.12323962486537522, 0.0057864117145668172, 0.079758218482955487},
+                            {0.6316125354543185, 2858.9710425607009, 0.00097674015630220103,
+                             0.3065983664585693, 0.004642128244509513, 0.097211594729510395},
+                            {0.18550372934701106, 432.39491914101393, 0.03239617832596399,
+                             0.11026692361961213, 0.003306360150165534, 0.1216581042619662},
+                            {0.31941504346215416, 55.091316242925075, 0.00086372454545416563,
+                             0.2111415762323175, 0.019101024551244447, 0.12005090089215405},
+                            {0.79586033046005378, 2322.8505167784269, 0.0013426342880189992,
+                             0.29021345673672572, 0.00093193412361145997, 0.1339242338432364},
+                            {0.041882821637210625, 407.22218534620913, 0.055943351100735075,
+                             0.65297249174162131, 0.00050736218839990996, 0.14716060945174989},
+                            {0.2439129938528857, 2.0943605510154173, 0.015098642965645722,
+                             0.2329257610158002, 0.029333195985807456, 0.072775743138829035},
+                            {0.034829306612388221, 31.202500668450067, 0.000407602210764003,
+                             0.025203395204734653, 0.11789846415611266, 0.082812500402948241},
+                            {1.6131566169268228, 194.38675156669888, 0.0061369630669001612,
+                             0.42355917669104881, 0.0029071684665959658, 0.17902102525274519},
+                        });
+    input.climate().setValue(Climate::Outside, Climate::Winter, Climate::Q_rh, 85);
+    input.validate();
+    int stoppedByBudget = 0;
+    for (bool moist : {false, true}) {
+        CalculationOptions program, budgetOnly, unbounded;
+        program.moistureDependentLambda = budgetOnly.moistureDependentLambda =
+            unbounded.moistureDependentLambda = moist;
+        budgetOnly.complementarityFallback = unbounded.complementarityFallback = false;
+        unbounded.candidateBudget = 1000000;
+        const CalculationOutcome a = Calculation::calculate(input, program);
+        const CalculationOutcome b = Calculation::calculate(input, unbounded);
+        QVERIFY(ResultType::isCondensation(a.results.type));
+        compareOutcomes(a, b);
+        if (Calculation::calculate(input, budgetOnly).results.type == ResultType::CalculationError)
+            ++stoppedByBudget;
+    }
+    QVERIFY(stoppedByBudget > 0);
+}
+
+void tst_Calculation::workspaceKeepsNothing()
+{
+    // One outcome and one workspace for a sequence of different constructions, as the project
+    // keeps them: every result equals that of a fresh calculation, whatever came before (more
+    // or fewer layers, other planes, failures, passes that stop).
+    const Material pool[] = {Plaster,
+                             Brick,
+                             MineralWool,
+                             Render,
+                             TightBoard,
+                             material("OSB", 0.13, 200, 0.08, 0.6, 0.002, 6),
+                             material("Bad storage", 0.5, 10, 0.09, 0.1, 0.01, 1)};
+    std::mt19937 rng(1702);
+    std::uniform_int_distribution<int> pick(0, int(std::size(pool)) - 1), count(1, 14);
+    std::uniform_real_distribution<double> width(0.005, 0.25), unit(0, 1);
+    CalculationOutcome reused;
+    CalculationWorkspace workspace;
+    int condensing = 0, failed = 0;
+    for (int c = 0; c < 300; ++c) {
+        std::vector<std::pair<Material, double>> layers;
+        const int n = count(rng);
+        for (int i = 0; i < n; ++i)
+            layers.emplace_back(pool[pick(rng)], unit(rng) < 0.02 ? 0.0 : width(rng));
+        InputData input = build(layers);
+        input.climate().setValue(Climate::Outside, Climate::Winter, Climate::Q_T,
+                                 -20 + 25 * unit(rng));
+        input.validate();
+        CalculationOptions options;
+        options.moistureDependentLambda = unit(rng) < 0.7;
+        Calculation::calculate(input, options, reused, workspace);
+        const CalculationOutcome fresh = Calculation::calculate(input, options);
+        compareOutcomes(reused, fresh);
+        if (ResultType::isCondensation(fresh.results.type))
+            ++condensing;
+        else if (!fresh.messages.isEmpty())
+            ++failed;
+    }
+    QVERIFY(condensing > 30);
+    QVERIFY(failed > 10);
 }
 
 void tst_Calculation::nearlySingularSets_data()
