@@ -596,5 +596,5 @@ void tst_Batch::referenceCriteria()
     }
 }
 
-QTEST_GUILESS_MAIN(tst_Batch)
+M2_TEST_GUILESS_MAIN(tst_Batch)
 #include "tst_Batch.moc"

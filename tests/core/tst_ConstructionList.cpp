@@ -466,5 +466,5 @@ void tst_ConstructionList::defaultNeedsBothMaterials()
     QCOMPARE(list.count(), 0);
 }
 
-QTEST_GUILESS_MAIN(tst_ConstructionList)
+M2_TEST_GUILESS_MAIN(tst_ConstructionList)
 #include "tst_ConstructionList.moc"

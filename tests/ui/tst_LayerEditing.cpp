@@ -291,5 +291,5 @@ void tst_LayerEditing::colourChoice()
     QCOMPARE(stack.count(), 1);
 }
 
-QTEST_MAIN(tst_LayerEditing)
+M2_TEST_MAIN(tst_LayerEditing)
 #include "tst_LayerEditing.moc"
