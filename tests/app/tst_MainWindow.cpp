@@ -129,5 +129,5 @@ void tst_MainWindow::worksWithoutSplash()
     QVERIFY(window.isVisible());
 }
 
-QTEST_MAIN(tst_MainWindow)
+M2_TEST_MAIN(tst_MainWindow)
 #include "tst_MainWindow.moc"

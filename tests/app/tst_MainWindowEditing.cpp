@@ -673,5 +673,5 @@ void tst_MainWindowEditing::databaseActions()
     QCOMPARE(m_materials->userMaterialCount(), before);
 }
 
-QTEST_MAIN(tst_MainWindowEditing)
+M2_TEST_MAIN(tst_MainWindowEditing)
 #include "tst_MainWindowEditing.moc"

@@ -81,5 +81,5 @@ void tst_ShowLogfile::copyToClipboard()
     QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("a\nb"));
 }
 
-QTEST_MAIN(tst_ShowLogfile)
+M2_TEST_MAIN(tst_ShowLogfile)
 #include "tst_ShowLogfile.moc"

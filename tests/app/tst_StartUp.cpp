@@ -158,5 +158,5 @@ void tst_StartUp::logFileOfAStart()
     }
 }
 
-QTEST_GUILESS_MAIN(tst_StartUp)
+M2_TEST_GUILESS_MAIN(tst_StartUp)
 #include "tst_StartUp.moc"

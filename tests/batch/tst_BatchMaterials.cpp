@@ -200,5 +200,5 @@ void tst_BatchMaterials::languageOfTheRun()
     QVERIFY(!err.contains(QLatin1String("material database")));
 }
 
-QTEST_GUILESS_MAIN(tst_BatchMaterials)
+M2_TEST_GUILESS_MAIN(tst_BatchMaterials)
 #include "tst_BatchMaterials.moc"

@@ -187,5 +187,5 @@ void tst_BatchReport::failedWriteKeepsTheOldFile()
     QVERIFY(!QFileInfo::exists(m_out.filePath(QStringLiteral("no/dir/x.pdf"))));
 }
 
-QTEST_GUILESS_MAIN(tst_BatchReport)
+M2_TEST_GUILESS_MAIN(tst_BatchReport)
 #include "tst_BatchReport.moc"

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "TestMain.h"
 #include "htl/HTL_MessageHandler.h"
 
 #include <QString>

@@ -375,5 +375,5 @@ void tst_Assessment::referenceCases()
     }
 }
 
-QTEST_GUILESS_MAIN(tst_Assessment)
+M2_TEST_GUILESS_MAIN(tst_Assessment)
 #include "tst_Assessment.moc"

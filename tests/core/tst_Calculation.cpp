@@ -980,5 +980,5 @@ void tst_Calculation::resultTexts()
     QCOMPARE(ResultType::reportText(type), report);
 }
 
-QTEST_GUILESS_MAIN(tst_Calculation)
+M2_TEST_GUILESS_MAIN(tst_Calculation)
 #include "tst_Calculation.moc"

@@ -675,5 +675,5 @@ void tst_Climate::equality()
     QVERIFY(a != f);
 }
 
-QTEST_GUILESS_MAIN(tst_Climate)
+M2_TEST_GUILESS_MAIN(tst_Climate)
 #include "tst_Climate.moc"

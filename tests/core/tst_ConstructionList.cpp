@@ -553,5 +553,5 @@ void tst_ConstructionList::existingDatabaseNeverChanged()
     QCOMPARE(f.readAll(), data);
 }
 
-QTEST_GUILESS_MAIN(tst_ConstructionList)
+M2_TEST_GUILESS_MAIN(tst_ConstructionList)
 #include "tst_ConstructionList.moc"

@@ -504,5 +504,5 @@ void tst_DINCriteria::referenceCases()
     }
 }
 
-QTEST_GUILESS_MAIN(tst_DINCriteria)
+M2_TEST_GUILESS_MAIN(tst_DINCriteria)
 #include "tst_DINCriteria.moc"

@@ -546,5 +546,5 @@ void tst_InputData::inputData_equality()
     QVERIFY(a != b);
 }
 
-QTEST_GUILESS_MAIN(tst_InputData)
+M2_TEST_GUILESS_MAIN(tst_InputData)
 #include "tst_InputData.moc"

@@ -1152,5 +1152,5 @@ void tst_LegacyFormats::oversizedFileRefusedAtOnce()
                           .arg(size));
 }
 
-QTEST_GUILESS_MAIN(tst_LegacyFormats)
+M2_TEST_GUILESS_MAIN(tst_LegacyFormats)
 #include "tst_LegacyFormats.moc"

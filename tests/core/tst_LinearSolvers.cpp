@@ -759,5 +759,5 @@ void TestLinearSolvers::chainLargestSystem()
         M2_COMPARE_REL(x[i], xTrue[i], 1e-12);
 }
 
-QTEST_GUILESS_MAIN(TestLinearSolvers)
+M2_TEST_GUILESS_MAIN(TestLinearSolvers)
 #include "tst_LinearSolvers.moc"

@@ -496,5 +496,5 @@ void tst_Material::streamUnknownVersion()
     }
 }
 
-QTEST_GUILESS_MAIN(tst_Material)
+M2_TEST_GUILESS_MAIN(tst_Material)
 #include "tst_Material.moc"

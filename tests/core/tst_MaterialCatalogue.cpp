@@ -3,6 +3,7 @@
 #include <QtTest>
 
 #include "CatalogueCsv.h"
+#include "TestMain.h"
 #include "model/Material.h"
 #include "model/MoistStorageValidator.h"
 
@@ -279,5 +280,5 @@ void tst_MaterialCatalogue::productClassPresent()
     QVERIFY2(n >= atLeast, qPrintable(QStringLiteral("%1 found").arg(n)));
 }
 
-QTEST_GUILESS_MAIN(tst_MaterialCatalogue)
+M2_TEST_GUILESS_MAIN(tst_MaterialCatalogue)
 #include "tst_MaterialCatalogue.moc"

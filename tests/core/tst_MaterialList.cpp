@@ -991,5 +991,5 @@ void tst_MaterialList::shippedCatalogueMatchesSource()
     }
 }
 
-QTEST_GUILESS_MAIN(tst_MaterialList)
+M2_TEST_GUILESS_MAIN(tst_MaterialList)
 #include "tst_MaterialList.moc"

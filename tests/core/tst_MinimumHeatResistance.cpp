@@ -342,5 +342,5 @@ void TestMinimumHeatResistance::evaluateWithoutFrsiCheck()
     QVERIFY(r.m_R_min == 1.2);
 }
 
-QTEST_GUILESS_MAIN(TestMinimumHeatResistance)
+M2_TEST_GUILESS_MAIN(TestMinimumHeatResistance)
 #include "tst_MinimumHeatResistance.moc"

@@ -119,5 +119,5 @@ void tst_MoistStorageValidator::texts()
     QCOMPARE(MoistStorageValidator::text(7), QString());
 }
 
-QTEST_GUILESS_MAIN(tst_MoistStorageValidator)
+M2_TEST_GUILESS_MAIN(tst_MoistStorageValidator)
 #include "tst_MoistStorageValidator.moc"

@@ -206,5 +206,5 @@ void tst_PhysicsFunctions::mu_air()
     QVERIFY(::mu_air(d) * d <= 0.01 + 1e-17);
 }
 
-QTEST_GUILESS_MAIN(tst_PhysicsFunctions)
+M2_TEST_GUILESS_MAIN(tst_PhysicsFunctions)
 #include "tst_PhysicsFunctions.moc"

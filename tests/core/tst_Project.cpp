@@ -773,5 +773,5 @@ void tst_Project::projectInformationXml()
     QCOMPARE(back, info);
 }
 
-QTEST_GUILESS_MAIN(tst_Project)
+M2_TEST_GUILESS_MAIN(tst_Project)
 #include "tst_Project.moc"

@@ -1273,5 +1273,5 @@ void tst_ProjectFile::referenceCases()
     QVERIFY(reopened.results() == project.results());
 }
 
-QTEST_GUILESS_MAIN(tst_ProjectFile)
+M2_TEST_GUILESS_MAIN(tst_ProjectFile)
 #include "tst_ProjectFile.moc"

@@ -165,5 +165,5 @@ void tst_ProjectRoundTrip::loadSaveLoad()
     QCOMPARE(readAll(again), readAll(saved));
 }
 
-QTEST_GUILESS_MAIN(tst_ProjectRoundTrip)
+M2_TEST_GUILESS_MAIN(tst_ProjectRoundTrip)
 #include "tst_ProjectRoundTrip.moc"

@@ -46,5 +46,5 @@ void tst_ReferenceCases::results()
     QVERIFY2(failure.isEmpty(), qPrintable(failure));
 }
 
-QTEST_GUILESS_MAIN(tst_ReferenceCases)
+M2_TEST_GUILESS_MAIN(tst_ReferenceCases)
 #include "tst_ReferenceCases.moc"

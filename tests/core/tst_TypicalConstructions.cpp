@@ -121,5 +121,5 @@ void tst_TypicalConstructions::languagesAgree()
     }
 }
 
-QTEST_GUILESS_MAIN(tst_TypicalConstructions)
+M2_TEST_GUILESS_MAIN(tst_TypicalConstructions)
 #include "tst_TypicalConstructions.moc"

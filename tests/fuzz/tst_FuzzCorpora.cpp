@@ -1,6 +1,7 @@
 // Replays every committed fuzz corpus through the entry points of the fuzz targets, so that an
 // input that once crashed a reader, or reached a new corner of it, is checked by every ordinary
 // build, without clang and libFuzzer.
+#include "TestMain.h"
 #include "fuzz/FuzzEntryPoints.h"
 
 #include <QDir>
@@ -154,5 +155,5 @@ void tst_FuzzCorpora::everyCorpusReachesAnAcceptedInput()
     QVERIFY(accepted > 0);
 }
 
-QTEST_GUILESS_MAIN(tst_FuzzCorpora)
+M2_TEST_GUILESS_MAIN(tst_FuzzCorpora)
 #include "tst_FuzzCorpora.moc"

@@ -125,5 +125,5 @@ void tst_Manual::sameTopicsInEveryLanguage()
     QVERIFY(!reference.isEmpty());
 }
 
-QTEST_GUILESS_MAIN(tst_Manual)
+M2_TEST_GUILESS_MAIN(tst_Manual)
 #include "tst_Manual.moc"

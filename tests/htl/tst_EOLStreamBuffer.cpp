@@ -97,5 +97,5 @@ void tst_EOLStreamBuffer::fileWithCarriageReturns()
     QCOMPARE(readLines(in), QStringList({"[LAYER]", "WIDTH = 20 mm", "NAME = brick"}));
 }
 
-QTEST_GUILESS_MAIN(tst_EOLStreamBuffer)
+M2_TEST_GUILESS_MAIN(tst_EOLStreamBuffer)
 #include "tst_EOLStreamBuffer.moc"

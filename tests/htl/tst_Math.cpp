@@ -73,5 +73,5 @@ void tst_Math::failures()
     }
 }
 
-QTEST_GUILESS_MAIN(tst_Math)
+M2_TEST_GUILESS_MAIN(tst_Math)
 #include "tst_Math.moc"

@@ -350,5 +350,5 @@ void tst_MessageHandler::routerFallsBackToDefault()
     QCOMPARE(router.current(), def);
 }
 
-QTEST_GUILESS_MAIN(tst_MessageHandler)
+M2_TEST_GUILESS_MAIN(tst_MessageHandler)
 #include "tst_MessageHandler.moc"

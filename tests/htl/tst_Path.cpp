@@ -216,5 +216,5 @@ void tst_Path::utf8Names()
     QCOMPARE(QString::fromStdString(p.filename()), QStringLiteral("Wärmedämmung µ"));
 }
 
-QTEST_GUILESS_MAIN(tst_Path)
+M2_TEST_GUILESS_MAIN(tst_Path)
 #include "tst_Path.moc"

@@ -174,5 +174,5 @@ void tst_PlaceholderText::emptyException()
     QCOMPARE(QString::fromUtf8(e2.what()), QStringLiteral("only"));
 }
 
-QTEST_GUILESS_MAIN(tst_PlaceholderText)
+M2_TEST_GUILESS_MAIN(tst_PlaceholderText)
 #include "tst_PlaceholderText.moc"

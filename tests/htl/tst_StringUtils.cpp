@@ -220,5 +220,5 @@ void tst_StringUtils::replaceLowerCutStrip()
     QCOMPARE(stripKeywordBrackets(""), std::string());
 }
 
-QTEST_GUILESS_MAIN(tst_StringUtils)
+M2_TEST_GUILESS_MAIN(tst_StringUtils)
 #include "tst_StringUtils.moc"

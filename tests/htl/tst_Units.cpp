@@ -479,5 +479,5 @@ void tst_Units::ptrListRejectsDuplicatePointer()
     QCOMPARE(*list[0], 5);
 }
 
-QTEST_GUILESS_MAIN(tst_Units)
+M2_TEST_GUILESS_MAIN(tst_Units)
 #include "tst_Units.moc"

@@ -481,5 +481,5 @@ void tst_ConstructionSketch::render()
     QCOMPARE(image.pixelColor(edge), QColor(Qt::black));
 }
 
-QTEST_MAIN(tst_ConstructionSketch)
+M2_TEST_MAIN(tst_ConstructionSketch)
 #include "tst_ConstructionSketch.moc"

@@ -316,5 +316,5 @@ void tst_ConstructionViewWidget::mouseSelection()
     QCOMPARE(assign.at(0).at(0).toInt(), 1);
 }
 
-QTEST_MAIN(tst_ConstructionViewWidget)
+M2_TEST_MAIN(tst_ConstructionViewWidget)
 #include "tst_ConstructionViewWidget.moc"

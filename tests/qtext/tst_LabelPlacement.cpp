@@ -181,5 +181,5 @@ void tst_LabelPlacement::empty()
     QVERIFY(QtExt::spreadLabels({}, {}, 0, 100, 2).isEmpty());
 }
 
-QTEST_APPLESS_MAIN(tst_LabelPlacement)
+M2_TEST_APPLESS_MAIN(tst_LabelPlacement)
 #include "tst_LabelPlacement.moc"

@@ -254,5 +254,5 @@ void tst_Table::paintsWithoutWarnings()
     QCOMPARE(sum(t.rowHeights()) + 2 * 2, 300.0);
 }
 
-QTEST_MAIN(tst_Table)
+M2_TEST_MAIN(tst_Table)
 #include "tst_Table.moc"

@@ -1,6 +1,7 @@
 // The validating input field: bounds, locale parsing, the validator object, colours and tool
 // tips, and the signal that only valid edits raise.
 
+#include "TestMain.h"
 #include "qtext/ValidatingLineEdit.h"
 
 #include <QLocale>
@@ -175,5 +176,5 @@ void tst_ValidatingLineEdit::onlyValidEditsAreSignalled()
     QCOMPARE(spy.count(), 1);
 }
 
-QTEST_MAIN(tst_ValidatingLineEdit)
+M2_TEST_MAIN(tst_ValidatingLineEdit)
 #include "tst_ValidatingLineEdit.moc"

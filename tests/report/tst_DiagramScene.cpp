@@ -502,5 +502,5 @@ void tst_DiagramScene::examplesRenderWithoutWarnings()
         QCOMPARE(scene.itemsOfKind(DiagramScene::TemperatureCurve).size(), 1);
 }
 
-QTEST_MAIN(tst_DiagramScene)
+M2_TEST_MAIN(tst_DiagramScene)
 #include "tst_DiagramScene.moc"

@@ -551,5 +551,5 @@ void tst_Report::everyPagePaintsWithoutWarnings()
     QVERIFY2(capture.warnings().isEmpty(), qPrintable(capture.warnings().join('\n')));
 }
 
-QTEST_MAIN(tst_Report)
+M2_TEST_MAIN(tst_Report)
 #include "tst_Report.moc"

@@ -178,5 +178,5 @@ void tst_ReportLanguages::noEnglishLeftOnThePage()
     QVERIFY2(left.isEmpty(), qPrintable(left.join(QLatin1Char('\n'))));
 }
 
-QTEST_MAIN(tst_ReportLanguages)
+M2_TEST_MAIN(tst_ReportLanguages)
 #include "tst_ReportLanguages.moc"

@@ -238,5 +238,5 @@ void tst_ReportUserTexts::elide()
     QCOMPARE(ReportContent::elide(text, maxLength), expected);
 }
 
-QTEST_MAIN(tst_ReportUserTexts)
+M2_TEST_MAIN(tst_ReportUserTexts)
 #include "tst_ReportUserTexts.moc"

@@ -1,5 +1,6 @@
 // The sketch layers of a construction: the hatch pattern follows the kind of material.
 
+#include "TestMain.h"
 #include "TestMaterials.h"
 
 #include "qtext/GraphicsRectItemWithHatch.h"
@@ -63,5 +64,5 @@ void tst_SketchLayers::layersKeepOrderWidthColourAndName()
     QCOMPARE(sketch[1].m_hatchingType, int(H::HT_Insulation));
 }
 
-QTEST_MAIN(tst_SketchLayers)
+M2_TEST_MAIN(tst_SketchLayers)
 #include "tst_SketchLayers.moc"

@@ -107,5 +107,5 @@ void tst_CommandLine::defaultArgumentsAreQtArguments()
     QCOMPARE(s.m_projectToOpen, QStringLiteral("p.m2p"));
 }
 
-QTEST_GUILESS_MAIN(tst_CommandLine)
+M2_TEST_GUILESS_MAIN(tst_CommandLine)
 #include "tst_CommandLine.moc"

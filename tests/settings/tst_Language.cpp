@@ -65,5 +65,5 @@ void tst_Language::languageIdFollowsTheSettings()
     QCOMPARE(s.languageId(), QLocale::system().name().section(QLatin1Char('_'), 0, 0));
 }
 
-QTEST_GUILESS_MAIN(tst_Language)
+M2_TEST_GUILESS_MAIN(tst_Language)
 #include "tst_Language.moc"

@@ -775,5 +775,5 @@ void tst_Settings::resourcesDirOfLayout()
     QCOMPARE(Directories::resourcesDirOf(base + "/bin"), base + QLatin1Char('/') + expected);
 }
 
-QTEST_GUILESS_MAIN(tst_Settings)
+M2_TEST_GUILESS_MAIN(tst_Settings)
 #include "tst_Settings.moc"

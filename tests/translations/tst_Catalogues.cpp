@@ -2,6 +2,8 @@
 // unfinished, empty or vanished entry), placeholders survive translation, and the catalogues
 // hold exactly the texts of the current sources.
 
+#include "TestMain.h"
+
 #include <QDir>
 #include <QFile>
 #include <QProcess>
@@ -174,5 +176,5 @@ void tst_Catalogues::catalogueMatchesTheSources()
                                            vanished.mid(0, 20).join('\n')));
 }
 
-QTEST_GUILESS_MAIN(tst_Catalogues)
+M2_TEST_GUILESS_MAIN(tst_Catalogues)
 #include "tst_Catalogues.moc"

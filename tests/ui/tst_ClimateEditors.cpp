@@ -693,5 +693,5 @@ void tst_ClimateEditors::mainWindowShowsTheSideOfTheColumn()
     project.close();
 }
 
-QTEST_MAIN(tst_ClimateEditors)
+M2_TEST_MAIN(tst_ClimateEditors)
 #include "tst_ClimateEditors.moc"

@@ -694,5 +694,5 @@ void tst_ConfigDialog::preferencesSurviveARestart()
     QCOMPARE(again.printDefaultsPage()->dinCriteriaSettings()->nonCapillarAwEdit()->value(), 0.25);
 }
 
-QTEST_MAIN(tst_ConfigDialog)
+M2_TEST_MAIN(tst_ConfigDialog)
 #include "tst_ConfigDialog.moc"

@@ -107,5 +107,5 @@ void tst_ConstructionDatabaseTableModel::modelRemoval()
     QCOMPARE(model.rowCount(), 0);
 }
 
-QTEST_GUILESS_MAIN(tst_ConstructionDatabaseTableModel)
+M2_TEST_GUILESS_MAIN(tst_ConstructionDatabaseTableModel)
 #include "tst_ConstructionDatabaseTableModel.moc"

@@ -151,5 +151,5 @@ void tst_ConstructionEditDialog::okNeedsNameAndLayers()
     QVERIFY(!ok->isEnabled());
 }
 
-QTEST_MAIN(tst_ConstructionEditDialog)
+M2_TEST_MAIN(tst_ConstructionEditDialog)
 #include "tst_ConstructionEditDialog.moc"

@@ -1,6 +1,7 @@
 // Help topics: the page of a topic's chapter comes from the index the build writes beside the
 // manual; a missing or broken index opens the manual at its start.
 
+#include "TestMain.h"
 #include "ui/Globals.h"
 
 #include <QFile>
@@ -45,5 +46,5 @@ void tst_HelpTopics::topicPages()
     QCOMPARE(Globals::helpTopicPage(manual, topic), page);
 }
 
-QTEST_GUILESS_MAIN(tst_HelpTopics)
+M2_TEST_GUILESS_MAIN(tst_HelpTopics)
 #include "tst_HelpTopics.moc"

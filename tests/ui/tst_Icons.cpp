@@ -122,5 +122,5 @@ void tst_Icons::resourceDirectoryHoldsExactlyTheIcons()
     QCOMPARE(present, expected);
 }
 
-QTEST_MAIN(tst_Icons)
+M2_TEST_MAIN(tst_Icons)
 #include "tst_Icons.moc"

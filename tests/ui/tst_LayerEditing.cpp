@@ -300,7 +300,6 @@ void tst_LayerEditing::colourChoice()
     QCOMPARE(stack.count(), 1);
 }
 
-QTEST_MAIN(tst_LayerEditing)
 void tst_LayerEditing::fieldAndCommandAskTheSameRule_data()
 {
     // Text typed into the field (display units: mm, A_w per hour) for every layer value, with
@@ -396,4 +395,5 @@ void tst_LayerEditing::textReadAsTheShownValueChangesNothing()
     QCOMPARE(project.layerValue(0, Project::LV_Aw), 0.74 / 60);
 }
 
+M2_TEST_MAIN(tst_LayerEditing)
 #include "tst_LayerEditing.moc"

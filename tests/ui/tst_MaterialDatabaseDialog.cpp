@@ -704,5 +704,5 @@ void tst_MaterialDatabaseDialog::importDialogTexts()
     QCOMPARE(m_materials->userMaterialCount(), 0);
 }
 
-QTEST_MAIN(tst_MaterialDatabaseDialog)
+M2_TEST_MAIN(tst_MaterialDatabaseDialog)
 #include "tst_MaterialDatabaseDialog.moc"

@@ -178,5 +178,5 @@ void tst_MaterialTransfer::editDialogRoundTrip()
     QVERIFY(!dialog.isAcceptable());
 }
 
-QTEST_MAIN(tst_MaterialTransfer)
+M2_TEST_MAIN(tst_MaterialTransfer)
 #include "tst_MaterialTransfer.moc"

@@ -226,5 +226,5 @@ void tst_NewProjectWizard::doubleClickFinishes()
     QCOMPARE(m_input.layer(0).m_name, QStringLiteral("Chipboard"));
 }
 
-QTEST_MAIN(tst_NewProjectWizard)
+M2_TEST_MAIN(tst_NewProjectWizard)
 #include "tst_NewProjectWizard.moc"

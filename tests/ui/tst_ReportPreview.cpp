@@ -258,5 +258,5 @@ void tst_ReportPreview::criteriaSettingsTakeEffect()
     QCOMPARE(m_settings.m_reportSettings.m_din4108_3AccordanceType, 0);
 }
 
-QTEST_MAIN(tst_ReportPreview)
+M2_TEST_MAIN(tst_ReportPreview)
 #include "tst_ReportPreview.moc"

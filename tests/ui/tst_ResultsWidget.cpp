@@ -189,5 +189,5 @@ void tst_ResultsWidget::paintsWithoutWarnings()
     QVERIFY(QColor(image.pixel(2, 2)) != QColor(Qt::black)); // the window colour was painted
 }
 
-QTEST_MAIN(tst_ResultsWidget)
+M2_TEST_MAIN(tst_ResultsWidget)
 #include "tst_ResultsWidget.moc"

@@ -793,5 +793,5 @@ void tst_UndoCommands::commandsNeverMerge()
     QCOMPARE(project.inputData().layer(0).m_width, 0.24);
 }
 
-QTEST_GUILESS_MAIN(tst_UndoCommands)
+M2_TEST_GUILESS_MAIN(tst_UndoCommands)
 #include "tst_UndoCommands.moc"
