@@ -16,6 +16,7 @@ struct Project::Document
     InputData m_inputData;
     CalculationOutcome m_outcome;
     ProjectInformation m_projectInformation;
+    CalculationWorkspace m_workspace;
 };
 
 namespace {
@@ -228,6 +229,15 @@ bool Project::acceptsLayerValue(int index, LayerValue kind, double value, QStrin
     if (!std::isfinite(value))
         return refuse(tr("The value must be a finite number."));
     const MaterialLayer &layer = inputData().layer(index);
+    if (kind < LV_Mu || kind > LV_Width)
+        return refuse(tr("Unknown layer value."));
+    // the physical bounds of the quantity (readers and validation apply them too) ...
+    const Material::Quantity quantities[] = {Material::Q_Mu, Material::Q_W80, Material::Q_WSat,
+                                             Material::Q_Lambda, Material::Q_Aw};
+    if (kind == LV_Width ? !MaterialLayer::acceptableWidth(value, reason)
+                         : !Material::acceptable(quantities[kind], value, reason))
+        return false;
+    // ... and what an edit of a layer must respect besides
     switch (kind) {
     case LV_Mu:
         // Below 0.1 a layer would let vapour through ten times more easily than still air.
@@ -585,7 +595,9 @@ CalculationOptions Project::calculationOptions() const
 void Project::calculateDocument()
 {
     m_document->m_inputData.validate();
-    m_document->m_outcome = Calculation::calculate(m_document->m_inputData, calculationOptions());
+    // into the previous outcome and the kept workspace: an edit allocates nothing
+    Calculation::calculate(m_document->m_inputData, calculationOptions(), m_document->m_outcome,
+                           m_document->m_workspace);
 }
 
 void Project::finishEdit(ProjectChanges changes, int select)

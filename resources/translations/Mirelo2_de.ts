@@ -233,14 +233,6 @@
         <translation>Klima der Verdunstungsperiode</translation>
     </message>
     <message>
-        <source>The surface resistance must be &gt;= 0.</source>
-        <translation>Der Wärmeübergangswiderstand muss &gt;= 0 sein.</translation>
-    </message>
-    <message>
-        <source>The relative humidity must be &gt; 0% and &lt; 100%.</source>
-        <translation>Die relative Luftfeuchte muss &gt; 0 % und &lt; 100 % sein.</translation>
-    </message>
-    <message>
         <source>Select climate data preset:</source>
         <translation>Klimavorgabe wählen:</translation>
     </message>
@@ -257,8 +249,16 @@
         <translation>Wärmeübergangswiderstand in [m%1K/W]:</translation>
     </message>
     <message>
-        <source>The temperature must be &gt; -40%1C and &lt; 80%1C.</source>
-        <translation>Die Temperatur muss &gt; -40 %1C und &lt; 80 %1C sein.</translation>
+        <source>The surface resistance must be &gt; 0.</source>
+        <translation>Der Wärmeübergangswiderstand muss &gt; 0 sein.</translation>
+    </message>
+    <message>
+        <source>The temperature must lie between -40 °C and 80 °C.</source>
+        <translation>Die Temperatur muss zwischen -40 °C und 80 °C liegen.</translation>
+    </message>
+    <message>
+        <source>The relative humidity must lie between 0 % and 100 %.</source>
+        <translation>Die relative Luftfeuchte muss zwischen 0 % und 100 % liegen.</translation>
     </message>
 </context>
 <context>
@@ -1057,6 +1057,25 @@ Schicht %1</translation>
     <message>
         <source>Final Remarks</source>
         <translation>Schlussbemerkungen</translation>
+    </message>
+</context>
+<context>
+    <name>DisplayUnits</name>
+    <message>
+        <source>m</source>
+        <translation>m</translation>
+    </message>
+    <message>
+        <source>dm</source>
+        <translation>dm</translation>
+    </message>
+    <message>
+        <source>cm</source>
+        <translation>cm</translation>
+    </message>
+    <message>
+        <source>mm</source>
+        <translation>mm</translation>
     </message>
 </context>
 <context>
@@ -2710,22 +2729,6 @@ Kursiv dargestellte Materialien sind Ihre eigenen; nur diese können bearbeitet 
 <context>
     <name>MaterialEditWidget</name>
     <message>
-        <source>m</source>
-        <translation>m</translation>
-    </message>
-    <message>
-        <source>dm</source>
-        <translation>dm</translation>
-    </message>
-    <message>
-        <source>cm</source>
-        <translation>cm</translation>
-    </message>
-    <message>
-        <source>mm</source>
-        <translation>mm</translation>
-    </message>
-    <message>
         <source>Select Layer Color</source>
         <translation>Schichtfarbe wählen</translation>
     </message>
@@ -2814,12 +2817,8 @@ Kursiv dargestellte Materialien sind Ihre eigenen; nur diese können bearbeitet 
         <translation>Schichtdicke [%1]:</translation>
     </message>
     <message>
-        <source>Water absorption coefficient [kg/m%1s%2]:</source>
-        <translation>Wasseraufnahmekoeffizient [kg/m%1s%2]:</translation>
-    </message>
-    <message>
-        <source>Water absorption coefficient [kg/m%1h%2]:</source>
-        <translation>Wasseraufnahmekoeffizient [kg/m%1h%2]:</translation>
+        <source>Water absorption coefficient [%1]:</source>
+        <translation>Wasseraufnahmekoeffizient [%1]:</translation>
     </message>
 </context>
 <context>
@@ -3308,6 +3307,62 @@ Kursiv dargestellte Materialien sind Ihre eigenen; nur diese können bearbeitet 
     <message>
         <source>Texts longer than %1 characters were shortened to that length.</source>
         <translation>Texte mit mehr als %1 Zeichen wurden auf diese Länge gekürzt.</translation>
+    </message>
+    <message>
+        <source>There is no such layer.</source>
+        <translation>Diese Schicht gibt es nicht.</translation>
+    </message>
+    <message>
+        <source>The value must be a finite number.</source>
+        <translation>Der Wert muss eine endliche Zahl sein.</translation>
+    </message>
+    <message>
+        <source>Unknown layer value.</source>
+        <translation>Unbekannter Schichtwert.</translation>
+    </message>
+    <message>
+        <source>The vapor resistance factor must be at least 0.1.</source>
+        <translation>Die Wasserdampf-Diffusionswiderstandszahl muss mindestens 0,1 betragen.</translation>
+    </message>
+    <message>
+        <source>The moisture content at saturation cannot exceed 1 m³/m³.</source>
+        <translation>Der Sättigungswassergehalt kann 1 m³/m³ nicht überschreiten.</translation>
+    </message>
+    <message>
+        <source>The thermal conductivity must be &gt; 0.</source>
+        <translation>Die Wärmeleitfähigkeit muss &gt; 0 sein.</translation>
+    </message>
+    <message>
+        <source>The water uptake coefficient must be &gt; 0.</source>
+        <translation>Der Wasseraufnahmekoeffizient muss &gt; 0 sein.</translation>
+    </message>
+    <message>
+        <source>The layer width must be &gt; 0.</source>
+        <translation>Die Schichtdicke muss &gt; 0 sein.</translation>
+    </message>
+    <message>
+        <source>The width of this layer follows from the sd-value of its material.</source>
+        <translation>Die Dicke dieser Schicht ergibt sich aus dem sd-Wert ihres Materials.</translation>
+    </message>
+    <message>
+        <source>No project is open.</source>
+        <translation>Es ist kein Projekt geöffnet.</translation>
+    </message>
+    <message>
+        <source>The temperature must lie between -40 °C and 80 °C.</source>
+        <translation>Die Temperatur muss zwischen -40 °C und 80 °C liegen.</translation>
+    </message>
+    <message>
+        <source>In the condensation period the temperature of the warm side must not be below that of the cold side.</source>
+        <translation>In der Tauperiode darf die Temperatur der warmen Seite nicht unter der der kalten Seite liegen.</translation>
+    </message>
+    <message>
+        <source>The relative humidity must lie between 0 % and 100 %.</source>
+        <translation>Die relative Luftfeuchte muss zwischen 0 % und 100 % liegen.</translation>
+    </message>
+    <message>
+        <source>The surface resistance must be &gt; 0.</source>
+        <translation>Der Wärmeübergangswiderstand muss &gt; 0 sein.</translation>
     </message>
 </context>
 <context>
@@ -3907,17 +3962,6 @@ nach DIN 4108-2, Tabelle 3</translation>
     <message>
         <source>Merge</source>
         <translation>Zusammenführen</translation>
-    </message>
-</context>
-<context>
-    <name>WinterTemperatureValidator</name>
-    <message>
-        <source>Temperature at warm side must be bigger than tempareature at cold side</source>
-        <translation>Die Temperatur auf der warmen Seite muss höher sein als die Temperatur auf der kalten Seite</translation>
-    </message>
-    <message>
-        <source>Cannot retrieve input data.</source>
-        <translation>Die Eingabedaten können nicht abgerufen werden.</translation>
     </message>
 </context>
 <context>

@@ -233,14 +233,6 @@
         <translation>Climate of the evaporation period</translation>
     </message>
     <message>
-        <source>The surface resistance must be &gt;= 0.</source>
-        <translation>The surface resistance must be &gt;= 0.</translation>
-    </message>
-    <message>
-        <source>The relative humidity must be &gt; 0% and &lt; 100%.</source>
-        <translation>The relative humidity must be &gt; 0% and &lt; 100%.</translation>
-    </message>
-    <message>
         <source>Select climate data preset:</source>
         <translation>Select climate data preset:</translation>
     </message>
@@ -257,8 +249,16 @@
         <translation>Surface transfer resistance in [m%1K/W]:</translation>
     </message>
     <message>
-        <source>The temperature must be &gt; -40%1C and &lt; 80%1C.</source>
-        <translation>The temperature must be &gt; -40%1C and &lt; 80%1C.</translation>
+        <source>The surface resistance must be &gt; 0.</source>
+        <translation>The surface resistance must be &gt; 0.</translation>
+    </message>
+    <message>
+        <source>The temperature must lie between -40 °C and 80 °C.</source>
+        <translation>The temperature must lie between -40 °C and 80 °C.</translation>
+    </message>
+    <message>
+        <source>The relative humidity must lie between 0 % and 100 %.</source>
+        <translation>The relative humidity must lie between 0 % and 100 %.</translation>
     </message>
 </context>
 <context>
@@ -1057,6 +1057,25 @@ Layer %1</translation>
     <message>
         <source>Final Remarks</source>
         <translation>Final Remarks</translation>
+    </message>
+</context>
+<context>
+    <name>DisplayUnits</name>
+    <message>
+        <source>m</source>
+        <translation>m</translation>
+    </message>
+    <message>
+        <source>dm</source>
+        <translation>dm</translation>
+    </message>
+    <message>
+        <source>cm</source>
+        <translation>cm</translation>
+    </message>
+    <message>
+        <source>mm</source>
+        <translation>mm</translation>
     </message>
 </context>
 <context>
@@ -2710,22 +2729,6 @@ Materials in italics are your own; only these can be edited or removed. Copy a s
 <context>
     <name>MaterialEditWidget</name>
     <message>
-        <source>m</source>
-        <translation>m</translation>
-    </message>
-    <message>
-        <source>dm</source>
-        <translation>dm</translation>
-    </message>
-    <message>
-        <source>cm</source>
-        <translation>cm</translation>
-    </message>
-    <message>
-        <source>mm</source>
-        <translation>mm</translation>
-    </message>
-    <message>
         <source>Select Layer Color</source>
         <translation>Select Layer Color</translation>
     </message>
@@ -2814,12 +2817,8 @@ Materials in italics are your own; only these can be edited or removed. Copy a s
         <translation>Layer width/height [%1]:</translation>
     </message>
     <message>
-        <source>Water absorption coefficient [kg/m%1s%2]:</source>
-        <translation>Water absorption coefficient [kg/m%1s%2]:</translation>
-    </message>
-    <message>
-        <source>Water absorption coefficient [kg/m%1h%2]:</source>
-        <translation>Water absorption coefficient [kg/m%1h%2]:</translation>
+        <source>Water absorption coefficient [%1]:</source>
+        <translation>Water absorption coefficient [%1]:</translation>
     </message>
 </context>
 <context>
@@ -3308,6 +3307,62 @@ Materials in italics are your own; only these can be edited or removed. Copy a s
     <message>
         <source>Texts longer than %1 characters were shortened to that length.</source>
         <translation>Texts longer than %1 characters were shortened to that length.</translation>
+    </message>
+    <message>
+        <source>There is no such layer.</source>
+        <translation>There is no such layer.</translation>
+    </message>
+    <message>
+        <source>The value must be a finite number.</source>
+        <translation>The value must be a finite number.</translation>
+    </message>
+    <message>
+        <source>Unknown layer value.</source>
+        <translation>Unknown layer value.</translation>
+    </message>
+    <message>
+        <source>The vapor resistance factor must be at least 0.1.</source>
+        <translation>The vapor resistance factor must be at least 0.1.</translation>
+    </message>
+    <message>
+        <source>The moisture content at saturation cannot exceed 1 m³/m³.</source>
+        <translation>The moisture content at saturation cannot exceed 1 m³/m³.</translation>
+    </message>
+    <message>
+        <source>The thermal conductivity must be &gt; 0.</source>
+        <translation>The thermal conductivity must be &gt; 0.</translation>
+    </message>
+    <message>
+        <source>The water uptake coefficient must be &gt; 0.</source>
+        <translation>The water uptake coefficient must be &gt; 0.</translation>
+    </message>
+    <message>
+        <source>The layer width must be &gt; 0.</source>
+        <translation>The layer width must be &gt; 0.</translation>
+    </message>
+    <message>
+        <source>The width of this layer follows from the sd-value of its material.</source>
+        <translation>The width of this layer follows from the sd-value of its material.</translation>
+    </message>
+    <message>
+        <source>No project is open.</source>
+        <translation>No project is open.</translation>
+    </message>
+    <message>
+        <source>The temperature must lie between -40 °C and 80 °C.</source>
+        <translation>The temperature must lie between -40 °C and 80 °C.</translation>
+    </message>
+    <message>
+        <source>In the condensation period the temperature of the warm side must not be below that of the cold side.</source>
+        <translation>In the condensation period the temperature of the warm side must not be below that of the cold side.</translation>
+    </message>
+    <message>
+        <source>The relative humidity must lie between 0 % and 100 %.</source>
+        <translation>The relative humidity must lie between 0 % and 100 %.</translation>
+    </message>
+    <message>
+        <source>The surface resistance must be &gt; 0.</source>
+        <translation>The surface resistance must be &gt; 0.</translation>
     </message>
 </context>
 <context>
@@ -3907,17 +3962,6 @@ according german standard DIN 4108-2 table 3</translation>
     <message>
         <source>Merge</source>
         <translation>Merge</translation>
-    </message>
-</context>
-<context>
-    <name>WinterTemperatureValidator</name>
-    <message>
-        <source>Temperature at warm side must be bigger than tempareature at cold side</source>
-        <translation>Temperature at warm side must be bigger than temperature at cold side</translation>
-    </message>
-    <message>
-        <source>Cannot retrieve input data.</source>
-        <translation>Cannot retrieve input data.</translation>
     </message>
 </context>
 <context>

@@ -233,14 +233,6 @@
         <translation>Klimat okresu odparowania</translation>
     </message>
     <message>
-        <source>The surface resistance must be &gt;= 0.</source>
-        <translation>Opór przejmowania ciepła musi wynosić &gt;= 0.</translation>
-    </message>
-    <message>
-        <source>The relative humidity must be &gt; 0% and &lt; 100%.</source>
-        <translation>Wilgotność względna musi wynosić &gt; 0% i &lt; 100%.</translation>
-    </message>
-    <message>
         <source>Select climate data preset:</source>
         <translation>Wybierz zestaw danych klimatycznych:</translation>
     </message>
@@ -257,8 +249,16 @@
         <translation>Opór przejmowania ciepła w [m%1K/W]:</translation>
     </message>
     <message>
-        <source>The temperature must be &gt; -40%1C and &lt; 80%1C.</source>
-        <translation>Temperatura musi wynosić &gt; -40%1C i &lt; 80%1C.</translation>
+        <source>The surface resistance must be &gt; 0.</source>
+        <translation>Opór przejmowania ciepła musi być &gt; 0.</translation>
+    </message>
+    <message>
+        <source>The temperature must lie between -40 °C and 80 °C.</source>
+        <translation>Temperatura musi mieścić się w zakresie od -40 °C do 80 °C.</translation>
+    </message>
+    <message>
+        <source>The relative humidity must lie between 0 % and 100 %.</source>
+        <translation>Wilgotność względna musi mieścić się w zakresie od 0 % do 100 %.</translation>
     </message>
 </context>
 <context>
@@ -1057,6 +1057,25 @@ Warstwa %1</translation>
     <message>
         <source>Final Remarks</source>
         <translation>Uwagi końcowe</translation>
+    </message>
+</context>
+<context>
+    <name>DisplayUnits</name>
+    <message>
+        <source>m</source>
+        <translation>m</translation>
+    </message>
+    <message>
+        <source>dm</source>
+        <translation>dm</translation>
+    </message>
+    <message>
+        <source>cm</source>
+        <translation>cm</translation>
+    </message>
+    <message>
+        <source>mm</source>
+        <translation>mm</translation>
     </message>
 </context>
 <context>
@@ -2710,22 +2729,6 @@ Materiały zapisane kursywą są materiałami własnymi; tylko je można edytowa
 <context>
     <name>MaterialEditWidget</name>
     <message>
-        <source>m</source>
-        <translation>m</translation>
-    </message>
-    <message>
-        <source>dm</source>
-        <translation>dm</translation>
-    </message>
-    <message>
-        <source>cm</source>
-        <translation>cm</translation>
-    </message>
-    <message>
-        <source>mm</source>
-        <translation>mm</translation>
-    </message>
-    <message>
         <source>Select Layer Color</source>
         <translation>Wybierz kolor warstwy</translation>
     </message>
@@ -2814,12 +2817,8 @@ Materiały zapisane kursywą są materiałami własnymi; tylko je można edytowa
         <translation>Grubość/wysokość warstwy [%1]:</translation>
     </message>
     <message>
-        <source>Water absorption coefficient [kg/m%1s%2]:</source>
-        <translation>Współczynnik absorpcji wody [kg/m%1s%2]:</translation>
-    </message>
-    <message>
-        <source>Water absorption coefficient [kg/m%1h%2]:</source>
-        <translation>Współczynnik absorpcji wody [kg/m%1h%2]:</translation>
+        <source>Water absorption coefficient [%1]:</source>
+        <translation>Współczynnik absorpcji wody [%1]:</translation>
     </message>
 </context>
 <context>
@@ -3308,6 +3307,62 @@ Materiały zapisane kursywą są materiałami własnymi; tylko je można edytowa
     <message>
         <source>Texts longer than %1 characters were shortened to that length.</source>
         <translation>Teksty dłuższe niż %1 znaków zostały skrócone do tej długości.</translation>
+    </message>
+    <message>
+        <source>There is no such layer.</source>
+        <translation>Taka warstwa nie istnieje.</translation>
+    </message>
+    <message>
+        <source>The value must be a finite number.</source>
+        <translation>Wartość musi być liczbą skończoną.</translation>
+    </message>
+    <message>
+        <source>Unknown layer value.</source>
+        <translation>Nieznana wartość warstwy.</translation>
+    </message>
+    <message>
+        <source>The vapor resistance factor must be at least 0.1.</source>
+        <translation>Współczynnik oporu dyfuzyjnego musi wynosić co najmniej 0,1.</translation>
+    </message>
+    <message>
+        <source>The moisture content at saturation cannot exceed 1 m³/m³.</source>
+        <translation>Wilgotność w stanie nasycenia nie może przekraczać 1 m³/m³.</translation>
+    </message>
+    <message>
+        <source>The thermal conductivity must be &gt; 0.</source>
+        <translation>Współczynnik przewodzenia ciepła musi być &gt; 0.</translation>
+    </message>
+    <message>
+        <source>The water uptake coefficient must be &gt; 0.</source>
+        <translation>Współczynnik absorpcji wody musi być &gt; 0.</translation>
+    </message>
+    <message>
+        <source>The layer width must be &gt; 0.</source>
+        <translation>Grubość warstwy musi być &gt; 0.</translation>
+    </message>
+    <message>
+        <source>The width of this layer follows from the sd-value of its material.</source>
+        <translation>Grubość tej warstwy wynika z wartości sd jej materiału.</translation>
+    </message>
+    <message>
+        <source>No project is open.</source>
+        <translation>Żaden projekt nie jest otwarty.</translation>
+    </message>
+    <message>
+        <source>The temperature must lie between -40 °C and 80 °C.</source>
+        <translation>Temperatura musi mieścić się w zakresie od -40 °C do 80 °C.</translation>
+    </message>
+    <message>
+        <source>In the condensation period the temperature of the warm side must not be below that of the cold side.</source>
+        <translation>W okresie kondensacji temperatura po stronie ciepłej nie może być niższa niż po stronie zimnej.</translation>
+    </message>
+    <message>
+        <source>The relative humidity must lie between 0 % and 100 %.</source>
+        <translation>Wilgotność względna musi mieścić się w zakresie od 0 % do 100 %.</translation>
+    </message>
+    <message>
+        <source>The surface resistance must be &gt; 0.</source>
+        <translation>Opór przejmowania ciepła musi być &gt; 0.</translation>
     </message>
 </context>
 <context>
@@ -3907,17 +3962,6 @@ według niemieckiej normy DIN 4108-2, tablica 3</translation>
     <message>
         <source>Merge</source>
         <translation>Scal</translation>
-    </message>
-</context>
-<context>
-    <name>WinterTemperatureValidator</name>
-    <message>
-        <source>Temperature at warm side must be bigger than tempareature at cold side</source>
-        <translation>Temperatura po stronie ciepłej musi być wyższa od temperatury po stronie zimnej</translation>
-    </message>
-    <message>
-        <source>Cannot retrieve input data.</source>
-        <translation>Nie można pobrać danych wejściowych.</translation>
     </message>
 </context>
 <context>
