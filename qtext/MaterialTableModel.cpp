@@ -52,6 +52,16 @@ void MaterialTableModel::setUserSourceCode(int code)
     endResetModel();
 }
 
+void MaterialTableModel::setAwUnit(double factor, const QString &unit)
+{
+    if (factor == m_awFactor && unit == m_awUnit)
+        return;
+    beginResetModel();
+    m_awFactor = factor;
+    m_awUnit = unit;
+    endResetModel();
+}
+
 const MaterialBase *MaterialTableModel::material(int row) const
 {
     if (row < 0 || row >= rowCount())
@@ -103,7 +113,7 @@ QVariant MaterialTableModel::data(const QModelIndex &index, int role) const
         int property;
         double value;
     };
-    auto number = [m](int column) -> Number {
+    auto number = [this, m](int column) -> Number {
         switch (column) {
         case C_Rho:
             return {MaterialBase::P_Rho, m->rho()};
@@ -118,7 +128,7 @@ QVariant MaterialTableModel::data(const QModelIndex &index, int role) const
         case C_WSat:
             return {MaterialBase::P_SmallValue, m->w_sat()};
         case C_Aw:
-            return {MaterialBase::P_SmallValue, m->A_w()};
+            return {MaterialBase::P_SmallValue, m->A_w() * m_awFactor};
         default:
             return {-1, 0};
         }
@@ -219,6 +229,8 @@ QVariant MaterialTableModel::headerData(int section, Qt::Orientation orientation
         case C_WSat:
             return tr("w_sat\n[m%1/m%1]").arg(cubic);
         case C_Aw:
+            if (!m_awUnit.isEmpty())
+                return QStringLiteral("A_w\n[%1]").arg(m_awUnit);
             return tr("A_w\n[kg/m%1s%2]").arg(square).arg(QChar(0x00BD));
         case C_Producer:
             return tr("Producer");

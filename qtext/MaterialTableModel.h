@@ -53,6 +53,9 @@ public:
     /*! The source code of the user's own materials (marked in the table); -1 marks none. */
     void setUserSourceCode(int code);
     int userSourceCode() const { return m_userSourceCode; }
+    /*! How A_w is shown: the factor from kg/(m²·s^0.5) to the shown unit and the unit's name
+        (plain text); factor 1 and an empty name show it per s^0.5. */
+    void setAwUnit(double factor, const QString &unit);
 
     /*! The material of a row, nullptr outside the table. */
     const MaterialBase *material(int row) const;
@@ -72,6 +75,8 @@ private:
     std::vector<std::unique_ptr<MaterialBase>> m_materials;
     QStringList m_categoryNames;
     int m_userSourceCode = -1;
+    double m_awFactor = 1;
+    QString m_awUnit;
 };
 
 } // namespace QtExt

@@ -3,6 +3,7 @@
 #include "ui/UserDialogs.h"
 
 class Construction;
+class DisplayUnits;
 class ConstructionList;
 class InputData;
 class Material;
@@ -18,6 +19,9 @@ class ProjectInformation;
 class DatabaseDialogs : public UserDialogs
 {
 public:
+    /*! The units in which the dialogs show widths and A_w (those of the main window). */
+    virtual void setDisplayUnits(const DisplayUnits &units) = 0;
+
     /*! Result codes of the material and construction choice. */
     enum Choice
     {

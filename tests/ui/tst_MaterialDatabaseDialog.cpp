@@ -21,6 +21,7 @@
 #include "qtext/MaterialFilterProxyModel.h"
 #include "qtext/MaterialTableModel.h"
 #include "ui/database/ConstructionDatabaseWidget.h"
+#include "settings/DisplayUnits.h"
 #include "ui/mainwindow/DesktopDialogs.h"
 #include "ui/database/MaterialConstructionTabWidget.h"
 #include "ui/database/MaterialDatabaseDialog.h"
@@ -501,6 +502,19 @@ void tst_MaterialDatabaseDialog::sortingByValue()
     const QString head =
         table->model()->headerData(QtExt::MaterialTableModel::C_Lambda, Qt::Horizontal).toString();
     QVERIFY2(head.contains(QStringLiteral("[W/mK]")), qPrintable(head));
+
+    // A_w in the unit of the layer editor: per h^0.5 the head says so and the values are 60
+    // times those per s^0.5
+    const int aw = QtExt::MaterialTableModel::C_Aw;
+    const QModelIndex first = table->model()->index(0, aw);
+    const double perSecond = first.data(QtExt::MaterialTableModel::SortRole).toDouble();
+    m_dialog->setDisplayUnits(DisplayUnits(1000, false));
+    QVERIFY(table->model()->headerData(aw, Qt::Horizontal).toString().contains(QChar(u'h')));
+    QCOMPARE(table->model()->index(0, aw).data(QtExt::MaterialTableModel::SortRole).toDouble(),
+             perSecond * 60);
+    m_dialog->setDisplayUnits(DisplayUnits(1000, true));
+    QCOMPARE(table->model()->index(0, aw).data(QtExt::MaterialTableModel::SortRole).toDouble(),
+             perSecond);
 }
 
 void tst_MaterialDatabaseDialog::userMaterialEditing()

@@ -1,9 +1,12 @@
 #include "ui/database/MaterialDatabaseDialog.h"
+#include "qtext/MaterialDatabaseSelectionWidget.h"
+#include "qtext/MaterialTableModel.h"
+#include "settings/DisplayUnits.h"
 
 #include "persistence/MaterialList.h"
-#include "ui/database/ConstructionDatabaseWidget.h"
 #include "ui/DatabaseDialogs.h"
 #include "ui/Globals.h"
+#include "ui/database/ConstructionDatabaseWidget.h"
 #include "ui/database/MaterialConstructionTabWidget.h"
 #include "ui/database/MaterialDatabaseWidget.h"
 
@@ -146,4 +149,10 @@ void MaterialDatabaseDialog::showInformation()
             .arg(QChar(0x03BC))
             .arg(QChar(0x00B2))
             .arg(QChar(0x00BD)));
+}
+
+void MaterialDatabaseDialog::setDisplayUnits(const DisplayUnits &units)
+{
+    m_tabs->materialsWidget()->selectionWidget()->model()->setAwUnit(units.awToDisplay(1),
+                                                                     units.awUnitLabel());
 }

@@ -11,6 +11,7 @@ class MaterialList;
 class QDialogButtonBox;
 class QPushButton;
 class DatabaseDialogs;
+class DisplayUnits;
 
 /*  The one dialog for the material and the construction database. In its selection mode it
     returns the material or the construction the user chose (a layer is added, or its material
@@ -49,6 +50,8 @@ public:
     int evaluateSelection();
 
     MaterialList &materials() const { return m_materials; }
+    /*! The unit in which the material table shows A_w. */
+    void setDisplayUnits(const DisplayUnits &units);
     ConstructionList *constructions() const { return m_constructions; }
     MaterialConstructionTabWidget *tabWidget() const { return m_tabs; }
     QDialogButtonBox *buttonBox() const { return m_buttons; }

@@ -11,6 +11,13 @@
 
 #include <memory>
 
+void DesktopDialogs::setDisplayUnits(const DisplayUnits &units)
+{
+    m_units = units;
+    if (m_databaseDialog)
+        m_databaseDialog->setDisplayUnits(units);
+}
+
 MaterialDatabaseDialog *DesktopDialogs::databaseDialog(QWidget *parent, MaterialList &materials,
                                                        ConstructionList *constructions)
 {
@@ -22,6 +29,7 @@ MaterialDatabaseDialog *DesktopDialogs::databaseDialog(QWidget *parent, Material
     }
     if (!dialog) {
         dialog = new MaterialDatabaseDialog(materials, constructions, *this, parent);
+        dialog->setDisplayUnits(m_units);
         m_databaseDialog = dialog;
     }
     return dialog;
@@ -38,6 +46,7 @@ DatabaseDialogs::Choice DesktopDialogs::chooseMaterial(QWidget *parent, Material
     MaterialDatabaseDialog *dialog = nullptr;
     if (m_databaseDialog && m_databaseDialog->isVisible()) {
         nested = std::make_unique<MaterialDatabaseDialog>(materials, nullptr, *this, parent);
+        nested->setDisplayUnits(m_units);
         dialog = nested.get();
     } else {
         dialog = databaseDialog(parent, materials, constructions);

@@ -2,6 +2,8 @@
 
 #include "ui/DatabaseDialogs.h"
 
+#include "settings/DisplayUnits.h"
+
 #include <QPointer>
 
 class MaterialDatabaseDialog;
@@ -10,6 +12,7 @@ class MaterialDatabaseDialog;
 class DesktopDialogs : public DatabaseDialogs
 {
 public:
+    void setDisplayUnits(const DisplayUnits &units) override;
     Choice chooseMaterial(QWidget *parent, MaterialList &materials, ConstructionList *constructions,
                           Material *material, Construction *construction) override;
     void browseDatabase(QWidget *parent, MaterialList &materials,
@@ -26,4 +29,5 @@ private:
                                            ConstructionList *constructions);
 
     QPointer<MaterialDatabaseDialog> m_databaseDialog;
+    DisplayUnits m_units;
 };

@@ -11,22 +11,22 @@
 #include "settings/Constants.h"
 #include "settings/Directories.h"
 #include "settings/Settings.h"
-#include "ui/mainwindow/AboutDialog.h"
+#include "ui/UiResources.h"
+#include "ui/commands/M2_UndoConstruction.h"
+#include "ui/commands/M2_UndoProject.h"
 #include "ui/editors/AssessmentClimateWidget.h"
 #include "ui/editors/ClimateEditWidget.h"
-#include "ui/preferences/ConfigDialog.h"
+#include "ui/editors/MaterialEditWidget.h"
+#include "ui/editors/ProjectInformationEditDialog.h"
+#include "ui/mainwindow/AboutDialog.h"
 #include "ui/mainwindow/ConstructionNameInputDialog.h"
 #include "ui/mainwindow/ConstructionTableWidget.h"
 #include "ui/mainwindow/DesktopDialogs.h"
 #include "ui/mainwindow/DiagramView.h"
 #include "ui/mainwindow/M2_ResultsWidget.h"
-#include "ui/editors/MaterialEditWidget.h"
-#include "ui/editors/ProjectInformationEditDialog.h"
-#include "ui/reportpreview/ReportPreview.h"
 #include "ui/mainwindow/ShowLogfile.h"
-#include "ui/UiResources.h"
-#include "ui/commands/M2_UndoConstruction.h"
-#include "ui/commands/M2_UndoProject.h"
+#include "ui/preferences/ConfigDialog.h"
+#include "ui/reportpreview/ReportPreview.h"
 
 #include <QActionGroup>
 #include <QApplication>
@@ -127,10 +127,13 @@ MainWindow::MainWindow(const AppContext &context, QSplashScreen *splash, QWidget
     // The window is the one route of the calculation option into the project, which
     // recalculates when it changes.
     m_context.project.setMoistureDependentLambda(m_context.settings.m_moistureDependentLambda);
+    m_dialogs->setDisplayUnits(m_context.settings.displayUnits());
     connect(&m_context.settings, &Settings::changed, this, [this](SettingsGroups groups) {
         if (groups & SettingsGroup::Calculation)
             m_context.project.setMoistureDependentLambda(
                 m_context.settings.m_moistureDependentLambda);
+        if (groups & SettingsGroup::Units)
+            m_dialogs->setDisplayUnits(m_context.settings.displayUnits());
     });
     connect(&m_undoStack, &QUndoStack::cleanChanged, this, [this]() { updateWindowState(); });
     // an edit of a user database that could not be written lives only until the program ends
@@ -174,6 +177,7 @@ MainWindow::~MainWindow()
 void MainWindow::setUserDialogs(std::unique_ptr<DatabaseDialogs> dialogs)
 {
     m_dialogs = std::move(dialogs);
+    m_dialogs->setDisplayUnits(m_context.settings.displayUnits());
     if (m_reportPreview)
         m_reportPreview->setUserDialogs(m_dialogs.get());
 }
