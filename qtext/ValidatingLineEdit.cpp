@@ -56,11 +56,37 @@ void ValidatingLineEdit::setValue(double value)
     setText(QLocale().toString(value, m_format, m_precision));
 }
 
+bool ValidatingLineEdit::parseNumber(const QString &text, double *value, QString *reason)
+{
+    const QString t = text.trimmed();
+    int separators = 0;
+    for (const QChar c : t) {
+        if (c == QLatin1Char('e') || c == QLatin1Char('E'))
+            break;
+        if (c == QLatin1Char(',') || c == QLatin1Char('.'))
+            ++separators;
+    }
+    if (separators > 1) {
+        if (reason)
+            *reason = tr("Use ',' or '.' once, as the decimal separator; digit grouping is not "
+                         "accepted.");
+        return false;
+    }
+    QString c = t;
+    c.replace(QLatin1Char(','), QLatin1Char('.'));
+    bool ok = false;
+    const double v = QLocale::c().toDouble(c, &ok);
+    if (!ok || !std::isfinite(v))
+        return false;
+    if (value)
+        *value = v;
+    return true;
+}
+
 double ValidatingLineEdit::value() const
 {
-    bool ok = false;
-    const double v = QLocale().toDouble(text().trimmed(), &ok);
-    return ok && std::isfinite(v) ? v : std::nan("");
+    double v = 0;
+    return parseNumber(text(), &v) ? v : std::nan("");
 }
 
 bool ValidatingLineEdit::isNumber() const
@@ -72,8 +98,8 @@ bool ValidatingLineEdit::judge(QString *message) const
 {
     if (text().trimmed().isEmpty())
         return m_acceptEmpty;
-    const double v = value();
-    if (std::isnan(v))
+    double v = 0;
+    if (!parseNumber(text(), &v, message))
         return false;
     if (m_integer && v != std::floor(v))
         return false;

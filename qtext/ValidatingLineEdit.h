@@ -33,6 +33,15 @@ class ValidatingLineEdit : public QLineEdit
     Q_OBJECT
 
 public:
+    /*! Reads a number as a user types it, whatever the interface language or the system
+        locale: either ',' or '.' is the decimal separator, spaces around the number are
+        ignored and an exponent is accepted ("2e-4"). A group separator is never taken: a text
+        with more than one separator ("1.000,5", "1,000.5", "1.000.000") is refused, so that
+        "1.000" is 1 and never a thousand in silence. Infinite and NaN texts are refused. On
+        failure returns false and, if reason is given, says why (empty when the text is simply
+        no number). */
+    static bool parseNumber(const QString &text, double *value, QString *reason = nullptr);
+
     static constexpr const char *ErrorColor = "#ff7777";
     static constexpr const char *ReadOnlyColor = "#d6e9ff";
 
@@ -58,9 +67,9 @@ public:
 
     /*! Writes the value in the locale and the field's number format. */
     void setValue(double value);
-    /*! Whether the text is a number in the locale (without judging it). */
+    /*! Whether the text is a number (parseNumber; without judging it). */
     bool isNumber() const;
-    /*! The text as a number in the locale (NaN when it is none). */
+    /*! The text as a number (parseNumber; NaN when it is none). */
     double value() const;
     /*! Whether the current text is a valid value of this field. */
     bool isValid() const;

@@ -3965,6 +3965,13 @@ nach DIN 4108-2, Tabelle 3</translation>
     </message>
 </context>
 <context>
+    <name>ValidatingLineEdit</name>
+    <message>
+        <source>Use &apos;,&apos; or &apos;.&apos; once, as the decimal separator; digit grouping is not accepted.</source>
+        <translation>Verwenden Sie ',' oder '.' nur einmal, als Dezimaltrennzeichen; Zifferngruppierung wird nicht angenommen.</translation>
+    </message>
+</context>
+<context>
     <name>XMLHelpers</name>
     <message>
         <source>Invalid value for attribute &apos;%1&apos;.</source>

@@ -3965,6 +3965,13 @@ according german standard DIN 4108-2 table 3</translation>
     </message>
 </context>
 <context>
+    <name>ValidatingLineEdit</name>
+    <message>
+        <source>Use &apos;,&apos; or &apos;.&apos; once, as the decimal separator; digit grouping is not accepted.</source>
+        <translation>Use ',' or '.' once, as the decimal separator; digit grouping is not accepted.</translation>
+    </message>
+</context>
+<context>
     <name>XMLHelpers</name>
     <message>
         <source>Invalid value for attribute &apos;%1&apos;.</source>

@@ -3965,6 +3965,13 @@ według niemieckiej normy DIN 4108-2, tablica 3</translation>
     </message>
 </context>
 <context>
+    <name>ValidatingLineEdit</name>
+    <message>
+        <source>Use &apos;,&apos; or &apos;.&apos; once, as the decimal separator; digit grouping is not accepted.</source>
+        <translation>Użyj ',' lub '.' tylko raz, jako separatora dziesiętnego; grupowanie cyfr nie jest akceptowane.</translation>
+    </message>
+</context>
+<context>
     <name>XMLHelpers</name>
     <message>
         <source>Invalid value for attribute &apos;%1&apos;.</source>

@@ -46,6 +46,8 @@ private slots:
     void validatorReplacesBounds();
     void valuesInTheLocale();
     void onlyValidEditsAreSignalled();
+    void numbersReadTheSameInEveryLocale_data();
+    void numbersReadTheSameInEveryLocale();
 };
 
 void tst_ValidatingLineEdit::bounds_data()
@@ -157,10 +159,64 @@ void tst_ValidatingLineEdit::valuesInTheLocale()
     edit.setText(QStringLiteral("1,5"));
     QVERIFY(edit.isValid());
     QCOMPARE(edit.value(), 1.5);
-    edit.setText(QStringLiteral("1.5")); // a group separator in the wrong place
-    QVERIFY(!edit.isValid());
+    edit.setText(QStringLiteral("1.5")); // the other decimal separator
+    QVERIFY(edit.isValid());
+    QCOMPARE(edit.value(), 1.5);
     edit.setValue(0.1 + 0.2); // 15 significant digits hide the binary rest
     QCOMPARE(edit.text(), QStringLiteral("0,3"));
+}
+
+void tst_ValidatingLineEdit::numbersReadTheSameInEveryLocale_data()
+{
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("number");
+    QTest::addColumn<double>("value");
+    QTest::addColumn<bool>("grouping"); // refused with the separator reason
+    const struct
+    {
+        const char *text;
+        bool number;
+        double value;
+        bool grouping;
+    } rows[] = {
+        {"0.035", true, 0.035, false}, {"0,035", true, 0.035, false}, {"1.000", true, 1, false},
+        {"1,000", true, 1, false},     {"1.000,5", false, 0, true},   {"1,000.5", false, 0, true},
+        {" 12 ", true, 12, false},     {"2e-4", true, 2e-4, false},   {"-3,5E2", true, -350, false},
+        {"abc", false, 0, false},      {"", false, 0, false},         {"inf", false, 0, false},
+    };
+    for (const char *locale : {"C", "de_DE", "pl_PL", "en_US"})
+        for (const auto &row : rows)
+            QTest::addRow("%s '%s'", locale, row.text)
+                << QString::fromLatin1(locale) << QString::fromLatin1(row.text) << row.number
+                << row.value << row.grouping;
+}
+
+void tst_ValidatingLineEdit::numbersReadTheSameInEveryLocale()
+{
+    // 0.035 typed into a German interface must never become 35: both separators are decimal
+    // separators, and a grouped number is refused with a reason instead of read in silence.
+    QFETCH(QString, locale);
+    QFETCH(QString, text);
+    QFETCH(bool, number);
+    QFETCH(double, value);
+    QFETCH(bool, grouping);
+    QLocale::setDefault(QLocale(locale));
+    ValidatingLineEdit edit;
+    edit.setup(-Inf, Inf, QStringLiteral("out of range"));
+    edit.setText(text);
+    QCOMPARE(edit.isNumber(), number);
+    QCOMPARE(edit.isValid(), number);
+    if (number)
+        QCOMPARE(edit.value(), value);
+    double parsed = 0;
+    QString reason;
+    QCOMPARE(ValidatingLineEdit::parseNumber(text, &parsed, &reason), number);
+    QCOMPARE(!reason.isEmpty(), grouping);
+    if (grouping) {
+        edit.check();
+        QCOMPARE(edit.toolTip(), reason);
+    }
 }
 
 void tst_ValidatingLineEdit::onlyValidEditsAreSignalled()
