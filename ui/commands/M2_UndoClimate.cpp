@@ -26,22 +26,6 @@ Climate::Quantity quantityOfKind(int kind)
     }
 }
 
-double climateValue(const Climate &climate, Climate::Side side, bool summer,
-                    Climate::Quantity quantity)
-{
-    const ClimateCondition &c = side == Climate::Inside
-                                    ? (summer ? climate.insideSummer() : climate.insideWinter())
-                                    : (summer ? climate.outsideSummer() : climate.outsideWinter());
-    switch (quantity) {
-    case Climate::Q_T:
-        return c.m_T;
-    case Climate::Q_rh:
-        return c.m_rh;
-    default:
-        return c.m_Rs;
-    }
-}
-
 bool sameWithinTolerance(double a, double b)
 {
     return ClimatePresets::equalWithinTolerance(a, b);
@@ -70,8 +54,8 @@ M2_UndoClimate::M2_UndoClimate(Project &project, int kind, bool warmSide, bool w
         m_changed = false;
         return;
     }
-    m_changed = value != climateValue(project.inputData().climate(), climateSide(warmSide), summer,
-                                      quantity);
+    m_changed = value != project.climateValue(climateSide(warmSide),
+                                              summer ? Climate::Summer : Climate::Winter, quantity);
 }
 
 QString M2_UndoClimate::sideName(bool warmSide)
@@ -100,8 +84,8 @@ void M2_UndoClimate::swap()
     const Climate::Side side = climateSide(m_warmSide);
     const Climate::Quantity quantity = quantityOfKind(m_kind);
     const Climate &climate = m_project.inputData().climate();
-    const double winter = climateValue(climate, side, false, quantity);
-    const double summer = climateValue(climate, side, true, quantity);
+    const double winter = m_project.climateValue(side, Climate::Winter, quantity);
+    const double summer = m_project.climateValue(side, Climate::Summer, quantity);
     if (m_kind < 4) {
         const bool summerKind = m_kind >= 2;
         const Climate::Period period = summerKind ? Climate::Summer : Climate::Winter;
