@@ -8,6 +8,7 @@
 #include <QTextDocument>
 
 #include <algorithm>
+#include <cmath>
 #include <functional>
 #include <numeric>
 
@@ -293,13 +294,16 @@ void Table::layoutColumns(qreal available)
             margins = std::max(margins, tc.m_margins[0] + tc.m_margins[1]);
             text = std::max(text, textSize(tc, -1).width());
         }
-        m_colWidths[std::size_t(c)] = text + (2 * inner + margins) * s;
+        // The ideal width is fractional; laid out again at exactly that width, a text can
+        // break at its last break opportunity (the decimal comma of "0,281") and lose the rest
+        // under the row's height. Whole pixels plus one keep a natural column on one line.
+        m_colWidths[std::size_t(c)] = std::ceil(text) + 1 + (2 * inner + margins) * s;
     }
 
     // A merged cell wider than its columns widens its non-fixed columns equally.
     for (const MergedRange &m : m_merged) {
         const TableCell &anchor = at(m.col, m.row);
-        const qreal needed = textSize(anchor, -1).width() +
+        const qreal needed = std::ceil(textSize(anchor, -1).width()) + 1 +
                              (anchor.m_margins[0] + anchor.m_margins[1] + 2 * inner) * s;
         qreal have = 0;
         int free = 0;
