@@ -151,8 +151,9 @@ void ReportFrameProjectInfo::build(QPaintDevice *device, double width)
     }
     if (m_content.settings.m_printRemarkProjectInformation && !info.m_description.isEmpty()) {
         addGap(lineHeight() / 2);
-        // the description is edited as plain text: printed as typed, with its line breaks
-        addText(Qt::convertFromPlainText(info.m_description));
+        // the description is edited as plain text: printed as typed, with its line breaks, and
+        // wrapped between words (the default "pre" mode would make every space unbreakable)
+        addText(Qt::convertFromPlainText(info.m_description, Qt::WhiteSpaceNormal));
     }
     addGap(lineHeight());
 }
@@ -379,6 +380,7 @@ void DisclaimerFrame::build(QPaintDevice *, double)
         return;
     addSubHeading(tr("Final Remarks"));
     // edited as plain text: printed as typed, with its line breaks, whatever it looks like
-    addText(QStringLiteral("<small>%1</small>").arg(Qt::convertFromPlainText(text)));
+    addText(QStringLiteral("<small>%1</small>")
+                .arg(Qt::convertFromPlainText(text, Qt::WhiteSpaceNormal)));
     addGap(lineHeight());
 }
