@@ -69,6 +69,13 @@ Assessment Assessment::evaluate(const InputData &input, const CalculationResults
     din.m_nonCapillarAw = options.userAwLimit;
     din.m_dryingReserve = options.dryingReserve;
     a.din.evaluate(din, input, results);
+    // One rule, two inputs: the Glaser scheme's figures are judged by the same criteria.
+    a.dinGlaser.evaluate(din, input, DINCriteriaFigures::glaser(results));
+    if (!a.glaserCriteriaEvaluated()) {
+        a.glaserNotEvaluatedReason = reason(results.typeGlaser, input);
+        if (a.glaserNotEvaluatedReason.isEmpty())
+            a.glaserNotEvaluatedReason = DINCriteriaResult::figureFault(a.dinGlaser.m_figures);
+    }
 
     // The temperature factor is summed from the layers themselves: it exists even where the
     // calculation stopped before its thermal field.

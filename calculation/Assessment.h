@@ -45,7 +45,11 @@ struct Assessment
 
 public:
     AssessmentOptions options;
+    /*! The DIN 4108-3 and DIN 68800-2 verdicts on the moisture-storage method's figures. */
     DINCriteriaResult din;
+    /*! The same DIN 4108-3 rules and edition on the Glaser scheme's figures (no drying reserve:
+        that stays with the moisture-storage method). */
+    DINCriteriaResult dinGlaser;
     MinimumHeatResistance::Result minimum;
 
     /*! MIRELO result type of the judged calculation. */
@@ -65,9 +69,23 @@ public:
         the DIN 4108-2 checks neither), e.g. "invalid input: Layer #2 (Brick): width 0 m, must be
         greater than 0."; empty when they are. */
     QString notEvaluatedReason;
+    /*! Why the DIN 4108-3 checks on the Glaser figures are not evaluated, e.g. "condensation on
+        the inside surface"; empty when they are. */
+    QString glaserNotEvaluatedReason;
 
     /*! The DIN 4108-3 and DIN 68800-2 checks judged a result of the moisture calculation. */
     bool criteriaEvaluated() const { return din.m_evaluated; }
+    /*! The DIN 4108-3 checks judged a result of the Glaser scheme. */
+    bool glaserCriteriaEvaluated() const { return dinGlaser.m_evaluated; }
+    /*! The verdicts of one basis, and why they are not evaluated. */
+    const DINCriteriaResult &criteria(CriteriaBasis basis) const
+    {
+        return basis == CriteriaBasis::Glaser ? dinGlaser : din;
+    }
+    const QString &reasonNotEvaluated(CriteriaBasis basis) const
+    {
+        return basis == CriteriaBasis::Glaser ? glaserNotEvaluatedReason : notEvaluatedReason;
+    }
 
     /*! Why a result type carries no figures to judge (empty for one that does): the text of
         notEvaluatedReason, also for the Glaser scheme's result type. */

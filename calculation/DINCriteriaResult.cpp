@@ -62,6 +62,7 @@ void DINCriteriaResult::build(const InputData &input, const PlaneList &planes, D
     m_awLimit = awLimit(edition, userAwLimit);
 
     m_options = DINCriteriaOptions();
+    m_figures = DINCriteriaFigures();
     m_options.m_edition = edition;
     m_options.m_nonCapillarAw = userAwLimit;
     m_evaluated = false;
@@ -95,19 +96,60 @@ void DINCriteriaResult::build(const InputData &input, const PlaneList &planes, D
     }
 }
 
+DINCriteriaFigures DINCriteriaFigures::moistureStorage(const CalculationResults &results)
+{
+    DINCriteriaFigures f;
+    f.basis = CriteriaBasis::MoistureStorage;
+    f.resultType = results.type;
+    f.planes = results.kPlanes;
+    f.M_c = results.m_cond;
+    f.m_condStat = results.m_condStat;
+    f.m_ev = results.m_ev;
+    f.t_ev = results.t_ev;
+    f.dryingReserveApplies = true;
+    return f;
+}
+
+DINCriteriaFigures DINCriteriaFigures::glaser(const CalculationResults &results)
+{
+    DINCriteriaFigures f;
+    f.basis = CriteriaBasis::Glaser;
+    f.resultType = results.typeGlaser;
+    // A plane at interface k wets the layers on both of its sides, k - 1 and k; a zone from
+    // interface a to b the layers a..b-1 inside it and the two that bound it. A run at the
+    // inner surface (interface 0) has no layer in front of it.
+    for (const CalculationResults::PlaneRange &run : results.kPlanesGlaser)
+        f.planes.emplace_back(run.first > 0 ? run.first - 1 : 0, run.second);
+    // Without condensate (no condensation, a single layer) the scheme leaves its figures at 0:
+    // nothing to dry.
+    f.M_c = results.m_c_Glaser;
+    f.m_condStat = results.m_c_Glaser;
+    f.m_ev = results.m_ev_Glaser;
+    f.t_ev = results.t_ev_Glaser;
+    f.dryingReserveApplies = false;
+    return f;
+}
+
 void DINCriteriaResult::evaluate(const DINCriteriaOptions &options, const InputData &input,
                                  const CalculationResults &results)
 {
+    evaluate(options, input, DINCriteriaFigures::moistureStorage(results));
+}
+
+void DINCriteriaResult::evaluate(const DINCriteriaOptions &options, const InputData &input,
+                                 const DINCriteriaFigures &figures)
+{
     const DINCriteriaOptions &o = options;
-    build(input, results.kPlanes, o.m_edition, o.m_nonCapillarAw);
+    build(input, figures.planes, o.m_edition, o.m_nonCapillarAw);
     m_options = o;
-    m_nonCapillaryApplies = nonCapillaryCriterionApplies(results.kPlanes);
+    m_figures = figures;
+    m_nonCapillaryApplies = nonCapillaryCriterionApplies(figures.planes);
     m_note = noteText(o.m_edition, o.m_nonCapillarAw);
-    if (!resultAssessable(results.type) || !figureFault(results).isEmpty())
+    if (!resultAssessable(figures.resultType) || !figureFault(figures).isEmpty())
         return;
 
     m_evaluated = true;
-    const double M_c = results.m_cond;
+    const double M_c = figures.M_c;
     m_massMet = massCriterionMet(M_c, m_nonCapillaryApplies);
     switch (woodRow()) {
     case TimberRow:
@@ -120,22 +162,28 @@ void DINCriteriaResult::evaluate(const DINCriteriaOptions &options, const InputD
         m_woodMet = true;
         break;
     }
-    m_dryingTimeMet = dryingTimeMet(results.t_ev);
-    m_dryingReserveEvaluated = dryingReserveEvaluated(results.m_condStat, o.m_dryingReserve);
+    m_dryingTimeMet = dryingTimeMet(figures.t_ev);
+    m_dryingReserveEvaluated = figures.dryingReserveApplies &&
+                               dryingReserveEvaluated(figures.m_condStat, o.m_dryingReserve);
     m_dryingReserveMet =
-        m_dryingReserveEvaluated ? dryingReserveMet(results.m_ev, M_c, o.m_dryingReserve) : true;
+        m_dryingReserveEvaluated ? dryingReserveMet(figures.m_ev, M_c, o.m_dryingReserve) : true;
 }
 
 QString DINCriteriaResult::figureFault(const CalculationResults &results)
+{
+    return figureFault(DINCriteriaFigures::moistureStorage(results));
+}
+
+QString DINCriteriaResult::figureFault(const DINCriteriaFigures &results)
 {
     // A verdict on an infinite or NaN figure judges nothing ("NaN < 0.5" is false, "-inf < 0.5"
     // true), and a negative condensate mass has no physical meaning. A negative drying time
     // does: with condensate, the summer flux runs towards the plane and it never dries (the
     // drying-time check then fails); with a negative mass it is the same nonsense.
-    for (double x : {results.m_cond, results.m_condStat, results.m_ev, results.t_ev})
+    for (double x : {results.M_c, results.m_condStat, results.m_ev, results.t_ev})
         if (!std::isfinite(x))
             return tr("the calculation gave a figure that is not a finite number");
-    if (results.m_cond < 0 || results.m_condStat < 0)
+    if (results.M_c < 0 || results.m_condStat < 0)
         return tr("the calculation gave a negative condensate mass");
     return QString();
 }
@@ -211,6 +259,17 @@ QString DINCriteriaResult::headingText(DINEdition edition)
         return tr("Check accordinguser defined data");
     }
     return QString();
+}
+
+QString DINCriteriaResult::basisText(CriteriaBasis basis)
+{
+    switch (basis) {
+    case CriteriaBasis::Glaser:
+        return tr("Glaser scheme");
+    case CriteriaBasis::MoistureStorage:
+        break;
+    }
+    return tr("Moisture storage method");
 }
 
 QString DINCriteriaResult::massRowText(bool nonCapillaryApplies)

@@ -2,6 +2,7 @@
 
 #include "calculation/CalculationResults.h"
 #include "calculation/DINEdition.h"
+#include "calculation/ResultType.h"
 
 #include <QCoreApplication>
 #include <QJsonObject>
@@ -23,6 +24,48 @@ struct DINCriteriaOptions
     double m_nonCapillarAw = 0.2 / 60;
     /*! Drying reserve demanded after DIN 68800-2, in kg/(m²·a); 0 means none. */
     double m_dryingReserve = 0;
+};
+
+/*! Which calculation method's figures a set of DIN 4108-3 verdicts judges. */
+enum class CriteriaBasis
+{
+    /*! The moisture-storage (MIRELO) method: condensate grown over the condensation period. */
+    MoistureStorage,
+    /*! The Glaser scheme of DIN 4108-3: stationary diffusion, condensate in planes or zones. */
+    Glaser
+};
+
+/*! The figures of one calculation method that the DIN 4108-3 criteria judge; the same rules
+    apply to either method, only the figures differ. */
+struct DINCriteriaFigures
+{
+    using PlaneList = std::vector<CalculationResults::PlaneRange>;
+
+    CriteriaBasis basis = CriteriaBasis::MoistureStorage;
+    /*! The method's result type (ResultType). */
+    int resultType = ResultType::InvalidInput;
+    /*! The layers around each condensation plane or zone: (layer left of the first plane, layer
+        right of the last plane), 0-based layer indices, as the moisture-storage method reports
+        them. */
+    PlaneList planes;
+    /*! Condensate mass at the end of the condensation period, kg/m². */
+    double M_c = 0;
+    /*! Stationary condensate mass, kg/m² (for the Glaser scheme, which is stationary, M_c). */
+    double m_condStat = 0;
+    /*! Mass that can evaporate in the evaporation period, kg/m². */
+    double m_ev = 0;
+    /*! Drying time of the condensate, s; negative when the summer flux feeds the condensate. */
+    double t_ev = 0;
+    /*! Whether the DIN 68800-2 drying reserve is judged on these figures (only on the
+        moisture-storage method's, as the program always did). */
+    bool dryingReserveApplies = true;
+
+    /*! The moisture-storage method's figures of a results record. */
+    static DINCriteriaFigures moistureStorage(const CalculationResults &results);
+    /*! The Glaser scheme's figures of a results record. Its planes are runs of saturated
+        interfaces; interface k lies between layers k - 1 and k (0-based), so the run (a, b)
+        touches the layers a - 1 to b. */
+    static DINCriteriaFigures glaser(const CalculationResults &results);
 };
 
 /*! The DIN 4108-3 validity criteria of one construction after a moisture-storage calculation:
@@ -78,6 +121,11 @@ public:
         construction as fulfilling the criteria. */
     void evaluate(const DINCriteriaOptions &options, const InputData &input,
                   const CalculationResults &results);
+    /*! The same rules on the figures of either method: build() with their plane list, then every
+        verdict for their condensate mass, drying time and evaporable mass. The drying reserve is
+        judged only where the figures say it applies. */
+    void evaluate(const DINCriteriaOptions &options, const InputData &input,
+                  const DINCriteriaFigures &figures);
 
     /*! Whether a MIRELO result type carries figures the criteria can judge: not for a missing
         or invalid input, a failed calculation, a problem without algorithm or surface
@@ -89,6 +137,8 @@ public:
         condensate mass is negative (a negative drying time with condensate is "no drying"). Empty
        when they can. The last line behind the validation of the input. */
     static QString figureFault(const CalculationResults &results);
+    /*! The same for the figures of either method. */
+    static QString figureFault(const DINCriteriaFigures &figures);
 
     /*! True when a layer of some plane group is in the non-capillary list. */
     bool nonCapillaryCriterionApplies(const PlaneList &planes) const;
@@ -116,6 +166,9 @@ public:
 
     /*! Heading naming the edition, e.g. "Check according DIN 4108-3 2014". */
     static QString headingText(DINEdition edition);
+    /*! The name of the method whose figures a verdict judges: "Glaser scheme" or "Moisture
+        storage method". */
+    static QString basisText(CriteriaBasis basis);
     /*! The mass row with or without capillary suction. */
     static QString massRowText(bool nonCapillaryApplies);
     static QString timberRowText();
@@ -148,6 +201,8 @@ public:
 
     // --- the verdicts of evaluate() ---
     DINCriteriaOptions m_options;
+    /*! The figures judged (their basis names the method). */
+    DINCriteriaFigures m_figures;
     /*! The verdicts below judge a result; false when the calculation gave none. */
     bool m_evaluated = false;
     bool m_nonCapillaryApplies = false;
