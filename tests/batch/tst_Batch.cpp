@@ -100,6 +100,7 @@ private slots:
     void referenceCases();
     void referenceCriteria_data();
     void referenceCriteria();
+    void glaserCriteria();
 
 private:
     Run run(const QStringList &args) const;
@@ -501,9 +502,12 @@ void tst_Batch::noVerdictWithoutResult()
                            "ReportSettings/DryingReserve=0.1", file});
     QCOMPARE(plain.exitCode, evaluated ? 0 : 3);
     const QString out = QString::fromUtf8(plain.out);
-    const QString din = out.section(QStringLiteral("Check according DIN 4108-3"), 1)
-                            .section(QStringLiteral("Minimum thermal protection"), 0, 0);
+    // the moisture-storage block (the first), then the Glaser block
+    const QString din = out.section(QStringLiteral("Check according DIN 4108-3"), 1, 1);
+    const QString glaser = out.section(QStringLiteral("Check according DIN 4108-3"), 2)
+                               .section(QStringLiteral("Minimum thermal protection"), 0, 0);
     QVERIFY(!din.isEmpty());
+    QVERIFY(glaser.contains("Glaser scheme"));
     if (evaluated) {
         QVERIFY(!din.contains("not evaluated"));
         QVERIFY(din.contains("fulfilled"));
@@ -512,6 +516,9 @@ void tst_Batch::noVerdictWithoutResult()
         const QString notEvaluated = "not evaluated (" + reason + ")";
         QCOMPARE(din.count(notEvaluated), 3); // mass, drying time, drying reserve
         QVERIFY(!din.contains(QRegularExpression("\\bfulfilled")));
+        // the Glaser scheme stopped for the same reason: mass and drying time, no reserve
+        QCOMPARE(glaser.count(notEvaluated), 2);
+        QVERIFY(!glaser.contains(QRegularExpression("\\bfulfilled")));
     }
     if (!fault.isEmpty()) // the reason of the invalid input stands beside the result
         QVERIFY2(out.contains("Invalid input!\n    " + fault), qPrintable(out));
@@ -619,6 +626,71 @@ void tst_Batch::referenceCriteria()
             }
         }
     }
+
+    // The same DIN 4108-3 rules on the Glaser figures of the run, in a record of the same shape.
+    const QJsonObject glaser = o.value("criteria_glaser").toObject();
+    const QJsonObject storage = o.value("criteria").toObject();
+    QCOMPARE(glaser.keys(), storage.keys());
+    for (const char *key : {"standard", "aw_limit", "heading", "note"})
+        QCOMPARE(glaser.value(key), storage.value(key));
+    const int typeGlaser = o.value("typeGlaser").toInt();
+    const double M_c = number(o.value("m_c_Glaser"));
+    const double t_ev = number(o.value("t_ev_Glaser"));
+    const bool evaluated = typeGlaser >= 6 && std::isfinite(M_c) && std::isfinite(t_ev) && M_c >= 0;
+    QCOMPARE(glaser.value("evaluated").toBool(), evaluated);
+    if (evaluated) {
+        QCOMPARE(glaser.value("mass_met").toBool(), M_c < glaser.value("mass_limit").toDouble());
+        QCOMPARE(glaser.value("drying_time_met").toBool(), t_ev >= 0 && t_ev / 86400 < 90);
+    } else {
+        QVERIFY(glaser.value("mass_met").isNull());
+        QVERIFY(glaser.value("drying_time_met").isNull());
+    }
+    // the drying reserve stays with the moisture-storage method
+    QVERIFY(!glaser.value("drying_reserve_evaluated").toBool(true));
+    QVERIFY(glaser.value("drying_reserve_met").isNull());
+}
+
+void tst_Batch::glaserCriteria()
+{
+    // The interior insulation of the masonry example: more Glaser condensate than the mass
+    // limit admits, so the Glaser verdict fails whatever the moisture-storage method says.
+    const Run json = run({"--json", example("masonry_wall_interior_insulation")});
+    QCOMPARE(json.exitCode, 0);
+    const QJsonObject o = QJsonDocument::fromJson(json.out).object();
+    QVERIFY(o.contains("criteria_glaser"));
+    const QJsonObject glaser = o.value("criteria_glaser").toObject();
+    QVERIFY(glaser.value("evaluated").toBool());
+    QVERIFY(number(o.value("m_c_Glaser")) > glaser.value("mass_limit").toDouble());
+    QCOMPARE(glaser.value("mass_met").toBool(true), false);
+    QCOMPARE(o.value("criteria").toObject().value("mass_met").toBool(),
+             number(o.value("m_cond")) <
+                 o.value("criteria").toObject().value("mass_limit").toDouble());
+
+    // The text names the basis of each block; the Glaser block has its own verdicts.
+    const Run text = run({example("masonry_wall_interior_insulation")});
+    QCOMPARE(text.exitCode, 0);
+    const QString out = QString::fromUtf8(text.out);
+    QVERIFY2(out.contains(QRegularExpression("Basis: +moisture storage method\n")),
+             qPrintable(out));
+    const QString glaserBlock = out.section(QRegularExpression("Basis: +Glaser scheme\n"), 1)
+                                    .section(QStringLiteral("Minimum thermal protection"), 0, 0);
+    QVERIFY2(!glaserBlock.isEmpty(), qPrintable(out));
+    const QString massRow = glaserBlock.section('\n', 0, 0);
+    QVERIFY2(massRow.contains(QStringLiteral("M_c %1 kg/m2")
+                                  .arg(QString::number(number(o.value("m_c_Glaser")), 'f', 3))) &&
+                 massRow.contains(QStringLiteral("limit %1 kg/m2")
+                                      .arg(QString::number(
+                                          glaser.value("mass_limit").toDouble(), 'f', 3))) &&
+                 massRow.endsWith("not fulfilled"),
+             qPrintable(massRow));
+    QVERIFY(glaserBlock.contains("Drying time in summer tev < 90d:"));
+    QVERIFY(!glaserBlock.contains("drying reserve"));
+
+    // A dry construction passes on both bases.
+    const Run dry = run({"--json", example("external_wall_etics")});
+    const QJsonObject d = QJsonDocument::fromJson(dry.out).object();
+    QCOMPARE(d.value("criteria_glaser").toObject().value("mass_met").toBool(), true);
+    QCOMPARE(d.value("criteria_glaser").toObject().value("drying_time_met").toBool(), true);
 }
 
 M2_TEST_GUILESS_MAIN(tst_Batch)

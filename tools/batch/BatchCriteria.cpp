@@ -82,6 +82,7 @@ void addJson(JsonObject &object, const Assessment &assessment)
     const MinimumHeatResistance::Result &minimum = assessment.minimum;
     const QString null = QStringLiteral("null");
     object.add(QStringLiteral("criteria"), toJsonText(din.toJson()));
+    object.add(QStringLiteral("criteria_glaser"), toJsonText(assessment.dinGlaser.toJson()));
 
     JsonObject m;
     m.add(QStringLiteral("edition"), J::number(minimum.m_edition));
@@ -105,22 +106,30 @@ void addJson(JsonObject &object, const Assessment &assessment)
     object.add(QStringLiteral("frsi"), f.toString(2));
 }
 
-QString text(const Assessment &assessment)
+} // namespace BatchCriteria
+
+namespace {
+
+// The DIN 4108-3 rows of one basis (and, on the moisture-storage basis, the DIN 68800-2 row).
+QString dinRows(const Assessment &assessment, CriteriaBasis basis)
 {
-    const DINCriteriaResult &din = assessment.din;
-    const MinimumHeatResistance::Result &minimum = assessment.minimum;
-    const bool evaluated = assessment.criteriaEvaluated();
-    const QString &reason = assessment.notEvaluatedReason;
-    const double M_c = assessment.M_c;
-    const double t_ev = assessment.t_ev;
+    const DINCriteriaResult &din = assessment.criteria(basis);
+    const bool evaluated = din.m_evaluated;
+    const QString &reason = assessment.reasonNotEvaluated(basis);
+    const double M_c = din.m_figures.M_c;
+    const double t_ev = din.m_figures.t_ev;
     const QString condensate = QStringLiteral("M_c ") + massValue(M_c);
     // A row with its verdict, or only its limit when there is no result to judge.
     const auto criterion = [&](const QString &figure, const QString &limit, bool met) {
         return evaluated ? judged(figure, limit, met) : unjudged(limit, reason);
     };
 
+    // the heading as the report prints it, then the method whose figures the rows judge
     QString out = QStringLiteral("  %1:\n").arg(
         BatchOutput::plainText(DINCriteriaResult::headingText(din.m_options.m_edition)));
+    out += row(QStringLiteral("Basis"), basis == CriteriaBasis::Glaser
+                                            ? QStringLiteral("Glaser scheme")
+                                            : QStringLiteral("moisture storage method"));
     const QString massLimit = QStringLiteral("limit ") +
                               massValue(DINCriteriaResult::massLimit(din.m_nonCapillaryApplies));
     out += row(BatchOutput::plainText(DINCriteriaResult::massRowText(din.m_nonCapillaryApplies)),
@@ -150,8 +159,10 @@ QString text(const Assessment &assessment)
     const double reserve = din.m_options.m_dryingReserve;
     const QString reserveLabel =
         BatchOutput::plainText(DINCriteriaResult::dryingReserveRowText(reserve));
+    if (!din.m_figures.dryingReserveApplies)
+        return out;
     if (din.m_dryingReserveEvaluated)
-        out += row(reserveLabel, judged(QStringLiteral("m_ev ") + massValue(assessment.m_ev),
+        out += row(reserveLabel, judged(QStringLiteral("m_ev ") + massValue(din.m_figures.m_ev),
                                         QStringLiteral("required above M_c + reserve = ") +
                                             massValue(M_c + reserve),
                                         din.m_dryingReserveMet));
@@ -160,6 +171,19 @@ QString text(const Assessment &assessment)
             row(reserveLabel, notEvaluated(evaluated ? QStringLiteral("no condensate") : reason));
     if (!din.m_note.isEmpty())
         out += QStringLiteral("    %1\n").arg(BatchOutput::plainText(din.m_note));
+    return out;
+}
+
+} // namespace
+
+namespace BatchCriteria {
+
+QString text(const Assessment &assessment)
+{
+    const MinimumHeatResistance::Result &minimum = assessment.minimum;
+    const QString &reason = assessment.notEvaluatedReason;
+    QString out = dinRows(assessment, CriteriaBasis::MoistureStorage);
+    out += dinRows(assessment, CriteriaBasis::Glaser);
 
     out += QStringLiteral("  Minimum thermal protection (%1):\n").arg(minimum.m_editionName);
     const QString resistance =
