@@ -4,11 +4,14 @@
 #include "TestSupport.h"
 
 #include "calculation/ResultType.h"
+#include "document/Project.h"
 #include "qtext/Table.h"
 #include "ui/mainwindow/M2_ResultsWidget.h"
 
+#include <QDir>
 #include <QImage>
 #include <QLocale>
+#include <QScrollBar>
 
 namespace {
 
@@ -36,6 +39,23 @@ InputData wall(int layers)
     return input;
 }
 
+QString examplesDir()
+{
+    return QDir(QStringLiteral(M2_TEST_DATA_DIR "/../../resources/examples")).absolutePath();
+}
+
+// The rows of the verdict block whose basis column names the basis and whose criterion starts
+// with the text.
+QList<int> verdictRows(const QtExt::Table &t, const QString &criterion, const QString &basis)
+{
+    QList<int> rows;
+    for (int row = 0; row < t.rowCount(); ++row)
+        if (!t.cell(0, row).isMerged() && t.cell(0, row).text().startsWith(criterion) &&
+            t.cell(1, row).text() == basis)
+            rows << row;
+    return rows;
+}
+
 } // namespace
 
 class tst_ResultsWidget : public QObject
@@ -50,6 +70,13 @@ private slots:
     void figuresInTheLocaleFormat();
     void beforeTheFirstUpdate();
     void paintsWithoutWarnings();
+    void glaserTexts_data();
+    void glaserTexts();
+    void masonryExampleShowsBothMethods();
+    void verdictMarks_data();
+    void verdictMarks();
+    void smallCondensateInGrams();
+    void scrollsWhenTaller();
 };
 
 void tst_ResultsWidget::resultTexts_data()
@@ -93,7 +120,7 @@ void tst_ResultsWidget::resultTexts()
     QFETCH(QString, expected);
     QCOMPARE(M2_ResultsWidget::resultText(type, planes, messages), expected);
 
-    // The same text stands in row 5 of the table the widget builds.
+    // The same text stands in row 6 of the table the widget builds, under its heading.
     CalculationOutcome outcome;
     outcome.results.type = ResultType::Type(type);
     outcome.results.kPlanes = planes;
@@ -101,8 +128,8 @@ void tst_ResultsWidget::resultTexts()
     M2_ResultsWidget widget;
     widget.updateResults(wall(2), outcome, HeatFlowDirection::Horizontal);
     QVERIFY(!widget.showsInvalidInput());
-    QCOMPARE(widget.table().cell(0, 5).text(), expected);
-    QVERIFY(widget.table().cell(0, 5).isMerged()); // spans the three columns
+    QCOMPARE(widget.table().cell(0, 6).text(), expected);
+    QVERIFY(widget.table().cell(0, 6).isMerged()); // spans the three columns
 }
 
 void tst_ResultsWidget::invalidInputReplacesTheTable()
@@ -152,11 +179,11 @@ void tst_ResultsWidget::figuresInTheLocaleFormat()
     QCOMPARE(t.cell(1, 1).text(), QStringLiteral("2,500")); // 0.1 m / 0.04 W/(mK)
     // The ISO 6946 U-value with the inside surface resistance of the heat-flow direction.
     QCOMPARE(t.cell(1, 3).text(), QStringLiteral("%L1").arg(1 / (2.5 + 0.04 + 0.10), 0, 'f', 3));
-    QCOMPARE(t.cell(1, 6).text(), QStringLiteral("1234,500")); // no group separator
-    QCOMPARE(t.cell(1, 7).text(), QStringLiteral("1,50"));
-    QCOMPARE(t.cell(2, 7).text(), QStringLiteral("d"));
+    QCOMPARE(t.cell(1, 7).text(), QStringLiteral("1234,500")); // no group separator
+    QCOMPARE(t.cell(1, 8).text(), QStringLiteral("1,50"));
+    QCOMPARE(t.cell(2, 8).text(), QStringLiteral("d"));
     QCOMPARE(
-        t.cell(0, 5).text(),
+        t.cell(0, 6).text(),
         QStringLiteral("<font color=\"#0000FF\">Only one layer. No condensate possible!</font>"));
 }
 
@@ -187,6 +214,194 @@ void tst_ResultsWidget::paintsWithoutWarnings()
         width += w;
     QVERIFY(width > 0 && width <= 470 + 1e-9);
     QVERIFY(QColor(image.pixel(2, 2)) != QColor(Qt::black)); // the window colour was painted
+}
+
+void tst_ResultsWidget::glaserTexts_data()
+{
+    using Planes = std::vector<CalculationResults::PlaneRange>;
+    QTest::addColumn<int>("type");
+    QTest::addColumn<Planes>("runs");
+    QTest::addColumn<QString>("expected");
+    const QString red = QStringLiteral("<font color=\"#FF0000\">%1</font>");
+    const QString blue = QStringLiteral("<font color=\"#0000FF\">%1</font>");
+    // interface k lies between layers k and k + 1 (1-based)
+    QTest::newRow("plane") << 9 << Planes{{2, 2}}
+                           << blue.arg("Condensation plane between layer 2 (Layer 2) and layer 3 "
+                                       "(Layer 3)");
+    QTest::newRow("zone of one layer")
+        << 10 << Planes{{1, 2}} << blue.arg("Condensation zone in layer 2 (Layer 2)");
+    QTest::newRow("zone") << 10 << Planes{{1, 3}}
+                          << blue.arg("Condensation zone from layer 2 (Layer 2) to layer 3 "
+                                      "(Layer 3)");
+    QTest::newRow("two planes")
+        << 11 << Planes{{1, 1}, {3, 3}}
+        << blue.arg("Condensation plane between layer 1 (Layer 1) and layer 2 (Layer 2)<br/>"
+                    "Condensation plane between layer 3 (Layer 3) and layer 4 (Layer 4)");
+    QTest::newRow("no condensate") << 7 << Planes{} << blue.arg("No condensate emerges!");
+    QTest::newRow("surface") << 4 << Planes{{0, 0}}
+                             << red.arg("Condensation on the surface (warm side). No "
+                                        "calculation possible.");
+    QTest::newRow("not calculated") << 1 << Planes{} << red.arg("a reason &lt;1&gt;");
+}
+
+void tst_ResultsWidget::glaserTexts()
+{
+    using Planes = std::vector<CalculationResults::PlaneRange>;
+    QFETCH(int, type);
+    QFETCH(Planes, runs);
+    QFETCH(QString, expected);
+    const InputData input = wall(4);
+    std::vector<MaterialLayer> layers;
+    for (int i = 0; i < input.layerCount(); ++i)
+        layers.push_back(input.layer(i));
+    QCOMPARE(M2_ResultsWidget::glaserText(type, runs, layers, QStringLiteral("a reason <1>")),
+             expected);
+}
+
+void tst_ResultsWidget::masonryExampleShowsBothMethods()
+{
+    // The interior insulation of the masonry example: the Glaser scheme finds more condensate
+    // than DIN 4108-3 admits, the moisture-storage method less; the panel shows both, each
+    // verdict with its basis.
+    Project project;
+    QString message;
+    QVERIFY2(project.load(examplesDir() + QStringLiteral("/masonry_wall_interior_insulation.m2p"),
+                          &message),
+             qPrintable(message));
+    const CalculationResults &r = project.results();
+    QVERIFY(ResultType::isCondensation(r.typeGlaser));
+    M2_ResultsWidget widget;
+    widget.updateResults(project.inputData(), project.outcome(), project.heatFlowDirection());
+    const QtExt::Table &t = widget.table();
+    QCOMPARE(t.rowCount(), 14);
+    QCOMPARE(t.cell(0, 5).text(), QStringLiteral("<b>Moisture storage method</b>"));
+    QCOMPARE(t.cell(0, 9).text(), QStringLiteral("<b>Glaser scheme (DIN 4108-3)</b>"));
+    // where, named by layer number and name
+    const int plane = int(r.kPlanesGlaser.front().first);
+    QVERIFY2(t.cell(0, 10).text().contains(
+                 QStringLiteral("layer %1 (%2)")
+                     .arg(plane)
+                     .arg(project.inputData().layer(plane - 1).m_name.toHtmlEscaped())),
+             qPrintable(t.cell(0, 10).text()));
+    QCOMPARE(t.cell(1, 11).text(), QStringLiteral("%L1").arg(r.m_c_Glaser, 0, 'f', 3));
+    QCOMPARE(t.cell(1, 12).text(), QStringLiteral("%L1").arg(r.m_ev_Glaser, 0, 'f', 3));
+    QCOMPARE(t.cell(1, 13).text(), QStringLiteral("%L1").arg(r.t_ev_Glaser / 86400, 0, 'f', 2));
+    QCOMPARE(t.cell(1, 7).text(), QStringLiteral("%L1").arg(r.m_cond, 0, 'f', 3));
+
+    // the verdicts: Glaser not fulfilled (above its mass limit), the moisture storage as judged
+    const Assessment &a = widget.assessment();
+    const double limit = DINCriteriaResult::massLimit(a.dinGlaser.m_nonCapillaryApplies);
+    QVERIFY(r.m_c_Glaser > limit);
+    QVERIFY(!a.dinGlaser.m_massMet);
+    const QtExt::Table &v = widget.verdictTable();
+    QCOMPARE(
+        v.cell(0, 0).text(),
+        QStringLiteral("<b>%1</b>").arg(DINCriteriaResult::headingText(a.din.m_options.m_edition)));
+    const QList<int> glaser = verdictRows(v, "Condensate mass", "Glaser scheme");
+    QCOMPARE(glaser.size(), 1);
+    const int g = glaser.front();
+    QVERIFY2(v.cell(2, g).text().contains(QStringLiteral("%L1").arg(r.m_c_Glaser, 0, 'f', 3)) &&
+                 v.cell(2, g).text().contains("&ge;") &&
+                 v.cell(2, g).text().contains(QStringLiteral("%L1").arg(limit, 0, 'f', 1)),
+             qPrintable(v.cell(2, g).text()));
+    QCOMPARE(v.cell(3, g).text(), QStringLiteral("<b><font color=\"#D00000\">not "
+                                                 "fulfilled</font></b>"));
+    const QList<int> storage = verdictRows(v, "Condensate mass", "Moisture storage method");
+    QCOMPARE(storage.size(), 1);
+    QVERIFY(
+        v.cell(2, storage.front()).text().contains(QStringLiteral("%L1").arg(r.m_cond, 0, 'f', 3)));
+    QCOMPARE(v.cell(3, storage.front()).text().contains("#007A00"), a.din.m_massMet);
+    // one drying-time row per basis, and the minimum thermal protection as before
+    QCOMPARE(verdictRows(v, "Drying time", "Glaser scheme").size(), 1);
+    QCOMPARE(verdictRows(v, "Drying time", "Moisture storage method").size(), 1);
+    QCOMPARE(verdictRows(v, "Thermal resistance R", QString()).size(), 1);
+}
+
+void tst_ResultsWidget::verdictMarks_data()
+{
+    QTest::addColumn<int>("typeGlaser");
+    QTest::addColumn<double>("M_c");
+    QTest::addColumn<QString>("mark");
+    QTest::addColumn<QString>("value");
+    QTest::newRow("fulfilled") << 9 << 0.4 << "<font color=\"#007A00\">fulfilled</font>"
+                               << "0.400&nbsp;kg/m<sup>2</sup>";
+    QTest::newRow("not fulfilled") << 9 << 1.2 << "<font color=\"#D00000\">not fulfilled</font>"
+                                   << "1.200&nbsp;kg/m<sup>2</sup>";
+    QTest::newRow("not evaluated")
+        << 4 << 0.0 << "<font color=\"#B45F00\">not evaluated</font>"
+        << "<font color=\"#B45F00\">condensation on the inside surface</font>";
+}
+
+void tst_ResultsWidget::verdictMarks()
+{
+    QFETCH(int, typeGlaser);
+    QFETCH(double, M_c);
+    QFETCH(QString, mark);
+    QFETCH(QString, value);
+    const InputData input = wall(3);
+    CalculationOutcome outcome;
+    CalculationResults &r = outcome.results;
+    r.type = ResultType::NoCondensation;
+    r.R_layers = 0.6;
+    r.typeGlaser = ResultType::Type(typeGlaser);
+    r.kPlanesGlaser = {{typeGlaser == 4 ? 0u : 1u, typeGlaser == 4 ? 0u : 1u}};
+    r.m_c_Glaser = M_c;
+    r.m_ev_Glaser = 2;
+    r.t_ev_Glaser = 10 * 86400;
+    M2_ResultsWidget widget;
+    widget.updateResults(input, outcome, HeatFlowDirection::Horizontal);
+    const QtExt::Table &v = widget.verdictTable();
+    const QList<int> rows = verdictRows(v, "Condensate mass", "Glaser scheme");
+    QCOMPARE(rows.size(), 1);
+    QCOMPARE(v.cell(3, rows.front()).text(), QStringLiteral("<b>%1</b>").arg(mark));
+    QVERIFY2(v.cell(2, rows.front()).text().contains(value),
+             qPrintable(v.cell(2, rows.front()).text()));
+    // the moisture-storage method found no condensate: fulfilled, in green
+    const QList<int> storage = verdictRows(v, "Condensate mass", "Moisture storage method");
+    QCOMPARE(storage.size(), 1);
+    QCOMPARE(v.cell(3, storage.front()).text(),
+             QStringLiteral("<b><font color=\"#007A00\">fulfilled</font></b>"));
+}
+
+void tst_ResultsWidget::smallCondensateInGrams()
+{
+    // A condensation zone with 0.2 g/m²: never "0.000 kg/m²" beside the zone.
+    using Planes = std::vector<CalculationResults::PlaneRange>;
+    CalculationOutcome outcome;
+    CalculationResults &r = outcome.results;
+    r.type = ResultType::CondensationZone;
+    r.kPlanes = Planes{{2, 5}};
+    r.m_cond = 0.0002;
+    r.typeGlaser = ResultType::CondensationPlane;
+    r.kPlanesGlaser = Planes{{3, 3}};
+    r.m_c_Glaser = 1.5e-5;
+    M2_ResultsWidget widget;
+    widget.updateResults(wall(6), outcome, HeatFlowDirection::Horizontal);
+    const QtExt::Table &t = widget.table();
+    QCOMPARE(t.cell(1, 7).text(), QStringLiteral("0.20"));
+    QCOMPARE(t.cell(2, 7).text(), QStringLiteral("g/m<sup>2</sup>"));
+    QCOMPARE(t.cell(1, 11).text(), QStringLiteral("0.015"));
+    QCOMPARE(t.cell(2, 11).text(), QStringLiteral("g/m<sup>2</sup>"));
+}
+
+void tst_ResultsWidget::scrollsWhenTaller()
+{
+    Project project;
+    QString message;
+    QVERIFY2(project.load(examplesDir() + QStringLiteral("/masonry_wall_interior_insulation.m2p"),
+                          &message),
+             qPrintable(message));
+    M2_ResultsWidget widget;
+    widget.resize(500, 150);
+    widget.updateResults(project.inputData(), project.outcome(), project.heatFlowDirection());
+    widget.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&widget));
+    const QScrollBar *bar = widget.findChild<QScrollBar *>();
+    QVERIFY(bar);
+    QVERIFY(bar->isVisible());
+    QVERIFY(bar->maximum() > 0);
+    widget.resize(500, 3000);
+    QTRY_VERIFY(!bar->isVisible());
 }
 
 M2_TEST_MAIN(tst_ResultsWidget)

@@ -1,5 +1,6 @@
 #include "ui/mainwindow/M2_ResultsWidget.h"
 
+#include "calculation/CondensateMass.h"
 #include "calculation/ResultType.h"
 #include "qtext/Table.h"
 #include "qtext/TextFrame.h"
@@ -7,12 +8,18 @@
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QScrollBar>
+#include <QWheelEvent>
+
+#include <cmath>
 
 namespace {
 
 // Left edge of the drawing area and indent of the label column, in pixels.
 constexpr int AreaLeft = 10;
 constexpr qreal LabelIndent = 10;
+// Space between the figures and the verdict block, in pixels.
+constexpr qreal VerdictGap = 8;
 
 QString red(const QString &text)
 {
@@ -29,12 +36,33 @@ QString fixed(double value, int decimals)
     return QStringLiteral("%L1").arg(value, 0, 'f', decimals);
 }
 
+// The marks of the verdict block: green, red, and amber for "no verdict", so that a missing
+// verdict never reads as a pass at a glance.
+const char *const FulfilledColor = "#007A00";
+const char *const FailedColor = "#D00000";
+const char *const NotEvaluatedColor = "#B45F00";
+
+QString colored(const QString &text, const char *color)
+{
+    return QStringLiteral("<font color=\"%1\">%2</font>").arg(QLatin1String(color), text);
+}
+
+// Longest layer name the Glaser text quotes: the panel is a third of the window wide.
+constexpr int MaxLayerName = 32;
+
+QString noWrap(const QString &html)
+{
+    return QStringLiteral("<span style=\"white-space:nowrap\">%1</span>").arg(html);
+}
+
 } // namespace
 
 M2_ResultsWidget::M2_ResultsWidget(QWidget *parent)
     : QWidget(parent)
     , m_table(new QtExt::Table(&m_document, this))
     , m_invalidText(new QtExt::TextFrame(&m_document, this))
+    , m_verdicts(new QtExt::Table(&m_document, this))
+    , m_scrollBar(new QScrollBar(Qt::Vertical, this))
 {
     QSizePolicy policy(QSizePolicy::Expanding, QSizePolicy::Expanding);
     policy.setHorizontalStretch(1);
@@ -44,13 +72,17 @@ M2_ResultsWidget::M2_ResultsWidget(QWidget *parent)
     setMouseTracking(true); // a pointing hand over links
     m_document.setDefaultFont(font());
     m_invalidText->setBackgroundColor(Qt::transparent);
+    m_scrollBar->hide();
+    m_scrollBar->setSingleStep(20);
+    connect(m_scrollBar, &QScrollBar::valueChanged, this, [this]() { update(); });
     rebuild();
 }
 
 M2_ResultsWidget::~M2_ResultsWidget() = default;
 
 void M2_ResultsWidget::updateResults(const InputData &input, const CalculationOutcome &outcome,
-                                     HeatFlowDirection heatFlowDirection)
+                                     HeatFlowDirection heatFlowDirection,
+                                     const AssessmentOptions &options)
 {
     ++m_rebuildCount;
     m_layers.clear();
@@ -61,7 +93,11 @@ void M2_ResultsWidget::updateResults(const InputData &input, const CalculationOu
     m_inputFault = input.faultText();
     m_outcome = outcome;
     m_heatFlowDirection = heatFlowDirection;
+    m_options = options;
+    // the verdicts of the window are those the report prints: one evaluation, one rule
+    m_assessment = Assessment::evaluate(input, outcome.results, heatFlowDirection, options);
     rebuild();
+    updateScrollRange();
     update();
 }
 
@@ -109,6 +145,56 @@ QString M2_ResultsWidget::resultText(int type,
     return red(tr("Unknown result!"));
 }
 
+QString
+M2_ResultsWidget::glaserText(int typeGlaser,
+                             const std::vector<CalculationResults::PlaneRange> &kPlanesGlaser,
+                             const std::vector<MaterialLayer> &layers, const QString &reason)
+{
+    const int n = int(layers.size());
+    // "layer 3 (Solid brick)": number and name, so that the place is found in the table
+    const auto layer = [&layers](int index) {
+        QString name = layers[std::size_t(index)].m_name.simplified();
+        if (name.size() > MaxLayerName)
+            name = name.left(MaxLayerName - 1) + QChar(0x2026);
+        return tr("layer %1 (%2)").arg(index + 1).arg(name.toHtmlEscaped());
+    };
+    switch (typeGlaser) {
+    case ResultType::OnlyOneLayer:
+    case ResultType::NoCondensation:
+        return blue(ResultType::displayText(typeGlaser, kPlanesGlaser, QStringList()));
+    case ResultType::CondensationPlane:
+    case ResultType::CondensationZone:
+    case ResultType::SeveralPlanes: {
+        // Interface k lies between layers k and k + 1 (1-based); a zone from interface a to b
+        // takes in the layers a + 1 to b.
+        QStringList parts;
+        for (const CalculationResults::PlaneRange &run : kPlanesGlaser) {
+            const int a = int(run.first), b = int(run.second);
+            if (a < 1 || b >= n || b < a)
+                continue;
+            if (a == b)
+                parts << tr("Condensation plane between %1 and %2").arg(layer(a - 1), layer(a));
+            else if (b == a + 1)
+                parts << tr("Condensation zone in %1").arg(layer(a));
+            else
+                parts << tr("Condensation zone from %1 to %2").arg(layer(a), layer(b - 1));
+        }
+        if (!parts.isEmpty())
+            return blue(parts.join(QStringLiteral("<br/>")));
+        break;
+    }
+    case ResultType::NoAlgorithm:
+    case ResultType::SurfaceCondensationInside:
+    case ResultType::SurfaceCondensationOutside:
+        return red(ResultType::displayText(typeGlaser, kPlanesGlaser, QStringList()));
+    default:
+        if (!reason.isEmpty())
+            return red(reason.toHtmlEscaped());
+        break;
+    }
+    return red(tr("Unknown result!"));
+}
+
 void M2_ResultsWidget::rebuild()
 {
     const CalculationResults &r = m_outcome.results;
@@ -121,6 +207,7 @@ void M2_ResultsWidget::rebuild()
         for (const QString &m : m_outcome.messages)
             text += QStringLiteral("<br/>%1").arg(m);
         m_invalidText->setText(text);
+        m_verdicts->clear();
         return;
     }
     m_invalidText->setText(QString());
@@ -129,15 +216,19 @@ void M2_ResultsWidget::rebuild()
     for (const MaterialLayer &layer : m_layers)
         thickness += layer.m_width;
 
+    // The Glaser figures only where the scheme finds condensate; otherwise its text says why.
+    const bool glaserCondensate = ResultType::isCondensation(r.typeGlaser);
+    const int rows = glaserCondensate ? 14 : 11;
     QtExt::Table &t = *m_table;
-    t.setColsAndRows(3, 8);
+    t.clear();
+    t.setColsAndRows(3, rows);
     t.setInnerFrameWidth(0);
     t.setOuterFrameWidth(0);
     t.setTableMargin(0);
     t.setBackgroundColor(Qt::transparent);
     t.setColumnWidth(1, QtExt::Table::Natural);
     t.setColumnWidth(2, QtExt::Table::Natural);
-    for (int row = 0; row < 8; ++row) {
+    for (int row = 0; row < rows; ++row) {
         for (int col = 0; col < 3; ++col)
             t.cell(col, row).setMargin(QtExt::TableCell::Top | QtExt::TableCell::Bottom, 2);
         t.cell(0, row).setMargin(QtExt::TableCell::Left, LabelIndent);
@@ -148,6 +239,21 @@ void M2_ResultsWidget::rebuild()
     const Qt::Alignment unit = Qt::AlignLeft | Qt::AlignVCenter;
     const QString m2K_W = QStringLiteral("m<sup>2</sup>K/W");
     const QString W_m2K = QStringLiteral("W/(m<sup>2</sup>K)");
+    const auto heading = [&t](int row, const QString &text) {
+        t.setCellText(0, row, QStringLiteral("<b>%1</b>").arg(text));
+        t.mergeCells(0, row, 3, 1);
+    };
+    const auto mass = [&](int row, const QString &label, double kg) {
+        const CondensateMass m = CondensateMass::of(kg, 3);
+        t.setCellText(0, row, label);
+        t.setCellText(1, row, m.number(), value);
+        t.setCellText(2, row, m.unitHtml(), unit);
+    };
+    const auto days = [&](int row, double seconds) {
+        t.setCellText(0, row, tr("Drying time"));
+        t.setCellText(1, row, fixed(seconds / 3600 / 24, 2), value);
+        t.setCellText(2, row, QStringLiteral("d"), unit);
+    };
 
     t.setCellText(0, 0, tr("Construction thickness"));
     t.setCellText(1, 0, fixed(thickness, 3), value);
@@ -155,24 +261,214 @@ void M2_ResultsWidget::rebuild()
     t.setCellText(0, 1, tr("Thermal transfer resistance of the construction (dry)"));
     t.setCellText(1, 1, fixed(r.R_layers, 3), value);
     t.setCellText(2, 1, m2K_W, unit);
-    t.setCellText(0, 2,
-                  QStringLiteral("<b>%1</b>")
-                      .arg(tr("Thermal transmission coefficient of the construction")));
-    t.mergeCells(0, 2, 3, 1);
+    heading(2, tr("Thermal transmission coefficient of the construction"));
     t.setCellText(0, 3, tr("U-value (ISO 6946)"));
     t.setCellText(1, 3, fixed(r.U_ISO(m_heatFlowDirection), 3), value);
     t.setCellText(2, 3, W_m2K, unit);
     t.setCellText(0, 4, tr("U-value (moisture dependend)"));
     t.setCellText(1, 4, fixed(r.U_moist, 3), value);
     t.setCellText(2, 4, W_m2K, unit);
-    t.setCellText(0, 5, resultText(r.type, r.kPlanes, m_outcome.messages));
-    t.mergeCells(0, 5, 3, 1);
-    t.setCellText(0, 6, tr("Condensation mass after condensation period"));
-    t.setCellText(1, 6, fixed(r.m_cond, 3), value);
-    t.setCellText(2, 6, QStringLiteral("kg/m<sup>2</sup>"), unit);
-    t.setCellText(0, 7, tr("Drying time"));
-    t.setCellText(1, 7, fixed(r.t_ev / 3600 / 24, 2), value);
-    t.setCellText(2, 7, QStringLiteral("d"), unit);
+
+    heading(5, tr("Moisture storage method"));
+    t.setCellText(0, 6, resultText(r.type, r.kPlanes, m_outcome.messages));
+    t.mergeCells(0, 6, 3, 1);
+    mass(7, tr("Condensation mass after condensation period"), r.m_cond);
+    days(8, r.t_ev);
+
+    heading(9, tr("Glaser scheme (DIN 4108-3)"));
+    t.setCellText(
+        0, 10,
+        glaserText(r.typeGlaser, r.kPlanesGlaser, m_layers, m_assessment.glaserNotEvaluatedReason));
+    t.mergeCells(0, 10, 3, 1);
+    if (glaserCondensate) {
+        mass(11, tr("Condensation mass after condensation period"), r.m_c_Glaser);
+        mass(12, tr("Evaporable mass in the drying period"), r.m_ev_Glaser);
+        days(13, r.t_ev_Glaser);
+    }
+    rebuildVerdicts();
+}
+
+void M2_ResultsWidget::rebuildVerdicts()
+{
+    const Assessment &a = m_assessment;
+    struct Row
+    {
+        QString criterion, basis, value, mark;
+        bool heading;
+    };
+    QList<Row> rows;
+    const auto heading = [&rows](const QString &text) {
+        rows << Row{text, QString(), QString(), QString(), true};
+    };
+    const auto mark = [](bool met) {
+        return met ? colored(tr("fulfilled"), FulfilledColor)
+                   : colored(tr("not fulfilled"), FailedColor);
+    };
+    const QString notEvaluated = colored(tr("not evaluated"), NotEvaluatedColor);
+    const auto why = [](const QString &reason) {
+        return colored(reason.toHtmlEscaped(), NotEvaluatedColor);
+    };
+    // "1.800 kg/m² ≥ 1.0 kg/m²": the figure, the relation the verdict found, the limit
+    const auto against = [](const QString &figure, bool met, const QString &relationMet,
+                            const QString &relationFailed, const QString &limit) {
+        return noWrap(figure) + QStringLiteral(" %1 ").arg(met ? relationMet : relationFailed) +
+               noWrap(limit);
+    };
+    const QString less = QStringLiteral("&lt;");
+    const QString notLess = QStringLiteral("&ge;");
+    const auto massText = [](double kg) {
+        const CondensateMass m = CondensateMass::of(kg, 3);
+        return m.number() + QStringLiteral("&nbsp;") + m.unitHtml();
+    };
+    const auto limitText = [](double kg, int decimals) {
+        return fixed(kg, decimals) + QStringLiteral("&nbsp;") + QStringLiteral("kg/m<sup>2</sup>");
+    };
+
+    heading(DINCriteriaResult::headingText(a.din.m_options.m_edition));
+    for (CriteriaBasis basis : {CriteriaBasis::Glaser, CriteriaBasis::MoistureStorage}) {
+        const DINCriteriaResult &din = a.criteria(basis);
+        const QString basisName = DINCriteriaResult::basisText(basis);
+        const QString &reason = a.reasonNotEvaluated(basis);
+        const DINCriteriaFigures &f = din.m_figures;
+        const auto row = [&](const QString &criterion, const QString &figure, bool met,
+                             const QString &limit) {
+            if (din.m_evaluated)
+                rows << Row{criterion, basisName, against(figure, met, less, notLess, limit),
+                            mark(met), false};
+            else
+                rows << Row{criterion, basisName, why(reason), notEvaluated, false};
+        };
+        const double massLimit = DINCriteriaResult::massLimit(din.m_nonCapillaryApplies);
+        row(din.m_nonCapillaryApplies ? tr("Condensate mass (layer without capillary suction)")
+                                      : tr("Condensate mass"),
+            massText(f.M_c), din.m_massMet, limitText(massLimit, 1));
+        if (din.woodRow() == DINCriteriaResult::TimberRow)
+            row(tr("Condensate in timber (%1u<sub>m</sub> &lt; 5 %)").arg(QChar(0x0394)),
+                massText(f.M_c), din.m_woodMet, limitText(din.m_massLimitTimber, 3));
+        else if (din.woodRow() == DINCriteriaResult::WoodBasedRow)
+            row(tr("Condensate in wood-based material (%1u<sub>m</sub> &lt; 3 %)")
+                    .arg(QChar(0x0394)),
+                massText(f.M_c), din.m_woodMet, limitText(din.m_massLimitWoodBased, 3));
+        // a negative drying time: the summer flux feeds the condensate, it never dries
+        const QString dryingTime =
+            f.t_ev < 0 ? tr("no drying")
+                       : fixed(f.t_ev / 86400, 1) + QStringLiteral("&nbsp;") + QStringLiteral("d");
+        row(tr("Drying time"), dryingTime, din.m_dryingTimeMet,
+            QStringLiteral("90") + QStringLiteral("&nbsp;") + QStringLiteral("d"));
+    }
+    // DIN 68800-2 on the moisture-storage figures, when a reserve is demanded
+    const DINCriteriaResult &din = a.din;
+    const double reserve = din.m_options.m_dryingReserve;
+    if (DINCriteriaResult::dryingReserveEvaluated(1, reserve)) {
+        const QString criterion =
+            tr("Drying reserve %1 g/(m<sup>2</sup>a) (DIN 68800-2)")
+                .arg(QStringLiteral("%L1").arg(DINCriteriaResult::dryingReserveInGrams(reserve)));
+        const QString basisName = DINCriteriaResult::basisText(CriteriaBasis::MoistureStorage);
+        if (din.m_dryingReserveEvaluated)
+            rows << Row{
+                criterion, basisName,
+                against(QStringLiteral("M<sub>ev</sub> ") + massText(din.m_figures.m_ev),
+                        din.m_dryingReserveMet, QStringLiteral("&gt;"), QStringLiteral("&le;"),
+                        QStringLiteral("M<sub>c</sub> + ") + massText(din.m_figures.M_c + reserve)),
+                mark(din.m_dryingReserveMet), false};
+        else
+            rows << Row{criterion, basisName,
+                        why(din.m_evaluated ? tr("no condensate") : a.notEvaluatedReason),
+                        notEvaluated, false};
+    }
+    if (!din.m_note.isEmpty())
+        rows << Row{QStringLiteral("<small>%1</small>").arg(din.m_note), QString(), QString(),
+                    QString(), false};
+
+    // DIN 4108-2: the dry thermal resistance of the layers
+    const MinimumHeatResistance::Result &minimum = a.minimum;
+    heading(tr("Minimum thermal protection (%1)").arg(minimum.m_editionName.toHtmlEscaped()));
+    const QString m2K_W = QStringLiteral("m<sup>2</sup>K/W");
+    if (a.thermalEvaluated)
+        rows << Row{tr("Thermal resistance R"), QString(),
+                    against(fixed(a.R_layers, 2) + QStringLiteral("&nbsp;") + m2K_W,
+                            minimum.m_fulfilled, QStringLiteral("&ge;"), QStringLiteral("&lt;"),
+                            fixed(minimum.m_R_min, 2) + QStringLiteral("&nbsp;") + m2K_W),
+                    mark(minimum.m_fulfilled), false};
+    else
+        rows << Row{tr("Thermal resistance R"), QString(), why(a.notEvaluatedReason), notEvaluated,
+                    false};
+    if (minimum.m_frsiChecked) {
+        const QString factor = tr("Temperature factor f<sub>Rsi</sub>");
+        if (a.thermalEvaluated)
+            rows << Row{factor, QString(),
+                        against(fixed(minimum.m_f_Rsi, 2), minimum.m_frsiFulfilled,
+                                QStringLiteral("&ge;"), QStringLiteral("&lt;"),
+                                fixed(minimum.m_f_min, 2)),
+                        mark(minimum.m_frsiFulfilled), false};
+        else
+            rows << Row{factor, QString(), why(a.notEvaluatedReason), notEvaluated, false};
+    }
+
+    QtExt::Table &t = *m_verdicts;
+    t.clear();
+    t.setColsAndRows(4, rows.size());
+    t.setInnerFrameWidth(0);
+    t.setOuterFrameWidth(0);
+    t.setTableMargin(0);
+    t.setBackgroundColor(Qt::transparent);
+    t.setColumnWidth(1, QtExt::Table::Natural);
+    t.setColumnWidth(2, QtExt::Table::Natural);
+    t.setColumnWidth(3, QtExt::Table::Natural);
+    for (int i = 0; i < rows.size(); ++i) {
+        const Row &row = rows[i];
+        for (int col = 0; col < 4; ++col) {
+            t.cell(col, i).setMargin(QtExt::TableCell::Top | QtExt::TableCell::Bottom, 2);
+            t.cell(col, i).setMargin(QtExt::TableCell::Left | QtExt::TableCell::Right, 4);
+        }
+        t.cell(0, i).setMargin(QtExt::TableCell::Left, LabelIndent);
+        if (row.heading) {
+            t.setCellText(0, i, QStringLiteral("<b>%1</b>").arg(row.criterion));
+            t.mergeCells(0, i, 4, 1);
+        } else if (row.basis.isEmpty() && row.value.isEmpty() && row.mark.isEmpty()) {
+            t.setCellText(0, i, row.criterion);
+            t.mergeCells(0, i, 4, 1);
+        } else {
+            const Qt::Alignment middle = Qt::AlignVCenter;
+            t.setCellText(0, i, row.criterion, Qt::AlignLeft | middle);
+            t.setCellText(1, i, row.basis, Qt::AlignLeft | middle);
+            t.setCellText(2, i, row.value, Qt::AlignRight | middle);
+            t.setCellText(3, i, QStringLiteral("<b>%1</b>").arg(row.mark), Qt::AlignLeft | middle);
+        }
+    }
+}
+
+qreal M2_ResultsWidget::areaWidth() const
+{
+    const int bar = m_scrollBar->isVisible() ? m_scrollBar->sizeHint().width() : 0;
+    return qMax(1, width() - AreaLeft - bar);
+}
+
+void M2_ResultsWidget::updateScrollRange()
+{
+    qreal contentHeight = 0;
+    if (!showsInvalidInput()) {
+        // Lay both tables out as they are painted; a scroll bar that appears narrows them.
+        for (int pass = 0; pass < 2; ++pass) {
+            const qreal w = areaWidth();
+            m_table->setSize(QSizeF(w, 0));
+            m_verdicts->setSize(QSizeF(w, 0));
+            contentHeight =
+                m_table->boundingRect(this, w).height() + VerdictGap +
+                (m_verdicts->rowCount() > 0 ? m_verdicts->boundingRect(this, w).height() : 0);
+            const bool needed = contentHeight > height();
+            if (needed == m_scrollBar->isVisible())
+                break;
+            m_scrollBar->setVisible(needed);
+        }
+    } else {
+        m_scrollBar->hide();
+    }
+    m_contentHeight = int(std::ceil(contentHeight));
+    const int bar = m_scrollBar->sizeHint().width();
+    m_scrollBar->setGeometry(width() - bar, 0, bar, height());
+    m_scrollBar->setPageStep(qMax(1, height()));
+    m_scrollBar->setRange(0, qMax(0, int(std::ceil(contentHeight)) - height()));
 }
 
 void M2_ResultsWidget::paintEvent(QPaintEvent *event)
@@ -180,22 +476,50 @@ void M2_ResultsWidget::paintEvent(QPaintEvent *event)
     QPainter painter(this);
     painter.fillRect(rect(), palette().window());
     m_document.setDefaultFont(font());
-    const qreal width = qMax(1, this->width() - AreaLeft);
+    const qreal width = areaWidth();
     if (showsInvalidInput()) {
         m_invalidText->paint(&painter, QPointF(AreaLeft, 0), width);
     } else {
+        const qreal top = m_scrollBar->isVisible() ? -m_scrollBar->value() : 0;
         m_table->setSize(QSizeF(width, 0));
-        m_table->paint(&painter, QPointF(AreaLeft, 0));
+        m_table->paint(&painter, QPointF(AreaLeft, top));
+        if (m_verdicts->rowCount() > 0) {
+            const qreal below = m_table->boundingRect(this, width).height() + VerdictGap;
+            m_verdicts->setSize(QSizeF(width, 0));
+            m_verdicts->paint(&painter, QPointF(AreaLeft, top + below));
+        }
     }
     event->accept();
 }
 
+void M2_ResultsWidget::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    updateScrollRange();
+}
+
+void M2_ResultsWidget::wheelEvent(QWheelEvent *event)
+{
+    if (m_scrollBar->isVisible()) {
+        QCoreApplication::sendEvent(m_scrollBar, event);
+        return;
+    }
+    QWidget::wheelEvent(event);
+}
+
 QString M2_ResultsWidget::anchorAt(const QPoint &pos)
 {
-    const QPointF local(pos.x() - AreaLeft, pos.y());
     if (showsInvalidInput())
-        return m_invalidText->anchorAt(this, qMax(1, width() - AreaLeft), local);
-    return m_table->anchorAt(local);
+        return m_invalidText->anchorAt(this, areaWidth(), QPointF(pos.x() - AreaLeft, pos.y()));
+    const qreal top = m_scrollBar->isVisible() ? -m_scrollBar->value() : 0;
+    const QPointF local(pos.x() - AreaLeft, pos.y() - top);
+    const QString anchor = m_table->anchorAt(local);
+    if (!anchor.isEmpty() || m_verdicts->rowCount() == 0)
+        return anchor;
+    const qreal below = m_table->rowHeights().empty()
+                            ? 0
+                            : m_table->boundingRect(this, areaWidth()).height() + VerdictGap;
+    return m_verdicts->anchorAt(local - QPointF(0, below));
 }
 
 void M2_ResultsWidget::mouseMoveEvent(QMouseEvent *event)

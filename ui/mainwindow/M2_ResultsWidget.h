@@ -1,5 +1,6 @@
 #pragma once
 
+#include "calculation/Assessment.h"
 #include "calculation/Calculation.h"
 #include "model/InputData.h"
 
@@ -7,18 +8,24 @@
 #include <QUrl>
 #include <QWidget>
 
+class QScrollBar;
+
 namespace QtExt {
 class Table;
 class TextFrame;
 } // namespace QtExt
 
 /*! The results panel of the main window: the key figures of the construction (thickness, dry
-    thermal resistance, the two U-values) and the verdict of the moisture-storage calculation
-    with its condensate mass and drying time, painted as a borderless rich-text table. With
-    invalid input it shows only a red "Invalid input!" and the reasons.
+    thermal resistance, the two U-values), the result of the moisture-storage method with its
+    condensate mass and drying time, beside it the result of the Glaser scheme (where the
+    condensate forms, its mass, the evaporable mass and the drying time), and under the figures
+    the verdicts: each DIN 4108-3 criterion on both methods, the DIN 68800-2 drying reserve and
+    the DIN 4108-2 minimum thermal protection, each with its basis, its value against its limit
+    and a coloured mark. With invalid input it shows only a red "Invalid input!" and the reasons.
 
-    It keeps copies of what it shows, refreshed by updateResults(), and builds its table (or its
-    invalid-input text) there; painting only lays it out at the widget's width. */
+    It keeps copies of what it shows, refreshed by updateResults(), and builds its two tables (or
+    its invalid-input text) there; painting only lays them out at the widget's width. When they
+    are taller than the widget, a scroll bar at the right edge (and the mouse wheel) moves them. */
 class M2_ResultsWidget : public QWidget
 {
     Q_OBJECT
@@ -30,7 +37,11 @@ public:
         the content and schedules a repaint. The heat-flow direction chooses the inside surface
         resistance of the ISO 6946 U-value. */
     void updateResults(const InputData &input, const CalculationOutcome &outcome,
-                       HeatFlowDirection heatFlowDirection);
+                       HeatFlowDirection heatFlowDirection,
+                       const AssessmentOptions &options = AssessmentOptions());
+
+    /*! The assessment the verdict block shows, as evaluated by the last update. */
+    const Assessment &assessment() const { return m_assessment; }
 
     /*! How often the content was rebuilt (a seam for tests that check which announcements a
         view follows). */
@@ -40,12 +51,25 @@ public:
     bool showsInvalidInput() const;
     /*! The invalid-input text (HTML) or, with a table, an empty string. */
     QString invalidInputText() const;
-    /*! The table of figures as built by the last update (3 columns, 8 rows). */
+    /*! The table of figures as built by the last update (3 columns): rows 0 to 8 the key
+        figures and the moisture-storage result, from row 9 the Glaser result. */
     const QtExt::Table &table() const { return *m_table; }
+    /*! The verdict block as built by the last update (4 columns: criterion, basis, value
+        against limit, mark). */
+    const QtExt::Table &verdictTable() const { return *m_verdicts; }
+
+    /*! Where the Glaser scheme finds condensate, or why it finds none (HTML with its colour):
+        the planes or zones between named layers. */
+    static QString glaserText(int typeGlaser,
+                              const std::vector<CalculationResults::PlaneRange> &kPlanesGlaser,
+                              const std::vector<MaterialLayer> &layers, const QString &reason);
 
     /*! The result text of row 5 (HTML with its colour) for a moisture-storage result. */
     static QString resultText(int type, const std::vector<CalculationResults::PlaneRange> &kPlanes,
                               const QStringList &messages);
+
+    /*! Height of the figures and the verdict block at the current width, in pixels. */
+    int contentHeight() const { return m_contentHeight; }
 
     /*! The link target under pos (widget coordinates) as last painted; empty when none. */
     QString anchorAt(const QPoint &pos);
@@ -56,11 +80,17 @@ signals:
 
 protected:
     void paintEvent(QPaintEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+    void wheelEvent(QWheelEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
 
 private:
     void rebuild();
+    void rebuildVerdicts();
+    /*! Lays the tables out at the current width and sets the scroll range. */
+    void updateScrollRange();
+    qreal areaWidth() const;
 
     std::vector<MaterialLayer> m_layers;
     Climate m_climate;
@@ -72,5 +102,10 @@ private:
     QTextDocument m_document;
     QtExt::Table *m_table;
     QtExt::TextFrame *m_invalidText;
+    QtExt::Table *m_verdicts;
+    QScrollBar *m_scrollBar;
+    AssessmentOptions m_options;
+    Assessment m_assessment;
     int m_rebuildCount = 0;
+    int m_contentHeight = 0;
 };

@@ -134,6 +134,9 @@ MainWindow::MainWindow(const AppContext &context, QSplashScreen *splash, QWidget
                 m_context.settings.m_moistureDependentLambda);
         if (groups & SettingsGroup::Units)
             m_dialogs->setDisplayUnits(m_context.settings.displayUnits());
+        // the verdicts of the results panel follow the assessment settings
+        if ((groups & SettingsGroup::Report) && m_context.project.hasProject())
+            refreshResults();
     });
     connect(&m_undoStack, &QUndoStack::cleanChanged, this, [this]() { updateWindowState(); });
     // an edit of a user database that could not be written lives only until the program ends
@@ -316,14 +319,21 @@ void MainWindow::updateUi(ProjectChanges changes, int select)
         m_climatePage->climateEditWidget()->setWinterPeriod(winter);
 
     if (project.hasProject() && (changes & calculated))
-        m_resultsWidget->updateResults(project.inputData(), project.outcome(),
-                                       project.heatFlowDirection());
+        refreshResults();
     updateWindowState();
     if (changes & layers)
         table->viewport()->update();
     if (m_reportPreview && m_reportPreview->isVisible() &&
         (changes & ~ProjectChanges(ProjectChange::FileState)))
         m_reportPreview->refresh();
+}
+
+void MainWindow::refreshResults()
+{
+    const Project &project = m_context.project;
+    m_resultsWidget->updateResults(
+        project.inputData(), project.outcome(), project.heatFlowDirection(),
+        AssessmentOptions::fromReportSettings(m_context.settings.m_reportSettings));
 }
 
 void MainWindow::constructionTableColumnChanged(int, int currentColumn, int, int)

@@ -143,6 +143,9 @@ private:
     void addToRecentFiles(const QString &fileName);
     /*! Enables the actions, shows the views, sets the title and the heat-flow tool bar. */
     void updateWindowState();
+    /*! Shows the project's results and their verdicts, with the assessment settings, in the
+        results panel. */
+    void refreshResults();
     void updateHeatFlowToolBar();
     /*! Pushes a command that changes the project; drops one that would not. */
     void push(M2_UndoCommandBase *command);
