@@ -1,5 +1,6 @@
 #include "report/ReportTextFrames.h"
 
+#include "calculation/CondensateMass.h"
 #include "calculation/ResultType.h"
 #include "qtext/Table.h"
 #include "report/ReportContent.h"
@@ -30,6 +31,34 @@ QString notEvaluatedText(const QString &reason)
 {
     return bold(colored(ReportFrameBase::tr("not evaluated (%1)").arg(reason.toHtmlEscaped()),
                         NoVerdictColor));
+}
+
+/*! A mass per area with three decimals in kg/m², or in g/m² where it would read 0.000 kg/m²:
+    the number and the unit. */
+QPair<QString, QString> massTexts(double kg)
+{
+    const CondensateMass m = CondensateMass::of(kg, 3);
+    return qMakePair(number(m.value, m.decimals), m.unitHtml());
+}
+
+/*! The DIN 4108-3 rows of one basis: label and verdict (or why there is none). The
+    DIN 68800-2 reserve is not among them; it stays with the moisture-storage method. */
+QList<QPair<QString, QString>> dinCheckRows(const Assessment &a, CriteriaBasis basis)
+{
+    const DINCriteriaResult &din = a.criteria(basis);
+    const bool evaluated = din.m_evaluated;
+    const QString &reason = a.reasonNotEvaluated(basis);
+    QList<QPair<QString, QString>> rows;
+    auto check = [&](const QString &label, bool met) {
+        rows << qMakePair(label, evaluated ? verdictText(met) : notEvaluatedText(reason));
+    };
+    check(DINCriteriaResult::massRowText(din.m_nonCapillaryApplies), din.m_massMet);
+    if (din.woodRow() == DINCriteriaResult::TimberRow)
+        check(DINCriteriaResult::timberRowText(), din.m_woodMet);
+    else if (din.woodRow() == DINCriteriaResult::WoodBasedRow)
+        check(DINCriteriaResult::woodBasedRowText(), din.m_woodMet);
+    check(DINCriteriaResult::dryingTimeRowText(), din.m_dryingTimeMet);
+    return rows;
 }
 
 /*! The device resolution over the image's, so that a logo keeps its size in inches. */
@@ -169,6 +198,7 @@ void ReportFrameConclusions::build(QPaintDevice *, double)
     const HeatFlowDirection direction = m_content.info.m_heatFlowDirection;
     const bool valid = a.thermalEvaluated;
 
+    // A check row names its basis in the symbol column: the method whose figures it judges.
     struct Row
     {
         QString label, symbol, value, unit;
@@ -201,9 +231,9 @@ void ReportFrameConclusions::build(QPaintDevice *, double)
         rows << Row{fault ? bold(colored(text, FailColor)) : bold(text), QString(), QString(),
                     QString(), Row::Spanning};
     } else {
+        const QPair<QString, QString> mass = massTexts(r.m_cond);
         values(tr("Condensation mass after condensation period (based on MIRELO)"),
-               QStringLiteral("M<sub>c</sub> ="), number(r.m_cond, 3),
-               QStringLiteral("kg/m<sup>2</sup>"));
+               QStringLiteral("M<sub>c</sub> ="), mass.first, mass.second);
         if (r.t_hyg == climate.tT(true))
             rows << Row{tr("Drying time"), QString(), tr("Not applicable"), QString(), Row::Values};
         else if (r.t_ev < 0)
@@ -212,11 +242,17 @@ void ReportFrameConclusions::build(QPaintDevice *, double)
             values(tr("Drying time"), QStringLiteral("t<sub>ev</sub> ="), number(r.t_ev / 86400, 2),
                    QStringLiteral("d"));
     }
+    if (ResultType::isCondensation(r.typeGlaser)) {
+        const QPair<QString, QString> mass = massTexts(r.m_c_Glaser);
+        values(tr("Condensation mass after condensation period (Glaser scheme)"),
+               QStringLiteral("M<sub>c</sub> ="), mass.first, mass.second);
+    }
 
     // the checks, each with its verdict from the assessment
     const QString reason = a.notEvaluatedReason;
+    const QString dryBasis = tr("Dry thermal resistance");
     auto check = [&](const QString &label, bool evaluated, bool met) {
-        rows << Row{label, QString(), evaluated ? verdictText(met) : notEvaluatedText(reason),
+        rows << Row{label, dryBasis, evaluated ? verdictText(met) : notEvaluatedText(reason),
                     QString(), Row::Check};
     };
     rows << Row{tr("Minimum thermal protection"), QString(), QString(), QString(), Row::Heading};
@@ -235,17 +271,18 @@ void ReportFrameConclusions::build(QPaintDevice *, double)
     const bool evaluated = a.criteriaEvaluated();
     rows << Row{DINCriteriaResult::headingText(din.m_options.m_edition), QString(), QString(),
                 QString(), Row::Heading};
-    check(DINCriteriaResult::massRowText(din.m_nonCapillaryApplies), evaluated, din.m_massMet);
-    if (din.woodRow() == DINCriteriaResult::TimberRow)
-        check(DINCriteriaResult::timberRowText(), evaluated, din.m_woodMet);
-    else if (din.woodRow() == DINCriteriaResult::WoodBasedRow)
-        check(DINCriteriaResult::woodBasedRowText(), evaluated, din.m_woodMet);
-    check(DINCriteriaResult::dryingTimeRowText(), evaluated, din.m_dryingTimeMet);
+    // both methods judged by the same rules, the Glaser scheme of the standard first
+    for (CriteriaBasis basis : {CriteriaBasis::Glaser, CriteriaBasis::MoistureStorage})
+        for (const auto &row : dinCheckRows(a, basis))
+            rows << Row{row.first, DINCriteriaResult::basisText(basis), row.second, QString(),
+                        Row::Check};
+    const QString storageBasis = DINCriteriaResult::basisText(CriteriaBasis::MoistureStorage);
     const double reserve = din.m_options.m_dryingReserve;
     if (din.m_dryingReserveEvaluated)
-        check(DINCriteriaResult::dryingReserveRowText(reserve), true, din.m_dryingReserveMet);
+        rows << Row{DINCriteriaResult::dryingReserveRowText(reserve), storageBasis,
+                    verdictText(din.m_dryingReserveMet), QString(), Row::Check};
     else if (DINCriteriaResult::dryingReserveEvaluated(1, reserve))
-        rows << Row{DINCriteriaResult::dryingReserveRowText(reserve), QString(),
+        rows << Row{DINCriteriaResult::dryingReserveRowText(reserve), storageBasis,
                     evaluated ? tr("No condensate: no drying reserve to check")
                               : notEvaluatedText(reason),
                     QString(), Row::Check};
@@ -282,8 +319,10 @@ void ReportFrameConclusions::build(QPaintDevice *, double)
             break;
         case Row::Check:
             t->setCellText(0, i, row.label, Qt::AlignLeft | Qt::AlignVCenter);
-            t->setCellText(1, i, row.value, Qt::AlignRight | Qt::AlignVCenter);
-            t->mergeCells(1, i, 3, 1);
+            t->setCellText(1, i, noWrap(QStringLiteral("<i>%1</i>").arg(row.symbol)),
+                           Qt::AlignLeft | Qt::AlignVCenter);
+            t->setCellText(2, i, row.value, Qt::AlignRight | Qt::AlignVCenter);
+            t->mergeCells(2, i, 2, 1);
             break;
         }
     }
@@ -355,19 +394,27 @@ void GlaserFrame::build(QPaintDevice *, double)
         rows << qMakePair(tr("Condensation zone"),
                           condensate ? glaserZoneText(r.kPlanesGlaser, input.layerCount())
                                      : ResultType::reportText(type));
+        const QPair<QString, QString> mass = massTexts(condensate ? r.m_c_Glaser : 0.0);
         rows << qMakePair(tr("Condensation mass (according to Glaser)"),
-                          QStringLiteral("w<sub>T</sub> = %1 kg/m<sup>2</sup>")
-                              .arg(number(condensate ? r.m_c_Glaser : 0.0, 3)));
+                          QStringLiteral("w<sub>T</sub> = %1 %2").arg(mass.first, mass.second));
         if (condensate) {
-            rows << qMakePair(tr("Potential drying mass"),
-                              QStringLiteral("w<sub>V</sub> = %1 kg/m<sup>2</sup>")
-                                  .arg(number(r.m_ev_Glaser, 3)));
+            const QPair<QString, QString> drying = massTexts(r.m_ev_Glaser);
+            rows << qMakePair(
+                tr("Potential drying mass"),
+                QStringLiteral("w<sub>V</sub> = %1 %2").arg(drying.first, drying.second));
             rows << qMakePair(tr("Duration of drying (according to Glaser)"),
                               QStringLiteral("t<sub>ev</sub> = %1 %2")
                                   .arg(number(r.t_ev_Glaser / 86400, 1), tr("days")));
         }
     }
     labelValueRows(addTable(), rows);
+
+    // the criteria of DIN 4108-3 on these figures, with the rules and edition of the summary
+    const Assessment &a = m_content.assessment;
+    addSubHeading(DINCriteriaResult::headingText(a.dinGlaser.m_options.m_edition) +
+                  QStringLiteral(" &ndash; ") +
+                  DINCriteriaResult::basisText(CriteriaBasis::Glaser));
+    labelValueRows(addTable(), dinCheckRows(a, CriteriaBasis::Glaser));
     addGap(lineHeight());
 }
 

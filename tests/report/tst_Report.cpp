@@ -5,6 +5,7 @@
 #include "TestSupport.h"
 
 #include "calculation/Assessment.h"
+#include "calculation/CondensateMass.h"
 #include "calculation/ResultType.h"
 #include "document/Project.h"
 #include "report/Report.h"
@@ -85,6 +86,7 @@ private slots:
     void summaryTakesTheAssessment_data();
     void summaryTakesTheAssessment();
     void withoutResultNothingIsFulfilled();
+    void smallCondensateInGrams();
     void headingsAndFiguresOfTheExamples_data();
     void headingsAndFiguresOfTheExamples();
     void pageRanges_data();
@@ -318,6 +320,20 @@ void tst_Report::summaryTakesTheAssessment()
         if (a.din.m_dryingReserveEvaluated)
             count(a.din.m_dryingReserveMet);
     }
+    // the same DIN 4108-3 rows on the Glaser figures (no drying reserve there)
+    int glaserFulfilled = 0, glaserFailed = 0;
+    if (a.glaserCriteriaEvaluated()) {
+        const DINCriteriaResult &g = a.dinGlaser;
+        for (bool met : {g.m_massMet, g.m_dryingTimeMet})
+            ++(met ? glaserFulfilled : glaserFailed);
+        if (g.woodRow() != DINCriteriaResult::NoWoodRow)
+            ++(g.m_woodMet ? glaserFulfilled : glaserFailed);
+    }
+    fulfilled += glaserFulfilled;
+    failed += glaserFailed;
+    // each DIN 4108-3 row names its basis
+    QVERIFY(text.contains(QStringLiteral("Glaser scheme")));
+    QVERIFY(text.contains(QStringLiteral("Moisture storage method")));
     QCOMPARE(text.count(QStringLiteral("Requirement fulfilled")), fulfilled);
     QCOMPARE(text.count(QStringLiteral("Requirement not fulfilled")), failed);
     QVERIFY(text.contains(QStringLiteral("U =")));
@@ -327,6 +343,12 @@ void tst_Report::summaryTakesTheAssessment()
     if (ResultType::isCondensation(m_project.results().type))
         QVERIFY(text.contains(QStringLiteral("%L1").arg(m_project.results().m_cond, 0, 'f', 3)));
     QVERIFY(!text.contains(QStringLiteral("not evaluated")));
+
+    // the Glaser page carries the verdicts on its figures
+    const QString glaser = report.framePlainText(Report::GlaserFrameIndex);
+    QVERIFY(glaser.contains(DINCriteriaResult::basisText(CriteriaBasis::Glaser)));
+    QCOMPARE(glaser.count(QStringLiteral("Requirement fulfilled")), glaserFulfilled);
+    QCOMPARE(glaser.count(QStringLiteral("Requirement not fulfilled")), glaserFailed);
 }
 
 void tst_Report::withoutResultNothingIsFulfilled()
@@ -360,6 +382,40 @@ void tst_Report::withoutResultNothingIsFulfilled()
     QVERIFY(summary.contains(QStringLiteral("not evaluated (%1)").arg(reason)));
     QVERIFY(glaser.contains(QStringLiteral("not evaluated")));
     QVERIFY(!glaser.contains(QStringLiteral("Requirement fulfilled")));
+}
+
+void tst_Report::smallCondensateInGrams()
+{
+    // Condensate in a plane, too little for three decimals in kg/m²: printed in g/m², never as
+    // 0.000 kg/m² beside the plane.
+    QString message;
+    QVERIFY(m_project.load(examplesDir() + QStringLiteral("/timber_frame_wall.m2p"), &message));
+    const InputData &input = m_project.inputData();
+    QVERIFY(input.layerCount() >= 3);
+    CalculationResults results = m_project.results();
+    results.type = ResultType::CondensationPlane;
+    results.kPlanes = {{1, 2}};
+    results.m_cond = results.m_condStat = 0.0002;
+    results.t_ev = 86400;
+    results.typeGlaser = ResultType::CondensationPlane;
+    results.kPlanesGlaser = {{2, 2}};
+    results.m_c_Glaser = 0.0003;
+    results.m_ev_Glaser = 1.5;
+    results.t_ev_Glaser = 86400;
+    ReportSettings settings;
+    settings.m_activatedFrames = allFrames();
+    Report report(QStringLiteral("DejaVu Sans"));
+    report.setData(m_project.projectInformation(), results, input, settings);
+    QImage page = pageImage(96);
+    report.layout(&page);
+    const QString summary = report.framePlainText(Report::ConclusionsFrameIndex);
+    const QString glaser = report.framePlainText(Report::GlaserFrameIndex);
+    QVERIFY2(summary.contains(QStringLiteral("0.20")) && summary.contains(QStringLiteral("g/m")),
+             qPrintable(summary));
+    QVERIFY2(summary.contains(QStringLiteral("0.30")), qPrintable(summary));
+    QVERIFY2(glaser.contains(QStringLiteral("0.30 g/m")), qPrintable(glaser));
+    QVERIFY(!glaser.contains(QStringLiteral("0.000 kg")));
+    QVERIFY(glaser.contains(QStringLiteral("1.500 kg/m"))); // the evaporable mass as before
 }
 
 void tst_Report::headingsAndFiguresOfTheExamples_data()
@@ -397,8 +453,10 @@ void tst_Report::headingsAndFiguresOfTheExamples()
             QVERIFY2(report.framePlainText(i).contains(headings[i]), qPrintable(headings[i]));
     const CalculationResults &r = m_project.results();
     const QString glaser = report.framePlainText(Report::GlaserFrameIndex);
-    QVERIFY(glaser.contains(QStringLiteral("%L1").arg(
-        ResultType::isCondensation(r.typeGlaser) ? r.m_c_Glaser : 0.0, 0, 'f', 3)));
+    // in kg/m² with three decimals, or in g/m² where that would read 0.000
+    QVERIFY(glaser.contains(
+        CondensateMass::of(ResultType::isCondensation(r.typeGlaser) ? r.m_c_Glaser : 0.0, 3)
+            .number()));
     QVERIFY(report.framePlainText(Report::ResistanceFrameIndex)
                 .contains(QStringLiteral("%L1").arg(r.U_moist, 0, 'f', 3)));
     // every layer in the material table
