@@ -678,9 +678,9 @@ void tst_Batch::glaserCriteria()
     const QString massRow = glaserBlock.section('\n', 0, 0);
     QVERIFY2(massRow.contains(QStringLiteral("M_c %1 kg/m2")
                                   .arg(QString::number(number(o.value("m_c_Glaser")), 'f', 3))) &&
-                 massRow.contains(QStringLiteral("limit %1 kg/m2")
-                                      .arg(QString::number(
-                                          glaser.value("mass_limit").toDouble(), 'f', 3))) &&
+                 massRow.contains(
+                     QStringLiteral("limit %1 kg/m2")
+                         .arg(QString::number(glaser.value("mass_limit").toDouble(), 'f', 3))) &&
                  massRow.endsWith("not fulfilled"),
              qPrintable(massRow));
     QVERIFY(glaserBlock.contains("Drying time in summer tev < 90d:"));

@@ -4,8 +4,10 @@
 //   build/bin/mirelo2-screenshots docs/manual/images [LANG]
 //
 // Writes main_window.png, construction_table.png, results_panel.png, diagram_moisture.png,
-// layer_editor.png, climate_editor.png, database_dialog.png, preferences.png and
-// report_preview.png. Settings and user data go to a temporary home, never the user's own.
+// layer_editor.png, climate_editor.png, database_dialog.png, preferences.png,
+// report_preview.png and, with the masonry example's interior insulation open, the whole
+// results panel with both methods and their verdicts, results_verdicts.png. Settings and user data
+// go to a temporary home, never the user's own.
 
 #include "document/Project.h"
 #include "persistence/ConstructionList.h"
@@ -13,15 +15,15 @@
 #include "settings/Constants.h"
 #include "settings/Directories.h"
 #include "settings/Settings.h"
+#include "ui/database/MaterialDatabaseDialog.h"
 #include "ui/editors/AssessmentClimateWidget.h"
-#include "ui/preferences/ConfigDialog.h"
+#include "ui/editors/MaterialEditWidget.h"
 #include "ui/mainwindow/ConstructionTableWidget.h"
 #include "ui/mainwindow/DesktopDialogs.h"
 #include "ui/mainwindow/DiagramView.h"
 #include "ui/mainwindow/M2_ResultsWidget.h"
 #include "ui/mainwindow/MainWindow.h"
-#include "ui/database/MaterialDatabaseDialog.h"
-#include "ui/editors/MaterialEditWidget.h"
+#include "ui/preferences/ConfigDialog.h"
 #include "ui/reportpreview/ReportPreview.h"
 
 #include <QApplication>
@@ -124,6 +126,19 @@ int main(int argc, char *argv[])
     preview.refresh();
     ok &= save(&preview, out, "report_preview.png");
     preview.hide();
+
+    // the interior insulation: condensate in both methods, verdicts that differ; the panel at
+    // the height of its whole content
+    QString message;
+    ok &= project.load(Directories::resourcesDir() +
+                           QStringLiteral("/examples/masonry_wall_interior_insulation.m2p"),
+                       &message);
+    M2_ResultsWidget *results = window.resultsWidget();
+    QCoreApplication::processEvents();
+    const QSize panel = results->size();
+    results->resize(panel.width(), results->contentHeight() + 4);
+    ok &= save(results, out, "results_verdicts.png");
+    results->resize(panel);
 
     stack.clear();
     project.close();

@@ -226,8 +226,6 @@ void M2_ResultsWidget::rebuild()
     t.setOuterFrameWidth(0);
     t.setTableMargin(0);
     t.setBackgroundColor(Qt::transparent);
-    t.setColumnWidth(1, QtExt::Table::Natural);
-    t.setColumnWidth(2, QtExt::Table::Natural);
     for (int row = 0; row < rows; ++row) {
         for (int col = 0; col < 3; ++col)
             t.cell(col, row).setMargin(QtExt::TableCell::Top | QtExt::TableCell::Bottom, 2);
@@ -285,21 +283,48 @@ void M2_ResultsWidget::rebuild()
         mass(12, tr("Evaporable mass in the drying period"), r.m_ev_Glaser);
         days(13, r.t_ev_Glaser);
     }
+    fitColumns(t, {1, 2});
     rebuildVerdicts();
+}
+
+void M2_ResultsWidget::fitColumns(QtExt::Table &table, std::initializer_list<int> columns)
+{
+    // A long merged heading or result text widens every column it spans that is not fixed;
+    // figures and marks keep the width of their own texts, the label column takes the rest.
+    m_document.setDocumentMargin(0);
+    for (int col : columns) {
+        qreal text = 0, margins = 0;
+        for (int row = 0; row < table.rowCount(); ++row) {
+            const QtExt::TableCell &cell = table.cell(col, row);
+            if (cell.isMerged() || cell.text().isEmpty())
+                continue;
+            m_document.setTextWidth(-1);
+            m_document.setHtml(cell.text());
+            text = qMax(text, m_document.idealWidth());
+            margins = qMax(margins, cell.margin(QtExt::TableCell::Left) +
+                                        cell.margin(QtExt::TableCell::Right));
+        }
+        // whole pixels plus one, as a natural column: a number never breaks at its comma
+        table.setColumnWidth(col, QtExt::Table::Fixed, std::ceil(text) + 1 + margins);
+    }
 }
 
 void M2_ResultsWidget::rebuildVerdicts()
 {
     const Assessment &a = m_assessment;
+    enum Kind
+    {
+        Heading,
+        Basis,
+        Check,
+        Note
+    };
     struct Row
     {
-        QString criterion, basis, value, mark;
-        bool heading;
+        QString criterion, value, mark;
+        Kind kind;
     };
     QList<Row> rows;
-    const auto heading = [&rows](const QString &text) {
-        rows << Row{text, QString(), QString(), QString(), true};
-    };
     const auto mark = [](bool met) {
         return met ? colored(tr("fulfilled"), FulfilledColor)
                    : colored(tr("not fulfilled"), FailedColor);
@@ -308,134 +333,171 @@ void M2_ResultsWidget::rebuildVerdicts()
     const auto why = [](const QString &reason) {
         return colored(reason.toHtmlEscaped(), NotEvaluatedColor);
     };
-    // "1.800 kg/m² ≥ 1.0 kg/m²": the figure, the relation the verdict found, the limit
-    const auto against = [](const QString &figure, bool met, const QString &relationMet,
-                            const QString &relationFailed, const QString &limit) {
-        return noWrap(figure) + QStringLiteral(" %1 ").arg(met ? relationMet : relationFailed) +
-               noWrap(limit);
+    // "5.033 ≥ 0.5 kg/m²": the figure, the relation the check found, the limit; the unit once
+    // when both share it
+    struct Figure
+    {
+        QString number, unit;
     };
-    const QString less = QStringLiteral("&lt;");
-    const QString notLess = QStringLiteral("&ge;");
-    const auto massText = [](double kg) {
+    const auto against = [](const Figure &figure, const QString &relation, const Figure &limit) {
+        const QString nbsp = QStringLiteral("&nbsp;");
+        if (figure.unit == limit.unit)
+            return noWrap(figure.number + nbsp + relation + nbsp + limit.number + nbsp +
+                          limit.unit);
+        return noWrap(figure.number + nbsp + figure.unit) + QLatin1Char(' ') +
+               noWrap(relation + nbsp + limit.number + nbsp + limit.unit);
+    };
+    const auto mass = [](double kg) {
         const CondensateMass m = CondensateMass::of(kg, 3);
-        return m.number() + QStringLiteral("&nbsp;") + m.unitHtml();
+        return Figure{m.number(), m.unitHtml()};
     };
-    const auto limitText = [](double kg, int decimals) {
-        return fixed(kg, decimals) + QStringLiteral("&nbsp;") + QStringLiteral("kg/m<sup>2</sup>");
-    };
+    const QString kg_m2 = QStringLiteral("kg/m<sup>2</sup>");
+    const QString lessText = QStringLiteral("&lt;");
+    const QString notLessText = QStringLiteral("&ge;");
+    const QString atLeastText = QStringLiteral("&ge;");
 
-    heading(DINCriteriaResult::headingText(a.din.m_options.m_edition));
+    rows << Row{DINCriteriaResult::headingText(a.din.m_options.m_edition), QString(), QString(),
+                Heading};
     for (CriteriaBasis basis : {CriteriaBasis::Glaser, CriteriaBasis::MoistureStorage}) {
         const DINCriteriaResult &din = a.criteria(basis);
-        const QString basisName = DINCriteriaResult::basisText(basis);
         const QString &reason = a.reasonNotEvaluated(basis);
         const DINCriteriaFigures &f = din.m_figures;
-        const auto row = [&](const QString &criterion, const QString &figure, bool met,
-                             const QString &limit) {
+        rows << Row{DINCriteriaResult::basisText(basis), QString(), QString(), Basis};
+        const auto check = [&](const QString &criterion, const Figure &figure, bool met,
+                               const Figure &limit) {
             if (din.m_evaluated)
-                rows << Row{criterion, basisName, against(figure, met, less, notLess, limit),
-                            mark(met), false};
+                rows << Row{criterion, against(figure, met ? lessText : notLessText, limit),
+                            mark(met), Check};
             else
-                rows << Row{criterion, basisName, why(reason), notEvaluated, false};
+                rows << Row{criterion, why(reason), notEvaluated, Check};
         };
         const double massLimit = DINCriteriaResult::massLimit(din.m_nonCapillaryApplies);
-        row(din.m_nonCapillaryApplies ? tr("Condensate mass (layer without capillary suction)")
-                                      : tr("Condensate mass"),
-            massText(f.M_c), din.m_massMet, limitText(massLimit, 1));
+        check(din.m_nonCapillaryApplies ? tr("Condensate mass (layer without capillary suction)")
+                                        : tr("Condensate mass"),
+              mass(f.M_c), din.m_massMet, Figure{fixed(massLimit, 1), kg_m2});
         if (din.woodRow() == DINCriteriaResult::TimberRow)
-            row(tr("Condensate in timber (%1u<sub>m</sub> &lt; 5 %)").arg(QChar(0x0394)),
-                massText(f.M_c), din.m_woodMet, limitText(din.m_massLimitTimber, 3));
+            check(tr("Condensate in timber (%1u<sub>m</sub> &lt; 5 %)").arg(QChar(0x0394)),
+                  mass(f.M_c), din.m_woodMet, Figure{fixed(din.m_massLimitTimber, 3), kg_m2});
         else if (din.woodRow() == DINCriteriaResult::WoodBasedRow)
-            row(tr("Condensate in wood-based material (%1u<sub>m</sub> &lt; 3 %)")
-                    .arg(QChar(0x0394)),
-                massText(f.M_c), din.m_woodMet, limitText(din.m_massLimitWoodBased, 3));
+            check(tr("Condensate in wood-based material (%1u<sub>m</sub> &lt; 3 %)")
+                      .arg(QChar(0x0394)),
+                  mass(f.M_c), din.m_woodMet, Figure{fixed(din.m_massLimitWoodBased, 3), kg_m2});
         // a negative drying time: the summer flux feeds the condensate, it never dries
-        const QString dryingTime =
-            f.t_ev < 0 ? tr("no drying")
-                       : fixed(f.t_ev / 86400, 1) + QStringLiteral("&nbsp;") + QStringLiteral("d");
-        row(tr("Drying time"), dryingTime, din.m_dryingTimeMet,
-            QStringLiteral("90") + QStringLiteral("&nbsp;") + QStringLiteral("d"));
-    }
-    // DIN 68800-2 on the moisture-storage figures, when a reserve is demanded
-    const DINCriteriaResult &din = a.din;
-    const double reserve = din.m_options.m_dryingReserve;
-    if (DINCriteriaResult::dryingReserveEvaluated(1, reserve)) {
+        const QString days = QStringLiteral("d");
+        check(tr("Drying time"),
+              f.t_ev < 0 ? Figure{tr("no drying"), QString()}
+                         : Figure{fixed(f.t_ev / 86400, 1), days},
+              din.m_dryingTimeMet, Figure{QStringLiteral("90"), days});
+        if (basis != CriteriaBasis::MoistureStorage)
+            continue;
+        // DIN 68800-2 on the moisture-storage figures, when a reserve is demanded:
+        // M_ev > M_c + reserve
+        const double reserve = din.m_options.m_dryingReserve;
+        if (!DINCriteriaResult::dryingReserveEvaluated(1, reserve))
+            continue;
         const QString criterion =
             tr("Drying reserve %1 g/(m<sup>2</sup>a) (DIN 68800-2)")
                 .arg(QStringLiteral("%L1").arg(DINCriteriaResult::dryingReserveInGrams(reserve)));
-        const QString basisName = DINCriteriaResult::basisText(CriteriaBasis::MoistureStorage);
         if (din.m_dryingReserveEvaluated)
             rows << Row{
-                criterion, basisName,
-                against(QStringLiteral("M<sub>ev</sub> ") + massText(din.m_figures.m_ev),
-                        din.m_dryingReserveMet, QStringLiteral("&gt;"), QStringLiteral("&le;"),
-                        QStringLiteral("M<sub>c</sub> + ") + massText(din.m_figures.M_c + reserve)),
-                mark(din.m_dryingReserveMet), false};
+                criterion,
+                against(
+                    mass(f.m_ev),
+                    din.m_dryingReserveMet ? QStringLiteral("&gt;") : QStringLiteral("&le;"),
+                    Figure{fixed(f.M_c, 3) + QStringLiteral("&nbsp;+&nbsp;") + fixed(reserve, 3),
+                           kg_m2}),
+                mark(din.m_dryingReserveMet), Check};
         else
-            rows << Row{criterion, basisName,
-                        why(din.m_evaluated ? tr("no condensate") : a.notEvaluatedReason),
-                        notEvaluated, false};
+            rows << Row{criterion, why(din.m_evaluated ? tr("no condensate") : reason),
+                        notEvaluated, Check};
     }
-    if (!din.m_note.isEmpty())
-        rows << Row{QStringLiteral("<small>%1</small>").arg(din.m_note), QString(), QString(),
-                    QString(), false};
+    if (!a.din.m_note.isEmpty())
+        rows << Row{QStringLiteral("<small>%1</small>").arg(a.din.m_note), QString(), QString(),
+                    Note};
 
     // DIN 4108-2: the dry thermal resistance of the layers
     const MinimumHeatResistance::Result &minimum = a.minimum;
-    heading(tr("Minimum thermal protection (%1)").arg(minimum.m_editionName.toHtmlEscaped()));
+    rows << Row{tr("Minimum thermal protection (%1)").arg(minimum.m_editionName.toHtmlEscaped()),
+                QString(), QString(), Heading};
     const QString m2K_W = QStringLiteral("m<sup>2</sup>K/W");
+    const QString resistance = tr("Thermal resistance R");
     if (a.thermalEvaluated)
-        rows << Row{tr("Thermal resistance R"), QString(),
-                    against(fixed(a.R_layers, 2) + QStringLiteral("&nbsp;") + m2K_W,
-                            minimum.m_fulfilled, QStringLiteral("&ge;"), QStringLiteral("&lt;"),
-                            fixed(minimum.m_R_min, 2) + QStringLiteral("&nbsp;") + m2K_W),
-                    mark(minimum.m_fulfilled), false};
+        rows << Row{resistance,
+                    against(Figure{fixed(a.R_layers, 2), m2K_W},
+                            minimum.m_fulfilled ? atLeastText : lessText,
+                            Figure{fixed(minimum.m_R_min, 2), m2K_W}),
+                    mark(minimum.m_fulfilled), Check};
     else
-        rows << Row{tr("Thermal resistance R"), QString(), why(a.notEvaluatedReason), notEvaluated,
-                    false};
+        rows << Row{resistance, why(a.notEvaluatedReason), notEvaluated, Check};
     if (minimum.m_frsiChecked) {
         const QString factor = tr("Temperature factor f<sub>Rsi</sub>");
         if (a.thermalEvaluated)
-            rows << Row{factor, QString(),
-                        against(fixed(minimum.m_f_Rsi, 2), minimum.m_frsiFulfilled,
-                                QStringLiteral("&ge;"), QStringLiteral("&lt;"),
-                                fixed(minimum.m_f_min, 2)),
-                        mark(minimum.m_frsiFulfilled), false};
+            rows << Row{factor,
+                        against(Figure{fixed(minimum.m_f_Rsi, 2), QString()},
+                                minimum.m_frsiFulfilled ? atLeastText : lessText,
+                                Figure{fixed(minimum.m_f_min, 2), QString()}),
+                        mark(minimum.m_frsiFulfilled), Check};
         else
-            rows << Row{factor, QString(), why(a.notEvaluatedReason), notEvaluated, false};
+            rows << Row{factor, why(a.notEvaluatedReason), notEvaluated, Check};
     }
 
     QtExt::Table &t = *m_verdicts;
     t.clear();
-    t.setColsAndRows(4, rows.size());
+    t.setColsAndRows(3, rows.size());
     t.setInnerFrameWidth(0);
     t.setOuterFrameWidth(0);
     t.setTableMargin(0);
     t.setBackgroundColor(Qt::transparent);
-    t.setColumnWidth(1, QtExt::Table::Natural);
-    t.setColumnWidth(2, QtExt::Table::Natural);
-    t.setColumnWidth(3, QtExt::Table::Natural);
     for (int i = 0; i < rows.size(); ++i) {
         const Row &row = rows[i];
-        for (int col = 0; col < 4; ++col) {
+        for (int col = 0; col < 3; ++col) {
             t.cell(col, i).setMargin(QtExt::TableCell::Top | QtExt::TableCell::Bottom, 2);
             t.cell(col, i).setMargin(QtExt::TableCell::Left | QtExt::TableCell::Right, 4);
         }
-        t.cell(0, i).setMargin(QtExt::TableCell::Left, LabelIndent);
-        if (row.heading) {
+        // the checks indented under the name of their basis
+        t.cell(0, i).setMargin(QtExt::TableCell::Left, row.kind == Check || row.kind == Note
+                                                           ? 3 * LabelIndent
+                                                       : row.kind == Basis ? 2 * LabelIndent
+                                                                           : LabelIndent);
+        const Qt::Alignment middle = Qt::AlignVCenter;
+        switch (row.kind) {
+        case Heading:
+            // a standard's block set off from the one above
+            if (i > 0)
+                t.cell(0, i).setMargin(QtExt::TableCell::Top, 8);
             t.setCellText(0, i, QStringLiteral("<b>%1</b>").arg(row.criterion));
-            t.mergeCells(0, i, 4, 1);
-        } else if (row.basis.isEmpty() && row.value.isEmpty() && row.mark.isEmpty()) {
+            t.mergeCells(0, i, 3, 1);
+            break;
+        case Basis:
+            t.setCellText(0, i, QStringLiteral("<i>%1</i>").arg(row.criterion));
+            t.mergeCells(0, i, 3, 1);
+            break;
+        case Note:
             t.setCellText(0, i, row.criterion);
-            t.mergeCells(0, i, 4, 1);
-        } else {
-            const Qt::Alignment middle = Qt::AlignVCenter;
+            t.mergeCells(0, i, 3, 1);
+            break;
+        case Check:
             t.setCellText(0, i, row.criterion, Qt::AlignLeft | middle);
-            t.setCellText(1, i, row.basis, Qt::AlignLeft | middle);
-            t.setCellText(2, i, row.value, Qt::AlignRight | middle);
-            t.setCellText(3, i, QStringLiteral("<b>%1</b>").arg(row.mark), Qt::AlignLeft | middle);
+            t.setCellText(1, i, row.value, Qt::AlignRight | middle);
+            t.setCellText(2, i, QStringLiteral("<b>%1</b>").arg(row.mark), Qt::AlignLeft | middle);
+            break;
         }
     }
+    t.setColumnWidth(1, QtExt::Table::Natural);
+    fitColumns(t, {2});
+}
+
+QString M2_ResultsWidget::basisOfVerdictRow(int row) const
+{
+    const QtExt::Table &t = *m_verdicts;
+    for (int r = qMin(row, t.rowCount() - 1); r >= 0; --r) {
+        const QString text = t.cell(0, r).text();
+        if (text.startsWith(QLatin1String("<i>")))
+            return text.mid(3, text.size() - 7);
+        if (text.startsWith(QLatin1String("<b>")))
+            break;
+    }
+    return QString();
 }
 
 qreal M2_ResultsWidget::areaWidth() const

@@ -54,9 +54,13 @@ public:
     /*! The table of figures as built by the last update (3 columns): rows 0 to 8 the key
         figures and the moisture-storage result, from row 9 the Glaser result. */
     const QtExt::Table &table() const { return *m_table; }
-    /*! The verdict block as built by the last update (4 columns: criterion, basis, value
-        against limit, mark). */
+    /*! The verdict block as built by the last update (3 columns: criterion, value against
+        limit, mark): a bold heading per standard, under the DIN 4108-3 heading an italic row
+        naming each basis with the checks of that basis below it. */
     const QtExt::Table &verdictTable() const { return *m_verdicts; }
+    /*! The basis (plain name) under which row of the verdict block stands; empty for the
+        headings and the DIN 4108-2 rows. */
+    QString basisOfVerdictRow(int row) const;
 
     /*! Where the Glaser scheme finds condensate, or why it finds none (HTML with its colour):
         the planes or zones between named layers. */
@@ -88,6 +92,8 @@ protected:
 private:
     void rebuild();
     void rebuildVerdicts();
+    /*! Fixes the columns to the widths of their own (not merged) texts. */
+    void fitColumns(QtExt::Table &table, std::initializer_list<int> columns);
     /*! Lays the tables out at the current width and sets the scroll range. */
     void updateScrollRange();
     qreal areaWidth() const;
