@@ -9,14 +9,15 @@
 #include "persistence/Construction.h"
 #include "persistence/ConstructionList.h"
 #include "persistence/MaterialList.h"
+#include "qtext/Table.h"
 #include "qtext/ValidatingLineEdit.h"
 #include "settings/Settings.h"
+#include "ui/editors/MaterialEditWidget.h"
 #include "ui/mainwindow/ConstructionTableWidget.h"
 #include "ui/mainwindow/DesktopDialogs.h"
 #include "ui/mainwindow/DiagramView.h"
 #include "ui/mainwindow/M2_ResultsWidget.h"
 #include "ui/mainwindow/MainWindow.h"
-#include "ui/editors/MaterialEditWidget.h"
 
 #include <QAction>
 #include <QFile>
@@ -162,6 +163,7 @@ private slots:
     void databaseActions();
     void viewsRebuildOnlyForWhatTheyShow_data();
     void viewsRebuildOnlyForWhatTheyShow();
+    void verdictsFollowTheAssessmentSettings();
 
 private:
     void open(const InputData &input);
@@ -250,6 +252,35 @@ void tst_MainWindowEditing::viewsRebuildOnlyForWhatTheyShow()
     QCOMPARE(diagramView->rebuildCount() - diagramBefore, diagram ? 1 : 0);
     QCOMPARE(tableWidget->rebuildCount() - tableBefore, table ? 1 : 0);
     QCOMPARE(resultsWidget->rebuildCount() - resultsBefore, results ? 1 : 0);
+}
+
+void tst_MainWindowEditing::verdictsFollowTheAssessmentSettings()
+{
+    // The results panel judges with the assessment settings of the report, and judges again
+    // when they change: the edition of DIN 4108-3 and the drying reserve.
+    m_settings.m_reportSettings.m_din4108_3AccordanceType = 2;
+    m_settings.m_reportSettings.m_dryingReserve = 0;
+    open(construction({brick(), insulation()}));
+    M2_ResultsWidget *results = m_window->resultsWidget();
+    QCOMPARE(results->assessment().din.m_options.m_edition, DINEdition::DIN4108_3_2018);
+    QCOMPARE(results->assessment().dinGlaser.m_options.m_edition, DINEdition::DIN4108_3_2018);
+    const int before = results->rebuildCount();
+
+    m_settings.m_reportSettings.m_din4108_3AccordanceType = 0;
+    m_settings.m_reportSettings.m_dryingReserve = 0.25;
+    m_settings.announceChanged(SettingsGroup::Report);
+    QCOMPARE(results->rebuildCount() - before, 1);
+    const Assessment &a = results->assessment();
+    QCOMPARE(a.din.m_options.m_edition, DINEdition::DIN4108_3_2001);
+    QCOMPARE(a.dinGlaser.m_options.m_edition, DINEdition::DIN4108_3_2001);
+    QCOMPARE(a.din.m_options.m_dryingReserve, 0.25);
+    QCOMPARE(results->verdictTable().cell(0, 0).text(),
+             QStringLiteral("<b>%1</b>")
+                 .arg(DINCriteriaResult::headingText(DINEdition::DIN4108_3_2001)));
+
+    // a change of units alone leaves the verdicts as they are
+    m_settings.announceChanged(SettingsGroup::Units);
+    QCOMPARE(results->rebuildCount() - before, 1);
 }
 
 void tst_MainWindowEditing::open(const InputData &input)
