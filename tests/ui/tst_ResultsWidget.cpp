@@ -404,6 +404,14 @@ void tst_ResultsWidget::scrollsWhenTaller()
     QVERIFY(bar->maximum() > 0);
     widget.resize(500, 3000);
     QTRY_VERIFY(!bar->isVisible());
+
+    // a larger font: the figure column is measured again, wider
+    const qreal before = widget.table().columnWidths().at(1);
+    QFont font = widget.font();
+    font.setPointSizeF(font.pointSizeF() * 2);
+    widget.setFont(font);
+    widget.grab();
+    QVERIFY(widget.table().columnWidths().at(1) > 1.5 * before);
 }
 
 M2_TEST_MAIN(tst_ResultsWidget)

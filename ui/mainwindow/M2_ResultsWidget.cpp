@@ -560,6 +560,18 @@ void M2_ResultsWidget::resizeEvent(QResizeEvent *event)
     updateScrollRange();
 }
 
+void M2_ResultsWidget::changeEvent(QEvent *event)
+{
+    QWidget::changeEvent(event);
+    // the widths fixed to the texts were measured in the old font
+    if (event->type() == QEvent::FontChange) {
+        m_document.setDefaultFont(font());
+        rebuild();
+        updateScrollRange();
+        update();
+    }
+}
+
 void M2_ResultsWidget::wheelEvent(QWheelEvent *event)
 {
     if (m_scrollBar->isVisible()) {
