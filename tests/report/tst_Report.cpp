@@ -327,6 +327,8 @@ void tst_Report::summaryTakesTheAssessment()
     if (ResultType::isCondensation(m_project.results().type))
         QVERIFY(text.contains(QStringLiteral("%L1").arg(m_project.results().m_cond, 0, 'f', 3)));
     QVERIFY(!text.contains(QStringLiteral("not evaluated")));
+    // the temperature-factor row names f_Rsi in its requirement and once before its value
+    QCOMPARE(text.count(QStringLiteral("fRsi = ")), frsi ? 1 : 0);
 }
 
 void tst_Report::withoutResultNothingIsFulfilled()
