@@ -36,6 +36,34 @@ install(FILES
 install(FILES ${PROJECT_SOURCE_DIR}/resources/desktop/${M2_INSTALL_ID}.xml
     DESTINATION share/mime/packages)
 install(FILES ${PROJECT_SOURCE_DIR}/README.md ${PROJECT_SOURCE_DIR}/NOTICE
+    ${PROJECT_SOURCE_DIR}/packaging/copyright
+    DESTINATION share/doc/${M2_INSTALL_ID})
+
+# The manual pages (docs/man, checked against the programs' --help by the batch tests) and the
+# Debian changelog go compressed, as Debian keeps them: gzip -9n stores neither the file name nor
+# a time stamp, so the same sources give the same package.
+find_program(M2_GZIP gzip REQUIRED)
+set(M2_PACKAGING_OUTPUT_DIR ${CMAKE_BINARY_DIR}/packaging)
+set(M2_COMPRESSED)
+foreach(pair "docs/man/Mirelo2.1|Mirelo2.1.gz" "docs/man/mirelo2-batch.1|mirelo2-batch.1.gz"
+        "packaging/changelog|changelog.Debian.gz")
+    string(REPLACE "|" ";" pair "${pair}")
+    list(GET pair 0 source)
+    list(GET pair 1 target)
+    string(REGEX REPLACE "\\.gz$" "" plain ${target})
+    add_custom_command(OUTPUT ${M2_PACKAGING_OUTPUT_DIR}/${target}
+        COMMAND ${CMAKE_COMMAND} -E make_directory ${M2_PACKAGING_OUTPUT_DIR}
+        COMMAND ${CMAKE_COMMAND} -E copy ${PROJECT_SOURCE_DIR}/${source}
+            ${M2_PACKAGING_OUTPUT_DIR}/${plain}
+        COMMAND ${M2_GZIP} -9nf ${M2_PACKAGING_OUTPUT_DIR}/${plain}
+        DEPENDS ${PROJECT_SOURCE_DIR}/${source}
+        VERBATIM)
+    list(APPEND M2_COMPRESSED ${M2_PACKAGING_OUTPUT_DIR}/${target})
+endforeach()
+add_custom_target(packaging_files ALL DEPENDS ${M2_COMPRESSED})
+install(FILES ${M2_PACKAGING_OUTPUT_DIR}/Mirelo2.1.gz ${M2_PACKAGING_OUTPUT_DIR}/mirelo2-batch.1.gz
+    DESTINATION share/man/man1)
+install(FILES ${M2_PACKAGING_OUTPUT_DIR}/changelog.Debian.gz
     DESTINATION share/doc/${M2_INSTALL_ID})
 
 # The desktop entry names the executable by its absolute path, so that a double click works for

@@ -226,10 +226,10 @@ void ReportFrameConclusions::build(QPaintDevice *, double)
     if (minimum.m_frsiChecked)
         check(MinimumHeatResistance::temperatureFactorRequirementText(minimum.m_f_min) +
                   // the result text names f_Rsi itself: "…, f_Rsi = 0.89"
-                  (a.thermalEvaluated ? QStringLiteral(", ") +
-                                            MinimumHeatResistance::temperatureFactorResultText(
-                                                minimum.m_f_Rsi, minimum.m_frsiFulfilled)
-                                      : QString()),
+                  (a.thermalEvaluated
+                       ? QStringLiteral(", ") + MinimumHeatResistance::temperatureFactorResultText(
+                                                    minimum.m_f_Rsi, minimum.m_frsiFulfilled)
+                       : QString()),
               a.thermalEvaluated, minimum.m_frsiFulfilled);
 
     const DINCriteriaResult &din = a.din;

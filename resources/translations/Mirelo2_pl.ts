@@ -1143,7 +1143,7 @@ Warstwa %1</translation>
     <name>DryingReserveSettings</name>
     <message>
         <source>Drying potential according DIN 68800-2</source>
-        <translation>Potencjał wysychania według DIN 68800-2</translation>
+        <translation>Rezerwa schnięcia według DIN 68800-2</translation>
     </message>
     <message>
         <source>No drying reserve</source>
@@ -3581,7 +3581,7 @@ Materiały zapisane kursywą są materiałami własnymi; tylko je można edytowa
     </message>
     <message>
         <source>Write pdf</source>
-        <translation>Zapisz PDF</translation>
+        <translation>Zapisz jako PDF</translation>
     </message>
     <message>
         <source>Page Setup...</source>
