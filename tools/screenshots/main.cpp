@@ -4,8 +4,9 @@
 //   build/bin/mirelo2-screenshots docs/manual/images [LANG]
 //
 // Writes main_window.png, construction_table.png, results_panel.png, diagram_moisture.png,
-// layer_editor.png, climate_editor.png, database_dialog.png, preferences.png and
-// report_preview.png. Settings and user data go to a temporary home, never the user's own.
+// layer_editor.png, climate_editor.png, database_dialog.png, preferences.png,
+// report_preview.png and, after closing the example, start_page.png. Settings and user data go
+// to a temporary home, never the user's own.
 
 #include "document/Project.h"
 #include "persistence/ConstructionList.h"
@@ -13,15 +14,15 @@
 #include "settings/Constants.h"
 #include "settings/Directories.h"
 #include "settings/Settings.h"
+#include "ui/database/MaterialDatabaseDialog.h"
 #include "ui/editors/AssessmentClimateWidget.h"
-#include "ui/preferences/ConfigDialog.h"
+#include "ui/editors/MaterialEditWidget.h"
 #include "ui/mainwindow/ConstructionTableWidget.h"
 #include "ui/mainwindow/DesktopDialogs.h"
 #include "ui/mainwindow/DiagramView.h"
 #include "ui/mainwindow/M2_ResultsWidget.h"
 #include "ui/mainwindow/MainWindow.h"
-#include "ui/database/MaterialDatabaseDialog.h"
-#include "ui/editors/MaterialEditWidget.h"
+#include "ui/preferences/ConfigDialog.h"
 #include "ui/reportpreview/ReportPreview.h"
 
 #include <QApplication>
@@ -124,6 +125,10 @@ int main(int argc, char *argv[])
     preview.refresh();
     ok &= save(&preview, out, "report_preview.png");
     preview.hide();
+
+    // closing the project brings the start page back, the example among the recent projects
+    ok &= window.closeProject();
+    ok &= save(&window, out, "start_page.png");
 
     stack.clear();
     project.close();
