@@ -223,6 +223,11 @@ void tst_StartPage::shownExactlyWithoutConstruction()
     QVERIFY(page);
     QVERIFY(page->isVisible());
     QVERIFY(!window.resultsWidget()->isVisible());
+    // the page has the central area to itself
+    QVERIFY2(page->width() > window.centralWidget()->width() * 9 / 10,
+             qPrintable(QStringLiteral("%1 of %2 pixels")
+                            .arg(page->width())
+                            .arg(window.centralWidget()->width())));
 
     // one click opens it; the page goes and the views come
     QCommandLinkButton *recent = button(page, QStringLiteral("recent_0"));

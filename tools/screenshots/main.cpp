@@ -22,6 +22,7 @@
 #include "ui/mainwindow/DiagramView.h"
 #include "ui/mainwindow/M2_ResultsWidget.h"
 #include "ui/mainwindow/MainWindow.h"
+#include "ui/mainwindow/StartPage.h"
 #include "ui/preferences/ConfigDialog.h"
 #include "ui/reportpreview/ReportPreview.h"
 
@@ -128,6 +129,10 @@ int main(int argc, char *argv[])
 
     // closing the project brings the start page back, the example among the recent projects
     ok &= window.closeProject();
+    // recent projects as a user would have them, not the paths of this build
+    window.startPage()->setRecentProjects(
+        {QStringLiteral("/home/user/projects/house_a/external_wall.m2p"),
+         QStringLiteral("/home/user/projects/house_a/roof.m2p")});
     ok &= save(&window, out, "start_page.png");
 
     stack.clear();

@@ -369,6 +369,9 @@ void MainWindow::updateWindowState()
              m_resultsWidget, m_ui->frameDividerRight})
         w->setVisible(hasConstruction);
     m_startPage->setVisible(!hasConstruction);
+    // the (then empty) column of the views must not keep half of the width from the start page
+    static_cast<QBoxLayout *>(m_ui->centralWidget->layout())
+        ->setStretch(1, hasConstruction ? 1 : 0);
     m_ui->actionUseHashes->setVisible(false);
     m_ui->actionToggleGlaser->setChecked(m_ui->diagramView->profileMode() == 3);
 
