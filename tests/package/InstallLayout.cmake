@@ -53,7 +53,7 @@ endif()
 # Nothing lands outside the program's own places.
 file(GLOB_RECURSE installed RELATIVE "${prefix}" "${prefix}/*")
 foreach(f ${installed})
-    if(NOT f MATCHES "^(bin/(Mirelo2|mirelo2-batch)|share/${id}/.+|share/applications/${id}\\.desktop|share/icons/hicolor/[^/]+/(apps/${id}|mimetypes/application-x-mirelo2-project)\\.(png|svg)|share/mime/packages/${id}\\.xml|share/doc/${id}/(README\\.md|NOTICE|copyright|changelog\\.Debian\\.gz)|share/man/man1/(Mirelo2|mirelo2-batch)\\.1\\.gz)$")
+    if(NOT f MATCHES "^(bin/(Mirelo2|mirelo2-batch)|share/${id}/.+|share/applications/${id}\\.desktop|share/icons/hicolor/[^/]+/(apps/${id}|mimetypes/application-x-mirelo2-project)\\.(png|svg)|share/mime/packages/${id}\\.xml|share/doc/${id}/(README\\.md|NOTICE|copyright|changelog\\.Debian\\.gz)|share/man/man1/(Mirelo2|mirelo2-batch)\\.1\\.gz|share/lintian/overrides/${id})$")
         fail("unexpected installed file ${f}")
     endif()
 endforeach()
@@ -211,7 +211,7 @@ if(LINTIAN AND EXISTS "${CPACK}")
     if(NOT rc EQUAL 0 OR NOT deb)
         fail("cpack -G DEB failed (${rc}):\n${out}${err}")
     endif()
-    execute_process(COMMAND "${LINTIAN}" --no-tag-display-limit ${deb}
+    execute_process(COMMAND "${LINTIAN}" --tag-display-limit 0 ${deb}
         RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err)
     if(out MATCHES "(^|\n)[EW]: ")
         fail("lintian finds errors or warnings in the package:\n${out}${err}")
