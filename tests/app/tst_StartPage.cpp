@@ -9,6 +9,7 @@
 #include "persistence/ConstructionList.h"
 #include "persistence/MaterialList.h"
 #include "settings/Settings.h"
+#include "ui/mainwindow/ConstructionTableWidget.h"
 #include "ui/mainwindow/DesktopDialogs.h"
 #include "ui/mainwindow/M2_ResultsWidget.h"
 #include "ui/mainwindow/MainWindow.h"
@@ -239,9 +240,13 @@ void tst_StartPage::shownExactlyWithoutConstruction()
     QVERIFY(!page->isVisible());
     QVERIFY(window.resultsWidget()->isVisible());
 
-    // it returns when the project closes, with the project first among the recent ones
+    // it returns when the project closes, with the project first among the recent ones, and
+    // the keyboard can go on from it at once
+    QApplication::setActiveWindow(&window);
+    window.constructionTable()->setFocus();
     QVERIFY(window.closeProject());
     QVERIFY(page->isVisible());
+    QTRY_COMPARE(QApplication::focusWidget(), button(page, QStringLiteral("startNewProject")));
     QVERIFY(button(page, QStringLiteral("recent_0")));
     QCOMPARE(button(page, QStringLiteral("recent_0"))->text(),
              QStringLiteral("timber_frame_wall.m2p"));

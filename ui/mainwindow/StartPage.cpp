@@ -1,5 +1,6 @@
 #include "StartPage.h"
 
+#include <QApplication>
 #include <QCommandLinkButton>
 #include <QDir>
 #include <QFileInfo>
@@ -121,6 +122,14 @@ StartPage::StartPage(const QString &examplesDir, QWidget *parent)
     columns->addLayout(left, 1);
     columns->addLayout(right, 1);
     setFocusProxy(newButton);
+}
+
+void StartPage::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    QWidget *focus = QApplication::focusWidget();
+    if (!focus || !focus->isVisible() || !isAncestorOf(focus))
+        setFocus(); // the proxy: "New project"
 }
 
 QCommandLinkButton *StartPage::makeButton(const QString &text, const QString &description,

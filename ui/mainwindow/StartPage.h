@@ -44,6 +44,11 @@ signals:
     /*! An example or a recent project was chosen. */
     void projectChosen(const QString &fileName);
 
+protected:
+    /*! Takes the keyboard focus when the page appears and the focus is nowhere on it (after a
+        project closed, the focus was on a view that is now hidden). */
+    void showEvent(QShowEvent *event) override;
+
 private:
     void addExamples(QVBoxLayout *layout);
     QCommandLinkButton *makeButton(const QString &text, const QString &description,
