@@ -36,7 +36,39 @@ install(FILES
 install(FILES ${PROJECT_SOURCE_DIR}/resources/desktop/${M2_INSTALL_ID}.xml
     DESTINATION share/mime/packages)
 install(FILES ${PROJECT_SOURCE_DIR}/README.md ${PROJECT_SOURCE_DIR}/NOTICE
+    ${PROJECT_SOURCE_DIR}/packaging/copyright
     DESTINATION share/doc/${M2_INSTALL_ID})
+
+# The manual pages (docs/man, checked against the programs' --help by the batch tests) and the
+# Debian changelog go compressed, as Debian keeps them: gzip -9n stores neither the file name nor
+# a time stamp, so the same sources give the same package.
+find_program(M2_GZIP gzip REQUIRED)
+set(M2_PACKAGING_OUTPUT_DIR ${CMAKE_BINARY_DIR}/packaging)
+set(M2_COMPRESSED)
+foreach(pair "docs/man/Mirelo2.1|Mirelo2.1.gz" "docs/man/mirelo2-batch.1|mirelo2-batch.1.gz"
+        "packaging/changelog|changelog.Debian.gz")
+    string(REPLACE "|" ";" pair "${pair}")
+    list(GET pair 0 source)
+    list(GET pair 1 target)
+    string(REGEX REPLACE "\\.gz$" "" plain ${target})
+    add_custom_command(OUTPUT ${M2_PACKAGING_OUTPUT_DIR}/${target}
+        COMMAND ${CMAKE_COMMAND} -E make_directory ${M2_PACKAGING_OUTPUT_DIR}
+        COMMAND ${CMAKE_COMMAND} -E copy ${PROJECT_SOURCE_DIR}/${source}
+            ${M2_PACKAGING_OUTPUT_DIR}/${plain}
+        COMMAND ${M2_GZIP} -9nf ${M2_PACKAGING_OUTPUT_DIR}/${plain}
+        DEPENDS ${PROJECT_SOURCE_DIR}/${source}
+        VERBATIM)
+    list(APPEND M2_COMPRESSED ${M2_PACKAGING_OUTPUT_DIR}/${target})
+endforeach()
+add_custom_target(packaging_files ALL DEPENDS ${M2_COMPRESSED})
+install(FILES ${M2_PACKAGING_OUTPUT_DIR}/Mirelo2.1.gz ${M2_PACKAGING_OUTPUT_DIR}/mirelo2-batch.1.gz
+    DESTINATION share/man/man1)
+install(FILES ${M2_PACKAGING_OUTPUT_DIR}/changelog.Debian.gz
+    DESTINATION share/doc/${M2_INSTALL_ID})
+# The package is built outside Debian's archive, so its first changelog entry closes no
+# "intent to package" bug; lintian is told so in the package's own override file.
+install(FILES ${PROJECT_SOURCE_DIR}/packaging/lintian-overrides
+    DESTINATION share/lintian/overrides RENAME ${M2_INSTALL_ID})
 
 # The desktop entry names the executable by its absolute path, so that a double click works for
 # any prefix, also one outside PATH. The prefix is known only when installing (cpack installs
@@ -56,11 +88,11 @@ set(CPACK_PACKAGE_DESCRIPTION_SUMMARY
     "hygrothermal assessment of building constructions (Glaser, DIN 4108-3)")
 # The long description; CPack puts the summary above it as the synopsis line and indents it.
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
-"Mirelo 2 assesses the moisture protection of wall, roof and floor constructions.
-The user stacks material layers, sets winter and summer climates and sees the
-U-value, the temperature and vapour-pressure profiles, the condensation scheme
-of Glaser after DIN 4108-3, a moisture-storage method, and the verdicts of
-DIN 4108-3, DIN 4108-2 and DIN 68800-2.
+"Mirelo 2 assesses the moisture protection of wall, roof and floor
+constructions. The user stacks material layers, sets winter and summer
+climates and sees the U-value, the temperature and vapour-pressure profiles,
+the condensation scheme of Glaser after DIN 4108-3, a moisture-storage method,
+and the verdicts of DIN 4108-3, DIN 4108-2 and DIN 68800-2.
 
 The package contains the window program Mirelo2, the command-line front end
 mirelo2-batch, the material catalogue and example projects, and registers the

@@ -261,10 +261,11 @@ void ReportFrameConclusions::build(QPaintDevice *, double)
           a.thermalEvaluated, minimum.m_fulfilled);
     if (minimum.m_frsiChecked)
         check(MinimumHeatResistance::temperatureFactorRequirementText(minimum.m_f_min) +
-                  (a.thermalEvaluated ? QStringLiteral(", <i>f</i><sub>Rsi</sub> = ") +
-                                            MinimumHeatResistance::temperatureFactorResultText(
-                                                minimum.m_f_Rsi, minimum.m_frsiFulfilled)
-                                      : QString()),
+                  // the result text names f_Rsi itself: "…, f_Rsi = 0.89"
+                  (a.thermalEvaluated
+                       ? QStringLiteral(", ") + MinimumHeatResistance::temperatureFactorResultText(
+                                                    minimum.m_f_Rsi, minimum.m_frsiFulfilled)
+                       : QString()),
               a.thermalEvaluated, minimum.m_frsiFulfilled);
 
     const DINCriteriaResult &din = a.din;

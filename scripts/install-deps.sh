@@ -18,11 +18,15 @@ packages=(
     xvfb
     # Installation and the Debian package (cpack -G DEB): dpkg-shlibdeps reads the library
     # dependencies of the executables; the package test validates the desktop entry, checks the
-    # file-type XML and builds a MIME database from it.
+    # file-type XML and builds a MIME database from it, reads the manual pages with groff and
+    # man, and lets lintian judge the package the way Debian does.
     dpkg-dev
     desktop-file-utils
     shared-mime-info
     libxml2-utils
+    groff-base
+    man-db
+    lintian
     # The second compiler: test.sh builds the sanitizer half with clang, and scripts/fuzz.sh
     # needs its runtime libraries (AddressSanitizer, UBSan, libFuzzer).
     clang

@@ -7,4 +7,8 @@ set -e
 cd "$(dirname "$0")/.."
 build=${1:-build}
 cmake --build "$build" --target mirelo2-screenshots
-"$build/bin/mirelo2-screenshots" docs/manual/images en
+# each manual shows the program in its own language
+for lang in en de pl; do
+    mkdir -p "docs/manual/images/$lang"
+    "$build/bin/mirelo2-screenshots" "docs/manual/images/$lang" "$lang"
+done

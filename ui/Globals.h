@@ -30,9 +30,10 @@ class Globals
 public:
     /*! Opens the manual of the language in the desktop's PDF viewer at the chapter of the help
         topic (0 the whole manual; 1 preferences, 2 layer editor, 3 climate editor, 4 database
-        dialog, 5 new-project wizard, 6 report, 7 heat-flow directions). When that fails a
-        warning box names the path. */
+        dialog, 5 new-project wizard, 6 report, 7 heat-flow directions, 8 quick start). When that
+        fails a warning box names the path. */
     static void showHelp(const QString &langId, int topic);
+    static constexpr int QuickStartTopic = 8;
     /*! The manual of the language, the English one when the language has none. */
     static QString helpFile(const QString &langId);
     /*! The page of the topic's chapter in the manual (from the index the build writes beside

@@ -183,7 +183,7 @@
     </message>
     <message>
         <source>DIN 4108-3_2024 Indoor climate</source>
-        <translation>DIN 4108-3_2024 Innenklima</translation>
+        <translation>DIN 4108-3:2024 Innenklima</translation>
     </message>
     <message>
         <source>DIN 4108-3 2001 Outdoor, boundary to outside</source>
@@ -195,7 +195,7 @@
     </message>
     <message>
         <source>DIN 4108-3_2024 Outdoor climate</source>
-        <translation>DIN 4108-3_2024 Außenklima</translation>
+        <translation>DIN 4108-3:2024 Außenklima</translation>
     </message>
     <message>
         <source>DIN 4108-3 2001 Outdoor, boundary to ground</source>
@@ -312,11 +312,11 @@
     </message>
     <message>
         <source>Default Project Info</source>
-        <translation>Standard-Projektinformationen</translation>
+        <translation>Projektvorgaben</translation>
     </message>
     <message>
         <source>Default Print Config</source>
-        <translation>Standard-Druckeinstellungen</translation>
+        <translation>Druckvorgaben</translation>
     </message>
 </context>
 <context>
@@ -505,7 +505,7 @@
     </message>
     <message>
         <source>Vapor pressure profiles</source>
-        <translation>Dampfdruckverläufe</translation>
+        <translation>Verläufe des Wasserdampfteildrucks</translation>
     </message>
     <message>
         <source>DIN 4108-3 (Glaser) - Summary</source>
@@ -666,7 +666,7 @@ Schicht %1</translation>
     </message>
     <message>
         <source>Do you really want to delete the construction &apos;%1&apos;?</source>
-        <translation>Möchten Sie die Konstruktion &apos;%1&apos; wirklich löschen?</translation>
+        <translation>Möchten Sie die Konstruktion „%1“ wirklich löschen?</translation>
     </message>
     <message>
         <source>Select file with construction database.</source>
@@ -682,11 +682,11 @@ Schicht %1</translation>
     </message>
     <message>
         <source>No constructions found in file &apos;%1&apos;</source>
-        <translation>Keine Konstruktionen in der Datei &apos;%1&apos; gefunden</translation>
+        <translation>Keine Konstruktionen in der Datei „%1“ gefunden</translation>
     </message>
     <message>
         <source>%1 constructions found in file &apos;%2&apos;, %3 of them new.</source>
-        <translation>%1 Konstruktionen in der Datei &apos;%2&apos; gefunden, davon %3 neu.</translation>
+        <translation>%1 Konstruktionen in der Datei „%2“ gefunden, davon %3 neu.</translation>
     </message>
     <message>
         <source>The file is damaged; only its first constructions could be read.</source>
@@ -983,7 +983,7 @@ Schicht %1</translation>
     </message>
     <message>
         <source>Temperature and Vapour Pressure Profile</source>
-        <translation>Temperatur- und Dampfdruckverlauf</translation>
+        <translation>Verlauf von Temperatur und Wasserdampfteildruck</translation>
     </message>
     <message>
         <source>Other Diagram</source>
@@ -1002,7 +1002,7 @@ Schicht %1</translation>
     </message>
     <message>
         <source>Vapor pressure p in [Pa]</source>
-        <translation>Dampfdruck p in [Pa]</translation>
+        <translation>Wasserdampfteildruck p in [Pa]</translation>
     </message>
     <message>
         <source>Moisture content w in [%1]</source>
@@ -1018,15 +1018,15 @@ Schicht %1</translation>
     </message>
     <message>
         <source>Sat. vapour pressure</source>
-        <translation>Sättigungsdampfdruck</translation>
+        <translation>Wasserdampfsättigungsdruck</translation>
     </message>
     <message>
         <source>Vapour pressure (real)</source>
-        <translation>Dampfdruck (tatsächlich)</translation>
+        <translation>Wasserdampfteildruck (tatsächlich)</translation>
     </message>
     <message>
         <source>Vapour pressure (calc.)</source>
-        <translation>Dampfdruck (berechnet)</translation>
+        <translation>Wasserdampfteildruck (berechnet)</translation>
     </message>
 </context>
 <context>
@@ -1037,7 +1037,7 @@ Schicht %1</translation>
     </message>
     <message>
         <source>Vapour pressure diagram</source>
-        <translation>Dampfdruckdiagramm</translation>
+        <translation>Diagramm des Wasserdampfteildrucks</translation>
     </message>
     <message>
         <source>Water content diagram</source>
@@ -1045,7 +1045,7 @@ Schicht %1</translation>
     </message>
     <message>
         <source>Unknown picture format of &apos;%1&apos; (svg, png, jpg or pdf expected).</source>
-        <translation>Unbekanntes Bildformat von &apos;%1&apos; (svg, png, jpg oder pdf erwartet).</translation>
+        <translation>Unbekanntes Bildformat von „%1“ (svg, png, jpg oder pdf erwartet).</translation>
     </message>
     <message>
         <source>The picture could not be written.</source>
@@ -1083,7 +1083,7 @@ Schicht %1</translation>
     <message>
         <source>[Document::readOld]  Error reading project file &apos;%1&apos;
 </source>
-        <translation>[Document::readOld]  Fehler beim Lesen der Projektdatei &apos;%1&apos;
+        <translation>[Document::readOld]  Fehler beim Lesen der Projektdatei „%1“
 </translation>
     </message>
     <message>
@@ -1096,23 +1096,23 @@ Schicht %1</translation>
     </message>
     <message>
         <source>[Document::readOld]  Keyword &apos;FileVersion&apos; missing!</source>
-        <translation>[Document::readOld]  Schlüsselwort &apos;FileVersion&apos; fehlt!</translation>
+        <translation>[Document::readOld]  Schlüsselwort „FileVersion“ fehlt!</translation>
     </message>
     <message>
         <source>Block start &apos;{&apos; missing!</source>
-        <translation>Blockanfang &apos;{&apos; fehlt!</translation>
+        <translation>Blockanfang „{“ fehlt!</translation>
     </message>
     <message>
         <source>Block start &apos;{&apos; missing for climatelist!</source>
-        <translation>Blockanfang &apos;{&apos; der Klimaliste fehlt!</translation>
+        <translation>Blockanfang „{“ der Klimaliste fehlt!</translation>
     </message>
     <message>
         <source>Block start &apos;{&apos; missing for wall data!</source>
-        <translation>Blockanfang &apos;{&apos; der Wanddaten fehlt!</translation>
+        <translation>Blockanfang „{“ der Wanddaten fehlt!</translation>
     </message>
     <message>
         <source>Block start &apos;{&apos; missing for remarks!</source>
-        <translation>Blockanfang &apos;{&apos; der Bemerkungen fehlt!</translation>
+        <translation>Blockanfang „{“ der Bemerkungen fehlt!</translation>
     </message>
     <message>
         <source>Unexpected end of file in remarks!</source>
@@ -1120,15 +1120,15 @@ Schicht %1</translation>
     </message>
     <message>
         <source>Invalid keyword &apos;%1&apos; in project file!</source>
-        <translation>Ungültiges Schlüsselwort &apos;%1&apos; in der Projektdatei!</translation>
+        <translation>Ungültiges Schlüsselwort „%1“ in der Projektdatei!</translation>
     </message>
     <message>
         <source>Block end &apos;}&apos; missing!</source>
-        <translation>Blockende &apos;}&apos; fehlt!</translation>
+        <translation>Blockende „}“ fehlt!</translation>
     </message>
     <message>
         <source>Error reading parameter &apos;%1&apos;!</source>
-        <translation>Fehler beim Lesen des Parameters &apos;%1&apos;!</translation>
+        <translation>Fehler beim Lesen des Parameters „%1“!</translation>
     </message>
     <message>
         <source>File is not a Mirelo 2.0 project file.</source>
@@ -1143,7 +1143,7 @@ Schicht %1</translation>
     <name>DryingReserveSettings</name>
     <message>
         <source>Drying potential according DIN 68800-2</source>
-        <translation>Trocknungspotenzial nach DIN 68800-2</translation>
+        <translation>Trocknungsreserve nach DIN 68800-2</translation>
     </message>
     <message>
         <source>No drying reserve</source>
@@ -1379,23 +1379,23 @@ Schicht %1</translation>
     </message>
     <message>
         <source>[InputData::readClimateOld]  Invalid keyword &apos;%1&apos;</source>
-        <translation>[InputData::readClimateOld]  Ungültiges Schlüsselwort &apos;%1&apos;</translation>
+        <translation>[InputData::readClimateOld]  Ungültiges Schlüsselwort „%1“</translation>
     </message>
     <message>
         <source>[InputData::readClimateOld]  Block start &apos;{&apos; missing!</source>
-        <translation>[InputData::readClimateOld]  Blockanfang &apos;{&apos; fehlt!</translation>
+        <translation>[InputData::readClimateOld]  Blockanfang „{“ fehlt!</translation>
     </message>
     <message>
         <source>[InputData::readClimateOld]  Error reading parameter &apos;Temperatur&apos;!</source>
-        <translation>[InputData::readClimateOld]  Fehler beim Lesen des Parameters &apos;Temperatur&apos;!</translation>
+        <translation>[InputData::readClimateOld]  Fehler beim Lesen des Parameters „Temperatur“!</translation>
     </message>
     <message>
         <source>[InputData::readClimateOld]  Error reading parameter &apos;RelHum&apos;!</source>
-        <translation>[InputData::readClimateOld]  Fehler beim Lesen des Parameters &apos;RelHum&apos;!</translation>
+        <translation>[InputData::readClimateOld]  Fehler beim Lesen des Parameters „RelHum“!</translation>
     </message>
     <message>
         <source>[InputData::readClimateOld]  Illegal keyword &apos;%1&apos;</source>
-        <translation>[InputData::readClimateOld]  Unzulässiges Schlüsselwort &apos;%1&apos;</translation>
+        <translation>[InputData::readClimateOld]  Unzulässiges Schlüsselwort „%1“</translation>
     </message>
     <message>
         <source>[InputData::readClimateOld]  Error reading climate condition!
@@ -1405,27 +1405,27 @@ Schicht %1</translation>
     </message>
     <message>
         <source>[InputData::readClimateOld]  Block end &apos;}&apos; missing!</source>
-        <translation>[InputData::readClimateOld]  Blockende &apos;}&apos; fehlt!</translation>
+        <translation>[InputData::readClimateOld]  Blockende „}“ fehlt!</translation>
     </message>
     <message>
         <source>[InputData::readConstructionOld]  Block start &apos;{&apos; missing!</source>
-        <translation>[InputData::readConstructionOld]  Blockanfang &apos;{&apos; fehlt!</translation>
+        <translation>[InputData::readConstructionOld]  Blockanfang „{“ fehlt!</translation>
     </message>
     <message>
         <source>[InputData::readConstructionOld]  Block end &apos;}&apos; missing!</source>
-        <translation>[InputData::readConstructionOld]  Blockende &apos;}&apos; fehlt!</translation>
+        <translation>[InputData::readConstructionOld]  Blockende „}“ fehlt!</translation>
     </message>
     <message>
         <source>[MaterialLayer::readOld]  Error reading parameter &apos;Width&apos;!</source>
-        <translation>[MaterialLayer::readOld]  Fehler beim Lesen des Parameters &apos;Width&apos;!</translation>
+        <translation>[MaterialLayer::readOld]  Fehler beim Lesen des Parameters „Width“!</translation>
     </message>
     <message>
         <source>[MaterialLayer::readOld]  Error reading parameter &apos;Colour&apos;!</source>
-        <translation>[MaterialLayer::readOld]  Fehler beim Lesen des Parameters &apos;Colour&apos;!</translation>
+        <translation>[MaterialLayer::readOld]  Fehler beim Lesen des Parameters „Colour“!</translation>
     </message>
     <message>
         <source>[MaterialLayer::readOld]  Block start &apos;{&apos; of material definition missing!</source>
-        <translation>[MaterialLayer::readOld]  Blockanfang &apos;{&apos; der Materialdefinition fehlt!</translation>
+        <translation>[MaterialLayer::readOld]  Blockanfang „{“ der Materialdefinition fehlt!</translation>
     </message>
     <message>
         <source>[MaterialLayer::readOld]  Invalid keyword!</source>
@@ -1433,7 +1433,7 @@ Schicht %1</translation>
     </message>
     <message>
         <source>[MaterialLayer::readOld]  Block end &apos;}&apos; missing!</source>
-        <translation>[MaterialLayer::readOld]  Blockende &apos;}&apos; fehlt!</translation>
+        <translation>[MaterialLayer::readOld]  Blockende „}“ fehlt!</translation>
     </message>
     <message>
         <source>[MaterialLayer::readOld]  Error reading layer data!
@@ -1447,39 +1447,39 @@ Schicht %1</translation>
     </message>
     <message>
         <source>[Material::readOld]  Error reading parameter &apos;rho&apos;!</source>
-        <translation>[Material::readOld]  Fehler beim Lesen des Parameters &apos;rho&apos;!</translation>
+        <translation>[Material::readOld]  Fehler beim Lesen des Parameters „rho“!</translation>
     </message>
     <message>
         <source>[Material::readOld]  Error reading parameter &apos;Lambda&apos;!</source>
-        <translation>[Material::readOld]  Fehler beim Lesen des Parameters &apos;Lambda&apos;!</translation>
+        <translation>[Material::readOld]  Fehler beim Lesen des Parameters „Lambda“!</translation>
     </message>
     <message>
         <source>[Material::readOld]  Error reading parameter &apos;Mew&apos;!</source>
-        <translation>[Material::readOld]  Fehler beim Lesen des Parameters &apos;Mew&apos;!</translation>
+        <translation>[Material::readOld]  Fehler beim Lesen des Parameters „Mew“!</translation>
     </message>
     <message>
         <source>[Material::readOld]  Error reading parameter &apos;W_hyg&apos;!</source>
-        <translation>[Material::readOld]  Fehler beim Lesen des Parameters &apos;W_hyg&apos;!</translation>
+        <translation>[Material::readOld]  Fehler beim Lesen des Parameters „W_hyg“!</translation>
     </message>
     <message>
         <source>[Material::readOld]  Error reading parameter &apos;W_h80&apos;!</source>
-        <translation>[Material::readOld]  Fehler beim Lesen des Parameters &apos;W_h80&apos;!</translation>
+        <translation>[Material::readOld]  Fehler beim Lesen des Parameters „W_h80“!</translation>
     </message>
     <message>
         <source>[Material::readOld]  Error reading parameter &apos;W_sat&apos;!</source>
-        <translation>[Material::readOld]  Fehler beim Lesen des Parameters &apos;W_sat&apos;!</translation>
+        <translation>[Material::readOld]  Fehler beim Lesen des Parameters „W_sat“!</translation>
     </message>
     <message>
         <source>[Material::readOld]  Error reading parameter &apos;A_w&apos;!</source>
-        <translation>[Material::readOld]  Fehler beim Lesen des Parameters &apos;A_w&apos;!</translation>
+        <translation>[Material::readOld]  Fehler beim Lesen des Parameters „A_w“!</translation>
     </message>
     <message>
         <source>[Material::readOld]  Invalid keyword &apos;%1&apos;</source>
-        <translation>[Material::readOld]  Ungültiges Schlüsselwort &apos;%1&apos;</translation>
+        <translation>[Material::readOld]  Ungültiges Schlüsselwort „%1“</translation>
     </message>
     <message>
         <source>[Material::readOld]  Block end &apos;}&apos; missing!</source>
-        <translation>[Material::readOld]  Blockende &apos;}&apos; fehlt!</translation>
+        <translation>[Material::readOld]  Blockende „}“ fehlt!</translation>
     </message>
     <message>
         <source>[Material::readOld]  Error reading material data!
@@ -1492,7 +1492,7 @@ Schicht %1</translation>
     <name>LegacyKeywordText</name>
     <message>
         <source>The value of &apos;%1&apos; is not a finite number.</source>
-        <translation>Der Wert von &apos;%1&apos; ist keine endliche Zahl.</translation>
+        <translation>Der Wert von „%1“ ist keine endliche Zahl.</translation>
     </message>
 </context>
 <context>
@@ -1806,7 +1806,7 @@ Schicht %1</translation>
     </message>
     <message>
         <source>About Mirelo 2 ...</source>
-        <translation>Über Mirelo 2 …</translation>
+        <translation>Über Mirelo 2…</translation>
     </message>
     <message>
         <source>Opens the About dialog.</source>
@@ -1846,7 +1846,7 @@ Schicht %1</translation>
     </message>
     <message>
         <source>Toggles display of vapor pressure profile or moisture content profile</source>
-        <translation>Wechselt zwischen der Anzeige des Dampfdruckverlaufs und des Feuchteverlaufs</translation>
+        <translation>Wechselt zwischen dem Verlauf des Wasserdampfteildrucks und dem Feuchteverlauf</translation>
     </message>
     <message>
         <source>Use hatching</source>
@@ -2030,7 +2030,7 @@ Schicht %1</translation>
     </message>
     <message>
         <source>About %1 ...</source>
-        <translation>Über %1 …</translation>
+        <translation>Über %1…</translation>
     </message>
     <message>
         <source>Show/hide main toolbar</source>
@@ -2094,7 +2094,7 @@ Schicht %1</translation>
     </message>
     <message>
         <source>The file &apos;%1&apos; cannot be found or does not exist.</source>
-        <translation>Die Datei &apos;%1&apos; wurde nicht gefunden oder existiert nicht.</translation>
+        <translation>Die Datei „%1“ wurde nicht gefunden oder existiert nicht.</translation>
     </message>
     <message>
         <source>Error #5: File not found</source>
@@ -2103,7 +2103,7 @@ Schicht %1</translation>
     <message>
         <source>The file &apos;%1&apos; cannot be found or does not exist.
 %2</source>
-        <translation>Die Datei &apos;%1&apos; wurde nicht gefunden oder existiert nicht.
+        <translation>Die Datei „%1“ wurde nicht gefunden oder existiert nicht.
 %2</translation>
     </message>
     <message>
@@ -2149,7 +2149,7 @@ Schicht %1</translation>
     <message>
         <source>The picture could not be written to &apos;%1&apos;:
 %2</source>
-        <translation>Das Bild konnte nicht nach &apos;%1&apos; geschrieben werden:
+        <translation>Das Bild konnte nicht nach „%1“ geschrieben werden:
 %2</translation>
     </message>
     <message>
@@ -2177,11 +2177,11 @@ Schicht %1</translation>
     <name>Material</name>
     <message>
         <source>Invalid encoding &apos;%1&apos; of material color of layer %2 (line %3).</source>
-        <translation>Ungültige Kodierung &apos;%1&apos; der Materialfarbe von Schicht %2 (Zeile %3).</translation>
+        <translation>Ungültige Kodierung „%1“ der Materialfarbe von Schicht %2 (Zeile %3).</translation>
     </message>
     <message>
         <source>Invalid encoding &apos;%1&apos; of material color (line %2).</source>
-        <translation>Ungültige Kodierung &apos;%1&apos; der Materialfarbe (Zeile %2).</translation>
+        <translation>Ungültige Kodierung „%1“ der Materialfarbe (Zeile %2).</translation>
     </message>
     <message>
         <source>Unknown</source>
@@ -2478,7 +2478,7 @@ Kursiv dargestellte Materialien sind Ihre eigenen; nur diese können bearbeitet 
     </message>
     <message>
         <source>Do you really want to remove the material &apos;%1&apos; from the user database?</source>
-        <translation>Möchten Sie das Material &apos;%1&apos; wirklich aus der Benutzerdatenbank entfernen?</translation>
+        <translation>Möchten Sie das Material „%1“ wirklich aus der Benutzerdatenbank entfernen?</translation>
     </message>
     <message>
         <source>Select file with user material database.</source>
@@ -2499,12 +2499,12 @@ Kursiv dargestellte Materialien sind Ihre eigenen; nur diese können bearbeitet 
     <message>
         <source>No valid material file &apos;%1&apos;
  Extension sould be &apos;txt&apos; or &apos;mmat&apos;</source>
-        <translation>Keine gültige Materialdatei &apos;%1&apos;
- Die Dateiendung sollte &apos;txt&apos; oder &apos;mmat&apos; sein</translation>
+        <translation>Keine gültige Materialdatei „%1“
+ Die Dateiendung sollte „txt“ oder „mmat“ sein</translation>
     </message>
     <message>
         <source>No materials found in file &apos;%1&apos;</source>
-        <translation>Keine Materialien in der Datei &apos;%1&apos; gefunden</translation>
+        <translation>Keine Materialien in der Datei „%1“ gefunden</translation>
     </message>
     <message>
         <source>Materials added.</source>
@@ -2512,7 +2512,7 @@ Kursiv dargestellte Materialien sind Ihre eigenen; nur diese können bearbeitet 
     </message>
     <message>
         <source>%1 materials found in file &apos;%2&apos;</source>
-        <translation>%1 Materialien in der Datei &apos;%2&apos; gefunden</translation>
+        <translation>%1 Materialien in der Datei „%2“ gefunden</translation>
     </message>
 </context>
 <context>
@@ -2850,7 +2850,7 @@ Kursiv dargestellte Materialien sind Ihre eigenen; nur diese können bearbeitet 
     <message>
         <source>Error reading material list from file &apos;%1&apos;!
 %2</source>
-        <translation>Fehler beim Lesen der Materialliste aus der Datei &apos;%1&apos;!
+        <translation>Fehler beim Lesen der Materialliste aus der Datei „%1“!
 %2</translation>
     </message>
     <message>
@@ -2859,11 +2859,11 @@ Kursiv dargestellte Materialien sind Ihre eigenen; nur diese können bearbeitet 
     </message>
     <message>
         <source>Keyword &apos;FileVersion&apos; missing!</source>
-        <translation>Schlüsselwort &apos;FileVersion&apos; fehlt!</translation>
+        <translation>Schlüsselwort „FileVersion“ fehlt!</translation>
     </message>
     <message>
         <source>Keyword &apos;MATERIAL_LIST&apos; missing!</source>
-        <translation>Schlüsselwort &apos;MATERIAL_LIST&apos; fehlt!</translation>
+        <translation>Schlüsselwort „MATERIAL_LIST“ fehlt!</translation>
     </message>
     <message>
         <source>Missing block start!</source>
@@ -2871,15 +2871,15 @@ Kursiv dargestellte Materialien sind Ihre eigenen; nur diese können bearbeitet 
     </message>
     <message>
         <source>Block start &apos;{&apos; of material definition missing!</source>
-        <translation>Blockanfang &apos;{&apos; der Materialdefinition fehlt!</translation>
+        <translation>Blockanfang „{“ der Materialdefinition fehlt!</translation>
     </message>
     <message>
         <source>Cannot create directory &apos;%1&apos;.</source>
-        <translation>Das Verzeichnis &apos;%1&apos; kann nicht angelegt werden.</translation>
+        <translation>Das Verzeichnis „%1“ kann nicht angelegt werden.</translation>
     </message>
     <message>
         <source>Cannot rename file &apos;%1&apos; to &apos;%2&apos;.</source>
-        <translation>Die Datei &apos;%1&apos; kann nicht in &apos;%2&apos; umbenannt werden.</translation>
+        <translation>Die Datei „%1“ kann nicht in „%2“ umbenannt werden.</translation>
     </message>
 </context>
 <context>
@@ -3053,7 +3053,7 @@ Kursiv dargestellte Materialien sind Ihre eigenen; nur diese können bearbeitet 
     </message>
     <message>
         <source>Common separating ceiling</source>
-        <translation>Wohnungstrenndecke</translation>
+        <translation>Wohnungstrenndecke (allgemein)</translation>
     </message>
     <message>
         <source>Separating ceiling for officebuilding with central heating</source>
@@ -3125,7 +3125,7 @@ Kursiv dargestellte Materialien sind Ihre eigenen; nur diese können bearbeitet 
     </message>
     <message>
         <source>Ceiling between rooms of different use and apartment separating ceiling</source>
-        <translation>Decke zwischen Räumen unterschiedlicher Nutzung und Wohnungstrenndecke</translation>
+        <translation>Wohnungstrenndecke und Decke zwischen Räumen unterschiedlicher Nutzung</translation>
     </message>
     <message>
         <source>Construction with mass per area lower than 100kg/m2</source>
@@ -3475,7 +3475,7 @@ Kursiv dargestellte Materialien sind Ihre eigenen; nur diese können bearbeitet 
     <name>ReportFrameConclusions</name>
     <message>
         <source>Print Summary of Results</source>
-        <translation>Zusammenfassung der Ergebnisse drucken</translation>
+        <translation>Zusammenfassung der Ergebnisse</translation>
     </message>
     <message>
         <source>Thermal transmission coefficient of the construction (moisture dependent)</source>
@@ -3581,7 +3581,7 @@ Kursiv dargestellte Materialien sind Ihre eigenen; nur diese können bearbeitet 
     </message>
     <message>
         <source>Write pdf</source>
-        <translation>PDF schreiben</translation>
+        <translation>Als PDF speichern</translation>
     </message>
     <message>
         <source>Page Setup...</source>
@@ -3661,7 +3661,7 @@ Kursiv dargestellte Materialien sind Ihre eigenen; nur diese können bearbeitet 
     </message>
     <message>
         <source>Frsi check with inner surface resistance of %L1 m2K/W</source>
-        <translation>f&lt;sub&gt;Rsi&lt;/sub&gt;-Nachweis mit innerem Wärmeübergangswiderstand von %L1 m²K/W</translation>
+        <translation>fRsi-Nachweis mit innerem Wärmeübergangswiderstand von %L1 m²K/W</translation>
     </message>
     <message>
         <source>Construction kind for test of minimum thermal resistance
@@ -3675,7 +3675,7 @@ nach DIN 4108-2, Tabelle 3</translation>
     </message>
     <message>
         <source>Vapor pressure profiles</source>
-        <translation>Dampfdruckverläufe</translation>
+        <translation>Verläufe des Wasserdampfteildrucks</translation>
     </message>
     <message>
         <source>Print Final Remarks</source>
@@ -3703,7 +3703,7 @@ nach DIN 4108-2, Tabelle 3</translation>
     </message>
     <message>
         <source>The file &apos;%1&apos; could not be written: %2</source>
-        <translation>Die Datei &apos;%1&apos; konnte nicht geschrieben werden: %2</translation>
+        <translation>Die Datei „%1“ konnte nicht geschrieben werden: %2</translation>
     </message>
     <message>
         <source>Png file (*.png)</source>
@@ -3844,7 +3844,7 @@ nach DIN 4108-2, Tabelle 3</translation>
     <name>ResultsTableFrame</name>
     <message>
         <source>Temperatures, Vapoure Pressures and Moisture Contents</source>
-        <translation>Temperaturen, Dampfdrücke und Feuchtegehalte</translation>
+        <translation>Temperaturen, Wasserdampfteildrücke und Feuchtegehalte</translation>
     </message>
     <message>
         <source>Layer / Material</source>
@@ -3864,11 +3864,11 @@ nach DIN 4108-2, Tabelle 3</translation>
     </message>
     <message>
         <source>%1 - saturation vapour pressure,</source>
-        <translation>%1 - Sättigungsdampfdruck,</translation>
+        <translation>%1 - Wasserdampfsättigungsdruck,</translation>
     </message>
     <message>
         <source>p - vapour pressure,</source>
-        <translation>p - Dampfdruck,</translation>
+        <translation>p - Wasserdampfteildruck,</translation>
     </message>
     <message>
         <source>w - moisture content,</source>
@@ -3895,7 +3895,7 @@ nach DIN 4108-2, Tabelle 3</translation>
     <name>ShowLogfile</name>
     <message>
         <source>Dialog</source>
-        <translation>Dialog</translation>
+        <translation>Protokolldatei</translation>
     </message>
     <message>
         <source>Copy to Clipboard</source>
@@ -3953,7 +3953,7 @@ nach DIN 4108-2, Tabelle 3</translation>
     </message>
     <message>
         <source>The directory &apos;%1&apos; already holds a material or construction database. Use the data there, or add your own materials and constructions to it?</source>
-        <translation>Das Verzeichnis &apos;%1&apos; enthält bereits eine Material- oder Konstruktionsdatenbank. Die dortigen Daten verwenden oder die eigenen Materialien und Konstruktionen hinzufügen?</translation>
+        <translation>Das Verzeichnis „%1“ enthält bereits eine Material- oder Konstruktionsdatenbank. Die dortigen Daten verwenden oder die eigenen Materialien und Konstruktionen hinzufügen?</translation>
     </message>
     <message>
         <source>Use the data there</source>
@@ -3975,15 +3975,15 @@ nach DIN 4108-2, Tabelle 3</translation>
     <name>XMLHelpers</name>
     <message>
         <source>Invalid value for attribute &apos;%1&apos;.</source>
-        <translation>Ungültiger Wert für das Attribut &apos;%1&apos;.</translation>
+        <translation>Ungültiger Wert für das Attribut „%1“.</translation>
     </message>
     <message>
         <source>Invalid value for attribute &apos;%1&apos; of layer %2 (line %3).</source>
-        <translation>Ungültiger Wert für das Attribut &apos;%1&apos; von Schicht %2 (Zeile %3).</translation>
+        <translation>Ungültiger Wert für das Attribut „%1“ von Schicht %2 (Zeile %3).</translation>
     </message>
     <message>
         <source>Invalid value for attribute &apos;%1&apos; (line %2).</source>
-        <translation>Ungültiger Wert für das Attribut &apos;%1&apos; (Zeile %2).</translation>
+        <translation>Ungültiger Wert für das Attribut „%1“ (Zeile %2).</translation>
     </message>
 </context>
 </TS>

@@ -183,7 +183,7 @@
     </message>
     <message>
         <source>DIN 4108-3_2024 Indoor climate</source>
-        <translation>DIN 4108-3_2024 Indoor climate</translation>
+        <translation>DIN 4108-3:2024 Indoor climate</translation>
     </message>
     <message>
         <source>DIN 4108-3 2001 Outdoor, boundary to outside</source>
@@ -195,7 +195,7 @@
     </message>
     <message>
         <source>DIN 4108-3_2024 Outdoor climate</source>
-        <translation>DIN 4108-3_2024 Outdoor climate</translation>
+        <translation>DIN 4108-3:2024 Outdoor climate</translation>
     </message>
     <message>
         <source>DIN 4108-3 2001 Outdoor, boundary to ground</source>
@@ -1806,7 +1806,7 @@ Layer %1</translation>
     </message>
     <message>
         <source>About Mirelo 2 ...</source>
-        <translation>About Mirelo 2 ...</translation>
+        <translation>About Mirelo 2…</translation>
     </message>
     <message>
         <source>Opens the About dialog.</source>
@@ -2030,7 +2030,7 @@ Layer %1</translation>
     </message>
     <message>
         <source>About %1 ...</source>
-        <translation>About %1 ...</translation>
+        <translation>About %1…</translation>
     </message>
     <message>
         <source>Show/hide main toolbar</source>
@@ -3475,7 +3475,7 @@ Materials in italics are your own; only these can be edited or removed. Copy a s
     <name>ReportFrameConclusions</name>
     <message>
         <source>Print Summary of Results</source>
-        <translation>Print Summary of Results</translation>
+        <translation>Summary of Results</translation>
     </message>
     <message>
         <source>Thermal transmission coefficient of the construction (moisture dependent)</source>
@@ -3581,7 +3581,7 @@ Materials in italics are your own; only these can be edited or removed. Copy a s
     </message>
     <message>
         <source>Write pdf</source>
-        <translation>Write pdf</translation>
+        <translation>Save as PDF</translation>
     </message>
     <message>
         <source>Page Setup...</source>
@@ -3661,7 +3661,7 @@ Materials in italics are your own; only these can be edited or removed. Copy a s
     </message>
     <message>
         <source>Frsi check with inner surface resistance of %L1 m2K/W</source>
-        <translation>Frsi check with inner surface resistance of %L1 m2K/W</translation>
+        <translation>fRsi check with inner surface resistance of %L1 m²K/W</translation>
     </message>
     <message>
         <source>Construction kind for test of minimum thermal resistance
@@ -3895,7 +3895,7 @@ according german standard DIN 4108-2 table 3</translation>
     <name>ShowLogfile</name>
     <message>
         <source>Dialog</source>
-        <translation>Dialog</translation>
+        <translation>Log File</translation>
     </message>
     <message>
         <source>Copy to Clipboard</source>

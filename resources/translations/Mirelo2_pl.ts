@@ -117,7 +117,7 @@
     </message>
     <message>
         <source>Invalid thermal conductivity %1 of material in &lt;a href=&quot;layer-%2&quot;&gt;layer #%2&lt;/a&gt;.</source>
-        <translation>Nieprawidłowa przewodność cieplna %1 materiału &lt;a href=&quot;layer-%2&quot;&gt;warstwy nr %2&lt;/a&gt;.</translation>
+        <translation>Nieprawidłowy współczynnik przewodzenia ciepła %1 materiału &lt;a href=&quot;layer-%2&quot;&gt;warstwy nr %2&lt;/a&gt;.</translation>
     </message>
     <message>
         <source>Invalid surface resistance outside %f.</source>
@@ -183,27 +183,27 @@
     </message>
     <message>
         <source>DIN 4108-3_2024 Indoor climate</source>
-        <translation>DIN 4108-3_2024 klimat wewnętrzny</translation>
+        <translation>DIN 4108-3:2024 klimat wewnętrzny</translation>
     </message>
     <message>
         <source>DIN 4108-3 2001 Outdoor, boundary to outside</source>
-        <translation>DIN 4108-3 2001 na zewnątrz, granica z powietrzem zewnętrznym</translation>
+        <translation>DIN 4108-3 2001 zewnętrzne, przy powietrzu zewnętrznym</translation>
     </message>
     <message>
         <source>DIN 4108-3 2001 Outdoor, boundary to ventilated air space</source>
-        <translation>DIN 4108-3 2001 na zewnątrz, granica z wentylowaną szczeliną powietrzną</translation>
+        <translation>DIN 4108-3 2001 zewnętrzne, przy wentylowanej szczelinie powietrznej</translation>
     </message>
     <message>
         <source>DIN 4108-3_2024 Outdoor climate</source>
-        <translation>DIN 4108-3_2024 klimat zewnętrzny</translation>
+        <translation>DIN 4108-3:2024 klimat zewnętrzny</translation>
     </message>
     <message>
         <source>DIN 4108-3 2001 Outdoor, boundary to ground</source>
-        <translation>DIN 4108-3 2001 na zewnątrz, granica z gruntem</translation>
+        <translation>DIN 4108-3 2001 zewnętrzne, przy gruncie</translation>
     </message>
     <message>
         <source>DIN 4108-3 2024 Outdoor, boundary to ground</source>
-        <translation>DIN 4108-3 2024 na zewnątrz, granica z gruntem</translation>
+        <translation>DIN 4108-3 2024 zewnętrzne, przy gruncie</translation>
     </message>
     <message>
         <source>DIN EN ISO 6946 Outdoor climate</source>
@@ -230,7 +230,7 @@
     </message>
     <message>
         <source>Climate of the evaporation period</source>
-        <translation>Klimat okresu odparowania</translation>
+        <translation>Klimat okresu wysychania</translation>
     </message>
     <message>
         <source>Select climate data preset:</source>
@@ -312,11 +312,11 @@
     </message>
     <message>
         <source>Default Project Info</source>
-        <translation>Domyślne informacje o projekcie</translation>
+        <translation>Dane projektu</translation>
     </message>
     <message>
         <source>Default Print Config</source>
-        <translation>Domyślne ustawienia wydruku</translation>
+        <translation>Ustawienia wydruku</translation>
     </message>
 </context>
 <context>
@@ -355,7 +355,7 @@
     </message>
     <message>
         <source>Use moisture dependent thermal conductivity</source>
-        <translation>Uwzględniaj zależność przewodności cieplnej od wilgotności</translation>
+        <translation>Uwzględniaj zależność współczynnika przewodzenia ciepła od wilgotności</translation>
     </message>
     <message>
         <source>Directory for user material database and construction database:</source>
@@ -873,11 +873,11 @@ Warstwa %1</translation>
     </message>
     <message>
         <source>DIN 4108-3 (no capillary suction) M&lt;sub&gt;c&lt;/sub&gt; &amp;lt;= 0.5kg/m&lt;sup&gt;2&lt;/sup&gt;</source>
-        <translation>DIN 4108-3 (bez podciągania kapilarnego) M&lt;sub&gt;c&lt;/sub&gt; &amp;lt;= 0,5 kg/m&lt;sup&gt;2&lt;/sup&gt;</translation>
+        <translation>DIN 4108-3 (materiały niekapilarne) M&lt;sub&gt;c&lt;/sub&gt; &amp;lt;= 0,5 kg/m&lt;sup&gt;2&lt;/sup&gt;</translation>
     </message>
     <message>
         <source>DIN 4108-3 (with capillary suction) M&lt;sub&gt;c&lt;/sub&gt; &amp;lt;= 1.0kg/m&lt;sup&gt;2&lt;/sup&gt;</source>
-        <translation>DIN 4108-3 (z podciąganiem kapilarnym) M&lt;sub&gt;c&lt;/sub&gt; &amp;lt;= 1,0 kg/m&lt;sup&gt;2&lt;/sup&gt;</translation>
+        <translation>DIN 4108-3 (materiały kapilarnie aktywne) M&lt;sub&gt;c&lt;/sub&gt; &amp;lt;= 1,0 kg/m&lt;sup&gt;2&lt;/sup&gt;</translation>
     </message>
     <message>
         <source>DIN 4108-3 (Wood) %1u&lt;sub&gt;m&lt;/sub&gt; &amp;lt; 5%</source>
@@ -1143,7 +1143,7 @@ Warstwa %1</translation>
     <name>DryingReserveSettings</name>
     <message>
         <source>Drying potential according DIN 68800-2</source>
-        <translation>Potencjał wysychania według DIN 68800-2</translation>
+        <translation>Rezerwa schnięcia według DIN 68800-2</translation>
     </message>
     <message>
         <source>No drying reserve</source>
@@ -1237,7 +1237,7 @@ Warstwa %1</translation>
     </message>
     <message>
         <source>Potential drying mass</source>
-        <translation>Możliwa masa odparowania</translation>
+        <translation>Potencjalna masa wody odparowanej</translation>
     </message>
     <message>
         <source>Duration of drying (according to Glaser)</source>
@@ -1308,7 +1308,7 @@ Warstwa %1</translation>
     </message>
     <message>
         <source>%1: thermal conductivity %2 W/(m·K), must be greater than 0.</source>
-        <translation>%1: przewodność cieplna %2 W/(m·K), musi być większa od 0.</translation>
+        <translation>%1: współczynnik przewodzenia ciepła %2 W/(m·K), musi być większy od 0.</translation>
     </message>
     <message>
         <source>%1: vapour diffusion resistance factor %2, must be greater than 0.</source>
@@ -1360,7 +1360,7 @@ Warstwa %1</translation>
     </message>
     <message>
         <source>Climate: evaporation period of %1 days, must be longer than 0 days.</source>
-        <translation>Klimat: okres odparowania %1 dni, musi być dłuższy niż 0 dni.</translation>
+        <translation>Klimat: okres wysychania %1 dni, musi być dłuższy niż 0 dni.</translation>
     </message>
     <message>
         <source>Climate: a surface resistance is larger than %1 m²K/W.</source>
@@ -1492,7 +1492,7 @@ Warstwa %1</translation>
     <name>LegacyKeywordText</name>
     <message>
         <source>The value of &apos;%1&apos; is not a finite number.</source>
-        <translation>Wartość &apos;%1&apos; nie jest liczbą skończoną.</translation>
+        <translation>Wartość „%1” nie jest liczbą skończoną.</translation>
     </message>
 </context>
 <context>
@@ -1538,57 +1538,57 @@ Warstwa %1</translation>
     <name>M2_UndoAddConstructionLeft</name>
     <message>
         <source>Add construction left to no. %L1</source>
-        <translation>Dodaj przegrodę na lewo od nr %L1</translation>
+        <translation>dodanie przegrody na lewo od nr %L1</translation>
     </message>
 </context>
 <context>
     <name>M2_UndoAddConstructionRight</name>
     <message>
         <source>Add construction right to no. %L1</source>
-        <translation>Dodaj przegrodę na prawo od nr %L1</translation>
+        <translation>dodanie przegrody na prawo od nr %L1</translation>
     </message>
 </context>
 <context>
     <name>M2_UndoAddLayerLeft</name>
     <message>
         <source>Add layer left to no. %L1</source>
-        <translation>Dodaj warstwę na lewo od nr %L1</translation>
+        <translation>dodanie warstwy na lewo od nr %L1</translation>
     </message>
 </context>
 <context>
     <name>M2_UndoAddLayerRight</name>
     <message>
         <source>Add layer right to no. %L1</source>
-        <translation>Dodaj warstwę na prawo od nr %L1</translation>
+        <translation>dodanie warstwy na prawo od nr %L1</translation>
     </message>
 </context>
 <context>
     <name>M2_UndoAssessmentType</name>
     <message>
         <source>Undo change of condensation time.</source>
-        <translation>Cofnij zmianę okresu kondensacji.</translation>
+        <translation>zmianę okresu kondensacji</translation>
     </message>
     <message>
         <source>Undo change of evaporation time</source>
-        <translation>Cofnij zmianę okresu odparowania</translation>
+        <translation>zmianę okresu wysychania</translation>
     </message>
     <message>
         <source>Undo change of assessment type.</source>
-        <translation>Cofnij zmianę rodzaju oceny.</translation>
+        <translation>zmianę rodzaju oceny</translation>
     </message>
 </context>
 <context>
     <name>M2_UndoChangeMaterial</name>
     <message>
         <source>Change material on layer no. %L1</source>
-        <translation>Zmień materiał warstwy nr %L1</translation>
+        <translation>zmianę materiału warstwy nr %L1</translation>
     </message>
 </context>
 <context>
     <name>M2_UndoChangeProjectInfo</name>
     <message>
         <source>Undo change of project informations.</source>
-        <translation>Cofnij zmianę informacji o projekcie.</translation>
+        <translation>zmianę informacji o projekcie</translation>
     </message>
 </context>
 <context>
@@ -1603,91 +1603,91 @@ Warstwa %1</translation>
     </message>
     <message>
         <source>Undo change of temperature (condensation) at %1</source>
-        <translation>Cofnij zmianę temperatury (kondensacja) – %1</translation>
+        <translation>zmianę temperatury (okres kondensacji) – %1</translation>
     </message>
     <message>
         <source>Undo change of relative humidity (condensation) at %1</source>
-        <translation>Cofnij zmianę wilgotności względnej (kondensacja) – %1</translation>
+        <translation>zmianę wilgotności względnej (okres kondensacji) – %1</translation>
     </message>
     <message>
         <source>Undo change of surface resistance at %1</source>
-        <translation>Cofnij zmianę oporu przejmowania ciepła – %1</translation>
+        <translation>zmianę oporu przejmowania ciepła – %1</translation>
     </message>
 </context>
 <context>
     <name>M2_UndoClimateAll</name>
     <message>
         <source>Undo change climate data set at %1</source>
-        <translation>Cofnij zmianę zestawu danych klimatycznych – %1</translation>
+        <translation>zmianę zestawu danych klimatycznych – %1</translation>
     </message>
 </context>
 <context>
     <name>M2_UndoHeatFlowDirection</name>
     <message>
         <source>Change heat flow direction to %1</source>
-        <translation>Zmień kierunek przepływu ciepła na %1</translation>
+        <translation>zmianę kierunku przepływu ciepła na %1</translation>
     </message>
 </context>
 <context>
     <name>M2_UndoLayerColor</name>
     <message>
         <source>Undo change of color at layer No. %1</source>
-        <translation>Cofnij zmianę koloru warstwy nr %1</translation>
+        <translation>zmianę koloru warstwy nr %1</translation>
     </message>
 </context>
 <context>
     <name>M2_UndoMaterialName</name>
     <message>
         <source>Undo change of material name at layer No. %1</source>
-        <translation>Cofnij zmianę nazwy materiału warstwy nr %1</translation>
+        <translation>zmianę nazwy materiału warstwy nr %1</translation>
     </message>
 </context>
 <context>
     <name>M2_UndoMaterialParameters</name>
     <message>
         <source>Undo %L1-value change at layer No. %2</source>
-        <translation>Cofnij zmianę wartości %L1 warstwy nr %2</translation>
+        <translation>zmianę wartości %L1 warstwy nr %2</translation>
     </message>
     <message>
         <source>Undo w_80 change at layer No. %1</source>
-        <translation>Cofnij zmianę w_80 warstwy nr %1</translation>
+        <translation>zmianę w_80 warstwy nr %1</translation>
     </message>
     <message>
         <source>Undo w_sat change at layer No. %1</source>
-        <translation>Cofnij zmianę w_sat warstwy nr %1</translation>
+        <translation>zmianę w_sat warstwy nr %1</translation>
     </message>
     <message>
         <source>Undo lambda change at layer No. %1</source>
-        <translation>Cofnij zmianę lambda warstwy nr %1</translation>
+        <translation>zmianę współczynnika przewodzenia ciepła λ warstwy nr %1</translation>
     </message>
     <message>
         <source>Undo Aw change at layer No. %1</source>
-        <translation>Cofnij zmianę Aw warstwy nr %1</translation>
+        <translation>zmianę współczynnika absorpcji wody Aw warstwy nr %1</translation>
     </message>
     <message>
         <source>Undo layer width change at layer No. %1</source>
-        <translation>Cofnij zmianę grubości warstwy nr %1</translation>
+        <translation>zmianę grubości warstwy nr %1</translation>
     </message>
 </context>
 <context>
     <name>M2_UndoMoveLayerLeft</name>
     <message>
         <source>Move layer no. %L1 to left</source>
-        <translation>Przesuń warstwę nr %L1 w lewo</translation>
+        <translation>przesunięcie warstwy nr %L1 w lewo</translation>
     </message>
 </context>
 <context>
     <name>M2_UndoMoveLayerRight</name>
     <message>
         <source>Move layer no. %L1 to right</source>
-        <translation>Przesuń warstwę nr %L1 w prawo</translation>
+        <translation>przesunięcie warstwy nr %L1 w prawo</translation>
     </message>
 </context>
 <context>
     <name>M2_UndoRemoveLayer</name>
     <message>
         <source>Remove layer no. %L1</source>
-        <translation>Usuń warstwę nr %L1</translation>
+        <translation>usunięcie warstwy nr %L1</translation>
     </message>
 </context>
 <context>
@@ -2247,7 +2247,7 @@ Warstwa %1</translation>
     <message>
         <source>Building brick</source>
         <comment>MaterialCategory</comment>
-        <translation>Wyroby ceramiczne murowe</translation>
+        <translation>Elementy murowe</translation>
     </message>
     <message>
         <source>Natural stones</source>
@@ -2257,7 +2257,7 @@ Warstwa %1</translation>
     <message>
         <source>Concrete containing building materials</source>
         <comment>MaterialCategory</comment>
-        <translation>Materiały budowlane zawierające beton</translation>
+        <translation>Beton i wyroby betonowe</translation>
     </message>
     <message>
         <source>Insulation materials</source>
@@ -2341,9 +2341,9 @@ A_w: water absorption coefficient in kg/(m%5 s%6)
 
 Materials in italics are your own; only these can be edited or removed. Copy a shipped material to change its values.</source>
         <translation>%1: gęstość objętościowa w kg/m%2
-%3: przewodność cieplna w W/(m K)
+%3: współczynnik przewodzenia ciepła w W/(m K)
 %4: współczynnik oporu dyfuzyjnego (-)
-sd: równoważna grubość warstwy powietrza w m (folie, membrany, powłoki)
+sd: dyfuzyjnie równoważna grubość warstwy powietrza w m (folie, membrany, powłoki)
 w_80: zawartość wilgoci przy wilgotności względnej 80% w m%2/m%2
 w_sat: zawartość wilgoci w stanie swobodnego nasycenia w m%2/m%2
 A_w: współczynnik absorpcji wody w kg/(m%5 s%6)
@@ -2531,7 +2531,7 @@ Materiały zapisane kursywą są materiałami własnymi; tylko je można edytowa
     </message>
     <message>
         <source>The thermal conductivity must be &gt; 0.</source>
-        <translation>Przewodność cieplna musi wynosić &gt; 0.</translation>
+        <translation>Współczynnik przewodzenia ciepła musi wynosić &gt; 0.</translation>
     </message>
     <message>
         <source>The vapor resistance factor must be &gt; 0.</source>
@@ -2623,7 +2623,7 @@ Materiały zapisane kursywą są materiałami własnymi; tylko je można edytowa
     </message>
     <message>
         <source>Thermal conductivity [W/mK]:</source>
-        <translation>Przewodność cieplna [W/mK]:</translation>
+        <translation>Współczynnik przewodzenia ciepła [W/mK]:</translation>
     </message>
     <message>
         <source>Vapor diffusion resistance factor [-]:</source>
@@ -2687,7 +2687,7 @@ Materiały zapisane kursywą są materiałami własnymi; tylko je można edytowa
     </message>
     <message>
         <source>thermal conductivity</source>
-        <translation>przewodność cieplną</translation>
+        <translation>współczynnik przewodzenia ciepła</translation>
     </message>
     <message>
         <source>vapor diffusion resistance factor</source>
@@ -2746,7 +2746,7 @@ Materiały zapisane kursywą są materiałami własnymi; tylko je można edytowa
     </message>
     <message>
         <source>The thermal conductivity must be &gt; 0.</source>
-        <translation>Przewodność cieplna musi wynosić &gt; 0.</translation>
+        <translation>Współczynnik przewodzenia ciepła musi wynosić &gt; 0.</translation>
     </message>
     <message>
         <source>The vapor resistance factor must be &gt; 0.</source>
@@ -2794,7 +2794,7 @@ Materiały zapisane kursywą są materiałami własnymi; tylko je można edytowa
     </message>
     <message>
         <source>Thermal conductivity [W/mK]:</source>
-        <translation>Przewodność cieplna [W/mK]:</translation>
+        <translation>Współczynnik przewodzenia ciepła [W/mK]:</translation>
     </message>
     <message>
         <source>Vapor diffusion resistance factor [-]:</source>
@@ -2875,11 +2875,11 @@ Materiały zapisane kursywą są materiałami własnymi; tylko je można edytowa
     </message>
     <message>
         <source>Cannot create directory &apos;%1&apos;.</source>
-        <translation>Nie można utworzyć katalogu &apos;%1&apos;.</translation>
+        <translation>Nie można utworzyć katalogu „%1”.</translation>
     </message>
     <message>
         <source>Cannot rename file &apos;%1&apos; to &apos;%2&apos;.</source>
-        <translation>Nie można zmienić nazwy pliku &apos;%1&apos; na &apos;%2&apos;.</translation>
+        <translation>Nie można zmienić nazwy pliku „%1” na „%2”.</translation>
     </message>
 </context>
 <context>
@@ -2956,7 +2956,7 @@ Materiały zapisane kursywą są materiałami własnymi; tylko je można edytowa
     </message>
     <message>
         <source>Thermal conductivity</source>
-        <translation>Przewodność cieplna</translation>
+        <translation>Współczynnik przewodzenia ciepła</translation>
     </message>
     <message>
         <source>Vapor diffusion resistance factor</source>
@@ -2964,7 +2964,7 @@ Materiały zapisane kursywą są materiałami własnymi; tylko je można edytowa
     </message>
     <message>
         <source>Diffusion-equivalent air layer thickness</source>
-        <translation>Równoważna grubość warstwy powietrza</translation>
+        <translation>Dyfuzyjnie równoważna grubość warstwy powietrza sd</translation>
     </message>
     <message>
         <source>Moisture content at 80% relative humidity</source>
@@ -3041,7 +3041,7 @@ Materiały zapisane kursywą są materiałami własnymi; tylko je można edytowa
     </message>
     <message>
         <source>Partition wall</source>
-        <translation>Ściana wewnętrzna</translation>
+        <translation>Ściana międzymieszkaniowa</translation>
     </message>
     <message>
         <source>Wall to stair case with temperature &lt;10°C</source>
@@ -3053,7 +3053,7 @@ Materiały zapisane kursywą są materiałami własnymi; tylko je można edytowa
     </message>
     <message>
         <source>Common separating ceiling</source>
-        <translation>Zwykły strop międzykondygnacyjny</translation>
+        <translation>Strop międzymieszkaniowy (ogólnie)</translation>
     </message>
     <message>
         <source>Separating ceiling for officebuilding with central heating</source>
@@ -3121,7 +3121,7 @@ Materiały zapisane kursywą są materiałami własnymi; tylko je można edytowa
     </message>
     <message>
         <source>Partition walls between heated rooms</source>
-        <translation>Ściany działowe między pomieszczeniami ogrzewanymi</translation>
+        <translation>Ściany oddzielające pomieszczenia ogrzewane</translation>
     </message>
     <message>
         <source>Ceiling between rooms of different use and apartment separating ceiling</source>
@@ -3133,7 +3133,7 @@ Materiały zapisane kursywą są materiałami własnymi; tylko je można edytowa
     </message>
     <message>
         <source>Cap 5.1.2.2</source>
-        <translation>rozdz. 5.1.2.2</translation>
+        <translation>pkt 5.1.2.2</translation>
     </message>
     <message>
         <source>Opaque part of transparent constructions</source>
@@ -3141,7 +3141,7 @@ Materiały zapisane kursywą są materiałami własnymi; tylko je można edytowa
     </message>
     <message>
         <source>Cap 5.1.4</source>
-        <translation>rozdz. 5.1.4</translation>
+        <translation>pkt 5.1.4</translation>
     </message>
     <message>
         <source>DIN 4108-2 2004 Tab. 3</source>
@@ -3573,7 +3573,7 @@ Materiały zapisane kursywą są materiałami własnymi; tylko je można edytowa
     </message>
     <message>
         <source>Custom Zoom</source>
-        <translation>Powiększenie użytkownika</translation>
+        <translation>Powiększenie niestandardowe</translation>
     </message>
     <message>
         <source>Print...</source>
@@ -3581,7 +3581,7 @@ Materiały zapisane kursywą są materiałami własnymi; tylko je można edytowa
     </message>
     <message>
         <source>Write pdf</source>
-        <translation>Zapisz PDF</translation>
+        <translation>Zapisz jako PDF</translation>
     </message>
     <message>
         <source>Page Setup...</source>
@@ -3661,7 +3661,7 @@ Materiały zapisane kursywą są materiałami własnymi; tylko je można edytowa
     </message>
     <message>
         <source>Frsi check with inner surface resistance of %L1 m2K/W</source>
-        <translation>Sprawdzenie fRsi przy oporze przejmowania ciepła na powierzchni wewnętrznej %L1 m2K/W</translation>
+        <translation>Sprawdzenie fRsi przy oporze przejmowania ciepła na powierzchni wewnętrznej %L1 m²K/W</translation>
     </message>
     <message>
         <source>Construction kind for test of minimum thermal resistance
@@ -3837,7 +3837,7 @@ według niemieckiej normy DIN 4108-2, tablica 3</translation>
     </message>
     <message>
         <source>Too long hygroscopic loading time.</source>
-        <translation>Zbyt długi czas obciążenia higroskopijnego.</translation>
+        <translation>Zbyt długi czas zawilgacania higroskopijnego.</translation>
     </message>
 </context>
 <context>
@@ -3876,7 +3876,7 @@ według niemieckiej normy DIN 4108-2, tablica 3</translation>
     </message>
     <message>
         <source>d&lt;sub&gt;c&lt;/sub&gt; - thickness of condensation layer,&lt;br/&gt;</source>
-        <translation>d&lt;sub&gt;c&lt;/sub&gt; – grubość warstwy kondensacji,&lt;br/&gt;</translation>
+        <translation>d&lt;sub&gt;c&lt;/sub&gt; – grubość strefy kondensacji,&lt;br/&gt;</translation>
     </message>
     <message>
         <source>M&lt;sub&gt;c&lt;/sub&gt; - %1</source>
@@ -3942,7 +3942,7 @@ według niemieckiej normy DIN 4108-2, tablica 3</translation>
     <name>UndoChangeDisclaimer</name>
     <message>
         <source>Undo change final remarks.</source>
-        <translation>Cofnij zmianę uwag końcowych.</translation>
+        <translation>zmianę uwag końcowych</translation>
     </message>
 </context>
 <context>
@@ -3953,7 +3953,7 @@ według niemieckiej normy DIN 4108-2, tablica 3</translation>
     </message>
     <message>
         <source>The directory &apos;%1&apos; already holds a material or construction database. Use the data there, or add your own materials and constructions to it?</source>
-        <translation>Katalog &apos;%1&apos; zawiera już bazę materiałów lub przegród. Użyć tych danych czy dodać do nich własne materiały i przegrody?</translation>
+        <translation>Katalog „%1” zawiera już bazę materiałów lub przegród. Użyć tych danych czy dodać do nich własne materiały i przegrody?</translation>
     </message>
     <message>
         <source>Use the data there</source>

@@ -3,7 +3,9 @@
 
 #include "TestSupport.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -26,8 +28,9 @@ QByteArray readAll(const QString &path)
 }
 
 /*! The topics the program opens: 0 the whole manual, 1 preferences, 2 layer editor, 3 climate
-    editor, 4 database dialog, 5 new-project wizard, 6 report, 7 heat-flow directions. */
-constexpr int TopicCount = 8;
+    editor, 4 database dialog, 5 new-project wizard, 6 report, 7 heat-flow directions, 8 quick
+    start. */
+constexpr int TopicCount = 9;
 
 } // namespace
 
@@ -39,6 +42,8 @@ private slots:
     void document_data();
     void document();
     void sameTopicsInEveryLanguage();
+    void screenshotsInTheirLanguage_data();
+    void screenshotsInTheirLanguage();
 };
 
 void tst_Manual::document_data()
@@ -46,6 +51,7 @@ void tst_Manual::document_data()
     QTest::addColumn<QString>("lang");
     QTest::newRow("en") << QStringLiteral("en");
     QTest::newRow("de") << QStringLiteral("de");
+    QTest::newRow("pl") << QStringLiteral("pl");
 }
 
 void tst_Manual::document()
@@ -105,7 +111,7 @@ void tst_Manual::document()
 void tst_Manual::sameTopicsInEveryLanguage()
 {
     QStringList reference;
-    for (const QString &lang : {QStringLiteral("en"), QStringLiteral("de")}) {
+    for (const QString &lang : {QStringLiteral("en"), QStringLiteral("de"), QStringLiteral("pl")}) {
         const QJsonObject index =
             QJsonDocument::fromJson(
                 readAll(helpDir() + QStringLiteral("/Mirelo2_Documentation_%1.json").arg(lang)))
@@ -123,6 +129,35 @@ void tst_Manual::sameTopicsInEveryLanguage()
             QCOMPARE(anchors, reference);
     }
     QVERIFY(!reference.isEmpty());
+}
+
+void tst_Manual::screenshotsInTheirLanguage_data()
+{
+    document_data();
+}
+
+void tst_Manual::screenshotsInTheirLanguage()
+{
+    // every picture a manual shows is a screenshot of the program in that manual's language
+    QFETCH(QString, lang);
+    const QDir manual(TestSupport::dataDir() + QStringLiteral("/../../docs/manual"));
+    const QDir chapters(manual.filePath(lang));
+    static const QRegularExpression picture(QStringLiteral(R"(^\s*!\[.*\]\((.+)\)\s*$)"),
+                                            QRegularExpression::MultilineOption);
+    int pictures = 0;
+    for (const QString &chapter : chapters.entryList({QStringLiteral("*.md")}, QDir::Files)) {
+        const QString text = QString::fromUtf8(readAll(chapters.filePath(chapter)));
+        auto it = picture.globalMatch(text);
+        while (it.hasNext()) {
+            const QString path = it.next().captured(1);
+            ++pictures;
+            QVERIFY2(path.startsWith(QStringLiteral("images/") + lang + QLatin1Char('/')),
+                     qPrintable(chapter + QStringLiteral(": ") + path));
+            QVERIFY2(QFileInfo::exists(manual.filePath(path)),
+                     qPrintable(chapter + QStringLiteral(": no ") + path));
+        }
+    }
+    QVERIFY(pictures >= 5);
 }
 
 M2_TEST_GUILESS_MAIN(tst_Manual)

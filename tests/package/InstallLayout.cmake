@@ -53,7 +53,7 @@ endif()
 # Nothing lands outside the program's own places.
 file(GLOB_RECURSE installed RELATIVE "${prefix}" "${prefix}/*")
 foreach(f ${installed})
-    if(NOT f MATCHES "^(bin/(Mirelo2|mirelo2-batch)|share/${id}/.+|share/applications/${id}\\.desktop|share/icons/hicolor/[^/]+/(apps/${id}|mimetypes/application-x-mirelo2-project)\\.(png|svg)|share/mime/packages/${id}\\.xml|share/doc/${id}/(README\\.md|NOTICE))$")
+    if(NOT f MATCHES "^(bin/(Mirelo2|mirelo2-batch)|share/${id}/.+|share/applications/${id}\\.desktop|share/icons/hicolor/[^/]+/(apps/${id}|mimetypes/application-x-mirelo2-project)\\.(png|svg)|share/mime/packages/${id}\\.xml|share/doc/${id}/(README\\.md|NOTICE|copyright|changelog\\.Debian\\.gz)|share/man/man1/(Mirelo2|mirelo2-batch)\\.1\\.gz|share/lintian/overrides/${id})$")
         fail("unexpected installed file ${f}")
     endif()
 endforeach()
@@ -174,6 +174,50 @@ if(UPDATE_MIME_DATABASE)
     endif()
 else()
     list(APPEND skipped "update-mime-database (package shared-mime-info) not found")
+endif()
+
+# The manual pages and the documents Debian asks of every package.
+foreach(f share/man/man1/Mirelo2.1.gz share/man/man1/mirelo2-batch.1.gz
+        share/doc/${id}/copyright share/doc/${id}/changelog.Debian.gz)
+    require_file("${prefix}/${f}")
+endforeach()
+file(STRINGS "${prefix}/share/doc/${id}/copyright" first LIMIT_COUNT 1)
+if(NOT first STREQUAL "Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/")
+    fail("share/doc/${id}/copyright is not in the machine-readable format: ${first}")
+endif()
+find_program(MAN man)
+if(MAN)
+    # man finds the installed page through the prefix and formats it
+    execute_process(COMMAND "${CMAKE_COMMAND}" -E env "MANPATH=${prefix}/share/man" MANWIDTH=80
+            "${MAN}" -P cat mirelo2-batch
+        RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err TIMEOUT 30)
+    if(NOT rc EQUAL 0 OR NOT out MATCHES "EXIT STATUS" OR NOT out MATCHES "--report-dir")
+        fail("man mirelo2-batch does not show the installed page (${rc}):\n${err}")
+    endif()
+else()
+    list(APPEND skipped "man (package man-db) not found")
+endif()
+
+# The Debian package as cpack builds it, judged by lintian: no error and no warning.
+find_program(LINTIAN lintian)
+get_filename_component(cmake_bin "${CMAKE_COMMAND}" DIRECTORY)
+set(CPACK "${cmake_bin}/cpack")
+if(LINTIAN AND EXISTS "${CPACK}")
+    set(debdir "${SCRATCH}/deb")
+    execute_process(COMMAND "${CPACK}" -G DEB -B "${debdir}" --config "${BUILD_DIR}/CPackConfig.cmake"
+        WORKING_DIRECTORY "${BUILD_DIR}"
+        RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err)
+    file(GLOB deb "${debdir}/*.deb")
+    if(NOT rc EQUAL 0 OR NOT deb)
+        fail("cpack -G DEB failed (${rc}):\n${out}${err}")
+    endif()
+    execute_process(COMMAND "${LINTIAN}" --tag-display-limit 0 ${deb}
+        RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err)
+    if(out MATCHES "(^|\n)[EW]: ")
+        fail("lintian finds errors or warnings in the package:\n${out}${err}")
+    endif()
+else()
+    list(APPEND skipped "lintian (package lintian) not found")
 endif()
 
 file(REMOVE_RECURSE "${SCRATCH}")

@@ -349,6 +349,8 @@ void tst_Report::summaryTakesTheAssessment()
     QVERIFY(glaser.contains(DINCriteriaResult::basisText(CriteriaBasis::Glaser)));
     QCOMPARE(glaser.count(QStringLiteral("Requirement fulfilled")), glaserFulfilled);
     QCOMPARE(glaser.count(QStringLiteral("Requirement not fulfilled")), glaserFailed);
+    // the temperature-factor row names f_Rsi in its requirement and once before its value
+    QCOMPARE(text.count(QStringLiteral("fRsi = ")), frsi ? 1 : 0);
 }
 
 void tst_Report::withoutResultNothingIsFulfilled()

@@ -6,11 +6,13 @@
 
 #include <QDir>
 #include <QFile>
+#include <QLibraryInfo>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTranslator>
 #include <QXmlStreamReader>
 
 #include <set>
@@ -84,6 +86,78 @@ QStringList placeholders(const QString &text)
     return found;
 }
 
+/*! True when the text carries an HTML tag such as <sub>, <b> or <br/>. */
+bool hasMarkup(const QString &text)
+{
+    static const QRegularExpression re(QStringLiteral("</?[a-zA-Z][a-zA-Z0-9]*( [^<>]*)?/?>"));
+    return re.match(text).hasMatch();
+}
+
+/*! A name as the manual writes it and as a catalogue holds it, made comparable: without the
+    accelerator '&', "..." as "…", blanks and line breaks as one blank, and without a trailing
+    ellipsis or colon (a menu entry is named without them). */
+QString comparable(QString text)
+{
+    text.remove(QLatin1Char('&'));
+    text.replace(QStringLiteral("..."), QStringLiteral("…"));
+    text = text.simplified();
+    static const QRegularExpression tail(QStringLiteral("[\\s…:]+$"));
+    return text.remove(tail);
+}
+
+/*! The texts a manual may name in one language: the program's catalogue, and the few texts of
+    Qt's own dialogs and buttons that the manual names, translated by Qt's catalogue. */
+struct InterfaceTexts
+{
+    std::set<QString> exact;
+    QList<QRegularExpression> withPlaceholders; // "Über %1…" names "Über Mirelo 2…"
+
+    bool contains(const QString &name) const
+    {
+        if (exact.count(name))
+            return true;
+        for (const QRegularExpression &re : withPlaceholders)
+            if (re.match(name).hasMatch())
+                return true;
+        return false;
+    }
+};
+
+InterfaceTexts interfaceTexts(const QList<Message> &messages, const QString &lang, QString *error)
+{
+    InterfaceTexts texts;
+    for (const Message &m : messages) {
+        const QString t = comparable(m.translation);
+        texts.exact.insert(t);
+        if (placeholders(t).isEmpty())
+            continue;
+        static const QRegularExpression placeholder(QStringLiteral("%L?\\d{1,2}"));
+        QStringList pieces;
+        for (const QString &piece : t.split(placeholder))
+            pieces << QRegularExpression::escape(piece);
+        texts.withPlaceholders << QRegularExpression(
+            QLatin1Char('^') + pieces.join(QStringLiteral(".+")) + QLatin1Char('$'));
+    }
+    QTranslator qt;
+    if (lang != QLatin1String("en") &&
+        !qt.load(QStringLiteral("qtbase_") + lang,
+                 QLibraryInfo::location(QLibraryInfo::TranslationsPath))) {
+        *error = QStringLiteral("Qt's catalogue qtbase_%1 (Debian package qttranslations5-l10n) "
+                                "is not installed")
+                     .arg(lang);
+        return texts;
+    }
+    const char *const qtTexts[][2] = {{"QWizard", "&Finish"},
+                                      {"QPlatformTheme", "OK"},
+                                      {"QPlatformTheme", "Cancel"},
+                                      {"QPlatformTheme", "Save"}};
+    for (const auto &t : qtTexts) {
+        const QString translated = qt.isEmpty() ? QString() : qt.translate(t[0], t[1]);
+        texts.exact.insert(comparable(translated.isEmpty() ? QLatin1String(t[1]) : translated));
+    }
+    return texts;
+}
+
 } // namespace
 
 class tst_Catalogues : public QObject
@@ -95,6 +169,8 @@ private slots:
     void everyTextTranslated();
     void catalogueMatchesTheSources_data();
     void catalogueMatchesTheSources();
+    void manualNamesTheInterface_data();
+    void manualNamesTheInterface();
 };
 
 void tst_Catalogues::everyTextTranslated_data()
@@ -124,10 +200,13 @@ void tst_Catalogues::everyTextTranslated()
                 faults << where + QStringLiteral(" has an empty translation");
             else if (!m.numerus && placeholders(t) != placeholders(m.source))
                 faults << where + QStringLiteral(" loses or adds a placeholder: ") + t;
+            // A plain source may label a check box or a button, which shows tags literally.
+            else if (!hasMarkup(m.source) && hasMarkup(t))
+                faults << where + QStringLiteral(" adds rich-text tags to a plain text: ") + t;
         }
     }
     QVERIFY2(faults.isEmpty(), qPrintable(faults.mid(0, 20).join('\n') +
-                                           QStringLiteral("\n(%1 in all)").arg(faults.size())));
+                                          QStringLiteral("\n(%1 in all)").arg(faults.size())));
 }
 
 void tst_Catalogues::catalogueMatchesTheSources_data()
@@ -168,12 +247,56 @@ void tst_Catalogues::catalogueMatchesTheSources()
     for (const QString &k : inCatalogue)
         if (!inSources.count(k))
             vanished << k.section('\x1f', 0, 1).replace('\x1f', QStringLiteral(": "));
-    QVERIFY2(missing.isEmpty(),
-             qPrintable(QStringLiteral("texts without a translation (run "
-                                       "scripts/update-translations.sh):\n") +
-                        missing.mid(0, 20).join('\n')));
+    QVERIFY2(missing.isEmpty(), qPrintable(QStringLiteral("texts without a translation (run "
+                                                          "scripts/update-translations.sh):\n") +
+                                           missing.mid(0, 20).join('\n')));
     QVERIFY2(vanished.isEmpty(), qPrintable(QStringLiteral("texts no longer in the sources:\n") +
-                                           vanished.mid(0, 20).join('\n')));
+                                            vanished.mid(0, 20).join('\n')));
+}
+
+void tst_Catalogues::manualNamesTheInterface_data()
+{
+    QTest::addColumn<QString>("lang");
+    for (const char *lang : {"en", "de", "pl"})
+        if (QDir(QStringLiteral(M2_SOURCE_DIR "/docs/manual/") + QLatin1String(lang)).exists())
+            QTest::newRow(lang) << QString::fromLatin1(lang);
+}
+
+void tst_Catalogues::manualNamesTheInterface()
+{
+    // The manual writes every name of the interface as [[Name]], a menu path as
+    // [[Menu › Entry]]; each part must be a text the program shows in that language.
+    QFETCH(QString, lang);
+    QString error;
+    const QList<Message> messages = readCatalogue(catalogue(lang), &error);
+    QVERIFY2(error.isEmpty(), qPrintable(error));
+    const InterfaceTexts texts = interfaceTexts(messages, lang, &error);
+    if (!error.isEmpty())
+        QSKIP(qPrintable(error));
+    const QDir dir(QStringLiteral(M2_SOURCE_DIR "/docs/manual/") + lang);
+    static const QRegularExpression marked(QStringLiteral("\\[\\[([^\\[\\]]+)\\]\\]"));
+    QStringList faults;
+    int names = 0;
+    for (const QString &chapter : dir.entryList({QStringLiteral("*.md")}, QDir::Files)) {
+        QFile file(dir.filePath(chapter));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QStringList lines = QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'));
+        for (int i = 0; i < lines.size(); ++i) {
+            auto it = marked.globalMatch(lines.at(i));
+            while (it.hasNext()) {
+                const QString name = it.next().captured(1);
+                ++names;
+                for (const QString &part : name.split(QStringLiteral("›")))
+                    if (!texts.contains(comparable(part)))
+                        faults << QStringLiteral("%1:%2: \"%3\" is no text of the program")
+                                      .arg(chapter)
+                                      .arg(i + 1)
+                                      .arg(comparable(part));
+            }
+        }
+    }
+    QVERIFY2(names > 20, qPrintable(QStringLiteral("only %1 marked names").arg(names)));
+    QVERIFY2(faults.isEmpty(), qPrintable(faults.join('\n')));
 }
 
 M2_TEST_GUILESS_MAIN(tst_Catalogues)

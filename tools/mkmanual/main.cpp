@@ -10,7 +10,8 @@
 // page, headers and footers in that language). Pictures are referenced as
 // ![caption](images/name.png) relative to the parent of DIR; a picture that does not exist yet
 // is left out, so the manual builds before the screenshots are made. A heading carries its
-// stable anchor as a trailing {#name}.
+// stable anchor as a trailing {#name}. A name of the program's interface is written [[Name]]
+// and set in italics.
 
 #include <QAbstractTextDocumentLayout>
 #include <QCommandLineParser>
@@ -151,12 +152,17 @@ QString prepareMarkdown(const QString &sourceDir, std::vector<Picture> &pictures
         fail(QStringLiteral("no chapters in %1").arg(sourceDir));
     const QString baseDir = QFileInfo(sourceDir).absolutePath(); // pictures are relative to it
     static const QRegularExpression imageLine(QStringLiteral(R"(^\s*!\[(.*)\]\((.+)\)\s*$)"));
+    // [[Name]] marks a name of the interface (a menu, a button, a field; a menu path as
+    // [[File › Open project…]]); the catalogue test checks each against the program's texts.
+    // It reads in italics.
+    static const QRegularExpression interfaceName(QStringLiteral(R"(\[\[([^\[\]]+)\]\])"));
     QString all;
     for (const QString &file : files) {
         const QStringList lines = readText(dir.filePath(file)).split(QLatin1Char('\n'));
-        for (const QString &line : lines) {
+        for (QString line : lines) {
             const QRegularExpressionMatch m = imageLine.match(line);
             if (!m.hasMatch()) {
+                line.replace(interfaceName, QStringLiteral("*\\1*"));
                 all += line + QLatin1Char('\n');
                 continue;
             }

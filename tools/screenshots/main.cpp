@@ -5,9 +5,9 @@
 //
 // Writes main_window.png, construction_table.png, results_panel.png, diagram_moisture.png,
 // layer_editor.png, climate_editor.png, database_dialog.png, preferences.png,
-// report_preview.png and, with the masonry example's interior insulation open, the whole
-// results panel with both methods and their verdicts, results_verdicts.png. Settings and user data
-// go to a temporary home, never the user's own.
+// report_preview.png, with the masonry example's interior insulation open, the whole results
+// panel with both methods and their verdicts, results_verdicts.png, and, after closing the
+// example, start_page.png. Settings and user data go to a temporary home, never the user's own.
 
 #include "document/Project.h"
 #include "persistence/ConstructionList.h"
@@ -23,6 +23,9 @@
 #include "ui/mainwindow/DiagramView.h"
 #include "ui/mainwindow/M2_ResultsWidget.h"
 #include "ui/mainwindow/MainWindow.h"
+// report_preview.png, with the masonry example's interior insulation open, the whole results
+// panel with both methods and their verdicts, results_verdicts.png, and, after closing the
+// example, start_page.png. Settings and user data go to a temporary home, never the user's own.
 #include "ui/preferences/ConfigDialog.h"
 #include "ui/reportpreview/ReportPreview.h"
 
@@ -139,6 +142,14 @@ int main(int argc, char *argv[])
     results->resize(panel.width(), results->contentHeight() + 4);
     ok &= save(results, out, "results_verdicts.png");
     results->resize(panel);
+
+    // closing the project brings the start page back, the example among the recent projects
+    ok &= window.closeProject();
+    // recent projects as a user would have them, not the paths of this build
+    window.startPage()->setRecentProjects(
+        {QStringLiteral("/home/user/projects/house_a/external_wall.m2p"),
+         QStringLiteral("/home/user/projects/house_a/roof.m2p")});
+    ok &= save(&window, out, "start_page.png");
 
     stack.clear();
     project.close();

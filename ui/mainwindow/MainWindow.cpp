@@ -25,6 +25,7 @@
 #include "ui/mainwindow/DiagramView.h"
 #include "ui/mainwindow/M2_ResultsWidget.h"
 #include "ui/mainwindow/ShowLogfile.h"
+#include "ui/mainwindow/StartPage.h"
 #include "ui/preferences/ConfigDialog.h"
 #include "ui/reportpreview/ReportPreview.h"
 
@@ -70,6 +71,7 @@ MainWindow::MainWindow(const AppContext &context, QSplashScreen *splash, QWidget
 
     m_ui->setupUi(this);
     m_resultsWidget = m_ui->widgetResults;
+    setupStartPage();
     m_ui->actionAbout->setText(tr("About %1 ...").arg(QLatin1String(Constants::ProgramName)));
     m_ui->actionQtConfig->setVisible(false);
     m_ui->actionUseHashes->setVisible(false);
@@ -376,6 +378,10 @@ void MainWindow::updateWindowState()
              m_ui->tableWidgetConstruction, m_ui->diagramView, m_ui->stackedWidgetClimateMaterial,
              m_resultsWidget, m_ui->frameDividerRight})
         w->setVisible(hasConstruction);
+    m_startPage->setVisible(!hasConstruction);
+    // the (then empty) column of the views must not keep half of the width from the start page
+    static_cast<QBoxLayout *>(m_ui->centralWidget->layout())
+        ->setStretch(1, hasConstruction ? 1 : 0);
     m_ui->actionUseHashes->setVisible(false);
     m_ui->actionToggleGlaser->setChecked(m_ui->diagramView->profileMode() == 3);
 
@@ -651,6 +657,29 @@ void MainWindow::on_actionOpen_triggered()
         loadProject(fileName);
 }
 
+void MainWindow::setupStartPage()
+{
+    m_startPage = new StartPage(Directories::resourcesDir() + QStringLiteral("/examples"),
+                                m_ui->centralWidget);
+    static_cast<QBoxLayout *>(m_ui->centralWidget->layout())->insertWidget(0, m_startPage, 1);
+    connect(m_startPage, &StartPage::newProjectRequested, this,
+            &MainWindow::on_actionNew_triggered);
+    connect(m_startPage, &StartPage::openProjectRequested, this,
+            &MainWindow::on_actionOpen_triggered);
+    connect(m_startPage, &StartPage::quickStartRequested, this,
+            [this]() { Globals::showHelp(m_context.langId, Globals::QuickStartTopic); });
+    connect(m_startPage, &StartPage::projectChosen, this, [this](const QString &fileName) {
+        if (!QFileInfo::exists(fileName)) {
+            m_dialogs->critical(
+                this, tr("Error #4: File not found"),
+                tr("The file '%1' cannot be found or does not exist.").arg(fileName));
+            return;
+        }
+        if (closeProject())
+            loadProject(fileName);
+    });
+}
+
 void MainWindow::actionOpenRecentFile()
 {
     auto *action = qobject_cast<QAction *>(sender());
@@ -687,6 +716,7 @@ void MainWindow::updateRecentProjects()
     delete m_recentMenu;
     m_recentMenu = nullptr;
     const QStringList &recent = m_context.settings.m_recentProjects;
+    m_startPage->setRecentProjects(recent);
     if (recent.isEmpty()) {
         m_ui->actionRecentProjects->setEnabled(false);
         m_ui->actionRecentProjects->setMenu(nullptr);

@@ -21,6 +21,7 @@ class QActionGroup;
 class QMenu;
 class QUrl;
 class ReportPreview;
+class StartPage;
 class DatabaseDialogs;
 
 namespace Ui {
@@ -65,6 +66,8 @@ public:
     AssessmentClimateWidget *assessmentClimateWidget() const { return m_climatePage; }
     /*! The report preview; null before the report action was first used. */
     ReportPreview *reportPreview() const;
+    /*! The page shown while no construction is open (object name "startPage"). */
+    StartPage *startPage() const { return m_startPage; }
     QUndoStack &undoStack() { return m_undoStack; }
 
     /*! Loads a project file as the open command does once the current project is closed:
@@ -137,6 +140,7 @@ private slots:
 
 private:
     void setupUndoActions();
+    void setupStartPage();
     void setupLanguageMenu();
     void addLanguageAction(const QString &name, const QString &langId);
     void updateRecentProjects();
@@ -167,6 +171,7 @@ private:
     MaterialEditWidget *m_materialEdit = nullptr;
     AssessmentClimateWidget *m_climatePage = nullptr;
     QMenu *m_recentMenu = nullptr;
+    StartPage *m_startPage = nullptr;
     QActionGroup *m_heatFlowGroup = nullptr;
     /*! The position that the last edit asked to select (table column), -1 for none. */
     QPointer<QSplashScreen> m_splash;
