@@ -76,9 +76,13 @@ void readXML(QXmlStreamReader &reader, ProjectInformation &info)
 void writeXML(QXmlStreamWriter &writer, const ProjectInformation &info)
 {
     writer.writeStartElement(QStringLiteral("ProjectInformation"));
-    writer.writeAttribute(QStringLiteral("constructionKind"),
-                          ConstructionKinds::key(info.m_constructionKind));
-    if (info.m_minimumResistanceType != ProjectInformation::NoMinimumResistanceType)
+    // Written for every project that has a kind of its own; a project without either value
+    // (an external wall following the report's row) is written as before the kind existed.
+    const bool ownRow = info.m_minimumResistanceType != ProjectInformation::NoMinimumResistanceType;
+    if (ownRow || info.m_constructionKind != ConstructionKind::ExternalWall)
+        writer.writeAttribute(QStringLiteral("constructionKind"),
+                              ConstructionKinds::key(info.m_constructionKind));
+    if (ownRow)
         writer.writeAttribute(QStringLiteral("minimumResistanceType"),
                               QString::number(info.m_minimumResistanceType));
     writer.writeTextElement(QStringLiteral("ProjectName"), info.m_projectName);

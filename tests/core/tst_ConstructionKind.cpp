@@ -82,6 +82,7 @@ private slots:
     void din2001Climate();
     void customClimateKeepsValues();
     void roundTrip();
+    void defaultProjectWrittenAsBefore();
     void oldFilesReadAsExternalWall();
     void oldFileAfterRoofProject();
     void roofSummerWithoutKindIsCustom();
@@ -260,6 +261,12 @@ void tst_ConstructionKind::roundTrip()
     QString message;
     QVERIFY2(first.save(file, &message), qPrintable(message));
 
+    QFile written(file);
+    QVERIFY(written.open(QIODevice::ReadOnly | QIODevice::Text));
+    const QByteArray text = written.readAll();
+    QVERIFY(text.contains("<ProjectInformation constructionKind=\"flatRoof\" "
+                          "minimumResistanceType=\"15\">"));
+
     Project second;
     QVERIFY2(second.load(file, &message), qPrintable(message));
     QCOMPARE(second.constructionKind(), ConstructionKind::FlatRoof);
@@ -270,6 +277,27 @@ void tst_ConstructionKind::roundTrip()
     QCOMPARE(c.assessmentCondition(), int(Climate::AC_DIN4108_2014));
     QCOMPARE(second.results().m_ev_Glaser, first.results().m_ev_Glaser);
     QCOMPARE(second.results().m_c_Glaser, first.results().m_c_Glaser);
+}
+
+void tst_ConstructionKind::defaultProjectWrittenAsBefore()
+{
+    // an external wall that follows the report's row is written without the new attributes
+    QTemporaryDir dir;
+    Project project;
+    project.createNew(simpleWall(), ProjectInformation());
+    const QString file = dir.filePath(QStringLiteral("wall.m2p"));
+    QVERIFY(project.save(file));
+    QFile written(file);
+    QVERIFY(written.open(QIODevice::ReadOnly | QIODevice::Text));
+    const QByteArray text = written.readAll();
+    QVERIFY(text.contains("<ProjectInformation>"));
+    QVERIFY(!text.contains("constructionKind"));
+    // with its own row the kind is named, even for an external wall
+    QVERIFY(project.setMinimumResistanceType(12));
+    QVERIFY(project.save(file));
+    written.close();
+    QVERIFY(written.open(QIODevice::ReadOnly | QIODevice::Text));
+    QVERIFY(written.readAll().contains("constructionKind=\"externalWall\""));
 }
 
 void tst_ConstructionKind::oldFilesReadAsExternalWall()
