@@ -114,9 +114,10 @@ M2_UndoConstructionKind::M2_UndoConstructionKind(Project &project, ConstructionK
     if (summerDiffers(old.insideSummer(), climate.insideSummer()) ||
         summerDiffers(old.outsideSummer(), climate.outsideSummer()) ||
         old.psat_summer() != climate.psat_summer())
-        parts << tr("evaporation period %L1 Pa in the condensation plane, %L2 Pa on both sides")
-                     .arg(climate.psat_summer(), 0, 'f', 0)
-                     .arg(climate.pv_i_summer(), 0, 'f', 0);
+        // whole pascals, written without digit grouping in every language
+        parts << tr("evaporation period %1 Pa in the condensation plane, %2 Pa on both sides")
+                     .arg(QString::number(climate.psat_summer(), 'f', 0),
+                          QString::number(climate.pv_i_summer(), 'f', 0));
     if (old.assessmentCondition() != climate.assessmentCondition())
         parts << tr("assessment “%1”")
                      .arg(Climate::assessmentConditionText(climate.assessmentCondition()));

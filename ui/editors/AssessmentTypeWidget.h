@@ -41,11 +41,12 @@ public:
     QComboBox *constructionKindComboBox() const { return m_kind; }
     QComboBox *minimumResistanceComboBox() const { return m_minimumType; }
 
+    QtExt::ValidatingLineEdit *condensationTimeEdit() const { return m_condensation; }
+    QtExt::ValidatingLineEdit *dryingTimeEdit() const { return m_drying; }
+
 signals:
     /*! A sentence for the status bar: what the last choice of a construction kind changed. */
     void statusMessage(const QString &text);
-    QtExt::ValidatingLineEdit *condensationTimeEdit() const { return m_condensation; }
-    QtExt::ValidatingLineEdit *dryingTimeEdit() const { return m_drying; }
 
 private slots:
     void assessmentTypeChosen(int index);
