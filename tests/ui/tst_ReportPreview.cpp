@@ -7,17 +7,17 @@
 #include "document/Project.h"
 #include "report/Report.h"
 #include "settings/Settings.h"
+#include "ui/UserDialogs.h"
 #include "ui/editors/DINCriteriaSettings.h"
 #include "ui/editors/DryingReserveSettings.h"
 #include "ui/reportpreview/ReportPreview.h"
-#include "ui/UserDialogs.h"
 #include <QRadioButton>
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDir>
 #include <QImage>
 #include <QPlainTextEdit>
-#include <QComboBox>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QUndoStack>
@@ -265,8 +265,8 @@ void tst_ReportPreview::minimumResistanceRowOfTheProject()
     // A project written before the construction kind existed: the row is the report setting's.
     {
         ReportPreview preview(m_settings, m_project, m_undoStack, &m_dialogs);
-        auto *rows = preview.findChild<QComboBox *>(
-            QStringLiteral("comboBoxMinimumHeatResConstruction"));
+        auto *rows =
+            preview.findChild<QComboBox *>(QStringLiteral("comboBoxMinimumHeatResConstruction"));
         QVERIFY(rows);
         QCOMPARE(rows->currentData().toInt(), 12);
         const int row = rows->findData(17);
