@@ -3,6 +3,7 @@
 #include "calculation/CalculationResults.h"
 #include "calculation/ResultType.h"
 #include "model/InputData.h"
+#include "model/ProjectInformation.h"
 #include "settings/ReportSettings.h"
 
 #include <cmath>
@@ -16,6 +17,19 @@ AssessmentOptions AssessmentOptions::fromReportSettings(const ReportSettings &se
     o.minimumHeatResEdition = settings.m_minimumHeatResVersion;
     o.minimumHeatResType = settings.m_minimumHeatResConstruction;
     o.frsiCheck = settings.m_frsiCheck;
+    return o;
+}
+
+AssessmentOptions AssessmentOptions::forProject(const ReportSettings &settings,
+                                                const ProjectInformation &project)
+{
+    AssessmentOptions o = fromReportSettings(settings);
+    if (project.m_minimumResistanceType == ProjectInformation::NoMinimumResistanceType)
+        return o;
+    o.minimumHeatResType = project.m_minimumResistanceType;
+    if (MinimumHeatResistance::row(o.minimumHeatResEdition, o.minimumHeatResType).isEmpty())
+        o.minimumHeatResType = ConstructionKinds::minimumResistanceType(project.m_constructionKind,
+                                                                        o.minimumHeatResEdition);
     return o;
 }
 

@@ -8,6 +8,7 @@
 #include <QString>
 
 class InputData;
+class ProjectInformation;
 struct CalculationResults;
 struct ReportSettings;
 
@@ -31,6 +32,12 @@ struct AssessmentOptions
     /*! The options stored in the report settings; an unknown DIN 4108-3 edition code counts as
         the default edition. */
     static AssessmentOptions fromReportSettings(const ReportSettings &settings);
+    /*! The same for one project: its own row of DIN 4108-2 table 3 replaces the report
+        setting's. A type that the report's edition does not list (the 2013 numbers 12 to 19
+        in the 2004 edition) becomes the row of the project's kind in that edition. A project
+        without a row of its own (written before the kind existed) keeps the report setting. */
+    static AssessmentOptions forProject(const ReportSettings &settings,
+                                        const ProjectInformation &project);
 };
 
 /*! The verdicts the results display and the report print beside the calculation results: the

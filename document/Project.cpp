@@ -529,6 +529,55 @@ bool Project::setHeatFlowDirection(HeatFlowDirection direction)
 }
 
 // ---------------------------------------------------------------------------------------------
+// The construction kind
+// ---------------------------------------------------------------------------------------------
+
+bool Project::setConstructionKind(ConstructionKind kind, int minimumResistanceEdition)
+{
+    if (!m_document)
+        return false;
+    const HeatFlowDirection direction = ConstructionKinds::heatFlowDirection(kind);
+    Climate climate = inputData().climate();
+    ConstructionKinds::applyToClimate(kind, direction, climate);
+    return setConstructionKindValues(
+        kind, ConstructionKinds::minimumResistanceType(kind, minimumResistanceEdition), direction,
+        climate);
+}
+
+bool Project::setConstructionKindValues(ConstructionKind kind, int minimumResistanceType,
+                                        HeatFlowDirection direction, const Climate &climate)
+{
+    if (!m_document || minimumResistanceType < ProjectInformation::NoMinimumResistanceType)
+        return false;
+    ProjectInformation &info = m_document->m_projectInformation;
+    ProjectChanges changes;
+    if (kind != info.m_constructionKind || minimumResistanceType != info.m_minimumResistanceType)
+        changes |= ProjectChange::ConstructionKind;
+    if (direction != info.m_heatFlowDirection)
+        changes |= ProjectChange::HeatFlowDirection;
+    // compared before it is taken: setClimateRecord replaces the record when it differs
+    const ProjectChanges climateChanges = setClimateRecord(climate);
+    changes |= climateChanges;
+    if (!changes)
+        return false;
+    info.m_constructionKind = kind;
+    info.m_minimumResistanceType = minimumResistanceType;
+    info.m_heatFlowDirection = direction;
+    finishEdit(changes, NoSelection);
+    return true;
+}
+
+bool Project::setMinimumResistanceType(int type)
+{
+    if (!m_document || type < ProjectInformation::NoMinimumResistanceType ||
+        type == minimumResistanceType())
+        return false;
+    m_document->m_projectInformation.m_minimumResistanceType = type;
+    finishEdit(ProjectChange::ConstructionKind, NoSelection);
+    return true;
+}
+
+// ---------------------------------------------------------------------------------------------
 // Edits of the descriptive part
 // ---------------------------------------------------------------------------------------------
 
@@ -537,19 +586,22 @@ bool Project::setProjectInformation(const ProjectInformation &info)
     if (!m_document)
         return false;
     ProjectInformation &current = m_document->m_projectInformation;
+    ProjectInformation next = info;
+    next.m_constructionKind = current.m_constructionKind;
+    next.m_minimumResistanceType = current.m_minimumResistanceType;
     ProjectChanges changes;
     if (info.m_heatFlowDirection != current.m_heatFlowDirection)
         changes |= ProjectChange::HeatFlowDirection;
     if (info.m_disclaimerText != current.m_disclaimerText)
         changes |= ProjectChange::FinalRemarks;
-    ProjectInformation textsOnly = info;
+    ProjectInformation textsOnly = next;
     textsOnly.m_heatFlowDirection = current.m_heatFlowDirection;
     textsOnly.m_disclaimerText = current.m_disclaimerText;
     if (!(textsOnly == current))
         changes |= ProjectChange::ProjectInformation;
     if (!changes)
         return false;
-    current = info;
+    current = next;
     finishEdit(changes, NoSelection);
     return true;
 }

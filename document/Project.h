@@ -37,7 +37,9 @@ enum class ProjectChange : unsigned
     /*! Along with Climate: values of the condensation (winter) period changed. */
     WinterClimate = 0x200,
     /*! Along with Climate: values of the evaporation (summer) period changed. */
-    SummerClimate = 0x400
+    SummerClimate = 0x400,
+    /*! The construction kind or the project's row of DIN 4108-2 table 3. */
+    ConstructionKind = 0x800
 };
 Q_DECLARE_FLAGS(ProjectChanges, ProjectChange)
 Q_DECLARE_OPERATORS_FOR_FLAGS(ProjectChanges)
@@ -208,10 +210,30 @@ public:
     bool setAssessmentType(int condition, double condensationDays, double evaporationDays);
     bool setHeatFlowDirection(HeatFlowDirection direction);
 
+    // --- the construction kind and the defaults it drives
+
+    ConstructionKind constructionKind() const { return projectInformation().m_constructionKind; }
+    /*! The project's construction type of DIN 4108-2 table 3, or
+        ProjectInformation::NoMinimumResistanceType (the report setting applies). */
+    int minimumResistanceType() const { return projectInformation().m_minimumResistanceType; }
+    /*! Sets the kind with the defaults it drives (ConstructionKinds): heat-flow direction,
+        outside climate, evaporation period and the row of DIN 4108-2 table 3 (numbered for
+        minimumResistanceEdition, 0 = 2004, 1 = 2013). One recalculation and one announcement.
+        False when nothing changes. */
+    bool setConstructionKind(ConstructionKind kind, int minimumResistanceEdition = 1);
+    /*! Sets kind, table row, heat-flow direction and climate exactly as given (the undo of
+        setConstructionKind). */
+    bool setConstructionKindValues(ConstructionKind kind, int minimumResistanceType,
+                                   HeatFlowDirection direction, const Climate &climate);
+    /*! The project's own row of DIN 4108-2 table 3 (a type number >= 0, or
+        ProjectInformation::NoMinimumResistanceType to follow the report setting). */
+    bool setMinimumResistanceType(int type);
+
     // --- edits of the descriptive part
 
     /*! The six texts and the heat-flow direction at once; recalculates only when the direction
-        changed. */
+        changed. The construction kind and the table row of info are not taken (they have edits
+        of their own). */
     bool setProjectInformation(const ProjectInformation &info);
     /*! The final remarks printed at the end of the report. */
     bool setFinalRemarks(const QString &text);

@@ -117,6 +117,27 @@ qint64 lineOfCrowdedTag(const QByteArray &data)
     return 0;
 }
 
+/*! The kind and the table row are properties of the file, not descriptive values kept from
+    the open project: a file that does not name them is an external wall that follows the
+    report setting. */
+void resetConstructionKind(ProjectInformation &info)
+{
+    info.m_constructionKind = ConstructionKind::ExternalWall;
+    info.m_minimumResistanceType = ProjectInformation::NoMinimumResistanceType;
+}
+
+/*! The file stores the summer states, not the saturation pressure of the evaporation period
+    that they were made from: the kind tells it (2000 Pa for roofs), so that a roof's DIN 4108-3
+    evaporation period is recognised as the assessment condition again. For a wall the record
+    already holds the pressure and nothing changes. */
+void applyEvaporationOfKind(InputData &input, const ProjectInformation &info)
+{
+    Climate &climate = input.climate();
+    const double psat = ConstructionKinds::evaporationSaturationPressure(info.m_constructionKind);
+    if (psat != climate.psat_summer())
+        climate.setSummerPressures(climate.pv_i_summer(), climate.pv_e_summer(), psat);
+}
+
 } // namespace
 
 QString extension()
@@ -156,6 +177,7 @@ bool save(const QString &fileName, const InputData &input, const ProjectInformat
 bool readXML(QIODevice &device, InputData &input, ProjectInformation &info, QString *message)
 {
     input = InputData();
+    resetConstructionKind(info);
     const QByteArray data = device.readAll();
     if (const qint64 line = lineOfCrowdedTag(data)) {
         if (message)
@@ -193,6 +215,7 @@ bool readXML(QIODevice &device, InputData &input, ProjectInformation &info, QStr
             *message = reader.errorString();
         return false;
     }
+    applyEvaporationOfKind(input, info);
     return true;
 }
 
@@ -200,6 +223,7 @@ bool readLegacy(const QString &fileName, InputData &input, ProjectInformation &i
                 QString *message)
 {
     input = InputData();
+    resetConstructionKind(info);
     Document document(input, info);
     QString reason;
     const bool ok = document.readOld(fileName, reason);

@@ -12,6 +12,29 @@ namespace ProjectFileXml {
 
 void readXML(QXmlStreamReader &reader, ProjectInformation &info)
 {
+    // Optional attributes: what the construction is and its row of DIN 4108-2 table 3. A file
+    // without them is an external wall whose minimum resistance follows the report setting.
+    const QXmlStreamAttributes attributes = reader.attributes();
+    if (attributes.hasAttribute(QLatin1String("constructionKind"))) {
+        const QString key = attributes.value(QLatin1String("constructionKind")).toString();
+        if (!ConstructionKinds::fromKey(key, info.m_constructionKind)) {
+            reader.raiseError(XMLHelpers::invalidAttributeText(QStringLiteral("constructionKind"),
+                                                               reader.lineNumber(), 0));
+            return;
+        }
+    }
+    int type = info.m_minimumResistanceType;
+    if (XMLHelpers::readIntAttribute(reader, QStringLiteral("minimumResistanceType"), type)) {
+        if (type < 0) {
+            reader.raiseError(XMLHelpers::invalidAttributeText(
+                QStringLiteral("minimumResistanceType"), reader.lineNumber(), 0));
+            return;
+        }
+        info.m_minimumResistanceType = type;
+    }
+    if (reader.hasError())
+        return;
+
     while (reader.readNextStartElement()) {
         const QStringRef name = reader.name();
         QString *text = nullptr;
@@ -53,6 +76,15 @@ void readXML(QXmlStreamReader &reader, ProjectInformation &info)
 void writeXML(QXmlStreamWriter &writer, const ProjectInformation &info)
 {
     writer.writeStartElement(QStringLiteral("ProjectInformation"));
+    // Written for every project that has a kind of its own; a project without either value
+    // (an external wall following the report's row) is written as before the kind existed.
+    const bool ownRow = info.m_minimumResistanceType != ProjectInformation::NoMinimumResistanceType;
+    if (ownRow || info.m_constructionKind != ConstructionKind::ExternalWall)
+        writer.writeAttribute(QStringLiteral("constructionKind"),
+                              ConstructionKinds::key(info.m_constructionKind));
+    if (ownRow)
+        writer.writeAttribute(QStringLiteral("minimumResistanceType"),
+                              QString::number(info.m_minimumResistanceType));
     writer.writeTextElement(QStringLiteral("ProjectName"), info.m_projectName);
     writer.writeTextElement(QStringLiteral("ConstructionID"), info.m_constructionID);
     writer.writeTextElement(QStringLiteral("UserName"), info.m_userName);

@@ -59,7 +59,7 @@ void ReportContent::setData(const ProjectInformation &information,
         input.layer(i).m_name = elide(input.layer(i).m_name, MaxNameLength);
     settings = options;
     assessment = Assessment::evaluate(input, results, info.m_heatFlowDirection,
-                                      AssessmentOptions::fromReportSettings(options));
+                                      AssessmentOptions::forProject(options, info));
 }
 
 QString ReportContent::elide(const QString &text, int maxLength)

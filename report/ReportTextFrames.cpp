@@ -150,10 +150,12 @@ void ReportFrameProjectInfo::build(QPaintDevice *device, double width)
 {
     const ProjectInformation &info = m_content.info;
     QList<QPair<QString, QString>> rows;
-    const QList<QPair<QString, QString>> all = {{tr("Project:"), info.m_projectName},
-                                                {tr("Construction:"), info.m_constructionID},
-                                                {tr("User:"), info.m_userName},
-                                                {tr("Company:"), info.m_company}};
+    const QList<QPair<QString, QString>> all = {
+        {tr("Project:"), info.m_projectName},
+        {tr("Construction:"), info.m_constructionID},
+        {tr("Construction kind:"), ConstructionKinds::name(info.m_constructionKind)},
+        {tr("User:"), info.m_userName},
+        {tr("Company:"), info.m_company}};
     for (const auto &row : all)
         if (!row.second.isEmpty())
             rows << qMakePair(bold(row.first), userText(row.second));

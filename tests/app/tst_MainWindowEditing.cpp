@@ -12,6 +12,8 @@
 #include "qtext/Table.h"
 #include "qtext/ValidatingLineEdit.h"
 #include "settings/Settings.h"
+#include "ui/editors/AssessmentClimateWidget.h"
+#include "ui/editors/AssessmentTypeWidget.h"
 #include "ui/editors/MaterialEditWidget.h"
 #include "ui/mainwindow/ConstructionTableWidget.h"
 #include "ui/mainwindow/DesktopDialogs.h"
@@ -20,11 +22,13 @@
 #include "ui/mainwindow/MainWindow.h"
 
 #include <QAction>
+#include <QComboBox>
 #include <QFile>
 #include <QMenu>
 #include <QSettings>
 #include <QStackedWidget>
 #include <QStandardPaths>
+#include <QStatusBar>
 #include <QTemporaryDir>
 #include <QToolBar>
 #include <QUrl>
@@ -151,6 +155,7 @@ private slots:
     void unsavedDatabaseEditIsReported();
     void vanishedRecentFile();
     void heatFlowToolBar();
+    void constructionKindInTheStatusBar();
     void resultsLinks_data();
     void resultsLinks();
     void layerEditorPushesValidEditsOnly();
@@ -505,6 +510,26 @@ void tst_MainWindowEditing::heatFlowToolBar()
     action("actionRemoveLayer")->trigger();
     QCOMPARE(m_project.layerCount(), 2);
     QVERIFY(!toolBar->isVisible());
+}
+
+void tst_MainWindowEditing::constructionKindInTheStatusBar()
+{
+    open(construction({brick(), airLayer(), insulation()}));
+    QComboBox *kinds =
+        m_window->assessmentClimateWidget()->assessmentTypeWidget()->constructionKindComboBox();
+    const int floor = kinds->findData(int(ConstructionKind::CeilingOverCellar));
+    kinds->setCurrentIndex(floor);
+    emit kinds->activated(floor);
+    QCOMPARE(m_window->undoStack().count(), 1);
+    const QString said = m_window->statusBar()->currentMessage();
+    QVERIFY2(said.startsWith(QStringLiteral("Construction kind “Ceiling over an unheated cellar”")),
+             qPrintable(said));
+    QVERIFY2(said.contains(QStringLiteral("heat flow downwards")), qPrintable(said));
+    // the heat-flow tool bar follows the direction the kind set, and one undo takes all back
+    QVERIFY(action("actionHeatFlowDown")->isChecked());
+    m_window->undoStack().undo();
+    QVERIFY(action("actionHorizontalHeatFlow")->isChecked());
+    QCOMPARE(m_project.constructionKind(), ConstructionKind::ExternalWall);
 }
 
 void tst_MainWindowEditing::resultsLinks_data()

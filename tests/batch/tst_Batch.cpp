@@ -90,6 +90,7 @@ private slots:
     void examplesAreSensible();
     void failedFiles();
     void settingsOverride();
+    void constructionKind();
     void userSettingsNotWritten();
     void textBlock();
     void pictures_data();
@@ -161,6 +162,9 @@ void tst_Batch::usageErrors_data()
     QTest::newRow("bad boolean") << QStringList{
         "--set", "ProjectDefaults/MoistureDependentLambda=maybe", file};
     QTest::newRow("bad number") << QStringList{"--set", "ReportSettings/DryingReserve=x", file};
+    QTest::newRow("unknown construction kind")
+        << QStringList{"--set", "ConstructionKind=shed", file};
+    QTest::newRow("empty construction kind") << QStringList{"--set", "ConstructionKind=", file};
     QTest::newRow("lang without code") << QStringList{"--lang=", file};
     QTest::newRow("lang with a path") << QStringList{"--lang=../de", file};
     QTest::newRow("lang at the end") << QStringList{file, "--lang"};
@@ -333,6 +337,44 @@ void tst_Batch::settingsOverride()
     // with it, the wet zone conducts better
     QVERIFY(a.value("R_layers_moist").toDouble() < a.value("R_layers").toDouble());
     QCOMPARE(a.value("R_layers").toDouble(), b.value("R_layers").toDouble());
+}
+
+void tst_Batch::constructionKind()
+{
+    // the kind of each project is printed: the roof example is a flat roof, an example written
+    // before the kind existed an external wall
+    const QString roof = example("validation_flat_roof");
+    const QString old = example("external_wall_etics");
+    const Run text = run({roof, old});
+    QCOMPARE(text.exitCode, 0);
+    const QString out = QString::fromUtf8(text.out);
+    QVERIFY(out.contains(
+        QRegularExpression("Construction kind: +flatRoof \\(Roof over habitable rooms, flat\\)")));
+    QVERIFY(
+        out.contains(QRegularExpression("Construction kind: +externalWall \\(External wall\\)")));
+
+    const Run own = run({"--json", roof});
+    const Run asWall = run({"--json", "--set", "ConstructionKind=externalWall", roof});
+    const Run asRoof = run({"--json", "--set=ConstructionKind=pitchedRoof", old});
+    for (const Run *r : {&own, &asWall, &asRoof})
+        QCOMPARE(r->exitCode, 0);
+    const QJsonObject a = QJsonDocument::fromJson(own.out).object();
+    const QJsonObject b = QJsonDocument::fromJson(asWall.out).object();
+    const QJsonObject c = QJsonDocument::fromJson(asRoof.out).object();
+    QCOMPARE(a.value("construction_kind").toString(), QStringLiteral("flatRoof"));
+    QCOMPARE(b.value("construction_kind").toString(), QStringLiteral("externalWall"));
+    QCOMPARE(c.value("construction_kind").toString(), QStringLiteral("pitchedRoof"));
+    // the same condensate, but a wall dries at 1700 Pa instead of the roof's 2000 Pa
+    QCOMPARE(b.value("m_c_Glaser").toDouble(), a.value("m_c_Glaser").toDouble());
+    QVERIFY(b.value("m_ev_Glaser").toDouble() < a.value("m_ev_Glaser").toDouble());
+    // with the kind the heat flow turns upwards: the U-value takes R_si 0.10
+    M2_COMPARE_REL(number(b.value("U_ISO")), 1 / (b.value("R_layers").toDouble() + 0.04 + 0.13),
+                   1e-15);
+    M2_COMPARE_REL(number(c.value("U_ISO")), 1 / (c.value("R_layers").toDouble() + 0.04 + 0.10),
+                   1e-15);
+    // the roof's row of DIN 4108-2 table 3 replaces the report's
+    const Run text2 = run({"--set", "ConstructionKind=pitchedRoof", old});
+    QVERIFY(QString::fromUtf8(text2.out).contains(QStringLiteral("Roof pitch to outside (row 2)")));
 }
 
 void tst_Batch::userSettingsNotWritten()

@@ -11,18 +11,19 @@
 #include "persistence/MaterialList.h"
 #include "qtext/ValidatingLineEdit.h"
 #include "settings/Settings.h"
+#include "ui/commands/M2_UndoClimate.h"
 #include "ui/editors/AssessmentClimateWidget.h"
 #include "ui/editors/AssessmentTypeWidget.h"
 #include "ui/editors/ClimateEditWidget.h"
 #include "ui/mainwindow/ConstructionTableWidget.h"
 #include "ui/mainwindow/MainWindow.h"
-#include "ui/commands/M2_UndoClimate.h"
 
 #include <QApplication>
 #include <QComboBox>
 #include <QLabel>
 #include <QRadioButton>
 #include <QSettings>
+#include <QSignalSpy>
 #include <QStackedWidget>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -125,6 +126,8 @@ private slots:
     void presetUnderCustomKeepsTheOtherSide();
     void undoShowsThePeriodOfTheEdit();
     void mainWindowShowsTheSideOfTheColumn();
+    void constructionKindIsOneUndoEntry();
+    void minimumResistanceRowIsOneUndoEntry();
 
 private:
     std::unique_ptr<Project> m_project;
@@ -691,6 +694,62 @@ void tst_ClimateEditors::mainWindowShowsTheSideOfTheColumn()
     QVERIFY(!page->climateEditWidget()->warmSide());
     QCOMPARE(page->climateEditWidget()->humidityEdit()->value(), 85.0);
     project.close();
+}
+
+void tst_ClimateEditors::constructionKindIsOneUndoEntry()
+{
+    QComboBox *kinds = assessment()->constructionKindComboBox();
+    QCOMPARE(kinds->objectName(), QStringLiteral("comboBoxConstructionKind"));
+    QCOMPARE(kinds->count(), int(ConstructionKinds::all().size()));
+    QCOMPARE(kinds->currentData().toInt(), int(ConstructionKind::ExternalWall));
+    QSignalSpy status(assessment(), &AssessmentTypeWidget::statusMessage);
+
+    const int roof = kinds->findData(int(ConstructionKind::PitchedRoof));
+    kinds->setCurrentIndex(roof);
+    emit kinds->activated(roof);
+    QCOMPARE(m_stack->count(), 1);
+    QCOMPARE(m_project->constructionKind(), ConstructionKind::PitchedRoof);
+    QCOMPARE(m_project->heatFlowDirection(), HeatFlowDirection::Upwards);
+    QCOMPARE(m_project->inputData().climate().psat_summer(), 2000.0);
+    QCOMPARE(m_project->inputData().climate().assessmentCondition(), int(Climate::AC_DIN4108_2014));
+    QCOMPARE(status.count(), 1);
+    const QString said = status.at(0).at(0).toString();
+    QVERIFY2(said.contains(QStringLiteral("heat flow upwards")) &&
+                 said.contains(QStringLiteral("2000 Pa")),
+             qPrintable(said));
+    // the row of the minimum resistance follows the kind
+    QCOMPARE(assessment()->minimumResistanceComboBox()->currentData().toInt(), 13);
+
+    // the same kind again: nothing to push, but the status bar still says so
+    emit kinds->activated(roof);
+    QCOMPARE(m_stack->count(), 1);
+    QCOMPARE(status.count(), 2);
+
+    m_stack->undo();
+    QCOMPARE(m_project->constructionKind(), ConstructionKind::ExternalWall);
+    QCOMPARE(m_project->heatFlowDirection(), HeatFlowDirection::Horizontal);
+    QCOMPARE(m_project->inputData().climate().psat_summer(), 1700.0);
+    QCOMPARE(kinds->currentData().toInt(), int(ConstructionKind::ExternalWall));
+    QCOMPARE(assessment()->minimumResistanceComboBox()->currentData().toInt(),
+             ProjectInformation::NoMinimumResistanceType);
+}
+
+void tst_ClimateEditors::minimumResistanceRowIsOneUndoEntry()
+{
+    QComboBox *rows = assessment()->minimumResistanceComboBox();
+    QCOMPARE(rows->objectName(), QStringLiteral("comboBoxMinimumResistanceType"));
+    QCOMPARE(rows->itemData(0).toInt(), ProjectInformation::NoMinimumResistanceType);
+    const int staircase = rows->findData(17);
+    QVERIFY(staircase > 0);
+    QVERIFY(rows->itemText(staircase).contains(QStringLiteral("5.2")));
+    rows->setCurrentIndex(staircase);
+    emit rows->activated(staircase);
+    QCOMPARE(m_stack->count(), 1);
+    QCOMPARE(m_project->minimumResistanceType(), 17);
+    QCOMPARE(m_project->constructionKind(), ConstructionKind::ExternalWall);
+    m_stack->undo();
+    QCOMPARE(m_project->minimumResistanceType(), ProjectInformation::NoMinimumResistanceType);
+    QCOMPARE(rows->currentIndex(), 0);
 }
 
 M2_TEST_MAIN(tst_ClimateEditors)

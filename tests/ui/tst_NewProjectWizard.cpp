@@ -1,4 +1,5 @@
 #include <QAbstractButton>
+#include <QComboBox>
 #include <QLineEdit>
 #include <QStandardPaths>
 #include <QTableView>
@@ -16,11 +17,11 @@
 #include "qtext/MaterialDatabaseSelectionWidget.h"
 #include "qtext/MaterialTableModel.h"
 #include "ui/database/ConstructionDatabaseWidget.h"
-#include "ui/mainwindow/DesktopDialogs.h"
 #include "ui/database/MaterialConstructionTabWidget.h"
 #include "ui/database/MaterialDatabaseWidget.h"
 #include "ui/database/NewProjectWizard.h"
 #include "ui/editors/ProjectInformationEditDialog.h"
+#include "ui/mainwindow/DesktopDialogs.h"
 
 namespace {
 
@@ -49,6 +50,8 @@ private slots:
     void producedLayers_data();
     void producedLayers();
     void doubleClickFinishes();
+    void constructionKind_data();
+    void constructionKind();
 
 private:
     /*! Selects on the page's current tab the entry with the name (materials) or row. */
@@ -203,6 +206,46 @@ void tst_NewProjectWizard::producedLayers()
         QCOMPARE(m_input.layer(i).m_width, widths[i]);
     }
     QCOMPARE(m_info.m_projectName, QStringLiteral("Attic"));
+}
+
+void tst_NewProjectWizard::constructionKind_data()
+{
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<int>("direction");
+    QTest::addColumn<double>("psat");
+    QTest::addColumn<int>("condition");
+    QTest::addColumn<int>("type");
+    QTest::newRow("external wall") << int(ConstructionKind::ExternalWall) << 2 << 1700.0 << 2 << 12;
+    QTest::newRow("flat roof") << int(ConstructionKind::FlatRoof) << 1 << 2000.0 << 2 << 14;
+    // the ground preset of 2024 is not one the DIN condition lists: custom with DIN values
+    QTest::newRow("floor on ground")
+        << int(ConstructionKind::FloorOnGround) << 0 << 1700.0 << 0 << 9;
+}
+
+void tst_NewProjectWizard::constructionKind()
+{
+    QFETCH(int, kind);
+    QFETCH(int, direction);
+    QFETCH(double, psat);
+    QFETCH(int, condition);
+    QFETCH(int, type);
+    m_wizard->show();
+    QComboBox *box = m_wizard->constructionKindComboBox();
+    QVERIFY(box);
+    QCOMPARE(box->currentData().toInt(), int(ConstructionKind::ExternalWall));
+    box->setCurrentIndex(box->findData(kind));
+    m_wizard->next();
+    choose(0, QStringLiteral("Chipboard"));
+    m_wizard->button(QWizard::FinishButton)->click();
+    QCOMPARE(m_wizard->result(), int(QDialog::Accepted));
+    QCOMPARE(int(m_info.m_constructionKind), kind);
+    QCOMPARE(heatFlowDirectionCode(m_info.m_heatFlowDirection), direction);
+    QCOMPARE(m_info.m_minimumResistanceType, type);
+    const Climate &climate = m_input.climate();
+    QCOMPARE(climate.psat_summer(), psat);
+    QCOMPARE(climate.assessmentCondition(), condition);
+    QCOMPARE(climate.insideSummer().m_rh, 1200 / psat * 100);
+    QCOMPARE(m_info.m_projectName, QStringLiteral("From the defaults"));
 }
 
 void tst_NewProjectWizard::doubleClickFinishes()

@@ -7,13 +7,14 @@
 #include "document/Project.h"
 #include "report/Report.h"
 #include "settings/Settings.h"
+#include "ui/UserDialogs.h"
 #include "ui/editors/DINCriteriaSettings.h"
 #include "ui/editors/DryingReserveSettings.h"
 #include "ui/reportpreview/ReportPreview.h"
-#include "ui/UserDialogs.h"
 #include <QRadioButton>
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDir>
 #include <QImage>
 #include <QPlainTextEdit>
@@ -82,6 +83,7 @@ private slots:
     void exportCurrentPage_data();
     void exportCurrentPage();
     void criteriaSettingsTakeEffect();
+    void minimumResistanceRowOfTheProject();
 
 private:
     Settings m_settings;
@@ -256,6 +258,38 @@ void tst_ReportPreview::criteriaSettingsTakeEffect()
     QCOMPARE(m_settings.m_reportSettings.m_din4108_3AccordanceType, 2);
     din->radioButton(0)->click();
     QCOMPARE(m_settings.m_reportSettings.m_din4108_3AccordanceType, 0);
+}
+
+void tst_ReportPreview::minimumResistanceRowOfTheProject()
+{
+    // A project written before the construction kind existed: the row is the report setting's.
+    {
+        ReportPreview preview(m_settings, m_project, m_undoStack, &m_dialogs);
+        auto *rows =
+            preview.findChild<QComboBox *>(QStringLiteral("comboBoxMinimumHeatResConstruction"));
+        QVERIFY(rows);
+        QCOMPARE(rows->currentData().toInt(), 12);
+        const int row = rows->findData(17);
+        rows->setCurrentIndex(row);
+        emit rows->activated(row);
+        QCOMPARE(m_settings.m_reportSettings.m_minimumHeatResConstruction, 17);
+        QCOMPARE(m_undoStack.count(), 0);
+    }
+    // A project with a row of its own (a flat roof): the preview shows it and changes it as an
+    // edit of the project, while the report setting stays for the projects without one.
+    QVERIFY(m_project.setConstructionKind(ConstructionKind::FlatRoof));
+    ReportPreview preview(m_settings, m_project, m_undoStack, &m_dialogs);
+    auto *rows =
+        preview.findChild<QComboBox *>(QStringLiteral("comboBoxMinimumHeatResConstruction"));
+    QCOMPARE(rows->currentData().toInt(), 14);
+    const int pitch = rows->findData(13);
+    rows->setCurrentIndex(pitch);
+    emit rows->activated(pitch);
+    QCOMPARE(m_project.minimumResistanceType(), 13);
+    QCOMPARE(m_settings.m_reportSettings.m_minimumHeatResConstruction, 17);
+    QCOMPARE(m_undoStack.count(), 1);
+    m_undoStack.undo();
+    QCOMPARE(m_project.minimumResistanceType(), 14);
 }
 
 M2_TEST_MAIN(tst_ReportPreview)

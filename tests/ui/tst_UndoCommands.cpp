@@ -131,6 +131,7 @@ Construction construction(const QString &name, const std::vector<MaterialLayer> 
 
 /*! Builds a command for a project, after preparing the project where the case needs it. */
 using Factory = std::function<M2_UndoCommandBase *(Project &)>;
+Q_DECLARE_METATYPE(ConstructionKind)
 Q_DECLARE_METATYPE(Factory)
 Q_DECLARE_METATYPE(Material)
 
@@ -152,6 +153,8 @@ private slots:
     void materialChangeWithSdValue_data();
     void materialChangeWithSdValue();
     void heatFlowRedoAfterUndo();
+    void constructionKindSummary_data();
+    void constructionKindSummary();
     void descriptionsCountLayersFromOne();
     void climatePresetUnderCustomConditions();
     void climatePresetUnderDinConditions();
@@ -320,6 +323,24 @@ void tst_UndoCommands::doUndoRedo_data()
         return new UndoChangeDisclaimer(p, QStringLiteral("Checked on site."));
     }) << ": Undo change final remarks."
                                    << -1 << -1;
+    QTest::newRow("construction kind roof") << Factory([](Project &p) -> M2_UndoCommandBase * {
+        return new M2_UndoConstructionKind(p, ConstructionKind::FlatRoof, 1);
+    }) << ": Change construction kind to Roof over habitable rooms, flat"
+                                            << -1 << -1;
+    QTest::newRow("construction kind soil") << Factory([](Project &p) -> M2_UndoCommandBase * {
+        return new M2_UndoConstructionKind(p, ConstructionKind::FloorOnGround, 1);
+    }) << ": Change construction kind to Floor plate on ground"
+                                            << -1 << -1;
+    QTest::newRow("construction kind under custom conditions")
+        << Factory([](Project &p) -> M2_UndoCommandBase * {
+               typeCustomClimate(p);
+               return new M2_UndoConstructionKind(p, ConstructionKind::PitchedRoof, 1);
+           })
+        << ": Change construction kind to Roof over habitable rooms, pitched" << -1 << -1;
+    QTest::newRow("minimum resistance row") << Factory([](Project &p) -> M2_UndoCommandBase * {
+        return new M2_UndoMinimumResistanceType(p, 17);
+    }) << ": Change the row of the minimum thermal resistance"
+                                            << -1 << -1;
 }
 
 void tst_UndoCommands::doUndoRedo()
@@ -407,6 +428,10 @@ void tst_UndoCommands::currentValueIsNoChange_data()
         return new M2_UndoAssessmentType(p, M2_UndoAssessmentType::CondensationTime,
                                          Climate::AC_DIN4108_2014, 90.00005, 90);
     });
+    QTest::newRow("same minimum resistance row") << Factory(
+        [](Project &p) -> M2_UndoCommandBase * { return new M2_UndoMinimumResistanceType(p, -1); });
+    QTest::newRow("minimum resistance row out of range") << Factory(
+        [](Project &p) -> M2_UndoCommandBase * { return new M2_UndoMinimumResistanceType(p, -5); });
     QTest::newRow("same heat flow") << Factory(
         [](Project &p) -> M2_UndoCommandBase * { return new M2_UndoHeatFlowDirection(p, 2); });
     QTest::newRow("same project information") << Factory([](Project &p) -> M2_UndoCommandBase * {
@@ -619,6 +644,49 @@ void tst_UndoCommands::materialChangeWithSdValue()
     stack.redo();
     QVERIFY(project.inputData().layer(1).material() == to);
     QCOMPARE(project.inputData().layer(1).m_width, widthAfter);
+}
+
+void tst_UndoCommands::constructionKindSummary_data()
+{
+    QTest::addColumn<ConstructionKind>("kind");
+    QTest::addColumn<QStringList>("mentions");
+    QTest::addColumn<QStringList>("absent");
+    QTest::newRow("flat roof") << ConstructionKind::FlatRoof
+                               << QStringList{"heat flow upwards", "2000 Pa", "row 3.1"}
+                               << QStringList{"outside climate", "inside climate"};
+    QTest::newRow("floor on ground") << ConstructionKind::FloorOnGround
+                                     << QStringList{"heat flow downwards", "outside climate",
+                                                    "boundary to ground", "assessment", "row 4.2"}
+                                     << QStringList{"Pa in the condensation plane"};
+    QTest::newRow("external wall")
+        << ConstructionKind::ExternalWall << QStringList{"External wall", "row 1"}
+        << QStringList{"heat flow", "climate", "evaporation"};
+}
+
+void tst_UndoCommands::constructionKindSummary()
+{
+    QFETCH(ConstructionKind, kind);
+    QFETCH(QStringList, mentions);
+    QFETCH(QStringList, absent);
+    Project project;
+    makeWall(project);
+    M2_UndoConstructionKind command(project, kind, 1);
+    QVERIFY(command.changed());
+    for (const QString &m : mentions)
+        QVERIFY2(command.summary().contains(m), qPrintable(command.summary()));
+    for (const QString &a : absent)
+        QVERIFY2(!command.summary().contains(a), qPrintable(command.summary()));
+    // the summary describes what the push then does
+    QUndoStack stack;
+    const Climate before = project.inputData().climate();
+    stack.push(new M2_UndoConstructionKind(project, kind, 1));
+    QCOMPARE(project.constructionKind(), kind);
+    QCOMPARE(command.summary().contains(QStringLiteral("climate")),
+             !sameCondition(before.outsideWinter(), project.inputData().climate().outsideWinter()));
+    // the same kind once more changes nothing and is not worth an entry
+    M2_UndoConstructionKind again(project, kind, 1);
+    QVERIFY(!again.changed());
+    QVERIFY(again.summary().contains(QStringLiteral("no default changed")));
 }
 
 void tst_UndoCommands::heatFlowRedoAfterUndo()

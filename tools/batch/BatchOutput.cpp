@@ -60,6 +60,10 @@ QString textBlock(const QString &fileName, const Project &project)
 
     QString out = QStringLiteral("%1\n").arg(fileName);
     out += line(QStringLiteral("Project"), project.projectInformation().m_projectName);
+    const ConstructionKind kind = project.constructionKind();
+    out += line(
+        QStringLiteral("Construction kind"),
+        QStringLiteral("%1 (%2)").arg(ConstructionKinds::key(kind), ConstructionKinds::name(kind)));
     out += line(QStringLiteral("Layers"), QString::number(n));
     for (int i = 0; i < n; ++i) {
         const MaterialLayer &l = input.layer(i);
@@ -126,6 +130,8 @@ JsonObject jsonObject(const QString &fileName, const Project &project)
 
     JsonObject o;
     o.add(QStringLiteral("file"), J::string(fileName));
+    o.add(QStringLiteral("construction_kind"),
+          J::string(ConstructionKinds::key(project.constructionKind())));
     o.add(QStringLiteral("status"), J::number(int(project.inputData().status())));
     o.add(QStringLiteral("messages"), J::array(outcome.messages));
     const QString fault = project.inputData().faultText();

@@ -29,6 +29,7 @@
 #include <cstdio>
 #include <iostream>
 #include <memory>
+#include <optional>
 
 namespace {
 
@@ -129,7 +130,8 @@ bool writeReport(const Project &project, const Settings &settings, const QString
 
 /*! The settings of this run: the user's, as the program would read them, with the overrides of
     the command line; they are never written back. False for a malformed or refused override. */
-bool readSettings(const QStringList &overrides, Settings &settings, QString &error)
+bool readSettings(const QStringList &overrides, Settings &settings, QString &error,
+                  std::optional<ConstructionKind> &kind)
 {
     settings.read();
     for (const QString &o : overrides) {
@@ -137,6 +139,17 @@ bool readSettings(const QStringList &overrides, Settings &settings, QString &err
         if (eq <= 0) {
             error = QStringLiteral("malformed --set '%1', expected KEY=VALUE").arg(o);
             return false;
+        }
+        // The construction kind is a property of each project, not a setting: it is applied
+        // to every project after loading.
+        if (o.left(eq) == QLatin1String("ConstructionKind")) {
+            ConstructionKind k;
+            if (!ConstructionKinds::fromKey(o.mid(eq + 1), k)) {
+                error = QStringLiteral("--set %1: unknown construction kind").arg(o);
+                return false;
+            }
+            kind = k;
+            continue;
         }
         QString reason;
         if (!settings.applyOverride(o.left(eq), o.mid(eq + 1), &reason)) {
@@ -198,7 +211,7 @@ int processProject(const BatchOptions &options, const Settings &settings, const 
     }
     const Assessment assessment = Assessment::evaluate(
         project.inputData(), project.results(), project.projectInformation().m_heatFlowDirection,
-        AssessmentOptions::fromReportSettings(settings.m_reportSettings));
+        AssessmentOptions::forProject(settings.m_reportSettings, project.projectInformation()));
     if (options.json) {
         JsonObject object = BatchOutput::jsonObject(file, project);
         BatchCriteria::addJson(object, assessment);
@@ -218,7 +231,8 @@ int run(const BatchOptions &options)
 {
     Settings settings;
     QString error;
-    if (!readSettings(options.overrides, settings, error))
+    std::optional<ConstructionKind> kind;
+    if (!readSettings(options.overrides, settings, error, kind))
         return usageError(error);
     QTranslator translator;
     installLanguage(options.langId, settings, translator);
@@ -256,6 +270,8 @@ int run(const BatchOptions &options)
         }
         for (const QString &note : notes)
             writeErr(QStringLiteral("%1: %2\n").arg(file, note));
+        if (kind)
+            project.setConstructionKind(*kind, settings.m_reportSettings.m_minimumHeatResVersion);
         const int code = processProject(options, settings, file, project, jsonObjects, firstBlock);
         // a failed load or write outweighs a missing verdict
         if (code == ExitLoadFailed || (code == ExitNoVerdict && exitCode == ExitOk))

@@ -1,10 +1,11 @@
 #include "ui/database/NewProjectWizard.h"
 
+#include "calculation/MinimumHeatResistance.h"
 #include "model/InputData.h"
 #include "model/ProjectInformation.h"
 #include "persistence/MaterialList.h"
-#include "ui/database/ConstructionDatabaseWidget.h"
 #include "ui/Globals.h"
+#include "ui/database/ConstructionDatabaseWidget.h"
 #include "ui/database/MaterialConstructionTabWidget.h"
 #include "ui/database/MaterialDatabaseWidget.h"
 #include "ui/editors/ProjectInformationEditDialog.h"
@@ -136,8 +137,29 @@ NewProjectWizard::NewProjectWizard(InputData &input, ProjectInformation &info,
     m_informationEditor = new ProjectInformationEditDialog(informationPage);
     m_informationEditor->embed();
     m_informationEditor->setProjectInformation(info);
+    // What the construction is decides the defaults of its boundary conditions.
+    m_kind = new QComboBox(informationPage);
+    m_kind->setObjectName(QStringLiteral("comboBoxConstructionKind"));
+    for (ConstructionKind kind : ConstructionKinds::all())
+        m_kind->addItem(ConstructionKinds::name(kind), static_cast<int>(kind));
+    m_kind->setCurrentIndex(m_kind->findData(static_cast<int>(info.m_constructionKind)));
+    auto *kindLabel = new QLabel(tr("Construction kind:"), informationPage);
+    kindLabel->setBuddy(m_kind);
+    auto *kindHint = new QLabel(tr("The kind sets the heat flow direction, the outside climate, "
+                                   "the evaporation period of DIN 4108-3 and the row of "
+                                   "DIN 4108-2 for the minimum thermal resistance. You can change "
+                                   "each of them later."),
+                                informationPage);
+    kindHint->setWordWrap(true);
+    auto *kindRow = new QGridLayout;
+    kindRow->addWidget(kindLabel, 0, 0);
+    kindRow->addWidget(m_kind, 0, 1);
+    kindRow->addWidget(kindHint, 1, 0, 1, 2);
+    kindRow->setColumnStretch(1, 1);
+
     auto *informationLayout = new QVBoxLayout(informationPage);
     informationLayout->addWidget(text);
+    informationLayout->addLayout(kindRow);
     informationLayout->addWidget(m_informationEditor, 1);
     addPage(informationPage);
 
@@ -161,5 +183,12 @@ void NewProjectWizard::accept()
         return;
     m_materialPage->fillLayers(m_input);
     m_info = m_informationEditor->projectInformation();
+    ConstructionKind kind = ConstructionKind::ExternalWall;
+    ConstructionKinds::fromCode(m_kind->currentData().toInt(), kind);
+    m_info.m_constructionKind = kind;
+    m_info.m_heatFlowDirection = ConstructionKinds::heatFlowDirection(kind);
+    m_info.m_minimumResistanceType =
+        ConstructionKinds::minimumResistanceType(kind, MinimumHeatResistance::DIN4108_2_2013);
+    ConstructionKinds::applyToClimate(kind, m_info.m_heatFlowDirection, m_input.climate());
     QWizard::accept();
 }

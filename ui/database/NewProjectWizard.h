@@ -38,9 +38,10 @@ private:
     QComboBox *m_templates;
 };
 
-/*  The wizard that starts a new project: project information first, then the first layer (or a
-    stored construction). Accepting writes the layers and the project information into the
-    objects it was given.
+/*  The wizard that starts a new project: project information and the construction kind first,
+    then the first layer (or a stored construction). Accepting writes the layers and the project
+    information into the objects it was given, with the defaults of the kind (heat-flow
+    direction, climate, row of DIN 4108-2 table 3) applied.
 */
 class NewProjectWizard : public QWizard
 {
@@ -52,6 +53,7 @@ public:
 
     NewProjectWizardMaterialPage *materialPage() const { return m_materialPage; }
     ProjectInformationEditDialog *informationEditor() const { return m_informationEditor; }
+    QComboBox *constructionKindComboBox() const { return m_kind; }
 
     void accept() override;
 
@@ -59,5 +61,6 @@ private:
     InputData &m_input;
     ProjectInformation &m_info;
     ProjectInformationEditDialog *m_informationEditor;
+    QComboBox *m_kind;
     NewProjectWizardMaterialPage *m_materialPage;
 };

@@ -1,9 +1,11 @@
 #include "ui/editors/AssessmentTypeWidget.h"
 
+#include "calculation/MinimumHeatResistance.h"
 #include "document/Project.h"
 #include "qtext/ValidatingLineEdit.h"
-#include "ui/editors/ClimateEditWidget.h"
 #include "ui/commands/M2_UndoClimate.h"
+#include "ui/commands/M2_UndoProject.h"
+#include "ui/editors/ClimateEditWidget.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -20,6 +22,32 @@ AssessmentTypeWidget::AssessmentTypeWidget(Project &project, QUndoStack &undoSta
     QFont bold = title->font();
     bold.setBold(true);
     title->setFont(bold);
+
+    m_kind = new QComboBox(this);
+    m_kind->setObjectName(QStringLiteral("comboBoxConstructionKind"));
+    for (ConstructionKind kind : ConstructionKinds::all())
+        m_kind->addItem(ConstructionKinds::name(kind), static_cast<int>(kind));
+    m_kind->setToolTip(tr("Sets the heat flow direction, the outside climate, the evaporation "
+                          "period of DIN 4108-3 and the row of DIN 4108-2 for the minimum "
+                          "thermal resistance; each can be changed afterwards."));
+
+    // The rows of the current edition of DIN 4108-2 table 3; a project written before the
+    // kind existed follows the report setting.
+    m_minimumType = new QComboBox(this);
+    m_minimumType->setObjectName(QStringLiteral("comboBoxMinimumResistanceType"));
+    m_minimumType->addItem(tr("As in the report settings"),
+                           ProjectInformation::NoMinimumResistanceType);
+    const int edition = MinimumHeatResistance::DIN4108_2_2013;
+    for (int type : MinimumHeatResistance::types(edition))
+        m_minimumType->addItem(tr("Row %1: %2")
+                                   .arg(MinimumHeatResistance::row(edition, type),
+                                        MinimumHeatResistance::name(edition, type)),
+                               type);
+    for (QComboBox *box : {m_kind, m_minimumType}) {
+        box->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+        box->setMinimumContentsLength(20);
+        box->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+    }
 
     m_type = new QComboBox(this);
     m_type->setObjectName(QStringLiteral("comboBoxAssessmentType"));
@@ -50,18 +78,27 @@ AssessmentTypeWidget::AssessmentTypeWidget(Project &project, QUndoStack &undoSta
     m_grid = new QGridLayout(this);
     m_grid->setContentsMargins(0, 0, 0, 0);
     m_grid->addWidget(title, 0, 0, 1, 2);
-    m_grid->addWidget(new QLabel(tr("Select assessment type"), this), 1, 0);
-    m_grid->addWidget(m_type, 1, 1);
-    m_grid->addWidget(new QLabel(tr("Condensation time in d"), this), 2, 0);
-    m_grid->addWidget(m_condensation, 2, 1);
-    m_grid->addWidget(new QLabel(tr("Drying time in d"), this), 3, 0);
-    m_grid->addWidget(m_drying, 3, 1);
+    m_grid->addWidget(new QLabel(tr("Construction kind"), this), 1, 0);
+    m_grid->addWidget(m_kind, 1, 1);
+    m_grid->addWidget(new QLabel(tr("DIN 4108-2 minimum thermal resistance"), this), 2, 0);
+    m_grid->addWidget(m_minimumType, 2, 1);
+    m_grid->addWidget(new QLabel(tr("Select assessment type"), this), 3, 0);
+    m_grid->addWidget(m_type, 3, 1);
+    m_grid->addWidget(new QLabel(tr("Condensation time in d"), this), 4, 0);
+    m_grid->addWidget(m_condensation, 4, 1);
+    m_grid->addWidget(new QLabel(tr("Drying time in d"), this), 5, 0);
+    m_grid->addWidget(m_drying, 5, 1);
     m_grid->setColumnStretch(1, 1);
 
     connect(m_type, QOverload<int>::of(&QComboBox::currentIndexChanged), this,
             &AssessmentTypeWidget::assessmentTypeChosen);
+    connect(m_kind, QOverload<int>::of(&QComboBox::activated), this,
+            &AssessmentTypeWidget::constructionKindChosen);
+    connect(m_minimumType, QOverload<int>::of(&QComboBox::activated), this,
+            &AssessmentTypeWidget::minimumResistanceChosen);
     connect(&m_project, &Project::changed, this, [this](ProjectChanges changes, int) {
-        if (changes & (ProjectChange::Climate | ProjectChange::Reset))
+        if (changes &
+            (ProjectChange::Climate | ProjectChange::Reset | ProjectChange::ConstructionKind))
             reload();
     });
     enablePeriods(Climate::AC_Custom);
@@ -82,6 +119,8 @@ void AssessmentTypeWidget::reload()
     const Climate &climate = m_project.inputData().climate();
     const int type = climate.assessmentCondition();
     m_type->setCurrentIndex(m_type->findData(type));
+    m_kind->setCurrentIndex(m_kind->findData(static_cast<int>(m_project.constructionKind())));
+    m_minimumType->setCurrentIndex(m_minimumType->findData(m_project.minimumResistanceType()));
     m_condensation->setValue(climate.tT());
     m_drying->setValue(climate.tT_summer());
     enablePeriods(type);
@@ -106,6 +145,36 @@ void AssessmentTypeWidget::assessmentTypeChosen(int index)
     else
         delete command;
     // the project's condition, whether the command changed it or not
+    reload();
+}
+
+void AssessmentTypeWidget::constructionKindChosen(int index)
+{
+    ConstructionKind kind;
+    if (!m_update || !m_project.hasProject() || index < 0 ||
+        !ConstructionKinds::fromCode(m_kind->itemData(index).toInt(), kind))
+        return;
+    auto *command =
+        new M2_UndoConstructionKind(m_project, kind, MinimumHeatResistance::DIN4108_2_2013);
+    const QString summary = command->summary();
+    if (command->changed())
+        m_undoStack.push(command);
+    else
+        delete command;
+    emit statusMessage(summary);
+    reload();
+}
+
+void AssessmentTypeWidget::minimumResistanceChosen(int index)
+{
+    if (!m_update || !m_project.hasProject() || index < 0)
+        return;
+    auto *command =
+        new M2_UndoMinimumResistanceType(m_project, m_minimumType->itemData(index).toInt());
+    if (command->changed())
+        m_undoStack.push(command);
+    else
+        delete command;
     reload();
 }
 

@@ -15,6 +15,7 @@
 #include "ui/commands/M2_UndoConstruction.h"
 #include "ui/commands/M2_UndoProject.h"
 #include "ui/editors/AssessmentClimateWidget.h"
+#include "ui/editors/AssessmentTypeWidget.h"
 #include "ui/editors/ClimateEditWidget.h"
 #include "ui/editors/MaterialEditWidget.h"
 #include "ui/editors/ProjectInformationEditDialog.h"
@@ -44,6 +45,7 @@
 #include <QProcess>
 #include <QScreen>
 #include <QSplashScreen>
+#include <QStatusBar>
 #include <QTextDocument>
 #include <QTimer>
 #include <QUrl>
@@ -98,6 +100,9 @@ MainWindow::MainWindow(const AppContext &context, QSplashScreen *splash, QWidget
                                                 m_ui->stackedWidgetClimateMaterial);
     m_climatePage->setObjectName(QStringLiteral("climatePage"));
     m_ui->stackedWidgetClimateMaterial->addWidget(m_climatePage);
+    // what a construction kind changed, said where the user looks after the choice
+    connect(m_climatePage->assessmentTypeWidget(), &AssessmentTypeWidget::statusMessage, this,
+            [this](const QString &text) { statusBar()->showMessage(text, 10000); });
 
     ConstructionTableWidget *table = m_ui->tableWidgetConstruction;
     connect(table, &QTableWidget::currentCellChanged, this,

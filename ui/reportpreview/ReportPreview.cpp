@@ -6,6 +6,7 @@
 #include "ui/editors/DINCriteriaSettings.h"
 #include "ui/editors/DryingReserveSettings.h"
 
+#include "calculation/Assessment.h"
 #include "calculation/MinimumHeatResistance.h"
 #include "document/Project.h"
 #include "htl/HTL_MessageStream.h"
@@ -336,8 +337,10 @@ void ReportPreview::fillConstructionKinds()
                                                    MinimumHeatResistance::name(edition, type), row),
                                type);
     }
-    const int current =
-        m_minimumKind->findData(m_settings.m_reportSettings.m_minimumHeatResConstruction);
+    // the row that the report checks: the project's own, or the report setting's
+    const int current = m_minimumKind->findData(
+        AssessmentOptions::forProject(m_settings.m_reportSettings, m_project.projectInformation())
+            .minimumHeatResType);
     m_minimumKind->setCurrentIndex(std::max(0, current));
 }
 
@@ -452,6 +455,18 @@ void ReportPreview::minimumHeatResistanceChanged()
 {
     const int edition = m_minimumEdition->currentData().toInt();
     const int kind = m_minimumKind->currentData().toInt();
+    if (m_project.minimumResistanceType() != ProjectInformation::NoMinimumResistanceType) {
+        // The row is the project's (set by its construction kind): changed as an edit of the
+        // project, and the report setting keeps only the edition.
+        auto *command = new M2_UndoMinimumResistanceType(m_project, kind);
+        if (command->changed())
+            m_undoStack.push(command);
+        else
+            delete command;
+        changeReportSettings([edition](ReportSettings &o) { o.m_minimumHeatResVersion = edition; });
+        refresh();
+        return;
+    }
     changeReportSettings([edition, kind](ReportSettings &o) {
         o.m_minimumHeatResVersion = edition;
         o.m_minimumHeatResConstruction = kind;
