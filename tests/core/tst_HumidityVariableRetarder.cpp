@@ -224,6 +224,11 @@ void tst_HumidityVariableRetarder::flatRoofDriesFaster()
     QVERIFY(variable.Z == winterOnly.Z);
     QVERIFY(variable.Z_Glaser == winterOnly.Z_Glaser);
 
+    qInfo("moisture storage: m_cond %g kg/m2, m_ev %g (winter value alone %g), t_ev %g d (%g d); "
+          "Glaser: m_c %g, m_ev %g (%g), t_ev %g d (%g d)",
+          variable.m_cond, variable.m_ev, winterOnly.m_ev, variable.t_ev / 86400,
+          winterOnly.t_ev / 86400, variable.m_c_Glaser, variable.m_ev_Glaser,
+          winterOnly.m_ev_Glaser, variable.t_ev_Glaser / 86400, winterOnly.t_ev_Glaser / 86400);
     // In summer the open retarder lets the roof dry towards the room as well.
     QVERIFY2(variable.t_ev < winterOnly.t_ev,
              qPrintable(QStringLiteral("%1 >= %2").arg(variable.t_ev).arg(winterOnly.t_ev)));
@@ -259,14 +264,13 @@ void tst_HumidityVariableRetarder::glaserDryingBySummerResistances()
     const double p_s = p_sat_pow(c.insideSummer().m_T);
     const double p_is = p_s * c.insideSummer().m_rh / 100;
     const double p_es = p_sat_pow(c.outsideSummer().m_T) * c.outsideSummer().m_rh / 100;
-    const double g =
-        (p_s - p_es) / (0.5 * Z_zone + Z_out) + (p_s - p_is) / (0.5 * Z_zone + Z_in);
+    const double g = (p_s - p_es) / (0.5 * Z_zone + Z_out) + (p_s - p_is) / (0.5 * Z_zone + Z_in);
     QVERIFY(qAbs(r.m_ev_Glaser - g * c.tT_summer(true)) <= 1e-9 * r.m_ev_Glaser);
     QVERIFY(qAbs(r.t_ev_Glaser - r.m_c_Glaser / g) <= 1e-9 * r.t_ev_Glaser);
     // The winter resistance of the retarder would have given a rate several times smaller.
     const double winterRetarder = input.layer(1).m_width * input.layer(1).mu() / 2e-10;
-    const double Z_inWinter = Z_in - input.layer(1).m_width * input.layer(1).muSummer() / 2e-10 +
-                              winterRetarder;
+    const double Z_inWinter =
+        Z_in - input.layer(1).m_width * input.layer(1).muSummer() / 2e-10 + winterRetarder;
     const double gWinter =
         (p_s - p_es) / (0.5 * Z_zone + Z_out) + (p_s - p_is) / (0.5 * Z_zone + Z_inWinter);
     QVERIFY(g > 2 * gWinter);
