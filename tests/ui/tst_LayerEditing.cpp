@@ -326,8 +326,13 @@ void tst_LayerEditing::fieldAndCommandAskTheSameRule()
 {
     QFETCH(int, kind);
     QFETCH(QString, text);
+    // The summer sd-value is edited on a membrane given by its sd-value: only there is its field
+    // open.
+    Material membrane = TestMaterials::material("Retarder", 0.25, 10000, 0.0001, 0.001, 0, 11);
+    membrane.m_sd_value = 4;
     Project project;
-    project.createNew(layers({brick()}), ProjectInformation());
+    project.createNew(layers({kind == Project::LV_SdSummer ? membrane : brick()}),
+                      ProjectInformation());
     QUndoStack stack;
     Settings settings;
     settings.setDisplayUnits(DisplayUnits(1000, false));
