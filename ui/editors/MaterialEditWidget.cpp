@@ -71,7 +71,9 @@ MaterialEditWidget::MaterialEditWidget(Project &project, QUndoStack &undoStack,
     m_sd = makeField("lineEdit_sdValue", tr("The sd-value must be > 0."));
     m_sd->setReadOnly(true);
     m_sd->setFocusPolicy(Qt::NoFocus);
-    m_sd->setNormalToolTip(tr("The sd-value of the layer in the condensation (winter) period."));
+    m_sd->setNormalToolTip(
+        tr("The sd-value of the layer; for a humidity-variable vapour retarder its value in the "
+           "condensation (winter) period."));
     m_sdSummer = makeField("lineEdit_sdSummer",
                            tr("The sd-value in the evaporation period must be > 0, or empty."));
     // Empty: the material has one sd-value, which holds in both periods.
