@@ -24,6 +24,9 @@ struct CalculationWorkspace::Storage
     MoistureStorage::SummerClimate summer;
     std::vector<HullPoint> chain;
     std::vector<int> saturated;
+    /*! Vapour diffusion resistance of each layer in the evaporation period (m²·s·Pa/kg, as
+        Z_Glaser): a humidity-variable retarder's summer sd-value, otherwise Z_Glaser itself. */
+    std::vector<double> Z_GlaserSummer;
 };
 
 CalculationWorkspace::CalculationWorkspace()
@@ -241,6 +244,8 @@ ResultType::Type calculateGlaser(const InputData &input, HeatFlowDirection heatF
 
     r.Z_Glaser.assign(n, 0.0);
     r.R_Glaser.assign(n, 0.0);
+    std::vector<double> &Z_summer = storage.Z_GlaserSummer;
+    Z_summer.assign(n, 0.0);
     for (int i = 0; i < n; ++i) {
         const MaterialLayer &layer = input.layer(i);
         const double mu = layer.mu();
@@ -254,6 +259,9 @@ ResultType::Type calculateGlaser(const InputData &input, HeatFlowDirection heatF
         }
         // Vapour diffusion resistance with the diffusion coefficient of air 2e-10 kg/(m·s·Pa).
         r.Z_Glaser[i] = layer.m_width * mu / 2e-10;
+        // A humidity-variable retarder opens up in the humid summer: its own factor for the
+        // evaporation period (the same as in winter for every other layer).
+        Z_summer[i] = layer.m_width * layer.muSummer() / 2e-10;
         const double lambda = layer.lambda(heatFlowDirection);
         if (lambda <= 0) {
             messages << QCoreApplication::translate(
@@ -292,13 +300,17 @@ ResultType::Type calculateGlaser(const InputData &input, HeatFlowDirection heatF
     for (double Z : r.Z_Glaser)
         Z_tot += Z;
 
-    // Z(a..b): vapour resistance of the layers a..b-1, summed afresh in ascending order.
-    auto Zsum = [&r](int a, int b) {
+    // Z(a..b): vapour resistance of the layers a..b-1, summed afresh in ascending order, with
+    // the layers' resistances of the condensation period (Zsum) or of the evaporation period
+    // (ZsumSummer).
+    auto sumOf = [](const std::vector<double> &Z, int a, int b) {
         double s = 0;
         for (int j = a; j < b; ++j)
-            s += r.Z_Glaser[j];
+            s += Z[j];
         return s;
     };
+    auto Zsum = [&](int a, int b) { return sumOf(r.Z_Glaser, a, b); };
+    auto ZsumSummer = [&](int a, int b) { return sumOf(Z_summer, a, b); };
 
     r.psat_Glaser.assign(n + 1, 0.0);
     r.pv_Glaser.assign(n + 1, 0.0);
@@ -357,7 +369,7 @@ ResultType::Type calculateGlaser(const InputData &input, HeatFlowDirection heatF
     }
 
     // Evaporation period: every plane at the saturation pressure of the summer temperature
-    // (power form), drying to both sides.
+    // (power form), drying to both sides through the layers' summer resistances.
     const ClimateCondition &inS = climate.insideSummer();
     const ClimateCondition &outS = climate.outsideSummer();
     const MoistureStorage::SummerClimate &summer = storage.summer.make(inS, outS);
@@ -365,8 +377,8 @@ ResultType::Type calculateGlaser(const InputData &input, HeatFlowDirection heatF
     const double p_is = summer.p_i;
     const double p_es = summer.p_e;
     const double t_ev = climate.tT_summer(true);
-    const double Z_in = Zsum(0, r.kFirst);
-    const double Z_out = Zsum(r.kLast, n);
+    const double Z_in = ZsumSummer(0, r.kFirst);
+    const double Z_out = ZsumSummer(r.kLast, n);
     const double g_e = (p_s - p_es) / Z_out;
     const double g_i = (p_s - p_is) / Z_in;
     const double g = g_e + g_i;
@@ -374,7 +386,7 @@ ResultType::Type calculateGlaser(const InputData &input, HeatFlowDirection heatF
         r.m_ev_Glaser = g * t_ev;
         r.t_ev_Glaser = r.m_c_Glaser / g;
     } else if (result == ResultType::CondensationZone) {
-        const double Z_zone = Zsum(r.kFirst, r.kLast);
+        const double Z_zone = ZsumSummer(r.kFirst, r.kLast);
         const double gz =
             (p_s - p_es) / (0.5 * Z_zone + Z_out) + (p_s - p_is) / (0.5 * Z_zone + Z_in);
         r.m_ev_Glaser = gz * t_ev;
@@ -382,7 +394,7 @@ ResultType::Type calculateGlaser(const InputData &input, HeatFlowDirection heatF
     } else {
         const double t_out = m_c2 / g_e; // outer plane drying outwards
         const double t_in = m_c1 / g_i;  // inner plane drying inwards
-        const double Z_12 = Zsum(r.kFirst, r.kLast);
+        const double Z_12 = ZsumSummer(r.kFirst, r.kLast);
         if (t_out > t_in) {
             // The inner plane is dry first; then the outer plane dries to both sides.
             const double g_2 = (p_s - p_is) / (Z_12 + Z_in) + g_e;

@@ -478,6 +478,7 @@ void prepareLayers(const InputData &input, HeatFlowDirection heatFlowDirection, 
     L.K.resize(n);
     L.ratio.resize(n + 1);
     L.Z.resize(n);
+    L.Z_summer.resize(n);
     L.R_liq.resize(n);
     L.cRight.resize(n);
     L.cLeft.resize(n);
@@ -505,6 +506,8 @@ void prepareLayers(const InputData &input, HeatFlowDirection heatFlowDirection, 
         L.K[i] = result.cachedK[i];
         // 5.4e9 = 1.5e6 · 3600: the vapour resistance in the units of the liquid transport model.
         L.Z[i] = layer.mu() * L.d[i] * 5.4e9;
+        // A humidity-variable retarder dries the construction through its humid-range sd.
+        L.Z_summer[i] = layer.muSummer() * L.d[i] * 5.4e9;
         L.R_liq[i] = L.d[i] / L.K[i] / 1000; // inf for a layer without liquid transport
     }
     // cachedFree now holds every layer's free capacity w_sat − w_ref.
@@ -1114,7 +1117,7 @@ ResultType::Type run(const InputData &input, const CalculationOptions &options,
         exchange();
         r.m_cond = c.mass;
 
-        const Drying dry = drying(r.R, r.Z, r.kPlanes, R_si, R_se,
+        const Drying dry = drying(r.R, L.Z_summer, r.kPlanes, R_si, R_se,
                                   summerCache.make(climate.insideSummer(), climate.outsideSummer()),
                                   climate.tT_summer(true), r.m_cond);
         r.m_ev = dry.m_ev;

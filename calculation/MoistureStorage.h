@@ -31,7 +31,10 @@ struct Layers
     std::vector<double> K;      ///< liquid transport coefficient; 0 without liquid transport
     /*! Ratio of the free water capacities across interface i (1..n-1); ends unused. */
     std::vector<double> ratio;
-    std::vector<double> Z;     ///< vapour resistance μ·d·5.4e9
+    std::vector<double> Z; ///< vapour resistance μ·d·5.4e9
+    /*! Vapour resistance in the evaporation period: the summer sd-value of a humidity-variable
+        retarder, otherwise equal to Z. */
+    std::vector<double> Z_summer;
     std::vector<double> R_liq; ///< liquid transport resistance d/K/1000 (inf without transport)
     /*! System coefficients of the liquid flow into a layer from the plane at its right side,
         Z/(2·R_liq), and from the plane at its left side, Z/(2·R_liq·r²). */
@@ -219,7 +222,8 @@ struct SummerClimate
                               const ClimateCondition &outsideSummer);
 };
 
-Drying drying(const std::vector<double> &R, const std::vector<double> &Z,
+/*! Z_summer: the layers' vapour resistances in the evaporation period (Layers::Z_summer). */
+Drying drying(const std::vector<double> &R, const std::vector<double> &Z_summer,
               const std::vector<CalculationResults::PlaneRange> &groups, double R_si, double R_se,
               const SummerClimate &summer, double t_ev_period, double m_cond);
 

@@ -229,11 +229,12 @@ bool Project::acceptsLayerValue(int index, LayerValue kind, double value, QStrin
     if (!std::isfinite(value))
         return refuse(tr("The value must be a finite number."));
     const MaterialLayer &layer = inputData().layer(index);
-    if (kind < LV_Mu || kind > LV_Width)
+    if (kind < LV_Mu || kind > LV_SdSummer)
         return refuse(tr("Unknown layer value."));
     // the physical bounds of the quantity (readers and validation apply them too) ...
-    const Material::Quantity quantities[] = {Material::Q_Mu, Material::Q_W80, Material::Q_WSat,
-                                             Material::Q_Lambda, Material::Q_Aw};
+    const Material::Quantity quantities[] = {
+        Material::Q_Mu, Material::Q_W80,     Material::Q_WSat,    Material::Q_Lambda,
+        Material::Q_Aw, Material::Q_SdValue, Material::Q_SdSummer};
     if (kind == LV_Width ? !MaterialLayer::acceptableWidth(value, reason)
                          : !Material::acceptable(quantities[kind], value, reason))
         return false;
@@ -271,6 +272,10 @@ bool Project::acceptsLayerValue(int index, LayerValue kind, double value, QStrin
             return refuse(tr("The width of this layer follows from the sd-value of its "
                              "material."));
         break;
+    case LV_SdSummer:
+        if (!Material::summerSdRule(value, layer.m_sd_value, reason))
+            return false;
+        break;
     default:
         return refuse(tr("Unknown layer value."));
     }
@@ -295,6 +300,8 @@ double Project::layerValue(int index, LayerValue kind) const
         return layer.m_A_w;
     case LV_Width:
         return layer.m_width;
+    case LV_SdSummer:
+        return layer.m_sd_summer;
     }
     return std::numeric_limits<double>::quiet_NaN();
 }
@@ -320,6 +327,9 @@ bool Project::setLayerValue(int index, LayerValue kind, double value)
         break;
     case LV_Aw:
         material.m_A_w = value;
+        break;
+    case LV_SdSummer:
+        material.m_sd_summer = value;
         break;
     case LV_Width:
         layer.setWidth(value);

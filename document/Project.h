@@ -17,7 +17,7 @@
 enum class ProjectChange : unsigned
 {
     /*! Layers inserted, removed or moved, a material exchanged, or a layer value that the
-        calculation uses (width, μ, λ, w_80, w_sat, A_w). */
+        calculation uses (width, μ, λ, w_80, w_sat, A_w, summer sd). */
     Construction = 0x01,
     /*! A layer's colour or material name: nothing to recalculate. */
     LayerAppearance = 0x02,
@@ -89,7 +89,10 @@ public:
         LV_WSat = 2,   ///< free saturation moisture content (m³/m³), w_80 < w_sat <= 1
         LV_Lambda = 3, ///< thermal conductivity λ (W/(m·K)), > 0
         LV_Aw = 4,     ///< water absorption coefficient (kg/(m²·s^0.5)), > 0
-        LV_Width = 5   ///< layer width (m), > 0
+        LV_Width = 5,  ///< layer width (m), > 0
+        /*! sd-value (m) of a humidity-variable retarder in the evaporation period, >= 0 (0: the
+            material has one sd-value); only for a material given by its sd-value */
+        LV_SdSummer = 6
     };
 
     explicit Project(QObject *parent = nullptr);
@@ -163,7 +166,8 @@ public:
         not finite; μ below 0.1; w_80 not above 0, or a w_80 whose extrapolation to 95 % RH
         (w_80·0.95/0.8) is not below the layer's w_sat; w_sat above 1 or not above the layer's
         w_80·0.95/0.8; λ, A_w and the width not above 0; any width of a layer whose material
-        fixes its width by an sd-value. The current value itself is accepted. */
+        fixes its width by an sd-value; a summer sd-value other than 0 for a layer whose
+        material has no sd-value. The current value itself is accepted. */
     bool acceptsLayerValue(int index, LayerValue kind, double value,
                            QString *reason = nullptr) const;
     /*! The stored value of the layer for kind, in project units (NaN for an invalid index). */

@@ -114,6 +114,8 @@ QString materialFault(const Material &m, const QString &layer)
     for (Material::Quantity q : Material::Quantities)
         if (!Material::acceptable(q, m.value(q), &reason))
             return layer + QStringLiteral(": ") + reason;
+    if (!Material::summerSdRule(m.m_sd_summer, m.m_sd_value, &reason))
+        return layer + QStringLiteral(": ") + reason;
     return QCoreApplication::translate("InputData", "%1: the material is not valid.").arg(layer);
 }
 

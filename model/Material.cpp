@@ -96,14 +96,16 @@ bool Material::isValid() const
     if (!(!m_name.isEmpty() && m_rho > 0 && m_lambda > 0 && m_mu > 0 && m_w_80 > 0 &&
           m_w_80 < m_w_sat && m_w_sat <= 1 && m_A_w >= 0 && m_category >= 0 && m_category <= 12))
         return false;
+    if (!summerSdRule(m_sd_summer, m_sd_value))
+        return false;
     for (Quantity q : Quantities)
         if (!acceptable(q, value(q)))
             return false;
     return true;
 }
 
-const Material::Quantity Material::Quantities[9] = {Q_Rho, Q_Lambda, Q_Mu, Q_MuMin,  Q_MuMax,
-                                                    Q_W80, Q_WSat,   Q_Aw, Q_SdValue};
+const Material::Quantity Material::Quantities[10] = {Q_Rho, Q_Lambda, Q_Mu, Q_MuMin,   Q_MuMax,
+                                                     Q_W80, Q_WSat,   Q_Aw, Q_SdValue, Q_SdSummer};
 
 double Material::value(Quantity quantity) const
 {
@@ -126,6 +128,8 @@ double Material::value(Quantity quantity) const
         return m_A_w;
     case Q_SdValue:
         return m_sd_value;
+    case Q_SdSummer:
+        return m_sd_summer;
     }
     return 0;
 }
@@ -163,6 +167,8 @@ const Bounds &boundsOf(Material::Quantity q)
         {QT_TRANSLATE_NOOP("Material", "water absorption coefficient"), "kg/(m²·s^0.5)", 1e-12, 100,
          true},
         {QT_TRANSLATE_NOOP("Material", "sd-value"), "m", 1e-12, 1e5, true},
+        {QT_TRANSLATE_NOOP("Material", "sd-value in the evaporation period"), "m", 1e-12, 1e5,
+         true},
     };
     return table[q];
 }
@@ -224,6 +230,27 @@ double Material::mu(double width_m) const
     return mu_air(width_m);
 }
 
+double Material::muSummer(double width_m) const
+{
+    const double mu_winter = mu(width_m);
+    if (!hasSummerSd())
+        return mu_winter;
+    // The layer is sd_value / mu thick; the same thickness gives sd_summer in summer.
+    return mu_winter * (m_sd_summer / m_sd_value);
+}
+
+bool Material::summerSdRule(double sdSummer, double sdValue, QString *reason)
+{
+    if (sdSummer == 0 || (sdSummer > 0 && sdValue > 0))
+        return true;
+    if (reason)
+        *reason = QCoreApplication::translate(
+            "Material", "An sd-value for the evaporation period needs the sd-value of the "
+                        "condensation period: only a material given by its sd-value (a foil, "
+                        "a membrane, a coating) can have one.");
+    return false;
+}
+
 bool Material::operator==(const Material &other) const
 {
     return m_color == other.m_color && m_category == other.m_category && m_name == other.m_name &&
@@ -231,8 +258,8 @@ bool Material::operator==(const Material &other) const
            m_dataSource == other.m_dataSource && m_rho == other.m_rho &&
            m_lambda == other.m_lambda && m_mu == other.m_mu && m_mu_min == other.m_mu_min &&
            m_mu_max == other.m_mu_max && m_A_w == other.m_A_w && m_w_80 == other.m_w_80 &&
-           m_w_sat == other.m_w_sat && m_productName == other.m_productName &&
-           m_producer == other.m_producer;
+           m_w_sat == other.m_w_sat && m_sd_summer == other.m_sd_summer &&
+           m_productName == other.m_productName && m_producer == other.m_producer;
 }
 
 QStringList Material::categoryNames()

@@ -52,7 +52,8 @@ public:
     bool isFoil() const { return m_flags.count(F_Foil) != 0; }
 
     /*! Name not empty, rho > 0, lambda > 0, mu > 0, 0 < w_80 < w_sat <= 1, A_w >= 0, a
-        category 0..12, and every number acceptable() on its own. */
+        category 0..12, a summer sd-value only beside an sd-value (summerSdRule()), and every
+        number acceptable() on its own. */
     bool isValid() const;
 
     /*! The numbers of a material that have physical bounds. */
@@ -66,10 +67,11 @@ public:
         Q_W80,
         Q_WSat,
         Q_Aw,
-        Q_SdValue
+        Q_SdValue,
+        Q_SdSummer
     };
     /*! Every quantity, in the order of the checks. */
-    static const Quantity Quantities[9];
+    static const Quantity Quantities[10];
     /*! The value of a quantity of this material. */
     double value(Quantity quantity) const;
     /*! Whether value (SI unit of the field) is a physically possible value of the quantity on
@@ -93,11 +95,29 @@ public:
     double lambda(double width_m, HeatFlowDirection heatFlowDirection) const;
 
     /*! Effective vapour diffusion resistance factor (-) for a layer of width_m (m): the stored
-        m_mu, or for an air material the factor of the air layer. */
+        m_mu, or for an air material the factor of the air layer. This is the factor of the
+        condensation (winter) period. */
     double mu(double width_m) const;
 
+    /*! Whether the material gives a second sd-value for the evaporation (summer) period: a
+        humidity-variable vapour retarder, whose resistance falls when the air around it is
+        humid. Only a material specified by its sd-value (sd_value > 0) can; air never. */
+    bool hasSummerSd() const { return m_sd_summer > 0 && m_sd_value > 0 && !isAir(); }
+
+    /*! Effective vapour diffusion resistance factor (-) in the evaporation (summer) period for a
+        layer of width_m (m): mu(width_m) scaled by sd_summer / sd_value for a humidity-variable
+        retarder, so that the layer's summer sd is sd_summer; otherwise exactly mu(width_m). */
+    double muSummer(double width_m) const;
+
+    /*! Whether a summer sd-value sdSummer (m; 0: none) fits beside the sd-value sdValue (m):
+        none always; a positive one only for a material specified by its sd-value. When not,
+        reason (if given) receives a translated text (context "Material"). The one rule for
+        readers, validation and edits, besides acceptable(Q_SdSummer, ...). */
+    static bool summerSdRule(double sdSummer, double sdValue, QString *reason = nullptr);
+
     /*! Compares colour, category, name, air flag, notes, data source, rho, lambda, mu, mu_min,
-        mu_max, A_w, w_80, w_sat, product name and producer (doubles exactly). */
+        mu_max, A_w, w_80, w_sat, the summer sd-value, product name and producer (doubles
+        exactly). */
     bool operator==(const Material &other) const;
     bool operator!=(const Material &other) const { return !(*this == other); }
 
@@ -134,6 +154,10 @@ public:
     double m_w_80 = 0;     ///< moisture content at 80 % relative humidity in m³/m³
     double m_w_sat = 0;    ///< free saturation moisture content in m³/m³
     double m_sd_value = 0; ///< diffusion-equivalent air layer thickness in m; > 0 for foils etc.
+    /*! Diffusion-equivalent air layer thickness in m in the evaporation (summer) period of a
+        humidity-variable vapour retarder (the humid-range or wet-cup value of its data sheet);
+        sd_value is then its winter (dry-range) value. 0: the material has one sd-value. */
+    double m_sd_summer = 0;
     std::optional<int>
         m_databaseInteger; ///< additional integer of a database record; unset otherwise
     QDate m_measuringDate;

@@ -26,6 +26,7 @@ public:
 
     using Material::lambda;
     using Material::mu;
+    using Material::muSummer;
 
     /*! Effective thermal conductivity in W/(m·K) at this layer's width. */
     double lambda(HeatFlowDirection heatFlowDirection) const
@@ -34,6 +35,9 @@ public:
     }
     /*! Effective vapour diffusion resistance factor (-) at this layer's width. */
     double mu() const { return Material::mu(m_width); }
+    /*! Effective vapour diffusion resistance factor (-) in the evaporation (summer) period at
+        this layer's width: mu() unless the material is a humidity-variable retarder. */
+    double muSummer() const { return Material::muSummer(m_width); }
 
     /*! Replaces the material copy, keeps the width, then applies the sd rule. */
     void changeMaterial(const Material &material);

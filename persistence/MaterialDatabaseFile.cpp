@@ -68,6 +68,8 @@ void writeRecord(QDataStream &out, const Record &r, int languageCount, int versi
         writeDate(out, r.m_samplingDate);
         writeDate(out, r.m_productionDate);
     }
+    if (version >= 7)
+        out << r.m_sd_summer;
 }
 
 bool readRecord(QDataStream &in, int languageCount, int version, Record &r)
@@ -106,6 +108,8 @@ bool readRecord(QDataStream &in, int languageCount, int version, Record &r)
         r.m_samplingDate = readDate(in);
         r.m_productionDate = readDate(in);
     }
+    if (version >= 7)
+        in >> r.m_sd_summer;
     return in.status() == QDataStream::Ok;
 }
 
@@ -285,7 +289,7 @@ bool readBytes(const QByteArray &data, const QString &fileName, Content &content
                 {"Material record " + std::to_string(content.m_records.size() + 1) + " damaged."});
         // doubles are stored bit for bit: infinities and NaN, which no material has, too
         for (double x : {r.m_rho, r.m_lambda, r.m_mu, r.m_A_w, r.m_w_80, r.m_w_sat, r.m_mu_min,
-                         r.m_mu_max, r.m_sd_value})
+                         r.m_mu_max, r.m_sd_value, r.m_sd_summer})
             if (!std::isfinite(x))
                 return log.fail({"Material record " + std::to_string(content.m_records.size() + 1) +
                                  " (id " + std::to_string(r.m_id) +

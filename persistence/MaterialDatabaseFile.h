@@ -11,11 +11,12 @@
 /*  The material database file ("*.m2m"): the shipped, read-only material catalogue.
 
     Layout (a Qt data stream, big-endian):
-      int32 format version + 32 (versions 5 and 6 are read), int32 language count L,
+      int32 format version + 32 (versions 5, 6 and 7 are read), int32 language count L,
       L language codes, the marker "MIRELO2", uint32 n and n bytes of enciphered payload.
     The payload deciphers to a data stream of format version 12 holding the marker again and
     then the records, until fewer than 9 bytes remain. Version 6 records carry three dates more
-    than version 5 records.
+    than version 5 records; version 7 records add the sd-value of the evaporation period
+    (humidity-variable retarders; 0 for every other material).
 
     The same record code serves the reader in the program and the build-time catalogue
     compiler, so the shipped files are always readable by the program they ship with.
@@ -27,7 +28,7 @@ QString marker();
 
 /*! Oldest and newest version this program reads; the compiler writes NewestVersion. */
 constexpr int OldestVersion = 5;
-constexpr int NewestVersion = 6;
+constexpr int NewestVersion = 7;
 
 /*! The texts of a record in one language. */
 struct LanguageTexts
@@ -63,6 +64,7 @@ struct Record
     QDate m_measuringDate;  ///< version 6 only
     QDate m_samplingDate;   ///< version 6 only
     QDate m_productionDate; ///< version 6 only
+    double m_sd_summer = 0; ///< sd-value (m) in the evaporation period; version 7 only
 };
 
 /*! The whole content of one file. */

@@ -62,13 +62,15 @@ qint64 minimumMaterialSize(int version)
         size += 3;
     if (version >= 4)
         size += 1;
+    if (version >= 5)
+        size += 8;
     return size;
 }
 
 bool materialFits(QDataStream &in, int version)
 {
     QIODevice *d = in.device();
-    if (!d || version < 1 || version > 4)
+    if (!d || version < 1 || version > 5)
         return false;
     const qint64 start = d->pos();
     const QDataStream::Status statusBefore = in.status();

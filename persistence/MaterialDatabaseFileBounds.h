@@ -26,7 +26,7 @@ bool readString(QDataStream &in, QString &s);
     On failure the stream status becomes ReadCorruptData. */
 bool readCount(QDataStream &in, qint32 &count, qint64 minBytesPerItem);
 
-/*! Walks one material in the data-stream form of the given version (1..4) with checked string
+/*! Walks one material in the data-stream form of the given version (1..5) with checked string
     lengths, without keeping anything, and returns the device to where it was. True when the
     whole record lies within the data. Used before handing a record to MaterialStream::read, whose
     plain string reads trust the lengths they find. */

@@ -27,7 +27,8 @@ namespace {
 const char *const ReadContext = "MaterialList::read";
 const char *const WriteContext = "MaterialList::writeUserMaterials";
 
-// Stream form of the user file: the stored negative value is the material stream version.
+// Stream form of the user file: the stored negative value is the material stream version, 4
+// unless a material needs the newer form (MaterialStream::versionFor).
 const int UserFileMaterialVersion = 4;
 const int UserFileStreamVersion = QDataStream::Qt_5_15;
 
@@ -223,6 +224,7 @@ void MaterialList::readDatabaseFile(const QString &fileName)
         m->m_mu_min = r.m_mu_min;
         m->m_mu_max = r.m_mu_max;
         m->m_sd_value = r.m_sd_value;
+        m->m_sd_summer = r.m_sd_summer;
         m->m_databaseInteger = r.m_additionalInteger;
         m->m_measuringDate = r.m_measuringDate;
         m->m_samplingDate = r.m_samplingDate;
@@ -269,7 +271,7 @@ std::vector<Material> MaterialList::readUserFile(const QString &fileName, bool *
     int version = 1;
     qint32 count = first;
     if (first < 0) {
-        if (first < -UserFileMaterialVersion)
+        if (first < -MaterialStream::NewestVersion)
             return result; // written by a newer program
         version = -first;
         in >> count;
@@ -325,9 +327,14 @@ bool MaterialList::writeUserMaterialsTo(const QString &directory, QString *messa
     {
         QDataStream out(&data, QIODevice::WriteOnly);
         out.setVersion(UserFileStreamVersion);
-        out << qint32(-UserFileMaterialVersion) << qint32(m_userMaterials.size());
+        // One version for the whole file: the newer form only when a material needs it, so that
+        // a file without a humidity-variable retarder stays readable by older programs.
+        int version = UserFileMaterialVersion;
         for (const auto &m : m_userMaterials)
-            MaterialStream::write(out, *m, UserFileMaterialVersion);
+            version = std::max(version, MaterialStream::versionFor(*m));
+        out << qint32(-version) << qint32(m_userMaterials.size());
+        for (const auto &m : m_userMaterials)
+            MaterialStream::write(out, *m, version);
     }
     QString reason;
     if (!AtomicFile::write(fileName, data, &reason))

@@ -63,8 +63,8 @@ public:
         setUserDirectory(directory). */
     void setUserDirectory(const QString &directory);
 
-    /*! Reads a user-material file ("*.mmat"; version 1 or -1 .. -4). The materials get ids from
-        the application-wide counter. An unreadable file or a version above 4 gives an empty
+    /*! Reads a user-material file ("*.mmat"; version 1 or -1 .. -5). The materials get ids from
+        the application-wide counter. An unreadable file or a version above 5 gives an empty
         list; a damaged or truncated file gives the materials before the damage and
         complete = false. */
     static std::vector<Material> readUserFile(const QString &fileName, bool *complete = nullptr);

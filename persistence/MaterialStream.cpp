@@ -10,6 +10,11 @@
 
 namespace MaterialStream {
 
+int versionFor(const Material &material)
+{
+    return material.m_sd_summer != 0 ? 5 : LayerMaterialVersion;
+}
+
 void write(QDataStream &out, const Material &material, int version)
 {
     const Material &m = material;
@@ -26,11 +31,13 @@ void write(QDataStream &out, const Material &material, int version)
         out << m.isAir() << m.isWood() << m.isWoodBased();
     if (version >= 4)
         out << m.isFoil();
+    if (version >= 5)
+        out << m.m_sd_summer;
 }
 
 bool read(QDataStream &in, int version, int materialId, Material &material)
 {
-    if (version < 1 || version > 4)
+    if (version < 1 || version > NewestVersion)
         return false;
 
     // Read into a copy so that a truncated or corrupt stream leaves the material unchanged;
@@ -54,6 +61,8 @@ bool read(QDataStream &in, int version, int materialId, Material &material)
         in >> air >> wood >> woodBased;
     if (version >= 4)
         in >> foil;
+    if (version >= 5)
+        in >> m.m_sd_summer;
     if (in.status() != QDataStream::Ok)
         return false;
     // The stream keeps doubles bit for bit, infinities and NaN too, which no material has.
@@ -83,9 +92,10 @@ bool read(QDataStream &in, int version, int materialId, Material &material)
 
 void write(QDataStream &out, const MaterialLayer &layer)
 {
-    out << qint32(LayerMaterialVersion);
+    const int version = versionFor(layer.material());
+    out << qint32(version);
     out << layer.m_width;
-    write(out, layer.material(), LayerMaterialVersion);
+    write(out, layer.material(), version);
 }
 
 bool read(QDataStream &in, MaterialLayer &layer)

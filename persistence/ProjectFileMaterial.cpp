@@ -79,6 +79,7 @@ bool readXML(QXmlStreamReader &reader, Material &material, int layer)
     readDoubleAttribute(reader, QStringLiteral("w_sat"), material.m_w_sat, layer);
     readDoubleAttribute(reader, QStringLiteral("m_Aw"), material.m_A_w, layer);
     readDoubleAttribute(reader, QStringLiteral("sd_value"), material.m_sd_value, layer);
+    readDoubleAttribute(reader, QStringLiteral("sd_summer"), material.m_sd_summer, layer);
     const bool valid = material.isValid();
 
     bool colorValid = false;
@@ -122,6 +123,10 @@ void writeXML(QXmlStreamWriter &writer, const Material &material)
     writer.writeAttribute(QStringLiteral("w_sat"), formatDouble(material.m_w_sat));
     writer.writeAttribute(QStringLiteral("m_Aw"), formatDouble(material.m_A_w));
     writer.writeAttribute(QStringLiteral("sd_value"), formatDouble(material.m_sd_value));
+    // Only a humidity-variable retarder has a second sd-value: every other material is written
+    // exactly as before, and older versions of the program read the file unchanged.
+    if (material.m_sd_summer != 0)
+        writer.writeAttribute(QStringLiteral("sd_summer"), formatDouble(material.m_sd_summer));
     // A material that never got a colour is written with the colour the readers give a layer
     // without one, so that the file reads back (the reader accepts only three integers).
     const QColor c = material.m_color.isValid() ? material.m_color : Material::defaultColor();

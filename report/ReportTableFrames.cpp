@@ -53,6 +53,12 @@ QString muText(double mu)
 {
     return localNumber(mu, 'f', mu >= 100 ? 0 : mu >= 1 ? 1 : 2);
 }
+/*! An sd-value in m: whole metres from 10 m on, one decimal from 1 m, two below. */
+QString sdText(double sd)
+{
+    return localNumber(sd, 'f', sd >= 10 ? 0 : sd >= 1 ? 1 : 2);
+}
+
 /*! The layer as it heads its table row: its number and its colour beside the name, so that the
     row is found in the sketch at a glance. */
 QString layerLabel(int index, const MaterialLayer &layer)
@@ -93,21 +99,28 @@ void ConstructionLayerFrame::build(QPaintDevice *, double)
     const DisplayUnits units(1000, m_content.settings.m_awInSeconds);
     const bool awPerSecond = units.awPerSecond();
     const int n = input.layerCount();
+    // A humidity-variable vapour retarder adds a column with the sd-values of both periods;
+    // the table of every other construction stays as it was.
+    bool humidityVariable = false;
+    for (int i = 0; i < n; ++i)
+        humidityVariable = humidityVariable || input.layer(i).hasSummerSd();
+    const int columns = humidityVariable ? 9 : 8;
     QtExt::Table *t = addTable();
     t->setInnerFrameWidth(0.25);
     t->setOuterFrameWidth(m_content.defaultFrameWidth);
-    t->setColsAndRows(8, n + 1);
+    t->setColsAndRows(columns, n + 1);
     const QString awUnit = awPerSecond ? QStringLiteral("kg/m<sup>2</sup>s<sup>&frac12;</sup>")
                                        : QStringLiteral("kg/m<sup>2</sup>h<sup>&frac12;</sup>");
-    const QStringList heads = {
-        h4(tr("Material")),
-        h4(QStringLiteral("d<br/>[mm]")),
-        h4(QStringLiteral("&rho;<br/>[kg/m<sup>3</sup>]")),
-        h4(QStringLiteral("&lambda;<br/>[W/mK]")),
-        h4(QStringLiteral("&mu;<br/>[---]")),
-        h4(QStringLiteral("w<sub>80</sub><br/>[m<sup>3</sup>/m<sup>3</sup>]")),
-        h4(QStringLiteral("w<sub>sat</sub><br/>[m<sup>3</sup>/m<sup>3</sup>]")),
-        h4(QStringLiteral("A<sub>w</sub><br/>[%1]").arg(awUnit))};
+    QStringList heads = {h4(tr("Material")),
+                         h4(QStringLiteral("d<br/>[mm]")),
+                         h4(QStringLiteral("&rho;<br/>[kg/m<sup>3</sup>]")),
+                         h4(QStringLiteral("&lambda;<br/>[W/mK]")),
+                         h4(QStringLiteral("&mu;<br/>[---]")),
+                         h4(QStringLiteral("w<sub>80</sub><br/>[m<sup>3</sup>/m<sup>3</sup>]")),
+                         h4(QStringLiteral("w<sub>sat</sub><br/>[m<sup>3</sup>/m<sup>3</sup>]")),
+                         h4(QStringLiteral("A<sub>w</sub><br/>[%1]").arg(awUnit))};
+    if (humidityVariable)
+        heads << h4(tr("s<sub>d</sub> winter / summer<br/>[m]"));
     for (int c = 0; c < heads.size(); ++c)
         t->setCellText(c, 0, heads[c], c == 0 ? Qt::AlignLeft : Qt::AlignRight);
     for (int i = 0; i < n; ++i) {
@@ -115,28 +128,38 @@ void ConstructionLayerFrame::build(QPaintDevice *, double)
         const int r = i + 1;
         const double aw = units.awToDisplay(layer.m_A_w);
         t->setCellText(0, r, layerLabel(i, layer));
-        const QStringList values = {widthMM(layer.m_width),
-                                    number(layer.m_rho, 0),
-                                    number(layer.lambda(direction), 3),
-                                    muText(layer.mu()),
-                                    number(layer.m_w_80, 3),
-                                    number(layer.m_w_sat, 3),
-                                    number(aw, awPerSecond ? 4 : 3)};
+        QStringList values = {widthMM(layer.m_width),
+                              number(layer.m_rho, 0),
+                              number(layer.lambda(direction), 3),
+                              muText(layer.mu()),
+                              number(layer.m_w_80, 3),
+                              number(layer.m_w_sat, 3),
+                              number(aw, awPerSecond ? 4 : 3)};
+        if (humidityVariable) {
+            const double sdWinter = layer.mu() * layer.m_width;
+            values << (layer.hasSummerSd()
+                           ? QStringLiteral("%1 / %2").arg(sdText(sdWinter),
+                                                           sdText(layer.muSummer() * layer.m_width))
+                           : sdText(sdWinter));
+        }
         for (int c = 0; c < values.size(); ++c)
             t->setCellText(c + 1, r, values[c], Qt::AlignRight);
     }
-    for (int c = 1; c < 8; ++c)
+    for (int c = 1; c < columns; ++c)
         t->setColumnWidth(c, QtExt::Table::Natural);
     formatBorderedTable(t, true);
     addGap(lineHeight() / 3);
-    addNote(QStringList({tr("d - layer thickness,"),
+    QStringList notes = {tr("d - layer thickness,"),
                          tr("&lambda; - design value of thermal conductivity,"),
                          tr("&mu; - vapour diffusion resistance factor,"),
                          tr("w<sub>80</sub>/w<sub>sat</sub> - %1,")
                              .arg(tr("moisture content for 80% RH. resp. saturation")),
-                         tr("A<sub>w</sub> - %1,").arg(tr("water uptake coefficient")),
-                         tr("layers from left to right")})
-                .join(QLatin1Char(' ')));
+                         tr("A<sub>w</sub> - %1,").arg(tr("water uptake coefficient"))};
+    if (humidityVariable)
+        notes << tr("s<sub>d</sub> - diffusion-equivalent air layer thickness in the condensation "
+                    "and the evaporation period (humidity-variable vapour retarder),");
+    notes << tr("layers from left to right");
+    addNote(notes.join(QLatin1Char(' ')));
     addGap(lineHeight());
 }
 

@@ -94,11 +94,13 @@ void tst_BatchMaterials::listsShippedAndUserMaterials()
             categories.insert(v.toObject().value(QStringLiteral("category")).toInt());
     QCOMPARE(categories.size(), 13);
 
-    QJsonObject brick, air, user;
+    QJsonObject brick, air, user, retarder;
     for (const QJsonValue &v : list) {
         const QJsonObject o = v.toObject();
         if (o.value(QStringLiteral("id")).toInt() == 493)
             brick = o;
+        if (o.value(QStringLiteral("id")).toInt() == 1639)
+            retarder = o;
         if (o.value(QStringLiteral("id")).toInt() == 0)
             air = o;
         if (o.value(QStringLiteral("user")).toBool())
@@ -110,6 +112,10 @@ void tst_BatchMaterials::listsShippedAndUserMaterials()
     QCOMPARE(brick.value(QStringLiteral("rho")).toDouble(), 1800.0);
     QCOMPARE(brick.value(QStringLiteral("lambda")).toDouble(), 0.81);
     QCOMPARE(brick.value(QStringLiteral("user")).toBool(), false);
+    // The summer sd-value where a humidity-variable retarder gives one, null elsewhere.
+    QVERIFY(brick.value(QStringLiteral("sd_summer")).isNull());
+    QCOMPARE(retarder.value(QStringLiteral("sd")).toDouble(), 4.0);
+    QCOMPARE(retarder.value(QStringLiteral("sd_summer")).toDouble(), 0.5);
     QCOMPARE(air.value(QStringLiteral("flags")).toArray(), QJsonArray{QStringLiteral("air")});
     QCOMPARE(user.value(QStringLiteral("name")).toString(), QStringLiteral("My plaster"));
     QCOMPARE(user.value(QStringLiteral("id")).toInt(), 0x8000);
@@ -129,20 +135,27 @@ void tst_BatchMaterials::textTable()
         {QStringLiteral("--materials"), QStringLiteral("--set"), QStringLiteral("LanguageID=pl")});
     QCOMPARE(r.exitCode, 0);
     const QStringList lines = QString::fromUtf8(r.out).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
-    QCOMPARE(lines.first(), QStringLiteral("id\tname\tcategory\trho\tlambda\tmu\tsd\tw_80\tw_sat\t"
-                                           "A_w\tflags\tuser"));
-    bool found = false;
+    QCOMPARE(lines.first(), QStringLiteral("id\tname\tcategory\trho\tlambda\tmu\tsd\tsd_summer\t"
+                                           "w_80\tw_sat\tA_w\tflags\tuser"));
+    bool found = false, foundRetarder = false;
     for (const QString &line : lines) {
         const QStringList f = line.split(QLatin1Char('\t'));
-        QCOMPARE(f.size(), 12);
+        QCOMPARE(f.size(), 13);
+        if (f[0] == QLatin1String("1640")) {
+            foundRetarder = true;
+            QCOMPARE(f[6], QStringLiteral("10"));
+            QCOMPARE(f[7], QStringLiteral("0.5"));
+        }
         if (f[0] == QLatin1String("282")) {
             found = true;
             QCOMPARE(f[1], QString::fromUtf8("P\u0142yta z we\u0142ny skalnej \u03bb 0,035"));
             QCOMPARE(f[4], QStringLiteral("0.035"));
-            QCOMPARE(f[11], QStringLiteral("no"));
+            QCOMPARE(f[7], QString()); // one sd-value
+            QCOMPARE(f[12], QStringLiteral("no"));
         }
     }
     QVERIFY(found);
+    QVERIFY(foundRetarder);
 }
 
 void tst_BatchMaterials::usageErrors()

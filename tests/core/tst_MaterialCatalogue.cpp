@@ -100,7 +100,9 @@ void tst_MaterialCatalogue::row()
 {
     QFETCH(int, index);
     const QStringList &r = m_rows[index];
-    QCOMPARE(r.size(), m_header.size());
+    // sd_summer, the last column, is left off by every material with one sd-value.
+    QVERIFY(r.size() == m_header.size() ||
+            (r.size() == m_header.size() - 1 && m_header.last() == QLatin1String("sd_summer")));
 
     for (const char *name : {"name_en", "name_de", "name_pl"})
         QVERIFY2(!at(r, name).trimmed().isEmpty(), name);

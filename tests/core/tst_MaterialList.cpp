@@ -319,7 +319,7 @@ void tst_MaterialList::versionChecks_data()
     QTest::addColumn<QString>("message");
     QTest::newRow("4 too old") << 4 + 32 << "Material file version too old.";
     QTest::newRow("0 too old") << 0 + 32 << "Material file version too old.";
-    QTest::newRow("7 not valid") << 7 + 32 << "Material file version not valid.";
+    QTest::newRow("8 not valid") << 8 + 32 << "Material file version not valid.";
     QTest::newRow("-1 not valid") << 31 << "Material file version not valid.";
     QTest::newRow("raw 6 not valid") << 6 << "Material file version not valid.";
 }

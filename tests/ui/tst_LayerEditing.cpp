@@ -8,9 +8,9 @@
 #include "qtext/ColorButton.h"
 #include "qtext/ValidatingLineEdit.h"
 #include "settings/Settings.h"
-#include "ui/mainwindow/ConstructionTableWidget.h"
-#include "ui/editors/MaterialEditWidget.h"
 #include "ui/commands/M2_UndoLayerProperties.h"
+#include "ui/editors/MaterialEditWidget.h"
+#include "ui/mainwindow/ConstructionTableWidget.h"
 
 #include <QImage>
 #include <QLabel>
@@ -311,12 +311,12 @@ void tst_LayerEditing::fieldAndCommandAskTheSameRule_data()
         Project::LayerValue kind;
         const char *text;
     } rows[] = {
-        {Project::LV_Width, "120"},   {Project::LV_Width, "0"},     {Project::LV_Width, "-5"},
-        {Project::LV_Lambda, "0.04"}, {Project::LV_Lambda, "0"},    {Project::LV_Mu, "0.1"},
-        {Project::LV_Mu, "0.05"},     {Project::LV_Mu, "0"},        {Project::LV_W80, "0.05"},
-        {Project::LV_W80, "0.29"},    {Project::LV_W80, "0"},       {Project::LV_WSat, "0.5"},
-        {Project::LV_WSat, "1.01"},   {Project::LV_WSat, "0.0118"}, {Project::LV_Aw, "3"},
-        {Project::LV_Aw, "0"},
+        {Project::LV_Width, "120"},   {Project::LV_Width, "0"},      {Project::LV_Width, "-5"},
+        {Project::LV_Lambda, "0.04"}, {Project::LV_Lambda, "0"},     {Project::LV_Mu, "0.1"},
+        {Project::LV_Mu, "0.05"},     {Project::LV_Mu, "0"},         {Project::LV_W80, "0.05"},
+        {Project::LV_W80, "0.29"},    {Project::LV_W80, "0"},        {Project::LV_WSat, "0.5"},
+        {Project::LV_WSat, "1.01"},   {Project::LV_WSat, "0.0118"},  {Project::LV_Aw, "3"},
+        {Project::LV_Aw, "0"},        {Project::LV_SdSummer, "0.5"}, {Project::LV_SdSummer, "-1"},
     };
     for (const auto &row : rows)
         QTest::addRow("%d: %s", int(row.kind), row.text) << int(row.kind) << row.text;
@@ -326,8 +326,13 @@ void tst_LayerEditing::fieldAndCommandAskTheSameRule()
 {
     QFETCH(int, kind);
     QFETCH(QString, text);
+    // The summer sd-value is edited on a membrane given by its sd-value: only there is its field
+    // open.
+    Material membrane = TestMaterials::material("Retarder", 0.25, 10000, 0.0001, 0.001, 0, 11);
+    membrane.m_sd_value = 4;
     Project project;
-    project.createNew(layers({brick()}), ProjectInformation());
+    project.createNew(layers({kind == Project::LV_SdSummer ? membrane : brick()}),
+                      ProjectInformation());
     QUndoStack stack;
     Settings settings;
     settings.setDisplayUnits(DisplayUnits(1000, false));
@@ -352,6 +357,9 @@ void tst_LayerEditing::fieldAndCommandAskTheSameRule()
         break;
     case Project::LV_Aw:
         field = editor.awEdit();
+        break;
+    case Project::LV_SdSummer:
+        field = editor.sdSummerEdit();
         break;
     }
     field->setText(text);

@@ -67,10 +67,16 @@ QString textBlock(const QString &fileName, const Project &project)
     out += line(QStringLiteral("Layers"), QString::number(n));
     for (int i = 0; i < n; ++i) {
         const MaterialLayer &l = input.layer(i);
-        out += QStringLiteral("    %1  %2 mm  %3\n")
+        out += QStringLiteral("    %1  %2 mm  %3")
                    .arg(i + 1, 2)
                    .arg(fixed(l.width(1000), 1), 7)
                    .arg(l.m_name);
+        // A humidity-variable retarder computes with a second sd-value in the evaporation period.
+        if (l.hasSummerSd())
+            out += QStringLiteral("  [sd %1 m condensation period, %2 m evaporation period]")
+                       .arg(QString::number(l.mu() * l.m_width, 'g', 4),
+                            QString::number(l.muSummer() * l.m_width, 'g', 4));
+        out += QLatin1Char('\n');
     }
     out += line(QStringLiteral("Input status"), QString::number(int(input.status())));
 

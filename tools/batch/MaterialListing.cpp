@@ -34,23 +34,18 @@ QString number(double v)
 
 QString text(const MaterialList &list)
 {
-    QString out =
-        QStringLiteral("id\tname\tcategory\trho\tlambda\tmu\tsd\tw_80\tw_sat\tA_w\tflags\tuser\n");
+    QString out = QStringLiteral(
+        "id\tname\tcategory\trho\tlambda\tmu\tsd\tsd_summer\tw_80\tw_sat\tA_w\tflags\t"
+        "user\n");
     for (int i = 0; i < list.count(); ++i) {
         const Material &m = *list.material(i);
-        const QStringList fields = {QString::number(m.m_materialId),
-                                    m.m_name,
-                                    QString::number(m.m_category),
-                                    number(m.m_rho),
-                                    number(m.m_lambda),
-                                    number(m.m_mu),
-                                    number(m.m_sd_value),
-                                    number(m.m_w_80),
-                                    number(m.m_w_sat),
-                                    number(m.m_A_w),
-                                    flagNames(m).join(QLatin1Char(',')),
-                                    i >= list.databaseMaterialCount() ? QStringLiteral("yes")
-                                                                      : QStringLiteral("no")};
+        const QStringList fields = {
+            QString::number(m.m_materialId), m.m_name, QString::number(m.m_category),
+            number(m.m_rho), number(m.m_lambda), number(m.m_mu), number(m.m_sd_value),
+            // a humidity-variable retarder's sd in the evaporation period
+            m.m_sd_summer != 0 ? number(m.m_sd_summer) : QString(), number(m.m_w_80),
+            number(m.m_w_sat), number(m.m_A_w), flagNames(m).join(QLatin1Char(',')),
+            i >= list.databaseMaterialCount() ? QStringLiteral("yes") : QStringLiteral("no")};
         out += fields.join(QLatin1Char('\t')) + QLatin1Char('\n');
     }
     return out;
@@ -69,6 +64,8 @@ QString json(const MaterialList &list)
         o.add(QStringLiteral("lambda"), JsonWriter::number(m.m_lambda));
         o.add(QStringLiteral("mu"), JsonWriter::number(m.m_mu));
         o.add(QStringLiteral("sd"), JsonWriter::number(m.m_sd_value));
+        o.add(QStringLiteral("sd_summer"),
+              m.m_sd_summer != 0 ? JsonWriter::number(m.m_sd_summer) : QStringLiteral("null"));
         o.add(QStringLiteral("w_80"), JsonWriter::number(m.m_w_80));
         o.add(QStringLiteral("w_sat"), JsonWriter::number(m.m_w_sat));
         o.add(QStringLiteral("A_w"), JsonWriter::number(m.m_A_w));

@@ -83,7 +83,8 @@ bool toNumber(const QString &text, double &value, bool emptyIsZero)
 
 } // namespace
 
-bool readCsvFile(const QString &fileName, QList<QStringList> &rows, QString *errorMessage)
+bool readCsvFile(const QString &fileName, QList<QStringList> &rows, QString *errorMessage,
+                 int optionalColumns)
 {
     auto fail = [errorMessage](const QString &msg) {
         if (errorMessage)
@@ -99,12 +100,18 @@ bool readCsvFile(const QString &fileName, QList<QStringList> &rows, QString *err
         return fail(parseError);
     if (rows.isEmpty())
         return fail(QStringLiteral("No header line."));
-    for (int r = 1; r < rows.size(); ++r)
-        if (rows.at(r).size() != rows.first().size())
+    const int columns = rows.first().size();
+    for (int r = 1; r < rows.size(); ++r) {
+        QStringList &row = rows[r];
+        if (row.size() < columns && row.size() >= columns - optionalColumns)
+            while (row.size() < columns)
+                row << QString();
+        if (row.size() != columns)
             return fail(QStringLiteral("Row %1: %2 fields, the header has %3.")
                             .arg(r + 1)
                             .arg(rows.at(r).size())
                             .arg(rows.first().size()));
+    }
     return true;
 }
 
@@ -116,16 +123,18 @@ bool read(const QString &fileName, MaterialDatabaseFile::Content &content, QStri
         return false;
     };
     QList<QStringList> rows;
-    if (!readCsvFile(fileName, rows, errorMessage))
+    // sd_summer, the last column, is given by the few humidity-variable retarders only.
+    if (!readCsvFile(fileName, rows, errorMessage, 1))
         return false;
 
     const QStringList header = rows.first();
     const QStringList required = {
-        QStringLiteral("id"),      QStringLiteral("category"), QStringLiteral("name_en"),
-        QStringLiteral("name_de"), QStringLiteral("name_pl"),  QStringLiteral("rho"),
-        QStringLiteral("lambda"),  QStringLiteral("mu"),       QStringLiteral("sd_value"),
-        QStringLiteral("w_80"),    QStringLiteral("w_sat"),    QStringLiteral("A_w"),
-        QStringLiteral("flags"),   QStringLiteral("source"),   QStringLiteral("notes")};
+        QStringLiteral("id"),       QStringLiteral("category"), QStringLiteral("name_en"),
+        QStringLiteral("name_de"),  QStringLiteral("name_pl"),  QStringLiteral("rho"),
+        QStringLiteral("lambda"),   QStringLiteral("mu"),       QStringLiteral("sd_value"),
+        QStringLiteral("w_80"),     QStringLiteral("w_sat"),    QStringLiteral("A_w"),
+        QStringLiteral("flags"),    QStringLiteral("source"),   QStringLiteral("notes"),
+        QStringLiteral("sd_summer")};
     QHash<QString, int> column;
     for (const QString &name : required) {
         const int c = header.indexOf(name);
@@ -164,7 +173,7 @@ bool read(const QString &fileName, MaterialDatabaseFile::Content &content, QStri
         } numbers[] = {{"rho", &rec.m_rho, false},   {"lambda", &rec.m_lambda, false},
                        {"mu", &rec.m_mu, false},     {"sd_value", &rec.m_sd_value, true},
                        {"w_80", &rec.m_w_80, false}, {"w_sat", &rec.m_w_sat, false},
-                       {"A_w", &rec.m_A_w, false}};
+                       {"A_w", &rec.m_A_w, false},   {"sd_summer", &rec.m_sd_summer, true}};
         for (const auto &num : numbers)
             if (!toNumber(at(num.name), *num.value, num.emptyIsZero))
                 return fail(where +
@@ -206,9 +215,12 @@ bool read(const QString &fileName, MaterialDatabaseFile::Content &content, QStri
         Material m(rec.m_texts.front().m_name, rec.m_category, QString(), QString(), QString(),
                    QString(), rec.m_rho, rec.m_lambda, rec.m_mu, rec.m_w_80, rec.m_w_sat, rec.m_A_w,
                    rec.m_id);
+        m.m_sd_value = rec.m_sd_value;
+        m.m_sd_summer = rec.m_sd_summer;
         if (!m.isValid())
             return fail(where + QStringLiteral("material '%1' is not valid (rho, lambda, mu > 0, "
-                                               "0 < w_80 < w_sat <= 1, A_w >= 0).")
+                                               "0 < w_80 < w_sat <= 1, A_w >= 0, sd_summer "
+                                               "only beside sd_value).")
                                     .arg(m.m_name));
         content.m_records.push_back(rec);
     }

@@ -88,6 +88,8 @@ QString M2_UndoMaterialParameters::description(Project::LayerValue kind, int ind
         return tr("Undo lambda change at layer No. %1").arg(index + 1);
     case Project::LV_Aw:
         return tr("Undo Aw change at layer No. %1").arg(index + 1);
+    case Project::LV_SdSummer:
+        return tr("Undo summer sd-value change at layer No. %1").arg(index + 1);
     default:
         return tr("Undo layer width change at layer No. %1").arg(index + 1);
     }

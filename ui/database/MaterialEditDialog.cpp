@@ -92,9 +92,17 @@ MaterialEditDialog::MaterialEditDialog(QWidget *parent)
     m_sd->setNormalToolTip(tr("An sd-value > 0 fixes the layer width to sd / %1 (foils, "
                               "membranes, coatings); 0 for ordinary materials.")
                                .arg(QChar(0x03BC)));
+    m_sdSummer = makeField("lineEdit_sdSummer", 0, Infinity, true,
+                           tr("The sd-value in the evaporation period must be >= 0."));
+    m_sdSummer->setNormalToolTip(
+        tr("Humidity-variable vapour retarders: the sd-value in the evaporation (summer) period, "
+           "the humid-range value of the data sheet; the sd-value above is then the dry-range "
+           "value of the condensation (winter) period. Empty for every other material."));
+    m_sdSummer->setPlaceholderText(tr("as in winter"));
     m_muMin->setAcceptEmpty(true);
     m_muMax->setAcceptEmpty(true);
     m_sd->setAcceptEmpty(true);
+    m_sdSummer->setAcceptEmpty(true);
 
     m_air = new QCheckBox(tr("Air"), this);
     m_air->setObjectName(QStringLiteral("checkBoxAir"));
@@ -154,6 +162,7 @@ MaterialEditDialog::MaterialEditDialog(QWidget *parent)
         tr("Water absorption coefficient [kg/m%1s%2]:").arg(QChar(0x00B2)).arg(QChar(0x00BD)),
         m_aw);
     propertyForm->addRow(tr("sd-value [m]:"), m_sd);
+    propertyForm->addRow(tr("sd-value, evaporation period [m]:"), m_sdSummer);
     auto *flagRow = new QHBoxLayout;
     for (QCheckBox *box : {m_air, m_wood, m_woodBased, m_foil}) {
         flagRow->addWidget(box);
@@ -215,6 +224,10 @@ void MaterialEditDialog::setMaterial(const Material &material)
     m_wSat->setValue(material.m_w_sat);
     m_aw->setValue(material.m_A_w);
     m_sd->setValue(material.m_sd_value);
+    if (material.m_sd_summer != 0)
+        m_sdSummer->setValue(material.m_sd_summer);
+    else
+        m_sdSummer->clear(); // one sd-value for both periods
     m_air->setChecked(material.isAir());
     m_wood->setChecked(material.isWood());
     m_woodBased->setChecked(material.isWoodBased());
@@ -253,6 +266,7 @@ Material MaterialEditDialog::material() const
     m.m_w_sat = value(m_wSat);
     m.m_A_w = value(m_aw);
     m.m_sd_value = value(m_sd);
+    m.m_sd_summer = value(m_sdSummer);
     m.setFlags(m_air->isChecked(), m_wood->isChecked(), m_woodBased->isChecked(),
                m_foil->isChecked());
     m.m_measuringDate = shownDate(m_measuringDate);
@@ -263,6 +277,9 @@ Material MaterialEditDialog::material() const
 
 QString MaterialEditDialog::problem() const
 {
+    auto value = [](const QtExt::ValidatingLineEdit *edit) {
+        return edit->isNumber() ? edit->value() : 0.0;
+    };
     if (m_name->text().trimmed().isEmpty())
         return tr("The material needs a name.");
     if (m_category->currentIndex() < 0)
@@ -276,10 +293,14 @@ QString MaterialEditDialog::problem() const
         {m_w80, tr("moisture content at 80% RH")},
         {m_wSat, tr("moisture content at saturation")},
         {m_aw, tr("water absorption coefficient")},
-        {m_sd, tr("sd-value")}};
+        {m_sd, tr("sd-value")},
+        {m_sdSummer, tr("sd-value of the evaporation period")}};
     for (const auto &f : fields)
         if (!f.first->isValid())
             return tr("Please correct the %1.").arg(f.second);
+    QString reason;
+    if (!Material::summerSdRule(value(m_sdSummer), value(m_sd), &reason))
+        return reason;
     if (!material().isValid())
         return tr("The material is not valid.");
     return QString();

@@ -50,6 +50,7 @@ public:
     QtExt::ValidatingLineEdit *wSatEdit() const { return m_wSat; }
     QtExt::ValidatingLineEdit *awEdit() const { return m_aw; }
     QtExt::ValidatingLineEdit *sdEdit() const { return m_sd; }
+    QtExt::ValidatingLineEdit *sdSummerEdit() const { return m_sdSummer; }
     QCheckBox *airCheckBox() const { return m_air; }
     QDialogButtonBox *buttonBox() const { return m_buttons; }
 
@@ -77,6 +78,7 @@ private:
     QtExt::ValidatingLineEdit *m_wSat;
     QtExt::ValidatingLineEdit *m_aw;
     QtExt::ValidatingLineEdit *m_sd;
+    QtExt::ValidatingLineEdit *m_sdSummer;
     QCheckBox *m_air;
     QCheckBox *m_wood;
     QCheckBox *m_woodBased;

@@ -34,6 +34,14 @@ QString MaterialTransfer::description() const
         text += tr("Data source: %1\n").arg(m_material.m_dataSource);
     if (!m_material.m_notes.isEmpty())
         text += tr("Notes: %1\n").arg(m_material.m_notes);
+    if (m_material.m_sd_summer != 0) {
+        QLocale locale;
+        locale.setNumberOptions(QLocale::OmitGroupSeparator);
+        text += tr("Humidity-variable: sd-value %1 m in the condensation period, %2 m in the "
+                   "evaporation period\n")
+                    .arg(locale.toString(m_material.m_sd_value, 'g', 6),
+                         locale.toString(m_material.m_sd_summer, 'g', 6));
+    }
     if (m_material.isAir())
         text += tr("Air\n", "Material flag");
     if (m_material.isWood())

@@ -4,8 +4,8 @@
 #include "qtext/ColorButton.h"
 #include "qtext/ValidatingLineEdit.h"
 #include "settings/Settings.h"
-#include "ui/editors/ProjectValueRules.h"
 #include "ui/commands/M2_UndoLayerProperties.h"
+#include "ui/editors/ProjectValueRules.h"
 
 #include <QColorDialog>
 #include <QFormLayout>
@@ -71,6 +71,14 @@ MaterialEditWidget::MaterialEditWidget(Project &project, QUndoStack &undoStack,
     m_sd = makeField("lineEdit_sdValue", tr("The sd-value must be > 0."));
     m_sd->setReadOnly(true);
     m_sd->setFocusPolicy(Qt::NoFocus);
+    m_sd->setNormalToolTip(
+        tr("The sd-value of the layer; for a humidity-variable vapour retarder its value in the "
+           "condensation (winter) period."));
+    m_sdSummer = makeField("lineEdit_sdSummer",
+                           tr("The sd-value in the evaporation period must be > 0, or empty."));
+    // Empty: the material has one sd-value, which holds in both periods.
+    m_sdSummer->setAcceptEmpty(true);
+    m_sdSummer->setPlaceholderText(tr("as in winter"));
 
     m_widthLabel = new QLabel(this);
     m_widthLabel->setToolTip(tr("The unit can be configured in settings dialogue."));
@@ -91,6 +99,7 @@ MaterialEditWidget::MaterialEditWidget(Project &project, QUndoStack &undoStack,
     materialForm->addRow(tr("Moisture content at saturation [m%1/m%1]:").arg(cubic), m_wSat);
     materialForm->addRow(m_awLabel, m_aw);
     materialForm->addRow(tr("sd-value [m]"), m_sd);
+    materialForm->addRow(tr("sd-value, evaporation period [m]:"), m_sdSummer);
     for (QFormLayout *form : {layerForm, materialForm})
         form->setFieldGrowthPolicy(QFormLayout::AllNonFixedFieldsGrow);
     auto *layout = new QVBoxLayout(this);
@@ -133,7 +142,7 @@ void MaterialEditWidget::clear()
     m_width->setFieldValidator(nullptr);
     m_width->setText(QStringLiteral("10"));
     m_name->clear();
-    for (QtExt::ValidatingLineEdit *edit : {m_lambda, m_mu, m_w80, m_wSat, m_aw, m_sd})
+    for (QtExt::ValidatingLineEdit *edit : {m_lambda, m_mu, m_w80, m_wSat, m_aw, m_sd, m_sdSummer})
         edit->clear();
     setLabels(DisplayUnits(1000, true));
 }
@@ -151,6 +160,8 @@ QtExt::ValidatingLineEdit *MaterialEditWidget::field(Project::LayerValue kind) c
         return m_lambda;
     case Project::LV_Aw:
         return m_aw;
+    case Project::LV_SdSummer:
+        return m_sdSummer;
     default:
         return m_width;
     }
@@ -192,13 +203,26 @@ void MaterialEditWidget::load()
     const bool air = layer.isAir();
     for (QtExt::ValidatingLineEdit *edit : {m_lambda, m_mu, m_w80, m_wSat, m_aw, m_sd})
         edit->setEnabled(!air);
+    // Only a material given by its sd-value (a foil, a membrane) can be humidity-variable.
+    const bool sdMaterial = !air && layer.m_sd_value > 0;
+    m_sdSummer->setEnabled(sdMaterial);
+    m_sdSummer->setNormalToolTip(
+        sdMaterial ? tr("The sd-value of a humidity-variable vapour retarder in the evaporation "
+                        "(summer) period: the humid-range value of its data sheet. The Glaser "
+                        "scheme and the moisture-storage method let the construction dry "
+                        "through it; empty: the sd-value holds in both periods.")
+                   : tr("Only a material given by its sd-value (a foil, a membrane) can have a "
+                        "second sd-value for the evaporation period."));
     m_color->setColor(layer.m_color);
     setLabels(m_settings.displayUnits());
     // the project's rules are set before the values, so that the values are judged by them
     for (Project::LayerValue kind : AllValues) {
         field(kind)->setFieldValidator(new LayerValueRule(
             m_project, m_index, kind, [this, kind](double v) { return toProjectUnits(kind, v); }));
-        field(kind)->setValue(shownValue(kind));
+        if (kind == Project::LV_SdSummer && !layer.hasSummerSd())
+            field(kind)->clear(); // one sd-value: the placeholder says so
+        else
+            field(kind)->setValue(shownValue(kind));
     }
     if (layer.m_sd_value != 0) {
         m_width->setEnabled(false);
@@ -221,16 +245,22 @@ void MaterialEditWidget::doubleEditingFinished()
             continue;
         const double shown = shownValue(kind);
         if (!edit->isValid()) {
-            edit->setValue(shown);
+            if (kind == Project::LV_SdSummer && shown == 0)
+                edit->clear();
+            else
+                edit->setValue(shown);
             return;
         }
+        // An empty summer sd-value is none (0).
+        const double entered =
+            kind == Project::LV_SdSummer && edit->text().trimmed().isEmpty() ? 0 : edit->value();
         // A text that reads as the value shown changes nothing: converted back from a display
         // unit it need not be the stored value to the last bit.
-        if (edit->value() == shown ||
-            QString::number(edit->value(), 'g', 15) == QString::number(shown, 'g', 15))
+        if (entered == shown ||
+            QString::number(entered, 'g', 15) == QString::number(shown, 'g', 15))
             return;
-        auto *command = new M2_UndoMaterialParameters(m_project, kind, m_index,
-                                                      toProjectUnits(kind, edit->value()));
+        auto *command =
+            new M2_UndoMaterialParameters(m_project, kind, m_index, toProjectUnits(kind, entered));
         if (command->changed())
             m_undoStack.push(command);
         else

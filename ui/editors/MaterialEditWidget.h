@@ -20,10 +20,12 @@ class ValidatingLineEdit;
 
 /*  The layer editor: width, colour and material name of the selected layer and the material
     properties that the calculation uses (λ, μ, w_80, w_sat, A_w), with the sd-value for
-    reference. Every accepted edit becomes an undo command on the project; the fields are
-    filled again from the project whenever the main window loads a layer (after every change)
-    and when the display units change. Every field asks the project whether it takes the value,
-    so that it shows the project's reason for a refusal.
+    reference and, for a material given by its sd-value, the sd-value of the evaporation period
+    of a humidity-variable vapour retarder (empty: the material has one sd-value). Every accepted
+   edit becomes an undo command on the project; the fields are filled again from the project
+   whenever the main window loads a layer (after every change) and when the display units change.
+   Every field asks the project whether it takes the value, so that it shows the project's reason
+   for a refusal.
 */
 class MaterialEditWidget : public QWidget
 {
@@ -50,6 +52,7 @@ public:
     QtExt::ValidatingLineEdit *wSatEdit() const { return m_wSat; }
     QtExt::ValidatingLineEdit *awEdit() const { return m_aw; }
     QtExt::ValidatingLineEdit *sdEdit() const { return m_sd; }
+    QtExt::ValidatingLineEdit *sdSummerEdit() const { return m_sdSummer; }
     QLineEdit *nameEdit() const { return m_name; }
     QtExt::ColorButton *colorButton() const { return m_color; }
 
@@ -69,9 +72,9 @@ private:
     double toProjectUnits(Project::LayerValue kind, double shown) const;
     QtExt::ValidatingLineEdit *field(Project::LayerValue kind) const;
 
-    static constexpr Project::LayerValue AllValues[] = {Project::LV_Mu,   Project::LV_W80,
-                                                        Project::LV_WSat, Project::LV_Lambda,
-                                                        Project::LV_Aw,   Project::LV_Width};
+    static constexpr Project::LayerValue AllValues[] = {
+        Project::LV_Mu, Project::LV_W80,   Project::LV_WSat,    Project::LV_Lambda,
+        Project::LV_Aw, Project::LV_Width, Project::LV_SdSummer};
 
     Project &m_project;
     QUndoStack &m_undoStack;
@@ -88,6 +91,7 @@ private:
     QtExt::ValidatingLineEdit *m_wSat;
     QtExt::ValidatingLineEdit *m_aw;
     QtExt::ValidatingLineEdit *m_sd;
+    QtExt::ValidatingLineEdit *m_sdSummer;
     QLabel *m_widthLabel;
     QLabel *m_awLabel;
 };
