@@ -79,7 +79,7 @@ void tst_SketchLayers::secondMaterialIsHatched()
     QCOMPARE(sketch[0].m_bridgeFraction, 0.0);
     QCOMPARE(sketch[1].m_bridgeFraction, 0.15);
     QCOMPARE(sketch[1].m_bridgeColor, QColor(160, 82, 45));
-    QCOMPARE(sketch[1].m_bridgeHatchingType, int(H::HT_LinesVertical)); // timber
+    QCOMPARE(sketch[1].m_bridgeHatchingType, int(H::HT_LinesCrossed)); // timber cut across
     // a member without a pattern of its own is cross-hatched, never plain
     QCOMPARE(sketch[2].m_bridgeHatchingType, int(H::HT_LinesCrossed));
     // a sketch with a second material is not the same sketch as one without

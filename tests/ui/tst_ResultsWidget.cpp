@@ -50,6 +50,7 @@ private slots:
     void figuresInTheLocaleFormat();
     void beforeTheFirstUpdate();
     void paintsWithoutWarnings();
+    void limitsOfInhomogeneousLayers();
 };
 
 void tst_ResultsWidget::resultTexts_data()
@@ -187,6 +188,44 @@ void tst_ResultsWidget::paintsWithoutWarnings()
         width += w;
     QVERIFY(width > 0 && width <= 470 + 1e-9);
     QVERIFY(QColor(image.pixel(2, 2)) != QColor(Qt::black)); // the window colour was painted
+}
+
+// Studs in the insulation: the panel gives U of the component with both limits and the error,
+// then the field section, and says that condensation is assessed there. Steel studs leave the
+// range of validity: no U-value, but the reason.
+void tst_ResultsWidget::limitsOfInhomogeneousLayers()
+{
+    QLocale::setDefault(QLocale::c());
+    InputData input;
+    input.insertLayer(0, MaterialLayer(material(QStringLiteral("Board"), 0.25, 10), 0.0125));
+    MaterialLayer wool(material(QStringLiteral("Wool"), 0.039, 1), 0.156);
+    wool.m_bridge = LayerBridge(material(QStringLiteral("Stud"), 0.13, 40), 0.15);
+    input.insertLayer(1, wool);
+    input.validate();
+    const CalculationOutcome outcome = Calculation::calculate(input, CalculationOptions());
+    const InhomogeneousResistance &inh = outcome.results.inhomogeneous;
+    QVERIFY(inh.valid());
+    M2_ResultsWidget widget;
+    widget.updateResults(input, outcome, HeatFlowDirection::Horizontal);
+    const QtExt::Table &t = widget.table();
+    QCOMPARE(t.rowCount(), 13);
+    QCOMPARE(t.cell(0, 3).text(), QStringLiteral("U-value (ISO 6946, inhomogeneous layers)"));
+    QCOMPARE(t.cell(1, 3).text(), QStringLiteral("%1").arg(1 / inh.R_T, 0, 'f', 3));
+    QCOMPARE(t.cell(1, 4).text(), QStringLiteral("%1").arg(inh.R_upper, 0, 'f', 3));
+    QCOMPARE(t.cell(1, 5).text(), QStringLiteral("%1").arg(inh.R_lower, 0, 'f', 3));
+    QCOMPARE(t.cell(1, 6).text(), QStringLiteral("%1").arg(inh.e * 100, 0, 'f', 1));
+    QCOMPARE(t.cell(1, 7).text(),
+             QStringLiteral("%1").arg(outcome.results.U_field(HeatFlowDirection::Horizontal), 0,
+                                      'f', 3));
+    QVERIFY(t.cell(0, 9).text().contains(QStringLiteral("field section")));
+
+    input.layer(1).m_bridge->material.m_lambda = 50;
+    const CalculationOutcome steel = Calculation::calculate(input, CalculationOptions());
+    QVERIFY(!steel.results.inhomogeneous.valid());
+    widget.updateResults(input, steel, HeatFlowDirection::Horizontal);
+    QVERIFY(widget.table().cell(0, 3).text().contains(QStringLiteral("No U-value")));
+    QVERIFY(widget.table().cell(0, 3).isMerged());
+    QVERIFY(!widget.table().cell(0, 3).text().contains(QStringLiteral("nan")));
 }
 
 M2_TEST_MAIN(tst_ResultsWidget)

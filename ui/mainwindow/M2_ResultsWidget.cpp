@@ -129,15 +129,19 @@ void M2_ResultsWidget::rebuild()
     for (const MaterialLayer &layer : m_layers)
         thickness += layer.m_width;
 
+    // A construction with studs or rafters shows the U-value of the whole component with its
+    // two limits, then the field section, on which the condensation assessments run.
+    const InhomogeneousResistance &inh = r.inhomogeneous;
+    const int rows = inh.present ? 13 : 8;
     QtExt::Table &t = *m_table;
-    t.setColsAndRows(3, 8);
+    t.setColsAndRows(3, rows);
     t.setInnerFrameWidth(0);
     t.setOuterFrameWidth(0);
     t.setTableMargin(0);
     t.setBackgroundColor(Qt::transparent);
     t.setColumnWidth(1, QtExt::Table::Natural);
     t.setColumnWidth(2, QtExt::Table::Natural);
-    for (int row = 0; row < 8; ++row) {
+    for (int row = 0; row < rows; ++row) {
         for (int col = 0; col < 3; ++col)
             t.cell(col, row).setMargin(QtExt::TableCell::Top | QtExt::TableCell::Bottom, 2);
         t.cell(0, row).setMargin(QtExt::TableCell::Left, LabelIndent);
@@ -148,31 +152,63 @@ void M2_ResultsWidget::rebuild()
     const Qt::Alignment unit = Qt::AlignLeft | Qt::AlignVCenter;
     const QString m2K_W = QStringLiteral("m<sup>2</sup>K/W");
     const QString W_m2K = QStringLiteral("W/(m<sup>2</sup>K)");
+    int row = 0;
+    auto valueRow = [&](const QString &label, const QString &number, const QString &u) {
+        t.setCellText(0, row, label);
+        t.setCellText(1, row, number, value);
+        t.setCellText(2, row, u, unit);
+        ++row;
+    };
+    auto spanningRow = [&](const QString &text) {
+        t.setCellText(0, row, text);
+        t.mergeCells(0, row, 3, 1);
+        ++row;
+    };
 
-    t.setCellText(0, 0, tr("Construction thickness"));
-    t.setCellText(1, 0, fixed(thickness, 3), value);
-    t.setCellText(2, 0, QStringLiteral("m"), unit);
-    t.setCellText(0, 1, tr("Thermal transfer resistance of the construction (dry)"));
-    t.setCellText(1, 1, fixed(r.R_layers, 3), value);
-    t.setCellText(2, 1, m2K_W, unit);
-    t.setCellText(0, 2,
-                  QStringLiteral("<b>%1</b>")
-                      .arg(tr("Thermal transmission coefficient of the construction")));
-    t.mergeCells(0, 2, 3, 1);
-    t.setCellText(0, 3, tr("U-value (ISO 6946)"));
-    t.setCellText(1, 3, fixed(r.U_ISO(m_heatFlowDirection), 3), value);
-    t.setCellText(2, 3, W_m2K, unit);
-    t.setCellText(0, 4, tr("U-value (moisture dependend)"));
-    t.setCellText(1, 4, fixed(r.U_moist, 3), value);
-    t.setCellText(2, 4, W_m2K, unit);
-    t.setCellText(0, 5, resultText(r.type, r.kPlanes, m_outcome.messages));
-    t.mergeCells(0, 5, 3, 1);
-    t.setCellText(0, 6, tr("Condensation mass after condensation period"));
-    t.setCellText(1, 6, fixed(r.m_cond, 3), value);
-    t.setCellText(2, 6, QStringLiteral("kg/m<sup>2</sup>"), unit);
-    t.setCellText(0, 7, tr("Drying time"));
-    t.setCellText(1, 7, fixed(r.t_ev / 3600 / 24, 2), value);
-    t.setCellText(2, 7, QStringLiteral("d"), unit);
+    valueRow(tr("Construction thickness"), fixed(thickness, 3), QStringLiteral("m"));
+    valueRow(inh.present ? tr("Thermal transfer resistance of the field section (dry)")
+                         : tr("Thermal transfer resistance of the construction (dry)"),
+             fixed(r.R_layers, 3), m2K_W);
+    spanningRow(QStringLiteral("<b>%1</b>")
+                    .arg(tr("Thermal transmission coefficient of the construction")));
+    if (inh.present) {
+        if (inh.valid())
+            valueRow(tr("U-value (ISO 6946, inhomogeneous layers)"),
+                     fixed(r.U_ISO(m_heatFlowDirection), 3), W_m2K);
+        else
+            spanningRow(red(limitsOutOfRangeText(inh)));
+        valueRow(tr("Upper limit R'<sub>T</sub>"), fixed(inh.R_upper, 3), m2K_W);
+        valueRow(tr("Lower limit R''<sub>T</sub>"), fixed(inh.R_lower, 3), m2K_W);
+        valueRow(tr("Relative error e"), fixed(inh.e * 100, 1), QStringLiteral("%"));
+        valueRow(tr("U-value of the field section (ISO 6946)"),
+                 fixed(r.U_field(m_heatFlowDirection), 3), W_m2K);
+    } else {
+        valueRow(tr("U-value (ISO 6946)"), fixed(r.U_ISO(m_heatFlowDirection), 3), W_m2K);
+    }
+    valueRow(inh.present ? tr("U-value of the field section (moisture dependent)")
+                         : tr("U-value (moisture dependend)"),
+             fixed(r.U_moist, 3), W_m2K);
+    if (inh.present)
+        spanningRow(QStringLiteral("<i>%1</i>").arg(fieldSectionNote()));
+    spanningRow(resultText(r.type, r.kPlanes, m_outcome.messages));
+    valueRow(tr("Condensation mass after condensation period"), fixed(r.m_cond, 3),
+             QStringLiteral("kg/m<sup>2</sup>"));
+    valueRow(tr("Drying time"), fixed(r.t_ev / 3600 / 24, 2), QStringLiteral("d"));
+}
+
+QString M2_ResultsWidget::limitsOutOfRangeText(const InhomogeneousResistance &inh)
+{
+    return tr("No U-value: the upper limit exceeds the lower limit %L1 times, more than the "
+              "%L2 up to which ISO 6946 applies to inhomogeneous layers. A numerical "
+              "calculation of the thermal bridges is needed.")
+        .arg(inh.ratio(), 0, 'f', 2)
+        .arg(InhomogeneousResistance::MaxLimitRatio, 0, 'f', 1);
+}
+
+QString M2_ResultsWidget::fieldSectionNote()
+{
+    return tr("Temperatures and condensation (Glaser, moisture storage) for the field section "
+              "between the studs or rafters, as DIN 4108-3 assesses it.");
 }
 
 void M2_ResultsWidget::paintEvent(QPaintEvent *event)

@@ -40,12 +40,19 @@ public:
     bool showsInvalidInput() const;
     /*! The invalid-input text (HTML) or, with a table, an empty string. */
     QString invalidInputText() const;
-    /*! The table of figures as built by the last update (3 columns, 8 rows). */
+    /*! The table of figures as built by the last update (3 columns; 8 rows, 13 for a
+        construction with a second material in a layer). */
     const QtExt::Table &table() const { return *m_table; }
 
     /*! The result text of row 5 (HTML with its colour) for a moisture-storage result. */
     static QString resultText(int type, const std::vector<CalculationResults::PlaneRange> &kPlanes,
                               const QStringList &messages);
+
+    /*! The text shown instead of the U-value when the limits of a construction with bridged
+        layers lie outside the range of validity of ISO 6946 (HTML, without colour). */
+    static QString limitsOutOfRangeText(const InhomogeneousResistance &inh);
+    /*! The note that the condensation assessments run on the field section (plain text). */
+    static QString fieldSectionNote();
 
     /*! The link target under pos (widget coordinates) as last painted; empty when none. */
     QString anchorAt(const QPoint &pos);
