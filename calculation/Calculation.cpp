@@ -1,5 +1,6 @@
 #include "calculation/Calculation.h"
 
+#include "calculation/InhomogeneousLayers.h"
 #include "calculation/MoistureStorage.h"
 #include "calculation/ResultType.h"
 #include "htl/HTL_MessageHandler.h"
@@ -141,6 +142,11 @@ void calculateInto(const InputData &input, const CalculationOptions &options,
                                         climate.outsideWinter().m_Rs, climate.insideWinter().m_T,
                                         climate.outsideWinter().m_T, r.T);
     }
+    // The component with its studs or rafters, for the U-value; everything else of this run
+    // (temperatures, Glaser scheme, moisture storage) is the field section, the layers of their
+    // own materials, where DIN 4108-3 judges condensation.
+    if (input.hasBridges())
+        r.inhomogeneous = InhomogeneousLayers::calculate(input, options.heatFlowDirection);
 
     if (input.status() != InputStatus::Valid) {
         r.type = ResultType::InvalidInput;

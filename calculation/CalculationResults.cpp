@@ -51,5 +51,5 @@ bool CalculationResults::operator==(const CalculationResults &o) const
            Z_Glaser == o.Z_Glaser && kPlanes == o.kPlanes && kPlanesGlaser == o.kPlanesGlaser &&
            R == o.R && Z == o.Z && R_liq == o.R_liq && T == o.T && psat == o.psat && pv == o.pv &&
            w_left == o.w_left && w_right == o.w_right && sk_Cond == o.sk_Cond &&
-           m_condLayer == o.m_condLayer;
+           m_condLayer == o.m_condLayer && inhomogeneous == o.inhomogeneous;
 }

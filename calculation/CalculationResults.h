@@ -3,8 +3,41 @@
 #include "calculation/ResultType.h"
 #include "settings/HeatFlowDirection.h"
 
+#include <limits>
 #include <utility>
 #include <vector>
+
+/*! The thermal resistance of a component with inhomogeneous layers after DIN EN ISO 6946
+    (layers bridged by studs, rafters or battens), with the surface resistances of the standard
+    for the heat-flow direction. All resistances in m²K/W and from surface to surface including
+    R_si and R_se. */
+struct InhomogeneousResistance
+{
+    /*! The standard's range of validity: the method is not applied when the upper limit
+        exceeds the lower one by more than this factor. */
+    static constexpr double MaxLimitRatio = 1.5;
+
+    bool present = false; ///< the construction has a bridged layer; the rest is set only then
+    double R_upper = 0;   ///< upper limit R'_T from the parallel sections
+    double R_lower = 0;   ///< lower limit R''_T from the layer-wise parallel resistances
+    double R_T = 0;       ///< (R'_T + R''_T) / 2
+    double e = 0;         ///< relative error estimate (R'_T − R''_T) / (2·R_T), as a fraction
+    int sections = 0;     ///< number of sections with a positive area fraction
+
+    /*! The limits are finite and their ratio lies within MaxLimitRatio. */
+    bool valid() const
+    {
+        return present && R_lower > 0 && R_upper >= R_lower && R_upper <= MaxLimitRatio * R_lower;
+    }
+    /*! R'_T / R''_T. */
+    double ratio() const { return R_upper / R_lower; }
+
+    bool operator==(const InhomogeneousResistance &o) const
+    {
+        return present == o.present && R_upper == o.R_upper && R_lower == o.R_lower &&
+               R_T == o.R_T && e == o.e && sections == o.sections;
+    }
+};
 
 /*! The results record of one calculation: the dry thermal field, the Glaser scheme of DIN 4108-3
     and the moisture-storage (MIRELO) method. Read by the results display, the diagrams and the
@@ -47,6 +80,11 @@ struct CalculationResults
     double R_layers = 0;  ///< ΣR of the layers, dry, m²K/W
     double R_layers_moist = 0; ///< ΣR of the layers, moisture dependent, m²K/W
 
+    /*! The whole component after DIN EN ISO 6946 when layers carry a second material; the
+        other thermal values (R, R_layers, R_T, U_moist) and the condensation assessments are
+        those of the field section (each layer of its own material). */
+    InhomogeneousResistance inhomogeneous;
+
     double m_condStat = 0; ///< stationary condensate mass, kg/m²
     double m_cond = 0;     ///< condensate mass at the end of the condensation period, kg/m²
     double tau = 0;        ///< time constant of the condensate accumulation, s
@@ -72,8 +110,19 @@ struct CalculationResults
     void resetKeepingStorage();
 
     /*! The dry U-value after DIN EN ISO 6946 with the standard surface resistances for the
-        heat-flow direction, whatever the climate holds, W/(m²K). */
+        heat-flow direction, whatever the climate holds, W/(m²K). With bridged layers it is
+        1 / R_T of the inhomogeneous component (calculated for the direction of the run), and
+        NaN when the limits lie outside the standard's range of validity. */
     double U_ISO(HeatFlowDirection heatFlowDirection) const
+    {
+        if (inhomogeneous.present)
+            return inhomogeneous.valid() ? 1 / inhomogeneous.R_T
+                                         : std::numeric_limits<double>::quiet_NaN();
+        return isoUValue(R_layers, heatFlowDirection);
+    }
+    /*! The dry U-value of the field section (every layer of its own material), W/(m²K); the
+        same as U_ISO for a construction without bridged layers. */
+    double U_field(HeatFlowDirection heatFlowDirection) const
     {
         return isoUValue(R_layers, heatFlowDirection);
     }

@@ -349,6 +349,44 @@ bool Project::setLayerName(int index, const QString &name)
     return replaceLayer(index, layer);
 }
 
+bool Project::acceptsLayerBridge(int index, const LayerBridge &bridge, QString *reason) const
+{
+    auto refuse = [reason](const QString &text) {
+        if (reason)
+            *reason = text;
+        return false;
+    };
+    if (!validLayerIndex(index))
+        return refuse(tr("There is no such layer."));
+    if (inputData().layer(index).m_sd_value != 0)
+        return refuse(tr("A layer given by its sd-value (a foil, a membrane) cannot carry a "
+                         "second material."));
+    QString why;
+    if (bridge.width != 0 || bridge.spacing != 0) {
+        if (!LayerBridge::acceptableWidthAndSpacing(bridge.width, bridge.spacing, &why))
+            return refuse(why);
+        // the fraction must be the one the width and the spacing give
+        if (bridge.fraction != bridge.width / bridge.spacing)
+            return refuse(tr("The area fraction does not follow from width and spacing."));
+    }
+    if (!LayerBridge::acceptableFraction(bridge.fraction, &why))
+        return refuse(why);
+    if (!bridge.material.isValid())
+        return refuse(tr("The second material \"%1\" is not valid.").arg(bridge.material.m_name));
+    return true;
+}
+
+bool Project::setLayerBridge(int index, const std::optional<LayerBridge> &bridge)
+{
+    if (!validLayerIndex(index))
+        return false;
+    if (bridge && !acceptsLayerBridge(index, *bridge))
+        return false;
+    MaterialLayer layer = inputData().layer(index);
+    layer.m_bridge = bridge;
+    return replaceLayer(index, layer);
+}
+
 bool Project::setLayerColor(int index, const QColor &color)
 {
     if (!validLayerIndex(index) || !color.isValid())

@@ -11,6 +11,7 @@
 #include <QString>
 
 #include <memory>
+#include <optional>
 #include <vector>
 
 /*! What an edit of the project changed; views refresh the parts that depend on it. */
@@ -174,6 +175,16 @@ public:
     double layerValue(int index, LayerValue kind) const;
     /*! Sets one value of the layer, if acceptsLayerValue() takes it. */
     bool setLayerValue(int index, LayerValue kind, double value);
+    /*! Whether the layer at index takes the bridge as its second material; if not, reason (if
+        given) says why. Refused: an area fraction not above 0 and below 1, width and spacing
+        that do not give it (the width not below the spacing, either not positive), a bridging
+        material that is not valid, a bridge on a layer whose material fixes its width by an
+        sd-value (a foil has no studs). */
+    bool acceptsLayerBridge(int index, const LayerBridge &bridge, QString *reason = nullptr) const;
+    /*! Gives the layer a second material (studs, rafters, battens) with its area fraction, or
+        takes it away (std::nullopt), if acceptsLayerBridge() takes it. Recalculates: the
+        U-value becomes that of the inhomogeneous component. */
+    bool setLayerBridge(int index, const std::optional<LayerBridge> &bridge);
     /*! The material name of the layer (appearance only). */
     bool setLayerName(int index, const QString &name);
     /*! The colour of the layer (appearance only); an invalid colour is rejected. */

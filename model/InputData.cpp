@@ -53,7 +53,7 @@ InputStatus InputData::validate()
             m_status = InputStatus::InvalidWidth;
             break;
         }
-        if (!l.isValid()) {
+        if (!l.isValid() || (l.m_bridge && !l.m_bridge->isValid())) {
             m_status = InputStatus::InvalidMaterial;
             break;
         }
@@ -195,6 +195,15 @@ QString InputData::faultText() const
             return layer + QStringLiteral(": ") + reason;
         if (!l.isValid())
             return materialFault(l, layer);
+        if (l.m_bridge) {
+            const QString bridge =
+                QCoreApplication::translate("InputData", "%1, second material (%2)")
+                    .arg(layer, l.m_bridge->material.m_name);
+            if (!LayerBridge::acceptableFraction(l.m_bridge->fraction, &reason))
+                return bridge + QStringLiteral(": ") + reason;
+            if (!l.m_bridge->material.isValid())
+                return materialFault(l.m_bridge->material, bridge);
+        }
     }
     return climateFault(m_climate);
 }
@@ -208,6 +217,15 @@ bool InputData::allLayersCalculable() const
             return false;
     }
     return true;
+}
+
+bool InputData::hasBridges() const
+{
+    for (const MaterialLayer &l : m_layers) {
+        if (l.hasBridge())
+            return true;
+    }
+    return false;
 }
 
 bool InputData::hasAirLayer() const

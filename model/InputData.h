@@ -61,6 +61,9 @@ public:
         for horizontal heat flow. */
     bool allLayersCalculable() const;
 
+    /*! At least one layer carries a second, bridging material (studs, rafters, battens). */
+    bool hasBridges() const;
+
     /*! At least one layer carries the air flag. */
     bool hasAirLayer() const;
 

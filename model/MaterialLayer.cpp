@@ -74,5 +74,5 @@ void MaterialLayer::applySdRule()
 
 bool MaterialLayer::operator==(const MaterialLayer &other) const
 {
-    return m_width == other.m_width && Material::operator==(other);
+    return m_width == other.m_width && Material::operator==(other) && m_bridge == other.m_bridge;
 }

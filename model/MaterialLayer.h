@@ -1,6 +1,9 @@
 #pragma once
 
+#include "model/LayerBridge.h"
 #include "model/Material.h"
+
+#include <optional>
 
 /*  One construction layer: a complete copy of a material plus the layer's width. Editing the
     layer's material never touches the material database, and a project file is self-contained.
@@ -8,6 +11,11 @@
     A material specified by its sd-value (sd_value > 0: foils, membranes, coatings) fixes the
     width of its layer: width = sd / mu. Such a layer ignores setWidth(); its width changes only
     when its material changes.
+
+    A layer may be inhomogeneous: a second material (studs, rafters, battens) with its area
+    fraction bridges it (m_bridge). The layer's own material is then the field between the
+    bridging members; the U-value follows DIN EN ISO 6946 for inhomogeneous layers, and the
+    condensation assessments run on the field section.
 
     Width unit codes: 1 m, 10 dm, 100 cm, 1000 mm; any other value counts as metres.
 */
@@ -52,11 +60,16 @@ public:
     /*! The material part of the layer. */
     const Material &material() const { return *this; }
 
-    /*! Widths exactly equal and materials equal. */
+    /*! The layer carries a second, bridging material. */
+    bool hasBridge() const { return m_bridge.has_value(); }
+
+    /*! Widths exactly equal, materials equal and bridges equal (or both absent). */
     bool operator==(const MaterialLayer &other) const;
     bool operator!=(const MaterialLayer &other) const { return !(*this == other); }
 
     double m_width = 0; ///< layer thickness in m
+    /*! The second material with its area fraction; absent for a homogeneous layer. */
+    std::optional<LayerBridge> m_bridge;
 
 private:
     /*! Width of an sd-specified material: sd / mu evaluated at the current width. */

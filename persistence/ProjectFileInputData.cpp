@@ -89,6 +89,36 @@ bool readOptions(QXmlStreamReader &reader, Climate &climate)
     return tT > 0 && tT_summer > 0;
 }
 
+/*! Reads "Bridge", the second material of an inhomogeneous layer: attribute "fraction" (area
+    fraction), optionally "width" and "spacing" (m) as the user entered them, and one child
+    "Material". A bridge given by width and spacing alone takes its fraction from them. Returns
+    false when the bridge is not usable (no valid material, a fraction outside 0 … 1). */
+bool readBridge(QXmlStreamReader &reader, LayerBridge &bridge, int number)
+{
+    using XMLHelpers::readDoubleAttribute;
+    const bool hasFraction =
+        readDoubleAttribute(reader, QStringLiteral("fraction"), bridge.fraction, number);
+    readDoubleAttribute(reader, QStringLiteral("width"), bridge.width, number);
+    readDoubleAttribute(reader, QStringLiteral("spacing"), bridge.spacing, number);
+    if (!hasFraction && bridge.byWidthAndSpacing())
+        bridge.fraction = bridge.width / bridge.spacing;
+    bool materialRead = false, valid = true;
+    while (reader.readNextStartElement()) {
+        if (reader.name() == QLatin1String("Material") && !materialRead) {
+            valid = ProjectFileXml::readXML(reader, bridge.material, number);
+            materialRead = true;
+        } else {
+            reader.skipCurrentElement();
+        }
+    }
+    if (!materialRead) {
+        bridge.material.m_name = Material::unknownName();
+        bridge.material.m_color = Material::defaultColor();
+        valid = false;
+    }
+    return valid && LayerBridge::acceptableFraction(bridge.fraction);
+}
+
 /*! Reads "Construction" into layers; returns the last finding (Valid when none). */
 InputStatus readConstruction(QXmlStreamReader &reader, std::vector<MaterialLayer> &layers)
 {
@@ -120,6 +150,11 @@ InputStatus readConstruction(QXmlStreamReader &reader, std::vector<MaterialLayer
                 // the width comes from the file as written; the sd rule is not re-applied
                 static_cast<Material &>(layer) = m;
                 materialRead = true;
+            } else if (reader.name() == QLatin1String("Bridge") && !layer.m_bridge) {
+                LayerBridge bridge;
+                if (!readBridge(reader, bridge, number))
+                    finding = InputStatus::InvalidMaterial;
+                layer.m_bridge = bridge;
             } else {
                 reader.skipCurrentElement();
             }
@@ -219,6 +254,20 @@ void writeXML(QXmlStreamWriter &writer, const InputData &input)
         writer.writeAttribute(QStringLiteral("index"), QString::number(i));
         writer.writeAttribute(QStringLiteral("d"), XMLHelpers::formatDouble(l.m_width));
         writeXML(writer, l.material());
+        if (l.m_bridge) {
+            // Written only for an inhomogeneous layer: files of homogeneous constructions stay
+            // as they were, and older versions of the program skip the element.
+            const LayerBridge &b = *l.m_bridge;
+            writer.writeStartElement(QStringLiteral("Bridge"));
+            writer.writeAttribute(QStringLiteral("fraction"), XMLHelpers::formatDouble(b.fraction));
+            if (b.byWidthAndSpacing()) {
+                writer.writeAttribute(QStringLiteral("width"), XMLHelpers::formatDouble(b.width));
+                writer.writeAttribute(QStringLiteral("spacing"),
+                                      XMLHelpers::formatDouble(b.spacing));
+            }
+            writeXML(writer, b.material);
+            writer.writeEndElement();
+        }
         writer.writeEndElement();
     }
     writer.writeEndElement();

@@ -143,6 +143,30 @@ void ConstructionGraphicsSceneBase::drawLayers()
         const double length = m_boundaries[i + 1] - m_boundaries[i];
         item->setSelectionOutlineWidth(std::max(length / 20, 3 * m_framePen.widthF()));
         addItem(item);
+        if (layer.m_bridgeFraction > 0)
+            drawBridge(layer, i, layerPenWidth);
+    }
+}
+
+void ConstructionGraphicsSceneBase::drawBridge(const ConstructionLayer &layer, int i,
+                                               double penWidth)
+{
+    // Two members (studs, rafters) across the layer, each taking the area fraction of its half
+    // of the sketch, hatched with their own pattern. They let clicks through to the layer.
+    const double span = m_acrossEnd - m_acrossStart;
+    const double period = span / 2;
+    const double member = period * layer.m_bridgeFraction;
+    const QColor color = layer.m_bridgeColor.isValid() ? layer.m_bridgeColor : layer.m_color;
+    for (int k = 0; k < 2; ++k) {
+        const double centre = m_acrossStart + (k + 0.5) * period;
+        const QRectF r = alongAcrossRect(m_boundaries[i], m_boundaries[i + 1], centre - member / 2,
+                                         centre + member / 2);
+        auto *item = new GraphicsRectItemWithHatch(r, layer.m_bridgeHatchingType, hatchSpacing());
+        item->setBrush(color);
+        item->setPen(QPen(Qt::black, penWidth));
+        item->setAcceptedMouseButtons(Qt::NoButton);
+        item->setData(0, i);
+        addItem(item);
     }
 }
 

@@ -82,6 +82,8 @@ protected:
     virtual void drawNames() = 0;
     /*! The texts of the two sides. */
     virtual void drawSideTexts() = 0;
+    /*! The members of the second material of layer i (m_bridgeFraction > 0). */
+    void drawBridge(const ConstructionLayer &layer, int i, double penWidth);
     /*! The rectangle between two positions along the construction and two across it. */
     virtual QRectF alongAcrossRect(double alongStart, double alongEnd, double acrossStart,
                                    double acrossEnd) const = 0;

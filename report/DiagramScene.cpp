@@ -667,6 +667,26 @@ void DiagramScene::drawConstruction()
                         QBrush(color)),
                 LayerRect, i);
         }
+        // The studs or rafters of a layer with a second material: two members across the
+        // layer, each taking the area fraction of its half of the height, cross-hatched.
+        for (int i = 0; i < n; ++i) {
+            const MaterialLayer &layer = m_input.layer(i);
+            if (!layer.m_bridge)
+                continue;
+            const QColor color = layer.m_bridge->material.m_color.isValid()
+                                     ? layer.m_bridge->material.m_color
+                                     : Material::defaultColor();
+            const double period = (bottom - top) / 2;
+            const double member = period * layer.m_bridge->fraction;
+            for (int k = 0; k < 2; ++k) {
+                const double centre = top + (k + 0.5) * period;
+                const QRectF band(QPointF(X[i], centre - member / 2),
+                                  QPointF(X[i + 1], centre + member / 2));
+                tag(addRect(band, QPen(Qt::black, 0), QBrush(color)), BridgeMember, i);
+                tag(addRect(band, Qt::NoPen, QBrush(Qt::black, Qt::DiagCrossPattern)), BridgeMember,
+                    i);
+            }
+        }
     }
     tag(addLine(QLineF(X[0], top, X[0], bottom), m_pens.surface), SurfaceLine, 0);
     tag(addLine(QLineF(X[n], top, X[n], bottom), m_pens.surface), SurfaceLine, n);

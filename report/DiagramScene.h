@@ -64,7 +64,9 @@ public:
         MoisturePolygon,
         CondensatePolygon,
         MoistureMark,
-        Legend
+        Legend,
+        /*! A member (stud, rafter) of a layer's second material in the construction sketch. */
+        BridgeMember
     };
     static constexpr int KindKey = 0;
     static constexpr int IndexKey = 1;

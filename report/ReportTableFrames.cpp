@@ -70,6 +70,23 @@ QString layerLabel(int index, const MaterialLayer &layer)
         .arg(color.name(), userText(layer.m_name));
 }
 
+/*! The material column of the row of a layer's second material: "+", a colour swatch, the
+    name and the area fraction (with width and spacing when entered so). */
+QString bridgeLabel(const LayerBridge &b)
+{
+    const QColor color =
+        b.material.m_color.isValid() ? b.material.m_color : Material::defaultColor();
+    QString share = QStringLiteral("%L1&nbsp;%").arg(b.fraction * 100, 0, 'f', 1);
+    if (b.byWidthAndSpacing())
+        share = QCoreApplication::translate("ConstructionLayerFrame", "%1, %L2 mm at %L3 mm")
+                    .arg(share)
+                    .arg(b.width * 1000, 0, 'f', 0)
+                    .arg(b.spacing * 1000, 0, 'f', 0);
+    return QStringLiteral("&nbsp;&nbsp;+&nbsp;<span style=\"background-color:%1\">&nbsp;&nbsp;"
+                          "&nbsp;&nbsp;</span>&nbsp;%2 (%3)")
+        .arg(color.name(), userText(b.material.m_name), share);
+}
+
 /*! Pads the cells of a bordered table so that the text keeps clear of the grid lines, and
     shades its head row. */
 void formatBorderedTable(QtExt::Table *table, bool headRow)
@@ -100,15 +117,19 @@ void ConstructionLayerFrame::build(QPaintDevice *, double)
     const bool awPerSecond = units.awPerSecond();
     const int n = input.layerCount();
     // A humidity-variable vapour retarder adds a column with the sd-values of both periods;
-    // the table of every other construction stays as it was.
+    // the table of every other construction stays as it was. A layer with studs or rafters
+    // gets a second row for its bridging material.
     bool humidityVariable = false;
-    for (int i = 0; i < n; ++i)
+    int bridges = 0;
+    for (int i = 0; i < n; ++i) {
         humidityVariable = humidityVariable || input.layer(i).hasSummerSd();
+        bridges += input.layer(i).hasBridge() ? 1 : 0;
+    }
     const int columns = humidityVariable ? 9 : 8;
     QtExt::Table *t = addTable();
     t->setInnerFrameWidth(0.25);
     t->setOuterFrameWidth(m_content.defaultFrameWidth);
-    t->setColsAndRows(columns, n + 1);
+    t->setColsAndRows(columns, n + 1 + bridges);
     const QString awUnit = awPerSecond ? QStringLiteral("kg/m<sup>2</sup>s<sup>&frac12;</sup>")
                                        : QStringLiteral("kg/m<sup>2</sup>h<sup>&frac12;</sup>");
     QStringList heads = {h4(tr("Material")),
@@ -123,9 +144,9 @@ void ConstructionLayerFrame::build(QPaintDevice *, double)
         heads << h4(tr("s<sub>d</sub> winter / summer<br/>[m]"));
     for (int c = 0; c < heads.size(); ++c)
         t->setCellText(c, 0, heads[c], c == 0 ? Qt::AlignLeft : Qt::AlignRight);
-    for (int i = 0; i < n; ++i) {
+    int r = 1;
+    for (int i = 0; i < n; ++i, ++r) {
         const MaterialLayer &layer = input.layer(i);
-        const int r = i + 1;
         const double aw = units.awToDisplay(layer.m_A_w);
         t->setCellText(0, r, layerLabel(i, layer));
         QStringList values = {widthMM(layer.m_width),
@@ -144,6 +165,21 @@ void ConstructionLayerFrame::build(QPaintDevice *, double)
         }
         for (int c = 0; c < values.size(); ++c)
             t->setCellText(c + 1, r, values[c], Qt::AlignRight);
+        if (!layer.m_bridge)
+            continue;
+        ++r;
+        const LayerBridge &b = *layer.m_bridge;
+        const Material &m = b.material;
+        t->setCellText(0, r, bridgeLabel(b));
+        const QStringList bridgeValues = {widthMM(layer.m_width),
+                                          number(m.m_rho, 0),
+                                          number(m.lambda(layer.m_width, direction), 3),
+                                          muText(m.mu(layer.m_width)),
+                                          number(m.m_w_80, 3),
+                                          number(m.m_w_sat, 3),
+                                          number(units.awToDisplay(m.m_A_w), awPerSecond ? 4 : 3)};
+        for (int c = 0; c < bridgeValues.size(); ++c)
+            t->setCellText(c + 1, r, bridgeValues[c], Qt::AlignRight);
     }
     for (int c = 1; c < columns; ++c)
         t->setColumnWidth(c, QtExt::Table::Natural);
@@ -159,6 +195,9 @@ void ConstructionLayerFrame::build(QPaintDevice *, double)
         notes << tr("s<sub>d</sub> - diffusion-equivalent air layer thickness in the condensation "
                     "and the evaporation period (humidity-variable vapour retarder),");
     notes << tr("layers from left to right");
+    if (bridges > 0)
+        notes << tr("(+ second material of the layer (studs, rafters) with its "
+                    "area fraction; condensation is assessed between them)");
     addNote(notes.join(QLatin1Char(' ')));
     addGap(lineHeight());
 }
@@ -292,6 +331,10 @@ void ResistanceFrame::build(QPaintDevice *, double)
                "(R<sub>si</sub> = %1 m<sup>2</sup>K/W, R<sub>se</sub> = %2 m<sup>2</sup>K/W).")
                 .arg(number(CalculationResults::isoSurfaceResistanceInside(direction), 2),
                      number(CalculationResults::IsoSurfaceResistanceOutside, 2)));
+    if (r.inhomogeneous.present)
+        addNote(tr("Resistances of the field section between the studs or rafters; the U-value "
+                   "of the component with its second materials (ISO 6946, upper and lower "
+                   "limit) is given in the summary of results."));
     addGap(lineHeight());
 }
 

@@ -191,6 +191,21 @@ void ReportFrameProjectInfo::build(QPaintDevice *device, double width)
 
 // --- summary of results
 
+QString ReportFrameConclusions::limitsOutOfRangeText(const InhomogeneousResistance &inh)
+{
+    return tr("No U-value: the upper limit of the thermal resistance exceeds the lower limit "
+              "%L1 times, more than the %L2 up to which ISO 6946 applies to inhomogeneous "
+              "layers. A numerical calculation of the thermal bridges is needed.")
+        .arg(inh.ratio(), 0, 'f', 2)
+        .arg(InhomogeneousResistance::MaxLimitRatio, 0, 'f', 1);
+}
+
+QString ReportFrameConclusions::fieldSectionNote()
+{
+    return tr("The temperatures and the condensation assessments (MIRELO and Glaser) are those "
+              "of the field section between the studs or rafters, as DIN 4108-3 assesses it.");
+}
+
 void ReportFrameConclusions::build(QPaintDevice *, double)
 {
     addHeading(tr("Print Summary of Results"));
@@ -219,12 +234,41 @@ void ReportFrameConclusions::build(QPaintDevice *, double)
     };
     const QString wm2k = QStringLiteral("W/(m<sup>2</sup>K)");
     const QString none = QStringLiteral("&ndash;");
-    values(tr("Thermal transmission coefficient of the construction (moisture dependent)"),
-           QStringLiteral("U ="), valid ? number(r.U_moist, 3) : none, wm2k);
-    values(tr("Thermal transmission coefficient of the construction according ISO 6946 (dry)"),
-           QStringLiteral("U ="), valid ? number(r.U_ISO(direction), 3) : none, wm2k);
-    values(tr("Thermal transfer resistance of the construction (dry)"), QStringLiteral("R ="),
-           valid ? number(r.R_layers, 3) : none, QStringLiteral("m<sup>2</sup>K/W"));
+    const InhomogeneousResistance &inh = r.inhomogeneous;
+    if (inh.present) {
+        // The component with its studs or rafters after ISO 6946 (upper and lower limit), then
+        // the field section, on which the condensation assessments below run.
+        const QString m2kw = QStringLiteral("m<sup>2</sup>K/W");
+        if (!valid || inh.valid())
+            values(tr("Thermal transmission coefficient according ISO 6946, inhomogeneous "
+                      "layers (dry)"),
+                   QStringLiteral("U ="), valid ? number(r.U_ISO(direction), 3) : none, wm2k);
+        else
+            rows << Row{bold(colored(limitsOutOfRangeText(inh), FailColor)), QString(), QString(),
+                        QString(), Row::Spanning};
+        values(tr("Upper limit of the thermal resistance"), QStringLiteral("R'<sub>T</sub> ="),
+               valid ? number(inh.R_upper, 3) : none, m2kw);
+        values(tr("Lower limit of the thermal resistance"), QStringLiteral("R''<sub>T</sub> ="),
+               valid ? number(inh.R_lower, 3) : none, m2kw);
+        values(tr("Relative error of the limits"), QStringLiteral("e ="),
+               valid ? number(inh.e * 100, 1) : none, QStringLiteral("%"));
+        values(tr("Thermal transmission coefficient of the field section according ISO 6946 "
+                  "(dry)"),
+               QStringLiteral("U ="), valid ? number(r.U_field(direction), 3) : none, wm2k);
+        values(tr("Thermal transmission coefficient of the field section (moisture dependent)"),
+               QStringLiteral("U ="), valid ? number(r.U_moist, 3) : none, wm2k);
+        values(tr("Thermal transfer resistance of the field section (dry)"), QStringLiteral("R ="),
+               valid ? number(r.R_layers, 3) : none, m2kw);
+        rows << Row{QStringLiteral("<i>%1</i>").arg(fieldSectionNote()), QString(), QString(),
+                    QString(), Row::Spanning};
+    } else {
+        values(tr("Thermal transmission coefficient of the construction (moisture dependent)"),
+               QStringLiteral("U ="), valid ? number(r.U_moist, 3) : none, wm2k);
+        values(tr("Thermal transmission coefficient of the construction according ISO 6946 (dry)"),
+               QStringLiteral("U ="), valid ? number(r.U_ISO(direction), 3) : none, wm2k);
+        values(tr("Thermal transfer resistance of the construction (dry)"), QStringLiteral("R ="),
+               valid ? number(r.R_layers, 3) : none, QStringLiteral("m<sup>2</sup>K/W"));
+    }
     if (r.type < ResultType::CondensationPlane) {
         const QString text = r.type < ResultType::NoAlgorithm ? tr("Unspecific error.")
                                                               : ResultType::reportText(r.type);

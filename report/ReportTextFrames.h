@@ -1,5 +1,7 @@
 #pragma once
 
+#include "calculation/CalculationResults.h"
+
 #include "report/ReportFrameBase.h"
 
 /*  The frames of the report that are mostly text: header, footer, project information, the
@@ -64,6 +66,12 @@ class ReportFrameConclusions : public ReportFrameBase
 
 public:
     using ReportFrameBase::ReportFrameBase;
+
+    /*! Said instead of the U-value when the limits of a construction with bridged layers lie
+        outside the range of validity of ISO 6946 (HTML). */
+    static QString limitsOutOfRangeText(const InhomogeneousResistance &inh);
+    /*! The note that the condensation assessments run on the field section. */
+    static QString fieldSectionNote();
 
 protected:
     void build(QPaintDevice *device, double width) override;

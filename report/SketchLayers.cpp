@@ -43,6 +43,19 @@ QtExt::ConstructionLayers fromLayers(const std::vector<MaterialLayer> &layers)
         l.m_color = layer.m_color;
         l.m_hatchingType = hatchingType(layer);
         l.m_name = layer.m_name;
+        if (layer.m_bridge) {
+            l.m_bridgeFraction = layer.m_bridge->fraction;
+            l.m_bridgeColor = layer.m_bridge->material.m_color;
+            // The members are cut across, so timber shows its end grain (crossed diagonals) and
+            // not the lines along the grain of a timber layer; a member whose material has no
+            // pattern of its own is cross-hatched too, so that it stands out from the field.
+            const int hatch = hatchingType(layer.m_bridge->material);
+            l.m_bridgeHatchingType =
+                hatch == QtExt::GraphicsRectItemWithHatch::HT_None ||
+                        hatch == QtExt::GraphicsRectItemWithHatch::HT_LinesVertical
+                    ? QtExt::GraphicsRectItemWithHatch::HT_LinesCrossed
+                    : hatch;
+        }
         sketch << l;
     }
     return sketch;

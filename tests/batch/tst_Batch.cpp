@@ -3,6 +3,10 @@
 
 #include "TestSupport.h"
 
+#include "model/InputData.h"
+#include "model/ProjectInformation.h"
+#include "persistence/ProjectFile.h"
+
 #include <QDir>
 #include <QDirIterator>
 #include <QHash>
@@ -73,6 +77,21 @@ const char *const ResultFields[] = {
     "psat",        "pv",         "w_left",    "w_right",    "sk_Cond",
     "m_condLayer"};
 
+Material plainMaterial(const char *name, double lambda, int category, QColor color)
+{
+    Material m;
+    m.m_name = QString::fromLatin1(name);
+    m.m_category = category;
+    m.m_rho = 500;
+    m.m_lambda = lambda;
+    m.m_mu = m.m_mu_min = m.m_mu_max = 10;
+    m.m_w_80 = 0.01;
+    m.m_w_sat = 0.5;
+    m.m_A_w = 0.001;
+    m.m_color = color;
+    return m;
+}
+
 } // namespace
 
 class tst_Batch : public QObject
@@ -102,6 +121,7 @@ private slots:
     void referenceCriteria_data();
     void referenceCriteria();
     void glaserCriteria();
+    void limitsOfInhomogeneousLayers();
 
 private:
     Run run(const QStringList &args) const;
@@ -733,6 +753,56 @@ void tst_Batch::glaserCriteria()
     const QJsonObject d = QJsonDocument::fromJson(dry.out).object();
     QCOMPARE(d.value("criteria_glaser").toObject().value("mass_met").toBool(), true);
     QCOMPARE(d.value("criteria_glaser").toObject().value("drying_time_met").toBool(), true);
+}
+
+/*  The timber-frame wall of the core tests (gypsum 12.5 mm λ 0.25, panel 13 mm λ 0.13, mineral
+    wool 156 mm λ 0.039 with 15 % studs λ 0.13, fibre board 40 mm λ 0.05; horizontal heat flow)
+    has R'_T = 4.335182, R''_T = 4.082963, R_T = 4.209073, U = 0.237582 and e = 3.0 %; its
+    field section U = 1/5.12 = 0.195. */
+void tst_Batch::limitsOfInhomogeneousLayers()
+{
+    InputData input;
+    input.insertLayer(0, MaterialLayer(plainMaterial("Gypsum board", 0.25, 6, Qt::white), 0.0125));
+    input.insertLayer(1, MaterialLayer(plainMaterial("Panel", 0.13, 6, Qt::yellow), 0.013));
+    MaterialLayer wool(plainMaterial("Mineral wool", 0.039, 5, Qt::green), 0.156);
+    wool.m_bridge = LayerBridge::fromWidthAndSpacing(plainMaterial("Stud", 0.13, 7, Qt::red),
+                                                     0.09375, 0.625); // 15 %
+    input.insertLayer(2, wool);
+    input.insertLayer(3, MaterialLayer(plainMaterial("Fibre board", 0.05, 6, Qt::gray), 0.04));
+    const QString file = m_home.filePath(QStringLiteral("studs.m2p"));
+    QString message;
+    QVERIFY2(ProjectFile::save(file, input, ProjectInformation(), &message), qPrintable(message));
+
+    const Run text = run({file});
+    QCOMPARE(text.exitCode, 0);
+    const QString out = QString::fromUtf8(text.out);
+    QVERIFY2(out.contains(QRegularExpression(
+                 QStringLiteral("U-value \\(ISO 6946, inhomogeneous layers\\): +0\\.238 "))),
+             qPrintable(out));
+    QVERIFY(out.contains(QRegularExpression(QStringLiteral("Upper limit R'T: +4\\.335 m2K/W"))));
+    QVERIFY(out.contains(QRegularExpression(QStringLiteral("Lower limit R''T: +4\\.083 m2K/W"))));
+    QVERIFY(out.contains(QRegularExpression(QStringLiteral("Relative error e: +3\\.0 %"))));
+    QVERIFY(out.contains(QRegularExpression(
+        QStringLiteral("U-value of the field section \\(ISO 6946\\): +0\\.195"))));
+    QVERIFY(out.contains(QStringLiteral("+ Stud, 15.0 % (93.8 mm at 625.0 mm)")));
+    QVERIFY(out.contains(QStringLiteral("field section")));
+
+    const Run json = run({QStringLiteral("--json"), file});
+    QCOMPARE(json.exitCode, 0);
+    const QJsonObject o = QJsonDocument::fromJson(json.out).object();
+    const QJsonObject limits = o.value(QStringLiteral("inhomogeneous")).toObject();
+    M2_COMPARE_REL(number(limits.value(QStringLiteral("R_upper"))), 4.335182, 1e-6);
+    M2_COMPARE_REL(number(limits.value(QStringLiteral("R_lower"))), 4.082963, 1e-6);
+    M2_COMPARE_REL(number(limits.value(QStringLiteral("R_T"))), 4.209073, 1e-6);
+    QVERIFY(limits.value(QStringLiteral("valid")).toBool());
+    M2_COMPARE_REL(number(o.value(QStringLiteral("U_ISO"))), 0.237582, 1e-5);
+    M2_COMPARE_REL(number(o.value(QStringLiteral("U_field"))), 1 / 5.12, 1e-12);
+
+    // the examples, without second materials, print neither
+    const Run plain = run({QStringLiteral("--json"), example("external_wall_etics")});
+    const QJsonObject p = QJsonDocument::fromJson(plain.out).object();
+    QVERIFY(!p.contains(QStringLiteral("inhomogeneous")));
+    QVERIFY(!p.contains(QStringLiteral("U_field")));
 }
 
 M2_TEST_GUILESS_MAIN(tst_Batch)

@@ -110,6 +110,7 @@ private slots:
     void failedExportKeepsTheOldFile();
     void examplesRenderWithoutWarnings_data();
     void examplesRenderWithoutWarnings();
+    void sketchShowsTheMembersOfASecondMaterial();
 };
 
 void tst_DiagramScene::interfacePositions_data()
@@ -500,6 +501,33 @@ void tst_DiagramScene::examplesRenderWithoutWarnings()
     QVERIFY2(capture.warnings().isEmpty(), qPrintable(capture.warnings().join('\n')));
     if (mode > 1 && input.allLayersCalculable())
         QCOMPARE(scene.itemsOfKind(DiagramScene::TemperatureCurve).size(), 1);
+}
+
+// The construction sketch draws the studs of a layer with a second material inside the layer:
+// two members, each the area fraction of half the height; the profile diagrams draw none.
+void tst_DiagramScene::sketchShowsTheMembersOfASecondMaterial()
+{
+    InputData input = wall({0.1, 0.16, 0.1});
+    input.layer(1).m_bridge =
+        LayerBridge(TestMaterials::material("Stud", 0.13, 40, 0.07, 0.6, 0.005, 7), 0.2);
+    input.validate();
+    const CalculationOutcome outcome = Calculation::calculate(input);
+    QImage device(1, 1, QImage::Format_RGB32);
+    DiagramScene scene(true);
+    scene.update(Rect, &device, 1.0, outcome.results, input, 1);
+    const QList<QGraphicsItem *> members = scene.itemsOfKind(DiagramScene::BridgeMember);
+    QCOMPARE(members.size(), 4); // two members, each a fill and a hatch
+    const QRectF plot = scene.diagramRect();
+    const QVector<double> &X = scene.interfaceX();
+    for (QGraphicsItem *item : members) {
+        const QRectF r = qgraphicsitem_cast<QGraphicsRectItem *>(item)->rect();
+        QCOMPARE(r.left(), X[1]);
+        QCOMPARE(r.right(), X[2]);
+        M2_COMPARE_REL(r.height(), plot.height() / 2 * 0.2, 1e-12);
+    }
+    DiagramScene profile(true);
+    profile.update(Rect, &device, 1.0, outcome.results, input, 2);
+    QVERIFY(profile.itemsOfKind(DiagramScene::BridgeMember).isEmpty());
 }
 
 M2_TEST_MAIN(tst_DiagramScene)

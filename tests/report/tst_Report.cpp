@@ -96,6 +96,8 @@ private slots:
     void progressSteps();
     void everyPagePaintsWithoutWarnings_data();
     void everyPagePaintsWithoutWarnings();
+    void secondMaterialInTheReport_data();
+    void secondMaterialInTheReport();
 
 private:
     /*! A report of the example with the frames given. */
@@ -465,6 +467,70 @@ void tst_Report::headingsAndFiguresOfTheExamples()
     for (int i = 0; i < m_project.layerCount(); ++i)
         QVERIFY(report.framePlainText(Report::MaterialFrameIndex)
                     .contains(m_project.inputData().layer(i).m_name));
+}
+
+void tst_Report::secondMaterialInTheReport_data()
+{
+    QTest::addColumn<double>("lambda");
+    QTest::addColumn<bool>("valid");
+    QTest::newRow("timber studs") << 0.13 << true;
+    QTest::newRow("steel studs") << 50.0 << false; // R'_T/R''_T far above 1.5
+}
+
+// Studs in the insulation of the timber-frame example: the material table lists them, the
+// summary gives U with both limits (or says why there is none) and names the field section.
+void tst_Report::secondMaterialInTheReport()
+{
+    QFETCH(double, lambda);
+    QFETCH(bool, valid);
+    QString message;
+    QVERIFY(m_project.load(examplesDir() + QStringLiteral("/timber_frame_wall.m2p"), &message));
+    int insulation = -1;
+    for (int i = 0; i < m_project.layerCount() && insulation < 0; ++i)
+        if (m_project.inputData().layer(i).m_category == 5)
+            insulation = i;
+    QVERIFY(insulation >= 0);
+    Material stud = m_project.inputData().layer(insulation).material();
+    stud.m_name = QStringLiteral("Stud member");
+    stud.m_category = 7;
+    stud.m_lambda = lambda;
+    QVERIFY(
+        m_project.setLayerBridge(insulation, LayerBridge::fromWidthAndSpacing(stud, 0.06, 0.625)));
+    const CalculationResults &r = m_project.results();
+    QCOMPARE(r.inhomogeneous.valid(), valid);
+
+    ReportSettings settings;
+    settings.m_activatedFrames = allFrames();
+    Report report(QStringLiteral("DejaVu Sans"));
+    report.setData(m_project, settings);
+    QImage page = pageImage(96);
+    TestSupport::QtWarningCapture capture;
+    report.layout(&page);
+    for (int p = 1; p <= report.pageCount(); ++p) {
+        QPainter painter(&page);
+        report.paintPage(&painter, p);
+    }
+    QVERIFY2(capture.warnings().isEmpty(), qPrintable(capture.warnings().join('\n')));
+
+    const QString materials = report.framePlainText(Report::MaterialFrameIndex);
+    QVERIFY(materials.contains(QStringLiteral("Stud member")));
+    QVERIFY(materials.contains(QStringLiteral("60 mm at 625 mm")));
+    const QString summary = report.framePlainText(Report::ConclusionsFrameIndex);
+    QVERIFY(summary.contains(QStringLiteral("Upper limit of the thermal resistance")));
+    QVERIFY(summary.contains(QStringLiteral("%L1").arg(r.inhomogeneous.R_upper, 0, 'f', 3)));
+    QVERIFY(summary.contains(QStringLiteral("%L1").arg(r.inhomogeneous.R_lower, 0, 'f', 3)));
+    QVERIFY(summary.contains(QStringLiteral("field section")));
+    const HeatFlowDirection direction = m_project.heatFlowDirection();
+    QVERIFY(summary.contains(QStringLiteral("%L1").arg(r.U_field(direction), 0, 'f', 3)));
+    if (valid) {
+        QVERIFY(summary.contains(QStringLiteral("%L1").arg(r.U_ISO(direction), 0, 'f', 3)));
+        QVERIFY(!summary.contains(QStringLiteral("No U-value")));
+    } else {
+        QVERIFY(summary.contains(QStringLiteral("No U-value")));
+        QVERIFY(!summary.contains(QStringLiteral("nan")));
+    }
+    QVERIFY(report.framePlainText(Report::ResistanceFrameIndex)
+                .contains(QStringLiteral("field section")));
 }
 
 void tst_Report::pageRanges_data()

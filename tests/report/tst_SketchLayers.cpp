@@ -18,6 +18,7 @@ private slots:
     void patternByCategory_data();
     void patternByCategory();
     void layersKeepOrderWidthColourAndName();
+    void secondMaterialIsHatched();
 };
 
 void tst_SketchLayers::patternByCategory_data()
@@ -62,6 +63,29 @@ void tst_SketchLayers::layersKeepOrderWidthColourAndName()
     QCOMPARE(sketch[0].m_hatchingType, int(H::HT_LinesHorizontal));
     QCOMPARE(sketch[1].m_width, 0.16);
     QCOMPARE(sketch[1].m_hatchingType, int(H::HT_Insulation));
+}
+
+void tst_SketchLayers::secondMaterialIsHatched()
+{
+    Material wool = TestMaterials::material("Mineral wool", 0.035, 1, 0.001, 0.9, 0, 5);
+    Material timber = TestMaterials::material("Softwood", 0.13, 40, 0.07, 0.6, 0.005, 7);
+    timber.m_color = QColor(160, 82, 45);
+    Material unknown = TestMaterials::material("Steel", 50, 1e5, 0.0001, 0.001, 0, 12);
+    MaterialLayer studs(wool, 0.16), steel(wool, 0.1);
+    studs.m_bridge = LayerBridge(timber, 0.15);
+    steel.m_bridge = LayerBridge(unknown, 0.01);
+    const QtExt::ConstructionLayers sketch =
+        SketchLayers::fromLayers({MaterialLayer(wool, 0.05), studs, steel});
+    QCOMPARE(sketch[0].m_bridgeFraction, 0.0);
+    QCOMPARE(sketch[1].m_bridgeFraction, 0.15);
+    QCOMPARE(sketch[1].m_bridgeColor, QColor(160, 82, 45));
+    QCOMPARE(sketch[1].m_bridgeHatchingType, int(H::HT_LinesCrossed)); // timber cut across
+    // a member without a pattern of its own is cross-hatched, never plain
+    QCOMPARE(sketch[2].m_bridgeHatchingType, int(H::HT_LinesCrossed));
+    // a sketch with a second material is not the same sketch as one without
+    QtExt::ConstructionLayers plain = sketch;
+    plain[1].m_bridgeFraction = 0;
+    QVERIFY(plain != sketch);
 }
 
 M2_TEST_MAIN(tst_SketchLayers)

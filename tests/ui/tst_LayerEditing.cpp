@@ -12,9 +12,12 @@
 #include "ui/editors/MaterialEditWidget.h"
 #include "ui/mainwindow/ConstructionTableWidget.h"
 
+#include <QComboBox>
+#include <QGroupBox>
 #include <QImage>
 #include <QLabel>
 #include <QPainter>
+#include <QPushButton>
 #include <QUndoStack>
 
 Q_DECLARE_METATYPE(std::vector<double>)
@@ -59,6 +62,8 @@ private slots:
     void fieldAndCommandAskTheSameRule_data();
     void fieldAndCommandAskTheSameRule();
     void textReadAsTheShownValueChangesNothing();
+    void secondMaterial();
+    void tableAndSketchShowTheSecondMaterial();
 };
 
 void tst_LayerEditing::columnWidths_data()
@@ -401,6 +406,110 @@ void tst_LayerEditing::textReadAsTheShownValueChangesNothing()
     emit editor.awEdit()->editingFinished();
     QCOMPARE(stack.count(), 1);
     QCOMPARE(project.layerValue(0, Project::LV_Aw), 0.74 / 60);
+}
+
+// The second material of a layer: chosen, its fraction typed as a percentage or as width and
+// spacing, and taken away again, each as one undo entry.
+void tst_LayerEditing::secondMaterial()
+{
+    const Material wool = TestMaterials::material("Wool", 0.035, 1, 0.001, 0.9, 0, 5);
+    const Material timber = TestMaterials::material("Softwood", 0.13, 40, 0.07, 0.6, 0.005, 7);
+    Project project;
+    project.createNew(layers({brick(), wool}), ProjectInformation());
+    QUndoStack stack;
+    Settings settings;
+    MaterialEditWidget editor(project, stack, settings);
+    editor.setLayer(1);
+    QVERIFY(editor.bridgeBox()->isEnabled());
+    QVERIFY(!editor.bridgeRemoveButton()->isEnabled());
+    // a typical stud to start from: 60 mm at 625 mm = 9.6 %
+    QCOMPARE(editor.bridgeWidthEdit()->value(), 60.0);
+    QCOMPARE(editor.bridgeSpacingEdit()->value(), 625.0);
+
+    // cancelled: nothing
+    editor.setBridgeMaterialChooser([](QWidget *) { return std::optional<Material>(); });
+    editor.bridgeChooseButton()->click();
+    QCOMPARE(stack.count(), 0);
+
+    editor.setBridgeMaterialChooser([&](QWidget *) { return std::optional<Material>(timber); });
+    editor.bridgeEntryCombo()->setCurrentIndex(MaterialEditWidget::BE_WidthAndSpacing);
+    editor.bridgeChooseButton()->click();
+    QCOMPARE(stack.count(), 1);
+    QVERIFY(project.inputData().layer(1).hasBridge());
+    const LayerBridge chosen = *project.inputData().layer(1).m_bridge;
+    QCOMPARE(chosen.material.m_name, QStringLiteral("Softwood"));
+    QCOMPARE(chosen.width, 0.06);
+    QCOMPARE(chosen.spacing, 0.625);
+    editor.setLayer(1); // the main window reloads after every change
+    QVERIFY(editor.bridgeMaterialLabel()->text().contains(QStringLiteral("Softwood")));
+    QVERIFY(editor.bridgeRemoveButton()->isEnabled());
+    QVERIFY(editor.bridgeFractionEdit()->isReadOnly());
+
+    // a new spacing: 60 mm at 400 mm = 15 %
+    editor.bridgeSpacingEdit()->setText(QStringLiteral("400"));
+    emit editor.bridgeSpacingEdit()->editingFinished();
+    QCOMPARE(stack.count(), 2);
+    QCOMPARE(project.inputData().layer(1).m_bridge->fraction, 0.06 / 0.4);
+    editor.setLayer(1);
+    QCOMPARE(editor.bridgeFractionEdit()->value(), 15.0);
+
+    // a width not below the spacing is refused and the fields show the layer again
+    editor.bridgeWidthEdit()->setText(QStringLiteral("500"));
+    emit editor.bridgeWidthEdit()->editingFinished();
+    QCOMPARE(stack.count(), 2);
+    QCOMPARE(editor.bridgeWidthEdit()->value(), 60.0);
+
+    // typed as a fraction
+    editor.bridgeEntryCombo()->setCurrentIndex(MaterialEditWidget::BE_Fraction);
+    emit editor.bridgeEntryCombo()->activated(MaterialEditWidget::BE_Fraction);
+    QCOMPARE(stack.count(), 3); // the same fraction, no longer by width and spacing
+    QVERIFY(!project.inputData().layer(1).m_bridge->byWidthAndSpacing());
+    editor.setLayer(1);
+    editor.bridgeFractionEdit()->setText(QStringLiteral("12.5"));
+    emit editor.bridgeFractionEdit()->editingFinished();
+    QCOMPARE(stack.count(), 4);
+    QCOMPARE(project.inputData().layer(1).m_bridge->fraction, 0.125);
+    editor.bridgeFractionEdit()->setText(QStringLiteral("100"));
+    QVERIFY(!editor.bridgeFractionEdit()->isValid());
+
+    editor.bridgeRemoveButton()->click();
+    QCOMPARE(stack.count(), 5);
+    QVERIFY(!project.inputData().layer(1).hasBridge());
+    stack.undo();
+    QCOMPARE(project.inputData().layer(1).m_bridge->fraction, 0.125);
+
+    // a foil has no studs
+    Material foil = TestMaterials::material("Vapour retarder", 0.2, 50000, 0.001, 0.01, 0, 11);
+    foil.m_sd_value = 100;
+    project.createNew(layers({brick(), foil}), ProjectInformation());
+    editor.setLayer(1);
+    QVERIFY(!editor.bridgeBox()->isEnabled());
+}
+
+void tst_LayerEditing::tableAndSketchShowTheSecondMaterial()
+{
+    const Material wool = TestMaterials::material("Wool", 0.035, 1, 0.001, 0.9, 0, 5);
+    Material timber = TestMaterials::material("Softwood", 0.13, 40, 0.07, 0.6, 0.005, 7);
+    timber.m_color = QColor(160, 82, 45);
+    InputData input = layers({brick(), wool}, 0.1);
+    input.layer(1).m_bridge = LayerBridge(timber, 0.5);
+    ConstructionTableWidget table;
+    table.resize(400, 200);
+    table.setProjectData(&input);
+    table.rebuildColumns();
+    QCOMPARE(table.layers()[1].bridgeFraction, 0.5);
+    QVERIFY(table.item(0, 2)->toolTip().contains(QStringLiteral("Softwood")));
+    QVERIFY(table.item(0, 1)->toolTip() == QStringLiteral("Brick"));
+    QImage image(table.size(), QImage::Format_ARGB32);
+    image.fill(Qt::white);
+    table.render(&image);
+    // a quarter down the wool column lies the middle of a member: the timber colour shows
+    const QRect cell = table.visualItemRect(table.item(0, 2));
+    const QPoint mid(cell.center().x(), cell.top() + cell.height() / 4);
+    bool timberSeen = false;
+    for (int dx = -3; dx <= 3 && !timberSeen; ++dx)
+        timberSeen = image.pixelColor(mid.x() + dx, mid.y()) == timber.m_color;
+    QVERIFY(timberSeen);
 }
 
 M2_TEST_MAIN(tst_LayerEditing)

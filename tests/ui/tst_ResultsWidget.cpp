@@ -79,6 +79,7 @@ private slots:
     void verdictMarks();
     void smallCondensateInGrams();
     void scrollsWhenTaller();
+    void limitsOfInhomogeneousLayers();
 };
 
 void tst_ResultsWidget::resultTexts_data()
@@ -412,6 +413,45 @@ void tst_ResultsWidget::scrollsWhenTaller()
     widget.setFont(font);
     widget.grab();
     QVERIFY(widget.table().columnWidths().at(1) > 1.5 * before);
+}
+
+// Studs in the insulation: the panel gives U of the component with both limits and the error,
+// then the field section, and says that condensation is assessed there. Steel studs leave the
+// range of validity: no U-value, but the reason.
+void tst_ResultsWidget::limitsOfInhomogeneousLayers()
+{
+    QLocale::setDefault(QLocale::c());
+    InputData input;
+    input.insertLayer(0, MaterialLayer(material(QStringLiteral("Board"), 0.25, 10), 0.0125));
+    MaterialLayer wool(material(QStringLiteral("Wool"), 0.039, 1), 0.156);
+    wool.m_bridge = LayerBridge(material(QStringLiteral("Stud"), 0.13, 40), 0.15);
+    input.insertLayer(1, wool);
+    input.validate();
+    const CalculationOutcome outcome = Calculation::calculate(input, CalculationOptions());
+    const InhomogeneousResistance &inh = outcome.results.inhomogeneous;
+    QVERIFY(inh.valid());
+    M2_ResultsWidget widget;
+    widget.updateResults(input, outcome, HeatFlowDirection::Horizontal);
+    const QtExt::Table &t = widget.table();
+    QCOMPARE(t.rowCount(),
+             16 + (ResultType::isCondensation(outcome.results.typeGlaser) ? 3 : 0));
+    QCOMPARE(t.cell(0, 3).text(), QStringLiteral("U-value (ISO 6946, inhomogeneous layers)"));
+    QCOMPARE(t.cell(1, 3).text(), QStringLiteral("%1").arg(1 / inh.R_T, 0, 'f', 3));
+    QCOMPARE(t.cell(1, 4).text(), QStringLiteral("%1").arg(inh.R_upper, 0, 'f', 3));
+    QCOMPARE(t.cell(1, 5).text(), QStringLiteral("%1").arg(inh.R_lower, 0, 'f', 3));
+    QCOMPARE(t.cell(1, 6).text(), QStringLiteral("%1").arg(inh.e * 100, 0, 'f', 1));
+    QCOMPARE(t.cell(1, 7).text(),
+             QStringLiteral("%1").arg(outcome.results.U_field(HeatFlowDirection::Horizontal), 0,
+                                      'f', 3));
+    QVERIFY(t.cell(0, 9).text().contains(QStringLiteral("field section")));
+
+    input.layer(1).m_bridge->material.m_lambda = 50;
+    const CalculationOutcome steel = Calculation::calculate(input, CalculationOptions());
+    QVERIFY(!steel.results.inhomogeneous.valid());
+    widget.updateResults(input, steel, HeatFlowDirection::Horizontal);
+    QVERIFY(widget.table().cell(0, 3).text().contains(QStringLiteral("No U-value")));
+    QVERIFY(widget.table().cell(0, 3).isMerged());
+    QVERIFY(!widget.table().cell(0, 3).text().contains(QStringLiteral("nan")));
 }
 
 M2_TEST_MAIN(tst_ResultsWidget)

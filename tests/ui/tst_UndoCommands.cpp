@@ -46,6 +46,13 @@ Material plaster()
     return m;
 }
 
+Material timber()
+{
+    Material m = TestMaterials::material("Softwood", 0.13, 40, 0.07, 0.6, 0.005, 7);
+    m.m_color = QColor(200, 150, 90);
+    return m;
+}
+
 /*! A membrane given by its sd-value: its layer is sd / μ = 0.0001 m thick. */
 Material foil(double sd = 2)
 {
@@ -162,6 +169,7 @@ private slots:
     void surfaceResistanceUndoRestoresBothPeriods();
     void descriptiveUndoLeavesProjectModified();
     void commandsNeverMerge();
+    void secondMaterialChangeRemoveAndUndo();
 };
 
 void tst_UndoCommands::initTestCase()
@@ -232,6 +240,11 @@ void tst_UndoCommands::doUndoRedo_data()
         return new M2_UndoMaterialName(p, 2, QStringLiteral("Gypsum plaster"));
     }) << ": Undo change of material name at layer No. 3"
                                    << 3 << 3;
+    QTest::newRow("second material") << Factory([](Project &p) -> M2_UndoCommandBase * {
+        return new M2_UndoLayerBridge(p, 1,
+                                      LayerBridge::fromWidthAndSpacing(timber(), 0.06, 0.625));
+    }) << ": Undo change of second material at layer No. 2"
+                                     << 2 << 2;
     QTest::newRow("mu") << Factory([](Project &p) -> M2_UndoCommandBase * {
         return new M2_UndoMaterialParameters(p, Project::LV_Mu, 1, 2);
     }) << QString::fromUtf8(": Undo \u03bc-value change at layer No. 2")
@@ -392,6 +405,12 @@ void tst_UndoCommands::currentValueIsNoChange_data()
     QTest::newRow("same name") << Factory([](Project &p) -> M2_UndoCommandBase * {
         return new M2_UndoMaterialName(p, 1, QStringLiteral("Mineral wool"));
     });
+    QTest::newRow("no second material to remove") << Factory(
+        [](Project &p) -> M2_UndoCommandBase * { return new M2_UndoLayerBridge(p, 1, {}); });
+    QTest::newRow("second material of fraction 1")
+        << Factory([](Project &p) -> M2_UndoCommandBase * {
+               return new M2_UndoLayerBridge(p, 1, LayerBridge(timber(), 1.0));
+           });
     QTest::newRow("same colour") << Factory([](Project &p) -> M2_UndoCommandBase * {
         return new M2_UndoLayerColor(p, 0, brick().m_color);
     });
@@ -859,6 +878,51 @@ void tst_UndoCommands::commandsNeverMerge()
     QCOMPARE(project.inputData().layer(0).m_width, 0.3);
     stack.undo();
     QCOMPARE(project.inputData().layer(0).m_width, 0.24);
+}
+
+// Studs into the insulation, a new fraction, then taken out again: each step is one undo
+// entry, and undoing them walks back through the U-values in order.
+void tst_UndoCommands::secondMaterialChangeRemoveAndUndo()
+{
+    Project project;
+    makeWall(project);
+    QUndoStack stack;
+    const HeatFlowDirection direction = project.heatFlowDirection();
+    const double homogeneous = project.results().U_ISO(direction);
+    auto push = [&](const std::optional<LayerBridge> &bridge) {
+        auto *command = new M2_UndoLayerBridge(project, 1, bridge);
+        QVERIFY(command->changed());
+        stack.push(command);
+    };
+    push(LayerBridge(timber(), 0.15));
+    const double studs15 = project.results().U_ISO(direction);
+    QVERIFY(studs15 > homogeneous);
+    push(LayerBridge(timber(), 0.10));
+    const double studs10 = project.results().U_ISO(direction);
+    QVERIFY(studs10 < studs15 && studs10 > homogeneous);
+    push(std::nullopt);
+    QCOMPARE(stack.count(), 3);
+    QCOMPARE(stack.text(2), QStringLiteral(": Undo removal of second material at layer No. 2"));
+    QVERIFY(!project.inputData().layer(1).hasBridge());
+    QCOMPARE(project.results().U_ISO(direction), homogeneous);
+
+    stack.undo();
+    QCOMPARE(project.inputData().layer(1).m_bridge->fraction, 0.10);
+    QCOMPARE(project.results().U_ISO(direction), studs10);
+    stack.undo();
+    QCOMPARE(project.results().U_ISO(direction), studs15);
+    stack.undo();
+    QVERIFY(!project.inputData().layer(1).hasBridge());
+    QCOMPARE(project.results().U_ISO(direction), homogeneous);
+    stack.redo();
+    QCOMPARE(project.inputData().layer(1).m_bridge->fraction, 0.15);
+
+    // a foil carries no studs
+    InputData withFoil = project.inputData();
+    withFoil.insertLayer(0, MaterialLayer(foil(), 0));
+    project.createNew(withFoil, ProjectInformation());
+    M2_UndoLayerBridge onFoil(project, 0, LayerBridge(timber(), 0.1));
+    QVERIFY(!onFoil.changed());
 }
 
 M2_TEST_GUILESS_MAIN(tst_UndoCommands)

@@ -77,6 +77,15 @@ QString textBlock(const QString &fileName, const Project &project)
                        .arg(QString::number(l.mu() * l.m_width, 'g', 4),
                             QString::number(l.muSummer() * l.m_width, 'g', 4));
         out += QLatin1Char('\n');
+        if (l.m_bridge) {
+            const LayerBridge &b = *l.m_bridge;
+            QString spacing;
+            if (b.byWidthAndSpacing())
+                spacing = QStringLiteral(" (%1 mm at %2 mm)")
+                              .arg(fixed(b.width * 1000, 1), fixed(b.spacing * 1000, 1));
+            out += QStringLiteral("              + %1, %2 %%3\n")
+                       .arg(b.material.m_name, fixed(b.fraction * 100, 1), spacing);
+        }
     }
     out += line(QStringLiteral("Input status"), QString::number(int(input.status())));
 
@@ -92,13 +101,40 @@ QString textBlock(const QString &fileName, const Project &project)
     }
 
     out += line(QStringLiteral("Construction thickness"), fixed(r.d_total, 3), QStringLiteral("m"));
-    out += line(QStringLiteral("Thermal transfer resistance (dry)"), fixed(r.R_layers, 3),
-                QStringLiteral("m2K/W"));
-    out += line(QStringLiteral("U-value (ISO 6946)"),
-                fixed(r.U_ISO(project.calculationOptions().heatFlowDirection), 3),
-                QStringLiteral("W/(m2K)"));
-    out += line(QStringLiteral("U-value (moisture dependent)"), fixed(r.U_moist, 3),
-                QStringLiteral("W/(m2K)"));
+    const bool bridged = r.inhomogeneous.present;
+    out += line(bridged ? QStringLiteral("Thermal transfer resistance, field section (dry)")
+                        : QStringLiteral("Thermal transfer resistance (dry)"),
+                fixed(r.R_layers, 3), QStringLiteral("m2K/W"));
+    const HeatFlowDirection direction = project.calculationOptions().heatFlowDirection;
+    const InhomogeneousResistance &inh = r.inhomogeneous;
+    if (bridged) {
+        // DIN EN ISO 6946, component with inhomogeneous layers
+        if (inh.valid())
+            out += line(QStringLiteral("U-value (ISO 6946, inhomogeneous layers)"),
+                        fixed(r.U_ISO(direction), 3), QStringLiteral("W/(m2K)"));
+        else
+            out += line(QStringLiteral("U-value (ISO 6946, inhomogeneous layers)"),
+                        QStringLiteral("none: R'T/R''T = %1 exceeds %2")
+                            .arg(fixed(inh.ratio(), 3), fixed(inh.MaxLimitRatio, 1)));
+        out += line(QStringLiteral("  Upper limit R'T"), fixed(inh.R_upper, 3),
+                    QStringLiteral("m2K/W"));
+        out += line(QStringLiteral("  Lower limit R''T"), fixed(inh.R_lower, 3),
+                    QStringLiteral("m2K/W"));
+        out += line(QStringLiteral("  RT = (R'T + R''T)/2"), fixed(inh.R_T, 3),
+                    QStringLiteral("m2K/W"));
+        out +=
+            line(QStringLiteral("  Relative error e"), fixed(inh.e * 100, 1), QStringLiteral("%"));
+        out += line(QStringLiteral("U-value of the field section (ISO 6946)"),
+                    fixed(r.U_field(direction), 3), QStringLiteral("W/(m2K)"));
+        out += line(QStringLiteral("Condensation assessments"),
+                    QStringLiteral("field section (between the studs), DIN 4108-3"));
+    } else {
+        out += line(QStringLiteral("U-value (ISO 6946)"), fixed(r.U_ISO(direction), 3),
+                    QStringLiteral("W/(m2K)"));
+    }
+    out += line(bridged ? QStringLiteral("U-value, field section (moisture dependent)")
+                        : QStringLiteral("U-value (moisture dependent)"),
+                fixed(r.U_moist, 3), QStringLiteral("W/(m2K)"));
     out += line(QStringLiteral("Result (MIRELO)"),
                 plainText(ResultType::displayText(r.type, r.kPlanes, outcome.messages)));
     out += line(QStringLiteral("Condensation mass after condensation period"), fixed(r.m_cond, 3),
@@ -181,6 +217,21 @@ JsonObject jsonObject(const QString &fileName, const Project &project)
     o.add(QStringLiteral("m_condLayer"), J::array(r.m_condLayer));
     o.add(QStringLiteral("U_ISO"),
           J::number(r.U_ISO(project.calculationOptions().heatFlowDirection)));
+    if (r.inhomogeneous.present) {
+        // only for constructions with a second material, so that other outputs stay as they were
+        const InhomogeneousResistance &inh = r.inhomogeneous;
+        JsonObject limits;
+        limits.add(QStringLiteral("R_upper"), J::number(inh.R_upper));
+        limits.add(QStringLiteral("R_lower"), J::number(inh.R_lower));
+        limits.add(QStringLiteral("R_T"), J::number(inh.R_T));
+        limits.add(QStringLiteral("e"), J::number(inh.e));
+        limits.add(QStringLiteral("ratio"), J::number(inh.ratio()));
+        limits.add(QStringLiteral("valid"), J::boolean(inh.valid()));
+        limits.add(QStringLiteral("sections"), J::number(inh.sections));
+        o.add(QStringLiteral("inhomogeneous"), limits.toString(2));
+        o.add(QStringLiteral("U_field"),
+              J::number(r.U_field(project.calculationOptions().heatFlowDirection)));
+    }
     o.add(QStringLiteral("result_text"),
           J::string(ResultType::displayText(r.type, r.kPlanes, outcome.messages)));
     return o;

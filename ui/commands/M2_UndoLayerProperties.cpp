@@ -40,6 +40,34 @@ void M2_UndoLayerColor::swap()
 
 // ---------------------------------------------------------------------------------------------
 
+M2_UndoLayerBridge::M2_UndoLayerBridge(Project &project, int index,
+                                       const std::optional<LayerBridge> &bridge)
+    : M2_UndoCommandBase(project, description(index, !bridge))
+    , m_index(index)
+    , m_bridge(bridge)
+{
+    m_changed = layerPosition(project, index) &&
+                project.inputData().layer(index).m_bridge != bridge &&
+                (!bridge || project.acceptsLayerBridge(index, *bridge));
+}
+
+QString M2_UndoLayerBridge::description(int index, bool removal)
+{
+    return removal ? tr("Undo removal of second material at layer No. %1").arg(index + 1)
+                   : tr("Undo change of second material at layer No. %1").arg(index + 1);
+}
+
+void M2_UndoLayerBridge::swap()
+{
+    if (!layerPosition(m_project, m_index))
+        return;
+    const std::optional<LayerBridge> current = m_project.inputData().layer(m_index).m_bridge;
+    if (m_project.setLayerBridge(m_index, m_bridge))
+        m_bridge = current;
+}
+
+// ---------------------------------------------------------------------------------------------
+
 M2_UndoMaterialName::M2_UndoMaterialName(Project &project, int index, const QString &name)
     : M2_UndoCommandBase(project, description(index))
     , m_index(index)

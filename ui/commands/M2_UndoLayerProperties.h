@@ -7,6 +7,8 @@
 #include <QCoreApplication>
 #include <QString>
 
+#include <optional>
+
 /*  The commands of the layer editor: colour, material name and the six numeric values of one
     layer. Each is a swap: it holds the value the layer does not have, and undo and redo both
     exchange it with the layer's value. The descriptions count layers from 1. */
@@ -26,6 +28,27 @@ private:
 
     int m_index;
     QColor m_color;
+};
+
+/*! Gives a layer a second material (studs, rafters, battens) with its area fraction, changes
+    it, or takes it away (std::nullopt). A swap like the others: it holds the bridge the layer
+    does not have. */
+class M2_UndoLayerBridge : public M2_UndoCommandBase
+{
+    Q_DECLARE_TR_FUNCTIONS(M2_UndoLayerBridge)
+public:
+    /*! changed() is false when the project refuses the bridge or the layer already has it. */
+    M2_UndoLayerBridge(Project &project, int index, const std::optional<LayerBridge> &bridge);
+    void undo() override { swap(); }
+    void redo() override { swap(); }
+    /*! "Undo change of second material at layer No. %1", or the removal text. */
+    static QString description(int index, bool removal);
+
+private:
+    void swap();
+
+    int m_index;
+    std::optional<LayerBridge> m_bridge;
 };
 
 class M2_UndoMaterialName : public M2_UndoCommandBase

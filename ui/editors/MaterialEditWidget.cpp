@@ -8,10 +8,13 @@
 #include "ui/editors/ProjectValueRules.h"
 
 #include <QColorDialog>
+#include <QComboBox>
 #include <QFormLayout>
 #include <QGroupBox>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QUndoStack>
 #include <QVBoxLayout>
 
@@ -102,10 +105,59 @@ MaterialEditWidget::MaterialEditWidget(Project &project, QUndoStack &undoStack,
     materialForm->addRow(tr("sd-value, evaporation period [m]:"), m_sdSummer);
     for (QFormLayout *form : {layerForm, materialForm})
         form->setFieldGrowthPolicy(QFormLayout::AllNonFixedFieldsGrow);
+    // the second material of an inhomogeneous layer
+    m_bridgeBox = new QGroupBox(tr("Second Material (Studs, Rafters, Battens)"), this);
+    m_bridgeBox->setObjectName(QStringLiteral("groupBoxBridge"));
+    m_bridgeMaterial = new QLabel(m_bridgeBox);
+    m_bridgeMaterial->setObjectName(QStringLiteral("labelBridgeMaterial"));
+    m_bridgeMaterial->setWordWrap(true);
+    m_bridgeChoose = new QPushButton(tr("Choose..."), m_bridgeBox);
+    m_bridgeChoose->setObjectName(QStringLiteral("pushButtonBridgeMaterial"));
+    m_bridgeChoose->setToolTip(tr("Choose the material of the studs, rafters or battens that "
+                                  "run through this layer."));
+    m_bridgeRemove = new QPushButton(tr("Remove"), m_bridgeBox);
+    m_bridgeRemove->setObjectName(QStringLiteral("pushButtonBridgeRemove"));
+    m_bridgeRemove->setToolTip(tr("The layer becomes homogeneous again."));
+    m_bridgeEntry = new QComboBox(m_bridgeBox);
+    m_bridgeEntry->setObjectName(QStringLiteral("comboBoxBridgeEntry"));
+    m_bridgeEntry->addItem(tr("Area fraction"));
+    m_bridgeEntry->addItem(tr("Width and spacing"));
+    m_bridgeFraction = new QtExt::ValidatingLineEdit(m_bridgeBox);
+    m_bridgeFraction->setObjectName(QStringLiteral("lineEditBridgeFraction"));
+    m_bridgeFraction->setup(0, 100, tr("The area fraction must lie above 0 % and below 100 %."),
+                            false, false);
+    m_bridgeWidth = new QtExt::ValidatingLineEdit(m_bridgeBox);
+    m_bridgeWidth->setObjectName(QStringLiteral("lineEditBridgeWidth"));
+    m_bridgeWidth->setup(0, Infinity, tr("The width must be > 0 and smaller than the spacing."),
+                         false);
+    m_bridgeSpacing = new QtExt::ValidatingLineEdit(m_bridgeBox);
+    m_bridgeSpacing->setObjectName(QStringLiteral("lineEditBridgeSpacing"));
+    m_bridgeSpacing->setup(0, Infinity, tr("The spacing must be > 0 and larger than the width."),
+                           false);
+    for (QtExt::ValidatingLineEdit *edit : {m_bridgeFraction, m_bridgeWidth, m_bridgeSpacing})
+        connect(edit, &QtExt::ValidatingLineEdit::editingFinishedSuccessfully, this,
+                &MaterialEditWidget::bridgeValueFinished);
+    auto *buttons = new QHBoxLayout;
+    buttons->addWidget(m_bridgeChoose);
+    buttons->addWidget(m_bridgeRemove);
+    auto *bridgeForm = new QFormLayout(m_bridgeBox);
+    bridgeForm->addRow(tr("Material:"), m_bridgeMaterial);
+    bridgeForm->addRow(buttons);
+    bridgeForm->addRow(tr("Entered as:"), m_bridgeEntry);
+    bridgeForm->addRow(tr("Area fraction [%]:"), m_bridgeFraction);
+    bridgeForm->addRow(tr("Width of one member [mm]:"), m_bridgeWidth);
+    bridgeForm->addRow(tr("Spacing, centre to centre [mm]:"), m_bridgeSpacing);
+    bridgeForm->setFieldGrowthPolicy(QFormLayout::AllNonFixedFieldsGrow);
+    connect(m_bridgeChoose, &QPushButton::clicked, this, &MaterialEditWidget::bridgeChooseClicked);
+    connect(m_bridgeRemove, &QPushButton::clicked, this, &MaterialEditWidget::bridgeRemoveClicked);
+    connect(m_bridgeEntry, QOverload<int>::of(&QComboBox::activated), this,
+            &MaterialEditWidget::bridgeEntryChanged);
+
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(layerBox);
     layout->addWidget(materialBox);
+    layout->addWidget(m_bridgeBox);
     layout->addStretch(1);
 
     connect(m_name, &QLineEdit::editingFinished, this, &MaterialEditWidget::nameEditingFinished);
@@ -145,6 +197,7 @@ void MaterialEditWidget::clear()
     for (QtExt::ValidatingLineEdit *edit : {m_lambda, m_mu, m_w80, m_wSat, m_aw, m_sd, m_sdSummer})
         edit->clear();
     setLabels(DisplayUnits(1000, true));
+    loadBridge();
 }
 
 QtExt::ValidatingLineEdit *MaterialEditWidget::field(Project::LayerValue kind) const
@@ -231,6 +284,135 @@ void MaterialEditWidget::load()
         m_width->setEnabled(true);
         m_sd->setValue(layer.width() * layer.mu());
     }
+    loadBridge();
+}
+
+void MaterialEditWidget::loadBridge()
+{
+    const bool loaded = m_project.hasProject() && m_index >= 0 && m_index < m_project.layerCount();
+    const MaterialLayer *layer = loaded ? &m_project.inputData().layer(m_index) : nullptr;
+    // a foil given by its sd-value has no studs
+    m_bridgeBox->setEnabled(layer && layer->m_sd_value == 0);
+    const LayerBridge *bridge = layer && layer->m_bridge ? &*layer->m_bridge : nullptr;
+    m_bridgeRemove->setEnabled(bridge != nullptr);
+    if (!bridge) {
+        m_bridgeMaterial->setText(tr("none (homogeneous layer)"));
+        // a typical stud as the start for a new second material: 60 mm at 625 mm
+        if (!m_bridgeWidth->isValid() || m_bridgeWidth->text().isEmpty())
+            m_bridgeWidth->setValue(60);
+        if (!m_bridgeSpacing->isValid() || m_bridgeSpacing->text().isEmpty())
+            m_bridgeSpacing->setValue(625);
+        if (!m_bridgeFraction->isValid() || m_bridgeFraction->text().isEmpty())
+            m_bridgeFraction->setValue(60.0 / 625 * 100);
+    } else {
+        m_bridgeMaterial->setText(
+            tr("%1, %2 = %L3 W/mK")
+                .arg(bridge->material.m_name, QString(QChar(0x03BB)))
+                .arg(bridge->material.lambda(layer->m_width, m_project.heatFlowDirection()), 0, 'g',
+                     4));
+        m_bridgeEntry->setCurrentIndex(bridge->byWidthAndSpacing() ? BE_WidthAndSpacing
+                                                                   : BE_Fraction);
+        m_bridgeFraction->setValue(bridge->fraction * 100);
+        if (bridge->byWidthAndSpacing()) {
+            m_bridgeWidth->setValue(bridge->width * 1000);
+            m_bridgeSpacing->setValue(bridge->spacing * 1000);
+        }
+    }
+    showBridgeEntry();
+}
+
+void MaterialEditWidget::showBridgeEntry()
+{
+    const bool bySpacing = m_bridgeEntry->currentIndex() == BE_WidthAndSpacing;
+    m_bridgeFraction->setReadOnly(bySpacing);
+    m_bridgeWidth->setEnabled(bySpacing);
+    m_bridgeSpacing->setEnabled(bySpacing);
+}
+
+void MaterialEditWidget::bridgeEntryChanged()
+{
+    showBridgeEntry();
+    if (!m_project.hasProject() || m_index < 0 || m_index >= m_project.layerCount())
+        return;
+    const MaterialLayer &layer = m_project.inputData().layer(m_index);
+    if (!layer.m_bridge)
+        return;
+    if (m_bridgeEntry->currentIndex() == BE_Fraction) {
+        // the same fraction, now entered directly
+        if (layer.m_bridge->byWidthAndSpacing())
+            pushBridge(LayerBridge(layer.m_bridge->material, layer.m_bridge->fraction));
+    } else {
+        bridgeValueFinished();
+    }
+}
+
+std::optional<LayerBridge> MaterialEditWidget::bridgeFromFields(const Material &material) const
+{
+    if (m_bridgeEntry->currentIndex() == BE_WidthAndSpacing) {
+        if (!m_bridgeWidth->isValid() || !m_bridgeSpacing->isValid())
+            return std::nullopt;
+        const double width = m_bridgeWidth->value() / 1000;
+        const double spacing = m_bridgeSpacing->value() / 1000;
+        if (!LayerBridge::acceptableWidthAndSpacing(width, spacing))
+            return std::nullopt;
+        return LayerBridge::fromWidthAndSpacing(material, width, spacing);
+    }
+    if (!m_bridgeFraction->isValid())
+        return std::nullopt;
+    return LayerBridge(material, m_bridgeFraction->value() / 100);
+}
+
+void MaterialEditWidget::pushBridge(const std::optional<LayerBridge> &bridge)
+{
+    if (!m_project.hasProject() || m_index < 0 || m_index >= m_project.layerCount())
+        return;
+    auto *command = new M2_UndoLayerBridge(m_project, m_index, bridge);
+    if (command->changed())
+        m_undoStack.push(command);
+    else
+        delete command;
+}
+
+void MaterialEditWidget::bridgeValueFinished()
+{
+    if (!m_project.hasProject() || m_index < 0 || m_index >= m_project.layerCount())
+        return;
+    const MaterialLayer &layer = m_project.inputData().layer(m_index);
+    if (m_bridgeEntry->currentIndex() == BE_WidthAndSpacing && m_bridgeWidth->isValid() &&
+        m_bridgeSpacing->isValid() && m_bridgeSpacing->value() > 0)
+        m_bridgeFraction->setValue(m_bridgeWidth->value() / m_bridgeSpacing->value() * 100);
+    if (!layer.m_bridge)
+        return; // the values wait for a material
+    const std::optional<LayerBridge> bridge = bridgeFromFields(layer.m_bridge->material);
+    if (bridge && m_project.acceptsLayerBridge(m_index, *bridge))
+        pushBridge(bridge);
+    else
+        loadBridge(); // back to what the layer has
+}
+
+void MaterialEditWidget::bridgeChooseClicked()
+{
+    if (!m_project.hasProject() || m_index < 0 || m_index >= m_project.layerCount() ||
+        !m_bridgeChooser)
+        return;
+    const std::optional<Material> material = m_bridgeChooser(this);
+    if (!material)
+        return;
+    const MaterialLayer &layer = m_project.inputData().layer(m_index);
+    std::optional<LayerBridge> bridge;
+    if (layer.m_bridge) {
+        bridge = *layer.m_bridge;
+        bridge->material = *material;
+    } else {
+        bridge = bridgeFromFields(*material);
+    }
+    if (bridge)
+        pushBridge(bridge);
+}
+
+void MaterialEditWidget::bridgeRemoveClicked()
+{
+    pushBridge(std::nullopt);
 }
 
 void MaterialEditWidget::doubleEditingFinished()

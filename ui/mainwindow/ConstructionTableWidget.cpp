@@ -40,8 +40,21 @@ void ConstructionTableWidget::setProjectData(const InputData *input,
         return;
     for (int i = 0; i < input->layerCount(); ++i) {
         const MaterialLayer &layer = input->layer(i);
-        m_layers.push_back({layer.width(), layer.m_color, layer.m_name});
+        m_layers.push_back(layerRecord(layer));
     }
+}
+
+ConstructionTableWidget::Layer ConstructionTableWidget::layerRecord(const MaterialLayer &layer)
+{
+    Layer record{layer.width(), layer.m_color, layer.m_name, 0, QColor(), QString()};
+    if (layer.m_bridge) {
+        record.bridgeFraction = layer.m_bridge->fraction;
+        record.bridgeColor = layer.m_bridge->material.m_color.isValid()
+                                 ? layer.m_bridge->material.m_color
+                                 : Material::defaultColor();
+        record.bridgeName = layer.m_bridge->material.m_name;
+    }
+    return record;
 }
 
 void ConstructionTableWidget::setConstruction(const Construction &construction)
@@ -50,7 +63,7 @@ void ConstructionTableWidget::setConstruction(const Construction &construction)
     m_hasData = true;
     m_input = InputData();
     for (const MaterialLayer &layer : construction.m_layers) {
-        m_layers.push_back({layer.width(), layer.m_color, layer.m_name});
+        m_layers.push_back(layerRecord(layer));
         m_input.insertLayer(m_input.layerCount(), layer);
     }
     m_input.validate();
@@ -70,6 +83,14 @@ int ConstructionTableWidget::rebuildColumns()
     for (int c = 0; c < columns; ++c) {
         auto *cell = new QTableWidgetItem;
         cell->setFlags(Qt::ItemIsSelectable | Qt::ItemIsEnabled);
+        if (c >= 1 && c <= n) {
+            const Layer &layer = m_layers[std::size_t(c - 1)];
+            cell->setToolTip(layer.bridgeFraction > 0
+                                 ? tr("%1 with %2 (%L3 % of the area)")
+                                       .arg(layer.name, layer.bridgeName)
+                                       .arg(layer.bridgeFraction * 100, 0, 'f', 1)
+                                 : layer.name);
+        }
         setItem(0, c, cell);
     }
     horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
@@ -227,6 +248,18 @@ void HatchedItemDelegate::paint(QPainter *painter, const QStyleOptionViewItem &o
     const ConstructionTableWidget::Layer &layer = layers[std::size_t(column - 1)];
     const QRect r = option.rect;
     painter->fillRect(r, layer.color);
+    if (layer.bridgeFraction > 0) {
+        // the studs or rafters as a section through the layer, as the sketch draws them: two
+        // members, each taking the area fraction of its half of the height, in their colour
+        const double period = r.height() / 2.0;
+        const double member = period * layer.bridgeFraction;
+        for (int k = 0; k < 2; ++k) {
+            const QRectF band(r.left(), r.top() + (k + 0.5) * period - member / 2, r.width(),
+                              member);
+            painter->fillRect(band, layer.bridgeColor);
+            painter->fillRect(band, QBrush(textColor(layer.bridgeColor), Qt::DiagCrossPattern));
+        }
+    }
     QColor text = textColor(layer.color);
     if ((option.state & QStyle::State_Selected) && m_table->hasFocus()) {
         QStyledItemDelegate::paint(painter, option, index);

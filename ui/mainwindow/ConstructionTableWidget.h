@@ -31,7 +31,13 @@ public:
         double width_m = 0;
         QColor color;
         QString name;
+        /*! The second material (studs, rafters) and its area fraction; 0 for none. */
+        double bridgeFraction = 0;
+        QColor bridgeColor;
+        QString bridgeName;
     };
+    /*! The column record of a layer. */
+    static Layer layerRecord(const MaterialLayer &layer);
 
     explicit ConstructionTableWidget(QWidget *parent = nullptr);
 

@@ -218,7 +218,10 @@ void M2_ResultsWidget::rebuild()
 
     // The Glaser figures only where the scheme finds condensate; otherwise its text says why.
     const bool glaserCondensate = ResultType::isCondensation(r.typeGlaser);
-    const int rows = glaserCondensate ? 14 : 11;
+    // A construction with studs or rafters shows the U-value of the whole component with its
+    // two limits, then the field section, on which the condensation assessments run.
+    const InhomogeneousResistance &inh = r.inhomogeneous;
+    const int rows = (inh.present ? 16 : 11) + (glaserCondensate ? 3 : 0);
     QtExt::Table &t = *m_table;
     t.clear();
     t.setColsAndRows(3, rows);
@@ -253,36 +256,58 @@ void M2_ResultsWidget::rebuild()
         t.setCellText(2, row, QStringLiteral("d"), unit);
     };
 
-    t.setCellText(0, 0, tr("Construction thickness"));
-    t.setCellText(1, 0, fixed(thickness, 3), value);
-    t.setCellText(2, 0, QStringLiteral("m"), unit);
-    t.setCellText(0, 1, tr("Thermal transfer resistance of the construction (dry)"));
-    t.setCellText(1, 1, fixed(r.R_layers, 3), value);
-    t.setCellText(2, 1, m2K_W, unit);
-    heading(2, tr("Thermal transmission coefficient of the construction"));
-    t.setCellText(0, 3, tr("U-value (ISO 6946)"));
-    t.setCellText(1, 3, fixed(r.U_ISO(m_heatFlowDirection), 3), value);
-    t.setCellText(2, 3, W_m2K, unit);
-    t.setCellText(0, 4, tr("U-value (moisture dependend)"));
-    t.setCellText(1, 4, fixed(r.U_moist, 3), value);
-    t.setCellText(2, 4, W_m2K, unit);
+    int row = 0;
+    const auto valueRow = [&](const QString &label, const QString &number, const QString &u) {
+        t.setCellText(0, row, label);
+        t.setCellText(1, row, number, value);
+        t.setCellText(2, row, u, unit);
+        ++row;
+    };
+    const auto spanningRow = [&](const QString &text) {
+        t.setCellText(0, row, text);
+        t.mergeCells(0, row, 3, 1);
+        ++row;
+    };
 
-    heading(5, tr("Moisture storage method"));
-    t.setCellText(0, 6, resultText(r.type, r.kPlanes, m_outcome.messages));
-    t.mergeCells(0, 6, 3, 1);
-    mass(7, tr("Condensation mass after condensation period"), r.m_cond);
-    days(8, r.t_ev);
-
-    heading(9, tr("Glaser scheme (DIN 4108-3)"));
-    t.setCellText(
-        0, 10,
-        glaserText(r.typeGlaser, r.kPlanesGlaser, m_layers, m_assessment.glaserNotEvaluatedReason));
-    t.mergeCells(0, 10, 3, 1);
-    if (glaserCondensate) {
-        mass(11, tr("Condensation mass after condensation period"), r.m_c_Glaser);
-        mass(12, tr("Evaporable mass in the drying period"), r.m_ev_Glaser);
-        days(13, r.t_ev_Glaser);
+    valueRow(tr("Construction thickness"), fixed(thickness, 3), QStringLiteral("m"));
+    valueRow(inh.present ? tr("Thermal transfer resistance of the field section (dry)")
+                         : tr("Thermal transfer resistance of the construction (dry)"),
+             fixed(r.R_layers, 3), m2K_W);
+    heading(row++, tr("Thermal transmission coefficient of the construction"));
+    if (inh.present) {
+        if (inh.valid())
+            valueRow(tr("U-value (ISO 6946, inhomogeneous layers)"),
+                     fixed(r.U_ISO(m_heatFlowDirection), 3), W_m2K);
+        else
+            spanningRow(red(limitsOutOfRangeText(inh)));
+        valueRow(tr("Upper limit R'<sub>T</sub>"), fixed(inh.R_upper, 3), m2K_W);
+        valueRow(tr("Lower limit R''<sub>T</sub>"), fixed(inh.R_lower, 3), m2K_W);
+        valueRow(tr("Relative error e"), fixed(inh.e * 100, 1), QStringLiteral("%"));
+        valueRow(tr("U-value of the field section (ISO 6946)"),
+                 fixed(r.U_field(m_heatFlowDirection), 3), W_m2K);
+    } else {
+        valueRow(tr("U-value (ISO 6946)"), fixed(r.U_ISO(m_heatFlowDirection), 3), W_m2K);
     }
+    valueRow(inh.present ? tr("U-value of the field section (moisture dependent)")
+                         : tr("U-value (moisture dependend)"),
+             fixed(r.U_moist, 3), W_m2K);
+    if (inh.present)
+        spanningRow(QStringLiteral("<i>%1</i>").arg(fieldSectionNote()));
+
+    heading(row++, tr("Moisture storage method"));
+    spanningRow(resultText(r.type, r.kPlanes, m_outcome.messages));
+    mass(row++, tr("Condensation mass after condensation period"), r.m_cond);
+    days(row++, r.t_ev);
+
+    heading(row++, tr("Glaser scheme (DIN 4108-3)"));
+    spanningRow(
+        glaserText(r.typeGlaser, r.kPlanesGlaser, m_layers, m_assessment.glaserNotEvaluatedReason));
+    if (glaserCondensate) {
+        mass(row++, tr("Condensation mass after condensation period"), r.m_c_Glaser);
+        mass(row++, tr("Evaporable mass in the drying period"), r.m_ev_Glaser);
+        days(row++, r.t_ev_Glaser);
+    }
+    Q_ASSERT(row == rows);
     fitColumns(t, {1, 2});
     rebuildVerdicts();
 }
@@ -531,6 +556,21 @@ void M2_ResultsWidget::updateScrollRange()
     m_scrollBar->setGeometry(width() - bar, 0, bar, height());
     m_scrollBar->setPageStep(qMax(1, height()));
     m_scrollBar->setRange(0, qMax(0, int(std::ceil(contentHeight)) - height()));
+}
+
+QString M2_ResultsWidget::limitsOutOfRangeText(const InhomogeneousResistance &inh)
+{
+    return tr("No U-value: the upper limit exceeds the lower limit %L1 times, more than the "
+              "%L2 up to which ISO 6946 applies to inhomogeneous layers. A numerical "
+              "calculation of the thermal bridges is needed.")
+        .arg(inh.ratio(), 0, 'f', 2)
+        .arg(InhomogeneousResistance::MaxLimitRatio, 0, 'f', 1);
+}
+
+QString M2_ResultsWidget::fieldSectionNote()
+{
+    return tr("Temperatures and condensation (Glaser, moisture storage) for the field section "
+              "between the studs or rafters, as DIN 4108-3 assesses it.");
 }
 
 void M2_ResultsWidget::paintEvent(QPaintEvent *event)

@@ -51,8 +51,9 @@ public:
     bool showsInvalidInput() const;
     /*! The invalid-input text (HTML) or, with a table, an empty string. */
     QString invalidInputText() const;
-    /*! The table of figures as built by the last update (3 columns): rows 0 to 8 the key
-        figures and the moisture-storage result, from row 9 the Glaser result. */
+    /*! The table of figures as built by the last update (3 columns): the key figures (with the
+        limits of ISO 6946 and the field section for a construction with a second material in
+        a layer), the moisture-storage result, then the Glaser result. */
     const QtExt::Table &table() const { return *m_table; }
     /*! The verdict block as built by the last update (3 columns: criterion, value against
         limit, mark): a bold heading per standard, under the DIN 4108-3 heading an italic row
@@ -74,6 +75,11 @@ public:
 
     /*! Height of the figures and the verdict block at the current width, in pixels. */
     int contentHeight() const { return m_contentHeight; }
+    /*! The text shown instead of the U-value when the limits of a construction with bridged
+        layers lie outside the range of validity of ISO 6946 (HTML, without colour). */
+    static QString limitsOutOfRangeText(const InhomogeneousResistance &inh);
+    /*! The note that the condensation assessments run on the field section (plain text). */
+    static QString fieldSectionNote();
 
     /*! The link target under pos (widget coordinates) as last painted; empty when none. */
     QString anchorAt(const QPoint &pos);

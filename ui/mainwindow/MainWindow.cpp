@@ -95,6 +95,16 @@ MainWindow::MainWindow(const AppContext &context, QSplashScreen *splash, QWidget
     m_materialEdit = new MaterialEditWidget(m_context.project, m_undoStack, m_context.settings,
                                             m_ui->stackedWidgetClimateMaterial);
     m_materialEdit->setObjectName(QStringLiteral("materialEditWidget"));
+    // the second material of a layer (studs, rafters) comes from the same databases
+    m_materialEdit->setBridgeMaterialChooser([this](QWidget *parent) -> std::optional<Material> {
+        Material material;
+        Construction construction;
+        prepareDatabaseDialogs();
+        if (m_dialogs->chooseMaterial(parent, m_context.materials, nullptr, &material,
+                                      &construction) == DatabaseDialogs::MaterialChosen)
+            return material;
+        return std::nullopt;
+    });
     m_ui->stackedWidgetClimateMaterial->addWidget(m_materialEdit);
     m_climatePage = new AssessmentClimateWidget(m_context.project, m_undoStack,
                                                 m_ui->stackedWidgetClimateMaterial);
