@@ -9,8 +9,9 @@ class QGridLayout;
 class QUndoStack;
 
 namespace QtExt {
+class FieldMessageLine;
 class ValidatingLineEdit;
-}
+} // namespace QtExt
 
 /*  The assessment-type editor: the assessment condition of the project (custom conditions or
     one of the DIN 4108-3 editions) and the lengths of the condensation and drying (evaporation)
@@ -56,4 +57,5 @@ private:
     QtExt::ValidatingLineEdit *m_condensation;
     QtExt::ValidatingLineEdit *m_drying;
     QGridLayout *m_grid;
+    QtExt::FieldMessageLine *m_messages;
 };

@@ -15,6 +15,7 @@ class Settings;
 
 namespace QtExt {
 class ColorButton;
+class FieldMessageLine;
 class ValidatingLineEdit;
 } // namespace QtExt
 
@@ -52,6 +53,8 @@ public:
     QtExt::ValidatingLineEdit *sdEdit() const { return m_sd; }
     QLineEdit *nameEdit() const { return m_name; }
     QtExt::ColorButton *colorButton() const { return m_color; }
+    /*! The editor's message line: why a field is red or amber, and the last refused entry. */
+    QtExt::FieldMessageLine *messageLine() const { return m_messages; }
 
 private slots:
     void doubleEditingFinished();
@@ -90,4 +93,5 @@ private:
     QtExt::ValidatingLineEdit *m_sd;
     QLabel *m_widthLabel;
     QLabel *m_awLabel;
+    QtExt::FieldMessageLine *m_messages;
 };
