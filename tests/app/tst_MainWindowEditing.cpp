@@ -9,21 +9,33 @@
 #include "persistence/Construction.h"
 #include "persistence/ConstructionList.h"
 #include "persistence/MaterialList.h"
+#include "qtext/ColorButton.h"
 #include "qtext/ValidatingLineEdit.h"
+#include "settings/ProgramTranslator.h"
 #include "settings/Settings.h"
+#include "ui/Globals.h"
+#include "ui/editors/AssessmentClimateWidget.h"
+#include "ui/editors/AssessmentTypeWidget.h"
+#include "ui/editors/ClimateEditWidget.h"
+#include "ui/editors/MaterialEditWidget.h"
 #include "ui/mainwindow/ConstructionTableWidget.h"
 #include "ui/mainwindow/DesktopDialogs.h"
 #include "ui/mainwindow/DiagramView.h"
 #include "ui/mainwindow/M2_ResultsWidget.h"
 #include "ui/mainwindow/MainWindow.h"
-#include "ui/editors/MaterialEditWidget.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QDir>
 #include <QFile>
+#include <QLocale>
 #include <QMenu>
 #include <QSettings>
 #include <QStackedWidget>
 #include <QStandardPaths>
+#include <QStyle>
+#include <QStyleOptionComboBox>
 #include <QTemporaryDir>
 #include <QToolBar>
 #include <QUrl>
@@ -53,9 +65,20 @@ public:
     {
         return openName;
     }
-    QString saveFileName(QWidget *, const QString &, const QString &, const QString &) override
+    QString saveFileName(QWidget *, const QString &, const QString &directory,
+                         const QString &) override
     {
+        saveStart = directory;
         return saveName;
+    }
+    void warning(QWidget *, const QString &title, const QString &text) override
+    {
+        warnings << title + QLatin1Char('\n') + text;
+    }
+    bool openDocument(const QUrl &url) override
+    {
+        openedDocuments << url;
+        return viewerStarts;
     }
     QString exportFileName(QWidget *, const QStringList &filters, QString *selected) override
     {
@@ -90,7 +113,10 @@ public:
     }
     void browseDatabase(QWidget *, MaterialList &, ConstructionList &) override { ++browsed; }
 
-    QStringList criticals, informations, questions;
+    QStringList criticals, informations, questions, warnings;
+    QString saveStart;
+    QList<QUrl> openedDocuments;
+    bool viewerStarts = true;
     QList<QMessageBox::StandardButton> answers;
     QString openName, saveName, exportName, exportFilter;
     QStringList offeredFilters;
@@ -162,6 +188,14 @@ private slots:
     void databaseActions();
     void viewsRebuildOnlyForWhatTheyShow_data();
     void viewsRebuildOnlyForWhatTheyShow();
+    void unreadableFileKeepsTheOpenProject();
+    void saveSuggestsAFileName_data();
+    void saveSuggestsAFileName();
+    void keyboardPathThroughAWidthEdit();
+    void layerKeysActOnlyInTheTable();
+    void helpWithoutViewerNamesTheFile();
+    void climateCombosShowTheirTexts_data();
+    void climateCombosShowTheirTexts();
 
 private:
     void open(const InputData &input);
@@ -250,6 +284,227 @@ void tst_MainWindowEditing::viewsRebuildOnlyForWhatTheyShow()
     QCOMPARE(diagramView->rebuildCount() - diagramBefore, diagram ? 1 : 0);
     QCOMPARE(tableWidget->rebuildCount() - tableBefore, table ? 1 : 0);
     QCOMPARE(resultsWidget->rebuildCount() - resultsBefore, results ? 1 : 0);
+}
+
+void tst_MainWindowEditing::unreadableFileKeepsTheOpenProject()
+{
+    // A damaged file is found out before the open project is closed: no save question, and
+    // the project on screen stays as it was.
+    open(construction({brick(), insulation()}));
+    QVERIFY(m_project.setLayerValue(0, Project::LV_Width, 0.2)); // modified
+    const QString damaged = m_home.filePath(QStringLiteral("damaged.m2p"));
+    QFile file(damaged);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("<?xml version=\"1.0\"?>\n<MireloProject><Layers>");
+    file.close();
+    m_dialogs->openName = damaged;
+    action("actionOpen")->trigger();
+    QCOMPARE(m_dialogs->criticals, QStringList{QStringLiteral("Error loading project file")});
+    QVERIFY(m_dialogs->questions.isEmpty());
+    QVERIFY(m_project.hasProject());
+    QVERIFY(m_project.isModified());
+    QCOMPARE(m_project.layerCount(), 2);
+    QVERIFY(m_window->materialEditWidget()->isVisibleTo(m_window.get()));
+
+    // a readable file still asks to save the modified project first; cancelling keeps it
+    QVERIFY(m_project.save(m_home.filePath(QStringLiteral("other.m2p"))));
+    QVERIFY(m_project.setLayerValue(0, Project::LV_Width, 0.25));
+    m_dialogs->openName = m_home.filePath(QStringLiteral("other.m2p"));
+    m_dialogs->answers = {QMessageBox::Cancel};
+    action("actionOpen")->trigger();
+    QCOMPARE(m_dialogs->questions.size(), 1);
+    QCOMPARE(m_project.layerValue(0, Project::LV_Width), 0.25);
+    m_dialogs->answers = {QMessageBox::Discard};
+    action("actionOpen")->trigger();
+    QCOMPARE(m_project.layerValue(0, Project::LV_Width), 0.2);
+    QVERIFY(!m_project.isModified());
+}
+
+void tst_MainWindowEditing::saveSuggestsAFileName_data()
+{
+    QTest::addColumn<QString>("projectName");
+    QTest::addColumn<QString>("constructionName");
+    QTest::addColumn<QString>("suggested"); // empty: the folder alone
+    QTest::newRow("construction") << "School"
+                                  << "AW 01/S\u00fcd"
+                                  << "AW 01_S\u00fcd.m2p";
+    QTest::newRow("project") << "School: gym"
+                             << ""
+                             << "School_ gym.m2p";
+    QTest::newRow("no name") << ""
+                             << ""
+                             << "";
+}
+
+void tst_MainWindowEditing::saveSuggestsAFileName()
+{
+    QFETCH(QString, projectName);
+    QFETCH(QString, constructionName);
+    QFETCH(QString, suggested);
+    m_settings.m_lastProjectFile = m_home.filePath(QStringLiteral("earlier/wall.m2p"));
+    ProjectInformation info;
+    info.m_projectName = projectName;
+    info.m_constructionID = constructionName;
+    m_project.createNew(construction({brick()}), info);
+    m_dialogs->saveName.clear(); // cancelled
+    action("actionSaveAs")->trigger();
+    // in the folder of the last project, never the last project's own name
+    const QString folder = m_home.filePath(QStringLiteral("earlier"));
+    QCOMPARE(m_dialogs->saveStart,
+             suggested.isEmpty() ? folder : folder + QLatin1Char('/') + suggested);
+    // a saved project offers its own file
+    QVERIFY(m_project.save(m_home.filePath(QStringLiteral("own.m2p"))));
+    action("actionSaveAs")->trigger();
+    QCOMPARE(m_dialogs->saveStart, m_home.filePath(QStringLiteral("own.m2p")));
+    m_settings.m_lastProjectFile.clear();
+}
+
+void tst_MainWindowEditing::keyboardPathThroughAWidthEdit()
+{
+    // Table: select a layer with the arrow keys, Enter puts the cursor into its width, the
+    // typed width is taken with Enter, Escape takes back what was typed, and Tab goes on.
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    m_settings.setDisplayUnits(DisplayUnits(1000, true));
+    open(construction({brick(), insulation()}));
+    QApplication::setActiveWindow(m_window.get());
+    QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+    ConstructionTableWidget *table = m_window->constructionTable();
+    MaterialEditWidget *editor = m_window->materialEditWidget();
+    table->setFocus();
+    table->setCurrentCell(0, 1);
+    QTest::keyClick(table, Qt::Key_Right);
+    QCOMPARE(table->currentColumn(), 2);
+    QTest::keyClick(table, Qt::Key_Return);
+    QtExt::ValidatingLineEdit *width = editor->widthEdit();
+    QCOMPARE(QApplication::focusWidget(), static_cast<QWidget *>(width));
+    QCOMPARE(width->selectedText(), QStringLiteral("100"));
+    QTest::keyClicks(width, QStringLiteral("1.000"));
+    QTest::keyClick(width, Qt::Key_Return);
+    QCOMPARE(m_project.layerValue(1, Project::LV_Width), 0.001);
+    QCOMPARE(width->text(), QStringLiteral("1"));
+    QTest::keyClicks(width, QStringLiteral("5"));
+    QTest::keyClick(width, Qt::Key_Escape);
+    QCOMPARE(width->text(), QStringLiteral("1"));
+    QTest::keyClick(width, Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), static_cast<QWidget *>(editor->colorButton()));
+    // F2 does what Enter does; Tab from the table goes to the editor as well
+    table->setFocus();
+    QTest::keyClick(table, Qt::Key_F2);
+    QCOMPARE(QApplication::focusWidget(), static_cast<QWidget *>(width));
+    table->setFocus();
+    QTest::keyClick(table, Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), static_cast<QWidget *>(width));
+    QCOMPARE(m_window->undoStack().count(), 1);
+    QLocale::setDefault(QLocale::c());
+    m_settings.setDisplayUnits(DisplayUnits(1000, true));
+}
+
+void tst_MainWindowEditing::layerKeysActOnlyInTheTable()
+{
+    open(construction({brick(), insulation()}));
+    QApplication::setActiveWindow(m_window.get());
+    QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+    ConstructionTableWidget *table = m_window->constructionTable();
+    table->setFocus();
+    table->setCurrentCell(0, 1);
+    m_dialogs->choice = DatabaseDialogs::MaterialChosen;
+    m_dialogs->chosenMaterial = insulation();
+    QTest::keyClick(table, Qt::Key_Insert);
+    QCOMPARE(m_project.layerCount(), 3);
+    QCOMPARE(m_project.inputData().layer(1).m_name, QStringLiteral("Mineral wool"));
+    QTest::keyClick(table, Qt::Key_Right, Qt::AltModifier);
+    QCOMPARE(m_project.inputData().layer(2).m_name, QStringLiteral("Mineral wool"));
+    QTest::keyClick(table, Qt::Key_Left, Qt::AltModifier);
+    QCOMPARE(m_project.inputData().layer(1).m_name, QStringLiteral("Mineral wool"));
+    QTest::keyClick(table, Qt::Key_Delete);
+    QCOMPARE(m_project.layerCount(), 2);
+    // Delete in a field deletes a character, never a layer
+    QtExt::ValidatingLineEdit *width = m_window->materialEditWidget()->widthEdit();
+    width->setFocus();
+    width->setCursorPosition(0);
+    QTest::keyClick(width, Qt::Key_Delete);
+    QCOMPARE(m_project.layerCount(), 2);
+    QCOMPARE(action("actionNew")->shortcut(), QKeySequence(QStringLiteral("Ctrl+N")));
+    QCOMPARE(action("actionQuit")->shortcut(), QKeySequence(QStringLiteral("Ctrl+Q")));
+}
+
+void tst_MainWindowEditing::helpWithoutViewerNamesTheFile()
+{
+    const QString manual = m_home.filePath(QStringLiteral("Mirelo2_Documentation_en.pdf"));
+    QFile file(manual);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("%PDF-1.4\n");
+    file.close();
+    // a viewer starts: nothing to say
+    Globals::showHelpFile(manual, 0, *m_dialogs, m_window.get());
+    QCOMPARE(m_dialogs->openedDocuments, QList<QUrl>{QUrl::fromLocalFile(manual)});
+    QVERIFY(m_dialogs->warnings.isEmpty());
+    // none starts: the file exists, so say that no viewer started, and where the file is
+    m_dialogs->viewerStarts = false;
+    Globals::showHelpFile(manual, 0, *m_dialogs, m_window.get());
+    QCOMPARE(m_dialogs->warnings.size(), 1);
+    QVERIFY(m_dialogs->warnings.first().contains(QStringLiteral("No program to show PDF files")));
+    QVERIFY(m_dialogs->warnings.first().contains(QDir::toNativeSeparators(manual)));
+    // a missing file is reported as missing, without trying a viewer
+    Globals::showHelpFile(m_home.filePath(QStringLiteral("none.pdf")), 0, *m_dialogs,
+                          m_window.get());
+    QCOMPARE(m_dialogs->openedDocuments.size(), 2);
+    QVERIFY(m_dialogs->warnings.last().contains(QStringLiteral("cannot be found")));
+}
+
+void tst_MainWindowEditing::climateCombosShowTheirTexts_data()
+{
+    QTest::addColumn<QString>("language");
+    for (const char *language : {"en", "de", "pl"})
+        QTest::newRow(language) << QString::fromLatin1(language);
+}
+
+void tst_MainWindowEditing::climateCombosShowTheirTexts()
+{
+    // In a window of 1024 x 700 every entry of the assessment-type and the preset combo box
+    // is shown whole, in every language, for both sides and every assessment type.
+    QFETCH(QString, language);
+    ProgramTranslator translator;
+    if (language != QLatin1String("en")) {
+        const QString qm =
+            QStringLiteral(M2_BIN_DIR "/resources/translations/Mirelo2_%1.qm").arg(language);
+        QVERIFY2(translator.load(qm), qPrintable(qm + QStringLiteral(" is missing")));
+        QVERIFY(QCoreApplication::installTranslator(&translator));
+    }
+    m_window.reset(new MainWindow(*m_context, nullptr));
+    m_window->setUserDialogs(std::make_unique<ScriptedDialogs>());
+    m_window->resize(1024, 700);
+    m_window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+    open(construction({brick(), insulation()}));
+    auto fits = [](QComboBox *combo, QString *overflow) {
+        QStyleOptionComboBox option;
+        option.initFrom(combo);
+        const QRect field = combo->style()->subControlRect(QStyle::CC_ComboBox, &option,
+                                                           QStyle::SC_ComboBoxEditField, combo);
+        for (int i = 0; i < combo->count(); ++i)
+            if (combo->fontMetrics().horizontalAdvance(combo->itemText(i)) > field.width()) {
+                *overflow =
+                    QStringLiteral("'%1' in %2 px").arg(combo->itemText(i)).arg(field.width());
+                return false;
+            }
+        return true;
+    };
+    AssessmentClimateWidget *page = m_window->assessmentClimateWidget();
+    for (int type : {Climate::AC_Custom, Climate::AC_DIN4108_2001, Climate::AC_DIN4108_2014}) {
+        QVERIFY(m_project.setAssessmentType(type, 60, 90));
+        for (int column : {0, m_project.layerCount() + 1}) {
+            m_window->constructionTable()->setCurrentCell(0, column);
+            QApplication::processEvents();
+            QString overflow;
+            QVERIFY2(fits(page->assessmentTypeWidget()->assessmentTypeComboBox(), &overflow),
+                     qPrintable(overflow));
+            QVERIFY2(fits(page->climateEditWidget()->presetComboBox(), &overflow),
+                     qPrintable(overflow));
+        }
+    }
+    m_window.reset();
+    QCoreApplication::removeTranslator(&translator);
 }
 
 void tst_MainWindowEditing::open(const InputData &input)
@@ -464,7 +719,8 @@ void tst_MainWindowEditing::heatFlowToolBar()
     action("actionHeatFlowUp")->trigger();
     QCOMPARE(m_project.heatFlowDirection(), HeatFlowDirection::Upwards);
     QCOMPARE(m_window->undoStack().count(), 1);
-    QCOMPARE(m_window->undoStack().text(0), QStringLiteral(": Change heat flow direction to 1"));
+    QCOMPARE(m_window->undoStack().text(0),
+             QStringLiteral(": Change of heat flow direction to upwards"));
     m_window->undoStack().undo();
     QVERIFY(action("actionHorizontalHeatFlow")->isChecked());
     m_window->undoStack().redo();
@@ -508,8 +764,10 @@ void tst_MainWindowEditing::layerEditorPushesValidEditsOnly()
     QVERIFY(width->palette().color(QPalette::Base) != QColor(QLatin1String("#ff7777")));
 
     width->setText(QStringLiteral("0"));
-    emit width->editingFinished();
     QVERIFY(width->styleSheet().contains(QLatin1String("#ff7777")));
+    // leaving the field puts back what the layer holds
+    emit width->editingFinished();
+    QCOMPARE(width->text(), QStringLiteral("100"));
     QCOMPARE(m_window->undoStack().count(), 0);
     width->setText(QStringLiteral("100")); // the current value: nothing to record
     emit width->editingFinished();
@@ -519,8 +777,7 @@ void tst_MainWindowEditing::layerEditorPushesValidEditsOnly()
     emit width->editingFinished();
     QCOMPARE(m_window->undoStack().count(), 1);
     QCOMPARE(m_project.inputData().layer(1).width(), 0.25);
-    QCOMPARE(m_window->undoStack().text(0),
-             QStringLiteral(": Undo layer width change at layer No. 2"));
+    QCOMPARE(m_window->undoStack().text(0), QStringLiteral(": Change of width of layer no. 2"));
     // the table and the editor follow the edit and its undo
     QCOMPARE(m_window->constructionTable()->currentColumn(), 2);
     m_window->undoStack().undo();
@@ -544,7 +801,8 @@ void tst_MainWindowEditing::addedConstructionIsSelected()
         QCOMPARE(m_project.inputData().layer(i).width(), 0.05);
     // the first of the added layers is selected
     QCOMPARE(m_window->constructionTable()->currentColumn(), 3);
-    QCOMPARE(m_window->undoStack().text(0), QStringLiteral(": Add construction right to no. 2"));
+    QCOMPARE(m_window->undoStack().text(0),
+             QStringLiteral(": Addition of a construction right of no. 2"));
     m_window->undoStack().undo();
     QCOMPARE(m_project.layerCount(), 3);
 }

@@ -12,16 +12,17 @@
 #include "persistence/MaterialList.h"
 #include "settings/Constants.h"
 #include "settings/Directories.h"
+#include "settings/ProgramTranslator.h"
 #include "settings/Settings.h"
+#include "ui/database/MaterialDatabaseDialog.h"
 #include "ui/editors/AssessmentClimateWidget.h"
-#include "ui/preferences/ConfigDialog.h"
+#include "ui/editors/MaterialEditWidget.h"
 #include "ui/mainwindow/ConstructionTableWidget.h"
 #include "ui/mainwindow/DesktopDialogs.h"
 #include "ui/mainwindow/DiagramView.h"
 #include "ui/mainwindow/M2_ResultsWidget.h"
 #include "ui/mainwindow/MainWindow.h"
-#include "ui/database/MaterialDatabaseDialog.h"
-#include "ui/editors/MaterialEditWidget.h"
+#include "ui/preferences/ConfigDialog.h"
 #include "ui/reportpreview/ReportPreview.h"
 
 #include <QApplication>
@@ -66,7 +67,8 @@ int main(int argc, char *argv[])
     QStandardPaths::setTestModeEnabled(true);
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, home.path());
 
-    QTranslator program, qt;
+    ProgramTranslator program;
+    QTranslator qt;
     const QString translations = Directories::translationsDir();
     if (program.load(translations + QStringLiteral("/Mirelo2_") + lang))
         app.installTranslator(&program);
