@@ -54,18 +54,19 @@ AssessmentTypeWidget::AssessmentTypeWidget(Project &project, QUndoStack &undoSta
     m_grid = new QGridLayout(this);
     m_grid->setContentsMargins(0, 0, 0, 0);
     m_grid->addWidget(title, 0, 0, 1, 2);
-    m_grid->addWidget(new QLabel(tr("Select assessment type"), this), 1, 0);
-    m_grid->addWidget(m_type, 1, 1);
+    // the names of the assessment types are long: the combo box takes a row of its own
+    m_grid->addWidget(new QLabel(tr("Select assessment type"), this), 1, 0, 1, 2);
+    m_grid->addWidget(m_type, 2, 0, 1, 2);
     const QString condensationCaption = tr("Condensation time in d");
     const QString dryingCaption = tr("Drying time in d");
-    m_grid->addWidget(new QLabel(condensationCaption, this), 2, 0);
-    m_grid->addWidget(m_condensation, 2, 1);
-    m_grid->addWidget(new QLabel(dryingCaption, this), 3, 0);
-    m_grid->addWidget(m_drying, 3, 1);
+    m_grid->addWidget(new QLabel(condensationCaption, this), 3, 0);
+    m_grid->addWidget(m_condensation, 3, 1);
+    m_grid->addWidget(new QLabel(dryingCaption, this), 4, 0);
+    m_grid->addWidget(m_drying, 4, 1);
     m_messages = new QtExt::FieldMessageLine(this);
     m_messages->watch(m_condensation, condensationCaption);
     m_messages->watch(m_drying, dryingCaption);
-    m_grid->addWidget(m_messages, 4, 0, 1, 2);
+    m_grid->addWidget(m_messages, 5, 0, 1, 2);
     m_grid->setColumnStretch(1, 1);
     setTabOrder(m_type, m_condensation);
     setTabOrder(m_condensation, m_drying);
@@ -149,7 +150,8 @@ int AssessmentTypeWidget::labelColumnWidth() const
     int width = 0;
     for (int row = 1; row < m_grid->rowCount(); ++row)
         if (QLayoutItem *item = m_grid->itemAtPosition(row, 0))
-            if (item->widget() && item->widget() != m_messages)
+            // only the captions of the value rows set the label column
+            if (item->widget() && m_grid->itemAtPosition(row, 1) != item)
                 width = qMax(width, item->widget()->sizeHint().width());
     return width;
 }

@@ -92,28 +92,30 @@ ClimateEditWidget::ClimateEditWidget(Project &project, QUndoStack &undoStack, QW
     m_grid = new QGridLayout(this);
     m_grid->setContentsMargins(0, 0, 0, 0);
     m_grid->addWidget(m_title, 0, 0, 1, 2);
-    m_grid->addWidget(caption(tr("Select climate data preset:")), 1, 0);
-    m_grid->addWidget(m_presets, 1, 1);
+    // the preset names are long (up to some 80 characters in Polish): the combo box takes a
+    // row of its own, below its caption, across the whole editor
+    m_grid->addWidget(caption(tr("Select climate data preset:")), 1, 0, 1, 2);
+    m_grid->addWidget(m_presets, 2, 0, 1, 2);
     auto *periodRow = new QHBoxLayout;
     periodRow->addWidget(m_winter);
     periodRow->addWidget(m_summer);
     periodRow->addStretch(1);
-    m_grid->addLayout(periodRow, 2, 1);
+    m_grid->addLayout(periodRow, 3, 1);
     const QString tCaption = tr("Temperature in [%1C]:").arg(QChar(0x00B0));
     const QString rhCaption = tr("Relative Humidity in [%]:");
     const QString rsCaption = tr("Surface transfer resistance in [m%1K/W]:").arg(QChar(0x00B2));
-    m_grid->addWidget(caption(tCaption), 3, 0);
-    m_grid->addWidget(m_T, 3, 1);
-    m_grid->addWidget(caption(rhCaption), 4, 0);
-    m_grid->addWidget(m_RH, 4, 1);
-    m_grid->addWidget(caption(rsCaption), 5, 0);
-    m_grid->addWidget(m_RT, 5, 1);
+    m_grid->addWidget(caption(tCaption), 4, 0);
+    m_grid->addWidget(m_T, 4, 1);
+    m_grid->addWidget(caption(rhCaption), 5, 0);
+    m_grid->addWidget(m_RH, 5, 1);
+    m_grid->addWidget(caption(rsCaption), 6, 0);
+    m_grid->addWidget(m_RT, 6, 1);
     // the reasons for red and amber fields in words, below the fields
     m_messages = new QtExt::FieldMessageLine(this);
     m_messages->watch(m_T, tCaption);
     m_messages->watch(m_RH, rhCaption);
     m_messages->watch(m_RT, rsCaption);
-    m_grid->addWidget(m_messages, 6, 0, 1, 2);
+    m_grid->addWidget(m_messages, 7, 0, 1, 2);
     m_grid->setColumnStretch(1, 1);
     setTabOrder(m_presets, m_winter);
     setTabOrder(m_winter, m_summer);
@@ -315,7 +317,8 @@ int ClimateEditWidget::labelColumnWidth() const
     int width = 0;
     for (int row = 1; row < m_grid->rowCount(); ++row)
         if (QLayoutItem *item = m_grid->itemAtPosition(row, 0))
-            if (item->widget() && item->widget() != m_messages)
+            // only the captions of the value rows set the label column
+            if (item->widget() && m_grid->itemAtPosition(row, 1) != item)
                 width = qMax(width, item->widget()->sizeHint().width());
     return width;
 }
