@@ -12,6 +12,7 @@
 #include "persistence/MaterialList.h"
 #include "settings/Constants.h"
 #include "settings/Directories.h"
+#include "settings/ProgramTranslator.h"
 #include "settings/Settings.h"
 #include "ui/Globals.h"
 #include "ui/mainwindow/MainWindow.h"
@@ -100,7 +101,7 @@ int main(int argc, char *argv[])
             langId = langId.toLower();
 
             QTranslator qtTranslator;
-            QTranslator programTranslator;
+            ProgramTranslator programTranslator;
             if (langId == QLatin1String("en")) {
                 // English is the language of the sources; its catalogue only corrects the
                 // spelling of a few texts that files and catalogues key on.

@@ -3,6 +3,7 @@
 #include "calculation/ResultType.h"
 #include "model/ClimatePresets.h"
 #include "model/MoistStorageValidator.h"
+#include "model/Plausibility.h"
 #include "persistence/ProjectFile.h"
 
 #include <algorithm>
@@ -104,6 +105,58 @@ bool Project::load(const QString &fileName, QString *message, QStringList *notes
     calculateDocument();
     announce(ProjectChange::Reset | ProjectChange::Results | ProjectChange::FileState, NoSelection);
     return true;
+}
+
+QString Project::suggestedFileName() const
+{
+    const ProjectInformation &info = projectInformation();
+    QString name = safeFileName(info.m_constructionID);
+    return name.isEmpty() ? safeFileName(info.m_projectName) : name;
+}
+
+QString Project::safeFileName(const QString &name)
+{
+    // Characters that Windows refuses in names, the path separators of every system, and
+    // control characters become '_'; runs of blanks become one.
+    static const QString reserved = QStringLiteral("\\/:*?\"<>|");
+    QString result;
+    for (const QChar c : name.simplified()) {
+        if (c.category() == QChar::Other_Control || c.category() == QChar::Other_Format ||
+            reserved.contains(c))
+            result += QLatin1Char('_');
+        else
+            result += c;
+    }
+    // Windows drops trailing dots and blanks; a leading dot hides a file elsewhere
+    while (!result.isEmpty() &&
+           (result.endsWith(QLatin1Char('.')) || result.endsWith(QLatin1Char(' '))))
+        result.chop(1);
+    while (!result.isEmpty() &&
+           (result.startsWith(QLatin1Char('.')) || result.startsWith(QLatin1Char(' '))))
+        result.remove(0, 1);
+    if (result.size() > 100) {
+        result.truncate(result.at(99).isHighSurrogate() ? 99 : 100);
+        while (result.endsWith(QLatin1Char('.')) || result.endsWith(QLatin1Char(' ')))
+            result.chop(1);
+    }
+    // device names of Windows, also with any suffix
+    static const QStringList devices = {QStringLiteral("CON"), QStringLiteral("PRN"),
+                                        QStringLiteral("AUX"), QStringLiteral("NUL")};
+    const QString stem = result.section(QLatin1Char('.'), 0, 0).toUpper();
+    const bool numbered =
+        stem.size() == 4 &&
+        (stem.startsWith(QLatin1String("COM")) || stem.startsWith(QLatin1String("LPT"))) &&
+        stem.at(3).isDigit();
+    if (devices.contains(stem) || numbered)
+        result.insert(stem.size(), QLatin1Char('_'));
+    return result;
+}
+
+bool Project::canLoad(const QString &fileName, QString *message)
+{
+    InputData input;
+    ProjectInformation info;
+    return ProjectFile::load(fileName, input, info, message, nullptr);
 }
 
 bool Project::save(const QString &fileName, QString *message)
@@ -282,6 +335,33 @@ bool Project::acceptsLayerValue(int index, LayerValue kind, double value, QStrin
     return true;
 }
 
+QString Project::layerValueNote(int index, LayerValue kind, double value) const
+{
+    if (!validLayerIndex(index) || !std::isfinite(value))
+        return QString();
+    const MaterialLayer &layer = inputData().layer(index);
+    // A material with an sd-value is a foil, membrane or coating, whatever its flags say.
+    const bool foil = layer.isFoil() || layer.m_sd_value != 0;
+    switch (kind) {
+    case LV_Width:
+        return Plausibility::layerWidth(value, foil);
+    case LV_Mu:
+    case LV_Lambda:
+        // an air layer's values follow from its width and the heat-flow direction
+        if (layer.isAir())
+            return QString();
+        return Plausibility::material(kind == LV_Mu ? Material::Q_Mu : Material::Q_Lambda, value,
+                                      foil);
+    case LV_W80:
+        return Plausibility::material(Material::Q_W80, value, foil);
+    case LV_WSat:
+        return Plausibility::material(Material::Q_WSat, value, foil);
+    case LV_Aw:
+        return Plausibility::material(Material::Q_Aw, value, foil);
+    }
+    return QString();
+}
+
 double Project::layerValue(int index, LayerValue kind) const
 {
     if (!validLayerIndex(index))
@@ -439,6 +519,14 @@ bool Project::acceptsClimateValue(Climate::Side side, Climate::Period period,
         break;
     }
     return true;
+}
+
+QString Project::climateValueNote(Climate::Side side, Climate::Period period,
+                                  Climate::Quantity quantity, double value) const
+{
+    if (!m_document || !std::isfinite(value))
+        return QString();
+    return Plausibility::climate(side, period, quantity, value);
 }
 
 double Project::climateValue(Climate::Side side, Climate::Period period,

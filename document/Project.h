@@ -121,10 +121,22 @@ public:
         until repaired. What the load had to change on the way (control characters of an old
         file's texts replaced) is appended to notes, if given, as texts for the user. */
     bool load(const QString &fileName, QString *message = nullptr, QStringList *notes = nullptr);
+    /*! Whether load() would read the file: reads it into a scratch document and keeps nothing.
+        The window asks this before it closes the open project for another one, so that a file
+        that cannot be read costs the user nothing. On failure the reason is in message. */
+    static bool canLoad(const QString &fileName, QString *message = nullptr);
     /*! Writes the project file (atomic replace); on success the project takes the file name and
         is no longer modified. Returns false, with the reason in message, when the file cannot
         be written; the previous file then is unchanged. */
     bool save(const QString &fileName, QString *message = nullptr);
+
+    /*! A file base name (without suffix) for a first save: the construction name, else the
+        project name, made safe for every file system (no path separators, reserved or control
+        characters, no trailing dots or blanks, no device names, at most 100 characters);
+        empty when both names are empty or nothing of them remains. */
+    QString suggestedFileName() const;
+    /*! The sanitising of suggestedFileName() for any text. */
+    static QString safeFileName(const QString &name);
 
     /*! Path of the project file; empty for a project never saved. */
     const QString &fileName() const { return m_fileName; }
@@ -171,6 +183,10 @@ public:
         material has no sd-value. The current value itself is accepted. */
     bool acceptsLayerValue(int index, LayerValue kind, double value,
                            QString *reason = nullptr) const;
+    /*! For a value that acceptsLayerValue() takes but that is unusual for its quantity (a λ of
+        a metal, a layer wider than 2 m, the μ of a vapour barrier on a layer that is no foil):
+        a short translated note why it looks unusual (Plausibility); empty otherwise. */
+    QString layerValueNote(int index, LayerValue kind, double value) const;
     /*! The stored value of the layer for kind, in project units (NaN for an invalid index). */
     double layerValue(int index, LayerValue kind) const;
     /*! Sets one value of the layer, if acceptsLayerValue() takes it. */
@@ -200,6 +216,10 @@ public:
         scheme). */
     bool acceptsClimateValue(Climate::Side side, Climate::Period period, Climate::Quantity quantity,
                              double value, QString *reason = nullptr) const;
+    /*! For a value that acceptsClimateValue() takes but that is unusual (a heated room at 5 °C
+        in winter, a surface resistance of 2 m²K/W): a short translated note; empty otherwise. */
+    QString climateValueNote(Climate::Side side, Climate::Period period, Climate::Quantity quantity,
+                             double value) const;
     /*! The climate value of the side and period (Both reads the condensation period). */
     double climateValue(Climate::Side side, Climate::Period period,
                         Climate::Quantity quantity) const;

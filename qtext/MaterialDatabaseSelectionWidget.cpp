@@ -2,6 +2,7 @@
 
 #include "qtext/MaterialFilterProxyModel.h"
 #include "qtext/MaterialTableModel.h"
+#include "qtext/ValidatingLineEdit.h"
 
 #include <QComboBox>
 #include <QCoreApplication>
@@ -276,18 +277,15 @@ void MaterialDatabaseSelectionWidget::filtersChanged()
 
 double MaterialDatabaseSelectionWidget::lambdaBound(const QString &text, bool *ok)
 {
-    // A conductivity has no thousands: a comma can only be the decimal separator (German and
-    // Polish users type one), whatever the locale says.
-    QString t = text.trimmed();
-    t.replace(QLatin1Char(','), QLatin1Char('.'));
+    // Read as every number field reads: ',' or '.' is the decimal separator, whatever the
+    // locale says, and a grouped number is no bound. An empty text is no bound either.
+    const QString t = text.trimmed();
     bool parsed = t.isEmpty();
     double value = std::numeric_limits<double>::quiet_NaN();
     if (!t.isEmpty()) {
-        value = QLocale::c().toDouble(t, &parsed);
-        if (!parsed || !std::isfinite(value)) {
-            parsed = false;
+        parsed = ValidatingLineEdit::parseNumber(t, &value);
+        if (!parsed)
             value = std::numeric_limits<double>::quiet_NaN();
-        }
     }
     if (ok)
         *ok = parsed;

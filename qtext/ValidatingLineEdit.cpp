@@ -1,6 +1,7 @@
 #include "qtext/ValidatingLineEdit.h"
 
 #include <QEvent>
+#include <QKeyEvent>
 #include <QLocale>
 
 #include <cmath>
@@ -51,9 +52,41 @@ void ValidatingLineEdit::setFormat(char format, int precision)
     m_precision = precision;
 }
 
+void ValidatingLineEdit::setNoticeRule(std::function<QString(double)> rule)
+{
+    m_noticeRule = std::move(rule);
+    check();
+}
+
 void ValidatingLineEdit::setValue(double value)
 {
-    setText(QLocale().toString(value, m_format, m_precision));
+    // never with group separators, which the field would refuse to read back
+    QLocale locale;
+    locale.setNumberOptions(locale.numberOptions() | QLocale::OmitGroupSeparator);
+    m_heldText = locale.toString(value, m_format, m_precision);
+    m_hasHeldText = true;
+    setText(m_heldText);
+    setModified(false);
+}
+
+bool ValidatingLineEdit::restoreHeldText()
+{
+    if (!m_hasHeldText || text() == m_heldText)
+        return false;
+    setText(m_heldText);
+    setModified(false);
+    return true;
+}
+
+void ValidatingLineEdit::keyPressEvent(QKeyEvent *event)
+{
+    // The first Escape takes back what was typed; a second one reaches the dialog.
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier && !isReadOnly() &&
+        restoreHeldText()) {
+        event->accept();
+        return;
+    }
+    QLineEdit::keyPressEvent(event);
 }
 
 bool ValidatingLineEdit::parseNumber(const QString &text, double *value, QString *reason)
@@ -96,13 +129,22 @@ bool ValidatingLineEdit::isNumber() const
 
 bool ValidatingLineEdit::judge(QString *message) const
 {
-    if (text().trimmed().isEmpty())
+    if (text().trimmed().isEmpty()) {
+        if (!m_acceptEmpty && message)
+            *message = tr("A number is needed.");
         return m_acceptEmpty;
+    }
     double v = 0;
-    if (!parseNumber(text(), &v, message))
+    if (!parseNumber(text(), &v, message)) {
+        if (message && message->isEmpty())
+            *message = tr("This is not a number.");
         return false;
-    if (m_integer && v != std::floor(v))
+    }
+    if (m_integer && v != std::floor(v)) {
+        if (message)
+            *message = tr("A whole number is needed.");
         return false;
+    }
     if (m_validator)
         return m_validator->isValid(v, message);
     const bool aboveLower = m_lowerInclusive ? v >= m_lower : v > m_lower;
@@ -131,21 +173,45 @@ void ValidatingLineEdit::check()
 
 void ValidatingLineEdit::updateAppearance()
 {
+    const State oldState = m_state;
+    const QString oldMessage = m_message;
+    m_state = State::Valid;
+    m_message.clear();
     if (isReadOnly()) {
         setStyleSheet(QStringLiteral("QLineEdit:enabled { background-color: %1; color: 'black'}")
                           .arg(QLatin1String(ReadOnlyColor)));
         setToolTip(QString());
-        return;
-    }
-    QString message;
-    if (judge(&message) || !isEnabled()) {
+    } else if (!isEnabled()) {
         setNormalStyle();
         setToolTip(m_normalToolTip);
-        return;
+    } else {
+        QString message;
+        if (judge(&message)) {
+            double v = 0;
+            if (parseNumber(text(), &v)) {
+                m_message = m_validator ? m_validator->notice(v) : QString();
+                if (m_message.isEmpty() && m_noticeRule)
+                    m_message = m_noticeRule(v);
+            }
+            if (m_message.isEmpty()) {
+                setNormalStyle();
+                setToolTip(m_normalToolTip);
+            } else {
+                m_state = State::Unusual;
+                setStyleSheet(QStringLiteral("QLineEdit { background-color: %1;}")
+                                  .arg(QLatin1String(NoticeColor)));
+                setToolTip(m_message);
+            }
+        } else {
+            m_state = State::Invalid;
+            m_message = message.isEmpty() ? m_errorText : message;
+            setStyleSheet(QStringLiteral("QLineEdit { background-color: %1;}")
+                              .arg(QLatin1String(ErrorColor)));
+            setToolTip(m_message);
+        }
     }
-    setStyleSheet(
-        QStringLiteral("QLineEdit { background-color: %1;}").arg(QLatin1String(ErrorColor)));
-    setToolTip(message.isEmpty() ? m_errorText : message);
+    if (m_state != oldState || m_message != oldMessage)
+        emit stateChanged();
 }
 
 void ValidatingLineEdit::setNormalStyle()
@@ -173,8 +239,22 @@ void ValidatingLineEdit::changeEvent(QEvent *event)
 
 void ValidatingLineEdit::onEditingFinished()
 {
-    if (isValid())
+    QString reason;
+    if (judge(&reason)) {
         emit editingFinishedSuccessfully();
+        return;
+    }
+    // Enter with a refused text keeps it, red with its reason, for the user to correct; only
+    // leaving the field puts the held value back. A held value that is itself refused (read
+    // from a file with findings) is no news.
+    if (!m_restoreOnRefusal || hasFocus() || !isEnabled() || isReadOnly() || !m_hasHeldText ||
+        text() == m_heldText)
+        return;
+    const QString typed = text();
+    if (reason.isEmpty())
+        reason = m_errorText;
+    restoreHeldText();
+    emit refused(typed, reason);
 }
 
 } // namespace QtExt

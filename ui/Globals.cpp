@@ -1,14 +1,14 @@
 #include "ui/Globals.h"
 
 #include "settings/Directories.h"
+#include "ui/UserDialogs.h"
 
-#include <QDesktopServices>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QMessageBox>
 #include <QUrl>
 
 QString Globals::helpFile(const QString &langId)
@@ -38,19 +38,30 @@ int Globals::helpTopicPage(const QString &helpFile, int topic)
     return 0;
 }
 
-void Globals::showHelp(const QString &langId, int topic)
+void Globals::showHelp(const QString &langId, int topic, UserDialogs *dialogs, QWidget *parent)
 {
-    const QString path = helpFile(langId);
+    UserDialogs desktop;
+    showHelpFile(helpFile(langId), topic, dialogs ? *dialogs : desktop, parent);
+}
+
+void Globals::showHelpFile(const QString &path, int topic, UserDialogs &dialogs, QWidget *parent)
+{
     // QUrl::fromLocalFile gives the "file:///" URL and escapes blanks and non-ASCII characters.
     // Desktop URL handlers usually report success as soon as they start, even for a missing
     // file, so the file is checked first. The page of the topic's chapter goes into the
     // fragment, which PDF viewers take as the page to open.
+    if (!QFileInfo::exists(path)) {
+        dialogs.warning(parent, tr("Help file error"),
+                        tr("The help file cannot be found on location:\n%1").arg(path));
+        return;
+    }
     QUrl url = QUrl::fromLocalFile(path);
     const int page = helpTopicPage(path, topic);
     if (topic > 0 && page > 0)
         url.setFragment(QStringLiteral("page=%1").arg(page));
-    if (!QFileInfo::exists(path) || !QDesktopServices::openUrl(url)) {
-        QMessageBox::warning(nullptr, tr("Help file error"),
-                             tr("The help file cannot be found on location:\n%1").arg(path));
-    }
+    if (!dialogs.openDocument(url))
+        dialogs.warning(parent, tr("Help file error"),
+                        tr("No program to show PDF files could be started. The manual is "
+                           "here:\n%1")
+                            .arg(QDir::toNativeSeparators(path)));
 }

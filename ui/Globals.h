@@ -7,6 +7,8 @@ class ConstructionList;
 class MaterialList;
 class Project;
 class Settings;
+class UserDialogs;
+class QWidget;
 
 /*! What the widget program works with, created by main() before the main window and handed down
     to every window and dialog that needs it: the preferences, the two databases, the open
@@ -30,9 +32,15 @@ class Globals
 public:
     /*! Opens the manual of the language in the desktop's PDF viewer at the chapter of the help
         topic (0 the whole manual; 1 preferences, 2 layer editor, 3 climate editor, 4 database
-        dialog, 5 new-project wizard, 6 report, 7 heat-flow directions, 8 quick start). When that
-        fails a warning box names the path. */
-    static void showHelp(const QString &langId, int topic);
+        dialog, 5 new-project wizard, 6 report, 7 heat-flow directions, 8 quick start), through
+       dialogs (the window's, so that tests answer; the desktop's when null). When that fails a
+       warning box says why and names the path. */
+    static void showHelp(const QString &langId, int topic, UserDialogs *dialogs = nullptr,
+                         QWidget *parent = nullptr);
+    /*! showHelp() for the manual at path: a missing file is reported as missing; a file that
+        exists but that no viewer could show is reported as such, with its path, so that the
+        user can open it by hand. */
+    static void showHelpFile(const QString &path, int topic, UserDialogs &dialogs, QWidget *parent);
     static constexpr int QuickStartTopic = 8;
     /*! The manual of the language, the English one when the language has none. */
     static QString helpFile(const QString &langId);

@@ -1,6 +1,7 @@
 #include "ui/UserDialogs.h"
 
 #include <QCoreApplication>
+#include <QDesktopServices>
 #include <QDir>
 #include <QFileDialog>
 #include <QPushButton>
@@ -18,6 +19,11 @@ void UserDialogs::information(QWidget *parent, const QString &title, const QStri
 void UserDialogs::warning(QWidget *parent, const QString &title, const QString &text)
 {
     QMessageBox::warning(parent, title, text);
+}
+
+bool UserDialogs::openDocument(const QUrl &url)
+{
+    return QDesktopServices::openUrl(url);
 }
 
 QMessageBox::StandardButton UserDialogs::question(QWidget *parent, const QString &title,

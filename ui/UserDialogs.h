@@ -4,6 +4,7 @@
 #include <QString>
 #include <QStringList>
 
+class QUrl;
 class QWidget;
 
 /*  Every modal question, message and file choice of the window goes through here, so that a
@@ -47,6 +48,10 @@ public:
     };
     /*! Asks what to do with the user data found in directory. */
     virtual ExistingData existingUserData(QWidget *parent, const QString &directory);
+
+    /*! Shows a document (the manual) in the desktop's viewer for its type; false when no
+        viewer could be started. */
+    virtual bool openDocument(const QUrl &url);
 
     /*! Where the import file dialogs of the database pages start (the place of the last
         project); the home directory when empty. */

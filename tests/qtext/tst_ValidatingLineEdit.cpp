@@ -2,8 +2,11 @@
 // tips, and the signal that only valid edits raise.
 
 #include "TestMain.h"
+#include "qtext/FieldMessageLine.h"
 #include "qtext/ValidatingLineEdit.h"
+#include "settings/ProgramTranslator.h"
 
+#include <QCoreApplication>
 #include <QLocale>
 #include <QSignalSpy>
 #include <QTest>
@@ -28,6 +31,10 @@ public:
         return false;
     }
     void afterCheck() override { ++afterChecks; }
+    QString notice(double value) override
+    {
+        return value > 100 ? QStringLiteral("large") : QString();
+    }
     int afterChecks = 0;
 };
 
@@ -48,6 +55,11 @@ private slots:
     void onlyValidEditsAreSignalled();
     void numbersReadTheSameInEveryLocale_data();
     void numbersReadTheSameInEveryLocale();
+    void unusualValuesAreAmber_data();
+    void unusualValuesAreAmber();
+    void escapePutsBackTheHeldValue();
+    void refusedEditIsPutBack();
+    void messageLineSaysWhy();
 };
 
 void tst_ValidatingLineEdit::bounds_data()
@@ -185,11 +197,14 @@ void tst_ValidatingLineEdit::numbersReadTheSameInEveryLocale_data()
         {" 12 ", true, 12, false},     {"2e-4", true, 2e-4, false},   {"-3,5E2", true, -350, false},
         {"abc", false, 0, false},      {"", false, 0, false},         {"inf", false, 0, false},
     };
-    for (const char *locale : {"C", "de_DE", "pl_PL", "en_US"})
-        for (const auto &row : rows)
-            QTest::addRow("%s '%s'", locale, row.text)
-                << QString::fromLatin1(locale) << QString::fromLatin1(row.text) << row.number
-                << row.value << row.grouping;
+    QTest::addColumn<QString>("language");
+    // the interface language (the program's catalogue) and the system locale vary apart
+    for (const char *language : {"en", "de", "pl"})
+        for (const char *locale : {"C", "de_DE", "pl_PL", "en_US"})
+            for (const auto &row : rows)
+                QTest::addRow("%s %s '%s'", language, locale, row.text)
+                    << QString::fromLatin1(locale) << QString::fromLatin1(row.text) << row.number
+                    << row.value << row.grouping << QString::fromLatin1(language);
 }
 
 void tst_ValidatingLineEdit::numbersReadTheSameInEveryLocale()
@@ -201,7 +216,15 @@ void tst_ValidatingLineEdit::numbersReadTheSameInEveryLocale()
     QFETCH(bool, number);
     QFETCH(double, value);
     QFETCH(bool, grouping);
+    QFETCH(QString, language);
     QLocale::setDefault(QLocale(locale));
+    ProgramTranslator translator;
+    if (language != QLatin1String("en")) {
+        const QString qm =
+            QStringLiteral(M2_BIN_DIR "/resources/translations/Mirelo2_%1.qm").arg(language);
+        QVERIFY2(translator.load(qm), qPrintable(qm + QStringLiteral(" is missing")));
+        QVERIFY(QCoreApplication::installTranslator(&translator));
+    }
     ValidatingLineEdit edit;
     edit.setup(-Inf, Inf, QStringLiteral("out of range"));
     edit.setText(text);
@@ -216,7 +239,130 @@ void tst_ValidatingLineEdit::numbersReadTheSameInEveryLocale()
     if (grouping) {
         edit.check();
         QCOMPARE(edit.toolTip(), reason);
+        QCOMPARE(edit.message(), reason);
+        // the reason is said in the interface's language
+        QCOMPARE(reason == QLatin1String("Use ',' or '.' once, as the decimal separator; digit "
+                                         "grouping is not accepted."),
+                 language == QLatin1String("en"));
     }
+    QCoreApplication::removeTranslator(&translator);
+}
+
+void tst_ValidatingLineEdit::unusualValuesAreAmber_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("state");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("usual") << "42" << int(ValidatingLineEdit::State::Valid) << QString();
+    QTest::newRow("unusual") << "420" << int(ValidatingLineEdit::State::Unusual) << "large";
+    QTest::newRow("refused") << "43" << int(ValidatingLineEdit::State::Invalid) << "odd";
+    QTest::newRow("no number") << "4x" << int(ValidatingLineEdit::State::Invalid)
+                               << "This is not a number.";
+}
+
+void tst_ValidatingLineEdit::unusualValuesAreAmber()
+{
+    QFETCH(QString, text);
+    QFETCH(int, state);
+    QFETCH(QString, message);
+    ValidatingLineEdit edit;
+    edit.setFieldValidator(new EvenValidator);
+    edit.setText(QStringLiteral("2"));
+    QSignalSpy changes(&edit, &ValidatingLineEdit::stateChanged);
+    edit.setText(text);
+    QCOMPARE(int(edit.state()), state);
+    QCOMPARE(edit.message(), message);
+    QCOMPARE(edit.toolTip(), message);
+    // an unusual value is still a valid one
+    QCOMPARE(edit.isValid(), state != int(ValidatingLineEdit::State::Invalid));
+    QCOMPARE(edit.styleSheet().contains(QLatin1String(ValidatingLineEdit::NoticeColor)),
+             state == int(ValidatingLineEdit::State::Unusual));
+    QCOMPARE(changes.isEmpty(), state == int(ValidatingLineEdit::State::Valid));
+
+    // a rule of the field itself serves fields without a validator object
+    ValidatingLineEdit bounded;
+    bounded.setup(0, Inf, QStringLiteral("> 0"), false);
+    bounded.setNoticeRule([](double v) { return v > 5 ? QStringLiteral("high") : QString(); });
+    bounded.setText(QStringLiteral("7"));
+    QCOMPARE(bounded.state(), ValidatingLineEdit::State::Unusual);
+    QCOMPARE(bounded.message(), QStringLiteral("high"));
+    bounded.setEnabled(false); // a disabled field says nothing
+    QCOMPARE(bounded.state(), ValidatingLineEdit::State::Valid);
+}
+
+void tst_ValidatingLineEdit::escapePutsBackTheHeldValue()
+{
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    ValidatingLineEdit edit;
+    edit.setup(0, Inf, QString(), false);
+    edit.setValue(0.035);
+    edit.show();
+    edit.setFocus();
+    QTest::keyClicks(&edit, QStringLiteral("7"));
+    QCOMPARE(edit.text(), QStringLiteral("0,0357"));
+    QTest::keyClick(&edit, Qt::Key_Escape);
+    QCOMPARE(edit.text(), QStringLiteral("0,035"));
+    QVERIFY(!edit.isModified());
+}
+
+void tst_ValidatingLineEdit::refusedEditIsPutBack()
+{
+    ValidatingLineEdit edit;
+    edit.setup(0, Inf, QStringLiteral("must be > 0"), false);
+    edit.setValue(2.5);
+    QSignalSpy refused(&edit, &ValidatingLineEdit::refused);
+    QSignalSpy accepted(&edit, &ValidatingLineEdit::editingFinishedSuccessfully);
+    // without the option the refused text stays for the owner to judge
+    edit.setText(QStringLiteral("-1"));
+    emit edit.editingFinished();
+    QCOMPARE(edit.text(), QStringLiteral("-1"));
+    QVERIFY(refused.isEmpty());
+
+    edit.setRestoreOnRefusal(true);
+    for (const char *typed : {"-1", "abc", "", "1.000,5"}) {
+        edit.setText(QString::fromLatin1(typed));
+        emit edit.editingFinished();
+        QCOMPARE(edit.text(), QStringLiteral("2.5"));
+        QCOMPARE(edit.state(), ValidatingLineEdit::State::Valid);
+        QCOMPARE(refused.size(), 1);
+        const QList<QVariant> args = refused.takeFirst();
+        QCOMPARE(args.at(0).toString(), QString::fromLatin1(typed));
+        QVERIFY(!args.at(1).toString().isEmpty());
+    }
+    QCOMPARE(accepted.size(), 0);
+    edit.setText(QStringLiteral("3"));
+    emit edit.editingFinished();
+    QCOMPARE(accepted.size(), 1);
+    QVERIFY(refused.isEmpty());
+}
+
+void tst_ValidatingLineEdit::messageLineSaysWhy()
+{
+    QWidget window;
+    auto *width = new ValidatingLineEdit(&window);
+    width->setup(0, Inf, QStringLiteral("The width must be > 0."), false);
+    width->setNoticeRule([](double v) { return v > 2 ? QStringLiteral("wide") : QString(); });
+    width->setRestoreOnRefusal(true);
+    width->setValue(0.3);
+    auto *line = new QtExt::FieldMessageLine(&window);
+    line->watch(width, QStringLiteral("Width [m]:"));
+    QVERIFY(line->plainText().isEmpty());
+    QVERIFY(!line->isVisibleTo(&window));
+
+    width->setText(QStringLiteral("3"));
+    QCOMPARE(line->plainText(), QStringLiteral("Width [m]: wide"));
+    QVERIFY(line->isVisibleTo(&window));
+    width->setText(QStringLiteral("0"));
+    QCOMPARE(line->plainText(), QStringLiteral("Width [m]: The width must be > 0."));
+
+    // leaving the field: the held value is back, and the line says what was not taken
+    emit width->editingFinished();
+    QCOMPARE(width->text(), QStringLiteral("0.3"));
+    QVERIFY(line->plainText().contains(QStringLiteral("'0' was not taken for Width [m]")));
+    QVERIFY(line->plainText().contains(QStringLiteral("The width must be > 0.")));
+    // typing again ends the news
+    emit width->textEdited(QStringLiteral("0.4"));
+    QVERIFY(line->plainText().isEmpty());
 }
 
 void tst_ValidatingLineEdit::onlyValidEditsAreSignalled()

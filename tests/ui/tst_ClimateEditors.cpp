@@ -9,6 +9,7 @@
 #include "document/Project.h"
 #include "persistence/ConstructionList.h"
 #include "persistence/MaterialList.h"
+#include "qtext/FieldMessageLine.h"
 #include "qtext/ValidatingLineEdit.h"
 #include "settings/Settings.h"
 #include "ui/commands/M2_UndoClimate.h"
@@ -120,7 +121,7 @@ private slots:
     void editIsOneUndoEntry();
     void sameValueMakesNoEntry();
     void invalidValueMakesNoEntry();
-    void invalidValueKeepsTheFocus();
+    void refusedValueIsPutBackOnLeaving();
     void presetWithTheSameValuesMakesNoEntry();
     void customChoiceOfDINValuesStays();
     void presetUnderCustomKeepsTheOtherSide();
@@ -264,8 +265,8 @@ void tst_ClimateEditors::periodBounds()
         return;
     }
     QCOMPARE(m_stack->count(), 1);
-    QCOMPARE(m_stack->text(0), condensation ? QStringLiteral(": Undo change of condensation time.")
-                                            : QStringLiteral(": Undo change of evaporation time"));
+    QCOMPARE(m_stack->text(0), condensation ? QStringLiteral(": Change of condensation time")
+                                            : QStringLiteral(": Change of evaporation time"));
     const Climate &after = m_project->inputData().climate();
     QCOMPARE(condensation ? after.tT() : after.tT_summer(), text.toDouble());
     m_stack->undo();
@@ -439,41 +440,41 @@ void tst_ClimateEditors::editIsOneUndoEntry_data()
         const char *s = warm ? "warm" : "cold";
         QTest::addRow("%s winter temperature", s)
             << 0 << warm << typeInto("lineEditClimateT", warm ? "23.5" : "-12")
-            << ": Undo change of temperature (condensation) at " + side;
+            << ": Change of temperature (condensation period) at " + side;
         QTest::addRow("%s winter humidity", s)
             << 0 << warm << typeInto("lineEditClimateRH", "61.25")
-            << ": Undo change of relative humidity (condensation) at " + side;
+            << ": Change of relative humidity (condensation period) at " + side;
         QTest::addRow("%s summer temperature", s)
             << 0 << warm << summer(typeInto("lineEditClimateT", "17"))
-            << ": Undo change of temperature (condensation) at " + side;
+            << ": Change of temperature (evaporation period) at " + side;
         QTest::addRow("%s summer humidity", s)
             << 0 << warm << summer(typeInto("lineEditClimateRH", "66"))
-            << ": Undo change of relative humidity (condensation) at " + side;
+            << ": Change of relative humidity (evaporation period) at " + side;
         QTest::addRow("%s surface resistance", s)
             << 0 << warm << typeInto("lineEditClimateRT", "0.1")
-            << ": Undo change of surface resistance at " + side;
+            << ": Change of surface resistance at " + side;
         QTest::addRow("%s summer surface resistance", s)
             << 0 << warm << summer(typeInto("lineEditClimateRT", "0.2"))
-            << ": Undo change of surface resistance at " + side;
+            << ": Change of surface resistance at " + side;
         // DIN 4108-3 (2014) offers one preset a side: nothing to choose
         for (int type : {0, 1})
             QTest::addRow("%s preset under type %d", s, type)
-                << type << warm << preset(1) << ": Undo change climate data set at " + side;
+                << type << warm << preset(1) << ": Change of climate data set at " + side;
     }
     QTest::newRow("custom to 2001")
-        << 0 << true << assessmentType(1) << ": Undo change of assessment type.";
+        << 0 << true << assessmentType(1) << ": Change of assessment type";
     QTest::newRow("custom to 2014")
-        << 0 << false << assessmentType(2) << ": Undo change of assessment type.";
+        << 0 << false << assessmentType(2) << ": Change of assessment type";
     QTest::newRow("2014 to 2001") << 2 << true << assessmentType(1)
-                                  << ": Undo change of assessment type.";
+                                  << ": Change of assessment type";
     QTest::newRow("2014 to custom")
-        << 2 << true << assessmentType(0) << ": Undo change of assessment type.";
+        << 2 << true << assessmentType(0) << ": Change of assessment type";
     QTest::newRow("2001 to custom")
-        << 1 << false << assessmentType(0) << ": Undo change of assessment type.";
+        << 1 << false << assessmentType(0) << ": Change of assessment type";
     QTest::newRow("condensation time") << 0 << true << typeInto("lineEditCondensationTime", "75")
-                                       << ": Undo change of condensation time.";
+                                       << ": Change of condensation time";
     QTest::newRow("drying time") << 0 << false << typeInto("lineEditDryingTime", "45.5")
-                                 << ": Undo change of evaporation time";
+                                 << ": Change of evaporation time";
 }
 
 void tst_ClimateEditors::editIsOneUndoEntry()
@@ -552,7 +553,7 @@ void tst_ClimateEditors::invalidValueMakesNoEntry()
     QVERIFY(identical(m_project->inputData().climate(), before));
 }
 
-void tst_ClimateEditors::invalidValueKeepsTheFocus()
+void tst_ClimateEditors::refusedValueIsPutBackOnLeaving()
 {
     typeCustomClimate(*m_project);
     QApplication::setActiveWindow(m_widget.get());
@@ -560,11 +561,23 @@ void tst_ClimateEditors::invalidValueKeepsTheFocus()
     edit->setFocus();
     QTRY_VERIFY(edit->hasFocus());
     edit->selectAll();
+    const QString held = edit->text();
     QTest::keyClicks(edit, QStringLiteral("120"));
-    QTest::keyClick(edit, Qt::Key_Tab);
+    // Enter keeps the refused text for correction, with the reason in words
+    QTest::keyClick(edit, Qt::Key_Return);
     QVERIFY(edit->hasFocus());
+    QCOMPARE(edit->text(), QStringLiteral("120"));
+    QVERIFY(climate()->messageLine()->plainText().contains(
+        QStringLiteral("The relative humidity must lie between 0 % and 100 %.")));
+    // leaving the field puts back what the project holds and says what was not taken
+    QTest::keyClick(edit, Qt::Key_Tab);
+    QVERIFY(!edit->hasFocus());
+    QCOMPARE(edit->text(), held);
+    QVERIFY(climate()->messageLine()->plainText().contains(QStringLiteral("'120' was not taken")));
     QCOMPARE(m_stack->count(), 0);
-    // a valid value lets it go
+    // a valid value is taken
+    edit->setFocus();
+    QTRY_VERIFY(edit->hasFocus());
     edit->selectAll();
     QTest::keyClicks(edit, QStringLiteral("55"));
     QTest::keyClick(edit, Qt::Key_Tab);

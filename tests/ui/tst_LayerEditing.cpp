@@ -6,6 +6,7 @@
 
 #include "document/Project.h"
 #include "qtext/ColorButton.h"
+#include "qtext/FieldMessageLine.h"
 #include "qtext/ValidatingLineEdit.h"
 #include "settings/Settings.h"
 #include "ui/commands/M2_UndoLayerProperties.h"
@@ -16,6 +17,7 @@
 #include <QGroupBox>
 #include <QImage>
 #include <QLabel>
+#include <QLocale>
 #include <QPainter>
 #include <QPushButton>
 #include <QUndoStack>
@@ -64,6 +66,8 @@ private slots:
     void textReadAsTheShownValueChangesNothing();
     void secondMaterial();
     void tableAndSketchShowTheSecondMaterial();
+    void germanEntryIsWhatTheLayerTakes_data();
+    void germanEntryIsWhatTheLayerTakes();
 };
 
 void tst_LayerEditing::columnWidths_data()
@@ -299,7 +303,7 @@ void tst_LayerEditing::colourChoice()
     QCOMPARE(offered, before); // the dialog starts from the layer's colour
     QCOMPARE(project.inputData().layer(0).m_color, QColor(10, 20, 30));
     QCOMPARE(stack.count(), 1);
-    QCOMPARE(stack.text(0), QStringLiteral(": Undo change of color at layer No. 1"));
+    QCOMPARE(stack.text(0), QStringLiteral(": Change of colour of layer no. 1"));
     editor.setColorChooser([](const QColor &, QWidget *) { return QColor(); }); // cancelled
     editor.colorButton()->click();
     QCOMPARE(stack.count(), 1);
@@ -510,6 +514,73 @@ void tst_LayerEditing::tableAndSketchShowTheSecondMaterial()
     for (int dx = -3; dx <= 3 && !timberSeen; ++dx)
         timberSeen = image.pixelColor(mid.x() + dx, mid.y()) == timber.m_color;
     QVERIFY(timberSeen);
+}
+
+void tst_LayerEditing::germanEntryIsWhatTheLayerTakes_data()
+{
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<double>("stored"); // NaN: refused, the layer keeps its value
+    QTest::addColumn<QString>("shown");
+    QTest::addColumn<bool>("amber");
+    const double refused = std::nan("");
+    const int lambda = Project::LV_Lambda, width = Project::LV_Width, mu = Project::LV_Mu;
+    QTest::newRow("0.035 is 0.035") << lambda << "0.035" << 0.035 << "0,035" << false;
+    QTest::newRow("0,035 is 0.035") << lambda << "0,035" << 0.035 << "0,035" << false;
+    QTest::newRow("35 is a metal") << lambda << "35" << 35.0 << "35" << true;
+    QTest::newRow("1.000 mm is 1 mm") << width << "1.000" << 0.001 << "1" << false;
+    QTest::newRow("300,5 mm") << width << " 300,5 " << 0.3005 << "300,5" << false;
+    QTest::newRow("3 m wall") << width << "3000" << 3.0 << "3000" << true;
+    QTest::newRow("2e2 mm") << width << "2e2" << 0.2 << "200" << false;
+    QTest::newRow("mu of a barrier") << mu << "2000000" << 2e6 << "2000000" << true;
+    QTest::newRow("grouped") << width << "1.000,5" << refused << "240" << false;
+    QTest::newRow("abc") << lambda << "abc" << refused << "0,8" << false;
+    QTest::newRow("empty") << lambda << "" << refused << "0,8" << false;
+    QTest::newRow("zero width") << width << "0" << refused << "240" << false;
+}
+
+void tst_LayerEditing::germanEntryIsWhatTheLayerTakes()
+{
+    // What a German user types is what the layer takes, and what the field shows once the
+    // edit is over is what the layer holds: refused entries are put back, with the reason in
+    // the editor's message line, and unusual ones are taken with a note.
+    QFETCH(int, kind);
+    QFETCH(QString, typed);
+    QFETCH(double, stored);
+    QFETCH(QString, shown);
+    QFETCH(bool, amber);
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    Project project;
+    project.createNew(layers({brick()}, 0.24), ProjectInformation());
+    QUndoStack stack;
+    Settings settings;
+    settings.setDisplayUnits(DisplayUnits(1000, true));
+    MaterialEditWidget editor(project, stack, settings);
+    // the main window loads the layer again after every change
+    connect(&project, &Project::changed, &editor, [&editor]() { editor.setLayer(0); });
+    editor.setLayer(0);
+    const auto value = Project::LayerValue(kind);
+    const double before = project.layerValue(0, value);
+    QtExt::ValidatingLineEdit *field = kind == Project::LV_Width    ? editor.widthEdit()
+                                       : kind == Project::LV_Lambda ? editor.lambdaEdit()
+                                                                    : editor.muEdit();
+    field->setText(typed);
+    field->setModified(true);
+    emit field->editingFinished();
+    QCOMPARE(field->text(), shown);
+    if (std::isnan(stored)) {
+        QCOMPARE(stack.count(), 0);
+        QCOMPARE(project.layerValue(0, value), before);
+        QVERIFY2(editor.messageLine()->plainText().contains(QStringLiteral("not taken")),
+                 qPrintable(editor.messageLine()->plainText()));
+    } else {
+        QCOMPARE(stack.count(), stored == before ? 0 : 1);
+        QCOMPARE(project.layerValue(0, value), stored);
+        QVERIFY(!editor.messageLine()->plainText().contains(QStringLiteral("not taken")));
+    }
+    QCOMPARE(field->state() == QtExt::ValidatingLineEdit::State::Unusual, amber);
+    QCOMPARE(!editor.messageLine()->plainText().isEmpty(), amber || std::isnan(stored));
+    QLocale::setDefault(QLocale::c());
 }
 
 M2_TEST_MAIN(tst_LayerEditing)

@@ -1,8 +1,10 @@
+#include <QCheckBox>
 #include <QDialogButtonBox>
 #include <QPushButton>
 #include <QtTest>
 
 #include "TestSupport.h"
+#include "qtext/FieldMessageLine.h"
 #include "qtext/ValidatingLineEdit.h"
 #include "ui/database/MaterialEditDialog.h"
 #include "ui/database/MaterialTransfer.h"
@@ -22,6 +24,7 @@ private slots:
     void editDialogValidity_data();
     void editDialogValidity();
     void editDialogRoundTrip();
+    void editDialogNotesUnusualValues();
 };
 
 void tst_MaterialTransfer::formats_data()
@@ -179,4 +182,24 @@ void tst_MaterialTransfer::editDialogRoundTrip()
 }
 
 M2_TEST_MAIN(tst_MaterialTransfer)
+void tst_MaterialTransfer::editDialogNotesUnusualValues()
+{
+    // the dialog marks what the layer editor marks, and a foil may be tight
+    MaterialEditDialog dialog;
+    Material m(QStringLiteral("Plaster"), 3, QString(), QString(), QString(), QString(), 1400, 0.7,
+               15, 0.01, 0.3, 0.05, 40002);
+    dialog.setMaterial(m);
+    QVERIFY(dialog.noticeLine()->plainText().isEmpty());
+    dialog.lambdaEdit()->setText(QStringLiteral("35"));
+    QCOMPARE(dialog.lambdaEdit()->state(), QtExt::ValidatingLineEdit::State::Unusual);
+    dialog.muEdit()->setText(QStringLiteral("5e6"));
+    QCOMPARE(dialog.muEdit()->state(), QtExt::ValidatingLineEdit::State::Unusual);
+    QCOMPARE(dialog.noticeLine()->plainText().count(QLatin1Char('\n')), 1); // two notes
+    dialog.findChild<QCheckBox *>(QStringLiteral("checkBoxFoil"))->setChecked(true);
+    QCOMPARE(dialog.muEdit()->state(), QtExt::ValidatingLineEdit::State::Valid);
+    // an unusual value is still a valid one: the material can be stored
+    QVERIFY(dialog.isAcceptable());
+    QCOMPARE(dialog.material().m_lambda, 35.0);
+}
+
 #include "tst_MaterialTransfer.moc"

@@ -433,8 +433,7 @@ void tst_ResultsWidget::limitsOfInhomogeneousLayers()
     M2_ResultsWidget widget;
     widget.updateResults(input, outcome, HeatFlowDirection::Horizontal);
     const QtExt::Table &t = widget.table();
-    QCOMPARE(t.rowCount(),
-             16 + (ResultType::isCondensation(outcome.results.typeGlaser) ? 3 : 0));
+    QCOMPARE(t.rowCount(), 16 + (ResultType::isCondensation(outcome.results.typeGlaser) ? 3 : 0));
     QCOMPARE(t.cell(0, 3).text(), QStringLiteral("U-value (ISO 6946, inhomogeneous layers)"));
     QCOMPARE(t.cell(1, 3).text(), QStringLiteral("%1").arg(1 / inh.R_T, 0, 'f', 3));
     QCOMPARE(t.cell(1, 4).text(), QStringLiteral("%1").arg(inh.R_upper, 0, 'f', 3));

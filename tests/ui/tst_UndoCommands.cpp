@@ -188,57 +188,59 @@ void tst_UndoCommands::doUndoRedo_data()
     // Three layers: column 0 the warm side, 1..3 the layers, 4 the cold side; -1 no selection.
     QTest::newRow("add layer left") << Factory([](Project &p) -> M2_UndoCommandBase * {
         return new M2_UndoAddLayerLeft(p, 1, MaterialLayer(plaster(), 0.01));
-    }) << ": Add layer left to no. 2"
+    }) << ": Addition of a layer left of no. 2"
                                     << 2 << 1;
     QTest::newRow("add layer left of the first") << Factory([](Project &p) -> M2_UndoCommandBase * {
         return new M2_UndoAddLayerLeft(p, 0, MaterialLayer(plaster(), 0.01));
-    }) << ": Add layer left to no. 1" << 1 << 0;
+    }) << ": Addition of a layer left of no. 1" << 1
+                                                 << 0;
     QTest::newRow("add layer right") << Factory([](Project &p) -> M2_UndoCommandBase * {
         return new M2_UndoAddLayerRight(p, 1, MaterialLayer(plaster(), 0.01));
-    }) << ": Add layer right to no. 2"
+    }) << ": Addition of a layer right of no. 2"
                                      << 3 << 2;
     QTest::newRow("add layer right of the last") << Factory([](Project &p) -> M2_UndoCommandBase * {
         return new M2_UndoAddLayerRight(p, 2, MaterialLayer(brick(), 0.01));
-    }) << ": Add layer right to no. 3" << 4 << 3;
+    }) << ": Addition of a layer right of no. 3" << 4
+                                                 << 3;
     QTest::newRow("add construction left") << Factory([](Project &p) -> M2_UndoCommandBase * {
         return new M2_UndoAddConstructionLeft(
             p, 1,
             construction("ETICS",
                          {MaterialLayer(insulation(), 0.12), MaterialLayer(plaster(), 0.01)}));
-    }) << ": Add construction left to no. 2"
+    }) << ": Addition of a construction left of no. 2"
                                            << 2 << 2;
     QTest::newRow("add construction right") << Factory([](Project &p) -> M2_UndoCommandBase * {
         return new M2_UndoAddConstructionRight(
             p, 2,
             construction("ETICS",
                          {MaterialLayer(insulation(), 0.12), MaterialLayer(plaster(), 0.01)}));
-    }) << ": Add construction right to no. 3"
+    }) << ": Addition of a construction right of no. 3"
                                             << 4 << 3;
     QTest::newRow("remove first layer")
         << Factory([](Project &p) -> M2_UndoCommandBase * { return new M2_UndoRemoveLayer(p, 0); })
-        << ": Remove layer no. 1" << 0 << 1;
+        << ": Removal of layer no. 1" << 0 << 1;
     QTest::newRow("remove last layer")
         << Factory([](Project &p) -> M2_UndoCommandBase * { return new M2_UndoRemoveLayer(p, 2); })
-        << ": Remove layer no. 3" << 2 << 3;
+        << ": Removal of layer no. 3" << 2 << 3;
     QTest::newRow("move left") << Factory([](Project &p) -> M2_UndoCommandBase * {
         return new M2_UndoMoveLayerLeft(p, 1);
-    }) << ": Move layer no. 2 to left"
+    }) << ": Move of layer no. 2 to the left"
                                << 1 << 2;
     QTest::newRow("move right") << Factory([](Project &p) -> M2_UndoCommandBase * {
         return new M2_UndoMoveLayerRight(p, 1);
-    }) << ": Move layer no. 2 to right"
+    }) << ": Move of layer no. 2 to the right"
                                 << 3 << 2;
     QTest::newRow("change material") << Factory([](Project &p) -> M2_UndoCommandBase * {
         return new M2_UndoChangeMaterial(p, 1, plaster());
-    }) << ": Change material on layer no. 2"
+    }) << ": Change of material of layer no. 2"
                                      << 2 << 2;
     QTest::newRow("layer colour") << Factory([](Project &p) -> M2_UndoCommandBase * {
         return new M2_UndoLayerColor(p, 0, QColor(Qt::yellow));
-    }) << ": Undo change of color at layer No. 1"
+    }) << ": Change of colour of layer no. 1"
                                   << 1 << 1;
     QTest::newRow("material name") << Factory([](Project &p) -> M2_UndoCommandBase * {
         return new M2_UndoMaterialName(p, 2, QStringLiteral("Gypsum plaster"));
-    }) << ": Undo change of material name at layer No. 3"
+    }) << ": Change of material name of layer no. 3"
                                    << 3 << 3;
     QTest::newRow("second material") << Factory([](Project &p) -> M2_UndoCommandBase * {
         return new M2_UndoLayerBridge(p, 1,
@@ -247,82 +249,82 @@ void tst_UndoCommands::doUndoRedo_data()
                                      << 2 << 2;
     QTest::newRow("mu") << Factory([](Project &p) -> M2_UndoCommandBase * {
         return new M2_UndoMaterialParameters(p, Project::LV_Mu, 1, 2);
-    }) << QString::fromUtf8(": Undo \u03bc-value change at layer No. 2")
+    }) << QString::fromUtf8(": Change of \u03bc of layer no. 2")
                         << 2 << 2;
     QTest::newRow("w_80") << Factory([](Project &p) -> M2_UndoCommandBase * {
         return new M2_UndoMaterialParameters(p, Project::LV_W80, 1, 0.001);
-    }) << ": Undo w_80 change at layer No. 2"
+    }) << ": Change of w_80 of layer no. 2"
                           << 2 << 2;
     QTest::newRow("w_sat") << Factory([](Project &p) -> M2_UndoCommandBase * {
         return new M2_UndoMaterialParameters(p, Project::LV_WSat, 1, 0.5);
-    }) << ": Undo w_sat change at layer No. 2"
+    }) << ": Change of w_sat of layer no. 2"
                            << 2 << 2;
     QTest::newRow("lambda") << Factory([](Project &p) -> M2_UndoCommandBase * {
         return new M2_UndoMaterialParameters(p, Project::LV_Lambda, 1, 0.04);
-    }) << ": Undo lambda change at layer No. 2"
+    }) << ": Change of thermal conductivity of layer no. 2"
                             << 2 << 2;
     QTest::newRow("Aw") << Factory([](Project &p) -> M2_UndoCommandBase * {
         return new M2_UndoMaterialParameters(p, Project::LV_Aw, 1, 0.001);
-    }) << ": Undo Aw change at layer No. 2"
+    }) << ": Change of water absorption coefficient of layer no. 2"
                         << 2 << 2;
     QTest::newRow("width") << Factory([](Project &p) -> M2_UndoCommandBase * {
         return new M2_UndoMaterialParameters(p, Project::LV_Width, 1, 0.16);
-    }) << ": Undo layer width change at layer No. 2"
+    }) << ": Change of width of layer no. 2"
                            << 2 << 2;
     QTest::newRow("winter temperature warm side")
         << Factory([](Project &p) -> M2_UndoCommandBase * {
                return new M2_UndoClimate(p, 0, true, true, 21.5);
            })
-        << ": Undo change of temperature (condensation) at warm side" << 0 << 0;
+        << ": Change of temperature (condensation period) at warm side" << 0 << 0;
     QTest::newRow("winter humidity cold side") << Factory([](Project &p) -> M2_UndoCommandBase * {
         return new M2_UndoClimate(p, 1, false, true, 90);
-    }) << ": Undo change of relative humidity (condensation) at cold side"
+    }) << ": Change of relative humidity (condensation period) at cold side"
                                                << 4 << 4;
     QTest::newRow("summer temperature cold side")
         << Factory([](Project &p) -> M2_UndoCommandBase * {
                return new M2_UndoClimate(p, 2, false, false, 18);
            })
-        << ": Undo change of temperature (condensation) at cold side" << 4 << 4;
+        << ": Change of temperature (evaporation period) at cold side" << 4 << 4;
     QTest::newRow("summer humidity warm side") << Factory([](Project &p) -> M2_UndoCommandBase * {
         return new M2_UndoClimate(p, 3, true, false, 60);
-    }) << ": Undo change of relative humidity (condensation) at warm side"
+    }) << ": Change of relative humidity (evaporation period) at warm side"
                                                << 0 << 0;
     QTest::newRow("surface resistance") << Factory([](Project &p) -> M2_UndoCommandBase * {
         return new M2_UndoClimate(p, 4, false, true, 0.08);
-    }) << ": Undo change of surface resistance at cold side"
+    }) << ": Change of surface resistance at cold side"
                                         << 4 << 4;
     QTest::newRow("preset under custom conditions")
         << Factory([](Project &p) -> M2_UndoCommandBase * {
                typeCustomClimate(p);
                return new M2_UndoClimateAll(p, false, true, 12);
            })
-        << ": Undo change climate data set at cold side" << 4 << 4;
+        << ": Change of climate data set at cold side" << 4 << 4;
     QTest::newRow("preset under DIN 4108-3 2001")
         << Factory([](Project &p) -> M2_UndoCommandBase * {
                p.setAssessmentType(Climate::AC_DIN4108_2001, 60, 90);
                return new M2_UndoClimateAll(p, true, true, 2);
            })
-        << ": Undo change climate data set at warm side" << 0 << 0;
+        << ": Change of climate data set at warm side" << 0 << 0;
     QTest::newRow("assessment type") << Factory([](Project &p) -> M2_UndoCommandBase * {
         return new M2_UndoAssessmentType(p, M2_UndoAssessmentType::AssessmentType,
                                          Climate::AC_DIN4108_2001, 60, 90);
-    }) << ": Undo change of assessment type."
+    }) << ": Change of assessment type"
                                      << -1 << -1;
     QTest::newRow("condensation time") << Factory([](Project &p) -> M2_UndoCommandBase * {
         typeCustomClimate(p);
         return new M2_UndoAssessmentType(p, M2_UndoAssessmentType::CondensationTime,
                                          Climate::AC_Custom, 75, 90);
-    }) << ": Undo change of condensation time."
+    }) << ": Change of condensation time"
                                        << -1 << -1;
     QTest::newRow("evaporation time") << Factory([](Project &p) -> M2_UndoCommandBase * {
         typeCustomClimate(p);
         return new M2_UndoAssessmentType(p, M2_UndoAssessmentType::EvaporationTime,
                                          Climate::AC_Custom, 90, 80);
-    }) << ": Undo change of evaporation time"
+    }) << ": Change of evaporation time"
                                       << -1 << -1;
     QTest::newRow("heat flow") << Factory([](Project &p) -> M2_UndoCommandBase * {
         return new M2_UndoHeatFlowDirection(p, 0);
-    }) << ": Change heat flow direction to 0"
+    }) << ": Change of heat flow direction to downwards"
                                << -1 << -1;
     QTest::newRow("project information") << Factory([](Project &p) -> M2_UndoCommandBase * {
         ProjectInformation info = p.projectInformation();
@@ -330,11 +332,11 @@ void tst_UndoCommands::doUndoRedo_data()
         info.m_userName = QStringLiteral("A. Builder");
         info.m_heatFlowDirection = HeatFlowDirection::Upwards;
         return new M2_UndoChangeProjectInfo(p, info);
-    }) << ": Undo change of project informations."
+    }) << ": Change of project information"
                                          << -1 << -1;
     QTest::newRow("final remarks") << Factory([](Project &p) -> M2_UndoCommandBase * {
         return new UndoChangeDisclaimer(p, QStringLiteral("Checked on site."));
-    }) << ": Undo change final remarks."
+    }) << ": Change of final remarks"
                                    << -1 << -1;
     QTest::newRow("construction kind roof") << Factory([](Project &p) -> M2_UndoCommandBase * {
         return new M2_UndoConstructionKind(p, ConstructionKind::FlatRoof, 1);
@@ -737,11 +739,11 @@ void tst_UndoCommands::descriptionsCountLayersFromOne()
     makeWall(project);
     M2_UndoRemoveLayer remove(project, 0);
     M2_UndoMaterialParameters width(project, Project::LV_Width, 0, 0.3);
-    QCOMPARE(remove.text(), QStringLiteral(": Remove layer no. 1"));
-    QCOMPARE(width.text(), QStringLiteral(": Undo layer width change at layer No. 1"));
+    QCOMPARE(remove.text(), QStringLiteral(": Removal of layer no. 1"));
+    QCOMPARE(width.text(), QStringLiteral(": Change of width of layer no. 1"));
     // Numbers of the main window's entries are formatted in the locale.
     QLocale::setDefault(QLocale(QLocale::German));
-    QCOMPARE(M2_UndoRemoveLayer::description(1233), QStringLiteral("Remove layer no. 1.234"));
+    QCOMPARE(M2_UndoRemoveLayer::description(1233), QStringLiteral("Removal of layer no. 1.234"));
     QLocale::setDefault(QLocale::c());
 }
 

@@ -16,6 +16,7 @@
 #include "report/Report.h"
 #include "settings/Constants.h"
 #include "settings/Directories.h"
+#include "settings/ProgramTranslator.h"
 #include "settings/Settings.h"
 
 #include <QApplication>
@@ -234,7 +235,7 @@ int run(const BatchOptions &options)
     std::optional<ConstructionKind> kind;
     if (!readSettings(options.overrides, settings, error, kind))
         return usageError(error);
-    QTranslator translator;
+    ProgramTranslator translator;
     installLanguage(options.langId, settings, translator);
 
     if (options.materials) {

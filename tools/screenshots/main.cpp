@@ -14,6 +14,7 @@
 #include "persistence/MaterialList.h"
 #include "settings/Constants.h"
 #include "settings/Directories.h"
+#include "settings/ProgramTranslator.h"
 #include "settings/Settings.h"
 #include "ui/database/MaterialDatabaseDialog.h"
 #include "ui/editors/AssessmentClimateWidget.h"
@@ -23,9 +24,7 @@
 #include "ui/mainwindow/DiagramView.h"
 #include "ui/mainwindow/M2_ResultsWidget.h"
 #include "ui/mainwindow/MainWindow.h"
-// report_preview.png, with the masonry example's interior insulation open, the whole results
-// panel with both methods and their verdicts, results_verdicts.png, and, after closing the
-// example, start_page.png. Settings and user data go to a temporary home, never the user's own.
+#include "ui/mainwindow/StartPage.h"
 #include "ui/preferences/ConfigDialog.h"
 #include "ui/reportpreview/ReportPreview.h"
 
@@ -71,7 +70,8 @@ int main(int argc, char *argv[])
     QStandardPaths::setTestModeEnabled(true);
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, home.path());
 
-    QTranslator program, qt;
+    ProgramTranslator program;
+    QTranslator qt;
     const QString translations = Directories::translationsDir();
     if (program.load(translations + QStringLiteral("/Mirelo2_") + lang))
         app.installTranslator(&program);

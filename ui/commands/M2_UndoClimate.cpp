@@ -66,14 +66,18 @@ QString M2_UndoClimate::sideName(bool warmSide)
 QString M2_UndoClimate::description(int kind, bool warmSide)
 {
     switch (kind) {
+    // noun phrases: the undo and redo actions put "Undo" and "Redo" in front
     case 0:
+        return tr("Change of temperature (condensation period) at %1").arg(sideName(warmSide));
     case 2:
-        return tr("Undo change of temperature (condensation) at %1").arg(sideName(warmSide));
+        return tr("Change of temperature (evaporation period) at %1").arg(sideName(warmSide));
     case 1:
+        return tr("Change of relative humidity (condensation period) at %1")
+            .arg(sideName(warmSide));
     case 3:
-        return tr("Undo change of relative humidity (condensation) at %1").arg(sideName(warmSide));
+        return tr("Change of relative humidity (evaporation period) at %1").arg(sideName(warmSide));
     default:
-        return tr("Undo change of surface resistance at %1").arg(sideName(warmSide));
+        return tr("Change of surface resistance at %1").arg(sideName(warmSide));
     }
 }
 
@@ -136,7 +140,7 @@ M2_UndoClimateAll::M2_UndoClimateAll(Project &project, bool warmSide, bool winte
 
 QString M2_UndoClimateAll::description(bool warmSide)
 {
-    return tr("Undo change climate data set at %1").arg(M2_UndoClimate::sideName(warmSide));
+    return tr("Change of climate data set at %1").arg(M2_UndoClimate::sideName(warmSide));
 }
 
 void M2_UndoClimateAll::redo()
@@ -174,11 +178,11 @@ QString M2_UndoAssessmentType::description(Edit edit)
 {
     switch (edit) {
     case CondensationTime:
-        return tr("Undo change of condensation time.");
+        return tr("Change of condensation time");
     case EvaporationTime:
-        return tr("Undo change of evaporation time");
+        return tr("Change of evaporation time");
     default:
-        return tr("Undo change of assessment type.");
+        return tr("Change of assessment type");
     }
 }
 

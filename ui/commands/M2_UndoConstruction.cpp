@@ -34,9 +34,11 @@ QString M2_UndoAddLayer::description(int index, LayerSide side)
 {
     // the texts keep the contexts of the two commands they were written for
     return side == LayerSide::Left
-               ? QCoreApplication::translate("M2_UndoAddLayerLeft", "Add layer left to no. %L1")
+               ? QCoreApplication::translate("M2_UndoAddLayerLeft",
+                                             "Addition of a layer left of no. %L1")
                      .arg(index + 1)
-               : QCoreApplication::translate("M2_UndoAddLayerRight", "Add layer right to no. %L1")
+               : QCoreApplication::translate("M2_UndoAddLayerRight",
+                                             "Addition of a layer right of no. %L1")
                      .arg(index + 1);
 }
 
@@ -69,10 +71,10 @@ QString M2_UndoAddConstruction::description(int index, LayerSide side)
 {
     return side == LayerSide::Left
                ? QCoreApplication::translate("M2_UndoAddConstructionLeft",
-                                             "Add construction left to no. %L1")
+                                             "Addition of a construction left of no. %L1")
                      .arg(index + 1)
                : QCoreApplication::translate("M2_UndoAddConstructionRight",
-                                             "Add construction right to no. %L1")
+                                             "Addition of a construction right of no. %L1")
                      .arg(index + 1);
 }
 
@@ -104,7 +106,7 @@ M2_UndoRemoveLayer::M2_UndoRemoveLayer(Project &project, int index)
 
 QString M2_UndoRemoveLayer::description(int index)
 {
-    return tr("Remove layer no. %L1").arg(index + 1);
+    return tr("Removal of layer no. %L1").arg(index + 1);
 }
 
 void M2_UndoRemoveLayer::redo()
@@ -131,9 +133,11 @@ M2_UndoMoveLayer::M2_UndoMoveLayer(Project &project, int index, LayerSide side)
 QString M2_UndoMoveLayer::description(int index, LayerSide side)
 {
     return side == LayerSide::Left
-               ? QCoreApplication::translate("M2_UndoMoveLayerLeft", "Move layer no. %L1 to left")
+               ? QCoreApplication::translate("M2_UndoMoveLayerLeft",
+                                             "Move of layer no. %L1 to the left")
                      .arg(index + 1)
-               : QCoreApplication::translate("M2_UndoMoveLayerRight", "Move layer no. %L1 to right")
+               : QCoreApplication::translate("M2_UndoMoveLayerRight",
+                                             "Move of layer no. %L1 to the right")
                      .arg(index + 1);
 }
 
@@ -161,7 +165,7 @@ M2_UndoChangeMaterial::M2_UndoChangeMaterial(Project &project, int index, const 
 
 QString M2_UndoChangeMaterial::description(int index)
 {
-    return tr("Change material on layer no. %L1").arg(index + 1);
+    return tr("Change of material of layer no. %L1").arg(index + 1);
 }
 
 void M2_UndoChangeMaterial::redo()

@@ -26,7 +26,7 @@ M2_UndoLayerColor::M2_UndoLayerColor(Project &project, int index, const QColor &
 
 QString M2_UndoLayerColor::description(int index)
 {
-    return tr("Undo change of color at layer No. %1").arg(index + 1);
+    return tr("Change of colour of layer no. %1").arg(index + 1);
 }
 
 void M2_UndoLayerColor::swap()
@@ -78,7 +78,7 @@ M2_UndoMaterialName::M2_UndoMaterialName(Project &project, int index, const QStr
 
 QString M2_UndoMaterialName::description(int index)
 {
-    return tr("Undo change of material name at layer No. %1").arg(index + 1);
+    return tr("Change of material name of layer no. %1").arg(index + 1);
 }
 
 void M2_UndoMaterialName::swap()
@@ -107,19 +107,19 @@ QString M2_UndoMaterialParameters::description(Project::LayerValue kind, int ind
 {
     switch (kind) {
     case Project::LV_Mu:
-        return tr("Undo %L1-value change at layer No. %2").arg(QChar(0x03BC)).arg(index + 1);
+        return tr("Change of %L1 of layer no. %2").arg(QChar(0x03BC)).arg(index + 1);
     case Project::LV_W80:
-        return tr("Undo w_80 change at layer No. %1").arg(index + 1);
+        return tr("Change of w_80 of layer no. %1").arg(index + 1);
     case Project::LV_WSat:
-        return tr("Undo w_sat change at layer No. %1").arg(index + 1);
+        return tr("Change of w_sat of layer no. %1").arg(index + 1);
     case Project::LV_Lambda:
-        return tr("Undo lambda change at layer No. %1").arg(index + 1);
+        return tr("Change of thermal conductivity of layer no. %1").arg(index + 1);
     case Project::LV_Aw:
-        return tr("Undo Aw change at layer No. %1").arg(index + 1);
+        return tr("Change of water absorption coefficient of layer no. %1").arg(index + 1);
     case Project::LV_SdSummer:
-        return tr("Undo summer sd-value change at layer No. %1").arg(index + 1);
+        return tr("Change of summer sd-value of layer no. %1").arg(index + 1);
     default:
-        return tr("Undo layer width change at layer No. %1").arg(index + 1);
+        return tr("Change of width of layer no. %1").arg(index + 1);
     }
 }
 

@@ -13,7 +13,15 @@ M2_UndoHeatFlowDirection::M2_UndoHeatFlowDirection(Project &project, int directi
 
 QString M2_UndoHeatFlowDirection::description(int directionCode)
 {
-    return tr("Change heat flow direction to %1").arg(directionCode);
+    switch (heatFlowDirectionFromCode(directionCode)) {
+    case HeatFlowDirection::Upwards:
+        return tr("Change of heat flow direction to upwards");
+    case HeatFlowDirection::Horizontal:
+        return tr("Change of heat flow direction to horizontal");
+    case HeatFlowDirection::Downwards:
+        break;
+    }
+    return tr("Change of heat flow direction to downwards");
 }
 
 void M2_UndoHeatFlowDirection::swap()
@@ -34,7 +42,7 @@ M2_UndoChangeProjectInfo::M2_UndoChangeProjectInfo(Project &project, const Proje
 
 QString M2_UndoChangeProjectInfo::description()
 {
-    return tr("Undo change of project informations.");
+    return tr("Change of project information");
 }
 
 void M2_UndoChangeProjectInfo::swap()
@@ -55,7 +63,7 @@ UndoChangeDisclaimer::UndoChangeDisclaimer(Project &project, const QString &text
 
 QString UndoChangeDisclaimer::description()
 {
-    return tr("Undo change final remarks.");
+    return tr("Change of final remarks");
 }
 
 void UndoChangeDisclaimer::swap()

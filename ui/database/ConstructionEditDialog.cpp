@@ -1,5 +1,6 @@
 #include "ui/database/ConstructionEditDialog.h"
 
+#include "model/Plausibility.h"
 #include "persistence/MaterialList.h"
 #include "qtext/ConstructionGraphicsSceneBase.h"
 #include "qtext/ConstructionView.h"
@@ -50,6 +51,13 @@ ConstructionEditDialog::ConstructionEditDialog(MaterialList &materials, Database
     m_width->setObjectName(QStringLiteral("lineEditWidth"));
     m_width->setup(0, std::numeric_limits<double>::infinity(), tr("The layer width must be > 0."),
                    false);
+    // the same note on an unusual width as in the layer editor (the field is in mm)
+    m_width->setNoticeRule([this](double mm) {
+        if (m_selected < 0 || m_selected >= int(m_construction.m_layers.size()))
+            return QString();
+        const MaterialLayer &layer = m_construction.m_layers[std::size_t(m_selected)];
+        return Plausibility::layerWidth(mm / 1000, layer.isFoil() || layer.m_sd_value != 0);
+    });
     m_append = new QPushButton(tr("Append layer..."), this);
     m_append->setObjectName(QStringLiteral("pushButtonAppendLayer"));
     m_append->setToolTip(tr("Adds a layer of a chosen material on the cold side."));

@@ -1,6 +1,8 @@
 #include "ui/database/MaterialEditDialog.h"
 
+#include "model/Plausibility.h"
 #include "qtext/ColorButton.h"
+#include "qtext/FieldMessageLine.h"
 #include "qtext/ValidatingLineEdit.h"
 #include "ui/database/MoistStorageFieldRule.h"
 
@@ -151,23 +153,53 @@ MaterialEditDialog::MaterialEditDialog(QWidget *parent)
 
     auto *properties = new QGroupBox(tr("Material Properties"), this);
     auto *propertyForm = new QFormLayout(properties);
-    propertyForm->addRow(tr("Bulk density [kg/m%1]:").arg(cubic), m_rho);
-    propertyForm->addRow(tr("Thermal conductivity [W/mK]:"), m_lambda);
-    propertyForm->addRow(tr("Vapor diffusion resistance factor [-]:"), m_mu);
-    propertyForm->addRow(tr("Lower value of %1 [-]:").arg(QChar(0x03BC)), m_muMin);
-    propertyForm->addRow(tr("Upper value of %1 [-]:").arg(QChar(0x03BC)), m_muMax);
-    propertyForm->addRow(tr("Moisture content at 80% RH [m%1/m%1]:").arg(cubic), m_w80);
-    propertyForm->addRow(tr("Moisture content at saturation [m%1/m%1]:").arg(cubic), m_wSat);
-    propertyForm->addRow(
-        tr("Water absorption coefficient [kg/m%1s%2]:").arg(QChar(0x00B2)).arg(QChar(0x00BD)),
-        m_aw);
-    propertyForm->addRow(tr("sd-value [m]:"), m_sd);
-    propertyForm->addRow(tr("sd-value, evaporation period [m]:"), m_sdSummer);
+    // the same notes on unusual values as the layer editor's, in a line below the fields
+    m_notices = new QtExt::FieldMessageLine(this);
+    const std::pair<QtExt::ValidatingLineEdit *, QString> rows[] = {
+        {m_rho, tr("Bulk density [kg/m%1]:").arg(cubic)},
+        {m_lambda, tr("Thermal conductivity [W/mK]:")},
+        {m_mu, tr("Vapor diffusion resistance factor [-]:")},
+        {m_muMin, tr("Lower value of %1 [-]:").arg(QChar(0x03BC))},
+        {m_muMax, tr("Upper value of %1 [-]:").arg(QChar(0x03BC))},
+        {m_w80, tr("Moisture content at 80% RH [m%1/m%1]:").arg(cubic)},
+        {m_wSat, tr("Moisture content at saturation [m%1/m%1]:").arg(cubic)},
+        {m_aw,
+         tr("Water absorption coefficient [kg/m%1s%2]:").arg(QChar(0x00B2)).arg(QChar(0x00BD))},
+        {m_sd, tr("sd-value [m]:")},
+        {m_sdSummer, tr("sd-value, evaporation period [m]:")}};
+    const std::pair<QtExt::ValidatingLineEdit *, Material::Quantity> quantities[] = {
+        {m_rho, Material::Q_Rho},     {m_lambda, Material::Q_Lambda}, {m_mu, Material::Q_Mu},
+        {m_muMin, Material::Q_MuMin}, {m_muMax, Material::Q_MuMax},   {m_w80, Material::Q_W80},
+        {m_wSat, Material::Q_WSat},   {m_aw, Material::Q_Aw}};
+    for (const auto &q : quantities) {
+        const Material::Quantity quantity = q.second;
+        q.first->setNoticeRule([this, quantity](double value) {
+            // an air material's values follow from its width; a foil or a material with an
+            // sd-value is meant to be tight
+            if (m_air->isChecked())
+                return QString();
+            const bool foil = m_foil->isChecked() || (m_sd->isNumber() && m_sd->value() > 0);
+            return Plausibility::material(quantity, value, foil);
+        });
+    }
+    for (const auto &row : rows) {
+        propertyForm->addRow(row.second, row.first);
+        m_notices->watch(row.first, row.second);
+    }
     auto *flagRow = new QHBoxLayout;
     for (QCheckBox *box : {m_air, m_wood, m_woodBased, m_foil}) {
         flagRow->addWidget(box);
         connect(box, &QCheckBox::toggled, this, &MaterialEditDialog::updateState);
     }
+    // the flags and the sd-value decide what is unusual
+    auto recheck = [this]() {
+        for (QtExt::ValidatingLineEdit *edit :
+             {m_rho, m_lambda, m_mu, m_muMin, m_muMax, m_w80, m_aw})
+            edit->check();
+    };
+    connect(m_air, &QCheckBox::toggled, this, recheck);
+    connect(m_foil, &QCheckBox::toggled, this, recheck);
+    connect(m_sd, &QLineEdit::textChanged, this, recheck);
     flagRow->addStretch(1);
     propertyForm->addRow(tr("Flags:"), flagRow);
 
@@ -189,6 +221,7 @@ MaterialEditDialog::MaterialEditDialog(QWidget *parent)
     columns->addLayout(right, 1);
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(columns, 1);
+    layout->addWidget(m_notices);
     layout->addWidget(m_problem);
     layout->addWidget(m_buttons);
 

@@ -15,6 +15,7 @@ class QLineEdit;
 class QPlainTextEdit;
 
 namespace QtExt {
+class FieldMessageLine;
 class ColorButton;
 class ValidatingLineEdit;
 } // namespace QtExt
@@ -51,6 +52,8 @@ public:
     QtExt::ValidatingLineEdit *awEdit() const { return m_aw; }
     QtExt::ValidatingLineEdit *sdEdit() const { return m_sd; }
     QtExt::ValidatingLineEdit *sdSummerEdit() const { return m_sdSummer; }
+    /*! Why a field is red or amber, in words below the fields. */
+    QtExt::FieldMessageLine *noticeLine() const { return m_notices; }
     QCheckBox *airCheckBox() const { return m_air; }
     QDialogButtonBox *buttonBox() const { return m_buttons; }
 
@@ -87,5 +90,6 @@ private:
     QDateEdit *m_samplingDate;
     QDateEdit *m_productionDate;
     QLabel *m_problem;
+    QtExt::FieldMessageLine *m_notices;
     QDialogButtonBox *m_buttons;
 };

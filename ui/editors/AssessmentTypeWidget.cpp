@@ -2,6 +2,8 @@
 
 #include "calculation/MinimumHeatResistance.h"
 #include "document/Project.h"
+#include "qtext/ComboWidth.h"
+#include "qtext/FieldMessageLine.h"
 #include "qtext/ValidatingLineEdit.h"
 #include "ui/commands/M2_UndoClimate.h"
 #include "ui/commands/M2_UndoProject.h"
@@ -56,6 +58,10 @@ AssessmentTypeWidget::AssessmentTypeWidget(Project &project, QUndoStack &undoSta
     m_type->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     m_type->setMinimumContentsLength(20);
     m_type->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+    QStringList types;
+    for (int i = 0; i < m_type->count(); ++i)
+        types << m_type->itemText(i);
+    QtExt::fitComboToTexts(m_type, types);
 
     // a period of (almost) nothing or of a whole year makes no seasonal balance
     m_condensation = new QtExt::ValidatingLineEdit(this);
@@ -67,12 +73,10 @@ AssessmentTypeWidget::AssessmentTypeWidget(Project &project, QUndoStack &undoSta
     m_drying->setup(0.1, 300, tr("The drying time must be > 0d and < 300d."), false, false);
     for (QtExt::ValidatingLineEdit *edit : {m_condensation, m_drying}) {
         edit->setFormat('g', 6);
+        // a refused entry is put back, so that the field shows the period the project holds
+        edit->setRestoreOnRefusal(true);
         connect(edit, &QtExt::ValidatingLineEdit::editingFinishedSuccessfully, this,
                 &AssessmentTypeWidget::doubleEditingFinished);
-        connect(edit, &QLineEdit::editingFinished, this, [edit]() {
-            if (edit->isEnabled() && !edit->isValid())
-                edit->setFocus();
-        });
     }
 
     m_grid = new QGridLayout(this);
@@ -82,13 +86,22 @@ AssessmentTypeWidget::AssessmentTypeWidget(Project &project, QUndoStack &undoSta
     m_grid->addWidget(m_kind, 1, 1);
     m_grid->addWidget(new QLabel(tr("DIN 4108-2 minimum thermal resistance"), this), 2, 0);
     m_grid->addWidget(m_minimumType, 2, 1);
-    m_grid->addWidget(new QLabel(tr("Select assessment type"), this), 3, 0);
-    m_grid->addWidget(m_type, 3, 1);
-    m_grid->addWidget(new QLabel(tr("Condensation time in d"), this), 4, 0);
-    m_grid->addWidget(m_condensation, 4, 1);
-    m_grid->addWidget(new QLabel(tr("Drying time in d"), this), 5, 0);
-    m_grid->addWidget(m_drying, 5, 1);
+    // the names of the assessment types are long: the combo box takes a row of its own
+    m_grid->addWidget(new QLabel(tr("Select assessment type"), this), 3, 0, 1, 2);
+    m_grid->addWidget(m_type, 4, 0, 1, 2);
+    const QString condensationCaption = tr("Condensation time in d");
+    const QString dryingCaption = tr("Drying time in d");
+    m_grid->addWidget(new QLabel(condensationCaption, this), 5, 0);
+    m_grid->addWidget(m_condensation, 5, 1);
+    m_grid->addWidget(new QLabel(dryingCaption, this), 6, 0);
+    m_grid->addWidget(m_drying, 6, 1);
+    m_messages = new QtExt::FieldMessageLine(this);
+    m_messages->watch(m_condensation, condensationCaption);
+    m_messages->watch(m_drying, dryingCaption);
+    m_grid->addWidget(m_messages, 7, 0, 1, 2);
     m_grid->setColumnStretch(1, 1);
+    setTabOrder(m_type, m_condensation);
+    setTabOrder(m_condensation, m_drying);
 
     connect(m_type, QOverload<int>::of(&QComboBox::currentIndexChanged), this,
             &AssessmentTypeWidget::assessmentTypeChosen);
@@ -193,10 +206,12 @@ void AssessmentTypeWidget::doubleEditingFinished()
                                   condensation ? M2_UndoAssessmentType::CondensationTime
                                                : M2_UndoAssessmentType::EvaporationTime,
                                   climate.assessmentCondition(), condensationDays, evaporationDays);
-    if (command->changed())
+    if (command->changed()) {
         m_undoStack.push(command);
-    else
+    } else {
         delete command;
+        reload(); // the period held, in the interface's format
+    }
 }
 
 int AssessmentTypeWidget::labelColumnWidth() const
@@ -204,7 +219,8 @@ int AssessmentTypeWidget::labelColumnWidth() const
     int width = 0;
     for (int row = 1; row < m_grid->rowCount(); ++row)
         if (QLayoutItem *item = m_grid->itemAtPosition(row, 0))
-            if (item->widget())
+            // only the captions of the value rows set the label column
+            if (item->widget() && m_grid->itemAtPosition(row, 1) != item)
                 width = qMax(width, item->widget()->sizeHint().width());
     return width;
 }

@@ -9,8 +9,9 @@ class QGridLayout;
 class QUndoStack;
 
 namespace QtExt {
+class FieldMessageLine;
 class ValidatingLineEdit;
-}
+} // namespace QtExt
 
 /*  The assessment-type editor: the construction kind (which sets the defaults of the boundary
     conditions, as one undo step, and says in statusMessage() what it changed), the row of
@@ -69,4 +70,5 @@ private:
     QtExt::ValidatingLineEdit *m_condensation;
     QtExt::ValidatingLineEdit *m_drying;
     QGridLayout *m_grid;
+    QtExt::FieldMessageLine *m_messages;
 };

@@ -2,9 +2,11 @@
 
 #include "document/Project.h"
 #include "model/ClimatePresets.h"
+#include "qtext/ComboWidth.h"
+#include "qtext/FieldMessageLine.h"
 #include "qtext/ValidatingLineEdit.h"
-#include "ui/editors/ProjectValueRules.h"
 #include "ui/commands/M2_UndoClimate.h"
+#include "ui/editors/ProjectValueRules.h"
 
 #include <QButtonGroup>
 #include <QComboBox>
@@ -49,6 +51,12 @@ ClimateEditWidget::ClimateEditWidget(Project &project, QUndoStack &undoStack, QW
     m_presets->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     m_presets->setMinimumContentsLength(20);
     m_presets->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+    // ... but every preset name of every list is shown whole (German and Polish names are long)
+    QStringList allNames;
+    for (int type : {Climate::AC_Custom, Climate::AC_DIN4108_2001, Climate::AC_DIN4108_2014})
+        for (int side : {Climate::Inside, Climate::Outside})
+            allNames += ClimatePresets::presetNames(type, side);
+    QtExt::fitComboToTexts(m_presets, allNames);
 
     m_winter = new QRadioButton(tr("Winter:"), this);
     m_winter->setObjectName(QStringLiteral("radioButtonWinter"));
@@ -70,8 +78,11 @@ ClimateEditWidget::ClimateEditWidget(Project &project, QUndoStack &undoStack, QW
     m_RH = new QtExt::ValidatingLineEdit(this);
     m_RH->setObjectName(QStringLiteral("lineEditClimateRH"));
     m_RH->setup(0, 100, tr("The relative humidity must lie between 0 % and 100 %."));
-    for (QtExt::ValidatingLineEdit *edit : {m_RT, m_T, m_RH})
+    for (QtExt::ValidatingLineEdit *edit : {m_RT, m_T, m_RH}) {
         edit->setFormat('g', 6);
+        // a refused entry is put back, so that the field shows what the climate holds
+        edit->setRestoreOnRefusal(true);
+    }
 
     auto caption = [this](const QString &text) {
         auto *label = new QLabel(text, this);
@@ -81,21 +92,36 @@ ClimateEditWidget::ClimateEditWidget(Project &project, QUndoStack &undoStack, QW
     m_grid = new QGridLayout(this);
     m_grid->setContentsMargins(0, 0, 0, 0);
     m_grid->addWidget(m_title, 0, 0, 1, 2);
-    m_grid->addWidget(caption(tr("Select climate data preset:")), 1, 0);
-    m_grid->addWidget(m_presets, 1, 1);
+    // the preset names are long (up to some 80 characters in Polish): the combo box takes a
+    // row of its own, below its caption, across the whole editor
+    m_grid->addWidget(caption(tr("Select climate data preset:")), 1, 0, 1, 2);
+    m_grid->addWidget(m_presets, 2, 0, 1, 2);
     auto *periodRow = new QHBoxLayout;
     periodRow->addWidget(m_winter);
     periodRow->addWidget(m_summer);
     periodRow->addStretch(1);
-    m_grid->addLayout(periodRow, 2, 1);
-    m_grid->addWidget(caption(tr("Temperature in [%1C]:").arg(QChar(0x00B0))), 3, 0);
-    m_grid->addWidget(m_T, 3, 1);
-    m_grid->addWidget(caption(tr("Relative Humidity in [%]:")), 4, 0);
-    m_grid->addWidget(m_RH, 4, 1);
-    m_grid->addWidget(caption(tr("Surface transfer resistance in [m%1K/W]:").arg(QChar(0x00B2))), 5,
-                      0);
-    m_grid->addWidget(m_RT, 5, 1);
+    m_grid->addLayout(periodRow, 3, 1);
+    const QString tCaption = tr("Temperature in [%1C]:").arg(QChar(0x00B0));
+    const QString rhCaption = tr("Relative Humidity in [%]:");
+    const QString rsCaption = tr("Surface transfer resistance in [m%1K/W]:").arg(QChar(0x00B2));
+    m_grid->addWidget(caption(tCaption), 4, 0);
+    m_grid->addWidget(m_T, 4, 1);
+    m_grid->addWidget(caption(rhCaption), 5, 0);
+    m_grid->addWidget(m_RH, 5, 1);
+    m_grid->addWidget(caption(rsCaption), 6, 0);
+    m_grid->addWidget(m_RT, 6, 1);
+    // the reasons for red and amber fields in words, below the fields
+    m_messages = new QtExt::FieldMessageLine(this);
+    m_messages->watch(m_T, tCaption);
+    m_messages->watch(m_RH, rhCaption);
+    m_messages->watch(m_RT, rsCaption);
+    m_grid->addWidget(m_messages, 7, 0, 1, 2);
     m_grid->setColumnStretch(1, 1);
+    setTabOrder(m_presets, m_winter);
+    setTabOrder(m_winter, m_summer);
+    setTabOrder(m_summer, m_T);
+    setTabOrder(m_T, m_RH);
+    setTabOrder(m_RH, m_RT);
 
     // activated also follows a choice of the entry already shown: with values that match no
     // preset the list shows its first entry, which must still be applicable
@@ -111,12 +137,6 @@ ClimateEditWidget::ClimateEditWidget(Project &project, QUndoStack &undoStack, QW
             &ClimateEditWidget::doubleEditingFinished);
     connect(m_RT, &QtExt::ValidatingLineEdit::editingFinishedSuccessfully, this,
             &ClimateEditWidget::doubleEditingFinished);
-    // an invalid value makes no command and keeps the focus, so that the user corrects it
-    for (QtExt::ValidatingLineEdit *edit : {m_RT, m_T, m_RH})
-        connect(edit, &QLineEdit::editingFinished, this, [edit]() {
-            if (edit->isEnabled() && !edit->isValid())
-                edit->setFocus();
-        });
 
     connect(&m_project, &Project::changed, this, &ClimateEditWidget::projectChanged);
     enableFields(m_project.hasProject() ? m_project.inputData().climate().assessmentCondition()
@@ -125,6 +145,9 @@ ClimateEditWidget::ClimateEditWidget(Project &project, QUndoStack &undoStack, QW
 
 void ClimateEditWidget::setSide(bool warmSide)
 {
+    // a refusal at the other side is no longer news
+    if (warmSide != m_warmSide)
+        m_messages->clearRefusal();
     m_warmSide = warmSide;
     if (!m_project.hasProject())
         return;
@@ -245,10 +268,13 @@ void ClimateEditWidget::pushValue(QtExt::ValidatingLineEdit *edit, int kind)
     edit->setModified(false);
     auto *command =
         new M2_UndoClimate(m_project, kind, m_warmSide, m_winter->isChecked(), edit->value());
-    if (command->changed())
+    if (command->changed()) {
         m_undoStack.push(command);
-    else
+    } else {
         delete command;
+        // the value held, in the interface's format ("20.0" typed shows as "20")
+        fillValues();
+    }
 }
 
 void ClimateEditWidget::doubleEditingFinishedTemperature()
@@ -291,7 +317,8 @@ int ClimateEditWidget::labelColumnWidth() const
     int width = 0;
     for (int row = 1; row < m_grid->rowCount(); ++row)
         if (QLayoutItem *item = m_grid->itemAtPosition(row, 0))
-            if (item->widget())
+            // only the captions of the value rows set the label column
+            if (item->widget() && m_grid->itemAtPosition(row, 1) != item)
                 width = qMax(width, item->widget()->sizeHint().width());
     return width;
 }

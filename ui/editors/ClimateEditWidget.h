@@ -11,8 +11,9 @@ class QRadioButton;
 class QUndoStack;
 
 namespace QtExt {
+class FieldMessageLine;
 class ValidatingLineEdit;
-}
+} // namespace QtExt
 
 /*  The climate editor of one side of the construction (the warm side, inside, or the cold
     side, outside): the climate preset of the condensation period, the switch between the
@@ -60,9 +61,13 @@ public:
     void setLabelColumnWidth(int width);
 
     QComboBox *presetComboBox() const { return m_presets; }
+    QRadioButton *winterButton() const { return m_winter; }
+    QRadioButton *summerButton() const { return m_summer; }
     QtExt::ValidatingLineEdit *temperatureEdit() const { return m_T; }
     QtExt::ValidatingLineEdit *humidityEdit() const { return m_RH; }
     QtExt::ValidatingLineEdit *resistanceEdit() const { return m_RT; }
+    /*! The editor's message line: why a field is red or amber, and the last refused entry. */
+    QtExt::FieldMessageLine *messageLine() const { return m_messages; }
 
 private slots:
     void comboBoxClimatePresetsCurrentIndexChanged(int index);
@@ -95,4 +100,5 @@ private:
     QtExt::ValidatingLineEdit *m_T;
     QtExt::ValidatingLineEdit *m_RH;
     QGridLayout *m_grid;
+    QtExt::FieldMessageLine *m_messages;
 };

@@ -2,6 +2,7 @@
 
 #include "document/Project.h"
 #include "qtext/ColorButton.h"
+#include "qtext/FieldMessageLine.h"
 #include "qtext/ValidatingLineEdit.h"
 #include "settings/Settings.h"
 #include "ui/commands/M2_UndoLayerProperties.h"
@@ -42,6 +43,8 @@ MaterialEditWidget::MaterialEditWidget(Project &project, QUndoStack &undoStack,
         auto *edit = new QtExt::ValidatingLineEdit(this);
         edit->setObjectName(QLatin1String(name));
         edit->setup(0, Infinity, errorText, false);
+        // a refused entry is put back, so that the field shows what the layer holds
+        edit->setRestoreOnRefusal(true);
         connect(edit, &QtExt::ValidatingLineEdit::editingFinishedSuccessfully, this,
                 &MaterialEditWidget::doubleEditingFinished);
         return edit;
@@ -96,10 +99,14 @@ MaterialEditWidget::MaterialEditWidget(Project &project, QUndoStack &undoStack,
     auto *materialBox = new QGroupBox(tr("Material Properties"), this);
     auto *materialForm = new QFormLayout(materialBox);
     materialForm->addRow(tr("Name:"), m_name);
-    materialForm->addRow(tr("Thermal conductivity [W/mK]:"), m_lambda);
-    materialForm->addRow(tr("Vapor diffusion resistance factor [-]:"), m_mu);
-    materialForm->addRow(tr("Moisture content at 80% RH [m%1/m%1]:").arg(cubic), m_w80);
-    materialForm->addRow(tr("Moisture content at saturation [m%1/m%1]:").arg(cubic), m_wSat);
+    const QString lambdaCaption = tr("Thermal conductivity [W/mK]:");
+    const QString muCaption = tr("Vapor diffusion resistance factor [-]:");
+    const QString w80Caption = tr("Moisture content at 80% RH [m%1/m%1]:").arg(cubic);
+    const QString wSatCaption = tr("Moisture content at saturation [m%1/m%1]:").arg(cubic);
+    materialForm->addRow(lambdaCaption, m_lambda);
+    materialForm->addRow(muCaption, m_mu);
+    materialForm->addRow(w80Caption, m_w80);
+    materialForm->addRow(wSatCaption, m_wSat);
     materialForm->addRow(m_awLabel, m_aw);
     materialForm->addRow(tr("sd-value [m]"), m_sd);
     materialForm->addRow(tr("sd-value, evaporation period [m]:"), m_sdSummer);
@@ -153,12 +160,31 @@ MaterialEditWidget::MaterialEditWidget(Project &project, QUndoStack &undoStack,
     connect(m_bridgeEntry, QOverload<int>::of(&QComboBox::activated), this,
             &MaterialEditWidget::bridgeEntryChanged);
 
+    // the reasons for red and amber fields in words, below the fields
+    m_messages = new QtExt::FieldMessageLine(this);
+    m_messages->watch(m_width, QString());
+    m_messages->watch(m_lambda, lambdaCaption);
+    m_messages->watch(m_mu, muCaption);
+    m_messages->watch(m_w80, w80Caption);
+    m_messages->watch(m_wSat, wSatCaption);
+    m_messages->watch(m_aw, QString());
+
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(layerBox);
     layout->addWidget(materialBox);
+    layout->addWidget(m_messages);
     layout->addWidget(m_bridgeBox);
     layout->addStretch(1);
+
+    // the order in which the values are read on a data sheet
+    setTabOrder(m_width, m_color);
+    setTabOrder(m_color, m_name);
+    setTabOrder(m_name, m_lambda);
+    setTabOrder(m_lambda, m_mu);
+    setTabOrder(m_mu, m_w80);
+    setTabOrder(m_w80, m_wSat);
+    setTabOrder(m_wSat, m_aw);
 
     connect(m_name, &QLineEdit::editingFinished, this, &MaterialEditWidget::nameEditingFinished);
     // a new width or A_w unit shows the loaded layer in it at once
@@ -174,6 +200,8 @@ void MaterialEditWidget::setLabels(const DisplayUnits &units)
 {
     m_widthLabel->setText(tr("Layer width/height [%1]:").arg(units.widthUnitLabel()));
     m_awLabel->setText(tr("Water absorption coefficient [%1]:").arg(units.awUnitLabel()));
+    m_messages->setCaption(m_width, m_widthLabel->text());
+    m_messages->setCaption(m_aw, m_awLabel->text());
 }
 
 void MaterialEditWidget::setLayer(int index)
@@ -184,6 +212,9 @@ void MaterialEditWidget::setLayer(int index)
         clear();
         return;
     }
+    // a refusal at another layer is no longer news
+    if (index != m_index)
+        m_messages->clearRefusal();
     m_index = index;
     load();
 }
@@ -191,8 +222,9 @@ void MaterialEditWidget::setLayer(int index)
 void MaterialEditWidget::clear()
 {
     m_index = -1;
+    m_messages->clearRefusal();
     m_width->setFieldValidator(nullptr);
-    m_width->setText(QStringLiteral("10"));
+    m_width->setValue(10);
     m_name->clear();
     for (QtExt::ValidatingLineEdit *edit : {m_lambda, m_mu, m_w80, m_wSat, m_aw, m_sd, m_sdSummer})
         edit->clear();
@@ -437,16 +469,25 @@ void MaterialEditWidget::doubleEditingFinished()
         const double entered =
             kind == Project::LV_SdSummer && edit->text().trimmed().isEmpty() ? 0 : edit->value();
         // A text that reads as the value shown changes nothing: converted back from a display
-        // unit it need not be the stored value to the last bit.
+        // unit it need not be the stored value to the last bit. The field still shows the
+        // value in the interface's format ("1.000" becomes "1"), so that the user sees what
+        // was taken.
         if (entered == shown ||
-            QString::number(entered, 'g', 15) == QString::number(shown, 'g', 15))
+            QString::number(entered, 'g', 15) == QString::number(shown, 'g', 15)) {
+            if (kind == Project::LV_SdSummer && shown == 0)
+                edit->clear();
+            else
+                edit->setValue(shown);
             return;
+        }
         auto *command =
             new M2_UndoMaterialParameters(m_project, kind, m_index, toProjectUnits(kind, entered));
-        if (command->changed())
+        if (command->changed()) {
             m_undoStack.push(command);
-        else
+        } else {
             delete command;
+            edit->setValue(shown);
+        }
         return;
     }
 }

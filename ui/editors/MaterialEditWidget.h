@@ -18,6 +18,7 @@ class Settings;
 
 namespace QtExt {
 class ColorButton;
+class FieldMessageLine;
 class ValidatingLineEdit;
 } // namespace QtExt
 
@@ -82,6 +83,8 @@ public:
     QtExt::ValidatingLineEdit *bridgeFractionEdit() const { return m_bridgeFraction; }
     QtExt::ValidatingLineEdit *bridgeWidthEdit() const { return m_bridgeWidth; }
     QtExt::ValidatingLineEdit *bridgeSpacingEdit() const { return m_bridgeSpacing; }
+    /*! The editor's message line: why a field is red or amber, and the last refused entry. */
+    QtExt::FieldMessageLine *messageLine() const { return m_messages; }
 
 private slots:
     void doubleEditingFinished();
@@ -143,4 +146,5 @@ private:
     QtExt::ValidatingLineEdit *m_bridgeFraction;
     QtExt::ValidatingLineEdit *m_bridgeWidth;
     QtExt::ValidatingLineEdit *m_bridgeSpacing;
+    QtExt::FieldMessageLine *m_messages;
 };

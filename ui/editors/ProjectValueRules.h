@@ -7,7 +7,8 @@
 
 /*  Field rules that let the project judge: a field that edits a value of the open project asks
     the project whether it takes the value (after converting what is shown into project units),
-    and shows the project's reason when it does not. The edit operation and the undo command ask
+    and shows the project's reason when it does not (and the project's note when it takes a
+    value that looks unusual for its quantity). The edit operation and the undo command ask
     the same question, so a field never shows as valid a value that the project refuses. */
 
 /*! One value of one layer. */
@@ -27,6 +28,10 @@ public:
     {
         return m_project.acceptsLayerValue(m_index, m_kind,
                                            m_toProject ? m_toProject(value) : value, message);
+    }
+    QString notice(double value) override
+    {
+        return m_project.layerValueNote(m_index, m_kind, m_toProject ? m_toProject(value) : value);
     }
 
 private:
@@ -51,6 +56,10 @@ public:
     bool isValid(double value, QString *message) override
     {
         return m_project.acceptsClimateValue(m_side, m_period, m_quantity, value, message);
+    }
+    QString notice(double value) override
+    {
+        return m_project.climateValueNote(m_side, m_period, m_quantity, value);
     }
 
 private:

@@ -4,6 +4,7 @@
 #include "report/DiagramPicture.h"
 
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QPainter>
 #include <QPixmap>
 #include <QResizeEvent>
@@ -27,6 +28,21 @@ ConstructionTableWidget::ConstructionTableWidget(QWidget *parent)
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setItemDelegate(new HatchedItemDelegate(this));
+    // Tab leaves the table for the editor of the selected column; the arrow keys walk the
+    // columns.
+    setTabKeyNavigation(false);
+}
+
+void ConstructionTableWidget::keyPressEvent(QKeyEvent *event)
+{
+    const int key = event->key();
+    if ((key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_F2) &&
+        !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier)) && currentColumn() >= 0) {
+        emit editRequested(currentColumn());
+        event->accept();
+        return;
+    }
+    QTableWidget::keyPressEvent(event);
 }
 
 void ConstructionTableWidget::setProjectData(const InputData *input,

@@ -75,8 +75,14 @@ public:
         view follows). */
     int rebuildCount() const { return m_rebuildCount; }
 
+signals:
+    /*! Enter, Return or F2 on a column: the user wants to edit what it shows (the window puts
+        the cursor into the editor of the column). */
+    void editRequested(int column);
+
 protected:
     void resizeEvent(QResizeEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     std::vector<Layer> m_layers;

@@ -6,7 +6,9 @@
 #include "persistence/Construction.h"
 #include "persistence/ConstructionList.h"
 #include "persistence/MaterialList.h"
+#include "qtext/ColorButton.h"
 #include "qtext/TextFrame.h"
+#include "qtext/ValidatingLineEdit.h"
 #include "report/Report.h"
 #include "settings/Constants.h"
 #include "settings/Directories.h"
@@ -34,15 +36,18 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QCloseEvent>
+#include <QComboBox>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QPainter>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QProcess>
+#include <QRadioButton>
 #include <QScreen>
 #include <QSplashScreen>
 #include <QStatusBar>
@@ -121,6 +126,7 @@ MainWindow::MainWindow(const AppContext &context, QSplashScreen *splash, QWidget
     connect(table, &QWidget::customContextMenuRequested, this, &MainWindow::customContextMenu);
     connect(m_resultsWidget, &M2_ResultsWidget::linkActivated, this,
             &MainWindow::resultsLinkClicked);
+    setupKeyboard();
 
     m_heatFlowGroup = new QActionGroup(this);
     m_heatFlowGroup->setExclusive(true);
@@ -226,6 +232,78 @@ void MainWindow::setupUndoActions()
     m_ui->menuEdit->insertActions(editActions.value(0), {undo, redo});
     m_ui->toolBarMain->insertActions(m_ui->actionSelectMaterial, {undo, redo});
     m_ui->toolBarMain->insertSeparator(m_ui->actionSelectMaterial);
+}
+
+void MainWindow::setupKeyboard()
+{
+    m_ui->actionNew->setShortcut(QKeySequence(QStringLiteral("Ctrl+N")));
+    m_ui->actionQuit->setShortcut(QKeySequence(QStringLiteral("Ctrl+Q")));
+    // The layer keys act on the selected layer only while the construction table has the
+    // focus: Delete typed into a field must delete a character, never a layer.
+    ConstructionTableWidget *table = m_ui->tableWidgetConstruction;
+    const std::pair<QAction *, const char *> layerKeys[] = {
+        {m_ui->actionAddRight, "Ins"},        {m_ui->actionAddLeft, "Shift+Ins"},
+        {m_ui->actionRemoveLayer, "Del"},     {m_ui->actionMoveLeft, "Alt+Left"},
+        {m_ui->actionMoveRight, "Alt+Right"}, {m_ui->actionSelectMaterial, "Ctrl+M"},
+    };
+    for (const auto &key : layerKeys) {
+        key.first->setShortcut(QKeySequence(QLatin1String(key.second)));
+        key.first->setShortcutContext(Qt::WidgetShortcut);
+        table->addAction(key.first);
+    }
+    connect(table, &ConstructionTableWidget::editRequested, this, &MainWindow::editColumn);
+
+    // Tab from the table goes to the editor of the selected column, then through its fields
+    // in reading order; the page that is hidden is skipped. (Each setTabOrder puts its second
+    // widget right after the first, so the chain is laid in one pass.)
+    AssessmentTypeWidget *assessment = m_climatePage->assessmentTypeWidget();
+    ClimateEditWidget *climate = m_climatePage->climateEditWidget();
+    const QList<QWidget *> chain = {table,
+                                    m_materialEdit->widthEdit(),
+                                    m_materialEdit->colorButton(),
+                                    m_materialEdit->nameEdit(),
+                                    m_materialEdit->lambdaEdit(),
+                                    m_materialEdit->muEdit(),
+                                    m_materialEdit->w80Edit(),
+                                    m_materialEdit->wSatEdit(),
+                                    m_materialEdit->awEdit(),
+                                    assessment->assessmentTypeComboBox(),
+                                    assessment->condensationTimeEdit(),
+                                    assessment->dryingTimeEdit(),
+                                    climate->presetComboBox(),
+                                    climate->winterButton(),
+                                    climate->summerButton(),
+                                    climate->temperatureEdit(),
+                                    climate->humidityEdit(),
+                                    climate->resistanceEdit()};
+    for (int i = 1; i < chain.size(); ++i)
+        setTabOrder(chain[i - 1], chain[i]);
+}
+
+void MainWindow::editColumn(int column)
+{
+    const int columns = m_ui->tableWidgetConstruction->columnCount();
+    if (!m_context.project.hasProject() || m_context.project.layerCount() == 0)
+        return;
+    QList<QWidget *> candidates;
+    if (column > 0 && column < columns - 1) {
+        candidates = {m_materialEdit->widthEdit(), m_materialEdit->lambdaEdit(),
+                      m_materialEdit->nameEdit()};
+    } else {
+        ClimateEditWidget *climate = m_climatePage->climateEditWidget();
+        candidates = {climate->temperatureEdit(), climate->presetComboBox(),
+                      m_climatePage->assessmentTypeWidget()->assessmentTypeComboBox()};
+    }
+    // the width of a layer whose material has an sd-value is fixed: the first field that
+    // can be edited then
+    for (QWidget *w : candidates) {
+        if (w->isEnabled() && w->isVisibleTo(this)) {
+            w->setFocus(Qt::OtherFocusReason);
+            if (auto *edit = qobject_cast<QLineEdit *>(w))
+                edit->selectAll();
+            return;
+        }
+    }
 }
 
 void MainWindow::setupLanguageMenu()
@@ -632,11 +710,11 @@ bool MainWindow::loadProject(const QString &name)
 {
     // a file named on the command line may be relative: the recent list keeps where it is
     const QString fileName = QFileInfo(name).absoluteFilePath();
-    resetHistory();
     QString message;
     QStringList notes;
     Project &project = m_context.project;
     if (project.load(fileName, &message, &notes)) {
+        resetHistory();
         addToRecentFiles(fileName);
         if (!notes.isEmpty())
             m_dialogs->information(this, tr("Project file changed while reading"),
@@ -644,10 +722,23 @@ bool MainWindow::loadProject(const QString &name)
         updateWindowState();
         return true;
     }
-    project.close();
+    // a file that cannot be read leaves whatever is open as it was
     updateWindowState();
     m_dialogs->critical(this, tr("Error loading project file"), message);
     return false;
+}
+
+void MainWindow::openProjectFile(const QString &fileName)
+{
+    // Read the file before the open project is closed: a damaged or foreign file must not cost
+    // the user the project on screen (nor a save question for nothing).
+    QString message;
+    if (!Project::canLoad(fileName, &message)) {
+        m_dialogs->critical(this, tr("Error loading project file"), message);
+        return;
+    }
+    if (closeProject())
+        loadProject(fileName);
 }
 
 void MainWindow::on_actionOpen_triggered()
@@ -668,8 +759,7 @@ void MainWindow::on_actionOpen_triggered()
                             tr("The file '%1' cannot be found or does not exist.").arg(fileName));
         return;
     }
-    if (closeProject())
-        loadProject(fileName);
+    openProjectFile(fileName);
 }
 
 void MainWindow::setupStartPage()
@@ -681,8 +771,9 @@ void MainWindow::setupStartPage()
             &MainWindow::on_actionNew_triggered);
     connect(m_startPage, &StartPage::openProjectRequested, this,
             &MainWindow::on_actionOpen_triggered);
-    connect(m_startPage, &StartPage::quickStartRequested, this,
-            [this]() { Globals::showHelp(m_context.langId, Globals::QuickStartTopic); });
+    connect(m_startPage, &StartPage::quickStartRequested, this, [this]() {
+        Globals::showHelp(m_context.langId, Globals::QuickStartTopic, m_dialogs.get(), this);
+    });
     connect(m_startPage, &StartPage::projectChosen, this, [this](const QString &fileName) {
         if (!QFileInfo::exists(fileName)) {
             m_dialogs->critical(
@@ -713,8 +804,7 @@ void MainWindow::actionOpenRecentFile()
         }
         return;
     }
-    if (closeProject())
-        loadProject(fileName);
+    openProjectFile(fileName);
 }
 
 void MainWindow::addToRecentFiles(const QString &fileName)
@@ -768,9 +858,18 @@ int MainWindow::saveProject(const QString &fileName)
 
 int MainWindow::saveProjectAs()
 {
-    QString start = m_context.settings.m_lastProjectFile;
-    if (start.isEmpty())
-        start = QDir::homePath();
+    // the project's own file, else a name made from the construction or project name in the
+    // folder of the last project
+    const Project &project = m_context.project;
+    QString start = project.fileName();
+    if (start.isEmpty()) {
+        const QString last = m_context.settings.m_lastProjectFile;
+        const QString folder = last.isEmpty() ? QDir::homePath() : QFileInfo(last).absolutePath();
+        const QString name = project.suggestedFileName();
+        start = name.isEmpty()
+                    ? folder
+                    : QDir(folder).filePath(name + QLatin1Char('.') + QLatin1String(ProjectSuffix));
+    }
     const QString program = QLatin1String(Constants::ProgramName);
     const QString fileName =
         m_dialogs->saveFileName(this, tr("Specify %1 project file").arg(program), start,
@@ -867,12 +966,12 @@ void MainWindow::on_actionExportSketch_triggered()
 
 void MainWindow::on_actionHelp_triggered()
 {
-    Globals::showHelp(m_context.langId, 0);
+    Globals::showHelp(m_context.langId, 0, m_dialogs.get(), this);
 }
 
 void MainWindow::on_actionHelpHeatFlowDirections_triggered()
 {
-    Globals::showHelp(m_context.langId, 7);
+    Globals::showHelp(m_context.langId, 7, m_dialogs.get(), this);
 }
 
 void MainWindow::on_actionAbout_triggered()

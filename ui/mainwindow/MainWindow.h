@@ -71,8 +71,11 @@ public:
     QUndoStack &undoStack() { return m_undoStack; }
 
     /*! Loads a project file as the open command does once the current project is closed:
-        reports a failure in a message box and leaves no project open then. */
+        reports a failure in a message box and leaves the open project (if any) as it was. */
     bool loadProject(const QString &fileName);
+    /*! The open commands: reads the file first; only a file that can be read closes the open
+        project (asking to save it) and is loaded. */
+    void openProjectFile(const QString &fileName);
     /*! Saves to fileName (".m2p" appended when missing): 0 saved, 1 failed (reported). */
     int saveProject(const QString &fileName);
     /*! Save As: 0 saved, 1 failed, 2 cancelled. */
@@ -141,6 +144,11 @@ private slots:
 private:
     void setupUndoActions();
     void setupStartPage();
+    /*! Shortcuts and the focus path from the construction table into the editors. */
+    void setupKeyboard();
+    /*! Puts the cursor into the editor of a table column: a layer's width (or its first
+        editable value), a climate side's first editable field. */
+    void editColumn(int column);
     void setupLanguageMenu();
     void addLanguageAction(const QString &name, const QString &langId);
     void updateRecentProjects();
