@@ -245,7 +245,7 @@ void tst_UndoCommands::doUndoRedo_data()
     QTest::newRow("second material") << Factory([](Project &p) -> M2_UndoCommandBase * {
         return new M2_UndoLayerBridge(p, 1,
                                       LayerBridge::fromWidthAndSpacing(timber(), 0.06, 0.625));
-    }) << ": Undo change of second material at layer No. 2"
+    }) << ": Change of second material of layer no. 2"
                                      << 2 << 2;
     QTest::newRow("mu") << Factory([](Project &p) -> M2_UndoCommandBase * {
         return new M2_UndoMaterialParameters(p, Project::LV_Mu, 1, 2);
@@ -340,21 +340,21 @@ void tst_UndoCommands::doUndoRedo_data()
                                    << -1 << -1;
     QTest::newRow("construction kind roof") << Factory([](Project &p) -> M2_UndoCommandBase * {
         return new M2_UndoConstructionKind(p, ConstructionKind::FlatRoof, 1);
-    }) << ": Change construction kind to Roof over habitable rooms, flat"
+    }) << ": Change of construction kind to Roof over habitable rooms, flat"
                                             << -1 << -1;
     QTest::newRow("construction kind soil") << Factory([](Project &p) -> M2_UndoCommandBase * {
         return new M2_UndoConstructionKind(p, ConstructionKind::FloorOnGround, 1);
-    }) << ": Change construction kind to Floor plate on ground"
+    }) << ": Change of construction kind to Floor plate on ground"
                                             << -1 << -1;
     QTest::newRow("construction kind under custom conditions")
         << Factory([](Project &p) -> M2_UndoCommandBase * {
                typeCustomClimate(p);
                return new M2_UndoConstructionKind(p, ConstructionKind::PitchedRoof, 1);
            })
-        << ": Change construction kind to Roof over habitable rooms, pitched" << -1 << -1;
+        << ": Change of construction kind to Roof over habitable rooms, pitched" << -1 << -1;
     QTest::newRow("minimum resistance row") << Factory([](Project &p) -> M2_UndoCommandBase * {
         return new M2_UndoMinimumResistanceType(p, 17);
-    }) << ": Change the row of the minimum thermal resistance"
+    }) << ": Change of the row of the minimum thermal resistance"
                                             << -1 << -1;
 }
 
@@ -904,7 +904,7 @@ void tst_UndoCommands::secondMaterialChangeRemoveAndUndo()
     QVERIFY(studs10 < studs15 && studs10 > homogeneous);
     push(std::nullopt);
     QCOMPARE(stack.count(), 3);
-    QCOMPARE(stack.text(2), QStringLiteral(": Undo removal of second material at layer No. 2"));
+    QCOMPARE(stack.text(2), QStringLiteral(": Removal of second material of layer no. 2"));
     QVERIFY(!project.inputData().layer(1).hasBridge());
     QCOMPARE(project.results().U_ISO(direction), homogeneous);
 

@@ -53,8 +53,8 @@ M2_UndoLayerBridge::M2_UndoLayerBridge(Project &project, int index,
 
 QString M2_UndoLayerBridge::description(int index, bool removal)
 {
-    return removal ? tr("Undo removal of second material at layer No. %1").arg(index + 1)
-                   : tr("Undo change of second material at layer No. %1").arg(index + 1);
+    return removal ? tr("Removal of second material of layer no. %1").arg(index + 1)
+                   : tr("Change of second material of layer no. %1").arg(index + 1);
 }
 
 void M2_UndoLayerBridge::swap()

@@ -143,7 +143,7 @@ M2_UndoConstructionKind::M2_UndoConstructionKind(Project &project, ConstructionK
 
 QString M2_UndoConstructionKind::description(ConstructionKind kind)
 {
-    return tr("Change construction kind to %1").arg(ConstructionKinds::name(kind));
+    return tr("Change of construction kind to %1").arg(ConstructionKinds::name(kind));
 }
 
 void M2_UndoConstructionKind::redo()
@@ -170,7 +170,7 @@ M2_UndoMinimumResistanceType::M2_UndoMinimumResistanceType(Project &project, int
 
 QString M2_UndoMinimumResistanceType::description()
 {
-    return tr("Change the row of the minimum thermal resistance");
+    return tr("Change of the row of the minimum thermal resistance");
 }
 
 void M2_UndoMinimumResistanceType::swap()
