@@ -10,13 +10,15 @@
 #include "persistence/ConstructionList.h"
 #include "persistence/MaterialList.h"
 #include "qtext/ValidatingLineEdit.h"
+#include "report/Report.h"
 #include "settings/Settings.h"
+#include "ui/editors/MaterialEditWidget.h"
 #include "ui/mainwindow/ConstructionTableWidget.h"
 #include "ui/mainwindow/DesktopDialogs.h"
 #include "ui/mainwindow/DiagramView.h"
 #include "ui/mainwindow/M2_ResultsWidget.h"
 #include "ui/mainwindow/MainWindow.h"
-#include "ui/editors/MaterialEditWidget.h"
+#include "ui/reportpreview/ReportPreview.h"
 
 #include <QAction>
 #include <QFile>
@@ -159,6 +161,8 @@ private slots:
     void exportFollowsTheChosenFilter();
     void newProjectRunsTheWizard_data();
     void newProjectRunsTheWizard();
+    void newProjectTakesThePrintDefaults();
+    void previewClosesWithTheLastConstruction();
     void databaseActions();
     void viewsRebuildOnlyForWhatTheyShow_data();
     void viewsRebuildOnlyForWhatTheyShow();
@@ -646,6 +650,61 @@ void tst_MainWindowEditing::newProjectRunsTheWizard()
         QCOMPARE(m_settings.m_lastProjectFile, QStringLiteral("/somewhere/old.m2p"));
         QCOMPARE(m_window->windowTitle(), QStringLiteral("Mirelo 2"));
     }
+}
+
+void tst_MainWindowEditing::newProjectTakesThePrintDefaults()
+{
+    // frames, page numbers, logo and final remarks of the preferences reach the new report
+    QTemporaryDir dir;
+    const QString logoFile = dir.filePath(QStringLiteral("logo.png"));
+    QImage logo(120, 40, QImage::Format_RGB32);
+    logo.fill(Qt::darkBlue);
+    QVERIFY(logo.save(logoFile));
+    m_settings.m_defaultFrames = {0, 1, 2, 4};
+    m_settings.m_pageNumbersVisible = true;
+    m_settings.m_defaultUserLogo.m_position = UserLogoSettings::LogoInPageHeader;
+    m_settings.m_defaultUserLogo.m_path = logoFile;
+    m_settings.m_defaultUserLogo.m_size = 100;
+    m_settings.m_reportSettings.m_disclaimerText =
+        QStringLiteral("<p>Valid for the <b>dry</b> state only.</p>");
+    m_settings.m_reportSettings.m_activatedFrames = {0, 1, 2, 3, 4, 5, 6, 7, 8, 9};
+    m_settings.m_reportSettings.m_pageNumbersVisible = false;
+    m_dialogs->chosenMaterial = insulation();
+    action("actionNew")->trigger();
+    QVERIFY(m_project.hasProject());
+    const ReportSettings &report = m_settings.m_reportSettings;
+    QCOMPARE(report.m_activatedFrames, (std::set<int>{0, 1, 2, 4}));
+    QVERIFY(report.m_pageNumbersVisible);
+    QCOMPARE(report.m_userLogo, m_settings.m_defaultUserLogo);
+    QCOMPARE(m_project.projectInformation().m_disclaimerText,
+             QStringLiteral("Valid for the dry state only."));
+
+    // the preview prints both: the page number and the logo in the header
+    action("actionReport")->trigger();
+    ReportPreview *preview = m_window->reportPreview();
+    QVERIFY(preview && preview->isVisible());
+    Report &printed = preview->report();
+    QVERIFY(printed.framePlainText(Report::FooterFrameIndex).contains(QStringLiteral("Page 1 of")));
+    QVERIFY(!printed.content().logoImage.isNull());
+    QVERIFY(printed.frameRect(Report::HeaderFrameIndex).height() > 40);
+    preview->close();
+}
+
+void tst_MainWindowEditing::previewClosesWithTheLastConstruction()
+{
+    // an empty project has nothing to print: a visible preview goes
+    open(construction({brick()}));
+    action("actionReport")->trigger();
+    ReportPreview *preview = m_window->reportPreview();
+    QVERIFY(preview && preview->isVisible());
+    QVERIFY(m_project.removeLayers(0, 1));
+    QVERIFY(!preview->isVisible());
+    // and so does it when the project is closed
+    open(construction({brick(), insulation()}));
+    action("actionReport")->trigger();
+    QVERIFY(preview->isVisible());
+    m_project.close();
+    QVERIFY(!preview->isVisible());
 }
 
 void tst_MainWindowEditing::databaseActions()
