@@ -309,19 +309,19 @@ void UValueFrame::build(QPaintDevice *, double)
     addGap(lineHeight() / 2);
     const Assessment &a = m_content.assessment;
     const bool valid = a.thermalEvaluated && std::isfinite(table.back().R);
-    QString value = QStringLiteral("&ndash;");
-    if (valid) {
-        const QString unit = QStringLiteral(" W/(m<sup>2</sup>K)");
-        const QString dry = number(r.U_ISO(direction), 3);
-        value = QStringLiteral("U = 1/R<sub>T</sub> = ") + bold(dry + unit);
-        // the figure of the moisture storage method, where the moisture in the layers changes
-        // the conductivity enough to show in the printed digits
-        const QString moist = number(r.U_moist, 3);
-        if (m_content.moistureDependentLambda && moist != dry)
-            value += QStringLiteral("&nbsp;&nbsp;&nbsp;(") +
-                     tr("moisture-dependent: U = %1").arg(moist + unit) + QLatin1Char(')');
-    }
-    labelValueRows(addTable(), {{tr("Thermal transmittance (dry design values):"), value}});
+    const QString unit = QStringLiteral(" W/(m<sup>2</sup>K)");
+    const QString dry = valid ? number(r.U_ISO(direction), 3) : QString();
+    QList<QPair<QString, QString>> uRows = {
+        {tr("Thermal transmittance (dry design values):"),
+         valid ? noWrap(QStringLiteral("U = 1/R<sub>T</sub> = ") + bold(dry + unit))
+               : QStringLiteral("&ndash;")}};
+    // beside it the figure of the moisture storage method, where the moisture in the layers
+    // changes the conductivity enough to show in the printed digits
+    const QString moist = valid ? number(r.U_moist, 3) : QString();
+    if (valid && m_content.moistureDependentLambda && moist != dry)
+        uRows << qMakePair(tr("with moisture-dependent conductivity:"),
+                           noWrap(QStringLiteral("U = ") + moist + unit));
+    labelValueRows(addTable(), uRows);
     if (airLayers) {
         addGap(lineHeight() / 3);
         addNote(tr("* Unventilated air layer: thermal resistance from the table of DIN EN ISO "
