@@ -12,8 +12,12 @@
 #include <QImage>
 #include <QPageLayout>
 #include <QPdfWriter>
+#include <QTemporaryDir>
 #include <QUndoStack>
 #include <QtTest>
+
+#include <memory>
+#include <vector>
 
 class bench_Report : public QObject
 {
@@ -24,6 +28,8 @@ private slots:
     void layout();
     void pdf();
     void previewRefresh();
+    void reportDirectory_data();
+    void reportDirectory();
 
 private:
     Project m_project;
@@ -86,6 +92,43 @@ void bench_Report::previewRefresh()
     QBENCHMARK
     {
         box->toggle();
+    }
+}
+
+void bench_Report::reportDirectory_data()
+{
+    QTest::addColumn<bool>("reused");
+    QTest::newRow("a report per project") << false;
+    QTest::newRow("one report for all") << true;
+}
+
+void bench_Report::reportDirectory()
+{
+    // What --report-dir does for 100 projects (the shipped examples in turn): a fresh report
+    // for each, as before, or one report whose fonts, document and text metrics serve them all.
+    QFETCH(bool, reused);
+    const QDir examples(QStringLiteral(M2_SOURCE_DIR "/resources/examples"));
+    std::vector<std::unique_ptr<Project>> projects;
+    for (const QString &name : examples.entryList({QStringLiteral("*.m2p")}, QDir::Files)) {
+        auto project = std::make_unique<Project>();
+        QString message;
+        QVERIFY2(project->load(examples.filePath(name), &message), qPrintable(message));
+        projects.push_back(std::move(project));
+    }
+    QVERIFY(!projects.empty());
+    ReportSettings settings; // the default frames
+    QTemporaryDir dir;
+    QBENCHMARK_ONCE
+    {
+        std::unique_ptr<Report> kept;
+        for (int i = 0; i < 100; ++i) {
+            std::unique_ptr<Report> fresh;
+            if (!reused || !kept)
+                (reused ? kept : fresh).reset(new Report(QStringLiteral("Verdana")));
+            Report &report = reused ? *kept : *fresh;
+            report.setData(*projects[std::size_t(i) % projects.size()], settings);
+            QVERIFY(report.writePdf(dir.filePath(QStringLiteral("%1.pdf").arg(i))));
+        }
     }
 }
 

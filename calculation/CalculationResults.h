@@ -137,8 +137,14 @@ struct CalculationResults
         climate's resistances (R_si 0.25) serve the temperature field, not the U-value. */
     static double isoUValue(double R_layers, HeatFlowDirection heatFlowDirection)
     {
-        return 1 / (R_layers + IsoSurfaceResistanceOutside +
-                    isoSurfaceResistanceInside(heatFlowDirection));
+        return 1 / isoTotalResistance(R_layers, heatFlowDirection);
+    }
+    /*! R_T of DIN EN ISO 6946: R_layers + R_se + R_si, summed in this order (the sum whose
+        inverse isoUValue() is), m²K/W. */
+    static double isoTotalResistance(double R_layers, HeatFlowDirection heatFlowDirection)
+    {
+        return R_layers + IsoSurfaceResistanceOutside +
+               isoSurfaceResistanceInside(heatFlowDirection);
     }
 
     bool operator==(const CalculationResults &other) const;

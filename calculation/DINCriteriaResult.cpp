@@ -1,5 +1,7 @@
 #include "calculation/DINCriteriaResult.h"
 
+#include <QLocale>
+
 #include "calculation/ResultType.h"
 #include "model/InputData.h"
 
@@ -297,7 +299,7 @@ QString DINCriteriaResult::dryingTimeRowText()
 QString DINCriteriaResult::dryingReserveRowText(double dryingReserve)
 {
     return tr("Check for drying reserve of %1 g/m<sup>2</sup>a according DIN 68800-2")
-        .arg(QString::number(dryingReserveInGrams(dryingReserve), 'f', 6));
+        .arg(QLocale().toString(dryingReserveInGrams(dryingReserve), 'f', 6));
 }
 
 QString DINCriteriaResult::noteText(DINEdition edition, double userAwLimit)
@@ -311,7 +313,7 @@ QString DINCriteriaResult::noteText(DINEdition edition, double userAwLimit)
     return tr("The current calculation don't use the same water uptake value as check for "
               "non-capillar material ") +
            tr("as the standard DIN 4108-3 from 2014, 2018 or 2024.<br/>") +
-           tr("Used value: %1 %2.<br/>").arg(QString::number(perHour, 'g'), unit) +
+           tr("Used value: %1 %2.<br/>").arg(QLocale().toString(perHour, 'g'), unit) +
            tr("This is admissible because MIRELO is a advanced software as per appendix D DIN "
               "4108-3.");
 }

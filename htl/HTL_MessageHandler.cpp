@@ -155,6 +155,19 @@ void MessageHandler::msg(const std::string &text, int type, const std::string &c
         m_logStream->flush();
 }
 
+void MessageHandler::logOnly(const std::string &text, int type, const std::string &context)
+{
+    if (!m_logStream || type < MSG_PROGRESS || type > MSG_DEBUG)
+        return;
+    std::string contextColumn = context;
+    if (contextColumn.size() < static_cast<std::size_t>(m_contextWidth))
+        contextColumn.resize(static_cast<std::size_t>(m_contextWidth), ' ');
+    *m_logStream << timeStamp() << typeLabel(type) << '\t' << contextColumn << '\t' << text;
+    if (text.empty() || text.back() != '\n')
+        *m_logStream << '\n';
+    m_logStream->flush();
+}
+
 bool MessageHandler::openLogFile(const std::string &fileName, bool append,
                                  std::string &errorMessage)
 {

@@ -43,6 +43,10 @@ public:
 
     /*! Writes one message. Never throws on output errors. */
     virtual void msg(const std::string &text, int type, const std::string &context, int verbosity);
+    /*! Writes one message to the log file only, with the log's time stamp, label and context
+        (nothing without a log file): for notes that concern whoever reads the log afterwards,
+        not the user at the console (a font that was substituted). */
+    void logOnly(const std::string &text, int type, const std::string &context);
 
     /*! Closes any open log file and opens fileName (UTF-8) for writing; appending adds a
         "continued" separator first. An empty name, or a log threshold of 0, opens nothing and

@@ -1,5 +1,8 @@
 #include "report/DiagramScene.h"
 
+#include <QGraphicsSimpleTextItem>
+#include <QGraphicsTextItem>
+
 #include "model/PhysicsFunctions.h"
 #include "qtext/LabelPlacement.h"
 
@@ -113,6 +116,21 @@ QGraphicsItem *DiagramScene::tag(QGraphicsItem *item, ItemKind kind, int index)
     if (index >= 0)
         item->setData(IndexKey, index);
     return item;
+}
+
+QStringList DiagramScene::texts() const
+{
+    QStringList found;
+    const QList<QGraphicsItem *> all = items(Qt::AscendingOrder);
+    for (const QGraphicsItem *item : all) {
+        if (!item->isVisible())
+            continue;
+        if (const auto *text = qgraphicsitem_cast<const QGraphicsTextItem *>(item))
+            found << text->toHtml();
+        else if (const auto *simple = qgraphicsitem_cast<const QGraphicsSimpleTextItem *>(item))
+            found << simple->text().toHtmlEscaped();
+    }
+    return found;
 }
 
 QList<QGraphicsItem *> DiagramScene::itemsOfKind(ItemKind kind) const

@@ -80,6 +80,9 @@ public:
 
     /*! The items of one kind, in the order they were made. */
     QList<QGraphicsItem *> itemsOfKind(ItemKind kind) const;
+    /*! The texts of the visible text items (titles, legend, labels) as rich text, in the order
+        they were made: what a reader of the drawing reads (tests, accessibility). */
+    QStringList texts() const;
 
     /*! The plot area of the last layout. */
     const QRectF &diagramRect() const { return m_diagramRect; }

@@ -1,6 +1,7 @@
 #include "report/Report.h"
 
 #include "document/Project.h"
+#include "htl/HTL_MessageRouter.h"
 #include "htl/HTL_MessageStream.h"
 #include "persistence/AtomicFile.h"
 #include "report/ReportDocument.h"
@@ -21,6 +22,83 @@
 #include <QTextDocument>
 
 #include <algorithm>
+#include <map>
+
+namespace {
+
+/*  The report's number format as the application's default for the time of one layout or one
+    paint: every "%L1" of a frame, of a requirement text of the calculation and of the diagram
+    labels then writes the decimal separator of the report's language. The previous default
+    comes back at the end of the scope. */
+class ReportLocaleScope
+{
+public:
+    explicit ReportLocaleScope(const QLocale &locale) { QLocale::setDefault(locale); }
+    ~ReportLocaleScope() { QLocale::setDefault(m_previous); }
+    ReportLocaleScope(const ReportLocaleScope &) = delete;
+    ReportLocaleScope &operator=(const ReportLocaleScope &) = delete;
+
+private:
+    QLocale m_previous;
+};
+
+/*! The family the package depends on (fonts-dejavu-core) and that stands in for a missing
+    report family. */
+const char *const SubstituteFontFamily = "DejaVu Sans";
+
+} // namespace
+
+const std::array<int, Report::FrameCount - 2> &Report::frameOrder()
+{
+    static const std::array<int, FrameCount - 2> order = {
+        ProjectInfoFrameIndex,       SketchFrameIndex,
+        MaterialFrameIndex,          ClimateFrameIndex,
+        SurfaceResistanceFrameIndex, UValueFrameIndex,
+        ResistanceFrameIndex,        ResultsTableFrameIndex,
+        MoistureDiagramFrameIndex,   VapourDiagramFrameIndex,
+        ConclusionsFrameIndex,       GlaserFrameIndex,
+        DisclaimerFrameIndex};
+    return order;
+}
+
+QString Report::availableFontFamily(const QString &fontFamily)
+{
+    // The font database does not change while the program runs: each family is looked up (and
+    // its substitution logged) once, not for every report of a --report-dir run.
+    static std::map<QString, QString> known;
+    const auto found = known.find(fontFamily);
+    if (found != known.end())
+        return found->second;
+    const QStringList families = QFontDatabase().families();
+    QString family = fontFamily;
+    if (!families.contains(fontFamily, Qt::CaseInsensitive)) {
+        const QString substitute = QLatin1String(SubstituteFontFamily);
+        const bool haveSubstitute = families.contains(substitute, Qt::CaseInsensitive);
+        if (haveSubstitute)
+            family = substitute;
+        // A note for whoever reads the log: the printed pages are complete either way.
+        const std::string note =
+            "Report font family '" + fontFamily.toStdString() + "' is not installed; " +
+            (haveSubstitute ? "printing in '" + substitute.toStdString() + "'."
+                            : std::string("printing in the system's substitute font."));
+        HTL::MessageRouter::instance().current()->logOnly(note, HTL::MSG_WARNING,
+                                                          "Report::availableFontFamily");
+    }
+    known.emplace(fontFamily, family);
+    return family;
+}
+
+QString Report::programText()
+{
+    return ReportFormat::programText();
+}
+
+void Report::setLanguage(const QString &langId)
+{
+    QLocale locale = langId.isEmpty() ? QLocale() : QLocale(langId);
+    locale.setNumberOptions(locale.numberOptions() | QLocale::OmitGroupSeparator);
+    m_content.locale = locale;
+}
 
 Report::Report(const QString &fontFamily, QObject *parent)
     : QObject(parent)
@@ -43,19 +121,15 @@ Report::Report(const QString &fontFamily, QObject *parent)
     m_frames[ConclusionsFrameIndex].reset(new ReportFrameConclusions(m_content, m_document.get()));
     m_frames[GlaserFrameIndex].reset(new GlaserFrame(m_content, m_document.get()));
     m_frames[DisclaimerFrameIndex].reset(new DisclaimerFrame(m_content, m_document.get()));
+    m_frames[UValueFrameIndex].reset(new UValueFrame(m_content, m_document.get()));
 
-    QFont font(fontFamily);
+    QFont font(availableFontFamily(fontFamily));
     font.setPointSize(8);
     font.setKerning(false);
     m_document->setDefaultFont(font);
     m_reportFont = m_document->defaultFont();
-    if (!QFontDatabase().families().contains(fontFamily, Qt::CaseInsensitive)) {
-        HTL::MessageStream warn("Report::Report", HTL::MSG_WARNING, 0);
-        warn << "Font family for default font doesn't exist. '" << fontFamily.toStdString();
-        warn.flush();
-    }
-    m_content.footerText = QStringLiteral("%1 %2").arg(
-        QLatin1String(Constants::ProgramName), QLatin1String(Constants::ProgramVersionLong));
+    setLanguage(QString());
+    m_content.footerText = programText();
     m_frameRects.fill(QRect());
     m_framePages.fill(0);
 }
@@ -73,8 +147,7 @@ bool Report::setData(const Project &project, const ReportSettings &settings)
 {
     // An auditor can trace a printed page to the file it was made from and the program that
     // computed it.
-    const QString program = QStringLiteral("%1 %2").arg(
-        QLatin1String(Constants::ProgramName), QLatin1String(Constants::ProgramVersionLong));
+    const QString program = programText();
     m_content.footerText =
         project.fileName().isEmpty()
             ? program
@@ -112,9 +185,15 @@ void Report::setUpDevice(QPaintDevice *device)
 
 void Report::layout(QPaintDevice *device)
 {
+    const ReportLocaleScope numbers(m_content.locale);
     setUpDevice(device);
+    // the logo file is read once for as long as the logo settings stay (a --report-dir run)
     const UserLogoSettings &logo = m_content.userLogo;
-    m_content.logoImage = logo.m_position != UserLogoSettings::NoLogo ? logo.logoImage() : QImage();
+    if (logo.m_position == UserLogoSettings::NoLogo)
+        m_content.logoImage = QImage();
+    else if (logo != m_loadedLogo || m_content.logoImage.isNull())
+        m_content.logoImage = logo.logoImage();
+    m_loadedLogo = logo;
     m_frameRects.fill(QRect());
     m_framePages.fill(0);
 
@@ -140,7 +219,8 @@ void Report::layout(QPaintDevice *device)
     m_pageCount = 1;
     m_freeRect = m_contentRect;
     bool pageEmpty = true;
-    for (int index = ProjectInfoFrameIndex; index < FrameCount; ++index) {
+    int step = ProjectInfoFrameIndex;
+    for (const int index : frameOrder()) {
         int h = 0;
         if (isActivated(index)) {
             m_frames[std::size_t(index)]->update(device, m_pageWidth);
@@ -159,12 +239,13 @@ void Report::layout(QPaintDevice *device)
                 pageEmpty = false;
         }
         m_freeRect.setTop(m_freeRect.top() + h);
-        emit progress(index + 1);
+        emit progress(++step);
     }
 }
 
 void Report::paintPage(QPainter *painter, int page)
 {
+    const ReportLocaleScope numbers(m_content.locale);
     for (int index = 0; index < FrameCount; ++index) {
         const bool everyPage = index == HeaderFrameIndex || index == FooterFrameIndex;
         if (!everyPage && m_framePages[std::size_t(index)] != page)
@@ -174,7 +255,7 @@ void Report::paintPage(QPainter *painter, int page)
         if (index == FooterFrameIndex)
             m_footer->setPage(page, m_pageCount);
         m_frames[std::size_t(index)]->print(painter, m_frameRects[std::size_t(index)]);
-        emit progress(index + 15);
+        emit progress(FrameCount + 1 + index);
     }
 }
 
@@ -225,8 +306,7 @@ bool Report::writePdf(const QString &fileName, QString *error)
     {
         QPdfWriter writer(&file);
         writer.setResolution(600);
-        writer.setCreator(QStringLiteral("%1 %2").arg(
-            QLatin1String(Constants::ProgramName), QLatin1String(Constants::ProgramVersionLong)));
+        writer.setCreator(programText());
         writer.setTitle(m_content.info.m_projectName.isEmpty() ? tr("Report")
                                                                : m_content.info.m_projectName);
         const double m = PageMargin_mm;

@@ -3,6 +3,7 @@
 #include "report/ReportContent.h"
 
 #include <QFont>
+#include <QLocale>
 #include <QObject>
 #include <QRect>
 #include <QString>
@@ -19,10 +20,15 @@ class QPrinter;
 class ReportDocument;
 class ReportFrameBase;
 
-/*  The printed report of a project: fourteen frames in a fixed order (header, footer, project
-    information, sketch, material data, climate, surface resistances, resistances, results table,
-    two profile diagrams, summary of results, Glaser results, final remarks), of which the
-    report settings activate some.
+/*  The printed report of a project: fifteen frames in a fixed order (header, footer, project
+    information, sketch, material data, climate, surface resistances, the U-value table,
+    resistances, results table, two profile diagrams, summary of results, Glaser results, final
+    remarks), of which the report settings activate some. A frame's index is its key in the
+    stored frame sets and never changes; the order on the page is frameOrder().
+
+    Every text and every number of the pages is in the report's language (setLanguage()): its
+    catalogue is the application's, its number format (decimal comma in German and Polish) is
+    set for the time of each layout and paint.
 
     layout() stacks the activated frames from top to bottom of the area between header and footer
     and starts a new page whenever the next frame does not fit; a frame is never split and never
@@ -54,9 +60,23 @@ public:
         ConclusionsFrameIndex = 11,
         GlaserFrameIndex = 12,
         DisclaimerFrameIndex = 13,
-        FrameCount = 14
+        UValueFrameIndex = 14,
+        FrameCount = 15
     };
 
+    /*! The frames from the top of the content area down: the frame indices 2.. in the order in
+        which layout() stacks them (the U-value table follows the surface resistances, whose
+        values it sums). */
+    static const std::array<int, FrameCount - 2> &frameOrder();
+
+    /*! The family the report prints in: fontFamily when it is installed, otherwise the
+        metric-close family that the package depends on (DejaVu Sans: wide like Verdana, so that
+        tables and line breaks come out as designed), otherwise fontFamily (Qt's own substitute).
+        A substitution is written to the log file (not to the console), once per family. */
+    static QString availableFontFamily(const QString &fontFamily);
+    /*! "Mirelo 2 version 2.4.5": the program and its one version, as header and footer print
+        it. */
+    static QString programText();
     /*! Page margins of printed and written reports, mm. */
     static constexpr double PageMargin_mm = 20;
 
@@ -65,6 +85,11 @@ public:
         used). */
     explicit Report(const QString &fontFamily, QObject *parent = nullptr);
     ~Report() override;
+
+    /*! The language of the numbers on the pages ("de", "pl", "en"): its decimal separator,
+        without group separators. An empty id keeps the application's default number format. */
+    void setLanguage(const QString &langId);
+    const QLocale &locale() const { return m_content.locale; }
 
     /*! The data to print: copies of the project's texts (cut to what a page can show), results
         and input and of the report options; the assessment is evaluated here. Always true. */
@@ -120,7 +145,8 @@ public:
     const ReportContent &content() const { return m_content; }
 
 signals:
-    /*! 3..14 while frames 2..13 are laid out, 15..28 while frames 0..13 are painted. */
+    /*! 3..FrameCount while the frames of frameOrder() are laid out, FrameCount + 1 + index
+        while frame index is painted. */
     void progress(int step);
 
 private:
@@ -138,4 +164,6 @@ private:
     std::array<int, FrameCount> m_framePages{};
     QRect m_contentRect;
     QRect m_freeRect;
+    /*! The logo settings of the image in the content. */
+    UserLogoSettings m_loadedLogo;
 };

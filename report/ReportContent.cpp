@@ -10,13 +10,16 @@
 
 void ReportTextMetrics::update(QTextDocument *document, QPaintDevice *device)
 {
-    // The resolution is part of the key: a new image may be made at the address of the last one.
-    const QString key =
-        document->defaultFont().key() + document->defaultStyleSheet() +
-        QStringLiteral("|%1x%2").arg(device->logicalDpiX()).arg(device->logicalDpiY());
-    if (device == m_device && key == m_key)
+    // The kind of device and its resolution are the key, not the device itself: every PDF of a
+    // --report-dir run is a new writer of the same kind and resolution, whose lines are as high
+    // as those of the last one.
+    const QString key = document->defaultFont().key() + document->defaultStyleSheet() +
+                        QStringLiteral("|%1|%2x%3")
+                            .arg(device->devType())
+                            .arg(device->logicalDpiX())
+                            .arg(device->logicalDpiY());
+    if (key == m_key)
         return;
-    m_device = device;
     m_key = key;
     const QString sample = QStringLiteral("QWERTZUIOP\xc3\x9c"
                                           "ASDFGHJKL\xc3\x96\xc3\x84YXCVBNM qwertzuiop\xc3\xbc"

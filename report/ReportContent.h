@@ -8,6 +8,7 @@
 #include "settings/UserLogoSettings.h"
 
 #include <QImage>
+#include <QLocale>
 #include <QString>
 
 class QPaintDevice;
@@ -31,15 +32,14 @@ public:
         StyleCount
     };
 
-    /*! Measures the sample line on the device; nothing happens when the device, its resolution
-        and the font are those of the last measurement. */
+    /*! Measures the sample line on the device; nothing happens when the kind of device, its
+        resolution and the font are those of the last measurement. */
     void update(QTextDocument *document, QPaintDevice *device);
     double height(Style style) const { return m_height[style]; }
     double ascent(Style style) const { return m_ascent[style]; }
     double descent(Style style) const { return m_descent[style]; }
 
 private:
-    QPaintDevice *m_device = nullptr;
     QString m_key;
     double m_height[StyleCount] = {0, 0, 0, 0, 0};
     double m_ascent[StyleCount] = {0, 0, 0, 0, 0};
@@ -73,6 +73,8 @@ struct ReportContent
     bool moistureDependentLambda = true;
     /*! The left text of the footer, rich text (by default the program and its version). */
     QString footerText;
+    /*! The number format of the report's language (no group separators). */
+    QLocale locale;
 
     // --- the options
     ReportSettings settings;

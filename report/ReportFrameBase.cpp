@@ -3,6 +3,7 @@
 #include "qtext/Table.h"
 #include "qtext/TextFrame.h"
 #include "report/ReportContent.h"
+#include "settings/Constants.h"
 
 #include <QImage>
 #include <QLocale>
@@ -188,6 +189,12 @@ namespace ReportFormat {
 
 const QColor HeadShade(0xE6, 0xEA, 0xF0);
 const char *const FailColor = "#FF0000";
+
+QString programText()
+{
+    return QCoreApplication::translate("Report", "%1 version %2")
+        .arg(QLatin1String(Constants::ProgramName), QLatin1String(Constants::ProgramVersionLong));
+}
 
 QString localNumber(double value, char format, int precision)
 {

@@ -98,6 +98,9 @@ extern const QColor HeadShade;
 /*! A verdict that fails is red. */
 extern const char *const FailColor;
 
+/*! "Mirelo 2 version 2.4.5" (context Report): the program and its one version, as header,
+    footer and the PDF's creator name it. */
+QString programText();
 /*! "%L1" in fixed notation without group separators; a dash for a number that is not finite. */
 QString number(double value, int decimals);
 /*! A number in the locale's notation without group separators, as everywhere in the program. */

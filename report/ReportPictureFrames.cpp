@@ -53,10 +53,13 @@ void DiagramFrame::build(QPaintDevice *device, double width)
     auto scene = std::make_shared<DiagramScene>(false);
     scene->update(QRectF(0, 0, width, height), device, m_content.pixelsPerMillimetre,
                   m_content.results, m_content.input, m_kind);
-    addPicture(height, [scene](QPainter *painter, const QRectF &rect) {
-        scene->render(painter, rect, QRectF(0, 0, rect.width(), rect.height()),
-                      Qt::KeepAspectRatio);
-    });
+    addPicture(
+        height,
+        [scene](QPainter *painter, const QRectF &rect) {
+            scene->render(painter, rect, QRectF(0, 0, rect.width(), rect.height()),
+                          Qt::KeepAspectRatio);
+        },
+        scene->texts());
     if (m_kind == DiagramScene::MoistureContentProfile)
         addNote(tr("Condensate (overhygroscopic moisture content) dark blue."));
     addGap(lineHeight());

@@ -258,6 +258,140 @@ void SurfaceResistanceFrame::build(QPaintDevice *, double)
     addGap(lineHeight());
 }
 
+// --- U-value after DIN EN ISO 6946
+
+std::vector<UValueFrame::Row> UValueFrame::rows(const InputData &input,
+                                                const CalculationResults &results,
+                                                HeatFlowDirection direction)
+{
+    std::vector<Row> rows;
+    const int n = input.layerCount();
+    Row inside;
+    inside.kind = Row::InsideSurface;
+    inside.R = CalculationResults::isoSurfaceResistanceInside(direction);
+    rows.push_back(inside);
+    // the layer resistances d/λ of the calculation, dry design values (the Glaser field's)
+    const bool complete =
+        results.type > ResultType::InvalidInput && int(results.R_Glaser.size()) == n && n > 0;
+    if (complete)
+        for (int i = 0; i < n; ++i) {
+            const MaterialLayer &layer = input.layer(i);
+            Row row;
+            row.layer = i;
+            row.d = layer.m_width;
+            row.R = results.R_Glaser[std::size_t(i)];
+            // an unventilated air layer has no conductivity of its own: its R is the table
+            // value of the standard for its thickness and the heat-flow direction
+            if (layer.isAir())
+                row.kind = Row::AirLayer;
+            else
+                row.lambda = layer.lambda(direction);
+            rows.push_back(row);
+        }
+    Row outside;
+    outside.kind = Row::OutsideSurface;
+    outside.R = CalculationResults::IsoSurfaceResistanceOutside;
+    rows.push_back(outside);
+    Row total;
+    total.kind = Row::Total;
+    if (complete)
+        total.R = CalculationResults::isoTotalResistance(results.R_layers, direction);
+    rows.push_back(total);
+    return rows;
+}
+
+void UValueFrame::build(QPaintDevice *, double)
+{
+    addHeading(tr("Thermal Transmittance according to DIN EN ISO 6946"));
+    const InputData &input = m_content.input;
+    const CalculationResults &r = m_content.results;
+    const HeatFlowDirection direction = m_content.info.m_heatFlowDirection;
+    const std::vector<Row> table = rows(input, r, direction);
+    QString flow;
+    switch (direction) {
+    case HeatFlowDirection::Upwards:
+        flow = tr("heat flow upwards");
+        break;
+    case HeatFlowDirection::Horizontal:
+        flow = tr("heat flow horizontal");
+        break;
+    case HeatFlowDirection::Downwards:
+        flow = tr("heat flow downwards");
+        break;
+    }
+    QtExt::Table *t = addTable();
+    t->setInnerFrameWidth(0.25);
+    t->setOuterFrameWidth(m_content.defaultFrameWidth);
+    t->setColsAndRows(4, int(table.size()) + 1);
+    // the head of the resistance table's first column, the same words in every language
+    t->setCellText(0, 0, h4(ResistanceFrame::tr("Layer / Material")));
+    t->setCellText(1, 0, h4(QStringLiteral("d<br/>[mm]")), Qt::AlignRight);
+    t->setCellText(2, 0, h4(QStringLiteral("&lambda;<br/>[W/(mK)]")), Qt::AlignRight);
+    t->setCellText(3, 0, h4(QStringLiteral("R = d/&lambda;<br/>[m<sup>2</sup>K/W]")),
+                   Qt::AlignRight);
+    bool airLayers = false;
+    for (std::size_t k = 0; k < table.size(); ++k) {
+        const Row &row = table[k];
+        const int line = int(k) + 1;
+        QString label;
+        switch (row.kind) {
+        case Row::InsideSurface:
+            label = tr("Inside surface resistance R<sub>si</sub> (%1)").arg(flow);
+            break;
+        case Row::Layer:
+            label = layerLabel(row.layer, input.layer(row.layer));
+            break;
+        case Row::AirLayer:
+            label = layerLabel(row.layer, input.layer(row.layer)) + QStringLiteral("&nbsp;*");
+            airLayers = true;
+            break;
+        case Row::OutsideSurface:
+            label = tr("Outside surface resistance R<sub>se</sub>");
+            break;
+        case Row::Total:
+            label = bold(tr("Total thermal resistance R<sub>T</sub>"));
+            break;
+        }
+        t->setCellText(0, line, label);
+        if (std::isfinite(row.d))
+            t->setCellText(1, line, widthMM(row.d), Qt::AlignRight);
+        if (std::isfinite(row.lambda))
+            t->setCellText(2, line, number(row.lambda, 3), Qt::AlignRight);
+        else if (row.kind == Row::AirLayer)
+            t->setCellText(2, line, QStringLiteral("&ndash;"), Qt::AlignRight);
+        const QString R = number(row.R, 3);
+        t->setCellText(3, line, row.kind == Row::Total ? bold(R) : R, Qt::AlignRight);
+    }
+    for (int c = 1; c < 4; ++c)
+        t->setColumnWidth(c, QtExt::Table::Natural);
+    formatBorderedTable(t, true);
+    for (int c = 0; c < 4; ++c)
+        t->cell(c, int(table.size())).setBackgroundColor(HeadShade);
+
+    addGap(lineHeight() / 2);
+    const Assessment &a = m_content.assessment;
+    const bool valid = a.thermalEvaluated && std::isfinite(table.back().R);
+    const QString unit = QStringLiteral(" W/(m<sup>2</sup>K)");
+    const QString dry = valid ? number(r.U_ISO(direction), 3) : QString();
+    QList<QPair<QString, QString>> uRows = {
+        {tr("Thermal transmittance (dry design values):"),
+         valid ? noWrap(QStringLiteral("U = 1/R<sub>T</sub> = ") + bold(dry + unit))
+               : QStringLiteral("&ndash;")}};
+    // beside it the figure of the moisture storage method, where the moisture in the layers
+    // changes the conductivity enough to show in the printed digits
+    const QString moist = valid ? number(r.U_moist, 3) : QString();
+    if (valid && m_content.moistureDependentLambda && moist != dry)
+        uRows << qMakePair(tr("with moisture-dependent conductivity:"),
+                           noWrap(QStringLiteral("U = ") + moist + unit));
+    labelValueRows(addTable(), uRows);
+    if (airLayers) {
+        addGap(lineHeight() / 3);
+        addNote(tr("* Unventilated air layer: thermal resistance from the table of DIN EN ISO "
+                   "6946 for its thickness and the heat-flow direction."));
+    }
+    addGap(lineHeight());
+}
+
 // --- resistances
 
 void ResistanceFrame::build(QPaintDevice *, double)
@@ -308,8 +442,7 @@ void ResistanceFrame::build(QPaintDevice *, double)
     // R_T and U with the surface resistances of ISO 6946, so that U = 1/R_T on the page
     const HeatFlowDirection direction = m_content.info.m_heatFlowDirection;
     const double layers = moist ? r.R_layers_moist : r.R_layers;
-    const double RT = layers + CalculationResults::IsoSurfaceResistanceOutside +
-                      CalculationResults::isoSurfaceResistanceInside(direction);
+    const double RT = CalculationResults::isoTotalResistance(layers, direction);
     const double U = CalculationResults::isoUValue(layers, direction);
     const QString suffix = moist ? tr(" (moisture dependend)") : QString();
     // "Thermal transmission resistance (moisture dependend):"

@@ -87,7 +87,7 @@ void HeaderFrame::build(QPaintDevice *device, double)
     }
     QtExt::Table *table = addTable();
     table->setColsAndRows(2, withLogo ? 2 : 1);
-    table->setCellText(0, 0, bold(QLatin1String(Constants::SettingsApplicationName)));
+    table->setCellText(0, 0, bold(programText()));
     if (withLogo) {
         const double scale = logoScale(logo, device);
         table->setRowHeight(1, QtExt::Table::Fixed, logo.height() * scale);

@@ -27,6 +27,9 @@ packages=(
     groff-base
     man-db
     lintian
+    # The report's font where Verdana is missing (DejaVu Sans, about as wide), for the report
+    # tests and the package alike.
+    fonts-dejavu-core
     # The second compiler: test.sh builds the sanitizer half with clang, and scripts/fuzz.sh
     # needs its runtime libraries (AddressSanitizer, UBSan, libFuzzer).
     clang

@@ -1,14 +1,18 @@
 #pragma once
 
+#include "settings/Version.h"
+
 /*! Program-wide constants: names and versions, the settings location, file conventions and the
     style sheet of the main window's dock widgets. */
 namespace Constants {
 
 /*! Shown in the start line of the log, the help text and window titles. */
 inline const char *const ProgramName = "Mirelo 2";
-inline const char *const ProgramVersionLong = "2.4.5";
+/*! The full version, as the package, the About box and the report print it. */
+inline const char *const ProgramVersionLong = Version::Full;
 /*! Application name of the settings storage; the minor version is part of it so that a new
-    release line starts from fresh settings. */
+    release line starts from fresh settings. A storage name, never printed: the program is
+    named by ProgramName and ProgramVersionLong. */
 inline const char *const SettingsApplicationName = "Mirelo 2.4";
 inline const char *const OrganisationName = "HTL";
 inline const char *const ProjectFileExtension = "m2p";

@@ -16,8 +16,8 @@ class QSettings;
 */
 struct ReportSettings
 {
-    /*! Report frames 0..13 that are printed. */
-    std::set<int> m_activatedFrames = {0, 1, 2, 3, 4, 5, 9, 11, 12};
+    /*! Report frames 0..14 that are printed (14: the U-value table). */
+    std::set<int> m_activatedFrames = {0, 1, 2, 3, 4, 5, 9, 11, 12, 14};
     /*! Copied from the program setting before every print; not stored in this group. */
     bool m_awInSeconds = true;
     bool m_pageNumbersVisible = false;

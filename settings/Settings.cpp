@@ -10,12 +10,16 @@
 #include <QLocale>
 #include <QSettings>
 #include <QTemporaryDir>
+#include <QTextDocument>
 
+#include <algorithm>
 #include <iostream>
 
 namespace {
 
-const char *const DefaultFramesText = "1 1 1 1 1 1 1 1 1 1 0 1 0 0 ";
+const char *const DefaultFramesText = "1 1 1 1 1 1 1 1 1 1 0 1 0 0 1 ";
+/*! Frames of the sets stored by versions without the U-value table. */
+const int LegacyFrameCount = 14;
 
 } // namespace
 
@@ -95,6 +99,7 @@ void Settings::read(QSettings &s)
 {
     m_lastProjectFile = s.value(QStringLiteral("LastProjectFile"), QString()).toString();
     m_langId = s.value(QStringLiteral("LanguageID"), QStringLiteral("de")).toString();
+    m_reportPreviewGeometry = s.value(QStringLiteral("ReportPreviewGeometry")).toByteArray();
 
     s.beginGroup(QStringLiteral("ProjectDefaults"));
     m_awInSeconds = s.value(QStringLiteral("AwInSeconds"), false).toBool();
@@ -112,6 +117,14 @@ void Settings::read(QSettings &s)
     if (frames.isEmpty())
         frames = QLatin1String(DefaultFramesText);
     readFrameSet(frames, m_defaultFrames);
+    // A set stored before the U-value table (frame 14) existed has 14 items: the new frame
+    // takes its default there, as it does in a fresh installation.
+    const int stored = frames.split(QLatin1Char(' '), Qt::SkipEmptyParts).size();
+    std::set<int> defaults;
+    readFrameSet(QLatin1String(DefaultFramesText), defaults);
+    for (int i = std::max(stored, LegacyFrameCount); i < FrameCount; ++i)
+        if (defaults.count(i))
+            m_defaultFrames.insert(i);
     m_defaultFrames.insert(1); // the project information frame is always printed
     m_pageNumbersVisible = s.value(QStringLiteral("PageNumbersVisible"), false).toBool();
     m_defaultUserLogo.read(s);
@@ -126,6 +139,7 @@ void Settings::write(QSettings &s) const
 {
     s.setValue(QStringLiteral("LastProjectFile"), m_lastProjectFile);
     s.setValue(QStringLiteral("LanguageID"), m_langId);
+    s.setValue(QStringLiteral("ReportPreviewGeometry"), m_reportPreviewGeometry);
 
     s.beginGroup(QStringLiteral("ProjectDefaults"));
     s.setValue(QStringLiteral("AwInSeconds"), m_awInSeconds);
@@ -146,6 +160,24 @@ void Settings::write(QSettings &s) const
     s.beginGroup(QStringLiteral("ReportSettings"));
     m_reportSettings.write(s);
     s.endGroup();
+}
+
+void Settings::applyPrintDefaults(QString *finalRemarks)
+{
+    ReportSettings options = m_reportSettings;
+    options.m_activatedFrames = m_defaultFrames;
+    options.m_pageNumbersVisible = m_pageNumbersVisible;
+    options.m_userLogo = m_defaultUserLogo;
+    // The preferences edit the default remarks as formatted text; a project keeps its remarks
+    // as plain text, printed as typed.
+    if (finalRemarks && !m_reportSettings.m_disclaimerText.trimmed().isEmpty()) {
+        QTextDocument document;
+        document.setHtml(m_reportSettings.m_disclaimerText);
+        const QString text = document.toPlainText().trimmed();
+        if (!text.isEmpty())
+            *finalRemarks = text;
+    }
+    setReportSettings(options);
 }
 
 QString Settings::frameSetText(const std::set<int> &frames)

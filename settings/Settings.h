@@ -5,6 +5,7 @@
 #include "settings/ReportSettings.h"
 #include "settings/UserLogoSettings.h"
 
+#include <QByteArray>
 #include <QFlags>
 #include <QFont>
 #include <QObject>
@@ -115,15 +116,16 @@ public:
     /*! Every storage key that read() and write() use, "Group/Key" (legacy keys excluded). */
     static QStringList storageKeys();
 
-    /*! Frame sets are stored as 14 items "1 " or "0 ", item i for frame i. */
+    /*! Frame sets are stored as FrameCount items "1 " or "0 ", item i for frame i (a set stored
+        before a frame existed has fewer items, and the new frame keeps its default). */
     static QString frameSetText(const std::set<int> &frames);
-    /*! Applies a stored frame-set text: item i (i = 0..13, as far as the text goes) converting
-        to a non-zero integer switches frame i on, anything else switches it off; frames beyond
-        the text keep their state. */
+    /*! Applies a stored frame-set text: item i (i = 0..FrameCount - 1, as far as the text goes)
+       converting to a non-zero integer switches frame i on, anything else switches it off; frames
+       beyond the text keep their state. */
     static void readFrameSet(const QString &text, std::set<int> &frames);
 
     /*! Number of report frames. */
-    static const int FrameCount = 14;
+    static const int FrameCount = 15;
 
     // --- stored in group ProjectDefaults unless stated otherwise
 
@@ -172,6 +174,15 @@ public:
     QString m_userMaterialsDirectory;
     /*! Default user logo of new projects (logo keys of group ProjectDefaults). */
     UserLogoSettings m_defaultUserLogo;
+    /*! Size and place of the report preview window, as QWidget::saveGeometry() gives them
+        (top-level key ReportPreviewGeometry); empty before the first preview. */
+    QByteArray m_reportPreviewGeometry;
+
+    /*! Makes the print defaults of the preferences the current report options, as a new
+        project starts with them: the default frames, page numbers and logo, and (when the
+        preferences hold any) the default final remarks as plain text into finalRemarks.
+        Announces a report change when an option changed. */
+    void applyPrintDefaults(QString *finalRemarks = nullptr);
 
 signals:
     /*! Preferences of the given groups were changed (read, overridden or edited). */

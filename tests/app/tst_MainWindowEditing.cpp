@@ -12,6 +12,7 @@
 #include "qtext/ColorButton.h"
 #include "qtext/Table.h"
 #include "qtext/ValidatingLineEdit.h"
+#include "report/Report.h"
 #include "settings/ProgramTranslator.h"
 #include "settings/Settings.h"
 #include "ui/Globals.h"
@@ -24,6 +25,7 @@
 #include "ui/mainwindow/DiagramView.h"
 #include "ui/mainwindow/M2_ResultsWidget.h"
 #include "ui/mainwindow/MainWindow.h"
+#include "ui/reportpreview/ReportPreview.h"
 
 #include <QAction>
 #include <QApplication>
@@ -188,6 +190,8 @@ private slots:
     void exportFollowsTheChosenFilter();
     void newProjectRunsTheWizard_data();
     void newProjectRunsTheWizard();
+    void newProjectTakesThePrintDefaults();
+    void previewClosesWithTheLastConstruction();
     void databaseActions();
     void viewsRebuildOnlyForWhatTheyShow_data();
     void viewsRebuildOnlyForWhatTheyShow();
@@ -317,675 +321,727 @@ void tst_MainWindowEditing::verdictsFollowTheAssessmentSettings()
     // a change of units alone leaves the verdicts as they are
     m_settings.announceChanged(SettingsGroup::Units);
     QCOMPARE(results->rebuildCount() - before, 1);
-    void tst_MainWindowEditing::unreadableFileKeepsTheOpenProject()
-    {
-        // A damaged file is found out before the open project is closed: no save question, and
-        // the project on screen stays as it was.
-        open(construction({brick(), insulation()}));
-        QVERIFY(m_project.setLayerValue(0, Project::LV_Width, 0.2)); // modified
-        const QString damaged = m_home.filePath(QStringLiteral("damaged.m2p"));
-        QFile file(damaged);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write("<?xml version=\"1.0\"?>\n<MireloProject><Layers>");
-        file.close();
-        m_dialogs->openName = damaged;
-        action("actionOpen")->trigger();
-        QCOMPARE(m_dialogs->criticals, QStringList{QStringLiteral("Error loading project file")});
-        QVERIFY(m_dialogs->questions.isEmpty());
-        QVERIFY(m_project.hasProject());
-        QVERIFY(m_project.isModified());
-        QCOMPARE(m_project.layerCount(), 2);
-        QVERIFY(m_window->materialEditWidget()->isVisibleTo(m_window.get()));
+}
 
-        // a readable file still asks to save the modified project first; cancelling keeps it
-        QVERIFY(m_project.save(m_home.filePath(QStringLiteral("other.m2p"))));
-        QVERIFY(m_project.setLayerValue(0, Project::LV_Width, 0.25));
-        m_dialogs->openName = m_home.filePath(QStringLiteral("other.m2p"));
-        m_dialogs->answers = {QMessageBox::Cancel};
-        action("actionOpen")->trigger();
-        QCOMPARE(m_dialogs->questions.size(), 1);
-        QCOMPARE(m_project.layerValue(0, Project::LV_Width), 0.25);
-        m_dialogs->answers = {QMessageBox::Discard};
-        action("actionOpen")->trigger();
-        QCOMPARE(m_project.layerValue(0, Project::LV_Width), 0.2);
-        QVERIFY(!m_project.isModified());
+void tst_MainWindowEditing::unreadableFileKeepsTheOpenProject()
+{
+    // A damaged file is found out before the open project is closed: no save question, and
+    // the project on screen stays as it was.
+    open(construction({brick(), insulation()}));
+    QVERIFY(m_project.setLayerValue(0, Project::LV_Width, 0.2)); // modified
+    const QString damaged = m_home.filePath(QStringLiteral("damaged.m2p"));
+    QFile file(damaged);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("<?xml version=\"1.0\"?>\n<MireloProject><Layers>");
+    file.close();
+    m_dialogs->openName = damaged;
+    action("actionOpen")->trigger();
+    QCOMPARE(m_dialogs->criticals, QStringList{QStringLiteral("Error loading project file")});
+    QVERIFY(m_dialogs->questions.isEmpty());
+    QVERIFY(m_project.hasProject());
+    QVERIFY(m_project.isModified());
+    QCOMPARE(m_project.layerCount(), 2);
+    QVERIFY(m_window->materialEditWidget()->isVisibleTo(m_window.get()));
+
+    // a readable file still asks to save the modified project first; cancelling keeps it
+    QVERIFY(m_project.save(m_home.filePath(QStringLiteral("other.m2p"))));
+    QVERIFY(m_project.setLayerValue(0, Project::LV_Width, 0.25));
+    m_dialogs->openName = m_home.filePath(QStringLiteral("other.m2p"));
+    m_dialogs->answers = {QMessageBox::Cancel};
+    action("actionOpen")->trigger();
+    QCOMPARE(m_dialogs->questions.size(), 1);
+    QCOMPARE(m_project.layerValue(0, Project::LV_Width), 0.25);
+    m_dialogs->answers = {QMessageBox::Discard};
+    action("actionOpen")->trigger();
+    QCOMPARE(m_project.layerValue(0, Project::LV_Width), 0.2);
+    QVERIFY(!m_project.isModified());
+}
+
+void tst_MainWindowEditing::saveSuggestsAFileName_data()
+{
+    QTest::addColumn<QString>("projectName");
+    QTest::addColumn<QString>("constructionName");
+    QTest::addColumn<QString>("suggested"); // empty: the folder alone
+    QTest::newRow("construction") << "School"
+                                  << "AW 01/S\u00fcd"
+                                  << "AW 01_S\u00fcd.m2p";
+    QTest::newRow("project") << "School: gym"
+                             << ""
+                             << "School_ gym.m2p";
+    QTest::newRow("no name") << ""
+                             << ""
+                             << "";
+}
+
+void tst_MainWindowEditing::saveSuggestsAFileName()
+{
+    QFETCH(QString, projectName);
+    QFETCH(QString, constructionName);
+    QFETCH(QString, suggested);
+    m_settings.m_lastProjectFile = m_home.filePath(QStringLiteral("earlier/wall.m2p"));
+    ProjectInformation info;
+    info.m_projectName = projectName;
+    info.m_constructionID = constructionName;
+    m_project.createNew(construction({brick()}), info);
+    m_dialogs->saveName.clear(); // cancelled
+    action("actionSaveAs")->trigger();
+    // in the folder of the last project, never the last project's own name
+    const QString folder = m_home.filePath(QStringLiteral("earlier"));
+    QCOMPARE(m_dialogs->saveStart,
+             suggested.isEmpty() ? folder : folder + QLatin1Char('/') + suggested);
+    // a saved project offers its own file
+    QVERIFY(m_project.save(m_home.filePath(QStringLiteral("own.m2p"))));
+    action("actionSaveAs")->trigger();
+    QCOMPARE(m_dialogs->saveStart, m_home.filePath(QStringLiteral("own.m2p")));
+    m_settings.m_lastProjectFile.clear();
+}
+
+void tst_MainWindowEditing::keyboardPathThroughAWidthEdit()
+{
+    // Table: select a layer with the arrow keys, Enter puts the cursor into its width, the
+    // typed width is taken with Enter, Escape takes back what was typed, and Tab goes on.
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    m_settings.setDisplayUnits(DisplayUnits(1000, true));
+    open(construction({brick(), insulation()}));
+    QApplication::setActiveWindow(m_window.get());
+    QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+    ConstructionTableWidget *table = m_window->constructionTable();
+    MaterialEditWidget *editor = m_window->materialEditWidget();
+    table->setFocus();
+    table->setCurrentCell(0, 1);
+    QTest::keyClick(table, Qt::Key_Right);
+    QCOMPARE(table->currentColumn(), 2);
+    QTest::keyClick(table, Qt::Key_Return);
+    QtExt::ValidatingLineEdit *width = editor->widthEdit();
+    QCOMPARE(QApplication::focusWidget(), static_cast<QWidget *>(width));
+    QCOMPARE(width->selectedText(), QStringLiteral("100"));
+    QTest::keyClicks(width, QStringLiteral("1.000"));
+    QTest::keyClick(width, Qt::Key_Return);
+    QCOMPARE(m_project.layerValue(1, Project::LV_Width), 0.001);
+    QCOMPARE(width->text(), QStringLiteral("1"));
+    QTest::keyClicks(width, QStringLiteral("5"));
+    QTest::keyClick(width, Qt::Key_Escape);
+    QCOMPARE(width->text(), QStringLiteral("1"));
+    QTest::keyClick(width, Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), static_cast<QWidget *>(editor->colorButton()));
+    // F2 does what Enter does; Tab from the table goes to the editor as well
+    table->setFocus();
+    QTest::keyClick(table, Qt::Key_F2);
+    QCOMPARE(QApplication::focusWidget(), static_cast<QWidget *>(width));
+    table->setFocus();
+    QTest::keyClick(table, Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), static_cast<QWidget *>(width));
+    QCOMPARE(m_window->undoStack().count(), 1);
+    QLocale::setDefault(QLocale::c());
+    m_settings.setDisplayUnits(DisplayUnits(1000, true));
+}
+
+void tst_MainWindowEditing::layerKeysActOnlyInTheTable()
+{
+    open(construction({brick(), insulation()}));
+    QApplication::setActiveWindow(m_window.get());
+    QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+    ConstructionTableWidget *table = m_window->constructionTable();
+    table->setFocus();
+    table->setCurrentCell(0, 1);
+    m_dialogs->choice = DatabaseDialogs::MaterialChosen;
+    m_dialogs->chosenMaterial = insulation();
+    QTest::keyClick(table, Qt::Key_Insert);
+    QCOMPARE(m_project.layerCount(), 3);
+    QCOMPARE(m_project.inputData().layer(1).m_name, QStringLiteral("Mineral wool"));
+    QTest::keyClick(table, Qt::Key_Right, Qt::AltModifier);
+    QCOMPARE(m_project.inputData().layer(2).m_name, QStringLiteral("Mineral wool"));
+    QTest::keyClick(table, Qt::Key_Left, Qt::AltModifier);
+    QCOMPARE(m_project.inputData().layer(1).m_name, QStringLiteral("Mineral wool"));
+    QTest::keyClick(table, Qt::Key_Delete);
+    QCOMPARE(m_project.layerCount(), 2);
+    // Delete in a field deletes a character, never a layer
+    QtExt::ValidatingLineEdit *width = m_window->materialEditWidget()->widthEdit();
+    width->setFocus();
+    width->setCursorPosition(0);
+    QTest::keyClick(width, Qt::Key_Delete);
+    QCOMPARE(m_project.layerCount(), 2);
+    QCOMPARE(action("actionNew")->shortcut(), QKeySequence(QStringLiteral("Ctrl+N")));
+    QCOMPARE(action("actionQuit")->shortcut(), QKeySequence(QStringLiteral("Ctrl+Q")));
+}
+
+void tst_MainWindowEditing::helpWithoutViewerNamesTheFile()
+{
+    const QString manual = m_home.filePath(QStringLiteral("Mirelo2_Documentation_en.pdf"));
+    QFile file(manual);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("%PDF-1.4\n");
+    file.close();
+    // a viewer starts: nothing to say
+    Globals::showHelpFile(manual, 0, *m_dialogs, m_window.get());
+    QCOMPARE(m_dialogs->openedDocuments, QList<QUrl>{QUrl::fromLocalFile(manual)});
+    QVERIFY(m_dialogs->warnings.isEmpty());
+    // none starts: the file exists, so say that no viewer started, and where the file is
+    m_dialogs->viewerStarts = false;
+    Globals::showHelpFile(manual, 0, *m_dialogs, m_window.get());
+    QCOMPARE(m_dialogs->warnings.size(), 1);
+    QVERIFY(m_dialogs->warnings.first().contains(QStringLiteral("No program to show PDF files")));
+    QVERIFY(m_dialogs->warnings.first().contains(QDir::toNativeSeparators(manual)));
+    // a missing file is reported as missing, without trying a viewer
+    Globals::showHelpFile(m_home.filePath(QStringLiteral("none.pdf")), 0, *m_dialogs,
+                          m_window.get());
+    QCOMPARE(m_dialogs->openedDocuments.size(), 2);
+    QVERIFY(m_dialogs->warnings.last().contains(QStringLiteral("cannot be found")));
+}
+
+void tst_MainWindowEditing::climateCombosShowTheirTexts_data()
+{
+    QTest::addColumn<QString>("language");
+    for (const char *language : {"en", "de", "pl"})
+        QTest::newRow(language) << QString::fromLatin1(language);
+}
+
+void tst_MainWindowEditing::climateCombosShowTheirTexts()
+{
+    // In a window of 1024 x 700 every entry of the assessment-type and the preset combo box
+    // is shown whole, in every language, for both sides and every assessment type.
+    QFETCH(QString, language);
+    ProgramTranslator translator;
+    if (language != QLatin1String("en")) {
+        const QString qm =
+            QStringLiteral(M2_BIN_DIR "/resources/translations/Mirelo2_%1.qm").arg(language);
+        QVERIFY2(translator.load(qm), qPrintable(qm + QStringLiteral(" is missing")));
+        QVERIFY(QCoreApplication::installTranslator(&translator));
     }
-
-    void tst_MainWindowEditing::saveSuggestsAFileName_data()
-    {
-        QTest::addColumn<QString>("projectName");
-        QTest::addColumn<QString>("constructionName");
-        QTest::addColumn<QString>("suggested"); // empty: the folder alone
-        QTest::newRow("construction") << "School"
-                                      << "AW 01/S\u00fcd"
-                                      << "AW 01_S\u00fcd.m2p";
-        QTest::newRow("project") << "School: gym"
-                                 << ""
-                                 << "School_ gym.m2p";
-        QTest::newRow("no name") << ""
-                                 << ""
-                                 << "";
-    }
-
-    void tst_MainWindowEditing::saveSuggestsAFileName()
-    {
-        QFETCH(QString, projectName);
-        QFETCH(QString, constructionName);
-        QFETCH(QString, suggested);
-        m_settings.m_lastProjectFile = m_home.filePath(QStringLiteral("earlier/wall.m2p"));
-        ProjectInformation info;
-        info.m_projectName = projectName;
-        info.m_constructionID = constructionName;
-        m_project.createNew(construction({brick()}), info);
-        m_dialogs->saveName.clear(); // cancelled
-        action("actionSaveAs")->trigger();
-        // in the folder of the last project, never the last project's own name
-        const QString folder = m_home.filePath(QStringLiteral("earlier"));
-        QCOMPARE(m_dialogs->saveStart,
-                 suggested.isEmpty() ? folder : folder + QLatin1Char('/') + suggested);
-        // a saved project offers its own file
-        QVERIFY(m_project.save(m_home.filePath(QStringLiteral("own.m2p"))));
-        action("actionSaveAs")->trigger();
-        QCOMPARE(m_dialogs->saveStart, m_home.filePath(QStringLiteral("own.m2p")));
-        m_settings.m_lastProjectFile.clear();
-    }
-
-    void tst_MainWindowEditing::keyboardPathThroughAWidthEdit()
-    {
-        // Table: select a layer with the arrow keys, Enter puts the cursor into its width, the
-        // typed width is taken with Enter, Escape takes back what was typed, and Tab goes on.
-        QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
-        m_settings.setDisplayUnits(DisplayUnits(1000, true));
-        open(construction({brick(), insulation()}));
-        QApplication::setActiveWindow(m_window.get());
-        QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
-        ConstructionTableWidget *table = m_window->constructionTable();
-        MaterialEditWidget *editor = m_window->materialEditWidget();
-        table->setFocus();
-        table->setCurrentCell(0, 1);
-        QTest::keyClick(table, Qt::Key_Right);
-        QCOMPARE(table->currentColumn(), 2);
-        QTest::keyClick(table, Qt::Key_Return);
-        QtExt::ValidatingLineEdit *width = editor->widthEdit();
-        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget *>(width));
-        QCOMPARE(width->selectedText(), QStringLiteral("100"));
-        QTest::keyClicks(width, QStringLiteral("1.000"));
-        QTest::keyClick(width, Qt::Key_Return);
-        QCOMPARE(m_project.layerValue(1, Project::LV_Width), 0.001);
-        QCOMPARE(width->text(), QStringLiteral("1"));
-        QTest::keyClicks(width, QStringLiteral("5"));
-        QTest::keyClick(width, Qt::Key_Escape);
-        QCOMPARE(width->text(), QStringLiteral("1"));
-        QTest::keyClick(width, Qt::Key_Tab);
-        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget *>(editor->colorButton()));
-        // F2 does what Enter does; Tab from the table goes to the editor as well
-        table->setFocus();
-        QTest::keyClick(table, Qt::Key_F2);
-        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget *>(width));
-        table->setFocus();
-        QTest::keyClick(table, Qt::Key_Tab);
-        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget *>(width));
-        QCOMPARE(m_window->undoStack().count(), 1);
-        QLocale::setDefault(QLocale::c());
-        m_settings.setDisplayUnits(DisplayUnits(1000, true));
-    }
-
-    void tst_MainWindowEditing::layerKeysActOnlyInTheTable()
-    {
-        open(construction({brick(), insulation()}));
-        QApplication::setActiveWindow(m_window.get());
-        QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
-        ConstructionTableWidget *table = m_window->constructionTable();
-        table->setFocus();
-        table->setCurrentCell(0, 1);
-        m_dialogs->choice = DatabaseDialogs::MaterialChosen;
-        m_dialogs->chosenMaterial = insulation();
-        QTest::keyClick(table, Qt::Key_Insert);
-        QCOMPARE(m_project.layerCount(), 3);
-        QCOMPARE(m_project.inputData().layer(1).m_name, QStringLiteral("Mineral wool"));
-        QTest::keyClick(table, Qt::Key_Right, Qt::AltModifier);
-        QCOMPARE(m_project.inputData().layer(2).m_name, QStringLiteral("Mineral wool"));
-        QTest::keyClick(table, Qt::Key_Left, Qt::AltModifier);
-        QCOMPARE(m_project.inputData().layer(1).m_name, QStringLiteral("Mineral wool"));
-        QTest::keyClick(table, Qt::Key_Delete);
-        QCOMPARE(m_project.layerCount(), 2);
-        // Delete in a field deletes a character, never a layer
-        QtExt::ValidatingLineEdit *width = m_window->materialEditWidget()->widthEdit();
-        width->setFocus();
-        width->setCursorPosition(0);
-        QTest::keyClick(width, Qt::Key_Delete);
-        QCOMPARE(m_project.layerCount(), 2);
-        QCOMPARE(action("actionNew")->shortcut(), QKeySequence(QStringLiteral("Ctrl+N")));
-        QCOMPARE(action("actionQuit")->shortcut(), QKeySequence(QStringLiteral("Ctrl+Q")));
-    }
-
-    void tst_MainWindowEditing::helpWithoutViewerNamesTheFile()
-    {
-        const QString manual = m_home.filePath(QStringLiteral("Mirelo2_Documentation_en.pdf"));
-        QFile file(manual);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write("%PDF-1.4\n");
-        file.close();
-        // a viewer starts: nothing to say
-        Globals::showHelpFile(manual, 0, *m_dialogs, m_window.get());
-        QCOMPARE(m_dialogs->openedDocuments, QList<QUrl>{QUrl::fromLocalFile(manual)});
-        QVERIFY(m_dialogs->warnings.isEmpty());
-        // none starts: the file exists, so say that no viewer started, and where the file is
-        m_dialogs->viewerStarts = false;
-        Globals::showHelpFile(manual, 0, *m_dialogs, m_window.get());
-        QCOMPARE(m_dialogs->warnings.size(), 1);
-        QVERIFY(
-            m_dialogs->warnings.first().contains(QStringLiteral("No program to show PDF files")));
-        QVERIFY(m_dialogs->warnings.first().contains(QDir::toNativeSeparators(manual)));
-        // a missing file is reported as missing, without trying a viewer
-        Globals::showHelpFile(m_home.filePath(QStringLiteral("none.pdf")), 0, *m_dialogs,
-                              m_window.get());
-        QCOMPARE(m_dialogs->openedDocuments.size(), 2);
-        QVERIFY(m_dialogs->warnings.last().contains(QStringLiteral("cannot be found")));
-    }
-
-    void tst_MainWindowEditing::climateCombosShowTheirTexts_data()
-    {
-        QTest::addColumn<QString>("language");
-        for (const char *language : {"en", "de", "pl"})
-            QTest::newRow(language) << QString::fromLatin1(language);
-    }
-
-    void tst_MainWindowEditing::climateCombosShowTheirTexts()
-    {
-        // In a window of 1024 x 700 every entry of the assessment-type and the preset combo box
-        // is shown whole, in every language, for both sides and every assessment type.
-        QFETCH(QString, language);
-        ProgramTranslator translator;
-        if (language != QLatin1String("en")) {
-            const QString qm =
-                QStringLiteral(M2_BIN_DIR "/resources/translations/Mirelo2_%1.qm").arg(language);
-            QVERIFY2(translator.load(qm), qPrintable(qm + QStringLiteral(" is missing")));
-            QVERIFY(QCoreApplication::installTranslator(&translator));
-        }
-        m_window.reset(new MainWindow(*m_context, nullptr));
-        m_window->setUserDialogs(std::make_unique<ScriptedDialogs>());
-        m_window->resize(1024, 700);
-        m_window->show();
-        QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
-        open(construction({brick(), insulation()}));
-        auto fits = [](QComboBox *combo, QString *overflow) {
-            QStyleOptionComboBox option;
-            option.initFrom(combo);
-            const QRect field = combo->style()->subControlRect(QStyle::CC_ComboBox, &option,
-                                                               QStyle::SC_ComboBoxEditField, combo);
-            for (int i = 0; i < combo->count(); ++i)
-                if (combo->fontMetrics().horizontalAdvance(combo->itemText(i)) > field.width()) {
-                    *overflow =
-                        QStringLiteral("'%1' in %2 px").arg(combo->itemText(i)).arg(field.width());
-                    return false;
-                }
-            return true;
-        };
-        AssessmentClimateWidget *page = m_window->assessmentClimateWidget();
-        for (int type : {Climate::AC_Custom, Climate::AC_DIN4108_2001, Climate::AC_DIN4108_2014}) {
-            QVERIFY(m_project.setAssessmentType(type, 60, 90));
-            for (int column : {0, m_project.layerCount() + 1}) {
-                m_window->constructionTable()->setCurrentCell(0, column);
-                QApplication::processEvents();
-                QString overflow;
-                QVERIFY2(fits(page->assessmentTypeWidget()->assessmentTypeComboBox(), &overflow),
-                         qPrintable(overflow));
-                QVERIFY2(fits(page->climateEditWidget()->presetComboBox(), &overflow),
-                         qPrintable(overflow));
+    m_window.reset(new MainWindow(*m_context, nullptr));
+    m_window->setUserDialogs(std::make_unique<ScriptedDialogs>());
+    m_window->resize(1024, 700);
+    m_window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+    open(construction({brick(), insulation()}));
+    auto fits = [](QComboBox *combo, QString *overflow) {
+        QStyleOptionComboBox option;
+        option.initFrom(combo);
+        const QRect field = combo->style()->subControlRect(QStyle::CC_ComboBox, &option,
+                                                           QStyle::SC_ComboBoxEditField, combo);
+        for (int i = 0; i < combo->count(); ++i)
+            if (combo->fontMetrics().horizontalAdvance(combo->itemText(i)) > field.width()) {
+                *overflow =
+                    QStringLiteral("'%1' in %2 px").arg(combo->itemText(i)).arg(field.width());
+                return false;
             }
+        return true;
+    };
+    AssessmentClimateWidget *page = m_window->assessmentClimateWidget();
+    for (int type : {Climate::AC_Custom, Climate::AC_DIN4108_2001, Climate::AC_DIN4108_2014}) {
+        QVERIFY(m_project.setAssessmentType(type, 60, 90));
+        for (int column : {0, m_project.layerCount() + 1}) {
+            m_window->constructionTable()->setCurrentCell(0, column);
+            QApplication::processEvents();
+            QString overflow;
+            QVERIFY2(fits(page->assessmentTypeWidget()->assessmentTypeComboBox(), &overflow),
+                     qPrintable(overflow));
+            QVERIFY2(fits(page->climateEditWidget()->presetComboBox(), &overflow),
+                     qPrintable(overflow));
         }
-        m_window.reset();
-        QCoreApplication::removeTranslator(&translator);
     }
+    m_window.reset();
+    QCoreApplication::removeTranslator(&translator);
+}
 
-    void tst_MainWindowEditing::open(const InputData &input)
-    {
-        m_project.createNew(input, ProjectInformation());
-    }
+void tst_MainWindowEditing::open(const InputData &input)
+{
+    m_project.createNew(input, ProjectInformation());
+}
 
-    QAction *tst_MainWindowEditing::action(const char *name) const
-    {
-        return m_window->findChild<QAction *>(QLatin1String(name));
-    }
+QAction *tst_MainWindowEditing::action(const char *name) const
+{
+    return m_window->findChild<QAction *>(QLatin1String(name));
+}
 
-    void tst_MainWindowEditing::titleFollowsTheProject()
-    {
-        QCOMPARE(m_window->windowTitle(), QStringLiteral("Mirelo 2"));
-        // a new project is one the user composed: it asks to be saved
-        m_dialogs->answers = {QMessageBox::Discard};
-        QMetaObject::invokeMethod(action("actionNew"), "trigger");
+void tst_MainWindowEditing::titleFollowsTheProject()
+{
+    QCOMPARE(m_window->windowTitle(), QStringLiteral("Mirelo 2"));
+    // a new project is one the user composed: it asks to be saved
+    m_dialogs->answers = {QMessageBox::Discard};
+    QMetaObject::invokeMethod(action("actionNew"), "trigger");
+    QCOMPARE(m_project.layerCount(), 1);
+    QCOMPARE(m_window->windowTitle(), QStringLiteral("Mirelo 2 - unnamed.m2p*"));
+
+    QVERIFY(m_window->saveProject(m_home.filePath(QStringLiteral("wall"))) == 0);
+    QCOMPARE(m_window->windowTitle(), QStringLiteral("Mirelo 2 - wall.m2p"));
+    QVERIFY(m_project.setLayerValue(0, Project::LV_Width, 0.2));
+    QCOMPARE(m_window->windowTitle(), QStringLiteral("Mirelo 2 - wall.m2p*"));
+    m_project.close();
+    QCOMPARE(m_window->windowTitle(), QStringLiteral("Mirelo 2"));
+    QVERIFY(!m_window->diagramView()->isVisible());
+}
+
+void tst_MainWindowEditing::enabledActions_data()
+{
+    QTest::addColumn<int>("layers");
+    QTest::addColumn<int>("column");
+    QTest::addColumn<QString>("enabled"); // of add, remove, move left, move right, select
+    QTest::addColumn<int>("page");
+    QTest::newRow("one layer") << 1 << 1 << "10001" << 0;
+    QTest::newRow("first of three") << 3 << 1 << "11011" << 0;
+    QTest::newRow("middle of three") << 3 << 2 << "11111" << 0;
+    QTest::newRow("last of three") << 3 << 3 << "11101" << 0;
+    QTest::newRow("warm side") << 3 << 0 << "00000" << 1;
+    QTest::newRow("cold side") << 3 << 4 << "00000" << 1;
+}
+
+void tst_MainWindowEditing::enabledActions()
+{
+    QFETCH(int, layers);
+    QFETCH(int, column);
+    QFETCH(QString, enabled);
+    QFETCH(int, page);
+    std::vector<Material> materials(std::size_t(layers), brick());
+    open(construction(materials));
+    m_window->constructionTable()->setCurrentCell(0, column);
+    const QStringList names = {"actionAddLeft", "actionRemoveLayer", "actionMoveLeft",
+                               "actionMoveRight", "actionSelectMaterial"};
+    QString actual;
+    for (const QString &name : names)
+        actual += action(qPrintable(name))->isEnabled() ? QLatin1Char('1') : QLatin1Char('0');
+    QCOMPARE(actual, enabled);
+    QCOMPARE(action("actionAddRight")->isEnabled(), enabled[0] == QLatin1Char('1'));
+    QCOMPARE(m_window->findChild<QStackedWidget *>("stackedWidgetClimateMaterial")->currentIndex(),
+             page);
+    QVERIFY(action("actionSave")->isEnabled());
+    QVERIFY(action("actionExportChart")->isEnabled());
+}
+
+void tst_MainWindowEditing::saveAddsTheSuffix_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("written");
+    QTest::newRow("no suffix") << "wall"
+                               << "wall.m2p";
+    QTest::newRow("with suffix") << "wall.m2p"
+                                 << "wall.m2p";
+    QTest::newRow("other suffix") << "wall.txt"
+                                  << "wall.txt.m2p";
+    QTest::newRow("name begins like the suffix") << "m2p_wall.m2p"
+                                                 << "m2p_wall.m2p";
+    QTest::newRow("name ends like the suffix") << "wallm2p"
+                                               << "wallm2p.m2p";
+    QTest::newRow("suffix in capitals") << "WALL.M2P"
+                                        << "WALL.M2P";
+}
+
+void tst_MainWindowEditing::saveAddsTheSuffix()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, written);
+    QTemporaryDir dir;
+    open(construction({brick(), insulation()}));
+    m_dialogs->saveName = dir.filePath(name);
+    QCOMPARE(m_window->saveProjectAs(), 0);
+    QVERIFY(QFile::exists(dir.filePath(written)));
+    QCOMPARE(m_project.fileName(), dir.filePath(written));
+    QCOMPARE(m_settings.m_recentProjects.value(0), dir.filePath(written));
+    QCOMPARE(m_settings.m_lastProjectFile, dir.filePath(written));
+    QVERIFY(!m_project.isModified());
+}
+
+void tst_MainWindowEditing::failedSaveKeepsTheProjectAndTheWindow()
+{
+    open(construction({brick(), insulation()}));
+    QVERIFY(m_project.setLayerValue(1, Project::LV_Width, 0.2));
+    const QString unwritable = m_home.filePath(QStringLiteral("no/such/folder/wall.m2p"));
+    QCOMPARE(m_window->saveProject(unwritable), 1);
+    QCOMPARE(m_dialogs->criticals, QStringList{QStringLiteral("Error #3: Saving failed")});
+    QVERIFY(m_project.isModified());
+
+    // closing: Save, and the save fails again: the window stays, the project too
+    m_dialogs->answers = {QMessageBox::Save};
+    m_dialogs->saveName = unwritable;
+    QVERIFY(!m_window->close());
+    QVERIFY(m_window->isVisible());
+    QVERIFY(m_project.hasProject());
+    QVERIFY(m_project.isModified());
+    // and opening another project does not replace it either
+    m_dialogs->answers = {QMessageBox::Save};
+    m_dialogs->openName = m_home.filePath(QStringLiteral("other.m2p"));
+    QFile other(m_dialogs->openName);
+    QVERIFY(other.open(QIODevice::WriteOnly));
+    other.close();
+    QMetaObject::invokeMethod(action("actionOpen"), "trigger");
+    QCOMPARE(m_project.layerCount(), 2);
+    QVERIFY(m_project.isModified());
+}
+
+void tst_MainWindowEditing::saveAsAtQuitIsRemembered()
+{
+    QTemporaryDir dir;
+    open(construction({brick()}));
+    QVERIFY(m_project.setLayerValue(0, Project::LV_Width, 0.3));
+    m_dialogs->answers = {QMessageBox::Save};
+    m_dialogs->saveName = dir.filePath(QStringLiteral("first"));
+    QVERIFY(m_window->close());
+    // what the next start reads
+    Settings next;
+    next.read();
+    QCOMPARE(next.m_recentProjects.value(0), dir.filePath(QStringLiteral("first.m2p")));
+    QCOMPARE(next.m_lastProjectFile, dir.filePath(QStringLiteral("first.m2p")));
+}
+
+void tst_MainWindowEditing::unsavedDatabaseEditIsReported()
+{
+    // a directory below a regular file cannot be created: every write of the databases fails
+    const QString materialsDir = m_materials->userDirectory();
+    const QString constructionsDir = m_constructions->directory();
+    QFile blocker(m_home.filePath(QStringLiteral("blocker")));
+    QVERIFY(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    m_materials->setUserDirectory(blocker.fileName() + QStringLiteral("/below"));
+    m_constructions->setDirectory(blocker.fileName() + QStringLiteral("/below"));
+    const int id = m_materials->addUserMaterial(brick());
+    Construction wall;
+    wall.m_name = QStringLiteral("Unsaved wall");
+    wall.m_layers.emplace_back(brick(), 0.2);
+    m_constructions->addConstruction(wall);
+    m_materials->setUserDirectory(materialsDir);
+    m_constructions->setDirectory(constructionsDir);
+    const QString saving = QStringLiteral("Error #3: Saving failed");
+    QCOMPARE(m_dialogs->criticals, QStringList({saving, saving}));
+    QVERIFY(m_materials->removeUserMaterial(id));
+    QVERIFY(m_constructions->removeConstruction(wall));
+    QCOMPARE(m_dialogs->criticals.size(), 2);
+}
+
+void tst_MainWindowEditing::cancelledSaveAsKeepsTheWindowOpen()
+{
+    open(construction({brick()}));
+    QVERIFY(m_project.setLayerValue(0, Project::LV_Width, 0.3));
+    m_dialogs->answers = {QMessageBox::Save};
+    m_dialogs->saveName.clear(); // Save As cancelled
+    QVERIFY(!m_window->close());
+    QVERIFY(m_project.hasProject());
+    // Discard closes
+    m_dialogs->answers = {QMessageBox::Discard};
+    QVERIFY(m_window->close());
+    QVERIFY(!m_project.hasProject());
+}
+
+void tst_MainWindowEditing::vanishedRecentFile()
+{
+    const QString gone = m_home.filePath(QStringLiteral("gone.m2p"));
+    m_settings.m_recentProjects = QStringList{gone};
+    m_window.reset(new MainWindow(*m_context, nullptr));
+    auto dialogs = std::make_unique<ScriptedDialogs>();
+    m_dialogs = dialogs.get();
+    m_window->setUserDialogs(std::move(dialogs));
+    QMenu *menu = action("actionRecentProjects")->menu();
+    QVERIFY(menu);
+    QCOMPARE(menu->actions().size(), 1);
+
+    m_dialogs->answers = {QMessageBox::No};
+    menu->actions().first()->trigger();
+    QCOMPARE(m_dialogs->questions, QStringList{QStringLiteral("Error #5: File not found")});
+    QCOMPARE(m_settings.m_recentProjects, QStringList{gone});
+
+    m_dialogs->answers = {QMessageBox::Yes};
+    action("actionRecentProjects")->menu()->actions().first()->trigger();
+    QVERIFY(m_settings.m_recentProjects.isEmpty());
+    QVERIFY(!action("actionRecentProjects")->isEnabled());
+}
+
+void tst_MainWindowEditing::heatFlowToolBar()
+{
+    auto *toolBar = m_window->findChild<QToolBar *>("toolBarHeatFlowDirection");
+    open(construction({brick(), insulation()}));
+    QVERIFY(!toolBar->isVisible());
+    open(construction({brick(), airLayer(), insulation()}));
+    QVERIFY(toolBar->isVisible());
+    QVERIFY(action("actionHorizontalHeatFlow")->isChecked());
+
+    action("actionHeatFlowUp")->trigger();
+    QCOMPARE(m_project.heatFlowDirection(), HeatFlowDirection::Upwards);
+    QCOMPARE(m_window->undoStack().count(), 1);
+    QCOMPARE(m_window->undoStack().text(0),
+             QStringLiteral(": Change of heat flow direction to upwards"));
+    m_window->undoStack().undo();
+    QVERIFY(action("actionHorizontalHeatFlow")->isChecked());
+    m_window->undoStack().redo();
+    QVERIFY(action("actionHeatFlowUp")->isChecked());
+    // the direction stays with the project, the tool bar goes with the air layer
+    m_window->constructionTable()->setCurrentCell(0, 2);
+    action("actionRemoveLayer")->trigger();
+    QCOMPARE(m_project.layerCount(), 2);
+    QVERIFY(!toolBar->isVisible());
+}
+
+void tst_MainWindowEditing::constructionKindInTheStatusBar()
+{
+    open(construction({brick(), airLayer(), insulation()}));
+    QComboBox *kinds =
+        m_window->assessmentClimateWidget()->assessmentTypeWidget()->constructionKindComboBox();
+    const int floor = kinds->findData(int(ConstructionKind::CeilingOverCellar));
+    kinds->setCurrentIndex(floor);
+    emit kinds->activated(floor);
+    QCOMPARE(m_window->undoStack().count(), 1);
+    const QString said = m_window->statusBar()->currentMessage();
+    QVERIFY2(said.startsWith(QStringLiteral("Construction kind “Ceiling over an unheated cellar”")),
+             qPrintable(said));
+    QVERIFY2(said.contains(QStringLiteral("heat flow downwards")), qPrintable(said));
+    // the heat-flow tool bar follows the direction the kind set, and one undo takes all back
+    QVERIFY(action("actionHeatFlowDown")->isChecked());
+    m_window->undoStack().undo();
+    QVERIFY(action("actionHorizontalHeatFlow")->isChecked());
+    QCOMPARE(m_project.constructionKind(), ConstructionKind::ExternalWall);
+}
+
+void tst_MainWindowEditing::resultsLinks_data()
+{
+    QTest::addColumn<QString>("link");
+    QTest::addColumn<int>("column");
+    QTest::newRow("layer 3") << "layer-3" << 3;
+    QTest::newRow("another word") << "lay-3" << 1;
+    QTest::newRow("no number") << "layer-x" << 1;
+}
+
+void tst_MainWindowEditing::resultsLinks()
+{
+    QFETCH(QString, link);
+    QFETCH(int, column);
+    open(construction({brick(), insulation(), brick()}));
+    m_window->constructionTable()->setCurrentCell(0, 1);
+    m_window->resultsLinkClicked(QUrl(link));
+    QCOMPARE(m_window->constructionTable()->currentColumn(), column);
+}
+
+void tst_MainWindowEditing::layerEditorPushesValidEditsOnly()
+{
+    m_settings.m_layerWidthUnit = 1000;
+    open(construction({brick(), insulation()}));
+    m_window->constructionTable()->setCurrentCell(0, 2);
+    MaterialEditWidget *editor = m_window->materialEditWidget();
+    QCOMPARE(editor->currentLayer(), 1);
+    QtExt::ValidatingLineEdit *width = editor->widthEdit();
+    QCOMPARE(width->text(), QStringLiteral("100"));
+    // no red left over from the empty field it started as
+    QVERIFY(width->palette().color(QPalette::Base) != QColor(QLatin1String("#ff7777")));
+
+    width->setText(QStringLiteral("0"));
+    QVERIFY(width->styleSheet().contains(QLatin1String("#ff7777")));
+    // leaving the field puts back what the layer holds
+    emit width->editingFinished();
+    QCOMPARE(width->text(), QStringLiteral("100"));
+    QCOMPARE(m_window->undoStack().count(), 0);
+    width->setText(QStringLiteral("100")); // the current value: nothing to record
+    emit width->editingFinished();
+    QCOMPARE(m_window->undoStack().count(), 0);
+
+    width->setText(QStringLiteral("250"));
+    emit width->editingFinished();
+    QCOMPARE(m_window->undoStack().count(), 1);
+    QCOMPARE(m_project.inputData().layer(1).width(), 0.25);
+    QCOMPARE(m_window->undoStack().text(0), QStringLiteral(": Change of width of layer no. 2"));
+    // the table and the editor follow the edit and its undo
+    QCOMPARE(m_window->constructionTable()->currentColumn(), 2);
+    m_window->undoStack().undo();
+    QCOMPARE(m_project.inputData().layer(1).width(), 0.1);
+    QCOMPARE(width->text(), QStringLiteral("100"));
+}
+
+void tst_MainWindowEditing::addedConstructionIsSelected()
+{
+    open(construction({brick(), insulation(), brick()}));
+    Construction three;
+    three.m_name = QStringLiteral("Three");
+    for (const Material &m : {insulation(), brick(), insulation()})
+        three.m_layers.emplace_back(m, 0.05);
+    m_dialogs->choice = DatabaseDialogs::ConstructionChosen;
+    m_dialogs->chosenConstruction = three;
+    m_window->constructionTable()->setCurrentCell(0, 2);
+    action("actionAddRight")->trigger();
+    QCOMPARE(m_project.layerCount(), 6);
+    for (int i = 2; i <= 4; ++i)
+        QCOMPARE(m_project.inputData().layer(i).width(), 0.05);
+    // the first of the added layers is selected
+    QCOMPARE(m_window->constructionTable()->currentColumn(), 3);
+    QCOMPARE(m_window->undoStack().text(0),
+             QStringLiteral(": Addition of a construction right of no. 2"));
+    m_window->undoStack().undo();
+    QCOMPARE(m_project.layerCount(), 3);
+}
+
+void tst_MainWindowEditing::layerCommandsFromTheWindow()
+{
+    open(construction({brick(), insulation()}));
+    m_window->constructionTable()->setCurrentCell(0, 1);
+    m_dialogs->choice = DatabaseDialogs::MaterialChosen;
+    m_dialogs->chosenMaterial = insulation();
+    action("actionSelectMaterial")->trigger();
+    QCOMPARE(m_project.inputData().layer(0).m_name, QStringLiteral("Mineral wool"));
+    action("actionAddLeft")->trigger();
+    QCOMPARE(m_project.layerCount(), 3);
+    QCOMPARE(m_project.inputData().layer(0).width(), 0.1);
+    action("actionMoveRight")->trigger();
+    action("actionRemoveLayer")->trigger();
+    QCOMPARE(m_project.layerCount(), 2);
+    QCOMPARE(m_window->undoStack().count(), 4);
+    while (m_window->undoStack().canUndo())
+        m_window->undoStack().undo();
+    QCOMPARE(m_project.inputData(), construction({brick(), insulation()}));
+    // cancelling the choice changes nothing
+    m_dialogs->choice = DatabaseDialogs::Cancelled;
+    action("actionAddRight")->trigger();
+    QCOMPARE(m_project.layerCount(), 2);
+}
+
+void tst_MainWindowEditing::historyEndsWithTheProject()
+{
+    open(construction({brick(), insulation()}));
+    m_window->constructionTable()->setCurrentCell(0, 2);
+    action("actionRemoveLayer")->trigger();
+    QCOMPARE(m_window->undoStack().count(), 1);
+    // a new project: its layers are not those the history knows
+    m_dialogs->answers = {QMessageBox::Discard};
+    action("actionNew")->trigger();
+    QCOMPARE(m_window->undoStack().count(), 0);
+    QVERIFY(!m_window->undoStack().canUndo());
+
+    // opening a project forgets the history too, and so does closing
+    m_window->constructionTable()->setCurrentCell(0, 1);
+    m_dialogs->choice = DatabaseDialogs::MaterialChosen;
+    m_dialogs->chosenMaterial = brick();
+    action("actionAddRight")->trigger();
+    QCOMPARE(m_window->undoStack().count(), 1);
+    const QString file = m_home.filePath(QStringLiteral("history.m2p"));
+    QCOMPARE(m_window->saveProject(file), 0);
+    m_dialogs->openName = file;
+    action("actionOpen")->trigger();
+    QCOMPARE(m_window->undoStack().count(), 0);
+    QCOMPARE(m_project.fileName(), file);
+}
+
+void tst_MainWindowEditing::exportFollowsTheChosenFilter()
+{
+    QTemporaryDir dir;
+    open(construction({brick(), insulation()}));
+    m_dialogs->exportName = dir.filePath(QStringLiteral("chart"));
+    m_dialogs->exportFilter = QStringLiteral("Svg file (*.svg)");
+    action("actionExportChart")->trigger();
+    QCOMPARE(m_dialogs->offeredFilters, QStringList({"Jpg image (*.jpg)", "Svg file (*.svg)",
+                                                     "Pdf file (*.pdf)", "Png file (*.png)"}));
+    QVERIFY(QFile::exists(dir.filePath(QStringLiteral("chart.svg"))));
+    QCOMPARE(m_settings.m_lastExportFile, dir.filePath(QStringLiteral("chart.svg")));
+    m_dialogs->exportName = dir.filePath(QStringLiteral("sketch.svg"));
+    m_dialogs->exportFilter = QStringLiteral("Png file (*.png)");
+    action("actionExportSketch")->trigger();
+    QVERIFY(QFile::exists(dir.filePath(QStringLiteral("sketch.png"))));
+    QVERIFY(m_dialogs->criticals.isEmpty());
+}
+
+void tst_MainWindowEditing::newProjectRunsTheWizard_data()
+{
+    QTest::addColumn<bool>("accept");
+    QTest::newRow("accepted") << true;
+    QTest::newRow("cancelled") << false;
+}
+
+void tst_MainWindowEditing::newProjectRunsTheWizard()
+{
+    QFETCH(bool, accept);
+    m_settings.m_defaultProjectSettings.m_projectName = QStringLiteral("Default name");
+    m_settings.m_lastProjectFile = QStringLiteral("/somewhere/old.m2p");
+    m_dialogs->acceptWizard = accept;
+    m_dialogs->chosenMaterial = insulation();
+    action("actionNew")->trigger();
+    QCOMPARE(m_dialogs->newProjects, 1);
+    // the wizard starts from the project defaults of the preferences
+    QCOMPARE(m_dialogs->wizardDefaults, QStringLiteral("Default name"));
+    QCOMPARE(m_project.hasProject(), accept);
+    if (accept) {
         QCOMPARE(m_project.layerCount(), 1);
-        QCOMPARE(m_window->windowTitle(), QStringLiteral("Mirelo 2 - unnamed.m2p*"));
-
-        QVERIFY(m_window->saveProject(m_home.filePath(QStringLiteral("wall"))) == 0);
-        QCOMPARE(m_window->windowTitle(), QStringLiteral("Mirelo 2 - wall.m2p"));
-        QVERIFY(m_project.setLayerValue(0, Project::LV_Width, 0.2));
-        QCOMPARE(m_window->windowTitle(), QStringLiteral("Mirelo 2 - wall.m2p*"));
-        m_project.close();
-        QCOMPARE(m_window->windowTitle(), QStringLiteral("Mirelo 2"));
-        QVERIFY(!m_window->diagramView()->isVisible());
-    }
-
-    void tst_MainWindowEditing::enabledActions_data()
-    {
-        QTest::addColumn<int>("layers");
-        QTest::addColumn<int>("column");
-        QTest::addColumn<QString>("enabled"); // of add, remove, move left, move right, select
-        QTest::addColumn<int>("page");
-        QTest::newRow("one layer") << 1 << 1 << "10001" << 0;
-        QTest::newRow("first of three") << 3 << 1 << "11011" << 0;
-        QTest::newRow("middle of three") << 3 << 2 << "11111" << 0;
-        QTest::newRow("last of three") << 3 << 3 << "11101" << 0;
-        QTest::newRow("warm side") << 3 << 0 << "00000" << 1;
-        QTest::newRow("cold side") << 3 << 4 << "00000" << 1;
-    }
-
-    void tst_MainWindowEditing::enabledActions()
-    {
-        QFETCH(int, layers);
-        QFETCH(int, column);
-        QFETCH(QString, enabled);
-        QFETCH(int, page);
-        std::vector<Material> materials(std::size_t(layers), brick());
-        open(construction(materials));
-        m_window->constructionTable()->setCurrentCell(0, column);
-        const QStringList names = {"actionAddLeft", "actionRemoveLayer", "actionMoveLeft",
-                                   "actionMoveRight", "actionSelectMaterial"};
-        QString actual;
-        for (const QString &name : names)
-            actual += action(qPrintable(name))->isEnabled() ? QLatin1Char('1') : QLatin1Char('0');
-        QCOMPARE(actual, enabled);
-        QCOMPARE(action("actionAddRight")->isEnabled(), enabled[0] == QLatin1Char('1'));
-        QCOMPARE(
-            m_window->findChild<QStackedWidget *>("stackedWidgetClimateMaterial")->currentIndex(),
-            page);
-        QVERIFY(action("actionSave")->isEnabled());
-        QVERIFY(action("actionExportChart")->isEnabled());
-    }
-
-    void tst_MainWindowEditing::saveAddsTheSuffix_data()
-    {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QString>("written");
-        QTest::newRow("no suffix") << "wall"
-                                   << "wall.m2p";
-        QTest::newRow("with suffix") << "wall.m2p"
-                                     << "wall.m2p";
-        QTest::newRow("other suffix") << "wall.txt"
-                                      << "wall.txt.m2p";
-        QTest::newRow("name begins like the suffix") << "m2p_wall.m2p"
-                                                     << "m2p_wall.m2p";
-        QTest::newRow("name ends like the suffix") << "wallm2p"
-                                                   << "wallm2p.m2p";
-        QTest::newRow("suffix in capitals") << "WALL.M2P"
-                                            << "WALL.M2P";
-    }
-
-    void tst_MainWindowEditing::saveAddsTheSuffix()
-    {
-        QFETCH(QString, name);
-        QFETCH(QString, written);
-        QTemporaryDir dir;
-        open(construction({brick(), insulation()}));
-        m_dialogs->saveName = dir.filePath(name);
-        QCOMPARE(m_window->saveProjectAs(), 0);
-        QVERIFY(QFile::exists(dir.filePath(written)));
-        QCOMPARE(m_project.fileName(), dir.filePath(written));
-        QCOMPARE(m_settings.m_recentProjects.value(0), dir.filePath(written));
-        QCOMPARE(m_settings.m_lastProjectFile, dir.filePath(written));
-        QVERIFY(!m_project.isModified());
-    }
-
-    void tst_MainWindowEditing::failedSaveKeepsTheProjectAndTheWindow()
-    {
-        open(construction({brick(), insulation()}));
-        QVERIFY(m_project.setLayerValue(1, Project::LV_Width, 0.2));
-        const QString unwritable = m_home.filePath(QStringLiteral("no/such/folder/wall.m2p"));
-        QCOMPARE(m_window->saveProject(unwritable), 1);
-        QCOMPARE(m_dialogs->criticals, QStringList{QStringLiteral("Error #3: Saving failed")});
-        QVERIFY(m_project.isModified());
-
-        // closing: Save, and the save fails again: the window stays, the project too
-        m_dialogs->answers = {QMessageBox::Save};
-        m_dialogs->saveName = unwritable;
-        QVERIFY(!m_window->close());
-        QVERIFY(m_window->isVisible());
-        QVERIFY(m_project.hasProject());
-        QVERIFY(m_project.isModified());
-        // and opening another project does not replace it either
-        m_dialogs->answers = {QMessageBox::Save};
-        m_dialogs->openName = m_home.filePath(QStringLiteral("other.m2p"));
-        QFile other(m_dialogs->openName);
-        QVERIFY(other.open(QIODevice::WriteOnly));
-        other.close();
-        QMetaObject::invokeMethod(action("actionOpen"), "trigger");
-        QCOMPARE(m_project.layerCount(), 2);
-        QVERIFY(m_project.isModified());
-    }
-
-    void tst_MainWindowEditing::saveAsAtQuitIsRemembered()
-    {
-        QTemporaryDir dir;
-        open(construction({brick()}));
-        QVERIFY(m_project.setLayerValue(0, Project::LV_Width, 0.3));
-        m_dialogs->answers = {QMessageBox::Save};
-        m_dialogs->saveName = dir.filePath(QStringLiteral("first"));
-        QVERIFY(m_window->close());
-        // what the next start reads
-        Settings next;
-        next.read();
-        QCOMPARE(next.m_recentProjects.value(0), dir.filePath(QStringLiteral("first.m2p")));
-        QCOMPARE(next.m_lastProjectFile, dir.filePath(QStringLiteral("first.m2p")));
-    }
-
-    void tst_MainWindowEditing::unsavedDatabaseEditIsReported()
-    {
-        // a directory below a regular file cannot be created: every write of the databases fails
-        const QString materialsDir = m_materials->userDirectory();
-        const QString constructionsDir = m_constructions->directory();
-        QFile blocker(m_home.filePath(QStringLiteral("blocker")));
-        QVERIFY(blocker.open(QIODevice::WriteOnly));
-        blocker.close();
-        m_materials->setUserDirectory(blocker.fileName() + QStringLiteral("/below"));
-        m_constructions->setDirectory(blocker.fileName() + QStringLiteral("/below"));
-        const int id = m_materials->addUserMaterial(brick());
-        Construction wall;
-        wall.m_name = QStringLiteral("Unsaved wall");
-        wall.m_layers.emplace_back(brick(), 0.2);
-        m_constructions->addConstruction(wall);
-        m_materials->setUserDirectory(materialsDir);
-        m_constructions->setDirectory(constructionsDir);
-        const QString saving = QStringLiteral("Error #3: Saving failed");
-        QCOMPARE(m_dialogs->criticals, QStringList({saving, saving}));
-        QVERIFY(m_materials->removeUserMaterial(id));
-        QVERIFY(m_constructions->removeConstruction(wall));
-        QCOMPARE(m_dialogs->criticals.size(), 2);
-    }
-
-    void tst_MainWindowEditing::cancelledSaveAsKeepsTheWindowOpen()
-    {
-        open(construction({brick()}));
-        QVERIFY(m_project.setLayerValue(0, Project::LV_Width, 0.3));
-        m_dialogs->answers = {QMessageBox::Save};
-        m_dialogs->saveName.clear(); // Save As cancelled
-        QVERIFY(!m_window->close());
-        QVERIFY(m_project.hasProject());
-        // Discard closes
-        m_dialogs->answers = {QMessageBox::Discard};
-        QVERIFY(m_window->close());
-        QVERIFY(!m_project.hasProject());
-    }
-
-    void tst_MainWindowEditing::vanishedRecentFile()
-    {
-        const QString gone = m_home.filePath(QStringLiteral("gone.m2p"));
-        m_settings.m_recentProjects = QStringList{gone};
-        m_window.reset(new MainWindow(*m_context, nullptr));
-        auto dialogs = std::make_unique<ScriptedDialogs>();
-        m_dialogs = dialogs.get();
-        m_window->setUserDialogs(std::move(dialogs));
-        QMenu *menu = action("actionRecentProjects")->menu();
-        QVERIFY(menu);
-        QCOMPARE(menu->actions().size(), 1);
-
-        m_dialogs->answers = {QMessageBox::No};
-        menu->actions().first()->trigger();
-        QCOMPARE(m_dialogs->questions, QStringList{QStringLiteral("Error #5: File not found")});
-        QCOMPARE(m_settings.m_recentProjects, QStringList{gone});
-
-        m_dialogs->answers = {QMessageBox::Yes};
-        action("actionRecentProjects")->menu()->actions().first()->trigger();
-        QVERIFY(m_settings.m_recentProjects.isEmpty());
-        QVERIFY(!action("actionRecentProjects")->isEnabled());
-    }
-
-    void tst_MainWindowEditing::heatFlowToolBar()
-    {
-        auto *toolBar = m_window->findChild<QToolBar *>("toolBarHeatFlowDirection");
-        open(construction({brick(), insulation()}));
-        QVERIFY(!toolBar->isVisible());
-        open(construction({brick(), airLayer(), insulation()}));
-        QVERIFY(toolBar->isVisible());
-        QVERIFY(action("actionHorizontalHeatFlow")->isChecked());
-
-        action("actionHeatFlowUp")->trigger();
-        QCOMPARE(m_project.heatFlowDirection(), HeatFlowDirection::Upwards);
-        QCOMPARE(m_window->undoStack().count(), 1);
-        QCOMPARE(m_window->undoStack().text(0),
-                 QStringLiteral(": Change of heat flow direction to upwards"));
-        m_window->undoStack().undo();
-        QVERIFY(action("actionHorizontalHeatFlow")->isChecked());
-        m_window->undoStack().redo();
-        QVERIFY(action("actionHeatFlowUp")->isChecked());
-        // the direction stays with the project, the tool bar goes with the air layer
-        m_window->constructionTable()->setCurrentCell(0, 2);
-        action("actionRemoveLayer")->trigger();
-        QCOMPARE(m_project.layerCount(), 2);
-        QVERIFY(!toolBar->isVisible());
-    }
-
-    void tst_MainWindowEditing::constructionKindInTheStatusBar()
-    {
-        open(construction({brick(), airLayer(), insulation()}));
-        QComboBox *kinds =
-            m_window->assessmentClimateWidget()->assessmentTypeWidget()->constructionKindComboBox();
-        const int floor = kinds->findData(int(ConstructionKind::CeilingOverCellar));
-        kinds->setCurrentIndex(floor);
-        emit kinds->activated(floor);
-        QCOMPARE(m_window->undoStack().count(), 1);
-        const QString said = m_window->statusBar()->currentMessage();
-        QVERIFY2(
-            said.startsWith(QStringLiteral("Construction kind “Ceiling over an unheated cellar”")),
-            qPrintable(said));
-        QVERIFY2(said.contains(QStringLiteral("heat flow downwards")), qPrintable(said));
-        // the heat-flow tool bar follows the direction the kind set, and one undo takes all back
-        QVERIFY(action("actionHeatFlowDown")->isChecked());
-        m_window->undoStack().undo();
-        QVERIFY(action("actionHorizontalHeatFlow")->isChecked());
-        QCOMPARE(m_project.constructionKind(), ConstructionKind::ExternalWall);
-    }
-
-    void tst_MainWindowEditing::resultsLinks_data()
-    {
-        QTest::addColumn<QString>("link");
-        QTest::addColumn<int>("column");
-        QTest::newRow("layer 3") << "layer-3" << 3;
-        QTest::newRow("another word") << "lay-3" << 1;
-        QTest::newRow("no number") << "layer-x" << 1;
-    }
-
-    void tst_MainWindowEditing::resultsLinks()
-    {
-        QFETCH(QString, link);
-        QFETCH(int, column);
-        open(construction({brick(), insulation(), brick()}));
-        m_window->constructionTable()->setCurrentCell(0, 1);
-        m_window->resultsLinkClicked(QUrl(link));
-        QCOMPARE(m_window->constructionTable()->currentColumn(), column);
-    }
-
-    void tst_MainWindowEditing::layerEditorPushesValidEditsOnly()
-    {
-        m_settings.m_layerWidthUnit = 1000;
-        open(construction({brick(), insulation()}));
-        m_window->constructionTable()->setCurrentCell(0, 2);
-        MaterialEditWidget *editor = m_window->materialEditWidget();
-        QCOMPARE(editor->currentLayer(), 1);
-        QtExt::ValidatingLineEdit *width = editor->widthEdit();
-        QCOMPARE(width->text(), QStringLiteral("100"));
-        // no red left over from the empty field it started as
-        QVERIFY(width->palette().color(QPalette::Base) != QColor(QLatin1String("#ff7777")));
-
-        width->setText(QStringLiteral("0"));
-        QVERIFY(width->styleSheet().contains(QLatin1String("#ff7777")));
-        // leaving the field puts back what the layer holds
-        emit width->editingFinished();
-        QCOMPARE(width->text(), QStringLiteral("100"));
-        QCOMPARE(m_window->undoStack().count(), 0);
-        width->setText(QStringLiteral("100")); // the current value: nothing to record
-        emit width->editingFinished();
-        QCOMPARE(m_window->undoStack().count(), 0);
-
-        width->setText(QStringLiteral("250"));
-        emit width->editingFinished();
-        QCOMPARE(m_window->undoStack().count(), 1);
-        QCOMPARE(m_project.inputData().layer(1).width(), 0.25);
-        QCOMPARE(m_window->undoStack().text(0), QStringLiteral(": Change of width of layer no. 2"));
-        // the table and the editor follow the edit and its undo
-        QCOMPARE(m_window->constructionTable()->currentColumn(), 2);
-        m_window->undoStack().undo();
-        QCOMPARE(m_project.inputData().layer(1).width(), 0.1);
-        QCOMPARE(width->text(), QStringLiteral("100"));
-    }
-
-    void tst_MainWindowEditing::addedConstructionIsSelected()
-    {
-        open(construction({brick(), insulation(), brick()}));
-        Construction three;
-        three.m_name = QStringLiteral("Three");
-        for (const Material &m : {insulation(), brick(), insulation()})
-            three.m_layers.emplace_back(m, 0.05);
-        m_dialogs->choice = DatabaseDialogs::ConstructionChosen;
-        m_dialogs->chosenConstruction = three;
-        m_window->constructionTable()->setCurrentCell(0, 2);
-        action("actionAddRight")->trigger();
-        QCOMPARE(m_project.layerCount(), 6);
-        for (int i = 2; i <= 4; ++i)
-            QCOMPARE(m_project.inputData().layer(i).width(), 0.05);
-        // the first of the added layers is selected
-        QCOMPARE(m_window->constructionTable()->currentColumn(), 3);
-        QCOMPARE(m_window->undoStack().text(0),
-                 QStringLiteral(": Addition of a construction right of no. 2"));
-        m_window->undoStack().undo();
-        QCOMPARE(m_project.layerCount(), 3);
-    }
-
-    void tst_MainWindowEditing::layerCommandsFromTheWindow()
-    {
-        open(construction({brick(), insulation()}));
-        m_window->constructionTable()->setCurrentCell(0, 1);
-        m_dialogs->choice = DatabaseDialogs::MaterialChosen;
-        m_dialogs->chosenMaterial = insulation();
-        action("actionSelectMaterial")->trigger();
         QCOMPARE(m_project.inputData().layer(0).m_name, QStringLiteral("Mineral wool"));
-        action("actionAddLeft")->trigger();
-        QCOMPARE(m_project.layerCount(), 3);
-        QCOMPARE(m_project.inputData().layer(0).width(), 0.1);
-        action("actionMoveRight")->trigger();
-        action("actionRemoveLayer")->trigger();
-        QCOMPARE(m_project.layerCount(), 2);
-        QCOMPARE(m_window->undoStack().count(), 4);
-        while (m_window->undoStack().canUndo())
-            m_window->undoStack().undo();
-        QCOMPARE(m_project.inputData(), construction({brick(), insulation()}));
-        // cancelling the choice changes nothing
-        m_dialogs->choice = DatabaseDialogs::Cancelled;
-        action("actionAddRight")->trigger();
-        QCOMPARE(m_project.layerCount(), 2);
+        QCOMPARE(m_project.projectInformation().m_projectName, QStringLiteral("From the wizard"));
+        QVERIFY(m_settings.m_lastProjectFile.isEmpty());
+        QVERIFY(m_window->diagramView()->isVisible());
+    } else {
+        QCOMPARE(m_settings.m_lastProjectFile, QStringLiteral("/somewhere/old.m2p"));
+        QCOMPARE(m_window->windowTitle(), QStringLiteral("Mirelo 2"));
     }
+}
 
-    void tst_MainWindowEditing::historyEndsWithTheProject()
-    {
-        open(construction({brick(), insulation()}));
-        m_window->constructionTable()->setCurrentCell(0, 2);
-        action("actionRemoveLayer")->trigger();
-        QCOMPARE(m_window->undoStack().count(), 1);
-        // a new project: its layers are not those the history knows
-        m_dialogs->answers = {QMessageBox::Discard};
-        action("actionNew")->trigger();
-        QCOMPARE(m_window->undoStack().count(), 0);
-        QVERIFY(!m_window->undoStack().canUndo());
+void tst_MainWindowEditing::newProjectTakesThePrintDefaults()
+{
+    // frames, page numbers, logo and final remarks of the preferences reach the new report
+    QTemporaryDir dir;
+    const QString logoFile = dir.filePath(QStringLiteral("logo.png"));
+    QImage logo(120, 40, QImage::Format_RGB32);
+    logo.fill(Qt::darkBlue);
+    QVERIFY(logo.save(logoFile));
+    m_settings.m_defaultFrames = {0, 1, 2, 4};
+    m_settings.m_pageNumbersVisible = true;
+    m_settings.m_defaultUserLogo.m_position = UserLogoSettings::LogoInPageHeader;
+    m_settings.m_defaultUserLogo.m_path = logoFile;
+    m_settings.m_defaultUserLogo.m_size = 100;
+    m_settings.m_reportSettings.m_disclaimerText =
+        QStringLiteral("<p>Valid for the <b>dry</b> state only.</p>");
+    m_settings.m_reportSettings.m_activatedFrames = {0, 1, 2, 3, 4, 5, 6, 7, 8, 9};
+    m_settings.m_reportSettings.m_pageNumbersVisible = false;
+    m_dialogs->chosenMaterial = insulation();
+    action("actionNew")->trigger();
+    QVERIFY(m_project.hasProject());
+    const ReportSettings &report = m_settings.m_reportSettings;
+    QCOMPARE(report.m_activatedFrames, (std::set<int>{0, 1, 2, 4}));
+    QVERIFY(report.m_pageNumbersVisible);
+    QCOMPARE(report.m_userLogo, m_settings.m_defaultUserLogo);
+    QCOMPARE(m_project.projectInformation().m_disclaimerText,
+             QStringLiteral("Valid for the dry state only."));
 
-        // opening a project forgets the history too, and so does closing
-        m_window->constructionTable()->setCurrentCell(0, 1);
-        m_dialogs->choice = DatabaseDialogs::MaterialChosen;
-        m_dialogs->chosenMaterial = brick();
-        action("actionAddRight")->trigger();
-        QCOMPARE(m_window->undoStack().count(), 1);
-        const QString file = m_home.filePath(QStringLiteral("history.m2p"));
-        QCOMPARE(m_window->saveProject(file), 0);
-        m_dialogs->openName = file;
-        action("actionOpen")->trigger();
-        QCOMPARE(m_window->undoStack().count(), 0);
-        QCOMPARE(m_project.fileName(), file);
-    }
+    // the preview prints both: the page number and the logo in the header
+    action("actionReport")->trigger();
+    ReportPreview *preview = m_window->reportPreview();
+    QVERIFY(preview && preview->isVisible());
+    Report &printed = preview->report();
+    QVERIFY(printed.framePlainText(Report::FooterFrameIndex).contains(QStringLiteral("Page 1 of")));
+    QVERIFY(!printed.content().logoImage.isNull());
+    QVERIFY(printed.frameRect(Report::HeaderFrameIndex).height() > 40);
+    preview->close();
+}
 
-    void tst_MainWindowEditing::exportFollowsTheChosenFilter()
-    {
-        QTemporaryDir dir;
-        open(construction({brick(), insulation()}));
-        m_dialogs->exportName = dir.filePath(QStringLiteral("chart"));
-        m_dialogs->exportFilter = QStringLiteral("Svg file (*.svg)");
-        action("actionExportChart")->trigger();
-        QCOMPARE(m_dialogs->offeredFilters, QStringList({"Jpg image (*.jpg)", "Svg file (*.svg)",
-                                                         "Pdf file (*.pdf)", "Png file (*.png)"}));
-        QVERIFY(QFile::exists(dir.filePath(QStringLiteral("chart.svg"))));
-        QCOMPARE(m_settings.m_lastExportFile, dir.filePath(QStringLiteral("chart.svg")));
-        m_dialogs->exportName = dir.filePath(QStringLiteral("sketch.svg"));
-        m_dialogs->exportFilter = QStringLiteral("Png file (*.png)");
-        action("actionExportSketch")->trigger();
-        QVERIFY(QFile::exists(dir.filePath(QStringLiteral("sketch.png"))));
-        QVERIFY(m_dialogs->criticals.isEmpty());
-    }
+void tst_MainWindowEditing::previewClosesWithTheLastConstruction()
+{
+    // an empty project has nothing to print: a visible preview goes
+    open(construction({brick()}));
+    action("actionReport")->trigger();
+    ReportPreview *preview = m_window->reportPreview();
+    QVERIFY(preview && preview->isVisible());
+    QVERIFY(m_project.removeLayers(0, 1));
+    QVERIFY(!preview->isVisible());
+    // and so does it when the project is closed
+    open(construction({brick(), insulation()}));
+    action("actionReport")->trigger();
+    QVERIFY(preview->isVisible());
+    m_project.close();
+    QVERIFY(!preview->isVisible());
+}
 
-    void tst_MainWindowEditing::newProjectRunsTheWizard_data()
-    {
-        QTest::addColumn<bool>("accept");
-        QTest::newRow("accepted") << true;
-        QTest::newRow("cancelled") << false;
-    }
+void tst_MainWindowEditing::databaseActions()
+{
+    action("actionEditMaterialDatabase")->trigger();
+    QCOMPARE(m_dialogs->browsed, 1);
 
-    void tst_MainWindowEditing::newProjectRunsTheWizard()
-    {
-        QFETCH(bool, accept);
-        m_settings.m_defaultProjectSettings.m_projectName = QStringLiteral("Default name");
-        m_settings.m_lastProjectFile = QStringLiteral("/somewhere/old.m2p");
-        m_dialogs->acceptWizard = accept;
-        m_dialogs->chosenMaterial = insulation();
-        action("actionNew")->trigger();
-        QCOMPARE(m_dialogs->newProjects, 1);
-        // the wizard starts from the project defaults of the preferences
-        QCOMPARE(m_dialogs->wizardDefaults, QStringLiteral("Default name"));
-        QCOMPARE(m_project.hasProject(), accept);
-        if (accept) {
-            QCOMPARE(m_project.layerCount(), 1);
-            QCOMPARE(m_project.inputData().layer(0).m_name, QStringLiteral("Mineral wool"));
-            QCOMPARE(m_project.projectInformation().m_projectName,
-                     QStringLiteral("From the wizard"));
-            QVERIFY(m_settings.m_lastProjectFile.isEmpty());
-            QVERIFY(m_window->diagramView()->isVisible());
-        } else {
-            QCOMPARE(m_settings.m_lastProjectFile, QStringLiteral("/somewhere/old.m2p"));
-            QCOMPARE(m_window->windowTitle(), QStringLiteral("Mirelo 2"));
-        }
-    }
+    // the selected layer's material goes to the user file at once
+    open(construction({brick(), insulation()}));
+    m_window->constructionTable()->setCurrentCell(0, 2);
+    const int before = m_materials->userMaterialCount();
+    action("actionAddMaterialToUserDatabase")->trigger();
+    QCOMPARE(m_materials->userMaterialCount(), before + 1);
+    const std::vector<Material> onDisk = MaterialList::readUserFile(m_materials->userFilePath());
+    QCOMPARE(int(onDisk.size()), before + 1);
+    QCOMPARE(onDisk.back().m_name, QStringLiteral("Mineral wool"));
+    // an invalid material is not offered to the database
+    QVERIFY(m_materials->removeUserMaterial(
+        m_materials->material(m_materials->count() - 1)->m_materialId));
+    Material broken = brick();
+    broken.m_lambda = 0;
+    open(construction({broken, insulation()}));
+    m_window->constructionTable()->setCurrentCell(0, 1);
+    action("actionAddMaterialToUserDatabase")->trigger();
+    QCOMPARE(m_materials->userMaterialCount(), before);
+}
 
-    void tst_MainWindowEditing::databaseActions()
-    {
-        action("actionEditMaterialDatabase")->trigger();
-        QCOMPARE(m_dialogs->browsed, 1);
-
-        // the selected layer's material goes to the user file at once
-        open(construction({brick(), insulation()}));
-        m_window->constructionTable()->setCurrentCell(0, 2);
-        const int before = m_materials->userMaterialCount();
-        action("actionAddMaterialToUserDatabase")->trigger();
-        QCOMPARE(m_materials->userMaterialCount(), before + 1);
-        const std::vector<Material> onDisk =
-            MaterialList::readUserFile(m_materials->userFilePath());
-        QCOMPARE(int(onDisk.size()), before + 1);
-        QCOMPARE(onDisk.back().m_name, QStringLiteral("Mineral wool"));
-        // an invalid material is not offered to the database
-        QVERIFY(m_materials->removeUserMaterial(
-            m_materials->material(m_materials->count() - 1)->m_materialId));
-        Material broken = brick();
-        broken.m_lambda = 0;
-        open(construction({broken, insulation()}));
-        m_window->constructionTable()->setCurrentCell(0, 1);
-        action("actionAddMaterialToUserDatabase")->trigger();
-        QCOMPARE(m_materials->userMaterialCount(), before);
-    }
-
-    M2_TEST_MAIN(tst_MainWindowEditing)
+M2_TEST_MAIN(tst_MainWindowEditing)
 #include "tst_MainWindowEditing.moc"

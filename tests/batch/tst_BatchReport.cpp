@@ -6,7 +6,10 @@
 #include <QDir>
 #include <QFile>
 #include <QProcess>
+#include <QRegularExpression>
+#include <QStandardPaths>
 #include <QTemporaryDir>
+#include <QTranslator>
 #include <QtTest>
 
 namespace {
@@ -51,6 +54,7 @@ private slots:
     void frameSelectionByOverride();
     void reportDirectory();
     void failedWriteKeepsTheOldFile();
+    void germanReport();
 
 private:
     Run run(const QStringList &args) const;
@@ -75,6 +79,12 @@ Run tst_BatchReport::run(const QStringList &args) const
     env.remove(QStringLiteral("DISPLAY"));
     env.remove(QStringLiteral("WAYLAND_DISPLAY"));
     env.remove(QStringLiteral("QT_QPA_PLATFORM"));
+    // Qt's own note on a missing runtime directory is not the program's output
+    const QString runtime = m_home.filePath(QStringLiteral("runtime"));
+    QDir().mkpath(runtime);
+    QFile::setPermissions(runtime,
+                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    env.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime);
     QProcess p;
     p.setProcessEnvironment(env);
     p.start(QStringLiteral(M2_BIN_DIR "/mirelo2-batch"), args);
@@ -140,12 +150,12 @@ void tst_BatchReport::frameSelectionByOverride()
     const QString all = m_out.filePath(QStringLiteral("all.pdf"));
     const QString wall = example(QStringLiteral("masonry_wall_interior_insulation"));
     QCOMPARE(run({QStringLiteral("--set"),
-                  QStringLiteral("ReportSettings/ActivatedFrames=1 1 1 0 0 0 0 0 0 0 0 0 0 0 "),
+                  QStringLiteral("ReportSettings/ActivatedFrames=1 1 1 0 0 0 0 0 0 0 0 0 0 0 0 "),
                   QStringLiteral("--report"), few, wall})
                  .exitCode,
              0);
     QCOMPARE(run({QStringLiteral("--set"),
-                  QStringLiteral("ReportSettings/ActivatedFrames=1 1 1 1 1 1 1 1 1 1 1 1 1 1 "),
+                  QStringLiteral("ReportSettings/ActivatedFrames=1 1 1 1 1 1 1 1 1 1 1 1 1 1 1 "),
                   QStringLiteral("--report"), all, wall})
                  .exitCode,
              0);
@@ -185,6 +195,54 @@ void tst_BatchReport::failedWriteKeepsTheOldFile()
     QCOMPARE(r.exitCode, 1);
     QVERIFY(r.err.contains("x.pdf"));
     QVERIFY(!QFileInfo::exists(m_out.filePath(QStringLiteral("no/dir/x.pdf"))));
+}
+
+void tst_BatchReport::germanReport()
+{
+    // --lang=de: German headings on the pages, decimal commas, and nothing on standard error
+    // (a missing report font is a note in the log, not a complaint at the console)
+    const QString pdftotext = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
+    const QString pdf = m_out.filePath(QStringLiteral("de.pdf"));
+    const Run r = run(
+        {QStringLiteral("--lang=de"), QStringLiteral("--set"),
+         QStringLiteral("ReportSettings/ActivatedFrames=1 1 1 1 1 1 1 1 1 1 1 1 1 1 1 "),
+         QStringLiteral("--set"), QStringLiteral("ReportSettings/CurrentPageNumbersVisible=true"),
+         QStringLiteral("--report"), pdf,
+         example(QStringLiteral("masonry_wall_interior_insulation"))});
+    QCOMPARE(r.exitCode, 0);
+    QVERIFY2(r.err.isEmpty(), r.err.constData());
+    if (pdftotext.isEmpty())
+        QSKIP("pdftotext is not installed: the PDF's text cannot be read");
+    QProcess p;
+    p.start(pdftotext, {QStringLiteral("-enc"), QStringLiteral("UTF-8"), pdf, QStringLiteral("-")});
+    QVERIFY(p.waitForFinished(60000));
+    const QString text = QString::fromUtf8(p.readAllStandardOutput()).simplified();
+    QVERIFY(text.size() > 1000);
+
+    QTranslator translator;
+    QVERIFY(translator.load(QStringLiteral(M2_BIN_DIR "/resources/translations/Mirelo2_de.qm")));
+    const QList<QPair<const char *, const char *>> headings = {
+        {"ConstructionLayerFrame", "Material Properties"},
+        {"ClimateFrame", "Climate Data"},
+        {"SurfaceResistanceFrame", "Surface Resistances"},
+        {"ReportFrameConclusions", "Minimum thermal protection"},
+        {"DiagramScene", "Layer widths in [mm]"}};
+    for (const auto &h : headings) {
+        const QString german = translator.translate(h.first, h.second);
+        QVERIFY2(!german.isEmpty() && german != QLatin1String(h.second), h.second);
+        QVERIFY2(text.contains(german), qPrintable(german));
+        QVERIFY2(!text.contains(QLatin1String(h.second)), h.second);
+    }
+    const QString page = translator.translate("FooterFrame", "Page %1 of %2");
+    QVERIFY(!page.isEmpty());
+    QVERIFY2(text.contains(page.arg(1).arg(pdfPageCount(pdf))), qPrintable(page));
+    // decimal commas: no number with a decimal point but the program's version and the date
+    QString numbers = text;
+    numbers.remove(QLatin1String(M2_PROGRAM_VERSION));
+    numbers.remove(QRegularExpression(QStringLiteral("\\d{1,2}\\.\\d{1,2}\\.\\d{2,4}")));
+    const QRegularExpression point(QStringLiteral("\\d\\.\\d"));
+    QVERIFY2(!numbers.contains(point), qPrintable(numbers.mid(numbers.indexOf(point) - 60, 120)));
+    QVERIFY(numbers.contains(QRegularExpression(QStringLiteral("\\d,\\d"))));
 }
 
 M2_TEST_GUILESS_MAIN(tst_BatchReport)

@@ -43,6 +43,7 @@ class tst_MessageHandler : public QObject
 
 private slots:
     void init();
+    void logOnlyWritesNoConsole();
 
     void logAndConsole_data();
     void logAndConsole();
@@ -348,6 +349,26 @@ void tst_MessageHandler::routerFallsBackToDefault()
     QCOMPARE(router.current(), def);
     router.setCurrent(nullptr);
     QCOMPARE(router.current(), def);
+}
+
+void tst_MessageHandler::logOnlyWritesNoConsole()
+{
+    // a note for the log file only: the full prefix there, nothing at the console, nothing
+    // at all without a log file
+    MessageHandler handler;
+    std::ostringstream console;
+    handler.setConsoleStream(&console);
+    handler.setTimeStampFormat(std::string());
+    handler.logOnly("not written anywhere", HTL::MSG_WARNING, "Ctx::none");
+    const QString path = m_dir.filePath(QStringLiteral("logonly.log"));
+    std::string error;
+    QVERIFY(handler.openLogFile(path.toStdString(), false, error));
+    handler.logOnly("font substituted", HTL::MSG_WARNING, "Ctx::font");
+    handler.logOnly("invalid type", 99, "Ctx::bad");
+    handler.closeLogFile();
+    QVERIFY(console.str().empty());
+    QCOMPARE(readFile(path), prefix(QStringLiteral("[Warning ]"), QStringLiteral("Ctx::font")) +
+                                 QStringLiteral("font substituted\n"));
 }
 
 M2_TEST_GUILESS_MAIN(tst_MessageHandler)

@@ -8,7 +8,14 @@
 #include "calculation/CondensateMass.h"
 #include "calculation/ResultType.h"
 #include "document/Project.h"
+#include "htl/HTL_MessageHandler.h"
+#include "htl/HTL_MessageRouter.h"
 #include "report/Report.h"
+#include "report/ReportTableFrames.h"
+#include "settings/Constants.h"
+
+#include <QFontDatabase>
+#include <QLocale>
 
 #include <QDir>
 #include <QFile>
@@ -22,7 +29,10 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <algorithm>
+#include <cmath>
 #include <set>
+#include <sstream>
 
 namespace {
 
@@ -94,6 +104,12 @@ private slots:
     void writePdfHasEveryPage();
     void failedPdfWriteKeepsTheOldFile();
     void progressSteps();
+    void frameOrderHasEveryFrameOnce();
+    void uValueRowsAreTheCalculations_data();
+    void uValueRowsAreTheCalculations();
+    void uValueTableAirLayerAndMoistureU();
+    void oneVersionInHeaderAndFooter();
+    void missingFontFamilyIsReplaced();
     void everyPagePaintsWithoutWarnings_data();
     void everyPagePaintsWithoutWarnings();
     void secondMaterialInTheReport_data();
@@ -189,7 +205,7 @@ void tst_Report::paginationKeepsFramesWholeAndInOrder()
     const QRect content = report.contentRect();
     int lastPage = 1;
     int lastBottom = content.top();
-    for (int i = 2; i < Report::FrameCount; ++i) {
+    for (const int i : Report::frameOrder()) {
         const QRect r = report.frameRect(i);
         const int p = report.framePage(i);
         QVERIFY2(p >= lastPage, "frames are never reordered");
@@ -451,7 +467,10 @@ void tst_Report::headingsAndFiguresOfTheExamples()
                                   QStringLiteral("Temperature and Vapour Pressure Profile"),
                                   QStringLiteral("Print Summary of Results"),
                                   QStringLiteral("Results according DIN 4108-3 (Glaser Scheme)"),
-                                  QString()};
+                                  QString(),
+                                  QStringLiteral("Thermal Transmittance according to DIN EN ISO "
+                                                 "6946")};
+    QCOMPARE(headings.size(), int(Report::FrameCount));
     for (int i = 0; i < Report::FrameCount; ++i)
         if (!headings[i].isEmpty())
             QVERIFY2(report.framePlainText(i).contains(headings[i]), qPrintable(headings[i]));
@@ -631,16 +650,158 @@ void tst_Report::progressSteps()
     QImage page = pageImage(96);
     report.layout(&page);
     QList<int> layoutSteps;
-    for (int i = 3; i <= 14; ++i)
+    for (int i = 3; i <= Report::FrameCount; ++i)
         layoutSteps << i;
     QCOMPARE(steps, layoutSteps);
     steps.clear();
     QPainter painter(&page);
     report.paintPage(&painter, 1);
     QVERIFY(!steps.isEmpty());
-    QCOMPARE(steps.first(), 15);
+    QCOMPARE(steps.first(), Report::FrameCount + 1);
     for (int s : steps)
-        QVERIFY(s >= 15 && s <= 28);
+        QVERIFY(s > Report::FrameCount && s <= 2 * Report::FrameCount);
+}
+
+void tst_Report::frameOrderHasEveryFrameOnce()
+{
+    // every frame below header and footer is stacked once, the U-value table right after the
+    // surface resistances it uses
+    std::set<int> seen(Report::frameOrder().begin(), Report::frameOrder().end());
+    QCOMPARE(int(seen.size()), Report::FrameCount - 2);
+    QCOMPARE(*seen.begin(), int(Report::ProjectInfoFrameIndex));
+    QCOMPARE(*seen.rbegin(), Report::FrameCount - 1);
+    const auto &order = Report::frameOrder();
+    const auto at = [&](int frame) {
+        return std::find(order.begin(), order.end(), frame) - order.begin();
+    };
+    QCOMPARE(at(Report::UValueFrameIndex), at(Report::SurfaceResistanceFrameIndex) + 1);
+}
+
+void tst_Report::uValueRowsAreTheCalculations_data()
+{
+    QTest::addColumn<QString>("example");
+    for (const QString &name : exampleNames())
+        QTest::newRow(qPrintable(name)) << name;
+}
+
+void tst_Report::uValueRowsAreTheCalculations()
+{
+    // Every figure of the table is the calculation's own: R_si of the heat-flow direction, each
+    // layer's d/λ, R_se, and R_T whose inverse is the U-value of the summary.
+    QFETCH(QString, example);
+    Report report(QStringLiteral("DejaVu Sans"));
+    makeReport(report, example, {0, 1, Report::UValueFrameIndex});
+    const CalculationResults &r = m_project.results();
+    const HeatFlowDirection direction = m_project.projectInformation().m_heatFlowDirection;
+    const std::vector<UValueFrame::Row> rows =
+        UValueFrame::rows(m_project.inputData(), r, direction);
+    const int n = m_project.layerCount();
+    QCOMPARE(int(rows.size()), n + 3);
+    QCOMPARE(rows.front().kind, UValueFrame::Row::InsideSurface);
+    QCOMPARE(rows.front().R, CalculationResults::isoSurfaceResistanceInside(direction));
+    for (int i = 0; i < n; ++i) {
+        const UValueFrame::Row &row = rows[std::size_t(i) + 1];
+        QCOMPARE(row.layer, i);
+        QCOMPARE(row.d, m_project.inputData().layer(i).m_width);
+        QCOMPARE(row.R, r.R_Glaser[std::size_t(i)]);
+    }
+    QCOMPARE(rows[std::size_t(n) + 1].R, CalculationResults::IsoSurfaceResistanceOutside);
+    QCOMPARE(rows.back().kind, UValueFrame::Row::Total);
+    QCOMPARE(1 / rows.back().R, r.U_ISO(direction));
+
+    QImage page = pageImage(96);
+    report.layout(&page);
+    const QString text = report.framePlainText(Report::UValueFrameIndex);
+    QVERIFY2(text.contains(QStringLiteral("U = 1/RT = %1 W/(m2K)")
+                               .arg(QLocale().toString(r.U_ISO(direction), 'f', 3))),
+             qPrintable(text));
+    for (int i = 0; i < n; ++i)
+        QVERIFY(text.contains(QLocale().toString(r.R_Glaser[std::size_t(i)], 'f', 3)));
+    QVERIFY(text.contains(QLocale().toString(rows.back().R, 'f', 3)));
+}
+
+void tst_Report::uValueTableAirLayerAndMoistureU()
+{
+    // An air layer: no conductivity of its own, R from the standard's table (the calculation's);
+    // the moisture-dependent U stands beside the dry one when its printed digits differ.
+    QString message;
+    QVERIFY2(m_project.load(examplesDir() + QStringLiteral("/timber_frame_wall.m2p"), &message),
+             qPrintable(message));
+    Material air = m_project.inputData().layer(0);
+    air.m_name = QStringLiteral("Air gap");
+    air.m_flags.insert(Material::F_Air);
+    MaterialLayer airLayer(air, 0.04);
+    QVERIFY(m_project.insertLayer(1, airLayer));
+    const CalculationResults &r = m_project.results();
+    const HeatFlowDirection direction = m_project.projectInformation().m_heatFlowDirection;
+    const std::vector<UValueFrame::Row> rows =
+        UValueFrame::rows(m_project.inputData(), r, direction);
+    QCOMPARE(rows[2].kind, UValueFrame::Row::AirLayer);
+    QVERIFY(std::isnan(rows[2].lambda));
+    QCOMPARE(rows[2].R, r.R_Glaser[1]);
+    QVERIFY(rows[2].R > 0.1 && rows[2].R < 0.25);
+
+    ReportSettings settings;
+    settings.m_activatedFrames = {Report::UValueFrameIndex};
+    Report report(QStringLiteral("DejaVu Sans"));
+    report.setData(m_project, settings);
+    QImage page = pageImage(96);
+    report.layout(&page);
+    const QString text = report.framePlainText(Report::UValueFrameIndex);
+    QVERIFY2(text.contains(QStringLiteral("Unventilated air layer")), qPrintable(text));
+    const QString dry = QLocale().toString(r.U_ISO(direction), 'f', 3);
+    const QString moist = QLocale().toString(r.U_moist, 'f', 3);
+    QCOMPARE(text.contains(
+                 QStringLiteral("with moisture-dependent conductivity: U = %1 W/(m2K)").arg(moist)),
+             moist != dry);
+
+    // without results only the surfaces, and dashes
+    CalculationResults none;
+    QCOMPARE(int(UValueFrame::rows(m_project.inputData(), none, direction).size()), 3);
+}
+
+void tst_Report::oneVersionInHeaderAndFooter()
+{
+    // header, footer and the PDF's creator name the program with the one version of the build
+    Report report(QStringLiteral("DejaVu Sans"));
+    makeReport(report, QStringLiteral("timber_frame_wall.m2p"), {0, 1, 2});
+    QImage page = pageImage(96);
+    report.layout(&page);
+    const QString version = QLatin1String(Constants::ProgramVersionLong);
+    QVERIFY(version.count(QLatin1Char('.')) == 2);
+    QVERIFY2(report.framePlainText(Report::HeaderFrameIndex).contains(Report::programText()),
+             qPrintable(report.framePlainText(Report::HeaderFrameIndex)));
+    QVERIFY(report.framePlainText(Report::FooterFrameIndex).contains(Report::programText()));
+    QVERIFY(Report::programText().contains(version));
+    QVERIFY(!report.framePlainText(Report::HeaderFrameIndex)
+                 .contains(QLatin1String(Constants::SettingsApplicationName) + QLatin1Char('\n')));
+}
+
+void tst_Report::missingFontFamilyIsReplaced()
+{
+    // A family that is not installed prints in the package's DejaVu Sans; the note goes to the
+    // log file only, nothing to the console.
+    const QString missing = QStringLiteral("No Such Family 4711");
+    QTemporaryDir dir;
+    const QString log = dir.filePath(QStringLiteral("report.log"));
+    HTL::MessageHandler handler;
+    std::ostringstream console;
+    handler.setConsoleStream(&console);
+    std::string error;
+    QVERIFY(handler.openLogFile(log.toStdString(), false, error));
+    HTL::MessageRouter::instance().setCurrent(&handler);
+    const QString family = Report::availableFontFamily(missing);
+    Report report(missing);
+    HTL::MessageRouter::instance().setCurrent(nullptr);
+    handler.closeLogFile();
+    if (QFontDatabase().families().contains(QStringLiteral("DejaVu Sans")))
+        QCOMPARE(family, QStringLiteral("DejaVu Sans"));
+    QCOMPARE(report.reportFont().family(), QFont(family).family());
+    QVERIFY(console.str().empty());
+    QFile file(log);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QByteArray written = file.readAll();
+    QCOMPARE(written.count(missing.toUtf8()), 1); // once, however many reports
 }
 
 void tst_Report::everyPagePaintsWithoutWarnings_data()

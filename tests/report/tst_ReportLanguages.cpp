@@ -9,9 +9,11 @@
 #include "report/Report.h"
 
 #include <QCoreApplication>
+#include <QDate>
 #include <QDir>
 #include <QFile>
 #include <QImage>
+#include <QLocale>
 #include <QPainter>
 #include <QRegularExpression>
 #include <QStandardPaths>
@@ -20,6 +22,7 @@
 #include <QXmlStreamReader>
 #include <QtTest>
 
+#include <algorithm>
 #include <set>
 
 namespace {
@@ -97,6 +100,9 @@ private slots:
     void initTestCase();
     void noEnglishLeftOnThePage_data();
     void noEnglishLeftOnThePage();
+    void diagramTextsAreRead();
+    void numbersInTheReportsLanguage_data();
+    void numbersInTheReportsLanguage();
 };
 
 void tst_ReportLanguages::initTestCase()
@@ -125,20 +131,16 @@ void tst_ReportLanguages::noEnglishLeftOnThePage()
     QVERIFY(QCoreApplication::installTranslator(&translator));
 
     // the frame classes, the helpers they share and the calculation texts they print
-    const std::set<QString> contexts = {QStringLiteral("HeaderFrame"),
-                                        QStringLiteral("FooterFrame"),
-                                        QStringLiteral("ReportFrameProjectInfo"),
-                                        QStringLiteral("SketchFrame"),
-                                        QStringLiteral("ConstructionLayerFrame"),
-                                        QStringLiteral("ClimateFrame"),
-                                        QStringLiteral("SurfaceResistanceFrame"),
-                                        QStringLiteral("ResistanceFrame"),
-                                        QStringLiteral("ResultsTableFrame"),
-                                        QStringLiteral("DiagramFrame"),
-                                        QStringLiteral("ReportFrameConclusions"),
-                                        QStringLiteral("GlaserFrame"),
-                                        QStringLiteral("DisclaimerFrame"),
-                                        QStringLiteral("ReportFrameBase")};
+    const std::set<QString> contexts = {
+        QStringLiteral("HeaderFrame"), QStringLiteral("FooterFrame"),
+        QStringLiteral("ReportFrameProjectInfo"), QStringLiteral("SketchFrame"),
+        QStringLiteral("ConstructionLayerFrame"), QStringLiteral("ClimateFrame"),
+        QStringLiteral("SurfaceResistanceFrame"), QStringLiteral("ResistanceFrame"),
+        QStringLiteral("ResultsTableFrame"), QStringLiteral("DiagramFrame"),
+        QStringLiteral("ReportFrameConclusions"), QStringLiteral("GlaserFrame"),
+        QStringLiteral("DisclaimerFrame"), QStringLiteral("UValueFrame"), QStringLiteral("Report"),
+        // the titles and the legend of the diagrams
+        QStringLiteral("DiagramScene"), QStringLiteral("ReportFrameBase")};
     QString error;
     const QList<English> english = translatedEnglish(
         sourceDir() + QStringLiteral("/resources/translations/Mirelo2_%1.ts").arg(lang), contexts,
@@ -155,6 +157,7 @@ void tst_ReportLanguages::noEnglishLeftOnThePage()
         settings.m_activatedFrames.insert(i);
     Report report(QStringLiteral("DejaVu Sans"));
     report.setData(project, settings);
+    report.setLanguage(lang);
     report.setPageNumbersVisible(true);
     QImage page(800, 1200, QImage::Format_RGB32);
     report.layout(&page);
@@ -176,6 +179,102 @@ void tst_ReportLanguages::noEnglishLeftOnThePage()
     QCoreApplication::removeTranslator(&translator);
     QVERIFY(characters > 1000);
     QVERIFY2(left.isEmpty(), qPrintable(left.join(QLatin1Char('\n'))));
+}
+
+void tst_ReportLanguages::diagramTextsAreRead()
+{
+    // the language check above reads the diagrams' titles and legend through the frames
+    Project project;
+    QString message;
+    QVERIFY2(project.load(sourceDir() + QStringLiteral("/resources/examples/timber_frame_wall.m2p"),
+                          &message),
+             qPrintable(message));
+    ReportSettings settings;
+    settings.m_activatedFrames = {Report::MoistureDiagramFrameIndex,
+                                  Report::VapourDiagramFrameIndex};
+    Report report(QStringLiteral("DejaVu Sans"));
+    report.setData(project, settings);
+    QImage page(800, 1200, QImage::Format_RGB32);
+    report.layout(&page);
+    const QString vapour = report.framePlainText(Report::VapourDiagramFrameIndex);
+    QVERIFY2(vapour.contains(QStringLiteral("Sat. vapour pressure")), qPrintable(vapour));
+    QVERIFY(vapour.contains(QStringLiteral("Layer widths in [mm]")));
+    QVERIFY(report.framePlainText(Report::MoistureDiagramFrameIndex)
+                .contains(QStringLiteral("Moisture content w in")));
+}
+
+void tst_ReportLanguages::numbersInTheReportsLanguage_data()
+{
+    QTest::addColumn<QString>("lang");
+    QTest::addColumn<QChar>("separator");
+    QTest::addColumn<QString>("example");
+    for (const char *example : {"masonry_wall_interior_insulation.m2p", "timber_frame_wall.m2p"}) {
+        QTest::addRow("de %s", example) << QStringLiteral("de") << QChar(',') << example;
+        QTest::addRow("pl %s", example) << QStringLiteral("pl") << QChar(',') << example;
+        QTest::addRow("en %s", example) << QStringLiteral("en") << QChar('.') << example;
+    }
+}
+
+void tst_ReportLanguages::numbersInTheReportsLanguage()
+{
+    // Every number on the pages, of the frames, of the requirement texts of the calculation and
+    // of the diagram labels, has the decimal separator of the report's language, whatever the
+    // locale of the process.
+    QFETCH(QString, lang);
+    QFETCH(QChar, separator);
+    QFETCH(QString, example);
+    // the report in a language: its catalogue (whose texts write the numbers they contain in
+    // that language) and its number format
+    QTranslator translator;
+    const QString qm = QStringLiteral(M2_BIN_DIR "/resources/translations/Mirelo2_%1.qm").arg(lang);
+    if (translator.load(qm))
+        QCoreApplication::installTranslator(&translator);
+    else
+        QVERIFY2(lang == QLatin1String("en"), qPrintable(qm + QStringLiteral(" is missing")));
+    const QLocale before;
+    Project project;
+    QString message;
+    QVERIFY2(project.load(sourceDir() + QStringLiteral("/resources/examples/") + example, &message),
+             qPrintable(message));
+    ReportSettings settings;
+    for (int i = 0; i < Report::FrameCount; ++i)
+        settings.m_activatedFrames.insert(i);
+    settings.m_frsiCheck = true;
+    settings.m_dryingReserve = 0.1;
+    Report report(QStringLiteral("DejaVu Sans"));
+    report.setData(project, settings);
+    report.setLanguage(lang);
+    report.setPageNumbersVisible(true);
+    QImage page(800, 1200, QImage::Format_RGB32);
+    report.layout(&page);
+    {
+        QPainter painter(&page);
+        report.paintPage(&painter, 1);
+    }
+    QCOMPARE(QLocale(), before); // the process's default comes back
+
+    const QChar other = separator == QLatin1Char(',') ? QLatin1Char('.') : QLatin1Char(',');
+    // a decimal number: digits, the separator, digits (not a date, not the program's version)
+    const QRegularExpression wrong(QStringLiteral("(?<![\\d.,])\\d+\\%1\\d+(?![\\d.])").arg(other));
+    const QRegularExpression right(QStringLiteral("\\d\\%1\\d").arg(separator));
+    const QString date = QLocale(lang).toString(QDate::currentDate(), QLocale::ShortFormat);
+    QStringList faults;
+    int numbers = 0;
+    for (int frame = 0; frame < Report::FrameCount; ++frame) {
+        QString text = report.framePlainText(frame);
+        text.remove(Report::programText());
+        text.remove(date);
+        numbers += text.count(right);
+        QRegularExpressionMatchIterator it = wrong.globalMatch(text);
+        while (it.hasNext()) {
+            const QRegularExpressionMatch m = it.next();
+            faults << QStringLiteral("frame %1: %2 in \"%3\"")
+                          .arg(frame)
+                          .arg(m.captured(), text.mid(std::max(0, m.capturedStart() - 60), 120));
+        }
+    }
+    QVERIFY2(numbers > 40, qPrintable(QString::number(numbers)));
+    QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QLatin1Char('\n'))));
 }
 
 M2_TEST_MAIN(tst_ReportLanguages)

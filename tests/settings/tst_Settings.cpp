@@ -4,6 +4,8 @@
 
 #include "TestSupport.h"
 
+#include <QSignalSpy>
+
 #include "settings/Directories.h"
 #include "settings/Settings.h"
 
@@ -51,6 +53,7 @@ private slots:
     void init();
 
     void constructorState();
+    void printDefaultsBecomeTheReportOptions();
     void defaultsWithNothingStored();
     void nativeStoreIsRedirected();
     void frameSetText();
@@ -105,6 +108,34 @@ void tst_Settings::init()
     QDir(m_home.filePath(QStringLiteral("native"))).removeRecursively();
 }
 
+void tst_Settings::printDefaultsBecomeTheReportOptions()
+{
+    // a new project's report: the default frames, page numbers and logo of the preferences, and
+    // their formatted final remarks as the plain text a project keeps
+    Settings s;
+    s.m_defaultFrames = {0, 1, 2, 14};
+    s.m_pageNumbersVisible = true;
+    s.m_defaultUserLogo.m_position = UserLogoSettings::LogoRightOfProjectInfo;
+    s.m_defaultUserLogo.m_path = QStringLiteral("/logos/firm.png");
+    s.m_reportSettings.m_disclaimerText = QStringLiteral("<h1>Note</h1><p>Only <i>dry</i>.</p>");
+    s.m_reportSettings.m_dryingReserve = 0.25;
+    QSignalSpy spy(&s, &Settings::changed);
+    QString remarks;
+    s.applyPrintDefaults(&remarks);
+    QCOMPARE(s.m_reportSettings.m_activatedFrames, (std::set<int>{0, 1, 2, 14}));
+    QVERIFY(s.m_reportSettings.m_pageNumbersVisible);
+    QCOMPARE(s.m_reportSettings.m_userLogo, s.m_defaultUserLogo);
+    QCOMPARE(s.m_reportSettings.m_dryingReserve, 0.25); // the assessment settings stay
+    QCOMPARE(remarks, QStringLiteral("Note\nOnly dry."));
+    QCOMPARE(spy.count(), 1);
+    // nothing changes: no announcement; no default remarks: the text stays
+    s.m_reportSettings.m_disclaimerText.clear();
+    QString kept = QStringLiteral("kept");
+    s.applyPrintDefaults(&kept);
+    QCOMPARE(kept, QStringLiteral("kept"));
+    QCOMPARE(spy.count(), 1);
+}
+
 void tst_Settings::constructorState()
 {
     const Settings s;
@@ -119,7 +150,7 @@ void tst_Settings::constructorState()
     QVERIFY(s.m_commandLineLangId.isEmpty());
 
     const ReportSettings &r = s.m_reportSettings;
-    COMPARE_SET(r.m_activatedFrames, IntSet({0, 1, 2, 3, 4, 5, 9, 11, 12}));
+    COMPARE_SET(r.m_activatedFrames, IntSet({0, 1, 2, 3, 4, 5, 9, 11, 12, 14}));
     QCOMPARE(r.m_awInSeconds, true);
     QCOMPARE(r.m_dryingReserve, 0.0);
     QCOMPARE(r.m_din4108_3AccordanceType, 2);
@@ -145,9 +176,10 @@ void tst_Settings::defaultsWithNothingStored()
     QCOMPARE(s.m_lastExportFile, QString());
     QCOMPARE(s.m_userMaterialsDirectory, QString());
     QCOMPARE(s.m_pageNumbersVisible, false);
-    // "1 1 1 1 1 1 1 1 1 1 0 1 0 0 ": frames 0..9 and 11.
+    // "1 1 1 1 1 1 1 1 1 1 0 1 0 0 1 ": frames 0..9, 11 and the U-value table 14.
     IntSet frames = range(0, 9);
     frames.insert(11);
+    frames.insert(14);
     COMPARE_SET(s.m_defaultFrames, frames);
 
     const DefaultProjectSettings &d = s.m_defaultProjectSettings;
@@ -158,7 +190,7 @@ void tst_Settings::defaultsWithNothingStored()
     QCOMPARE(s.m_defaultUserLogo, UserLogoSettings());
 
     const ReportSettings &r = s.m_reportSettings;
-    COMPARE_SET(r.m_activatedFrames, IntSet({0, 1, 2, 3, 4, 5, 9, 11, 12}));
+    COMPARE_SET(r.m_activatedFrames, IntSet({0, 1, 2, 3, 4, 5, 9, 11, 12, 14}));
     QCOMPARE(r.m_pageNumbersVisible, false);
     QCOMPARE(r.m_printDisclaimer, false);
     QCOMPARE(r.m_disclaimerText, QString());
@@ -191,11 +223,11 @@ void tst_Settings::nativeStoreIsRedirected()
 void tst_Settings::frameSetText()
 {
     QCOMPARE(Settings::frameSetText(IntSet({0, 2, 13})),
-             QStringLiteral("1 0 1 0 0 0 0 0 0 0 0 0 0 1 "));
-    QCOMPARE(Settings::frameSetText(IntSet()), QStringLiteral("0 0 0 0 0 0 0 0 0 0 0 0 0 0 "));
-    // Frames outside 0..13 are not representable and are dropped.
-    QCOMPARE(Settings::frameSetText(IntSet({-1, 14, 3})),
-             QStringLiteral("0 0 0 1 0 0 0 0 0 0 0 0 0 0 "));
+             QStringLiteral("1 0 1 0 0 0 0 0 0 0 0 0 0 1 0 "));
+    QCOMPARE(Settings::frameSetText(IntSet()), QStringLiteral("0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 "));
+    // Frames outside 0..14 are not representable and are dropped.
+    QCOMPARE(Settings::frameSetText(IntSet({-1, 15, 3, 14})),
+             QStringLiteral("0 0 0 1 0 0 0 0 0 0 0 0 0 0 1 "));
 }
 
 void tst_Settings::defaultFrames_data()
@@ -205,16 +237,19 @@ void tst_Settings::defaultFrames_data()
 
     IntSet defaults = range(0, 9);
     defaults.insert(11);
-    QTest::newRow("0 0") << QVariant("0 0") << IntSet({1});
+    defaults.insert(14);
+    // a text of an older version (up to 14 items) leaves the U-value table (14) at its default
+    QTest::newRow("0 0") << QVariant("0 0") << IntSet({1, 14});
     QTest::newRow("empty text means default") << QVariant("") << defaults;
     QTest::newRow("missing means default") << QVariant() << defaults;
-    QTest::newRow("short text") << QVariant("1 0 1") << IntSet({0, 1, 2});
-    QTest::newRow("not a number switches off") << QVariant("abc 1 x") << IntSet({1});
-    QTest::newRow("any non-zero switches on") << QVariant("2 -1 0 7") << IntSet({0, 1, 3});
-    QTest::newRow("extra blanks") << QVariant("  1    1  ") << IntSet({0, 1});
-    QTest::newRow("all on") << QVariant("1 1 1 1 1 1 1 1 1 1 1 1 1 1 ") << range(0, 13);
-    QTest::newRow("items beyond 14 ignored")
-        << QVariant("0 0 0 0 0 0 0 0 0 0 0 0 0 0 1 1") << IntSet({1});
+    QTest::newRow("short text") << QVariant("1 0 1") << IntSet({0, 1, 2, 14});
+    QTest::newRow("not a number switches off") << QVariant("abc 1 x") << IntSet({1, 14});
+    QTest::newRow("any non-zero switches on") << QVariant("2 -1 0 7") << IntSet({0, 1, 3, 14});
+    QTest::newRow("extra blanks") << QVariant("  1    1  ") << IntSet({0, 1, 14});
+    QTest::newRow("all on") << QVariant("1 1 1 1 1 1 1 1 1 1 1 1 1 1 ") << range(0, 14);
+    QTest::newRow("U-value table off") << QVariant("0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 ") << IntSet({1});
+    QTest::newRow("items beyond 15 ignored")
+        << QVariant("0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 1 1") << IntSet({1});
 }
 
 void tst_Settings::defaultFrames()
@@ -234,13 +269,16 @@ void tst_Settings::activatedFrames_data()
 {
     QTest::addColumn<QVariant>("stored");
     QTest::addColumn<IntSet>("expected");
-    const IntSet constructed = {0, 1, 2, 3, 4, 5, 9, 11, 12};
+    const IntSet constructed = {0, 1, 2, 3, 4, 5, 9, 11, 12, 14};
     QTest::newRow("missing keeps state") << QVariant() << constructed;
     QTest::newRow("empty keeps state") << QVariant("") << constructed;
-    QTest::newRow("0 0 switches 0 and 1 off") << QVariant("0 0") << IntSet({2, 3, 4, 5, 9, 11, 12});
-    QTest::newRow("full text") << QVariant("0 0 0 0 0 0 0 0 0 0 1 0 0 1 ") << IntSet({10, 13});
+    QTest::newRow("0 0 switches 0 and 1 off")
+        << QVariant("0 0") << IntSet({2, 3, 4, 5, 9, 11, 12, 14});
+    QTest::newRow("full text of an older version")
+        << QVariant("0 0 0 0 0 0 0 0 0 0 1 0 0 1 ") << IntSet({10, 13, 14});
+    QTest::newRow("full text") << QVariant("0 0 0 0 0 0 0 0 0 0 1 0 0 1 0 ") << IntSet({10, 13});
     QTest::newRow("prefix switches on")
-        << QVariant("1 1 1 1 1 1 1 1") << IntSet({0, 1, 2, 3, 4, 5, 6, 7, 9, 11, 12});
+        << QVariant("1 1 1 1 1 1 1 1") << IntSet({0, 1, 2, 3, 4, 5, 6, 7, 9, 11, 12, 14});
 }
 
 void tst_Settings::activatedFrames()
@@ -480,6 +518,7 @@ void tst_Settings::storedKeys()
         "ReportSettings/CapillarActiveAw",
         "ReportSettings/CapillaryCheckOneSide",
         "ReportSettings/PrintRemarkProjectInformation",
+        "ReportPreviewGeometry",
     };
     QStringList actual = Settings::storageKeys();
     expected.sort();
@@ -533,12 +572,12 @@ void tst_Settings::applyOverride_data()
     QTest::newRow("activated frames") << "ReportSettings/ActivatedFrames"
                                       << "0 0"
                                       << "activated"
-                                      << "{2,3,4,5,9,11,12}";
+                                      << "{2,3,4,5,9,11,12,14}";
     // Frames 2..13 keep the state read before (the default set).
     QTest::newRow("default frames keep frame 1") << "ProjectDefaults/ProjectDefaultFrames"
                                                  << "0 0"
                                                  << "defaultFrames"
-                                                 << "{1,2,3,4,5,6,7,8,9,11}";
+                                                 << "{1,2,3,4,5,6,7,8,9,11,14}";
     QTest::newRow("language") << "LanguageID"
                               << "pl"
                               << "lang"

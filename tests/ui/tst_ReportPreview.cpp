@@ -10,6 +10,7 @@
 #include "ui/UserDialogs.h"
 #include "ui/editors/DINCriteriaSettings.h"
 #include "ui/editors/DryingReserveSettings.h"
+#include "ui/editors/UserLogoSettingsWidget.h"
 #include "ui/reportpreview/ReportPreview.h"
 #include <QRadioButton>
 
@@ -19,7 +20,12 @@
 #include <QImage>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollArea>
+#include <QSpinBox>
 #include <QTemporaryDir>
+#include <QToolBox>
+#include <QToolButton>
+#include <QTranslator>
 #include <QUndoStack>
 #include <QtTest>
 
@@ -54,6 +60,10 @@ public:
     {
         return m_saveName;
     }
+    QString openFileName(QWidget *, const QString &, const QString &, const QString &) override
+    {
+        return m_openName;
+    }
     QString exportFileName(QWidget *, const QStringList &filters, QString *selected) override
     {
         if (selected)
@@ -61,6 +71,7 @@ public:
         return m_exportName;
     }
     QString m_saveName;
+    QString m_openName;
     QString m_exportName;
     int m_filter = 0;
     QStringList m_criticals;
@@ -84,6 +95,11 @@ private slots:
     void exportCurrentPage();
     void criteriaSettingsTakeEffect();
     void minimumResistanceRowOfTheProject();
+    void logoEditorPutsTheLogoOnThePage();
+    void descriptionIsAnUndoableProjectEdit();
+    void geometryIsRemembered();
+    void panelFitsASmallScreen_data();
+    void panelFitsASmallScreen();
 
 private:
     Settings m_settings;
@@ -290,6 +306,123 @@ void tst_ReportPreview::minimumResistanceRowOfTheProject()
     QCOMPARE(m_undoStack.count(), 1);
     m_undoStack.undo();
     QCOMPARE(m_project.minimumResistanceType(), 14);
+}
+
+void tst_ReportPreview::logoEditorPutsTheLogoOnThePage()
+{
+    // position, image and size chosen in the preview go into the report options and onto the
+    // page at once
+    const QString file = m_dir.filePath(QStringLiteral("logo.png"));
+    QImage image(200, 80, QImage::Format_RGB32);
+    image.fill(Qt::darkRed);
+    QVERIFY(image.save(file));
+    m_settings.m_reportSettings.m_activatedFrames = {0, 1, 2};
+    ReportPreview preview(m_settings, m_project, m_undoStack, &m_dialogs);
+    preview.refresh();
+    const int plainHeader = preview.report().frameRect(Report::HeaderFrameIndex).height();
+    UserLogoSettingsWidget *logo = preview.userLogoEditor();
+    QVERIFY(logo);
+    logo->positionComboBox()->setCurrentIndex(UserLogoSettings::LogoInPageHeader);
+    QCOMPARE(m_settings.m_reportSettings.m_userLogo.m_position,
+             int(UserLogoSettings::LogoInPageHeader));
+    m_dialogs.m_openName = file;
+    logo->findChild<QToolButton *>(QStringLiteral("toolButtonUserLogoPath"))->click();
+    QCOMPARE(m_settings.m_reportSettings.m_userLogo.m_path, file);
+    logo->sizeSpinBox()->setValue(150);
+    emit logo->sizeSpinBox()->editingFinished();
+    QCOMPARE(m_settings.m_reportSettings.m_userLogo.m_size, 150);
+    QVERIFY(!preview.report().content().logoImage.isNull());
+    QVERIFY(preview.report().frameRect(Report::HeaderFrameIndex).height() > plainHeader);
+    // no logo again
+    logo->positionComboBox()->setCurrentIndex(UserLogoSettings::NoLogo);
+    QVERIFY(preview.report().content().logoImage.isNull());
+}
+
+void tst_ReportPreview::descriptionIsAnUndoableProjectEdit()
+{
+    m_settings.m_reportSettings.m_activatedFrames = {0, 1, 2};
+    m_settings.m_reportSettings.m_printRemarkProjectInformation = true;
+    ReportPreview preview(m_settings, m_project, m_undoStack, &m_dialogs);
+    preview.refresh();
+    const QString before = m_project.projectInformation().m_description;
+    QPlainTextEdit *editor = preview.descriptionEditor();
+    QVERIFY(editor);
+    QCOMPARE(editor->toPlainText(), before);
+    editor->setPlainText(QStringLiteral("Renovation 2026: interior insulation <20 mm>."));
+    preview.findChild<QPushButton *>(QStringLiteral("pushButtonUpdateDescription"))->click();
+    QCOMPARE(m_undoStack.count(), 1);
+    QCOMPARE(m_project.projectInformation().m_description,
+             QStringLiteral("Renovation 2026: interior insulation <20 mm>."));
+    QVERIFY(preview.report()
+                .framePlainText(Report::ProjectInfoFrameIndex)
+                .contains(QStringLiteral("interior insulation <20 mm>.")));
+    preview.findChild<QPushButton *>(QStringLiteral("pushButtonUpdateDescription"))->click();
+    QCOMPARE(m_undoStack.count(), 1); // the same text is no edit
+    m_undoStack.undo();
+    QCOMPARE(m_project.projectInformation().m_description, before);
+    preview.refresh();
+    QCOMPARE(editor->toPlainText(), before);
+}
+
+void tst_ReportPreview::geometryIsRemembered()
+{
+    m_settings.m_reportPreviewGeometry.clear();
+    {
+        ReportPreview preview(m_settings, m_project, m_undoStack, &m_dialogs);
+        preview.show();
+        preview.resize(930, 660);
+        QCoreApplication::processEvents();
+        preview.close();
+    }
+    QVERIFY(!m_settings.m_reportPreviewGeometry.isEmpty());
+    ReportPreview again(m_settings, m_project, m_undoStack, &m_dialogs);
+    QCOMPARE(again.size(), QSize(930, 660));
+}
+
+void tst_ReportPreview::panelFitsASmallScreen_data()
+{
+    QTest::addColumn<QString>("lang");
+    QTest::newRow("en") << QStringLiteral("en");
+    QTest::newRow("de") << QStringLiteral("de");
+    QTest::newRow("pl") << QStringLiteral("pl");
+}
+
+void tst_ReportPreview::panelFitsASmallScreen()
+{
+    // At 1024 × 700 every page of the settings panel is as wide as the panel or narrower: nothing
+    // is cut at the right and nothing scrolls sideways.
+    QFETCH(QString, lang);
+    QTranslator translator;
+    if (lang != QLatin1String("en")) {
+        QVERIFY(translator.load(
+            QStringLiteral(M2_BIN_DIR "/resources/translations/Mirelo2_%1.qm").arg(lang)));
+        QCoreApplication::installTranslator(&translator);
+    }
+    m_settings.m_reportPreviewGeometry.clear();
+    {
+        ReportPreview preview(m_settings, m_project, m_undoStack, &m_dialogs);
+        preview.resize(1024, 700);
+        preview.show();
+        QCoreApplication::processEvents();
+        QVERIFY2(preview.width() <= 1024 && preview.height() <= 700,
+                 qPrintable(QStringLiteral("%1 x %2").arg(preview.width()).arg(preview.height())));
+        QToolBox *panel = preview.settingsPanel();
+        QVERIFY(panel);
+        for (int i = 0; i < panel->count(); ++i) {
+            panel->setCurrentIndex(i);
+            QCoreApplication::processEvents();
+            auto *area = qobject_cast<QScrollArea *>(panel->widget(i));
+            QVERIFY(area && area->widget());
+            const int needed = area->widget()->minimumSizeHint().width();
+            QVERIFY2(needed <= area->viewport()->width(),
+                     qPrintable(QStringLiteral("page %1 needs %2 of %3 pixels")
+                                    .arg(panel->itemText(i))
+                                    .arg(needed)
+                                    .arg(area->viewport()->width())));
+        }
+        preview.close();
+    }
+    QCoreApplication::removeTranslator(&translator);
 }
 
 M2_TEST_MAIN(tst_ReportPreview)

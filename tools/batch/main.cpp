@@ -113,10 +113,11 @@ bool writePicture(const DiagramPicture &picture, const QString &fileName,
 }
 
 /*! Writes the report of the loaded project as "Write pdf" does; reports a failure on standard
-    error. */
-bool writeReport(const Project &project, const Settings &settings, const QString &fileName)
+    error. One report serves every project of a run: its fonts, text document and text metrics
+    are made once, not once per file of a --report-dir. */
+bool writeReport(Report &report, const Project &project, const Settings &settings,
+                 const QString &fileName)
 {
-    Report report(settings.m_diagramFontFamily);
     ReportSettings options = settings.m_reportSettings;
     options.m_awInSeconds = settings.m_awInSeconds;
     report.setData(project, options);
@@ -162,33 +163,45 @@ bool readSettings(const QStringList &overrides, Settings &settings, QString &err
 }
 
 /*! The language of this run replaces the stored one, as --lang does for the program; the
-    material database is read in it on first use. */
-void installLanguage(const QString &langId, Settings &settings, QTranslator &translator)
+    material database is read in it on first use. Returns the language of the report's numbers:
+    that of --lang when its catalogue was found, English when it was not (the texts stay
+    English), empty without --lang (the numbers of the system's locale, as before). */
+QString installLanguage(const QString &langId, Settings &settings, QTranslator &translator)
 {
     if (!langId.isEmpty()) {
         settings.m_commandLineLangId = langId;
-        if (!installTranslation(langId, translator))
-            writeErr(QStringLiteral("mirelo2-batch: no translation for language '%1' in %2; "
-                                    "texts stay in English\n")
-                         .arg(langId, Directories::translationsDir()));
-    } else if (settings.languageId() == QLatin1String("en")) {
+        if (installTranslation(langId, translator))
+            return langId;
+        writeErr(QStringLiteral("mirelo2-batch: no translation for language '%1' in %2; "
+                                "texts stay in English\n")
+                     .arg(langId, Directories::translationsDir()));
+        return QStringLiteral("en");
+    }
+    if (settings.languageId() == QLatin1String("en")) {
         // English as the program shows it (spelling corrected)
         installTranslation(QStringLiteral("en"), translator);
     }
+    return QString();
 }
 
 /*! What one loaded project gives: a report, pictures, or its results (a text block, or a JSON
     object appended to jsonObjects). Returns the exit code of this file. */
-int processProject(const BatchOptions &options, const Settings &settings, const QString &file,
-                   const Project &project, QStringList &jsonObjects, bool &firstBlock)
+int processProject(const BatchOptions &options, const Settings &settings,
+                   const QString &reportLanguage, const QString &file, const Project &project,
+                   QStringList &jsonObjects, bool &firstBlock, std::unique_ptr<Report> &report)
 {
     if (options.writesReports()) {
+        if (!report) {
+            report.reset(new Report(settings.m_diagramFontFamily));
+            // the numbers of the pages in the language of the run
+            report->setLanguage(reportLanguage);
+        }
         const QString target =
             options.reportFile.isEmpty()
                 ? QDir(options.reportDir)
                       .filePath(QFileInfo(file).completeBaseName() + QStringLiteral(".pdf"))
                 : options.reportFile;
-        if (!writeReport(project, settings, target))
+        if (!writeReport(*report, project, settings, target))
             return ExitLoadFailed;
         if (!options.reportDir.isEmpty())
             writeOut(QStringLiteral("%1 -> %2\n").arg(file, target));
@@ -236,7 +249,7 @@ int run(const BatchOptions &options)
     if (!readSettings(options.overrides, settings, error, kind))
         return usageError(error);
     ProgramTranslator translator;
-    installLanguage(options.langId, settings, translator);
+    const QString reportLanguage = installLanguage(options.langId, settings, translator);
 
     if (options.materials) {
         MaterialList list(settings.languageId());
@@ -250,6 +263,7 @@ int run(const BatchOptions &options)
     int exitCode = ExitOk;
     QStringList jsonObjects;
     bool firstBlock = true;
+    std::unique_ptr<Report> report;
     for (const QString &file : options.files) {
         // A fresh project per file, as the open command closes the previous one first.
         Project project;
@@ -273,7 +287,8 @@ int run(const BatchOptions &options)
             writeErr(QStringLiteral("%1: %2\n").arg(file, note));
         if (kind)
             project.setConstructionKind(*kind, settings.m_reportSettings.m_minimumHeatResVersion);
-        const int code = processProject(options, settings, file, project, jsonObjects, firstBlock);
+        const int code = processProject(options, settings, reportLanguage, file, project,
+                                        jsonObjects, firstBlock, report);
         // a failed load or write outweighs a missing verdict
         if (code == ExitLoadFailed || (code == ExitNoVerdict && exitCode == ExitOk))
             exitCode = code;

@@ -418,9 +418,13 @@ void MainWindow::updateUi(ProjectChanges changes, int select)
     updateWindowState();
     if (changes & layers)
         table->viewport()->update();
-    if (m_reportPreview && m_reportPreview->isVisible() &&
-        (changes & ~ProjectChanges(ProjectChange::FileState)))
-        m_reportPreview->refresh();
+    if (m_reportPreview && m_reportPreview->isVisible()) {
+        // nothing left to print: the preview of an empty or closed project goes
+        if (!project.hasProject() || project.layerCount() == 0)
+            m_reportPreview->close();
+        else if (changes & ~ProjectChanges(ProjectChange::FileState))
+            m_reportPreview->refresh();
+    }
 }
 
 void MainWindow::refreshResults()
@@ -691,6 +695,11 @@ void MainWindow::on_actionNew_triggered()
     if (!m_dialogs->newProject(this, m_context.materials, m_context.constructions, &input, &info))
         return;
     m_context.settings.m_lastProjectFile.clear();
+    // the report of a new project starts from the print defaults of the preferences
+    QString remarks;
+    m_context.settings.applyPrintDefaults(&remarks);
+    if (info.m_disclaimerText.isEmpty())
+        info.m_disclaimerText = remarks;
     m_context.project.createNew(input, info, true);
 }
 

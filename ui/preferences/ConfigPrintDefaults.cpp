@@ -1,10 +1,12 @@
 #include "ui/preferences/ConfigPrintDefaults.h"
 
+#include "ui/editors/UserLogoSettingsWidget.h"
+
 #include "calculation/MinimumHeatResistance.h"
 #include "settings/Settings.h"
+#include "ui/UserDialogs.h"
 #include "ui/editors/DINCriteriaSettings.h"
 #include "ui/editors/DryingReserveSettings.h"
-#include "ui/UserDialogs.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -41,7 +43,8 @@ enum Frame
     VapourPressureProfile = 10,
     Conclusions = 11,
     Glaser = 12,
-    FinalRemarks = 13
+    FinalRemarks = 13,
+    UValueTable = 14
 };
 
 QVBoxLayout *pageLayout(QWidget *page)
@@ -101,47 +104,10 @@ QWidget *ConfigPrintDefaults::generalPage()
     layout->addWidget(m_pageNumbers);
     layout->addWidget(frameBox(page, ProjectInfo, tr("Project information")));
 
-    auto *logo = new QGroupBox(tr("User Logo"), page);
-    logo->setObjectName(QStringLiteral("groupBoxUserLogo"));
-    m_logoPosition = new QComboBox(logo);
-    m_logoPosition->setObjectName(QStringLiteral("comboBoxUserLogoPosition"));
-    m_logoPosition->addItems({tr("No user logo"), tr("Logo in page header"),
-                              tr("Logo right from project informations")});
-    m_logoPath = new QLineEdit(logo);
-    m_logoPath->setObjectName(QStringLiteral("lineEditUserLogoPath"));
-    auto *browse = new QToolButton(logo);
-    browse->setObjectName(QStringLiteral("toolButtonUserLogoPath"));
-    browse->setText(QStringLiteral("..."));
-    m_logoByWidth = new QRadioButton(tr("Scale by width"), logo);
-    m_logoByWidth->setObjectName(QStringLiteral("radioButtonLogoWidth"));
-    m_logoByHeight = new QRadioButton(tr("Scale by height"), logo);
-    m_logoByHeight->setObjectName(QStringLiteral("radioButtonLogoHeight"));
-    m_logoSize = new QSpinBox(logo);
-    m_logoSize->setObjectName(QStringLiteral("spinBoxUserLogoSize"));
-    m_logoSize->setRange(0, 2000);
-    m_logoSize->setSuffix(tr(" px"));
-    auto *pathRow = new QHBoxLayout;
-    pathRow->addWidget(m_logoPath, 1);
-    pathRow->addWidget(browse);
-    auto *scaleRow = new QHBoxLayout;
-    scaleRow->addWidget(m_logoByWidth);
-    scaleRow->addWidget(m_logoByHeight);
-    scaleRow->addWidget(m_logoSize);
-    scaleRow->addStretch(1);
-    auto *logoForm = new QFormLayout(logo);
-    logoForm->addRow(tr("Position:"), m_logoPosition);
-    logoForm->addRow(tr("Image file:"), pathRow);
-    logoForm->addRow(tr("Size:"), scaleRow);
-    layout->addWidget(logo);
+    m_logo = new UserLogoSettingsWidget(&m_dialogs, page);
+    layout->addWidget(m_logo);
     layout->addStretch(1);
 
-    connect(browse, &QToolButton::clicked, this, [this]() {
-        const QString file = m_dialogs.openFileName(this, tr("Select user logo"),
-                                                    QFileInfo(m_logoPath->text()).path(),
-                                                    tr("Images (*.png *.jpg *.jpeg *.bmp *.svg)"));
-        if (!file.isEmpty())
-            m_logoPath->setText(file);
-    });
     return page;
 }
 
@@ -173,6 +139,7 @@ QWidget *ConfigPrintDefaults::resultsPage()
     QVBoxLayout *layout = pageLayout(page);
     const QString mirelo = QStringLiteral("MIRELO");
     layout->addWidget(frameBox(page, Glaser, tr("DIN 4108-3 (Glaser) - Summary")));
+    layout->addWidget(frameBox(page, UValueTable, tr("U-value table (DIN EN ISO 6946)")));
     layout->addWidget(frameBox(page, Conclusions, tr("%1 Results - Summary").arg(mirelo)));
     layout->addWidget(frameBox(page, ResultsTable, tr("%1 Results - Detailed Table").arg(mirelo)));
     layout->addWidget(
@@ -284,11 +251,7 @@ void ConfigPrintDefaults::updateUi(const Settings &settings)
         entry.second->setChecked(settings.m_defaultFrames.count(entry.first) > 0);
     m_pageNumbers->setChecked(settings.m_pageNumbersVisible);
 
-    const UserLogoSettings &logo = settings.m_defaultUserLogo;
-    m_logoPosition->setCurrentIndex(qBound(0, logo.m_position, 2));
-    m_logoPath->setText(logo.m_path);
-    (logo.m_scaleByWidth ? m_logoByWidth : m_logoByHeight)->setChecked(true);
-    m_logoSize->setValue(logo.m_size);
+    m_logo->setSettings(settings.m_defaultUserLogo);
 
     const ReportSettings &report = settings.m_reportSettings;
     const int version = m_heatResVersion->findData(report.m_minimumHeatResVersion);
@@ -312,11 +275,7 @@ void ConfigPrintDefaults::storeSettings(Settings &settings) const
     }
     settings.m_pageNumbersVisible = m_pageNumbers->isChecked();
 
-    UserLogoSettings &logo = settings.m_defaultUserLogo;
-    logo.m_position = m_logoPosition->currentIndex();
-    logo.m_path = m_logoPath->text();
-    logo.m_scaleByWidth = m_logoByWidth->isChecked();
-    logo.m_size = m_logoSize->value();
+    settings.m_defaultUserLogo = m_logo->settings();
 
     ReportSettings report = settings.m_reportSettings;
     report.m_minimumHeatResVersion = m_heatResVersion->currentData().toInt();

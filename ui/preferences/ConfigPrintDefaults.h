@@ -15,6 +15,7 @@ class QTextEdit;
 class QToolBox;
 class Settings;
 class UserDialogs;
+class UserLogoSettingsWidget;
 
 /*  The defaults of the report: the frames printed in new projects, page numbers, the user's
     logo, the construction kind of the minimum thermal resistance check (DIN 4108-2), the drying
@@ -30,7 +31,7 @@ public:
     void updateUi(const Settings &settings);
     void storeSettings(Settings &settings) const;
 
-    /*! The check box of a report frame (0..13), null for frames without one. */
+    /*! The check box of a report frame (0..14), null for frames without one. */
     QCheckBox *frameCheckBox(int frame) const;
     QCheckBox *pageNumbersCheckBox() const { return m_pageNumbers; }
     DINCriteriaSettings *dinCriteriaSettings() const { return m_dinCriteria; }
@@ -50,11 +51,7 @@ private:
     QToolBox *m_toolBox;
     std::map<int, QCheckBox *> m_frames;
     QCheckBox *m_pageNumbers = nullptr;
-    QComboBox *m_logoPosition = nullptr;
-    QLineEdit *m_logoPath = nullptr;
-    QRadioButton *m_logoByWidth = nullptr;
-    QRadioButton *m_logoByHeight = nullptr;
-    QSpinBox *m_logoSize = nullptr;
+    UserLogoSettingsWidget *m_logo = nullptr;
     QComboBox *m_heatResVersion = nullptr;
     QComboBox *m_heatResKind = nullptr;
     DryingReserveSettings *m_dryingReserve = nullptr;

@@ -17,12 +17,15 @@
 #include "ui/Globals.h"
 #include "ui/UserDialogs.h"
 #include "ui/commands/M2_UndoProject.h"
+#include "ui/editors/NarrowPanel.h"
+#include "ui/editors/UserLogoSettingsWidget.h"
 
 #include <QBuffer>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFileInfo>
 #include <QFontComboBox>
+#include <QGridLayout>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QImage>
@@ -37,6 +40,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollArea>
 #include <QShortcut>
 #include <QSpinBox>
 #include <QSvgGenerator>
@@ -50,6 +54,9 @@
 namespace {
 
 const double ZoomStep = 1.1;
+/*! Width of the settings panel in pixels: room for the check boxes and choices of every
+    language beside a page that is still legible on a screen 1024 pixels wide. */
+const int PanelWidth = 300;
 
 enum ZoomChoice
 {
@@ -90,14 +97,27 @@ ReportPreview::ReportPreview(Settings &settings, Project &project, QUndoStack &u
     connect(help, &QShortcut::activated, this,
             [this]() { Globals::showHelp(m_settings.languageId(), 6); });
 
+    // The settings panel: every page scrolls up and down on its own and is never wider than
+    // the panel (texts wrap, long choices are cut), so that nothing needs a sideways scroll.
     auto *toolBox = new QToolBox;
     toolBox->setObjectName(QStringLiteral("toolBox"));
-    toolBox->addItem(makeGeneralPage(), tr("General Appearance"));
-    toolBox->addItem(makeInputPage(), tr("Input Data"));
-    toolBox->addItem(makeResultsPage(), tr("Results"));
-    toolBox->addItem(makeDiagramsPage(), tr("Diagrams"));
-    toolBox->addItem(makeFinalRemarksPage(), tr("Final Remarks"));
-    toolBox->setMinimumWidth(300);
+    auto scrolled = [toolBox](QWidget *page) {
+        NarrowPanel::fit(page);
+        auto *area = new QScrollArea(toolBox);
+        area->setWidgetResizable(true);
+        area->setFrameShape(QFrame::NoFrame);
+        area->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        area->setWidget(page);
+        return area;
+    };
+    toolBox->addItem(scrolled(makeGeneralPage()), tr("General Appearance"));
+    toolBox->addItem(scrolled(makeInputPage()), tr("Input Data"));
+    toolBox->addItem(scrolled(makeResultsPage()), tr("Results"));
+    toolBox->addItem(scrolled(makeDiagramsPage()), tr("Diagrams"));
+    toolBox->addItem(scrolled(makeFinalRemarksPage()), tr("Final Remarks"));
+    toolBox->setMinimumWidth(PanelWidth);
+    toolBox->setMaximumWidth(PanelWidth + 80);
+    m_toolBox = toolBox;
 
     m_preview = new QPrintPreviewWidget(m_printer.get(), this);
     m_preview->setObjectName(QStringLiteral("printPreview"));
@@ -106,7 +126,7 @@ ReportPreview::ReportPreview(Settings &settings, Project &project, QUndoStack &u
 
     m_progress = new QProgressBar;
     m_progress->setObjectName(QStringLiteral("progressBar"));
-    m_progress->setRange(0, 28);
+    m_progress->setRange(0, 2 * Report::FrameCount);
     m_progress->setTextVisible(false);
     m_progress->setMaximumHeight(8);
     connect(this, &ReportPreview::progress, m_progress, &QProgressBar::setValue);
@@ -144,26 +164,62 @@ ReportPreview::ReportPreview(Settings &settings, Project &project, QUndoStack &u
         m_preview->zoomOut(ZoomStep);
     });
 
+    // the output buttons under the panel, the view's under the pages: one row of all of them
+    // would be wider than a small screen in German
+    auto *outputButtons = new QGridLayout;
+    outputButtons->addWidget(print, 0, 0);
+    outputButtons->addWidget(pdf, 0, 1);
+    outputButtons->addWidget(setup, 1, 0);
+    outputButtons->addWidget(exportPage, 1, 1);
+    for (QPushButton *b : {print, pdf, setup, exportPage}) {
+        b->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
+        b->setToolTip(b->text().remove(QLatin1Char('&')));
+    }
     auto *buttons = new QHBoxLayout;
-    for (QWidget *w : std::initializer_list<QWidget *>{print, pdf, setup, exportPage})
-        buttons->addWidget(w);
     buttons->addStretch();
     for (QWidget *w : std::initializer_list<QWidget *>{zoomIn, zoomOut, m_zoom, close})
         buttons->addWidget(w);
 
+    auto *left = new QVBoxLayout;
+    left->addWidget(toolBox, 1);
+    left->addLayout(outputButtons);
     auto *right = new QVBoxLayout;
     right->addWidget(m_preview, 1);
     right->addWidget(m_progress);
-    auto *main = new QHBoxLayout;
-    main->addWidget(toolBox);
+    right->addLayout(buttons);
+    auto *main = new QHBoxLayout(this);
+    main->addLayout(left);
     main->addLayout(right, 1);
-    auto *layout = new QVBoxLayout(this);
-    layout->addLayout(main, 1);
-    layout->addLayout(buttons);
-    resize(1100, 800);
+
+    setSizeGripEnabled(true);
+    // the size and place of the last preview, or most of the screen
+    if (m_settings.m_reportPreviewGeometry.isEmpty() ||
+        !restoreGeometry(m_settings.m_reportPreviewGeometry)) {
+        QSize size(1100, 800);
+        if (const QScreen *screen = QGuiApplication::primaryScreen())
+            size = size.boundedTo(screen->availableGeometry().size() * 0.95);
+        resize(size);
+    }
+}
+
+void ReportPreview::storeGeometry()
+{
+    m_settings.m_reportPreviewGeometry = saveGeometry();
+}
+
+void ReportPreview::hideEvent(QHideEvent *event)
+{
+    storeGeometry();
+    QDialog::hideEvent(event);
 }
 
 ReportPreview::~ReportPreview() = default;
+
+void ReportPreview::setUserDialogs(UserDialogs *dialogs)
+{
+    m_dialogs = dialogs;
+    m_logo->setUserDialogs(dialogs);
+}
 
 QCheckBox *ReportPreview::addFrameCheckBox(QWidget *page, const QString &label, int frame)
 {
@@ -198,6 +254,8 @@ QWidget *ReportPreview::makeGeneralPage()
     layout->addWidget(new QLabel(tr("Global font")));
     m_fontFamily = new QFontComboBox;
     m_fontFamily->setObjectName(QStringLiteral("fontComboBox"));
+    m_fontFamily->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    m_fontFamily->setMinimumContentsLength(10);
     m_fontFamily->setCurrentFont(m_report->reportFont());
     m_fontSize = new QSpinBox;
     m_fontSize->setObjectName(QStringLiteral("spinBoxFontSize"));
@@ -210,7 +268,31 @@ QWidget *ReportPreview::makeGeneralPage()
     connect(m_fontFamily, &QFontComboBox::currentFontChanged, this, &ReportPreview::fontChanged);
     connect(m_fontSize, QOverload<int>::of(&QSpinBox::valueChanged), this,
             &ReportPreview::fontChanged);
-    layout->addStretch();
+
+    m_logo = new UserLogoSettingsWidget(m_dialogs, page);
+    m_logo->setSettings(options.m_userLogo);
+    connect(m_logo, &UserLogoSettingsWidget::userLogoChanged, this, [this]() {
+        const UserLogoSettings logo = m_logo->settings();
+        changeReportSettings([logo](ReportSettings &o) { o.m_userLogo = logo; });
+    });
+    layout->addWidget(m_logo);
+
+    // The project's description, printed under the project information when "Remarks" is
+    // ticked: edited here as in the project information dialog, and kept as typed.
+    auto *descriptionLabel = new QLabel(tr("Project description:"), page);
+    descriptionLabel->setWordWrap(true);
+    layout->addWidget(descriptionLabel);
+    m_description = new QPlainTextEdit(page);
+    m_description->setObjectName(QStringLiteral("plainTextEditDescription"));
+    m_description->setTabChangesFocus(true);
+    m_description->setMinimumHeight(80);
+    m_description->setPlainText(m_project.projectInformation().m_description);
+    layout->addWidget(m_description, 1);
+    auto *updateDescription = new QPushButton(tr("Update view of text in report."), page);
+    updateDescription->setObjectName(QStringLiteral("pushButtonUpdateDescription"));
+    updateDescription->setAutoDefault(false);
+    connect(updateDescription, &QPushButton::clicked, this, &ReportPreview::updateDescription);
+    layout->addWidget(updateDescription);
     return page;
 }
 
@@ -235,6 +317,7 @@ QWidget *ReportPreview::makeResultsPage()
                      Report::ResistanceFrameIndex);
     addFrameCheckBox(page, tr("%1 Results - Detailed Table").arg(program),
                      Report::ResultsTableFrameIndex);
+    addFrameCheckBox(page, tr("U-value table (DIN EN ISO 6946)"), Report::UValueFrameIndex);
     addFrameCheckBox(page, tr("%1 Results - Summary").arg(program), Report::ConclusionsFrameIndex);
     addFrameCheckBox(page, tr("DIN 4108-3 (Glaser) - Summary"), Report::GlaserFrameIndex);
 
@@ -246,10 +329,14 @@ QWidget *ReportPreview::makeResultsPage()
     connect(m_frsi, &QCheckBox::stateChanged, this, &ReportPreview::frsiCheckEnabled);
     layout->addWidget(m_frsi);
 
-    layout->addWidget(new QLabel(tr("Construction kind for test of minimum thermal resistance\n"
-                                    "according german standard DIN 4108-2 table 3")));
+    auto *kindLabel = new QLabel(tr("Construction kind for test of minimum thermal resistance\n"
+                                    "according german standard DIN 4108-2 table 3"));
+    kindLabel->setWordWrap(true);
+    layout->addWidget(kindLabel);
     m_minimumEdition = new QComboBox;
     m_minimumEdition->setObjectName(QStringLiteral("comboBoxMinimumHeatResVersion"));
+    m_minimumEdition->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    m_minimumEdition->setMinimumContentsLength(10);
     for (int edition :
          {MinimumHeatResistance::DIN4108_2_2004, MinimumHeatResistance::DIN4108_2_2013})
         m_minimumEdition->addItem(MinimumHeatResistance::editionName(edition), edition);
@@ -257,6 +344,11 @@ QWidget *ReportPreview::makeResultsPage()
         std::max(0, m_minimumEdition->findData(options.m_minimumHeatResVersion)));
     m_minimumKind = new QComboBox;
     m_minimumKind->setObjectName(QStringLiteral("comboBoxMinimumHeatResConstruction"));
+    // the kinds are long table rows: the choice shows what fits, its tool tip all of it
+    m_minimumKind->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    m_minimumKind->setMinimumContentsLength(16);
+    connect(m_minimumKind, QOverload<int>::of(&QComboBox::currentIndexChanged), this,
+            [this](int) { m_minimumKind->setToolTip(m_minimumKind->currentText()); });
     fillConstructionKinds();
     layout->addWidget(m_minimumEdition);
     layout->addWidget(m_minimumKind);
@@ -369,6 +461,12 @@ void ReportPreview::refresh()
     const QString remarks = m_project.projectInformation().m_disclaimerText;
     if (!m_finalRemarks->hasFocus() && m_finalRemarks->toPlainText() != remarks)
         m_finalRemarks->setPlainText(remarks);
+    // ... and so do the description and the logo editor (a new project's print defaults)
+    const QString description = m_project.projectInformation().m_description;
+    if (!m_description->hasFocus() && m_description->toPlainText() != description)
+        m_description->setPlainText(description);
+    if (m_logo->settings() != m_settings.m_reportSettings.m_userLogo)
+        m_logo->setSettings(m_settings.m_reportSettings.m_userLogo);
     m_preview->updatePreview();
 }
 
@@ -386,6 +484,7 @@ void ReportPreview::applyReportData(Report &report) const
     ReportSettings options = m_settings.m_reportSettings;
     options.m_awInSeconds = m_settings.displayUnits().awPerSecond();
     report.setData(m_project, options);
+    report.setLanguage(m_settings.languageId());
     report.setUserLogo(options.m_userLogo);
     report.setPageNumbersVisible(options.m_pageNumbersVisible);
     report.setReportFont(m_report->reportFont());
@@ -480,6 +579,17 @@ void ReportPreview::updateFinalRemarks()
         m_undoStack.push(command); // the project announces the change; the main window refreshes
     else
         delete command;
+    refresh();
+}
+
+void ReportPreview::updateDescription()
+{
+    ProjectInformation info = m_project.projectInformation();
+    if (!m_project.hasProject() || info.m_description == m_description->toPlainText())
+        return;
+    info.m_description = m_description->toPlainText();
+    // an edit of the project information like that of its dialog, undone the same way
+    m_undoStack.push(new M2_UndoChangeProjectInfo(m_project, info));
     refresh();
 }
 

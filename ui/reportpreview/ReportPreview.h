@@ -20,6 +20,8 @@ class Report;
 class Settings;
 struct ReportSettings;
 class UserDialogs;
+class UserLogoSettingsWidget;
+class QToolBox;
 
 /*  The report preview: the user chooses the frames of the report and its options, looks at the
     pages, prints them, writes the whole report as PDF or exports the page in view as SVG, PNG,
@@ -40,7 +42,7 @@ public:
     ~ReportPreview() override;
 
     /*! The message boxes and file dialogs (tests answer them); not owned. */
-    void setUserDialogs(UserDialogs *dialogs) { m_dialogs = dialogs; }
+    void setUserDialogs(UserDialogs *dialogs);
 
     /*! Takes the project and the options afresh and repaints the pages. */
     void refresh();
@@ -49,8 +51,12 @@ public:
     int rebuildCount() const { return m_rebuildCount; }
     /*! The report of the last preview (its layout is that of the preview's printer). */
     Report &report() { return *m_report; }
-    /*! The check box of a frame (0..13). */
+    /*! The check box of a frame (0..14). */
     QCheckBox *frameCheckBox(int frame) const;
+    /*! The settings panel (a tool box of scrolling pages). */
+    QToolBox *settingsPanel() const { return m_toolBox; }
+    UserLogoSettingsWidget *userLogoEditor() const { return m_logo; }
+    QPlainTextEdit *descriptionEditor() const { return m_description; }
     int currentPage() const;
     int pageCount() const;
     /*! Writes the whole report as PDF to fileName (".pdf" appended when missing); false with a
@@ -75,6 +81,7 @@ private slots:
     void fontChanged();
     void minimumHeatResistanceChanged();
     void updateFinalRemarks();
+    void updateDescription();
     void onWritePdf();
     void onExportPage();
     void onPrint();
@@ -91,7 +98,12 @@ private:
     void fillConstructionKinds();
     void applyReportData(Report &report) const;
     void changeReportSettings(const std::function<void(ReportSettings &)> &change);
+    void storeGeometry();
 
+protected:
+    void hideEvent(QHideEvent *event) override;
+
+private:
     Settings &m_settings;
     Project &m_project;
     QUndoStack &m_undoStack;
@@ -110,6 +122,9 @@ private:
     QComboBox *m_minimumEdition = nullptr;
     QComboBox *m_minimumKind = nullptr;
     QPlainTextEdit *m_finalRemarks = nullptr;
+    QPlainTextEdit *m_description = nullptr;
+    UserLogoSettingsWidget *m_logo = nullptr;
+    QToolBox *m_toolBox = nullptr;
     bool m_printing = false;
     int m_rebuildCount = 0;
 };
