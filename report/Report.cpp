@@ -43,6 +43,7 @@ Report::Report(const QString &fontFamily, QObject *parent)
     m_frames[ConclusionsFrameIndex].reset(new ReportFrameConclusions(m_content, m_document.get()));
     m_frames[GlaserFrameIndex].reset(new GlaserFrame(m_content, m_document.get()));
     m_frames[DisclaimerFrameIndex].reset(new DisclaimerFrame(m_content, m_document.get()));
+    m_glaserDiagram.reset(new GlaserDiagramFrame(m_content, m_document.get()));
 
     QFont font(fontFamily);
     font.setPointSize(8);
@@ -87,6 +88,11 @@ bool Report::setData(const Project &project, const ReportSettings &settings)
 bool Report::isActivated(int index) const
 {
     return m_content.settings.m_activatedFrames.count(index) != 0;
+}
+
+bool Report::isGlaserDiagramActivated() const
+{
+    return m_content.settings.m_printGlaserDiagram;
 }
 
 QString Report::framePlainText(int index) const
@@ -140,11 +146,12 @@ void Report::layout(QPaintDevice *device)
     m_pageCount = 1;
     m_freeRect = m_contentRect;
     bool pageEmpty = true;
-    for (int index = ProjectInfoFrameIndex; index < FrameCount; ++index) {
+    // Stacks one frame below the last, on a new page when it does not fit.
+    auto place = [&](ReportFrameBase &frame, bool activated, QRect &rect, int &page) {
         int h = 0;
-        if (isActivated(index)) {
-            m_frames[std::size_t(index)]->update(device, m_pageWidth);
-            h = int(m_frames[std::size_t(index)]->boundingRect().height());
+        if (activated) {
+            frame.update(device, m_pageWidth);
+            h = int(frame.boundingRect().height());
         }
         // A frame too tall for a whole page goes on the page as it stands when nothing is on
         // it yet: a new page would only leave an empty one behind.
@@ -152,13 +159,23 @@ void Report::layout(QPaintDevice *device)
             ++m_pageCount;
             m_freeRect = m_contentRect;
         }
-        if (isActivated(index)) {
-            m_frameRects[std::size_t(index)] = QRect(0, m_freeRect.top(), m_pageWidth, h);
-            m_framePages[std::size_t(index)] = m_pageCount;
+        if (activated) {
+            rect = QRect(0, m_freeRect.top(), m_pageWidth, h);
+            page = m_pageCount;
             if (h > 0)
                 pageEmpty = false;
         }
         m_freeRect.setTop(m_freeRect.top() + h);
+    };
+    m_glaserDiagramRect = QRect();
+    m_glaserDiagramPage = 0;
+    for (int index = ProjectInfoFrameIndex; index < FrameCount; ++index) {
+        // the Glaser diagram heads the Glaser results it belongs to
+        if (index == GlaserFrameIndex)
+            place(*m_glaserDiagram, isGlaserDiagramActivated(), m_glaserDiagramRect,
+                  m_glaserDiagramPage);
+        place(*m_frames[std::size_t(index)], isActivated(index), m_frameRects[std::size_t(index)],
+              m_framePages[std::size_t(index)]);
         emit progress(index + 1);
     }
 }
@@ -173,6 +190,8 @@ void Report::paintPage(QPainter *painter, int page)
             continue;
         if (index == FooterFrameIndex)
             m_footer->setPage(page, m_pageCount);
+        if (index == GlaserFrameIndex && m_glaserDiagramPage == page && isGlaserDiagramActivated())
+            m_glaserDiagram->print(painter, m_glaserDiagramRect);
         m_frames[std::size_t(index)]->print(painter, m_frameRects[std::size_t(index)]);
         emit progress(index + 15);
     }

@@ -11,6 +11,7 @@
 #include <memory>
 
 class FooterFrame;
+class GlaserDiagramFrame;
 class Project;
 class QPagedPaintDevice;
 class QPaintDevice;
@@ -22,7 +23,8 @@ class ReportFrameBase;
 /*  The printed report of a project: fourteen frames in a fixed order (header, footer, project
     information, sketch, material data, climate, surface resistances, resistances, results table,
     two profile diagrams, summary of results, Glaser results, final remarks), of which the
-    report settings activate some.
+    report settings activate some, and the Glaser diagram in front of the Glaser results, which
+    a report option of its own switches.
 
     layout() stacks the activated frames from top to bottom of the area between header and footer
     and starts a new page whenever the next frame does not fit; a frame is never split and never
@@ -112,6 +114,12 @@ public:
     QSize pageSize() const { return QSize(m_pageWidth, m_pageHeight); }
     double pixelsPerMillimetre() const { return m_content.pixelsPerMillimetre; }
     bool isActivated(int index) const;
+    /*! The Glaser diagram, printed in front of the Glaser results when the report option
+        PrintGlaserDiagram is set; its rectangle and page (1-based) of the last layout, as for
+        a numbered frame. */
+    bool isGlaserDiagramActivated() const;
+    QRect glaserDiagramRect() const { return m_glaserDiagramRect; }
+    int glaserDiagramPage() const { return m_glaserDiagramPage; }
     /*! The plain text of a frame of the last layout (empty when not activated). */
     QString framePlainText(int index) const;
 
@@ -131,6 +139,9 @@ private:
     int m_pageWidth = 0;
     int m_pageHeight = 0;
     std::array<std::unique_ptr<ReportFrameBase>, FrameCount> m_frames;
+    std::unique_ptr<GlaserDiagramFrame> m_glaserDiagram;
+    QRect m_glaserDiagramRect;
+    int m_glaserDiagramPage = 0;
     FooterFrame *m_footer = nullptr;
     QFont m_reportFont;
     int m_pageCount = 0;
