@@ -813,10 +813,10 @@ void DiagramScene::layOutGlaserDiagram()
 
     // The legend is drawn in drawGlaserDiagram() over the top of the picture; here only its
     // height is needed: one or two rows of the normal font.
-    const double gap = m_screen ? 4 : 4 * s;
+    const double gap = m_screen ? 4 : s; // 1 mm in the report
     const QRectF &total = m_totalRect;
     m_legendBottom = total.top() + gap; // finished by the legend itself
-    const double pad = m_screen ? 10 : 10 * s;
+    const double pad = m_screen ? 10 : 2 * s;
     const double bottom =
         total.bottom() - (m_charHeight + m_sdTitle->boundingRect().height() + 3 * gap);
     const double titleWidth = m_vapourTitle->boundingRect().height();
@@ -837,7 +837,7 @@ void DiagramScene::layOutGlaserDiagram()
 void DiagramScene::drawGlaserDiagram()
 {
     const double s = m_screen ? 1 : m_scale;
-    const double gap = m_screen ? 4 : 4 * s;
+    const double gap = m_screen ? 4 : s; // 1 mm in the report
     const CalculationResults &r = m_results;
     const int n = m_input.layerCount();
     const ClimateCondition &inside = m_input.climate().insideWinter();
@@ -868,7 +868,7 @@ void DiagramScene::drawGlaserDiagram()
         entries.push_back(
             {zone ? tr("Condensation zone") : tr("Condensation plane"), condensatePen, zone});
     }
-    const double sample = 4 * m_charWidth;
+    const double sample = 3 * m_charWidth;
     double xLegend = m_totalRect.left() + gap;
     double yLegend = m_totalRect.top() + gap;
     for (const Entry &e : entries) {
@@ -891,7 +891,7 @@ void DiagramScene::drawGlaserDiagram()
         tag(mark, Legend);
         text->setPos(xLegend + sample + gap, yLegend);
         tag(text, Legend);
-        xLegend += w + 3 * gap;
+        xLegend += w + 2.5 * gap;
     }
     m_legendBottom = yLegend + m_charHeight + gap;
     m_diagramRect.setTop(m_legendBottom + m_charHeight); // room for the values on top
@@ -1040,7 +1040,7 @@ void DiagramScene::drawLayerBands()
     const QVector<double> &X = m_interfaceX;
     const int n = m_input.layerCount();
     const QFontMetricsF metrics(m_font);
-    const double pad = 3 * s;
+    const double pad = m_screen ? 3 : s;
     for (int i = 0; i < n; ++i) {
         QColor color = m_input.layer(i).m_color;
         color.setAlpha(70);

@@ -4,24 +4,26 @@
 //   build/bin/mirelo2-screenshots docs/manual/images [LANG]
 //
 // Writes main_window.png, construction_table.png, results_panel.png, diagram_moisture.png,
+// diagram_glaser.png,
 // layer_editor.png, climate_editor.png, database_dialog.png, preferences.png and
 // report_preview.png. Settings and user data go to a temporary home, never the user's own.
 
 #include "document/Project.h"
 #include "persistence/ConstructionList.h"
 #include "persistence/MaterialList.h"
+#include "report/DiagramScene.h"
 #include "settings/Constants.h"
 #include "settings/Directories.h"
 #include "settings/Settings.h"
+#include "ui/database/MaterialDatabaseDialog.h"
 #include "ui/editors/AssessmentClimateWidget.h"
-#include "ui/preferences/ConfigDialog.h"
+#include "ui/editors/MaterialEditWidget.h"
 #include "ui/mainwindow/ConstructionTableWidget.h"
 #include "ui/mainwindow/DesktopDialogs.h"
 #include "ui/mainwindow/DiagramView.h"
 #include "ui/mainwindow/M2_ResultsWidget.h"
 #include "ui/mainwindow/MainWindow.h"
-#include "ui/database/MaterialDatabaseDialog.h"
-#include "ui/editors/MaterialEditWidget.h"
+#include "ui/preferences/ConfigDialog.h"
 #include "ui/reportpreview/ReportPreview.h"
 
 #include <QApplication>
@@ -100,6 +102,10 @@ int main(int argc, char *argv[])
     ok &= save(window.constructionTable(), out, "construction_table.png");
     ok &= save(window.resultsWidget(), out, "results_panel.png");
     ok &= save(window.diagramView(), out, "diagram_moisture.png");
+    // the vapour-pressure profile as the Glaser diagram over s_d
+    window.diagramView()->setProfileMode(DiagramScene::GlaserDiagram);
+    ok &= save(window.diagramView(), out, "diagram_glaser.png");
+    window.diagramView()->setProfileMode(DiagramScene::MoistureContentProfile);
     ok &= save(window.materialEditWidget(), out, "layer_editor.png");
     window.constructionTable()->setCurrentCell(0, 0);
     ok &= save(window.assessmentClimateWidget(), out, "climate_editor.png");
