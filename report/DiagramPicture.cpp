@@ -85,6 +85,8 @@ QString DiagramPicture::title() const
         return QCoreApplication::translate("DiagramView", "Construction Sketch");
     case DiagramScene::VapourPressureProfile:
         return QCoreApplication::translate("DiagramView", "Vapour pressure diagram");
+    case DiagramScene::GlaserDiagram:
+        return QCoreApplication::translate("DiagramView", "Glaser diagram");
     default:
         return QCoreApplication::translate("DiagramView", "Water content diagram");
     }

@@ -38,8 +38,8 @@ public:
     /*! Height of a diagram relative to its width when no view gives one. */
     static constexpr double DefaultDiagramAspectRatio = 0.6;
 
-    /*! A picture of the given profile mode (1 sketch, 2 vapour pressure, 3 moisture content)
-        whose height is aspectRatio times its width. */
+    /*! A picture of the given profile mode (1 sketch, 2 vapour pressure, 3 moisture content,
+        4 the Glaser diagram over s_d) whose height is aspectRatio times its width. */
     DiagramPicture(const InputData &input, const CalculationResults &results, int mode,
                    double aspectRatio);
     /*! The construction sketch of the construction table: profile mode 1, 20 mm page margins
@@ -51,7 +51,8 @@ public:
     /*! The export format of a file name, by its suffix (case does not matter). */
     static Format formatOfFile(const QString &fileName);
 
-    /*! "Construction Sketch", "Vapour pressure diagram" or "Water content diagram". */
+    /*! "Construction Sketch", "Vapour pressure diagram", "Glaser diagram" or "Water content
+        diagram". */
     QString title() const;
     QSize size() const;
 

@@ -14,9 +14,12 @@
 #include <QGraphicsPathItem>
 #include <QGraphicsPolygonItem>
 #include <QGraphicsRectItem>
+#include <QGraphicsSimpleTextItem>
 #include <QGraphicsTextItem>
+#include <QGuiApplication>
 #include <QLocale>
 #include <QPainterPath>
+#include <QScreen>
 #include <QTextDocument>
 
 #include <algorithm>
@@ -102,6 +105,42 @@ QVector<double> realVapourPressures(const CalculationResults &r, double pInside,
     return real;
 }
 
+/*! Vapour permeability of still air with which the calculation turns s_d = μ·d into the vapour
+    diffusion resistance Z = s_d / δ, kg/(m·s·Pa): the Glaser diagram turns it back. */
+constexpr double AirVapourPermeability = 2e-10;
+
+/*! A round grid step for a scale from 0 to range with at most maxSteps steps: 1, 2, 2.5 or 5
+    times a power of ten, the smallest that keeps within maxSteps. */
+double roundStep(double range, int maxSteps)
+{
+    if (!(range > 0) || !std::isfinite(range))
+        return 1;
+    const double raw = range / std::max(1, maxSteps);
+    const double magnitude = std::pow(10.0, std::floor(std::log10(raw)));
+    for (double m : {1.0, 2.0, 2.5, 5.0})
+        if (m * magnitude >= raw * (1 - 1e-12))
+            return m * magnitude;
+    return 10 * magnitude;
+}
+
+/*! The decimals a multiple of step needs to be written exactly (at most 6). */
+int decimalsOf(double step)
+{
+    for (int d = 0; d < 6; ++d) {
+        const double scaled = step * std::pow(10.0, d);
+        if (std::fabs(scaled - std::round(scaled)) < 1e-9 * std::max(1.0, scaled))
+            return d;
+    }
+    return 6;
+}
+
+/*! The resolution at which Qt lays out text that has no paint device of its own. */
+int defaultDpi()
+{
+    const QScreen *screen = QGuiApplication::primaryScreen();
+    return screen ? int(std::lround(screen->logicalDotsPerInchY())) : 96;
+}
+
 } // namespace
 
 DiagramScene::DiagramScene(bool screen, QObject *parent)
@@ -143,8 +182,41 @@ QList<QGraphicsItem *> DiagramScene::itemsOfKind(ItemKind kind) const
     return found;
 }
 
-QGraphicsTextItem *DiagramScene::makeText(const QString &html, const QFont &font,
-                                          const QColor &color)
+QString DiagramScene::textOf(const QGraphicsItem *item)
+{
+    if (const auto *plain = qgraphicsitem_cast<const QGraphicsSimpleTextItem *>(item))
+        return plain->text();
+    if (const auto *rich = qgraphicsitem_cast<const QGraphicsTextItem *>(item))
+        return rich->toPlainText();
+    return QString();
+}
+
+QFont DiagramScene::deviceFont(double pointSize) const
+{
+    // Plain text items lay their text out at the screen's resolution. On a device of another
+    // resolution (the report's printer), the size is given in the device's pixels instead, so
+    // that the text measured is the text painted.
+    QFont font = QApplication::font();
+    const int dpi = m_device ? m_device->logicalDpiY() : 0;
+    if (dpi > 0 && dpi != defaultDpi())
+        font.setPixelSize(std::max(1, int(std::lround(pointSize * dpi / 72.0))));
+    else
+        font.setPointSizeF(pointSize);
+    return font;
+}
+
+QGraphicsSimpleTextItem *DiagramScene::makeText(const QString &text, const QFont &font,
+                                                const QColor &color)
+{
+    auto *item = new QGraphicsSimpleTextItem(text);
+    item->setFont(font);
+    item->setBrush(color);
+    addItem(item);
+    return item;
+}
+
+QGraphicsTextItem *DiagramScene::makeRichText(const QString &html, const QFont &font,
+                                              const QColor &color)
 {
     auto *item = new QGraphicsTextItem;
     item->document()->setDocumentMargin(0);
@@ -155,6 +227,16 @@ QGraphicsTextItem *DiagramScene::makeText(const QString &html, const QFont &font
     item->setHtml(html);
     addItem(item);
     return item;
+}
+
+void DiagramScene::removeDrawing()
+{
+    // Everything but the axis titles, which are kept for the next layout.
+    const QList<QGraphicsItem *> all = items();
+    for (QGraphicsItem *item : all)
+        if (!item->parentItem() && item != m_temperatureTitle && item != m_vapourTitle &&
+            item != m_moistureTitle && item != m_widthTitle && item != m_sdTitle)
+            delete item;
 }
 
 void DiagramScene::makePens()
@@ -187,15 +269,41 @@ void DiagramScene::makePens()
 void DiagramScene::makeAxisTitles()
 {
     const QString degree = QString(QChar(0x00B0));
-    m_temperatureTitle = makeText(tr("Temperature %1 in [%2C]").arg(QString(QChar(0x03B8)), degree),
-                                  m_titleFont, DarkRed);
-    m_vapourTitle = makeText(tr("Vapor pressure p in [Pa]"), m_titleFont, QColor("darkblue"));
-    m_moistureTitle = makeText(
-        tr("Moisture content w in [%1]").arg(QStringLiteral("m<sup>3</sup>/m<sup>3</sup>")),
-        m_titleFont, QColor("blue"));
-    m_widthTitle = makeText(tr("Layer widths in [mm]"), m_titleFont);
+    const QString temperature = tr("Temperature %1 in [%2C]").arg(QString(QChar(0x03B8)), degree);
+    const QString vapour = tr("Vapor pressure p in [Pa]");
+    const QString moisture =
+        tr("Moisture content w in [%1]").arg(QStringLiteral("m<sup>3</sup>/m<sup>3</sup>"));
+    const QString widths = tr("Layer widths in [mm]");
+    const QString sd = tr("Diffusion-equivalent air layer thickness %1 in [m]")
+                           .arg(QStringLiteral("s<sub>d</sub>"));
+    // The rich-text layout is the dear part of a rebuild: the titles are made again only when
+    // their font, device or language changed.
+    const QString key = QStringList{m_titleFont.toString(),
+                                    QString::number(m_device ? m_device->logicalDpiY() : 0),
+                                    QString::number(quintptr(m_device)),
+                                    temperature,
+                                    vapour,
+                                    moisture,
+                                    widths,
+                                    sd}
+                            .join(QLatin1Char('\n'));
+    if (m_temperatureTitle && key == m_titleKey) {
+        for (QGraphicsTextItem *t :
+             {m_temperatureTitle, m_vapourTitle, m_moistureTitle, m_widthTitle, m_sdTitle})
+            t->setVisible(false);
+        return;
+    }
     for (QGraphicsTextItem *t :
-         {m_temperatureTitle, m_vapourTitle, m_moistureTitle, m_widthTitle}) {
+         {m_temperatureTitle, m_vapourTitle, m_moistureTitle, m_widthTitle, m_sdTitle})
+        delete t;
+    m_titleKey = key;
+    m_temperatureTitle = makeRichText(temperature, m_titleFont, DarkRed);
+    m_vapourTitle = makeRichText(vapour, m_titleFont, QColor("darkblue"));
+    m_moistureTitle = makeRichText(moisture, m_titleFont, QColor("blue"));
+    m_widthTitle = makeRichText(widths, m_titleFont, Qt::black);
+    m_sdTitle = makeRichText(sd, m_titleFont, Qt::black);
+    for (QGraphicsTextItem *t :
+         {m_temperatureTitle, m_vapourTitle, m_moistureTitle, m_widthTitle, m_sdTitle}) {
         t->setVisible(false);
         tag(t, AxisTitle);
     }
@@ -221,26 +329,36 @@ void DiagramScene::update(const QRectF &rect, QPaintDevice *device, double scale
     m_hasData = true;
     m_totalRect = rect;
     m_interfaceX.clear();
+    m_interfaceSd.clear();
     m_diagramRect = QRectF();
 
-    const QFont appFont = QApplication::font();
-    m_font = appFont;
-    m_font.setPointSizeF(m_screen ? 8 : 6);
-    m_titleFont = appFont;
+    m_font = deviceFont(m_screen ? 8 : 6);
+    m_titleFont = QApplication::font();
     m_titleFont.setPointSizeF(m_screen ? 10 : 8);
-    const QFontMetricsF metrics = device ? QFontMetricsF(m_font, device) : QFontMetricsF(m_font);
+    const QFontMetricsF metrics(m_font);
     m_charWidth = metrics.horizontalAdvance(QStringLiteral("T"));
     m_charHeight = metrics.height();
     makePens();
 
-    clear();
+    removeDrawing();
     makeAxisTitles();
 
     const int n = m_input.layerCount();
     bool drawable = m_results.type != ResultType::InvalidInput && n > 0;
     for (int i = 0; drawable && i < n; ++i)
         drawable = widthOf(i) > 0;
-    if (drawable) {
+    if (drawable && m_mode == GlaserDiagram) {
+        const CalculationResults &r = m_results;
+        const bool glaser = r.typeGlaser != ResultType::NoLayers &&
+                            r.typeGlaser != ResultType::InvalidInput &&
+                            int(r.Z_Glaser.size()) == n && int(r.T_Glaser.size()) == n + 1 &&
+                            int(r.psat_Glaser.size()) == n + 1 && int(r.pv_Glaser.size()) == n + 1;
+        if (glaser) {
+            layOutGlaserDiagram();
+            drawGlaserDiagram();
+            drawConstruction();
+        }
+    } else if (drawable) {
         layOutPlotArea();
         drawWidthAxis();
         const bool curves = m_mode != ConstructionOnly && m_results.type >= 4 &&
@@ -312,11 +430,11 @@ void DiagramScene::drawWidthAxis()
         tag(addLine(QLineF(m_interfaceX[k], y, m_interfaceX[k], y + tick), m_pens.axis), WidthTick,
             k);
 
-    QVector<QGraphicsTextItem *> labels;
+    QVector<QGraphicsSimpleTextItem *> labels;
     QVector<double> centres;
     QVector<double> widths;
     for (int i = 0; i < n; ++i) {
-        QGraphicsTextItem *label = makeText(millimetres(widthOf(i)), m_font);
+        QGraphicsSimpleTextItem *label = makeText(millimetres(widthOf(i)), m_font);
         tag(label, WidthLabel, i);
         labels << label;
         centres << 0.5 * (m_interfaceX[i] + m_interfaceX[i + 1]);
@@ -433,7 +551,7 @@ void DiagramScene::drawVapourPressure()
     const QVector<double> marks = pMax > pMin ? QVector<double>{pMax, pMin} : QVector<double>{pMax};
     for (double p : marks) {
         tag(addLine(QLineF(axisX - J, y(p), axisX + J, y(p)), m_pens.vapourAxis), VapourTick);
-        QGraphicsTextItem *label =
+        QGraphicsSimpleTextItem *label =
             makeText(QStringLiteral("%L1").arg(p, 0, 'f', 0), m_font, QColor("darkblue"));
         tag(label, VapourLabel);
         const QRectF br = label->boundingRect();
@@ -480,7 +598,7 @@ void DiagramScene::drawMoistureContent()
         tag(addLine(QLineF(axisX - J, y(w), axisX + J, y(w)), m_pens.moistureAxis), MoistureTick);
     };
     auto mark = [&](double w) {
-        QGraphicsTextItem *label =
+        QGraphicsSimpleTextItem *label =
             makeText(QStringLiteral("%L1").arg(w, 5, 'f', 3), m_font, QColor("blue"));
         tag(label, MoistureLabel);
         const QRectF br = label->boundingRect();
@@ -489,7 +607,7 @@ void DiagramScene::drawMoistureContent()
         return label;
     };
     tick(wMax);
-    QGraphicsTextItem *previous = mark(wMax);
+    QGraphicsSimpleTextItem *previous = mark(wMax);
 
     // Ticks at least 25 s pixels apart, in steps of 0.005 m³/m³. A plot lower than 25 s pixels
     // has room for no tick between 0 and the maximum.
@@ -612,7 +730,7 @@ void DiagramScene::drawTemperature()
     auto label = [&](double T) {
         tag(addLine(QLineF(axisX - J, y(T), axisX + J, y(T)), m_pens.temperatureAxis),
             TemperatureTick);
-        QGraphicsTextItem *text =
+        QGraphicsSimpleTextItem *text =
             makeText(QStringLiteral("%L1").arg(T, 5, 'f', 1), m_font, DarkRed);
         tag(text, TemperatureLabel);
         const QRectF br = text->boundingRect();
@@ -636,16 +754,19 @@ void DiagramScene::drawLegend()
     const double s = m_screen ? 1 : m_scale;
     const double g = 5 * s;
     QFont font = m_font;
-    font.setPointSizeF(m_font.pointSizeF() * 0.65);
+    if (m_font.pixelSize() > 0)
+        font.setPixelSize(std::max(1, int(std::lround(m_font.pixelSize() * 0.65))));
+    else
+        font.setPointSizeF(m_font.pointSizeF() * 0.65);
     const QStringList texts = {tr("Temperature"), tr("Sat. vapour pressure"),
                                tr("Vapour pressure (real)"), tr("Vapour pressure (calc.)")};
     const QVector<QPen> pens = {m_pens.temperature, m_pens.saturation, m_pens.vapour,
                                 m_pens.calculatedVapour};
-    QVector<QGraphicsTextItem *> items;
+    QVector<QGraphicsSimpleTextItem *> items;
     double W = 0;
     double height = 0;
     for (const QString &t : texts) {
-        QGraphicsTextItem *item = makeText(t, font);
+        QGraphicsSimpleTextItem *item = makeText(t, font);
         items << item;
         W = std::max(W, item->boundingRect().width());
         height += item->boundingRect().height();
@@ -658,7 +779,7 @@ void DiagramScene::drawLegend()
     tag(frame, Legend);
     double yText = box.top();
     for (int i = 0; i < items.size(); ++i) {
-        QGraphicsTextItem *item = items[i];
+        QGraphicsSimpleTextItem *item = items[i];
         const double h = item->boundingRect().height();
         item->setPos(box.left() + g, yText);
         item->setZValue(frame->zValue() + 1);
@@ -713,4 +834,309 @@ void DiagramScene::drawConstruction()
     tag(addLine(QLineF(X[0], bottom, X[n], bottom), m_pens.edge), EdgeLine);
     for (int k = 1; k < n; ++k)
         tag(addLine(QLineF(X[k], top, X[k], bottom), m_pens.layerLine), LayerLine, k);
+}
+
+// --- the Glaser diagram over s_d
+
+void DiagramScene::layOutGlaserDiagram()
+{
+    const double s = m_screen ? 1 : m_scale;
+    const CalculationResults &r = m_results;
+    const int n = m_input.layerCount();
+    m_interfaceSd.resize(n + 1);
+    m_interfaceSd[0] = 0;
+    for (int k = 0; k < n; ++k)
+        m_interfaceSd[k + 1] =
+            m_interfaceSd[k] + r.Z_Glaser[std::size_t(k)] * AirVapourPermeability;
+
+    // The legend is drawn in drawGlaserDiagram() over the top of the picture; here only its
+    // height is needed: one or two rows of the normal font.
+    const double gap = m_screen ? 4 : s; // 1 mm in the report
+    const QRectF &total = m_totalRect;
+    m_legendBottom = total.top() + gap; // finished by the legend itself
+    const double pad = m_screen ? 10 : 2 * s;
+    const double bottom =
+        total.bottom() - (m_charHeight + m_sdTitle->boundingRect().height() + 3 * gap);
+    const double titleWidth = m_vapourTitle->boundingRect().height();
+    // Room on the left for the pressure labels: up to five digits.
+    const QFontMetricsF metrics(m_font);
+    const double labelWidth = metrics.horizontalAdvance(QLocale().toString(88888.0, 'f', 0));
+    const double left = total.left() + titleWidth + pad + labelWidth + 2 * gap;
+    const double right = total.right() - metrics.horizontalAdvance(QStringLiteral("88,88"));
+    m_diagramRect = QRectF(QPointF(left, total.top()), QPointF(right, bottom));
+    m_x0 = left;
+    m_x1 = right;
+    const double sdTotal = m_interfaceSd[n];
+    m_interfaceX.resize(n + 1);
+    for (int k = 0; k <= n; ++k)
+        m_interfaceX[k] = sdTotal > 0 ? left + m_interfaceSd[k] / sdTotal * (right - left) : left;
+}
+
+void DiagramScene::drawGlaserDiagram()
+{
+    const double s = m_screen ? 1 : m_scale;
+    const double gap = m_screen ? 4 : s; // 1 mm in the report
+    const CalculationResults &r = m_results;
+    const int n = m_input.layerCount();
+    const ClimateCondition &inside = m_input.climate().insideWinter();
+    const ClimateCondition &outside = m_input.climate().outsideWinter();
+    // The scheme's own air pressures, exponential form as in the calculation.
+    const double pInside = p_sat_exp(inside.m_T) * inside.m_rh / 100;
+    const double pOutside = p_sat_exp(outside.m_T) * outside.m_rh / 100;
+    const QVector<double> real = realVapourPressures(r, pInside, pOutside);
+    const bool condensation = !r.kPlanesGlaser.empty();
+    const QColor darkBlue(QStringLiteral("darkblue"));
+    const QColor condensateColor(QStringLiteral("crimson"));
+    QPen condensatePen = makePen(std::max(1.5, 0.5 * s), condensateColor, Qt::DashLine);
+
+    // --- the legend, in rows above the plot, never over a curve
+    struct Entry
+    {
+        QString text;
+        QPen pen;
+        bool area;
+    };
+    QVector<Entry> entries = {{tr("Sat. vapour pressure"), m_pens.saturation, false},
+                              {tr("Vapour pressure (real)"), m_pens.vapour, false}};
+    if (condensation) {
+        entries.push_back({tr("Vapour pressure (calc.)"), m_pens.calculatedVapour, false});
+        bool zone = false;
+        for (const CalculationResults::PlaneRange &run : r.kPlanesGlaser)
+            zone = zone || run.second > run.first;
+        entries.push_back(
+            {zone ? tr("Condensation zone") : tr("Condensation plane"), condensatePen, zone});
+    }
+    const double sample = 3 * m_charWidth;
+    double xLegend = m_totalRect.left() + gap;
+    double yLegend = m_totalRect.top() + gap;
+    for (const Entry &e : entries) {
+        QGraphicsSimpleTextItem *text = makeText(e.text, m_font);
+        const double w = sample + gap + text->boundingRect().width();
+        if (xLegend + w > m_totalRect.right() && xLegend > m_totalRect.left() + gap) {
+            xLegend = m_totalRect.left() + gap;
+            yLegend += m_charHeight + gap;
+        }
+        const double yc = yLegend + m_charHeight / 2;
+        QGraphicsItem *mark;
+        if (e.area) {
+            QColor fill = condensateColor;
+            fill.setAlpha(50);
+            mark = addRect(QRectF(xLegend, yLegend + 1, sample, m_charHeight - 2), e.pen,
+                           QBrush(fill));
+        } else {
+            mark = addLine(QLineF(xLegend, yc, xLegend + sample, yc), e.pen);
+        }
+        tag(mark, Legend);
+        text->setPos(xLegend + sample + gap, yLegend);
+        tag(text, Legend);
+        xLegend += w + 2.5 * gap;
+    }
+    m_legendBottom = yLegend + m_charHeight + gap;
+    m_diagramRect.setTop(m_legendBottom + m_charHeight); // room for the values on top
+    const QRectF plot = m_diagramRect;
+
+    // --- pressure scale from 0 to a round value above everything drawn
+    double pTop = std::max(pInside, pOutside);
+    for (int k = 0; k <= n; ++k)
+        pTop = std::max({pTop, r.psat_Glaser[std::size_t(k)], real[k]});
+    const int maxSteps = std::max(1, int(plot.height() / (2.5 * m_charHeight)));
+    const double step = roundStep(pTop, maxSteps);
+    const int steps = std::max(1, int(std::ceil(pTop / step - 1e-9)));
+    const double pScale = steps * step;
+    auto y = [&](double p) { return plot.bottom() - p / pScale * plot.height(); };
+    const int decimals = decimalsOf(step);
+    QPen gridPen = makePen(m_screen ? 1 : 0.2 * s, QColor(210, 210, 210));
+    tag(addLine(QLineF(plot.left(), plot.bottom(), plot.left(), plot.top()), m_pens.vapourAxis),
+        VapourAxis);
+    const double J = std::max(2.0, 0.4 * s);
+    for (int i = 0; i <= steps; ++i) {
+        const double p = i * step;
+        const double yp = y(p);
+        if (i > 0) {
+            QGraphicsItem *grid = addLine(QLineF(plot.left(), yp, plot.right(), yp), gridPen);
+            grid->setZValue(-1);
+            tag(grid, VapourGrid);
+        }
+        tag(addLine(QLineF(plot.left() - J, yp, plot.left(), yp), m_pens.vapourAxis), VapourTick);
+        QGraphicsSimpleTextItem *label =
+            makeText(QStringLiteral("%L1").arg(p, 0, 'f', decimals), m_font, darkBlue);
+        const QRectF br = label->boundingRect();
+        label->setPos(plot.left() - J - gap - br.width(), yp - br.height() / 2);
+        tag(label, VapourLabel);
+    }
+    m_vapourTitle->setPos(m_totalRect.left(),
+                          plot.center().y() + m_vapourTitle->boundingRect().width() / 2);
+    m_vapourTitle->setVisible(true);
+
+    drawLayerBands();
+    drawSdAxis();
+
+    // --- condensation planes and zones where the calculation found them
+    const QVector<double> &X = m_interfaceX;
+    for (const CalculationResults::PlaneRange &run : r.kPlanesGlaser) {
+        const int first = int(run.first);
+        const int last = std::min(int(run.second), n);
+        if (first > n)
+            continue;
+        QGraphicsItem *mark;
+        if (last > first) {
+            QColor fill = condensateColor;
+            fill.setAlpha(50);
+            mark = addRect(QRectF(QPointF(X[first], plot.top()), QPointF(X[last], plot.bottom())),
+                           condensatePen, QBrush(fill));
+        } else {
+            mark = addLine(QLineF(X[first], plot.top(), X[first], plot.bottom()), condensatePen);
+        }
+        mark->setZValue(1);
+        tag(mark, CondensationMark, first);
+    }
+
+    // --- the saturation curve: within a layer the temperature is linear in its thickness and
+    // so in its s_d, and the saturation pressure follows the temperature (exponential form, as
+    // in the calculation); sampled per layer, exact at the interfaces.
+    constexpr int Samples = 16;
+    QPainterPath saturation(QPointF(X[0], y(r.psat_Glaser[0])));
+    for (int k = 0; k < n; ++k) {
+        const double T0 = r.T_Glaser[std::size_t(k)];
+        const double T1 = r.T_Glaser[std::size_t(k) + 1];
+        for (int j = 1; j <= Samples; ++j) {
+            const double t = double(j) / Samples;
+            const double p =
+                j == Samples ? r.psat_Glaser[std::size_t(k) + 1] : p_sat_exp(T0 + t * (T1 - T0));
+            saturation.lineTo(X[k] + t * (X[k + 1] - X[k]), y(p));
+        }
+    }
+    QGraphicsItem *satItem = addPath(saturation, m_pens.saturation);
+    satItem->setZValue(2);
+    tag(satItem, SaturationCurve);
+
+    // --- the straight line of the scheme (dashed, where condensate forms) and the real line of
+    // the tangent construction; both are straight in s_d between their anchors.
+    if (condensation) {
+        QPainterPath calculated(QPointF(X[0], y(r.pv_Glaser[0])));
+        for (int k = 1; k <= n; ++k)
+            calculated.lineTo(X[k], y(r.pv_Glaser[std::size_t(k)]));
+        QGraphicsItem *calc = addPath(calculated, m_pens.calculatedVapour);
+        calc->setZValue(2);
+        tag(calc, CalculatedVapourCurve);
+    }
+    QPainterPath realPath(QPointF(X[0], y(real[0])));
+    for (int k = 1; k <= n; ++k)
+        realPath.lineTo(X[k], y(real[k]));
+    QGraphicsItem *realItem = addPath(realPath, m_pens.vapour);
+    realItem->setZValue(3);
+    tag(realItem, VapourCurve);
+
+    // --- p_sat above the saturation curve and p below the vapour-pressure line at every
+    // interface; a value that would cover one already written moves one line further out, and
+    // is left out only when that too is taken (the results table lists them all).
+    QVector<QRectF> taken;
+    QFont valueFont = m_font;
+    if (m_font.pixelSize() > 0)
+        valueFont.setPixelSize(std::max(1, int(std::lround(m_font.pixelSize() * 0.85))));
+    else
+        valueFont.setPointSizeF(m_font.pointSizeF() * 0.85);
+    auto place = [&](double x, double yAnchor, double value, bool above, const QColor &color,
+                     ItemKind kind, int k) {
+        QGraphicsSimpleTextItem *label =
+            makeText(QStringLiteral("%L1").arg(value, 0, 'f', 0), valueFont, color);
+        const QSizeF size = label->boundingRect().size();
+        const double xl =
+            std::clamp(x - size.width() / 2, plot.left() + 1, plot.right() - size.width() - 1);
+        for (int attempt = 0; attempt < 2; ++attempt) {
+            const double shift = 1 + attempt * size.height();
+            const double yl = above ? yAnchor - shift - size.height() : yAnchor + shift;
+            const QRectF rect(QPointF(xl, yl), size);
+            bool free = rect.top() >= m_legendBottom && rect.bottom() <= plot.bottom();
+            for (const QRectF &t : qAsConst(taken))
+                free = free && !t.intersects(rect);
+            if (free) {
+                taken << rect;
+                label->setPos(rect.topLeft());
+                label->setZValue(4);
+                tag(label, kind, k);
+                return;
+            }
+        }
+        delete label;
+    };
+    for (int k = 0; k <= n; ++k)
+        place(X[k], y(r.psat_Glaser[std::size_t(k)]), r.psat_Glaser[std::size_t(k)], true, darkBlue,
+              SaturationValue, k);
+    for (int k = 0; k <= n; ++k) {
+        // on a plane the real pressure is the saturation pressure, written once above
+        if (real[k] == r.psat_Glaser[std::size_t(k)])
+            continue;
+        place(X[k], y(real[k]), real[k], false, Qt::black, VapourValue, k);
+    }
+}
+
+void DiagramScene::drawLayerBands()
+{
+    const double s = m_screen ? 1 : m_scale;
+    const QRectF plot = m_diagramRect;
+    const QVector<double> &X = m_interfaceX;
+    const int n = m_input.layerCount();
+    const QFontMetricsF metrics(m_font);
+    const double pad = m_screen ? 3 : s;
+    for (int i = 0; i < n; ++i) {
+        QColor color = m_input.layer(i).m_color;
+        color.setAlpha(70);
+        QGraphicsItem *band =
+            addRect(QRectF(QPointF(X[i], plot.top()), QPointF(X[i + 1], plot.bottom())), Qt::NoPen,
+                    QBrush(color));
+        band->setZValue(-2);
+        tag(band, LayerBand, i);
+
+        // The name reads upwards from the bottom of its band, cut with an ellipsis where it is
+        // longer than the band is high; the whole name is the tool tip of band and name.
+        const QString name = m_input.layer(i).m_name;
+        band->setToolTip(name);
+        if (name.isEmpty())
+            continue;
+        const double bandWidth = X[i + 1] - X[i];
+        if (bandWidth < metrics.height() + 2)
+            continue;
+        const QString shown = metrics.elidedText(name, Qt::ElideRight, plot.height() - 2 * pad);
+        if (shown.isEmpty())
+            continue;
+        QGraphicsSimpleTextItem *text = makeText(shown, m_font, QColor(60, 60, 60));
+        text->setToolTip(name);
+        text->setRotation(-90);
+        const double h = text->boundingRect().height();
+        text->setPos(0.5 * (X[i] + X[i + 1]) - h / 2, plot.bottom() - pad);
+        text->setZValue(-1);
+        tag(text, LayerName, i);
+    }
+}
+
+void DiagramScene::drawSdAxis()
+{
+    const double s = m_screen ? 1 : m_scale;
+    const QRectF plot = m_diagramRect;
+    const double sdTotal = m_interfaceSd.isEmpty() ? 0 : m_interfaceSd.last();
+    const double yAxis = plot.bottom();
+    const double tick = 3 * s;
+    tag(addLine(QLineF(plot.left(), yAxis, plot.right(), yAxis), m_pens.axis), WidthAxis);
+    if (sdTotal > 0) {
+        // Round steps, as many as fit with a label of the longest kind between them.
+        const QFontMetricsF metrics(m_font);
+        const double labelWidth =
+            metrics.horizontalAdvance(QLocale().toString(sdTotal, 'f', 2)) + 3 * m_charWidth;
+        const int maxSteps = std::max(1, int(plot.width() / labelWidth));
+        const double step = roundStep(sdTotal, maxSteps);
+        const int decimals = decimalsOf(step);
+        for (int i = 0; i * step <= sdTotal * (1 + 1e-9); ++i) {
+            const double sd = i * step;
+            const double x = plot.left() + sd / sdTotal * plot.width();
+            tag(addLine(QLineF(x, yAxis, x, yAxis + tick), m_pens.axis), SdTick);
+            QGraphicsSimpleTextItem *label =
+                makeText(QStringLiteral("%L1").arg(sd, 0, 'f', decimals), m_font);
+            label->setPos(x - label->boundingRect().width() / 2, yAxis + tick);
+            tag(label, SdLabel);
+        }
+    }
+    const QRectF titleRect = m_sdTitle->boundingRect();
+    m_sdTitle->setPos(plot.center().x() - titleRect.width() / 2, yAxis + tick + m_charHeight + s);
+    m_sdTitle->setVisible(true);
 }

@@ -122,6 +122,7 @@ Report::Report(const QString &fontFamily, QObject *parent)
     m_frames[GlaserFrameIndex].reset(new GlaserFrame(m_content, m_document.get()));
     m_frames[DisclaimerFrameIndex].reset(new DisclaimerFrame(m_content, m_document.get()));
     m_frames[UValueFrameIndex].reset(new UValueFrame(m_content, m_document.get()));
+    m_glaserDiagram.reset(new GlaserDiagramFrame(m_content, m_document.get()));
 
     QFont font(availableFontFamily(fontFamily));
     font.setPointSize(8);
@@ -160,6 +161,11 @@ bool Report::setData(const Project &project, const ReportSettings &settings)
 bool Report::isActivated(int index) const
 {
     return m_content.settings.m_activatedFrames.count(index) != 0;
+}
+
+bool Report::isGlaserDiagramActivated() const
+{
+    return m_content.settings.m_printGlaserDiagram;
 }
 
 QString Report::framePlainText(int index) const
@@ -219,12 +225,12 @@ void Report::layout(QPaintDevice *device)
     m_pageCount = 1;
     m_freeRect = m_contentRect;
     bool pageEmpty = true;
-    int step = ProjectInfoFrameIndex;
-    for (const int index : frameOrder()) {
+    // Stacks one frame below the last, on a new page when it does not fit.
+    auto place = [&](ReportFrameBase &frame, bool activated, QRect &rect, int &page) {
         int h = 0;
-        if (isActivated(index)) {
-            m_frames[std::size_t(index)]->update(device, m_pageWidth);
-            h = int(m_frames[std::size_t(index)]->boundingRect().height());
+        if (activated) {
+            frame.update(device, m_pageWidth);
+            h = int(frame.boundingRect().height());
         }
         // A frame too tall for a whole page goes on the page as it stands when nothing is on
         // it yet: a new page would only leave an empty one behind.
@@ -232,13 +238,24 @@ void Report::layout(QPaintDevice *device)
             ++m_pageCount;
             m_freeRect = m_contentRect;
         }
-        if (isActivated(index)) {
-            m_frameRects[std::size_t(index)] = QRect(0, m_freeRect.top(), m_pageWidth, h);
-            m_framePages[std::size_t(index)] = m_pageCount;
+        if (activated) {
+            rect = QRect(0, m_freeRect.top(), m_pageWidth, h);
+            page = m_pageCount;
             if (h > 0)
                 pageEmpty = false;
         }
         m_freeRect.setTop(m_freeRect.top() + h);
+    };
+    m_glaserDiagramRect = QRect();
+    m_glaserDiagramPage = 0;
+    int step = ProjectInfoFrameIndex;
+    for (const int index : frameOrder()) {
+        // the Glaser diagram heads the Glaser results it belongs to
+        if (index == GlaserFrameIndex)
+            place(*m_glaserDiagram, isGlaserDiagramActivated(), m_glaserDiagramRect,
+                  m_glaserDiagramPage);
+        place(*m_frames[std::size_t(index)], isActivated(index), m_frameRects[std::size_t(index)],
+              m_framePages[std::size_t(index)]);
         emit progress(++step);
     }
 }
@@ -254,6 +271,8 @@ void Report::paintPage(QPainter *painter, int page)
             continue;
         if (index == FooterFrameIndex)
             m_footer->setPage(page, m_pageCount);
+        if (index == GlaserFrameIndex && m_glaserDiagramPage == page && isGlaserDiagramActivated())
+            m_glaserDiagram->print(painter, m_glaserDiagramRect);
         m_frames[std::size_t(index)]->print(painter, m_frameRects[std::size_t(index)]);
         emit progress(FrameCount + 1 + index);
     }

@@ -12,6 +12,7 @@
 #include <memory>
 
 class FooterFrame;
+class GlaserDiagramFrame;
 class Project;
 class QPagedPaintDevice;
 class QPaintDevice;
@@ -23,7 +24,8 @@ class ReportFrameBase;
 /*  The printed report of a project: fifteen frames in a fixed order (header, footer, project
     information, sketch, material data, climate, surface resistances, the U-value table,
     resistances, results table, two profile diagrams, summary of results, Glaser results, final
-    remarks), of which the report settings activate some. A frame's index is its key in the
+    remarks), of which the report settings activate some, and the Glaser diagram in front of the
+    Glaser results, which a report option of its own switches. A frame's index is its key in the
     stored frame sets and never changes; the order on the page is frameOrder().
 
     Every text and every number of the pages is in the report's language (setLanguage()): its
@@ -137,6 +139,12 @@ public:
     QSize pageSize() const { return QSize(m_pageWidth, m_pageHeight); }
     double pixelsPerMillimetre() const { return m_content.pixelsPerMillimetre; }
     bool isActivated(int index) const;
+    /*! The Glaser diagram, printed in front of the Glaser results when the report option
+        PrintGlaserDiagram is set; its rectangle and page (1-based) of the last layout, as for
+        a numbered frame. */
+    bool isGlaserDiagramActivated() const;
+    QRect glaserDiagramRect() const { return m_glaserDiagramRect; }
+    int glaserDiagramPage() const { return m_glaserDiagramPage; }
     /*! The plain text of a frame of the last layout (empty when not activated). */
     QString framePlainText(int index) const;
 
@@ -157,6 +165,9 @@ private:
     int m_pageWidth = 0;
     int m_pageHeight = 0;
     std::array<std::unique_ptr<ReportFrameBase>, FrameCount> m_frames;
+    std::unique_ptr<GlaserDiagramFrame> m_glaserDiagram;
+    QRect m_glaserDiagramRect;
+    int m_glaserDiagramPage = 0;
     FooterFrame *m_footer = nullptr;
     QFont m_reportFont;
     int m_pageCount = 0;

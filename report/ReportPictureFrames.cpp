@@ -64,3 +64,23 @@ void DiagramFrame::build(QPaintDevice *device, double width)
         addNote(tr("Condensate (overhygroscopic moisture content) dark blue."));
     addGap(lineHeight());
 }
+
+// --- the Glaser diagram
+
+void GlaserDiagramFrame::build(QPaintDevice *device, double width)
+{
+    addHeading(tr("Glaser Diagram (DIN 4108-3)"));
+    const double height = std::round(width * AspectRatio);
+    auto scene = std::make_shared<DiagramScene>(false);
+    scene->update(QRectF(0, 0, width, height), device, m_content.pixelsPerMillimetre,
+                  m_content.results, m_content.input, DiagramScene::GlaserDiagram);
+    addPicture(height, [scene](QPainter *painter, const QRectF &rect) {
+        scene->render(painter, rect, QRectF(0, 0, rect.width(), rect.height()),
+                      Qt::KeepAspectRatio);
+    });
+    addNote(tr("Condensation period (winter). s<sub>d</sub> - diffusion-equivalent air layer "
+               "thickness of the layers in front of an interface; upper values p<sub>sat</sub> "
+               "- saturation vapour pressure, lower values p - vapour pressure at the interface, "
+               "in Pa."));
+    addGap(lineHeight());
+}

@@ -27,6 +27,7 @@ void ReportSettings::read(QSettings &s)
     m_capillaryCheckOneSide = s.value(QStringLiteral("CapillaryCheckOneSide"), true).toBool();
     m_printRemarkProjectInformation =
         s.value(QStringLiteral("PrintRemarkProjectInformation"), true).toBool();
+    m_printGlaserDiagram = s.value(QStringLiteral("PrintGlaserDiagram"), true).toBool();
 }
 
 void ReportSettings::write(QSettings &s) const
@@ -48,6 +49,7 @@ void ReportSettings::write(QSettings &s) const
     s.setValue(QStringLiteral("CapillarActiveAw"), m_capillarActiveAw);
     s.setValue(QStringLiteral("CapillaryCheckOneSide"), m_capillaryCheckOneSide);
     s.setValue(QStringLiteral("PrintRemarkProjectInformation"), m_printRemarkProjectInformation);
+    s.setValue(QStringLiteral("PrintGlaserDiagram"), m_printGlaserDiagram);
 }
 
 bool ReportSettings::operator==(const ReportSettings &o) const
@@ -61,5 +63,6 @@ bool ReportSettings::operator==(const ReportSettings &o) const
            m_din4108_3AccordanceType == o.m_din4108_3AccordanceType &&
            m_nonCapillarAw == o.m_nonCapillarAw && m_capillarActiveAw == o.m_capillarActiveAw &&
            m_capillaryCheckOneSide == o.m_capillaryCheckOneSide &&
-           m_printRemarkProjectInformation == o.m_printRemarkProjectInformation;
+           m_printRemarkProjectInformation == o.m_printRemarkProjectInformation &&
+           m_printGlaserDiagram == o.m_printGlaserDiagram;
 }

@@ -45,6 +45,9 @@ struct ReportSettings
         both sides. */
     bool m_capillaryCheckOneSide = true;
     bool m_printRemarkProjectInformation = false;
+    /*! Print the Glaser diagram (vapour pressure over s_d) in front of the Glaser results
+        (PrintGlaserDiagram). */
+    bool m_printGlaserDiagram = true;
 
     /*! Reads the keys of the current settings group; missing keys give the documented
         defaults, a missing frame set leaves m_activatedFrames unchanged. */

@@ -110,6 +110,7 @@ void Settings::read(QSettings &s)
     m_userMaterialsDirectory =
         s.value(QStringLiteral("UserMaterialsDirectory"), QString()).toString();
     m_moistureDependentLambda = s.value(QStringLiteral("MoistureDependentLambda"), true).toBool();
+    m_vapourDiagramOverSd = s.value(QStringLiteral("VapourDiagramOverSd"), true).toBool();
     s.beginGroup(QStringLiteral("DefaultProjectSettings"));
     m_defaultProjectSettings.read(s);
     s.endGroup();
@@ -149,6 +150,7 @@ void Settings::write(QSettings &s) const
     s.setValue(QStringLiteral("LastExportFile"), m_lastExportFile);
     s.setValue(QStringLiteral("UserMaterialsDirectory"), m_userMaterialsDirectory);
     s.setValue(QStringLiteral("MoistureDependentLambda"), m_moistureDependentLambda);
+    s.setValue(QStringLiteral("VapourDiagramOverSd"), m_vapourDiagramOverSd);
     s.beginGroup(QStringLiteral("DefaultProjectSettings"));
     m_defaultProjectSettings.write(s);
     s.endGroup();

@@ -170,6 +170,10 @@ public:
     /*! Moisture-dependent thermal conductivity in the moisture-storage calculation
         (MoistureDependentLambda). */
     bool m_moistureDependentLambda = true;
+    /*! The window's vapour-pressure diagram over the diffusion-equivalent air layer thickness
+        s_d (the Glaser diagram) when true, over the geometric thickness when false
+        (VapourDiagramOverSd). */
+    bool m_vapourDiagramOverSd = true;
     /*! User materials directory as stored (UserMaterialsDirectory); empty means the default. */
     QString m_userMaterialsDirectory;
     /*! Default user logo of new projects (logo keys of group ProjectDefaults). */

@@ -12,6 +12,7 @@
 #include "qtext/ColorButton.h"
 #include "qtext/Table.h"
 #include "qtext/ValidatingLineEdit.h"
+#include "report/DiagramScene.h"
 #include "report/Report.h"
 #include "settings/ProgramTranslator.h"
 #include "settings/Settings.h"
@@ -32,6 +33,9 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QGraphicsItem>
+#include <QHelpEvent>
+#include <QToolTip>
 #include <QLocale>
 #include <QMenu>
 #include <QSettings>
@@ -195,6 +199,8 @@ private slots:
     void databaseActions();
     void viewsRebuildOnlyForWhatTheyShow_data();
     void viewsRebuildOnlyForWhatTheyShow();
+    void vapourDiagramOverSd();
+    void longLayerNamesAreElided();
     void verdictsFollowTheAssessmentSettings();
     void unreadableFileKeepsTheOpenProject();
     void saveSuggestsAFileName_data();
@@ -542,6 +548,69 @@ void tst_MainWindowEditing::climateCombosShowTheirTexts()
     }
     m_window.reset();
     QCoreApplication::removeTranslator(&translator);
+}
+
+void tst_MainWindowEditing::vapourDiagramOverSd()
+{
+    open(construction({brick(), insulation(), brick()}));
+    DiagramView *view = m_window->diagramView();
+    QAction *toggle = action("actionToggleGlaser");
+    QAction *overSd = action("actionVapourPressureOverSd");
+    QVERIFY(toggle && overSd);
+    QVERIFY(overSd->isEnabled());
+    QCOMPARE(view->profileMode(), 3); // the moisture content first
+
+    // the vapour-pressure profile comes with the axis the settings hold
+    m_settings.m_vapourDiagramOverSd = true;
+    overSd->setChecked(true);
+    toggle->trigger();
+    QCOMPARE(view->profileMode(), int(DiagramScene::GlaserDiagram));
+    // over the thickness: the choice is stored, the diagram follows at once
+    overSd->trigger();
+    QVERIFY(!m_settings.m_vapourDiagramOverSd);
+    QCOMPARE(view->profileMode(), int(DiagramScene::VapourPressureProfile));
+    // choosing the axis from the moisture profile shows the vapour-pressure profile
+    toggle->trigger();
+    QCOMPARE(view->profileMode(), int(DiagramScene::MoistureContentProfile));
+    overSd->trigger();
+    QVERIFY(m_settings.m_vapourDiagramOverSd);
+    QCOMPARE(view->profileMode(), int(DiagramScene::GlaserDiagram));
+    QVERIFY(!toggle->isChecked());
+
+    // the layer bands tell their name on hovering
+    DiagramScene *scene = view->diagramScene();
+    const QList<QGraphicsItem *> bands = scene->itemsOfKind(DiagramScene::LayerBand);
+    QCOMPARE(bands.size(), 3);
+    QCOMPARE(bands[1]->toolTip(), QStringLiteral("Mineral wool"));
+    const QPoint inBand = view->mapFromScene(bands[2]->sceneBoundingRect().center());
+    QHelpEvent help(QEvent::ToolTip, inBand, view->viewport()->mapToGlobal(inBand));
+    QCoreApplication::sendEvent(view->viewport(), &help);
+    QTRY_COMPARE(QToolTip::text(), QStringLiteral("Brick"));
+    QToolTip::hideText();
+    m_settings.m_vapourDiagramOverSd = true;
+}
+
+void tst_MainWindowEditing::longLayerNamesAreElided()
+{
+    const QString longName = QStringLiteral(
+        "Wood fibre insulation board with tongue and groove, hydrophobised, rendered outside");
+    Material wool = insulation();
+    wool.m_name = longName;
+    InputData input;
+    input.insertLayer(0, MaterialLayer(brick(), 0.3));
+    input.insertLayer(1, MaterialLayer(wool, 0.02)); // a narrow column: the name stands upright
+    input.validate();
+    open(input);
+    ConstructionTableWidget *table = m_window->constructionTable();
+    QCOMPARE(table->item(0, 2)->toolTip(), longName);
+    const QFontMetrics metrics(table->font());
+    const int length = table->rowHeight(0) - 10;
+    QVERIFY(metrics.horizontalAdvance(longName) > length);
+    const QString shown = HatchedItemDelegate::elidedName(metrics, longName, length);
+    QVERIFY2(shown.endsWith(QChar(0x2026)), qPrintable(shown));
+    QVERIFY(metrics.horizontalAdvance(shown) <= length);
+    QCOMPARE(HatchedItemDelegate::elidedName(metrics, QStringLiteral("Brick"), length),
+             QStringLiteral("Brick"));
 }
 
 void tst_MainWindowEditing::open(const InputData &input)

@@ -445,6 +445,8 @@ void tst_Batch::pictures_data()
     QTest::addColumn<QByteArray>("expected");
     QTest::newRow("vapour pressure svg") << QStringList{"--mode", "2", "--diagram"} << "d.svg"
                                          << QByteArray("<title>Vapour pressure diagram</title>");
+    QTest::newRow("glaser diagram svg") << QStringList{"--mode", "4", "--diagram"} << "d.svg"
+                                        << QByteArray("<title>Glaser diagram</title>");
     QTest::newRow("moisture content svg, the default mode")
         << QStringList{"--diagram"} << "d.svg"
         << QByteArray("<title>Water content diagram</title>");

@@ -15,6 +15,8 @@
 #include <QDir>
 #include <QGraphicsLineItem>
 #include <QGraphicsPathItem>
+#include <QGraphicsRectItem>
+#include <QGraphicsSimpleTextItem>
 #include <QGraphicsTextItem>
 #include <QImage>
 #include <QPainter>
@@ -110,6 +112,16 @@ private slots:
     void failedExportKeepsTheOldFile();
     void examplesRenderWithoutWarnings_data();
     void examplesRenderWithoutWarnings();
+    void glaserInterfacesAtCumulatedSd_data();
+    void glaserInterfacesAtCumulatedSd();
+    void glaserGridInRoundSteps_data();
+    void glaserGridInRoundSteps();
+    void glaserCondensationMarks_data();
+    void glaserCondensationMarks();
+    void glaserValuesAndLegend();
+    void layerNamesElided_data();
+    void layerNamesElided();
+    void titlesKeptAcrossUpdates();
     void sketchShowsTheMembersOfASecondMaterial();
 };
 
@@ -206,7 +218,7 @@ void tst_DiagramScene::vapourPressureScale()
     // the axis names both air saturation pressures in the locale's format
     QStringList labels;
     for (QGraphicsItem *item : scene.itemsOfKind(DiagramScene::VapourLabel))
-        labels << static_cast<QGraphicsTextItem *>(item)->toPlainText();
+        labels << DiagramScene::textOf(item);
     const double psatInside = p_sat_exp(input.climate().insideWinter().m_T);
     const double psatOutside = p_sat_exp(input.climate().outsideWinter().m_T);
     QCOMPARE(labels, QStringList({QLocale().toString(psatInside, 'f', 0),
@@ -319,7 +331,7 @@ void tst_DiagramScene::emptyDiagram()
     CalculationResults results = Calculation::calculate(input).results;
     if (resultType >= 0)
         results.type = ResultType::Type(resultType);
-    for (int mode = 1; mode <= 3; ++mode) {
+    for (int mode = 1; mode <= 4; ++mode) {
         DiagramScene scene(true);
         scene.update(Rect, nullptr, 1.0, results, input, mode);
         QCOMPARE(visibleItems(scene), 0);
@@ -387,6 +399,7 @@ void tst_DiagramScene::svgTitles_data()
     QTest::newRow("sketch") << 1 << "Construction Sketch";
     QTest::newRow("vapour pressure") << 2 << "Vapour pressure diagram";
     QTest::newRow("moisture content") << 3 << "Water content diagram";
+    QTest::newRow("glaser diagram") << 4 << "Glaser diagram";
 }
 
 void tst_DiagramScene::svgTitles()
@@ -473,7 +486,7 @@ void tst_DiagramScene::examplesRenderWithoutWarnings_data()
         QDir(examplesDir()).entryList({QStringLiteral("*.m2p")}, QDir::Files, QDir::Name);
     QVERIFY(examples.size() >= 5);
     for (const QString &example : examples)
-        for (int mode = 1; mode <= 3; ++mode)
+        for (int mode = 1; mode <= 4; ++mode)
             QTest::addRow("%s, mode %d", qPrintable(example), mode) << example << mode;
 }
 
@@ -499,8 +512,315 @@ void tst_DiagramScene::examplesRenderWithoutWarnings()
     scene.render(&painter);
     painter.end();
     QVERIFY2(capture.warnings().isEmpty(), qPrintable(capture.warnings().join('\n')));
-    if (mode > 1 && input.allLayersCalculable())
+    if ((mode == 2 || mode == 3) && input.allLayersCalculable())
         QCOMPARE(scene.itemsOfKind(DiagramScene::TemperatureCurve).size(), 1);
+    if (mode == DiagramScene::GlaserDiagram) {
+        // the Glaser diagram draws its curves and the pressure grid on the report's device too
+        QCOMPARE(scene.itemsOfKind(DiagramScene::SaturationCurve).size(), 1);
+        QVERIFY(scene.itemsOfKind(DiagramScene::VapourGrid).size() >= 2);
+    }
+}
+
+namespace {
+
+/*! The numbers written by the labels of one kind, in the order the labels were made. */
+QVector<double> labelValues(const DiagramScene &scene, DiagramScene::ItemKind kind)
+{
+    QVector<double> values;
+    for (QGraphicsItem *item : scene.itemsOfKind(kind)) {
+        bool ok = false;
+        values << QLocale().toDouble(DiagramScene::textOf(item), &ok);
+        if (!ok)
+            values.last() = qQNaN();
+    }
+    return values;
+}
+
+/*! Whether step is 1, 2, 2.5 or 5 times a power of ten. */
+bool isRoundStep(double step)
+{
+    if (!(step > 0))
+        return false;
+    const double mantissa = step / std::pow(10.0, std::floor(std::log10(step) + 1e-12));
+    for (double m : {1.0, 2.0, 2.5, 5.0, 10.0})
+        if (std::fabs(mantissa - m) < 1e-9)
+            return true;
+    return false;
+}
+
+double sdOf(const InputData &input, int layer)
+{
+    return input.layer(layer).mu() * input.layer(layer).width();
+}
+
+} // namespace
+
+void tst_DiagramScene::glaserInterfacesAtCumulatedSd_data()
+{
+    QTest::addColumn<QString>("example");
+    QTest::addColumn<std::vector<double>>("widths");
+    QTest::newRow("masonry, interior insulation")
+        << "masonry_wall_interior_insulation.m2p" << std::vector<double>{};
+    QTest::newRow("timber frame") << "timber_frame_wall.m2p" << std::vector<double>{};
+    QTest::newRow("five layers") << QString()
+                                 << std::vector<double>{0.01, 0.08, 0.015, 0.365, 0.02};
+    QTest::newRow("one layer") << QString() << std::vector<double>{0.2};
+}
+
+void tst_DiagramScene::glaserInterfacesAtCumulatedSd()
+{
+    QFETCH(QString, example);
+    QFETCH(std::vector<double>, widths);
+    InputData input;
+    CalculationResults results;
+    if (example.isEmpty()) {
+        input = wall(widths);
+        results = Calculation::calculate(input).results;
+    } else {
+        loadExample(example, input, results);
+    }
+    DiagramScene scene(true);
+    QImage device(1, 1, QImage::Format_RGB32);
+    scene.update(Rect, &device, 1.0, results, input, DiagramScene::GlaserDiagram);
+
+    const int n = input.layerCount();
+    const QVector<double> &sd = scene.interfaceSd();
+    const QVector<double> &X = scene.interfaceX();
+    QCOMPARE(sd.size(), n + 1);
+    QCOMPARE(X.size(), n + 1);
+    double cumulated = 0;
+    for (int k = 0; k <= n; ++k) {
+        QVERIFY2(std::fabs(sd[k] - cumulated) <= 1e-12 * std::max(1.0, cumulated),
+                 qPrintable(QStringLiteral("interface %1: %2 m, layers %3 m")
+                                .arg(k)
+                                .arg(sd[k], 0, 'g', 17)
+                                .arg(cumulated, 0, 'g', 17)));
+        if (k < n)
+            cumulated += sdOf(input, k);
+    }
+    // the axis runs from s_d = 0 at the plot's left edge to the total at its right edge
+    const QRectF plot = scene.diagramRect();
+    for (int k = 0; k <= n; ++k) {
+        const double expected = plot.left() + sd[k] / cumulated * plot.width();
+        QVERIFY(std::fabs(X[k] - expected) < 1e-9);
+    }
+    // the bands and the layer lines stand there
+    const QList<QGraphicsItem *> bands = scene.itemsOfKind(DiagramScene::LayerBand);
+    QCOMPARE(bands.size(), n);
+    for (QGraphicsItem *item : bands) {
+        const int i = item->data(DiagramScene::IndexKey).toInt();
+        const QRectF r = static_cast<QGraphicsRectItem *>(item)->rect();
+        QCOMPARE(r.left(), X[i]);
+        QCOMPARE(r.right(), X[i + 1]);
+        QCOMPARE(item->toolTip(), input.layer(i).m_name);
+    }
+    const QVector<QLineF> layerLines = lines(scene, DiagramScene::LayerLine);
+    QCOMPARE(layerLines.size(), n - 1);
+    for (int k = 1; k < n; ++k)
+        QCOMPARE(layerLines[k - 1].x1(), X[k]);
+    // no temperature over s_d: it is not linear there
+    QVERIFY(scene.itemsOfKind(DiagramScene::TemperatureCurve).isEmpty());
+    // the saturation curve meets the calculation's pressures at the interfaces
+    const QPainterPath saturation = path(scene, DiagramScene::SaturationCurve);
+    QCOMPARE(saturation.elementAt(0).x, X[0]);
+    QCOMPARE(saturation.elementAt(saturation.elementCount() - 1).x, X[n]);
+}
+
+void tst_DiagramScene::glaserGridInRoundSteps_data()
+{
+    QTest::addColumn<QString>("example");
+    QTest::addColumn<QRectF>("rect");
+    const QStringList examples =
+        QDir(examplesDir()).entryList({QStringLiteral("*.m2p")}, QDir::Files, QDir::Name);
+    for (const QString &example : examples) {
+        QTest::addRow("%s, large", qPrintable(example)) << example << Rect;
+        QTest::addRow("%s, small", qPrintable(example)) << example << QRectF(0, 0, 420, 260);
+        QTest::addRow("%s, tall", qPrintable(example)) << example << QRectF(0, 0, 700, 1100);
+    }
+}
+
+void tst_DiagramScene::glaserGridInRoundSteps()
+{
+    QFETCH(QString, example);
+    QFETCH(QRectF, rect);
+    InputData input;
+    CalculationResults results;
+    loadExample(example, input, results);
+    DiagramScene scene(true);
+    QImage device(1, 1, QImage::Format_RGB32);
+    scene.update(rect, &device, 1.0, results, input, DiagramScene::GlaserDiagram);
+
+    for (DiagramScene::ItemKind kind : {DiagramScene::VapourLabel, DiagramScene::SdLabel}) {
+        const QVector<double> values = labelValues(scene, kind);
+        QVERIFY2(values.size() >= 3, qPrintable(QString::number(values.size())));
+        QCOMPARE(values.first(), 0.0);
+        const double step = values[1] - values[0];
+        QVERIFY2(isRoundStep(step), qPrintable(QString::number(step, 'g', 17)));
+        for (int i = 2; i < values.size(); ++i)
+            QVERIFY(std::fabs(values[i] - values[i - 1] - step) < 1e-9 * step);
+    }
+    // the pressure scale reaches above every pressure drawn
+    const QVector<double> pressures = labelValues(scene, DiagramScene::VapourLabel);
+    for (double p : results.psat_Glaser)
+        QVERIFY(p <= pressures.last());
+    for (double p : results.pv_Glaser)
+        QVERIFY(p <= pressures.last());
+    // one grid line per step above zero, labels apart
+    QCOMPARE(scene.itemsOfKind(DiagramScene::VapourGrid).size(), pressures.size() - 1);
+    const QList<QGraphicsItem *> labels = scene.itemsOfKind(DiagramScene::VapourLabel);
+    for (int i = 1; i < labels.size(); ++i)
+        QVERIFY(labels[i]->sceneBoundingRect().bottom() <=
+                labels[i - 1]->sceneBoundingRect().top());
+}
+
+void tst_DiagramScene::glaserCondensationMarks_data()
+{
+    QTest::addColumn<QString>("example");
+    const QStringList examples =
+        QDir(examplesDir()).entryList({QStringLiteral("*.m2p")}, QDir::Files, QDir::Name);
+    for (const QString &example : examples)
+        QTest::addRow("%s", qPrintable(example)) << example;
+}
+
+void tst_DiagramScene::glaserCondensationMarks()
+{
+    QFETCH(QString, example);
+    InputData input;
+    CalculationResults results;
+    loadExample(example, input, results);
+    DiagramScene scene(true);
+    QImage device(1, 1, QImage::Format_RGB32);
+    scene.update(Rect, &device, 1.0, results, input, DiagramScene::GlaserDiagram);
+
+    const QList<QGraphicsItem *> marks = scene.itemsOfKind(DiagramScene::CondensationMark);
+    QCOMPARE(marks.size(), int(results.kPlanesGlaser.size()));
+    const QVector<double> &X = scene.interfaceX();
+    for (int i = 0; i < marks.size(); ++i) {
+        const CalculationResults::PlaneRange &run = results.kPlanesGlaser[std::size_t(i)];
+        QCOMPARE(marks[i]->data(DiagramScene::IndexKey).toInt(), int(run.first));
+        if (auto *line = qgraphicsitem_cast<QGraphicsLineItem *>(marks[i])) {
+            QCOMPARE(run.first, run.second);
+            QCOMPARE(line->line().x1(), X[int(run.first)]);
+        } else {
+            const QRectF zone = qgraphicsitem_cast<QGraphicsRectItem *>(marks[i])->rect();
+            QCOMPARE(zone.left(), X[int(run.first)]);
+            QCOMPARE(zone.right(), X[int(run.second)]);
+        }
+    }
+    // the dashed line without condensation only where the tangent construction departs from it
+    QCOMPARE(scene.itemsOfKind(DiagramScene::CalculatedVapourCurve).size(),
+             results.kPlanesGlaser.empty() ? 0 : 1);
+}
+
+void tst_DiagramScene::glaserValuesAndLegend()
+{
+    InputData input;
+    CalculationResults results;
+    loadExample(QStringLiteral("masonry_wall_interior_insulation.m2p"), input, results);
+    QVERIFY(!results.kPlanesGlaser.empty());
+    DiagramScene scene(true);
+    QImage device(1, 1, QImage::Format_RGB32);
+    scene.update(Rect, &device, 1.0, results, input, DiagramScene::GlaserDiagram);
+
+    // every value written is the calculation's, rounded to whole pascals
+    const QList<QGraphicsItem *> saturation = scene.itemsOfKind(DiagramScene::SaturationValue);
+    QVERIFY(saturation.size() >= 2);
+    for (QGraphicsItem *item : saturation) {
+        const int k = item->data(DiagramScene::IndexKey).toInt();
+        QCOMPARE(DiagramScene::textOf(item),
+                 QLocale().toString(results.psat_Glaser[std::size_t(k)], 'f', 0));
+    }
+    // both surfaces carry their saturation pressure
+    QCOMPARE(saturation.first()->data(DiagramScene::IndexKey).toInt(), 0);
+    QCOMPARE(saturation.last()->data(DiagramScene::IndexKey).toInt(), input.layerCount());
+    QVERIFY(!scene.itemsOfKind(DiagramScene::VapourValue).isEmpty());
+    // no two values overlap
+    QList<QGraphicsItem *> values = saturation + scene.itemsOfKind(DiagramScene::VapourValue);
+    for (int i = 0; i < values.size(); ++i)
+        for (int j = i + 1; j < values.size(); ++j)
+            QVERIFY(!values[i]->sceneBoundingRect().intersects(values[j]->sceneBoundingRect()));
+
+    // the legend stands above the plot, clear of every curve
+    const QList<QGraphicsItem *> legend = scene.itemsOfKind(DiagramScene::Legend);
+    QCOMPARE(legend.size(), 2 * 4); // saturation, real, calculated, condensation
+    for (QGraphicsItem *item : legend)
+        QVERIFY(item->sceneBoundingRect().bottom() <= scene.diagramRect().top());
+    for (DiagramScene::ItemKind kind : {DiagramScene::SaturationCurve, DiagramScene::VapourCurve,
+                                        DiagramScene::CalculatedVapourCurve})
+        QVERIFY(path(scene, kind).boundingRect().top() >= scene.diagramRect().top());
+}
+
+void tst_DiagramScene::layerNamesElided_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<double>("height");
+    QTest::addColumn<bool>("elided");
+    const QString longName = QStringLiteral(
+        "Mineral wool insulation board, hydrophobised, between battens and a vapour retarder");
+    QTest::newRow("short name, large") << "Brick" << 490.0 << false;
+    QTest::newRow("long name, large") << longName << 490.0 << true;
+    QTest::newRow("long name, small") << longName << 180.0 << true;
+}
+
+void tst_DiagramScene::layerNamesElided()
+{
+    QFETCH(QString, name);
+    QFETCH(double, height);
+    QFETCH(bool, elided);
+    // two layers of equal s_d: both bands are half the plot wide
+    InputData input;
+    const Material m = TestMaterials::material(qPrintable(name), 0.8, 10, 0.02, 0.3, 0.05, 2);
+    input.insertLayer(0, MaterialLayer(m, 0.2));
+    input.insertLayer(1, MaterialLayer(m, 0.2));
+    input.validate();
+    const CalculationResults results = Calculation::calculate(input).results;
+    DiagramScene scene(true);
+    QImage device(1, 1, QImage::Format_RGB32);
+    scene.update(QRectF(0, 0, 600, height), &device, 1.0, results, input,
+                 DiagramScene::GlaserDiagram);
+
+    const QList<QGraphicsItem *> names = scene.itemsOfKind(DiagramScene::LayerName);
+    QCOMPARE(names.size(), 2);
+    for (QGraphicsItem *item : names) {
+        const QString shown = DiagramScene::textOf(item);
+        QCOMPARE(item->toolTip(), name);
+        if (elided) {
+            QVERIFY2(shown.endsWith(QChar(0x2026)), qPrintable(shown));
+            QVERIFY(name.startsWith(shown.chopped(1)));
+        } else {
+            QCOMPARE(shown, name);
+        }
+        // read upwards inside its band and the plot
+        QCOMPARE(item->rotation(), -90.0);
+        const QRectF r = item->sceneBoundingRect();
+        QVERIFY(r.top() >= scene.diagramRect().top());
+        QVERIFY(r.bottom() <= scene.diagramRect().bottom());
+        const int i = item->data(DiagramScene::IndexKey).toInt();
+        QVERIFY(r.left() >= scene.interfaceX()[i] && r.right() <= scene.interfaceX()[i + 1]);
+    }
+}
+
+void tst_DiagramScene::titlesKeptAcrossUpdates()
+{
+    // Rich text is laid out once; an edit moves the titles instead of making them anew, and
+    // the numbers are plain text items.
+    InputData input = wall({0.1, 0.2, 0.05});
+    DiagramScene scene(true);
+    QImage device(1, 1, QImage::Format_RGB32);
+    scene.update(Rect, &device, 1.0, Calculation::calculate(input).results, input, 3);
+    const QList<QGraphicsItem *> titles = scene.itemsOfKind(DiagramScene::AxisTitle);
+    QCOMPARE(titles.size(), 5);
+    input.layer(1).setWidth(0.25);
+    scene.update(Rect, &device, 1.0, Calculation::calculate(input).results, input, 3);
+    QCOMPARE(scene.itemsOfKind(DiagramScene::AxisTitle), titles);
+    for (DiagramScene::ItemKind kind :
+         {DiagramScene::WidthLabel, DiagramScene::TemperatureLabel, DiagramScene::MoistureLabel})
+        for (QGraphicsItem *item : scene.itemsOfKind(kind))
+            QVERIFY(qgraphicsitem_cast<QGraphicsSimpleTextItem *>(item));
+    // another device makes them anew, for its metrics
+    QImage other(1, 1, QImage::Format_RGB32);
+    scene.update(Rect, &other, 1.0, Calculation::calculate(input).results, input, 3);
+    QVERIFY(scene.itemsOfKind(DiagramScene::AxisTitle) != titles);
 }
 
 // The construction sketch draws the studs of a layer with a second material inside the layer:

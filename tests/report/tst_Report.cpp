@@ -93,6 +93,8 @@ private slots:
     void pageNumbersInTheFooter();
     void withoutFooterTheContentReachesTheBottom();
     void diagramFrameProportions();
+    void glaserDiagramHeadsTheGlaserResults_data();
+    void glaserDiagramHeadsTheGlaserResults();
     void summaryTakesTheAssessment_data();
     void summaryTakesTheAssessment();
     void withoutResultNothingIsFulfilled();
@@ -205,9 +207,16 @@ void tst_Report::paginationKeepsFramesWholeAndInOrder()
     const QRect content = report.contentRect();
     int lastPage = 1;
     int lastBottom = content.top();
+    // the frames in the order of the pages: the Glaser diagram heads the Glaser results
+    QVector<QPair<QRect, int>> frames;
     for (const int i : Report::frameOrder()) {
-        const QRect r = report.frameRect(i);
-        const int p = report.framePage(i);
+        if (i == Report::GlaserFrameIndex && report.isGlaserDiagramActivated())
+            frames.push_back({report.glaserDiagramRect(), report.glaserDiagramPage()});
+        frames.push_back({report.frameRect(i), report.framePage(i)});
+    }
+    for (const QPair<QRect, int> &frame : qAsConst(frames)) {
+        const QRect r = frame.first;
+        const int p = frame.second;
         QVERIFY2(p >= lastPage, "frames are never reordered");
         QVERIFY(p <= report.pageCount());
         if (p == lastPage) {
@@ -286,6 +295,60 @@ void tst_Report::diagramFrameProportions()
              qPrintable(QStringLiteral("%1 %2").arg(rest180).arg(rest150)));
     QVERIFY(rest180 > 0); // the heading
     QVERIFY(rest180 < 20 * mm);
+}
+
+void tst_Report::glaserDiagramHeadsTheGlaserResults_data()
+{
+    QTest::addColumn<bool>("diagram");
+    QTest::addColumn<bool>("results");
+    QTest::newRow("both") << true << true;
+    QTest::newRow("diagram only") << true << false;
+    QTest::newRow("results only") << false << true;
+}
+
+void tst_Report::glaserDiagramHeadsTheGlaserResults()
+{
+    QFETCH(bool, diagram);
+    QFETCH(bool, results);
+    Report report(QStringLiteral("DejaVu Sans"));
+    QString message;
+    QVERIFY2(m_project.load(examplesDir() + QStringLiteral("/masonry_wall_interior_insulation.m2p"),
+                            &message),
+             qPrintable(message));
+    ReportSettings settings;
+    QVERIFY(settings.m_printGlaserDiagram); // on by default
+    settings.m_activatedFrames = {Report::FooterFrameIndex, Report::ProjectInfoFrameIndex};
+    if (results)
+        settings.m_activatedFrames.insert(Report::GlaserFrameIndex);
+    settings.m_printGlaserDiagram = diagram;
+    report.setData(m_project, settings);
+    QImage page = pageImage(150);
+    report.layout(&page);
+
+    QCOMPARE(report.isGlaserDiagramActivated(), diagram);
+    if (!diagram) {
+        QCOMPARE(report.glaserDiagramPage(), 0);
+        QVERIFY(report.glaserDiagramRect().isNull());
+        QCOMPARE(report.frameRect(Report::GlaserFrameIndex).top(),
+                 report.frameRect(Report::ProjectInfoFrameIndex).bottom() + 1);
+        return;
+    }
+    const QRect rect = report.glaserDiagramRect();
+    QVERIFY(rect.height() > report.pageSize().width() * 0.5); // the picture and its heading
+    QCOMPARE(rect.top(), report.frameRect(Report::ProjectInfoFrameIndex).bottom() + 1);
+    if (results) {
+        // the verdicts of the scheme follow their diagram, on its page or the next
+        const QRect below = report.frameRect(Report::GlaserFrameIndex);
+        QVERIFY(report.framePage(Report::GlaserFrameIndex) >= report.glaserDiagramPage());
+        if (report.framePage(Report::GlaserFrameIndex) == report.glaserDiagramPage())
+            QCOMPARE(below.top(), rect.bottom() + 1);
+    }
+    // painting the page with the diagram raises no warning
+    TestSupport::QtWarningCapture capture;
+    QPainter painter(&page);
+    report.paintPage(&painter, report.glaserDiagramPage());
+    painter.end();
+    QVERIFY2(capture.warnings().isEmpty(), qPrintable(capture.warnings().join('\n')));
 }
 
 void tst_Report::summaryTakesTheAssessment_data()

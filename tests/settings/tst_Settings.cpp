@@ -142,6 +142,7 @@ void tst_Settings::constructorState()
     QCOMPARE(s.m_layerWidthUnit, 1000);
     QCOMPARE(s.m_restartMode, 0);
     QCOMPARE(s.m_moistureDependentLambda, true);
+    QCOMPARE(s.m_vapourDiagramOverSd, true);
     QCOMPARE(s.m_flags.size(), 1);
     QCOMPARE(s.m_flags[Settings::ShowSplashScreen], true);
     QVERIFY(s.m_defaultFrames.empty());
@@ -151,6 +152,7 @@ void tst_Settings::constructorState()
 
     const ReportSettings &r = s.m_reportSettings;
     COMPARE_SET(r.m_activatedFrames, IntSet({0, 1, 2, 3, 4, 5, 9, 11, 12, 14}));
+    QCOMPARE(r.m_printGlaserDiagram, true);
     QCOMPARE(r.m_awInSeconds, true);
     QCOMPARE(r.m_dryingReserve, 0.0);
     QCOMPARE(r.m_din4108_3AccordanceType, 2);
@@ -408,6 +410,7 @@ void tst_Settings::roundTrip()
     s.m_lastExportFile = QStringLiteral("/tmp/report.pdf");
     s.m_userMaterialsDirectory = QStringLiteral("/data/materials");
     s.m_moistureDependentLambda = false;
+    s.m_vapourDiagramOverSd = false;
     s.m_defaultProjectSettings = {"Project",
                                   "C-1",
                                   "User",
@@ -433,6 +436,7 @@ void tst_Settings::roundTrip()
     r.m_capillarActiveAw = 0.011666666666666665;
     r.m_capillaryCheckOneSide = false;
     r.m_printRemarkProjectInformation = false;
+    r.m_printGlaserDiagram = false;
     // Fields without a storage key must not travel.
     s.m_reportBaseFontSize = 11;
     s.m_commandLineLangId = QStringLiteral("en");
@@ -459,6 +463,7 @@ void tst_Settings::roundTrip()
     QCOMPARE(b.m_lastExportFile, s.m_lastExportFile);
     QCOMPARE(b.m_userMaterialsDirectory, s.m_userMaterialsDirectory);
     QCOMPARE(b.m_moistureDependentLambda, false);
+    QCOMPARE(b.m_vapourDiagramOverSd, false);
     QCOMPARE(b.m_defaultProjectSettings, s.m_defaultProjectSettings);
     COMPARE_SET(b.m_defaultFrames, IntSet({1, 3, 13}));
     QCOMPARE(b.m_pageNumbersVisible, true);
@@ -488,6 +493,7 @@ void tst_Settings::storedKeys()
         "ProjectDefaults/LastExportFile",
         "ProjectDefaults/UserMaterialsDirectory",
         "ProjectDefaults/MoistureDependentLambda",
+        "ProjectDefaults/VapourDiagramOverSd",
         "ProjectDefaults/DefaultProjectSettings/ProjectName",
         "ProjectDefaults/DefaultProjectSettings/ConstructionID",
         "ProjectDefaults/DefaultProjectSettings/UserName",
@@ -518,6 +524,7 @@ void tst_Settings::storedKeys()
         "ReportSettings/CapillarActiveAw",
         "ReportSettings/CapillaryCheckOneSide",
         "ReportSettings/PrintRemarkProjectInformation",
+        "ReportSettings/PrintGlaserDiagram",
         "ReportPreviewGeometry",
     };
     QStringList actual = Settings::storageKeys();

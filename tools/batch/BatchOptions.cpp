@@ -10,7 +10,7 @@ namespace {
 
 const char *const UsageText =
     "Usage: mirelo2-batch [--json] [--lang=CODE] [--set KEY=VALUE]... FILE...\n"
-    "       mirelo2-batch [--set KEY=VALUE]... --diagram FILE [--mode 2|3] PROJECT\n"
+    "       mirelo2-batch [--set KEY=VALUE]... --diagram FILE [--mode 2|3|4] PROJECT\n"
     "       mirelo2-batch [--set KEY=VALUE]... --sketch FILE PROJECT\n"
     "       mirelo2-batch [--set KEY=VALUE]... --report FILE.pdf PROJECT\n"
     "       mirelo2-batch [--set KEY=VALUE]... --report-dir DIR PROJECT...\n"
@@ -21,8 +21,8 @@ const char *const UsageText =
     "  --diagram FILE     write the profile diagram of the one PROJECT to FILE instead of\n"
     "                     printing results; the format follows the suffix: .svg, .png, .jpg,\n"
     "                     .pdf (A4)\n"
-    "  --mode 2|3         profile of the diagram: 2 vapour pressure, 3 moisture content\n"
-    "                     (the default)\n"
+    "  --mode 2|3|4       profile of the diagram: 2 vapour pressure, 3 moisture content\n"
+    "                     (the default), 4 the Glaser diagram (vapour pressure over s_d)\n"
     "  --sketch FILE      write the construction sketch of the one PROJECT to FILE (formats as\n"
     "                     for --diagram); may be given with --diagram\n"
     "  --report FILE.pdf  write the whole report of the one PROJECT as PDF (A4, 20 mm\n"
@@ -60,7 +60,7 @@ const ValueOption ValueOptions[] = {
     {"sketch", "--sketch needs a file name"},
     {"report", "--report needs a file name"},
     {"report-dir", "--report-dir needs a directory"},
-    {"mode", "--mode needs 2 (vapour pressure) or 3 (moisture content)"},
+    {"mode", "--mode needs 2 (vapour pressure), 3 (moisture content) or 4 (Glaser diagram)"},
     {"lang", "--lang needs a language code"},
     {"set", "--set needs KEY=VALUE"}};
 
@@ -148,8 +148,10 @@ bool BatchOptions::parse(const QStringList &arguments, BatchOptions &options, QS
     const bool modeGiven = parser.isSet(QStringLiteral("mode"));
     if (modeGiven) {
         const QString mode = parser.value(QStringLiteral("mode"));
-        if (mode != QLatin1String("2") && mode != QLatin1String("3")) {
-            error = QStringLiteral("--mode needs 2 (vapour pressure) or 3 (moisture content)");
+        if (mode != QLatin1String("2") && mode != QLatin1String("3") &&
+            mode != QLatin1String("4")) {
+            error = QStringLiteral(
+                "--mode needs 2 (vapour pressure), 3 (moisture content) or 4 (Glaser diagram)");
             return false;
         }
         options.diagramMode = mode.toInt();

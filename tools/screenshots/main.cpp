@@ -4,7 +4,7 @@
 //   build/bin/mirelo2-screenshots docs/manual/images [LANG]
 //
 // Writes main_window.png, construction_table.png, results_panel.png, diagram_moisture.png,
-// layer_editor.png, climate_editor.png, database_dialog.png, preferences.png,
+// diagram_glaser.png, layer_editor.png, climate_editor.png, database_dialog.png, preferences.png,
 // report_preview.png, with the masonry example's interior insulation open, the whole results
 // panel with both methods and their verdicts, results_verdicts.png, and, after closing the
 // example, start_page.png. Settings and user data go to a temporary home, never the user's own.
@@ -12,6 +12,7 @@
 #include "document/Project.h"
 #include "persistence/ConstructionList.h"
 #include "persistence/MaterialList.h"
+#include "report/DiagramScene.h"
 #include "settings/Constants.h"
 #include "settings/Directories.h"
 #include "settings/ProgramTranslator.h"
@@ -105,6 +106,10 @@ int main(int argc, char *argv[])
     ok &= save(window.constructionTable(), out, "construction_table.png");
     ok &= save(window.resultsWidget(), out, "results_panel.png");
     ok &= save(window.diagramView(), out, "diagram_moisture.png");
+    // the vapour-pressure profile as the Glaser diagram over s_d
+    window.diagramView()->setProfileMode(DiagramScene::GlaserDiagram);
+    ok &= save(window.diagramView(), out, "diagram_glaser.png");
+    window.diagramView()->setProfileMode(DiagramScene::MoistureContentProfile);
     ok &= save(window.materialEditWidget(), out, "layer_editor.png");
     window.constructionTable()->setCurrentCell(0, 0);
     ok &= save(window.assessmentClimateWidget(), out, "climate_editor.png");

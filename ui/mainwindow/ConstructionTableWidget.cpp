@@ -99,6 +99,7 @@ int ConstructionTableWidget::rebuildColumns()
     for (int c = 0; c < columns; ++c) {
         auto *cell = new QTableWidgetItem;
         cell->setFlags(Qt::ItemIsSelectable | Qt::ItemIsEnabled);
+        // the whole name, for a column too narrow or too low for it
         if (c >= 1 && c <= n) {
             const Layer &layer = m_layers[std::size_t(c - 1)];
             cell->setToolTip(layer.bridgeFraction > 0
@@ -217,6 +218,12 @@ HatchedItemDelegate::HatchedItemDelegate(ConstructionTableWidget *table)
 {
 }
 
+QString HatchedItemDelegate::elidedName(const QFontMetrics &metrics, const QString &name,
+                                        int length)
+{
+    return metrics.elidedText(name, Qt::ElideRight, length);
+}
+
 QColor HatchedItemDelegate::textColor(const QColor &layerColor)
 {
     return layerColor.value() < 200 ? QColor(Qt::white) : QColor(Qt::black);
@@ -288,10 +295,13 @@ void HatchedItemDelegate::paint(QPainter *painter, const QStyleOptionViewItem &o
     if (textWidth + 4 <= r.width()) {
         painter->drawText(r.adjusted(2, 5, -2, 0), Qt::AlignHCenter | Qt::AlignTop, layer.name);
     } else if (metrics.height() + 4 <= r.width()) {
+        // read upwards; a name longer than the column is high ends in an ellipsis (the whole
+        // name is the cell's tool tip)
+        const int length = r.height() - 10;
         painter->translate(r.left(), r.bottom());
         painter->rotate(-90);
-        painter->drawText(QRect(5, 2, r.height() - 10, r.width() - 4),
-                          Qt::AlignLeft | Qt::AlignVCenter, layer.name);
+        painter->drawText(QRect(5, 2, length, r.width() - 4), Qt::AlignLeft | Qt::AlignVCenter,
+                          elidedName(metrics, layer.name, length));
     }
     painter->restore();
 }

@@ -4,6 +4,7 @@
 #include "model/InputData.h"
 
 #include <QColor>
+#include <QFontMetrics>
 #include <QStyledItemDelegate>
 #include <QTableWidget>
 
@@ -107,6 +108,9 @@ public:
 
     /*! White text on dark layer colours (HSV value below 200), black otherwise. */
     static QColor textColor(const QColor &layerColor);
+    /*! The layer name as a vertical column label of the given length in pixels shows it:
+        whole, or cut with an ellipsis. */
+    static QString elidedName(const QFontMetrics &metrics, const QString &name, int length);
 
 private:
     void paintClimateColumn(QPainter *painter, const QStyleOptionViewItem &option,

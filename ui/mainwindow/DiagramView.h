@@ -27,7 +27,8 @@ public:
         itself). */
     void setData(QPaintDevice *device, const InputData &input, const CalculationResults &results,
                  double scale = 1.0);
-    /*! 1 construction only, 2 vapour pressure, 3 moisture content. */
+    /*! 1 construction only, 2 vapour pressure, 3 moisture content, 4 the Glaser diagram (vapour
+        pressure over s_d). */
     void setProfileMode(int mode);
     int profileMode() const { return m_profileMode; }
 

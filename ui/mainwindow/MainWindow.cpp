@@ -143,6 +143,25 @@ MainWindow::MainWindow(const AppContext &context, QSplashScreen *splash, QWidget
     // the diagram starts with the moisture-content profile
     m_ui->actionToggleGlaser->setChecked(true);
     m_ui->diagramView->setProfileMode(3);
+    // The vapour-pressure diagram is drawn over the layer thickness or, as DIN 4108-3 reads
+    // the Glaser scheme, over the diffusion-equivalent air layer thickness s_d; the choice is
+    // kept in the settings. Choosing it shows the vapour-pressure diagram.
+    m_actionVapourOverSd = new QAction(tr("Vapour pressure over s_d (Glaser diagram)"), this);
+    m_actionVapourOverSd->setObjectName(QStringLiteral("actionVapourPressureOverSd"));
+    m_actionVapourOverSd->setCheckable(true);
+    m_actionVapourOverSd->setIconText(tr("Glaser (s_d)"));
+    m_actionVapourOverSd->setToolTip(
+        tr("Draws the vapour pressure profile over the diffusion-equivalent air layer "
+           "thickness s_d (Glaser diagram) instead of over the layer widths"));
+    m_actionVapourOverSd->setChecked(m_context.settings.m_vapourDiagramOverSd);
+    m_ui->toolBarDiagram->insertAction(m_ui->actionUseHashes, m_actionVapourOverSd);
+    m_ui->menuView->addAction(m_actionVapourOverSd);
+    connect(m_actionVapourOverSd, &QAction::triggered, this, [this](bool overSd) {
+        m_context.settings.m_vapourDiagramOverSd = overSd;
+        m_context.settings.announceChanged(SettingsGroup::Session);
+        m_ui->diagramView->setProfileMode(vapourProfileMode());
+        m_ui->actionToggleGlaser->setChecked(false);
+    });
 
     connect(m_ui->actionQuit, &QAction::triggered, this, &MainWindow::on_actionQuit_triggered,
             Qt::UniqueConnection);
@@ -468,7 +487,7 @@ void MainWindow::updateWindowState()
          {m_ui->actionSave, m_ui->actionSaveAs, m_ui->actionPrint, m_ui->actionExportChart,
           m_ui->actionExportSketch, m_ui->actionCopyChart, m_ui->actionCopySketch,
           m_ui->actionEditProjectInformation, m_ui->actionAddToConstructionDatabase,
-          m_ui->actionReport, m_ui->actionToggleGlaser})
+          m_ui->actionReport, m_ui->actionToggleGlaser, m_actionVapourOverSd})
         a->setEnabled(hasConstruction);
     m_ui->actionOpen->setEnabled(true);
     for (QWidget *w : std::initializer_list<QWidget *>{
@@ -648,9 +667,14 @@ void MainWindow::onHeatFlowDirectionTriggerd(QAction *action)
     updateHeatFlowToolBar();
 }
 
+int MainWindow::vapourProfileMode() const
+{
+    return m_context.settings.m_vapourDiagramOverSd ? 4 : 2;
+}
+
 void MainWindow::on_actionToggleGlaser_triggered(bool checked)
 {
-    m_ui->diagramView->setProfileMode(checked ? 3 : 2);
+    m_ui->diagramView->setProfileMode(checked ? 3 : vapourProfileMode());
 }
 
 // --- project life cycle

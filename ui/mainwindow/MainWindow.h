@@ -181,6 +181,10 @@ private:
     QMenu *m_recentMenu = nullptr;
     StartPage *m_startPage = nullptr;
     QActionGroup *m_heatFlowGroup = nullptr;
+    /*! The vapour-pressure diagram over s_d (the Glaser diagram) or over the thickness. */
+    QAction *m_actionVapourOverSd = nullptr;
+    /*! The profile mode of the vapour-pressure diagram as the settings choose its axis. */
+    int vapourProfileMode() const;
     /*! The position that the last edit asked to select (table column), -1 for none. */
     QPointer<QSplashScreen> m_splash;
     /*! The report preview, made on first use. */

@@ -396,6 +396,15 @@ QWidget *ReportPreview::makeDiagramsPage()
     addFrameCheckBox(page, tr("Temperature and moisture profiles"),
                      Report::MoistureDiagramFrameIndex);
     addFrameCheckBox(page, tr("Vapor pressure profiles"), Report::VapourDiagramFrameIndex);
+    // not a numbered frame: an option of its own, printed in front of the Glaser results
+    auto *glaser = new QCheckBox(tr("DIN 4108-3 (Glaser) - Diagram over s_d"), page);
+    glaser->setObjectName(QStringLiteral("checkBoxGlaserDiagram"));
+    glaser->setChecked(m_settings.m_reportSettings.m_printGlaserDiagram);
+    connect(glaser, &QCheckBox::stateChanged, this, [this](int state) {
+        changeReportSettings(
+            [state](ReportSettings &o) { o.m_printGlaserDiagram = state == Qt::Checked; });
+    });
+    layout->addWidget(glaser);
     layout->addStretch();
     return page;
 }
