@@ -100,6 +100,26 @@
         <source>Drying time in d</source>
         <translation>Dauer der Verdunstungsperiode in d</translation>
     </message>
+    <message>
+        <source>Sets the heat flow direction, the outside climate, the evaporation period of DIN 4108-3 and the row of DIN 4108-2 for the minimum thermal resistance; each can be changed afterwards.</source>
+        <translation>Setzt die Wärmestromrichtung, das Außenklima, die Verdunstungsperiode nach DIN 4108-3 und die Zeile der DIN 4108-2 für den Mindestwärmeschutz; jeder Wert kann danach geändert werden.</translation>
+    </message>
+    <message>
+        <source>As in the report settings</source>
+        <translation>Wie in den Berichtseinstellungen</translation>
+    </message>
+    <message>
+        <source>Row %1: %2</source>
+        <translation>Zeile %1: %2</translation>
+    </message>
+    <message>
+        <source>Construction kind</source>
+        <translation>Bauteilart</translation>
+    </message>
+    <message>
+        <source>DIN 4108-2 minimum thermal resistance</source>
+        <translation>Mindestwärmeschutz nach DIN 4108-2</translation>
+    </message>
 </context>
 <context>
     <name>Calculation</name>
@@ -436,54 +456,6 @@
         <translation>Projektinformationen</translation>
     </message>
     <message>
-        <source>User Logo</source>
-        <translation>Eigenes Logo</translation>
-    </message>
-    <message>
-        <source>No user logo</source>
-        <translation>Kein eigenes Logo</translation>
-    </message>
-    <message>
-        <source>Logo in page header</source>
-        <translation>Logo in der Kopfzeile</translation>
-    </message>
-    <message>
-        <source>Logo right from project informations</source>
-        <translation>Logo rechts neben den Projektinformationen</translation>
-    </message>
-    <message>
-        <source>Scale by width</source>
-        <translation>Nach Breite skalieren</translation>
-    </message>
-    <message>
-        <source>Scale by height</source>
-        <translation>Nach Höhe skalieren</translation>
-    </message>
-    <message>
-        <source> px</source>
-        <translation> px</translation>
-    </message>
-    <message>
-        <source>Position:</source>
-        <translation>Position:</translation>
-    </message>
-    <message>
-        <source>Image file:</source>
-        <translation>Bilddatei:</translation>
-    </message>
-    <message>
-        <source>Size:</source>
-        <translation>Größe:</translation>
-    </message>
-    <message>
-        <source>Select user logo</source>
-        <translation>Eigenes Logo auswählen</translation>
-    </message>
-    <message>
-        <source>Images (*.png *.jpg *.jpeg *.bmp *.svg)</source>
-        <translation>Bilder (*.png *.jpg *.jpeg *.bmp *.svg)</translation>
-    </message>
-    <message>
         <source>Construction sketch</source>
         <translation>Konstruktionsskizze</translation>
     </message>
@@ -568,6 +540,10 @@ nach DIN 4108-2, Tabelle 3</translation>
     <message>
         <source>Print Final Remarks</source>
         <translation>Schlussbemerkungen drucken</translation>
+    </message>
+    <message>
+        <source>U-value table (DIN EN ISO 6946)</source>
+        <translation>U-Wert-Tabelle (DIN EN ISO 6946)</translation>
     </message>
 </context>
 <context>
@@ -745,6 +721,45 @@ Schicht %1</translation>
     </message>
 </context>
 <context>
+    <name>ConstructionKinds</name>
+    <message>
+        <source>External wall</source>
+        <translation>Außenwand</translation>
+    </message>
+    <message>
+        <source>Wall against soil</source>
+        <translation>Wand gegen Erdreich</translation>
+    </message>
+    <message>
+        <source>Roof over habitable rooms, pitched</source>
+        <translation>Dach über Aufenthaltsräumen, geneigt</translation>
+    </message>
+    <message>
+        <source>Roof over habitable rooms, flat</source>
+        <translation>Dach über Aufenthaltsräumen, flach</translation>
+    </message>
+    <message>
+        <source>Ceiling below an unheated attic</source>
+        <translation>Decke unter nicht beheiztem Dachraum</translation>
+    </message>
+    <message>
+        <source>Ceiling over an unheated cellar</source>
+        <translation>Kellerdecke über nicht beheiztem Keller</translation>
+    </message>
+    <message>
+        <source>Floor over outside air (passage, garage)</source>
+        <translation>Decke über Außenluft (Durchfahrt, Garage)</translation>
+    </message>
+    <message>
+        <source>Floor plate on ground</source>
+        <translation>Bodenplatte auf Erdreich</translation>
+    </message>
+    <message>
+        <source>Internal wall or ceiling to an unheated room</source>
+        <translation>Innenwand oder Decke zu nicht beheiztem Raum</translation>
+    </message>
+</context>
+<context>
     <name>ConstructionLayerFrame</name>
     <message>
         <source>Material Properties</source>
@@ -786,6 +801,22 @@ Schicht %1</translation>
         <source>layers from left to right</source>
         <translation>Schichten von links nach rechts</translation>
     </message>
+    <message>
+        <source>%1, %L2 mm at %L3 mm</source>
+        <translation>%1, %L2 mm im Abstand %L3 mm</translation>
+    </message>
+    <message>
+        <source>s&lt;sub&gt;d&lt;/sub&gt; winter / summer&lt;br/&gt;[m]</source>
+        <translation>s&lt;sub&gt;d&lt;/sub&gt; Winter / Sommer&lt;br/&gt;[m]</translation>
+    </message>
+    <message>
+        <source>s&lt;sub&gt;d&lt;/sub&gt; - diffusion-equivalent air layer thickness in the condensation and the evaporation period (humidity-variable vapour retarder),</source>
+        <translation>s&lt;sub&gt;d&lt;/sub&gt; - wasserdampfdiffusionsäquivalente Luftschichtdicke in der Tau- und in der Verdunstungsperiode (feuchtevariable Dampfbremse),</translation>
+    </message>
+    <message>
+        <source>(+ second material of the layer (studs, rafters) with its area fraction; condensation is assessed between them)</source>
+        <translation>(+ zweites Material der Schicht (Ständer, Sparren) mit seinem Flächenanteil; Tauwasser wird im Gefach beurteilt)</translation>
+    </message>
 </context>
 <context>
     <name>ConstructionNameInputDialog</name>
@@ -800,6 +831,13 @@ Schicht %1</translation>
     <message>
         <source>Notes:</source>
         <translation>Notizen:</translation>
+    </message>
+</context>
+<context>
+    <name>ConstructionTableWidget</name>
+    <message>
+        <source>%1 with %2 (%L3 % of the area)</source>
+        <translation>%1 mit %2 (%L3 % der Fläche)</translation>
     </message>
 </context>
 <context>
@@ -919,6 +957,14 @@ Schicht %1</translation>
         <source>the calculation gave a negative condensate mass</source>
         <translation>die Berechnung ergab eine negative Tauwassermasse</translation>
     </message>
+    <message>
+        <source>Glaser scheme</source>
+        <translation>Glaser-Verfahren</translation>
+    </message>
+    <message>
+        <source>Moisture storage method</source>
+        <translation>Feuchtespeicherverfahren</translation>
+    </message>
 </context>
 <context>
     <name>DINCriteriaSettings</name>
@@ -1028,6 +1074,18 @@ Schicht %1</translation>
         <source>Vapour pressure (calc.)</source>
         <translation>Wasserdampfteildruck (berechnet)</translation>
     </message>
+    <message>
+        <source>Diffusion-equivalent air layer thickness %1 in [m]</source>
+        <translation>Wasserdampfdiffusionsäquivalente Luftschichtdicke %1 in [m]</translation>
+    </message>
+    <message>
+        <source>Condensation zone</source>
+        <translation>Tauwasserbereich</translation>
+    </message>
+    <message>
+        <source>Condensation plane</source>
+        <translation>Tauwasserebene</translation>
+    </message>
 </context>
 <context>
     <name>DiagramView</name>
@@ -1050,6 +1108,10 @@ Schicht %1</translation>
     <message>
         <source>The picture could not be written.</source>
         <translation>Das Bild konnte nicht geschrieben werden.</translation>
+    </message>
+    <message>
+        <source>Glaser diagram</source>
+        <translation>Glaser-Diagramm</translation>
     </message>
 </context>
 <context>
@@ -1187,10 +1249,28 @@ Schicht %1</translation>
     </message>
 </context>
 <context>
+    <name>FieldMessageLine</name>
+    <message>
+        <source>&apos;%1&apos; was not taken for %2: %3 The field shows the value held again.</source>
+        <translation>„%1“ wurde für %2 nicht übernommen: %3 Das Feld zeigt wieder den gespeicherten Wert.</translation>
+    </message>
+</context>
+<context>
     <name>FooterFrame</name>
     <message>
         <source>Page %1 of %2</source>
         <translation>Seite %1 von %2</translation>
+    </message>
+</context>
+<context>
+    <name>GlaserDiagramFrame</name>
+    <message>
+        <source>Glaser Diagram (DIN 4108-3)</source>
+        <translation>Glaser-Diagramm (DIN 4108-3)</translation>
+    </message>
+    <message>
+        <source>Condensation period (winter). s&lt;sub&gt;d&lt;/sub&gt; - diffusion-equivalent air layer thickness of the layers in front of an interface; upper values p&lt;sub&gt;sat&lt;/sub&gt; - saturation vapour pressure, lower values p - vapour pressure at the interface, in Pa.</source>
+        <translation>Tauperiode (Winter). s&lt;sub&gt;d&lt;/sub&gt; - wasserdampfdiffusionsäquivalente Luftschichtdicke der Schichten vor einer Grenzfläche; obere Werte p&lt;sub&gt;sat&lt;/sub&gt; - Wasserdampfsättigungsdruck, untere Werte p - Wasserdampfteildruck an der Grenzfläche, in Pa.</translation>
     </message>
 </context>
 <context>
@@ -1254,6 +1334,12 @@ Schicht %1</translation>
         <source>The help file cannot be found on location:
 %1</source>
         <translation>Die Hilfedatei wurde an folgendem Ort nicht gefunden:
+%1</translation>
+    </message>
+    <message>
+        <source>No program to show PDF files could be started. The manual is here:
+%1</source>
+        <translation>Es konnte kein Programm zum Anzeigen von PDF-Dateien gestartet werden. Das Handbuch liegt hier:
 %1</translation>
     </message>
 </context>
@@ -1369,6 +1455,10 @@ Schicht %1</translation>
     <message>
         <source>Climate: a period is longer than %1 days.</source>
         <translation>Klima: eine Periode ist länger als %1 Tage.</translation>
+    </message>
+    <message>
+        <source>%1, second material (%2)</source>
+        <translation>%1, zweites Material (%2)</translation>
     </message>
 </context>
 <context>
@@ -1533,61 +1623,177 @@ Schicht %1</translation>
         <source>Drying time</source>
         <translation>Austrocknungsdauer</translation>
     </message>
+    <message>
+        <source>layer %1 (%2)</source>
+        <translation>Schicht %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Condensation plane between %1 and %2</source>
+        <translation>Tauwasserebene zwischen %1 und %2</translation>
+    </message>
+    <message>
+        <source>Condensation zone in %1</source>
+        <translation>Tauwasserbereich in %1</translation>
+    </message>
+    <message>
+        <source>Condensation zone from %1 to %2</source>
+        <translation>Tauwasserbereich von %1 bis %2</translation>
+    </message>
+    <message>
+        <source>Thermal transfer resistance of the field section (dry)</source>
+        <translation>Wärmedurchlasswiderstand im Gefach (trocken)</translation>
+    </message>
+    <message>
+        <source>U-value (ISO 6946, inhomogeneous layers)</source>
+        <translation>U-Wert (ISO 6946, inhomogene Schichten)</translation>
+    </message>
+    <message>
+        <source>Upper limit R&apos;&lt;sub&gt;T&lt;/sub&gt;</source>
+        <translation>Oberer Grenzwert R'&lt;sub&gt;T&lt;/sub&gt;</translation>
+    </message>
+    <message>
+        <source>Lower limit R&apos;&apos;&lt;sub&gt;T&lt;/sub&gt;</source>
+        <translation>Unterer Grenzwert R''&lt;sub&gt;T&lt;/sub&gt;</translation>
+    </message>
+    <message>
+        <source>Relative error e</source>
+        <translation>Relativer Fehler e</translation>
+    </message>
+    <message>
+        <source>U-value of the field section (ISO 6946)</source>
+        <translation>U-Wert im Gefach (ISO 6946)</translation>
+    </message>
+    <message>
+        <source>U-value of the field section (moisture dependent)</source>
+        <translation>U-Wert im Gefach (feuchteabhängig)</translation>
+    </message>
+    <message>
+        <source>Moisture storage method</source>
+        <translation>Feuchtespeicherverfahren</translation>
+    </message>
+    <message>
+        <source>Glaser scheme (DIN 4108-3)</source>
+        <translation>Glaser-Verfahren (DIN 4108-3)</translation>
+    </message>
+    <message>
+        <source>Evaporable mass in the drying period</source>
+        <translation>Verdunstungsmasse in der Verdunstungsperiode</translation>
+    </message>
+    <message>
+        <source>fulfilled</source>
+        <translation>erfüllt</translation>
+    </message>
+    <message>
+        <source>not fulfilled</source>
+        <translation>nicht erfüllt</translation>
+    </message>
+    <message>
+        <source>not evaluated</source>
+        <translation>nicht bewertet</translation>
+    </message>
+    <message>
+        <source>Condensate mass (layer without capillary suction)</source>
+        <translation>Tauwassermasse (nicht kapillar wasseraufnahmefähige Schicht)</translation>
+    </message>
+    <message>
+        <source>Condensate mass</source>
+        <translation>Tauwassermasse</translation>
+    </message>
+    <message>
+        <source>Condensate in timber (%1u&lt;sub&gt;m&lt;/sub&gt; &amp;lt; 5 %)</source>
+        <translation>Tauwasser in Holz (%1u&lt;sub&gt;m&lt;/sub&gt; &amp;lt; 5 %)</translation>
+    </message>
+    <message>
+        <source>Condensate in wood-based material (%1u&lt;sub&gt;m&lt;/sub&gt; &amp;lt; 3 %)</source>
+        <translation>Tauwasser in Holzwerkstoff (%1u&lt;sub&gt;m&lt;/sub&gt; &amp;lt; 3 %)</translation>
+    </message>
+    <message>
+        <source>no drying</source>
+        <translation>keine Austrocknung</translation>
+    </message>
+    <message>
+        <source>Drying reserve %1 g/(m&lt;sup&gt;2&lt;/sup&gt;a) (DIN 68800-2)</source>
+        <translation>Trocknungsreserve %1 g/(m&lt;sup&gt;2&lt;/sup&gt;a) (DIN 68800-2)</translation>
+    </message>
+    <message>
+        <source>no condensate</source>
+        <translation>kein Tauwasser</translation>
+    </message>
+    <message>
+        <source>Minimum thermal protection (%1)</source>
+        <translation>Mindestwärmeschutz (%1)</translation>
+    </message>
+    <message>
+        <source>Thermal resistance R</source>
+        <translation>Wärmedurchlasswiderstand R</translation>
+    </message>
+    <message>
+        <source>Temperature factor f&lt;sub&gt;Rsi&lt;/sub&gt;</source>
+        <translation>Temperaturfaktor f&lt;sub&gt;Rsi&lt;/sub&gt;</translation>
+    </message>
+    <message>
+        <source>No U-value: the upper limit exceeds the lower limit %L1 times, more than the %L2 up to which ISO 6946 applies to inhomogeneous layers. A numerical calculation of the thermal bridges is needed.</source>
+        <translation>Kein U-Wert: Der obere Grenzwert übersteigt den unteren um das %L1-Fache, mehr als das %L2-Fache, bis zu dem DIN EN ISO 6946 inhomogene Schichten erfasst. Eine numerische Wärmebrückenberechnung ist nötig.</translation>
+    </message>
+    <message>
+        <source>Temperatures and condensation (Glaser, moisture storage) for the field section between the studs or rafters, as DIN 4108-3 assesses it.</source>
+        <translation>Temperaturen und Tauwasser (Glaser, Feuchtespeicherung) für den Gefachbereich zwischen den Ständern oder Sparren, wie ihn DIN 4108-3 beurteilt.</translation>
+    </message>
 </context>
 <context>
     <name>M2_UndoAddConstructionLeft</name>
     <message>
-        <source>Add construction left to no. %L1</source>
-        <translation>Konstruktion links von Nr. %L1 einfügen</translation>
+        <source>Addition of a construction left of no. %L1</source>
+        <translation>Einfügen einer Konstruktion links von Nr. %L1</translation>
     </message>
 </context>
 <context>
     <name>M2_UndoAddConstructionRight</name>
     <message>
-        <source>Add construction right to no. %L1</source>
-        <translation>Konstruktion rechts von Nr. %L1 einfügen</translation>
+        <source>Addition of a construction right of no. %L1</source>
+        <translation>Einfügen einer Konstruktion rechts von Nr. %L1</translation>
     </message>
 </context>
 <context>
     <name>M2_UndoAddLayerLeft</name>
     <message>
-        <source>Add layer left to no. %L1</source>
-        <translation>Schicht links von Nr. %L1 einfügen</translation>
+        <source>Addition of a layer left of no. %L1</source>
+        <translation>Einfügen einer Schicht links von Nr. %L1</translation>
     </message>
 </context>
 <context>
     <name>M2_UndoAddLayerRight</name>
     <message>
-        <source>Add layer right to no. %L1</source>
-        <translation>Schicht rechts von Nr. %L1 einfügen</translation>
+        <source>Addition of a layer right of no. %L1</source>
+        <translation>Einfügen einer Schicht rechts von Nr. %L1</translation>
     </message>
 </context>
 <context>
     <name>M2_UndoAssessmentType</name>
     <message>
-        <source>Undo change of condensation time.</source>
+        <source>Change of condensation time</source>
         <translation>Änderung der Dauer der Tauperiode</translation>
     </message>
     <message>
-        <source>Undo change of evaporation time</source>
+        <source>Change of evaporation time</source>
         <translation>Änderung der Dauer der Verdunstungsperiode</translation>
     </message>
     <message>
-        <source>Undo change of assessment type.</source>
-        <translation>Änderung der Nachweisart</translation>
+        <source>Change of assessment type</source>
+        <translation>Änderung der Bewertungsart</translation>
     </message>
 </context>
 <context>
     <name>M2_UndoChangeMaterial</name>
     <message>
-        <source>Change material on layer no. %L1</source>
-        <translation>Material in Schicht Nr. %L1 ändern</translation>
+        <source>Change of material of layer no. %L1</source>
+        <translation>Änderung des Materials der Schicht Nr. %L1</translation>
     </message>
 </context>
 <context>
     <name>M2_UndoChangeProjectInfo</name>
     <message>
-        <source>Undo change of project informations.</source>
+        <source>Change of project information</source>
         <translation>Änderung der Projektinformationen</translation>
     </message>
 </context>
@@ -1602,92 +1808,177 @@ Schicht %1</translation>
         <translation>kalte Seite</translation>
     </message>
     <message>
-        <source>Undo change of temperature (condensation) at %1</source>
+        <source>Change of temperature (condensation period) at %1</source>
         <translation>Änderung der Temperatur (Tauperiode), %1</translation>
     </message>
     <message>
-        <source>Undo change of relative humidity (condensation) at %1</source>
+        <source>Change of temperature (evaporation period) at %1</source>
+        <translation>Änderung der Temperatur (Verdunstungsperiode), %1</translation>
+    </message>
+    <message>
+        <source>Change of relative humidity (condensation period) at %1</source>
         <translation>Änderung der relativen Luftfeuchte (Tauperiode), %1</translation>
     </message>
     <message>
-        <source>Undo change of surface resistance at %1</source>
+        <source>Change of relative humidity (evaporation period) at %1</source>
+        <translation>Änderung der relativen Luftfeuchte (Verdunstungsperiode), %1</translation>
+    </message>
+    <message>
+        <source>Change of surface resistance at %1</source>
         <translation>Änderung des Wärmeübergangswiderstands, %1</translation>
     </message>
 </context>
 <context>
     <name>M2_UndoClimateAll</name>
     <message>
-        <source>Undo change climate data set at %1</source>
+        <source>Change of climate data set at %1</source>
         <translation>Änderung des Klimadatensatzes, %1</translation>
+    </message>
+</context>
+<context>
+    <name>M2_UndoConstructionKind</name>
+    <message>
+        <source>heat flow downwards</source>
+        <translation>Wärmestrom abwärts</translation>
+    </message>
+    <message>
+        <source>heat flow upwards</source>
+        <translation>Wärmestrom aufwärts</translation>
+    </message>
+    <message>
+        <source>heat flow horizontal</source>
+        <translation>Wärmestrom horizontal</translation>
+    </message>
+    <message>
+        <source>inside climate “%1”</source>
+        <translation>Innenklima „%1“</translation>
+    </message>
+    <message>
+        <source>outside climate “%1”</source>
+        <translation>Außenklima „%1“</translation>
+    </message>
+    <message>
+        <source>evaporation period %1 Pa in the condensation plane, %2 Pa on both sides</source>
+        <translation>Verdunstungsperiode %1 Pa in der Tauwasserebene, %2 Pa beidseitig</translation>
+    </message>
+    <message>
+        <source>assessment “%1”</source>
+        <translation>Beurteilung „%1“</translation>
+    </message>
+    <message>
+        <source>minimum thermal resistance after %1 row %2</source>
+        <translation>Mindestwärmeschutz nach %1 Zeile %2</translation>
+    </message>
+    <message>
+        <source>Construction kind “%1”: no default changed.</source>
+        <translation>Bauteilart „%1“: keine Vorgabe geändert.</translation>
+    </message>
+    <message>
+        <source>Construction kind “%1”: %2.</source>
+        <translation>Bauteilart „%1“: %2.</translation>
+    </message>
+    <message>
+        <source>Change of construction kind to %1</source>
+        <translation>Änderung der Bauteilart auf %1</translation>
     </message>
 </context>
 <context>
     <name>M2_UndoHeatFlowDirection</name>
     <message>
-        <source>Change heat flow direction to %1</source>
-        <translation>Wärmestromrichtung auf %1 ändern</translation>
+        <source>Change of heat flow direction to upwards</source>
+        <translation>Änderung der Wärmestromrichtung (nach oben)</translation>
+    </message>
+    <message>
+        <source>Change of heat flow direction to horizontal</source>
+        <translation>Änderung der Wärmestromrichtung (horizontal)</translation>
+    </message>
+    <message>
+        <source>Change of heat flow direction to downwards</source>
+        <translation>Änderung der Wärmestromrichtung (nach unten)</translation>
+    </message>
+</context>
+<context>
+    <name>M2_UndoLayerBridge</name>
+    <message>
+        <source>Removal of second material of layer no. %1</source>
+        <translation>Entfernen des zweiten Materials in Schicht Nr. %1</translation>
+    </message>
+    <message>
+        <source>Change of second material of layer no. %1</source>
+        <translation>Änderung des zweiten Materials in Schicht Nr. %1</translation>
     </message>
 </context>
 <context>
     <name>M2_UndoLayerColor</name>
     <message>
-        <source>Undo change of color at layer No. %1</source>
-        <translation>Änderung der Farbe von Schicht Nr. %1</translation>
+        <source>Change of colour of layer no. %1</source>
+        <translation>Änderung der Farbe der Schicht Nr. %1</translation>
     </message>
 </context>
 <context>
     <name>M2_UndoMaterialName</name>
     <message>
-        <source>Undo change of material name at layer No. %1</source>
-        <translation>Änderung des Materialnamens von Schicht Nr. %1</translation>
+        <source>Change of material name of layer no. %1</source>
+        <translation>Änderung des Materialnamens der Schicht Nr. %1</translation>
     </message>
 </context>
 <context>
     <name>M2_UndoMaterialParameters</name>
     <message>
-        <source>Undo %L1-value change at layer No. %2</source>
-        <translation>Änderung des %L1-Werts von Schicht Nr. %2</translation>
+        <source>Change of %L1 of layer no. %2</source>
+        <translation>Änderung von %L1 der Schicht Nr. %2</translation>
     </message>
     <message>
-        <source>Undo w_80 change at layer No. %1</source>
-        <translation>Änderung von w_80 in Schicht Nr. %1</translation>
+        <source>Change of w_80 of layer no. %1</source>
+        <translation>Änderung von w_80 der Schicht Nr. %1</translation>
     </message>
     <message>
-        <source>Undo w_sat change at layer No. %1</source>
-        <translation>Änderung von w_sat in Schicht Nr. %1</translation>
+        <source>Change of w_sat of layer no. %1</source>
+        <translation>Änderung von w_sat der Schicht Nr. %1</translation>
     </message>
     <message>
-        <source>Undo lambda change at layer No. %1</source>
-        <translation>Änderung von Lambda in Schicht Nr. %1</translation>
+        <source>Change of thermal conductivity of layer no. %1</source>
+        <translation>Änderung der Wärmeleitfähigkeit der Schicht Nr. %1</translation>
     </message>
     <message>
-        <source>Undo Aw change at layer No. %1</source>
-        <translation>Änderung von Aw in Schicht Nr. %1</translation>
+        <source>Change of water absorption coefficient of layer no. %1</source>
+        <translation>Änderung des Wasseraufnahmekoeffizienten der Schicht Nr. %1</translation>
     </message>
     <message>
-        <source>Undo layer width change at layer No. %1</source>
-        <translation>Änderung der Schichtdicke von Schicht Nr. %1</translation>
+        <source>Change of summer sd-value of layer no. %1</source>
+        <translation>Änderung des sd-Werts (Verdunstungsperiode) von Schicht Nr. %1</translation>
+    </message>
+    <message>
+        <source>Change of width of layer no. %1</source>
+        <translation>Änderung der Dicke der Schicht Nr. %1</translation>
+    </message>
+</context>
+<context>
+    <name>M2_UndoMinimumResistanceType</name>
+    <message>
+        <source>Change of the row of the minimum thermal resistance</source>
+        <translation>Änderung der Zeile des Mindestwärmeschutzes</translation>
     </message>
 </context>
 <context>
     <name>M2_UndoMoveLayerLeft</name>
     <message>
-        <source>Move layer no. %L1 to left</source>
-        <translation>Schicht Nr. %L1 nach links verschieben</translation>
+        <source>Move of layer no. %L1 to the left</source>
+        <translation>Verschieben der Schicht Nr. %L1 nach links</translation>
     </message>
 </context>
 <context>
     <name>M2_UndoMoveLayerRight</name>
     <message>
-        <source>Move layer no. %L1 to right</source>
-        <translation>Schicht Nr. %L1 nach rechts verschieben</translation>
+        <source>Move of layer no. %L1 to the right</source>
+        <translation>Verschieben der Schicht Nr. %L1 nach rechts</translation>
     </message>
 </context>
 <context>
     <name>M2_UndoRemoveLayer</name>
     <message>
-        <source>Remove layer no. %L1</source>
-        <translation>Schicht Nr. %L1 entfernen</translation>
+        <source>Removal of layer no. %L1</source>
+        <translation>Entfernen der Schicht Nr. %L1</translation>
     </message>
 </context>
 <context>
@@ -2172,6 +2463,18 @@ Schicht %1</translation>
         <source>The change of the user database was not saved.</source>
         <translation>Die Änderung der Benutzerdatenbank wurde nicht gespeichert.</translation>
     </message>
+    <message>
+        <source>Vapour pressure over s_d (Glaser diagram)</source>
+        <translation>Wasserdampfteildruck über s_d (Glaser-Diagramm)</translation>
+    </message>
+    <message>
+        <source>Glaser (s_d)</source>
+        <translation>Glaser (s_d)</translation>
+    </message>
+    <message>
+        <source>Draws the vapour pressure profile over the diffusion-equivalent air layer thickness s_d (Glaser diagram) instead of over the layer widths</source>
+        <translation>Zeichnet den Verlauf des Wasserdampfteildrucks über der wasserdampfdiffusionsäquivalenten Luftschichtdicke s_d (Glaser-Diagramm) statt über den Schichtdicken</translation>
+    </message>
 </context>
 <context>
     <name>Material</name>
@@ -2230,6 +2533,26 @@ Schicht %1</translation>
     <message>
         <source>width</source>
         <translation>Dicke</translation>
+    </message>
+    <message>
+        <source>Area fraction %1, must lie above 0 and below 1 (0 % … 100 %).</source>
+        <translation>Flächenanteil %1, muss über 0 und unter 1 liegen (0 % … 100 %).</translation>
+    </message>
+    <message>
+        <source>Width %1 m at spacing %2 m: both must be finite numbers from %3 to %4 m.</source>
+        <translation>Breite %1 m bei Achsabstand %2 m: Beide müssen endliche Zahlen von %3 bis %4 m sein.</translation>
+    </message>
+    <message>
+        <source>Width %1 m at spacing %2 m: the width must be smaller than the spacing.</source>
+        <translation>Breite %1 m bei Achsabstand %2 m: Die Breite muss kleiner als der Achsabstand sein.</translation>
+    </message>
+    <message>
+        <source>sd-value in the evaporation period</source>
+        <translation>sd-Wert in der Verdunstungsperiode</translation>
+    </message>
+    <message>
+        <source>An sd-value for the evaporation period needs the sd-value of the condensation period: only a material given by its sd-value (a foil, a membrane, a coating) can have one.</source>
+        <translation>Ein sd-Wert für die Verdunstungsperiode setzt den sd-Wert der Tauperiode voraus: nur ein durch seinen sd-Wert beschriebenes Material (Folie, Bahn, Beschichtung) kann einen haben.</translation>
     </message>
 </context>
 <context>
@@ -2725,6 +3048,26 @@ Kursiv dargestellte Materialien sind Ihre eigenen; nur diese können bearbeitet 
         <source>The material is not valid.</source>
         <translation>Das Material ist ungültig.</translation>
     </message>
+    <message>
+        <source>The sd-value in the evaporation period must be &gt;= 0.</source>
+        <translation>Der sd-Wert der Verdunstungsperiode muss &gt;= 0 sein.</translation>
+    </message>
+    <message>
+        <source>Humidity-variable vapour retarders: the sd-value in the evaporation (summer) period, the humid-range value of the data sheet; the sd-value above is then the dry-range value of the condensation (winter) period. Empty for every other material.</source>
+        <translation>Feuchtevariable Dampfbremsen: der sd-Wert in der Verdunstungsperiode (Sommer), der Wert des Datenblatts für den feuchten Bereich; der sd-Wert darüber ist dann der Wert des trockenen Bereichs für die Tauperiode (Winter). Leer bei jedem anderen Material.</translation>
+    </message>
+    <message>
+        <source>as in winter</source>
+        <translation>wie im Winter</translation>
+    </message>
+    <message>
+        <source>sd-value, evaporation period [m]:</source>
+        <translation>sd-Wert, Verdunstungsperiode [m]:</translation>
+    </message>
+    <message>
+        <source>sd-value of the evaporation period</source>
+        <translation>sd-Wert der Verdunstungsperiode</translation>
+    </message>
 </context>
 <context>
     <name>MaterialEditWidget</name>
@@ -2819,6 +3162,98 @@ Kursiv dargestellte Materialien sind Ihre eigenen; nur diese können bearbeitet 
     <message>
         <source>Water absorption coefficient [%1]:</source>
         <translation>Wasseraufnahmekoeffizient [%1]:</translation>
+    </message>
+    <message>
+        <source>The sd-value of the layer; for a humidity-variable vapour retarder its value in the condensation (winter) period.</source>
+        <translation>Der sd-Wert der Schicht; bei einer feuchtevariablen Dampfbremse ihr Wert in der Tauperiode (Winter).</translation>
+    </message>
+    <message>
+        <source>The sd-value in the evaporation period must be &gt; 0, or empty.</source>
+        <translation>Der sd-Wert der Verdunstungsperiode muss &gt; 0 oder leer sein.</translation>
+    </message>
+    <message>
+        <source>as in winter</source>
+        <translation>wie im Winter</translation>
+    </message>
+    <message>
+        <source>sd-value, evaporation period [m]:</source>
+        <translation>sd-Wert, Verdunstungsperiode [m]:</translation>
+    </message>
+    <message>
+        <source>Second Material (Studs, Rafters, Battens)</source>
+        <translation>Zweites Material (Ständer, Sparren, Lattung)</translation>
+    </message>
+    <message>
+        <source>Choose...</source>
+        <translation>Auswählen...</translation>
+    </message>
+    <message>
+        <source>Choose the material of the studs, rafters or battens that run through this layer.</source>
+        <translation>Material der Ständer, Sparren oder Latten wählen, die diese Schicht durchdringen.</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Entfernen</translation>
+    </message>
+    <message>
+        <source>The layer becomes homogeneous again.</source>
+        <translation>Die Schicht wird wieder homogen.</translation>
+    </message>
+    <message>
+        <source>Area fraction</source>
+        <translation>Flächenanteil</translation>
+    </message>
+    <message>
+        <source>Width and spacing</source>
+        <translation>Breite und Achsabstand</translation>
+    </message>
+    <message>
+        <source>The area fraction must lie above 0 % and below 100 %.</source>
+        <translation>Der Flächenanteil muss über 0 % und unter 100 % liegen.</translation>
+    </message>
+    <message>
+        <source>The width must be &gt; 0 and smaller than the spacing.</source>
+        <translation>Die Breite muss &gt; 0 und kleiner als der Achsabstand sein.</translation>
+    </message>
+    <message>
+        <source>The spacing must be &gt; 0 and larger than the width.</source>
+        <translation>Der Achsabstand muss &gt; 0 und größer als die Breite sein.</translation>
+    </message>
+    <message>
+        <source>Material:</source>
+        <translation>Material:</translation>
+    </message>
+    <message>
+        <source>Entered as:</source>
+        <translation>Eingabe als:</translation>
+    </message>
+    <message>
+        <source>Area fraction [%]:</source>
+        <translation>Flächenanteil [%]:</translation>
+    </message>
+    <message>
+        <source>Width of one member [mm]:</source>
+        <translation>Breite je Ständer/Sparren [mm]:</translation>
+    </message>
+    <message>
+        <source>Spacing, centre to centre [mm]:</source>
+        <translation>Achsabstand [mm]:</translation>
+    </message>
+    <message>
+        <source>The sd-value of a humidity-variable vapour retarder in the evaporation (summer) period: the humid-range value of its data sheet. The Glaser scheme and the moisture-storage method let the construction dry through it; empty: the sd-value holds in both periods.</source>
+        <translation>Der sd-Wert einer feuchtevariablen Dampfbremse in der Verdunstungsperiode (Sommer): der Wert des Datenblatts für den feuchten Bereich. Glaser-Verfahren und Feuchtespeicherverfahren lassen die Konstruktion durch sie austrocknen; leer: der sd-Wert gilt in beiden Perioden.</translation>
+    </message>
+    <message>
+        <source>Only a material given by its sd-value (a foil, a membrane) can have a second sd-value for the evaporation period.</source>
+        <translation>Nur ein durch seinen sd-Wert beschriebenes Material (Folie, Bahn) kann einen zweiten sd-Wert für die Verdunstungsperiode haben.</translation>
+    </message>
+    <message>
+        <source>none (homogeneous layer)</source>
+        <translation>keines (homogene Schicht)</translation>
+    </message>
+    <message>
+        <source>%1, %2 = %L3 W/mK</source>
+        <translation>%1, %2 = %L3 W/mK</translation>
     </message>
 </context>
 <context>
@@ -3032,6 +3467,12 @@ Kursiv dargestellte Materialien sind Ihre eigenen; nur diese können bearbeitet 
         <translation>Probenahmedatum: %1
 </translation>
     </message>
+    <message>
+        <source>Humidity-variable: sd-value %1 m in the condensation period, %2 m in the evaporation period
+</source>
+        <translation>Feuchtevariabel: sd-Wert %1 m in der Tauperiode, %2 m in der Verdunstungsperiode
+</translation>
+    </message>
 </context>
 <context>
     <name>MinimumHeatResistance</name>
@@ -3240,6 +3681,14 @@ Kursiv dargestellte Materialien sind Ihre eigenen; nur diese können bearbeitet 
         <source>Please enter the information for this new project. You can change the default project information in the preferences dialog.</source>
         <translation>Bitte geben Sie die Informationen zu diesem neuen Projekt ein. Die Standardvorgaben für Projektinformationen können Sie im Dialog Einstellungen ändern.</translation>
     </message>
+    <message>
+        <source>Construction kind:</source>
+        <translation>Bauteilart:</translation>
+    </message>
+    <message>
+        <source>The kind sets the heat flow direction, the outside climate, the evaporation period of DIN 4108-3 and the row of DIN 4108-2 for the minimum thermal resistance. You can change each of them later.</source>
+        <translation>Die Bauteilart setzt die Wärmestromrichtung, das Außenklima, die Verdunstungsperiode nach DIN 4108-3 und die Zeile der DIN 4108-2 für den Mindestwärmeschutz. Jeder dieser Werte kann später geändert werden.</translation>
+    </message>
 </context>
 <context>
     <name>NewProjectWizardMaterialPage</name>
@@ -3262,6 +3711,69 @@ Kursiv dargestellte Materialien sind Ihre eigenen; nur diese können bearbeitet 
     <message>
         <source>You can add your own projects as templates by copying the project files into the Templates subdirectory.</source>
         <translation>Eigene Projekte können Sie als Vorlagen hinzufügen, indem Sie die Projektdateien in das Unterverzeichnis Templates kopieren.</translation>
+    </message>
+</context>
+<context>
+    <name>Plausibility</name>
+    <message>
+        <source>A bulk density below %1 kg/m³ is lighter than any insulation material.</source>
+        <translation>Eine Rohdichte unter %1 kg/m³ ist leichter als jeder Dämmstoff.</translation>
+    </message>
+    <message>
+        <source>A bulk density above %1 kg/m³ is heavier than steel and copper.</source>
+        <translation>Eine Rohdichte über %1 kg/m³ ist schwerer als Stahl und Kupfer.</translation>
+    </message>
+    <message>
+        <source>A thermal conductivity above %1 W/(mK) is that of a metal, not of a building material; was a decimal separator lost?</source>
+        <translation>Eine Wärmeleitfähigkeit über %1 W/(mK) hat ein Metall, kein Baustoff; fehlt ein Dezimaltrennzeichen?</translation>
+    </message>
+    <message>
+        <source>A thermal conductivity below %1 W/(mK) is reached only by vacuum insulation panels.</source>
+        <translation>Eine Wärmeleitfähigkeit unter %1 W/(mK) erreichen nur Vakuumdämmplatten.</translation>
+    </message>
+    <message>
+        <source>A vapour diffusion resistance factor below 1 lets vapour through more easily than still air.</source>
+        <translation>Eine Wasserdampf-Diffusionswiderstandszahl unter 1 lässt Dampf leichter durch als ruhende Luft.</translation>
+    </message>
+    <message>
+        <source>A vapour diffusion resistance factor above %1 is that of a vapour barrier; this material is not marked as a foil.</source>
+        <translation>Eine Wasserdampf-Diffusionswiderstandszahl über %1 hat eine Dampfsperre; dieses Material ist nicht als Folie gekennzeichnet.</translation>
+    </message>
+    <message>
+        <source>A moisture content above %1 m³/m³ at 80 % RH is more than hygroscopic materials hold.</source>
+        <translation>Ein Feuchtegehalt über %1 m³/m³ bei 80 % r. F. ist mehr, als hygroskopische Baustoffe aufnehmen.</translation>
+    </message>
+    <message>
+        <source>A water absorption coefficient above 1 kg/(m²s½) (60 kg/(m²h½)) is higher than that of any building material; was the unit mixed up?</source>
+        <translation>Ein Wasseraufnahmekoeffizient über 1 kg/(m²s½) (60 kg/(m²h½)) ist höher als bei jedem Baustoff; wurde die Einheit verwechselt?</translation>
+    </message>
+    <message>
+        <source>A layer wider than %1 m is unusual; was the width typed in another unit?</source>
+        <translation>Eine Schicht dicker als %1 m ist ungewöhnlich; wurde die Dicke in einer anderen Einheit eingegeben?</translation>
+    </message>
+    <message>
+        <source>A layer thinner than 1 mm is unusual unless it is a foil; was the width typed in another unit?</source>
+        <translation>Eine Schicht dünner als 1 mm ist ungewöhnlich, wenn sie keine Folie ist; wurde die Dicke in einer anderen Einheit eingegeben?</translation>
+    </message>
+    <message>
+        <source>An indoor temperature outside %1 °C to %2 °C in winter is unusual for a heated room.</source>
+        <translation>Eine Innentemperatur außerhalb von %1 °C bis %2 °C im Winter ist für einen beheizten Raum ungewöhnlich.</translation>
+    </message>
+    <message>
+        <source>An outdoor temperature above %1 °C is unusual for a condensation period.</source>
+        <translation>Eine Außentemperatur über %1 °C ist für eine Tauperiode ungewöhnlich.</translation>
+    </message>
+    <message>
+        <source>An indoor relative humidity above %1 % occurs only in swimming pools and wet rooms.</source>
+        <translation>Eine relative Luftfeuchte innen über %1 % kommt nur in Schwimmbädern und Nassräumen vor.</translation>
+    </message>
+    <message>
+        <source>A relative humidity below %1 % is unusually dry for a building climate.</source>
+        <translation>Eine relative Luftfeuchte unter %1 % ist für ein Gebäudeklima ungewöhnlich trocken.</translation>
+    </message>
+    <message>
+        <source>A surface resistance above %1 m²K/W is unusual; the standards use %2 to %3 m²K/W.</source>
+        <translation>Ein Wärmeübergangswiderstand über %1 m²K/W ist ungewöhnlich; die Normen verwenden %2 bis %3 m²K/W.</translation>
     </message>
 </context>
 <context>
@@ -3364,6 +3876,18 @@ Kursiv dargestellte Materialien sind Ihre eigenen; nur diese können bearbeitet 
         <source>The surface resistance must be &gt; 0.</source>
         <translation>Der Wärmeübergangswiderstand muss &gt; 0 sein.</translation>
     </message>
+    <message>
+        <source>A layer given by its sd-value (a foil, a membrane) cannot carry a second material.</source>
+        <translation>Eine über ihren sd-Wert angegebene Schicht (Folie, Bahn) kann kein zweites Material tragen.</translation>
+    </message>
+    <message>
+        <source>The area fraction does not follow from width and spacing.</source>
+        <translation>Der Flächenanteil folgt nicht aus Breite und Achsabstand.</translation>
+    </message>
+    <message>
+        <source>The second material &quot;%1&quot; is not valid.</source>
+        <translation>Das zweite Material „%1“ ist nicht gültig.</translation>
+    </message>
 </context>
 <context>
     <name>ProjectInformationEditDialog</name>
@@ -3438,6 +3962,10 @@ Kursiv dargestellte Materialien sind Ihre eigenen; nur diese können bearbeitet 
     <message>
         <source>The report could not be painted.</source>
         <translation>Der Bericht konnte nicht gezeichnet werden.</translation>
+    </message>
+    <message>
+        <source>%1 version %2</source>
+        <translation>%1 Version %2</translation>
     </message>
 </context>
 <context>
@@ -3517,6 +4045,50 @@ Kursiv dargestellte Materialien sind Ihre eigenen; nur diese können bearbeitet 
         <source>No condensate: no drying reserve to check</source>
         <translation>Kein Tauwasser: keine Trocknungsreserve nachzuweisen</translation>
     </message>
+    <message>
+        <source>No U-value: the upper limit of the thermal resistance exceeds the lower limit %L1 times, more than the %L2 up to which ISO 6946 applies to inhomogeneous layers. A numerical calculation of the thermal bridges is needed.</source>
+        <translation>Kein U-Wert: Der obere Grenzwert des Wärmedurchgangswiderstands übersteigt den unteren um das %L1-Fache, mehr als das %L2-Fache, bis zu dem DIN EN ISO 6946 inhomogene Schichten erfasst. Eine numerische Wärmebrückenberechnung ist nötig.</translation>
+    </message>
+    <message>
+        <source>The temperatures and the condensation assessments (MIRELO and Glaser) are those of the field section between the studs or rafters, as DIN 4108-3 assesses it.</source>
+        <translation>Die Temperaturen und die Tauwassernachweise (MIRELO und Glaser) gelten für den Gefachbereich zwischen den Ständern oder Sparren, wie ihn DIN 4108-3 beurteilt.</translation>
+    </message>
+    <message>
+        <source>Thermal transmission coefficient according ISO 6946, inhomogeneous layers (dry)</source>
+        <translation>Wärmedurchgangskoeffizient nach DIN EN ISO 6946, inhomogene Schichten (trocken)</translation>
+    </message>
+    <message>
+        <source>Upper limit of the thermal resistance</source>
+        <translation>Oberer Grenzwert des Wärmedurchgangswiderstands</translation>
+    </message>
+    <message>
+        <source>Lower limit of the thermal resistance</source>
+        <translation>Unterer Grenzwert des Wärmedurchgangswiderstands</translation>
+    </message>
+    <message>
+        <source>Relative error of the limits</source>
+        <translation>Relativer Fehler der Grenzwerte</translation>
+    </message>
+    <message>
+        <source>Thermal transmission coefficient of the field section according ISO 6946 (dry)</source>
+        <translation>Wärmedurchgangskoeffizient im Gefach nach DIN EN ISO 6946 (trocken)</translation>
+    </message>
+    <message>
+        <source>Thermal transmission coefficient of the field section (moisture dependent)</source>
+        <translation>Wärmedurchgangskoeffizient im Gefach (feuchteabhängig)</translation>
+    </message>
+    <message>
+        <source>Thermal transfer resistance of the field section (dry)</source>
+        <translation>Wärmedurchlasswiderstand im Gefach (trocken)</translation>
+    </message>
+    <message>
+        <source>Condensation mass after condensation period (Glaser scheme)</source>
+        <translation>Tauwassermasse am Ende der Tauperiode (Glaser-Verfahren)</translation>
+    </message>
+    <message>
+        <source>Dry thermal resistance</source>
+        <translation>Wärmedurchlasswiderstand (trocken)</translation>
+    </message>
 </context>
 <context>
     <name>ReportFrameProjectInfo</name>
@@ -3535,6 +4107,10 @@ Kursiv dargestellte Materialien sind Ihre eigenen; nur diese können bearbeitet 
     <message>
         <source>Company:</source>
         <translation>Firma:</translation>
+    </message>
+    <message>
+        <source>Construction kind:</source>
+        <translation>Bauteilart:</translation>
     </message>
 </context>
 <context>
@@ -3721,6 +4297,18 @@ nach DIN 4108-2, Tabelle 3</translation>
         <source>Jpg image (*.jpg)</source>
         <translation>JPG-Bild (*.jpg)</translation>
     </message>
+    <message>
+        <source>Project description:</source>
+        <translation>Projektbeschreibung:</translation>
+    </message>
+    <message>
+        <source>U-value table (DIN EN ISO 6946)</source>
+        <translation>U-Wert-Tabelle (DIN EN ISO 6946)</translation>
+    </message>
+    <message>
+        <source>DIN 4108-3 (Glaser) - Diagram over s_d</source>
+        <translation>DIN 4108-3 (Glaser) – Diagramm über s_d</translation>
+    </message>
 </context>
 <context>
     <name>ResistanceFrame</name>
@@ -3755,6 +4343,10 @@ nach DIN 4108-2, Tabelle 3</translation>
     <message>
         <source>R&lt;sub&gt;T&lt;/sub&gt; and U with the surface resistances of DIN EN ISO 6946 (R&lt;sub&gt;si&lt;/sub&gt; = %1 m&lt;sup&gt;2&lt;/sup&gt;K/W, R&lt;sub&gt;se&lt;/sub&gt; = %2 m&lt;sup&gt;2&lt;/sup&gt;K/W).</source>
         <translation>R&lt;sub&gt;T&lt;/sub&gt; und U mit den Wärmeübergangswiderständen nach DIN EN ISO 6946 (R&lt;sub&gt;si&lt;/sub&gt; = %1 m&lt;sup&gt;2&lt;/sup&gt;K/W, R&lt;sub&gt;se&lt;/sub&gt; = %2 m&lt;sup&gt;2&lt;/sup&gt;K/W).</translation>
+    </message>
+    <message>
+        <source>Resistances of the field section between the studs or rafters; the U-value of the component with its second materials (ISO 6946, upper and lower limit) is given in the summary of results.</source>
+        <translation>Widerstände im Gefach zwischen den Ständern oder Sparren; der U-Wert des Bauteils mit seinen zweiten Materialien (DIN EN ISO 6946, oberer und unterer Grenzwert) steht in der Zusammenfassung der Ergebnisse.</translation>
     </message>
 </context>
 <context>
@@ -3924,6 +4516,93 @@ nach DIN 4108-2, Tabelle 3</translation>
     </message>
 </context>
 <context>
+    <name>StartPage</name>
+    <message>
+        <source>External wall with ETICS</source>
+        <translation>Außenwand mit WDVS</translation>
+    </message>
+    <message>
+        <source>Sand-lime brick with 160 mm EPS outside: no condensate.</source>
+        <translation>Kalksandstein mit 160 mm EPS außen: kein Tauwasser.</translation>
+    </message>
+    <message>
+        <source>Timber-frame wall</source>
+        <translation>Holzrahmenwand</translation>
+    </message>
+    <message>
+        <source>Vapour retarder behind an installation cavity: air layers and wood.</source>
+        <translation>Dampfbremse hinter der Installationsebene: Luftschichten und Holz.</translation>
+    </message>
+    <message>
+        <source>Pitched roof, insulation between rafters</source>
+        <translation>Steildach, Zwischensparrendämmung</translation>
+    </message>
+    <message>
+        <source>Humidity-variable vapour retarder, heat flow upwards through an air layer.</source>
+        <translation>Feuchtevariable Dampfbremse, Wärmestrom nach oben durch eine Luftschicht.</translation>
+    </message>
+    <message>
+        <source>Interior insulation without vapour retarder</source>
+        <translation>Innendämmung ohne Dampfbremse</translation>
+    </message>
+    <message>
+        <source>The classic damage case: condensate behind the insulation, DIN 4108-3 not fulfilled.</source>
+        <translation>Der klassische Schadensfall: Tauwasser hinter der Dämmung, DIN 4108-3 nicht erfüllt.</translation>
+    </message>
+    <message>
+        <source>Flat roof, warm deck</source>
+        <translation>Flachdach, Warmdach</translation>
+    </message>
+    <message>
+        <source>A nearly tight vapour barrier: where the Glaser scheme and the moisture-storage method differ.</source>
+        <translation>Eine nahezu dichte Dampfsperre: wo Glaser-Verfahren und Feuchtespeicherverfahren voneinander abweichen.</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>New project…</source>
+        <translation>Neues Projekt…</translation>
+    </message>
+    <message>
+        <source>Enter the project information and choose the first layer in the new-project wizard.</source>
+        <translation>Im Assistenten für neue Projekte die Projektinformationen eingeben und die erste Schicht wählen.</translation>
+    </message>
+    <message>
+        <source>Open project…</source>
+        <translation>Projekt öffnen…</translation>
+    </message>
+    <message>
+        <source>Open a project file (m2p, or mpj of MIRELO 1).</source>
+        <translation>Eine Projektdatei öffnen (m2p oder mpj von MIRELO 1).</translation>
+    </message>
+    <message>
+        <source>Quick start</source>
+        <translation>Schnellstart</translation>
+    </message>
+    <message>
+        <source>The chapter of the manual that walks through the examples.</source>
+        <translation>Das Kapitel des Handbuchs, das die Beispiele durchgeht.</translation>
+    </message>
+    <message>
+        <source>Recent projects</source>
+        <translation>Zuletzt verwendete Projekte</translation>
+    </message>
+    <message>
+        <source>No project opened yet.</source>
+        <translation>Noch kein Projekt geöffnet.</translation>
+    </message>
+    <message>
+        <source>Examples</source>
+        <translation>Beispiele</translation>
+    </message>
+    <message>
+        <source>The example projects were not found in %1.</source>
+        <translation>Die Beispielprojekte wurden in %1 nicht gefunden.</translation>
+    </message>
+</context>
+<context>
     <name>SurfaceResistanceFrame</name>
     <message>
         <source>Surface Resistances</source>
@@ -3939,9 +4618,52 @@ nach DIN 4108-2, Tabelle 3</translation>
     </message>
 </context>
 <context>
+    <name>UValueFrame</name>
+    <message>
+        <source>Thermal Transmittance according to DIN EN ISO 6946</source>
+        <translation>Wärmedurchgangskoeffizient nach DIN EN ISO 6946</translation>
+    </message>
+    <message>
+        <source>heat flow upwards</source>
+        <translation>Wärmestrom aufwärts</translation>
+    </message>
+    <message>
+        <source>heat flow horizontal</source>
+        <translation>Wärmestrom horizontal</translation>
+    </message>
+    <message>
+        <source>heat flow downwards</source>
+        <translation>Wärmestrom abwärts</translation>
+    </message>
+    <message>
+        <source>Inside surface resistance R&lt;sub&gt;si&lt;/sub&gt; (%1)</source>
+        <translation>Wärmeübergangswiderstand innen R&lt;sub&gt;si&lt;/sub&gt; (%1)</translation>
+    </message>
+    <message>
+        <source>Outside surface resistance R&lt;sub&gt;se&lt;/sub&gt;</source>
+        <translation>Wärmeübergangswiderstand außen R&lt;sub&gt;se&lt;/sub&gt;</translation>
+    </message>
+    <message>
+        <source>Total thermal resistance R&lt;sub&gt;T&lt;/sub&gt;</source>
+        <translation>Wärmedurchgangswiderstand R&lt;sub&gt;T&lt;/sub&gt;</translation>
+    </message>
+    <message>
+        <source>Thermal transmittance (dry design values):</source>
+        <translation>Wärmedurchgangskoeffizient (Bemessungswerte, trocken):</translation>
+    </message>
+    <message>
+        <source>with moisture-dependent conductivity:</source>
+        <translation>mit feuchteabhängiger Wärmeleitfähigkeit:</translation>
+    </message>
+    <message>
+        <source>* Unventilated air layer: thermal resistance from the table of DIN EN ISO 6946 for its thickness and the heat-flow direction.</source>
+        <translation>* Ruhende Luftschicht: Wärmedurchlasswiderstand aus der Tabelle der DIN EN ISO 6946 für ihre Dicke und die Richtung des Wärmestroms.</translation>
+    </message>
+</context>
+<context>
     <name>UndoChangeDisclaimer</name>
     <message>
-        <source>Undo change final remarks.</source>
+        <source>Change of final remarks</source>
         <translation>Änderung der Schlussbemerkungen</translation>
     </message>
 </context>
@@ -3965,10 +4687,73 @@ nach DIN 4108-2, Tabelle 3</translation>
     </message>
 </context>
 <context>
+    <name>UserLogoSettingsWidget</name>
+    <message>
+        <source>User Logo</source>
+        <translation>Eigenes Logo</translation>
+    </message>
+    <message>
+        <source>No user logo</source>
+        <translation>Kein eigenes Logo</translation>
+    </message>
+    <message>
+        <source>Logo in page header</source>
+        <translation>Logo in der Kopfzeile</translation>
+    </message>
+    <message>
+        <source>Logo right from project informations</source>
+        <translation>Logo rechts neben den Projektinformationen</translation>
+    </message>
+    <message>
+        <source>Scale by width</source>
+        <translation>Nach Breite skalieren</translation>
+    </message>
+    <message>
+        <source>Scale by height</source>
+        <translation>Nach Höhe skalieren</translation>
+    </message>
+    <message>
+        <source> px</source>
+        <translation> px</translation>
+    </message>
+    <message>
+        <source>Position:</source>
+        <translation>Position:</translation>
+    </message>
+    <message>
+        <source>Image file:</source>
+        <translation>Bilddatei:</translation>
+    </message>
+    <message>
+        <source>Size:</source>
+        <translation>Größe:</translation>
+    </message>
+    <message>
+        <source>Select user logo</source>
+        <translation>Eigenes Logo auswählen</translation>
+    </message>
+    <message>
+        <source>Images (*.png *.jpg *.jpeg *.bmp *.svg)</source>
+        <translation>Bilder (*.png *.jpg *.jpeg *.bmp *.svg)</translation>
+    </message>
+</context>
+<context>
     <name>ValidatingLineEdit</name>
     <message>
         <source>Use &apos;,&apos; or &apos;.&apos; once, as the decimal separator; digit grouping is not accepted.</source>
-        <translation>Verwenden Sie ',' oder '.' nur einmal, als Dezimaltrennzeichen; Zifferngruppierung wird nicht angenommen.</translation>
+        <translation>Verwenden Sie &apos;,&apos; oder &apos;.&apos; nur einmal, als Dezimaltrennzeichen; Zifferngruppierung wird nicht angenommen.</translation>
+    </message>
+    <message>
+        <source>A number is needed.</source>
+        <translation>Hier wird eine Zahl benötigt.</translation>
+    </message>
+    <message>
+        <source>This is not a number.</source>
+        <translation>Das ist keine Zahl.</translation>
+    </message>
+    <message>
+        <source>A whole number is needed.</source>
+        <translation>Hier wird eine ganze Zahl benötigt.</translation>
     </message>
 </context>
 <context>

@@ -100,6 +100,26 @@
         <source>Drying time in d</source>
         <translation>Drying time in d</translation>
     </message>
+    <message>
+        <source>Sets the heat flow direction, the outside climate, the evaporation period of DIN 4108-3 and the row of DIN 4108-2 for the minimum thermal resistance; each can be changed afterwards.</source>
+        <translation>Sets the heat flow direction, the outside climate, the evaporation period of DIN 4108-3 and the row of DIN 4108-2 for the minimum thermal resistance; each can be changed afterwards.</translation>
+    </message>
+    <message>
+        <source>As in the report settings</source>
+        <translation>As in the report settings</translation>
+    </message>
+    <message>
+        <source>Row %1: %2</source>
+        <translation>Row %1: %2</translation>
+    </message>
+    <message>
+        <source>Construction kind</source>
+        <translation>Construction kind</translation>
+    </message>
+    <message>
+        <source>DIN 4108-2 minimum thermal resistance</source>
+        <translation>DIN 4108-2 minimum thermal resistance</translation>
+    </message>
 </context>
 <context>
     <name>Calculation</name>
@@ -436,54 +456,6 @@
         <translation>Project information</translation>
     </message>
     <message>
-        <source>User Logo</source>
-        <translation>User Logo</translation>
-    </message>
-    <message>
-        <source>No user logo</source>
-        <translation>No user logo</translation>
-    </message>
-    <message>
-        <source>Logo in page header</source>
-        <translation>Logo in page header</translation>
-    </message>
-    <message>
-        <source>Logo right from project informations</source>
-        <translation>Logo right from project information</translation>
-    </message>
-    <message>
-        <source>Scale by width</source>
-        <translation>Scale by width</translation>
-    </message>
-    <message>
-        <source>Scale by height</source>
-        <translation>Scale by height</translation>
-    </message>
-    <message>
-        <source> px</source>
-        <translation> px</translation>
-    </message>
-    <message>
-        <source>Position:</source>
-        <translation>Position:</translation>
-    </message>
-    <message>
-        <source>Image file:</source>
-        <translation>Image file:</translation>
-    </message>
-    <message>
-        <source>Size:</source>
-        <translation>Size:</translation>
-    </message>
-    <message>
-        <source>Select user logo</source>
-        <translation>Select user logo</translation>
-    </message>
-    <message>
-        <source>Images (*.png *.jpg *.jpeg *.bmp *.svg)</source>
-        <translation>Images (*.png *.jpg *.jpeg *.bmp *.svg)</translation>
-    </message>
-    <message>
         <source>Construction sketch</source>
         <translation>Construction sketch</translation>
     </message>
@@ -568,6 +540,10 @@ according german standard DIN 4108-2 table 3</translation>
     <message>
         <source>Print Final Remarks</source>
         <translation>Print Final Remarks</translation>
+    </message>
+    <message>
+        <source>U-value table (DIN EN ISO 6946)</source>
+        <translation>U-value table (DIN EN ISO 6946)</translation>
     </message>
 </context>
 <context>
@@ -745,6 +721,45 @@ Layer %1</translation>
     </message>
 </context>
 <context>
+    <name>ConstructionKinds</name>
+    <message>
+        <source>External wall</source>
+        <translation>External wall</translation>
+    </message>
+    <message>
+        <source>Wall against soil</source>
+        <translation>Wall against soil</translation>
+    </message>
+    <message>
+        <source>Roof over habitable rooms, pitched</source>
+        <translation>Roof over habitable rooms, pitched</translation>
+    </message>
+    <message>
+        <source>Roof over habitable rooms, flat</source>
+        <translation>Roof over habitable rooms, flat</translation>
+    </message>
+    <message>
+        <source>Ceiling below an unheated attic</source>
+        <translation>Ceiling below an unheated attic</translation>
+    </message>
+    <message>
+        <source>Ceiling over an unheated cellar</source>
+        <translation>Ceiling over an unheated cellar</translation>
+    </message>
+    <message>
+        <source>Floor over outside air (passage, garage)</source>
+        <translation>Floor over outside air (passage, garage)</translation>
+    </message>
+    <message>
+        <source>Floor plate on ground</source>
+        <translation>Floor plate on ground</translation>
+    </message>
+    <message>
+        <source>Internal wall or ceiling to an unheated room</source>
+        <translation>Internal wall or ceiling to an unheated room</translation>
+    </message>
+</context>
+<context>
     <name>ConstructionLayerFrame</name>
     <message>
         <source>Material Properties</source>
@@ -786,6 +801,22 @@ Layer %1</translation>
         <source>layers from left to right</source>
         <translation>layers from left to right</translation>
     </message>
+    <message>
+        <source>%1, %L2 mm at %L3 mm</source>
+        <translation>%1, %L2 mm at %L3 mm</translation>
+    </message>
+    <message>
+        <source>s&lt;sub&gt;d&lt;/sub&gt; winter / summer&lt;br/&gt;[m]</source>
+        <translation>s&lt;sub&gt;d&lt;/sub&gt; winter / summer&lt;br/&gt;[m]</translation>
+    </message>
+    <message>
+        <source>s&lt;sub&gt;d&lt;/sub&gt; - diffusion-equivalent air layer thickness in the condensation and the evaporation period (humidity-variable vapour retarder),</source>
+        <translation>s&lt;sub&gt;d&lt;/sub&gt; - diffusion-equivalent air layer thickness in the condensation and the evaporation period (humidity-variable vapour retarder),</translation>
+    </message>
+    <message>
+        <source>(+ second material of the layer (studs, rafters) with its area fraction; condensation is assessed between them)</source>
+        <translation>(+ second material of the layer (studs, rafters) with its area fraction; condensation is assessed between them)</translation>
+    </message>
 </context>
 <context>
     <name>ConstructionNameInputDialog</name>
@@ -800,6 +831,13 @@ Layer %1</translation>
     <message>
         <source>Notes:</source>
         <translation>Notes:</translation>
+    </message>
+</context>
+<context>
+    <name>ConstructionTableWidget</name>
+    <message>
+        <source>%1 with %2 (%L3 % of the area)</source>
+        <translation>%1 with %2 (%L3 % of the area)</translation>
     </message>
 </context>
 <context>
@@ -919,6 +957,14 @@ Layer %1</translation>
         <source>the calculation gave a negative condensate mass</source>
         <translation>the calculation gave a negative condensate mass</translation>
     </message>
+    <message>
+        <source>Glaser scheme</source>
+        <translation>Glaser scheme</translation>
+    </message>
+    <message>
+        <source>Moisture storage method</source>
+        <translation>Moisture storage method</translation>
+    </message>
 </context>
 <context>
     <name>DINCriteriaSettings</name>
@@ -1028,6 +1074,18 @@ Layer %1</translation>
         <source>Vapour pressure (calc.)</source>
         <translation>Vapour pressure (calc.)</translation>
     </message>
+    <message>
+        <source>Diffusion-equivalent air layer thickness %1 in [m]</source>
+        <translation>Diffusion-equivalent air layer thickness %1 in [m]</translation>
+    </message>
+    <message>
+        <source>Condensation zone</source>
+        <translation>Condensation zone</translation>
+    </message>
+    <message>
+        <source>Condensation plane</source>
+        <translation>Condensation plane</translation>
+    </message>
 </context>
 <context>
     <name>DiagramView</name>
@@ -1050,6 +1108,10 @@ Layer %1</translation>
     <message>
         <source>The picture could not be written.</source>
         <translation>The picture could not be written.</translation>
+    </message>
+    <message>
+        <source>Glaser diagram</source>
+        <translation>Glaser diagram</translation>
     </message>
 </context>
 <context>
@@ -1187,10 +1249,28 @@ Layer %1</translation>
     </message>
 </context>
 <context>
+    <name>FieldMessageLine</name>
+    <message>
+        <source>&apos;%1&apos; was not taken for %2: %3 The field shows the value held again.</source>
+        <translation>'%1' was not taken for %2: %3 The field shows the value held again.</translation>
+    </message>
+</context>
+<context>
     <name>FooterFrame</name>
     <message>
         <source>Page %1 of %2</source>
         <translation>Page %1 of %2</translation>
+    </message>
+</context>
+<context>
+    <name>GlaserDiagramFrame</name>
+    <message>
+        <source>Glaser Diagram (DIN 4108-3)</source>
+        <translation>Glaser Diagram (DIN 4108-3)</translation>
+    </message>
+    <message>
+        <source>Condensation period (winter). s&lt;sub&gt;d&lt;/sub&gt; - diffusion-equivalent air layer thickness of the layers in front of an interface; upper values p&lt;sub&gt;sat&lt;/sub&gt; - saturation vapour pressure, lower values p - vapour pressure at the interface, in Pa.</source>
+        <translation>Condensation period (winter). s&lt;sub&gt;d&lt;/sub&gt; - diffusion-equivalent air layer thickness of the layers in front of an interface; upper values p&lt;sub&gt;sat&lt;/sub&gt; - saturation vapour pressure, lower values p - vapour pressure at the interface, in Pa.</translation>
     </message>
 </context>
 <context>
@@ -1254,6 +1334,12 @@ Layer %1</translation>
         <source>The help file cannot be found on location:
 %1</source>
         <translation>The help file cannot be found on location:
+%1</translation>
+    </message>
+    <message>
+        <source>No program to show PDF files could be started. The manual is here:
+%1</source>
+        <translation>No program to show PDF files could be started. The manual is here:
 %1</translation>
     </message>
 </context>
@@ -1369,6 +1455,10 @@ Layer %1</translation>
     <message>
         <source>Climate: a period is longer than %1 days.</source>
         <translation>Climate: a period is longer than %1 days.</translation>
+    </message>
+    <message>
+        <source>%1, second material (%2)</source>
+        <translation>%1, second material (%2)</translation>
     </message>
 </context>
 <context>
@@ -1533,62 +1623,178 @@ Layer %1</translation>
         <source>Drying time</source>
         <translation>Drying time</translation>
     </message>
+    <message>
+        <source>layer %1 (%2)</source>
+        <translation>layer %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Condensation plane between %1 and %2</source>
+        <translation>Condensation plane between %1 and %2</translation>
+    </message>
+    <message>
+        <source>Condensation zone in %1</source>
+        <translation>Condensation zone in %1</translation>
+    </message>
+    <message>
+        <source>Condensation zone from %1 to %2</source>
+        <translation>Condensation zone from %1 to %2</translation>
+    </message>
+    <message>
+        <source>Thermal transfer resistance of the field section (dry)</source>
+        <translation>Thermal transfer resistance of the field section (dry)</translation>
+    </message>
+    <message>
+        <source>U-value (ISO 6946, inhomogeneous layers)</source>
+        <translation>U-value (ISO 6946, inhomogeneous layers)</translation>
+    </message>
+    <message>
+        <source>Upper limit R&apos;&lt;sub&gt;T&lt;/sub&gt;</source>
+        <translation>Upper limit R'&lt;sub&gt;T&lt;/sub&gt;</translation>
+    </message>
+    <message>
+        <source>Lower limit R&apos;&apos;&lt;sub&gt;T&lt;/sub&gt;</source>
+        <translation>Lower limit R''&lt;sub&gt;T&lt;/sub&gt;</translation>
+    </message>
+    <message>
+        <source>Relative error e</source>
+        <translation>Relative error e</translation>
+    </message>
+    <message>
+        <source>U-value of the field section (ISO 6946)</source>
+        <translation>U-value of the field section (ISO 6946)</translation>
+    </message>
+    <message>
+        <source>U-value of the field section (moisture dependent)</source>
+        <translation>U-value of the field section (moisture dependent)</translation>
+    </message>
+    <message>
+        <source>Moisture storage method</source>
+        <translation>Moisture storage method</translation>
+    </message>
+    <message>
+        <source>Glaser scheme (DIN 4108-3)</source>
+        <translation>Glaser scheme (DIN 4108-3)</translation>
+    </message>
+    <message>
+        <source>Evaporable mass in the drying period</source>
+        <translation>Evaporable mass in the drying period</translation>
+    </message>
+    <message>
+        <source>fulfilled</source>
+        <translation>fulfilled</translation>
+    </message>
+    <message>
+        <source>not fulfilled</source>
+        <translation>not fulfilled</translation>
+    </message>
+    <message>
+        <source>not evaluated</source>
+        <translation>not evaluated</translation>
+    </message>
+    <message>
+        <source>Condensate mass (layer without capillary suction)</source>
+        <translation>Condensate mass (layer without capillary suction)</translation>
+    </message>
+    <message>
+        <source>Condensate mass</source>
+        <translation>Condensate mass</translation>
+    </message>
+    <message>
+        <source>Condensate in timber (%1u&lt;sub&gt;m&lt;/sub&gt; &amp;lt; 5 %)</source>
+        <translation>Condensate in timber (%1u&lt;sub&gt;m&lt;/sub&gt; &amp;lt; 5 %)</translation>
+    </message>
+    <message>
+        <source>Condensate in wood-based material (%1u&lt;sub&gt;m&lt;/sub&gt; &amp;lt; 3 %)</source>
+        <translation>Condensate in wood-based material (%1u&lt;sub&gt;m&lt;/sub&gt; &amp;lt; 3 %)</translation>
+    </message>
+    <message>
+        <source>no drying</source>
+        <translation>no drying</translation>
+    </message>
+    <message>
+        <source>Drying reserve %1 g/(m&lt;sup&gt;2&lt;/sup&gt;a) (DIN 68800-2)</source>
+        <translation>Drying reserve %1 g/(m&lt;sup&gt;2&lt;/sup&gt;a) (DIN 68800-2)</translation>
+    </message>
+    <message>
+        <source>no condensate</source>
+        <translation>no condensate</translation>
+    </message>
+    <message>
+        <source>Minimum thermal protection (%1)</source>
+        <translation>Minimum thermal protection (%1)</translation>
+    </message>
+    <message>
+        <source>Thermal resistance R</source>
+        <translation>Thermal resistance R</translation>
+    </message>
+    <message>
+        <source>Temperature factor f&lt;sub&gt;Rsi&lt;/sub&gt;</source>
+        <translation>Temperature factor f&lt;sub&gt;Rsi&lt;/sub&gt;</translation>
+    </message>
+    <message>
+        <source>No U-value: the upper limit exceeds the lower limit %L1 times, more than the %L2 up to which ISO 6946 applies to inhomogeneous layers. A numerical calculation of the thermal bridges is needed.</source>
+        <translation>No U-value: the upper limit exceeds the lower limit %L1 times, more than the %L2 up to which ISO 6946 applies to inhomogeneous layers. A numerical calculation of the thermal bridges is needed.</translation>
+    </message>
+    <message>
+        <source>Temperatures and condensation (Glaser, moisture storage) for the field section between the studs or rafters, as DIN 4108-3 assesses it.</source>
+        <translation>Temperatures and condensation (Glaser, moisture storage) for the field section between the studs or rafters, as DIN 4108-3 assesses it.</translation>
+    </message>
 </context>
 <context>
     <name>M2_UndoAddConstructionLeft</name>
     <message>
-        <source>Add construction left to no. %L1</source>
-        <translation>Add construction left to no. %L1</translation>
+        <source>Addition of a construction left of no. %L1</source>
+        <translation>Addition of a construction left of no. %L1</translation>
     </message>
 </context>
 <context>
     <name>M2_UndoAddConstructionRight</name>
     <message>
-        <source>Add construction right to no. %L1</source>
-        <translation>Add construction right to no. %L1</translation>
+        <source>Addition of a construction right of no. %L1</source>
+        <translation>Addition of a construction right of no. %L1</translation>
     </message>
 </context>
 <context>
     <name>M2_UndoAddLayerLeft</name>
     <message>
-        <source>Add layer left to no. %L1</source>
-        <translation>Add layer left to no. %L1</translation>
+        <source>Addition of a layer left of no. %L1</source>
+        <translation>Addition of a layer left of no. %L1</translation>
     </message>
 </context>
 <context>
     <name>M2_UndoAddLayerRight</name>
     <message>
-        <source>Add layer right to no. %L1</source>
-        <translation>Add layer right to no. %L1</translation>
+        <source>Addition of a layer right of no. %L1</source>
+        <translation>Addition of a layer right of no. %L1</translation>
     </message>
 </context>
 <context>
     <name>M2_UndoAssessmentType</name>
     <message>
-        <source>Undo change of condensation time.</source>
-        <translation>Undo change of condensation time.</translation>
+        <source>Change of condensation time</source>
+        <translation>Change of condensation time</translation>
     </message>
     <message>
-        <source>Undo change of evaporation time</source>
-        <translation>Undo change of evaporation time</translation>
+        <source>Change of evaporation time</source>
+        <translation>Change of evaporation time</translation>
     </message>
     <message>
-        <source>Undo change of assessment type.</source>
-        <translation>Undo change of assessment type.</translation>
+        <source>Change of assessment type</source>
+        <translation>Change of assessment type</translation>
     </message>
 </context>
 <context>
     <name>M2_UndoChangeMaterial</name>
     <message>
-        <source>Change material on layer no. %L1</source>
-        <translation>Change material on layer no. %L1</translation>
+        <source>Change of material of layer no. %L1</source>
+        <translation>Change of material of layer no. %L1</translation>
     </message>
 </context>
 <context>
     <name>M2_UndoChangeProjectInfo</name>
     <message>
-        <source>Undo change of project informations.</source>
-        <translation>Undo change of project information.</translation>
+        <source>Change of project information</source>
+        <translation>Change of project information</translation>
     </message>
 </context>
 <context>
@@ -1602,92 +1808,177 @@ Layer %1</translation>
         <translation>cold side</translation>
     </message>
     <message>
-        <source>Undo change of temperature (condensation) at %1</source>
-        <translation>Undo change of temperature (condensation) at %1</translation>
+        <source>Change of temperature (condensation period) at %1</source>
+        <translation>Change of temperature (condensation period) at %1</translation>
     </message>
     <message>
-        <source>Undo change of relative humidity (condensation) at %1</source>
-        <translation>Undo change of relative humidity (condensation) at %1</translation>
+        <source>Change of temperature (evaporation period) at %1</source>
+        <translation>Change of temperature (evaporation period) at %1</translation>
     </message>
     <message>
-        <source>Undo change of surface resistance at %1</source>
-        <translation>Undo change of surface resistance at %1</translation>
+        <source>Change of relative humidity (condensation period) at %1</source>
+        <translation>Change of relative humidity (condensation period) at %1</translation>
+    </message>
+    <message>
+        <source>Change of relative humidity (evaporation period) at %1</source>
+        <translation>Change of relative humidity (evaporation period) at %1</translation>
+    </message>
+    <message>
+        <source>Change of surface resistance at %1</source>
+        <translation>Change of surface resistance at %1</translation>
     </message>
 </context>
 <context>
     <name>M2_UndoClimateAll</name>
     <message>
-        <source>Undo change climate data set at %1</source>
-        <translation>Undo change climate data set at %1</translation>
+        <source>Change of climate data set at %1</source>
+        <translation>Change of climate data set at %1</translation>
+    </message>
+</context>
+<context>
+    <name>M2_UndoConstructionKind</name>
+    <message>
+        <source>heat flow downwards</source>
+        <translation>heat flow downwards</translation>
+    </message>
+    <message>
+        <source>heat flow upwards</source>
+        <translation>heat flow upwards</translation>
+    </message>
+    <message>
+        <source>heat flow horizontal</source>
+        <translation>heat flow horizontal</translation>
+    </message>
+    <message>
+        <source>inside climate “%1”</source>
+        <translation>inside climate “%1”</translation>
+    </message>
+    <message>
+        <source>outside climate “%1”</source>
+        <translation>outside climate “%1”</translation>
+    </message>
+    <message>
+        <source>evaporation period %1 Pa in the condensation plane, %2 Pa on both sides</source>
+        <translation>evaporation period %1 Pa in the condensation plane, %2 Pa on both sides</translation>
+    </message>
+    <message>
+        <source>assessment “%1”</source>
+        <translation>assessment “%1”</translation>
+    </message>
+    <message>
+        <source>minimum thermal resistance after %1 row %2</source>
+        <translation>minimum thermal resistance after %1 row %2</translation>
+    </message>
+    <message>
+        <source>Construction kind “%1”: no default changed.</source>
+        <translation>Construction kind “%1”: no default changed.</translation>
+    </message>
+    <message>
+        <source>Construction kind “%1”: %2.</source>
+        <translation>Construction kind “%1”: %2.</translation>
+    </message>
+    <message>
+        <source>Change of construction kind to %1</source>
+        <translation>Change of construction kind to %1</translation>
     </message>
 </context>
 <context>
     <name>M2_UndoHeatFlowDirection</name>
     <message>
-        <source>Change heat flow direction to %1</source>
-        <translation>Change heat flow direction to %1</translation>
+        <source>Change of heat flow direction to upwards</source>
+        <translation>Change of heat flow direction to upwards</translation>
+    </message>
+    <message>
+        <source>Change of heat flow direction to horizontal</source>
+        <translation>Change of heat flow direction to horizontal</translation>
+    </message>
+    <message>
+        <source>Change of heat flow direction to downwards</source>
+        <translation>Change of heat flow direction to downwards</translation>
+    </message>
+</context>
+<context>
+    <name>M2_UndoLayerBridge</name>
+    <message>
+        <source>Removal of second material of layer no. %1</source>
+        <translation>Removal of second material of layer no. %1</translation>
+    </message>
+    <message>
+        <source>Change of second material of layer no. %1</source>
+        <translation>Change of second material of layer no. %1</translation>
     </message>
 </context>
 <context>
     <name>M2_UndoLayerColor</name>
     <message>
-        <source>Undo change of color at layer No. %1</source>
-        <translation>Undo change of color at layer No. %1</translation>
+        <source>Change of colour of layer no. %1</source>
+        <translation>Change of colour of layer no. %1</translation>
     </message>
 </context>
 <context>
     <name>M2_UndoMaterialName</name>
     <message>
-        <source>Undo change of material name at layer No. %1</source>
-        <translation>Undo change of material name at layer No. %1</translation>
+        <source>Change of material name of layer no. %1</source>
+        <translation>Change of material name of layer no. %1</translation>
     </message>
 </context>
 <context>
     <name>M2_UndoMaterialParameters</name>
     <message>
-        <source>Undo %L1-value change at layer No. %2</source>
-        <translation>Undo %L1-value change at layer No. %2</translation>
+        <source>Change of %L1 of layer no. %2</source>
+        <translation>Change of %L1 of layer no. %2</translation>
     </message>
     <message>
-        <source>Undo w_80 change at layer No. %1</source>
-        <translation>Undo w_80 change at layer No. %1</translation>
+        <source>Change of w_80 of layer no. %1</source>
+        <translation>Change of w_80 of layer no. %1</translation>
     </message>
     <message>
-        <source>Undo w_sat change at layer No. %1</source>
-        <translation>Undo w_sat change at layer No. %1</translation>
+        <source>Change of w_sat of layer no. %1</source>
+        <translation>Change of w_sat of layer no. %1</translation>
     </message>
     <message>
-        <source>Undo lambda change at layer No. %1</source>
-        <translation>Undo lambda change at layer No. %1</translation>
+        <source>Change of thermal conductivity of layer no. %1</source>
+        <translation>Change of thermal conductivity of layer no. %1</translation>
     </message>
     <message>
-        <source>Undo Aw change at layer No. %1</source>
-        <translation>Undo Aw change at layer No. %1</translation>
+        <source>Change of water absorption coefficient of layer no. %1</source>
+        <translation>Change of water absorption coefficient of layer no. %1</translation>
     </message>
     <message>
-        <source>Undo layer width change at layer No. %1</source>
-        <translation>Undo layer width change at layer No. %1</translation>
+        <source>Change of summer sd-value of layer no. %1</source>
+        <translation>Change of summer sd-value of layer no. %1</translation>
+    </message>
+    <message>
+        <source>Change of width of layer no. %1</source>
+        <translation>Change of width of layer no. %1</translation>
+    </message>
+</context>
+<context>
+    <name>M2_UndoMinimumResistanceType</name>
+    <message>
+        <source>Change of the row of the minimum thermal resistance</source>
+        <translation>Change of the row of the minimum thermal resistance</translation>
     </message>
 </context>
 <context>
     <name>M2_UndoMoveLayerLeft</name>
     <message>
-        <source>Move layer no. %L1 to left</source>
-        <translation>Move layer no. %L1 to left</translation>
+        <source>Move of layer no. %L1 to the left</source>
+        <translation>Move of layer no. %L1 to the left</translation>
     </message>
 </context>
 <context>
     <name>M2_UndoMoveLayerRight</name>
     <message>
-        <source>Move layer no. %L1 to right</source>
-        <translation>Move layer no. %L1 to right</translation>
+        <source>Move of layer no. %L1 to the right</source>
+        <translation>Move of layer no. %L1 to the right</translation>
     </message>
 </context>
 <context>
     <name>M2_UndoRemoveLayer</name>
     <message>
-        <source>Remove layer no. %L1</source>
-        <translation>Remove layer no. %L1</translation>
+        <source>Removal of layer no. %L1</source>
+        <translation>Removal of layer no. %L1</translation>
     </message>
 </context>
 <context>
@@ -2172,6 +2463,18 @@ Layer %1</translation>
         <source>The change of the user database was not saved.</source>
         <translation>The change of the user database was not saved.</translation>
     </message>
+    <message>
+        <source>Vapour pressure over s_d (Glaser diagram)</source>
+        <translation>Vapour pressure over s_d (Glaser diagram)</translation>
+    </message>
+    <message>
+        <source>Glaser (s_d)</source>
+        <translation>Glaser (s_d)</translation>
+    </message>
+    <message>
+        <source>Draws the vapour pressure profile over the diffusion-equivalent air layer thickness s_d (Glaser diagram) instead of over the layer widths</source>
+        <translation>Draws the vapour pressure profile over the diffusion-equivalent air layer thickness s_d (Glaser diagram) instead of over the layer widths</translation>
+    </message>
 </context>
 <context>
     <name>Material</name>
@@ -2230,6 +2533,26 @@ Layer %1</translation>
     <message>
         <source>width</source>
         <translation>width</translation>
+    </message>
+    <message>
+        <source>Area fraction %1, must lie above 0 and below 1 (0 % … 100 %).</source>
+        <translation>Area fraction %1, must lie above 0 and below 1 (0 % … 100 %).</translation>
+    </message>
+    <message>
+        <source>Width %1 m at spacing %2 m: both must be finite numbers from %3 to %4 m.</source>
+        <translation>Width %1 m at spacing %2 m: both must be finite numbers from %3 to %4 m.</translation>
+    </message>
+    <message>
+        <source>Width %1 m at spacing %2 m: the width must be smaller than the spacing.</source>
+        <translation>Width %1 m at spacing %2 m: the width must be smaller than the spacing.</translation>
+    </message>
+    <message>
+        <source>sd-value in the evaporation period</source>
+        <translation>sd-value in the evaporation period</translation>
+    </message>
+    <message>
+        <source>An sd-value for the evaporation period needs the sd-value of the condensation period: only a material given by its sd-value (a foil, a membrane, a coating) can have one.</source>
+        <translation>An sd-value for the evaporation period needs the sd-value of the condensation period: only a material given by its sd-value (a foil, a membrane, a coating) can have one.</translation>
     </message>
 </context>
 <context>
@@ -2725,6 +3048,26 @@ Materials in italics are your own; only these can be edited or removed. Copy a s
         <source>The material is not valid.</source>
         <translation>The material is not valid.</translation>
     </message>
+    <message>
+        <source>The sd-value in the evaporation period must be &gt;= 0.</source>
+        <translation>The sd-value in the evaporation period must be &gt;= 0.</translation>
+    </message>
+    <message>
+        <source>Humidity-variable vapour retarders: the sd-value in the evaporation (summer) period, the humid-range value of the data sheet; the sd-value above is then the dry-range value of the condensation (winter) period. Empty for every other material.</source>
+        <translation>Humidity-variable vapour retarders: the sd-value in the evaporation (summer) period, the humid-range value of the data sheet; the sd-value above is then the dry-range value of the condensation (winter) period. Empty for every other material.</translation>
+    </message>
+    <message>
+        <source>as in winter</source>
+        <translation>as in winter</translation>
+    </message>
+    <message>
+        <source>sd-value, evaporation period [m]:</source>
+        <translation>sd-value, evaporation period [m]:</translation>
+    </message>
+    <message>
+        <source>sd-value of the evaporation period</source>
+        <translation>sd-value of the evaporation period</translation>
+    </message>
 </context>
 <context>
     <name>MaterialEditWidget</name>
@@ -2819,6 +3162,98 @@ Materials in italics are your own; only these can be edited or removed. Copy a s
     <message>
         <source>Water absorption coefficient [%1]:</source>
         <translation>Water absorption coefficient [%1]:</translation>
+    </message>
+    <message>
+        <source>The sd-value of the layer; for a humidity-variable vapour retarder its value in the condensation (winter) period.</source>
+        <translation>The sd-value of the layer; for a humidity-variable vapour retarder its value in the condensation (winter) period.</translation>
+    </message>
+    <message>
+        <source>The sd-value in the evaporation period must be &gt; 0, or empty.</source>
+        <translation>The sd-value in the evaporation period must be &gt; 0, or empty.</translation>
+    </message>
+    <message>
+        <source>as in winter</source>
+        <translation>as in winter</translation>
+    </message>
+    <message>
+        <source>sd-value, evaporation period [m]:</source>
+        <translation>sd-value, evaporation period [m]:</translation>
+    </message>
+    <message>
+        <source>Second Material (Studs, Rafters, Battens)</source>
+        <translation>Second Material (Studs, Rafters, Battens)</translation>
+    </message>
+    <message>
+        <source>Choose...</source>
+        <translation>Choose...</translation>
+    </message>
+    <message>
+        <source>Choose the material of the studs, rafters or battens that run through this layer.</source>
+        <translation>Choose the material of the studs, rafters or battens that run through this layer.</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Remove</translation>
+    </message>
+    <message>
+        <source>The layer becomes homogeneous again.</source>
+        <translation>The layer becomes homogeneous again.</translation>
+    </message>
+    <message>
+        <source>Area fraction</source>
+        <translation>Area fraction</translation>
+    </message>
+    <message>
+        <source>Width and spacing</source>
+        <translation>Width and spacing</translation>
+    </message>
+    <message>
+        <source>The area fraction must lie above 0 % and below 100 %.</source>
+        <translation>The area fraction must lie above 0 % and below 100 %.</translation>
+    </message>
+    <message>
+        <source>The width must be &gt; 0 and smaller than the spacing.</source>
+        <translation>The width must be &gt; 0 and smaller than the spacing.</translation>
+    </message>
+    <message>
+        <source>The spacing must be &gt; 0 and larger than the width.</source>
+        <translation>The spacing must be &gt; 0 and larger than the width.</translation>
+    </message>
+    <message>
+        <source>Material:</source>
+        <translation>Material:</translation>
+    </message>
+    <message>
+        <source>Entered as:</source>
+        <translation>Entered as:</translation>
+    </message>
+    <message>
+        <source>Area fraction [%]:</source>
+        <translation>Area fraction [%]:</translation>
+    </message>
+    <message>
+        <source>Width of one member [mm]:</source>
+        <translation>Width of one member [mm]:</translation>
+    </message>
+    <message>
+        <source>Spacing, centre to centre [mm]:</source>
+        <translation>Spacing, centre to centre [mm]:</translation>
+    </message>
+    <message>
+        <source>The sd-value of a humidity-variable vapour retarder in the evaporation (summer) period: the humid-range value of its data sheet. The Glaser scheme and the moisture-storage method let the construction dry through it; empty: the sd-value holds in both periods.</source>
+        <translation>The sd-value of a humidity-variable vapour retarder in the evaporation (summer) period: the humid-range value of its data sheet. The Glaser scheme and the moisture-storage method let the construction dry through it; empty: the sd-value holds in both periods.</translation>
+    </message>
+    <message>
+        <source>Only a material given by its sd-value (a foil, a membrane) can have a second sd-value for the evaporation period.</source>
+        <translation>Only a material given by its sd-value (a foil, a membrane) can have a second sd-value for the evaporation period.</translation>
+    </message>
+    <message>
+        <source>none (homogeneous layer)</source>
+        <translation>none (homogeneous layer)</translation>
+    </message>
+    <message>
+        <source>%1, %2 = %L3 W/mK</source>
+        <translation>%1, %2 = %L3 W/mK</translation>
     </message>
 </context>
 <context>
@@ -3032,6 +3467,12 @@ Materials in italics are your own; only these can be edited or removed. Copy a s
         <translation>Sampling date: %1
 </translation>
     </message>
+    <message>
+        <source>Humidity-variable: sd-value %1 m in the condensation period, %2 m in the evaporation period
+</source>
+        <translation>Humidity-variable: sd-value %1 m in the condensation period, %2 m in the evaporation period
+</translation>
+    </message>
 </context>
 <context>
     <name>MinimumHeatResistance</name>
@@ -3240,6 +3681,14 @@ Materials in italics are your own; only these can be edited or removed. Copy a s
         <source>Please enter the information for this new project. You can change the default project information in the preferences dialog.</source>
         <translation>Please enter the information for this new project. You can change the default project information in the preferences dialog.</translation>
     </message>
+    <message>
+        <source>Construction kind:</source>
+        <translation>Construction kind:</translation>
+    </message>
+    <message>
+        <source>The kind sets the heat flow direction, the outside climate, the evaporation period of DIN 4108-3 and the row of DIN 4108-2 for the minimum thermal resistance. You can change each of them later.</source>
+        <translation>The kind sets the heat flow direction, the outside climate, the evaporation period of DIN 4108-3 and the row of DIN 4108-2 for the minimum thermal resistance. You can change each of them later.</translation>
+    </message>
 </context>
 <context>
     <name>NewProjectWizardMaterialPage</name>
@@ -3262,6 +3711,69 @@ Materials in italics are your own; only these can be edited or removed. Copy a s
     <message>
         <source>You can add your own projects as templates by copying the project files into the Templates subdirectory.</source>
         <translation>You can add your own projects as templates by copying the project files into the Templates subdirectory.</translation>
+    </message>
+</context>
+<context>
+    <name>Plausibility</name>
+    <message>
+        <source>A bulk density below %1 kg/m³ is lighter than any insulation material.</source>
+        <translation>A bulk density below %1 kg/m³ is lighter than any insulation material.</translation>
+    </message>
+    <message>
+        <source>A bulk density above %1 kg/m³ is heavier than steel and copper.</source>
+        <translation>A bulk density above %1 kg/m³ is heavier than steel and copper.</translation>
+    </message>
+    <message>
+        <source>A thermal conductivity above %1 W/(mK) is that of a metal, not of a building material; was a decimal separator lost?</source>
+        <translation>A thermal conductivity above %1 W/(mK) is that of a metal, not of a building material; was a decimal separator lost?</translation>
+    </message>
+    <message>
+        <source>A thermal conductivity below %1 W/(mK) is reached only by vacuum insulation panels.</source>
+        <translation>A thermal conductivity below %1 W/(mK) is reached only by vacuum insulation panels.</translation>
+    </message>
+    <message>
+        <source>A vapour diffusion resistance factor below 1 lets vapour through more easily than still air.</source>
+        <translation>A vapour diffusion resistance factor below 1 lets vapour through more easily than still air.</translation>
+    </message>
+    <message>
+        <source>A vapour diffusion resistance factor above %1 is that of a vapour barrier; this material is not marked as a foil.</source>
+        <translation>A vapour diffusion resistance factor above %1 is that of a vapour barrier; this material is not marked as a foil.</translation>
+    </message>
+    <message>
+        <source>A moisture content above %1 m³/m³ at 80 % RH is more than hygroscopic materials hold.</source>
+        <translation>A moisture content above %1 m³/m³ at 80 % RH is more than hygroscopic materials hold.</translation>
+    </message>
+    <message>
+        <source>A water absorption coefficient above 1 kg/(m²s½) (60 kg/(m²h½)) is higher than that of any building material; was the unit mixed up?</source>
+        <translation>A water absorption coefficient above 1 kg/(m²s½) (60 kg/(m²h½)) is higher than that of any building material; was the unit mixed up?</translation>
+    </message>
+    <message>
+        <source>A layer wider than %1 m is unusual; was the width typed in another unit?</source>
+        <translation>A layer wider than %1 m is unusual; was the width typed in another unit?</translation>
+    </message>
+    <message>
+        <source>A layer thinner than 1 mm is unusual unless it is a foil; was the width typed in another unit?</source>
+        <translation>A layer thinner than 1 mm is unusual unless it is a foil; was the width typed in another unit?</translation>
+    </message>
+    <message>
+        <source>An indoor temperature outside %1 °C to %2 °C in winter is unusual for a heated room.</source>
+        <translation>An indoor temperature outside %1 °C to %2 °C in winter is unusual for a heated room.</translation>
+    </message>
+    <message>
+        <source>An outdoor temperature above %1 °C is unusual for a condensation period.</source>
+        <translation>An outdoor temperature above %1 °C is unusual for a condensation period.</translation>
+    </message>
+    <message>
+        <source>An indoor relative humidity above %1 % occurs only in swimming pools and wet rooms.</source>
+        <translation>An indoor relative humidity above %1 % occurs only in swimming pools and wet rooms.</translation>
+    </message>
+    <message>
+        <source>A relative humidity below %1 % is unusually dry for a building climate.</source>
+        <translation>A relative humidity below %1 % is unusually dry for a building climate.</translation>
+    </message>
+    <message>
+        <source>A surface resistance above %1 m²K/W is unusual; the standards use %2 to %3 m²K/W.</source>
+        <translation>A surface resistance above %1 m²K/W is unusual; the standards use %2 to %3 m²K/W.</translation>
     </message>
 </context>
 <context>
@@ -3364,6 +3876,18 @@ Materials in italics are your own; only these can be edited or removed. Copy a s
         <source>The surface resistance must be &gt; 0.</source>
         <translation>The surface resistance must be &gt; 0.</translation>
     </message>
+    <message>
+        <source>A layer given by its sd-value (a foil, a membrane) cannot carry a second material.</source>
+        <translation>A layer given by its sd-value (a foil, a membrane) cannot carry a second material.</translation>
+    </message>
+    <message>
+        <source>The area fraction does not follow from width and spacing.</source>
+        <translation>The area fraction does not follow from width and spacing.</translation>
+    </message>
+    <message>
+        <source>The second material &quot;%1&quot; is not valid.</source>
+        <translation>The second material &quot;%1&quot; is not valid.</translation>
+    </message>
 </context>
 <context>
     <name>ProjectInformationEditDialog</name>
@@ -3438,6 +3962,10 @@ Materials in italics are your own; only these can be edited or removed. Copy a s
     <message>
         <source>The report could not be painted.</source>
         <translation>The report could not be painted.</translation>
+    </message>
+    <message>
+        <source>%1 version %2</source>
+        <translation>%1 version %2</translation>
     </message>
 </context>
 <context>
@@ -3517,6 +4045,50 @@ Materials in italics are your own; only these can be edited or removed. Copy a s
         <source>No condensate: no drying reserve to check</source>
         <translation>No condensate: no drying reserve to check</translation>
     </message>
+    <message>
+        <source>No U-value: the upper limit of the thermal resistance exceeds the lower limit %L1 times, more than the %L2 up to which ISO 6946 applies to inhomogeneous layers. A numerical calculation of the thermal bridges is needed.</source>
+        <translation>No U-value: the upper limit of the thermal resistance exceeds the lower limit %L1 times, more than the %L2 up to which ISO 6946 applies to inhomogeneous layers. A numerical calculation of the thermal bridges is needed.</translation>
+    </message>
+    <message>
+        <source>The temperatures and the condensation assessments (MIRELO and Glaser) are those of the field section between the studs or rafters, as DIN 4108-3 assesses it.</source>
+        <translation>The temperatures and the condensation assessments (MIRELO and Glaser) are those of the field section between the studs or rafters, as DIN 4108-3 assesses it.</translation>
+    </message>
+    <message>
+        <source>Thermal transmission coefficient according ISO 6946, inhomogeneous layers (dry)</source>
+        <translation>Thermal transmission coefficient according ISO 6946, inhomogeneous layers (dry)</translation>
+    </message>
+    <message>
+        <source>Upper limit of the thermal resistance</source>
+        <translation>Upper limit of the thermal resistance</translation>
+    </message>
+    <message>
+        <source>Lower limit of the thermal resistance</source>
+        <translation>Lower limit of the thermal resistance</translation>
+    </message>
+    <message>
+        <source>Relative error of the limits</source>
+        <translation>Relative error of the limits</translation>
+    </message>
+    <message>
+        <source>Thermal transmission coefficient of the field section according ISO 6946 (dry)</source>
+        <translation>Thermal transmission coefficient of the field section according ISO 6946 (dry)</translation>
+    </message>
+    <message>
+        <source>Thermal transmission coefficient of the field section (moisture dependent)</source>
+        <translation>Thermal transmission coefficient of the field section (moisture dependent)</translation>
+    </message>
+    <message>
+        <source>Thermal transfer resistance of the field section (dry)</source>
+        <translation>Thermal transfer resistance of the field section (dry)</translation>
+    </message>
+    <message>
+        <source>Condensation mass after condensation period (Glaser scheme)</source>
+        <translation>Condensation mass after condensation period (Glaser scheme)</translation>
+    </message>
+    <message>
+        <source>Dry thermal resistance</source>
+        <translation>Dry thermal resistance</translation>
+    </message>
 </context>
 <context>
     <name>ReportFrameProjectInfo</name>
@@ -3535,6 +4107,10 @@ Materials in italics are your own; only these can be edited or removed. Copy a s
     <message>
         <source>Company:</source>
         <translation>Company:</translation>
+    </message>
+    <message>
+        <source>Construction kind:</source>
+        <translation>Construction kind:</translation>
     </message>
 </context>
 <context>
@@ -3721,6 +4297,18 @@ according german standard DIN 4108-2 table 3</translation>
         <source>Jpg image (*.jpg)</source>
         <translation>Jpg image (*.jpg)</translation>
     </message>
+    <message>
+        <source>Project description:</source>
+        <translation>Project description:</translation>
+    </message>
+    <message>
+        <source>U-value table (DIN EN ISO 6946)</source>
+        <translation>U-value table (DIN EN ISO 6946)</translation>
+    </message>
+    <message>
+        <source>DIN 4108-3 (Glaser) - Diagram over s_d</source>
+        <translation>DIN 4108-3 (Glaser) - Diagram over s_d</translation>
+    </message>
 </context>
 <context>
     <name>ResistanceFrame</name>
@@ -3755,6 +4343,10 @@ according german standard DIN 4108-2 table 3</translation>
     <message>
         <source>R&lt;sub&gt;T&lt;/sub&gt; and U with the surface resistances of DIN EN ISO 6946 (R&lt;sub&gt;si&lt;/sub&gt; = %1 m&lt;sup&gt;2&lt;/sup&gt;K/W, R&lt;sub&gt;se&lt;/sub&gt; = %2 m&lt;sup&gt;2&lt;/sup&gt;K/W).</source>
         <translation>R&lt;sub&gt;T&lt;/sub&gt; and U with the surface resistances of DIN EN ISO 6946 (R&lt;sub&gt;si&lt;/sub&gt; = %1 m&lt;sup&gt;2&lt;/sup&gt;K/W, R&lt;sub&gt;se&lt;/sub&gt; = %2 m&lt;sup&gt;2&lt;/sup&gt;K/W).</translation>
+    </message>
+    <message>
+        <source>Resistances of the field section between the studs or rafters; the U-value of the component with its second materials (ISO 6946, upper and lower limit) is given in the summary of results.</source>
+        <translation>Resistances of the field section between the studs or rafters; the U-value of the component with its second materials (ISO 6946, upper and lower limit) is given in the summary of results.</translation>
     </message>
 </context>
 <context>
@@ -3924,6 +4516,93 @@ according german standard DIN 4108-2 table 3</translation>
     </message>
 </context>
 <context>
+    <name>StartPage</name>
+    <message>
+        <source>External wall with ETICS</source>
+        <translation>External wall with ETICS</translation>
+    </message>
+    <message>
+        <source>Sand-lime brick with 160 mm EPS outside: no condensate.</source>
+        <translation>Sand-lime brick with 160 mm EPS outside: no condensate.</translation>
+    </message>
+    <message>
+        <source>Timber-frame wall</source>
+        <translation>Timber-frame wall</translation>
+    </message>
+    <message>
+        <source>Vapour retarder behind an installation cavity: air layers and wood.</source>
+        <translation>Vapour retarder behind an installation cavity: air layers and wood.</translation>
+    </message>
+    <message>
+        <source>Pitched roof, insulation between rafters</source>
+        <translation>Pitched roof, insulation between rafters</translation>
+    </message>
+    <message>
+        <source>Humidity-variable vapour retarder, heat flow upwards through an air layer.</source>
+        <translation>Humidity-variable vapour retarder, heat flow upwards through an air layer.</translation>
+    </message>
+    <message>
+        <source>Interior insulation without vapour retarder</source>
+        <translation>Interior insulation without vapour retarder</translation>
+    </message>
+    <message>
+        <source>The classic damage case: condensate behind the insulation, DIN 4108-3 not fulfilled.</source>
+        <translation>The classic damage case: condensate behind the insulation, DIN 4108-3 not fulfilled.</translation>
+    </message>
+    <message>
+        <source>Flat roof, warm deck</source>
+        <translation>Flat roof, warm deck</translation>
+    </message>
+    <message>
+        <source>A nearly tight vapour barrier: where the Glaser scheme and the moisture-storage method differ.</source>
+        <translation>A nearly tight vapour barrier: where the Glaser scheme and the moisture-storage method differ.</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>New project…</source>
+        <translation>New project…</translation>
+    </message>
+    <message>
+        <source>Enter the project information and choose the first layer in the new-project wizard.</source>
+        <translation>Enter the project information and choose the first layer in the new-project wizard.</translation>
+    </message>
+    <message>
+        <source>Open project…</source>
+        <translation>Open project…</translation>
+    </message>
+    <message>
+        <source>Open a project file (m2p, or mpj of MIRELO 1).</source>
+        <translation>Open a project file (m2p, or mpj of MIRELO 1).</translation>
+    </message>
+    <message>
+        <source>Quick start</source>
+        <translation>Quick start</translation>
+    </message>
+    <message>
+        <source>The chapter of the manual that walks through the examples.</source>
+        <translation>The chapter of the manual that walks through the examples.</translation>
+    </message>
+    <message>
+        <source>Recent projects</source>
+        <translation>Recent projects</translation>
+    </message>
+    <message>
+        <source>No project opened yet.</source>
+        <translation>No project opened yet.</translation>
+    </message>
+    <message>
+        <source>Examples</source>
+        <translation>Examples</translation>
+    </message>
+    <message>
+        <source>The example projects were not found in %1.</source>
+        <translation>The example projects were not found in %1.</translation>
+    </message>
+</context>
+<context>
     <name>SurfaceResistanceFrame</name>
     <message>
         <source>Surface Resistances</source>
@@ -3939,10 +4618,53 @@ according german standard DIN 4108-2 table 3</translation>
     </message>
 </context>
 <context>
+    <name>UValueFrame</name>
+    <message>
+        <source>Thermal Transmittance according to DIN EN ISO 6946</source>
+        <translation>Thermal Transmittance according to DIN EN ISO 6946</translation>
+    </message>
+    <message>
+        <source>heat flow upwards</source>
+        <translation>heat flow upwards</translation>
+    </message>
+    <message>
+        <source>heat flow horizontal</source>
+        <translation>heat flow horizontal</translation>
+    </message>
+    <message>
+        <source>heat flow downwards</source>
+        <translation>heat flow downwards</translation>
+    </message>
+    <message>
+        <source>Inside surface resistance R&lt;sub&gt;si&lt;/sub&gt; (%1)</source>
+        <translation>Inside surface resistance R&lt;sub&gt;si&lt;/sub&gt; (%1)</translation>
+    </message>
+    <message>
+        <source>Outside surface resistance R&lt;sub&gt;se&lt;/sub&gt;</source>
+        <translation>Outside surface resistance R&lt;sub&gt;se&lt;/sub&gt;</translation>
+    </message>
+    <message>
+        <source>Total thermal resistance R&lt;sub&gt;T&lt;/sub&gt;</source>
+        <translation>Total thermal resistance R&lt;sub&gt;T&lt;/sub&gt;</translation>
+    </message>
+    <message>
+        <source>Thermal transmittance (dry design values):</source>
+        <translation>Thermal transmittance (dry design values):</translation>
+    </message>
+    <message>
+        <source>with moisture-dependent conductivity:</source>
+        <translation>with moisture-dependent conductivity:</translation>
+    </message>
+    <message>
+        <source>* Unventilated air layer: thermal resistance from the table of DIN EN ISO 6946 for its thickness and the heat-flow direction.</source>
+        <translation>* Unventilated air layer: thermal resistance from the table of DIN EN ISO 6946 for its thickness and the heat-flow direction.</translation>
+    </message>
+</context>
+<context>
     <name>UndoChangeDisclaimer</name>
     <message>
-        <source>Undo change final remarks.</source>
-        <translation>Undo change final remarks.</translation>
+        <source>Change of final remarks</source>
+        <translation>Change of final remarks</translation>
     </message>
 </context>
 <context>
@@ -3965,10 +4687,73 @@ according german standard DIN 4108-2 table 3</translation>
     </message>
 </context>
 <context>
+    <name>UserLogoSettingsWidget</name>
+    <message>
+        <source>User Logo</source>
+        <translation>User Logo</translation>
+    </message>
+    <message>
+        <source>No user logo</source>
+        <translation>No user logo</translation>
+    </message>
+    <message>
+        <source>Logo in page header</source>
+        <translation>Logo in page header</translation>
+    </message>
+    <message>
+        <source>Logo right from project informations</source>
+        <translation>Logo right from project informations</translation>
+    </message>
+    <message>
+        <source>Scale by width</source>
+        <translation>Scale by width</translation>
+    </message>
+    <message>
+        <source>Scale by height</source>
+        <translation>Scale by height</translation>
+    </message>
+    <message>
+        <source> px</source>
+        <translation> px</translation>
+    </message>
+    <message>
+        <source>Position:</source>
+        <translation>Position:</translation>
+    </message>
+    <message>
+        <source>Image file:</source>
+        <translation>Image file:</translation>
+    </message>
+    <message>
+        <source>Size:</source>
+        <translation>Size:</translation>
+    </message>
+    <message>
+        <source>Select user logo</source>
+        <translation>Select user logo</translation>
+    </message>
+    <message>
+        <source>Images (*.png *.jpg *.jpeg *.bmp *.svg)</source>
+        <translation>Images (*.png *.jpg *.jpeg *.bmp *.svg)</translation>
+    </message>
+</context>
+<context>
     <name>ValidatingLineEdit</name>
     <message>
         <source>Use &apos;,&apos; or &apos;.&apos; once, as the decimal separator; digit grouping is not accepted.</source>
-        <translation>Use ',' or '.' once, as the decimal separator; digit grouping is not accepted.</translation>
+        <translation>Use &apos;,&apos; or &apos;.&apos; once, as the decimal separator; digit grouping is not accepted.</translation>
+    </message>
+    <message>
+        <source>A number is needed.</source>
+        <translation>A number is needed.</translation>
+    </message>
+    <message>
+        <source>This is not a number.</source>
+        <translation>This is not a number.</translation>
+    </message>
+    <message>
+        <source>A whole number is needed.</source>
+        <translation>A whole number is needed.</translation>
     </message>
 </context>
 <context>

@@ -100,6 +100,26 @@
         <source>Drying time in d</source>
         <translation>Okres wysychania w d</translation>
     </message>
+    <message>
+        <source>Sets the heat flow direction, the outside climate, the evaporation period of DIN 4108-3 and the row of DIN 4108-2 for the minimum thermal resistance; each can be changed afterwards.</source>
+        <translation>Ustawia kierunek strumienia ciepła, klimat zewnętrzny, okres wysychania wg DIN 4108-3 oraz wiersz DIN 4108-2 dla minimalnego oporu cieplnego; każdą z tych wartości można później zmienić.</translation>
+    </message>
+    <message>
+        <source>As in the report settings</source>
+        <translation>Jak w ustawieniach raportu</translation>
+    </message>
+    <message>
+        <source>Row %1: %2</source>
+        <translation>Wiersz %1: %2</translation>
+    </message>
+    <message>
+        <source>Construction kind</source>
+        <translation>Rodzaj przegrody</translation>
+    </message>
+    <message>
+        <source>DIN 4108-2 minimum thermal resistance</source>
+        <translation>Minimalny opór cieplny wg DIN 4108-2</translation>
+    </message>
 </context>
 <context>
     <name>Calculation</name>
@@ -436,54 +456,6 @@
         <translation>Informacje o projekcie</translation>
     </message>
     <message>
-        <source>User Logo</source>
-        <translation>Logo użytkownika</translation>
-    </message>
-    <message>
-        <source>No user logo</source>
-        <translation>Bez logo użytkownika</translation>
-    </message>
-    <message>
-        <source>Logo in page header</source>
-        <translation>Logo w nagłówku strony</translation>
-    </message>
-    <message>
-        <source>Logo right from project informations</source>
-        <translation>Logo na prawo od informacji o projekcie</translation>
-    </message>
-    <message>
-        <source>Scale by width</source>
-        <translation>Skaluj według szerokości</translation>
-    </message>
-    <message>
-        <source>Scale by height</source>
-        <translation>Skaluj według wysokości</translation>
-    </message>
-    <message>
-        <source> px</source>
-        <translation> px</translation>
-    </message>
-    <message>
-        <source>Position:</source>
-        <translation>Położenie:</translation>
-    </message>
-    <message>
-        <source>Image file:</source>
-        <translation>Plik obrazu:</translation>
-    </message>
-    <message>
-        <source>Size:</source>
-        <translation>Rozmiar:</translation>
-    </message>
-    <message>
-        <source>Select user logo</source>
-        <translation>Wybierz logo użytkownika</translation>
-    </message>
-    <message>
-        <source>Images (*.png *.jpg *.jpeg *.bmp *.svg)</source>
-        <translation>Obrazy (*.png *.jpg *.jpeg *.bmp *.svg)</translation>
-    </message>
-    <message>
         <source>Construction sketch</source>
         <translation>Szkic przegrody</translation>
     </message>
@@ -568,6 +540,10 @@ według niemieckiej normy DIN 4108-2, tablica 3</translation>
     <message>
         <source>Print Final Remarks</source>
         <translation>Drukuj uwagi końcowe</translation>
+    </message>
+    <message>
+        <source>U-value table (DIN EN ISO 6946)</source>
+        <translation>Tabela współczynnika U (PN-EN ISO 6946)</translation>
     </message>
 </context>
 <context>
@@ -745,6 +721,45 @@ Warstwa %1</translation>
     </message>
 </context>
 <context>
+    <name>ConstructionKinds</name>
+    <message>
+        <source>External wall</source>
+        <translation>Ściana zewnętrzna</translation>
+    </message>
+    <message>
+        <source>Wall against soil</source>
+        <translation>Ściana stykająca się z gruntem</translation>
+    </message>
+    <message>
+        <source>Roof over habitable rooms, pitched</source>
+        <translation>Dach stromy nad pomieszczeniami przeznaczonymi na pobyt ludzi</translation>
+    </message>
+    <message>
+        <source>Roof over habitable rooms, flat</source>
+        <translation>Stropodach nad pomieszczeniami przeznaczonymi na pobyt ludzi</translation>
+    </message>
+    <message>
+        <source>Ceiling below an unheated attic</source>
+        <translation>Strop pod nieogrzewanym poddaszem</translation>
+    </message>
+    <message>
+        <source>Ceiling over an unheated cellar</source>
+        <translation>Strop nad nieogrzewaną piwnicą</translation>
+    </message>
+    <message>
+        <source>Floor over outside air (passage, garage)</source>
+        <translation>Strop nad powietrzem zewnętrznym (przejazd, garaż)</translation>
+    </message>
+    <message>
+        <source>Floor plate on ground</source>
+        <translation>Podłoga na gruncie</translation>
+    </message>
+    <message>
+        <source>Internal wall or ceiling to an unheated room</source>
+        <translation>Ściana wewnętrzna lub strop przy pomieszczeniu nieogrzewanym</translation>
+    </message>
+</context>
+<context>
     <name>ConstructionLayerFrame</name>
     <message>
         <source>Material Properties</source>
@@ -786,6 +801,22 @@ Warstwa %1</translation>
         <source>layers from left to right</source>
         <translation>warstwy od lewej do prawej</translation>
     </message>
+    <message>
+        <source>%1, %L2 mm at %L3 mm</source>
+        <translation>%1, %L2 mm w rozstawie %L3 mm</translation>
+    </message>
+    <message>
+        <source>s&lt;sub&gt;d&lt;/sub&gt; winter / summer&lt;br/&gt;[m]</source>
+        <translation>s&lt;sub&gt;d&lt;/sub&gt; zima / lato&lt;br/&gt;[m]</translation>
+    </message>
+    <message>
+        <source>s&lt;sub&gt;d&lt;/sub&gt; - diffusion-equivalent air layer thickness in the condensation and the evaporation period (humidity-variable vapour retarder),</source>
+        <translation>s&lt;sub&gt;d&lt;/sub&gt; - dyfuzyjnie równoważna grubość warstwy powietrza w okresie kondensacji i w okresie wysychania (paroizolacja o zmiennym oporze dyfuzyjnym),</translation>
+    </message>
+    <message>
+        <source>(+ second material of the layer (studs, rafters) with its area fraction; condensation is assessed between them)</source>
+        <translation>(+ drugi materiał warstwy (słupki, krokwie) z jego udziałem powierzchniowym; kondensację ocenia się w polu między nimi)</translation>
+    </message>
 </context>
 <context>
     <name>ConstructionNameInputDialog</name>
@@ -800,6 +831,13 @@ Warstwa %1</translation>
     <message>
         <source>Notes:</source>
         <translation>Uwagi:</translation>
+    </message>
+</context>
+<context>
+    <name>ConstructionTableWidget</name>
+    <message>
+        <source>%1 with %2 (%L3 % of the area)</source>
+        <translation>%1 z %2 (%L3 % powierzchni)</translation>
     </message>
 </context>
 <context>
@@ -919,6 +957,14 @@ Warstwa %1</translation>
         <source>the calculation gave a negative condensate mass</source>
         <translation>obliczenie dało ujemną masę kondensatu</translation>
     </message>
+    <message>
+        <source>Glaser scheme</source>
+        <translation>Metoda Glasera</translation>
+    </message>
+    <message>
+        <source>Moisture storage method</source>
+        <translation>Metoda akumulacji wilgoci</translation>
+    </message>
 </context>
 <context>
     <name>DINCriteriaSettings</name>
@@ -1028,6 +1074,18 @@ Warstwa %1</translation>
         <source>Vapour pressure (calc.)</source>
         <translation>Ciśnienie pary wodnej (obliczeniowe)</translation>
     </message>
+    <message>
+        <source>Diffusion-equivalent air layer thickness %1 in [m]</source>
+        <translation>Równoważna dyfuzyjnie grubość warstwy powietrza %1 w [m]</translation>
+    </message>
+    <message>
+        <source>Condensation zone</source>
+        <translation>Strefa kondensacji</translation>
+    </message>
+    <message>
+        <source>Condensation plane</source>
+        <translation>Płaszczyzna kondensacji</translation>
+    </message>
 </context>
 <context>
     <name>DiagramView</name>
@@ -1050,6 +1108,10 @@ Warstwa %1</translation>
     <message>
         <source>The picture could not be written.</source>
         <translation>Nie udało się zapisać obrazu.</translation>
+    </message>
+    <message>
+        <source>Glaser diagram</source>
+        <translation>Wykres Glasera</translation>
     </message>
 </context>
 <context>
@@ -1187,10 +1249,28 @@ Warstwa %1</translation>
     </message>
 </context>
 <context>
+    <name>FieldMessageLine</name>
+    <message>
+        <source>&apos;%1&apos; was not taken for %2: %3 The field shows the value held again.</source>
+        <translation>„%1” nie został przyjęty dla %2: %3 Pole ponownie pokazuje zapisaną wartość.</translation>
+    </message>
+</context>
+<context>
     <name>FooterFrame</name>
     <message>
         <source>Page %1 of %2</source>
         <translation>Strona %1 z %2</translation>
+    </message>
+</context>
+<context>
+    <name>GlaserDiagramFrame</name>
+    <message>
+        <source>Glaser Diagram (DIN 4108-3)</source>
+        <translation>Wykres Glasera (DIN 4108-3)</translation>
+    </message>
+    <message>
+        <source>Condensation period (winter). s&lt;sub&gt;d&lt;/sub&gt; - diffusion-equivalent air layer thickness of the layers in front of an interface; upper values p&lt;sub&gt;sat&lt;/sub&gt; - saturation vapour pressure, lower values p - vapour pressure at the interface, in Pa.</source>
+        <translation>Okres kondensacji (zima). s&lt;sub&gt;d&lt;/sub&gt; - równoważna dyfuzyjnie grubość warstwy powietrza warstw przed powierzchnią styku; wartości górne p&lt;sub&gt;sat&lt;/sub&gt; - ciśnienie pary nasyconej, wartości dolne p - ciśnienie cząstkowe pary wodnej na powierzchni styku, w Pa.</translation>
     </message>
 </context>
 <context>
@@ -1254,6 +1334,12 @@ Warstwa %1</translation>
         <source>The help file cannot be found on location:
 %1</source>
         <translation>Nie znaleziono pliku pomocy w lokalizacji:
+%1</translation>
+    </message>
+    <message>
+        <source>No program to show PDF files could be started. The manual is here:
+%1</source>
+        <translation>Nie udało się uruchomić programu do wyświetlania plików PDF. Podręcznik znajduje się tutaj:
 %1</translation>
     </message>
 </context>
@@ -1369,6 +1455,10 @@ Warstwa %1</translation>
     <message>
         <source>Climate: a period is longer than %1 days.</source>
         <translation>Klimat: okres jest dłuższy niż %1 dni.</translation>
+    </message>
+    <message>
+        <source>%1, second material (%2)</source>
+        <translation>%1, drugi materiał (%2)</translation>
     </message>
 </context>
 <context>
@@ -1533,61 +1623,177 @@ Warstwa %1</translation>
         <source>Drying time</source>
         <translation>Czas wysychania</translation>
     </message>
+    <message>
+        <source>layer %1 (%2)</source>
+        <translation>warstwa %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Condensation plane between %1 and %2</source>
+        <translation>Płaszczyzna kondensacji między %1 a %2</translation>
+    </message>
+    <message>
+        <source>Condensation zone in %1</source>
+        <translation>Strefa kondensacji w %1</translation>
+    </message>
+    <message>
+        <source>Condensation zone from %1 to %2</source>
+        <translation>Strefa kondensacji od %1 do %2</translation>
+    </message>
+    <message>
+        <source>Thermal transfer resistance of the field section (dry)</source>
+        <translation>Opór cieplny w polu między elementami (suchy)</translation>
+    </message>
+    <message>
+        <source>U-value (ISO 6946, inhomogeneous layers)</source>
+        <translation>Współczynnik U (ISO 6946, warstwy niejednorodne)</translation>
+    </message>
+    <message>
+        <source>Upper limit R&apos;&lt;sub&gt;T&lt;/sub&gt;</source>
+        <translation>Górna granica R'&lt;sub&gt;T&lt;/sub&gt;</translation>
+    </message>
+    <message>
+        <source>Lower limit R&apos;&apos;&lt;sub&gt;T&lt;/sub&gt;</source>
+        <translation>Dolna granica R''&lt;sub&gt;T&lt;/sub&gt;</translation>
+    </message>
+    <message>
+        <source>Relative error e</source>
+        <translation>Błąd względny e</translation>
+    </message>
+    <message>
+        <source>U-value of the field section (ISO 6946)</source>
+        <translation>Współczynnik U w polu między elementami (ISO 6946)</translation>
+    </message>
+    <message>
+        <source>U-value of the field section (moisture dependent)</source>
+        <translation>Współczynnik U w polu między elementami (zależny od wilgotności)</translation>
+    </message>
+    <message>
+        <source>Moisture storage method</source>
+        <translation>Metoda akumulacji wilgoci</translation>
+    </message>
+    <message>
+        <source>Glaser scheme (DIN 4108-3)</source>
+        <translation>Metoda Glasera (DIN 4108-3)</translation>
+    </message>
+    <message>
+        <source>Evaporable mass in the drying period</source>
+        <translation>Masa możliwa do odparowania w okresie wysychania</translation>
+    </message>
+    <message>
+        <source>fulfilled</source>
+        <translation>spełnione</translation>
+    </message>
+    <message>
+        <source>not fulfilled</source>
+        <translation>niespełnione</translation>
+    </message>
+    <message>
+        <source>not evaluated</source>
+        <translation>nie oceniono</translation>
+    </message>
+    <message>
+        <source>Condensate mass (layer without capillary suction)</source>
+        <translation>Masa kondensatu (warstwa bez podciągania kapilarnego)</translation>
+    </message>
+    <message>
+        <source>Condensate mass</source>
+        <translation>Masa kondensatu</translation>
+    </message>
+    <message>
+        <source>Condensate in timber (%1u&lt;sub&gt;m&lt;/sub&gt; &amp;lt; 5 %)</source>
+        <translation>Kondensat w drewnie (%1u&lt;sub&gt;m&lt;/sub&gt; &amp;lt; 5 %)</translation>
+    </message>
+    <message>
+        <source>Condensate in wood-based material (%1u&lt;sub&gt;m&lt;/sub&gt; &amp;lt; 3 %)</source>
+        <translation>Kondensat w materiale drewnopochodnym (%1u&lt;sub&gt;m&lt;/sub&gt; &amp;lt; 3 %)</translation>
+    </message>
+    <message>
+        <source>no drying</source>
+        <translation>brak wysychania</translation>
+    </message>
+    <message>
+        <source>Drying reserve %1 g/(m&lt;sup&gt;2&lt;/sup&gt;a) (DIN 68800-2)</source>
+        <translation>Rezerwa wysychania %1 g/(m&lt;sup&gt;2&lt;/sup&gt;a) (DIN 68800-2)</translation>
+    </message>
+    <message>
+        <source>no condensate</source>
+        <translation>brak kondensatu</translation>
+    </message>
+    <message>
+        <source>Minimum thermal protection (%1)</source>
+        <translation>Minimalna izolacyjność cieplna (%1)</translation>
+    </message>
+    <message>
+        <source>Thermal resistance R</source>
+        <translation>Opór cieplny R</translation>
+    </message>
+    <message>
+        <source>Temperature factor f&lt;sub&gt;Rsi&lt;/sub&gt;</source>
+        <translation>Czynnik temperaturowy f&lt;sub&gt;Rsi&lt;/sub&gt;</translation>
+    </message>
+    <message>
+        <source>No U-value: the upper limit exceeds the lower limit %L1 times, more than the %L2 up to which ISO 6946 applies to inhomogeneous layers. A numerical calculation of the thermal bridges is needed.</source>
+        <translation>Brak współczynnika U: górna granica przekracza dolną %L1 razy, więcej niż %L2 razy, do których PN-EN ISO 6946 obejmuje warstwy niejednorodne. Konieczne jest obliczenie numeryczne mostków cieplnych.</translation>
+    </message>
+    <message>
+        <source>Temperatures and condensation (Glaser, moisture storage) for the field section between the studs or rafters, as DIN 4108-3 assesses it.</source>
+        <translation>Temperatury i kondensacja (Glaser, magazynowanie wilgoci) dla pola między słupkami lub krokwiami, tak jak ocenia je DIN 4108-3.</translation>
+    </message>
 </context>
 <context>
     <name>M2_UndoAddConstructionLeft</name>
     <message>
-        <source>Add construction left to no. %L1</source>
+        <source>Addition of a construction left of no. %L1</source>
         <translation>dodanie przegrody na lewo od nr %L1</translation>
     </message>
 </context>
 <context>
     <name>M2_UndoAddConstructionRight</name>
     <message>
-        <source>Add construction right to no. %L1</source>
+        <source>Addition of a construction right of no. %L1</source>
         <translation>dodanie przegrody na prawo od nr %L1</translation>
     </message>
 </context>
 <context>
     <name>M2_UndoAddLayerLeft</name>
     <message>
-        <source>Add layer left to no. %L1</source>
+        <source>Addition of a layer left of no. %L1</source>
         <translation>dodanie warstwy na lewo od nr %L1</translation>
     </message>
 </context>
 <context>
     <name>M2_UndoAddLayerRight</name>
     <message>
-        <source>Add layer right to no. %L1</source>
+        <source>Addition of a layer right of no. %L1</source>
         <translation>dodanie warstwy na prawo od nr %L1</translation>
     </message>
 </context>
 <context>
     <name>M2_UndoAssessmentType</name>
     <message>
-        <source>Undo change of condensation time.</source>
-        <translation>zmianę okresu kondensacji</translation>
+        <source>Change of condensation time</source>
+        <translation>zmianę czasu trwania okresu kondensacji</translation>
     </message>
     <message>
-        <source>Undo change of evaporation time</source>
-        <translation>zmianę okresu wysychania</translation>
+        <source>Change of evaporation time</source>
+        <translation>zmianę czasu trwania okresu wysychania</translation>
     </message>
     <message>
-        <source>Undo change of assessment type.</source>
+        <source>Change of assessment type</source>
         <translation>zmianę rodzaju oceny</translation>
     </message>
 </context>
 <context>
     <name>M2_UndoChangeMaterial</name>
     <message>
-        <source>Change material on layer no. %L1</source>
+        <source>Change of material of layer no. %L1</source>
         <translation>zmianę materiału warstwy nr %L1</translation>
     </message>
 </context>
 <context>
     <name>M2_UndoChangeProjectInfo</name>
     <message>
-        <source>Undo change of project informations.</source>
+        <source>Change of project information</source>
         <translation>zmianę informacji o projekcie</translation>
     </message>
 </context>
@@ -1602,91 +1808,176 @@ Warstwa %1</translation>
         <translation>strona zimna</translation>
     </message>
     <message>
-        <source>Undo change of temperature (condensation) at %1</source>
+        <source>Change of temperature (condensation period) at %1</source>
         <translation>zmianę temperatury (okres kondensacji) – %1</translation>
     </message>
     <message>
-        <source>Undo change of relative humidity (condensation) at %1</source>
+        <source>Change of temperature (evaporation period) at %1</source>
+        <translation>zmianę temperatury (okres wysychania) – %1</translation>
+    </message>
+    <message>
+        <source>Change of relative humidity (condensation period) at %1</source>
         <translation>zmianę wilgotności względnej (okres kondensacji) – %1</translation>
     </message>
     <message>
-        <source>Undo change of surface resistance at %1</source>
+        <source>Change of relative humidity (evaporation period) at %1</source>
+        <translation>zmianę wilgotności względnej (okres wysychania) – %1</translation>
+    </message>
+    <message>
+        <source>Change of surface resistance at %1</source>
         <translation>zmianę oporu przejmowania ciepła – %1</translation>
     </message>
 </context>
 <context>
     <name>M2_UndoClimateAll</name>
     <message>
-        <source>Undo change climate data set at %1</source>
+        <source>Change of climate data set at %1</source>
         <translation>zmianę zestawu danych klimatycznych – %1</translation>
+    </message>
+</context>
+<context>
+    <name>M2_UndoConstructionKind</name>
+    <message>
+        <source>heat flow downwards</source>
+        <translation>strumień ciepła w dół</translation>
+    </message>
+    <message>
+        <source>heat flow upwards</source>
+        <translation>strumień ciepła w górę</translation>
+    </message>
+    <message>
+        <source>heat flow horizontal</source>
+        <translation>strumień ciepła poziomy</translation>
+    </message>
+    <message>
+        <source>inside climate “%1”</source>
+        <translation>klimat wewnętrzny „%1”</translation>
+    </message>
+    <message>
+        <source>outside climate “%1”</source>
+        <translation>klimat zewnętrzny „%1”</translation>
+    </message>
+    <message>
+        <source>evaporation period %1 Pa in the condensation plane, %2 Pa on both sides</source>
+        <translation>okres wysychania: %1 Pa w płaszczyźnie kondensacji, %2 Pa po obu stronach</translation>
+    </message>
+    <message>
+        <source>assessment “%1”</source>
+        <translation>ocena „%1”</translation>
+    </message>
+    <message>
+        <source>minimum thermal resistance after %1 row %2</source>
+        <translation>minimalny opór cieplny wg %1, wiersz %2</translation>
+    </message>
+    <message>
+        <source>Construction kind “%1”: no default changed.</source>
+        <translation>Rodzaj przegrody „%1”: nie zmieniono żadnej wartości domyślnej.</translation>
+    </message>
+    <message>
+        <source>Construction kind “%1”: %2.</source>
+        <translation>Rodzaj przegrody „%1”: %2.</translation>
+    </message>
+    <message>
+        <source>Change of construction kind to %1</source>
+        <translation>zmianę rodzaju przegrody na %1</translation>
     </message>
 </context>
 <context>
     <name>M2_UndoHeatFlowDirection</name>
     <message>
-        <source>Change heat flow direction to %1</source>
-        <translation>zmianę kierunku przepływu ciepła na %1</translation>
+        <source>Change of heat flow direction to upwards</source>
+        <translation>zmianę kierunku strumienia ciepła (w górę)</translation>
+    </message>
+    <message>
+        <source>Change of heat flow direction to horizontal</source>
+        <translation>zmianę kierunku strumienia ciepła (poziomo)</translation>
+    </message>
+    <message>
+        <source>Change of heat flow direction to downwards</source>
+        <translation>zmianę kierunku strumienia ciepła (w dół)</translation>
+    </message>
+</context>
+<context>
+    <name>M2_UndoLayerBridge</name>
+    <message>
+        <source>Removal of second material of layer no. %1</source>
+        <translation>usunięcie drugiego materiału w warstwie nr %1</translation>
+    </message>
+    <message>
+        <source>Change of second material of layer no. %1</source>
+        <translation>zmianę drugiego materiału w warstwie nr %1</translation>
     </message>
 </context>
 <context>
     <name>M2_UndoLayerColor</name>
     <message>
-        <source>Undo change of color at layer No. %1</source>
+        <source>Change of colour of layer no. %1</source>
         <translation>zmianę koloru warstwy nr %1</translation>
     </message>
 </context>
 <context>
     <name>M2_UndoMaterialName</name>
     <message>
-        <source>Undo change of material name at layer No. %1</source>
+        <source>Change of material name of layer no. %1</source>
         <translation>zmianę nazwy materiału warstwy nr %1</translation>
     </message>
 </context>
 <context>
     <name>M2_UndoMaterialParameters</name>
     <message>
-        <source>Undo %L1-value change at layer No. %2</source>
-        <translation>zmianę wartości %L1 warstwy nr %2</translation>
+        <source>Change of %L1 of layer no. %2</source>
+        <translation>zmianę %L1 warstwy nr %2</translation>
     </message>
     <message>
-        <source>Undo w_80 change at layer No. %1</source>
+        <source>Change of w_80 of layer no. %1</source>
         <translation>zmianę w_80 warstwy nr %1</translation>
     </message>
     <message>
-        <source>Undo w_sat change at layer No. %1</source>
+        <source>Change of w_sat of layer no. %1</source>
         <translation>zmianę w_sat warstwy nr %1</translation>
     </message>
     <message>
-        <source>Undo lambda change at layer No. %1</source>
-        <translation>zmianę współczynnika przewodzenia ciepła λ warstwy nr %1</translation>
+        <source>Change of thermal conductivity of layer no. %1</source>
+        <translation>zmianę współczynnika przewodzenia ciepła warstwy nr %1</translation>
     </message>
     <message>
-        <source>Undo Aw change at layer No. %1</source>
-        <translation>zmianę współczynnika absorpcji wody Aw warstwy nr %1</translation>
+        <source>Change of water absorption coefficient of layer no. %1</source>
+        <translation>zmianę współczynnika absorpcji wody warstwy nr %1</translation>
     </message>
     <message>
-        <source>Undo layer width change at layer No. %1</source>
+        <source>Change of summer sd-value of layer no. %1</source>
+        <translation>zmianę wartości sd (okres wysychania) warstwy nr %1</translation>
+    </message>
+    <message>
+        <source>Change of width of layer no. %1</source>
         <translation>zmianę grubości warstwy nr %1</translation>
+    </message>
+</context>
+<context>
+    <name>M2_UndoMinimumResistanceType</name>
+    <message>
+        <source>Change of the row of the minimum thermal resistance</source>
+        <translation>zmianę wiersza minimalnego oporu cieplnego</translation>
     </message>
 </context>
 <context>
     <name>M2_UndoMoveLayerLeft</name>
     <message>
-        <source>Move layer no. %L1 to left</source>
+        <source>Move of layer no. %L1 to the left</source>
         <translation>przesunięcie warstwy nr %L1 w lewo</translation>
     </message>
 </context>
 <context>
     <name>M2_UndoMoveLayerRight</name>
     <message>
-        <source>Move layer no. %L1 to right</source>
+        <source>Move of layer no. %L1 to the right</source>
         <translation>przesunięcie warstwy nr %L1 w prawo</translation>
     </message>
 </context>
 <context>
     <name>M2_UndoRemoveLayer</name>
     <message>
-        <source>Remove layer no. %L1</source>
+        <source>Removal of layer no. %L1</source>
         <translation>usunięcie warstwy nr %L1</translation>
     </message>
 </context>
@@ -2172,6 +2463,18 @@ Warstwa %1</translation>
         <source>The change of the user database was not saved.</source>
         <translation>Zmiana bazy danych użytkownika nie została zapisana.</translation>
     </message>
+    <message>
+        <source>Vapour pressure over s_d (Glaser diagram)</source>
+        <translation>Ciśnienie pary w funkcji s_d (wykres Glasera)</translation>
+    </message>
+    <message>
+        <source>Glaser (s_d)</source>
+        <translation>Glaser (s_d)</translation>
+    </message>
+    <message>
+        <source>Draws the vapour pressure profile over the diffusion-equivalent air layer thickness s_d (Glaser diagram) instead of over the layer widths</source>
+        <translation>Rysuje przebieg ciśnienia pary w funkcji równoważnej dyfuzyjnie grubości warstwy powietrza s_d (wykres Glasera) zamiast w funkcji grubości warstw</translation>
+    </message>
 </context>
 <context>
     <name>Material</name>
@@ -2230,6 +2533,26 @@ Warstwa %1</translation>
     <message>
         <source>width</source>
         <translation>grubość</translation>
+    </message>
+    <message>
+        <source>Area fraction %1, must lie above 0 and below 1 (0 % … 100 %).</source>
+        <translation>Udział powierzchniowy %1, musi być większy od 0 i mniejszy od 1 (0 % … 100 %).</translation>
+    </message>
+    <message>
+        <source>Width %1 m at spacing %2 m: both must be finite numbers from %3 to %4 m.</source>
+        <translation>Szerokość %1 m przy rozstawie %2 m: obie wartości muszą być liczbami skończonymi od %3 do %4 m.</translation>
+    </message>
+    <message>
+        <source>Width %1 m at spacing %2 m: the width must be smaller than the spacing.</source>
+        <translation>Szerokość %1 m przy rozstawie %2 m: szerokość musi być mniejsza od rozstawu.</translation>
+    </message>
+    <message>
+        <source>sd-value in the evaporation period</source>
+        <translation>wartość sd w okresie wysychania</translation>
+    </message>
+    <message>
+        <source>An sd-value for the evaporation period needs the sd-value of the condensation period: only a material given by its sd-value (a foil, a membrane, a coating) can have one.</source>
+        <translation>Wartość sd dla okresu wysychania wymaga wartości sd okresu kondensacji: może ją mieć tylko materiał opisany wartością sd (folia, membrana, powłoka).</translation>
     </message>
 </context>
 <context>
@@ -2725,6 +3048,26 @@ Materiały zapisane kursywą są materiałami własnymi; tylko je można edytowa
         <source>The material is not valid.</source>
         <translation>Materiał jest nieprawidłowy.</translation>
     </message>
+    <message>
+        <source>The sd-value in the evaporation period must be &gt;= 0.</source>
+        <translation>Wartość sd w okresie wysychania musi być &gt;= 0.</translation>
+    </message>
+    <message>
+        <source>Humidity-variable vapour retarders: the sd-value in the evaporation (summer) period, the humid-range value of the data sheet; the sd-value above is then the dry-range value of the condensation (winter) period. Empty for every other material.</source>
+        <translation>Paroizolacje o zmiennym oporze dyfuzyjnym: wartość sd w okresie wysychania (lato), wartość z karty technicznej dla zakresu wilgotnego; wartość sd powyżej jest wtedy wartością zakresu suchego dla okresu kondensacji (zima). Puste dla każdego innego materiału.</translation>
+    </message>
+    <message>
+        <source>as in winter</source>
+        <translation>jak zimą</translation>
+    </message>
+    <message>
+        <source>sd-value, evaporation period [m]:</source>
+        <translation>Wartość sd, okres wysychania [m]:</translation>
+    </message>
+    <message>
+        <source>sd-value of the evaporation period</source>
+        <translation>wartość sd okresu wysychania</translation>
+    </message>
 </context>
 <context>
     <name>MaterialEditWidget</name>
@@ -2819,6 +3162,98 @@ Materiały zapisane kursywą są materiałami własnymi; tylko je można edytowa
     <message>
         <source>Water absorption coefficient [%1]:</source>
         <translation>Współczynnik absorpcji wody [%1]:</translation>
+    </message>
+    <message>
+        <source>The sd-value of the layer; for a humidity-variable vapour retarder its value in the condensation (winter) period.</source>
+        <translation>Wartość sd warstwy; dla paroizolacji o zmiennym oporze dyfuzyjnym jej wartość w okresie kondensacji (zima).</translation>
+    </message>
+    <message>
+        <source>The sd-value in the evaporation period must be &gt; 0, or empty.</source>
+        <translation>Wartość sd w okresie wysychania musi być &gt; 0 lub pusta.</translation>
+    </message>
+    <message>
+        <source>as in winter</source>
+        <translation>jak zimą</translation>
+    </message>
+    <message>
+        <source>sd-value, evaporation period [m]:</source>
+        <translation>Wartość sd, okres wysychania [m]:</translation>
+    </message>
+    <message>
+        <source>Second Material (Studs, Rafters, Battens)</source>
+        <translation>Drugi materiał (słupki, krokwie, łaty)</translation>
+    </message>
+    <message>
+        <source>Choose...</source>
+        <translation>Wybierz...</translation>
+    </message>
+    <message>
+        <source>Choose the material of the studs, rafters or battens that run through this layer.</source>
+        <translation>Wybierz materiał słupków, krokwi lub łat przechodzących przez tę warstwę.</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Usuń</translation>
+    </message>
+    <message>
+        <source>The layer becomes homogeneous again.</source>
+        <translation>Warstwa staje się ponownie jednorodna.</translation>
+    </message>
+    <message>
+        <source>Area fraction</source>
+        <translation>Udział powierzchniowy</translation>
+    </message>
+    <message>
+        <source>Width and spacing</source>
+        <translation>Szerokość i rozstaw</translation>
+    </message>
+    <message>
+        <source>The area fraction must lie above 0 % and below 100 %.</source>
+        <translation>Udział powierzchniowy musi być większy od 0 % i mniejszy od 100 %.</translation>
+    </message>
+    <message>
+        <source>The width must be &gt; 0 and smaller than the spacing.</source>
+        <translation>Szerokość musi być &gt; 0 i mniejsza od rozstawu.</translation>
+    </message>
+    <message>
+        <source>The spacing must be &gt; 0 and larger than the width.</source>
+        <translation>Rozstaw musi być &gt; 0 i większy od szerokości.</translation>
+    </message>
+    <message>
+        <source>Material:</source>
+        <translation>Materiał:</translation>
+    </message>
+    <message>
+        <source>Entered as:</source>
+        <translation>Wprowadzono jako:</translation>
+    </message>
+    <message>
+        <source>Area fraction [%]:</source>
+        <translation>Udział powierzchniowy [%]:</translation>
+    </message>
+    <message>
+        <source>Width of one member [mm]:</source>
+        <translation>Szerokość jednego elementu [mm]:</translation>
+    </message>
+    <message>
+        <source>Spacing, centre to centre [mm]:</source>
+        <translation>Rozstaw osiowy [mm]:</translation>
+    </message>
+    <message>
+        <source>The sd-value of a humidity-variable vapour retarder in the evaporation (summer) period: the humid-range value of its data sheet. The Glaser scheme and the moisture-storage method let the construction dry through it; empty: the sd-value holds in both periods.</source>
+        <translation>Wartość sd paroizolacji o zmiennym oporze dyfuzyjnym w okresie wysychania (lato): wartość z karty technicznej dla zakresu wilgotnego. Metoda Glasera i metoda magazynowania wilgoci pozwalają przegrodzie wysychać przez nią; puste: wartość sd obowiązuje w obu okresach.</translation>
+    </message>
+    <message>
+        <source>Only a material given by its sd-value (a foil, a membrane) can have a second sd-value for the evaporation period.</source>
+        <translation>Tylko materiał opisany wartością sd (folia, membrana) może mieć drugą wartość sd dla okresu wysychania.</translation>
+    </message>
+    <message>
+        <source>none (homogeneous layer)</source>
+        <translation>brak (warstwa jednorodna)</translation>
+    </message>
+    <message>
+        <source>%1, %2 = %L3 W/mK</source>
+        <translation>%1, %2 = %L3 W/mK</translation>
     </message>
 </context>
 <context>
@@ -3032,6 +3467,12 @@ Materiały zapisane kursywą są materiałami własnymi; tylko je można edytowa
         <translation>Data pobrania próbki: %1
 </translation>
     </message>
+    <message>
+        <source>Humidity-variable: sd-value %1 m in the condensation period, %2 m in the evaporation period
+</source>
+        <translation>Zmienny opór dyfuzyjny: wartość sd %1 m w okresie kondensacji, %2 m w okresie wysychania
+</translation>
+    </message>
 </context>
 <context>
     <name>MinimumHeatResistance</name>
@@ -3240,6 +3681,14 @@ Materiały zapisane kursywą są materiałami własnymi; tylko je można edytowa
         <source>Please enter the information for this new project. You can change the default project information in the preferences dialog.</source>
         <translation>Wprowadź informacje o nowym projekcie. Domyślne informacje o projekcie można zmienić w oknie ustawień.</translation>
     </message>
+    <message>
+        <source>Construction kind:</source>
+        <translation>Rodzaj przegrody:</translation>
+    </message>
+    <message>
+        <source>The kind sets the heat flow direction, the outside climate, the evaporation period of DIN 4108-3 and the row of DIN 4108-2 for the minimum thermal resistance. You can change each of them later.</source>
+        <translation>Rodzaj przegrody ustawia kierunek strumienia ciepła, klimat zewnętrzny, okres wysychania wg DIN 4108-3 oraz wiersz DIN 4108-2 dla minimalnego oporu cieplnego. Każdą z tych wartości można później zmienić.</translation>
+    </message>
 </context>
 <context>
     <name>NewProjectWizardMaterialPage</name>
@@ -3262,6 +3711,69 @@ Materiały zapisane kursywą są materiałami własnymi; tylko je można edytowa
     <message>
         <source>You can add your own projects as templates by copying the project files into the Templates subdirectory.</source>
         <translation>Własne projekty można dodać jako szablony, kopiując pliki projektów do podkatalogu Templates.</translation>
+    </message>
+</context>
+<context>
+    <name>Plausibility</name>
+    <message>
+        <source>A bulk density below %1 kg/m³ is lighter than any insulation material.</source>
+        <translation>Gęstość objętościowa poniżej %1 kg/m³ jest mniejsza niż dowolnego materiału izolacyjnego.</translation>
+    </message>
+    <message>
+        <source>A bulk density above %1 kg/m³ is heavier than steel and copper.</source>
+        <translation>Gęstość objętościowa powyżej %1 kg/m³ jest większa niż stali i miedzi.</translation>
+    </message>
+    <message>
+        <source>A thermal conductivity above %1 W/(mK) is that of a metal, not of a building material; was a decimal separator lost?</source>
+        <translation>Współczynnik przewodzenia ciepła powyżej %1 W/(mK) ma metal, a nie materiał budowlany; czy zgubiono separator dziesiętny?</translation>
+    </message>
+    <message>
+        <source>A thermal conductivity below %1 W/(mK) is reached only by vacuum insulation panels.</source>
+        <translation>Współczynnik przewodzenia ciepła poniżej %1 W/(mK) osiągają tylko próżniowe płyty izolacyjne.</translation>
+    </message>
+    <message>
+        <source>A vapour diffusion resistance factor below 1 lets vapour through more easily than still air.</source>
+        <translation>Współczynnik oporu dyfuzyjnego poniżej 1 przepuszcza parę łatwiej niż nieruchome powietrze.</translation>
+    </message>
+    <message>
+        <source>A vapour diffusion resistance factor above %1 is that of a vapour barrier; this material is not marked as a foil.</source>
+        <translation>Współczynnik oporu dyfuzyjnego powyżej %1 ma paroizolacja; ten materiał nie jest oznaczony jako folia.</translation>
+    </message>
+    <message>
+        <source>A moisture content above %1 m³/m³ at 80 % RH is more than hygroscopic materials hold.</source>
+        <translation>Zawilgocenie powyżej %1 m³/m³ przy 80 % RH to więcej, niż przyjmują materiały higroskopijne.</translation>
+    </message>
+    <message>
+        <source>A water absorption coefficient above 1 kg/(m²s½) (60 kg/(m²h½)) is higher than that of any building material; was the unit mixed up?</source>
+        <translation>Współczynnik absorpcji wody powyżej 1 kg/(m²s½) (60 kg/(m²h½)) jest wyższy niż dowolnego materiału budowlanego; czy pomylono jednostkę?</translation>
+    </message>
+    <message>
+        <source>A layer wider than %1 m is unusual; was the width typed in another unit?</source>
+        <translation>Warstwa grubsza niż %1 m jest nietypowa; czy grubość wpisano w innej jednostce?</translation>
+    </message>
+    <message>
+        <source>A layer thinner than 1 mm is unusual unless it is a foil; was the width typed in another unit?</source>
+        <translation>Warstwa cieńsza niż 1 mm jest nietypowa, o ile nie jest folią; czy grubość wpisano w innej jednostce?</translation>
+    </message>
+    <message>
+        <source>An indoor temperature outside %1 °C to %2 °C in winter is unusual for a heated room.</source>
+        <translation>Temperatura wewnętrzna poza zakresem od %1 °C do %2 °C zimą jest nietypowa dla ogrzewanego pomieszczenia.</translation>
+    </message>
+    <message>
+        <source>An outdoor temperature above %1 °C is unusual for a condensation period.</source>
+        <translation>Temperatura zewnętrzna powyżej %1 °C jest nietypowa dla okresu kondensacji.</translation>
+    </message>
+    <message>
+        <source>An indoor relative humidity above %1 % occurs only in swimming pools and wet rooms.</source>
+        <translation>Wilgotność względna wewnątrz powyżej %1 % występuje tylko w basenach i pomieszczeniach mokrych.</translation>
+    </message>
+    <message>
+        <source>A relative humidity below %1 % is unusually dry for a building climate.</source>
+        <translation>Wilgotność względna poniżej %1 % jest nietypowo niska dla klimatu budynku.</translation>
+    </message>
+    <message>
+        <source>A surface resistance above %1 m²K/W is unusual; the standards use %2 to %3 m²K/W.</source>
+        <translation>Opór przejmowania ciepła powyżej %1 m²K/W jest nietypowy; normy stosują od %2 do %3 m²K/W.</translation>
     </message>
 </context>
 <context>
@@ -3364,6 +3876,18 @@ Materiały zapisane kursywą są materiałami własnymi; tylko je można edytowa
         <source>The surface resistance must be &gt; 0.</source>
         <translation>Opór przejmowania ciepła musi być &gt; 0.</translation>
     </message>
+    <message>
+        <source>A layer given by its sd-value (a foil, a membrane) cannot carry a second material.</source>
+        <translation>Warstwa określona wartością sd (folia, membrana) nie może zawierać drugiego materiału.</translation>
+    </message>
+    <message>
+        <source>The area fraction does not follow from width and spacing.</source>
+        <translation>Udział powierzchniowy nie wynika z szerokości i rozstawu.</translation>
+    </message>
+    <message>
+        <source>The second material &quot;%1&quot; is not valid.</source>
+        <translation>Drugi materiał „%1” jest nieprawidłowy.</translation>
+    </message>
 </context>
 <context>
     <name>ProjectInformationEditDialog</name>
@@ -3438,6 +3962,10 @@ Materiały zapisane kursywą są materiałami własnymi; tylko je można edytowa
     <message>
         <source>The report could not be painted.</source>
         <translation>Nie udało się narysować raportu.</translation>
+    </message>
+    <message>
+        <source>%1 version %2</source>
+        <translation>%1 wersja %2</translation>
     </message>
 </context>
 <context>
@@ -3517,6 +4045,50 @@ Materiały zapisane kursywą są materiałami własnymi; tylko je można edytowa
         <source>No condensate: no drying reserve to check</source>
         <translation>Brak kondensatu: brak rezerwy schnięcia do sprawdzenia</translation>
     </message>
+    <message>
+        <source>No U-value: the upper limit of the thermal resistance exceeds the lower limit %L1 times, more than the %L2 up to which ISO 6946 applies to inhomogeneous layers. A numerical calculation of the thermal bridges is needed.</source>
+        <translation>Brak współczynnika U: górna granica całkowitego oporu cieplnego przekracza dolną %L1 razy, więcej niż %L2 razy, do których PN-EN ISO 6946 obejmuje warstwy niejednorodne. Konieczne jest obliczenie numeryczne mostków cieplnych.</translation>
+    </message>
+    <message>
+        <source>The temperatures and the condensation assessments (MIRELO and Glaser) are those of the field section between the studs or rafters, as DIN 4108-3 assesses it.</source>
+        <translation>Temperatury i oceny kondensacji (MIRELO i Glaser) dotyczą pola między słupkami lub krokwiami, tak jak ocenia je DIN 4108-3.</translation>
+    </message>
+    <message>
+        <source>Thermal transmission coefficient according ISO 6946, inhomogeneous layers (dry)</source>
+        <translation>Współczynnik przenikania ciepła wg PN-EN ISO 6946, warstwy niejednorodne (suchy)</translation>
+    </message>
+    <message>
+        <source>Upper limit of the thermal resistance</source>
+        <translation>Górna granica całkowitego oporu cieplnego</translation>
+    </message>
+    <message>
+        <source>Lower limit of the thermal resistance</source>
+        <translation>Dolna granica całkowitego oporu cieplnego</translation>
+    </message>
+    <message>
+        <source>Relative error of the limits</source>
+        <translation>Błąd względny granic</translation>
+    </message>
+    <message>
+        <source>Thermal transmission coefficient of the field section according ISO 6946 (dry)</source>
+        <translation>Współczynnik przenikania ciepła w polu między elementami wg PN-EN ISO 6946 (suchy)</translation>
+    </message>
+    <message>
+        <source>Thermal transmission coefficient of the field section (moisture dependent)</source>
+        <translation>Współczynnik przenikania ciepła w polu między elementami (zależny od wilgotności)</translation>
+    </message>
+    <message>
+        <source>Thermal transfer resistance of the field section (dry)</source>
+        <translation>Opór cieplny w polu między elementami (suchy)</translation>
+    </message>
+    <message>
+        <source>Condensation mass after condensation period (Glaser scheme)</source>
+        <translation>Masa kondensatu po okresie kondensacji (metoda Glasera)</translation>
+    </message>
+    <message>
+        <source>Dry thermal resistance</source>
+        <translation>Opór cieplny (w stanie suchym)</translation>
+    </message>
 </context>
 <context>
     <name>ReportFrameProjectInfo</name>
@@ -3535,6 +4107,10 @@ Materiały zapisane kursywą są materiałami własnymi; tylko je można edytowa
     <message>
         <source>Company:</source>
         <translation>Firma:</translation>
+    </message>
+    <message>
+        <source>Construction kind:</source>
+        <translation>Rodzaj przegrody:</translation>
     </message>
 </context>
 <context>
@@ -3721,6 +4297,18 @@ według niemieckiej normy DIN 4108-2, tablica 3</translation>
         <source>Jpg image (*.jpg)</source>
         <translation>Obraz JPG (*.jpg)</translation>
     </message>
+    <message>
+        <source>Project description:</source>
+        <translation>Opis projektu:</translation>
+    </message>
+    <message>
+        <source>U-value table (DIN EN ISO 6946)</source>
+        <translation>Tabela współczynnika U (PN-EN ISO 6946)</translation>
+    </message>
+    <message>
+        <source>DIN 4108-3 (Glaser) - Diagram over s_d</source>
+        <translation>DIN 4108-3 (Glaser) – wykres w funkcji s_d</translation>
+    </message>
 </context>
 <context>
     <name>ResistanceFrame</name>
@@ -3755,6 +4343,10 @@ według niemieckiej normy DIN 4108-2, tablica 3</translation>
     <message>
         <source>R&lt;sub&gt;T&lt;/sub&gt; and U with the surface resistances of DIN EN ISO 6946 (R&lt;sub&gt;si&lt;/sub&gt; = %1 m&lt;sup&gt;2&lt;/sup&gt;K/W, R&lt;sub&gt;se&lt;/sub&gt; = %2 m&lt;sup&gt;2&lt;/sup&gt;K/W).</source>
         <translation>R&lt;sub&gt;T&lt;/sub&gt; i U przy oporach przejmowania ciepła według DIN EN ISO 6946 (R&lt;sub&gt;si&lt;/sub&gt; = %1 m&lt;sup&gt;2&lt;/sup&gt;K/W, R&lt;sub&gt;se&lt;/sub&gt; = %2 m&lt;sup&gt;2&lt;/sup&gt;K/W).</translation>
+    </message>
+    <message>
+        <source>Resistances of the field section between the studs or rafters; the U-value of the component with its second materials (ISO 6946, upper and lower limit) is given in the summary of results.</source>
+        <translation>Opory w polu między słupkami lub krokwiami; współczynnik U przegrody z jej drugimi materiałami (PN-EN ISO 6946, górna i dolna granica) podano w podsumowaniu wyników.</translation>
     </message>
 </context>
 <context>
@@ -3924,6 +4516,93 @@ według niemieckiej normy DIN 4108-2, tablica 3</translation>
     </message>
 </context>
 <context>
+    <name>StartPage</name>
+    <message>
+        <source>External wall with ETICS</source>
+        <translation>Ściana zewnętrzna z ociepleniem ETICS (BSO)</translation>
+    </message>
+    <message>
+        <source>Sand-lime brick with 160 mm EPS outside: no condensate.</source>
+        <translation>Cegła wapienno-piaskowa ze 160 mm styropianu od zewnątrz: brak kondensacji.</translation>
+    </message>
+    <message>
+        <source>Timber-frame wall</source>
+        <translation>Ściana szkieletowa drewniana</translation>
+    </message>
+    <message>
+        <source>Vapour retarder behind an installation cavity: air layers and wood.</source>
+        <translation>Paroizolacja za warstwą instalacyjną: warstwy powietrza i drewno.</translation>
+    </message>
+    <message>
+        <source>Pitched roof, insulation between rafters</source>
+        <translation>Dach skośny, izolacja między krokwiami</translation>
+    </message>
+    <message>
+        <source>Humidity-variable vapour retarder, heat flow upwards through an air layer.</source>
+        <translation>Paroizolacja o zmiennym oporze dyfuzyjnym, strumień ciepła w górę przez warstwę powietrza.</translation>
+    </message>
+    <message>
+        <source>Interior insulation without vapour retarder</source>
+        <translation>Izolacja od wewnątrz bez paroizolacji</translation>
+    </message>
+    <message>
+        <source>The classic damage case: condensate behind the insulation, DIN 4108-3 not fulfilled.</source>
+        <translation>Klasyczny przypadek szkody: kondensat za izolacją, wymagania DIN 4108-3 niespełnione.</translation>
+    </message>
+    <message>
+        <source>Flat roof, warm deck</source>
+        <translation>Stropodach, dach pełny niewentylowany</translation>
+    </message>
+    <message>
+        <source>A nearly tight vapour barrier: where the Glaser scheme and the moisture-storage method differ.</source>
+        <translation>Niemal szczelna paroizolacja: tu metoda Glasera i metoda magazynowania wilgoci dają różne wyniki.</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Początek</translation>
+    </message>
+    <message>
+        <source>New project…</source>
+        <translation>Nowy projekt…</translation>
+    </message>
+    <message>
+        <source>Enter the project information and choose the first layer in the new-project wizard.</source>
+        <translation>Wprowadź informacje o projekcie i wybierz pierwszą warstwę w kreatorze nowego projektu.</translation>
+    </message>
+    <message>
+        <source>Open project…</source>
+        <translation>Otwórz projekt…</translation>
+    </message>
+    <message>
+        <source>Open a project file (m2p, or mpj of MIRELO 1).</source>
+        <translation>Otwórz plik projektu (m2p lub mpj programu MIRELO 1).</translation>
+    </message>
+    <message>
+        <source>Quick start</source>
+        <translation>Szybki start</translation>
+    </message>
+    <message>
+        <source>The chapter of the manual that walks through the examples.</source>
+        <translation>Rozdział podręcznika omawiający przykłady.</translation>
+    </message>
+    <message>
+        <source>Recent projects</source>
+        <translation>Ostatnie projekty</translation>
+    </message>
+    <message>
+        <source>No project opened yet.</source>
+        <translation>Nie otwarto jeszcze żadnego projektu.</translation>
+    </message>
+    <message>
+        <source>Examples</source>
+        <translation>Przykłady</translation>
+    </message>
+    <message>
+        <source>The example projects were not found in %1.</source>
+        <translation>Nie znaleziono przykładowych projektów w %1.</translation>
+    </message>
+</context>
+<context>
     <name>SurfaceResistanceFrame</name>
     <message>
         <source>Surface Resistances</source>
@@ -3939,10 +4618,53 @@ według niemieckiej normy DIN 4108-2, tablica 3</translation>
     </message>
 </context>
 <context>
+    <name>UValueFrame</name>
+    <message>
+        <source>Thermal Transmittance according to DIN EN ISO 6946</source>
+        <translation>Współczynnik przenikania ciepła według PN-EN ISO 6946</translation>
+    </message>
+    <message>
+        <source>heat flow upwards</source>
+        <translation>strumień ciepła w górę</translation>
+    </message>
+    <message>
+        <source>heat flow horizontal</source>
+        <translation>strumień ciepła poziomy</translation>
+    </message>
+    <message>
+        <source>heat flow downwards</source>
+        <translation>strumień ciepła w dół</translation>
+    </message>
+    <message>
+        <source>Inside surface resistance R&lt;sub&gt;si&lt;/sub&gt; (%1)</source>
+        <translation>Opór przejmowania ciepła na powierzchni wewnętrznej R&lt;sub&gt;si&lt;/sub&gt; (%1)</translation>
+    </message>
+    <message>
+        <source>Outside surface resistance R&lt;sub&gt;se&lt;/sub&gt;</source>
+        <translation>Opór przejmowania ciepła na powierzchni zewnętrznej R&lt;sub&gt;se&lt;/sub&gt;</translation>
+    </message>
+    <message>
+        <source>Total thermal resistance R&lt;sub&gt;T&lt;/sub&gt;</source>
+        <translation>Całkowity opór cieplny R&lt;sub&gt;T&lt;/sub&gt;</translation>
+    </message>
+    <message>
+        <source>Thermal transmittance (dry design values):</source>
+        <translation>Współczynnik przenikania ciepła (wartości obliczeniowe, stan suchy):</translation>
+    </message>
+    <message>
+        <source>with moisture-dependent conductivity:</source>
+        <translation>przy współczynniku przewodzenia ciepła zależnym od wilgotności:</translation>
+    </message>
+    <message>
+        <source>* Unventilated air layer: thermal resistance from the table of DIN EN ISO 6946 for its thickness and the heat-flow direction.</source>
+        <translation>* Niewentylowana warstwa powietrza: opór cieplny z tablicy PN-EN ISO 6946 dla jej grubości i kierunku strumienia ciepła.</translation>
+    </message>
+</context>
+<context>
     <name>UndoChangeDisclaimer</name>
     <message>
-        <source>Undo change final remarks.</source>
-        <translation>zmianę uwag końcowych</translation>
+        <source>Change of final remarks</source>
+        <translation>Zmiana uwag końcowych</translation>
     </message>
 </context>
 <context>
@@ -3965,10 +4687,73 @@ według niemieckiej normy DIN 4108-2, tablica 3</translation>
     </message>
 </context>
 <context>
+    <name>UserLogoSettingsWidget</name>
+    <message>
+        <source>User Logo</source>
+        <translation>Logo użytkownika</translation>
+    </message>
+    <message>
+        <source>No user logo</source>
+        <translation>Bez logo użytkownika</translation>
+    </message>
+    <message>
+        <source>Logo in page header</source>
+        <translation>Logo w nagłówku strony</translation>
+    </message>
+    <message>
+        <source>Logo right from project informations</source>
+        <translation>Logo na prawo od informacji o projekcie</translation>
+    </message>
+    <message>
+        <source>Scale by width</source>
+        <translation>Skaluj według szerokości</translation>
+    </message>
+    <message>
+        <source>Scale by height</source>
+        <translation>Skaluj według wysokości</translation>
+    </message>
+    <message>
+        <source> px</source>
+        <translation> px</translation>
+    </message>
+    <message>
+        <source>Position:</source>
+        <translation>Położenie:</translation>
+    </message>
+    <message>
+        <source>Image file:</source>
+        <translation>Plik obrazu:</translation>
+    </message>
+    <message>
+        <source>Size:</source>
+        <translation>Rozmiar:</translation>
+    </message>
+    <message>
+        <source>Select user logo</source>
+        <translation>Wybierz logo użytkownika</translation>
+    </message>
+    <message>
+        <source>Images (*.png *.jpg *.jpeg *.bmp *.svg)</source>
+        <translation>Obrazy (*.png *.jpg *.jpeg *.bmp *.svg)</translation>
+    </message>
+</context>
+<context>
     <name>ValidatingLineEdit</name>
     <message>
         <source>Use &apos;,&apos; or &apos;.&apos; once, as the decimal separator; digit grouping is not accepted.</source>
-        <translation>Użyj ',' lub '.' tylko raz, jako separatora dziesiętnego; grupowanie cyfr nie jest akceptowane.</translation>
+        <translation>Użyj &apos;,&apos; lub &apos;.&apos; tylko raz, jako separatora dziesiętnego; grupowanie cyfr nie jest akceptowane.</translation>
+    </message>
+    <message>
+        <source>A number is needed.</source>
+        <translation>Wymagana jest liczba.</translation>
+    </message>
+    <message>
+        <source>This is not a number.</source>
+        <translation>To nie jest liczba.</translation>
+    </message>
+    <message>
+        <source>A whole number is needed.</source>
+        <translation>Wymagana jest liczba całkowita.</translation>
     </message>
 </context>
 <context>
