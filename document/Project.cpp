@@ -358,6 +358,9 @@ QString Project::layerValueNote(int index, LayerValue kind, double value) const
         return Plausibility::material(Material::Q_WSat, value, foil);
     case LV_Aw:
         return Plausibility::material(Material::Q_Aw, value, foil);
+    case LV_SdSummer:
+        // any sd-value of a membrane is possible; its bounds are the refusal rule's
+        return QString();
     }
     return QString();
 }

@@ -87,6 +87,7 @@ QString material(Material::Quantity quantity, double value, bool foil)
         break;
     case Material::Q_WSat:
     case Material::Q_SdValue:
+    case Material::Q_SdSummer:
         break;
     }
     return QString();

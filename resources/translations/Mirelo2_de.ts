@@ -1649,11 +1649,11 @@ Schicht %1</translation>
     </message>
     <message>
         <source>Upper limit R&apos;&lt;sub&gt;T&lt;/sub&gt;</source>
-        <translation>Oberer Grenzwert R'&lt;sub&gt;T&lt;/sub&gt;</translation>
+        <translation>Oberer Grenzwert R&apos;&lt;sub&gt;T&lt;/sub&gt;</translation>
     </message>
     <message>
         <source>Lower limit R&apos;&apos;&lt;sub&gt;T&lt;/sub&gt;</source>
-        <translation>Unterer Grenzwert R''&lt;sub&gt;T&lt;/sub&gt;</translation>
+        <translation>Unterer Grenzwert R&apos;&apos;&lt;sub&gt;T&lt;/sub&gt;</translation>
     </message>
     <message>
         <source>Relative error e</source>
@@ -4259,7 +4259,7 @@ nach DIN 4108-2, Tabelle 3</translation>
     </message>
     <message>
         <source>Update view of text in report.</source>
-        <translation>Textansicht im Bericht aktualisieren.</translation>
+        <translation>In den Bericht übernehmen</translation>
     </message>
     <message>
         <source>Cannot print report.</source>
@@ -4601,6 +4601,22 @@ nach DIN 4108-2, Tabelle 3</translation>
         <source>The example projects were not found in %1.</source>
         <translation>Die Beispielprojekte wurden in %1 nicht gefunden.</translation>
     </message>
+    <message>
+        <source>Published example: timber-frame wall</source>
+        <translation>Veröffentlichtes Beispiel: Holzrahmenwand</translation>
+    </message>
+    <message>
+        <source>A textbook Glaser example with a vapour retarder, computed again: compare the figures.</source>
+        <translation>Ein Glaser-Beispiel aus dem Lehrbuch mit Dampfbremse, nachgerechnet: Werte zum Vergleich.</translation>
+    </message>
+    <message>
+        <source>Published example: non-ventilated flat roof</source>
+        <translation>Veröffentlichtes Beispiel: nicht belüftetes Flachdach</translation>
+    </message>
+    <message>
+        <source>A textbook Glaser example of a roof: its evaporation climate follows from the construction kind.</source>
+        <translation>Ein Glaser-Beispiel eines Dachs aus dem Lehrbuch: das Verdunstungsklima folgt aus der Bauteilart.</translation>
+    </message>
 </context>
 <context>
     <name>SurfaceResistanceFrame</name>
@@ -4698,11 +4714,11 @@ nach DIN 4108-2, Tabelle 3</translation>
     </message>
     <message>
         <source>Logo in page header</source>
-        <translation>Logo in der Kopfzeile</translation>
+        <translation>In der Kopfzeile</translation>
     </message>
     <message>
         <source>Logo right from project informations</source>
-        <translation>Logo rechts neben den Projektinformationen</translation>
+        <translation>Neben den Projektinformationen</translation>
     </message>
     <message>
         <source>Scale by width</source>

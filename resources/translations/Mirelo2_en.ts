@@ -1252,7 +1252,7 @@ Layer %1</translation>
     <name>FieldMessageLine</name>
     <message>
         <source>&apos;%1&apos; was not taken for %2: %3 The field shows the value held again.</source>
-        <translation>'%1' was not taken for %2: %3 The field shows the value held again.</translation>
+        <translation>&apos;%1&apos; was not taken for %2: %3 The field shows the value held again.</translation>
     </message>
 </context>
 <context>
@@ -1649,11 +1649,11 @@ Layer %1</translation>
     </message>
     <message>
         <source>Upper limit R&apos;&lt;sub&gt;T&lt;/sub&gt;</source>
-        <translation>Upper limit R'&lt;sub&gt;T&lt;/sub&gt;</translation>
+        <translation>Upper limit R&apos;&lt;sub&gt;T&lt;/sub&gt;</translation>
     </message>
     <message>
         <source>Lower limit R&apos;&apos;&lt;sub&gt;T&lt;/sub&gt;</source>
-        <translation>Lower limit R''&lt;sub&gt;T&lt;/sub&gt;</translation>
+        <translation>Lower limit R&apos;&apos;&lt;sub&gt;T&lt;/sub&gt;</translation>
     </message>
     <message>
         <source>Relative error e</source>
@@ -4600,6 +4600,22 @@ according german standard DIN 4108-2 table 3</translation>
     <message>
         <source>The example projects were not found in %1.</source>
         <translation>The example projects were not found in %1.</translation>
+    </message>
+    <message>
+        <source>Published example: timber-frame wall</source>
+        <translation>Published example: timber-frame wall</translation>
+    </message>
+    <message>
+        <source>A textbook Glaser example with a vapour retarder, computed again: compare the figures.</source>
+        <translation>A textbook Glaser example with a vapour retarder, computed again: compare the figures.</translation>
+    </message>
+    <message>
+        <source>Published example: non-ventilated flat roof</source>
+        <translation>Published example: non-ventilated flat roof</translation>
+    </message>
+    <message>
+        <source>A textbook Glaser example of a roof: its evaporation climate follows from the construction kind.</source>
+        <translation>A textbook Glaser example of a roof: its evaporation climate follows from the construction kind.</translation>
     </message>
 </context>
 <context>

@@ -1649,11 +1649,11 @@ Warstwa %1</translation>
     </message>
     <message>
         <source>Upper limit R&apos;&lt;sub&gt;T&lt;/sub&gt;</source>
-        <translation>Górna granica R'&lt;sub&gt;T&lt;/sub&gt;</translation>
+        <translation>Górna granica R&apos;&lt;sub&gt;T&lt;/sub&gt;</translation>
     </message>
     <message>
         <source>Lower limit R&apos;&apos;&lt;sub&gt;T&lt;/sub&gt;</source>
-        <translation>Dolna granica R''&lt;sub&gt;T&lt;/sub&gt;</translation>
+        <translation>Dolna granica R&apos;&apos;&lt;sub&gt;T&lt;/sub&gt;</translation>
     </message>
     <message>
         <source>Relative error e</source>
@@ -4600,6 +4600,22 @@ według niemieckiej normy DIN 4108-2, tablica 3</translation>
     <message>
         <source>The example projects were not found in %1.</source>
         <translation>Nie znaleziono przykładowych projektów w %1.</translation>
+    </message>
+    <message>
+        <source>Published example: timber-frame wall</source>
+        <translation>Przykład opublikowany: ściana w konstrukcji szkieletowej drewnianej</translation>
+    </message>
+    <message>
+        <source>A textbook Glaser example with a vapour retarder, computed again: compare the figures.</source>
+        <translation>Przykład Glasera z podręcznika, z paroizolacją, przeliczony ponownie: porównaj wartości.</translation>
+    </message>
+    <message>
+        <source>Published example: non-ventilated flat roof</source>
+        <translation>Przykład opublikowany: stropodach niewentylowany</translation>
+    </message>
+    <message>
+        <source>A textbook Glaser example of a roof: its evaporation climate follows from the construction kind.</source>
+        <translation>Przykład Glasera dla dachu z podręcznika: klimat okresu wysychania wynika z rodzaju przegrody.</translation>
     </message>
 </context>
 <context>

@@ -414,11 +414,21 @@ void tst_ReportPreview::panelFitsASmallScreen()
             auto *area = qobject_cast<QScrollArea *>(panel->widget(i));
             QVERIFY(area && area->widget());
             const int needed = area->widget()->minimumSizeHint().width();
+            // the widest field of the page, to name in a failure
+            QString widest;
+            int widestWidth = 0;
+            for (const QWidget *w : area->widget()->findChildren<QWidget *>())
+                if (w->minimumSizeHint().width() > widestWidth) {
+                    widestWidth = w->minimumSizeHint().width();
+                    widest = w->objectName() + QLatin1Char(' ') + w->metaObject()->className();
+                }
             QVERIFY2(needed <= area->viewport()->width(),
-                     qPrintable(QStringLiteral("page %1 needs %2 of %3 pixels")
+                     qPrintable(QStringLiteral("page %1 needs %2 of %3 pixels (widest: %4, %5)")
                                     .arg(panel->itemText(i))
                                     .arg(needed)
-                                    .arg(area->viewport()->width())));
+                                    .arg(area->viewport()->width())
+                                    .arg(widest)
+                                    .arg(widestWidth)));
         }
         preview.close();
     }

@@ -47,6 +47,14 @@ const ExampleText Examples[] = {
      QT_TRANSLATE_NOOP("StartPage",
                        "A nearly tight vapour barrier: where the Glaser scheme and the "
                        "moisture-storage method differ.")},
+    {"validation_timber_frame_wall.m2p",
+     QT_TRANSLATE_NOOP("StartPage", "Published example: timber-frame wall"),
+     QT_TRANSLATE_NOOP("StartPage", "A textbook Glaser example with a vapour retarder, computed "
+                                    "again: compare the figures.")},
+    {"validation_flat_roof.m2p",
+     QT_TRANSLATE_NOOP("StartPage", "Published example: non-ventilated flat roof"),
+     QT_TRANSLATE_NOOP("StartPage", "A textbook Glaser example of a roof: its evaporation "
+                                    "climate follows from the construction kind.")},
 };
 
 QLabel *heading(const QString &text, QWidget *parent)
