@@ -683,7 +683,8 @@ void tst_ClimateEditors::mainWindowShowsTheSideOfTheColumn()
         window.findChild<QStackedWidget *>(QStringLiteral("stackedWidgetClimateMaterial"));
     AssessmentClimateWidget *page = window.assessmentClimateWidget();
     QCOMPARE(page->objectName(), QStringLiteral("climatePage"));
-    QCOMPARE(stacked->widget(1), page);
+    // the page of the stack scrolls the editor when the window is small
+    QVERIFY(stacked->widget(1)->isAncestorOf(page));
     ConstructionTableWidget *table = window.constructionTable();
     const int last = table->columnCount() - 1;
 

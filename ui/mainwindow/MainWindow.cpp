@@ -49,6 +49,7 @@
 #include <QProcess>
 #include <QRadioButton>
 #include <QScreen>
+#include <QScrollArea>
 #include <QSplashScreen>
 #include <QStatusBar>
 #include <QTextDocument>
@@ -59,6 +60,23 @@
 namespace {
 
 const char *const ProjectSuffix = "m2p";
+
+} // namespace
+
+namespace {
+
+// An editor page in a frameless scroll area: on a small screen, or with the second material
+// shown, the fields keep their height and the page scrolls instead of squeezing them together.
+QScrollArea *scrolling(QWidget *page)
+{
+    auto *area = new QScrollArea;
+    area->setObjectName(page->objectName() + QStringLiteral("Scroll"));
+    area->setFrameShape(QFrame::NoFrame);
+    area->setWidgetResizable(true);
+    area->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    area->setWidget(page);
+    return area;
+}
 
 } // namespace
 
@@ -110,11 +128,11 @@ MainWindow::MainWindow(const AppContext &context, QSplashScreen *splash, QWidget
             return material;
         return std::nullopt;
     });
-    m_ui->stackedWidgetClimateMaterial->addWidget(m_materialEdit);
+    m_ui->stackedWidgetClimateMaterial->addWidget(scrolling(m_materialEdit));
     m_climatePage = new AssessmentClimateWidget(m_context.project, m_undoStack,
                                                 m_ui->stackedWidgetClimateMaterial);
     m_climatePage->setObjectName(QStringLiteral("climatePage"));
-    m_ui->stackedWidgetClimateMaterial->addWidget(m_climatePage);
+    m_ui->stackedWidgetClimateMaterial->addWidget(scrolling(m_climatePage));
     // what a construction kind changed, said where the user looks after the choice
     connect(m_climatePage->assessmentTypeWidget(), &AssessmentTypeWidget::statusMessage, this,
             [this](const QString &text) { statusBar()->showMessage(text, 10000); });
