@@ -263,6 +263,9 @@ void Report::layout(QPaintDevice *device)
 void Report::paintPage(QPainter *painter, int page)
 {
     const ReportLocaleScope numbers(m_content.locale);
+    // The Glaser diagram may end a page whose next frame, the Glaser results, starts the next.
+    if (isGlaserDiagramActivated() && m_glaserDiagramPage == page)
+        m_glaserDiagram->print(painter, m_glaserDiagramRect);
     for (int index = 0; index < FrameCount; ++index) {
         const bool everyPage = index == HeaderFrameIndex || index == FooterFrameIndex;
         if (!everyPage && m_framePages[std::size_t(index)] != page)
@@ -271,8 +274,6 @@ void Report::paintPage(QPainter *painter, int page)
             continue;
         if (index == FooterFrameIndex)
             m_footer->setPage(page, m_pageCount);
-        if (index == GlaserFrameIndex && m_glaserDiagramPage == page && isGlaserDiagramActivated())
-            m_glaserDiagram->print(painter, m_glaserDiagramRect);
         m_frames[std::size_t(index)]->print(painter, m_frameRects[std::size_t(index)]);
         emit progress(FrameCount + 1 + index);
     }

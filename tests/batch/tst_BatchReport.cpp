@@ -55,6 +55,7 @@ private slots:
     void reportDirectory();
     void failedWriteKeepsTheOldFile();
     void germanReport();
+    void defaultReportHasTheGlaserDiagramAndTheUValueTable();
 
 private:
     Run run(const QStringList &args) const;
@@ -243,6 +244,36 @@ void tst_BatchReport::germanReport()
     const QRegularExpression point(QStringLiteral("\\d\\.\\d"));
     QVERIFY2(!numbers.contains(point), qPrintable(numbers.mid(numbers.indexOf(point) - 60, 120)));
     QVERIFY(numbers.contains(QRegularExpression(QStringLiteral("\\d,\\d"))));
+}
+
+void tst_BatchReport::defaultReportHasTheGlaserDiagramAndTheUValueTable()
+{
+    // The frames a new user prints: the U-value table and the Glaser diagram are among them,
+    // and the diagram is printed also where it ends a page and the Glaser results start the next.
+    const QString pdftotext = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
+    const QString pdf = m_out.filePath(QStringLiteral("default.pdf"));
+    const Run r = run({QStringLiteral("--lang=de"), QStringLiteral("--report"), pdf,
+                       example(QStringLiteral("masonry_wall_interior_insulation"))});
+    QCOMPARE(r.exitCode, 0);
+    if (pdftotext.isEmpty())
+        QSKIP("pdftotext is not installed: the PDF's text cannot be read");
+    QProcess p;
+    p.start(pdftotext, {QStringLiteral("-enc"), QStringLiteral("UTF-8"), pdf, QStringLiteral("-")});
+    QVERIFY(p.waitForFinished(60000));
+    // compatibility form: the PDF writes "ffi" as a ligature
+    const QString text = QString::fromUtf8(p.readAllStandardOutput())
+                             .normalized(QString::NormalizationForm_KC)
+                             .simplified();
+    QTranslator translator;
+    QVERIFY(translator.load(QStringLiteral(M2_BIN_DIR "/resources/translations/Mirelo2_de.qm")));
+    const QList<QPair<const char *, const char *>> headings = {
+        {"GlaserDiagramFrame", "Glaser Diagram (DIN 4108-3)"},
+        {"UValueFrame", "Thermal Transmittance according to DIN EN ISO 6946"}};
+    for (const auto &h : headings) {
+        const QString german = translator.translate(h.first, h.second);
+        QVERIFY2(!german.isEmpty() && german != QLatin1String(h.second), h.second);
+        QVERIFY2(text.contains(german), qPrintable(german));
+    }
 }
 
 M2_TEST_GUILESS_MAIN(tst_BatchReport)
