@@ -1731,14 +1731,6 @@ Schicht %1</translation>
         <source>Temperature factor f&lt;sub&gt;Rsi&lt;/sub&gt;</source>
         <translation>Temperaturfaktor f&lt;sub&gt;Rsi&lt;/sub&gt;</translation>
     </message>
-    <message>
-        <source>No U-value: the upper limit exceeds the lower limit %L1 times, more than the %L2 up to which ISO 6946 applies to inhomogeneous layers. A numerical calculation of the thermal bridges is needed.</source>
-        <translation>Kein U-Wert: Der obere Grenzwert übersteigt den unteren um das %L1-Fache, mehr als das %L2-Fache, bis zu dem DIN EN ISO 6946 inhomogene Schichten erfasst. Eine numerische Wärmebrückenberechnung ist nötig.</translation>
-    </message>
-    <message>
-        <source>Temperatures and condensation (Glaser, moisture storage) for the field section between the studs or rafters, as DIN 4108-3 assesses it.</source>
-        <translation>Temperaturen und Tauwasser (Glaser, Feuchtespeicherung) für den Gefachbereich zwischen den Ständern oder Sparren, wie ihn DIN 4108-3 beurteilt.</translation>
-    </message>
 </context>
 <context>
     <name>M2_UndoAddConstructionLeft</name>

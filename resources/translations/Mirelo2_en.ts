@@ -1731,14 +1731,6 @@ Layer %1</translation>
         <source>Temperature factor f&lt;sub&gt;Rsi&lt;/sub&gt;</source>
         <translation>Temperature factor f&lt;sub&gt;Rsi&lt;/sub&gt;</translation>
     </message>
-    <message>
-        <source>No U-value: the upper limit exceeds the lower limit %L1 times, more than the %L2 up to which ISO 6946 applies to inhomogeneous layers. A numerical calculation of the thermal bridges is needed.</source>
-        <translation>No U-value: the upper limit exceeds the lower limit %L1 times, more than the %L2 up to which ISO 6946 applies to inhomogeneous layers. A numerical calculation of the thermal bridges is needed.</translation>
-    </message>
-    <message>
-        <source>Temperatures and condensation (Glaser, moisture storage) for the field section between the studs or rafters, as DIN 4108-3 assesses it.</source>
-        <translation>Temperatures and condensation (Glaser, moisture storage) for the field section between the studs or rafters, as DIN 4108-3 assesses it.</translation>
-    </message>
 </context>
 <context>
     <name>M2_UndoAddConstructionLeft</name>

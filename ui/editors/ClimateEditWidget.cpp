@@ -4,6 +4,7 @@
 #include "model/ClimatePresets.h"
 #include "qtext/ComboWidth.h"
 #include "qtext/FieldMessageLine.h"
+#include "qtext/GridCaptions.h"
 #include "qtext/ValidatingLineEdit.h"
 #include "ui/commands/M2_UndoClimate.h"
 #include "ui/editors/ProjectValueRules.h"
@@ -314,13 +315,7 @@ int ClimateEditWidget::editedPeriod(ProjectChanges changes, int select)
 
 int ClimateEditWidget::labelColumnWidth() const
 {
-    int width = 0;
-    for (int row = 1; row < m_grid->rowCount(); ++row)
-        if (QLayoutItem *item = m_grid->itemAtPosition(row, 0))
-            // only the captions of the value rows set the label column
-            if (item->widget() && m_grid->itemAtPosition(row, 1) != item)
-                width = qMax(width, item->widget()->sizeHint().width());
-    return width;
+    return QtExt::captionColumnWidth(*m_grid);
 }
 
 void ClimateEditWidget::setLabelColumnWidth(int width)

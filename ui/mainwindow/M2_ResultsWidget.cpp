@@ -4,6 +4,7 @@
 #include "calculation/ResultType.h"
 #include "qtext/Table.h"
 #include "qtext/TextFrame.h"
+#include "report/ReportTextFrames.h"
 
 #include <QMouseEvent>
 #include <QPaintEvent>
@@ -279,7 +280,7 @@ void M2_ResultsWidget::rebuild()
             valueRow(tr("U-value (ISO 6946, inhomogeneous layers)"),
                      fixed(r.U_ISO(m_heatFlowDirection), 3), W_m2K);
         else
-            spanningRow(red(limitsOutOfRangeText(inh)));
+            spanningRow(red(ReportFrameConclusions::limitsOutOfRangeText(inh)));
         valueRow(tr("Upper limit R'<sub>T</sub>"), fixed(inh.R_upper, 3), m2K_W);
         valueRow(tr("Lower limit R''<sub>T</sub>"), fixed(inh.R_lower, 3), m2K_W);
         valueRow(tr("Relative error e"), fixed(inh.e * 100, 1), QStringLiteral("%"));
@@ -292,7 +293,7 @@ void M2_ResultsWidget::rebuild()
                          : tr("U-value (moisture dependend)"),
              fixed(r.U_moist, 3), W_m2K);
     if (inh.present)
-        spanningRow(QStringLiteral("<i>%1</i>").arg(fieldSectionNote()));
+        spanningRow(QStringLiteral("<i>%1</i>").arg(ReportFrameConclusions::fieldSectionNote()));
 
     heading(row++, tr("Moisture storage method"));
     spanningRow(resultText(r.type, r.kPlanes, m_outcome.messages));
@@ -556,21 +557,6 @@ void M2_ResultsWidget::updateScrollRange()
     m_scrollBar->setGeometry(width() - bar, 0, bar, height());
     m_scrollBar->setPageStep(qMax(1, height()));
     m_scrollBar->setRange(0, qMax(0, int(std::ceil(contentHeight)) - height()));
-}
-
-QString M2_ResultsWidget::limitsOutOfRangeText(const InhomogeneousResistance &inh)
-{
-    return tr("No U-value: the upper limit exceeds the lower limit %L1 times, more than the "
-              "%L2 up to which ISO 6946 applies to inhomogeneous layers. A numerical "
-              "calculation of the thermal bridges is needed.")
-        .arg(inh.ratio(), 0, 'f', 2)
-        .arg(InhomogeneousResistance::MaxLimitRatio, 0, 'f', 1);
-}
-
-QString M2_ResultsWidget::fieldSectionNote()
-{
-    return tr("Temperatures and condensation (Glaser, moisture storage) for the field section "
-              "between the studs or rafters, as DIN 4108-3 assesses it.");
 }
 
 void M2_ResultsWidget::paintEvent(QPaintEvent *event)

@@ -75,11 +75,6 @@ public:
 
     /*! Height of the figures and the verdict block at the current width, in pixels. */
     int contentHeight() const { return m_contentHeight; }
-    /*! The text shown instead of the U-value when the limits of a construction with bridged
-        layers lie outside the range of validity of ISO 6946 (HTML, without colour). */
-    static QString limitsOutOfRangeText(const InhomogeneousResistance &inh);
-    /*! The note that the condensation assessments run on the field section (plain text). */
-    static QString fieldSectionNote();
 
     /*! The link target under pos (widget coordinates) as last painted; empty when none. */
     QString anchorAt(const QPoint &pos);
