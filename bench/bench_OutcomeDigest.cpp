@@ -2,11 +2,13 @@
 // bit of the results, the messages, what each pass accepted), for comparing two builds of the
 // program bit for bit:
 //
-//   build/bin/bench_OutcomeDigest [COUNT] > new.txt;  other/bin/bench_OutcomeDigest > old.txt
-//   diff old.txt new.txt
+//   build/bin/bench_OutcomeDigest [COUNT [reuse]] > new.txt
+//   other/bin/bench_OutcomeDigest > old.txt;  diff old.txt new.txt
 //
 // The constructions are those of bench_PlaneComparison (COUNT per climate, default 20000), with
-// the moisture-dependent conductivity on and off.
+// the moisture-dependent conductivity on and off. Each calculation starts afresh; with "reuse"
+// all of them share one outcome and one workspace, as the program's recalculations do, so that
+// the digests also tell whether anything kept in the workspace changes a result.
 
 #include "BenchSupport.h"
 #include "calculation/Calculation.h"
@@ -79,6 +81,9 @@ int main(int argc, char **argv)
     QCoreApplication app(argc, argv);
     QStandardPaths::setTestModeEnabled(true);
     const int count = argc > 1 ? std::max(1, std::atoi(argv[1])) : 20000;
+    const bool reuse = argc > 2 && std::strcmp(argv[2], "reuse") == 0;
+    CalculationOutcome shared;
+    CalculationWorkspace workspace;
     const double climates[2][4] = {{20, 50, -5, 80}, {22, 65, -15, 85}};
     for (int cl = 0; cl < 2; ++cl) {
         std::mt19937 rng(3108);
@@ -94,7 +99,11 @@ int main(int argc, char **argv)
             for (bool moist : {false, true}) {
                 CalculationOptions options;
                 options.moistureDependentLambda = moist;
-                const CalculationOutcome o = Calculation::calculate(input, options);
+                if (reuse)
+                    Calculation::calculate(input, options, shared, workspace);
+                else
+                    shared = Calculation::calculate(input, options);
+                const CalculationOutcome &o = shared;
                 const bool stopped =
                     !o.messages.isEmpty() &&
                     o.messages.front().startsWith(QLatin1String("The search for condensation"));
