@@ -28,6 +28,10 @@ struct CalculationWorkspace::Storage
     /*! Vapour diffusion resistance of each layer in the evaporation period (m²·s·Pa/kg, as
         Z_Glaser): a humidity-variable retarder's summer sd-value, otherwise Z_Glaser itself. */
     std::vector<double> Z_GlaserSummer;
+    /*! Width, conductivity and diffusion resistance factors of the layers of this run. */
+    std::vector<MoistureStorage::LayerProperties> properties;
+    /*! The winter air's saturation pressures in the exponential form of the Glaser scheme. */
+    MoistureStorage::SaturationMemo psatInside{p_sat_exp}, psatOutside{p_sat_exp};
 };
 
 CalculationWorkspace::CalculationWorkspace()
@@ -45,9 +49,8 @@ QString gText(double value)
     return QString::number(value, 'g');
 }
 
-ResultType::Type calculateGlaser(const InputData &input, HeatFlowDirection heatFlowDirection,
-                                 CalculationResults &r, QStringList &messages,
-                                 CalculationWorkspace::Storage &storage);
+ResultType::Type calculateGlaser(const InputData &input, bool dryField, CalculationResults &r,
+                                 QStringList &messages, CalculationWorkspace::Storage &storage);
 
 void saturatedInterfaces(const std::vector<double> &Z, const std::vector<double> &psat, double p_i,
                          double p_e, std::vector<HullPoint> &chain, std::vector<int> &saturated);
@@ -111,10 +114,12 @@ void calculateInto(const InputData &input, const CalculationOptions &options,
     r.psat.assign(n + 1, 0.0);
     r.pv.assign(n + 1, 0.0);
 
+    MoistureStorage::readLayerProperties(input, options.heatFlowDirection, storage.properties);
+    const std::vector<MoistureStorage::LayerProperties> &properties = storage.properties;
     for (int i = 0; i < n; ++i)
-        r.d_total += input.layer(i).m_width;
+        r.d_total += properties[i].d;
     for (int i = 0; i < n; ++i) {
-        const double d = input.layer(i).m_width;
+        const double d = properties[i].d;
         if (d <= 0) {
             messages << QCoreApplication::translate(
                             "Calculation",
@@ -129,11 +134,11 @@ void calculateInto(const InputData &input, const CalculationOptions &options,
 
     // Dry thermal field: shown even when the material data are not valid.
     const Climate &climate = input.climate();
-    if (input.allLayersCalculable()) {
+    const bool dryField = input.allLayersCalculable();
+    if (dryField) {
         double sumR = 0;
         for (int i = 0; i < n; ++i) {
-            const MaterialLayer &layer = input.layer(i);
-            r.R[i] = layer.m_width / layer.lambda(options.heatFlowDirection);
+            r.R[i] = properties[i].d / properties[i].lambda;
             sumR += r.R[i];
         }
         r.R_layers = sumR;
@@ -153,14 +158,15 @@ void calculateInto(const InputData &input, const CalculationOptions &options,
         return;
     }
 
-    r.typeGlaser = calculateGlaser(input, options.heatFlowDirection, r, messages, storage);
+    r.typeGlaser = calculateGlaser(input, dryField, r, messages, storage);
     if (r.typeGlaser < 2) {
         messages << QCoreApplication::translate("Calculation", "Error in Glaser-Calculation.");
         return;
     }
 
     try {
-        r.type = MoistureStorage::run(input, options, outcome, storage.moisture, storage.summer);
+        r.type = MoistureStorage::run(input, options, properties, dryField, outcome,
+                                      storage.moisture, storage.summer);
     } catch (std::exception &ex) {
         HTL::message(std::string("Error while calculating vapor fiels '") + ex.what() + "'",
                      HTL::MSG_ERROR, "[Calculation::calculate]", -1);
@@ -239,9 +245,8 @@ void saturatedInterfaces(const std::vector<double> &Z, const std::vector<double>
         saturated.push_back(n);
 }
 
-ResultType::Type calculateGlaser(const InputData &input, HeatFlowDirection heatFlowDirection,
-                                 CalculationResults &r, QStringList &messages,
-                                 CalculationWorkspace::Storage &storage)
+ResultType::Type calculateGlaser(const InputData &input, bool dryField, CalculationResults &r,
+                                 QStringList &messages, CalculationWorkspace::Storage &storage)
 {
     const int n = input.layerCount();
     const Climate &climate = input.climate();
@@ -253,8 +258,8 @@ ResultType::Type calculateGlaser(const InputData &input, HeatFlowDirection heatF
     std::vector<double> &Z_summer = storage.Z_GlaserSummer;
     Z_summer.assign(n, 0.0);
     for (int i = 0; i < n; ++i) {
-        const MaterialLayer &layer = input.layer(i);
-        const double mu = layer.mu();
+        const MoistureStorage::LayerProperties &layer = storage.properties[i];
+        const double mu = layer.mu;
         if (mu <= 0) {
             messages << QCoreApplication::translate(
                             "Calculation",
@@ -264,11 +269,11 @@ ResultType::Type calculateGlaser(const InputData &input, HeatFlowDirection heatF
             return ResultType::InvalidInput;
         }
         // Vapour diffusion resistance with the diffusion coefficient of air 2e-10 kg/(m·s·Pa).
-        r.Z_Glaser[i] = layer.m_width * mu / 2e-10;
+        r.Z_Glaser[i] = layer.d * mu / 2e-10;
         // A humidity-variable retarder opens up in the humid summer: its own factor for the
         // evaporation period (the same as in winter for every other layer).
-        Z_summer[i] = layer.m_width * layer.muSummer() / 2e-10;
-        const double lambda = layer.lambda(heatFlowDirection);
+        Z_summer[i] = layer.d * layer.muSummer / 2e-10;
+        const double lambda = layer.lambda;
         if (lambda <= 0) {
             messages << QCoreApplication::translate(
                             "Calculation", "Invalid thermal conductivity %1 of material in <a "
@@ -277,7 +282,7 @@ ResultType::Type calculateGlaser(const InputData &input, HeatFlowDirection heatF
                             .arg(i + 1);
             return ResultType::InvalidInput;
         }
-        r.R_Glaser[i] = layer.m_width / lambda;
+        r.R_Glaser[i] = layer.d / lambda;
     }
     if (out.m_Rs <= 0) {
         messages << QCoreApplication::translate("Calculation",
@@ -297,11 +302,15 @@ ResultType::Type calculateGlaser(const InputData &input, HeatFlowDirection heatF
         sumR += R;
     r.R_layers = sumR;
     r.R_T = r.R_layers + out.m_Rs + in.m_Rs;
-    Calculation::temperatureProfile(r.R_Glaser, in.m_Rs, out.m_Rs, in.m_T, out.m_T, r.T_Glaser);
+    // The dry field has the same resistances d/λ, through the same profile.
+    if (dryField)
+        r.T_Glaser = r.T;
+    else
+        Calculation::temperatureProfile(r.R_Glaser, in.m_Rs, out.m_Rs, in.m_T, out.m_T, r.T_Glaser);
 
     // The Glaser scheme takes the exponential (Magnus) form of the saturation pressure.
-    const double p_i = p_sat_exp(in.m_T) * in.m_rh / 100;
-    const double p_e = p_sat_exp(out.m_T) * out.m_rh / 100;
+    const double p_i = storage.psatInside(in.m_T) * in.m_rh / 100;
+    const double p_e = storage.psatOutside(out.m_T) * out.m_rh / 100;
     double Z_tot = 0;
     for (double Z : r.Z_Glaser)
         Z_tot += Z;

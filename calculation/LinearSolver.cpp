@@ -68,12 +68,27 @@ double refinementTolerance(double tolerance, int step)
 bool solveLinearSystem(const LinearSystemMatrix &A, const LinearSystemVector &b,
                        LinearSystemVector &x, double tolerance, LinearSolverInfo *info)
 {
+    try {
+        const LinearSystemLU lu(A);
+        return solveLinearSystem(lu, A, b, x, tolerance, info);
+    } catch (std::exception &) {
+        if (info) {
+            *info = LinearSolverInfo();
+            info->finalTolerance = tolerance;
+        }
+        return false;
+    }
+}
+
+bool solveLinearSystem(const LinearSystemLU &lu, const LinearSystemMatrix &A,
+                       const LinearSystemVector &b, LinearSystemVector &x, double tolerance,
+                       LinearSolverInfo *info)
+{
     LinearSolverInfo localInfo;
     LinearSolverInfo &inf = info ? *info : localInfo;
     inf = LinearSolverInfo();
     inf.finalTolerance = tolerance;
     try {
-        const LUdecomp<double, 32> lu(A);
         lu.solve(b, x);
         if (residualTest(A, x, b, tolerance))
             return true;

@@ -1,10 +1,12 @@
 #pragma once
 
 #include "calculation/FixedMatrix.h"
+#include "calculation/LUdecomp.h"
 
 /*! The square systems of the moisture-storage method: at most 32 rows, held in place. */
 using LinearSystemMatrix = FixedMatrix<double, 32>;
 using LinearSystemVector = FixedVector<double, 32>;
+using LinearSystemLU = LUdecomp<double, 32>;
 
 /*! What the solver chain did, for tests and diagnostics. */
 struct LinearSolverInfo
@@ -43,3 +45,9 @@ double refinementTolerance(double tolerance, int step);
     tried. info, when given, receives what the chain did. */
 bool solveLinearSystem(const LinearSystemMatrix &A, const LinearSystemVector &b,
                        LinearSystemVector &x, double tolerance, LinearSolverInfo *info = nullptr);
+
+/*! The same chain from step 2 on, with lu the decomposition of A made beforehand: a caller that
+    solves the same matrix again with another right-hand side decomposes it once. */
+bool solveLinearSystem(const LinearSystemLU &lu, const LinearSystemMatrix &A,
+                       const LinearSystemVector &b, LinearSystemVector &x, double tolerance,
+                       LinearSolverInfo *info = nullptr);

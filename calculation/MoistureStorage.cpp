@@ -13,6 +13,8 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <cstring>
+#include <exception>
 #include <limits>
 
 namespace {
@@ -123,10 +125,9 @@ public:
             m_frontLower[k1] = lower;
             lower = std::max(lower, (p_i - psat[k1] - slack) / S[k1]);
         }
-        for (int k = 0; k <= n; ++k) {
+        // The lower bounds of a column are marked unmade when its upper bounds are made.
+        for (int k = 0; k <= n; ++k)
             m_frontMade[k] = m_columnMade[k] = false;
-            std::fill_n(m_midLoMade[k].begin(), n + 1, false);
-        }
         m_hullFilled = 0;
         m_hullSoFar = Interval::none();
 
@@ -212,6 +213,7 @@ private:
             const std::vector<double> &cLeft = *m_cLeft;
             double hi = Inf;
             for (int a = kb - 1; a >= 1; --a) {
+                m_midLoMade[a][kb] = false;
                 Interval &m = m_mid[a][kb];
                 m.hi =
                     cLeft[a] == 0 ? (m_psat[a] - m_psat[kb] + m_slack) / (m_S[kb] - m_S[a]) : Inf;
@@ -332,12 +334,24 @@ private:
     std::array<std::array<Interval, MaxSystem + 1>, MaxSystem + 1> m_mid;
     const std::vector<double> *m_cLeft = nullptr, *m_cRight = nullptr;
     std::array<double, MaxSystem + 1> m_frontLower;
-    // Which bounds are made; only the first n+1 entries of each are cleared by prepare().
+    // Which bounds are made; only the first n+1 entries of the first two are cleared by
+    // prepare(), the entries of a column of m_midLoMade when the column is made.
     std::array<bool, MaxSystem + 1> m_frontMade, m_columnMade;
     std::array<std::array<bool, MaxSystem + 1>, MaxSystem + 1> m_midLoMade;
     int m_hullFilled = 0;
     Interval m_hullSoFar = Interval::none();
 };
+
+// Whether two matrices have the same shape and the same elements, bit for bit.
+bool sameMatrix(const Matrix &a, const Matrix &b)
+{
+    if (a.rows() != b.rows() || a.cols() != b.cols())
+        return false;
+    for (int i = 0; i < a.rows(); ++i)
+        if (std::memcmp(a.rowPtr(i), b.rowPtr(i), sizeof(double) * std::size_t(a.cols())) != 0)
+            return false;
+    return true;
+}
 
 /*! Outcome of trying one candidate plane set. */
 enum class CandidateOutcome
@@ -354,13 +368,14 @@ class CandidateTrial
 public:
     CandidateTrial(const MoistureStorage::Layers &layers, const std::vector<double> &psat,
                    const std::vector<double> &pv, double p_i, double p_e,
-                   std::vector<double> &pressures)
+                   std::vector<double> &pressures, MoistureStorage::DecomposedSystem &system)
         : L(layers)
         , m_psat(psat)
         , m_pv(pv)
         , m_p_i(p_i)
         , m_p_e(p_e)
         , m_p(pressures)
+        , m_system(system)
     {
     }
 
@@ -395,7 +410,18 @@ public:
         A(m, 0) = S;
         b[m] = m_p_i - m_p_e;
 
-        if (!solveLinearSystem(A, b, m_x, SolverTolerance))
+        // The decomposition is a function of the matrix alone: the factors of the same matrix
+        // (bit for bit) are taken again.
+        if (!m_system.lu || !sameMatrix(A, m_system.A)) {
+            m_system.lu.reset();
+            m_system.A = A;
+            try {
+                m_system.lu.emplace(m_system.A);
+            } catch (std::exception &) {
+                return CandidateOutcome::SolverFailed;
+            }
+        }
+        if (!solveLinearSystem(*m_system.lu, m_system.A, b, m_x, SolverTolerance))
             return CandidateOutcome::SolverFailed;
         // A nearly singular system (for instance two stretches without liquid transport that
         // pin the flux at two different values) can come back with an infinite entry: the
@@ -450,6 +476,7 @@ private:
     Vector b, m_x;
     double m_g = 0;
     std::vector<double> &m_p;
+    MoistureStorage::DecomposedSystem &m_system;
     QStringList m_messages;
 };
 
@@ -465,7 +492,30 @@ double searchSlack(int n, const std::vector<double> &psat, double p_i, double p_
     return 1e-3 + 1e-5 * pScale + 1e-8;
 }
 
+void readLayerProperties(const InputData &input, HeatFlowDirection heatFlowDirection,
+                         std::vector<LayerProperties> &properties)
+{
+    const int n = input.layerCount();
+    properties.resize(n);
+    for (int i = 0; i < n; ++i) {
+        const MaterialLayer &layer = input.layer(i);
+        LayerProperties &p = properties[i];
+        p.d = layer.m_width;
+        p.lambda = layer.lambda(heatFlowDirection);
+        p.mu = layer.mu();
+        p.muSummer = layer.muSummer();
+    }
+}
+
 void prepareLayers(const InputData &input, HeatFlowDirection heatFlowDirection, Preparation &result)
+{
+    std::vector<LayerProperties> properties;
+    readLayerProperties(input, heatFlowDirection, properties);
+    prepareLayers(input, properties, result);
+}
+
+void prepareLayers(const InputData &input, const std::vector<LayerProperties> &properties,
+                   Preparation &result)
 {
     const int n = input.layerCount();
     result.invalidLayer = -1;
@@ -486,8 +536,9 @@ void prepareLayers(const InputData &input, HeatFlowDirection heatFlowDirection, 
     // liquid transport coefficient from the water absorption coefficient and the free capacity.
     for (int i = 0; i < n; ++i) {
         const MaterialLayer &layer = input.layer(i);
-        L.d[i] = layer.m_width;
-        L.lambda[i] = layer.lambda(heatFlowDirection);
+        const LayerProperties &p = properties[i];
+        L.d[i] = p.d;
+        L.lambda[i] = p.lambda;
         L.wref[i] = moistureContent95(layer.m_w_80);
         const double freeCapacity = layer.m_w_sat - L.wref[i];
         if (freeCapacity <= 0) {
@@ -505,9 +556,9 @@ void prepareLayers(const InputData &input, HeatFlowDirection heatFlowDirection, 
         }
         L.K[i] = result.cachedK[i];
         // 5.4e9 = 1.5e6 · 3600: the vapour resistance in the units of the liquid transport model.
-        L.Z[i] = layer.mu() * L.d[i] * 5.4e9;
+        L.Z[i] = p.mu * L.d[i] * 5.4e9;
         // A humidity-variable retarder dries the construction through its humid-range sd.
-        L.Z_summer[i] = layer.muSummer() * L.d[i] * 5.4e9;
+        L.Z_summer[i] = p.muSummer * L.d[i] * 5.4e9;
         L.R_liq[i] = L.d[i] / L.K[i] / 1000; // inf for a layer without liquid transport
     }
     // cachedFree now holds every layer's free capacity w_sat − w_ref.
@@ -546,7 +597,8 @@ void layerResistances(const Layers &L, const std::vector<double> &sk_Cond,
 }
 
 ThermalField thermalField(const std::vector<double> &R, double R_si, double R_se, double T_i,
-                          double T_e, std::vector<double> &T, std::vector<double> &psat)
+                          double T_e, std::vector<double> &T, std::vector<double> &psat,
+                          bool temperaturesKnown)
 {
     ThermalField field;
     double sumR = 0;
@@ -554,7 +606,8 @@ ThermalField thermalField(const std::vector<double> &R, double R_si, double R_se
         sumR += r;
     field.R_layers = sumR;
     field.R_T = R_si + sumR + R_se;
-    Calculation::temperatureProfile(R, R_si, R_se, T_i, T_e, T);
+    if (!temperaturesKnown)
+        Calculation::temperatureProfile(R, R_si, R_se, T_i, T_e, T);
     psat.resize(T.size());
     for (std::size_t k = 0; k < T.size(); ++k)
         psat[k] = p_sat_pow(T[k]);
@@ -603,7 +656,7 @@ void searchPlaneSet(const Layers &L, const std::vector<double> &psat, const std:
     set.candidatesTried = 0;
     set.fallbackTried = 0;
     // The trial rebuilds the pressures of every candidate in set.pv.
-    CandidateTrial trial(L, psat, pv, p_i, p_e, set.pv);
+    CandidateTrial trial(L, psat, pv, p_i, p_e, set.pv, set.system);
     bool accepted = false;
     bool stopped = false;
     std::uint32_t acceptedBits = 0;
@@ -819,7 +872,9 @@ Loading hygroscopicLoading(const Layers &L,
     const double F = (pv[0] - psat[a0 + 1]) / Z_in - (psat[b1] - pv[n]) / Z_out;
     // Relative humidity (1 at saturation) over the interfaces once the planes are saturated:
     // linear in the vapour resistance towards the planes.
-    phi.assign(n + 1, 0.0);
+    // Every interior entry is written below; at the two surfaces the sum H takes 0.
+    phi.resize(n + 1);
+    phi[0] = phi[n] = 0;
     // Σ_{j<k} Z_j grows term by term in the same order as a fresh sum would add them.
     double s = 0;
     for (int k = 1; k <= a0; ++k) {
@@ -838,13 +893,14 @@ Loading hygroscopicLoading(const Layers &L,
     }
     // Hygroscopic moisture to be stored before condensate forms: the mean relative humidity
     // of each layer times its reference content; wholly inside a group the layer is at 95 %.
+    // The three stretches one after the other add in the order of the layers, as one loop would.
     double H = 0;
-    for (int j = 0; j < n; ++j) {
-        if (j <= a0 || j >= b1)
-            H += L.d[j] * (phi[j] + phi[j + 1]) * L.wref[j];
-        else
-            H += 2 * L.d[j] * L.wref[j];
-    }
+    for (int j = 0; j <= a0; ++j)
+        H += L.d[j] * (phi[j] + phi[j + 1]) * L.wref[j];
+    for (int j = a0 + 1; j < b1; ++j)
+        H += 2 * L.d[j] * L.wref[j];
+    for (int j = b1; j < n; ++j)
+        H += L.d[j] * (phi[j] + phi[j + 1]) * L.wref[j];
     loading.F = F;
     loading.H = H;
     // 0.020000000000000018 is a difference of two relative humidities two per cent apart as
@@ -909,9 +965,9 @@ const SummerClimate &SummerClimate::make(const ClimateCondition &inS, const Clim
     if (!made) {
         T_i = inS.m_T;
         T_e = outS.m_T;
-        psat_i = p_sat_pow(inS.m_T);
+        psat_i = psatInside(inS.m_T);
         p_i = psat_i * inS.m_rh / 100;
-        p_e = p_sat_pow(outS.m_T) * outS.m_rh / 100;
+        p_e = psatOutside(outS.m_T) * outS.m_rh / 100;
         made = true;
     }
     return *this;
@@ -932,7 +988,10 @@ Drying drying(const std::vector<double> &R, const std::vector<double> &Z,
     double acc = R_si;
     for (int i = 1; i <= a0 + 1; ++i)
         acc += R[i - 1];
-    const double p_plane = p_sat_pow(summer.T_i - acc * q);
+    // Both summer air temperatures are usually the same: then q = 0 and the plane is at T_i,
+    // whose saturation pressure is known.
+    const double T_plane = summer.T_i - acc * q;
+    const double p_plane = T_plane == summer.T_i ? summer.psat_i : p_sat_pow(T_plane);
     const double p_is = summer.p_i;
     const double p_es = summer.p_e;
     double Z_in = 0;
@@ -949,6 +1008,7 @@ Drying drying(const std::vector<double> &R, const std::vector<double> &Z,
 }
 
 ResultType::Type run(const InputData &input, const CalculationOptions &options,
+                     const std::vector<LayerProperties> &properties, bool dryField,
                      CalculationOutcome &outcome, Workspace &ws, SummerClimate &summerCache)
 {
     CalculationResults &r = outcome.results;
@@ -960,7 +1020,7 @@ ResultType::Type run(const InputData &input, const CalculationOptions &options,
     const double R_se = out.m_Rs;
     const int n = input.layerCount();
 
-    prepareLayers(input, options.heatFlowDirection, ws.preparation);
+    prepareLayers(input, properties, ws.preparation);
     const Preparation &preparation = ws.preparation;
     if (preparation.invalidLayer >= 0) {
         messages << tr("Invalid moisture storage values for <a href=\"layer-%1\">layer #%1</a>.")
@@ -972,8 +1032,8 @@ ResultType::Type run(const InputData &input, const CalculationOptions &options,
     const Layers &L = preparation.layers;
     r.Z = L.Z;
     r.R_liq = L.R_liq;
-    const double p_i = p_sat_pow(in.m_T) * in.m_rh / 100;
-    const double p_e = p_sat_pow(out.m_T) * out.m_rh / 100;
+    const double p_i = ws.psatInside(in.m_T) * in.m_rh / 100;
+    const double p_e = ws.psatOutside(out.m_T) * out.m_rh / 100;
     const double t_c = climate.tT(true);
 
     const int passes = options.moistureDependentLambda ? 3 : 1;
@@ -986,14 +1046,18 @@ ResultType::Type run(const InputData &input, const CalculationOptions &options,
     ResultType::Type result = ResultType::CalculationError;
     for (int pass = 1; pass <= passes; ++pass) {
         // From the second pass on, the wet regions found by the previous pass conduct better.
-        layerResistances(L, r.sk_Cond, r.w_left, r.w_right, r.R);
+        // The first pass has none: its resistances d/λ and temperatures are the dry field's.
+        const bool dryPass = pass == 1 && dryField;
+        if (!dryPass)
+            layerResistances(L, r.sk_Cond, r.w_left, r.w_right, r.R);
         // A pass that stops must not leave condensate values of an earlier pass behind.
         r.kPlanes.clear();
         std::fill(r.sk_Cond.begin(), r.sk_Cond.end(), 0.0);
         std::fill(r.m_condLayer.begin(), r.m_condLayer.end(), 0.0);
         r.m_condStat = r.m_cond = r.tau = r.t_hyg = r.t_ev = r.m_ev = 0;
 
-        const ThermalField field = thermalField(r.R, R_si, R_se, in.m_T, out.m_T, r.T, r.psat);
+        const ThermalField field =
+            thermalField(r.R, R_si, R_se, in.m_T, out.m_T, r.T, r.psat, dryPass);
         r.R_layers_moist = field.R_layers;
         r.R_T_moist = field.R_T;
         r.U_moist = CalculationResults::isoUValue(r.R_layers_moist, options.heatFlowDirection);
@@ -1018,9 +1082,8 @@ ResultType::Type run(const InputData &input, const CalculationOptions &options,
             return ResultType::OnlyOneLayer;
         }
         bool anySaturated = false;
-        for (int k = 0; k <= n; ++k)
-            if (r.pv[k] > r.psat[k])
-                anySaturated = true;
+        for (int k = 0; k <= n && !anySaturated; ++k)
+            anySaturated = r.pv[k] > r.psat[k];
         if (!anySaturated) {
             lineContents();
             return ResultType::NoCondensation;

@@ -2,11 +2,15 @@
 
 #include "calculation/Calculation.h"
 #include "calculation/CalculationResults.h"
+#include "calculation/LinearSolver.h"
 #include "model/ClimateCondition.h"
+#include "model/PhysicsFunctions.h"
 
 #include <QStringList>
 
 #include <cstdint>
+#include <limits>
+#include <optional>
 #include <vector>
 
 class InputData;
@@ -21,6 +25,47 @@ class InputData;
     passes and fills the moisture-storage fields of a results record. Units: m, W/(m·K), Pa,
     m²·s·Pa/kg, m³/m³, kg/m², s. Interfaces 0..n, layers 0..n-1, inside first. */
 namespace MoistureStorage {
+
+/*! What the calculation reads of a layer's material, once per calculation: every answer of the
+    material looks up its flags (an air layer answers differently), and the dry field, the Glaser
+    scheme and the layer preparation all need the same values. */
+struct LayerProperties
+{
+    double d = 0;        ///< width, m
+    double lambda = 0;   ///< conductivity for the heat-flow direction, W/(m·K)
+    double mu = 0;       ///< vapour diffusion resistance factor
+    double muSummer = 0; ///< the same in the evaporation period (Material::muSummer)
+};
+
+/*! Fills properties with those of every layer of input. */
+void readLayerProperties(const InputData &input, HeatFlowDirection heatFlowDirection,
+                         std::vector<LayerProperties> &properties);
+
+/*! The saturation pressure (Pa) of the last temperature (°C) asked for. The climate's air
+    temperatures come back unchanged in every calculation until the climate is edited, and the
+    same temperature gives the same pressure: the power or exponential is taken only for a new
+    one. (+0 and −0 give the same pressure in both forms.) */
+class SaturationMemo
+{
+public:
+    explicit SaturationMemo(double (*psat)(double))
+        : m_psat(psat)
+    {
+    }
+    double operator()(double T_C)
+    {
+        if (!(T_C == m_T)) {
+            m_T = T_C;
+            m_p = m_psat(T_C);
+        }
+        return m_p;
+    }
+
+private:
+    double (*m_psat)(double);
+    double m_T = std::numeric_limits<double>::quiet_NaN();
+    double m_p = 0;
+};
 
 /*! Layer data and working quantities, fixed for all passes. */
 struct Layers
@@ -57,6 +102,9 @@ struct Preparation
 /*! Fills result (its storage and the cached K are reused from the previous call). */
 void prepareLayers(const InputData &input, HeatFlowDirection heatFlowDirection,
                    Preparation &result);
+/*! The same with the layers' properties as readLayerProperties() gives them. */
+void prepareLayers(const InputData &input, const std::vector<LayerProperties> &properties,
+                   Preparation &result);
 
 /*! Thermal resistance of every layer. Where a previous pass found condensate (sk_Cond > 0), the
     wet region conducts better; without condensate the dry d/λ. */
@@ -71,9 +119,11 @@ struct ThermalField
     double R_T = 0;      ///< R_si + ΣR + R_se
 };
 
-/*! Also fills the interface temperatures T and the saturation pressures psat (power form). */
+/*! Also fills the interface temperatures T and the saturation pressures psat (power form).
+    temperaturesKnown: T already holds the profile of R (the dry field of the caller). */
 ThermalField thermalField(const std::vector<double> &R, double R_si, double R_se, double T_i,
-                          double T_e, std::vector<double> &T, std::vector<double> &psat);
+                          double T_e, std::vector<double> &T, std::vector<double> &psat,
+                          bool temperaturesKnown = false);
 
 /*! Vapour pressure at the interfaces, linear over the vapour resistance from p_i to p_e. Throws
     HTL::Exception when the construction has no vapour resistance. */
@@ -83,6 +133,18 @@ void vaporField(const std::vector<double> &Z, double p_i, double p_e, std::vecto
 void moistureContents(const std::vector<double> &pv, const std::vector<double> &psat,
                       const std::vector<double> &wref, std::vector<double> &w_left,
                       std::vector<double> &w_right);
+
+/*! A candidate's system matrix with its LU factors, kept from one candidate, and one pass, to
+    the next. */
+struct DecomposedSystem
+{
+    DecomposedSystem() = default;
+    DecomposedSystem(const DecomposedSystem &) = delete;
+    DecomposedSystem &operator=(const DecomposedSystem &) = delete;
+
+    LinearSystemMatrix A;
+    std::optional<LinearSystemLU> lu; ///< of A, which it refers to
+};
 
 /*! Outcome of the search for the plane set. */
 struct PlaneSet
@@ -107,6 +169,9 @@ struct PlaneSet
     /*! Sets tried after the budget was spent, around the solution of the complementarity
         problem. */
     int fallbackTried = 0;
+    /*! The system last decomposed. The matrix depends on the planes and the layers, not on the
+        pass: the set that a pass accepted is tried first by the next one with the same matrix. */
+    DecomposedSystem system;
 };
 
 /*! Largest number of layers whose plane sets can be searched. */
@@ -217,6 +282,7 @@ struct SummerClimate
 {
     bool made = false;
     double T_i = 0, T_e = 0, psat_i = 0, p_i = 0, p_e = 0;
+    SaturationMemo psatInside{p_sat_pow}, psatOutside{p_sat_pow};
 
     const SummerClimate &make(const ClimateCondition &insideSummer,
                               const ClimateCondition &outsideSummer);
@@ -235,6 +301,8 @@ struct Workspace
     Condensate condensate;
     std::vector<double> phi;
     std::vector<double> line; ///< the straight vapour-pressure line, the same in every pass
+    /*! The winter air's saturation pressures (power form). */
+    SaturationMemo psatInside{p_sat_pow}, psatOutside{p_sat_pow};
     /*! Pass entries of the trace in use; those behind it keep their storage for the next
         calculation. */
     std::size_t traces = 0;
@@ -242,8 +310,11 @@ struct Workspace
 
 /*! Runs the method on input whose Glaser step succeeded: fills the moisture-storage fields of
     outcome.results, appends to outcome.messages and outcome.trace, returns the ResultType.
-    Throws HTL::Exception from vaporField(). */
+    properties: as readLayerProperties() gives them. dryField: outcome.results.R and T hold the
+    dry thermal field (d/λ of every layer), which is the first pass's. Throws HTL::Exception
+    from vaporField(). */
 ResultType::Type run(const InputData &input, const CalculationOptions &options,
+                     const std::vector<LayerProperties> &properties, bool dryField,
                      CalculationOutcome &outcome, Workspace &workspace, SummerClimate &summer);
 
 } // namespace MoistureStorage
