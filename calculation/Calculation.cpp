@@ -43,6 +43,15 @@ CalculationWorkspace::~CalculationWorkspace() = default;
 
 namespace {
 
+// n zeros in v, its storage kept. Value-initialisation of the new elements (all bits zero, one
+// memset) costs less than assign(n, 0.0), which copies the value element by element, the more
+// so the more layers.
+void zeros(std::vector<double> &v, int n)
+{
+    v.clear();
+    v.resize(std::size_t(n));
+}
+
 // Numbers in messages use the general format with 6 significant digits.
 QString gText(double value)
 {
@@ -103,16 +112,11 @@ void calculateInto(const InputData &input, const CalculationOptions &options,
         return;
     }
 
-    r.R.assign(n, 0.0);
-    r.Z.assign(n, 0.0);
-    r.R_liq.assign(n, 0.0);
-    r.w_left.assign(n, 0.0);
-    r.w_right.assign(n, 0.0);
-    r.sk_Cond.assign(n, 0.0);
-    r.m_condLayer.assign(n, 0.0);
-    r.T.assign(n + 1, 0.0);
-    r.psat.assign(n + 1, 0.0);
-    r.pv.assign(n + 1, 0.0);
+    for (std::vector<double> *v :
+         {&r.R, &r.Z, &r.R_liq, &r.w_left, &r.w_right, &r.sk_Cond, &r.m_condLayer})
+        zeros(*v, n);
+    for (std::vector<double> *v : {&r.T, &r.psat, &r.pv})
+        zeros(*v, n + 1);
 
     MoistureStorage::readLayerProperties(input, options.heatFlowDirection, storage.properties);
     const std::vector<MoistureStorage::LayerProperties> &properties = storage.properties;
@@ -253,10 +257,10 @@ ResultType::Type calculateGlaser(const InputData &input, bool dryField, Calculat
     const ClimateCondition &in = climate.insideWinter();
     const ClimateCondition &out = climate.outsideWinter();
 
-    r.Z_Glaser.assign(n, 0.0);
-    r.R_Glaser.assign(n, 0.0);
+    zeros(r.Z_Glaser, n);
+    zeros(r.R_Glaser, n);
     std::vector<double> &Z_summer = storage.Z_GlaserSummer;
-    Z_summer.assign(n, 0.0);
+    zeros(Z_summer, n);
     for (int i = 0; i < n; ++i) {
         const MoistureStorage::LayerProperties &layer = storage.properties[i];
         const double mu = layer.mu;
@@ -327,8 +331,8 @@ ResultType::Type calculateGlaser(const InputData &input, bool dryField, Calculat
     auto Zsum = [&](int a, int b) { return sumOf(r.Z_Glaser, a, b); };
     auto ZsumSummer = [&](int a, int b) { return sumOf(Z_summer, a, b); };
 
-    r.psat_Glaser.assign(n + 1, 0.0);
-    r.pv_Glaser.assign(n + 1, 0.0);
+    zeros(r.psat_Glaser, n + 1);
+    zeros(r.pv_Glaser, n + 1);
     for (int k = 0; k <= n; ++k)
         r.psat_Glaser[k] = p_sat_exp(r.T_Glaser[k]);
     // Σ Z of the layers in front of k, growing in the order in which Zsum(0, k) adds them.

@@ -152,6 +152,12 @@ public:
         m_stepsLeft = maxSteps > 0 ? maxSteps : -1;
         m_exhausted = false;
         for (int kL = 1; kL < m_n; ++kL) {
+            // Most last planes are ruled out by their own bounds: counted as a node, not walked.
+            if (m_back[kL].empty()) {
+                if (!step())
+                    return true;
+                continue;
+            }
             // The last plane's balance towards the outer surface.
             const Chain last{true, -(m_psat[kL] - m_p_e), m_S[m_n] - m_S[kL], m_slack};
             if (descend(std::uint32_t(1) << (kL - 1), kL, m_back[kL], last, visit))
@@ -295,16 +301,24 @@ private:
         return {(R - E) / D, (R + E) / D};
     }
 
+    // Counts a node of the walk; false when the step limit ends the walk there.
+    bool step()
+    {
+        if (m_stepsLeft == 0) {
+            m_exhausted = true;
+            return false;
+        }
+        if (m_stepsLeft > 0)
+            --m_stepsLeft;
+        return true;
+    }
+
     // The sets whose planes from kc on are those of bits; g the flux interval they leave.
     template <typename Visit>
     bool descend(std::uint32_t bits, int kc, const Interval &g, const Chain &chain, Visit &visit)
     {
-        if (m_stepsLeft == 0) {
-            m_exhausted = true;
+        if (!step())
             return true;
-        }
-        if (m_stepsLeft > 0)
-            --m_stepsLeft;
         if (g.empty())
             return false;
         if (!(g & front(kc) & chainFront(chain, kc)).empty() && visit(bits))
@@ -388,18 +402,22 @@ public:
         int m = 0;
         for (std::uint32_t c = bits; c; c &= c - 1)
             ++m;
+        // isPlane(bits, k) for interfaces 0..n without its test for the inner surface: bit k of
+        // the set shifted by one.
+        const std::uint64_t shifted = std::uint64_t(bits) << 1;
+        auto plane = [shifted](int k) { return ((shifted >> k) & 1u) != 0; };
         A.resize(m + 1, m + 1, 0.0);
         b.resize(m + 1, 0.0);
         int v = 0;
         double S = 0;
         for (int i = 0; i < n; ++i) {
-            const bool planeLeft = isPlane(bits, i);
+            const bool planeLeft = plane(i);
             if (planeLeft) {
                 A(v, 0) = S;
                 b[v] = m_p_i - m_psat[i];
                 ++v;
             }
-            if (isPlane(bits, i + 1))
+            if (plane(i + 1))
                 for (int j = v; j <= m; ++j)
                     A(j, v + 1) += L.cRight[i];
             if (planeLeft)
@@ -444,11 +462,11 @@ public:
         int q = 1;
         for (int i = 0; i < n; ++i) {
             p[i + 1] = p[i] - g * L.Z[i];
-            if (isPlane(bits, i)) {
+            if (plane(i)) {
                 p[i + 1] += m_x[q] * L.Z[i] / (2 * L.R_liq[i] * (L.ratio[i] * L.ratio[i]));
                 ++q;
             }
-            if (isPlane(bits, i + 1))
+            if (plane(i + 1))
                 p[i + 1] -= L.Z[i] * m_x[q] / (2 * L.R_liq[i]);
         }
         // Written so that a pressure overflowing to inf or NaN fails the tests.
@@ -784,8 +802,12 @@ void stationaryCondensate(const Layers &L,
                           const std::vector<double> &w_right, Condensate &c)
 {
     const int n = L.count();
-    c.sk_Cond.assign(n, 0.0);
-    c.m_condLayer.assign(n, 0.0);
+    // n zeros, written in place: the vectors keep their size from one pass to the next, and a
+    // plain fill costs less than assign().
+    for (std::vector<double> *v : {&c.sk_Cond, &c.m_condLayer}) {
+        v->resize(n);
+        std::fill(v->begin(), v->end(), 0.0);
+    }
     c.w_left = w_left;
     c.w_right = w_right;
     c.mass = 0;
@@ -973,7 +995,7 @@ const SummerClimate &SummerClimate::make(const ClimateCondition &inS, const Clim
     return *this;
 }
 
-Drying drying(const std::vector<double> &R, const std::vector<double> &Z,
+Drying drying(const std::vector<double> &R, double R_layers, const std::vector<double> &Z,
               const std::vector<CalculationResults::PlaneRange> &groups, double R_si, double R_se,
               const SummerClimate &summer, double t_ev_period, double m_cond)
 {
@@ -981,10 +1003,7 @@ Drying drying(const std::vector<double> &R, const std::vector<double> &Z,
     // drying to both sides. The temperature there as the temperature profile computes it.
     const int n = int(Z.size());
     const int a0 = int(groups.front().first);
-    double sumR = 0;
-    for (double r : R)
-        sumR += r;
-    const double q = (summer.T_i - summer.T_e) / (R_si + sumR + R_se);
+    const double q = (summer.T_i - summer.T_e) / (R_si + R_layers + R_se);
     double acc = R_si;
     for (int i = 1; i <= a0 + 1; ++i)
         acc += R[i - 1];
@@ -1141,7 +1160,7 @@ ResultType::Type run(const InputData &input, const CalculationOptions &options,
         planeGroups(set.bits, n, r.kPlanes);
 
         // The condensate is computed, and then grown, in the results' own vectors: they change
-        // places with the workspace's for the stage and back.
+        // places with the workspace's for the two stages and back.
         Condensate &c = ws.condensate;
         auto exchange = [&r, &c] {
             c.sk_Cond.swap(r.sk_Cond);
@@ -1151,19 +1170,22 @@ ResultType::Type run(const InputData &input, const CalculationOptions &options,
         };
         exchange();
         stationaryCondensate(L, r.kPlanes, set.g, set.dw, r.psat, r.pv, c.w_left, c.w_right, c);
-        exchange();
         const Condensate &stationary = c;
         if (stationary.failure == Condensate::ZeroDenominator) {
+            exchange();
             messages << tr("Error in calculation m_results.sk_Cond[%1], denominator == 0!")
                             .arg(stationary.failedLayer);
             return ResultType::CalculationError;
         }
         if (stationary.failure == Condensate::NegativeRegion) {
+            exchange();
             messages << tr("Error in calculation m_results.sk_Cond[%1], Value < 0!")
                             .arg(stationary.failedLayer);
             return ResultType::CalculationError;
         }
         r.m_condStat = stationary.mass;
+        // The loading and the growth read none of the exchanged vectors: the condensate stays
+        // in the workspace's until it has grown.
 
         const Loading loading =
             hygroscopicLoading(L, r.kPlanes, r.psat, r.pv, r.m_condStat, ws.phi);
@@ -1175,12 +1197,11 @@ ResultType::Type run(const InputData &input, const CalculationOptions &options,
         trace.e = gr.e;
         trace.f = gr.f;
 
-        exchange();
         grownCondensate(L, r.kPlanes, c, gr.f, c);
         exchange();
         r.m_cond = c.mass;
 
-        const Drying dry = drying(r.R, L.Z_summer, r.kPlanes, R_si, R_se,
+        const Drying dry = drying(r.R, field.R_layers, L.Z_summer, r.kPlanes, R_si, R_se,
                                   summerCache.make(climate.insideSummer(), climate.outsideSummer()),
                                   climate.tT_summer(true), r.m_cond);
         r.m_ev = dry.m_ev;

@@ -288,8 +288,9 @@ struct SummerClimate
                               const ClimateCondition &outsideSummer);
 };
 
-/*! Z_summer: the layers' vapour resistances in the evaporation period (Layers::Z_summer). */
-Drying drying(const std::vector<double> &R, const std::vector<double> &Z_summer,
+/*! R_layers: ΣR as thermalField() sums it. Z_summer: the layers' vapour resistances in the
+    evaporation period (Layers::Z_summer). */
+Drying drying(const std::vector<double> &R, double R_layers, const std::vector<double> &Z_summer,
               const std::vector<CalculationResults::PlaneRange> &groups, double R_si, double R_se,
               const SummerClimate &summer, double t_ev_period, double m_cond);
 
