@@ -664,7 +664,7 @@ void moistureContents(const std::vector<double> &pv, const std::vector<double> &
 
 void searchPlaneSet(const Layers &L, const std::vector<double> &psat, const std::vector<double> &pv,
                     double p_i, double p_e, std::uint32_t previous, bool exhaustive, int budget,
-                    bool fallback, PlaneSet &set)
+                    bool fallback, PlaneSet &set, DecomposedSystem &system)
 {
     const int n = L.count();
     set.result = PlaneSet::NoValidCombination;
@@ -674,7 +674,7 @@ void searchPlaneSet(const Layers &L, const std::vector<double> &psat, const std:
     set.candidatesTried = 0;
     set.fallbackTried = 0;
     // The trial rebuilds the pressures of every candidate in set.pv.
-    CandidateTrial trial(L, psat, pv, p_i, p_e, set.pv, set.system);
+    CandidateTrial trial(L, psat, pv, p_i, p_e, set.pv, system);
     bool accepted = false;
     bool stopped = false;
     std::uint32_t acceptedBits = 0;
@@ -1062,6 +1062,7 @@ ResultType::Type run(const InputData &input, const CalculationOptions &options,
                                                    : CandidateBudget;
     int candidatesSolved = 0;
     std::uint32_t previous = 0;
+    DecomposedSystem system;
     ResultType::Type result = ResultType::CalculationError;
     for (int pass = 1; pass <= passes; ++pass) {
         // From the second pass on, the wet regions found by the previous pass conduct better.
@@ -1126,7 +1127,7 @@ ResultType::Type run(const InputData &input, const CalculationOptions &options,
                                                      : -1;
         PlaneSet &set = ws.set;
         searchPlaneSet(L, r.psat, r.pv, p_i, p_e, previous, options.exhaustiveSearch, left,
-                       options.complementarityFallback, set);
+                       options.complementarityFallback, set, system);
         trace.candidatesTried = set.candidatesTried + set.fallbackTried;
         candidatesSolved += set.candidatesTried;
         messages = set.messages;

@@ -135,7 +135,9 @@ void moistureContents(const std::vector<double> &pv, const std::vector<double> &
                       std::vector<double> &w_right);
 
 /*! A candidate's system matrix with its LU factors, kept from one candidate, and one pass, to
-    the next. */
+    the next: the matrix depends on the planes and the layers, not on the pass, so the set that
+    a pass accepted is tried first by the next one with the same matrix. (16 kB: kept on the
+    stack of run(), not in the workspace, whose allocation it would make a large one.) */
 struct DecomposedSystem
 {
     DecomposedSystem() = default;
@@ -169,9 +171,6 @@ struct PlaneSet
     /*! Sets tried after the budget was spent, around the solution of the complementarity
         problem. */
     int fallbackTried = 0;
-    /*! The system last decomposed. The matrix depends on the planes and the layers, not on the
-        pass: the set that a pass accepted is tried first by the next one with the same matrix. */
-    DecomposedSystem system;
 };
 
 /*! Largest number of layers whose plane sets can be searched. */
@@ -205,11 +204,11 @@ constexpr int ScreenStepsPerCandidate = 64;
     ascending search (0: no limit, negative: none left). When it is spent, the screened search
     goes on with the solution of the complementarity problem and the sets next to it; the
     result is Stopped only when that cannot decide, for the exhaustive search, or without
-    fallback. At most
-    MaxLayers layers. */
+    fallback. At most MaxLayers layers. system: the caller's, kept from one call to the next. */
 void searchPlaneSet(const Layers &layers, const std::vector<double> &psat,
                     const std::vector<double> &pv, double p_i, double p_e, std::uint32_t previous,
-                    bool exhaustive, int budget, bool fallback, PlaneSet &set);
+                    bool exhaustive, int budget, bool fallback, PlaneSet &set,
+                    DecomposedSystem &system);
 
 /*! The plane set as groups of consecutive planes: (layer left of the first plane, layer right of
     the last plane). */
