@@ -213,6 +213,9 @@ bool Project::insertLayers(int index, const std::vector<MaterialLayer> &layers, 
 {
     if (!m_document || layers.empty() || index < 0 || index > layerCount())
         return false;
+    for (const MaterialLayer &layer : layers)
+        if (layer.m_bridge && !MaterialLayer::canCarryBridge(layer))
+            return false;
     for (std::size_t k = 0; k < layers.size(); ++k)
         input().insertLayer(index + int(k), layers[k]);
     finishEdit(ProjectChange::Construction, select == SelectChanged ? index + 1 : select);
@@ -254,9 +257,17 @@ bool Project::changeMaterial(int index, const Material &material)
     return replaceLayer(index, layer);
 }
 
+bool Project::changeMaterialRemovesBridge(int index, const Material &material) const
+{
+    return validLayerIndex(index) && inputData().layer(index).hasBridge() &&
+           !MaterialLayer::canCarryBridge(material);
+}
+
 bool Project::replaceLayer(int index, const MaterialLayer &layer)
 {
     if (!validLayerIndex(index) || inputData().layer(index) == layer)
+        return false;
+    if (layer.m_bridge && !MaterialLayer::canCarryBridge(layer))
         return false;
     const MaterialLayer &current = inputData().layer(index);
     // A new colour or name alone needs no calculation.
@@ -441,18 +452,11 @@ bool Project::acceptsLayerBridge(int index, const LayerBridge &bridge, QString *
     };
     if (!validLayerIndex(index))
         return refuse(tr("There is no such layer."));
-    if (inputData().layer(index).m_sd_value != 0)
+    if (!MaterialLayer::canCarryBridge(inputData().layer(index)))
         return refuse(tr("A layer given by its sd-value (a foil, a membrane) cannot carry a "
                          "second material."));
     QString why;
-    if (bridge.width != 0 || bridge.spacing != 0) {
-        if (!LayerBridge::acceptableWidthAndSpacing(bridge.width, bridge.spacing, &why))
-            return refuse(why);
-        // the fraction must be the one the width and the spacing give
-        if (bridge.fraction != bridge.width / bridge.spacing)
-            return refuse(tr("The area fraction does not follow from width and spacing."));
-    }
-    if (!LayerBridge::acceptableFraction(bridge.fraction, &why))
+    if (!bridge.acceptableValues(&why))
         return refuse(why);
     if (!bridge.material.isValid())
         return refuse(tr("The second material \"%1\" is not valid.").arg(bridge.material.m_name));

@@ -156,7 +156,8 @@ public:
     // --- edits of the construction; index is the 0-based layer position
 
     /*! Inserts copies of the layers before position index (index == layerCount() appends);
-        by default selects the first inserted layer. */
+        by default selects the first inserted layer. Refused as a whole when a layer carries a
+        second material that its material cannot carry (MaterialLayer::canCarryBridge()). */
     bool insertLayers(int index, const std::vector<MaterialLayer> &layers,
                       int select = SelectChanged);
     bool insertLayer(int index, const MaterialLayer &layer, int select = SelectChanged)
@@ -170,9 +171,14 @@ public:
         selects it at its new place. */
     bool moveLayer(int from, int to);
     /*! Gives the layer a copy of the material and keeps its width, unless the material has an
-        sd-value, which fixes the width. */
+        sd-value, which fixes the width. Such a material (a foil, a membrane) also takes the
+        layer's second material away in the same edit: a foil carries no studs
+        (changeMaterialRemovesBridge()). */
     bool changeMaterial(int index, const Material &material);
-    /*! Replaces the layer as a whole (material and width), exactly as given. */
+    /*! Whether changeMaterial(index, material) would take the layer's second material away. */
+    bool changeMaterialRemovesBridge(int index, const Material &material) const;
+    /*! Replaces the layer as a whole (material and width), exactly as given; refused for a
+        layer whose material cannot carry its second material. */
     bool replaceLayer(int index, const MaterialLayer &layer);
     /*! Whether the layer at index takes value (in project units: m, W/(m·K), m³/m³,
         kg/(m²·s^0.5)) for kind; if not, reason (if given) says why. Refused: a value that is

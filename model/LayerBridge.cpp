@@ -52,6 +52,23 @@ bool LayerBridge::acceptableWidthAndSpacing(double width_m, double spacing_m, QS
     return false;
 }
 
+bool LayerBridge::acceptableValues(QString *reason) const
+{
+    if (width != 0 || spacing != 0) {
+        if (!acceptableWidthAndSpacing(width, spacing, reason))
+            return false;
+        // the fraction must be the one the width and the spacing give; the text keeps the
+        // context of the edit that first said it
+        if (fraction != width / spacing) {
+            if (reason)
+                *reason = QCoreApplication::translate(
+                    "Project", "The area fraction does not follow from width and spacing.");
+            return false;
+        }
+    }
+    return acceptableFraction(fraction, reason);
+}
+
 bool LayerBridge::isValid() const
 {
     return acceptableFraction(fraction) && material.isValid();

@@ -39,6 +39,12 @@ struct LayerBridge
     static bool acceptableWidthAndSpacing(double width_m, double spacing_m,
                                           QString *reason = nullptr);
 
+    /*! Whether fraction, width and spacing are numbers a layer can take: when width or
+        spacing is given, both acceptable (acceptableWidthAndSpacing()) and the fraction exactly
+        width / spacing; the fraction acceptable (acceptableFraction()). The material is not
+        looked at. When not, reason (if given) says why. */
+    bool acceptableValues(QString *reason = nullptr) const;
+
     /*! Fraction acceptable and material valid. */
     bool isValid() const;
 

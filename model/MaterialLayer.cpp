@@ -57,6 +57,8 @@ void MaterialLayer::changeMaterial(const Material &material)
 {
     Material::operator=(material);
     applySdRule();
+    if (!canCarryBridge(material))
+        m_bridge.reset();
 }
 
 void MaterialLayer::applySdRule()

@@ -47,7 +47,8 @@ public:
         this layer's width: mu() unless the material is a humidity-variable retarder. */
     double muSummer() const { return Material::muSummer(m_width); }
 
-    /*! Replaces the material copy, keeps the width, then applies the sd rule. */
+    /*! Replaces the material copy, keeps the width, then applies the sd rule. A material that
+        cannot carry a second material (canCarryBridge()) takes the layer's bridge away. */
     void changeMaterial(const Material &material);
 
     /*! Whether width_m (m) is a physically possible layer width: a finite number from 1e-12 m
@@ -62,6 +63,12 @@ public:
 
     /*! The layer carries a second, bridging material. */
     bool hasBridge() const { return m_bridge.has_value(); }
+
+    /*! Whether a layer of the material can carry a second material: not when the material is
+        given by its sd-value. A foil, a membrane or a coating is a sheet of a fraction of a
+        millimetre; studs do not run through it, and its width is not a thickness that a
+        bridging member could fill. The one rule for edits, readers and the database. */
+    static bool canCarryBridge(const Material &material) { return material.m_sd_value == 0; }
 
     /*! Widths exactly equal, materials equal and bridges equal (or both absent). */
     bool operator==(const MaterialLayer &other) const;

@@ -29,6 +29,8 @@ struct ParseResult
     bool m_opened = false;
     bool m_complete = false;
     int m_version = 0;
+    /*! Why the file could not be read completely (translated); empty when it was. */
+    QString m_error;
 };
 
 ParseResult parseFile(const QString &fileName, std::vector<Construction> &constructions)
@@ -39,8 +41,14 @@ ParseResult parseFile(const QString &fileName, std::vector<Construction> &constr
     if (!f.open(QIODevice::ReadOnly))
         return result;
     result.m_opened = true;
-    if (f.size() > B::MaxFileSize)
+    const QString damaged = QCoreApplication::translate(
+        "Construction", "The stored construction is incomplete or damaged.");
+    if (f.size() > B::MaxFileSize) {
+        result.m_error =
+            QCoreApplication::translate("ConstructionList", "The file is larger than %1 MiB.")
+                .arg(B::MaxFileSize / (1024 * 1024));
         return result;
+    }
     QBuffer buffer;
     buffer.setData(f.readAll());
     buffer.open(QIODevice::ReadOnly);
@@ -52,12 +60,21 @@ ParseResult parseFile(const QString &fileName, std::vector<Construction> &constr
     result.m_version = version;
     // A construction is at least its version, layer count and two empty strings.
     qint32 count = 0;
-    if (in.status() != QDataStream::Ok || !B::readCount(in, count, 4 + 4 + 4 + 4))
+    if (in.status() != QDataStream::Ok || !B::readCount(in, count, 4 + 4 + 4 + 4)) {
+        result.m_error = damaged;
         return result;
+    }
     for (qint32 i = 0; i < count; ++i) {
         Construction c;
-        if (!c.read(in))
+        QString reason;
+        if (!c.read(in, &reason)) {
+            result.m_error =
+                QCoreApplication::translate("ConstructionList", "Construction %1 of %2: %3")
+                    .arg(i + 1)
+                    .arg(count)
+                    .arg(reason);
             return result;
+        }
         constructions.push_back(c);
     }
     result.m_complete = true;
@@ -140,12 +157,19 @@ int ConstructionList::mergeFile(const QString &fileName)
     return appended;
 }
 
-std::vector<Construction> ConstructionList::readFile(const QString &fileName, bool *complete)
+std::vector<Construction> ConstructionList::readFile(const QString &fileName, bool *complete,
+                                                     QString *error)
 {
     std::vector<Construction> constructions;
     const ParseResult r = parseFile(fileName, constructions);
     if (complete)
         *complete = r.m_complete;
+    if (error)
+        *error = r.m_error;
+    if (r.m_opened && !r.m_complete)
+        HTL::message("Construction file '" + fileName.toStdString() +
+                         "' could not be read completely: " + r.m_error.toStdString(),
+                     HTL::MSG_WARNING, "ConstructionList::readFile", 1);
     return constructions;
 }
 
@@ -169,8 +193,8 @@ bool ConstructionList::read()
         const QString keep = filePath() + QStringLiteral(".damaged");
         QFile::remove(keep);
         QFile::copy(filePath(), keep);
-        HTL::message("Construction file could not be read completely; a copy is kept as '" +
-                         keep.toStdString() + "'.",
+        HTL::message("Construction file could not be read completely (" + r.m_error.toStdString() +
+                         "); a copy is kept as '" + keep.toStdString() + "'.",
                      HTL::MSG_WARNING, "ConstructionList::read2", 1);
         return false;
     }

@@ -46,8 +46,10 @@ public:
         file was read and the list is not empty. */
     bool read();
     /*! Reads another construction file of the same format (imports); the list is not changed.
-        complete (if given) tells whether the whole file was read. */
-    static std::vector<Construction> readFile(const QString &fileName, bool *complete = nullptr);
+        complete (if given) tells whether the whole file was read; when it was not, error (if
+        given) says why, naming the construction that was refused (translated). */
+    static std::vector<Construction> readFile(const QString &fileName, bool *complete = nullptr,
+                                              QString *error = nullptr);
     /*! Writes constructions into a file of this format (atomic replace); false on failure. */
     static bool writeFile(const QString &fileName, const std::vector<Construction> &constructions,
                           QString *message = nullptr);

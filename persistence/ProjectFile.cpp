@@ -174,7 +174,8 @@ bool save(const QString &fileName, const InputData &input, const ProjectInformat
     return AtomicFile::write(fileName, document, message, true);
 }
 
-bool readXML(QIODevice &device, InputData &input, ProjectInformation &info, QString *message)
+bool readXML(QIODevice &device, InputData &input, ProjectInformation &info, QString *message,
+             QStringList *notes)
 {
     input = InputData();
     resetConstructionKind(info);
@@ -202,7 +203,7 @@ bool readXML(QIODevice &device, InputData &input, ProjectInformation &info, QStr
         } else {
             while (reader.readNextStartElement()) {
                 if (reader.name() == QLatin1String("InputData"))
-                    ProjectFileXml::readXML(reader, input);
+                    ProjectFileXml::readXML(reader, input, notes);
                 else if (reader.name() == QLatin1String("ProjectInformation"))
                     ProjectFileXml::readXML(reader, info);
                 else
@@ -255,6 +256,7 @@ bool load(const QString &fileName, InputData &input, ProjectInformation &info, Q
     const QString suffix = QFileInfo(fileName).suffix().toLower();
 
     bool legacy = false;
+    QStringList readNotes;
     if (suffix == QLatin1String("mpj")) {
         file.close();
         QString legacyMessage;
@@ -265,7 +267,7 @@ bool load(const QString &fileName, InputData &input, ProjectInformation &info, Q
         legacy = true;
     } else {
         QString xmlMessage;
-        const bool xmlRead = readXML(file, input, info, &xmlMessage);
+        const bool xmlRead = readXML(file, input, info, &xmlMessage, &readNotes);
         file.close();
         if (!xmlRead) {
             msg = xmlMessage;
@@ -286,6 +288,8 @@ bool load(const QString &fileName, InputData &input, ProjectInformation &info, Q
         return false;
     }
     msg.clear();
+    if (notes && !legacy)
+        *notes << readNotes;
     if (capTexts(input, info) && notes)
         *notes << QCoreApplication::translate(
                       "Project", "Texts longer than %1 characters were shortened to that length.")

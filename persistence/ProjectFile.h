@@ -37,8 +37,10 @@ bool save(const QString &fileName, const InputData &input, const ProjectInformat
     filled; info keeps the values the file does not contain. Validity findings go into the input
     status and do not fail the read. Returns false with the reader's error text in message; a
     number that is not finite ("inf", "nan") and an element with more attributes than any
-    element of a project has are errors too. */
-bool readXML(QIODevice &device, InputData &input, ProjectInformation &info, QString *message);
+    element of a project has are errors too. What the read had to change (a second material
+    dropped from a foil) is appended to notes (if given) as texts for the user. */
+bool readXML(QIODevice &device, InputData &input, ProjectInformation &info, QString *message,
+             QStringList *notes = nullptr);
 
 /*! Reads a project of the first program generation (keyword format) into a fresh input; the
     message is the keyword reader's own. */
@@ -50,7 +52,8 @@ bool readLegacy(const QString &fileName, InputData &input, ProjectInformation &i
     extension is not "m2p"; a project without layers is refused, and so is a directory.
     Returns false with a message. A load that succeeds but changed something on the way appends
     a translated note for the user to notes (if given), for example "Control characters in
-    texts were replaced by U+FFFD."; texts longer than Material::MaxTextLength are cut to it. */
+    texts were replaced by U+FFFD." or that a second material was dropped from a foil; texts
+    longer than Material::MaxTextLength are cut to it. */
 bool load(const QString &fileName, InputData &input, ProjectInformation &info, QString *message,
           QStringList *notes = nullptr);
 

@@ -6,6 +6,8 @@
 #include "model/InputData.h"
 #include "persistence/ProjectFileHelpers.h"
 
+#include <QCoreApplication>
+#include <QStringList>
 #include <QXmlStreamReader>
 #include <QXmlStreamWriter>
 
@@ -119,8 +121,11 @@ bool readBridge(QXmlStreamReader &reader, LayerBridge &bridge, int number)
     return valid && LayerBridge::acceptableFraction(bridge.fraction);
 }
 
-/*! Reads "Construction" into layers; returns the last finding (Valid when none). */
-InputStatus readConstruction(QXmlStreamReader &reader, std::vector<MaterialLayer> &layers)
+/*! Reads "Construction" into layers; returns the last finding (Valid when none). A second
+    material on a layer whose material cannot carry one (a foil) is dropped, with a note for the
+    user appended to notes (if given). */
+InputStatus readConstruction(QXmlStreamReader &reader, std::vector<MaterialLayer> &layers,
+                             QStringList *notes)
 {
     using XMLHelpers::readDoubleAttribute;
     using XMLHelpers::readIntAttribute;
@@ -141,7 +146,7 @@ InputStatus readConstruction(QXmlStreamReader &reader, std::vector<MaterialLayer
         readDoubleAttribute(reader, QStringLiteral("d"), layer.m_width, number);
         if (!(layer.m_width > 0))
             finding = InputStatus::InvalidWidth;
-        bool materialRead = false;
+        bool materialRead = false, bridgeUsable = true;
         while (reader.readNextStartElement()) {
             if (reader.name() == QLatin1String("Material") && !materialRead) {
                 Material m;
@@ -152,12 +157,27 @@ InputStatus readConstruction(QXmlStreamReader &reader, std::vector<MaterialLayer
                 materialRead = true;
             } else if (reader.name() == QLatin1String("Bridge") && !layer.m_bridge) {
                 LayerBridge bridge;
-                if (!readBridge(reader, bridge, number))
-                    finding = InputStatus::InvalidMaterial;
+                bridgeUsable = readBridge(reader, bridge, number);
                 layer.m_bridge = bridge;
             } else {
                 reader.skipCurrentElement();
             }
+        }
+        if (layer.m_bridge && !MaterialLayer::canCarryBridge(layer)) {
+            // A foil with studs: earlier versions kept the second material when a layer's
+            // material was exchanged for a foil. It means nothing (the studs do not run
+            // through a sheet), and the layer editor offers no way to remove it from a foil,
+            // so it goes here, said aloud, instead of blocking the calculation.
+            if (notes)
+                *notes << QCoreApplication::translate(
+                              "Project", "Layer %1 (%2) is given by its sd-value and cannot carry "
+                                         "a second material; its second material \"%3\" was "
+                                         "removed.")
+                              .arg(number)
+                              .arg(layer.m_name, layer.m_bridge->material.m_name);
+            layer.m_bridge.reset();
+        } else if (layer.m_bridge && !bridgeUsable) {
+            finding = InputStatus::InvalidMaterial;
         }
         if (!materialRead) {
             // Named and coloured as a file that holds them would give them, so that the layer
@@ -221,12 +241,12 @@ void writeXML(QXmlStreamWriter &writer, const Climate &climate)
     writer.writeEndElement();
 }
 
-void readXML(QXmlStreamReader &reader, InputData &input)
+void readXML(QXmlStreamReader &reader, InputData &input, QStringList *notes)
 {
     while (reader.readNextStartElement()) {
         if (reader.name() == QLatin1String("Construction")) {
             std::vector<MaterialLayer> layers;
-            const InputStatus finding = readConstruction(reader, layers);
+            const InputStatus finding = readConstruction(reader, layers, notes);
             input.clearLayers();
             for (const MaterialLayer &layer : layers)
                 input.insertLayer(input.layerCount(), layer);

@@ -6,6 +6,7 @@ class Material;
 class ProjectInformation;
 class QXmlStreamReader;
 class QXmlStreamWriter;
+class QStringList;
 
 /*  The elements of the project file, one reader and one writer per model type. Each reader
     stands on the start element of its element and leaves the reader on its end element (or in
@@ -36,8 +37,10 @@ void writeXML(QXmlStreamWriter &writer, const Climate &climate);
 
 /*! Reads the element "InputData" (construction, climate, options). The layers are replaced;
     findings are stored in the status (1 width, 2 material, 3 climate or options; the last
-    finding wins) and never raise a reader error. */
-void readXML(QXmlStreamReader &reader, InputData &input);
+    finding wins) and never raise a reader error. A second material on a layer given by its
+    sd-value (a foil, which cannot carry one) is dropped, and a translated note saying so is
+    appended to notes (if given). */
+void readXML(QXmlStreamReader &reader, InputData &input, QStringList *notes = nullptr);
 /*! Writes the element "InputData". */
 void writeXML(QXmlStreamWriter &writer, const InputData &input);
 

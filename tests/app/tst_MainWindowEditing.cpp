@@ -21,6 +21,7 @@
 #include "ui/editors/AssessmentTypeWidget.h"
 #include "ui/editors/ClimateEditWidget.h"
 #include "ui/editors/MaterialEditWidget.h"
+#include "ui/mainwindow/ConstructionNameInputDialog.h"
 #include "ui/mainwindow/ConstructionTableWidget.h"
 #include "ui/mainwindow/DesktopDialogs.h"
 #include "ui/mainwindow/DiagramView.h"
@@ -35,7 +36,6 @@
 #include <QFile>
 #include <QGraphicsItem>
 #include <QHelpEvent>
-#include <QToolTip>
 #include <QLocale>
 #include <QMenu>
 #include <QSettings>
@@ -45,7 +45,9 @@
 #include <QStyle>
 #include <QStyleOptionComboBox>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QToolBar>
+#include <QToolTip>
 #include <QUrl>
 
 #include <functional>
@@ -188,6 +190,8 @@ private slots:
     void resultsLinks_data();
     void resultsLinks();
     void layerEditorPushesValidEditsOnly();
+    void storedConstructionKeepsItsStuds();
+    void foilTakesTheStudsAway();
     void addedConstructionIsSelected();
     void layerCommandsFromTheWindow();
     void historyEndsWithTheProject();
@@ -931,6 +935,85 @@ void tst_MainWindowEditing::addedConstructionIsSelected()
              QStringLiteral(": Addition of a construction right of no. 2"));
     m_window->undoStack().undo();
     QCOMPARE(m_project.layerCount(), 3);
+}
+
+// Store a timber frame with "Add to Construction Database", read the database as the next
+// start does, and insert the stored construction: the studs are there at every step.
+void tst_MainWindowEditing::storedConstructionKeepsItsStuds()
+{
+    const LayerBridge studs = LayerBridge::fromWidthAndSpacing(
+        TestMaterials::material("Softwood", 0.13, 40, 0.07, 0.6, 0.005, 7), 0.06, 0.625);
+    InputData framed = construction({brick(), insulation()});
+    framed.layer(1).m_bridge = studs;
+    open(framed);
+    const double U = m_project.results().U_ISO(m_project.heatFlowDirection());
+    QVERIFY(m_project.results().inhomogeneous.present);
+
+    QTimer::singleShot(0, this, []() {
+        auto *dialog =
+            qobject_cast<ConstructionNameInputDialog *>(QApplication::activeModalWidget());
+        if (!dialog)
+            return;
+        dialog->setName(QStringLiteral("Framed brick"));
+        dialog->accept();
+    });
+    action("actionAddToConstructionDatabase")->trigger();
+    ConstructionList onDisk(QStringLiteral("en"), m_constructions->directory());
+    QVERIFY(onDisk.read());
+    const Construction *stored = nullptr;
+    for (int i = 0; i < onDisk.count(); ++i)
+        if (onDisk.construction(i).m_name == QStringLiteral("Framed brick"))
+            stored = &onDisk.construction(i);
+    QVERIFY(stored);
+    QCOMPARE(int(stored->m_layers.size()), 2);
+    QVERIFY(!stored->m_layers[0].hasBridge());
+    QVERIFY(stored->m_layers[1].hasBridge());
+    const LayerBridge &b = *stored->m_layers[1].m_bridge;
+    QCOMPARE(b.fraction, studs.fraction);
+    QCOMPARE(b.width, studs.width);
+    QCOMPARE(b.spacing, studs.spacing);
+    QCOMPARE(b.material.m_name, studs.material.m_name);
+    QCOMPARE(b.material.m_lambda, studs.material.m_lambda);
+
+    // inserted in place of the open project's layers, it gives the U-value it was stored with
+    open(construction({brick()}));
+    m_dialogs->choice = DatabaseDialogs::ConstructionChosen;
+    m_dialogs->chosenConstruction = *stored;
+    m_window->constructionTable()->setCurrentCell(0, 1);
+    action("actionAddRight")->trigger();
+    QCOMPARE(m_project.layerCount(), 3);
+    QVERIFY(m_project.removeLayers(0));
+    QVERIFY(m_project.inputData().layer(1).hasBridge());
+    QCOMPARE(m_project.results().U_ISO(m_project.heatFlowDirection()), U);
+    // the database of the other tests as it was
+    for (int i = m_constructions->count() - 1; i >= 0; --i)
+        if (m_constructions->construction(i).m_name == QStringLiteral("Framed brick"))
+            QVERIFY(m_constructions->removeConstruction(m_constructions->construction(i)));
+}
+
+// A foil chosen for a layer with studs: the studs go in the same step, the status bar and the
+// history say so, and undo brings them back.
+void tst_MainWindowEditing::foilTakesTheStudsAway()
+{
+    InputData framed = construction({brick(), insulation()});
+    framed.layer(1).m_bridge =
+        LayerBridge(TestMaterials::material("Softwood", 0.13, 40, 0.07, 0.6, 0.005, 7), 0.12);
+    open(framed);
+    Material foil = TestMaterials::material("Vapour retarder", 0.2, 20000, 0.0001, 0.001, 0, 11);
+    foil.m_sd_value = 2;
+    m_window->constructionTable()->setCurrentCell(0, 2);
+    m_dialogs->choice = DatabaseDialogs::MaterialChosen;
+    m_dialogs->chosenMaterial = foil;
+    action("actionSelectMaterial")->trigger();
+    QCOMPARE(m_window->undoStack().count(), 1);
+    QVERIFY(!m_project.inputData().layer(1).hasBridge());
+    const QString said = m_window->statusBar()->currentMessage();
+    QVERIFY2(said.contains(QStringLiteral("\"Softwood\" was removed")), qPrintable(said));
+    QVERIFY2(m_window->undoStack().text(0).endsWith(QStringLiteral("removes its second material")),
+             qPrintable(m_window->undoStack().text(0)));
+    m_window->undoStack().undo();
+    QVERIFY(m_project.inputData() == framed);
+    QVERIFY(m_project.inputData().layer(1).hasBridge());
 }
 
 void tst_MainWindowEditing::layerCommandsFromTheWindow()

@@ -17,6 +17,7 @@ private slots:
     void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
     void modelShape();
     void modelRemoval();
+    void layerWithSecondMaterial();
 
 private:
     static Construction construction(const QString &name, std::initializer_list<double> widths);
@@ -105,6 +106,28 @@ void tst_ConstructionDatabaseTableModel::modelRemoval()
     QCOMPARE(selection.count(), 2);
     QVERIFY(!selection.at(1).at(0).value<QModelIndex>().isValid());
     QCOMPARE(model.rowCount(), 0);
+}
+
+void tst_ConstructionDatabaseTableModel::layerWithSecondMaterial()
+{
+    // the studs of a layer are named in its cell, so that the timber frame is told from its
+    // field; a construction that differs only in them is a row of its own
+    ConstructionList list(QStringLiteral("en"), m_dir.path());
+    ConstructionDatabaseTableModel model(list);
+    const Construction plain = construction(QStringLiteral("Frame"), {0.16, 0.06});
+    Construction framed = plain;
+    Material timber = framed.m_layers[0].material();
+    timber.m_name = QStringLiteral("Softwood");
+    framed.m_layers[0].m_bridge = LayerBridge::fromWidthAndSpacing(timber, 0.06, 0.625);
+    list.addConstruction(plain);
+    list.addConstruction(framed);
+    QCOMPARE(model.rowCount(), 2);
+    QCOMPARE(model.data(model.index(0, 1)).toString(), QStringLiteral("160mm Layer 0"));
+    QCOMPARE(model.data(model.index(1, 1)).toString(),
+             QStringLiteral("160mm Layer 0 with Softwood (9.6 %)"));
+    QCOMPARE(model.data(model.index(1, 2)).toString(), QStringLiteral("60mm Layer 1"));
+    QCOMPARE(model.row(framed), 1);
+    QCOMPARE(model.row(plain), 0);
 }
 
 M2_TEST_GUILESS_MAIN(tst_ConstructionDatabaseTableModel)

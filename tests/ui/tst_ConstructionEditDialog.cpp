@@ -66,6 +66,7 @@ private slots:
     }
     void editing();
     void okNeedsNameAndLayers();
+    void secondMaterialThroughEdits();
 };
 
 void tst_ConstructionEditDialog::editing()
@@ -127,6 +128,46 @@ void tst_ConstructionEditDialog::editing()
     const Construction result = dialog.construction();
     QCOMPARE(result.m_name, QStringLiteral("Wall 2"));
     QCOMPARE(result.m_notes, QStringLiteral("new notes"));
+}
+
+void tst_ConstructionEditDialog::secondMaterialThroughEdits()
+{
+    QTemporaryDir dir;
+    MaterialList materials(QStringLiteral("en"), dir.path(), dir.path());
+    QueuedMaterials dialogs;
+    ConstructionEditDialog dialog(materials, dialogs);
+    const LayerBridge studs =
+        LayerBridge::fromWidthAndSpacing(material(QStringLiteral("Stud")), 0.06, 0.625);
+    Construction start;
+    start.m_name = QStringLiteral("Frame");
+    start.m_layers = {MaterialLayer(material(QStringLiteral("Board")), 0.015),
+                      MaterialLayer(material(QStringLiteral("Wool")), 0.16)};
+    start.m_layers[1].m_bridge = studs;
+    dialog.setConstruction(start);
+    QVERIFY(dialog.construction() == start);
+
+    // insert, move, a new width and another insulation: the studs stay with their layer
+    dialogs.queue = {material(QStringLiteral("Plaster")), material(QStringLiteral("Fibre"))};
+    dialog.insertLayer(0, true);
+    dialog.moveLayer(2, true);
+    QCOMPARE(names(dialog.construction()), QStringList({"Plaster", "Wool", "Board"}));
+    dialog.constructionView()->selectLayer(1);
+    dialog.widthEdit()->setText(QStringLiteral("200"));
+    emit dialog.widthEdit()->editingFinishedSuccessfully();
+    dialog.assignMaterial(1);
+    Construction edited = dialog.construction();
+    QCOMPARE(names(edited), QStringList({"Plaster", "Fibre", "Board"}));
+    QCOMPARE(edited.m_layers[1].m_width, 0.2);
+    QVERIFY(edited.m_layers[1].m_bridge.has_value());
+    QCOMPARE(*edited.m_layers[1].m_bridge, studs);
+    QVERIFY(!edited.m_layers[0].hasBridge() && !edited.m_layers[2].hasBridge());
+
+    // a foil given to that layer takes the studs away, as in the project
+    dialogs.queue = {material(QStringLiteral("Foil"), 2)};
+    dialog.assignMaterial(1);
+    edited = dialog.construction();
+    QCOMPARE(edited.m_layers[1].m_name, QStringLiteral("Foil"));
+    QVERIFY(!edited.m_layers[1].hasBridge());
 }
 
 void tst_ConstructionEditDialog::okNeedsNameAndLayers()

@@ -141,6 +141,7 @@ using Factory = std::function<M2_UndoCommandBase *(Project &)>;
 Q_DECLARE_METATYPE(ConstructionKind)
 Q_DECLARE_METATYPE(Factory)
 Q_DECLARE_METATYPE(Material)
+Q_DECLARE_METATYPE(LayerBridge)
 
 class tst_UndoCommands : public QObject
 {
@@ -170,6 +171,8 @@ private slots:
     void descriptiveUndoLeavesProjectModified();
     void commandsNeverMerge();
     void secondMaterialChangeRemoveAndUndo();
+    void materialChangeToFoilRemovesSecondMaterial_data();
+    void materialChangeToFoilRemovesSecondMaterial();
 };
 
 void tst_UndoCommands::initTestCase()
@@ -925,6 +928,71 @@ void tst_UndoCommands::secondMaterialChangeRemoveAndUndo()
     project.createNew(withFoil, ProjectInformation());
     M2_UndoLayerBridge onFoil(project, 0, LayerBridge(timber(), 0.1));
     QVERIFY(!onFoil.changed());
+}
+
+void tst_UndoCommands::materialChangeToFoilRemovesSecondMaterial_data()
+{
+    QTest::addColumn<LayerBridge>("studs");
+    QTest::addColumn<Material>("to");
+    QTest::addColumn<bool>("removes");
+    const LayerBridge spaced = LayerBridge::fromWidthAndSpacing(timber(), 0.06, 0.625);
+    QTest::newRow("studs by width and spacing, to a foil") << spaced << foil() << true;
+    QTest::newRow("studs by fraction, to a foil") << LayerBridge(timber(), 0.12) << foil(4) << true;
+    QTest::newRow("to another insulation the studs stay") << spaced << plaster() << false;
+}
+
+// A layer with studs given a foil: one undo entry that says the studs go, redo without them,
+// undo with material, width and studs exactly as before.
+void tst_UndoCommands::materialChangeToFoilRemovesSecondMaterial()
+{
+    QFETCH(LayerBridge, studs);
+    QFETCH(Material, to);
+    QFETCH(bool, removes);
+    Project project;
+    makeWall(project);
+    QVERIFY(project.setLayerBridge(1, studs));
+    const MaterialLayer before = project.inputData().layer(1);
+    const HeatFlowDirection direction = project.heatFlowDirection();
+    const double U_studs = project.results().U_ISO(direction);
+    QVERIFY(project.results().inhomogeneous.present);
+
+    QUndoStack stack;
+    auto *command = new M2_UndoChangeMaterial(project, 1, to);
+    QVERIFY(command->changed());
+    QCOMPARE(command->removesBridge(), removes);
+    QSignalSpy spy(&project, &Project::changed);
+    stack.push(command);
+    QCOMPARE(spy.count(), 1); // one edit, one recalculation
+    QCOMPARE(stack.count(), 1);
+    QCOMPARE(stack.text(0),
+             removes ? QStringLiteral(": Change of material of layer no. 2 to one given by its "
+                                      "sd-value, which removes its second material")
+                     : QStringLiteral(": Change of material of layer no. 2"));
+    MaterialLayer expected = before;
+    expected.changeMaterial(to);
+    if (!removes)
+        QCOMPARE(*expected.m_bridge, studs);
+    const MaterialLayer after = project.inputData().layer(1);
+    QVERIFY(after == expected);
+    QCOMPARE(after.hasBridge(), !removes);
+    QCOMPARE(project.results().inhomogeneous.present, !removes);
+    if (removes) {
+        // the U-value of the same layers without any second material
+        InputData plain = project.inputData();
+        Project reference;
+        reference.createNew(plain, ProjectInformation());
+        QCOMPARE(project.results().U_ISO(direction), reference.results().U_ISO(direction));
+    }
+
+    for (int round = 0; round < 2; ++round) {
+        stack.undo();
+        QVERIFY(project.inputData().layer(1) == before);
+        QCOMPARE(*project.inputData().layer(1).m_bridge, studs);
+        QCOMPARE(project.results().U_ISO(direction), U_studs);
+        stack.redo();
+        QVERIFY(project.inputData().layer(1) == after);
+        QCOMPARE(project.inputData().layer(1).hasBridge(), !removes);
+    }
 }
 
 M2_TEST_GUILESS_MAIN(tst_UndoCommands)

@@ -31,6 +31,60 @@ QColor categoryColor(int category, int materialId)
     return base.lighter(100 + (materialId % 5) * 6);
 }
 
+/*! The catalogue material of the id as a layer material: a copy with the colour of its
+    category. False with the reason in error for an unknown id or an invalid material. */
+bool catalogueMaterial(int id, const MaterialList &materials, Material &material, QString &error)
+{
+    const Material *m = materials.findMaterial(id);
+    if (!m) {
+        error = QStringLiteral("no material with id %1").arg(id);
+        return false;
+    }
+    if (!m->isValid()) {
+        error = QStringLiteral("material %1 is not valid").arg(id);
+        return false;
+    }
+    material = *m;
+    material.m_color = categoryColor(material.m_category, id);
+    return true;
+}
+
+/*! The second material after "+": "id:width/spacing" (mm) or "id:fraction%". */
+bool parseBridge(const QString &text, const MaterialList &materials, LayerBridge &bridge,
+                 QString &error)
+{
+    const QStringList pair = text.split(QLatin1Char(':'));
+    bool idOk = false;
+    const int id = pair.value(0).toInt(&idOk);
+    const QString amount = pair.value(1);
+    if (pair.size() != 2 || !idOk) {
+        error = QStringLiteral("second material '%1' is not id:width/spacing or id:fraction%")
+                    .arg(text);
+        return false;
+    }
+    Material material;
+    if (!catalogueMaterial(id, materials, material, error))
+        return false;
+    bool ok = false;
+    if (amount.endsWith(QLatin1Char('%'))) {
+        bridge = LayerBridge(material, amount.chopped(1).toDouble(&ok) / 100);
+    } else {
+        const QStringList ws = amount.split(QLatin1Char('/'));
+        bool widthOk = false, spacingOk = false;
+        const double width_mm = ws.value(0).toDouble(&widthOk);
+        const double spacing_mm = ws.value(1).toDouble(&spacingOk);
+        ok = ws.size() == 2 && widthOk && spacingOk;
+        bridge = LayerBridge::fromWidthAndSpacing(material, width_mm / 1000, spacing_mm / 1000);
+    }
+    QString why;
+    if (!ok || !bridge.acceptableValues(&why)) {
+        error = QStringLiteral("second material '%1': %2")
+                    .arg(text, ok ? why : QStringLiteral("not a number"));
+        return false;
+    }
+    return true;
+}
+
 bool parseLayers(const QString &text, const MaterialList &materials,
                  std::vector<MaterialLayer> &layers, QString &error)
 {
@@ -40,7 +94,8 @@ bool parseLayers(const QString &text, const MaterialList &materials,
         return false;
     }
     for (const QString &item : items) {
-        const QStringList pair = item.split(QLatin1Char(':'));
+        const int plus = item.indexOf(QLatin1Char('+'));
+        const QStringList pair = item.left(plus).split(QLatin1Char(':'));
         bool idOk = false, widthOk = false;
         const int id = pair.value(0).toInt(&idOk);
         const double width_mm = pair.value(1).toDouble(&widthOk);
@@ -48,18 +103,23 @@ bool parseLayers(const QString &text, const MaterialList &materials,
             error = QStringLiteral("layer '%1' is not id:width with a width in mm > 0").arg(item);
             return false;
         }
-        const Material *m = materials.findMaterial(id);
-        if (!m) {
-            error = QStringLiteral("no material with id %1").arg(id);
+        Material copy;
+        if (!catalogueMaterial(id, materials, copy, error))
             return false;
+        MaterialLayer layer(copy, width_mm / 1000);
+        if (plus >= 0) {
+            LayerBridge bridge;
+            if (!parseBridge(item.mid(plus + 1), materials, bridge, error))
+                return false;
+            if (!MaterialLayer::canCarryBridge(layer)) {
+                error = QStringLiteral("material %1 is given by its sd-value and cannot carry a "
+                                       "second material")
+                            .arg(id);
+                return false;
+            }
+            layer.m_bridge = bridge;
         }
-        if (!m->isValid()) {
-            error = QStringLiteral("material %1 is not valid").arg(id);
-            return false;
-        }
-        Material copy = *m;
-        copy.m_color = categoryColor(copy.m_category, id);
-        layers.emplace_back(copy, width_mm / 1000);
+        layers.push_back(layer);
     }
     return true;
 }

@@ -155,16 +155,22 @@ void M2_UndoMoveLayer::undo()
 // ---------------------------------------------------------------------------------------------
 
 M2_UndoChangeMaterial::M2_UndoChangeMaterial(Project &project, int index, const Material &material)
-    : M2_UndoCommandBase(project, description(index))
+    : M2_UndoCommandBase(project,
+                         description(index, project.changeMaterialRemovesBridge(index, material)))
     , m_index(index)
     , m_material(material)
+    , m_removesBridge(project.changeMaterialRemovesBridge(index, material))
 {
     m_changed =
         layerPosition(project, index) && !(project.inputData().layer(index).material() == material);
 }
 
-QString M2_UndoChangeMaterial::description(int index)
+QString M2_UndoChangeMaterial::description(int index, bool removesBridge)
 {
+    if (removesBridge)
+        return tr("Change of material of layer no. %L1 to one given by its sd-value, which "
+                  "removes its second material")
+            .arg(index + 1);
     return tr("Change of material of layer no. %L1").arg(index + 1);
 }
 
@@ -176,10 +182,12 @@ void M2_UndoChangeMaterial::redo()
     const MaterialLayer &layer = m_project.inputData().layer(m_index);
     const double width = layer.m_width;
     const Material previous = layer.material();
+    const std::optional<LayerBridge> bridge = layer.m_bridge;
     m_applied = m_project.changeMaterial(m_index, m_material);
     if (m_applied) {
         m_material = previous;
         m_width = width;
+        m_bridge = bridge;
     }
 }
 
@@ -187,11 +195,12 @@ void M2_UndoChangeMaterial::undo()
 {
     if (!m_applied || !layerPosition(m_project, m_index))
         return;
-    // Material and width in one edit, so that the project recalculates once.
+    // Material, width and second material in one edit, so that the project recalculates once.
     MaterialLayer layer = m_project.inputData().layer(m_index);
     const Material current = layer.material();
     layer.changeMaterial(m_material);
     layer.setWidth(m_width);
+    layer.m_bridge = m_bridge;
     if (m_project.replaceLayer(m_index, layer))
         m_material = current;
 }

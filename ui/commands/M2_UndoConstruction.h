@@ -6,6 +6,7 @@
 
 #include <QCoreApplication>
 
+#include <optional>
 #include <vector>
 
 class Construction;
@@ -145,7 +146,9 @@ public:
 
 /*  Gives the layer at index another material. A material with an sd-value fixes the width of
     its layer (width = sd / μ), so the width the layer had before is remembered on redo and given
-    back on undo; it takes effect only when the restored material has no sd-value. */
+    back on undo; it takes effect only when the restored material has no sd-value. Such a
+    material also takes the layer's second material away (a foil carries no studs): the
+    description says so, and undo gives the second material back with the old material. */
 class M2_UndoChangeMaterial : public M2_UndoCommandBase
 {
     Q_DECLARE_TR_FUNCTIONS(M2_UndoChangeMaterial)
@@ -153,7 +156,12 @@ public:
     M2_UndoChangeMaterial(Project &project, int index, const Material &material);
     void undo() override;
     void redo() override;
-    static QString description(int index);
+    /*! "Change of material of layer no. %1"; with removesBridge the text adds that the
+        layer's second material is removed. */
+    static QString description(int index, bool removesBridge = false);
+
+    /*! Whether the command takes the layer's second material away. */
+    bool removesBridge() const { return m_removesBridge; }
 
 private:
     int m_index;
@@ -161,4 +169,7 @@ private:
     Material m_material;
     /*! The layer's width in m before the last redo. */
     double m_width = 0;
+    /*! The layer's second material before the last redo. */
+    std::optional<LayerBridge> m_bridge;
+    bool m_removesBridge = false;
 };

@@ -64,7 +64,13 @@ QVariant ConstructionDatabaseTableModel::data(const QModelIndex &index, int role
         if (layer >= c->m_layers.size())
             return QVariant();
         const MaterialLayer &l = c->m_layers[layer];
-        return QStringLiteral("%1mm %2").arg(l.width(1000), 0, 'g', 6).arg(l.m_name);
+        const QString text = QStringLiteral("%1mm %2").arg(l.width(1000), 0, 'g', 6).arg(l.m_name);
+        if (!l.m_bridge)
+            return text;
+        // the studs or rafters of the layer, so that a timber frame is told from its field
+        return tr("%1 with %2 (%L3 %)")
+            .arg(text, l.m_bridge->material.m_name)
+            .arg(l.m_bridge->fraction * 100, 0, 'f', 1);
     }
     case Qt::TextAlignmentRole:
         return int(Qt::AlignLeft | Qt::AlignVCenter);

@@ -6,8 +6,9 @@ class Construction;
 class ConstructionList;
 
 /*  A flat table model over the construction database for the database dialog: one row per
-    construction, column 0 the name and column c >= 1 layer c-1 as "<width>mm <material>", so
-    the table is 1 + the largest layer count wide. Each index carries its construction as
+    construction, column 0 the name and column c >= 1 layer c-1 as "<width>mm <material>" (a layer
+    with a second material adds "with <material> (<area fraction> %)"), so the table is 1 + the
+    largest layer count wide. Each index carries its construction as
     internal pointer. Changes of the list, made here or elsewhere, reset the model.
 */
 class ConstructionDatabaseTableModel : public QAbstractTableModel

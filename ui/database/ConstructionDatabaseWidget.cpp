@@ -6,9 +6,9 @@
 #include "qtext/ConstructionView.h"
 #include "qtext/ConstructionViewWidget.h"
 #include "report/SketchLayers.h"
-#include "ui/database/ConstructionDatabaseTableModel.h"
 #include "ui/DatabaseDialogs.h"
 #include "ui/UiResources.h"
+#include "ui/database/ConstructionDatabaseTableModel.h"
 
 #include <QAction>
 #include <QDir>
@@ -265,10 +265,13 @@ void ConstructionDatabaseWidget::importConstructions()
 int ConstructionDatabaseWidget::importFile(const QString &fileName)
 {
     bool complete = false;
-    const std::vector<Construction> read = ConstructionList::readFile(fileName, &complete);
+    QString error;
+    const std::vector<Construction> read = ConstructionList::readFile(fileName, &complete, &error);
+    // why the reading stopped, on a line of its own
+    const QString reason = complete || error.isEmpty() ? QString() : QLatin1Char('\n') + error;
     if (read.empty()) {
         m_dialogs.warning(this, tr("Construction read error."),
-                          tr("No constructions found in file '%1'").arg(fileName));
+                          tr("No constructions found in file '%1'").arg(fileName) + reason);
         return 0;
     }
     const int before = m_constructions.count();
@@ -280,8 +283,8 @@ int ConstructionDatabaseWidget::importFile(const QString &fileName)
                        .arg(fileName)
                        .arg(added);
     if (!complete)
-        text += QLatin1Char('\n') + tr("The file is damaged; only its first constructions could "
-                                       "be read.");
+        text += QLatin1Char('\n') +
+                tr("The file is damaged; only its first constructions could be read.") + reason;
     m_dialogs.information(this, tr("Constructions added."), text);
     if (added > 0)
         selectRow(m_model->row(read.back()));

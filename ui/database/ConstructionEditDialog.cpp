@@ -20,6 +20,7 @@
 #include <QVBoxLayout>
 
 #include <limits>
+#include <optional>
 #include <utility>
 
 namespace {
@@ -131,8 +132,15 @@ void ConstructionEditDialog::assignMaterial(int index)
     Material material;
     if (!chooseMaterial(&material))
         return;
-    m_construction.m_layers[std::size_t(index)].changeMaterial(material);
+    MaterialLayer &layer = m_construction.m_layers[std::size_t(index)];
+    const std::optional<LayerBridge> bridge = layer.m_bridge;
+    layer.changeMaterial(material);
     refresh(index);
+    if (bridge && !layer.m_bridge)
+        m_layerLabel->setText(tr("Layer %1: %2. A layer given by its sd-value carries no second "
+                                 "material: \"%3\" was removed.")
+                                  .arg(index + 1)
+                                  .arg(layer.m_name, bridge->material.m_name));
 }
 
 void ConstructionEditDialog::insertLayer(int index, bool left)
@@ -199,7 +207,13 @@ void ConstructionEditDialog::layerSelected(int index)
         return;
     }
     const MaterialLayer &layer = m_construction.m_layers[std::size_t(m_selected)];
-    m_layerLabel->setText(tr("Layer %1: %2").arg(m_selected + 1).arg(layer.m_name));
+    if (layer.m_bridge)
+        m_layerLabel->setText(tr("Layer %1: %2 with %3 (%L4 % of the area)")
+                                  .arg(m_selected + 1)
+                                  .arg(layer.m_name, layer.m_bridge->material.m_name)
+                                  .arg(layer.m_bridge->fraction * 100, 0, 'f', 1));
+    else
+        m_layerLabel->setText(tr("Layer %1: %2").arg(m_selected + 1).arg(layer.m_name));
     m_width->setValue(layer.width(1000));
     // a layer of a material given by its sd-value has the width sd / mu
     m_width->setEnabled(layer.m_sd_value == 0);

@@ -21,6 +21,8 @@ class ValidatingLineEdit;
     The layers are edited through the tool bar of the construction sketch (assign a material,
     insert left or right, remove, move) and the width field of the selected layer; materials
     are chosen from the material database. A construction needs a name and at least one layer.
+    The second material of a layer (studs, rafters) is kept through every edit here; only a
+    material given by its sd-value takes it away, as in the project.
 */
 class ConstructionEditDialog : public QDialog
 {

@@ -646,9 +646,23 @@ void MainWindow::on_actionSelectMaterial_triggered()
     Material material;
     Construction construction;
     prepareDatabaseDialogs();
-    if (m_dialogs->chooseMaterial(this, m_context.materials, nullptr, &material, &construction) ==
+    if (m_dialogs->chooseMaterial(this, m_context.materials, nullptr, &material, &construction) !=
         DatabaseDialogs::MaterialChosen)
-        push(new M2_UndoChangeMaterial(m_context.project, i, material));
+        return;
+    auto *command = new M2_UndoChangeMaterial(m_context.project, i, material);
+    const bool removesBridge = command->changed() && command->removesBridge();
+    const QString bridgeName =
+        removesBridge ? m_context.project.inputData().layer(i).m_bridge->material.m_name
+                      : QString();
+    push(command);
+    // said where the user looks after the choice; the history names it too
+    if (removesBridge)
+        statusBar()->showMessage(
+            tr("Layer %1 is now given by its sd-value and cannot carry a second material: "
+               "\"%2\" was removed. Undo brings it back.")
+                .arg(i + 1)
+                .arg(bridgeName),
+            10000);
 }
 
 void MainWindow::tableViewDoubleClicked(const QModelIndex &index)
