@@ -552,6 +552,22 @@ nach DIN 4108-2, Tabelle 3</translation>
         <source>Unknown</source>
         <translation>Unbekannt</translation>
     </message>
+    <message>
+        <source>The stored construction is incomplete or damaged.</source>
+        <translation>Die gespeicherte Konstruktion ist unvollständig oder beschädigt.</translation>
+    </message>
+    <message>
+        <source>Unknown version %1 of a stored construction.</source>
+        <translation>Unbekannte Version %1 einer gespeicherten Konstruktion.</translation>
+    </message>
+    <message>
+        <source>Layer %1 of &quot;%2&quot;: its second material &quot;%3&quot; cannot be taken. %4</source>
+        <translation>Schicht %1 von „%2“: ihr zweites Material „%3“ kann nicht übernommen werden. %4</translation>
+    </message>
+    <message>
+        <source>Layer %1 of &quot;%2&quot; (%3) is given by its sd-value and cannot carry a second material.</source>
+        <translation>Schicht %1 von „%2“ (%3) ist über ihren sd-Wert angegeben und kann kein zweites Material tragen.</translation>
+    </message>
 </context>
 <context>
     <name>ConstructionDatabaseTableModel</name>
@@ -576,6 +592,10 @@ Schicht %1</translation>
 Layer %1</source>
         <translation>
 Schicht %1</translation>
+    </message>
+    <message>
+        <source>%1 with %2 (%L3 %)</source>
+        <translation>%1 mit %2 (%L3 %)</translation>
     </message>
 </context>
 <context>
@@ -719,6 +739,14 @@ Schicht %1</translation>
         <source>Layer %1: %2</source>
         <translation>Schicht %1: %2</translation>
     </message>
+    <message>
+        <source>Layer %1: %2. A layer given by its sd-value carries no second material: &quot;%3&quot; was removed.</source>
+        <translation>Schicht %1: %2. Eine über ihren sd-Wert angegebene Schicht trägt kein zweites Material: „%3“ wurde entfernt.</translation>
+    </message>
+    <message>
+        <source>Layer %1: %2 with %3 (%L4 % of the area)</source>
+        <translation>Schicht %1: %2 mit %3 (%L4 % der Fläche)</translation>
+    </message>
 </context>
 <context>
     <name>ConstructionKinds</name>
@@ -816,6 +844,17 @@ Schicht %1</translation>
     <message>
         <source>(+ second material of the layer (studs, rafters) with its area fraction; condensation is assessed between them)</source>
         <translation>(+ zweites Material der Schicht (Ständer, Sparren) mit seinem Flächenanteil; Tauwasser wird im Gefach beurteilt)</translation>
+    </message>
+</context>
+<context>
+    <name>ConstructionList</name>
+    <message>
+        <source>The file is larger than %1 MiB.</source>
+        <translation>Die Datei ist größer als %1 MiB.</translation>
+    </message>
+    <message>
+        <source>Construction %1 of %2: %3</source>
+        <translation>Konstruktion %1 von %2: %3</translation>
     </message>
 </context>
 <context>
@@ -1781,6 +1820,10 @@ Schicht %1</translation>
         <source>Change of material of layer no. %L1</source>
         <translation>Änderung des Materials der Schicht Nr. %L1</translation>
     </message>
+    <message>
+        <source>Change of material of layer no. %L1 to one given by its sd-value, which removes its second material</source>
+        <translation>Änderung des Materials der Schicht Nr. %L1 in eines mit sd-Wert, wodurch ihr zweites Material entfällt</translation>
+    </message>
 </context>
 <context>
     <name>M2_UndoChangeProjectInfo</name>
@@ -2466,6 +2509,10 @@ Schicht %1</translation>
     <message>
         <source>Draws the vapour pressure profile over the diffusion-equivalent air layer thickness s_d (Glaser diagram) instead of over the layer widths</source>
         <translation>Zeichnet den Verlauf des Wasserdampfteildrucks über der wasserdampfdiffusionsäquivalenten Luftschichtdicke s_d (Glaser-Diagramm) statt über den Schichtdicken</translation>
+    </message>
+    <message>
+        <source>Layer %1 is now given by its sd-value and cannot carry a second material: &quot;%2&quot; was removed. Undo brings it back.</source>
+        <translation>Schicht %1 ist nun über ihren sd-Wert angegeben und kann kein zweites Material tragen: „%2“ wurde entfernt. Rückgängig stellt es wieder her.</translation>
     </message>
 </context>
 <context>
@@ -3879,6 +3926,10 @@ Kursiv dargestellte Materialien sind Ihre eigenen; nur diese können bearbeitet 
     <message>
         <source>The second material &quot;%1&quot; is not valid.</source>
         <translation>Das zweite Material „%1“ ist nicht gültig.</translation>
+    </message>
+    <message>
+        <source>Layer %1 (%2) is given by its sd-value and cannot carry a second material; its second material &quot;%3&quot; was removed.</source>
+        <translation>Schicht %1 (%2) ist über ihren sd-Wert angegeben und kann kein zweites Material tragen; ihr zweites Material „%3“ wurde entfernt.</translation>
     </message>
 </context>
 <context>

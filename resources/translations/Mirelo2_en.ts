@@ -552,6 +552,22 @@ according german standard DIN 4108-2 table 3</translation>
         <source>Unknown</source>
         <translation>Unknown</translation>
     </message>
+    <message>
+        <source>The stored construction is incomplete or damaged.</source>
+        <translation>The stored construction is incomplete or damaged.</translation>
+    </message>
+    <message>
+        <source>Unknown version %1 of a stored construction.</source>
+        <translation>Unknown version %1 of a stored construction.</translation>
+    </message>
+    <message>
+        <source>Layer %1 of &quot;%2&quot;: its second material &quot;%3&quot; cannot be taken. %4</source>
+        <translation>Layer %1 of &quot;%2&quot;: its second material &quot;%3&quot; cannot be taken. %4</translation>
+    </message>
+    <message>
+        <source>Layer %1 of &quot;%2&quot; (%3) is given by its sd-value and cannot carry a second material.</source>
+        <translation>Layer %1 of &quot;%2&quot; (%3) is given by its sd-value and cannot carry a second material.</translation>
+    </message>
 </context>
 <context>
     <name>ConstructionDatabaseTableModel</name>
@@ -576,6 +592,10 @@ Layer %1</translation>
 Layer %1</source>
         <translation>
 Layer %1</translation>
+    </message>
+    <message>
+        <source>%1 with %2 (%L3 %)</source>
+        <translation>%1 with %2 (%L3 %)</translation>
     </message>
 </context>
 <context>
@@ -719,6 +739,14 @@ Layer %1</translation>
         <source>Layer %1: %2</source>
         <translation>Layer %1: %2</translation>
     </message>
+    <message>
+        <source>Layer %1: %2. A layer given by its sd-value carries no second material: &quot;%3&quot; was removed.</source>
+        <translation>Layer %1: %2. A layer given by its sd-value carries no second material: &quot;%3&quot; was removed.</translation>
+    </message>
+    <message>
+        <source>Layer %1: %2 with %3 (%L4 % of the area)</source>
+        <translation>Layer %1: %2 with %3 (%L4 % of the area)</translation>
+    </message>
 </context>
 <context>
     <name>ConstructionKinds</name>
@@ -816,6 +844,17 @@ Layer %1</translation>
     <message>
         <source>(+ second material of the layer (studs, rafters) with its area fraction; condensation is assessed between them)</source>
         <translation>(+ second material of the layer (studs, rafters) with its area fraction; condensation is assessed between them)</translation>
+    </message>
+</context>
+<context>
+    <name>ConstructionList</name>
+    <message>
+        <source>The file is larger than %1 MiB.</source>
+        <translation>The file is larger than %1 MiB.</translation>
+    </message>
+    <message>
+        <source>Construction %1 of %2: %3</source>
+        <translation>Construction %1 of %2: %3</translation>
     </message>
 </context>
 <context>
@@ -1781,6 +1820,10 @@ Layer %1</translation>
         <source>Change of material of layer no. %L1</source>
         <translation>Change of material of layer no. %L1</translation>
     </message>
+    <message>
+        <source>Change of material of layer no. %L1 to one given by its sd-value, which removes its second material</source>
+        <translation>Change of material of layer no. %L1 to one given by its sd-value, which removes its second material</translation>
+    </message>
 </context>
 <context>
     <name>M2_UndoChangeProjectInfo</name>
@@ -2466,6 +2509,10 @@ Layer %1</translation>
     <message>
         <source>Draws the vapour pressure profile over the diffusion-equivalent air layer thickness s_d (Glaser diagram) instead of over the layer widths</source>
         <translation>Draws the vapour pressure profile over the diffusion-equivalent air layer thickness s_d (Glaser diagram) instead of over the layer widths</translation>
+    </message>
+    <message>
+        <source>Layer %1 is now given by its sd-value and cannot carry a second material: &quot;%2&quot; was removed. Undo brings it back.</source>
+        <translation>Layer %1 is now given by its sd-value and cannot carry a second material: &quot;%2&quot; was removed. Undo brings it back.</translation>
     </message>
 </context>
 <context>
@@ -3879,6 +3926,10 @@ Materials in italics are your own; only these can be edited or removed. Copy a s
     <message>
         <source>The second material &quot;%1&quot; is not valid.</source>
         <translation>The second material &quot;%1&quot; is not valid.</translation>
+    </message>
+    <message>
+        <source>Layer %1 (%2) is given by its sd-value and cannot carry a second material; its second material &quot;%3&quot; was removed.</source>
+        <translation>Layer %1 (%2) is given by its sd-value and cannot carry a second material; its second material &quot;%3&quot; was removed.</translation>
     </message>
 </context>
 <context>

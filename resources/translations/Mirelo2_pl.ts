@@ -552,6 +552,22 @@ według niemieckiej normy DIN 4108-2, tablica 3</translation>
         <source>Unknown</source>
         <translation>Nieznana</translation>
     </message>
+    <message>
+        <source>The stored construction is incomplete or damaged.</source>
+        <translation>Zapisana przegroda jest niekompletna lub uszkodzona.</translation>
+    </message>
+    <message>
+        <source>Unknown version %1 of a stored construction.</source>
+        <translation>Nieznana wersja %1 zapisanej przegrody.</translation>
+    </message>
+    <message>
+        <source>Layer %1 of &quot;%2&quot;: its second material &quot;%3&quot; cannot be taken. %4</source>
+        <translation>Warstwa %1 przegrody „%2”: jej drugiego materiału „%3” nie można przyjąć. %4</translation>
+    </message>
+    <message>
+        <source>Layer %1 of &quot;%2&quot; (%3) is given by its sd-value and cannot carry a second material.</source>
+        <translation>Warstwa %1 przegrody „%2” (%3) jest określona wartością sd i nie może mieć drugiego materiału.</translation>
+    </message>
 </context>
 <context>
     <name>ConstructionDatabaseTableModel</name>
@@ -576,6 +592,10 @@ Warstwa %1</translation>
 Layer %1</source>
         <translation>
 Warstwa %1</translation>
+    </message>
+    <message>
+        <source>%1 with %2 (%L3 %)</source>
+        <translation>%1 z %2 (%L3 %)</translation>
     </message>
 </context>
 <context>
@@ -719,6 +739,14 @@ Warstwa %1</translation>
         <source>Layer %1: %2</source>
         <translation>Warstwa %1: %2</translation>
     </message>
+    <message>
+        <source>Layer %1: %2. A layer given by its sd-value carries no second material: &quot;%3&quot; was removed.</source>
+        <translation>Warstwa %1: %2. Warstwa określona wartością sd nie ma drugiego materiału: usunięto „%3”.</translation>
+    </message>
+    <message>
+        <source>Layer %1: %2 with %3 (%L4 % of the area)</source>
+        <translation>Warstwa %1: %2 z %3 (%L4 % powierzchni)</translation>
+    </message>
 </context>
 <context>
     <name>ConstructionKinds</name>
@@ -816,6 +844,17 @@ Warstwa %1</translation>
     <message>
         <source>(+ second material of the layer (studs, rafters) with its area fraction; condensation is assessed between them)</source>
         <translation>(+ drugi materiał warstwy (słupki, krokwie) z jego udziałem powierzchniowym; kondensację ocenia się w polu między nimi)</translation>
+    </message>
+</context>
+<context>
+    <name>ConstructionList</name>
+    <message>
+        <source>The file is larger than %1 MiB.</source>
+        <translation>Plik jest większy niż %1 MiB.</translation>
+    </message>
+    <message>
+        <source>Construction %1 of %2: %3</source>
+        <translation>Przegroda %1 z %2: %3</translation>
     </message>
 </context>
 <context>
@@ -1781,6 +1820,10 @@ Warstwa %1</translation>
         <source>Change of material of layer no. %L1</source>
         <translation>zmianę materiału warstwy nr %L1</translation>
     </message>
+    <message>
+        <source>Change of material of layer no. %L1 to one given by its sd-value, which removes its second material</source>
+        <translation>zmianę materiału warstwy nr %L1 na materiał o wartości sd, co usuwa jej drugi materiał</translation>
+    </message>
 </context>
 <context>
     <name>M2_UndoChangeProjectInfo</name>
@@ -2466,6 +2509,10 @@ Warstwa %1</translation>
     <message>
         <source>Draws the vapour pressure profile over the diffusion-equivalent air layer thickness s_d (Glaser diagram) instead of over the layer widths</source>
         <translation>Rysuje przebieg ciśnienia pary w funkcji równoważnej dyfuzyjnie grubości warstwy powietrza s_d (wykres Glasera) zamiast w funkcji grubości warstw</translation>
+    </message>
+    <message>
+        <source>Layer %1 is now given by its sd-value and cannot carry a second material: &quot;%2&quot; was removed. Undo brings it back.</source>
+        <translation>Warstwa %1 jest teraz określona wartością sd i nie może mieć drugiego materiału: usunięto „%2”. Cofnij przywraca go.</translation>
     </message>
 </context>
 <context>
@@ -3879,6 +3926,10 @@ Materiały zapisane kursywą są materiałami własnymi; tylko je można edytowa
     <message>
         <source>The second material &quot;%1&quot; is not valid.</source>
         <translation>Drugi materiał „%1” jest nieprawidłowy.</translation>
+    </message>
+    <message>
+        <source>Layer %1 (%2) is given by its sd-value and cannot carry a second material; its second material &quot;%3&quot; was removed.</source>
+        <translation>Warstwa %1 (%2) jest określona wartością sd i nie może mieć drugiego materiału; usunięto jej drugi materiał „%3”.</translation>
     </message>
 </context>
 <context>
