@@ -4,10 +4,8 @@
 #include <QGuiApplication>
 #include <QPaintDevice>
 #include <QPainter>
-#include <QPointer>
 #include <QScreen>
 #include <QTextDocument>
-#include <QUrl>
 
 #include <algorithm>
 #include <cmath>
@@ -32,35 +30,7 @@ qreal screenDpi()
     return screen ? screen->logicalDotsPerInchX() : 96.0;
 }
 
-/*  The document of one cell's text. Images and style sheets named in the text are asked of
-    the table's shared document, as when that document laid the text out itself: its own
-    resources, its cache and its loading rules (the report's refuses everything) stay in force. */
-class CellDocument : public QTextDocument
-{
-public:
-    explicit CellDocument(QTextDocument *source)
-        : m_source(source)
-    {
-    }
-
-protected:
-    QVariant loadResource(int type, const QUrl &name) override
-    {
-        return m_source ? m_source->resource(type, name) : QVariant();
-    }
-
-private:
-    QPointer<QTextDocument> m_source;
-};
-
 } // namespace
-
-struct Table::CellText
-{
-    QString html;
-    std::unique_ptr<QTextDocument> document;
-    qreal width = -1; ///< the text width it is laid out at
-};
 
 // ---------------------------------------------------------------------------------------------
 // TableCell
@@ -107,8 +77,6 @@ Table::Table(QTextDocument *document, QObject *parent)
 {
     Q_ASSERT(document != nullptr);
 }
-
-Table::~Table() = default;
 
 void Table::setColsAndRows(int cols, int rows, int value)
 {
@@ -246,42 +214,9 @@ void Table::setSize(const QSizeF &size)
 
 QTextDocument *Table::cellDocument(std::size_t index, qreal width) const
 {
-    const TableCell &cell = m_cells[index];
-    if (cell.m_text.isEmpty())
-        return nullptr;
     if (m_texts.size() != m_cells.size())
         m_texts.resize(m_cells.size());
-    std::unique_ptr<CellText> &text = m_texts[index];
-    if (!text || text->html != cell.m_text) {
-        // Set up as the shared document is, and laid out at the width before the text goes
-        // in, so that parsing lays it out once.
-        text.reset(new CellText);
-        text->html = cell.m_text;
-        text->document.reset(new CellDocument(m_document));
-        QTextDocument &doc = *text->document;
-        doc.setUndoRedoEnabled(false);
-        doc.setDefaultFont(m_textEnvironment.font);
-        doc.setDefaultStyleSheet(m_textEnvironment.styleSheet);
-        doc.setDefaultTextOption(m_document->defaultTextOption());
-        doc.setUseDesignMetrics(m_document->useDesignMetrics());
-        doc.setIndentWidth(m_document->indentWidth());
-        doc.setDocumentMargin(0);
-        doc.documentLayout()->setPaintDevice(m_textDevice);
-        doc.setTextWidth(width);
-        doc.setHtml(cell.m_text);
-        text->width = width;
-        return &doc;
-    }
-    QTextDocument &doc = *text->document;
-    // A device of the same resolution (the next PDF writer) measures the same: only the
-    // pointer is brought up to date.
-    if (doc.documentLayout()->paintDevice() != m_textDevice)
-        doc.documentLayout()->setPaintDevice(m_textDevice);
-    if (text->width != width) {
-        doc.setTextWidth(width);
-        text->width = width;
-    }
-    return &doc;
+    return m_texts[index].document(m_document, m_cells[index].m_text, m_textDevice, width);
 }
 
 QSizeF Table::textSize(std::size_t index, qreal width) const
@@ -309,7 +244,6 @@ void Table::layout(QPaintDevice *device, qreal width)
                                 device->logicalDpiX(), device->logicalDpiY()};
     if (environment != m_textEnvironment) {
         m_textEnvironment = std::move(environment);
-        m_texts.clear();
         invalidate();
     }
     m_textDevice = device;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "qtext/LaidOutText.h"
 #include "qtext/TableCell.h"
 
 #include <QColor>
@@ -9,7 +10,6 @@
 #include <QRectF>
 #include <QSizeF>
 
-#include <memory>
 #include <vector>
 
 class QPainter;
@@ -34,6 +34,9 @@ namespace QtExt {
     the highest text of the row at its column width plus margins; a merged cell higher than its
     rows heightens its non-fixed rows equally; when the table has a height, the free height is
     shared equally by the automatic rows, but rows never shrink below their text.
+
+    Each cell keeps its text parsed and laid out (a LaidOutText) from its first measurement on:
+    painting a laid-out table parses nothing.
 */
 class Table : public QObject
 {
@@ -51,7 +54,6 @@ public:
     /*! The document gives the cell texts their default font, style sheet and resources, and
         must outlive the table. */
     explicit Table(QTextDocument *document, QObject *parent = nullptr);
-    ~Table() override;
 
     /*! Re-creates all cells as empty copies with the default cell margin; nothing happens when
         the size is unchanged. value is a number the owner keeps with the table (the report keeps
@@ -110,9 +112,7 @@ private:
         QRectF rect;
     };
 
-    /*! A cell's text parsed into a document of its own, and the width it is laid out at. */
-    struct CellText;
-    /*! What the parsed texts depend on besides the text itself. */
+    /*! What the layout depends on besides the cells and the width. */
     struct TextEnvironment
     {
         QFont font;
@@ -157,8 +157,8 @@ private:
     int m_rows = 0;
     int m_value = 0;
     std::vector<TableCell> m_cells; ///< column by column
-    /*! The parsed texts, by the index of their cell; made on first use. */
-    mutable std::vector<std::unique_ptr<CellText>> m_texts;
+    /*! The laid-out texts, by the index of their cell. */
+    mutable std::vector<LaidOutText> m_texts;
     TextEnvironment m_textEnvironment;
     /*! The device the texts are laid out for: that of the last layout. */
     QPaintDevice *m_textDevice = nullptr;

@@ -142,6 +142,7 @@ private slots:
     void eachDeviceGetsItsOwnGeometry();
     void newDefaultFontLaysOutAgain();
     void cellTextsAskTheSharedDocumentForResources();
+    void textFrameFollowsItsTextAndFont();
 };
 
 void tst_Table::surplusGoesEquallyToAutomaticColumns()
@@ -421,6 +422,41 @@ void tst_Table::cellTextsAskTheSharedDocumentForResources()
     for (int y = 0; y < result.height(); ++y)
         for (int x = 0; x < result.width(); ++x)
             QVERIFY(QColor(result.pixel(x, y)) != QColor(Qt::magenta));
+}
+
+void tst_Table::textFrameFollowsItsTextAndFont()
+{
+    // A text frame painted once and then given a new text, or a new default font, measures
+    // and paints as a frame that only ever had the new one.
+    auto paintedFrame = [](QtExt::TextFrame &frame, const QImage &device) {
+        QImage image = device;
+        image.fill(Qt::black);
+        QPainter painter(&image);
+        frame.paint(&painter, QPointF(5, 5), 200);
+        painter.end();
+        return image;
+    };
+    QTextDocument doc, freshDoc;
+    const QImage image = device(300, 200);
+    QtExt::TextFrame frame(&doc), fresh(&freshDoc);
+    frame.setText("first text");
+    const QImage first = paintedFrame(frame, image);
+
+    frame.setText("a <b>second</b> and longer text");
+    fresh.setText("a <b>second</b> and longer text");
+    QImage probe = image;
+    QCOMPARE(frame.frameRect(&probe, 200), fresh.frameRect(&probe, 200));
+    const QImage second = paintedFrame(frame, image);
+    QVERIFY(second != first);
+    QCOMPARE(second, paintedFrame(fresh, image));
+
+    QFont large = doc.defaultFont();
+    large.setPointSize(large.pointSize() * 2);
+    frame.setDefaultFont(large);
+    fresh.setDefaultFont(large);
+    QCOMPARE(frame.frameRect(&probe, 200), fresh.frameRect(&probe, 200));
+    QCOMPARE(paintedFrame(frame, image), paintedFrame(fresh, image));
+    QVERIFY(paintedFrame(frame, image) != second);
 }
 
 M2_TEST_MAIN(tst_Table)
