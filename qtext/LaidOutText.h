@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QFont>
+#include <QSizeF>
 #include <QString>
 
 #include <memory>
@@ -19,28 +19,38 @@ namespace QtExt {
     rules (the report's refuses everything) stay in force. The text is parsed again only when
     it, the source's default font or style sheet, or the device's resolution changes, and laid
     out again only at a new width; a device of the same resolution measures the same.
+
+    A document let go of (a new text, the end of the object) is kept by the source, up to a
+    few hundred texts, for the next LaidOutText that asks for the same text: the report of the
+    next project of a --report-dir run, or a panel rebuilt after an edit, finds most of its
+    labels parsed and laid out. Its natural size (laid out at no width) is kept with it.
 */
 class LaidOutText
 {
 public:
     LaidOutText();
     ~LaidOutText();
-    LaidOutText(LaidOutText &&) noexcept;
-    LaidOutText &operator=(LaidOutText &&) noexcept;
+    LaidOutText(LaidOutText &&other) noexcept;
+    LaidOutText &operator=(LaidOutText &&other) noexcept;
 
     /*! The document of html laid out at width (-1: unconstrained) for device, set up like
         source; nullptr for an empty text. Valid until the next call or the object's end. */
     QTextDocument *document(QTextDocument *source, const QString &html, QPaintDevice *device,
                             qreal width);
+    /*! Ideal width and height of html laid out at width for device, as document() would give
+        them; (0, 0) for an empty text. At no width (-1) a size measured before is reused
+        without laying the text out again. */
+    QSizeF size(QTextDocument *source, const QString &html, QPaintDevice *device, qreal width);
 
 private:
-    std::unique_ptr<QTextDocument> m_document;
-    QString m_html;
-    QFont m_font;
-    QString m_styleSheet;
-    int m_dpiX = 0;
-    int m_dpiY = 0;
-    qreal m_width = -1;
+    class Document;
+    /*! The document of html for the source and the device's resolution, from this object or
+        from the source's keep; nullptr when there is none yet. */
+    Document *find(QTextDocument *source, const QString &html, QPaintDevice *device);
+    /*! Gives the document to its source's keep, or deletes it when the source is gone. */
+    void release();
+
+    std::unique_ptr<Document> m_document;
 };
 
 } // namespace QtExt

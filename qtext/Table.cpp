@@ -221,10 +221,9 @@ QTextDocument *Table::cellDocument(std::size_t index, qreal width) const
 
 QSizeF Table::textSize(std::size_t index, qreal width) const
 {
-    const QTextDocument *doc = cellDocument(index, width);
-    if (!doc)
-        return QSizeF(0, 0);
-    const QSizeF size(doc->idealWidth(), doc->size().height());
+    if (m_texts.size() != m_cells.size())
+        m_texts.resize(m_cells.size());
+    const QSizeF size = m_texts[index].size(m_document, m_cells[index].m_text, m_textDevice, width);
     // Vertical text runs along the height: its extent across is the line height.
     return m_cells[index].m_verticalText ? size.transposed() : size;
 }

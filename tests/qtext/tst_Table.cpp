@@ -74,15 +74,15 @@ void fillThreeRows(QtExt::Table &t)
     t.setCellText(0, 2, "<small>of the whole construction, in m<sup>2</sup>K/W</small>");
 }
 
-// The table painted on a white image of the device's size and resolution.
-QImage painted(QtExt::Table &t, const QImage &device)
+// The table painted on the device, filled white first. The device outlives the painting: the
+// table's document keeps it as the device it measures for.
+QImage painted(QtExt::Table &t, QImage &device)
 {
-    QImage image = device;
-    image.fill(Qt::white);
-    QPainter painter(&image);
+    device.fill(Qt::white);
+    QPainter painter(&device);
     t.paint(&painter, QPointF(3, 3));
     painter.end();
-    return image;
+    return device.copy();
 }
 
 struct Geometry
@@ -143,6 +143,7 @@ private slots:
     void newDefaultFontLaysOutAgain();
     void cellTextsAskTheSharedDocumentForResources();
     void textFrameFollowsItsTextAndFont();
+    void keptTextsServeTheirOwnFontAndDevice();
 };
 
 void tst_Table::surplusGoesEquallyToAutomaticColumns()
@@ -327,7 +328,7 @@ void tst_Table::changedTextIsPaintedAfterAPaint()
     // The text of a cell changed after the table was painted, through the table or through
     // the cell, is painted as if the table had never shown the old one.
     QTextDocument doc;
-    const QImage image = device(400, 200);
+    QImage image = device(400, 200);
     QtExt::Table t(&doc);
     fillThreeRows(t);
     const QImage before = painted(t, image);
@@ -428,16 +429,15 @@ void tst_Table::textFrameFollowsItsTextAndFont()
 {
     // A text frame painted once and then given a new text, or a new default font, measures
     // and paints as a frame that only ever had the new one.
-    auto paintedFrame = [](QtExt::TextFrame &frame, const QImage &device) {
-        QImage image = device;
-        image.fill(Qt::black);
-        QPainter painter(&image);
+    auto paintedFrame = [](QtExt::TextFrame &frame, QImage &device) {
+        device.fill(Qt::black);
+        QPainter painter(&device);
         frame.paint(&painter, QPointF(5, 5), 200);
         painter.end();
-        return image;
+        return device.copy();
     };
     QTextDocument doc, freshDoc;
-    const QImage image = device(300, 200);
+    QImage image = device(300, 200);
     QtExt::TextFrame frame(&doc), fresh(&freshDoc);
     frame.setText("first text");
     const QImage first = paintedFrame(frame, image);
@@ -457,6 +457,70 @@ void tst_Table::textFrameFollowsItsTextAndFont()
     QCOMPARE(frame.frameRect(&probe, 200), fresh.frameRect(&probe, 200));
     QCOMPARE(paintedFrame(frame, image), paintedFrame(fresh, image));
     QVERIFY(paintedFrame(frame, image) != second);
+}
+
+void tst_Table::keptTextsServeTheirOwnFontAndDevice()
+{
+    // The texts of a table that is gone are kept for the next table of the same document: one
+    // with the same texts, font and device lays out without parsing or laying out anything
+    // again (its picture is not even asked for), and one with another font or device gets
+    // the geometry of a table that never saw the kept texts.
+    QTemporaryDir dir;
+    QImage picture(4, 4, QImage::Format_RGB32);
+    picture.fill(Qt::magenta);
+    const QString file = dir.filePath("small.png");
+    QVERIFY(picture.save(file));
+    auto fillWithPicture = [&](QtExt::Table &t) {
+        fillThreeRows(t);
+        t.setCellText(0, 2, QStringLiteral("note <img src=\"%1\">").arg(file));
+    };
+    QImage screen = device(400, 200, 1);
+    QImage printer = device(800, 400, 2);
+    QFont small = QTextDocument().defaultFont();
+    small.setPointSize(8);
+    QFont large = small;
+    large.setPointSize(16);
+
+    RefusingDocument doc;
+    doc.setDefaultFont(small);
+    Geometry first;
+    QImage firstPicture;
+    {
+        QtExt::Table t(&doc);
+        fillWithPicture(t);
+        first = geometry(t, screen, 300);
+        firstPicture = painted(t, screen);
+    }
+    const int requests = doc.requests;
+    QVERIFY(requests > 0);
+    {
+        QtExt::Table again(&doc);
+        fillWithPicture(again);
+        QVERIFY(geometry(again, screen, 300) == first);
+        QCOMPARE(painted(again, screen), firstPicture);
+        QCOMPARE(doc.requests, requests);
+    }
+
+    RefusingDocument largeDoc, smallDoc;
+    largeDoc.setDefaultFont(large);
+    smallDoc.setDefaultFont(small);
+    QtExt::Table freshLarge(&largeDoc), freshPrinter(&smallDoc);
+    fillWithPicture(freshLarge);
+    fillWithPicture(freshPrinter);
+    doc.setDefaultFont(large);
+    {
+        QtExt::Table inLarge(&doc);
+        fillWithPicture(inLarge);
+        QVERIFY(geometry(inLarge, screen, 300) == geometry(freshLarge, screen, 300));
+        QCOMPARE(painted(inLarge, screen), painted(freshLarge, screen));
+    }
+    doc.setDefaultFont(small);
+    {
+        QtExt::Table onPrinter(&doc);
+        fillWithPicture(onPrinter);
+        QVERIFY(geometry(onPrinter, printer, 600) == geometry(freshPrinter, printer, 600));
+        QCOMPARE(painted(onPrinter, printer), painted(freshPrinter, printer));
+    }
 }
 
 M2_TEST_MAIN(tst_Table)
