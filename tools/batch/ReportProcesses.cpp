@@ -39,6 +39,8 @@ void copyTo(const QString &fileName, std::FILE *stream)
     std::fflush(stream);
 }
 
+const int MinProjectsPerProcess = 4;
+
 } // namespace
 
 const char *const ReportProcesses::ProcessCountVariable = "MIRELO2_BATCH_PROCESSES";
@@ -69,7 +71,12 @@ int ReportProcesses::processCount(const BatchOptions &options)
         return 1;
     bool given = false;
     const int wanted = qEnvironmentVariableIntValue(ProcessCountVariable, &given);
-    int count = given ? wanted : QThread::idealThreadCount();
+    // A helper's start (the program, its fonts, its first report) costs about two reports of
+    // a running process: each takes at least a few projects. Beyond eight processes the disk
+    // and the memory, not the processors, set the pace.
+    int count = given ? wanted
+                      : std::min({QThread::idealThreadCount(), 8,
+                                  int(options.files.size()) / MinProjectsPerProcess});
     count = std::min(count, int(options.files.size()));
     if (count < 2)
         return 1;

@@ -35,8 +35,9 @@ public:
     ReportProcesses &operator=(const ReportProcesses &) = delete;
 
     /*! How many processes write the reports of options: 1 unless it is a --report-dir of
-        several projects; never more than there are projects, and 1 when two projects would
-        write the same file (the later one must win, as it does one after the other). */
+        several projects; by default as many as there are processors, up to eight, with at
+        least four projects each; never more than there are projects, and 1 when two projects
+        would write the same file (the later one must win, as it does one after the other). */
     static int processCount(const BatchOptions &options);
 
     /*! Starts the helpers for all shares but the first and returns the first, which this
