@@ -467,14 +467,18 @@ void Table::paint(QPainter *painter, const QPointF &topLeft)
             painter->drawRect(m.rect);
     }
 
+    // Text without a colour of its own takes the pen's, the same for every cell: each cell
+    // gives back the painter as it found it.
+    QAbstractTextDocumentLayout::PaintContext context;
+    context.palette.setColor(QPalette::Text, painter->pen().color());
     for (int c = 0; c < m_cols; ++c)
         for (int r = 0; r < m_rows; ++r) {
             const TableCell &tc = at(c, r);
             if (!tc.m_merged)
-                paintCell(painter, indexOf(c, r));
+                paintCell(painter, indexOf(c, r), context);
         }
     for (const MergedRange &m : m_merged)
-        paintCell(painter, indexOf(m.col, m.row));
+        paintCell(painter, indexOf(m.col, m.row), context);
 
     if (m_outerFrameWidth > 0) {
         painter->setPen(QPen(Qt::black, m_outerFrameWidth * m_scale));
@@ -484,7 +488,8 @@ void Table::paint(QPainter *painter, const QPointF &topLeft)
     painter->restore();
 }
 
-void Table::paintCell(QPainter *painter, std::size_t index) const
+void Table::paintCell(QPainter *painter, std::size_t index,
+                      const QAbstractTextDocumentLayout::PaintContext &context) const
 {
     const TableCell &cell = m_cells[index];
     const QRectF &rect = cell.m_rect;
@@ -502,8 +507,6 @@ void Table::paintCell(QPainter *painter, std::size_t index) const
         painter->translate(rect.topLeft());
     }
     painter->translate(offset);
-    QAbstractTextDocumentLayout::PaintContext context;
-    context.palette.setColor(QPalette::Text, painter->pen().color());
     doc->documentLayout()->draw(painter, context);
     painter->restore();
 }

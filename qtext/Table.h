@@ -3,6 +3,7 @@
 #include "qtext/LaidOutText.h"
 #include "qtext/TableCell.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QColor>
 #include <QFont>
 #include <QObject>
@@ -137,7 +138,8 @@ private:
     /*! The text of the cell at index laid out at the width for the device of the layout;
         nullptr for an empty text. */
     QTextDocument *cellDocument(std::size_t index, qreal width) const;
-    void paintCell(QPainter *painter, std::size_t index) const;
+    void paintCell(QPainter *painter, std::size_t index,
+                   const QAbstractTextDocumentLayout::PaintContext &context) const;
     /*! Lays the cell's text out as paintCell draws it; returns its document (nullptr for an
         empty text) and in offset the offset of the text within the cell. */
     QTextDocument *layOutCellText(std::size_t index, QPointF &offset) const;
