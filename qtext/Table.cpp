@@ -89,6 +89,7 @@ void Table::setColsAndRows(int cols, int rows, int value)
     TableCell prototype;
     prototype.setMargin(TableCell::AllSides, m_defaultCellMargin);
     m_cells.assign(std::size_t(cols) * std::size_t(rows), prototype);
+    m_texts.clear();
     m_colTypes.assign(std::size_t(cols), Automatic);
     m_colValues.assign(std::size_t(cols), 0);
     m_rowTypes.assign(std::size_t(rows), Automatic);
@@ -101,6 +102,7 @@ void Table::clear()
 {
     m_cols = m_rows = 0;
     m_cells.clear();
+    m_texts.clear();
     m_colTypes.clear();
     m_colValues.clear();
     m_rowTypes.clear();
@@ -210,16 +212,20 @@ void Table::setSize(const QSizeF &size)
     invalidate();
 }
 
-QSizeF Table::textSize(const TableCell &cell, qreal width) const
+QTextDocument *Table::cellDocument(std::size_t index, qreal width) const
 {
-    if (cell.m_text.isEmpty())
-        return QSizeF(0, 0);
-    m_document->setDocumentMargin(0);
-    m_document->setTextWidth(width);
-    m_document->setHtml(cell.m_text);
-    const QSizeF size(m_document->idealWidth(), m_document->size().height());
+    if (m_texts.size() != m_cells.size())
+        m_texts.resize(m_cells.size());
+    return m_texts[index].document(m_document, m_cells[index].m_text, m_textDevice, width);
+}
+
+QSizeF Table::textSize(std::size_t index, qreal width) const
+{
+    if (m_texts.size() != m_cells.size())
+        m_texts.resize(m_cells.size());
+    const QSizeF size = m_texts[index].size(m_document, m_cells[index].m_text, m_textDevice, width);
     // Vertical text runs along the height: its extent across is the line height.
-    return cell.m_verticalText ? size.transposed() : size;
+    return m_cells[index].m_verticalText ? size.transposed() : size;
 }
 
 QRectF Table::boundingRect(QPaintDevice *device, qreal width)
@@ -233,9 +239,17 @@ void Table::layout(QPaintDevice *device, qreal width)
     Q_ASSERT_X(device != nullptr, "Table::layout", "device != nullptr");
     if (width <= 0)
         width = m_size.width() >= 1 ? m_size.width() : device->width();
+    TextEnvironment environment{m_document->defaultFont(), m_document->defaultStyleSheet(),
+                                device->logicalDpiX(), device->logicalDpiY()};
+    if (environment != m_textEnvironment) {
+        m_textEnvironment = std::move(environment);
+        invalidate();
+    }
+    m_textDevice = device;
     if (m_layoutValid && device == m_layoutDevice && width == m_layoutWidth)
         return;
     m_scale = device->logicalDpiX() / screenDpi();
+    // The shared document measures for the device, as the table's owner may expect.
     m_document->documentLayout()->setPaintDevice(device);
 
     qreal available = width - 2 * m_tableMargin * m_scale;
@@ -292,7 +306,7 @@ void Table::layoutColumns(qreal available)
             if (tc.m_merged)
                 continue;
             margins = std::max(margins, tc.m_margins[0] + tc.m_margins[1]);
-            text = std::max(text, textSize(tc, -1).width());
+            text = std::max(text, textSize(indexOf(c, r), -1).width());
         }
         // The ideal width is fractional; laid out again at exactly that width, a text can
         // break at its last break opportunity (the decimal comma of "0,281") and lose the rest
@@ -303,7 +317,7 @@ void Table::layoutColumns(qreal available)
     // A merged cell wider than its columns widens its non-fixed columns equally.
     for (const MergedRange &m : m_merged) {
         const TableCell &anchor = at(m.col, m.row);
-        const qreal needed = std::ceil(textSize(anchor, -1).width()) + 1 +
+        const qreal needed = std::ceil(textSize(indexOf(m.col, m.row), -1).width()) + 1 +
                              (anchor.m_margins[0] + anchor.m_margins[1] + 2 * inner) * s;
         qreal have = 0;
         int free = 0;
@@ -365,9 +379,10 @@ void Table::layoutRows()
             const TableCell &tc = at(c, r);
             if (tc.m_merged)
                 continue;
+            const std::size_t i = indexOf(c, r);
             const qreal h = tc.m_verticalText
-                                ? textSize(tc, -1).height()
-                                : textSize(tc, textWidth(tc, m_colWidths[std::size_t(c)])).height();
+                                ? textSize(i, -1).height()
+                                : textSize(i, textWidth(tc, m_colWidths[std::size_t(c)])).height();
             height = std::max(height, h + (tc.m_margins[2] + tc.m_margins[3] + 2 * inner) * s);
         }
         m_rowHeights[std::size_t(r)] = height;
@@ -379,8 +394,9 @@ void Table::layoutRows()
         for (int c = m.col; c <= m.lastCol; ++c)
             columns += m_colWidths[std::size_t(c)];
         const qreal needed =
-            (anchor.m_verticalText ? textSize(anchor, -1).height()
-                                   : textSize(anchor, textWidth(anchor, columns)).height()) +
+            (anchor.m_verticalText
+                 ? textSize(indexOf(m.col, m.row), -1).height()
+                 : textSize(indexOf(m.col, m.row), textWidth(anchor, columns)).height()) +
             (anchor.m_margins[2] + anchor.m_margins[3] + 2 * inner) * s;
         qreal have = 0;
         int free = 0;
@@ -451,16 +467,18 @@ void Table::paint(QPainter *painter, const QPointF &topLeft)
             painter->drawRect(m.rect);
     }
 
+    // Text without a colour of its own takes the pen's, the same for every cell: each cell
+    // gives back the painter as it found it.
+    QAbstractTextDocumentLayout::PaintContext context;
+    context.palette.setColor(QPalette::Text, painter->pen().color());
     for (int c = 0; c < m_cols; ++c)
         for (int r = 0; r < m_rows; ++r) {
             const TableCell &tc = at(c, r);
             if (!tc.m_merged)
-                paintCell(painter, tc, tc.m_rect);
+                paintCell(painter, indexOf(c, r), context);
         }
-    for (const MergedRange &m : m_merged) {
-        const TableCell &anchor = at(m.col, m.row);
-        paintCell(painter, anchor, anchor.m_rect);
-    }
+    for (const MergedRange &m : m_merged)
+        paintCell(painter, indexOf(m.col, m.row), context);
 
     if (m_outerFrameWidth > 0) {
         painter->setPen(QPen(Qt::black, m_outerFrameWidth * m_scale));
@@ -470,12 +488,16 @@ void Table::paint(QPainter *painter, const QPointF &topLeft)
     painter->restore();
 }
 
-void Table::paintCell(QPainter *painter, const TableCell &cell, const QRectF &rect) const
+void Table::paintCell(QPainter *painter, std::size_t index,
+                      const QAbstractTextDocumentLayout::PaintContext &context) const
 {
+    const TableCell &cell = m_cells[index];
+    const QRectF &rect = cell.m_rect;
     if (cell.m_text.isEmpty() || rect.width() <= 0 || rect.height() <= 0)
         return;
     // Vertical text is laid out along the rectangle's height and turned to read upwards.
-    const QPointF offset = layOutCellText(cell, rect);
+    QPointF offset;
+    QTextDocument *doc = layOutCellText(index, offset);
     painter->save();
     painter->setClipRect(rect, Qt::IntersectClip);
     if (cell.m_verticalText) {
@@ -485,20 +507,19 @@ void Table::paintCell(QPainter *painter, const TableCell &cell, const QRectF &re
         painter->translate(rect.topLeft());
     }
     painter->translate(offset);
-    QAbstractTextDocumentLayout::PaintContext context;
-    context.palette.setColor(QPalette::Text, painter->pen().color());
-    m_document->documentLayout()->draw(painter, context);
+    doc->documentLayout()->draw(painter, context);
     painter->restore();
 }
 
-QPointF Table::layOutCellText(const TableCell &cell, const QRectF &rect) const
+QTextDocument *Table::layOutCellText(std::size_t index, QPointF &offset) const
 {
+    const TableCell &cell = m_cells[index];
     // Vertical text is laid out along the rectangle's height and turned to read upwards.
-    const QSizeF box = cell.m_verticalText ? rect.size().transposed() : rect.size();
-    m_document->setDocumentMargin(0);
-    m_document->setTextWidth(box.width());
-    m_document->setHtml(cell.m_text);
-    const QSizeF text(m_document->idealWidth(), m_document->size().height());
+    const QSizeF box = cell.m_verticalText ? cell.m_rect.size().transposed() : cell.m_rect.size();
+    QTextDocument *doc = cellDocument(index, box.width());
+    if (!doc)
+        return nullptr;
+    const QSizeF text(doc->idealWidth(), doc->size().height());
     qreal dx = 0, dy = 0;
     if (cell.m_alignment & Qt::AlignRight)
         dx = box.width() - text.width();
@@ -508,19 +529,22 @@ QPointF Table::layOutCellText(const TableCell &cell, const QRectF &rect) const
         dy = (box.height() - text.height()) / 2;
     else if (cell.m_alignment & Qt::AlignBottom)
         dy = box.height() - text.height();
-    return QPointF(std::max<qreal>(dx, 0), std::max<qreal>(dy, 0));
+    offset = QPointF(std::max<qreal>(dx, 0), std::max<qreal>(dy, 0));
+    return doc;
 }
 
 QString Table::anchorAt(const QPointF &pos) const
 {
     if (!m_layoutValid)
         return QString();
-    for (const TableCell &cell : m_cells) {
+    for (std::size_t i = 0; i < m_cells.size(); ++i) {
+        const TableCell &cell = m_cells[i];
         if (cell.m_merged || cell.m_verticalText || cell.m_text.isEmpty() ||
             !cell.m_rect.contains(pos))
             continue;
-        const QPointF offset = layOutCellText(cell, cell.m_rect);
-        return m_document->documentLayout()->anchorAt(pos - cell.m_rect.topLeft() - offset);
+        QPointF offset;
+        const QTextDocument *doc = layOutCellText(i, offset);
+        return doc->documentLayout()->anchorAt(pos - cell.m_rect.topLeft() - offset);
     }
     return QString();
 }

@@ -1,8 +1,11 @@
 #pragma once
 
+#include "qtext/LaidOutText.h"
 #include "qtext/TableCell.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QColor>
+#include <QFont>
 #include <QObject>
 #include <QPointF>
 #include <QRectF>
@@ -32,6 +35,9 @@ namespace QtExt {
     the highest text of the row at its column width plus margins; a merged cell higher than its
     rows heightens its non-fixed rows equally; when the table has a height, the free height is
     shared equally by the automatic rows, but rows never shrink below their text.
+
+    Each cell keeps its text parsed and laid out (a LaidOutText) from its first measurement on:
+    painting a laid-out table parses nothing.
 */
 class Table : public QObject
 {
@@ -46,7 +52,8 @@ public:
         AutomaticAlt = 3 ///< as Automatic (a second code of the same behaviour)
     };
 
-    /*! The document lays out all cell texts and must outlive the table. */
+    /*! The document gives the cell texts their default font, style sheet and resources, and
+        must outlive the table. */
     explicit Table(QTextDocument *document, QObject *parent = nullptr);
 
     /*! Re-creates all cells as empty copies with the default cell margin; nothing happens when
@@ -106,22 +113,43 @@ private:
         QRectF rect;
     };
 
+    /*! What the layout depends on besides the cells and the width. */
+    struct TextEnvironment
+    {
+        QFont font;
+        QString styleSheet;
+        int dpiX = 0;
+        int dpiY = 0;
+        bool operator==(const TextEnvironment &other) const
+        {
+            return dpiX == other.dpiX && dpiY == other.dpiY && font == other.font &&
+                   styleSheet == other.styleSheet;
+        }
+        bool operator!=(const TextEnvironment &other) const { return !(*this == other); }
+    };
+
     /*! Lays the table out for the device and the width. */
     void layout(QPaintDevice *device, qreal width);
     void layoutColumns(qreal available);
     void layoutRows();
-    /*! Ideal width and height of a cell's text laid out at the width (-1: unconstrained). */
-    QSizeF textSize(const TableCell &cell, qreal width) const;
-    void paintCell(QPainter *painter, const TableCell &cell, const QRectF &rect) const;
-    /*! Lays the cell's text out in the shared document as paintCell draws it; returns the
-        offset of the text within the cell. */
-    QPointF layOutCellText(const TableCell &cell, const QRectF &rect) const;
+    /*! Ideal width and height of the text of the cell at index (in m_cells) laid out at the
+        width (-1: unconstrained). */
+    QSizeF textSize(std::size_t index, qreal width) const;
+    /*! The text of the cell at index laid out at the width for the device of the layout;
+        nullptr for an empty text. */
+    QTextDocument *cellDocument(std::size_t index, qreal width) const;
+    void paintCell(QPainter *painter, std::size_t index,
+                   const QAbstractTextDocumentLayout::PaintContext &context) const;
+    /*! Lays the cell's text out as paintCell draws it; returns its document (nullptr for an
+        empty text) and in offset the offset of the text within the cell. */
+    QTextDocument *layOutCellText(std::size_t index, QPointF &offset) const;
     void invalidate() { m_layoutValid = false; }
-    /*! Cell access for the layout itself, which must not invalidate it. */
-    const TableCell &at(int col, int row) const
+    std::size_t indexOf(int col, int row) const
     {
-        return m_cells[std::size_t(col) * std::size_t(m_rows) + std::size_t(row)];
+        return std::size_t(col) * std::size_t(m_rows) + std::size_t(row);
     }
+    /*! Cell access for the layout itself, which must not invalidate it. */
+    const TableCell &at(int col, int row) const { return m_cells[indexOf(col, row)]; }
 
     QTextDocument *m_document;
     QPaintDevice *m_layoutDevice = nullptr;
@@ -131,6 +159,11 @@ private:
     int m_rows = 0;
     int m_value = 0;
     std::vector<TableCell> m_cells; ///< column by column
+    /*! The laid-out texts, by the index of their cell. */
+    mutable std::vector<LaidOutText> m_texts;
+    TextEnvironment m_textEnvironment;
+    /*! The device the texts are laid out for: that of the last layout. */
+    QPaintDevice *m_textDevice = nullptr;
     std::vector<SizeType> m_colTypes;
     std::vector<qreal> m_colValues;
     std::vector<SizeType> m_rowTypes;

@@ -27,49 +27,50 @@ void TextFrame::setDefaultFont(const QFont &font)
     m_document->setDefaultFont(font);
 }
 
-bool TextFrame::setUp(QPaintDevice *device, qreal width)
+QTextDocument *TextFrame::setUp(QPaintDevice *device, qreal width)
 {
     Q_ASSERT(device != nullptr);
     if (m_text.isEmpty())
-        return false;
+        return nullptr;
     // Fonts are measured in the device's resolution, so that a report laid out for a printer
-    // breaks its lines where the printed page does.
+    // breaks its lines where the printed page does. The shared document measures for the
+    // device too, as its owner may expect.
     m_document->documentLayout()->setPaintDevice(device);
-    m_document->setDocumentMargin(0);
-    m_document->setTextWidth(width > 0 ? width : device->width());
-    m_document->setHtml(m_text);
-    return true;
+    return m_laidOut.document(m_document, m_text, device, width > 0 ? width : device->width());
 }
 
 QRectF TextFrame::frameRect(QPaintDevice *device, qreal width)
 {
-    if (!setUp(device, width))
+    const QTextDocument *doc = setUp(device, width);
+    if (!doc)
         return QRectF();
-    return QRectF(0, 0, m_document->idealWidth(), m_document->size().height());
+    return QRectF(0, 0, doc->idealWidth(), doc->size().height());
 }
 
 void TextFrame::paint(QPainter *painter, const QPointF &topLeft, qreal width)
 {
     Q_ASSERT(painter != nullptr);
-    if (!setUp(painter->device(), width))
+    QTextDocument *doc = setUp(painter->device(), width);
+    if (!doc)
         return;
     painter->save();
     painter->translate(topLeft);
-    const QRectF area(QPointF(0, 0), m_document->size());
+    const QRectF area(QPointF(0, 0), doc->size());
     if (m_backgroundColor.alpha() > 0)
         painter->fillRect(area, m_backgroundColor);
     QAbstractTextDocumentLayout::PaintContext context;
     context.palette.setColor(QPalette::Text, m_textColor);
     context.clip = area;
-    m_document->documentLayout()->draw(painter, context);
+    doc->documentLayout()->draw(painter, context);
     painter->restore();
 }
 
 QString TextFrame::anchorAt(QPaintDevice *device, qreal width, const QPointF &pos)
 {
-    if (!setUp(device, width))
+    const QTextDocument *doc = setUp(device, width);
+    if (!doc)
         return QString();
-    return m_document->documentLayout()->anchorAt(pos);
+    return doc->documentLayout()->anchorAt(pos);
 }
 
 } // namespace QtExt

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "qtext/LaidOutText.h"
+
 #include <QColor>
 #include <QFont>
 #include <QObject>
@@ -16,9 +18,10 @@ namespace QtExt {
 /*! One block of rich text (HTML) that measures and paints itself at a given width: a paragraph
     of a report frame, an error block of the results panel, the tagline of the splash screen.
 
-    The text is laid out with a QTextDocument supplied by the owner (the report shares one
-    document among all its frames), set up anew for each measurement and paint, so a frame
-    holds no layout between calls. Widths are in device pixels of the paint device given.
+    The text takes its default font, style sheet and resources from a QTextDocument supplied by
+    the owner (the report shares one document among all its frames) and keeps its layout (a
+    LaidOutText) between its measurement and its paints, which parse nothing again. Widths are
+    in device pixels of the paint device given.
 */
 class TextFrame : public QObject
 {
@@ -51,11 +54,12 @@ signals:
     void changed();
 
 private:
-    /*! Lays the text out for the device at the width; false for an empty text. */
-    bool setUp(QPaintDevice *device, qreal width);
+    /*! The text laid out for the device at the width; nullptr for an empty text. */
+    QTextDocument *setUp(QPaintDevice *device, qreal width);
 
     QTextDocument *m_document;
     QString m_text;
+    LaidOutText m_laidOut;
     QColor m_backgroundColor = Qt::white;
     QColor m_textColor = Qt::black;
 };

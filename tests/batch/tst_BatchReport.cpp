@@ -1,5 +1,6 @@
 // mirelo2-batch --report and --report-dir: usage errors, written PDFs, progress lines, failed
-// writes, the frame selection overridden with --set.
+// writes, the frame selection overridden with --set, a report directory written by several
+// processes.
 
 #include "TestSupport.h"
 
@@ -40,6 +41,21 @@ struct Run
     QByteArray err;
 };
 
+/*! The PDF without the time of its making, which is all that two writes of one report may
+    differ in. */
+QByteArray pdfWithoutDate(const QString &fileName)
+{
+    QFile file(fileName);
+    if (!file.open(QIODevice::ReadOnly))
+        return QByteArray();
+    QByteArray pdf = file.readAll();
+    const int date = pdf.indexOf("/CreationDate (D:");
+    const int end = pdf.indexOf(')', date);
+    if (date >= 0 && end > date)
+        pdf.remove(date, end - date);
+    return pdf;
+}
+
 } // namespace
 
 class tst_BatchReport : public QObject
@@ -53,12 +69,15 @@ private slots:
     void reportOfOneProject();
     void frameSelectionByOverride();
     void reportDirectory();
+    void reportDirectoryOnSeveralProcesses();
     void failedWriteKeepsTheOldFile();
     void germanReport();
     void defaultReportHasTheGlaserDiagramAndTheUValueTable();
 
 private:
-    Run run(const QStringList &args) const;
+    Run
+    run(const QStringList &args,
+        const QList<QPair<QString, QString>> &variables = QList<QPair<QString, QString>>()) const;
     QTemporaryDir m_home;
     QTemporaryDir m_out;
 };
@@ -70,7 +89,8 @@ void tst_BatchReport::initTestCase()
     QVERIFY(QFileInfo::exists(QStringLiteral(M2_BIN_DIR "/mirelo2-batch")));
 }
 
-Run tst_BatchReport::run(const QStringList &args) const
+Run tst_BatchReport::run(const QStringList &args,
+                         const QList<QPair<QString, QString>> &variables) const
 {
     // the tool reads the user's settings: an empty home of its own, and no display
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
@@ -86,6 +106,8 @@ Run tst_BatchReport::run(const QStringList &args) const
     QFile::setPermissions(runtime,
                           QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
     env.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime);
+    for (const auto &v : variables)
+        env.insert(v.first, v.second);
     QProcess p;
     p.setProcessEnvironment(env);
     p.start(QStringLiteral(M2_BIN_DIR "/mirelo2-batch"), args);
@@ -186,6 +208,50 @@ void tst_BatchReport::reportDirectory()
                          m_out.filePath(QStringLiteral("missing.m2p")), example(bases[0])});
     QCOMPARE(bad.exitCode, 1);
     QVERIFY(QFileInfo::exists(QDir(dir2.path()).filePath(bases[0] + QStringLiteral(".pdf"))));
+}
+
+void tst_BatchReport::reportDirectoryOnSeveralProcesses()
+{
+    // Written by three processes, a report directory is what one process writes: the same
+    // PDFs byte for byte (but for the time of making; a fixed hash seed orders the fonts of a
+    // PDF alike in every process), the progress lines and the message of a project that does
+    // not load in the order of the projects, and the same exit status. The language and the
+    // overrides reach every process: the German texts and the frame selection are in the PDFs.
+    const QStringList bases = {
+        QStringLiteral("timber_frame_wall"), QStringLiteral("flat_roof_warm_deck"),
+        QStringLiteral("external_wall_etics"), QStringLiteral("pitched_roof_between_rafters"),
+        QStringLiteral("masonry_wall_interior_insulation")};
+    QStringList projects;
+    for (const QString &base : bases)
+        projects << example(base);
+    projects.insert(3, m_out.filePath(QStringLiteral("missing.m2p")));
+    QTemporaryDir one, three;
+    auto write = [&](const QTemporaryDir &dir, const QString &processes) {
+        return run(QStringList{QStringLiteral("--lang=de"), QStringLiteral("--set"),
+                               QStringLiteral("ReportSettings/ActivatedFrames=1 1 1 0 0 0 0 0 0 0 "
+                                              "0 0 0 0 0 "),
+                               QStringLiteral("--report-dir"), dir.path()} +
+                       projects,
+                   {{QStringLiteral("MIRELO2_BATCH_PROCESSES"), processes},
+                    {QStringLiteral("QT_HASH_SEED"), QStringLiteral("0")}});
+    };
+    const Run single = write(one, QStringLiteral("1"));
+    const Run shared = write(three, QStringLiteral("3"));
+    QCOMPARE(single.exitCode, 1);
+    QCOMPARE(shared.exitCode, single.exitCode);
+    QCOMPARE(QString::fromUtf8(shared.out).replace(three.path(), one.path()),
+             QString::fromUtf8(single.out));
+    QCOMPARE(shared.out.count('\n'), bases.size());
+    QCOMPARE(shared.err, single.err);
+    QVERIFY(shared.err.contains("missing.m2p"));
+    for (const QString &base : bases) {
+        const QString name = base + QStringLiteral(".pdf");
+        const QByteArray pdf = pdfWithoutDate(QDir(three.path()).filePath(name));
+        QVERIFY2(!pdf.isEmpty(), qPrintable(name));
+        QVERIFY2(pdf == pdfWithoutDate(QDir(one.path()).filePath(name)), qPrintable(name));
+        // header, footer and project information: one page
+        QCOMPARE(pdfPageCount(QDir(three.path()).filePath(name)), 1);
+    }
 }
 
 void tst_BatchReport::failedWriteKeepsTheOldFile()

@@ -1,5 +1,6 @@
 // The report's table and text block: column widths for tables that fit and tables that are too
-// wide, merged ranges, the device scale, and painting on an image without a screen.
+// wide, merged ranges, the device scale, painting on an image without a screen, and the texts
+// each cell keeps laid out between a layout and its paints.
 
 #include "TestSupport.h"
 
@@ -10,7 +11,9 @@
 #include <QImage>
 #include <QPainter>
 #include <QScreen>
+#include <QTemporaryDir>
 #include <QTextDocument>
+#include <QUrl>
 
 #include <numeric>
 
@@ -59,6 +62,66 @@ std::vector<qreal> naturalWidths(QTextDocument *doc, QImage &image, const QStrin
     return t.columnWidths();
 }
 
+// A table of three rows: a heading over both columns, a label and a number, a note.
+void fillThreeRows(QtExt::Table &t)
+{
+    t.setColsAndRows(2, 3);
+    t.setDefaultCellMargin(2);
+    t.setCellText(0, 0, "<b>Thermal resistance</b>");
+    QVERIFY(t.mergeCells(0, 0, 2, 1));
+    t.setCellText(0, 1, "R<sub>T</sub>");
+    t.setCellText(1, 1, "2,718", Qt::AlignRight);
+    t.setCellText(0, 2, "<small>of the whole construction, in m<sup>2</sup>K/W</small>");
+}
+
+// The table painted on the device, filled white first. The device outlives the painting: the
+// table's document keeps it as the device it measures for.
+QImage painted(QtExt::Table &t, QImage &device)
+{
+    device.fill(Qt::white);
+    QPainter painter(&device);
+    t.paint(&painter, QPointF(3, 3));
+    painter.end();
+    return device.copy();
+}
+
+struct Geometry
+{
+    std::vector<qreal> columns, rows;
+    std::vector<QRectF> cells;
+    QRectF table;
+    bool operator==(const Geometry &o) const
+    {
+        return columns == o.columns && rows == o.rows && cells == o.cells && table == o.table;
+    }
+};
+
+Geometry geometry(QtExt::Table &t, QImage &device, qreal width)
+{
+    Geometry g;
+    g.table = t.boundingRect(&device, width);
+    g.columns = t.columnWidths();
+    g.rows = t.rowHeights();
+    for (int c = 0; c < t.columnCount(); ++c)
+        for (int r = 0; r < t.rowCount(); ++r)
+            g.cells.push_back(static_cast<const QtExt::Table &>(t).cell(c, r).rect());
+    return g;
+}
+
+// A shared document that refuses every resource and counts the requests, as the report's does.
+class RefusingDocument : public QTextDocument
+{
+public:
+    int requests = 0;
+
+protected:
+    QVariant loadResource(int, const QUrl &) override
+    {
+        ++requests;
+        return QVariant();
+    }
+};
+
 } // namespace
 
 class tst_Table : public QObject
@@ -75,6 +138,12 @@ private slots:
     void emptyTextFrame();
     void textFramePaintsInItsRectangle();
     void paintsWithoutWarnings();
+    void changedTextIsPaintedAfterAPaint();
+    void eachDeviceGetsItsOwnGeometry();
+    void newDefaultFontLaysOutAgain();
+    void cellTextsAskTheSharedDocumentForResources();
+    void textFrameFollowsItsTextAndFont();
+    void keptTextsServeTheirOwnFontAndDevice();
 };
 
 void tst_Table::surplusGoesEquallyToAutomaticColumns()
@@ -252,6 +321,206 @@ void tst_Table::paintsWithoutWarnings()
     QVERIFY2(capture.warnings().isEmpty(), qPrintable(capture.warnings().join('\n')));
     // The free height goes to the rows: the table is as high as it was asked to be.
     QCOMPARE(sum(t.rowHeights()) + 2 * 2, 300.0);
+}
+
+void tst_Table::changedTextIsPaintedAfterAPaint()
+{
+    // The text of a cell changed after the table was painted, through the table or through
+    // the cell, is painted as if the table had never shown the old one.
+    QTextDocument doc;
+    QImage image = device(400, 200);
+    QtExt::Table t(&doc);
+    fillThreeRows(t);
+    const QImage before = painted(t, image);
+    t.setCellText(1, 1, "3,142", Qt::AlignRight);
+    t.cell(0, 1).setText("U");
+    const QImage after = painted(t, image);
+    QVERIFY(after != before);
+
+    QtExt::Table fresh(&doc);
+    fillThreeRows(fresh);
+    fresh.setCellText(1, 1, "3,142", Qt::AlignRight);
+    fresh.setCellText(0, 1, "U");
+    QCOMPARE(after, painted(fresh, image));
+    // painted again unchanged, it stays as it is
+    QCOMPARE(painted(t, image), after);
+}
+
+void tst_Table::eachDeviceGetsItsOwnGeometry()
+{
+    // Laid out for a device of twice the resolution (a printer) and then for the screen, the
+    // table has on each the geometry and the pixels of a table that only ever saw that device.
+    QTextDocument doc;
+    QImage screen = device(400, 200, 1);
+    QImage printer = device(800, 400, 2);
+    QtExt::Table t(&doc), screenOnly(&doc), printerOnly(&doc);
+    for (QtExt::Table *table : {&t, &screenOnly, &printerOnly}) {
+        fillThreeRows(*table);
+        // measured at no width at all, in its row as in its column
+        table->cell(0, 1).setVerticalText(true);
+    }
+    const Geometry onScreen = geometry(screenOnly, screen, 300);
+    const Geometry onPrinter = geometry(printerOnly, printer, 600);
+    QVERIFY(!(onScreen == onPrinter));
+
+    QVERIFY(geometry(t, printer, 600) == onPrinter);
+    QVERIFY(geometry(t, screen, 300) == onScreen);
+    QCOMPARE(painted(t, screen), painted(screenOnly, screen));
+    QVERIFY(geometry(t, printer, 600) == onPrinter);
+    QCOMPARE(painted(t, printer), painted(printerOnly, printer));
+}
+
+void tst_Table::newDefaultFontLaysOutAgain()
+{
+    // The shared document's default font is the font of every cell: a table laid out before
+    // it changed is laid out again in the new font.
+    QTextDocument doc;
+    QImage image = device(400, 200);
+    QFont small = doc.defaultFont();
+    small.setPointSize(8);
+    QFont large = small;
+    large.setPointSize(16);
+    doc.setDefaultFont(small);
+    QtExt::Table t(&doc);
+    fillThreeRows(t);
+    const Geometry inSmall = geometry(t, image, 300);
+    doc.setDefaultFont(large);
+    const Geometry inLarge = geometry(t, image, 300);
+    QVERIFY(inLarge.rows[1] > inSmall.rows[1]);
+
+    QTextDocument largeDoc;
+    largeDoc.setDefaultFont(large);
+    QtExt::Table fresh(&largeDoc);
+    fillThreeRows(fresh);
+    QVERIFY(geometry(fresh, image, 300) == inLarge);
+    QCOMPARE(painted(t, image), painted(fresh, image));
+}
+
+void tst_Table::cellTextsAskTheSharedDocumentForResources()
+{
+    // An image named in a cell is asked of the shared document, whose rules hold: a document
+    // that refuses it keeps the picture, which a plain document would show, out of the table.
+    QTemporaryDir dir;
+    QImage picture(200, 200, QImage::Format_RGB32);
+    picture.fill(Qt::magenta);
+    const QString file = dir.filePath("picture.png");
+    QVERIFY(picture.save(file));
+    const QString html =
+        QStringLiteral("x<img src=\"%1\">").arg(QUrl::fromLocalFile(file).toString());
+    QImage image = device(400, 400);
+
+    QTextDocument plain;
+    QtExt::Table shows(&plain);
+    fill(shows, {html});
+    QVERIFY(shows.boundingRect(&image, 300).height() >= 200);
+
+    RefusingDocument refusing;
+    QtExt::Table t(&refusing);
+    fill(t, {html});
+    QVERIFY(t.boundingRect(&image, 300).height() < 100);
+    QVERIFY(refusing.requests > 0);
+    const QImage result = painted(t, image);
+    for (int y = 0; y < result.height(); ++y)
+        for (int x = 0; x < result.width(); ++x)
+            QVERIFY(QColor(result.pixel(x, y)) != QColor(Qt::magenta));
+}
+
+void tst_Table::textFrameFollowsItsTextAndFont()
+{
+    // A text frame painted once and then given a new text, or a new default font, measures
+    // and paints as a frame that only ever had the new one.
+    auto paintedFrame = [](QtExt::TextFrame &frame, QImage &device) {
+        device.fill(Qt::black);
+        QPainter painter(&device);
+        frame.paint(&painter, QPointF(5, 5), 200);
+        painter.end();
+        return device.copy();
+    };
+    QTextDocument doc, freshDoc;
+    QImage image = device(300, 200);
+    QtExt::TextFrame frame(&doc), fresh(&freshDoc);
+    frame.setText("first text");
+    const QImage first = paintedFrame(frame, image);
+
+    frame.setText("a <b>second</b> and longer text");
+    fresh.setText("a <b>second</b> and longer text");
+    QImage probe = image;
+    QCOMPARE(frame.frameRect(&probe, 200), fresh.frameRect(&probe, 200));
+    const QImage second = paintedFrame(frame, image);
+    QVERIFY(second != first);
+    QCOMPARE(second, paintedFrame(fresh, image));
+
+    QFont large = doc.defaultFont();
+    large.setPointSize(large.pointSize() * 2);
+    frame.setDefaultFont(large);
+    fresh.setDefaultFont(large);
+    QCOMPARE(frame.frameRect(&probe, 200), fresh.frameRect(&probe, 200));
+    QCOMPARE(paintedFrame(frame, image), paintedFrame(fresh, image));
+    QVERIFY(paintedFrame(frame, image) != second);
+}
+
+void tst_Table::keptTextsServeTheirOwnFontAndDevice()
+{
+    // The texts of a table that is gone are kept for the next table of the same document: one
+    // with the same texts, font and device lays out without parsing or laying out anything
+    // again (its picture is not even asked for), and one with another font or device gets
+    // the geometry of a table that never saw the kept texts.
+    QTemporaryDir dir;
+    QImage picture(4, 4, QImage::Format_RGB32);
+    picture.fill(Qt::magenta);
+    const QString file = dir.filePath("small.png");
+    QVERIFY(picture.save(file));
+    auto fillWithPicture = [&](QtExt::Table &t) {
+        fillThreeRows(t);
+        t.setCellText(0, 2, QStringLiteral("note <img src=\"%1\">").arg(file));
+    };
+    QImage screen = device(400, 200, 1);
+    QImage printer = device(800, 400, 2);
+    QFont small = QTextDocument().defaultFont();
+    small.setPointSize(8);
+    QFont large = small;
+    large.setPointSize(16);
+
+    RefusingDocument doc;
+    doc.setDefaultFont(small);
+    Geometry first;
+    QImage firstPicture;
+    {
+        QtExt::Table t(&doc);
+        fillWithPicture(t);
+        first = geometry(t, screen, 300);
+        firstPicture = painted(t, screen);
+    }
+    const int requests = doc.requests;
+    QVERIFY(requests > 0);
+    {
+        QtExt::Table again(&doc);
+        fillWithPicture(again);
+        QVERIFY(geometry(again, screen, 300) == first);
+        QCOMPARE(painted(again, screen), firstPicture);
+        QCOMPARE(doc.requests, requests);
+    }
+
+    RefusingDocument largeDoc, smallDoc;
+    largeDoc.setDefaultFont(large);
+    smallDoc.setDefaultFont(small);
+    QtExt::Table freshLarge(&largeDoc), freshPrinter(&smallDoc);
+    fillWithPicture(freshLarge);
+    fillWithPicture(freshPrinter);
+    doc.setDefaultFont(large);
+    {
+        QtExt::Table inLarge(&doc);
+        fillWithPicture(inLarge);
+        QVERIFY(geometry(inLarge, screen, 300) == geometry(freshLarge, screen, 300));
+        QCOMPARE(painted(inLarge, screen), painted(freshLarge, screen));
+    }
+    doc.setDefaultFont(small);
+    {
+        QtExt::Table onPrinter(&doc);
+        fillWithPicture(onPrinter);
+        QVERIFY(geometry(onPrinter, printer, 600) == geometry(freshPrinter, printer, 600));
+        QCOMPARE(painted(onPrinter, printer), painted(freshPrinter, printer));
+    }
 }
 
 M2_TEST_MAIN(tst_Table)

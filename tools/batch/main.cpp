@@ -6,6 +6,7 @@
 #include "BatchOutput.h"
 #include "JsonWriter.h"
 #include "MaterialListing.h"
+#include "ReportProcesses.h"
 
 #include "calculation/Assessment.h"
 #include "document/Project.h"
@@ -260,39 +261,53 @@ int run(const BatchOptions &options)
         return ExitOk;
     }
 
-    int exitCode = ExitOk;
+    // a failed load or write outweighs a missing verdict
+    auto combined = [](int exitCode, int code) {
+        return code == ExitLoadFailed || (code == ExitNoVerdict && exitCode == ExitOk) ? code
+                                                                                       : exitCode;
+    };
     QStringList jsonObjects;
     bool firstBlock = true;
     std::unique_ptr<Report> report;
-    for (const QString &file : options.files) {
-        // A fresh project per file, as the open command closes the previous one first.
-        Project project;
-        project.setMoistureDependentLambda(settings.m_moistureDependentLambda);
-        QString message;
-        QStringList notes;
-        bool loaded = false;
-        if (!QFileInfo::exists(file))
-            message = QStringLiteral("The file '%1' cannot be found or does not exist.").arg(file);
-        else
-            loaded = project.load(file, &message, &notes);
-        if (!loaded) {
-            exitCode = ExitLoadFailed;
-            writeErr(QStringLiteral("%1: %2\n").arg(file, message));
-            if (options.json)
-                jsonObjects << BatchOutput::jsonError(file, message)
-                                   .toString(options.files.size() > 1 ? 2 : 0);
-            continue;
+    auto processFiles = [&](const QStringList &files) {
+        int exitCode = ExitOk;
+        for (const QString &file : files) {
+            // A fresh project per file, as the open command closes the previous one first.
+            Project project;
+            project.setMoistureDependentLambda(settings.m_moistureDependentLambda);
+            QString message;
+            QStringList notes;
+            bool loaded = false;
+            if (!QFileInfo::exists(file))
+                message =
+                    QStringLiteral("The file '%1' cannot be found or does not exist.").arg(file);
+            else
+                loaded = project.load(file, &message, &notes);
+            if (!loaded) {
+                exitCode = ExitLoadFailed;
+                writeErr(QStringLiteral("%1: %2\n").arg(file, message));
+                if (options.json)
+                    jsonObjects << BatchOutput::jsonError(file, message)
+                                       .toString(options.files.size() > 1 ? 2 : 0);
+                continue;
+            }
+            for (const QString &note : notes)
+                writeErr(QStringLiteral("%1: %2\n").arg(file, note));
+            if (kind)
+                project.setConstructionKind(*kind,
+                                            settings.m_reportSettings.m_minimumHeatResVersion);
+            exitCode = combined(exitCode, processProject(options, settings, reportLanguage, file,
+                                                         project, jsonObjects, firstBlock, report));
         }
-        for (const QString &note : notes)
-            writeErr(QStringLiteral("%1: %2\n").arg(file, note));
-        if (kind)
-            project.setConstructionKind(*kind, settings.m_reportSettings.m_minimumHeatResVersion);
-        const int code = processProject(options, settings, reportLanguage, file, project,
-                                        jsonObjects, firstBlock, report);
-        // a failed load or write outweighs a missing verdict
-        if (code == ExitLoadFailed || (code == ExitNoVerdict && exitCode == ExitOk))
-            exitCode = code;
-    }
+        return exitCode;
+    };
+
+    ReportProcesses helpers;
+    const int processes = ReportProcesses::processCount(options);
+    int exitCode = processFiles(processes > 1 ? helpers.start(options, processes) : options.files);
+    if (processes > 1)
+        for (const int code : helpers.finish(processFiles))
+            exitCode = combined(exitCode, code);
     if (options.json) {
         if (options.files.size() == 1)
             writeOut(jsonObjects.value(0) + QLatin1Char('\n'));
