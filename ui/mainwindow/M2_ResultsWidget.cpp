@@ -532,6 +532,17 @@ qreal M2_ResultsWidget::areaWidth() const
     return qMax(1, width() - AreaLeft - bar);
 }
 
+void M2_ResultsWidget::setTableWidth(qreal width)
+{
+    // A new size discards the tables' layout: set again unchanged, it would have the paint
+    // after every update lay out both tables a second time.
+    if (width == m_tableWidth)
+        return;
+    m_tableWidth = width;
+    m_table->setSize(QSizeF(width, 0));
+    m_verdicts->setSize(QSizeF(width, 0));
+}
+
 void M2_ResultsWidget::updateScrollRange()
 {
     qreal contentHeight = 0;
@@ -539,8 +550,7 @@ void M2_ResultsWidget::updateScrollRange()
         // Lay both tables out as they are painted; a scroll bar that appears narrows them.
         for (int pass = 0; pass < 2; ++pass) {
             const qreal w = areaWidth();
-            m_table->setSize(QSizeF(w, 0));
-            m_verdicts->setSize(QSizeF(w, 0));
+            setTableWidth(w);
             contentHeight =
                 m_table->boundingRect(this, w).height() + VerdictGap +
                 (m_verdicts->rowCount() > 0 ? m_verdicts->boundingRect(this, w).height() : 0);
@@ -569,11 +579,10 @@ void M2_ResultsWidget::paintEvent(QPaintEvent *event)
         m_invalidText->paint(&painter, QPointF(AreaLeft, 0), width);
     } else {
         const qreal top = m_scrollBar->isVisible() ? -m_scrollBar->value() : 0;
-        m_table->setSize(QSizeF(width, 0));
+        setTableWidth(width);
         m_table->paint(&painter, QPointF(AreaLeft, top));
         if (m_verdicts->rowCount() > 0) {
             const qreal below = m_table->boundingRect(this, width).height() + VerdictGap;
-            m_verdicts->setSize(QSizeF(width, 0));
             m_verdicts->paint(&painter, QPointF(AreaLeft, top + below));
         }
     }
