@@ -10,6 +10,7 @@
 #include <QVector>
 
 class QGraphicsItem;
+class QGraphicsLineItem;
 class QGraphicsSimpleTextItem;
 class QGraphicsTextItem;
 class QPaintDevice;
@@ -133,6 +134,8 @@ private:
     void removeDrawing();
     QGraphicsSimpleTextItem *makeText(const QString &text, const QFont &font,
                                       const QColor &color = Qt::black);
+    /*! Adds a line item that is cheap to index and to paint (see DiagramLineItem). */
+    QGraphicsLineItem *line(const QLineF &line, const QPen &pen);
     QGraphicsTextItem *makeRichText(const QString &html, const QFont &font, const QColor &color);
     QFont deviceFont(double pointSize) const;
     QGraphicsItem *tag(QGraphicsItem *item, ItemKind kind, int index = -1);
