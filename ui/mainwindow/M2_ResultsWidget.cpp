@@ -71,6 +71,8 @@ M2_ResultsWidget::M2_ResultsWidget(QWidget *parent)
     setSizePolicy(policy);
     setMinimumHeight(300);
     setMouseTracking(true); // a pointing hand over links
+    // paintEvent() fills the whole widget: what lies behind it need not be painted first
+    setAttribute(Qt::WA_OpaquePaintEvent);
     m_document.setDefaultFont(font());
     m_invalidText->setBackgroundColor(Qt::transparent);
     m_scrollBar->hide();
