@@ -6,6 +6,7 @@
 #include "qtext/TextFrame.h"
 #include "report/ReportTextFrames.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
@@ -320,15 +321,28 @@ void M2_ResultsWidget::fitColumns(QtExt::Table &table, std::initializer_list<int
     // A long merged heading or result text widens every column it spans that is not fixed;
     // figures and marks keep the width of their own texts, the label column takes the rest.
     m_document.setDocumentMargin(0);
+    // Most of these texts (units, marks, many figures) are the same after an edit: their widths
+    // are kept for the font and device they were measured with.
+    const QPaintDevice *device = m_document.documentLayout()->paintDevice();
+    if (m_document.defaultFont() != m_measuredFont || device != m_measuredDevice ||
+        m_textWidths.size() > 1000) {
+        m_textWidths.clear();
+        m_measuredFont = m_document.defaultFont();
+        m_measuredDevice = device;
+    }
     for (int col : columns) {
         qreal text = 0, margins = 0;
         for (int row = 0; row < table.rowCount(); ++row) {
             const QtExt::TableCell &cell = table.cell(col, row);
             if (cell.isMerged() || cell.text().isEmpty())
                 continue;
-            m_document.setTextWidth(-1);
-            m_document.setHtml(cell.text());
-            text = qMax(text, m_document.idealWidth());
+            auto known = m_textWidths.constFind(cell.text());
+            if (known == m_textWidths.constEnd()) {
+                m_document.setTextWidth(-1);
+                m_document.setHtml(cell.text());
+                known = m_textWidths.insert(cell.text(), m_document.idealWidth());
+            }
+            text = qMax(text, known.value());
             margins = qMax(margins, cell.margin(QtExt::TableCell::Left) +
                                         cell.margin(QtExt::TableCell::Right));
         }

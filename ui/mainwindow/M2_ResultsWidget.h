@@ -4,6 +4,8 @@
 #include "calculation/Calculation.h"
 #include "model/InputData.h"
 
+#include <QFont>
+#include <QHash>
 #include <QTextDocument>
 #include <QUrl>
 #include <QWidget>
@@ -118,6 +120,11 @@ private:
     Assessment m_assessment;
     int m_rebuildCount = 0;
     int m_contentHeight = 0;
+    /*! Natural widths of the cell texts fitColumns() measured, with the font and the paint
+        device they were measured for. */
+    QHash<QString, qreal> m_textWidths;
+    QFont m_measuredFont;
+    const QPaintDevice *m_measuredDevice = nullptr;
     /*! The width last given to the tables; -1 before the first layout. */
     qreal m_tableWidth = -1;
 };
