@@ -179,6 +179,36 @@ int defaultDpi()
     return screen ? int(std::lround(screen->logicalDotsPerInchY())) : 96;
 }
 
+/*! A filled area with an outline (the moisture profile of a layer). Its fill is drawn without
+    antialiasing and only its outline smoothed: the outline covers the fill's edges, so the
+    picture is the same, without a second antialiased pass over the whole area. */
+class DiagramAreaItem : public QGraphicsPolygonItem
+{
+public:
+    DiagramAreaItem(const QPolygonF &polygon, const QPen &pen, const QBrush &brush)
+        : QGraphicsPolygonItem(polygon)
+    {
+        setPen(pen);
+        setBrush(brush);
+    }
+
+    void paint(QPainter *painter, const QStyleOptionGraphicsItem *option, QWidget *widget) override
+    {
+        if (pen().style() == Qt::NoPen || !painter->testRenderHint(QPainter::Antialiasing)) {
+            QGraphicsPolygonItem::paint(painter, option, widget);
+            return;
+        }
+        painter->setPen(Qt::NoPen);
+        painter->setBrush(brush());
+        painter->setRenderHint(QPainter::Antialiasing, false);
+        painter->drawPolygon(polygon(), fillRule());
+        painter->setRenderHint(QPainter::Antialiasing, true);
+        painter->setPen(pen());
+        painter->setBrush(Qt::NoBrush);
+        painter->drawPolygon(polygon(), fillRule());
+    }
+};
+
 } // namespace
 
 DiagramScene::DiagramScene(bool screen, QObject *parent)
@@ -256,6 +286,14 @@ QGraphicsSimpleTextItem *DiagramScene::makeText(const QString &text, const QFont
 QGraphicsLineItem *DiagramScene::line(const QLineF &line, const QPen &pen)
 {
     auto *item = new DiagramLineItem(line, pen);
+    addItem(item);
+    return item;
+}
+
+QGraphicsPolygonItem *DiagramScene::area(const QPolygonF &polygon, const QPen &pen,
+                                         const QBrush &brush)
+{
+    auto *item = new DiagramAreaItem(polygon, pen, brush);
     addItem(item);
     return item;
 }
@@ -735,9 +773,9 @@ void DiagramScene::drawMoistureContent()
                 wet << QPointF(xl, y(wref)) << QPointF(xl, y(wl)) << QPointF(xc, y(wref));
             }
         }
-        tag(addPolygon(dry, m_pens.moistureProfile, hygroscopic), MoisturePolygon, i);
+        tag(area(dry, m_pens.moistureProfile, hygroscopic), MoisturePolygon, i);
         if (!wet.isEmpty())
-            tag(addPolygon(wet, m_pens.moistureProfile, condensate), CondensatePolygon, i);
+            tag(area(wet, m_pens.moistureProfile, condensate), CondensatePolygon, i);
     }
 }
 
