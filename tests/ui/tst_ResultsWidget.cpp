@@ -79,6 +79,7 @@ private slots:
     void verdictMarks();
     void smallCondensateInGrams();
     void scrollsWhenTaller();
+    void updatedPanelPaintsAsANewOne();
     void limitsOfInhomogeneousLayers();
 };
 
@@ -413,6 +414,31 @@ void tst_ResultsWidget::scrollsWhenTaller()
     widget.setFont(font);
     widget.grab();
     QVERIFY(widget.table().columnWidths().at(1) > 1.5 * before);
+}
+
+void tst_ResultsWidget::updatedPanelPaintsAsANewOne()
+{
+    // The panel keeps its layout and the measured widths of its texts between updates: after a
+    // width edit it must paint exactly what a panel that never saw the old figures paints.
+    Project project;
+    QString message;
+    QVERIFY2(project.load(examplesDir() + QStringLiteral("/masonry_wall_interior_insulation.m2p"),
+                          &message),
+             qPrintable(message));
+    M2_ResultsWidget updated;
+    updated.resize(520, 700);
+    updated.updateResults(project.inputData(), project.outcome(), project.heatFlowDirection());
+    const QImage old = updated.grab().toImage();
+    QVERIFY(project.setLayerValue(3, Project::LV_Width, 0.49));
+    updated.updateResults(project.inputData(), project.outcome(), project.heatFlowDirection());
+    const QImage shown = updated.grab().toImage();
+    QVERIFY(shown != old);
+
+    M2_ResultsWidget fresh;
+    fresh.resize(520, 700);
+    fresh.updateResults(project.inputData(), project.outcome(), project.heatFlowDirection());
+    QCOMPARE(updated.table().columnWidths(), fresh.table().columnWidths());
+    QCOMPARE(shown, fresh.grab().toImage());
 }
 
 // Studs in the insulation: the panel gives U of the component with both limits and the error,
