@@ -276,8 +276,10 @@ QFont DiagramScene::deviceFont(double pointSize) const
 QGraphicsSimpleTextItem *DiagramScene::makeText(const QString &text, const QFont &font,
                                                 const QColor &color)
 {
-    auto *item = new QGraphicsSimpleTextItem(text);
+    // the font before the text: each of the two lays the text out again
+    auto *item = new QGraphicsSimpleTextItem;
     item->setFont(font);
+    item->setText(text);
     item->setBrush(color);
     addItem(item);
     return item;
