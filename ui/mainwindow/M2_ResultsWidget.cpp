@@ -596,10 +596,19 @@ void M2_ResultsWidget::paintEvent(QPaintEvent *event)
     } else {
         const qreal top = m_scrollBar->isVisible() ? -m_scrollBar->value() : 0;
         setTableWidth(width);
-        m_table->paint(&painter, QPointF(AreaLeft, top));
+        // A table lays out and draws every cell, also those outside the widget: one that is
+        // scrolled out of the exposed area (the verdicts below a short panel) is left out.
+        const QRect exposed = event->rect();
+        auto shown = [&](qreal y, qreal height) {
+            return y < exposed.bottom() + 1 && y + height > exposed.top();
+        };
+        const qreal tableHeight = m_table->boundingRect(this, width).height();
+        if (shown(top, tableHeight))
+            m_table->paint(&painter, QPointF(AreaLeft, top));
         if (m_verdicts->rowCount() > 0) {
-            const qreal below = m_table->boundingRect(this, width).height() + VerdictGap;
-            m_verdicts->paint(&painter, QPointF(AreaLeft, top + below));
+            const qreal verdictsTop = top + tableHeight + VerdictGap;
+            if (shown(verdictsTop, m_verdicts->boundingRect(this, width).height()))
+                m_verdicts->paint(&painter, QPointF(AreaLeft, verdictsTop));
         }
     }
     event->accept();
