@@ -102,7 +102,8 @@ void M2_ResultsWidget::updateResults(const InputData &input, const CalculationOu
     m_assessment = Assessment::evaluate(input, outcome.results, heatFlowDirection, options);
     rebuild();
     updateScrollRange();
-    update();
+    // the scroll bar repaints itself when its range or position changed
+    update(m_scrollBar->isVisible() ? QRect(0, 0, m_scrollBar->x(), height()) : rect());
 }
 
 bool M2_ResultsWidget::showsInvalidInput() const
