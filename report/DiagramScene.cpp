@@ -55,15 +55,29 @@ public:
     void paint(QPainter *painter, const QStyleOptionGraphicsItem *, QWidget *) override
     {
         const QLineF l = line();
-        painter->setPen(pen());
-        if ((l.x1() == l.x2() || l.y1() == l.y2()) &&
-            painter->testRenderHint(QPainter::Antialiasing)) {
-            painter->setRenderHint(QPainter::Antialiasing, false);
+        const QPen &p = pen();
+        const bool vertical = l.x1() == l.x2();
+        if ((!vertical && l.y1() != l.y2()) || !painter->testRenderHint(QPainter::Antialiasing)) {
+            painter->setPen(p);
             painter->drawLine(l);
-            painter->setRenderHint(QPainter::Antialiasing, true);
+            return;
+        }
+        painter->setRenderHint(QPainter::Antialiasing, false);
+        const double w = p.widthF();
+        if (w > 1 && !p.isCosmetic() && p.style() == Qt::SolidLine &&
+            p.brush().style() == Qt::SolidPattern && p.capStyle() != Qt::RoundCap) {
+            // A wide solid line is the rectangle its pen covers: filled as one, without the
+            // stroker (the layer boundaries and surfaces over the full plot height).
+            const double cap = p.capStyle() == Qt::SquareCap ? w / 2 : 0;
+            const QRectF extent = QRectF(l.p1(), l.p2()).normalized();
+            painter->fillRect(vertical ? extent.adjusted(-w / 2, -cap, w / 2, cap)
+                                       : extent.adjusted(-cap, -w / 2, cap, w / 2),
+                              p.brush());
         } else {
+            painter->setPen(p);
             painter->drawLine(l);
         }
+        painter->setRenderHint(QPainter::Antialiasing, true);
     }
 };
 
