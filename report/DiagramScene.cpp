@@ -33,8 +33,9 @@ const QColor DarkRed(139, 0, 0);
 /*! A straight line of the diagram. QGraphicsLineItem finds its bounding rectangle by stroking
     its outline with the pen, anew at every call, and the view asks for it for every item at
     every paint; here it is the line's extent widened by the pen width. A line parallel to an
-    axis (layer boundaries, surfaces, axes, ticks, grid lines) is drawn without antialiasing:
-    smoothing adds nothing to its straight edges but costs a polygon fill per line. */
+    axis (layer boundaries, surfaces, axes, ticks, grid lines) is drawn without antialiasing,
+    which would only smear its edges over a neighbouring row or column of pixels at the price of
+    a polygon fill; a wide solid one is filled as the rectangle its pen covers. */
 class DiagramLineItem : public QGraphicsLineItem
 {
 public:
