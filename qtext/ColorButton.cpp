@@ -12,6 +12,8 @@ ColorButton::ColorButton(QWidget *parent)
 
 void ColorButton::setColor(const QColor &color)
 {
+    if (color == m_color)
+        return;
     m_color = color;
     update();
 }

@@ -178,8 +178,8 @@ void ValidatingLineEdit::updateAppearance()
     m_state = State::Valid;
     m_message.clear();
     if (isReadOnly()) {
-        setStyleSheet(QStringLiteral("QLineEdit:enabled { background-color: %1; color: 'black'}")
-                          .arg(QLatin1String(ReadOnlyColor)));
+        applyStyleSheet(QStringLiteral("QLineEdit:enabled { background-color: %1; color: 'black'}")
+                            .arg(QLatin1String(ReadOnlyColor)));
         setToolTip(QString());
     } else if (!isEnabled()) {
         setNormalStyle();
@@ -198,20 +198,28 @@ void ValidatingLineEdit::updateAppearance()
                 setToolTip(m_normalToolTip);
             } else {
                 m_state = State::Unusual;
-                setStyleSheet(QStringLiteral("QLineEdit { background-color: %1;}")
-                                  .arg(QLatin1String(NoticeColor)));
+                applyStyleSheet(QStringLiteral("QLineEdit { background-color: %1;}")
+                                    .arg(QLatin1String(NoticeColor)));
                 setToolTip(m_message);
             }
         } else {
             m_state = State::Invalid;
             m_message = message.isEmpty() ? m_errorText : message;
-            setStyleSheet(QStringLiteral("QLineEdit { background-color: %1;}")
-                              .arg(QLatin1String(ErrorColor)));
+            applyStyleSheet(QStringLiteral("QLineEdit { background-color: %1;}")
+                                .arg(QLatin1String(ErrorColor)));
             setToolTip(m_message);
         }
     }
     if (m_state != oldState || m_message != oldMessage)
         emit stateChanged();
+}
+
+void ValidatingLineEdit::applyStyleSheet(const QString &styleSheet)
+{
+    // Applying a style sheet repolishes the field and asks the layouts above it to lay out
+    // again, and the field is checked at every value set: the same sheet again changes nothing.
+    if (styleSheet != this->styleSheet())
+        setStyleSheet(styleSheet);
 }
 
 void ValidatingLineEdit::setNormalStyle()

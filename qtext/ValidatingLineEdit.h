@@ -128,6 +128,8 @@ private:
     bool judge(QString *message) const;
     void updateAppearance();
     void setNormalStyle();
+    /*! Applies the style sheet unless it is the one the field has. */
+    void applyStyleSheet(const QString &styleSheet);
     void onEditingFinished();
 
     double m_lower = -std::numeric_limits<double>::infinity();

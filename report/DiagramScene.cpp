@@ -18,6 +18,7 @@
 #include <QGraphicsTextItem>
 #include <QGuiApplication>
 #include <QLocale>
+#include <QPainter>
 #include <QPainterPath>
 #include <QScreen>
 #include <QTextDocument>
@@ -28,6 +29,58 @@
 namespace {
 
 const QColor DarkRed(139, 0, 0);
+
+/*! A straight line of the diagram. QGraphicsLineItem finds its bounding rectangle by stroking
+    its outline with the pen, anew at every call, and the view asks for it for every item at
+    every paint; here it is the line's extent widened by the pen width. A line parallel to an
+    axis (layer boundaries, surfaces, axes, ticks, grid lines) is drawn without antialiasing,
+    which would only smear its edges over a neighbouring row or column of pixels at the price of
+    a polygon fill; a wide solid one is filled as the rectangle its pen covers. */
+class DiagramLineItem : public QGraphicsLineItem
+{
+public:
+    DiagramLineItem(const QLineF &line, const QPen &pen)
+        : QGraphicsLineItem(line)
+    {
+        setPen(pen);
+    }
+
+    QRectF boundingRect() const override
+    {
+        // Half the width on either side and, with square caps, beyond the ends; the full width
+        // also covers the corners of a slanted line's caps.
+        const double w = pen().widthF();
+        return QRectF(line().p1(), line().p2()).normalized().adjusted(-w, -w, w, w);
+    }
+
+    void paint(QPainter *painter, const QStyleOptionGraphicsItem *, QWidget *) override
+    {
+        const QLineF l = line();
+        const QPen &p = pen();
+        const bool vertical = l.x1() == l.x2();
+        if ((!vertical && l.y1() != l.y2()) || !painter->testRenderHint(QPainter::Antialiasing)) {
+            painter->setPen(p);
+            painter->drawLine(l);
+            return;
+        }
+        painter->setRenderHint(QPainter::Antialiasing, false);
+        const double w = p.widthF();
+        if (w > 1 && !p.isCosmetic() && p.style() == Qt::SolidLine &&
+            p.brush().style() == Qt::SolidPattern && p.capStyle() != Qt::RoundCap) {
+            // A wide solid line is the rectangle its pen covers: filled as one, without the
+            // stroker (the layer boundaries and surfaces over the full plot height).
+            const double cap = p.capStyle() == Qt::SquareCap ? w / 2 : 0;
+            const QRectF extent = QRectF(l.p1(), l.p2()).normalized();
+            painter->fillRect(vertical ? extent.adjusted(-w / 2, -cap, w / 2, cap)
+                                       : extent.adjusted(-cap, -w / 2, cap, w / 2),
+                              p.brush());
+        } else {
+            painter->setPen(p);
+            painter->drawLine(l);
+        }
+        painter->setRenderHint(QPainter::Antialiasing, true);
+    }
+};
 
 QPen makePen(double width, const QColor &color, Qt::PenStyle style = Qt::SolidLine)
 {
@@ -141,6 +194,36 @@ int defaultDpi()
     return screen ? int(std::lround(screen->logicalDotsPerInchY())) : 96;
 }
 
+/*! A filled area with an outline (the moisture profile of a layer). Its fill is drawn without
+    antialiasing and only its outline smoothed: the outline covers the fill's edges, so the
+    picture is the same, without a second antialiased pass over the whole area. */
+class DiagramAreaItem : public QGraphicsPolygonItem
+{
+public:
+    DiagramAreaItem(const QPolygonF &polygon, const QPen &pen, const QBrush &brush)
+        : QGraphicsPolygonItem(polygon)
+    {
+        setPen(pen);
+        setBrush(brush);
+    }
+
+    void paint(QPainter *painter, const QStyleOptionGraphicsItem *option, QWidget *widget) override
+    {
+        if (pen().style() == Qt::NoPen || !painter->testRenderHint(QPainter::Antialiasing)) {
+            QGraphicsPolygonItem::paint(painter, option, widget);
+            return;
+        }
+        painter->setPen(Qt::NoPen);
+        painter->setBrush(brush());
+        painter->setRenderHint(QPainter::Antialiasing, false);
+        painter->drawPolygon(polygon(), fillRule());
+        painter->setRenderHint(QPainter::Antialiasing, true);
+        painter->setPen(pen());
+        painter->setBrush(Qt::NoBrush);
+        painter->drawPolygon(polygon(), fillRule());
+    }
+};
+
 } // namespace
 
 DiagramScene::DiagramScene(bool screen, QObject *parent)
@@ -208,9 +291,26 @@ QFont DiagramScene::deviceFont(double pointSize) const
 QGraphicsSimpleTextItem *DiagramScene::makeText(const QString &text, const QFont &font,
                                                 const QColor &color)
 {
-    auto *item = new QGraphicsSimpleTextItem(text);
+    // the font before the text: each of the two lays the text out again
+    auto *item = new QGraphicsSimpleTextItem;
     item->setFont(font);
+    item->setText(text);
     item->setBrush(color);
+    addItem(item);
+    return item;
+}
+
+QGraphicsLineItem *DiagramScene::line(const QLineF &line, const QPen &pen)
+{
+    auto *item = new DiagramLineItem(line, pen);
+    addItem(item);
+    return item;
+}
+
+QGraphicsPolygonItem *DiagramScene::area(const QPolygonF &polygon, const QPen &pen,
+                                         const QBrush &brush)
+{
+    auto *item = new DiagramAreaItem(polygon, pen, brush);
     addItem(item);
     return item;
 }
@@ -425,10 +525,9 @@ void DiagramScene::drawWidthAxis()
     const double y = m_diagramRect.bottom();
     const double tick = 3 * s;
 
-    tag(addLine(QLineF(m_x0, y, m_x1, y), m_pens.axis), WidthAxis);
+    tag(line(QLineF(m_x0, y, m_x1, y), m_pens.axis), WidthAxis);
     for (int k = 0; k <= n; ++k)
-        tag(addLine(QLineF(m_interfaceX[k], y, m_interfaceX[k], y + tick), m_pens.axis), WidthTick,
-            k);
+        tag(line(QLineF(m_interfaceX[k], y, m_interfaceX[k], y + tick), m_pens.axis), WidthTick, k);
 
     QVector<QGraphicsSimpleTextItem *> labels;
     QVector<double> centres;
@@ -458,7 +557,7 @@ void DiagramScene::drawArrowAxis(double x, const QPen &pen, ItemKind kind)
     const double top = m_diagramRect.top();
     const double halfWidth = std::max(2.0, 0.4 * s);
     const double height = std::max(5.0, s);
-    tag(addLine(QLineF(x, m_diagramRect.bottom(), x, top + height), pen), kind);
+    tag(line(QLineF(x, m_diagramRect.bottom(), x, top + height), pen), kind);
     QPolygonF head;
     head << QPointF(x, top) << QPointF(x - halfWidth, top + height)
          << QPointF(x + halfWidth, top + height);
@@ -550,7 +649,7 @@ void DiagramScene::drawVapourPressure()
     double labelRight = axisX;
     const QVector<double> marks = pMax > pMin ? QVector<double>{pMax, pMin} : QVector<double>{pMax};
     for (double p : marks) {
-        tag(addLine(QLineF(axisX - J, y(p), axisX + J, y(p)), m_pens.vapourAxis), VapourTick);
+        tag(line(QLineF(axisX - J, y(p), axisX + J, y(p)), m_pens.vapourAxis), VapourTick);
         QGraphicsSimpleTextItem *label =
             makeText(QStringLiteral("%L1").arg(p, 0, 'f', 0), m_font, QColor("darkblue"));
         tag(label, VapourLabel);
@@ -595,7 +694,7 @@ void DiagramScene::drawMoistureContent()
     drawArrowAxis(axisX, m_pens.moistureAxis, MoistureAxis);
     double labelRight = axisX;
     auto tick = [&](double w) {
-        tag(addLine(QLineF(axisX - J, y(w), axisX + J, y(w)), m_pens.moistureAxis), MoistureTick);
+        tag(line(QLineF(axisX - J, y(w), axisX + J, y(w)), m_pens.moistureAxis), MoistureTick);
     };
     auto mark = [&](double w) {
         QGraphicsSimpleTextItem *label =
@@ -638,7 +737,7 @@ void DiagramScene::drawMoistureContent()
     const QVector<double> &X = m_interfaceX;
     for (int i = 0; i < n; ++i)
         if (w95(i) < wMax)
-            tag(addLine(QLineF(X[i], y(w95(i)), X[i + 1], y(w95(i))), m_pens.moistureGrid),
+            tag(line(QLineF(X[i], y(w95(i)), X[i + 1], y(w95(i))), m_pens.moistureGrid),
                 MoistureReference, i);
     if (!haveProfile)
         return;
@@ -647,10 +746,10 @@ void DiagramScene::drawMoistureContent()
     // condensate of a layer with little pore space can be too thin a sliver to see.
     for (const CalculationResults::PlaneRange &group : r.kPlanes)
         for (unsigned k = group.first + 1; k <= group.second && int(k) < n; ++k) {
-            QGraphicsItem *line =
-                addLine(QLineF(X[int(k)], bottom, X[int(k)], yMax), m_pens.moistureMark);
-            line->setZValue(1); // above the profile polygons drawn next
-            tag(line, MoistureMark, int(k));
+            QGraphicsItem *mark =
+                line(QLineF(X[int(k)], bottom, X[int(k)], yMax), m_pens.moistureMark);
+            mark->setZValue(1); // above the profile polygons drawn next
+            tag(mark, MoistureMark, int(k));
         }
 
     // Each layer: the hygroscopic moisture between its two faces (light), and where the layer
@@ -691,9 +790,9 @@ void DiagramScene::drawMoistureContent()
                 wet << QPointF(xl, y(wref)) << QPointF(xl, y(wl)) << QPointF(xc, y(wref));
             }
         }
-        tag(addPolygon(dry, m_pens.moistureProfile, hygroscopic), MoisturePolygon, i);
+        tag(area(dry, m_pens.moistureProfile, hygroscopic), MoisturePolygon, i);
         if (!wet.isEmpty())
-            tag(addPolygon(wet, m_pens.moistureProfile, condensate), CondensatePolygon, i);
+            tag(area(wet, m_pens.moistureProfile, condensate), CondensatePolygon, i);
     }
 }
 
@@ -728,7 +827,7 @@ void DiagramScene::drawTemperature()
     tag(addPath(curve, m_pens.temperature), TemperatureCurve);
 
     auto label = [&](double T) {
-        tag(addLine(QLineF(axisX - J, y(T), axisX + J, y(T)), m_pens.temperatureAxis),
+        tag(line(QLineF(axisX - J, y(T), axisX + J, y(T)), m_pens.temperatureAxis),
             TemperatureTick);
         QGraphicsSimpleTextItem *text =
             makeText(QStringLiteral("%L1").arg(T, 5, 'f', 1), m_font, DarkRed);
@@ -786,7 +885,7 @@ void DiagramScene::drawLegend()
         tag(item, Legend);
         const double ys = yText + h / 2;
         QGraphicsLineItem *sample =
-            addLine(QLineF(box.left() + 2 * g + W, ys, box.left() + 2 * g + W + E, ys), pens[i]);
+            line(QLineF(box.left() + 2 * g + W, ys, box.left() + 2 * g + W + E, ys), pens[i]);
         sample->setZValue(frame->zValue() + 1);
         tag(sample, Legend);
         yText += h;
@@ -827,13 +926,13 @@ void DiagramScene::drawConstruction()
             }
         }
     }
-    tag(addLine(QLineF(X[0], top, X[0], bottom), m_pens.surface), SurfaceLine, 0);
-    tag(addLine(QLineF(X[n], top, X[n], bottom), m_pens.surface), SurfaceLine, n);
+    tag(line(QLineF(X[0], top, X[0], bottom), m_pens.surface), SurfaceLine, 0);
+    tag(line(QLineF(X[n], top, X[n], bottom), m_pens.surface), SurfaceLine, n);
     const double upper = top + m_pens.edge.widthF();
-    tag(addLine(QLineF(X[0], upper, X[n], upper), m_pens.edge), EdgeLine);
-    tag(addLine(QLineF(X[0], bottom, X[n], bottom), m_pens.edge), EdgeLine);
+    tag(line(QLineF(X[0], upper, X[n], upper), m_pens.edge), EdgeLine);
+    tag(line(QLineF(X[0], bottom, X[n], bottom), m_pens.edge), EdgeLine);
     for (int k = 1; k < n; ++k)
-        tag(addLine(QLineF(X[k], top, X[k], bottom), m_pens.layerLine), LayerLine, k);
+        tag(line(QLineF(X[k], top, X[k], bottom), m_pens.layerLine), LayerLine, k);
 }
 
 // --- the Glaser diagram over s_d
@@ -924,7 +1023,7 @@ void DiagramScene::drawGlaserDiagram()
             mark = addRect(QRectF(xLegend, yLegend + 1, sample, m_charHeight - 2), e.pen,
                            QBrush(fill));
         } else {
-            mark = addLine(QLineF(xLegend, yc, xLegend + sample, yc), e.pen);
+            mark = line(QLineF(xLegend, yc, xLegend + sample, yc), e.pen);
         }
         tag(mark, Legend);
         text->setPos(xLegend + sample + gap, yLegend);
@@ -946,18 +1045,18 @@ void DiagramScene::drawGlaserDiagram()
     auto y = [&](double p) { return plot.bottom() - p / pScale * plot.height(); };
     const int decimals = decimalsOf(step);
     QPen gridPen = makePen(m_screen ? 1 : 0.2 * s, QColor(210, 210, 210));
-    tag(addLine(QLineF(plot.left(), plot.bottom(), plot.left(), plot.top()), m_pens.vapourAxis),
+    tag(line(QLineF(plot.left(), plot.bottom(), plot.left(), plot.top()), m_pens.vapourAxis),
         VapourAxis);
     const double J = std::max(2.0, 0.4 * s);
     for (int i = 0; i <= steps; ++i) {
         const double p = i * step;
         const double yp = y(p);
         if (i > 0) {
-            QGraphicsItem *grid = addLine(QLineF(plot.left(), yp, plot.right(), yp), gridPen);
+            QGraphicsItem *grid = line(QLineF(plot.left(), yp, plot.right(), yp), gridPen);
             grid->setZValue(-1);
             tag(grid, VapourGrid);
         }
-        tag(addLine(QLineF(plot.left() - J, yp, plot.left(), yp), m_pens.vapourAxis), VapourTick);
+        tag(line(QLineF(plot.left() - J, yp, plot.left(), yp), m_pens.vapourAxis), VapourTick);
         QGraphicsSimpleTextItem *label =
             makeText(QStringLiteral("%L1").arg(p, 0, 'f', decimals), m_font, darkBlue);
         const QRectF br = label->boundingRect();
@@ -985,7 +1084,7 @@ void DiagramScene::drawGlaserDiagram()
             mark = addRect(QRectF(QPointF(X[first], plot.top()), QPointF(X[last], plot.bottom())),
                            condensatePen, QBrush(fill));
         } else {
-            mark = addLine(QLineF(X[first], plot.top(), X[first], plot.bottom()), condensatePen);
+            mark = line(QLineF(X[first], plot.top(), X[first], plot.bottom()), condensatePen);
         }
         mark->setZValue(1);
         tag(mark, CondensationMark, first);
@@ -1117,7 +1216,7 @@ void DiagramScene::drawSdAxis()
     const double sdTotal = m_interfaceSd.isEmpty() ? 0 : m_interfaceSd.last();
     const double yAxis = plot.bottom();
     const double tick = 3 * s;
-    tag(addLine(QLineF(plot.left(), yAxis, plot.right(), yAxis), m_pens.axis), WidthAxis);
+    tag(line(QLineF(plot.left(), yAxis, plot.right(), yAxis), m_pens.axis), WidthAxis);
     if (sdTotal > 0) {
         // Round steps, as many as fit with a label of the longest kind between them.
         const QFontMetricsF metrics(m_font);
@@ -1129,7 +1228,7 @@ void DiagramScene::drawSdAxis()
         for (int i = 0; i * step <= sdTotal * (1 + 1e-9); ++i) {
             const double sd = i * step;
             const double x = plot.left() + sd / sdTotal * plot.width();
-            tag(addLine(QLineF(x, yAxis, x, yAxis + tick), m_pens.axis), SdTick);
+            tag(line(QLineF(x, yAxis, x, yAxis + tick), m_pens.axis), SdTick);
             QGraphicsSimpleTextItem *label =
                 makeText(QStringLiteral("%L1").arg(sd, 0, 'f', decimals), m_font);
             label->setPos(x - label->boundingRect().width() / 2, yAxis + tick);

@@ -6,10 +6,13 @@
 #include <QFont>
 #include <QGraphicsScene>
 #include <QPen>
+#include <QPolygonF>
 #include <QRectF>
 #include <QVector>
 
 class QGraphicsItem;
+class QGraphicsLineItem;
+class QGraphicsPolygonItem;
 class QGraphicsSimpleTextItem;
 class QGraphicsTextItem;
 class QPaintDevice;
@@ -133,6 +136,10 @@ private:
     void removeDrawing();
     QGraphicsSimpleTextItem *makeText(const QString &text, const QFont &font,
                                       const QColor &color = Qt::black);
+    /*! Adds a line item that is cheap to index and to paint (see DiagramLineItem). */
+    QGraphicsLineItem *line(const QLineF &line, const QPen &pen);
+    /*! Adds a filled area whose outline alone is antialiased (see DiagramAreaItem). */
+    QGraphicsPolygonItem *area(const QPolygonF &polygon, const QPen &pen, const QBrush &brush);
     QGraphicsTextItem *makeRichText(const QString &html, const QFont &font, const QColor &color);
     QFont deviceFont(double pointSize) const;
     QGraphicsItem *tag(QGraphicsItem *item, ItemKind kind, int index = -1);

@@ -17,6 +17,7 @@
 #include "settings/ProgramTranslator.h"
 #include "settings/Settings.h"
 #include "ui/Globals.h"
+#include "ui/commands/M2_UndoLayerProperties.h"
 #include "ui/editors/AssessmentClimateWidget.h"
 #include "ui/editors/AssessmentTypeWidget.h"
 #include "ui/editors/ClimateEditWidget.h"
@@ -35,6 +36,7 @@
 #include <QDir>
 #include <QFile>
 #include <QGraphicsItem>
+#include <QGraphicsLineItem>
 #include <QHelpEvent>
 #include <QLocale>
 #include <QMenu>
@@ -50,6 +52,7 @@
 #include <QToolTip>
 #include <QUrl>
 
+#include <cmath>
 #include <functional>
 #include <memory>
 
@@ -203,6 +206,7 @@ private slots:
     void databaseActions();
     void viewsRebuildOnlyForWhatTheyShow_data();
     void viewsRebuildOnlyForWhatTheyShow();
+    void widthEditRedrawsTheDiagram();
     void vapourDiagramOverSd();
     void longLayerNamesAreElided();
     void verdictsFollowTheAssessmentSettings();
@@ -302,6 +306,45 @@ void tst_MainWindowEditing::viewsRebuildOnlyForWhatTheyShow()
     QCOMPARE(diagramView->rebuildCount() - diagramBefore, diagram ? 1 : 0);
     QCOMPARE(tableWidget->rebuildCount() - tableBefore, table ? 1 : 0);
     QCOMPARE(resultsWidget->rebuildCount() - resultsBefore, results ? 1 : 0);
+}
+
+void tst_MainWindowEditing::widthEditRedrawsTheDiagram()
+{
+    // A width confirmed in the editor: once the events are through, the diagram shows the new
+    // boundaries (lines at the interfaces, the layers' shares of the plot, the width labels),
+    // and the Glaser diagram chosen afterwards is drawn over the new s_d.
+    open(construction({brick(), insulation()}));
+    QCoreApplication::processEvents();
+    DiagramView *view = m_window->diagramView();
+    const DiagramScene *scene = view->diagramScene();
+    const QVector<double> before = scene->interfaceX();
+    QCOMPARE(before.size(), 3);
+    m_window->undoStack().push(new M2_UndoMaterialParameters(m_project, Project::LV_Width, 1, 0.3));
+    QCoreApplication::processEvents();
+
+    const QVector<double> X = scene->interfaceX();
+    QCOMPARE(X.size(), 3);
+    QVERIFY(X != before);
+    // the insulation, three times as thick as the brick now, takes three times its share
+    // (each share in whole pixels)
+    QVERIFY(std::abs((X[2] - X[1]) - 3 * (X[1] - X[0])) <= 3);
+    const QList<QGraphicsItem *> lines = scene->itemsOfKind(DiagramScene::LayerLine);
+    QCOMPARE(lines.size(), 1);
+    QCOMPARE(qgraphicsitem_cast<QGraphicsLineItem *>(lines[0])->line().x1(), X[1]);
+    const QList<QGraphicsItem *> surfaces = scene->itemsOfKind(DiagramScene::SurfaceLine);
+    QCOMPARE(surfaces.size(), 2);
+    QCOMPARE(qgraphicsitem_cast<QGraphicsLineItem *>(surfaces[1])->line().x1(), X[2]);
+    QStringList labels;
+    for (const QGraphicsItem *item : scene->itemsOfKind(DiagramScene::WidthLabel))
+        labels << DiagramScene::textOf(item);
+    QCOMPARE(labels, QStringList({QStringLiteral("100"), QStringLiteral("300")}));
+
+    view->setProfileMode(DiagramScene::GlaserDiagram);
+    const QVector<double> &sd = scene->interfaceSd();
+    QCOMPARE(sd.size(), 3);
+    // s_d = μ·d: 10 · 0.1 m of brick, then 1 · 0.3 m of mineral wool
+    QVERIFY(std::abs(sd[1] - 1.0) < 1e-9);
+    QVERIFY(std::abs(sd[2] - 1.3) < 1e-9);
 }
 
 void tst_MainWindowEditing::verdictsFollowTheAssessmentSettings()

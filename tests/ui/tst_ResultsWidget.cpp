@@ -79,6 +79,8 @@ private slots:
     void verdictMarks();
     void smallCondensateInGrams();
     void scrollsWhenTaller();
+    void updatedPanelPaintsAsANewOne();
+    void verdictsPaintedWhenScrolledTo();
     void limitsOfInhomogeneousLayers();
 };
 
@@ -413,6 +415,64 @@ void tst_ResultsWidget::scrollsWhenTaller()
     widget.setFont(font);
     widget.grab();
     QVERIFY(widget.table().columnWidths().at(1) > 1.5 * before);
+}
+
+void tst_ResultsWidget::updatedPanelPaintsAsANewOne()
+{
+    // The panel keeps its layout and the measured widths of its texts between updates: after a
+    // width edit it must paint exactly what a panel that never saw the old figures paints.
+    Project project;
+    QString message;
+    QVERIFY2(project.load(examplesDir() + QStringLiteral("/masonry_wall_interior_insulation.m2p"),
+                          &message),
+             qPrintable(message));
+    M2_ResultsWidget updated;
+    updated.resize(520, 700);
+    updated.updateResults(project.inputData(), project.outcome(), project.heatFlowDirection());
+    const QImage old = updated.grab().toImage();
+    QVERIFY(project.setLayerValue(3, Project::LV_Width, 0.49));
+    updated.updateResults(project.inputData(), project.outcome(), project.heatFlowDirection());
+    const QImage shown = updated.grab().toImage();
+    QVERIFY(shown != old);
+
+    M2_ResultsWidget fresh;
+    fresh.resize(520, 700);
+    fresh.updateResults(project.inputData(), project.outcome(), project.heatFlowDirection());
+    QCOMPARE(updated.table().columnWidths(), fresh.table().columnWidths());
+    QCOMPARE(shown, fresh.grab().toImage());
+}
+
+void tst_ResultsWidget::verdictsPaintedWhenScrolledTo()
+{
+    // A short panel leaves the verdicts below the figures unpainted while they are out of
+    // sight; scrolled down, the verdict block fills the panel's lower part.
+    Project project;
+    QString message;
+    QVERIFY2(project.load(examplesDir() + QStringLiteral("/masonry_wall_interior_insulation.m2p"),
+                          &message),
+             qPrintable(message));
+    M2_ResultsWidget widget;
+    widget.resize(500, 150);
+    widget.updateResults(project.inputData(), project.outcome(), project.heatFlowDirection());
+    widget.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&widget));
+    QScrollBar *bar = widget.findChild<QScrollBar *>();
+    QVERIFY(bar && bar->isVisible());
+    QVERIFY(widget.verdictTable().rowCount() > 0);
+    auto inkBelow = [&](int y0) {
+        const QImage image = widget.grab().toImage();
+        const QColor background = widget.palette().window().color();
+        int ink = 0;
+        for (int y = y0; y < image.height(); ++y)
+            for (int x = 0; x < image.width() - bar->width(); ++x)
+                if (QColor(image.pixel(x, y)) != background)
+                    ++ink;
+        return ink;
+    };
+    // the last rows of the verdict block (at least its last 40 pixels) are on screen
+    bar->setValue(bar->maximum());
+    QVERIFY(widget.contentHeight() - bar->value() <= widget.height());
+    QVERIFY(inkBelow(widget.height() - 40) > 50);
 }
 
 // Studs in the insulation: the panel gives U of the component with both limits and the error,

@@ -283,8 +283,12 @@ double MaterialEditWidget::toProjectUnits(Project::LayerValue kind, double shown
 void MaterialEditWidget::load()
 {
     const MaterialLayer &layer = m_project.inputData().layer(m_index);
-    m_name->setText(layer.m_name);
-    m_name->setCursorPosition(0); // a long name shows its beginning
+    // The panel is loaded again after every edit of the layer: a field set to the text it
+    // shows would repaint for nothing.
+    if (m_name->text() != layer.m_name) {
+        m_name->setText(layer.m_name);
+        m_name->setCursorPosition(0); // a long name shows its beginning
+    }
     const bool air = layer.isAir();
     for (QtExt::ValidatingLineEdit *edit : {m_lambda, m_mu, m_w80, m_wSat, m_aw, m_sd})
         edit->setEnabled(!air);

@@ -6,6 +6,7 @@
 #include "qtext/TextFrame.h"
 #include "report/ReportTextFrames.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
@@ -71,6 +72,8 @@ M2_ResultsWidget::M2_ResultsWidget(QWidget *parent)
     setSizePolicy(policy);
     setMinimumHeight(300);
     setMouseTracking(true); // a pointing hand over links
+    // paintEvent() fills the whole widget: what lies behind it need not be painted first
+    setAttribute(Qt::WA_OpaquePaintEvent);
     m_document.setDefaultFont(font());
     m_invalidText->setBackgroundColor(Qt::transparent);
     m_scrollBar->hide();
@@ -99,7 +102,8 @@ void M2_ResultsWidget::updateResults(const InputData &input, const CalculationOu
     m_assessment = Assessment::evaluate(input, outcome.results, heatFlowDirection, options);
     rebuild();
     updateScrollRange();
-    update();
+    // the scroll bar repaints itself when its range or position changed
+    update(m_scrollBar->isVisible() ? QRect(0, 0, m_scrollBar->x(), height()) : rect());
 }
 
 bool M2_ResultsWidget::showsInvalidInput() const
@@ -318,15 +322,28 @@ void M2_ResultsWidget::fitColumns(QtExt::Table &table, std::initializer_list<int
     // A long merged heading or result text widens every column it spans that is not fixed;
     // figures and marks keep the width of their own texts, the label column takes the rest.
     m_document.setDocumentMargin(0);
+    // Most of these texts (units, marks, many figures) are the same after an edit: their widths
+    // are kept for the font and device they were measured with.
+    const QPaintDevice *device = m_document.documentLayout()->paintDevice();
+    if (m_document.defaultFont() != m_measuredFont || device != m_measuredDevice ||
+        m_textWidths.size() > 1000) {
+        m_textWidths.clear();
+        m_measuredFont = m_document.defaultFont();
+        m_measuredDevice = device;
+    }
     for (int col : columns) {
         qreal text = 0, margins = 0;
         for (int row = 0; row < table.rowCount(); ++row) {
             const QtExt::TableCell &cell = table.cell(col, row);
             if (cell.isMerged() || cell.text().isEmpty())
                 continue;
-            m_document.setTextWidth(-1);
-            m_document.setHtml(cell.text());
-            text = qMax(text, m_document.idealWidth());
+            auto known = m_textWidths.constFind(cell.text());
+            if (known == m_textWidths.constEnd()) {
+                m_document.setTextWidth(-1);
+                m_document.setHtml(cell.text());
+                known = m_textWidths.insert(cell.text(), m_document.idealWidth());
+            }
+            text = qMax(text, known.value());
             margins = qMax(margins, cell.margin(QtExt::TableCell::Left) +
                                         cell.margin(QtExt::TableCell::Right));
         }
@@ -532,6 +549,17 @@ qreal M2_ResultsWidget::areaWidth() const
     return qMax(1, width() - AreaLeft - bar);
 }
 
+void M2_ResultsWidget::setTableWidth(qreal width)
+{
+    // A new size discards the tables' layout: set again unchanged, it would have the paint
+    // after every update lay out both tables a second time.
+    if (width == m_tableWidth)
+        return;
+    m_tableWidth = width;
+    m_table->setSize(QSizeF(width, 0));
+    m_verdicts->setSize(QSizeF(width, 0));
+}
+
 void M2_ResultsWidget::updateScrollRange()
 {
     qreal contentHeight = 0;
@@ -539,8 +567,7 @@ void M2_ResultsWidget::updateScrollRange()
         // Lay both tables out as they are painted; a scroll bar that appears narrows them.
         for (int pass = 0; pass < 2; ++pass) {
             const qreal w = areaWidth();
-            m_table->setSize(QSizeF(w, 0));
-            m_verdicts->setSize(QSizeF(w, 0));
+            setTableWidth(w);
             contentHeight =
                 m_table->boundingRect(this, w).height() + VerdictGap +
                 (m_verdicts->rowCount() > 0 ? m_verdicts->boundingRect(this, w).height() : 0);
@@ -569,12 +596,20 @@ void M2_ResultsWidget::paintEvent(QPaintEvent *event)
         m_invalidText->paint(&painter, QPointF(AreaLeft, 0), width);
     } else {
         const qreal top = m_scrollBar->isVisible() ? -m_scrollBar->value() : 0;
-        m_table->setSize(QSizeF(width, 0));
-        m_table->paint(&painter, QPointF(AreaLeft, top));
+        setTableWidth(width);
+        // A table lays out and draws every cell, also those outside the widget: one that is
+        // scrolled out of the exposed area (the verdicts below a short panel) is left out.
+        const QRect exposed = event->rect();
+        auto shown = [&](qreal y, qreal height) {
+            return y < exposed.bottom() + 1 && y + height > exposed.top();
+        };
+        const qreal tableHeight = m_table->boundingRect(this, width).height();
+        if (shown(top, tableHeight))
+            m_table->paint(&painter, QPointF(AreaLeft, top));
         if (m_verdicts->rowCount() > 0) {
-            const qreal below = m_table->boundingRect(this, width).height() + VerdictGap;
-            m_verdicts->setSize(QSizeF(width, 0));
-            m_verdicts->paint(&painter, QPointF(AreaLeft, top + below));
+            const qreal verdictsTop = top + tableHeight + VerdictGap;
+            if (shown(verdictsTop, m_verdicts->boundingRect(this, width).height()))
+                m_verdicts->paint(&painter, QPointF(AreaLeft, verdictsTop));
         }
     }
     event->accept();
