@@ -954,8 +954,12 @@ void DiagramScene::layOutGlaserDiagram()
     const QRectF &total = m_totalRect;
     m_legendBottom = total.top() + gap; // finished by the legend itself
     const double pad = m_screen ? 10 : 2 * s;
+    // Below the plot: the ticks (3 s), the s_d labels, a space of s and the axis title, as
+    // drawSdAxis() places them, and a gap under the title, so that the text printed under the
+    // picture stays clear of it.
+    const double band = std::max(3 * gap, 3 * s + s + gap);
     const double bottom =
-        total.bottom() - (m_charHeight + m_sdTitle->boundingRect().height() + 3 * gap);
+        total.bottom() - (m_charHeight + m_sdTitle->boundingRect().height() + band);
     const double titleWidth = m_vapourTitle->boundingRect().height();
     // Room on the left for the pressure labels: up to five digits.
     const QFontMetricsF metrics(m_font);

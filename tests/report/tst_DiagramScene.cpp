@@ -22,6 +22,7 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QTemporaryDir>
+#include <QTextDocument>
 
 #include <cerrno>
 #include <cmath>
@@ -122,6 +123,8 @@ private slots:
     void layerNamesElided_data();
     void layerNamesElided();
     void titlesKeptAcrossUpdates();
+    void printedTextsStayInsideThePicture_data();
+    void printedTextsStayInsideThePicture();
     void sketchShowsTheMembersOfASecondMaterial();
 };
 
@@ -821,6 +824,50 @@ void tst_DiagramScene::titlesKeptAcrossUpdates()
     QImage other(1, 1, QImage::Format_RGB32);
     scene.update(Rect, &other, 1.0, Calculation::calculate(input).results, input, 3);
     QVERIFY(scene.itemsOfKind(DiagramScene::AxisTitle) != titles);
+}
+
+void tst_DiagramScene::printedTextsStayInsideThePicture_data()
+{
+    QTest::addColumn<int>("mode");
+    QTest::addColumn<int>("dpi");
+    for (int dpi : {300, 600})
+        for (int mode = 1; mode <= 4; ++mode)
+            QTest::addRow("mode %d, %d dpi", mode, dpi) << mode << dpi;
+}
+
+// The report prints the next text right below a diagram: an axis title whose letters hang out
+// of the picture runs into that text. Checked at the report's scale (device pixels per
+// millimetre) on a page-wide picture, with the text items' empty document margin taken off.
+void tst_DiagramScene::printedTextsStayInsideThePicture()
+{
+    QFETCH(int, mode);
+    QFETCH(int, dpi);
+    InputData input;
+    CalculationResults results;
+    loadExample(QStringLiteral("timber_frame_wall.m2p"), input, results);
+    const double perMillimetre = dpi / 25.4;
+    QImage page(int(170 * perMillimetre), 10, QImage::Format_RGB32);
+    page.setDotsPerMeterX(qRound(perMillimetre * 1000));
+    page.setDotsPerMeterY(qRound(perMillimetre * 1000));
+    const QRectF total(0, 0, page.width(), std::round(page.width() * 0.6));
+    DiagramScene scene(false);
+    scene.update(total, &page, perMillimetre, results, input, mode);
+    int texts = 0;
+    for (QGraphicsItem *item : scene.items()) {
+        if (!item->isVisible())
+            continue;
+        QRectF ink = item->sceneBoundingRect();
+        if (auto *text = qgraphicsitem_cast<QGraphicsTextItem *>(item)) {
+            const double margin = text->document()->documentMargin();
+            ink.adjust(margin, margin, -margin, -margin);
+            ++texts;
+        }
+        QVERIFY2(total.contains(ink), qPrintable(QStringLiteral("'%1' reaches %2 of %3")
+                                                     .arg(DiagramScene::textOf(item))
+                                                     .arg(ink.bottom())
+                                                     .arg(total.bottom())));
+    }
+    QVERIFY(texts >= 1); // the axis titles were looked at
 }
 
 // The construction sketch draws the studs of a layer with a second material inside the layer:
