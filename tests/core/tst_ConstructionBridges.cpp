@@ -24,42 +24,20 @@ Q_DECLARE_METATYPE(Construction)
 
 namespace {
 
-Material coloured(Material m, QColor color)
-{
-    m.m_color = color;
-    return m;
-}
-
 Material wool()
 {
-    return coloured(TestMaterials::material("Mineral wool", 0.035, 1, 0.0001, 0.05, 0.00001, 5),
-                    QColor(250, 230, 120));
+    return TestMaterials::frameWool();
 }
 
-Material softwood()
-{
-    return coloured(TestMaterials::material("Softwood", 0.13, 40, 0.07, 0.6, 0.005, 7),
-                    QColor(160, 82, 45));
-}
+using TestMaterials::softwood;
 
 Material gypsum()
 {
-    return coloured(TestMaterials::material("Gypsum board", 0.25, 8, 0.006, 0.5, 0.01, 6),
-                    QColor(230, 230, 230));
+    return TestMaterials::gypsumBoard();
 }
 
-/*! A vapour retarder given by its sd-value: 2 m at μ 20000, so 0.1 mm wide; with a summer
-    sd-value it is written as material version 5. */
-Material retarder(double sdSummer = 0)
-{
-    Material m =
-        coloured(TestMaterials::material("Vapour retarder", 0.4, 20000, 0.0001, 0.001, 0.00001, 11),
-                 QColor(90, 120, 200));
-    m.m_sd_value = 2;
-    m.m_sd_summer = sdSummer;
-    m.setFlags(false, false, false, true);
-    return m;
-}
+using TestMaterials::coloured;
+using TestMaterials::retarder;
 
 /*! Warm side first: gypsum board, a retarder, 160 mm wool, 60 mm wool. */
 Construction wall()
