@@ -6,7 +6,12 @@ cd "$(dirname "$0")"
 ./scripts/install-deps.sh
 
 jobs=$(nproc 2>/dev/null || echo 2)
-cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+# Ninja for a new build tree, as test.sh does (a tree configured with another generator is kept).
+generator=()
+if command -v ninja >/dev/null 2>&1 && [ ! -f build/CMakeCache.txt ]; then
+    generator=(-G Ninja)
+fi
+cmake -S . -B build "${generator[@]}" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build build -j "$jobs"
 
 if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then

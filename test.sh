@@ -13,7 +13,16 @@ jobs=$(nproc 2>/dev/null || echo 2)
 # still have work.
 build_jobs=$((jobs + 1))
 
-cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+# Ninja where a build tree is new (one configured with another generator is kept as it is): it
+# compiles a library's dependents while the library is still being archived and keeps both cores
+# busy across targets.
+generator() {
+    if command -v ninja >/dev/null 2>&1 && [ ! -f "$1/CMakeCache.txt" ]; then
+        echo "-GNinja"
+    fi
+}
+
+cmake -S . -B build $(generator build) -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build build -j "$build_jobs"
 (cd build && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j "$jobs")
 
@@ -22,7 +31,7 @@ if [ -f build-asan/CMakeCache.txt ] &&
     ! grep -q '^CMAKE_CXX_COMPILER:[A-Z]*=.*clang++' build-asan/CMakeCache.txt; then
     rm -rf build-asan
 fi
-cmake -S . -B build-asan -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=Debug -DM2_SANITIZE=ON \
+cmake -S . -B build-asan $(generator build-asan) -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=Debug -DM2_SANITIZE=ON \
     -DM2_BUILD_UI=OFF -DM2_BUILD_BENCH=OFF >/dev/null
 # Only what the tests run below need: their executables and what they read (no manual, no tools).
 cmake --build build-asan -j "$build_jobs" --target tests_htl tests_settings tests_core

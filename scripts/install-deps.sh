@@ -6,6 +6,10 @@ set -euo pipefail
 packages=(
     build-essential
     cmake
+    # run.sh and test.sh build with Ninja where it is installed (faster than make on few cores).
+    ninja-build
+    # The linker of the builds (much faster than the default one).
+    lld
     pkg-config
     qtbase5-dev
     qtbase5-dev-tools

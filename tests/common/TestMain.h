@@ -22,9 +22,14 @@ public:
 
 } // namespace TestMain
 
+// The namespace named after the test keeps the entry points of the files of a folder apart when
+// they are compiled as one unit (unity build).
 #define M2_TEST_REGISTERED(qtMainMacro, TestObject)                                                \
     namespace {                                                                                    \
-    qtMainMacro(TestObject) const TestMain::Registration m2TestRegistration(__FILE__, &main);      \
+    namespace TestObject##_entry                                                                   \
+    {                                                                                              \
+        qtMainMacro(TestObject) const TestMain::Registration m2TestRegistration(__FILE__, &main);  \
+    }                                                                                              \
     }
 
 #define M2_TEST_MAIN(TestObject) M2_TEST_REGISTERED(QTEST_MAIN, TestObject)

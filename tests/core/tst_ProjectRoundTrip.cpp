@@ -17,7 +17,7 @@
 
 namespace {
 
-QByteArray readAll(const QString &fileName)
+QByteArray fileBytes(const QString &fileName)
 {
     QFile f(fileName);
     if (!f.open(QIODevice::ReadOnly))
@@ -162,7 +162,7 @@ void tst_ProjectRoundTrip::loadSaveLoad()
 
     const QString again = m_dir.filePath(QStringLiteral("second.m2p"));
     QVERIFY2(second.save(again, &message), qPrintable(message));
-    QCOMPARE(readAll(again), readAll(saved));
+    QCOMPARE(fileBytes(again), fileBytes(saved));
 }
 
 M2_TEST_GUILESS_MAIN(tst_ProjectRoundTrip)

@@ -13,7 +13,7 @@
 
 namespace {
 
-QString examplesDir()
+QString publishedExamplesDir()
 {
     return QDir(QStringLiteral(M2_TEST_DATA_DIR "/../../resources/examples")).absolutePath();
 }
@@ -75,7 +75,8 @@ void tst_PublishedExamples::glaser()
 
     Project project;
     QString message;
-    QVERIFY2(project.load(examplesDir() + QLatin1Char('/') + file, &message), qPrintable(message));
+    QVERIFY2(project.load(publishedExamplesDir() + QLatin1Char('/') + file, &message),
+             qPrintable(message));
     QCOMPARE(project.constructionKind(), kind);
     const Climate &climate = project.inputData().climate();
     // the DIN 4108-3 condition, with the evaporation period of the kind

@@ -6,7 +6,7 @@
 
 namespace {
 
-bool layerPosition(const Project &project, int index)
+bool isLayerIndex(const Project &project, int index)
 {
     return project.hasProject() && index >= 0 && index < project.layerCount();
 }
@@ -20,7 +20,7 @@ M2_UndoLayerColor::M2_UndoLayerColor(Project &project, int index, const QColor &
     , m_index(index)
     , m_color(color)
 {
-    m_changed = color.isValid() && layerPosition(project, index) &&
+    m_changed = color.isValid() && isLayerIndex(project, index) &&
                 project.inputData().layer(index).m_color != color;
 }
 
@@ -31,7 +31,7 @@ QString M2_UndoLayerColor::description(int index)
 
 void M2_UndoLayerColor::swap()
 {
-    if (!layerPosition(m_project, m_index))
+    if (!isLayerIndex(m_project, m_index))
         return;
     const QColor current = m_project.inputData().layer(m_index).m_color;
     if (m_project.setLayerColor(m_index, m_color))
@@ -46,7 +46,7 @@ M2_UndoLayerBridge::M2_UndoLayerBridge(Project &project, int index,
     , m_index(index)
     , m_bridge(bridge)
 {
-    m_changed = layerPosition(project, index) &&
+    m_changed = isLayerIndex(project, index) &&
                 project.inputData().layer(index).m_bridge != bridge &&
                 (!bridge || project.acceptsLayerBridge(index, *bridge));
 }
@@ -59,7 +59,7 @@ QString M2_UndoLayerBridge::description(int index, bool removal)
 
 void M2_UndoLayerBridge::swap()
 {
-    if (!layerPosition(m_project, m_index))
+    if (!isLayerIndex(m_project, m_index))
         return;
     const std::optional<LayerBridge> current = m_project.inputData().layer(m_index).m_bridge;
     if (m_project.setLayerBridge(m_index, m_bridge))
@@ -73,7 +73,7 @@ M2_UndoMaterialName::M2_UndoMaterialName(Project &project, int index, const QStr
     , m_index(index)
     , m_name(name)
 {
-    m_changed = layerPosition(project, index) && project.inputData().layer(index).m_name != name;
+    m_changed = isLayerIndex(project, index) && project.inputData().layer(index).m_name != name;
 }
 
 QString M2_UndoMaterialName::description(int index)
@@ -83,7 +83,7 @@ QString M2_UndoMaterialName::description(int index)
 
 void M2_UndoMaterialName::swap()
 {
-    if (!layerPosition(m_project, m_index))
+    if (!isLayerIndex(m_project, m_index))
         return;
     const QString current = m_project.inputData().layer(m_index).m_name;
     if (m_project.setLayerName(m_index, m_name))
@@ -125,7 +125,7 @@ QString M2_UndoMaterialParameters::description(Project::LayerValue kind, int ind
 
 void M2_UndoMaterialParameters::swap()
 {
-    if (!layerPosition(m_project, m_index))
+    if (!isLayerIndex(m_project, m_index))
         return;
     const double current = m_project.layerValue(m_index, m_kind);
     if (m_project.setLayerValue(m_index, m_kind, m_value))

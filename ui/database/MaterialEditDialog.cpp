@@ -26,7 +26,7 @@
 
 namespace {
 
-const double Infinity = std::numeric_limits<double>::infinity();
+const double Unbounded = std::numeric_limits<double>::infinity();
 
 /*! The earliest date of the date fields stands for "no date". */
 const QDate NoDate(1900, 1, 1);
@@ -71,14 +71,14 @@ MaterialEditDialog::MaterialEditDialog(QWidget *parent)
         connect(edit, &QLineEdit::textChanged, this, &MaterialEditDialog::updateState);
         return edit;
     };
-    m_rho = makeField("lineEditRho", 0, Infinity, false, tr("The bulk density must be > 0."));
-    m_lambda = makeField("lineEditLambda", 0, Infinity, false,
+    m_rho = makeField("lineEditRho", 0, Unbounded, false, tr("The bulk density must be > 0."));
+    m_lambda = makeField("lineEditLambda", 0, Unbounded, false,
                          tr("The thermal conductivity must be > 0."));
-    m_mu =
-        makeField("lineEditMu", 0, Infinity, false, tr("The vapor resistance factor must be > 0."));
-    m_muMin = makeField("lineEditMuMin", 0, Infinity, true,
+    m_mu = makeField("lineEditMu", 0, Unbounded, false,
+                     tr("The vapor resistance factor must be > 0."));
+    m_muMin = makeField("lineEditMuMin", 0, Unbounded, true,
                         tr("The vapor resistance factor must be >= 0."));
-    m_muMax = makeField("lineEditMuMax", 0, Infinity, true,
+    m_muMax = makeField("lineEditMuMax", 0, Unbounded, true,
                         tr("The vapor resistance factor must be >= 0."));
     m_w80 = makeField("lineEditW80", 0, 1, false,
                       tr("The moisture content at 80% humidity must be > 0 and lower than the "
@@ -88,13 +88,13 @@ MaterialEditDialog::MaterialEditDialog(QWidget *parent)
                           "content at 80% humidity and lower equal than 1.0."));
     m_w80->setFieldValidator(new MoistStorageFieldRule(MoistStorageValidator::W80, m_wSat));
     m_wSat->setFieldValidator(new MoistStorageFieldRule(MoistStorageValidator::WSat, m_w80));
-    m_aw = makeField("lineEditAw", 0, Infinity, true,
+    m_aw = makeField("lineEditAw", 0, Unbounded, true,
                      tr("The water uptake coefficient must be >= 0."));
-    m_sd = makeField("lineEdit_sdValue", 0, Infinity, true, tr("The sd-value must be >= 0."));
+    m_sd = makeField("lineEdit_sdValue", 0, Unbounded, true, tr("The sd-value must be >= 0."));
     m_sd->setNormalToolTip(tr("An sd-value > 0 fixes the layer width to sd / %1 (foils, "
                               "membranes, coatings); 0 for ordinary materials.")
                                .arg(QChar(0x03BC)));
-    m_sdSummer = makeField("lineEdit_sdSummer", 0, Infinity, true,
+    m_sdSummer = makeField("lineEdit_sdSummer", 0, Unbounded, true,
                            tr("The sd-value in the evaporation period must be >= 0."));
     m_sdSummer->setNormalToolTip(
         tr("Humidity-variable vapour retarders: the sd-value in the evaporation (summer) period, "

@@ -24,7 +24,7 @@
 
 namespace {
 
-const double Infinity = std::numeric_limits<double>::infinity();
+const double NoUpperLimit = std::numeric_limits<double>::infinity();
 
 } // namespace
 
@@ -42,7 +42,7 @@ MaterialEditWidget::MaterialEditWidget(Project &project, QUndoStack &undoStack,
     auto makeField = [this](const char *name, const QString &errorText) {
         auto *edit = new QtExt::ValidatingLineEdit(this);
         edit->setObjectName(QLatin1String(name));
-        edit->setup(0, Infinity, errorText, false);
+        edit->setup(0, NoUpperLimit, errorText, false);
         // a refused entry is put back, so that the field shows what the layer holds
         edit->setRestoreOnRefusal(true);
         connect(edit, &QtExt::ValidatingLineEdit::editingFinishedSuccessfully, this,
@@ -135,12 +135,12 @@ MaterialEditWidget::MaterialEditWidget(Project &project, QUndoStack &undoStack,
                             false, false);
     m_bridgeWidth = new QtExt::ValidatingLineEdit(m_bridgeBox);
     m_bridgeWidth->setObjectName(QStringLiteral("lineEditBridgeWidth"));
-    m_bridgeWidth->setup(0, Infinity, tr("The width must be > 0 and smaller than the spacing."),
+    m_bridgeWidth->setup(0, NoUpperLimit, tr("The width must be > 0 and smaller than the spacing."),
                          false);
     m_bridgeSpacing = new QtExt::ValidatingLineEdit(m_bridgeBox);
     m_bridgeSpacing->setObjectName(QStringLiteral("lineEditBridgeSpacing"));
-    m_bridgeSpacing->setup(0, Infinity, tr("The spacing must be > 0 and larger than the width."),
-                           false);
+    m_bridgeSpacing->setup(0, NoUpperLimit,
+                           tr("The spacing must be > 0 and larger than the width."), false);
     for (QtExt::ValidatingLineEdit *edit : {m_bridgeFraction, m_bridgeWidth, m_bridgeSpacing})
         connect(edit, &QtExt::ValidatingLineEdit::editingFinishedSuccessfully, this,
                 &MaterialEditWidget::bridgeValueFinished);
