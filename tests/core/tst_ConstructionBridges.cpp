@@ -24,31 +24,16 @@ Q_DECLARE_METATYPE(Construction)
 
 namespace {
 
-Material wool()
-{
-    return TestMaterials::frameWool();
-}
-
-using TestMaterials::softwood;
-
-Material gypsum()
-{
-    return TestMaterials::gypsumBoard();
-}
-
-using TestMaterials::coloured;
-using TestMaterials::retarder;
-
 /*! Warm side first: gypsum board, a retarder, 160 mm wool, 60 mm wool. */
 Construction wall()
 {
     Construction c;
     c.m_name = QStringLiteral("Timber frame");
     c.m_notes = QStringLiteral("Studs 60/160 at 625 mm");
-    c.m_layers.emplace_back(gypsum(), 0.0125);
-    c.m_layers.emplace_back(retarder(), 0.05);
-    c.m_layers.emplace_back(wool(), 0.16);
-    c.m_layers.emplace_back(wool(), 0.06);
+    c.m_layers.emplace_back(TestMaterials::gypsumBoard(), 0.0125);
+    c.m_layers.emplace_back(TestMaterials::retarder(), 0.05);
+    c.m_layers.emplace_back(TestMaterials::frameWool(), 0.16);
+    c.m_layers.emplace_back(TestMaterials::frameWool(), 0.06);
     return c;
 }
 
@@ -90,7 +75,7 @@ QByteArray handWritten(const Material &layerMaterial,
 {
     Construction c = wall();
     c.m_layers[2] = MaterialLayer(layerMaterial, 0.16);
-    LayerBridge b = LayerBridge::fromWidthAndSpacing(softwood(), 0.06, 0.625);
+    LayerBridge b = LayerBridge::fromWidthAndSpacing(TestMaterials::softwood(), 0.06, 0.625);
     int materialVersion = MaterialStream::versionFor(b.material);
     edit(b, materialVersion);
     QByteArray data;
@@ -139,19 +124,22 @@ void tst_ConstructionBridges::roundTrip_data()
 {
     QTest::addColumn<Construction>("construction");
     QTest::addColumn<int>("version");
-    const LayerBridge studs = LayerBridge::fromWidthAndSpacing(softwood(), 0.06, 0.625);
+    const LayerBridge studs =
+        LayerBridge::fromWidthAndSpacing(TestMaterials::softwood(), 0.06, 0.625);
     QTest::newRow("no second material") << wall() << 1;
-    QTest::newRow("fraction typed") << withBridge(wall(), 2, LayerBridge(softwood(), 0.12)) << 2;
+    QTest::newRow("fraction typed")
+        << withBridge(wall(), 2, LayerBridge(TestMaterials::softwood(), 0.12)) << 2;
     QTest::newRow("width and spacing typed") << withBridge(wall(), 2, studs) << 2;
     QTest::newRow("two layers, crossing battens")
         << withBridge(withBridge(wall(), 2, studs), 3,
-                      LayerBridge::fromWidthAndSpacing(softwood(), 0.04, 0.5))
+                      LayerBridge::fromWidthAndSpacing(TestMaterials::softwood(), 0.04, 0.5))
         << 2;
     QTest::newRow("first and last layer")
-        << withBridge(withBridge(wall(), 0, LayerBridge(wool(), 0.3)), 3, studs) << 2;
+        << withBridge(withBridge(wall(), 0, LayerBridge(TestMaterials::frameWool(), 0.3)), 3, studs)
+        << 2;
     // a retarder with a summer sd-value beside the studs: material version 5 in a bridged entry
     Construction humid = withBridge(wall(), 2, studs);
-    humid.m_layers[1] = MaterialLayer(retarder(0.5), 0.05);
+    humid.m_layers[1] = MaterialLayer(TestMaterials::retarder(0.5), 0.05);
     QTest::newRow("beside a humidity-variable retarder") << humid << 2;
 }
 
@@ -207,7 +195,7 @@ void tst_ConstructionBridges::withoutBridgeTheBytesOfVersion1()
     }
     QCOMPARE(entryBytes(c), expected);
     // a construction whose studs were taken away is version 1 again
-    Construction removed = withBridge(wall(), 2, LayerBridge(softwood(), 0.1));
+    Construction removed = withBridge(wall(), 2, LayerBridge(TestMaterials::softwood(), 0.1));
     QVERIFY(entryBytes(removed) != expected);
     removed.m_layers[2].m_bridge.reset();
     QCOMPARE(entryBytes(removed), expected);
@@ -221,7 +209,7 @@ void tst_ConstructionBridges::withoutBridgeTheBytesOfVersion1()
 void tst_ConstructionBridges::handWrittenEntryReads()
 {
     // The form as documented, written without Construction::write.
-    const QByteArray bytes = handWritten(wool(), [](LayerBridge &, int &) {});
+    const QByteArray bytes = handWritten(TestMaterials::frameWool(), [](LayerBridge &, int &) {});
     Construction back;
     QString error;
     QVERIFY2(readEntry(bytes, back, &error), qPrintable(error));
@@ -237,9 +225,10 @@ void tst_ConstructionBridges::handWrittenEntryReads()
 
 void tst_ConstructionBridges::truncatedEverywhere()
 {
-    const Construction full =
-        withBridge(withBridge(wall(), 2, LayerBridge::fromWidthAndSpacing(softwood(), 0.06, 0.625)),
-                   3, LayerBridge(softwood(), 0.1));
+    const Construction full = withBridge(
+        withBridge(wall(), 2,
+                   LayerBridge::fromWidthAndSpacing(TestMaterials::softwood(), 0.06, 0.625)),
+        3, LayerBridge(TestMaterials::softwood(), 0.1));
     const QByteArray bytes = entryBytes(full);
     const Construction untouched = wall();
     for (int n = 0; n < bytes.size(); ++n) {
@@ -260,51 +249,66 @@ void tst_ConstructionBridges::malformed_data()
     QTest::addColumn<QString>("reason");
     const QString damaged = QStringLiteral("incomplete or damaged");
     QTest::newRow("flag 2") << handWritten(
-                                   wool(), [](LayerBridge &, int &) {}, 2)
+                                   TestMaterials::frameWool(), [](LayerBridge &, int &) {}, 2)
                             << damaged;
     QTest::newRow("flag 255") << handWritten(
-                                     wool(), [](LayerBridge &, int &) {}, 255)
+                                     TestMaterials::frameWool(), [](LayerBridge &, int &) {}, 255)
                               << damaged;
-    QTest::newRow("fraction 0") << handWritten(wool(), [](LayerBridge &b, int &) {
-        b = LayerBridge(softwood(), 0);
+    QTest::newRow("fraction 0") << handWritten(TestMaterials::frameWool(), [](LayerBridge &b,
+                                                                              int &) {
+        b = LayerBridge(TestMaterials::softwood(), 0);
     }) << QStringLiteral("must lie above 0 and below 1");
-    QTest::newRow("fraction 1") << handWritten(wool(), [](LayerBridge &b, int &) {
-        b = LayerBridge(softwood(), 1);
+    QTest::newRow("fraction 1") << handWritten(TestMaterials::frameWool(), [](LayerBridge &b,
+                                                                              int &) {
+        b = LayerBridge(TestMaterials::softwood(), 1);
     }) << QStringLiteral("must lie above 0 and below 1");
-    QTest::newRow("fraction not a number") << handWritten(wool(), [](LayerBridge &b, int &) {
-        b = LayerBridge(softwood(), std::numeric_limits<double>::quiet_NaN());
-    }) << QStringLiteral("must lie above 0 and below 1");
+    QTest::newRow("fraction not a number")
+        << handWritten(TestMaterials::frameWool(),
+                       [](LayerBridge &b, int &) {
+                           b = LayerBridge(TestMaterials::softwood(),
+                                           std::numeric_limits<double>::quiet_NaN());
+                       })
+        << QStringLiteral("must lie above 0 and below 1");
     QTest::newRow("fraction not width / spacing")
-        << handWritten(wool(), [](LayerBridge &b, int &) { b.fraction = 0.2; })
+        << handWritten(TestMaterials::frameWool(), [](LayerBridge &b, int &) { b.fraction = 0.2; })
         << QStringLiteral("does not follow from width and spacing");
     QTest::newRow("width without spacing")
-        << handWritten(wool(), [](LayerBridge &b, int &) { b.spacing = 0; })
+        << handWritten(TestMaterials::frameWool(), [](LayerBridge &b, int &) { b.spacing = 0; })
         << QStringLiteral("both must be finite");
-    QTest::newRow("width not below spacing") << handWritten(wool(), [](LayerBridge &b, int &) {
-        b = LayerBridge::fromWidthAndSpacing(softwood(), 0.7, 0.625);
-    }) << QStringLiteral("must be smaller than the spacing");
-    QTest::newRow("negative width") << handWritten(wool(), [](LayerBridge &b, int &) {
-        b = LayerBridge::fromWidthAndSpacing(softwood(), -0.06, 0.625);
+    QTest::newRow("width not below spacing")
+        << handWritten(TestMaterials::frameWool(),
+                       [](LayerBridge &b, int &) {
+                           b = LayerBridge::fromWidthAndSpacing(TestMaterials::softwood(), 0.7,
+                                                                0.625);
+                       })
+        << QStringLiteral("must be smaller than the spacing");
+    QTest::newRow("negative width") << handWritten(TestMaterials::frameWool(), [](LayerBridge &b,
+                                                                                  int &) {
+        b = LayerBridge::fromWidthAndSpacing(TestMaterials::softwood(), -0.06, 0.625);
     }) << QStringLiteral("both must be finite");
     QTest::newRow("material version 0")
-        << handWritten(wool(), [](LayerBridge &, int &v) { v = 0; }) << damaged;
+        << handWritten(TestMaterials::frameWool(), [](LayerBridge &, int &v) { v = 0; }) << damaged;
     QTest::newRow("material version 99")
-        << handWritten(wool(), [](LayerBridge &, int &v) { v = 99; }) << damaged;
-    QTest::newRow("material not finite") << handWritten(wool(), [](LayerBridge &b, int &) {
-        b.material.m_lambda = std::numeric_limits<double>::infinity();
-    }) << damaged;
+        << handWritten(TestMaterials::frameWool(), [](LayerBridge &, int &v) { v = 99; })
+        << damaged;
+    QTest::newRow("material not finite")
+        << handWritten(TestMaterials::frameWool(),
+                       [](LayerBridge &b, int &) {
+                           b.material.m_lambda = std::numeric_limits<double>::infinity();
+                       })
+        << damaged;
     QTest::newRow("studs in a foil")
-        << handWritten(retarder(), [](LayerBridge &, int &) {})
+        << handWritten(TestMaterials::retarder(), [](LayerBridge &, int &) {})
         << QStringLiteral("is given by its sd-value and cannot carry a second material");
     QTest::newRow("version 3") << handWritten(
-                                      wool(), [](LayerBridge &, int &) {}, 1, 3)
+                                      TestMaterials::frameWool(), [](LayerBridge &, int &) {}, 1, 3)
                                << QStringLiteral("Unknown version 3");
     QTest::newRow("version 0") << handWritten(
-                                      wool(), [](LayerBridge &, int &) {}, 1, 0)
+                                      TestMaterials::frameWool(), [](LayerBridge &, int &) {}, 1, 0)
                                << QStringLiteral("Unknown version 0");
 
     // a bridge material name that announces more bytes than there are
-    QByteArray hugeName = handWritten(wool(), [](LayerBridge &, int &) {});
+    QByteArray hugeName = handWritten(TestMaterials::frameWool(), [](LayerBridge &, int &) {});
     {
         // version, count, name, notes, flag of layer 1 and layer 1, flag of layer 2 and layer 2,
         // then the flag and the three doubles and the version of the bridge: its name follows
@@ -349,7 +353,8 @@ void tst_ConstructionBridges::olderReaderRefusesVersion2()
     // (its version word set to 1): the flags in front of the layers are no material version,
     // so it is refused rather than read with the second material taken for a layer.
     for (int layer = 0; layer < 4; ++layer) {
-        QByteArray bytes = entryBytes(withBridge(wall(), layer, LayerBridge(softwood(), 0.1)));
+        QByteArray bytes =
+            entryBytes(withBridge(wall(), layer, LayerBridge(TestMaterials::softwood(), 0.1)));
         QByteArray one;
         QDataStream(&one, QIODevice::WriteOnly) << qint32(1);
         bytes.replace(0, 4, one);
@@ -364,7 +369,8 @@ void tst_ConstructionBridges::equality_data()
 {
     QTest::addColumn<Construction>("other");
     QTest::addColumn<bool>("equal");
-    const LayerBridge studs = LayerBridge::fromWidthAndSpacing(softwood(), 0.06, 0.625);
+    const LayerBridge studs =
+        LayerBridge::fromWidthAndSpacing(TestMaterials::softwood(), 0.06, 0.625);
     const Construction base = withBridge(wall(), 2, studs);
     QTest::newRow("same") << base << true;
     Construction wider = base;
@@ -372,9 +378,11 @@ void tst_ConstructionBridges::equality_data()
     QTest::newRow("only a width differs") << wider << true;
     QTest::newRow("no second material") << wall() << false;
     QTest::newRow("another spacing")
-        << withBridge(wall(), 2, LayerBridge::fromWidthAndSpacing(softwood(), 0.06, 0.6)) << false;
+        << withBridge(wall(), 2,
+                      LayerBridge::fromWidthAndSpacing(TestMaterials::softwood(), 0.06, 0.6))
+        << false;
     QTest::newRow("same fraction, typed directly")
-        << withBridge(wall(), 2, LayerBridge(softwood(), studs.fraction)) << false;
+        << withBridge(wall(), 2, LayerBridge(TestMaterials::softwood(), studs.fraction)) << false;
     LayerBridge steel = studs;
     steel.material.m_lambda = 50;
     QTest::newRow("another stud material") << withBridge(wall(), 2, steel) << false;
@@ -385,8 +393,8 @@ void tst_ConstructionBridges::equality()
 {
     QFETCH(Construction, other);
     QFETCH(bool, equal);
-    const Construction base =
-        withBridge(wall(), 2, LayerBridge::fromWidthAndSpacing(softwood(), 0.06, 0.625));
+    const Construction base = withBridge(
+        wall(), 2, LayerBridge::fromWidthAndSpacing(TestMaterials::softwood(), 0.06, 0.625));
     QCOMPARE(base == other, equal);
     QCOMPARE(other == base, equal);
     QCOMPARE(base != other, !equal);
@@ -398,8 +406,8 @@ void tst_ConstructionBridges::databaseFile()
     QTemporaryDir dir;
     QVERIFY(dir.isValid());
     const Construction plain = wall();
-    Construction framed =
-        withBridge(wall(), 2, LayerBridge::fromWidthAndSpacing(softwood(), 0.06, 0.625));
+    Construction framed = withBridge(
+        wall(), 2, LayerBridge::fromWidthAndSpacing(TestMaterials::softwood(), 0.06, 0.625));
     framed.m_name = QStringLiteral("Timber frame with studs");
     {
         ConstructionList list(QStringLiteral("en"), dir.path());
@@ -446,11 +454,12 @@ void tst_ConstructionBridges::differentStudsAreAnotherConstruction()
     list.addConstruction(wall());
     list.addConstruction(wall()); // the same: not stored twice
     QCOMPARE(list.count(), 1);
-    list.addConstruction(withBridge(wall(), 2, LayerBridge(softwood(), 0.1)));
+    list.addConstruction(withBridge(wall(), 2, LayerBridge(TestMaterials::softwood(), 0.1)));
     QCOMPARE(list.count(), 2);
-    list.addConstruction(withBridge(wall(), 2, LayerBridge(softwood(), 0.15)));
+    list.addConstruction(withBridge(wall(), 2, LayerBridge(TestMaterials::softwood(), 0.15)));
     QCOMPARE(list.count(), 3);
-    QVERIFY(list.removeConstruction(withBridge(wall(), 2, LayerBridge(softwood(), 0.1))));
+    QVERIFY(list.removeConstruction(
+        withBridge(wall(), 2, LayerBridge(TestMaterials::softwood(), 0.1))));
     QCOMPARE(list.count(), 2);
     QVERIFY(!list.construction(0).hasBridges());
     QCOMPARE(list.construction(1).m_layers[2].m_bridge->fraction, 0.15);

@@ -22,35 +22,20 @@ Q_DECLARE_METATYPE(InputStatus)
 
 namespace {
 
-Material wool()
-{
-    return TestMaterials::frameWool();
-}
-
-using TestMaterials::softwood;
-
-Material gypsum()
-{
-    return TestMaterials::gypsumBoard();
-}
-
-using TestMaterials::coloured;
-using TestMaterials::retarder;
-
 LayerBridge studs()
 {
-    return LayerBridge::fromWidthAndSpacing(softwood(), 0.06, 0.625);
+    return LayerBridge::fromWidthAndSpacing(TestMaterials::softwood(), 0.06, 0.625);
 }
 
 /*! Gypsum board, 160 mm wool with studs, 60 mm wool; warm side first. */
 InputData timberFrame()
 {
     InputData in;
-    in.insertLayer(0, MaterialLayer(gypsum(), 0.0125));
-    MaterialLayer field(wool(), 0.16);
+    in.insertLayer(0, MaterialLayer(TestMaterials::gypsumBoard(), 0.0125));
+    MaterialLayer field(TestMaterials::frameWool(), 0.16);
     field.m_bridge = studs();
     in.insertLayer(1, field);
-    in.insertLayer(2, MaterialLayer(wool(), 0.06));
+    in.insertLayer(2, MaterialLayer(TestMaterials::frameWool(), 0.06));
     return in;
 }
 
@@ -86,13 +71,13 @@ void tst_FoilCarriesNoStuds::initTestCase()
 
 void tst_FoilCarriesNoStuds::layerModel()
 {
-    QVERIFY(MaterialLayer::canCarryBridge(wool()));
-    QVERIFY(!MaterialLayer::canCarryBridge(retarder()));
-    MaterialLayer layer(wool(), 0.16);
+    QVERIFY(MaterialLayer::canCarryBridge(TestMaterials::frameWool()));
+    QVERIFY(!MaterialLayer::canCarryBridge(TestMaterials::retarder()));
+    MaterialLayer layer(TestMaterials::frameWool(), 0.16);
     layer.m_bridge = studs();
-    layer.changeMaterial(gypsum());
+    layer.changeMaterial(TestMaterials::gypsumBoard());
     QCOMPARE(*layer.m_bridge, studs());
-    layer.changeMaterial(retarder());
+    layer.changeMaterial(TestMaterials::retarder());
     QVERIFY(!layer.hasBridge());
     QCOMPARE(layer.m_width, 0.0001);
 }
@@ -101,8 +86,9 @@ void tst_FoilCarriesNoStuds::materialChange_data()
 {
     QTest::addColumn<Material>("material");
     QTest::addColumn<bool>("removes");
-    QTest::newRow("a foil") << retarder() << true;
-    QTest::newRow("another insulation") << coloured(wool(), QColor(255, 255, 0)) << false;
+    QTest::newRow("a foil") << TestMaterials::retarder() << true;
+    QTest::newRow("another insulation")
+        << TestMaterials::coloured(TestMaterials::frameWool(), QColor(255, 255, 0)) << false;
 }
 
 void tst_FoilCarriesNoStuds::materialChange()
@@ -113,8 +99,8 @@ void tst_FoilCarriesNoStuds::materialChange()
     project.createNew(timberFrame(), ProjectInformation());
     QVERIFY(project.results().inhomogeneous.present);
     QCOMPARE(project.changeMaterialRemovesBridge(1, material), removes);
-    QVERIFY(!project.changeMaterialRemovesBridge(0, retarder())); // no studs there
-    QVERIFY(!project.changeMaterialRemovesBridge(7, retarder()));
+    QVERIFY(!project.changeMaterialRemovesBridge(0, TestMaterials::retarder())); // no studs there
+    QVERIFY(!project.changeMaterialRemovesBridge(7, TestMaterials::retarder()));
 
     QSignalSpy spy(&project, &Project::changed);
     QVERIFY(project.changeMaterial(1, material));
@@ -130,7 +116,7 @@ void tst_FoilCarriesNoStuds::editsRefuseAFoilWithStuds()
 {
     Project project;
     InputData in = timberFrame();
-    in.insertLayer(1, MaterialLayer(retarder(), 0));
+    in.insertLayer(1, MaterialLayer(TestMaterials::retarder(), 0));
     project.createNew(in, ProjectInformation());
     const InputData before = project.inputData();
     QSignalSpy spy(&project, &Project::changed);
@@ -150,7 +136,7 @@ void tst_FoilCarriesNoStuds::editsRefuseAFoilWithStuds()
     QVERIFY(project.inputData() == before);
 
     // the studs of the wool may still change and go
-    QVERIFY(project.setLayerBridge(2, LayerBridge(softwood(), 0.1)));
+    QVERIFY(project.setLayerBridge(2, LayerBridge(TestMaterials::softwood(), 0.1)));
     QVERIFY(project.replaceLayer(2, before.layer(2)));
 }
 
@@ -177,7 +163,7 @@ void tst_FoilCarriesNoStuds::fileWithAFoilWithStuds()
     QFETCH(InputStatus, status);
     // The file of an older version: the retarder layer (the second in the file) with studs.
     InputData in = timberFrame();
-    in.insertLayer(1, MaterialLayer(retarder(), 0));
+    in.insertLayer(1, MaterialLayer(TestMaterials::retarder(), 0));
     QByteArray text = written(in);
     const int foilStart = text.indexOf("name=\"Vapour retarder\"");
     QVERIFY(foilStart > 0);
