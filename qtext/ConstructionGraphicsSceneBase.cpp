@@ -2,6 +2,7 @@
 
 #include "qtext/GraphicsRectItemWithHatch.h"
 #include "qtext/GraphicsTextItemInRect.h"
+#include "qtext/LayoutDevice.h"
 
 #include <QFontMetricsF>
 #include <QGraphicsLineItem>
@@ -17,7 +18,7 @@ ConstructionGraphicsSceneBase::ConstructionGraphicsSceneBase(bool onScreen, QPai
                                                              QObject *parent)
     : QGraphicsScene(parent)
     , m_onScreen(onScreen)
-    , m_device(device)
+    , m_device(LayoutDevice::of(device))
 {
     // The sketch is a drawing on paper: white under any colour theme.
     setBackgroundBrush(Qt::white);
@@ -39,6 +40,9 @@ void ConstructionGraphicsSceneBase::setup(const QRectF &frame, QPaintDevice *dev
                                           const ConstructionLayers &layers, const QString &leftText,
                                           const QString &rightText, int displayFlags)
 {
+    // Texts are measured for the device's stand-in: the same for every device that measures
+    // alike, and never for a device that is gone (or another one made where it was).
+    device = LayoutDevice::of(device);
     if (m_hasRequest && frame == m_frame && device == m_device && scale == m_scale &&
         layers == m_layers && leftText == m_leftText && rightText == m_rightText &&
         displayFlags == m_displayFlags)

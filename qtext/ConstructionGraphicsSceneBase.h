@@ -104,6 +104,7 @@ protected:
     double labelGap() const { return m_charSize.width() / 2; }
 
     bool m_onScreen;
+    /*! The stand-in (LayoutDevice) of the device the texts are laid out for. */
     QPaintDevice *m_device;
     double m_scale = 1.0;
     QFont m_font;

@@ -1,5 +1,7 @@
 #include "qtext/GraphicsTextItemInRect.h"
 
+#include "qtext/LayoutDevice.h"
+
 #include <QAbstractTextDocumentLayout>
 #include <QTextDocument>
 #include <QTextOption>
@@ -15,7 +17,8 @@ GraphicsTextItemInRect::GraphicsTextItemInRect(const QString &text, QGraphicsIte
 
 void GraphicsTextItemInRect::setPaintDevice(QPaintDevice *device)
 {
-    document()->documentLayout()->setPaintDevice(device);
+    // the stand-in, which outlives the device (an export's printer) that the item outlives
+    document()->documentLayout()->setPaintDevice(LayoutDevice::of(device));
 }
 
 void GraphicsTextItemInRect::setAlignment(Qt::Alignment alignment)

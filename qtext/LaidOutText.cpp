@@ -1,5 +1,7 @@
 #include "qtext/LaidOutText.h"
 
+#include "qtext/LayoutDevice.h"
+
 #include <QAbstractTextDocumentLayout>
 #include <QFont>
 #include <QHash>
@@ -167,6 +169,8 @@ QTextDocument *LaidOutText::document(QTextDocument *source, const QString &html,
                                      QPaintDevice *device, qreal width)
 {
     Q_ASSERT(source != nullptr && device != nullptr);
+    // the document keeps the device's stand-in, which outlives the device
+    device = LayoutDevice::of(device);
     if (html.isEmpty()) {
         release();
         return nullptr;
@@ -188,7 +192,8 @@ QTextDocument *LaidOutText::document(QTextDocument *source, const QString &html,
         doc->setHtml(html);
         doc->width = width;
     } else {
-        // a device of the same resolution (the next PDF writer) measures the same
+        // a device of the same resolution (the next PDF writer) measures the same: it has the
+        // same stand-in
         if (doc->documentLayout()->paintDevice() != device)
             doc->documentLayout()->setPaintDevice(device);
         if (doc->width != width) {
@@ -208,6 +213,7 @@ QSizeF LaidOutText::size(QTextDocument *source, const QString &html, QPaintDevic
         release();
         return QSizeF(0, 0);
     }
+    device = LayoutDevice::of(device);
     if (width < 0) {
         const Document *doc = find(source, html, device);
         if (doc && doc->natural.isValid())

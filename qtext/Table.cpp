@@ -1,5 +1,7 @@
 #include "qtext/Table.h"
 
+#include "qtext/LayoutDevice.h"
+
 #include <QAbstractTextDocumentLayout>
 #include <QGuiApplication>
 #include <QPaintDevice>
@@ -239,6 +241,8 @@ void Table::layout(QPaintDevice *device, qreal width)
     Q_ASSERT_X(device != nullptr, "Table::layout", "device != nullptr");
     if (width <= 0)
         width = m_size.width() >= 1 ? m_size.width() : device->width();
+    // From here on the texts are measured for the device's stand-in, which outlives it.
+    device = LayoutDevice::of(device);
     TextEnvironment environment{m_document->defaultFont(), m_document->defaultStyleSheet(),
                                 device->logicalDpiX(), device->logicalDpiY()};
     if (environment != m_textEnvironment) {

@@ -152,6 +152,7 @@ private:
     const TableCell &at(int col, int row) const { return m_cells[indexOf(col, row)]; }
 
     QTextDocument *m_document;
+    /*! The stand-in (LayoutDevice) of the device of the last layout. */
     QPaintDevice *m_layoutDevice = nullptr;
     qreal m_layoutWidth = -1;
 
@@ -162,7 +163,7 @@ private:
     /*! The laid-out texts, by the index of their cell. */
     mutable std::vector<LaidOutText> m_texts;
     TextEnvironment m_textEnvironment;
-    /*! The device the texts are laid out for: that of the last layout. */
+    /*! The device the texts are laid out for: the stand-in of that of the last layout. */
     QPaintDevice *m_textDevice = nullptr;
     std::vector<SizeType> m_colTypes;
     std::vector<qreal> m_colValues;

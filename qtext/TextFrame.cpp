@@ -1,5 +1,7 @@
 #include "qtext/TextFrame.h"
 
+#include "qtext/LayoutDevice.h"
+
 #include <QAbstractTextDocumentLayout>
 #include <QPaintDevice>
 #include <QPainter>
@@ -34,9 +36,10 @@ QTextDocument *TextFrame::setUp(QPaintDevice *device, qreal width)
         return nullptr;
     // Fonts are measured in the device's resolution, so that a report laid out for a printer
     // breaks its lines where the printed page does. The shared document measures for the
-    // device too, as its owner may expect.
-    m_document->documentLayout()->setPaintDevice(device);
-    return m_laidOut.document(m_document, m_text, device, width > 0 ? width : device->width());
+    // device too, as its owner may expect. Both keep the device's stand-in, which outlives it.
+    QPaintDevice *const standIn = LayoutDevice::of(device);
+    m_document->documentLayout()->setPaintDevice(standIn);
+    return m_laidOut.document(m_document, m_text, standIn, width > 0 ? width : device->width());
 }
 
 QRectF TextFrame::frameRect(QPaintDevice *device, qreal width)

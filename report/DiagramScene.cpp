@@ -5,6 +5,7 @@
 
 #include "model/PhysicsFunctions.h"
 #include "qtext/LabelPlacement.h"
+#include "qtext/LayoutDevice.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QApplication>
@@ -377,9 +378,11 @@ void DiagramScene::makeAxisTitles()
     const QString sd = tr("Diffusion-equivalent air layer thickness %1 in [m]")
                            .arg(QStringLiteral("s<sub>d</sub>"));
     // The rich-text layout is the dear part of a rebuild: the titles are made again only when
-    // their font, device or language changed.
+    // their font, device or language changed. The device is its address and its stand-in,
+    // which tells a device made where a gone one was from that one when it measures otherwise.
     const QString key = QStringList{m_titleFont.toString(),
                                     QString::number(m_device ? m_device->logicalDpiY() : 0),
+                                    QString::number(quintptr(m_target)),
                                     QString::number(quintptr(m_device)),
                                     temperature,
                                     vapour,
@@ -417,11 +420,13 @@ void DiagramScene::update(const QRectF &rect, QPaintDevice *device, double scale
 {
     if (mode == NoProfile)
         return;
-    if (m_hasData && rect == m_totalRect && device == m_device && scale == m_scale &&
-        mode == m_mode && results == m_results && input == m_input)
+    QPaintDevice *const standIn = QtExt::LayoutDevice::of(device);
+    if (m_hasData && rect == m_totalRect && device == m_target && standIn == m_device &&
+        scale == m_scale && mode == m_mode && results == m_results && input == m_input)
         return;
 
-    m_device = device;
+    m_target = device;
+    m_device = standIn;
     m_scale = scale;
     m_mode = mode;
     m_results = results;

@@ -159,6 +159,10 @@ private:
 
     bool m_screen;
     double m_scale = 1;
+    /*! The address of the device of the last update: compared, never used, as the device may
+        be gone. */
+    const void *m_target = nullptr;
+    /*! Its stand-in (QtExt::LayoutDevice), for which the texts are measured. */
     QPaintDevice *m_device = nullptr;
     int m_mode = NoProfile;
     CalculationResults m_results;

@@ -4,6 +4,7 @@
 #include "htl/HTL_MessageRouter.h"
 #include "htl/HTL_MessageStream.h"
 #include "persistence/AtomicFile.h"
+#include "qtext/LayoutDevice.h"
 #include "report/ReportDocument.h"
 #include "report/ReportPictureFrames.h"
 #include "report/ReportTableFrames.h"
@@ -177,7 +178,9 @@ QString Report::framePlainText(int index) const
 
 void Report::setUpDevice(QPaintDevice *device)
 {
-    m_document->documentLayout()->setPaintDevice(device);
+    // The document keeps the device's stand-in: the device (the writer of writePdf()) may be
+    // gone before the document is laid out again.
+    m_document->documentLayout()->setPaintDevice(QtExt::LayoutDevice::of(device));
     m_document->setDefaultFont(m_reportFont);
     m_document->setDefaultStyleSheet(
         QStringLiteral("body { font-size:%1pt; }").arg(m_reportFont.pointSize()));

@@ -1,5 +1,7 @@
 #include "report/ReportContent.h"
 
+#include "qtext/LayoutDevice.h"
+
 #include <QAbstractTextDocumentLayout>
 #include <QPaintDevice>
 #include <QTextBlock>
@@ -27,7 +29,7 @@ void ReportTextMetrics::update(QTextDocument *document, QPaintDevice *device)
     const QString templates[StyleCount] = {
         QStringLiteral("%1"), QStringLiteral("<h1>%1</h1>"), QStringLiteral("<h2>%1</h2>"),
         QStringLiteral("<h3>%1</h3>"), QStringLiteral("<h4>%1</h4>")};
-    document->documentLayout()->setPaintDevice(device);
+    document->documentLayout()->setPaintDevice(QtExt::LayoutDevice::of(device));
     document->setTextWidth(-1);
     for (int style = 0; style < StyleCount; ++style) {
         if (style == Plain)

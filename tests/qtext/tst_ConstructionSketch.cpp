@@ -16,6 +16,7 @@
 #include <algorithm>
 #include <cmath>
 #include <memory>
+#include <new>
 
 using QtExt::ConstructionGraphicsSceneBase;
 using QtExt::ConstructionLayer;
@@ -43,6 +44,7 @@ private slots:
     void tooWideNameHidden();
     void render_data();
     void render();
+    void deviceMadeWhereAGoneOneWas();
 };
 
 namespace {
@@ -479,6 +481,38 @@ void tst_ConstructionSketch::render()
     const QPoint edge = horizontal ? QPoint(int(sel.left()) + 1, int(sel.center().y()))
                                    : QPoint(int(sel.center().x()), int(sel.top()) + 1);
     QCOMPARE(image.pixelColor(edge), QColor(Qt::black));
+}
+
+void tst_ConstructionSketch::deviceMadeWhereAGoneOneWas()
+{
+    // A device made at the address of a destroyed one (the next report's printer in the same
+    // place) is another device: the sketch set up for it lays its texts out at its resolution,
+    // as a sketch that never saw the first one does.
+    auto image = [](int dpi) {
+        QImage printer = device(1, 1);
+        printer.setDotsPerMeterX(qRound(dpi / 0.0254));
+        printer.setDotsPerMeterY(qRound(dpi / 0.0254));
+        return printer;
+    };
+    const ConstructionLayers layers{layer(0.1, "Gypsum board"), layer(0.2, "Mineral wool")};
+    const QRectF frame(0, 0, 2000, 800);
+    alignas(QImage) unsigned char place[sizeof(QImage)];
+    QImage *first = new (place) QImage(image(300));
+    QtExt::ConstructionGraphicsSceneHorizontal scene(false, first);
+    scene.setup(frame, first, 4.0, layers, "inside", "outside", AllFlags);
+    first->~QImage();
+    QImage *second = new (place) QImage(image(600));
+    scene.setup(frame, second, 4.0, layers, "inside", "outside", AllFlags);
+    QtExt::ConstructionGraphicsSceneHorizontal fresh(false, second);
+    fresh.setup(frame, second, 4.0, layers, "inside", "outside", AllFlags);
+    for (const char *text : {"inside", "outside", "Gypsum board", "Mineral wool"}) {
+        const GraphicsTextItemInRect *item = textItem(scene, text);
+        const GraphicsTextItemInRect *expected = textItem(fresh, text);
+        QVERIFY(item != nullptr && expected != nullptr);
+        QCOMPARE(item->rect(), expected->rect());
+        QCOMPARE(item->textSize(), expected->textSize());
+    }
+    second->~QImage();
 }
 
 M2_TEST_MAIN(tst_ConstructionSketch)

@@ -15,6 +15,7 @@
 #include <QTextDocument>
 #include <QUrl>
 
+#include <memory>
 #include <numeric>
 
 namespace {
@@ -144,6 +145,8 @@ private slots:
     void cellTextsAskTheSharedDocumentForResources();
     void textFrameFollowsItsTextAndFont();
     void keptTextsServeTheirOwnFontAndDevice();
+    void linkFoundAfterTheDeviceIsGone();
+    void newFontAfterTheDeviceIsGone();
 };
 
 void tst_Table::surplusGoesEquallyToAutomaticColumns()
@@ -521,6 +524,49 @@ void tst_Table::keptTextsServeTheirOwnFontAndDevice()
         QVERIFY(geometry(onPrinter, printer, 600) == geometry(freshPrinter, printer, 600));
         QCOMPARE(painted(onPrinter, printer), painted(freshPrinter, printer));
     }
+}
+
+void tst_Table::linkFoundAfterTheDeviceIsGone()
+{
+    // A table laid out for a device that is then destroyed (the writer of an exported PDF)
+    // still tells which link is under a point of that layout.
+    QTextDocument doc;
+    QtExt::Table t(&doc);
+    fillThreeRows(t);
+    t.setCellText(0, 2, "<a href=\"#note\">note on the resistance</a>");
+    QPointF inLink;
+    QString anchor;
+    {
+        auto printer = std::make_unique<QImage>(device(800, 400, 2));
+        t.boundingRect(printer.get(), 600);
+        const QtExt::Table &laidOut = t;
+        inLink = laidOut.cell(0, 2).rect().topLeft() + QPointF(4, 4);
+        anchor = t.anchorAt(inLink);
+    }
+    QCOMPARE(anchor, QString("#note"));
+    QCOMPARE(t.anchorAt(inLink), anchor);
+}
+
+void tst_Table::newFontAfterTheDeviceIsGone()
+{
+    // The shared document of a table laid out for a device that is then destroyed takes a new
+    // default font; the table then lays out and paints for the next device as a table in that
+    // font that never saw the first device.
+    QTextDocument doc, largeDoc;
+    QFont large = doc.defaultFont();
+    large.setPointSize(16);
+    largeDoc.setDefaultFont(large);
+    QtExt::Table t(&doc), fresh(&largeDoc);
+    fillThreeRows(t);
+    fillThreeRows(fresh);
+    {
+        auto printer = std::make_unique<QImage>(device(800, 400, 2));
+        t.boundingRect(printer.get(), 600);
+    }
+    doc.setDefaultFont(large);
+    QImage screen = device(400, 200);
+    QVERIFY(geometry(t, screen, 300) == geometry(fresh, screen, 300));
+    QCOMPARE(painted(t, screen), painted(fresh, screen));
 }
 
 M2_TEST_MAIN(tst_Table)

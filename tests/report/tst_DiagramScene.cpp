@@ -27,6 +27,7 @@
 #include <cerrno>
 #include <cmath>
 #include <cstring>
+#include <new>
 
 Q_DECLARE_METATYPE(std::vector<double>)
 
@@ -126,6 +127,7 @@ private slots:
     void printedTextsStayInsideThePicture_data();
     void printedTextsStayInsideThePicture();
     void sketchShowsTheMembersOfASecondMaterial();
+    void deviceMadeWhereAGoneOneWas();
 };
 
 void tst_DiagramScene::interfacePositions_data()
@@ -895,6 +897,41 @@ void tst_DiagramScene::sketchShowsTheMembersOfASecondMaterial()
     DiagramScene profile(true);
     profile.update(Rect, &device, 1.0, outcome.results, input, 2);
     QVERIFY(profile.itemsOfKind(DiagramScene::BridgeMember).isEmpty());
+}
+
+void tst_DiagramScene::deviceMadeWhereAGoneOneWas()
+{
+    // A device made at the address of a destroyed one (the next export's image in the same
+    // place) is another device: a scene updated for it measures its texts at its resolution,
+    // as a scene that never saw the first one does.
+    const InputData input = wall({0.1, 0.2, 0.05});
+    const CalculationResults results = Calculation::calculate(input).results;
+    auto image = [](int dpi) {
+        QImage device(1, 1, QImage::Format_RGB32);
+        device.setDotsPerMeterX(qRound(dpi / 0.0254));
+        device.setDotsPerMeterY(qRound(dpi / 0.0254));
+        return device;
+    };
+    alignas(QImage) unsigned char place[sizeof(QImage)];
+    QImage *first = new (place) QImage(image(300));
+    DiagramScene scene(false);
+    scene.update(Rect, first, 4.0, results, input, DiagramScene::MoistureContentProfile);
+    first->~QImage();
+    QImage *second = new (place) QImage(image(600));
+    scene.update(Rect, second, 4.0, results, input, DiagramScene::MoistureContentProfile);
+    DiagramScene fresh(false);
+    fresh.update(Rect, second, 4.0, results, input, DiagramScene::MoistureContentProfile);
+    for (DiagramScene::ItemKind kind : {DiagramScene::WidthLabel, DiagramScene::AxisTitle}) {
+        const QList<QGraphicsItem *> items = scene.itemsOfKind(kind);
+        const QList<QGraphicsItem *> expected = fresh.itemsOfKind(kind);
+        QCOMPARE(items.size(), expected.size());
+        QVERIFY(!items.isEmpty());
+        for (int i = 0; i < items.size(); ++i) {
+            QCOMPARE(items[i]->pos(), expected[i]->pos());
+            QCOMPARE(items[i]->boundingRect(), expected[i]->boundingRect());
+        }
+    }
+    second->~QImage();
 }
 
 M2_TEST_MAIN(tst_DiagramScene)

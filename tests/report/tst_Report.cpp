@@ -17,6 +17,7 @@
 #include <QFontDatabase>
 #include <QLocale>
 
+#include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -114,6 +115,7 @@ private slots:
     void missingFontFamilyIsReplaced();
     void everyPagePaintsWithoutWarnings_data();
     void everyPagePaintsWithoutWarnings();
+    void layoutOutlivesTheWriterOfThePdf();
     void secondMaterialInTheReport_data();
     void secondMaterialInTheReport();
 
@@ -899,6 +901,61 @@ void tst_Report::everyPagePaintsWithoutWarnings()
                           .arg(p));
     }
     QVERIFY2(capture.warnings().isEmpty(), qPrintable(capture.warnings().join('\n')));
+}
+
+void tst_Report::layoutOutlivesTheWriterOfThePdf()
+{
+    // writePdf() lays the report out for a PDF writer that is gone when it returns, and the
+    // report lives on (one report serves every project of a --report-dir run). Its last layout
+    // painted once more gives the pages of a report whose writer still lives; laid out again in
+    // another font for the screen, it measures as a report that never saw the writer.
+    const QString example = QStringLiteral("timber_frame_wall.m2p");
+    QTemporaryDir dir;
+    Report written(QStringLiteral("DejaVu Sans"));
+    makeReport(written, example, allFrames());
+    QString error;
+    QVERIFY2(written.writePdf(dir.filePath(QStringLiteral("report.pdf")), &error),
+             qPrintable(error));
+
+    QBuffer buffer;
+    QVERIFY(buffer.open(QIODevice::WriteOnly));
+    QPdfWriter writer(&buffer);
+    writer.setResolution(600);
+    const double m = Report::PageMargin_mm;
+    writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
+                                     QMarginsF(m, m, m, m), QPageLayout::Millimeter));
+    Report alive(QStringLiteral("DejaVu Sans"));
+    makeReport(alive, example, allFrames());
+    QVERIFY(alive.printPages(&writer));
+    QCOMPARE(written.pageCount(), alive.pageCount());
+    for (int page = 1; page <= alive.pageCount(); ++page) {
+        // the page of 600 dpi pixels drawn a tenth of its size
+        QImage fromWritten = pageImage(60);
+        QImage fromAlive = fromWritten;
+        QPainter painter(&fromWritten);
+        painter.scale(0.1, 0.1);
+        written.paintPage(&painter, page);
+        painter.end();
+        painter.begin(&fromAlive);
+        painter.scale(0.1, 0.1);
+        alive.paintPage(&painter, page);
+        painter.end();
+        QVERIFY2(fromWritten == fromAlive, qPrintable(QStringLiteral("page %1").arg(page)));
+    }
+
+    QFont large = written.reportFont();
+    large.setPointSize(11);
+    written.setReportFont(large);
+    Report fresh(QStringLiteral("DejaVu Sans"));
+    makeReport(fresh, example, allFrames());
+    fresh.setReportFont(large);
+    QImage screen = pageImage(96);
+    written.layout(&screen);
+    fresh.layout(&screen);
+    QCOMPARE(written.pageCount(), fresh.pageCount());
+    for (int index = 0; index < Report::FrameCount; ++index)
+        QCOMPARE(written.frameRect(index), fresh.frameRect(index));
+    QCOMPARE(written.glaserDiagramRect(), fresh.glaserDiagramRect());
 }
 
 M2_TEST_MAIN(tst_Report)
