@@ -44,6 +44,17 @@ QString examplesDir()
     return QDir(QStringLiteral(M2_TEST_DATA_DIR "/../../resources/examples")).absolutePath();
 }
 
+/*! Loads one of the shipped examples into project; false, with the reason logged, when it fails. */
+bool loadExample(Project &project, const char *name)
+{
+    QString message;
+    const bool loaded =
+        project.load(examplesDir() + QLatin1Char('/') + QLatin1String(name), &message);
+    if (!loaded)
+        qWarning("%s: %s", name, qPrintable(message));
+    return loaded;
+}
+
 // The rows of the verdict block that stand under the basis and whose criterion starts with the
 // text.
 QList<int> verdictRows(const M2_ResultsWidget &widget, const QString &criterion,
@@ -269,10 +280,7 @@ void tst_ResultsWidget::masonryExampleShowsBothMethods()
     // than DIN 4108-3 admits, the moisture-storage method less; the panel shows both, each
     // verdict with its basis.
     Project project;
-    QString message;
-    QVERIFY2(project.load(examplesDir() + QStringLiteral("/masonry_wall_interior_insulation.m2p"),
-                          &message),
-             qPrintable(message));
+    QVERIFY(loadExample(project, "masonry_wall_interior_insulation.m2p"));
     const CalculationResults &r = project.results();
     QVERIFY(ResultType::isCondensation(r.typeGlaser));
     M2_ResultsWidget widget;
@@ -392,10 +400,7 @@ void tst_ResultsWidget::smallCondensateInGrams()
 void tst_ResultsWidget::scrollsWhenTaller()
 {
     Project project;
-    QString message;
-    QVERIFY2(project.load(examplesDir() + QStringLiteral("/masonry_wall_interior_insulation.m2p"),
-                          &message),
-             qPrintable(message));
+    QVERIFY(loadExample(project, "masonry_wall_interior_insulation.m2p"));
     M2_ResultsWidget widget;
     widget.resize(500, 150);
     widget.updateResults(project.inputData(), project.outcome(), project.heatFlowDirection());
@@ -422,10 +427,7 @@ void tst_ResultsWidget::updatedPanelPaintsAsANewOne()
     // The panel keeps its layout and the measured widths of its texts between updates: after a
     // width edit it must paint exactly what a panel that never saw the old figures paints.
     Project project;
-    QString message;
-    QVERIFY2(project.load(examplesDir() + QStringLiteral("/masonry_wall_interior_insulation.m2p"),
-                          &message),
-             qPrintable(message));
+    QVERIFY(loadExample(project, "masonry_wall_interior_insulation.m2p"));
     M2_ResultsWidget updated;
     updated.resize(520, 700);
     updated.updateResults(project.inputData(), project.outcome(), project.heatFlowDirection());
@@ -447,10 +449,7 @@ void tst_ResultsWidget::verdictsPaintedWhenScrolledTo()
     // A short panel leaves the verdicts below the figures unpainted while they are out of
     // sight; scrolled down, the verdict block fills the panel's lower part.
     Project project;
-    QString message;
-    QVERIFY2(project.load(examplesDir() + QStringLiteral("/masonry_wall_interior_insulation.m2p"),
-                          &message),
-             qPrintable(message));
+    QVERIFY(loadExample(project, "masonry_wall_interior_insulation.m2p"));
     M2_ResultsWidget widget;
     widget.resize(500, 150);
     widget.updateResults(project.inputData(), project.outcome(), project.heatFlowDirection());
