@@ -20,13 +20,28 @@ trap 'kill $xvfb 2>/dev/null; rm -rf "$home"' EXIT
 sleep 1
 times=""
 i=0
+failed=0
 while [ $i -lt "$runs" ]; do
     start=$(date +%s%N)
-    DISPLAY=$display HOME=$home "$build/bin/Mirelo2" "$project" >/dev/null 2>&1 &
+    DISPLAY=$display HOME=$home "$build/bin/Mirelo2" "$project" >"$home/run.log" 2>&1 &
     pid=$!
+    ended=""
     until DISPLAY=$display xdotool search --onlyvisible --pid $pid --name Mirelo >/dev/null 2>&1; do
+        # The polls are many short X connections: now and then Xvfb refuses one, the program's
+        # among them, and the program ends before it has a window. Such a run is started again.
+        if ! kill -0 $pid 2>/dev/null; then
+            ended=yes
+            break
+        fi
         sleep 0.005
     done
+    if [ -n "$ended" ]; then
+        wait $pid 2>/dev/null || true
+        failed=$((failed + 1))
+        echo "run $((i + 1)): the program ended without a window ($(head -n 1 "$home/run.log")), started again"
+        [ $failed -lt 10 ] || { echo "startup.sh: ten runs ended without a window" >&2; exit 1; }
+        continue
+    fi
     end=$(date +%s%N)
     rss=$(ps -o rss= -p $pid)
     ms=$(((end - start) / 1000000))
