@@ -72,6 +72,9 @@ public:
     virtual double w_80() const = 0;
     virtual double w_sat() const = 0;
     virtual double sd_value() const = 0;
+    /*! sd-value of a humidity-variable vapour retarder in the humid summer (m); 0 when the
+        material keeps its winter value. */
+    virtual double sd_summer() const { return 0; }
     virtual double value2() const { return 0; }
     virtual const void *data() const { return nullptr; }
     virtual QDate measuringDate() const = 0;

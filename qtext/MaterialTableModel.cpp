@@ -123,6 +123,8 @@ QVariant MaterialTableModel::data(const QModelIndex &index, int role) const
             return {MaterialBase::P_Mu, m->mu()};
         case C_SdValue:
             return {MaterialBase::P_SdValue, m->sd_value()};
+        case C_SdSummer:
+            return {MaterialBase::P_SdValue, m->sd_summer()};
         case C_W80:
             return {MaterialBase::P_SmallValue, m->w_80()};
         case C_WSat:
@@ -156,7 +158,7 @@ QVariant MaterialTableModel::data(const QModelIndex &index, int role) const
         if (n.property < 0)
             return text(column);
         // an sd-value of 0 means "not given": an empty cell reads better than a zero
-        if (column == C_SdValue && n.value == 0)
+        if ((column == C_SdValue || column == C_SdSummer) && n.value == 0)
             return QString();
         // a plain zero instead of an exponent form of it
         if (n.value == 0)
@@ -224,6 +226,8 @@ QVariant MaterialTableModel::headerData(int section, Qt::Orientation orientation
             return tr("%1\n[-]").arg(QChar(0x03BC));
         case C_SdValue:
             return tr("sd\n[m]");
+        case C_SdSummer:
+            return tr("sd summer\n[m]");
         case C_W80:
             return tr("w_80\n[m%1/m%1]").arg(cubic);
         case C_WSat:
@@ -252,6 +256,9 @@ QVariant MaterialTableModel::headerData(int section, Qt::Orientation orientation
             return tr("Vapor diffusion resistance factor");
         case C_SdValue:
             return tr("Diffusion-equivalent air layer thickness");
+        case C_SdSummer:
+            return tr("Diffusion-equivalent air layer thickness of a humidity-variable vapour "
+                      "retarder in the humid summer (evaporation period)");
         case C_W80:
             return tr("Moisture content at 80% relative humidity");
         case C_WSat:

@@ -28,6 +28,7 @@ public:
         C_Lambda,
         C_Mu,
         C_SdValue,
+        C_SdSummer, ///< the summer sd-value of a humidity-variable retarder
         C_W80,
         C_WSat,
         C_Aw,

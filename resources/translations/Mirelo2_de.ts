@@ -3452,6 +3452,16 @@ Kursiv dargestellte Materialien sind Ihre eigenen; nur diese können bearbeitet 
         <source>Water absorption coefficient</source>
         <translation>Wasseraufnahmekoeffizient</translation>
     </message>
+    <message>
+        <source>sd summer
+[m]</source>
+        <translation>sd Sommer
+[m]</translation>
+    </message>
+    <message>
+        <source>Diffusion-equivalent air layer thickness of a humidity-variable vapour retarder in the humid summer (evaporation period)</source>
+        <translation>Diffusionsäquivalente Luftschichtdicke einer feuchtevariablen Dampfbremse im feuchten Sommer (Verdunstungsperiode)</translation>
+    </message>
 </context>
 <context>
     <name>MaterialTransfer</name>

@@ -3452,6 +3452,16 @@ Materials in italics are your own; only these can be edited or removed. Copy a s
         <source>Water absorption coefficient</source>
         <translation>Water absorption coefficient</translation>
     </message>
+    <message>
+        <source>sd summer
+[m]</source>
+        <translation>sd summer
+[m]</translation>
+    </message>
+    <message>
+        <source>Diffusion-equivalent air layer thickness of a humidity-variable vapour retarder in the humid summer (evaporation period)</source>
+        <translation>Diffusion-equivalent air layer thickness of a humidity-variable vapour retarder in the humid summer (evaporation period)</translation>
+    </message>
 </context>
 <context>
     <name>MaterialTransfer</name>

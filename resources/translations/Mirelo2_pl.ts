@@ -3452,6 +3452,16 @@ Materiały zapisane kursywą są materiałami własnymi; tylko je można edytowa
         <source>Water absorption coefficient</source>
         <translation>Współczynnik absorpcji wody</translation>
     </message>
+    <message>
+        <source>sd summer
+[m]</source>
+        <translation>sd lato
+[m]</translation>
+    </message>
+    <message>
+        <source>Diffusion-equivalent air layer thickness of a humidity-variable vapour retarder in the humid summer (evaporation period)</source>
+        <translation>Równoważna dyfuzyjnie grubość warstwy powietrza paroizolacji o zmiennym oporze dyfuzyjnym w wilgotnym lecie (okres wysychania)</translation>
+    </message>
 </context>
 <context>
     <name>MaterialTransfer</name>

@@ -20,12 +20,12 @@
 #include "qtext/MaterialDatabaseSelectionWidget.h"
 #include "qtext/MaterialFilterProxyModel.h"
 #include "qtext/MaterialTableModel.h"
-#include "ui/database/ConstructionDatabaseWidget.h"
 #include "settings/DisplayUnits.h"
-#include "ui/mainwindow/DesktopDialogs.h"
+#include "ui/database/ConstructionDatabaseWidget.h"
 #include "ui/database/MaterialConstructionTabWidget.h"
 #include "ui/database/MaterialDatabaseDialog.h"
 #include "ui/database/MaterialDatabaseWidget.h"
+#include "ui/mainwindow/DesktopDialogs.h"
 
 namespace {
 
@@ -163,6 +163,7 @@ private slots:
     void selectionSurvivesTheFilter();
     void lambdaRangeAndSource();
     void sortingByValue();
+    void summerSdOfARetarderShown();
     void userMaterialEditing();
     void shippedMaterialsCannotBeChanged();
     void constructionEditing();
@@ -515,6 +516,39 @@ void tst_MaterialDatabaseDialog::sortingByValue()
     m_dialog->setDisplayUnits(DisplayUnits(1000, true));
     QCOMPARE(table->model()->index(0, aw).data(QtExt::MaterialTableModel::SortRole).toDouble(),
              perSecond);
+}
+
+void tst_MaterialDatabaseDialog::summerSdOfARetarderShown()
+{
+    // A humidity-variable retarder shows its summer sd-value beside the winter one; a material
+    // without one leaves the cell empty rather than showing a zero.
+    m_dialogs.materialEdit = [](Material &m) {
+        m = userMaterial(QStringLiteral("Variable retarder"), 0.2, 20000);
+        m.m_sd_value = 5;
+        m.m_sd_summer = 0.25;
+        m.setFlags(false, false, false, true);
+    };
+    materials()->actionAdd()->trigger();
+    QAbstractItemModel *model = materialTable()->model();
+    const int sd = QtExt::MaterialTableModel::C_SdValue;
+    const int summer = QtExt::MaterialTableModel::C_SdSummer;
+    QVERIFY(model->headerData(summer, Qt::Horizontal).toString().contains(QStringLiteral("[m]")));
+    int found = 0;
+    for (int row = 0; row < model->rowCount(); ++row) {
+        const QString name = model->index(row, QtExt::MaterialTableModel::C_Name).data().toString();
+        const QString shown = model->index(row, summer).data().toString();
+        if (name == QLatin1String("Variable retarder")) {
+            ++found;
+            QCOMPARE(model->index(row, sd).data(QtExt::MaterialTableModel::SortRole).toDouble(),
+                     5.0);
+            QCOMPARE(model->index(row, summer).data(QtExt::MaterialTableModel::SortRole).toDouble(),
+                     0.25);
+            QVERIFY2(shown.contains(QStringLiteral("25")), qPrintable(shown));
+        } else {
+            QVERIFY2(shown.isEmpty(), qPrintable(name + QStringLiteral(": ") + shown));
+        }
+    }
+    QCOMPARE(found, 1);
 }
 
 void tst_MaterialDatabaseDialog::userMaterialEditing()

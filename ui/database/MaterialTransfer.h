@@ -46,6 +46,10 @@ public:
     double w_80() const override { return m_material.m_w_80; }
     double w_sat() const override { return m_material.m_w_sat; }
     double sd_value() const override { return m_material.m_sd_value; }
+    double sd_summer() const override
+    {
+        return m_material.hasSummerSd() ? m_material.m_sd_summer : 0;
+    }
     QDate measuringDate() const override { return m_material.m_measuringDate; }
     QDate samplingDate() const override { return m_material.m_samplingDate; }
     QDate productionDate() const override { return m_material.m_productionDate; }
