@@ -180,9 +180,11 @@ void MaterialDatabaseSelectionWidget::fitColumns()
                 {MaterialTableModel::C_DataSource, 20}};
     for (const auto &cap : caps)
         m_table->setColumnWidth(cap.column, qMin(m_table->columnWidth(cap.column), cap.ems * em));
-    // the number columns hold a few digits; the head sizes them far too wide
+    // the number columns hold a few digits; the head sizes them far too wide, except the
+    // summer sd-value's, whose head is a word and a unit and would be cut off at six
     for (int c = MaterialTableModel::C_Rho; c <= MaterialTableModel::C_Aw; ++c)
-        m_table->setColumnWidth(c, qMin(m_table->columnWidth(c), 6 * em));
+        m_table->setColumnWidth(
+            c, qMin(m_table->columnWidth(c), (c == MaterialTableModel::C_SdSummer ? 9 : 6) * em));
 }
 
 void MaterialDatabaseSelectionWidget::showEvent(QShowEvent *event)
