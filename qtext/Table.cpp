@@ -210,6 +210,9 @@ void Table::setBackgroundColor(const QColor &color, bool alsoCells)
 void Table::setSize(const QSizeF &size)
 {
     Q_ASSERT_X(size.width() >= 0, "Table::setSize", "width >= 0");
+    // the same size again (a panel sizes its tables before each paint) keeps the layout
+    if (size == m_size)
+        return;
     m_size = size;
     invalidate();
 }

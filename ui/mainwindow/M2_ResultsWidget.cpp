@@ -2,11 +2,11 @@
 
 #include "calculation/CondensateMass.h"
 #include "calculation/ResultType.h"
+#include "qtext/LaidOutText.h"
 #include "qtext/Table.h"
 #include "qtext/TextFrame.h"
 #include "report/ReportTextFrames.h"
 
-#include <QAbstractTextDocumentLayout>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
@@ -322,28 +322,17 @@ void M2_ResultsWidget::fitColumns(QtExt::Table &table, std::initializer_list<int
     // A long merged heading or result text widens every column it spans that is not fixed;
     // figures and marks keep the width of their own texts, the label column takes the rest.
     m_document.setDocumentMargin(0);
-    // Most of these texts (units, marks, many figures) are the same after an edit: their widths
-    // are kept for the font and device they were measured with.
-    const QPaintDevice *device = m_document.documentLayout()->paintDevice();
-    if (m_document.defaultFont() != m_measuredFont || device != m_measuredDevice ||
-        m_textWidths.size() > 1000) {
-        m_textWidths.clear();
-        m_measuredFont = m_document.defaultFont();
-        m_measuredDevice = device;
-    }
+    // Measured as the table measures its cells, for this widget: most of these texts (units,
+    // marks, many figures) are the same after an edit, and their natural widths are kept with
+    // the texts the table keeps.
+    QtExt::LaidOutText probe;
     for (int col : columns) {
         qreal text = 0, margins = 0;
         for (int row = 0; row < table.rowCount(); ++row) {
             const QtExt::TableCell &cell = table.cell(col, row);
             if (cell.isMerged() || cell.text().isEmpty())
                 continue;
-            auto known = m_textWidths.constFind(cell.text());
-            if (known == m_textWidths.constEnd()) {
-                m_document.setTextWidth(-1);
-                m_document.setHtml(cell.text());
-                known = m_textWidths.insert(cell.text(), m_document.idealWidth());
-            }
-            text = qMax(text, known.value());
+            text = qMax(text, probe.size(&m_document, cell.text(), this, -1).width());
             margins = qMax(margins, cell.margin(QtExt::TableCell::Left) +
                                         cell.margin(QtExt::TableCell::Right));
         }
@@ -549,17 +538,6 @@ qreal M2_ResultsWidget::areaWidth() const
     return qMax(1, width() - AreaLeft - bar);
 }
 
-void M2_ResultsWidget::setTableWidth(qreal width)
-{
-    // A new size discards the tables' layout: set again unchanged, it would have the paint
-    // after every update lay out both tables a second time.
-    if (width == m_tableWidth)
-        return;
-    m_tableWidth = width;
-    m_table->setSize(QSizeF(width, 0));
-    m_verdicts->setSize(QSizeF(width, 0));
-}
-
 void M2_ResultsWidget::updateScrollRange()
 {
     qreal contentHeight = 0;
@@ -567,7 +545,8 @@ void M2_ResultsWidget::updateScrollRange()
         // Lay both tables out as they are painted; a scroll bar that appears narrows them.
         for (int pass = 0; pass < 2; ++pass) {
             const qreal w = areaWidth();
-            setTableWidth(w);
+            m_table->setSize(QSizeF(w, 0));
+            m_verdicts->setSize(QSizeF(w, 0));
             contentHeight =
                 m_table->boundingRect(this, w).height() + VerdictGap +
                 (m_verdicts->rowCount() > 0 ? m_verdicts->boundingRect(this, w).height() : 0);
@@ -596,7 +575,8 @@ void M2_ResultsWidget::paintEvent(QPaintEvent *event)
         m_invalidText->paint(&painter, QPointF(AreaLeft, 0), width);
     } else {
         const qreal top = m_scrollBar->isVisible() ? -m_scrollBar->value() : 0;
-        setTableWidth(width);
+        m_table->setSize(QSizeF(width, 0));
+        m_verdicts->setSize(QSizeF(width, 0));
         // A table lays out and draws every cell, also those outside the widget: one that is
         // scrolled out of the exposed area (the verdicts below a short panel) is left out.
         const QRect exposed = event->rect();

@@ -4,8 +4,6 @@
 #include "calculation/Calculation.h"
 #include "model/InputData.h"
 
-#include <QFont>
-#include <QHash>
 #include <QTextDocument>
 #include <QUrl>
 #include <QWidget>
@@ -98,8 +96,6 @@ private:
     void rebuildVerdicts();
     /*! Fixes the columns to the widths of their own (not merged) texts. */
     void fitColumns(QtExt::Table &table, std::initializer_list<int> columns);
-    /*! Gives both tables the width (device pixels) unless they have it already. */
-    void setTableWidth(qreal width);
     /*! Lays the tables out at the current width and sets the scroll range. */
     void updateScrollRange();
     qreal areaWidth() const;
@@ -120,11 +116,4 @@ private:
     Assessment m_assessment;
     int m_rebuildCount = 0;
     int m_contentHeight = 0;
-    /*! Natural widths of the cell texts fitColumns() measured, with the font and the paint
-        device they were measured for. */
-    QHash<QString, qreal> m_textWidths;
-    QFont m_measuredFont;
-    const QPaintDevice *m_measuredDevice = nullptr;
-    /*! The width last given to the tables; -1 before the first layout. */
-    qreal m_tableWidth = -1;
 };
